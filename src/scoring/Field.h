@@ -1,0 +1,118 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace courtlog {
+
+// Colours keep the 0x00BBGGRR order of the window's design, so the values read the same
+// everywhere in the program; only the view turns them into red, green and blue.
+using Colour = std::uint32_t;
+
+namespace colours {
+inline constexpr Colour Black = 0x000000;
+inline constexpr Colour White = 0xFFFFFF;
+inline constexpr Colour Red = 0x0000FF;
+inline constexpr Colour Yellow = 0x00FFFF;
+inline constexpr Colour Cyan = 0xFFFF00;
+inline constexpr Colour Blue = 0xFF0000;
+inline constexpr Colour DarkGreen = 0x008000;
+inline constexpr Colour Green = 0x00C000;
+inline constexpr Colour LightGreen = 0x80FF80;
+inline constexpr Colour LightOrange = 0x80C0FF;
+inline constexpr Colour LightYellow = 0x80FFFF;
+inline constexpr Colour Teal = 0xC0C000;
+}  // namespace colours
+
+constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFF); }
+constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+// "#RRGGBB" in upper-case hexadecimal.
+std::string colourToHex(Colour c);
+
+// Remembers whether it changed since the view last looked, so that the view pushes only what
+// moved into its widgets.
+class Dirty {
+public:
+    bool dirty() const { return dirty_; }
+    void clearDirty() { dirty_ = false; }
+
+protected:
+    void touch() { dirty_ = true; }
+
+private:
+    bool dirty_ = true;
+};
+
+// One label of the window as the logic sees it: the scoreboard carries the score in these.
+class Field : public Dirty {
+public:
+    Field() = default;
+    Field(std::string caption, Colour back, Colour fore = colours::Black, bool visible = true)
+        : caption_(std::move(caption)), visible_(visible), fore_(fore), back_(back) {}
+
+    const std::string& caption() const { return caption_; }
+    bool visible() const { return visible_; }
+    Colour fore() const { return fore_; }
+    Colour back() const { return back_; }
+
+    void setCaption(std::string caption);
+    void setVisible(bool visible);
+    void setFore(Colour fore);
+    void setBack(Colour back);
+
+    // Count captions hold a plain decimal number; this reads it back.
+    int number() const;
+    void setNumber(int n) { setCaption(std::to_string(n)); }
+    void addOne() { setNumber(number() + 1); }
+
+private:
+    std::string caption_;
+    bool visible_ = true;
+    Colour fore_ = colours::Black;
+    Colour back_ = colours::White;
+};
+
+// A group of option buttons, or a drop-down list: which entry is selected (-1 for none).
+class OptionGroup : public Dirty {
+public:
+    explicit OptionGroup(int count, int selected = 0) : count_(count), selected_(selected) {}
+
+    int count() const { return count_; }
+    int selected() const { return selected_; }
+    // Returns true when the selection changed.
+    bool select(int index);
+
+private:
+    int count_;
+    int selected_;
+};
+
+// A menu item with a check mark.
+class MenuCheck : public Dirty {
+public:
+    explicit MenuCheck(bool checked = false) : checked_(checked) {}
+    bool checked() const { return checked_; }
+    void setChecked(bool checked);
+
+private:
+    bool checked_;
+};
+
+class ScrollBar : public Dirty {
+public:
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
+    int value() const { return value_; }
+    void setMinimum(int v);
+    void setMaximum(int v);
+    void setValue(int v);
+
+private:
+    int minimum_ = 0;
+    int maximum_ = 0;
+    int value_ = 0;
+};
+
+}  // namespace courtlog

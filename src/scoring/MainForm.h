@@ -1,0 +1,177 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "scoring/Field.h"
+#include "scoring/Platform.h"
+#include "scoring/PointInfo.h"
+
+namespace courtlog {
+
+// A label of the window with its control name and, for control arrays, its index (-1 for a
+// single control). The view binds widgets by these names; objectName is "Name_i" or "Name".
+struct NamedField {
+    std::string_view name;
+    int index;
+    Field* field;
+
+    std::string objectName() const;
+    std::string displayName() const;  // "Name(i)" or "Name"
+};
+
+// The four option groups of the point panel.
+enum class Panel { Servizio, DirittoRovescio, Colpo, ErroreVincente };
+
+// Where the window should put the keyboard focus next.
+struct FocusRequest {
+    std::string objectName;  // empty: leave the focus where it is
+};
+
+// The main window's logic: every label as a Field, the state of the match, and the handlers of
+// the window's events. The view forwards each event here and then shows what changed.
+class MainForm {
+public:
+    static constexpr int MaxPoints = 1000;
+    static constexpr int VersionMajor = 1;
+    static constexpr int VersionMinor = 1;
+    static constexpr int VersionRevision = 0;
+
+    explicit MainForm(Platform& platform);
+    MainForm(const MainForm&) = delete;
+    MainForm& operator=(const MainForm&) = delete;
+
+    Platform& platform() { return platform_; }
+
+    // ---- Labels and controls of the window -------------------------------------------------
+    Field NomeTorneo;
+    std::array<Field, 2> NomeGiocatore;
+    std::array<Field, 2> Serve;
+    std::array<Field, 2> Punteggio;
+    std::array<Field, 2> Games;
+    std::array<Field, 2> Set1, Set2, Set3, Set4, Set5;
+    std::array<Field, 2> TieBreak1, TieBreak2, TieBreak3, TieBreak4, TieBreak5;
+
+    std::array<Field, 2> FrameStatistiche;
+    std::array<Field, 2> PuntiVinti;
+    std::array<Field, 2> BreakFatti, BreakAvuti;
+    std::array<Field, 2> Aces, DoppiFalli;
+    std::array<Field, 2> PercentualePrimePalle;
+    std::array<Field, 2> PercentualeConPrimaPalla, PercentualeConSecondaPalla;
+    std::array<Field, 2> ColpiVincenti;
+    std::array<Field, 2> ErroriGratuiti;
+    std::array<Field, 2> PuntiDalSet, PuntiDalMatch;
+
+    std::array<Field, 2> PuntoGiocatore;  // the players' point buttons follow their names
+    std::array<Field, 2> Parziale;
+
+    Field PalleNuove;
+    Field Parità;
+    Field BreakPoint;
+    std::array<Field, 2> SetPoint, MatchPoint;
+
+    OptionGroup Servizio{2};
+    OptionGroup DirittoRovescio{3};
+    OptionGroup Colpo{8};
+    OptionGroup ErroreVincente{5};
+    OptionGroup Turno{8};
+    ScrollBar GameScroll;
+
+    // Menu check marks, as in a fresh window.
+    MenuCheck MatchInTreSet{false};
+    MenuCheck MatchInCinqueSet{true};
+    std::array<MenuCheck, 3> TieBreakWhen{MenuCheck{false}, MenuCheck{true}, MenuCheck{false}};
+    MenuCheck DisabilitaParziale{false};
+    MenuCheck DisabilitaPuntiDalMatch{false};
+    MenuCheck SalvaOpzioniInUscita{false};
+
+    FocusRequest focus;
+
+    // Every label above with its control name, in a fixed order.
+    const std::vector<NamedField>& fields() const { return fields_; }
+    std::array<Field, 2>& setRow(int set);       // set 1 to 5
+    std::array<Field, 2>& tieBreakRow(int set);  // set 1 to 5
+    OptionGroup& panel(Panel p);
+
+    // ---- State of the match -----------------------------------------------------------------
+    std::array<PointWord, MaxPoints + 1> PointInfo{};
+    std::int16_t PointCount = 0;
+    std::int16_t CurrentPoint = 0;
+
+    std::int16_t Server = 0;
+    std::int16_t SetFirstServer = 0;
+    std::int16_t CurrentSet = 0;
+    std::int16_t SetsInMatch = 5;
+    std::array<std::int16_t, 2> SetsWon{};
+    std::array<bool, 6> TieBreakInSet{};
+    bool InTieBreak = false;
+    std::array<std::int16_t, 2> TieBreakPoints{};
+    std::int16_t GamesPlayed = 0;
+    std::int16_t BreakPointNumber = 0;
+    std::int16_t DeuceNumber = 0;
+    bool ServeOutcomeSet = false;
+    bool MatchOver = false;
+    bool MatchSaved = true;
+    bool Replaying = false;
+
+    // Serve counters behind the three serve percentages, index = player as server.
+    std::array<std::int16_t, 2> ServedPoints{};
+    std::array<std::int16_t, 2> FirstServesIn{};
+    std::array<std::int16_t, 2> FirstServeWon{};
+    std::array<std::int16_t, 2> SecondServeWon{};
+
+    // Shared with the residual-points question: the points after the new one, and the answer.
+    std::int16_t ResidualPoints = 0;
+    std::int16_t ResidualChoice = 0;
+
+    // ---- Point record -----------------------------------------------------------------------
+    // Field access by attribute name, for names that arrive as text. An unknown name is a
+    // programming error: it is reported and the program ends.
+    int EstraiInfo(PointWord word, std::string_view name);
+    void CreaInfo(PointWord& word, std::string_view name, int value);
+    PointWord& workingWord() { return PointInfo[CurrentPoint]; }
+
+    // ---- Point entry ------------------------------------------------------------------------
+    // A selection in the point panel, made by the user or by the program: it runs the group's
+    // handler when it changes the selected option.
+    void SelectOption(Panel p, int index);
+    void Servizio_Click(int index);
+    void DirittoRovescio_Click(int index);
+    void Colpo_Click(int index);
+    void ErroreVincente_Click(int index);
+    void AceDoppioFallo_Click(int index);
+    // 0 or 1 records a point won by that player; 2 or 3 scores a stored point again.
+    void PuntoGiocatore_Click(int index);
+
+    // ---- Statistics -------------------------------------------------------------------------
+    void UpdateStatistics(PointWord info);
+
+    // ---- Window -----------------------------------------------------------------------------
+    void NomeGiocatore_Click(int index);
+    void NomeTorneo_Click();
+    [[noreturn]] void FileExit_Click();
+
+    // Shows a stored word in the point panel without running the selection handlers, so the
+    // word stays exactly as stored.
+    void showWordInPanel(PointWord word);
+    // The working slot has become another slot (or was refilled): remember what it holds, so
+    // that inserting a point before it keeps that point.
+    void workingSlotChanged() { workingSlotStored_ = PointInfo[CurrentPoint]; }
+
+private:
+    void buildFieldList();
+    // Stops a point that would take the list past its capacity; true when refused.
+    bool refuseWhenFull();
+    void keepPointListInOrder();
+    // Steps that run for recorded and replayed points alike.
+    void scorePoint(int w);
+
+    Platform& platform_;
+    std::vector<NamedField> fields_;
+    PointWord workingSlotStored_ = 0;
+};
+
+}  // namespace courtlog
