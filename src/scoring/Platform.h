@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdlib>
 #include <string>
 
 namespace courtlog {
@@ -34,7 +35,14 @@ public:
     virtual ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) = 0;
 
     // Ends the program at once, without the window's close step.
-    [[noreturn]] virtual void endProgram() = 0;
+    [[noreturn]] void endProgram() {
+        exitProgram();
+        std::abort();  // exitProgram never returns; this only tells the compiler so
+    }
+
+protected:
+    // Ends the process, or leaves by an exception; it never returns.
+    virtual void exitProgram() = 0;
 };
 
 }  // namespace courtlog

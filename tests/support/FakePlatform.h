@@ -68,7 +68,8 @@ public:
         return a;
     }
 
-    [[noreturn]] void endProgram() override { throw ProgramEnded(); }
+protected:
+    void exitProgram() override { throw ProgramEnded(); }
 };
 
 }  // namespace courtlog::testing
