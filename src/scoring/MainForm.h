@@ -146,8 +146,39 @@ public:
     // 0 or 1 records a point won by that player; 2 or 3 scores a stored point again.
     void PuntoGiocatore_Click(int index);
 
-    // ---- Statistics -------------------------------------------------------------------------
+    // ---- Games, sets and the match ----------------------------------------------------------
+    // One point of a regular game for player w, from the captions of Punteggio.
+    void GameStep(int w);
+    void GameWon(int w);
+    void ChangeServer();
+    void UpdateBreakPoint();
+    void UpdateDeuce();
+    // One point of a tie-break for player w.
+    void TieBreakPoint(int w);
+    // After a game won by w: a tie-break begins, or the set ends.
+    void SetChecks(int w);
+    void SetWon(int w);
+    void AnalyseSetAndMatchPoints();
+
+    std::array<std::int16_t, 2> SetPointCount{};
+    std::array<std::int16_t, 2> MatchPointCount{};
+
+    // ---- Statistics and the partial score ---------------------------------------------------
     void UpdateStatistics(PointWord info);
+    void UpdatePartial();
+
+    // ---- Reset, history and replay -----------------------------------------------------------
+    // Back to the start of a match with the recorded points untouched; the number of sets and
+    // the tie-break table come from the option menus.
+    void ResetMatch();
+    // Rebuilds the whole display by scoring the recorded points up to CurrentPoint again.
+    void ReplayToCurrentPoint();
+    void GameStart_Click();
+    void GameUndo_Click();
+    void GameRedo_Click();
+    void GameEnd_Click();
+    void GameScroll_Change(int value);
+    void GameClear_Click();
 
     // ---- Window -----------------------------------------------------------------------------
     void NomeGiocatore_Click(int index);
@@ -172,6 +203,9 @@ private:
     Platform& platform_;
     std::vector<NamedField> fields_;
     PointWord workingSlotStored_ = 0;
+    // During a replay every point would compute the partial score of the same position, so it
+    // is computed once at the end instead.
+    bool partialDeferred_ = false;
 };
 
 }  // namespace courtlog

@@ -164,6 +164,15 @@ void MainForm::showWordInPanel(PointWord word) {
 
 void MainForm::scorePoint(int w) {
     PuntiVinti[w].addOne();
+    if (InTieBreak) {
+        TieBreakPoint(w);
+    } else {
+        GameStep(w);
+        UpdateBreakPoint();
+        UpdateDeuce();
+    }
+    UpdatePartial();
+    AnalyseSetAndMatchPoints();
 }
 
 }  // namespace courtlog

@@ -110,30 +110,37 @@ TEST(Statistics, AceGoesToTheWinnerAndServiceWinnerToNobody) {
 
 TEST(Statistics, ServerCountersKeepTheirOrderOverAMixedRun) {
     Harness h;
-    // A deterministic mixture of serves, outcomes and winners, with the serve changing hands.
+    // A deterministic mixture of winners, serves, outcomes and shots, with the serve
+    // changing hands every few points.
     unsigned seed = 12345;
-    for (int k = 0; k < 400; ++k) {
+    int aces[2] = {0, 0};
+    int doubles[2] = {0, 0};
+    for (int k = 0; k < 600; ++k) {
         seed = seed * 1103515245u + 12345u;
         h.form.Server = static_cast<std::int16_t>((k / 5) % 2);
-        h.form.SelectOption(Panel::Servizio, (seed >> 8) % 2);
-        h.form.SelectOption(Panel::ErroreVincente, (seed >> 10) % 5);
-        if ((seed >> 13) % 7 == 0) {
-            h.form.AceDoppioFallo_Click(1 + (seed >> 16) % 3);
-        } else {
-            h.record((seed >> 20) % 2);
-        }
+        PointWord w = 0;
+        const int winner = (seed >> 20) % 2;
+        const int outcome = (seed >> 13) % 4;
+        CreaInfo(w, Attr::Punto, winner);
+        CreaInfo(w, Attr::Servizio, (seed >> 8) % 2);
+        CreaInfo(w, Attr::ErroreVincente, (seed >> 10) % 5);
+        CreaInfo(w, Attr::AceDoppioFallo, outcome);
+        aces[winner] += outcome == 1;
+        doubles[1 - winner] += outcome == 2;
+        h.form.UpdateStatistics(w);
     }
-    int won = 0;
     for (int p = 0; p < 2; ++p) {
         EXPECT_LE(h.form.FirstServeWon[p], h.form.FirstServesIn[p]);
         EXPECT_LE(h.form.FirstServesIn[p], h.form.ServedPoints[p]);
         EXPECT_LE(h.form.SecondServeWon[p], h.form.ServedPoints[p] - h.form.FirstServesIn[p]);
-        won += h.form.PuntiVinti[p].number();
+        EXPECT_EQ(h.form.ServedPoints[p], 300);
+        EXPECT_EQ(h.form.Aces[p].number(), aces[p]);
+        EXPECT_EQ(h.form.DoppiFalli[p].number(), doubles[p]);
         EXPECT_EQ(h.form.PercentualePrimePalle[p].caption(),
                   Percent(h.form.FirstServesIn[p], h.form.ServedPoints[p]));
+        EXPECT_EQ(h.form.PercentualeConPrimaPalla[p].caption(),
+                  Percent(h.form.FirstServeWon[p], h.form.FirstServesIn[p]));
     }
-    EXPECT_EQ(won, 400);
-    EXPECT_EQ(h.form.ServedPoints[0] + h.form.ServedPoints[1], 400);
 }
 
 }  // namespace

@@ -1,20 +1,100 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "scoring/MainForm.h"
 #include "support/FakePlatform.h"
 
 namespace courtlog::testing {
 
-// A window model behind a scripted platform.
+// A window model behind a scripted platform, at the start of a match.
 struct Harness {
     FakePlatform platform;
     MainForm form{platform};
+
+    Harness() { form.ResetMatch(); }
 
     // Records count points won by player, with the panel as it stands.
     void record(int player, int count = 1) {
         for (int i = 0; i < count; ++i) {
             form.PuntoGiocatore_Click(player);
         }
+    }
+
+    // Plays points written as letters: A or B for the winner, '*' for an ace and '!' for a
+    // double fault of whoever serves; anything else is layout.
+    void play(std::string_view points) {
+        for (char c : points) {
+            switch (c) {
+                case 'A':
+                    form.PuntoGiocatore_Click(0);
+                    break;
+                case 'B':
+                    form.PuntoGiocatore_Click(1);
+                    break;
+                case '*':
+                    form.AceDoppioFallo_Click(1);
+                    break;
+                case '!':
+                    form.AceDoppioFallo_Click(2);
+                    break;
+                default:
+                    break;
+            }
+        }
+    }
+
+    // Plays whole games, each won to love by the player named.
+    void games(std::string_view winners) {
+        for (char c : winners) {
+            if (c == 'A' || c == 'B') {
+                play(std::string(4, c));
+            }
+        }
+    }
+
+    void useThreeSets() {
+        form.MatchInTreSet.setChecked(true);
+        form.MatchInCinqueSet.setChecked(false);
+        form.ResetMatch();
+    }
+
+    void useTieBreakRule(int index) {
+        for (int i = 0; i < 3; ++i) {
+            form.TieBreakWhen[i].setChecked(i == index);
+        }
+        form.ResetMatch();
+    }
+
+    // The scoreboard as a tennis score: finished sets with tie-break points, then the games
+    // and the points of the one being played, e.g. "7-6(8-6) 2-3 15-40".
+    std::string board() {
+        std::string s;
+        for (int set = 1; set <= form.CurrentSet && set <= 5; ++set) {
+            const auto& row = form.setRow(set);
+            s += row[0].caption() + "-" + row[1].caption();
+            const auto& tb = form.tieBreakRow(set);
+            if (tb[0].visible()) {
+                s += "(" + tb[0].caption() + "-" + tb[1].caption() + ")";
+            }
+            s += " ";
+        }
+        s += form.Games[0].caption() + "-" + form.Games[1].caption() + " " +
+             form.Punteggio[0].caption() + "-" + form.Punteggio[1].caption();
+        return s;
+    }
+
+    // Which player's serve marker shows: "A", "B", "-" for none, "AB" for both.
+    std::string server() {
+        std::string s;
+        if (form.Serve[0].visible()) {
+            s += "A";
+        }
+        if (form.Serve[1].visible()) {
+            s += "B";
+        }
+        return s.empty() ? "-" : s;
     }
 };
 
