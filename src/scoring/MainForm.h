@@ -180,6 +180,14 @@ public:
     void GameScroll_Change(int value);
     void GameClear_Click();
 
+    // ---- Options ----------------------------------------------------------------------------
+    void MatchInTreSet_Click();
+    void MatchInCinqueSet_Click();
+    void TieBreakWhen_Click(int index);
+    void DisabilitaParziale_Click();
+    void DisabilitaPuntiDalMatch_Click();
+    void SalvaOpzioniInUscita_Click();
+
     // ---- Window -----------------------------------------------------------------------------
     void NomeGiocatore_Click(int index);
     void NomeTorneo_Click();

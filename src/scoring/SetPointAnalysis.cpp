@@ -30,6 +30,11 @@ int pointsForGame(const std::string& s, const std::string& t) {
 }  // namespace
 
 void MainForm::AnalyseSetAndMatchPoints() {
+    // Switched off from the Opzioni menu, to spare slow machines; switching it on again
+    // replays the match, so nothing is lost meanwhile.
+    if (DisabilitaPuntiDalMatch.checked()) {
+        return;
+    }
     for (int i = 0; i < 2; ++i) {
         const int o = 1 - i;
         int game;

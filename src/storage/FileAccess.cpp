@@ -1,0 +1,147 @@
+#include "storage/FileAccess.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+#include "storage/MatchFile.h"
+
+namespace courtlog {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path toPath(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::FILE* openFile(const fs::path& path, const char* mode) {
+#ifdef _WIN32
+    std::wstring wmode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(path.c_str(), wmode.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
+bool syncToDisk(std::FILE* f) {
+#ifdef _WIN32
+    return _commit(_fileno(f)) == 0;
+#else
+    return fsync(fileno(f)) == 0;
+#endif
+}
+
+std::string reasonOf(int err) {
+    switch (err) {
+        case EACCES:
+        case EPERM:
+            return "accesso negato";
+        case ENOENT:
+        case ENOTDIR:
+            return "la cartella non esiste";
+        case EISDIR:
+            return "il percorso indica una cartella";
+        case EROFS:
+            return "il disco è di sola lettura";
+        case ENOSPC:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+            return "spazio su disco esaurito";
+        case EIO:
+            return "errore di lettura o scrittura sul disco";
+        case ENAMETOOLONG:
+            return "nome del file troppo lungo";
+        default:
+            return "errore di sistema " + std::to_string(err);
+    }
+}
+
+}  // namespace
+
+std::string fileTitleOf(const std::string& path) {
+    const fs::path name = toPath(path).filename();
+    const std::u8string u8 = name.u8string();
+    return std::string(u8.begin(), u8.end());
+}
+
+ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
+    ReadOutcome out;
+    const fs::path p = toPath(path);
+    std::error_code ec;
+    const fs::file_status status = fs::status(p, ec);
+    if (!fs::exists(status)) {
+        const fs::path folder = p.parent_path();
+        const bool folderThere = folder.empty() || fs::is_directory(folder, ec);
+        out.error = folderThere ? load_error::NotFound : load_error::NoFolder;
+        return out;
+    }
+    if (fs::is_directory(status)) {
+        out.error = load_error::Unreachable;
+        return out;
+    }
+    errno = 0;
+    std::FILE* f = openFile(p, "rb");
+    if (f == nullptr) {
+        out.error = (errno == EACCES || errno == EPERM) ? load_error::AccessDenied
+                                                        : load_error::Unreachable;
+        return out;
+    }
+    out.bytes.resize(maxBytes);
+    const std::size_t got = std::fread(out.bytes.data(), 1, maxBytes, f);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed) {
+        out.bytes.clear();
+        out.error = load_error::Unreachable;
+        return out;
+    }
+    out.bytes.resize(got);
+    return out;
+}
+
+std::string writeFileReplacing(const std::string& path, std::string_view bytes) {
+    const fs::path target = toPath(path);
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) {
+        return reasonOf(EISDIR);
+    }
+    fs::path temp = target;
+    temp += ".tmp";
+
+    errno = 0;
+    std::FILE* f = openFile(temp, "wb");
+    if (f == nullptr) {
+        return reasonOf(errno);
+    }
+    int err = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || std::fflush(f) != 0 ||
+        !syncToDisk(f)) {
+        err = errno != 0 ? errno : EIO;
+    }
+    if (std::fclose(f) != 0 && err == 0) {
+        err = errno != 0 ? errno : EIO;
+    }
+    if (err == 0) {
+        fs::rename(temp, target, ec);
+        if (ec) {
+            err = ec.value();
+        }
+    }
+    if (err != 0) {
+        fs::remove(temp, ec);
+        return reasonOf(err);
+    }
+    return {};
+}
+
+}  // namespace courtlog

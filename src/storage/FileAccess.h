@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace courtlog {
+
+// The file's name without its folder.
+std::string fileTitleOf(const std::string& path);
+
+struct ReadOutcome {
+    std::string bytes;
+    // 0, or the error number of a file that could not be opened or read (see load_error).
+    int error = 0;
+};
+
+// Reads up to maxBytes of a file; anything beyond is never needed and never read.
+ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes);
+
+// Writes the bytes to a temporary file beside the target and puts it in the target's place
+// only once everything is on disk, so a failure never leaves a half-written file. Returns an
+// empty text on success, otherwise the reason in Italian.
+std::string writeFileReplacing(const std::string& path, std::string_view bytes);
+
+}  // namespace courtlog
