@@ -1,0 +1,76 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace courtlog::testing {
+
+// Builds point sequences for whole sets from their final score, so long matches read as the
+// score they produce. Points are letters A and B, as Harness::play takes them.
+class MatchScript {
+public:
+    // A set won without tie-break: the loser's games come first, alternating, so the set
+    // cannot end before its last game (6-4, 7-5, 9-7 ...).
+    MatchScript& set(int gamesA, int gamesB) {
+        const int low = gamesA < gamesB ? gamesA : gamesB;
+        for (int i = 0; i < low; ++i) {
+            game('A');
+            game('B');
+        }
+        for (int i = low; i < gamesA; ++i) {
+            game('A');
+        }
+        for (int i = low; i < gamesB; ++i) {
+            game('B');
+        }
+        return *this;
+    }
+
+    // A set at six games all decided by a tie-break with these points.
+    MatchScript& tieBreakSet(int pointsA, int pointsB) {
+        set(6, 6);
+        const int low = pointsA < pointsB ? pointsA : pointsB;
+        for (int i = 0; i < low; ++i) {
+            points_ += "AB";
+        }
+        points_ += std::string(static_cast<std::size_t>(pointsA - low), 'A');
+        points_ += std::string(static_cast<std::size_t>(pointsB - low), 'B');
+        return *this;
+    }
+
+    // One game won by w; the games vary between love, thirty, forty and deuces.
+    MatchScript& game(char w) {
+        const char l = w == 'A' ? 'B' : 'A';
+        const std::string W(1, w), L(1, l);
+        switch (games_++ % 4) {
+            case 0:
+                points_ += W + W + W + W;
+                break;
+            case 1:
+                points_ += W + L + W + W + W;
+                break;
+            case 2:
+                points_ += L + L + W + W + W + W;
+                break;
+            default:
+                points_ += W + L + W + L + W + L + L + W + W + W;
+                break;
+        }
+        return *this;
+    }
+
+    const std::string& points() const { return points_; }
+    int pointsWonBy(char p) const {
+        int n = 0;
+        for (char c : points_) {
+            n += c == p;
+        }
+        return n;
+    }
+
+private:
+    std::string points_;
+    int games_ = 0;
+};
+
+}  // namespace courtlog::testing
