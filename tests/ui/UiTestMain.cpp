@@ -1,2 +1,16 @@
+// One application for all window tests, headless unless the caller chose a platform.
 #include <gtest/gtest.h>
-int main(int argc, char** argv) { ::testing::InitGoogleTest(&argc, argv); return RUN_ALL_TESTS(); }
+
+#include <QApplication>
+
+#include "ui/Look.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    courtlog::ui::installFonts();
+    return RUN_ALL_TESTS();
+}

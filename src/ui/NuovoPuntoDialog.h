@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "history/ResidualPoints.h"
+#include "scoring/Platform.h"
+
+class QLabel;
+class QPushButton;
+
+namespace courtlog::ui {
+
+// Asks what becomes of the recorded points that follow a point recorded in the middle of the
+// history. Made anew for every question.
+class NuovoPuntoDialog : public QDialog {
+    Q_OBJECT
+public:
+    NuovoPuntoDialog(const ResidualQuestion& question, QWidget* owner);
+
+    // Shows the question modally and returns the choice.
+    ResidualAnswer ask();
+    // The choice made so far; closing without a button keeps the default, overwrite.
+    ResidualAnswer answer() const { return answer_; }
+
+private:
+    static constexpr double MinimumPointSize = 6.0;
+
+    void fitCaptions();
+    void choose(int index);
+
+    QLabel* message_;
+    std::array<QPushButton*, 3> choices_{};
+    ResidualAnswer answer_ = ResidualAnswer::Overwrite;
+};
+
+}  // namespace courtlog::ui

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "ui/QtPlatform.h"
+
+namespace courtlog::ui {
+namespace {
+
+// Runs `act` on the modal window as soon as the platform has opened it.
+void whenModalOpens(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        act(modal);
+    });
+}
+
+TEST(QtPlatform, QuestionsAnswerYesOnEnterAndNoWhenClosed) {
+    QWidget owner;
+    QtPlatform platform(&owner);
+
+    QString title;
+    bool hasIcon = true;
+    whenModalOpens([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        hasIcon = box->icon() != QMessageBox::NoIcon;
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(platform.messageBox("Salvare la partita?", MsgButtons::YesNo), MsgAnswer::Yes);
+    EXPECT_EQ(title, QStringLiteral("Courtlog"));
+    EXPECT_FALSE(hasIcon);
+
+    whenModalOpens([&](QWidget* modal) {
+        title = modal->windowTitle();
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    EXPECT_EQ(platform.messageBox("Salvare la partita?", MsgButtons::YesNo, "Attenzione"),
+              MsgAnswer::No);
+    EXPECT_EQ(title, QStringLiteral("Attenzione"));
+}
+
+TEST(QtPlatform, CancelledInputIsEmptyAndAClosedResidualQuestionOverwrites) {
+    QWidget owner;
+    QtPlatform platform(&owner);
+
+    whenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    EXPECT_EQ(platform.inputBox("Inserire il nuovo nome", "Cambio nome", "Giocatore A"), "");
+
+    whenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
+    EXPECT_EQ(platform.inputBox("Inserire il nuovo nome", "Cambio nome", "Giocatore A"),
+              "Giocatore A");
+
+    whenModalOpens([](QWidget* modal) { modal->close(); });
+    EXPECT_EQ(platform.askResidualPoints(4, true), ResidualAnswer::Overwrite);
+}
+
+}  // namespace
+}  // namespace courtlog::ui
