@@ -1,1 +1,511 @@
+#include "ui/MainWindow.h"
 
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLayout>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "ui/ClickableLabel.h"
+#include "ui/ColourButton.h"
+#include "ui/Look.h"
+#include "ui/QtPlatform.h"
+
+namespace courtlog::ui {
+
+namespace {
+
+// The client area below the menu bar; the window is drawn for this size and never resized.
+constexpr int ClientWidth = 546;
+constexpr int ClientHeight = 527;
+
+const QColor DarkGreen = toQColor(colours::DarkGreen);
+const QColor LightGreen = toQColor(colours::LightGreen);
+const QColor LightOrange = toQColor(colours::LightOrange);
+const QColor LightYellow = toQColor(colours::LightYellow);
+
+QString name(const char* base, int index) {
+    return QStringLiteral("%1_%2").arg(QString::fromUtf8(base)).arg(index);
+}
+
+// Captions typed by the user must not turn into access keys on buttons and frame titles.
+QString literal(const std::string& caption) {
+    return QString::fromStdString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QLabel* label(QWidget* parent, const QString& objectName, const QRect& place, const QFont& font,
+              Qt::Alignment align = Qt::AlignCenter, const QString& text = {}) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(objectName);
+    l->setGeometry(place);
+    l->setFont(font);
+    l->setAlignment(align);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+ClickableLabel* clickableLabel(QWidget* parent, const QString& objectName, const QRect& place,
+                               const QFont& font) {
+    auto* l = new ClickableLabel(parent);
+    l->setObjectName(objectName);
+    l->setGeometry(place);
+    l->setFont(font);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    l->setIndent(4);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QGroupBox* frame(QWidget* parent, const QString& objectName, const QString& title,
+                 const QRect& place, const QColor& back) {
+    auto* f = new QGroupBox(title, parent);
+    f->setObjectName(objectName);
+    f->setGeometry(place);
+    setBack(f, back);
+    return f;
+}
+
+}  // namespace
+
+MainWindow::MainWindow() : MainWindow(std::make_unique<QtPlatform>(this), nullptr) {}
+
+MainWindow::MainWindow(Platform& platform) : MainWindow(nullptr, &platform) {}
+
+MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
+    : ownPlatform_(std::move(own)), form_(injected ? *injected : *ownPlatform_) {
+    setWindowTitle(QStringLiteral("Courtlog - Versione %1.%2")
+                       .arg(MainForm::VersionMajor)
+                       .arg(MainForm::VersionMinor));
+
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("MainForm"));
+    area->setFixedSize(ClientWidth, ClientHeight);
+    setBack(area, DarkGreen);
+    setCentralWidget(area);
+
+    buildTopBand(area);
+    buildScoreboard(area);
+    buildPointPanel(area);
+    buildStatistics(area);
+    buildBottomBand(area);
+    buildMenus();
+    bindFields();
+
+    // The window takes the size of its client area plus the menu bar, and keeps it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    refresh();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildTopBand(QWidget* area) {
+    const QFont big = comicSans(15.75);
+    QLabel* torneo = label(area, QStringLiteral("Label1_10"), QRect(6, 4, 80, 30), big,
+                           Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Torneo:"));
+    torneo->setIndent(4);
+    setBack(torneo, LightGreen);
+
+    auto* nomeTorneo =
+        clickableLabel(area, QStringLiteral("NomeTorneo"), QRect(86, 4, 268, 30), big);
+    connect(nomeTorneo, &ClickableLabel::clicked, this,
+            [this] { forward([this] { form_.NomeTorneo_Click(); }); });
+
+    turno_ = new QComboBox(area);
+    turno_->setObjectName(QStringLiteral("Turno"));
+    turno_->setEditable(false);
+    turno_->setGeometry(360, 4, 180, 30);
+    turno_->setFont(comicSans(14.25));
+    turno_->addItems({QString(), QStringLiteral("1° Turno"), QStringLiteral("2° Turno"),
+                      QStringLiteral("3° Turno"), QStringLiteral("Ottavi di finale"),
+                      QStringLiteral("Quarti di finale"), QStringLiteral("Semifinale"),
+                      QStringLiteral("Finale")});
+    QPalette p = turno_->palette();
+    p.setColor(QPalette::Button, LightGreen);
+    p.setColor(QPalette::Base, LightGreen);
+    p.setColor(QPalette::Window, LightGreen);
+    turno_->setPalette(p);
+    // activated comes only from the user, never from a program-made setCurrentIndex.
+    connect(turno_, &QComboBox::activated, this,
+            [this](int index) { forward([this, index] { form_.Turno.select(index); }); });
+}
+
+void MainWindow::buildScoreboard(QWidget* area) {
+    const QFont nameFont = comicSans(15.75);
+    const QFont score = timesNewRoman(20.25);
+    const QFont tieBreak = timesNewRoman(9.75);
+    constexpr int SetWidth = 44;
+    constexpr int SetStep = 48;
+    constexpr int FirstSetX = 304;
+
+    for (int i = 0; i < 2; ++i) {
+        const int y = 40 + i * 38;
+        auto* player =
+            clickableLabel(area, name("NomeGiocatore", i), QRect(6, y, 166, 34), nameFont);
+        connect(player, &ClickableLabel::clicked, this,
+                [this, i] { forward([this, i] { form_.NomeGiocatore_Click(i); }); });
+
+        QLabel* serve = label(area, name("Serve", i), QRect(177, y + 11, 11, 12), QFont());
+        serve->setToolTip(QStringLiteral("Turno di servizio"));
+
+        label(area, name("Punteggio", i), QRect(192, y, 52, 34), score);
+        label(area, name("Games", i), QRect(250, y, SetWidth, 34), score);
+        for (int set = 1; set <= 5; ++set) {
+            const int x = FirstSetX + (set - 1) * SetStep;
+            label(area, name(("Set" + std::to_string(set)).c_str(), i), QRect(x, y, SetWidth, 34),
+                  score);
+        }
+        // Made after the set labels so that each lies on top of its set's corner.
+        for (int set = 1; set <= 5; ++set) {
+            const int x = FirstSetX + (set - 1) * SetStep;
+            label(area, name(("TieBreak" + std::to_string(set)).c_str(), i),
+                  QRect(x + SetWidth - 16, y + 1, 15, 14), tieBreak);
+        }
+    }
+}
+
+QButtonGroup* MainWindow::optionGroup(Panel panel, QWidget* frame, const char* base,
+                                      const std::vector<QString>& captions,
+                                      const std::vector<QRect>& places, const QFont& font) {
+    auto* group = new QButtonGroup(frame);
+    group->setExclusive(true);
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        auto* option = new QRadioButton(captions[i], frame);
+        option->setObjectName(name(base, static_cast<int>(i)));
+        option->setGeometry(places[i]);
+        option->setFont(font);
+        group->addButton(option, static_cast<int>(i));
+    }
+    // idClicked comes from the user's click or arrow key, never from a program-made
+    // setChecked, so the form's own selections do not come back to it.
+    connect(group, &QButtonGroup::idClicked, this, [this, panel](int id) {
+        forward([this, panel, id] { form_.SelectOption(panel, id); });
+    });
+    groupViews_.push_back({&form_.panel(panel), group});
+    return group;
+}
+
+void MainWindow::buildPointPanel(QWidget* area) {
+    const QFont small = comicSans(8.25);
+    QGroupBox* panel = frame(area, QStringLiteral("FrameButtons_0"),
+                             QStringLiteral("Punti giocati"), QRect(6, 118, 314, 358), LightGreen);
+
+    QGroupBox* servizio = frame(panel, QStringLiteral("FrameServizio_0"),
+                                QStringLiteral("Servizio"), QRect(6, 20, 302, 72), LightOrange);
+    optionGroup(Panel::Servizio, servizio, "Servizio",
+                {QStringLiteral("Prima palla"), QStringLiteral("Seconda palla")},
+                {QRect(8, 20, 100, 20), QRect(8, 44, 100, 20)}, small);
+    const std::array<QString, 3> outcomes{QStringLiteral("Ace"), QStringLiteral("Doppio fallo"),
+                                          QStringLiteral("Servizio vincente")};
+    // Distinct faces, so the three serve outcomes are told apart at a glance.
+    const std::array<QColor, 3> faces{QColor(150, 205, 255), QColor(255, 150, 150),
+                                      QColor(255, 235, 120)};
+    for (int i = 1; i <= 3; ++i) {
+        auto* button = new ColourButton(outcomes[i - 1], faces[i - 1], servizio);
+        button->setObjectName(name("AceDoppioFallo", i));
+        button->setGeometry(122 + (i - 1) * 59, 18, 56, 46);
+        button->setFont(small);
+        connect(button, &QPushButton::clicked, this,
+                [this, i] { forward([this, i] { form_.AceDoppioFallo_Click(i); }); });
+    }
+
+    QGroupBox* dirittoRovescio =
+        frame(panel, QStringLiteral("FrameDirittoRovescio_0"), QStringLiteral("Diritto / Rovescio"),
+              QRect(6, 96, 302, 42), LightOrange);
+    optionGroup(Panel::DirittoRovescio, dirittoRovescio, "DirittoRovescio",
+                {QStringLiteral("Miss"), QStringLiteral("Diritto"), QStringLiteral("Rovescio")},
+                {QRect(8, 18, 60, 20), QRect(100, 18, 90, 20), QRect(204, 18, 92, 20)}, small);
+
+    QGroupBox* colpo = frame(panel, QStringLiteral("FrameColpo_0"), QStringLiteral("Colpo"),
+                             QRect(6, 142, 302, 64), LightOrange);
+    const std::array<int, 4> colX{6, 55, 135, 233};
+    const std::array<int, 4> colW{48, 79, 97, 64};
+    std::vector<QRect> colpoPlaces;
+    for (int row = 0; row < 2; ++row) {
+        for (int col = 0; col < 4; ++col) {
+            colpoPlaces.emplace_back(colX[col], 18 + row * 22, colW[col], 20);
+        }
+    }
+    optionGroup(Panel::Colpo, colpo, "Colpo",
+                {QStringLiteral("Miss"), QStringLiteral("Volee lunga"),
+                 QStringLiteral("Volee smorzata"), QStringLiteral("Lob"), QStringLiteral("Drop"),
+                 QStringLiteral("Passante"), QStringLiteral("Smash"), QStringLiteral("Risposta")},
+                colpoPlaces, small);
+
+    QGroupBox* erroreVincente =
+        frame(panel, QStringLiteral("FrameErroreVincente_0"), QStringLiteral("Errore / Vincente"),
+              QRect(6, 210, 302, 64), LightOrange);
+    optionGroup(
+        Panel::ErroreVincente, erroreVincente, "ErroreVincente",
+        {QStringLiteral("Miss"), QStringLiteral("Vincente"), QStringLiteral("Errore gratuito"),
+         QStringLiteral("Errore forzato"), QStringLiteral("Errore tentato")},
+        {QRect(8, 18, 56, 20), QRect(66, 18, 84, 20), QRect(158, 18, 136, 20),
+         QRect(8, 40, 136, 20), QRect(158, 40, 136, 20)},
+        QFont());
+
+    QGroupBox* punto = frame(panel, QStringLiteral("FramePunto"), QStringLiteral("Punto"),
+                             QRect(6, 278, 302, 50), LightOrange);
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QPushButton(punto);
+        button->setObjectName(name("PuntoGiocatore", i));
+        button->setGeometry(8 + i * 147, 18, 139, 26);
+        connect(button, &QPushButton::clicked, this,
+                [this, i] { forward([this, i] { form_.PuntoGiocatore_Click(i); }); });
+    }
+
+    label(panel, name("Parziale", 0), QRect(62, 334, 50, 18), small);
+    QLabel* title = label(panel, QStringLiteral("Label1_17"), QRect(116, 334, 82, 18), small,
+                          Qt::AlignCenter, QStringLiteral("Parziale"));
+    setBack(title, LightOrange);
+    label(panel, name("Parziale", 1), QRect(202, 334, 50, 18), small);
+}
+
+void MainWindow::buildStatistics(QWidget* area) {
+    struct Row {
+        const char* caption;
+        std::array<int, 2> captionIndex;
+        const char* first;
+        const char* second;  // null for a row with one value
+        std::array<int, 2> slashIndex;
+    };
+    const std::array<Row, 8> rows{{
+        {"Punti vinti:", {0, 1}, "PuntiVinti", nullptr, {}},
+        {"Break points:", {2, 3}, "BreakFatti", "BreakAvuti", {0, 1}},
+        {"Ace/Doppi falli:", {6, 7}, "Aces", "DoppiFalli", {7, 6}},
+        {"% Prime palle:", {8, 9}, "PercentualePrimePalle", nullptr, {}},
+        {"Punti con 1°/2°:",
+         {18, 19},
+         "PercentualeConPrimaPalla",
+         "PercentualeConSecondaPalla",
+         {2, 5}},
+        {"Colpi vincenti:", {11, 12}, "ColpiVincenti", nullptr, {}},
+        {"Errori gratuiti:", {13, 14}, "ErroriGratuiti", nullptr, {}},
+        {"Punti set/match:", {15, 16}, "PuntiDalSet", "PuntiDalMatch", {3, 4}},
+    }};
+    const QFont small = comicSans(8.25);
+    const QFont slash = comicSans(9.75);
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+
+    for (int p = 0; p < 2; ++p) {
+        QGroupBox* stats = frame(area, name("FrameStatistiche", p), QString(),
+                                 QRect(324, 118 + p * 181, 216, 177), LightGreen);
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const Row& row = rows[r];
+            const int y = 20 + static_cast<int>(r) * 19;
+            QLabel* caption =
+                label(stats, name("Label1", row.captionIndex[p]), QRect(6, y, 98, 16), small,
+                      Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(row.caption));
+            caption->setIndent(3);
+            setBack(caption, LightOrange);
+            label(stats, name(row.first, p), QRect(106, y, 46, 16), small, right)->setIndent(3);
+            if (row.second != nullptr) {
+                label(stats, name("Label2", row.slashIndex[p]), QRect(152, y - 1, 10, 18), slash,
+                      Qt::AlignCenter, QStringLiteral("/"));
+                label(stats, name(row.second, p), QRect(162, y, 46, 16), small, right)
+                    ->setIndent(3);
+            }
+        }
+    }
+}
+
+void MainWindow::buildBottomBand(QWidget* area) {
+    const QFont indicator = comicSans(9.75);
+    label(area, QStringLiteral("PalleNuove"), QRect(6, 480, 88, 20), indicator);
+    // Deuce and break point share a place, as do the four set and match points: at most
+    // one of each kind is shown at a time.
+    label(area, QStringLiteral("Parità"), QRect(98, 480, 88, 20), indicator);
+    label(area, QStringLiteral("BreakPoint"), QRect(98, 480, 88, 20), indicator);
+    for (const char* base : {"SetPoint", "MatchPoint"}) {
+        for (int i = 0; i < 2; ++i) {
+            label(area, name(base, i), QRect(190, 480, 96, 20), indicator);
+        }
+    }
+
+    gameScroll_ = new QScrollBar(Qt::Horizontal, area);
+    gameScroll_->setObjectName(QStringLiteral("GameScroll"));
+    gameScroll_->setGeometry(292, 481, 248, 18);
+    // The bar shows the position in the history; moving through the history with it is not
+    // available yet, so it takes no input.
+    gameScroll_->setEnabled(false);
+
+    auto* credits = new ClickableLabel(area);
+    credits->setObjectName(QStringLiteral("Label3"));
+    credits->setText(QStringLiteral("© 2026 Gli autori di Courtlog - Informazioni sul programma"));
+    credits->setTextFormat(Qt::PlainText);
+    credits->setAlignment(Qt::AlignCenter);
+    credits->setGeometry(6, 505, 534, 18);
+    setBack(credits, LightYellow);
+}
+
+QAction* MainWindow::menuItem(QMenu* menu, const QString& text, const char* objectName,
+                              const QKeySequence& shortcut, MenuCheck* check) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromUtf8(objectName));
+    action->setShortcut(shortcut);
+    action->setEnabled(false);
+    if (check != nullptr) {
+        action->setCheckable(true);
+        // The form decides the check marks: undo the toggle that Qt makes on a click before
+        // any handler runs, and let the refresh show the form's answer.
+        connect(action, &QAction::triggered, this, [action, check] {
+            const QSignalBlocker block(action);
+            action->setChecked(check->checked());
+        });
+        checkViews_.push_back({check, action});
+    }
+    return action;
+}
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    menuItem(file, QStringLiteral("&Salva"), "FileSave", QKeySequence(Qt::Key_F2));
+    menuItem(file, QStringLiteral("&Carica"), "FileLoad", QKeySequence(Qt::Key_F3));
+    QAction* exit = menuItem(file, QStringLiteral("&Esci"), "FileExit");
+    exit->setEnabled(true);
+    connect(exit, &QAction::triggered, this, [this] { form_.FileExit_Click(); });
+
+    QMenu* game = bar->addMenu(QStringLiteral("&Game"));
+    game->setObjectName(QStringLiteral("Game"));
+    menuItem(game, QStringLiteral("&Inizio"), "GameStart", QKeySequence(Qt::SHIFT | Qt::Key_F7));
+    menuItem(game, QStringLiteral("&Indietro"), "GameUndo", QKeySequence(Qt::Key_F7));
+    menuItem(game, QStringLiteral("&Avanti"), "GameRedo", QKeySequence(Qt::Key_F8));
+    menuItem(game, QStringLiteral("&Fine"), "GameEnd", QKeySequence(Qt::SHIFT | Qt::Key_F8));
+    menuItem(game, QStringLiteral("&Clear"), "GameClear");
+
+    QMenu* options = bar->addMenu(QStringLiteral("&Opzioni"));
+    options->setObjectName(QStringLiteral("Opzioni"));
+    QMenu* matchIn = options->addMenu(QStringLiteral("&Match in"));
+    matchIn->setObjectName(QStringLiteral("OpzioniMatchIn"));
+    menuItem(matchIn, QStringLiteral("3 Set"), "MatchInTreSet", {}, &form_.MatchInTreSet);
+    menuItem(matchIn, QStringLiteral("5 Set"), "MatchInCinqueSet", {}, &form_.MatchInCinqueSet);
+    QMenu* tieBreak = options->addMenu(QStringLiteral("&Tie-Break"));
+    tieBreak->setObjectName(QStringLiteral("OpzioniTieBreak"));
+    menuItem(tieBreak, QStringLiteral("&No Tie-Break"), "TieBreakWhen_0", {},
+             &form_.TieBreakWhen[0]);
+    menuItem(tieBreak, QStringLiteral("&Tranne l'ultimo set"), "TieBreakWhen_1", {},
+             &form_.TieBreakWhen[1]);
+    menuItem(tieBreak, QStringLiteral("&Tutti i set"), "TieBreakWhen_2", {},
+             &form_.TieBreakWhen[2]);
+    QMenu* disable = options->addMenu(QStringLiteral("&Disabilita"));
+    disable->setObjectName(QStringLiteral("Disabilita"));
+    menuItem(disable, QStringLiteral("&Parziale"), "DisabilitaParziale", {},
+             &form_.DisabilitaParziale);
+    menuItem(disable, QStringLiteral("P&unti dal match"), "DisabilitaPuntiDalMatch", {},
+             &form_.DisabilitaPuntiDalMatch);
+    QMenu* save = options->addMenu(QStringLiteral("&Salva le opzioni"));
+    save->setObjectName(QStringLiteral("SalvaLeOpzioni"));
+    menuItem(save, QStringLiteral("&Adesso"), "SalvaOpzioni");
+    menuItem(save, QStringLiteral("All'&uscita"), "SalvaOpzioniInUscita", {},
+             &form_.SalvaOpzioniInUscita);
+
+    QMenu* help = bar->addMenu(QStringLiteral("?"));
+    help->setObjectName(QStringLiteral("Help"));
+    menuItem(help, QStringLiteral("&Informazioni su"), "HelpInfo", QKeySequence(Qt::Key_F1));
+}
+
+void MainWindow::bindFields() {
+    for (const NamedField& named : form_.fields()) {
+        const QString objectName = QString::fromStdString(named.objectName());
+        auto* widget = findChild<QWidget*>(objectName);
+        if (widget == nullptr) {
+            qFatal("The window has no control named %s", qPrintable(objectName));
+        }
+        Shows kind = Shows::Label;
+        if (qobject_cast<QGroupBox*>(widget) != nullptr) {
+            kind = Shows::Frame;
+        } else if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
+            kind = Shows::Button;
+        }
+        fieldViews_.push_back({named.field, widget, kind});
+    }
+}
+
+void MainWindow::forward(const std::function<void()>& handler) {
+    handler();
+    refresh();
+}
+
+void MainWindow::showField(const FieldView& view) {
+    const Field& f = *view.field;
+    switch (view.kind) {
+        case Shows::Label:
+            static_cast<QLabel*>(view.widget)->setText(QString::fromStdString(f.caption()));
+            break;
+        case Shows::Frame:
+            static_cast<QGroupBox*>(view.widget)->setTitle(literal(f.caption()));
+            break;
+        case Shows::Button:
+            // The players' buttons keep the platform's button look; only the name follows.
+            static_cast<QAbstractButton*>(view.widget)->setText(literal(f.caption()));
+            view.widget->setVisible(f.visible());
+            return;
+    }
+    QPalette p = view.widget->palette();
+    p.setColor(QPalette::Window, toQColor(f.back()));
+    p.setColor(QPalette::WindowText, toQColor(f.fore()));
+    view.widget->setPalette(p);
+    view.widget->setAutoFillBackground(true);
+    view.widget->setVisible(f.visible());
+}
+
+void MainWindow::showGroup(const GroupView& view) {
+    const int selected = view.group->selected();
+    QAbstractButton* button = view.buttons->button(selected);
+    if (button != nullptr) {
+        button->setChecked(true);
+        return;
+    }
+    // No option selected: an exclusive group cannot uncheck its last button by itself.
+    if (QAbstractButton* checked = view.buttons->checkedButton()) {
+        view.buttons->setExclusive(false);
+        checked->setChecked(false);
+        view.buttons->setExclusive(true);
+    }
+}
+
+void MainWindow::refresh() {
+    for (const FieldView& view : fieldViews_) {
+        if (view.field->dirty()) {
+            showField(view);
+            view.field->clearDirty();
+        }
+    }
+    for (const GroupView& view : groupViews_) {
+        if (view.group->dirty()) {
+            showGroup(view);
+            view.group->clearDirty();
+        }
+    }
+    if (form_.Turno.dirty()) {
+        const QSignalBlocker block(turno_);
+        turno_->setCurrentIndex(form_.Turno.selected());
+        form_.Turno.clearDirty();
+    }
+    if (form_.GameScroll.dirty()) {
+        const QSignalBlocker block(gameScroll_);
+        gameScroll_->setRange(form_.GameScroll.minimum(), form_.GameScroll.maximum());
+        gameScroll_->setValue(form_.GameScroll.value());
+        form_.GameScroll.clearDirty();
+    }
+    for (const CheckView& view : checkViews_) {
+        if (view.check->dirty()) {
+            const QSignalBlocker block(view.action);
+            view.action->setChecked(view.check->checked());
+            view.check->clearDirty();
+        }
+    }
+    if (!form_.focus.objectName.empty()) {
+        if (auto* target = findChild<QWidget*>(QString::fromStdString(form_.focus.objectName))) {
+            target->setFocus();
+        }
+        form_.focus.objectName.clear();
+    }
+}
+
+}  // namespace courtlog::ui

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "scoring/MainForm.h"
+
+class QAbstractButton;
+class QAction;
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QScrollBar;
+
+namespace courtlog::ui {
+
+// The main window: builds the controls, hands every user event to the form's handler, and
+// then shows in the widgets whatever the handler changed.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The window with Qt's own dialogs.
+    MainWindow();
+    // The window with the given dialogs, for tests that answer them.
+    explicit MainWindow(Platform& platform);
+    ~MainWindow() override;
+
+    MainForm& form() { return form_; }
+
+    // Pushes into the widgets what changed in the form since the last refresh, and only that.
+    void refresh();
+
+private:
+    MainWindow(std::unique_ptr<Platform> own, Platform* injected);
+
+    void buildTopBand(QWidget* area);
+    void buildScoreboard(QWidget* area);
+    void buildPointPanel(QWidget* area);
+    void buildStatistics(QWidget* area);
+    void buildBottomBand(QWidget* area);
+    void buildMenus();
+    void bindFields();
+
+    QButtonGroup* optionGroup(Panel panel, QWidget* frame, const char* name,
+                              const std::vector<QString>& captions,
+                              const std::vector<QRect>& places, const QFont& font);
+    QAction* menuItem(QMenu* menu, const QString& text, const char* name,
+                      const QKeySequence& shortcut = {}, MenuCheck* check = nullptr);
+
+    // Runs a handler of the form and shows its effects.
+    void forward(const std::function<void()>& handler);
+
+    enum class Shows { Label, Frame, Button };
+    struct FieldView {
+        Field* field;
+        QWidget* widget;
+        Shows kind;
+    };
+    struct GroupView {
+        OptionGroup* group;
+        QButtonGroup* buttons;
+    };
+    struct CheckView {
+        MenuCheck* check;
+        QAction* action;
+    };
+
+    static void showField(const FieldView& view);
+    static void showGroup(const GroupView& view);
+
+    std::unique_ptr<Platform> ownPlatform_;
+    MainForm form_;
+
+    std::vector<FieldView> fieldViews_;
+    std::vector<GroupView> groupViews_;
+    std::vector<CheckView> checkViews_;
+    QComboBox* turno_ = nullptr;
+    QScrollBar* gameScroll_ = nullptr;
+};
+
+}  // namespace courtlog::ui
