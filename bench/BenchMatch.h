@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+
+#include "scoring/MainForm.h"
+
+namespace courtlog::bench {
+
+// Answers every question the way Enter would, and never shows anything.
+class QuietPlatform : public Platform {
+public:
+    MsgAnswer messageBox(const std::string&, MsgButtons buttons, const std::string&) override {
+        return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+    }
+    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
+    ResidualAnswer askResidualPoints(int, bool) override { return ResidualAnswer::Overwrite; }
+
+protected:
+    void exitProgram() override { std::exit(0); }
+};
+
+// A 1000-point five-set match that is still running at its end: four sets shared, two of
+// them in tie-breaks, then a deciding set of held serves, every game to deuce and beyond,
+// with both costly displays on. The form stands at its last point.
+inline void fillThousandPointMatch(MainForm& form) {
+    form.ResetMatch();
+    auto point = [&form](int winner) {
+        form.SelectOption(Panel::Servizio, form.PointCount % 3 == 0 ? 1 : 0);
+        form.SelectOption(Panel::Colpo, form.PointCount % 8);
+        form.PuntoGiocatore_Click(winner);
+    };
+    auto game = [&](int winner) {
+        for (int k = 0; k < 6; ++k) {
+            point(k % 2 == 0 ? winner : 1 - winner);  // to deuce
+        }
+        point(winner);
+        point(1 - winner);  // deuce again
+        point(winner);
+        point(winner);
+    };
+    auto set = [&](int gamesA, int gamesB) {
+        for (int i = 0; i < 6 && (gamesA > 0 || gamesB > 0); ++i) {
+            if (gamesA > 0) {
+                game(0);
+                --gamesA;
+            }
+            if (gamesB > 0) {
+                game(1);
+                --gamesB;
+            }
+        }
+    };
+    set(6, 4);
+    set(4, 6);
+    set(6, 6);
+    for (int k = 0; k < 7; ++k) {
+        point(0);
+    }
+    set(6, 6);
+    for (int k = 0; k < 7; ++k) {
+        point(1);
+    }
+    while (form.PointCount < MainForm::MaxPoints) {
+        point(form.Server);
+    }
+}
+
+}  // namespace courtlog::bench
