@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
+#include "ui/AppIcon.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
 
@@ -18,7 +20,15 @@ int main(int argc, char** argv) {
     }
     courtlog::ui::installFonts();
 
+    QApplication::setWindowIcon(courtlog::ui::appIcon());
+
+    // courtlog [FILE.clg]: the one argument is the path of a match file.
+    const QStringList args = QApplication::arguments();
+    const std::string commandLine = args.size() > 1 ? args.at(1).toStdString() : std::string();
+
     courtlog::ui::MainWindow window;
     window.show();
+    // The start-up step may show messages: let the window appear first.
+    QTimer::singleShot(0, &window, [&window, commandLine] { window.start(commandLine); });
     return QApplication::exec();
 }

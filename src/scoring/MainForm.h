@@ -12,6 +12,8 @@
 
 namespace courtlog {
 
+struct MatchRecord;
+
 // A label of the window with its control name and, for control arrays, its index (-1 for a
 // single control). The view binds widgets by these names; objectName is "Name_i" or "Name".
 struct NamedField {
@@ -188,10 +190,38 @@ public:
     void DisabilitaPuntiDalMatch_Click();
     void SalvaOpzioniInUscita_Click();
 
+    void SalvaOpzioni_Click();
+
+    // ---- Match file and the window's start and close ------------------------------------------
+    void FileSave_Click();
+    void FileLoad_Click();
+    // Before the window is first shown: caption, stored options, the first reset.
+    void Form_Load();
+    // When the window is first shown: the match named on the command line, or a clean panel.
+    void Form_Activate(const std::string& commandLine);
+    // When the user closes the window: options saved if asked, an unsaved match offered.
+    void Form_Unload();
+    // The name the save dialog offers, made from the players, the tournament and the round.
+    std::string defaultFileName() const;
+    // What a match file keeps of the match on screen.
+    MatchRecord matchRecord() const;
+
     // ---- Window -----------------------------------------------------------------------------
     void NomeGiocatore_Click(int index);
     void NomeTorneo_Click();
     [[noreturn]] void FileExit_Click();
+    void HelpInfo_Click();
+    void Label3_Click();
+
+    // Entries of the round list, by index.
+    static constexpr std::array<const char*, 8> TurnoEntries{
+        "",         "1° Turno",         "2° Turno",   "3° Turno", "Ottavi di finale",
+        "Quarti di finale", "Semifinale", "Finale"};
+
+    // The window's caption, set by the load step.
+    std::string Caption;
+    // The command line while the start-up step loads it; empty at all other times.
+    std::string MatchFileName;
 
     // Shows a stored word in the point panel without running the selection handlers, so the
     // word stays exactly as stored.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace courtlog {
@@ -13,6 +15,32 @@ enum class MsgAnswer { Ok, Yes, No };
 enum class ResidualAnswer { Overwrite = 0, Insert = 1, DeleteLater = 2 };
 
 inline constexpr const char* kAppTitle = "Courtlog";
+inline constexpr const char* kFileFilter = "File di Courtlog (*.clg)";
+
+// A file chosen in a file dialog; an empty title means the user cancelled.
+struct FileChoice {
+    std::string path;
+    std::string title;  // the name without its folder
+};
+
+// Read access to the system registry, with the calls of the Windows API. Elsewhere it is a
+// small in-memory registry that holds nothing unless it is given values.
+class Registry {
+public:
+    using Key = std::uintptr_t;
+    static constexpr Key LocalMachine = 0x80000002;
+    static constexpr long Success = 0;
+    static constexpr std::uint32_t TypeText = 1;
+    static constexpr std::uint32_t TypeNumber = 4;
+
+    virtual ~Registry() = default;
+    virtual long RegOpenKeyExA(Key root, const std::string& subKey, std::uint32_t access,
+                               Key& opened) = 0;
+    // Reads up to size bytes of the value into data; size becomes the length of the value.
+    virtual long RegQueryValueExA(Key key, const std::string& valueName, std::uint32_t& type,
+                                  std::string& data, std::uint32_t& size) = 0;
+    virtual long RegCloseKey(Key key) = 0;
+};
 
 // Everything modal or outside the process goes through here, so the match logic runs the same
 // behind the real window, behind the command-line tools and inside the tests.
@@ -33,6 +61,25 @@ public:
     // middle of the history. Must always give an answer; insertion is not offered when
     // offerInsert is false and is never the answer then.
     virtual ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) = 0;
+
+    // The file dialogs, with the match-file filter. Saving asks before overwriting a file.
+    virtual FileChoice saveFileDialog(const std::string& defaultName) = 0;
+    virtual FileChoice openFileDialog() = 0;
+
+    // The per-user settings store: text values by application, section and key.
+    virtual std::optional<std::string> getSetting(const std::string& app,
+                                                  const std::string& section,
+                                                  const std::string& key) = 0;
+    virtual void saveSetting(const std::string& app, const std::string& section,
+                             const std::string& key, const std::string& value) = 0;
+
+    // The about box, modal.
+    virtual void showAbout() = 0;
+
+    virtual Registry& registry() = 0;
+    virtual bool fileExists(const std::string& path) = 0;
+    // Starts a program without waiting for it; false when it could not be started.
+    virtual bool startProgram(const std::string& path) = 0;
 
     // Ends the program at once, without the window's close step.
     [[noreturn]] void endProgram() {

@@ -59,7 +59,9 @@ void MainForm::SetWon(int w) {
             const std::string text = "Fine partita! Ha vinto " + NomeGiocatore[w].caption() +
                                      " in " + std::to_string(SetsWon[w]) +
                                      " set. Vuoi salvare la partita?";
-            platform_.messageBox(text, MsgButtons::YesNo);
+            if (platform_.messageBox(text, MsgButtons::YesNo) == MsgAnswer::Yes) {
+                FileSave_Click();
+            }
         }
         MatchOver = true;
     }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLayout>
@@ -97,7 +98,19 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
 
     // The window takes the size of its client area plus the menu bar, and keeps it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    form_.Form_Load();
     refresh();
+}
+
+void MainWindow::start(const std::string& commandLine) {
+    forward([this, &commandLine] { form_.Form_Activate(commandLine); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing is never refused: the options are stored if asked and an unsaved match is
+    // offered for saving, then the window goes.
+    forward([this] { form_.Form_Unload(); });
+    event->accept();
 }
 
 MainWindow::~MainWindow() = default;
@@ -119,10 +132,9 @@ void MainWindow::buildTopBand(QWidget* area) {
     turno_->setEditable(false);
     turno_->setGeometry(360, 4, 180, 30);
     turno_->setFont(comicSans(14.25));
-    turno_->addItems({QString(), QStringLiteral("1° Turno"), QStringLiteral("2° Turno"),
-                      QStringLiteral("3° Turno"), QStringLiteral("Ottavi di finale"),
-                      QStringLiteral("Quarti di finale"), QStringLiteral("Semifinale"),
-                      QStringLiteral("Finale")});
+    for (const char* entry : MainForm::TurnoEntries) {
+        turno_->addItem(QString::fromUtf8(entry));
+    }
     QPalette p = turno_->palette();
     p.setColor(QPalette::Button, LightGreen);
     p.setColor(QPalette::Base, LightGreen);
@@ -327,9 +339,13 @@ void MainWindow::buildBottomBand(QWidget* area) {
     gameScroll_ = new QScrollBar(Qt::Horizontal, area);
     gameScroll_->setObjectName(QStringLiteral("GameScroll"));
     gameScroll_->setGeometry(292, 481, 248, 18);
-    // The bar shows the position in the history; moving through the history with it is not
-    // available yet, so it takes no input.
-    gameScroll_->setEnabled(false);
+    // Dragging the thumb moves nothing until it is released: a replay per step of a drag
+    // would only slow the drag down.
+    gameScroll_->setTracking(false);
+    gameScroll_->setSingleStep(1);
+    gameScroll_->setPageStep(10);
+    connect(gameScroll_, &QScrollBar::valueChanged, this,
+            [this](int value) { forward([this, value] { form_.GameScroll_Change(value); }); });
 
     auto* credits = new ClickableLabel(area);
     credits->setObjectName(QStringLiteral("Label3"));
@@ -338,6 +354,8 @@ void MainWindow::buildBottomBand(QWidget* area) {
     credits->setAlignment(Qt::AlignCenter);
     credits->setGeometry(6, 505, 534, 18);
     setBack(credits, LightYellow);
+    connect(credits, &ClickableLabel::clicked, this,
+            [this] { forward([this] { form_.Label3_Click(); }); });
 }
 
 QAction* MainWindow::menuItem(QMenu* menu, const QString& text, const char* objectName,
@@ -361,52 +379,80 @@ QAction* MainWindow::menuItem(QMenu* menu, const QString& text, const char* obje
 
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
+    // Each item runs its handler and then shows what changed.
+    auto command = [this](QAction* action, void (MainForm::*handler)()) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this,
+                [this, handler] { forward([this, handler] { (form_.*handler)(); }); });
+    };
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
-    menuItem(file, QStringLiteral("&Salva"), "FileSave", QKeySequence(Qt::Key_F2));
-    menuItem(file, QStringLiteral("&Carica"), "FileLoad", QKeySequence(Qt::Key_F3));
+    command(menuItem(file, QStringLiteral("&Salva"), "FileSave", QKeySequence(Qt::Key_F2)),
+            &MainForm::FileSave_Click);
+    command(menuItem(file, QStringLiteral("&Carica"), "FileLoad", QKeySequence(Qt::Key_F3)),
+            &MainForm::FileLoad_Click);
     QAction* exit = menuItem(file, QStringLiteral("&Esci"), "FileExit");
     exit->setEnabled(true);
     connect(exit, &QAction::triggered, this, [this] { form_.FileExit_Click(); });
 
     QMenu* game = bar->addMenu(QStringLiteral("&Game"));
     game->setObjectName(QStringLiteral("Game"));
-    menuItem(game, QStringLiteral("&Inizio"), "GameStart", QKeySequence(Qt::SHIFT | Qt::Key_F7));
-    menuItem(game, QStringLiteral("&Indietro"), "GameUndo", QKeySequence(Qt::Key_F7));
-    menuItem(game, QStringLiteral("&Avanti"), "GameRedo", QKeySequence(Qt::Key_F8));
-    menuItem(game, QStringLiteral("&Fine"), "GameEnd", QKeySequence(Qt::SHIFT | Qt::Key_F8));
-    menuItem(game, QStringLiteral("&Clear"), "GameClear");
+    command(menuItem(game, QStringLiteral("&Inizio"), "GameStart",
+                     QKeySequence(Qt::SHIFT | Qt::Key_F7)),
+            &MainForm::GameStart_Click);
+    command(menuItem(game, QStringLiteral("&Indietro"), "GameUndo", QKeySequence(Qt::Key_F7)),
+            &MainForm::GameUndo_Click);
+    command(menuItem(game, QStringLiteral("&Avanti"), "GameRedo", QKeySequence(Qt::Key_F8)),
+            &MainForm::GameRedo_Click);
+    command(menuItem(game, QStringLiteral("&Fine"), "GameEnd",
+                     QKeySequence(Qt::SHIFT | Qt::Key_F8)),
+            &MainForm::GameEnd_Click);
+    command(menuItem(game, QStringLiteral("&Clear"), "GameClear"), &MainForm::GameClear_Click);
 
     QMenu* options = bar->addMenu(QStringLiteral("&Opzioni"));
     options->setObjectName(QStringLiteral("Opzioni"));
     QMenu* matchIn = options->addMenu(QStringLiteral("&Match in"));
     matchIn->setObjectName(QStringLiteral("OpzioniMatchIn"));
-    menuItem(matchIn, QStringLiteral("3 Set"), "MatchInTreSet", {}, &form_.MatchInTreSet);
-    menuItem(matchIn, QStringLiteral("5 Set"), "MatchInCinqueSet", {}, &form_.MatchInCinqueSet);
+    command(menuItem(matchIn, QStringLiteral("3 Set"), "MatchInTreSet", {}, &form_.MatchInTreSet),
+            &MainForm::MatchInTreSet_Click);
+    command(menuItem(matchIn, QStringLiteral("5 Set"), "MatchInCinqueSet", {},
+                     &form_.MatchInCinqueSet),
+            &MainForm::MatchInCinqueSet_Click);
     QMenu* tieBreak = options->addMenu(QStringLiteral("&Tie-Break"));
     tieBreak->setObjectName(QStringLiteral("OpzioniTieBreak"));
-    menuItem(tieBreak, QStringLiteral("&No Tie-Break"), "TieBreakWhen_0", {},
-             &form_.TieBreakWhen[0]);
-    menuItem(tieBreak, QStringLiteral("&Tranne l'ultimo set"), "TieBreakWhen_1", {},
-             &form_.TieBreakWhen[1]);
-    menuItem(tieBreak, QStringLiteral("&Tutti i set"), "TieBreakWhen_2", {},
-             &form_.TieBreakWhen[2]);
+    const std::array<QString, 3> rules{QStringLiteral("&No Tie-Break"),
+                                       QStringLiteral("&Tranne l'ultimo set"),
+                                       QStringLiteral("&Tutti i set")};
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray objectName = name("TieBreakWhen", i).toUtf8();
+        QAction* rule =
+            menuItem(tieBreak, rules[i], objectName.constData(), {}, &form_.TieBreakWhen[i]);
+        rule->setEnabled(true);
+        connect(rule, &QAction::triggered, this,
+                [this, i] { forward([this, i] { form_.TieBreakWhen_Click(i); }); });
+    }
     QMenu* disable = options->addMenu(QStringLiteral("&Disabilita"));
     disable->setObjectName(QStringLiteral("Disabilita"));
-    menuItem(disable, QStringLiteral("&Parziale"), "DisabilitaParziale", {},
-             &form_.DisabilitaParziale);
-    menuItem(disable, QStringLiteral("P&unti dal match"), "DisabilitaPuntiDalMatch", {},
-             &form_.DisabilitaPuntiDalMatch);
+    command(menuItem(disable, QStringLiteral("&Parziale"), "DisabilitaParziale", {},
+                     &form_.DisabilitaParziale),
+            &MainForm::DisabilitaParziale_Click);
+    command(menuItem(disable, QStringLiteral("P&unti dal match"), "DisabilitaPuntiDalMatch", {},
+                     &form_.DisabilitaPuntiDalMatch),
+            &MainForm::DisabilitaPuntiDalMatch_Click);
     QMenu* save = options->addMenu(QStringLiteral("&Salva le opzioni"));
     save->setObjectName(QStringLiteral("SalvaLeOpzioni"));
-    menuItem(save, QStringLiteral("&Adesso"), "SalvaOpzioni");
-    menuItem(save, QStringLiteral("All'&uscita"), "SalvaOpzioniInUscita", {},
-             &form_.SalvaOpzioniInUscita);
+    command(menuItem(save, QStringLiteral("&Adesso"), "SalvaOpzioni"),
+            &MainForm::SalvaOpzioni_Click);
+    command(menuItem(save, QStringLiteral("All'&uscita"), "SalvaOpzioniInUscita", {},
+                     &form_.SalvaOpzioniInUscita),
+            &MainForm::SalvaOpzioniInUscita_Click);
 
     QMenu* help = bar->addMenu(QStringLiteral("?"));
     help->setObjectName(QStringLiteral("Help"));
-    menuItem(help, QStringLiteral("&Informazioni su"), "HelpInfo", QKeySequence(Qt::Key_F1));
+    command(menuItem(help, QStringLiteral("&Informazioni su"), "HelpInfo",
+                     QKeySequence(Qt::Key_F1)),
+            &MainForm::HelpInfo_Click);
 }
 
 void MainWindow::bindFields() {
@@ -499,6 +545,9 @@ void MainWindow::refresh() {
             view.action->setChecked(view.check->checked());
             view.check->clearDirty();
         }
+    }
+    if (windowTitle().toStdString() != form_.Caption && !form_.Caption.empty()) {
+        setWindowTitle(QString::fromStdString(form_.Caption));
     }
     if (!form_.focus.objectName.empty()) {
         if (auto* target = findChild<QWidget*>(QString::fromStdString(form_.focus.objectName))) {

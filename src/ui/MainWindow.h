@@ -34,6 +34,13 @@ public:
     // Pushes into the widgets what changed in the form since the last refresh, and only that.
     void refresh();
 
+    // The start-up step, once the window is shown: opens the match named on the command line
+    // (empty for none) or prepares the point panel.
+    void start(const std::string& commandLine);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     MainWindow(std::unique_ptr<Platform> own, Platform* injected);
 

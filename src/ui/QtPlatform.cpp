@@ -1,15 +1,48 @@
 #include "ui/QtPlatform.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProcess>
+#include <QSettings>
 #include <cstdlib>
 
 #include "history/ResidualPoints.h"
+#include "ui/AboutDialog.h"
 #include "ui/NuovoPuntoDialog.h"
+#ifdef _WIN32
+#include "ui/WindowsRegistry.h"
+#else
+#include "storage/MemoryRegistry.h"
+#endif
 
 namespace courtlog::ui {
 
-QtPlatform::QtPlatform(QWidget* owner) : owner_(owner) {}
+namespace {
+
+FileChoice chosen(const QString& path) {
+    if (path.isEmpty()) {
+        return {};
+    }
+    return {path.toStdString(), QFileInfo(path).fileName().toStdString()};
+}
+
+QString filter() { return QString::fromUtf8(kFileFilter); }
+
+}  // namespace
+
+QtPlatform::QtPlatform(QWidget* owner)
+    : owner_(owner),
+#ifdef _WIN32
+      registry_(std::make_unique<WindowsRegistry>())
+#else
+      registry_(std::make_unique<MemoryRegistry>())
+#endif
+{
+}
+
+QtPlatform::~QtPlatform() = default;
 
 MsgAnswer QtPlatform::messageBox(const std::string& text, MsgButtons buttons,
                                  const std::string& title) {
@@ -44,6 +77,55 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
 ResidualAnswer QtPlatform::askResidualPoints(int residualPoints, bool offerInsert) {
     NuovoPuntoDialog dialog(residualQuestion(residualPoints, offerInsert), owner_);
     return dialog.ask();
+}
+
+FileChoice QtPlatform::saveFileDialog(const std::string& defaultName) {
+    QFileDialog dialog(owner_, QStringLiteral("Salva con nome"), QString(), filter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("clg"));
+    dialog.selectFile(QString::fromStdString(defaultName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return chosen(dialog.selectedFiles().constFirst());
+}
+
+FileChoice QtPlatform::openFileDialog() {
+    return chosen(
+        QFileDialog::getOpenFileName(owner_, QStringLiteral("Apri"), QString(), filter()));
+}
+
+std::optional<std::string> QtPlatform::getSetting(const std::string& app,
+                                                  const std::string& section,
+                                                  const std::string& key) {
+    QSettings settings(QString::fromStdString(app), QString::fromStdString(app));
+    settings.beginGroup(QString::fromStdString(section));
+    const QString name = QString::fromStdString(key);
+    if (!settings.contains(name)) {
+        return std::nullopt;
+    }
+    return settings.value(name).toString().toStdString();
+}
+
+void QtPlatform::saveSetting(const std::string& app, const std::string& section,
+                             const std::string& key, const std::string& value) {
+    QSettings settings(QString::fromStdString(app), QString::fromStdString(app));
+    settings.beginGroup(QString::fromStdString(section));
+    settings.setValue(QString::fromStdString(key), QString::fromStdString(value));
+}
+
+void QtPlatform::showAbout() {
+    AboutDialog about(*this, owner_);
+    about.exec();
+}
+
+bool QtPlatform::fileExists(const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).isFile();
+}
+
+bool QtPlatform::startProgram(const std::string& path) {
+    return QProcess::startDetached(QString::fromStdString(path), {});
 }
 
 void QtPlatform::exitProgram() {

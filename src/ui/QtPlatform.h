@@ -1,27 +1,40 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "scoring/Platform.h"
 
 namespace courtlog::ui {
 
-// The program's dialogs drawn with Qt, owned by the main window.
+// The program's dialogs drawn with Qt, its settings in QSettings, owned by the main window.
 class QtPlatform : public Platform {
 public:
     explicit QtPlatform(QWidget* owner);
+    ~QtPlatform() override;
 
     MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
                          const std::string& title = {}) override;
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override;
+    FileChoice saveFileDialog(const std::string& defaultName) override;
+    FileChoice openFileDialog() override;
+    std::optional<std::string> getSetting(const std::string& app, const std::string& section,
+                                          const std::string& key) override;
+    void saveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    void showAbout() override;
+    Registry& registry() override { return *registry_; }
+    bool fileExists(const std::string& path) override;
+    bool startProgram(const std::string& path) override;
 
 protected:
     void exitProgram() override;
 
 private:
     QWidget* owner_;  // the main window, which owns this platform
+    std::unique_ptr<Registry> registry_;
 };
 
 }  // namespace courtlog::ui

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <deque>
+#include <map>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "scoring/Platform.h"
+#include "storage/MemoryRegistry.h"
 
 namespace courtlog::testing {
 
@@ -15,7 +18,8 @@ struct ProgramEnded : std::runtime_error {
 };
 
 // A platform that records what the program showed and answers what the test scripted.
-// Unscripted questions get the answer a user pressing Enter would give.
+// Unscripted questions get the answer a user pressing Enter would give; unscripted file
+// dialogs are cancelled.
 class FakePlatform : public Platform {
 public:
     struct Message {
@@ -31,10 +35,30 @@ public:
     std::vector<Message> messages;
     std::vector<Residual> residualQuestions;
     std::vector<std::string> inputPrompts;
+    std::vector<std::string> saveDialogNames;  // the default name each save dialog offered
+    int openDialogs = 0;
+    int aboutBoxes = 0;
+    std::vector<std::string> started;
 
     std::deque<MsgAnswer> messageAnswers;
     std::deque<std::string> inputAnswers;
     std::deque<ResidualAnswer> residualAnswers;
+    std::deque<FileChoice> saveChoices;
+    std::deque<FileChoice> openChoices;
+
+    // "app/section/key" -> value
+    std::map<std::string, std::string> settings;
+    MemoryRegistry memoryRegistry;
+    std::set<std::string> existingFiles;
+    bool startSucceeds = true;
+
+    std::vector<std::string> texts() const {
+        std::vector<std::string> t;
+        for (const Message& m : messages) {
+            t.push_back(m.text);
+        }
+        return t;
+    }
 
     MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
                          const std::string& title) override {
@@ -68,8 +92,50 @@ public:
         return a;
     }
 
+    FileChoice saveFileDialog(const std::string& defaultName) override {
+        saveDialogNames.push_back(defaultName);
+        return next(saveChoices);
+    }
+
+    FileChoice openFileDialog() override {
+        ++openDialogs;
+        return next(openChoices);
+    }
+
+    std::optional<std::string> getSetting(const std::string& app, const std::string& section,
+                                          const std::string& key) override {
+        const auto it = settings.find(app + "/" + section + "/" + key);
+        if (it == settings.end()) {
+            return std::nullopt;
+        }
+        return it->second;
+    }
+
+    void saveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        settings[app + "/" + section + "/" + key] = value;
+    }
+
+    void showAbout() override { ++aboutBoxes; }
+    Registry& registry() override { return memoryRegistry; }
+    bool fileExists(const std::string& path) override { return existingFiles.count(path) > 0; }
+    bool startProgram(const std::string& path) override {
+        started.push_back(path);
+        return startSucceeds;
+    }
+
 protected:
     void exitProgram() override { throw ProgramEnded(); }
+
+private:
+    static FileChoice next(std::deque<FileChoice>& choices) {
+        if (choices.empty()) {
+            return {};
+        }
+        FileChoice c = choices.front();
+        choices.pop_front();
+        return c;
+    }
 };
 
 }  // namespace courtlog::testing

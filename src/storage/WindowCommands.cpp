@@ -1,6 +1,7 @@
-// Renaming the players and the tournament, and leaving the program from the File menu.
+// Renaming the players and the tournament, the about box, and leaving from the File menu.
 #include "scoring/MainForm.h"
 #include "storage/Cp1252.h"
+#include "storage/MatchFile.h"
 
 namespace courtlog {
 
@@ -9,8 +10,13 @@ namespace {
 // The answer of the rename box, or empty when the user cancelled or erased the text. The
 // name is kept as typed (blanks included) except for characters that a match file cannot hold.
 std::string askName(Platform& platform, const std::string& current) {
-    const std::string answer = platform.inputBox("Inserire il nuovo nome", "Cambio nome", current);
-    return answer.empty() ? answer : foldToCp1252(answer);
+    std::string name =
+        foldToCp1252(platform.inputBox("Inserire il nuovo nome", "Cambio nome", current));
+    // A match file holds at most this many characters per name.
+    if (utf8ToCp1252(name).size() > static_cast<std::size_t>(kMaxTextLength)) {
+        name = cp1252ToUtf8(utf8ToCp1252(name).substr(0, kMaxTextLength));
+    }
+    return name;
 }
 
 }  // namespace
@@ -33,5 +39,9 @@ void MainForm::NomeTorneo_Click() {
 }
 
 void MainForm::FileExit_Click() { platform_.endProgram(); }
+
+void MainForm::HelpInfo_Click() { platform_.showAbout(); }
+
+void MainForm::Label3_Click() { platform_.showAbout(); }
 
 }  // namespace courtlog

@@ -1,0 +1,160 @@
+// Saving and loading matches, and the start-up step that opens the file named on the command
+// line.
+#include "scoring/MainForm.h"
+#include "storage/FileAccess.h"
+#include "storage/MatchFile.h"
+
+namespace courtlog {
+
+namespace {
+
+// Characters that the file system does not take in a file name become "-".
+std::string safeFileName(std::string name) {
+#ifdef _WIN32
+    const std::string forbidden = "\\/:*?\"<>|";
+#else
+    const std::string forbidden = "/";
+#endif
+    for (char& c : name) {
+        if (forbidden.find(c) != std::string::npos) {
+            c = '-';
+        }
+    }
+    return name;
+}
+
+std::string openingError(int number) {
+    return "Errore " + std::to_string(number) + " durante il processo di apertura file.";
+}
+
+}  // namespace
+
+std::string MainForm::defaultFileName() const {
+    std::string name = NomeGiocatore[0].caption() + "-" + NomeGiocatore[1].caption() + " (" +
+                       NomeTorneo.caption();
+    const int round = Turno.selected();
+    if (round > 0 && round < static_cast<int>(TurnoEntries.size())) {
+        name += ", ";
+        name += TurnoEntries[round];
+    }
+    return safeFileName(name + ").clg");
+}
+
+MatchRecord MainForm::matchRecord() const {
+    MatchRecord m;
+    m.setsInMatch = SetsInMatch;
+    for (int i = 0; i < 3; ++i) {
+        m.tieBreakWhen[i] = TieBreakWhen[i].checked();
+    }
+    m.players = {NomeGiocatore[0].caption(), NomeGiocatore[1].caption()};
+    m.tournament = NomeTorneo.caption();
+    m.round = Turno.selected() < 0 ? 0 : Turno.selected();
+    m.points.assign(PointInfo.begin(), PointInfo.begin() + PointCount);
+    return m;
+}
+
+void MainForm::FileSave_Click() {
+    const FileChoice choice = platform_.saveFileDialog(defaultFileName());
+    if (choice.title.empty()) {
+        return;
+    }
+    const std::string failure = writeFileReplacing(choice.path, encodeMatch(matchRecord()));
+    if (!failure.empty()) {
+        // The old file, the match and its saved state stay as they were.
+        platform_.messageBox("Impossibile salvare il file " + choice.title + ": " + failure,
+                             MsgButtons::Ok);
+        return;
+    }
+    MatchSaved = true;
+}
+
+void MainForm::FileLoad_Click() {
+    std::string path;
+    if (MatchFileName.empty()) {
+        const FileChoice choice = platform_.openFileDialog();
+        if (choice.title.empty()) {
+            return;
+        }
+        path = choice.path;
+    } else {
+        path = MatchFileName;
+        MatchFileName.clear();
+    }
+
+    // The whole file is read and checked before anything on screen changes.
+    const ReadOutcome read = readFileStart(path, kMaxUsefulFileSize);
+    if (read.error == load_error::NotFound) {
+        platform_.messageBox("Errore 53 nell'apertura del file " + fileTitleOf(path) +
+                                 ". Controllare la sua presenza!",
+                             MsgButtons::Ok);
+        return;
+    }
+    if (read.error != 0) {
+        platform_.messageBox(openingError(read.error), MsgButtons::Ok);
+        return;
+    }
+    const DecodedMatch decoded = decodeMatch(read.bytes);
+    if (decoded.fatalError != 0) {
+        platform_.messageBox(openingError(decoded.fatalError), MsgButtons::Ok);
+        return;
+    }
+    for (int error : decoded.errors) {
+        platform_.messageBox(openingError(error), MsgButtons::Ok);
+    }
+
+    const MatchRecord& m = decoded.match;
+    SetsInMatch = m.setsInMatch;
+    for (int i = 0; i < 3; ++i) {
+        TieBreakWhen[i].setChecked(m.tieBreakWhen[i]);
+    }
+    for (int p = 0; p < 2; ++p) {
+        NomeGiocatore[p].setCaption(m.players[p]);
+        PuntoGiocatore[p].setCaption(m.players[p]);
+        FrameStatistiche[p].setCaption("Statistiche " + m.players[p]);
+    }
+    NomeTorneo.setCaption(m.tournament);
+    if (decoded.roundValid) {
+        Turno.select(m.round);
+    }
+    PointCount = static_cast<std::int16_t>(m.points.size());
+    std::copy(m.points.begin(), m.points.end(), PointInfo.begin());
+    PointInfo[PointCount] = 0;
+    CurrentPoint = PointCount;
+
+    // The file's number of sets replaces the match in progress, so nothing is refused here.
+    const bool three = SetsInMatch == 3;
+    SetsInMatch = three ? 3 : 5;
+    MatchInTreSet.setChecked(three);
+    MatchInCinqueSet.setChecked(!three);
+    for (auto* row : {&Set4, &Set5}) {
+        (*row)[0].setVisible(!three);
+        (*row)[1].setVisible(!three);
+    }
+    ReplayToCurrentPoint();
+    if (PointCount == 0) {
+        // Nothing to replay: the panel still shows the empty working slot as it is.
+        showWordInPanel(0);
+        workingSlotChanged();
+    }
+    MatchSaved = true;
+}
+
+void MainForm::Form_Activate(const std::string& commandLine) {
+    std::string name = commandLine;
+    // One path, possibly in double quotes; a path without them is used as it is.
+    if (name.size() >= 2 && name.front() == '"' && name.back() == '"') {
+        name = name.substr(1, name.size() - 2);
+    }
+    MatchFileName = name;
+    if (!MatchFileName.empty()) {
+        FileLoad_Click();
+        return;
+    }
+    for (Panel p : {Panel::Servizio, Panel::DirittoRovescio, Panel::Colpo, Panel::ErroreVincente}) {
+        SelectOption(p, 0);
+    }
+    Turno.select(0);
+    focus.objectName = "PuntoGiocatore_0";
+}
+
+}  // namespace courtlog
