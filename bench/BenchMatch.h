@@ -3,6 +3,7 @@
 #include <string>
 
 #include "scoring/MainForm.h"
+#include "storage/MemoryRegistry.h"
 
 namespace courtlog::bench {
 
@@ -16,9 +17,24 @@ public:
         return {};
     }
     ResidualAnswer askResidualPoints(int, bool) override { return ResidualAnswer::Overwrite; }
+    FileChoice saveFileDialog(const std::string&) override { return {}; }
+    FileChoice openFileDialog() override { return {}; }
+    std::optional<std::string> getSetting(const std::string&, const std::string&,
+                                          const std::string&) override {
+        return std::nullopt;
+    }
+    void saveSetting(const std::string&, const std::string&, const std::string&,
+                     const std::string&) override {}
+    void showAbout() override {}
+    Registry& registry() override { return registry_; }
+    bool fileExists(const std::string&) override { return false; }
+    bool startProgram(const std::string&) override { return false; }
 
 protected:
     void exitProgram() override { std::exit(0); }
+
+private:
+    MemoryRegistry registry_;
 };
 
 // A 1000-point five-set match that is still running at its end: four sets shared, two of
