@@ -195,6 +195,10 @@ public:
     // ---- Match file and the window's start and close ------------------------------------------
     void FileSave_Click();
     void FileLoad_Click();
+    // Loads the match file at path and shows it at its end; false, with the match on screen
+    // untouched, when the file cannot be used. Recoverable faults are reported and the rest
+    // loads.
+    bool loadMatch(const std::string& path);
     // Before the window is first shown: caption, stored options, the first reset.
     void Form_Load();
     // When the window is first shown: the match named on the command line, or a clean panel.

@@ -80,23 +80,26 @@ void MainForm::FileLoad_Click() {
         path = MatchFileName;
         MatchFileName.clear();
     }
+    loadMatch(path);
+}
 
+bool MainForm::loadMatch(const std::string& path) {
     // The whole file is read and checked before anything on screen changes.
     const ReadOutcome read = readFileStart(path, kMaxUsefulFileSize);
     if (read.error == load_error::NotFound) {
         platform_.messageBox("Errore 53 nell'apertura del file " + fileTitleOf(path) +
                                  ". Controllare la sua presenza!",
                              MsgButtons::Ok);
-        return;
+        return false;
     }
     if (read.error != 0) {
         platform_.messageBox(openingError(read.error), MsgButtons::Ok);
-        return;
+        return false;
     }
     const DecodedMatch decoded = decodeMatch(read.bytes);
     if (decoded.fatalError != 0) {
         platform_.messageBox(openingError(decoded.fatalError), MsgButtons::Ok);
-        return;
+        return false;
     }
     for (int error : decoded.errors) {
         platform_.messageBox(openingError(error), MsgButtons::Ok);
@@ -137,6 +140,7 @@ void MainForm::FileLoad_Click() {
         workingSlotChanged();
     }
     MatchSaved = true;
+    return true;
 }
 
 void MainForm::Form_Activate(const std::string& commandLine) {
