@@ -17,10 +17,13 @@ TEST(SetPointAnalysis, PointsNeededFromTheStart) {
     EXPECT_EQ(needs(h), "24/72 24/72");
     h.play("BBB");  // 0-40 in the first game
     EXPECT_EQ(needs(h), "25/73 21/69");
-    h.useThreeSets();
-    EXPECT_EQ(needs(h), "24/48 24/48");
+    h.useThreeSets();  // rescored: one set less to win
+    EXPECT_EQ(needs(h), "25/49 21/45");
     EXPECT_EQ(h.form.PuntiDalSet[0].back(), colours::Cyan);
     EXPECT_EQ(h.form.PuntiDalMatch[0].back(), colours::Cyan);
+    Harness three;
+    three.useThreeSets();
+    EXPECT_EQ(needs(three), "24/48 24/48");
 }
 
 TEST(SetPointAnalysis, SetPointsAreNumberedWithinTheSet) {

@@ -54,17 +54,12 @@ struct Harness {
         }
     }
 
-    void useThreeSets() {
-        form.MatchInTreSet.setChecked(true);
-        form.MatchInCinqueSet.setChecked(false);
-        form.ResetMatch();
-    }
+    void useThreeSets() { form.MatchInTreSet_Click(); }
+    void useTieBreakRule(int index) { form.TieBreakWhen_Click(index); }
 
-    void useTieBreakRule(int index) {
-        for (int i = 0; i < 3; ++i) {
-            form.TieBreakWhen[i].setChecked(i == index);
-        }
-        form.ResetMatch();
+    void rename(int player, const std::string& name) {
+        platform.inputAnswers.push_back(name);
+        form.NomeGiocatore_Click(player);
     }
 
     // The scoreboard as a tennis score: finished sets with tie-break points, then the games
