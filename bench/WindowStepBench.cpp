@@ -1,0 +1,44 @@
+// How long one step through a long match takes in the real window: the replay and pushing
+// every changed field into the widgets, offscreen.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+
+#include "BenchMatch.h"
+#include "ui/Look.h"
+#include "ui/MainWindow.h"
+
+namespace {
+
+void BM_WindowStep(benchmark::State& state) {
+    courtlog::bench::QuietPlatform platform;
+    courtlog::ui::MainWindow window(platform);
+    window.show();
+    courtlog::bench::fillThousandPointMatch(window.form());
+    window.refresh();
+    QAction* back = window.findChild<QAction*>(QStringLiteral("GameUndo"));
+    QAction* forward = window.findChild<QAction*>(QStringLiteral("GameRedo"));
+    bool stepBack = true;
+    for (auto _ : state) {
+        // Alternate, so every step moves one point and the match stays near its end.
+        (stepBack ? back : forward)->trigger();
+        stepBack = !stepBack;
+    }
+    QApplication::processEvents();
+}
+BENCHMARK(BM_WindowStep)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    courtlog::ui::installFonts();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
