@@ -61,5 +61,23 @@ TEST(QtPlatform, CancelledInputIsEmptyAndAClosedResidualQuestionOverwrites) {
     EXPECT_EQ(platform.askResidualPoints(4, true), ResidualAnswer::Overwrite);
 }
 
+TEST(QtPlatform, SettingsAreTextByApplicationSectionAndKey) {
+    QWidget owner;
+    QtPlatform platform(&owner);
+    EXPECT_EQ(platform.getSetting("CourtlogTest", "Opzioni", "TieBreakWhen"), std::nullopt);
+    platform.saveSetting("CourtlogTest", "Opzioni", "TieBreakWhen", "2");
+    platform.saveSetting("CourtlogTest", "Opzioni", "MatchInTreSet", "True");
+    EXPECT_EQ(platform.getSetting("CourtlogTest", "Opzioni", "TieBreakWhen"), "2");
+    EXPECT_EQ(platform.getSetting("CourtlogTest", "Opzioni", "MatchInTreSet"), "True");
+    EXPECT_EQ(platform.getSetting("CourtlogTest", "Altro", "TieBreakWhen"), std::nullopt);
+    // Nothing in the registry here, and no such program to start.
+    Registry::Key key = 0;
+    EXPECT_NE(platform.registry().RegOpenKeyExA(Registry::LocalMachine,
+                                                "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
+                                                0x2003F, key),
+              Registry::Success);
+    EXPECT_FALSE(platform.fileExists("/no/such/MSINFO32.EXE"));
+}
+
 }  // namespace
 }  // namespace courtlog::ui
