@@ -1,0 +1,9 @@
+#include <QCoreApplication>
+#include <iostream>
+
+#include "app/ReportCommand.h"
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    return courtlog::report::runReport(QCoreApplication::arguments(), std::cout, std::cerr);
+}
