@@ -1,0 +1,140 @@
+// Writes the sample match files with the program's own writer, from points entered as an
+// observer enters them. A test compares the committed files with what this makes today; after
+// a deliberate change of the writer, refresh them with: make_samples <source>/tests/data
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "storage/MatchFile.h"
+#include "support/Harness.h"
+#include "support/MatchScript.h"
+
+namespace {
+
+using courtlog::Panel;
+using courtlog::testing::Harness;
+using courtlog::testing::MatchScript;
+
+// One point won by 'A' or 'B', with the panel varied the way a real match varies: aces and
+// service winners when the server wins, double faults when the receiver does, and otherwise
+// both serves, both wings, every shot, winners and every kind of error.
+void point(Harness& h, char winner) {
+    const int n = h.form.PointCount;
+    const int w = winner == 'A' ? 0 : 1;
+    const bool serverWins = w == h.form.Server;
+    if (serverWins && n % 9 == 0) {
+        h.form.AceDoppioFallo_Click(1);
+        return;
+    }
+    if (!serverWins && n % 13 == 4) {
+        h.form.AceDoppioFallo_Click(2);
+        return;
+    }
+    if (serverWins && n % 17 == 8) {
+        h.form.AceDoppioFallo_Click(3);
+        return;
+    }
+    h.form.SelectOption(Panel::Servizio, n % 4 == 3 ? 1 : 0);
+    h.form.SelectOption(Panel::DirittoRovescio, n % 3);
+    h.form.SelectOption(Panel::Colpo, n % 8);
+    h.form.SelectOption(Panel::ErroreVincente, (n / 2) % 5);
+    h.form.PuntoGiocatore_Click(w);
+}
+
+void play(Harness& h, const std::string& points) {
+    for (char c : points) {
+        point(h, c);
+    }
+}
+
+void rename(Harness& h, const std::string& a, const std::string& b, const std::string& tournament,
+            int round) {
+    h.platform.inputAnswers = {a, b, tournament};
+    h.form.NomeGiocatore_Click(0);
+    h.form.NomeGiocatore_Click(1);
+    h.form.NomeTorneo_Click();
+    h.form.Turno.select(round);
+}
+
+// The generator checks its own work, so a change in scoring cannot slip a different match
+// into the samples unnoticed.
+bool expectBoard(Harness& h, const char* file, const std::string& board, bool over, int points) {
+    const std::string actual = h.board();
+    if (actual == board && h.form.MatchOver == over && h.form.PointCount == points) {
+        return true;
+    }
+    std::fprintf(stderr, "%s: the match reads \"%s\" after %d points%s\n", file, actual.c_str(),
+                 static_cast<int>(h.form.PointCount), h.form.MatchOver ? ", over" : "");
+    return false;
+}
+
+bool write(const std::string& folder, const char* file, const Harness& h) {
+    const std::string bytes = courtlog::encodeMatch(h.form.matchRecord());
+    std::ofstream out(folder + "/" + file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+        std::fprintf(stderr, "%s: cannot write to %s\n", file, folder.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool fresh(const std::string& folder) {
+    Harness h;
+    return write(folder, "fresh.clg", h);
+}
+
+bool bestOfThreeTieBreak(const std::string& folder) {
+    Harness h;
+    h.useThreeSets();
+    h.platform.messageAnswers = {courtlog::MsgAnswer::No};  // no save at the end
+    play(h, MatchScript().tieBreakSet(7, 4).set(6, 3).points());
+    return expectBoard(h, "best-of-three-tiebreak.clg", "7-6(7-4) 6-3 0-0 0-0", true, 140) &&
+           write(folder, "best-of-three-tiebreak.clg", h);
+}
+
+bool bestOfFiveFifthSet(const std::string& folder) {
+    Harness h;
+    h.useTieBreakRule(1);  // a tie-break in every set but the last
+    rename(h, "Gaël Monfils", "Nicolás Massú", "Roland-Garros", 5);
+    h.platform.messageAnswers = {courtlog::MsgAnswer::No};
+    play(h, MatchScript().set(6, 4).set(3, 6).tieBreakSet(8, 6).set(4, 6).set(12, 10).points());
+    return expectBoard(h, "best-of-five-fifth-set.clg", "6-4 3-6 7-6(8-6) 4-6 12-10 0-0 0-0", true,
+                       404) &&
+           write(folder, "best-of-five-fifth-set.clg", h);
+}
+
+bool thousandPoints(const std::string& folder) {
+    Harness h;
+    // Fifty games (and tie-breaks) of nine deuces each, the winners taking turns: the list is
+    // full while the fourth set is still being played.
+    for (int unit = 0; unit < 50; ++unit) {
+        std::string points;
+        for (int k = 0; k < 9; ++k) {
+            points += "AB";
+        }
+        points += unit % 2 == 0 ? "AA" : "BB";
+        play(h, points);
+    }
+    return expectBoard(h, "thousand-points.clg", "7-6(11-9) 6-7(9-11) 7-6(11-9) 5-6 0-0", false,
+                       1000) &&
+           write(folder, "thousand-points.clg", h);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_samples FOLDER\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    bool ok = true;
+    for (const auto& make : std::initializer_list<std::function<bool(const std::string&)>>{
+             fresh, bestOfThreeTieBreak, bestOfFiveFifthSet, thousandPoints}) {
+        ok = make(folder) && ok;
+    }
+    return ok ? 0 : 1;
+}
