@@ -3,39 +3,11 @@
 #include <string>
 
 #include "scoring/MainForm.h"
-#include "storage/MemoryRegistry.h"
+#include "storage/HeadlessPlatform.h"
 
 namespace courtlog::bench {
 
-// Answers every question the way Enter would, and never shows anything.
-class QuietPlatform : public Platform {
-public:
-    MsgAnswer messageBox(const std::string&, MsgButtons buttons, const std::string&) override {
-        return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
-    }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    ResidualAnswer askResidualPoints(int, bool) override { return ResidualAnswer::Overwrite; }
-    FileChoice saveFileDialog(const std::string&) override { return {}; }
-    FileChoice openFileDialog() override { return {}; }
-    std::optional<std::string> getSetting(const std::string&, const std::string&,
-                                          const std::string&) override {
-        return std::nullopt;
-    }
-    void saveSetting(const std::string&, const std::string&, const std::string&,
-                     const std::string&) override {}
-    void showAbout() override {}
-    Registry& registry() override { return registry_; }
-    bool fileExists(const std::string&) override { return false; }
-    bool startProgram(const std::string&) override { return false; }
-
-protected:
-    void exitProgram() override { std::exit(0); }
-
-private:
-    MemoryRegistry registry_;
-};
+using QuietPlatform = HeadlessPlatform;
 
 // A 1000-point five-set match that is still running at its end: four sets shared, two of
 // them in tie-breaks, then a deciding set of held serves, every game to deuce and beyond,

@@ -6,7 +6,7 @@
 #include <optional>
 #include <ostream>
 
-#include "app/HeadlessPlatform.h"
+#include "storage/HeadlessPlatform.h"
 #include "app/Report.h"
 #include "scoring/MainForm.h"
 

@@ -16,6 +16,9 @@ void MainForm::ReplayToCurrentPoint() {
     Replaying = true;
     partialDeferred_ = true;
     for (int k = 0; k < CurrentPoint; ++k) {
+        if (beforeReplayedPoint) {
+            beforeReplayedPoint(k);
+        }
         UpdateStatistics(PointInfo[k]);
         PuntoGiocatore_Click(courtlog::EstraiInfo(PointInfo[k], Attr::Punto) + 2);
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -181,6 +182,9 @@ public:
     void GameEnd_Click();
     void GameScroll_Change(int value);
     void GameClear_Click();
+    // Called during every replay just before point k is counted and scored, while the
+    // scoreboard shows the position before it; for reports that follow the match.
+    std::function<void(int k)> beforeReplayedPoint;
 
     // ---- Options ----------------------------------------------------------------------------
     void MatchInTreSet_Click();
@@ -199,6 +203,8 @@ public:
     // untouched, when the file cannot be used. Recoverable faults are reported and the rest
     // loads.
     bool loadMatch(const std::string& path);
+    // Puts a match in place of the one on screen and shows it at its end, as loading does.
+    void applyMatch(const MatchRecord& match, bool roundValid = true);
     // Before the window is first shown: caption, stored options, the first reset.
     void Form_Load();
     // When the window is first shown: the match named on the command line, or a clean panel.

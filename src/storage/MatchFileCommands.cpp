@@ -1,5 +1,7 @@
 // Saving and loading matches, and the start-up step that opens the file named on the command
 // line.
+#include <algorithm>
+
 #include "scoring/MainForm.h"
 #include "storage/FileAccess.h"
 #include "storage/MatchFile.h"
@@ -105,7 +107,11 @@ bool MainForm::loadMatch(const std::string& path) {
         platform_.messageBox(openingError(error), MsgButtons::Ok);
     }
 
-    const MatchRecord& m = decoded.match;
+    applyMatch(decoded.match, decoded.roundValid);
+    return true;
+}
+
+void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
     SetsInMatch = m.setsInMatch;
     for (int i = 0; i < 3; ++i) {
         TieBreakWhen[i].setChecked(m.tieBreakWhen[i]);
@@ -116,11 +122,13 @@ bool MainForm::loadMatch(const std::string& path) {
         FrameStatistiche[p].setCaption("Statistiche " + m.players[p]);
     }
     NomeTorneo.setCaption(m.tournament);
-    if (decoded.roundValid) {
+    if (roundValid) {
         Turno.select(m.round);
     }
-    PointCount = static_cast<std::int16_t>(m.points.size());
-    std::copy(m.points.begin(), m.points.end(), PointInfo.begin());
+    const std::size_t count = std::min<std::size_t>(m.points.size(), MaxPoints);
+    PointCount = static_cast<std::int16_t>(count);
+    std::copy(m.points.begin(), m.points.begin() + static_cast<std::ptrdiff_t>(count),
+              PointInfo.begin());
     PointInfo[PointCount] = 0;
     CurrentPoint = PointCount;
 
@@ -140,7 +148,6 @@ bool MainForm::loadMatch(const std::string& path) {
         workingSlotChanged();
     }
     MatchSaved = true;
-    return true;
 }
 
 void MainForm::Form_Activate(const std::string& commandLine) {

@@ -1,11 +1,9 @@
-#include "app/HeadlessPlatform.h"
+#include "storage/HeadlessPlatform.h"
 
 #include <cstdlib>
 #include <ostream>
 
 namespace courtlog {
-
-HeadlessPlatform::HeadlessPlatform(std::ostream& messages) : messages_(messages) {}
 
 MsgAnswer HeadlessPlatform::messageBox(const std::string& text, MsgButtons buttons,
                                        const std::string&) {
@@ -16,7 +14,9 @@ MsgAnswer HeadlessPlatform::messageBox(const std::string& text, MsgButtons butto
             c = ' ';
         }
     }
-    messages_ << line << '\n' << std::flush;
+    if (messages_ != nullptr) {
+        *messages_ << line << '\n' << std::flush;
+    }
     return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
 }
 

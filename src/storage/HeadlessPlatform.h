@@ -7,13 +7,14 @@
 
 namespace courtlog {
 
-// The platform of the command-line tools: there is nobody to ask, so every message goes to
-// the error stream as one line and every question gets the answer that changes nothing. The
-// user's settings are never read or written, so a run does not depend on how the window was
-// last left and leaves nothing behind.
+// The platform of the command-line tools and of reports made behind the window: there is
+// nobody to ask, so every message goes to the given stream as one line (or nowhere) and every
+// question gets the answer that changes nothing. The user's settings are never read or
+// written, so a run does not depend on how the window was last left and leaves nothing behind.
 class HeadlessPlatform : public Platform {
 public:
-    explicit HeadlessPlatform(std::ostream& messages);
+    HeadlessPlatform() = default;
+    explicit HeadlessPlatform(std::ostream& messages) : messages_(&messages) {}
 
     MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
                          const std::string& title = {}) override;
@@ -35,7 +36,7 @@ protected:
     void exitProgram() override;
 
 private:
-    std::ostream& messages_;
+    std::ostream* messages_ = nullptr;
     MemoryRegistry registry_;
 };
 
