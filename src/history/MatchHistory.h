@@ -1,0 +1,109 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "storage/MatchFile.h"
+
+namespace courtlog {
+
+class MainForm;
+
+// One player's counts, as the statistics frames keep them.
+struct PlayerCounts {
+    int won = 0;          // points won
+    int aces = 0;
+    int doubles = 0;      // double faults
+    int winners = 0;
+    int errors = 0;       // unforced errors
+    int breaksMade = 0;   // breaks of serve converted
+    int breakPoints = 0;  // break points held
+    int served = 0;       // points served
+    int firstIn = 0;      // points played on the first serve
+    int firstWon = 0;     // first-serve points won
+    int secondWon = 0;    // second-serve points won
+
+    PlayerCounts& operator+=(const PlayerCounts& o);
+    PlayerCounts operator-(const PlayerCounts& o) const;
+
+    // The three serve percentages as the window shows them ("N/D" when undefined).
+    std::string firstServesText() const;
+    std::string firstServeWonText() const;
+    std::string secondServeWonText() const;
+};
+
+// One recorded point and the position it was played from.
+struct PointRow {
+    int number = 0;   // from 1
+    int set = 0;      // from 1
+    int gamesA = 0;   // games of the set before the point
+    int gamesB = 0;
+    std::string score;      // game score before the point, "15-30", or tie-break points "5-4"
+    bool tieBreak = false;  // played in a tie-break
+    int server = 0;
+    int winner = 0;
+    int servizio = 0;         // 0 first serve, 1 second serve
+    int outcome = 0;          // 1 ace, 2 double fault, 3 service winner
+    int dirittoRovescio = 0;  // option indexes of the point panel
+    int colpo = 0;
+    int erroreVincente = 0;
+    bool scored = true;       // false for points after the end of the match
+    bool endedGame = false;   // the point won a game (a tie-break included)
+    bool brokeServe = false;  // ... and that game was a break of serve
+    int diffAfter = 0;        // points won by A minus points won by B after this point
+};
+
+struct SetSummary {
+    int number = 0;  // from 1
+    int gamesA = 0;
+    int gamesB = 0;
+    bool tieBreak = false;  // decided by a tie-break
+    int tieBreakA = 0;
+    int tieBreakB = 0;
+    bool finished = false;
+    int winner = -1;
+    int firstPoint = 0;  // index of its first point
+    int endPoint = 0;    // index after its last point
+    std::array<PlayerCounts, 2> counts;
+};
+
+// The whole match as the window's own replay sees it, point by point and set by set.
+struct MatchHistory {
+    std::array<std::string, 2> players;
+    std::string tournament;
+    std::string round;  // the round's text, empty when none
+    int setsInMatch = 5;
+    std::vector<PointRow> points;
+    std::vector<SetSummary> sets;
+    std::array<PlayerCounts, 2> totals;
+    std::array<int, 2> setsWon{};
+    bool matchOver = false;
+    int winner = -1;
+    std::string gameScore;  // the current game, or empty when the match is over
+};
+
+// Replays the whole match behind the window, with the window's own rules.
+MatchHistory buildHistory(const MatchRecord& match);
+
+// A player's counts as the form shows them now.
+PlayerCounts countsOf(const MainForm& form, int player);
+
+// Names for the option indexes of a point, "" where nothing was marked.
+std::string servizioText(int index);
+std::string outcomeText(int index);
+std::string dirittoRovescioText(int index);
+std::string colpoText(int index);
+std::string erroreVincenteText(int index);
+
+// Several matches added up by player name: matches won and lost and every count.
+struct PlayerTotals {
+    std::string name;
+    int matches = 0;
+    int matchesWon = 0;
+    int matchesLost = 0;
+    PlayerCounts counts;
+};
+std::vector<PlayerTotals> addUp(const std::vector<MatchHistory>& matches);
+
+}  // namespace courtlog
