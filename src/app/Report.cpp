@@ -4,6 +4,7 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <functional>
 
 namespace courtlog::report {
 
@@ -198,6 +199,104 @@ QJsonObject renderJson(const MainForm& f) {
         {"matchOver", f.MatchOver},
         {"fields", fields},
     };
+}
+
+namespace {
+
+std::string matchLine(const MatchHistory& m) {
+    std::string line = m.players[0] + " - " + m.players[1];
+    const std::string score = scoreLine(m);
+    line += score.empty() ? std::string(": nessun game") : ": " + score;
+    if (!m.matchOver) {
+        line += " (in corso)";
+    }
+    if (!m.tournament.empty()) {
+        line += ", " + m.tournament;
+    }
+    if (!m.round.empty()) {
+        line += ", " + m.round;
+    }
+    return line;
+}
+
+// The rows of the totals table: a caption and each player's value.
+std::vector<std::pair<std::string, std::function<std::string(const PlayerTotals&)>>> totalRows() {
+    using T = const PlayerTotals&;
+    auto n = [](int v) { return std::to_string(v); };
+    return {
+        {"Partite:", [n](T t) { return n(t.matches); }},
+        {"Vinte/perse:", [n](T t) { return n(t.matchesWon) + " / " + n(t.matchesLost); }},
+        {"Punti vinti:", [n](T t) { return n(t.counts.won); }},
+        {"Break points:",
+         [n](T t) { return n(t.counts.breaksMade) + " / " + n(t.counts.breakPoints); }},
+        {"Ace/Doppi falli:", [n](T t) { return n(t.counts.aces) + " / " + n(t.counts.doubles); }},
+        {"% Prime palle:", [](T t) { return t.counts.firstServesText(); }},
+        {"Punti con 1°/2°:",
+         [](T t) { return t.counts.firstServeWonText() + " / " + t.counts.secondServeWonText(); }},
+        {"Colpi vincenti:", [n](T t) { return n(t.counts.winners); }},
+        {"Errori gratuiti:", [n](T t) { return n(t.counts.errors); }},
+    };
+}
+
+}  // namespace
+
+std::string renderTotalsText(const std::vector<PlayerTotals>& totals,
+                             const std::vector<MatchHistory>& matches) {
+    std::string out = "Partite:\n";
+    for (const MatchHistory& m : matches) {
+        out += "  " + matchLine(m) + "\n";
+    }
+    out += "\n";
+    std::vector<std::vector<std::string>> rows{{""}};
+    for (const PlayerTotals& t : totals) {
+        rows[0].push_back(t.name);
+    }
+    for (const auto& [caption, value] : totalRows()) {
+        std::vector<std::string> row{caption};
+        for (const PlayerTotals& t : totals) {
+            row.push_back(value(t));
+        }
+        rows.push_back(row);
+    }
+    return out + formatTable(rows);
+}
+
+QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,
+                             const std::vector<MatchHistory>& matches) {
+    auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    QJsonArray list;
+    for (const MatchHistory& m : matches) {
+        list.append(QJsonObject{{"players", QJsonArray{text(m.players[0]), text(m.players[1])}},
+                                {"tournament", text(m.tournament)},
+                                {"round", text(m.round)},
+                                {"score", text(scoreLine(m))},
+                                {"matchOver", m.matchOver},
+                                {"winner", m.winner < 0 ? QJsonValue() : text(m.players[m.winner])},
+                                {"pointCount", static_cast<int>(m.points.size())}});
+    }
+    QJsonArray players;
+    for (const PlayerTotals& t : totals) {
+        const PlayerCounts& c = t.counts;
+        players.append(QJsonObject{{"name", text(t.name)},
+                                   {"matches", t.matches},
+                                   {"matchesWon", t.matchesWon},
+                                   {"matchesLost", t.matchesLost},
+                                   {"pointsWon", c.won},
+                                   {"aces", c.aces},
+                                   {"doubleFaults", c.doubles},
+                                   {"breaksMade", c.breaksMade},
+                                   {"breakPoints", c.breakPoints},
+                                   {"winners", c.winners},
+                                   {"unforcedErrors", c.errors},
+                                   {"servedPoints", c.served},
+                                   {"firstServesIn", c.firstIn},
+                                   {"firstServePointsWon", c.firstWon},
+                                   {"secondServePointsWon", c.secondWon},
+                                   {"firstServes", text(c.firstServesText())},
+                                   {"firstServeWon", text(c.firstServeWonText())},
+                                   {"secondServeWon", text(c.secondServeWonText())}});
+    }
+    return QJsonObject{{"matches", list}, {"players", players}};
 }
 
 }  // namespace courtlog::report

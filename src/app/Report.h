@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "history/MatchHistory.h"
 #include "scoring/MainForm.h"
 
 namespace courtlog::report {
@@ -16,6 +17,14 @@ std::string renderText(const MainForm& form);
 // What the window shows, for programs: the match settings and every label of the window by
 // its display name, with caption, visibility and colours.
 QJsonObject renderJson(const MainForm& form);
+
+// Several matches added up by player, as text: the matches, then one column per player.
+std::string renderTotalsText(const std::vector<PlayerTotals>& totals,
+                             const std::vector<MatchHistory>& matches);
+
+// The same for programs.
+QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,
+                             const std::vector<MatchHistory>& matches);
 
 // Columns a UTF-8 text takes in a terminal. Captions come from match files in Windows-1252,
 // whose characters all take one column each.

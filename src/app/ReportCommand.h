@@ -10,9 +10,11 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitUnreadable = 1;  // the match file cannot be used
 inline constexpr int kExitUsage = 2;       // the command line is wrong
 
-// courtlog-report [--at N] [--format text|json] FILE.clg: loads the match file as the window
-// does, moves to point N (default: the end) and writes what the window would show there to
-// out. Messages the window would show go to err, one line each. arguments starts with the
+// courtlog-report [--at N] [--format text|json|csv|html] FILE.clg: loads the match file as the
+// window does, moves to point N (default: the end) and writes to out what the window would show
+// there (text, json), the point log (csv) or the match report (html) up to that point.
+// courtlog-report --total [--format text|json|html] FILE.clg...: adds several matches up by
+// player. Messages the window would show go to err, one line each. arguments starts with the
 // program's name.
 int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err);
 

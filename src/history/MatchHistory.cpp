@@ -215,6 +215,23 @@ MatchHistory buildHistory(const MatchRecord& match) {
     return h;
 }
 
+std::string scoreLine(const MatchHistory& match) {
+    std::string line;
+    for (const SetSummary& s : match.sets) {
+        if (!s.finished && s.gamesA + s.gamesB == 0) {
+            continue;
+        }
+        if (!line.empty()) {
+            line += ' ';
+        }
+        line += std::to_string(s.gamesA) + "-" + std::to_string(s.gamesB);
+        if (s.tieBreak) {
+            line += "(" + std::to_string(s.tieBreakA) + "-" + std::to_string(s.tieBreakB) + ")";
+        }
+    }
+    return line;
+}
+
 std::vector<PlayerTotals> addUp(const std::vector<MatchHistory>& matches) {
     std::vector<PlayerTotals> totals;
     auto of = [&totals](const std::string& name) -> PlayerTotals& {

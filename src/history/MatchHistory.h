@@ -83,6 +83,10 @@ struct MatchHistory {
     std::string gameScore;  // the current game, or empty when the match is over
 };
 
+// The sets as a tennis score from player A's side, "6-4 6-7(5-7) 3-2", the set being played
+// last; empty before the first game ends.
+std::string scoreLine(const MatchHistory& match);
+
 // Replays the whole match behind the window, with the window's own rules.
 MatchHistory buildHistory(const MatchRecord& match);
 

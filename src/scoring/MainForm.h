@@ -199,6 +199,8 @@ public:
     // ---- Match file and the window's start and close ------------------------------------------
     void FileSave_Click();
     void FileLoad_Click();
+    // Writes the report of the whole recorded match as a web page, to a file the user names.
+    void FileEsporta_Click();
     // Loads the match file at path and shows it at its end; false, with the match on screen
     // untouched, when the file cannot be used. Recoverable faults are reported and the rest
     // loads.

@@ -16,6 +16,7 @@ enum class ResidualAnswer { Overwrite = 0, Insert = 1, DeleteLater = 2 };
 
 inline constexpr const char* kAppTitle = "Courtlog";
 inline constexpr const char* kFileFilter = "File di Courtlog (*.clg)";
+inline constexpr const char* kReportFilter = "Pagina web (*.html)";
 
 // A file chosen in a file dialog; an empty title means the user cancelled.
 struct FileChoice {
@@ -62,8 +63,10 @@ public:
     // offerInsert is false and is never the answer then.
     virtual ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) = 0;
 
-    // The file dialogs, with the match-file filter. Saving asks before overwriting a file.
-    virtual FileChoice saveFileDialog(const std::string& defaultName) = 0;
+    // The file dialogs. Saving offers a name, shows the given filter ("Description (*.ext)")
+    // and asks before overwriting a file; opening shows match files.
+    virtual FileChoice saveFileDialog(const std::string& defaultName,
+                                      const std::string& filter) = 0;
     virtual FileChoice openFileDialog() = 0;
 
     // The per-user settings store: text values by application, section and key.

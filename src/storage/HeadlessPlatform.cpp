@@ -28,7 +28,7 @@ ResidualAnswer HeadlessPlatform::askResidualPoints(int, bool) {
     return ResidualAnswer::Overwrite;  // the question's default button
 }
 
-FileChoice HeadlessPlatform::saveFileDialog(const std::string&) {
+FileChoice HeadlessPlatform::saveFileDialog(const std::string&, const std::string&) {
     return {};
 }
 

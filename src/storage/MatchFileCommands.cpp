@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "scoring/MainForm.h"
+#include "history/HtmlReport.h"
+#include "history/MatchHistory.h"
 #include "storage/FileAccess.h"
 #include "storage/MatchFile.h"
 
@@ -56,7 +58,7 @@ MatchRecord MainForm::matchRecord() const {
 }
 
 void MainForm::FileSave_Click() {
-    const FileChoice choice = platform_.saveFileDialog(defaultFileName());
+    const FileChoice choice = platform_.saveFileDialog(defaultFileName(), kFileFilter);
     if (choice.title.empty()) {
         return;
     }
@@ -68,6 +70,21 @@ void MainForm::FileSave_Click() {
         return;
     }
     MatchSaved = true;
+}
+
+void MainForm::FileEsporta_Click() {
+    std::string name = defaultFileName();
+    name.replace(name.size() - 4, 4, ".html");  // in place of ".clg"
+    const FileChoice choice = platform_.saveFileDialog(name, kReportFilter);
+    if (choice.title.empty()) {
+        return;
+    }
+    const std::string failure =
+        writeFileReplacing(choice.path, htmlReport(buildHistory(matchRecord())));
+    if (!failure.empty()) {
+        platform_.messageBox("Impossibile salvare il file " + choice.title + ": " + failure,
+                             MsgButtons::Ok);
+    }
 }
 
 void MainForm::FileLoad_Click() {

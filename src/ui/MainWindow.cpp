@@ -392,6 +392,9 @@ void MainWindow::buildMenus() {
             &MainForm::FileSave_Click);
     command(menuItem(file, QStringLiteral("&Carica"), "FileLoad", QKeySequence(Qt::Key_F3)),
             &MainForm::FileLoad_Click);
+    command(menuItem(file, QStringLiteral("Esporta &rapporto..."), "FileEsporta",
+                     QKeySequence(Qt::CTRL | Qt::Key_R)),
+            &MainForm::FileEsporta_Click);
     QAction* exit = menuItem(file, QStringLiteral("&Esci"), "FileExit");
     exit->setEnabled(true);
     connect(exit, &QAction::triggered, this, [this] { form_.FileExit_Click(); });

@@ -28,7 +28,9 @@ FileChoice chosen(const QString& path) {
     return {path.toStdString(), QFileInfo(path).fileName().toStdString()};
 }
 
-QString filter() { return QString::fromUtf8(kFileFilter); }
+QString matchFilter() {
+    return QString::fromUtf8(kFileFilter);
+}
 
 }  // namespace
 
@@ -79,11 +81,17 @@ ResidualAnswer QtPlatform::askResidualPoints(int residualPoints, bool offerInser
     return dialog.ask();
 }
 
-FileChoice QtPlatform::saveFileDialog(const std::string& defaultName) {
-    QFileDialog dialog(owner_, QStringLiteral("Salva con nome"), QString(), filter());
+FileChoice QtPlatform::saveFileDialog(const std::string& defaultName, const std::string& filter) {
+    QFileDialog dialog(owner_, QStringLiteral("Salva con nome"), QString(),
+                       QString::fromStdString(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("clg"));
+    // The extension of the filter's pattern, "clg" of "(*.clg)".
+    const QString pattern = QString::fromStdString(filter);
+    const qsizetype dot = pattern.lastIndexOf(QLatin1String("*."));
+    if (dot >= 0) {
+        dialog.setDefaultSuffix(pattern.mid(dot + 2).remove(QLatin1Char(')')));
+    }
     dialog.selectFile(QString::fromStdString(defaultName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
@@ -93,7 +101,7 @@ FileChoice QtPlatform::saveFileDialog(const std::string& defaultName) {
 
 FileChoice QtPlatform::openFileDialog() {
     return chosen(
-        QFileDialog::getOpenFileName(owner_, QStringLiteral("Apri"), QString(), filter()));
+        QFileDialog::getOpenFileName(owner_, QStringLiteral("Apri"), QString(), matchFilter()));
 }
 
 std::optional<std::string> QtPlatform::getSetting(const std::string& app,

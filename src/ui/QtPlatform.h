@@ -18,7 +18,7 @@ public:
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override;
-    FileChoice saveFileDialog(const std::string& defaultName) override;
+    FileChoice saveFileDialog(const std::string& defaultName, const std::string& filter) override;
     FileChoice openFileDialog() override;
     std::optional<std::string> getSetting(const std::string& app, const std::string& section,
                                           const std::string& key) override;

@@ -6,7 +6,7 @@
 #include <QJsonArray>
 #include <sstream>
 
-#include "app/HeadlessPlatform.h"
+#include "storage/HeadlessPlatform.h"
 #include "support/Harness.h"
 
 namespace courtlog::report {
@@ -123,7 +123,7 @@ TEST(HeadlessPlatform, PrintsEachMessageOnOneLineAndChangesNothing) {
 
     EXPECT_EQ(platform.inputBox("Nome", "Cambio nome", "Giocatore A"), "");
     EXPECT_EQ(platform.askResidualPoints(3, true), ResidualAnswer::Overwrite);
-    EXPECT_EQ(platform.saveFileDialog("x.clg").title, "");
+    EXPECT_EQ(platform.saveFileDialog("x.clg", kFileFilter).title, "");
     EXPECT_EQ(platform.openFileDialog().title, "");
     platform.saveSetting("Courtlog", "Opzioni", "MatchInTreSet", "True");
     EXPECT_FALSE(platform.getSetting("Courtlog", "Opzioni", "MatchInTreSet").has_value());

@@ -259,13 +259,16 @@ TEST(ReportTool, UsageErrors) {
         {QStringLiteral("--at=-1"), file},
         {QStringLiteral("--colour"), file},
         {file, QStringLiteral("--at")},
+        {QStringLiteral("--total"), QStringLiteral("--at"), QStringLiteral("3"), file},
+        {QStringLiteral("--total"), QStringLiteral("--format"), QStringLiteral("csv"), file},
     };
     for (const QStringList& arguments : cases) {
         const Outcome run = report(arguments);
         const std::string shown = arguments.join(' ').toStdString();
         EXPECT_EQ(run.exitCode, 2) << shown;
         EXPECT_EQ(run.out, "") << shown;
-        EXPECT_NE(run.err.find("Uso: courtlog-report [--at N] [--format text|json] FILE.clg\n"),
+        EXPECT_NE(run.err.find("Uso: courtlog-report [--at N] [--format text|json|csv|html] "
+                               "FILE.clg\n"),
                   std::string::npos)
             << shown << ": " << run.err;
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "history/HtmlReport.h"
+#include "history/MatchHistory.h"
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
 #include "support/Snapshot.h"
@@ -218,6 +220,32 @@ TEST(MatchFileCommands, StartUpWithAndWithoutACommandLine) {
     EXPECT_EQ(none.form.workingWord(), 0);
     EXPECT_EQ(none.form.Turno.selected(), 0);
     EXPECT_EQ(none.form.focus.objectName, "PuntoGiocatore_0");
+}
+
+TEST(ReportExport, WritesThePageOfTheWholeMatch) {
+    TempDir dir;
+    Harness h;
+    h.form.Turno.select(5);
+    h.play("AAAA BB");
+    h.form.GameUndo_Click();  // the report covers every recorded point, wherever one stands
+    h.platform.saveChoices.push_back({dir.file("r.html"), "r.html"});
+    h.form.FileEsporta_Click();
+    EXPECT_EQ(h.platform.saveDialogNames.back(),
+              "Giocatore A-Giocatore B (Nome torneo, Quarti di finale).html");
+    EXPECT_EQ(h.platform.saveDialogFilters.back(), "Pagina web (*.html)");
+    EXPECT_EQ(TempDir::read(dir.file("r.html")),
+              htmlReport(buildHistory(h.form.matchRecord())));
+    EXPECT_EQ(h.form.CurrentPoint, 5);
+    EXPECT_TRUE(h.platform.messages.empty());
+
+    // Cancelled: nothing written. Failing: said in Italian, nothing else changes.
+    h.form.FileEsporta_Click();
+    h.platform.saveChoices.push_back({dir.file("nowhere/r.html"), "r.html"});
+    h.form.FileEsporta_Click();
+    EXPECT_EQ(h.platform.texts(), std::vector<std::string>{
+                                      "Impossibile salvare il file r.html: la cartella non esiste"});
+    EXPECT_FALSE(h.form.MatchSaved);
+    EXPECT_EQ(h.form.PointCount, 6);
 }
 
 }  // namespace

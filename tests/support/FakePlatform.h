@@ -36,6 +36,7 @@ public:
     std::vector<Residual> residualQuestions;
     std::vector<std::string> inputPrompts;
     std::vector<std::string> saveDialogNames;  // the default name each save dialog offered
+    std::vector<std::string> saveDialogFilters;
     int openDialogs = 0;
     int aboutBoxes = 0;
     std::vector<std::string> started;
@@ -92,8 +93,9 @@ public:
         return a;
     }
 
-    FileChoice saveFileDialog(const std::string& defaultName) override {
+    FileChoice saveFileDialog(const std::string& defaultName, const std::string& filter) override {
         saveDialogNames.push_back(defaultName);
+        saveDialogFilters.push_back(filter);
         return next(saveChoices);
     }
 
