@@ -24,9 +24,10 @@ int byteOf(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
         return static_cast<int>(c);
     }
+    // The five undefined bytes read as the control characters of the same number; they go
+    // back to the same bytes, so a name read from a file is written back unchanged.
     for (std::size_t i = 0; i < kHigh.size(); ++i) {
-        // The undefined bytes are not characters one can type; never produce them.
-        if (kHigh[i] == c && (c < 0x80 || c > 0x9F)) {
+        if (kHigh[i] == c) {
             return static_cast<int>(0x80 + i);
         }
     }

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
+#include "ui/MainWindow.h"
 #include "ui/QtPlatform.h"
 
 namespace courtlog::ui {
@@ -77,6 +81,52 @@ TEST(QtPlatform, SettingsAreTextByApplicationSectionAndKey) {
                                                 0x2003F, key),
               Registry::Success);
     EXPECT_FALSE(platform.fileExists("/no/such/MSINFO32.EXE"));
+}
+
+TEST(QtPlatform, ASettingsFileThatCannotBeReadGivesTheDefaultsAndIsWrittenClean) {
+    QWidget owner;
+    QtPlatform platform(&owner);
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/CourtlogBroken";
+    QDir().mkpath(folder);
+    QFile file(folder + "/CourtlogBroken.conf");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Opzioni\n\x01\x02=\xff\xfe\nTieBreakWhen=\"2\n[[[\n");
+    file.close();
+
+    // Whatever the store makes of the damaged text, it is only text, read without harm...
+    const auto damaged = platform.getSetting("CourtlogBroken", "Opzioni", "TieBreakWhen");
+    EXPECT_NE(damaged, std::optional<std::string>("2"));
+    // ... and a value saved afterwards reads back clean.
+    platform.saveSetting("CourtlogBroken", "Opzioni", "TieBreakWhen", "1");
+    EXPECT_EQ(platform.getSetting("CourtlogBroken", "Opzioni", "TieBreakWhen"), "1");
+
+    // A folder where the file should be: nothing can be read or written, nothing breaks.
+    QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME") + "/CourtlogFolder/CourtlogFolder.conf");
+    EXPECT_EQ(platform.getSetting("CourtlogFolder", "Opzioni", "MatchInTreSet"), std::nullopt);
+    platform.saveSetting("CourtlogFolder", "Opzioni", "MatchInTreSet", "True");
+}
+
+TEST(QtPlatform, WindowStartsWithFreshOptionsOverBrokenStoredOnes) {
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Courtlog";
+    QDir().mkpath(folder);
+    QFile file(folder + "/Courtlog.conf");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Opzioni]\nTieBreakWhen=9\nMatchInTreSet=forse\nDisabilitaParziale=@Invalid()\n"
+               "SalvaOpzioniInUscita=\"\"\n");
+    file.close();
+    {
+        MainWindow window;  // with Qt's own settings store
+        MainForm& form = window.form();
+        EXPECT_TRUE(form.TieBreakWhen[1].checked());
+        EXPECT_TRUE(form.MatchInCinqueSet.checked());
+        EXPECT_FALSE(form.DisabilitaParziale.checked());
+        form.SalvaOpzioni_Click();
+    }
+    QSettings stored(QStringLiteral("Courtlog"), QStringLiteral("Courtlog"));
+    EXPECT_EQ(stored.value("Opzioni/TieBreakWhen").toString(), QStringLiteral("1"));
+    EXPECT_EQ(stored.value("Opzioni/MatchInTreSet").toString(), QStringLiteral("False"));
+    EXPECT_EQ(stored.value("Opzioni/DisabilitaParziale").toString(), QStringLiteral("False"));
+    QFile::remove(folder + "/Courtlog.conf");
 }
 
 }  // namespace

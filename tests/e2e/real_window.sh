@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Runs the real courtlog in a real X server (Xvfb) on a sample match and drives it as a user
+# would: function keys, a click, the residual-points question, the File menu. Checks the
+# window's title, what the keys do to the picture, and that the program ends cleanly.
+#   real_window.sh COURTLOG SAMPLE.clg SHOTS_DIR
+set -euo pipefail
+if [ -z "${DISPLAY:-}" ] || [ "${COURTLOG_IN_XVFB:-}" != 1 ]; then
+    export COURTLOG_IN_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+program="$1"
+sample="$2"
+shots="$3"
+mkdir -p "$shots"
+unset QT_QPA_PLATFORM  # a real window this time
+export XDG_CONFIG_HOME="$(mktemp -d)"
+log="$shots/courtlog.log"
+
+fail() {
+    echo "FAIL: $*"
+    kill "$pid" 2>/dev/null || true
+    exit 1
+}
+# Waits for a window whose title matches, up to 20 s; prints its id.
+window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+shot() { sleep 0.3; import -window root "$shots/$1.png"; }
+same() { [ "$(compare -metric AE "$shots/$1.png" "$shots/$2.png" null: 2>&1 || true)" = 0 ]; }
+
+"$program" "$sample" >"$log" 2>&1 &
+pid=$!
+
+main=$(window '^Courtlog - Versione 1\.1$') || fail "no main window"
+[ -n "$main" ] || fail "no main window"
+[ "$(xdotool getwindowname "$main")" = "Courtlog - Versione 1.1" ] || fail "wrong title"
+xdotool windowfocus --sync "$main"
+shot end
+
+xdotool key F7
+shot back
+xdotool key F8
+shot forward
+same end forward || fail "F7 then F8 did not come back to the same picture"
+same end back && fail "F7 changed nothing on screen"
+xdotool key shift+F7
+shot start
+same end start && fail "Shift+F7 changed nothing on screen"
+
+# A point recorded at the start of a recorded match asks about the points after it.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+menubar=$((HEIGHT - 527))
+xdotool mousemove --window "$main" 89 $((menubar + 427)) click 1
+question=$(window '^Attenzione: punti residui !!!$') || fail "no residual-points question"
+xdotool windowfocus --sync "$question" key Escape
+sleep 0.3
+xdotool search --onlyvisible --name '^Attenzione: punti residui' >/dev/null 2>&1 \
+    && fail "the question did not close"
+shot recorded
+same start recorded && fail "the click recorded nothing"
+
+# File, Esci: the program ends at once.
+xdotool windowfocus --sync "$main" key alt+f
+sleep 0.3
+xdotool key e
+for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end"
+wait "$pid" && status=0 || status=$?
+[ "$status" = 0 ] || fail "the program ended with status $status"
+echo "the real window behaved"
