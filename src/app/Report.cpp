@@ -204,9 +204,7 @@ QJsonObject renderJson(const MainForm& f) {
 namespace {
 
 std::string matchLine(const MatchHistory& m) {
-    std::string line = m.players[0] + " - " + m.players[1];
-    const std::string score = scoreLine(m);
-    line += score.empty() ? std::string(": nessun game") : ": " + score;
+    std::string line = m.players[0] + " - " + m.players[1] + ": " + scoreLine(m);
     if (!m.matchOver) {
         line += " (in corso)";
     }

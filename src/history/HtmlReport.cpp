@@ -274,14 +274,6 @@ bool decided(const MatchHistory& m) {
     return m.matchOver && (m.winner == 0 || m.winner == 1);
 }
 
-std::string setScore(const SetSummary& s) {
-    std::string t = pairText(s.gamesA, s.gamesB);
-    if (s.finished && s.tieBreak) {
-        t += "(" + pairText(s.tieBreakA, s.tieBreakB) + ")";
-    }
-    return t;
-}
-
 std::vector<const PointRow*> scoredPoints(const MatchHistory& m) {
     std::vector<const PointRow*> rows;
     for (const PointRow& r : m.points) {
@@ -292,32 +284,9 @@ std::vector<const PointRow*> scoredPoints(const MatchHistory& m) {
     return rows;
 }
 
-// The games of the set being played: none have been won in a set that has no points yet.
-std::string currentGames(const MatchHistory& m) {
-    if (!m.sets.empty() && !m.sets.back().finished) {
-        return setScore(m.sets.back());
-    }
-    return "0-0";
-}
-
 bool inTieBreak(const MatchHistory& m) {
     const auto rows = scoredPoints(m);
     return !m.matchOver && !rows.empty() && rows.back()->tieBreak && !rows.back()->endedGame;
-}
-
-// The sets played, e.g. "6-4 6-7(5-7) 7-5"; with the match in progress, the games of the set
-// being played follow.
-std::vector<std::string> scoreParts(const MatchHistory& m) {
-    std::vector<std::string> parts;
-    for (const SetSummary& s : m.sets) {
-        if (s.finished) {
-            parts.push_back(setScore(s));
-        }
-    }
-    if (!m.matchOver) {
-        parts.push_back(currentGames(m));
-    }
-    return parts;
 }
 
 // The score as markup. Each set stays on one line: a score cut at its hyphen misreads.

@@ -215,19 +215,33 @@ MatchHistory buildHistory(const MatchRecord& match) {
     return h;
 }
 
+std::string setScore(const SetSummary& s) {
+    std::string t = std::to_string(s.gamesA) + "-" + std::to_string(s.gamesB);
+    if (s.finished && s.tieBreak) {
+        t += "(" + std::to_string(s.tieBreakA) + "-" + std::to_string(s.tieBreakB) + ")";
+    }
+    return t;
+}
+
+std::vector<std::string> scoreParts(const MatchHistory& match) {
+    std::vector<std::string> parts;
+    for (const SetSummary& s : match.sets) {
+        if (s.finished) {
+            parts.push_back(setScore(s));
+        }
+    }
+    if (!match.matchOver) {
+        // The set being played; none of its games is won before its first point.
+        const bool playing = !match.sets.empty() && !match.sets.back().finished;
+        parts.push_back(playing ? setScore(match.sets.back()) : std::string("0-0"));
+    }
+    return parts;
+}
+
 std::string scoreLine(const MatchHistory& match) {
     std::string line;
-    for (const SetSummary& s : match.sets) {
-        if (!s.finished && s.gamesA + s.gamesB == 0) {
-            continue;
-        }
-        if (!line.empty()) {
-            line += ' ';
-        }
-        line += std::to_string(s.gamesA) + "-" + std::to_string(s.gamesB);
-        if (s.tieBreak) {
-            line += "(" + std::to_string(s.tieBreakA) + "-" + std::to_string(s.tieBreakB) + ")";
-        }
+    for (const std::string& part : scoreParts(match)) {
+        line += (line.empty() ? "" : " ") + part;
     }
     return line;
 }

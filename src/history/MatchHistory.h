@@ -83,8 +83,15 @@ struct MatchHistory {
     std::string gameScore;  // the current game, or empty when the match is over
 };
 
-// The sets as a tennis score from player A's side, "6-4 6-7(5-7) 3-2", the set being played
-// last; empty before the first game ends.
+// One set's games from player A's side, with the tie-break points of a finished set decided
+// by one: "6-4", "6-7(5-7)".
+std::string setScore(const SetSummary& set);
+
+// The sets played and, with the match in progress, the games of the set being played:
+// {"6-4", "6-7(5-7)", "3-2"}.
+std::vector<std::string> scoreParts(const MatchHistory& match);
+
+// The same joined by blanks: "6-4 6-7(5-7) 3-2".
 std::string scoreLine(const MatchHistory& match);
 
 // Replays the whole match behind the window, with the window's own rules.

@@ -248,6 +248,54 @@ TEST(ReportTool, RecoverableFaultsAreReportedAndTheRestLoads) {
     EXPECT_EQ(caption(r, "Punteggio(1)"), "15");
 }
 
+TEST(ReportTool, PointLogReportAndTotals) {
+    const QString three = sample("best-of-three-tiebreak.clg");
+    const QString five = sample("best-of-five-fifth-set.clg");
+
+    Outcome run = report({QStringLiteral("--format"), QStringLiteral("csv"), three});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 141);  // header and 140 points
+    EXPECT_EQ(run.out.rfind("Punto,Set,Game A,Game B,Punteggio,", 0), 0u);
+    run = report({QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("--at"),
+                  QStringLiteral("10"), three});
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 11);
+
+    run = report({QStringLiteral("--format"), QStringLiteral("html"), five});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find("<svg"), std::string::npos);
+    EXPECT_NE(run.out.find(">7-6(8-6)<"), std::string::npos);
+    EXPECT_NE(run.out.find(">12-10<"), std::string::npos);
+
+    // The same match twice: every count doubles, the percentages stay.
+    run = report({QStringLiteral("--total"), QStringLiteral("--format"), QStringLiteral("json"),
+                  five, five});
+    EXPECT_EQ(run.exitCode, 0);
+    const QJsonObject total = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+    const QJsonArray players = total["players"].toArray();
+    ASSERT_EQ(players.size(), 2);
+    EXPECT_EQ(players[0].toObject()["name"].toString(), QStringLiteral("Gaël Monfils"));
+    EXPECT_EQ(players[0].toObject()["matches"].toInt(), 2);
+    EXPECT_EQ(players[0].toObject()["matchesWon"].toInt(), 2);
+    EXPECT_EQ(players[1].toObject()["matchesLost"].toInt(), 2);
+    const Outcome single = report({QStringLiteral("--total"), QStringLiteral("--format"),
+                                   QStringLiteral("json"), five});
+    const QJsonObject one =
+        QJsonDocument::fromJson(QByteArray::fromStdString(single.out)).object()["players"]
+            .toArray()[0]
+            .toObject();
+    EXPECT_EQ(players[0].toObject()["pointsWon"].toInt(), 2 * one["pointsWon"].toInt());
+    EXPECT_EQ(players[0].toObject()["firstServes"].toString(), one["firstServes"].toString());
+
+    run = report({QStringLiteral("--total"), three, five});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find("Nicolás Massú"), std::string::npos);
+    EXPECT_NE(run.out.find("Vinte/perse:"), std::string::npos);
+    run = report({QStringLiteral("--total"), QStringLiteral("--format"), QStringLiteral("html"),
+                  three, five});
+    EXPECT_NE(run.out.find("<html"), std::string::npos);
+    EXPECT_EQ(report({QStringLiteral("--total"), three, sample("no-such.clg")}).exitCode, 1);
+}
+
 TEST(ReportTool, UsageErrors) {
     const QString file = sample("best-of-three-tiebreak.clg");
     const QList<QStringList> cases{
