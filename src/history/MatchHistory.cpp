@@ -112,14 +112,15 @@ std::string servizioText(int index) {
 std::string outcomeText(int index) {
     return pick(index, {"", "Ace", "Doppio fallo", "Servizio vincente"});
 }
-std::string dirittoRovescioText(int index) { return pick(index, {"Miss", "Diritto", "Rovescio"}); }
+std::string dirittoRovescioText(int index) {
+    return pick(index, {"Miss", "Diritto", "Rovescio"});
+}
 std::string colpoText(int index) {
-    return pick(index, {"Miss", "Volee lunga", "Volee smorzata", "Lob", "Drop", "Passante",
-                        "Smash", "Risposta"});
+    return pick(index, {"Miss", "Volee lunga", "Volee smorzata", "Lob", "Drop", "Passante", "Smash",
+                        "Risposta"});
 }
 std::string erroreVincenteText(int index) {
-    return pick(index,
-                {"Miss", "Vincente", "Errore gratuito", "Errore forzato", "Errore tentato"});
+    return pick(index, {"Miss", "Vincente", "Errore gratuito", "Errore forzato", "Errore tentato"});
 }
 
 MatchHistory buildHistory(const MatchRecord& match) {

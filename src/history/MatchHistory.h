@@ -12,9 +12,9 @@ class MainForm;
 
 // One player's counts, as the statistics frames keep them.
 struct PlayerCounts {
-    int won = 0;          // points won
+    int won = 0;  // points won
     int aces = 0;
-    int doubles = 0;      // double faults
+    int doubles = 0;  // double faults
     int winners = 0;
     int errors = 0;       // unforced errors
     int breaksMade = 0;   // breaks of serve converted
@@ -35,9 +35,9 @@ struct PlayerCounts {
 
 // One recorded point and the position it was played from.
 struct PointRow {
-    int number = 0;   // from 1
-    int set = 0;      // from 1
-    int gamesA = 0;   // games of the set before the point
+    int number = 0;  // from 1
+    int set = 0;     // from 1
+    int gamesA = 0;  // games of the set before the point
     int gamesB = 0;
     std::string score;      // game score before the point, "15-30", or tie-break points "5-4"
     bool tieBreak = false;  // played in a tie-break

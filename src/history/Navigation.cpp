@@ -34,8 +34,8 @@ void MainForm::ReplayToCurrentPoint() {
     showWordInPanel(next);
     workingSlotChanged();
     const int outcome = courtlog::EstraiInfo(next, Attr::AceDoppioFallo);
-    focus.objectName = outcome > 0 ? "AceDoppioFallo_" + std::to_string(outcome)
-                                   : std::string("PuntoGiocatore_0");
+    focus.objectName =
+        outcome > 0 ? "AceDoppioFallo_" + std::to_string(outcome) : std::string("PuntoGiocatore_0");
 }
 
 void MainForm::GameStart_Click() {

@@ -14,8 +14,8 @@ void MainForm::UpdatePartial() {
     float best = 0.0F;
     for (int k = CurrentPoint - 1; k >= 0; --k) {
         (courtlog::EstraiInfo(PointInfo[k], Attr::Punto) == 0 ? a : b) += 1;
-        const double quotient = a > b ? static_cast<double>(a - b) / a
-                                      : static_cast<double>(b - a) / b;
+        const double quotient =
+            a > b ? static_cast<double>(a - b) / a : static_cast<double>(b - a) / b;
         const auto r = static_cast<float>(quotient);
         if (r >= best) {
             // A pure run counts as the best stretch only once it is longer than five points.

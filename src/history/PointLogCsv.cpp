@@ -42,15 +42,13 @@ void addRow(std::string& out, std::initializer_list<std::string> cells) {
 std::string pointLogCsv(const MatchHistory& match) {
     std::string out;
     addRow(out, {"Punto", "Set", "Game A", "Game B", "Punteggio", "Al servizio", "Vince",
-                 "Servizio", "Esito del servizio", "Diritto/Rovescio", "Colpo",
-                 "Errore/Vincente"});
+                 "Servizio", "Esito del servizio", "Diritto/Rovescio", "Colpo", "Errore/Vincente"});
     for (const PointRow& r : match.points) {
         addRow(out, {std::to_string(r.number), std::to_string(r.set), std::to_string(r.gamesA),
-                     std::to_string(r.gamesB), cell(r.score),
-                     cell(match.players[r.server], true), cell(match.players[r.winner], true),
-                     servizioText(r.servizio), outcomeText(r.outcome),
-                     dirittoRovescioText(r.dirittoRovescio), colpoText(r.colpo),
-                     erroreVincenteText(r.erroreVincente)});
+                     std::to_string(r.gamesB), cell(r.score), cell(match.players[r.server], true),
+                     cell(match.players[r.winner], true), servizioText(r.servizio),
+                     outcomeText(r.outcome), dirittoRovescioText(r.dirittoRovescio),
+                     colpoText(r.colpo), erroreVincenteText(r.erroreVincente)});
     }
     return out;
 }

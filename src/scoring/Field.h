@@ -24,9 +24,15 @@ inline constexpr Colour LightYellow = 0x80FFFF;
 inline constexpr Colour Teal = 0xC0C000;
 }  // namespace colours
 
-constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(Colour c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // "#RRGGBB" in upper-case hexadecimal.
 std::string colourToHex(Colour c);

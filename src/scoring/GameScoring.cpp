@@ -5,7 +5,9 @@ namespace courtlog {
 
 namespace {
 
-bool isBelow40(const std::string& s) { return s == "0" || s == "15" || s == "30"; }
+bool isBelow40(const std::string& s) {
+    return s == "0" || s == "15" || s == "30";
+}
 
 }  // namespace
 

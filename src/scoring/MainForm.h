@@ -227,8 +227,8 @@ public:
 
     // Entries of the round list, by index.
     static constexpr std::array<const char*, 8> TurnoEntries{
-        "",         "1° Turno",         "2° Turno",   "3° Turno", "Ottavi di finale",
-        "Quarti di finale", "Semifinale", "Finale"};
+        "",           "1° Turno", "2° Turno", "3° Turno", "Ottavi di finale", "Quarti di finale",
+        "Semifinale", "Finale"};
 
     // The window's caption, set by the load step.
     std::string Caption;

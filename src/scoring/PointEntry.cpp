@@ -23,7 +23,9 @@ void MainForm::SelectOption(Panel p, int index) {
     }
 }
 
-void MainForm::Servizio_Click(int index) { courtlog::CreaInfo(workingWord(), Attr::Servizio, index); }
+void MainForm::Servizio_Click(int index) {
+    courtlog::CreaInfo(workingWord(), Attr::Servizio, index);
+}
 
 void MainForm::DirittoRovescio_Click(int index) {
     courtlog::CreaInfo(workingWord(), Attr::DirittoRovescio, index);

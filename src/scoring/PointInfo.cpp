@@ -18,7 +18,9 @@ constexpr std::array<AttrLayout, 7> kLayouts{{
 
 }  // namespace
 
-const AttrLayout& layoutOf(Attr attr) { return kLayouts[static_cast<std::size_t>(attr)]; }
+const AttrLayout& layoutOf(Attr attr) {
+    return kLayouts[static_cast<std::size_t>(attr)];
+}
 
 std::optional<Attr> attrFromName(std::string_view name) {
     for (std::size_t i = 0; i < kLayouts.size(); ++i) {

@@ -40,10 +40,9 @@ int foldedByte(char32_t c) {
         return b;
     }
     const auto* end = std::end(cp1252_detail::kFolds);
-    const auto* it = std::lower_bound(std::begin(cp1252_detail::kFolds), end, c,
-                                      [](const cp1252_detail::Fold& f, char32_t v) {
-                                          return f.from < v;
-                                      });
+    const auto* it =
+        std::lower_bound(std::begin(cp1252_detail::kFolds), end, c,
+                         [](const cp1252_detail::Fold& f, char32_t v) { return f.from < v; });
     if (it != end && it->from == c) {
         return byteOf(it->to);
     }
@@ -133,6 +132,8 @@ std::string cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string foldToCp1252(std::string_view utf8) { return cp1252ToUtf8(utf8ToCp1252(utf8)); }
+std::string foldToCp1252(std::string_view utf8) {
+    return cp1252ToUtf8(utf8ToCp1252(utf8));
+}
 
 }  // namespace courtlog

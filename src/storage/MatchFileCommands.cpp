@@ -2,9 +2,9 @@
 // line.
 #include <algorithm>
 
-#include "scoring/MainForm.h"
 #include "history/HtmlReport.h"
 #include "history/MatchHistory.h"
+#include "scoring/MainForm.h"
 #include "storage/FileAccess.h"
 #include "storage/MatchFile.h"
 
@@ -34,8 +34,8 @@ std::string openingError(int number) {
 }  // namespace
 
 std::string MainForm::defaultFileName() const {
-    std::string name = NomeGiocatore[0].caption() + "-" + NomeGiocatore[1].caption() + " (" +
-                       NomeTorneo.caption();
+    std::string name =
+        NomeGiocatore[0].caption() + "-" + NomeGiocatore[1].caption() + " (" + NomeTorneo.caption();
     const int round = Turno.selected();
     if (round > 0 && round < static_cast<int>(TurnoEntries.size())) {
         name += ", ";

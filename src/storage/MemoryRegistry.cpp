@@ -32,9 +32,8 @@ long MemoryRegistry::RegOpenKeyExA(Key root, const std::string& subKey, std::uin
     return Success;
 }
 
-long MemoryRegistry::RegQueryValueExA(Key key, const std::string& valueName,
-                                      std::uint32_t& type, std::string& data,
-                                      std::uint32_t& size) {
+long MemoryRegistry::RegQueryValueExA(Key key, const std::string& valueName, std::uint32_t& type,
+                                      std::string& data, std::uint32_t& size) {
     const auto handle = open_.find(key);
     if (handle == open_.end()) {
         return InvalidHandle;

@@ -16,8 +16,8 @@ public:
     static constexpr long InvalidHandle = 6;
     static constexpr long MoreData = 234;
 
-    void put(Key root, const std::string& keyPath, const std::string& valueName,
-             std::uint32_t type, const std::string& data);
+    void put(Key root, const std::string& keyPath, const std::string& valueName, std::uint32_t type,
+             const std::string& data);
 
     long RegOpenKeyExA(Key root, const std::string& subKey, std::uint32_t access,
                        Key& opened) override;

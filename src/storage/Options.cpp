@@ -29,9 +29,8 @@ void MainForm::MatchInTreSet_Click() {
         return;
     }
     if (SetsWon[0] == 2 || SetsWon[1] == 2) {
-        platform_.messageBox(
-            "Spiacente, ma la partita sarebbe già finita. Impossibile modificare.",
-            MsgButtons::Ok);
+        platform_.messageBox("Spiacente, ma la partita sarebbe già finita. Impossibile modificare.",
+                             MsgButtons::Ok);
         return;
     }
     SetsInMatch = 3;

@@ -64,7 +64,9 @@ std::optional<int> readWholeNumber(const std::string& text) {
     return static_cast<int>(*v);
 }
 
-const char* boolText(bool b) { return b ? "True" : "False"; }
+const char* boolText(bool b) {
+    return b ? "True" : "False";
+}
 
 }  // namespace
 
@@ -109,7 +111,8 @@ void MainForm::Form_Load() {
             MatchInCinqueSet_Click();
         }
     }
-    if (const auto atExit = readBoolean(stored("SalvaOpzioniInUscita", "False")); atExit && *atExit) {
+    if (const auto atExit = readBoolean(stored("SalvaOpzioniInUscita", "False"));
+        atExit && *atExit) {
         SalvaOpzioniInUscita_Click();
     }
 

@@ -38,10 +38,16 @@ void MainForm::NomeTorneo_Click() {
     }
 }
 
-void MainForm::FileExit_Click() { platform_.endProgram(); }
+void MainForm::FileExit_Click() {
+    platform_.endProgram();
+}
 
-void MainForm::HelpInfo_Click() { platform_.showAbout(); }
+void MainForm::HelpInfo_Click() {
+    platform_.showAbout();
+}
 
-void MainForm::Label3_Click() { platform_.showAbout(); }
+void MainForm::Label3_Click() {
+    platform_.showAbout();
+}
 
 }  // namespace courtlog

@@ -408,9 +408,9 @@ void MainWindow::buildMenus() {
             &MainForm::GameUndo_Click);
     command(menuItem(game, QStringLiteral("&Avanti"), "GameRedo", QKeySequence(Qt::Key_F8)),
             &MainForm::GameRedo_Click);
-    command(menuItem(game, QStringLiteral("&Fine"), "GameEnd",
-                     QKeySequence(Qt::SHIFT | Qt::Key_F8)),
-            &MainForm::GameEnd_Click);
+    command(
+        menuItem(game, QStringLiteral("&Fine"), "GameEnd", QKeySequence(Qt::SHIFT | Qt::Key_F8)),
+        &MainForm::GameEnd_Click);
     command(menuItem(game, QStringLiteral("&Clear"), "GameClear"), &MainForm::GameClear_Click);
 
     QMenu* options = bar->addMenu(QStringLiteral("&Opzioni"));
@@ -419,9 +419,9 @@ void MainWindow::buildMenus() {
     matchIn->setObjectName(QStringLiteral("OpzioniMatchIn"));
     command(menuItem(matchIn, QStringLiteral("3 Set"), "MatchInTreSet", {}, &form_.MatchInTreSet),
             &MainForm::MatchInTreSet_Click);
-    command(menuItem(matchIn, QStringLiteral("5 Set"), "MatchInCinqueSet", {},
-                     &form_.MatchInCinqueSet),
-            &MainForm::MatchInCinqueSet_Click);
+    command(
+        menuItem(matchIn, QStringLiteral("5 Set"), "MatchInCinqueSet", {}, &form_.MatchInCinqueSet),
+        &MainForm::MatchInCinqueSet_Click);
     QMenu* tieBreak = options->addMenu(QStringLiteral("&Tie-Break"));
     tieBreak->setObjectName(QStringLiteral("OpzioniTieBreak"));
     const std::array<QString, 3> rules{QStringLiteral("&No Tie-Break"),
@@ -453,9 +453,9 @@ void MainWindow::buildMenus() {
 
     QMenu* help = bar->addMenu(QStringLiteral("?"));
     help->setObjectName(QStringLiteral("Help"));
-    command(menuItem(help, QStringLiteral("&Informazioni su"), "HelpInfo",
-                     QKeySequence(Qt::Key_F1)),
-            &MainForm::HelpInfo_Click);
+    command(
+        menuItem(help, QStringLiteral("&Informazioni su"), "HelpInfo", QKeySequence(Qt::Key_F1)),
+        &MainForm::HelpInfo_Click);
 }
 
 void MainWindow::bindFields() {

@@ -15,14 +15,12 @@ long WindowsRegistry::RegOpenKeyExA(Key root, const std::string& subKey, std::ui
     return result;
 }
 
-long WindowsRegistry::RegQueryValueExA(Key key, const std::string& valueName,
-                                       std::uint32_t& type, std::string& data,
-                                       std::uint32_t& size) {
+long WindowsRegistry::RegQueryValueExA(Key key, const std::string& valueName, std::uint32_t& type,
+                                       std::string& data, std::uint32_t& size) {
     DWORD t = 0;
     DWORD n = size;
-    const LONG result =
-        ::RegQueryValueExA(reinterpret_cast<HKEY>(key), valueName.c_str(), nullptr, &t,
-                           reinterpret_cast<BYTE*>(data.data()), &n);
+    const LONG result = ::RegQueryValueExA(reinterpret_cast<HKEY>(key), valueName.c_str(), nullptr,
+                                           &t, reinterpret_cast<BYTE*>(data.data()), &n);
     type = t;
     size = n;
     return result;

@@ -277,12 +277,12 @@ TEST(ReportTool, PointLogReportAndTotals) {
     EXPECT_EQ(players[0].toObject()["matches"].toInt(), 2);
     EXPECT_EQ(players[0].toObject()["matchesWon"].toInt(), 2);
     EXPECT_EQ(players[1].toObject()["matchesLost"].toInt(), 2);
-    const Outcome single = report({QStringLiteral("--total"), QStringLiteral("--format"),
-                                   QStringLiteral("json"), five});
-    const QJsonObject one =
-        QJsonDocument::fromJson(QByteArray::fromStdString(single.out)).object()["players"]
-            .toArray()[0]
-            .toObject();
+    const Outcome single = report(
+        {QStringLiteral("--total"), QStringLiteral("--format"), QStringLiteral("json"), five});
+    const QJsonObject one = QJsonDocument::fromJson(QByteArray::fromStdString(single.out))
+                                .object()["players"]
+                                .toArray()[0]
+                                .toObject();
     EXPECT_EQ(players[0].toObject()["pointsWon"].toInt(), 2 * one["pointsWon"].toInt());
     EXPECT_EQ(players[0].toObject()["firstServes"].toString(), one["firstServes"].toString());
 

@@ -12,7 +12,9 @@ namespace {
 using testing::Harness;
 using testing::MatchScript;
 
-MatchRecord recordOf(Harness& h) { return h.form.matchRecord(); }
+MatchRecord recordOf(Harness& h) {
+    return h.form.matchRecord();
+}
 
 TEST(MatchHistory, SetsPointsAndBreaksOfAFinishedMatch) {
     MatchScript script;

@@ -19,11 +19,11 @@ TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {
     const Case cases[] = {
         {"", "0-0"},
         {"B", "0-1"},
-        {"BA", "1-1"},           // the single A, then the even pair replaces it
-        {"BAAA", "3-1"},         // a pure run of three gives way to the first mixed stretch
-        {"BBAAAAAA", "6-0"},     // a run of six ends the search
-        {"AAAAAAB", "6-1"},      // 1 of 1, then 1-6 beats every shorter mixed stretch
-        {"ABABABAB", "1-2"},     // an even pair, then 1-2 which no longer stretch beats
+        {"BA", "1-1"},                 // the single A, then the even pair replaces it
+        {"BAAA", "3-1"},               // a pure run of three gives way to the first mixed stretch
+        {"BBAAAAAA", "6-0"},           // a run of six ends the search
+        {"AAAAAAB", "6-1"},            // 1 of 1, then 1-6 beats every shorter mixed stretch
+        {"ABABABAB", "1-2"},           // an even pair, then 1-2 which no longer stretch beats
         {"AAAAAAAAAAAABBBBB", "1-5"},  // a run of five is only shown until a mixed one
         {"AAAABBBBBBBBA", "1-8"},
     };

@@ -61,13 +61,13 @@ TEST(PointLogCsv, OneRowPerPointWithThePositionBeforeIt) {
     const auto rows = parse(pointLogCsv(buildHistory(h.form.matchRecord())));
 
     ASSERT_EQ(rows.size(), script.points().size() + 1);
-    EXPECT_EQ(rows[0], (std::vector<std::string>{"Punto", "Set", "Game A", "Game B", "Punteggio",
-                                                 "Al servizio", "Vince", "Servizio",
-                                                 "Esito del servizio", "Diritto/Rovescio",
-                                                 "Colpo", "Errore/Vincente"}));
-    EXPECT_EQ(rows[1], (std::vector<std::string>{"1", "1", "0", "0", "0-0", "Giocatore A",
-                                                 "Giocatore A", "Prima palla", "", "Rovescio",
-                                                 "Passante", "Vincente"}));
+    EXPECT_EQ(rows[0],
+              (std::vector<std::string>{"Punto", "Set", "Game A", "Game B", "Punteggio",
+                                        "Al servizio", "Vince", "Servizio", "Esito del servizio",
+                                        "Diritto/Rovescio", "Colpo", "Errore/Vincente"}));
+    EXPECT_EQ(rows[1],
+              (std::vector<std::string>{"1", "1", "0", "0", "0-0", "Giocatore A", "Giocatore A",
+                                        "Prima palla", "", "Rovescio", "Passante", "Vincente"}));
     EXPECT_EQ(rows[2][4], "15-0");
     EXPECT_EQ(rows[2][8], "Ace");
     EXPECT_EQ(rows[2][9], "");

@@ -9,16 +9,16 @@ using testing::Harness;
 
 struct Step {
     char winner;
-    const char* game;        // "A-B" game score after the point
-    const char* indicator;   // "BP n", "D n" or "" for none
-    int breakPointsOfB;      // BreakAvuti(1)
+    const char* game;       // "A-B" game score after the point
+    const char* indicator;  // "BP n", "D n" or "" for none
+    int breakPointsOfB;     // BreakAvuti(1)
 };
 
 // A serves; the receiver's break points and the deuces are numbered within the game.
 TEST(GameScoring, DeucesAdvantagesAndBreakPointsOfOneGame) {
     Harness h;
     const Step steps[] = {
-        {'B', "0-15", "", 0},     {'B', "0-30", "", 0},     {'B', "0-40", "BP 1", 1},
+        {'B', "0-15", "", 0},      {'B', "0-30", "", 0},      {'B', "0-40", "BP 1", 1},
         {'A', "15-40", "BP 2", 2}, {'A', "30-40", "BP 3", 3}, {'A', "40-40", "D 1", 3},
         {'B', "40-AD", "BP 4", 4}, {'A', "40-40", "D 2", 4},  {'A', "AD-40", "", 4},
     };

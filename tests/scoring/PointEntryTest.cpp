@@ -72,9 +72,9 @@ struct MiddleCase {
 };
 
 TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
-    for (const MiddleCase c : {MiddleCase{ResidualAnswer::Overwrite, 10},
-                               MiddleCase{ResidualAnswer::Insert, 11},
-                               MiddleCase{ResidualAnswer::DeleteLater, 8}}) {
+    for (const MiddleCase c :
+         {MiddleCase{ResidualAnswer::Overwrite, 10}, MiddleCase{ResidualAnswer::Insert, 11},
+          MiddleCase{ResidualAnswer::DeleteLater, 8}}) {
         Harness h;
         standIn(h, 10, 7);
         const auto before = h.form.PointInfo;
@@ -115,11 +115,10 @@ TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
         }
         // The working slot is shown as stored, and showing it changed nothing.
         const PointWord working = h.form.PointInfo[8];
-        EXPECT_EQ(panelOf(h.form), (std::array<int, 4>{
-                                       EstraiInfo(working, Attr::Servizio),
-                                       EstraiInfo(working, Attr::DirittoRovescio),
-                                       EstraiInfo(working, Attr::Colpo),
-                                       EstraiInfo(working, Attr::ErroreVincente)}));
+        EXPECT_EQ(panelOf(h.form), (std::array<int, 4>{EstraiInfo(working, Attr::Servizio),
+                                                       EstraiInfo(working, Attr::DirittoRovescio),
+                                                       EstraiInfo(working, Attr::Colpo),
+                                                       EstraiInfo(working, Attr::ErroreVincente)}));
         EXPECT_EQ(h.form.GameScroll.maximum(), c.pointCount);
         EXPECT_EQ(h.form.GameScroll.value(), 8);
     }

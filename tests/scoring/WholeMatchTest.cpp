@@ -55,8 +55,8 @@ TEST(WholeMatch, ThreeSetMatchWithServeOutcomes) {
     int a = 0, b = 0;
     for (char c : points) {
         const int winner = c == 'A' ? 0 : 1;
-        const bool gameStart = h.form.Punteggio[0].caption() == "0" &&
-                               h.form.Punteggio[1].caption() == "0";
+        const bool gameStart =
+            h.form.Punteggio[0].caption() == "0" && h.form.Punteggio[1].caption() == "0";
         if (gameStart && winner == h.form.Server) {
             ++aces[winner];
             h.play("*");

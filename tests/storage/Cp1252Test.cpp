@@ -6,8 +6,8 @@ namespace courtlog {
 namespace {
 
 TEST(Cp1252, KeepsWhatTheCodePageHolds) {
-    for (const char* s : {"Giocatore A", "Parità", "Müller", "Ñandú", "Œuvre €5 – “ok”", "   ",
-                          "Ça va, Zoë?"}) {
+    for (const char* s :
+         {"Giocatore A", "Parità", "Müller", "Ñandú", "Œuvre €5 – “ok”", "   ", "Ça va, Zoë?"}) {
         EXPECT_EQ(foldToCp1252(s), s);
     }
     EXPECT_EQ(foldToCp1252("Šťa"), "Šta");  // ť is not in the code page, Š is
@@ -18,8 +18,8 @@ TEST(Cp1252, KeepsWhatTheCodePageHolds) {
 
 TEST(Cp1252, FoldsOtherLettersToTheirBaseOrAQuestionMark) {
     EXPECT_EQ(foldToCp1252("Đoković Ćorić"), "?okovic Coric");
-    EXPECT_EQ(foldToCp1252("Łukasz"), "?ukasz");        // no decomposition
-    EXPECT_EQ(foldToCp1252("Ǻ"), "Å");                  // the nearest letter the page has
+    EXPECT_EQ(foldToCp1252("Łukasz"), "?ukasz");  // no decomposition
+    EXPECT_EQ(foldToCp1252("Ǻ"), "Å");            // the nearest letter the page has
     EXPECT_EQ(foldToCp1252("Nguyễn"), "Nguyên");
     EXPECT_EQ(foldToCp1252("Şarapova"), "Sarapova");
     EXPECT_EQ(foldToCp1252("李娜"), "??");
@@ -40,10 +40,14 @@ TEST(Cp1252, EveryByteReadsBackToItself) {
 }
 
 TEST(Cp1252, MalformedInputBecomesQuestionMarks) {
-    EXPECT_EQ(foldToCp1252("a\xFF" "b"), "a?b");
-    EXPECT_EQ(foldToCp1252("x\xC3"), "x?");             // cut sequence
-    EXPECT_EQ(foldToCp1252("\xED\xA0\x80"), "?");       // encoded surrogate
-    EXPECT_EQ(foldToCp1252("\xE2\x82" "A"), "??A");
+    EXPECT_EQ(foldToCp1252("a\xFF"
+                           "b"),
+              "a?b");
+    EXPECT_EQ(foldToCp1252("x\xC3"), "x?");        // cut sequence
+    EXPECT_EQ(foldToCp1252("\xED\xA0\x80"), "?");  // encoded surrogate
+    EXPECT_EQ(foldToCp1252("\xE2\x82"
+                           "A"),
+              "??A");
 }
 
 }  // namespace

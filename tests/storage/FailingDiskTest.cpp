@@ -126,9 +126,9 @@ TEST(FailingDevice, WritesThatFailAfterSomeBytes) {
     const int status = inChildWithFileLimit(1000, false, [&] {
         h.platform.saveChoices.push_back({path, "match.clg"});
         h.form.FileSave_Click();
-        const bool reported = h.platform.messages.size() == 1 &&
-                              h.platform.messages[0].text.rfind(
-                                  "Impossibile salvare il file match.clg: ", 0) == 0;
+        const bool reported =
+            h.platform.messages.size() == 1 &&
+            h.platform.messages[0].text.rfind("Impossibile salvare il file match.clg: ", 0) == 0;
         return reported && !h.form.MatchSaved ? 0 : 1;
     });
     ASSERT_TRUE(WIFEXITED(status));

@@ -233,8 +233,7 @@ TEST(ReportExport, WritesThePageOfTheWholeMatch) {
     EXPECT_EQ(h.platform.saveDialogNames.back(),
               "Giocatore A-Giocatore B (Nome torneo, Quarti di finale).html");
     EXPECT_EQ(h.platform.saveDialogFilters.back(), "Pagina web (*.html)");
-    EXPECT_EQ(TempDir::read(dir.file("r.html")),
-              htmlReport(buildHistory(h.form.matchRecord())));
+    EXPECT_EQ(TempDir::read(dir.file("r.html")), htmlReport(buildHistory(h.form.matchRecord())));
     EXPECT_EQ(h.form.CurrentPoint, 5);
     EXPECT_TRUE(h.platform.messages.empty());
 
@@ -242,8 +241,9 @@ TEST(ReportExport, WritesThePageOfTheWholeMatch) {
     h.form.FileEsporta_Click();
     h.platform.saveChoices.push_back({dir.file("nowhere/r.html"), "r.html"});
     h.form.FileEsporta_Click();
-    EXPECT_EQ(h.platform.texts(), std::vector<std::string>{
-                                      "Impossibile salvare il file r.html: la cartella non esiste"});
+    EXPECT_EQ(
+        h.platform.texts(),
+        std::vector<std::string>{"Impossibile salvare il file r.html: la cartella non esiste"});
     EXPECT_FALSE(h.form.MatchSaved);
     EXPECT_EQ(h.form.PointCount, 6);
 }

@@ -7,8 +7,8 @@ namespace {
 
 std::string fresh() {
     return std::string("\x05\x00\x00\x00\xFF\xFF\x00\x00", 8) + std::string("\x0B\x00", 2) +
-           "Giocatore A" + std::string("\x0B\x00", 2) + "Giocatore B" +
-           std::string("\x0B\x00", 2) + "Nome torneo" + std::string(1, '\0');
+           "Giocatore A" + std::string("\x0B\x00", 2) + "Giocatore B" + std::string("\x0B\x00", 2) +
+           "Nome torneo" + std::string(1, '\0');
 }
 
 TEST(MatchFile, FreshMatchIsFortyEightBytes) {

@@ -7,7 +7,9 @@ namespace {
 
 using testing::Harness;
 
-std::string key(const std::string& k) { return "Courtlog/Opzioni/" + k; }
+std::string key(const std::string& k) {
+    return "Courtlog/Opzioni/" + k;
+}
 
 TEST(Settings, FirstStartWithAnEmptyStore) {
     Harness h;

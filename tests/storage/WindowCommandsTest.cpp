@@ -45,7 +45,8 @@ TEST(Renaming, NamesAreShownAsAMatchFileKeepsThem) {
     EXPECT_EQ(h.form.NomeTorneo.caption(), "Roland Garros – Paris");
     h.form.NomeTorneo_Click();
     EXPECT_EQ(h.form.NomeTorneo.caption(), "?ódz Open");
-    EXPECT_EQ(h.platform.inputPrompts[3], "Inserire il nuovo nome|Cambio nome|Roland Garros – Paris");
+    EXPECT_EQ(h.platform.inputPrompts[3],
+              "Inserire il nuovo nome|Cambio nome|Roland Garros – Paris");
 }
 
 TEST(Renaming, ExitEndsAtOnceEvenWithUnsavedPoints) {

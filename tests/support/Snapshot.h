@@ -13,9 +13,9 @@ namespace courtlog::testing {
 inline std::string snapshot(const MainForm& f) {
     std::ostringstream s;
     for (const NamedField& nf : f.fields()) {
-        s << nf.displayName() << " '" << (nf.field->visible() ? nf.field->caption() : "")
-          << "' " << (nf.field->visible() ? "shown" : "hidden") << " "
-          << colourToHex(nf.field->fore()) << " " << colourToHex(nf.field->back()) << "\n";
+        s << nf.displayName() << " '" << (nf.field->visible() ? nf.field->caption() : "") << "' "
+          << (nf.field->visible() ? "shown" : "hidden") << " " << colourToHex(nf.field->fore())
+          << " " << colourToHex(nf.field->back()) << "\n";
     }
     s << "Server " << f.Server << " SetFirstServer " << f.SetFirstServer << " CurrentSet "
       << f.CurrentSet << " SetsInMatch " << f.SetsInMatch << " InTieBreak " << f.InTieBreak
@@ -25,8 +25,7 @@ inline std::string snapshot(const MainForm& f) {
         s << "player " << p << " sets " << f.SetsWon[p] << " served " << f.ServedPoints[p]
           << " firstIn " << f.FirstServesIn[p] << " firstWon " << f.FirstServeWon[p]
           << " secondWon " << f.SecondServeWon[p] << " setPoints " << f.SetPointCount[p]
-          << " matchPoints " << f.MatchPointCount[p] << " tieBreak " << f.TieBreakPoints[p]
-          << "\n";
+          << " matchPoints " << f.MatchPointCount[p] << " tieBreak " << f.TieBreakPoints[p] << "\n";
     }
     s << "scroll " << f.GameScroll.minimum() << ".." << f.GameScroll.maximum() << " at "
       << f.GameScroll.value() << "\n";

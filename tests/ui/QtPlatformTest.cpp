@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -76,10 +76,10 @@ TEST(QtPlatform, SettingsAreTextByApplicationSectionAndKey) {
     EXPECT_EQ(platform.getSetting("CourtlogTest", "Altro", "TieBreakWhen"), std::nullopt);
     // Nothing in the registry here, and no such program to start.
     Registry::Key key = 0;
-    EXPECT_NE(platform.registry().RegOpenKeyExA(Registry::LocalMachine,
-                                                "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                                                0x2003F, key),
-              Registry::Success);
+    EXPECT_NE(
+        platform.registry().RegOpenKeyExA(
+            Registry::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", 0x2003F, key),
+        Registry::Success);
     EXPECT_FALSE(platform.fileExists("/no/such/MSINFO32.EXE"));
 }
 
@@ -111,8 +111,9 @@ TEST(QtPlatform, WindowStartsWithFreshOptionsOverBrokenStoredOnes) {
     QDir().mkpath(folder);
     QFile file(folder + "/Courtlog.conf");
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Opzioni]\nTieBreakWhen=9\nMatchInTreSet=forse\nDisabilitaParziale=@Invalid()\n"
-               "SalvaOpzioniInUscita=\"\"\n");
+    file.write(
+        "[Opzioni]\nTieBreakWhen=9\nMatchInTreSet=forse\nDisabilitaParziale=@Invalid()\n"
+        "SalvaOpzioniInUscita=\"\"\n");
     file.close();
     {
         MainWindow window;  // with Qt's own settings store

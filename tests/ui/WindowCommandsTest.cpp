@@ -34,9 +34,9 @@ protected:
     }
     void points(const char* winners) {
         for (const char* c = winners; *c != '\0'; ++c) {
-            QTest::mouseClick(window.findChild<QPushButton*>(*c == 'A' ? "PuntoGiocatore_0"
-                                                                       : "PuntoGiocatore_1"),
-                              Qt::LeftButton);
+            QTest::mouseClick(
+                window.findChild<QPushButton*>(*c == 'A' ? "PuntoGiocatore_0" : "PuntoGiocatore_1"),
+                Qt::LeftButton);
         }
     }
     void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
