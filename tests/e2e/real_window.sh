@@ -24,7 +24,17 @@ fail() {
 }
 # Waits for a window whose title matches, up to 20 s; prints its id.
 window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
-shot() { sleep 0.3; import -window root "$shots/$1.png"; }
+# A screenshot once the screen has settled: two in a row that are the same.
+shot() {
+    local previous="" current
+    for _ in $(seq 1 20); do
+        sleep 0.2
+        import -window root "$shots/$1.png"
+        current=$(md5sum <"$shots/$1.png")
+        [ "$current" = "$previous" ] && return 0
+        previous=$current
+    done
+}
 same() { [ "$(compare -metric AE "$shots/$1.png" "$shots/$2.png" null: 2>&1 || true)" = 0 ]; }
 
 "$program" "$sample" >"$log" 2>&1 &
@@ -52,19 +62,25 @@ menubar=$((HEIGHT - 527))
 xdotool mousemove --window "$main" 89 $((menubar + 427)) click 1
 question=$(window '^Attenzione: punti residui !!!$') || fail "no residual-points question"
 xdotool windowfocus --sync "$question" key Escape
-sleep 0.3
+for _ in $(seq 1 30); do
+    xdotool search --onlyvisible --name '^Attenzione: punti residui' >/dev/null 2>&1 || break
+    sleep 0.1
+done
 xdotool search --onlyvisible --name '^Attenzione: punti residui' >/dev/null 2>&1 \
     && fail "the question did not close"
 shot recorded
 same start recorded && fail "the click recorded nothing"
 
-# File, Esci: the program ends at once.
-xdotool windowfocus --sync "$main" key alt+f
-sleep 0.3
-xdotool key e
-for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
+# File, Esci: the program ends at once. A busy machine may open the menu late: try again.
+for _ in $(seq 1 5); do
+    xdotool windowfocus --sync "$main" key alt+f
+    sleep 0.5
+    xdotool key e
+    for _ in $(seq 1 30); do
+        kill -0 "$pid" 2>/dev/null || break 2
+        sleep 0.1
+    done
+    xdotool key Escape Escape
 done
 kill -0 "$pid" 2>/dev/null && fail "the program did not end"
 wait "$pid" && status=0 || status=$?
