@@ -17,23 +17,19 @@ QByteArray contents(const QString& path) {
 
 TEST(SampleFiles, AreWhatTheWriterMakesToday) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     QProcess generator;
     generator.start(QStringLiteral(COURTLOG_MAKE_SAMPLES_PROGRAM), {dir.path()});
     ASSERT_TRUE(generator.waitForFinished(30000));
     ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
 
-    const QStringList made =
-        QDir(dir.path()).entryList({QStringLiteral("*.clg")}, QDir::Files, QDir::Name);
-    EXPECT_EQ(made, QDir(QStringLiteral(COURTLOG_SAMPLES_DIR))
-                        .entryList({QStringLiteral("*.clg")}, QDir::Files, QDir::Name));
-    EXPECT_EQ(made.size(), 4);
+    const QDir committed(QStringLiteral(COURTLOG_SAMPLES_DIR));
+    const QStringList made = QDir(dir.path()).entryList({"*.clg"}, QDir::Files, QDir::Name);
+    EXPECT_EQ(made, committed.entryList({"*.clg"}, QDir::Files, QDir::Name));
+    EXPECT_FALSE(made.isEmpty());
     for (const QString& name : made) {
-        EXPECT_EQ(contents(dir.filePath(name)),
-                  contents(QStringLiteral(COURTLOG_SAMPLES_DIR "/") + name))
+        EXPECT_EQ(contents(dir.filePath(name)), contents(committed.filePath(name)))
             << name.toStdString() << " differs: refresh it with make_samples";
     }
-    EXPECT_EQ(contents(dir.filePath(QStringLiteral("fresh.clg"))).size(), 48);
 }
 
 }  // namespace
