@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
@@ -18,87 +19,57 @@ namespace {
 using testing::Harness;
 using testing::TempDir;
 
-// A match long enough that its file takes a few kilobytes.
+void save(Harness& h, const std::string& path) {
+    h.platform.saveChoices.push_back({path, "match.clg"});
+    h.form.FileSave_Click();
+}
+
+// Deuce after deuce: the game never ends and the file grows to a few kilobytes.
 void playLongMatch(Harness& h) {
     for (int k = 0; k < 900; ++k) {
-        h.record(k % 2);  // deuce after deuce: the game never ends
+        h.record(k % 2);
     }
 }
 
-// The file at path holds a match of this many points and can be loaded.
-void expectLoadable(const std::string& path, std::size_t points) {
-    const DecodedMatch d = decodeMatch(TempDir::read(path));
-    EXPECT_EQ(d.fatalError, 0);
-    EXPECT_EQ(d.match.points.size(), points);
+void expectLoadable(const std::string& path, int points) {
     Harness other;
     EXPECT_TRUE(other.form.loadMatch(path));
-    EXPECT_EQ(other.form.PointCount, static_cast<int>(points));
+    EXPECT_EQ(other.form.PointCount, points);
 }
 
-// A small file system of its own, mounted for one test; skipped where mounting is not allowed.
-class SmallDisk : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = dir.file("disk");
-        std::filesystem::create_directory(dir_);
-        if (::mount("tmpfs", dir_.c_str(), "tmpfs", 0, "size=16k") != 0) {
-            GTEST_SKIP() << "cannot mount a small file system here";
-        }
-        mounted_ = true;
-    }
-    void TearDown() override {
-        if (mounted_) {
-            ::umount(dir_.c_str());
-        }
-    }
-    std::string file(const std::string& name) const { return dir_ + "/" + name; }
-    void makeReadOnly() {
-        ASSERT_EQ(::mount("tmpfs", dir_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=16k"), 0);
-    }
-
+// A small file system of its own, mounted for this test; skipped where mounting is not allowed.
+TEST(SmallDisk, FullThenReadOnly) {
     TempDir dir;
-    std::string dir_;
-    bool mounted_ = false;
-};
-
-TEST_F(SmallDisk, DiskThatFillsUpMidway) {
+    const std::string disk = dir.file("disk");
+    const std::string path = disk + "/match.clg";
+    std::filesystem::create_directory(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=16k") != 0) {
+        GTEST_SKIP() << "cannot mount a small file system here";
+    }
+    const std::unique_ptr<const char, int (*)(const char*)> unmount(disk.c_str(), ::umount);
     Harness h;
     h.play("AAB");
-    h.platform.saveChoices.push_back({file("match.clg"), "match.clg"});
-    h.form.FileSave_Click();
+    save(h, path);
     ASSERT_TRUE(h.form.MatchSaved);
-
-    // Fill the disk until only a little room is left, then save a longer match.
-    TempDir::write(file("filler"), std::string(16 * 1024 - 1500, 'x'));
     playLongMatch(h);
-    h.platform.saveChoices.push_back({file("match.clg"), "match.clg"});
-    h.form.FileSave_Click();
-    ASSERT_EQ(h.platform.messages.size(), 1u);
-    EXPECT_EQ(h.platform.messages[0].text,
-              "Impossibile salvare il file match.clg: spazio su disco esaurito");
-    EXPECT_FALSE(h.form.MatchSaved);
-    EXPECT_EQ(h.form.PointCount, 903);
-    expectLoadable(file("match.clg"), 3);
-    EXPECT_FALSE(std::filesystem::exists(file("match.clg.tmp")));
+    const auto expectRefused = [&](const std::string& reason) {
+        h.platform.messages.clear();
+        save(h, path);
+        EXPECT_EQ(h.platform.texts(),
+                  std::vector<std::string>{"Impossibile salvare il file match.clg: " + reason});
+        EXPECT_FALSE(h.form.MatchSaved);
+        EXPECT_EQ(h.form.PointCount, 903);
+        expectLoadable(path, 3);
+        EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+    };
+    TempDir::write(disk + "/filler", std::string(16 * 1024 - 1500, 'x'));
+    expectRefused("spazio su disco esaurito");
+    std::filesystem::remove(disk + "/filler");
+    EXPECT_EQ(::mount("tmpfs", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=16k"), 0);
+    expectRefused("il disco è di sola lettura");
 }
 
-TEST_F(SmallDisk, ReadOnlyDisk) {
-    Harness h;
-    h.play("AB");
-    h.platform.saveChoices.push_back({file("match.clg"), "match.clg"});
-    h.form.FileSave_Click();
-    makeReadOnly();
-    h.play("A");
-    h.platform.saveChoices.push_back({file("match.clg"), "match.clg"});
-    h.form.FileSave_Click();
-    ASSERT_EQ(h.platform.messages.size(), 1u);
-    EXPECT_EQ(h.platform.messages[0].text,
-              "Impossibile salvare il file match.clg: il disco è di sola lettura");
-    EXPECT_FALSE(h.form.MatchSaved);
-    expectLoadable(file("match.clg"), 2);
-}
-
-// Runs body in a child process with files limited to limit bytes; returns its wait status.
+// Runs body in a child process whose files may not grow past limit bytes; returns its status.
 template <class Body>
 int inChildWithFileLimit(rlim_t limit, bool dieOnLimit, Body body) {
     const pid_t pid = ::fork();
@@ -113,43 +84,29 @@ int inChildWithFileLimit(rlim_t limit, bool dieOnLimit, Body body) {
     return status;
 }
 
-TEST(FailingDevice, WritesThatFailAfterSomeBytes) {
-    TempDir dir;
-    const std::string path = dir.file("match.clg");
-    Harness h;
-    h.play("AB");
-    h.platform.saveChoices.push_back({path, "match.clg"});
-    h.form.FileSave_Click();
-    playLongMatch(h);
-
-    // The device takes 1000 bytes and refuses the rest.
-    const int status = inChildWithFileLimit(1000, false, [&] {
-        h.platform.saveChoices.push_back({path, "match.clg"});
-        h.form.FileSave_Click();
-        const bool reported =
-            h.platform.messages.size() == 1 &&
-            h.platform.messages[0].text.rfind("Impossibile salvare il file match.clg: ", 0) == 0;
-        return reported && !h.form.MatchSaved ? 0 : 1;
-    });
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the failure was not reported, or the match was "
-                                         "counted as saved";
-    expectLoadable(path, 2);
-}
-
-TEST(FailingDevice, SaveKilledMidway) {
+TEST(FailingDevice, WritesThatFailOrAreKilledMidway) {
     TempDir dir;
     const std::string path = dir.file("match.clg");
     Harness h;
     h.play("ABA");
-    h.platform.saveChoices.push_back({path, "match.clg"});
-    h.form.FileSave_Click();
+    save(h, path);
     playLongMatch(h);
 
+    // The device takes 1000 bytes and refuses the rest.
+    int status = inChildWithFileLimit(1000, false, [&] {
+        save(h, path);
+        const auto& m = h.platform.messages;
+        const bool reported =
+            m.size() == 1 && m[0].text.rfind("Impossibile salvare il file match.clg: ", 0) == 0;
+        return reported && !h.form.MatchSaved ? 0 : 1;
+    });
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "not reported, or the match counted as saved";
+    expectLoadable(path, 3);
+
     // The process dies in the middle of writing, as on a crash or a power cut.
-    const int status = inChildWithFileLimit(700, true, [&] {
-        h.platform.saveChoices.push_back({path, "match.clg"});
-        h.form.FileSave_Click();
+    status = inChildWithFileLimit(700, true, [&] {
+        save(h, path);
         return 0;
     });
     ASSERT_TRUE(WIFSIGNALED(status));
@@ -157,8 +114,7 @@ TEST(FailingDevice, SaveKilledMidway) {
     expectLoadable(path, 3);
 
     // A later save goes through, over whatever the dead one left behind.
-    h.platform.saveChoices.push_back({path, "match.clg"});
-    h.form.FileSave_Click();
+    save(h, path);
     EXPECT_TRUE(h.form.MatchSaved);
     expectLoadable(path, 903);
 }

@@ -7,8 +7,6 @@
 namespace courtlog {
 namespace {
 
-using testing::Harness;
-
 // The samples, and every regression file a fuzzing run kept, load and replay without harm;
 // a file that cannot be used leaves the empty window as it was.
 TEST(DataFiles, EveryFileLoadsOrIsRefusedCleanly) {
@@ -18,9 +16,9 @@ TEST(DataFiles, EveryFileLoadsOrIsRefusedCleanly) {
             continue;
         }
         ++files;
-        Harness h;
-        h.form.Form_Load();
         SCOPED_TRACE(entry.path().filename().string());
+        testing::Harness h;
+        h.form.Form_Load();
         if (h.form.loadMatch(entry.path().string())) {
             EXPECT_LE(h.form.PointCount, MainForm::MaxPoints);
             h.form.GameStart_Click();
