@@ -59,16 +59,9 @@ std::string score(std::string_view page) {
     return plain(part(page, "<p class=\"punteggio\">", "p"));
 }
 
-std::string statRow(std::string_view label, std::string_view a, std::string_view b) {
-    return "<th scope=\"row\">" + std::string(label) + "</th><td>" + std::string(a) + "</td><td>" +
-           std::string(b) + "</td>";
-}
-
-MatchHistory played(const std::string& points, bool threeSets = true) {
+MatchHistory played(const std::string& points) {
     Harness h;
-    if (threeSets) {
-        h.useThreeSets();
-    }
+    h.useThreeSets();
     h.rename(0, "Errani");
     h.rename(1, "Vinci");
     h.platform.messageAnswers = {MsgAnswer::No};  // no save at the end
@@ -86,13 +79,12 @@ TEST(HtmlReport, FinishedMatchShowsScoreWinnerStatisticsAndEveryPoint) {
     EXPECT_EQ(score(page), "6-4 6-7(5-7) 7-5");
     EXPECT_NE(page.find("Vince Errani, 2 set a 1"), std::string::npos);
     EXPECT_NE(page.find("<span class=\"giocatore vincitore\">Errani</span>"), std::string::npos);
-    EXPECT_NE(page.find("<span class=\"giocatore\">Vinci</span>"), std::string::npos);
-    EXPECT_EQ(page.find("in corso"), std::string::npos);
 
     // The match's table, then one per set, captioned with its score.
     EXPECT_NE(section(page, "statistiche", "section")
-                  .find(statRow("Punti vinti", std::to_string(script.pointsWonBy('A')),
-                                std::to_string(script.pointsWonBy('B')))),
+                  .find("<th scope=\"row\">Punti vinti</th><td>" +
+                        std::to_string(script.pointsWonBy('A')) + "</td><td>" +
+                        std::to_string(script.pointsWonBy('B')) + "</td>"),
               std::string::npos);
     const std::string_view sets = section(page, "set", "section");
     EXPECT_EQ(occurrences(sets, "<caption>"), 3);
@@ -103,31 +95,20 @@ TEST(HtmlReport, FinishedMatchShowsScoreWinnerStatisticsAndEveryPoint) {
     EXPECT_EQ(occurrences(log, "<tr class=\"punto tb"), 12);
     EXPECT_NE(log.find("<td>6-6</td><td>TB 0-0</td>"), std::string::npos);
 
-    // One tie-break, one shaded stretch, and a boundary labelled for each set.
+    // One shaded tie-break with its legend, and a boundary labelled for each set.
     const std::string_view svg = section(page, "andamento", "svg");
     EXPECT_EQ(occurrences(svg, "class=\"tb\""), 1);
     EXPECT_NE(page.find("campione c-tb"), std::string::npos);
     EXPECT_EQ(occurrences(svg, "class=\"confine\""), 3);
     EXPECT_NE(svg.find(">6-7(5-7)</text>"), std::string::npos);
-    EXPECT_NE(svg.find("▲ Errani avanti"), std::string::npos);
-    EXPECT_NE(svg.find("▼ Vinci avanti"), std::string::npos);
-}
-
-TEST(HtmlReport, NoTieBreakMeansNoShadingAndNoLegendForIt) {
-    const MatchHistory m = played(MatchScript().set(6, 4).set(6, 3).points());
-    const std::string page = htmlReport(m);
-    EXPECT_EQ(score(page), "6-4 6-3");
-    EXPECT_EQ(page.find("class=\"tb\""), std::string::npos);
-    EXPECT_EQ(page.find("punto tb"), std::string::npos);
-    EXPECT_EQ(page.find("campione c-tb"), std::string::npos);
     // Breaks of serve are marked in the chart and in the log alike.
     int breaks = 0;
     for (const PointRow& r : m.points) {
         breaks += r.brokeServe;
     }
     ASSERT_GT(breaks, 0);
-    EXPECT_EQ(occurrences(page, "<circle"), breaks);
-    EXPECT_EQ(occurrences(page, "<span class=\"tag\">break</span>"), breaks);
+    EXPECT_EQ(occurrences(svg, "<circle"), breaks);
+    EXPECT_EQ(occurrences(log, "<span class=\"tag\">break</span>"), breaks);
 }
 
 TEST(HtmlReport, MatchInProgressShowsTheSetsSoFarAndTheCurrentGame) {
@@ -147,8 +128,7 @@ TEST(HtmlReport, PointsAfterTheEndAreListedButNotCharted) {
         return occurrences(part(page, "<polyline points=", "svg"), ",");
     };
     const int charted = vertices(htmlReport(m));
-    EXPECT_EQ(charted, static_cast<int>(m.points.size()) + 1);
-
+    EXPECT_EQ(charted, static_cast<int>(m.points.size()) + 1);  // from the origin, then each point
     PointRow extra = m.points.back();
     extra.number += 1;
     extra.scored = false;
@@ -158,21 +138,19 @@ TEST(HtmlReport, PointsAfterTheEndAreListedButNotCharted) {
     EXPECT_EQ(vertices(page), charted);
     EXPECT_EQ(occurrences(page, "<tr class=\"punto"), static_cast<int>(m.points.size()));
     EXPECT_EQ(occurrences(page, " dopo\">"), 1);
-    EXPECT_NE(page.find("dopo la fine della partita"), std::string::npos);
     EXPECT_EQ(score(page), "6-1 6-2");
 }
 
 TEST(HtmlReport, EmptyMatchHasAnEmptyChartAndNoLog) {
-    Harness h;
-    const std::string page = htmlReport(buildHistory(h.form.matchRecord()));
+    const std::string page = htmlReport(buildHistory(Harness().form.matchRecord()));
     EXPECT_NE(page.find("nessun punto registrato"), std::string::npos);
+    EXPECT_EQ(page.find("<tr class=\"punto"), std::string::npos);
+    EXPECT_NE(page.find("<td>N/D / N/D</td>"), std::string::npos);
     const std::string_view svg = section(page, "andamento", "svg");
     EXPECT_NE(svg.find("Nessun punto giocato"), std::string::npos);
     EXPECT_EQ(svg.find("polyline"), std::string::npos);
-    EXPECT_EQ(page.find("<tr class=\"punto"), std::string::npos);
     EXPECT_EQ(svg.find("nan"), std::string::npos);
-    EXPECT_EQ(svg.find("inf"), std::string::npos);
-    EXPECT_NE(page.find(statRow("Punti con 1°/2°", "N/D / N/D", "N/D / N/D")), std::string::npos);
+    EXPECT_EQ(page.find("campione c-tb"), std::string::npos);  // no tie-break, no legend for it
 }
 
 TEST(HtmlReport, TypedTextIsEscapedEverywhere) {
@@ -183,10 +161,9 @@ TEST(HtmlReport, TypedTextIsEscapedEverywhere) {
     h.form.NomeTorneo_Click();
     h.play("AAAA B");
     const std::string page = htmlReport(buildHistory(h.form.matchRecord()));
-    EXPECT_EQ(page.find("A<b>"), std::string::npos);
-    EXPECT_EQ(page.find("<Open>"), std::string::npos);
-    EXPECT_EQ(page.find("D'Arco"), std::string::npos);
-    EXPECT_EQ(page.find("R&D"), std::string::npos);
+    for (const char* raw : {"A<b>", "<Open>", "D'Arco", "R&D"}) {
+        EXPECT_EQ(page.find(raw), std::string::npos) << raw;
+    }
     // Title, heading, statistics, chart, legend and every log row all carry the name.
     EXPECT_GT(occurrences(page, "A&lt;b&gt;&amp;&quot;c&quot;"), 5 + 5);
     EXPECT_NE(page.find("<title>A&lt;b&gt;&amp;&quot;c&quot; – D&#39;Arco · R&amp;D &lt;Open&gt;"),
@@ -200,23 +177,17 @@ TEST(HtmlReport, TypedTextIsEscapedEverywhere) {
 }
 
 TEST(HtmlReport, LongNamesAreCutOnlyWhereTheyRepeat) {
-    std::string accents;
+    std::string name(20, 'x');
     for (int i = 0; i < 25; ++i) {
-        accents += "è";  // two bytes each: a cut must fall between characters
+        name += "è";  // two bytes each: a cut must fall between characters
     }
-    const std::string name = std::string(20, 'x') + accents;
     Harness h;
     h.rename(0, name);
     h.play("A");
     const std::string page = htmlReport(buildHistory(h.form.matchRecord()));
-    const auto cut = [&](int accentsKept) {
-        return std::string(20, 'x') + accents.substr(0, 2 * accentsKept) + "…";
-    };
     EXPECT_NE(part(page, "<h1>", "h1").find(name), std::string::npos);
-    EXPECT_NE(page.find("▲ " + cut(20) + " avanti"), std::string::npos);
-    EXPECT_NE(part(page, "<tr class=\"punto", "tr").find("<td>" + cut(4) + "</td>"),
+    EXPECT_NE(part(page, "<tr class=\"punto", "tr").find("<td>" + name.substr(0, 28) + "…</td>"),
               std::string::npos);
-    EXPECT_NE(part(page, "<figcaption>", "figcaption").find(name), std::string::npos);
 }
 
 TEST(HtmlTotals, ListsTheMatchesAndAddsUpEachPlayer) {
