@@ -19,7 +19,7 @@ TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {
     const Case cases[] = {
         {"", "0-0"},
         {"B", "0-1"},
-        {"BA", "1-1"},                 // the single A, then the even pair replaces it
+        {"BA", "1-1"},                 // the even pair replaces the single A
         {"BAAA", "3-1"},               // a pure run of three gives way to the first mixed stretch
         {"BBAAAAAA", "6-0"},           // a run of six ends the search
         {"AAAAAAB", "6-1"},            // 1 of 1, then 1-6 beats every shorter mixed stretch

@@ -5,6 +5,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "scoring/Platform.h"
@@ -64,33 +65,18 @@ public:
     MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
                          const std::string& title) override {
         messages.push_back({text, buttons, title.empty() ? kAppTitle : title});
-        if (!messageAnswers.empty()) {
-            const MsgAnswer a = messageAnswers.front();
-            messageAnswers.pop_front();
-            return a;
-        }
-        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+        return next(messageAnswers, buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
     }
 
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override {
         inputPrompts.push_back(prompt + "|" + title + "|" + defaultText);
-        if (inputAnswers.empty()) {
-            return defaultText;
-        }
-        std::string a = inputAnswers.front();
-        inputAnswers.pop_front();
-        return a;
+        return next(inputAnswers, defaultText);
     }
 
     ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override {
         residualQuestions.push_back({residualPoints, offerInsert});
-        if (residualAnswers.empty()) {
-            return ResidualAnswer::Overwrite;
-        }
-        const ResidualAnswer a = residualAnswers.front();
-        residualAnswers.pop_front();
-        return a;
+        return next(residualAnswers, ResidualAnswer::Overwrite);
     }
 
     FileChoice saveFileDialog(const std::string& defaultName, const std::string& filter) override {
@@ -107,10 +93,7 @@ public:
     std::optional<std::string> getSetting(const std::string& app, const std::string& section,
                                           const std::string& key) override {
         const auto it = settings.find(app + "/" + section + "/" + key);
-        if (it == settings.end()) {
-            return std::nullopt;
-        }
-        return it->second;
+        return it == settings.end() ? std::nullopt : std::optional(it->second);
     }
 
     void saveSetting(const std::string& app, const std::string& section, const std::string& key,
@@ -130,13 +113,15 @@ protected:
     void exitProgram() override { throw ProgramEnded(); }
 
 private:
-    static FileChoice next(std::deque<FileChoice>& choices) {
-        if (choices.empty()) {
-            return {};
+    // The next scripted answer, or the fallback once the script has run out.
+    template <typename T>
+    static T next(std::deque<T>& answers, T fallback = {}) {
+        if (answers.empty()) {
+            return fallback;
         }
-        FileChoice c = choices.front();
-        choices.pop_front();
-        return c;
+        T a = std::move(answers.front());
+        answers.pop_front();
+        return a;
     }
 };
 

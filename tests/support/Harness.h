@@ -26,21 +26,10 @@ struct Harness {
     // double fault of whoever serves; anything else is layout.
     void play(std::string_view points) {
         for (char c : points) {
-            switch (c) {
-                case 'A':
-                    form.PuntoGiocatore_Click(0);
-                    break;
-                case 'B':
-                    form.PuntoGiocatore_Click(1);
-                    break;
-                case '*':
-                    form.AceDoppioFallo_Click(1);
-                    break;
-                case '!':
-                    form.AceDoppioFallo_Click(2);
-                    break;
-                default:
-                    break;
+            if (c == 'A' || c == 'B') {
+                form.PuntoGiocatore_Click(c - 'A');
+            } else if (c == '*' || c == '!') {
+                form.AceDoppioFallo_Click(c == '*' ? 1 : 2);
             }
         }
     }
@@ -82,13 +71,8 @@ struct Harness {
 
     // Which player's serve marker shows: "A", "B", "-" for none, "AB" for both.
     std::string server() {
-        std::string s;
-        if (form.Serve[0].visible()) {
-            s += "A";
-        }
-        if (form.Serve[1].visible()) {
-            s += "B";
-        }
+        const std::string s =
+            std::string(form.Serve[0].visible() ? "A" : "") + (form.Serve[1].visible() ? "B" : "");
         return s.empty() ? "-" : s;
     }
 };

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
-#include <vector>
 
 namespace courtlog::testing {
 
@@ -40,32 +40,16 @@ public:
 
     // One game won by w; the games vary between love, thirty, forty and deuces.
     MatchScript& game(char w) {
-        const char l = w == 'A' ? 'B' : 'A';
-        const std::string W(1, w), L(1, l);
-        switch (games_++ % 4) {
-            case 0:
-                points_ += W + W + W + W;
-                break;
-            case 1:
-                points_ += W + L + W + W + W;
-                break;
-            case 2:
-                points_ += L + L + W + W + W + W;
-                break;
-            default:
-                points_ += W + L + W + L + W + L + L + W + W + W;
-                break;
+        static constexpr const char* kShapes[] = {"WWWW", "WLWWW", "LLWWWW", "WLWLWLLWWW"};
+        for (const char* c = kShapes[games_++ % 4]; *c != '\0'; ++c) {
+            points_ += *c == 'W' ? w : (w == 'A' ? 'B' : 'A');
         }
         return *this;
     }
 
     const std::string& points() const { return points_; }
     int pointsWonBy(char p) const {
-        int n = 0;
-        for (char c : points_) {
-            n += c == p;
-        }
-        return n;
+        return static_cast<int>(std::count(points_.begin(), points_.end(), p));
     }
 
 private:
