@@ -8,6 +8,9 @@
 namespace courtlog {
 
 std::string Percent(int n, int d) {
+    if (d <= 0) {
+        return "N/D";  // no share of nothing
+    }
     const double quotient = static_cast<double>(n) / static_cast<double>(d);
     // nearbyint rounds in the default mode, ties to even.
     const double rounded = std::nearbyint(quotient * 100.0);

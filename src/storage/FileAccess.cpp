@@ -79,6 +79,12 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
     const fs::path p = toPath(path);
     std::error_code ec;
     const fs::file_status status = fs::status(p, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
+        // The file may well be there, behind a folder that cannot be looked into.
+        out.error = ec == std::errc::permission_denied ? load_error::AccessDenied
+                                                       : load_error::Unreachable;
+        return out;
+    }
     if (!fs::exists(status)) {
         const fs::path folder = p.parent_path();
         const bool folderThere = folder.empty() || fs::is_directory(folder, ec);
@@ -115,13 +121,23 @@ std::string writeFileReplacing(const std::string& path, std::string_view bytes) 
     if (fs::is_directory(target, ec)) {
         return reasonOf(EISDIR);
     }
-    fs::path temp = target;
-    temp += ".tmp";
-
-    errno = 0;
-    std::FILE* f = openFile(temp, "wb");
-    if (f == nullptr) {
-        return reasonOf(errno);
+    // A name of its own beside the target, created only if nothing has it, so no file of
+    // the user's is ever overwritten by the temporary one.
+    fs::path temp;
+    std::FILE* f = nullptr;
+    for (int attempt = 0; f == nullptr; ++attempt) {
+        temp = target.parent_path() / toPath("." + fileTitleOf(path) + ".salvataggio-" +
+                                             std::to_string(attempt) + ".tmp");
+        errno = 0;
+        f = openFile(temp, "wbx");
+        if (f == nullptr && (errno != EEXIST || attempt == 99)) {
+            return reasonOf(errno);
+        }
+    }
+    // The saved file keeps the permissions the user gave the old one.
+    const fs::file_status old = fs::status(target, ec);
+    if (!ec && fs::exists(old)) {
+        fs::permissions(temp, old.permissions(), ec);
     }
     int err = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || std::fflush(f) != 0 ||

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <iterator>
 
 #include "storage/MatchFile.h"
 #include "support/TempDir.h"
@@ -21,7 +22,7 @@ TEST(FileAccess, WritesReplacesAndReadsBack) {
     EXPECT_EQ(writeFileReplacing(p, "second"), "");
     EXPECT_EQ(readFileStart(p, 100).bytes, "second");
     EXPECT_EQ(readFileStart(p, 3).bytes, "sec");
-    EXPECT_FALSE(fs::exists(p + ".tmp"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(p).parent_path()), {}), 1);
     EXPECT_EQ(fileTitleOf(p), "Parità (Roma).clg");
 }
 
@@ -34,12 +35,19 @@ TEST(FileAccess, FailuresHaveTheirNumbersAndReasons) {
     EXPECT_EQ(writeFileReplacing(dir.file("nofolder/x.clg"), "new"), "la cartella non esiste");
     EXPECT_EQ(writeFileReplacing(dir.file("folder.clg"), "new"), "il percorso indica una cartella");
 
-    // A temporary name that cannot be created stops the save before the old file is touched.
+    // Files of the user's beside the target, whatever their names, are never touched, and the
+    // saved file keeps the old one's permissions.
     const std::string p = dir.file("match.clg");
     ASSERT_EQ(writeFileReplacing(p, "old"), "");
-    fs::create_directory(p + ".tmp");
-    EXPECT_NE(writeFileReplacing(p, "new"), "");
-    EXPECT_EQ(readFileStart(p, 100).bytes, "old");
+    fs::permissions(p, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    TempDir::write(p + ".tmp", "mine");
+    TempDir::write(dir.file(".match.clg.salvataggio-0.tmp"), "mine too");
+    EXPECT_EQ(writeFileReplacing(p, "new"), "");
+    EXPECT_EQ(readFileStart(p, 100).bytes, "new");
+    EXPECT_EQ(readFileStart(p + ".tmp", 100).bytes, "mine");
+    EXPECT_EQ(readFileStart(dir.file(".match.clg.salvataggio-0.tmp"), 100).bytes, "mine too");
+    EXPECT_EQ(fs::status(p).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST(FileAccess, PermissionsWhereTheyApply) {
