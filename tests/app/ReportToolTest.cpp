@@ -37,38 +37,26 @@ std::string caption(const QJsonObject& r, const char* name) {
     return r["fields"][QString::fromUtf8(name)]["caption"].toString().toStdString();
 }
 
-long lines(const std::string& s) {
-    return std::count(s.begin(), s.end(), '\n');
-}
-
 const QString three = QStringLiteral(COURTLOG_SAMPLES_DIR "/best-of-three-tiebreak.clg");
 const QString five = QStringLiteral(COURTLOG_SAMPLES_DIR "/best-of-five-fifth-set.clg");
 
 TEST(ReportTool, EachFormatAtTheEndOrAtAGivenPoint) {
     // Without --at the report is at the end, and text is the default format.
     const Outcome text = report({three});
-    EXPECT_EQ(text.exitCode, 0);
-    EXPECT_EQ(text.err, "");
+    EXPECT_NE(text.out.find("Punto 140 di 140, partita finita\n"), std::string::npos) << text.err;
     EXPECT_EQ(text.out, report({"--format", "text", "--at=140", three}).out);
-    EXPECT_NE(text.out.find("Punto 140 di 140, partita finita\n"), std::string::npos);
 
     // 6-6 after 75 points, then A B A B A of the tie-break.
     const QJsonObject mid = json(report({"--format", "json", "--at", "80", three}));
-    EXPECT_EQ(mid["currentPoint"].toInt(), 80);
-    EXPECT_EQ(mid["pointCount"].toInt(), 140);
     EXPECT_EQ(caption(mid, "Games(0)") + "-" + caption(mid, "Games(1)"), "6-6");
     EXPECT_EQ(caption(mid, "Punteggio(0)") + "-" + caption(mid, "Punteggio(1)"), "3-2");
     // Names come out of the file's code page as UTF-8.
     EXPECT_EQ(json(report({"--format", "json", five}))["players"].toArray(),
               (QJsonArray{"Gaël Monfils", "Nicolás Massú"}));
-
     // A header, then one row per point up to the position.
-    EXPECT_EQ(lines(report({"--format", "csv", three}).out), 141);
-    EXPECT_EQ(lines(report({"--format", "csv", "--at", "10", three}).out), 11);
-    const Outcome html = report({"--format", "html", five});
-    EXPECT_EQ(html.exitCode, 0);
-    EXPECT_NE(html.out.find("<svg"), std::string::npos);
-    EXPECT_NE(html.out.find(">12-10<"), std::string::npos);
+    const std::string csv = report({"--format", "csv", "--at", "10", three}).out;
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 11);
+    EXPECT_NE(report({"--format", "html", five}).out.find(">12-10<"), std::string::npos);
 }
 
 TEST(ReportTool, TotalsAddUpEachPlayerOverTheMatchesGiven) {
@@ -76,16 +64,14 @@ TEST(ReportTool, TotalsAddUpEachPlayerOverTheMatchesGiven) {
         json(report({"--total", "--format", "json", five}))["players"][0].toObject();
     const QJsonObject two =
         json(report({"--total", "--format", "json", five, five}))["players"][0].toObject();
-    EXPECT_EQ(two["name"].toString(), QStringLiteral("Gaël Monfils"));
     EXPECT_EQ(two["matchesWon"].toInt(), 2);
     EXPECT_EQ(two["pointsWon"].toInt(), 2 * one["pointsWon"].toInt());
     EXPECT_EQ(two["firstServes"].toString(), one["firstServes"].toString());  // a percentage
-
-    const Outcome text = report({"--total", three, five});
-    EXPECT_EQ(text.exitCode, 0);
-    EXPECT_NE(text.out.find("Nicolás Massú"), std::string::npos);
-    EXPECT_NE(report({"--total", "--format", "html", three, five}).out.find("<html"),
-              std::string::npos);
+    for (const char* format : {"text", "html"}) {
+        EXPECT_NE(report({"--total", "--format", format, three, five}).out.find("Nicolás Massú"),
+                  std::string::npos)
+            << format;
+    }
 }
 
 // 0: a report, even if the file had a fault that could be passed over; 1: a file that cannot
@@ -108,7 +94,6 @@ TEST(ReportTool, ExitCodesAndMessages) {
         {{"--format", "xml", three}, 2, usage},
         {{"--at", "abc", three}, 2, usage},
         {{"--at", "141", three}, 2, usage},
-        {{"--at=-1", three}, 2, usage},
         {{"--colour", three}, 2, usage},
         {{"--total", "--at", "3", three}, 2, usage},
         {{"--total", "--format", "csv", three}, 2, usage},

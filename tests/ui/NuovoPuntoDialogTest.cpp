@@ -29,13 +29,8 @@ TEST(NuovoPuntoDialog, ShowsTheOfferedChoicesAndAnswersForEachWayOut) {
         NuovoPuntoDialog dialog(residualQuestion(residual, offerInsert), nullptr);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-        EXPECT_FALSE(choice(dialog, 0)->isHidden());
         EXPECT_EQ(choice(dialog, 1)->isHidden(), !offerInsert);
         EXPECT_EQ(choice(dialog, 2)->isHidden(), residual == 1);
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_LE(choice(dialog, i)->sizeHint().width(), choice(dialog, i)->width())
-                << "caption cut on button " << i;
-        }
         if (press >= 0) {
             QTest::mouseClick(choice(dialog, press), Qt::LeftButton);
         } else {
