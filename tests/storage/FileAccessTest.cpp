@@ -1,29 +1,45 @@
+// Reading and replacing files, also on disks that fail: the old file, the match and its
+// saved state must survive.
 #include "storage/FileAccess.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <iterator>
+#include <memory>
 
 #include "storage/MatchFile.h"
+#include "support/Harness.h"
 #include "support/TempDir.h"
 
 namespace courtlog {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Harness;
 using testing::TempDir;
 
-TEST(FileAccess, WritesReplacesAndReadsBack) {
+TEST(FileAccess, ReplacesOnlyTheTargetAndKeepsItsPermissions) {
     TempDir dir;
     const std::string p = dir.file("Parità (Roma).clg");
-    EXPECT_EQ(writeFileReplacing(p, "first version"), "");
+    const std::string mine = dir.file(".Parità (Roma).clg.salvataggio-0.tmp");
+    const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    ASSERT_EQ(writeFileReplacing(p, "first version"), "");
+    fs::permissions(p, perms);
+    // Files of the user's beside the target, whatever their names, are never touched.
+    TempDir::write(p + ".tmp", "mine");
+    TempDir::write(mine, "mine too");
     EXPECT_EQ(writeFileReplacing(p, "second"), "");
     EXPECT_EQ(readFileStart(p, 100).bytes, "second");
-    EXPECT_EQ(readFileStart(p, 3).bytes, "sec");
-    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(p).parent_path()), {}), 1);
-    EXPECT_EQ(fileTitleOf(p), "Parità (Roma).clg");
+    EXPECT_EQ(fs::status(p).permissions() & fs::perms::all, perms);
+    EXPECT_EQ(readFileStart(p + ".tmp", 100).bytes + readFileStart(mine, 100).bytes,
+              "minemine too");
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(p).parent_path()), {}), 3);
 }
 
 TEST(FileAccess, FailuresHaveTheirNumbersAndReasons) {
@@ -34,20 +50,6 @@ TEST(FileAccess, FailuresHaveTheirNumbersAndReasons) {
     EXPECT_EQ(readFileStart(dir.file("folder.clg"), 10).error, load_error::Unreachable);
     EXPECT_EQ(writeFileReplacing(dir.file("nofolder/x.clg"), "new"), "la cartella non esiste");
     EXPECT_EQ(writeFileReplacing(dir.file("folder.clg"), "new"), "il percorso indica una cartella");
-
-    // Files of the user's beside the target, whatever their names, are never touched, and the
-    // saved file keeps the old one's permissions.
-    const std::string p = dir.file("match.clg");
-    ASSERT_EQ(writeFileReplacing(p, "old"), "");
-    fs::permissions(p, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    TempDir::write(p + ".tmp", "mine");
-    TempDir::write(dir.file(".match.clg.salvataggio-0.tmp"), "mine too");
-    EXPECT_EQ(writeFileReplacing(p, "new"), "");
-    EXPECT_EQ(readFileStart(p, 100).bytes, "new");
-    EXPECT_EQ(readFileStart(p + ".tmp", 100).bytes, "mine");
-    EXPECT_EQ(readFileStart(dir.file(".match.clg.salvataggio-0.tmp"), 100).bytes, "mine too");
-    EXPECT_EQ(fs::status(p).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
 TEST(FileAccess, PermissionsWhereTheyApply) {
@@ -64,6 +66,102 @@ TEST(FileAccess, PermissionsWhereTheyApply) {
     fs::permissions(folder, fs::perms::owner_all);
     fs::permissions(p, fs::perms::none);
     EXPECT_EQ(readFileStart(p, 100).error, load_error::AccessDenied);
+}
+
+void save(Harness& h, const std::string& path) {
+    h.platform.saveChoices.push_back({path, "match.clg"});
+    h.form.FileSave_Click();
+}
+
+// Three points saved, then 900 more that make a file of a few kilobytes.
+void playAndSave(Harness& h, const std::string& path) {
+    h.play("AAB");
+    save(h, path);
+    for (int k = 0; k < 900; ++k) {
+        h.record(k % 2);
+    }
+}
+
+void expectLoadable(const std::string& path, int points) {
+    Harness other;
+    EXPECT_TRUE(other.form.loadMatch(path));
+    EXPECT_EQ(other.form.PointCount, points);
+}
+
+// A small file system of its own, mounted for this test; skipped where mounting is not allowed.
+TEST(SmallDisk, FullThenReadOnly) {
+    TempDir dir;
+    const std::string disk = dir.file("disk");
+    const std::string path = disk + "/match.clg";
+    std::filesystem::create_directory(disk);
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=16k") != 0) {
+        GTEST_SKIP() << "cannot mount a small file system here";
+    }
+    const std::unique_ptr<const char, int (*)(const char*)> unmount(disk.c_str(), ::umount);
+    Harness h;
+    playAndSave(h, path);
+    const auto expectRefused = [&](const std::string& reason) {
+        h.platform.messages.clear();
+        save(h, path);
+        EXPECT_EQ(h.platform.texts(),
+                  std::vector<std::string>{"Impossibile salvare il file match.clg: " + reason});
+        EXPECT_FALSE(h.form.MatchSaved);
+        expectLoadable(path, 3);
+        // Nothing is left behind but the files that were there.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(disk), {}),
+                  std::filesystem::exists(disk + "/filler") ? 2 : 1);
+    };
+    TempDir::write(disk + "/filler", std::string(16 * 1024 - 1500, 'x'));
+    expectRefused("spazio su disco esaurito");
+    std::filesystem::remove(disk + "/filler");
+    EXPECT_EQ(::mount("tmpfs", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=16k"), 0);
+    expectRefused("il disco è di sola lettura");
+}
+
+// Runs body in a child process whose files may not grow past limit bytes; returns its status.
+template <class Body>
+int inChildWithFileLimit(rlim_t limit, bool dieOnLimit, Body body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::signal(SIGXFSZ, dieOnLimit ? SIG_DFL : SIG_IGN);
+        const rlimit r{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &r);
+        ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return status;
+}
+
+TEST(FailingDevice, WritesThatFailOrAreKilledMidway) {
+    TempDir dir;
+    const std::string path = dir.file("match.clg");
+    Harness h;
+    playAndSave(h, path);
+
+    // The device takes 1000 bytes and refuses the rest.
+    int status = inChildWithFileLimit(1000, false, [&] {
+        save(h, path);
+        const auto t = h.platform.texts();
+        return t.size() == 1 && t[0].starts_with("Impossibile salvare il file match.clg: ") &&
+               !h.form.MatchSaved;
+    });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1)
+        << "not reported, or the match counted as saved";
+    expectLoadable(path, 3);
+
+    // The process dies in the middle of writing, as on a crash or a power cut.
+    status = inChildWithFileLimit(700, true, [&] {
+        save(h, path);
+        return 0;
+    });
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    expectLoadable(path, 3);
+
+    // A later save goes through, over whatever the dead one left behind.
+    save(h, path);
+    EXPECT_TRUE(h.form.MatchSaved);
+    expectLoadable(path, 903);
 }
 
 }  // namespace

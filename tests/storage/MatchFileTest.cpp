@@ -1,9 +1,21 @@
+// The match file: its bytes, the names in them, and files damaged or made to hurt.
 #include "storage/MatchFile.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "storage/Cp1252.h"
+#include "support/Harness.h"
+#include "support/Snapshot.h"
+#include "support/TempDir.h"
+
 namespace courtlog {
 namespace {
+
+using testing::Harness;
+using testing::snapshot;
+using testing::TempDir;
 
 std::string fresh() {
     return std::string("\x05\x00\x00\x00\xFF\xFF\x00\x00\x0B\x00", 10) + "Giocatore A" +
@@ -31,16 +43,12 @@ TEST(MatchFile, WhatIsWrittenReadsBack) {
     EXPECT_EQ(bytes.size(), 15u + 6 + 4 + 2000);
 
     const DecodedMatch d = decodeMatch(bytes);
-    EXPECT_EQ(d.fatalError, 0);
-    EXPECT_TRUE(d.errors.empty());
-    EXPECT_EQ(d.match.setsInMatch, 3);
-    EXPECT_EQ(d.match.tieBreakWhen, m.tieBreakWhen);
+    EXPECT_TRUE(d.fatalError == 0 && d.errors.empty());
+    EXPECT_EQ(encodeMatch(d.match), bytes);  // every field, as the bytes above pin the layout
     EXPECT_EQ(d.match.players, m.players);
-    EXPECT_EQ(d.match.tournament, "");
-    EXPECT_EQ(d.match.round, 7);
-    EXPECT_EQ(d.match.points, m.points);
 
-    // A list longer than the capacity is cut when written.
+    // A list longer than the capacity is cut when written, and when read: a megabyte of points.
+    EXPECT_EQ(decodeMatch(bytes + std::string(1 << 20, '\1')).match.points.size(), 1000u);
     m.points.resize(1500, 1);
     EXPECT_EQ(encodeMatch(m).size(), bytes.size());
 }
@@ -55,11 +63,105 @@ TEST(MatchFile, OddTrailingByteAndAnyNonZeroFlag) {
     EXPECT_EQ(d.match.points, (std::vector<PointWord>{1, 0}));
 }
 
-TEST(MatchFile, EveryCutInTheHeaderIsFatal) {
-    const std::string whole = fresh();
-    for (std::size_t n = 0; n < whole.size(); ++n) {
-        EXPECT_EQ(decodeMatch(whole.substr(0, n)).fatalError, load_error::PastEnd) << n;
+std::string opening(int error) {
+    return "Errore " + std::to_string(error) + " durante il processo di apertura file.";
+}
+
+TEST(HostileFile, UnusableFilesChangeNothingOnScreen) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("folder.clg"));
+    const std::string header = encodeMatch(MatchRecord{});
+    std::string longName = header;
+    longName[8] = '\xFF';
+    longName[9] = '\x7F';  // a name of 32767 characters in a file of 48 bytes
+    std::vector<std::pair<std::string, std::string>> cases{
+        {"gone.clg", "Errore 53 nell'apertura del file gone.clg. Controllare la sua presenza!"},
+        {"folder.clg", opening(75)},
+        {"long.clg", opening(62)}};
+    TempDir::write(dir.file("long.clg"), longName);
+    for (std::size_t n = 0; n < header.size(); ++n) {
+        const std::string name = "cut" + std::to_string(n) + ".clg";
+        TempDir::write(dir.file(name), header.substr(0, n));
+        cases.emplace_back(name, opening(62));
     }
+    for (const auto& [name, message] : cases) {
+        SCOPED_TRACE(name);
+        Harness h;
+        h.play("AABBA*!");
+        const std::string before = snapshot(h.form);
+        EXPECT_FALSE(h.form.loadMatch(dir.file(name)));
+        EXPECT_EQ(h.platform.texts(), std::vector<std::string>{message});
+        EXPECT_EQ(snapshot(h.form), before);
+        EXPECT_FALSE(h.form.MatchSaved);
+    }
+}
+
+TEST(HostileFile, NegativeLengthsAndABadRoundAreReportedAndTheRestLoads) {
+    TempDir dir;
+    // Three sets, no tie-break, lengths -1 and -2 read as empty names, round byte 255.
+    TempDir::write(dir.file("m.clg"), std::string("\x03\x00\x00\x00\x00\x00\x00\x00\xFF\xFF", 10) +
+                                          std::string("\x02\x00", 2) + "Bo" +
+                                          std::string("\xFE\xFF\xFF", 3) +
+                                          std::string("\0\0\0\0\0\0\0\0\x01\0", 10));
+    Harness h;
+    h.form.Turno.select(3);
+    ASSERT_TRUE(h.form.loadMatch(dir.file("m.clg")));
+    EXPECT_EQ(h.platform.texts(), (std::vector<std::string>{opening(5), opening(5), opening(380)}));
+    const MatchRecord r = h.form.matchRecord();
+    EXPECT_EQ(r.players, (std::array<std::string, 2>{"", "Bo"}));
+    EXPECT_EQ(r.tournament, "");
+    EXPECT_EQ(r.round, 3);
+    EXPECT_EQ(r.setsInMatch, 3);
+    EXPECT_EQ(r.tieBreakWhen, (std::array<bool, 3>{}));
+    EXPECT_EQ(h.board(), "1-0 0-15");
+}
+
+TEST(HostileFile, WordsWithBitsNoPanelHoldsAreShownSafelyAndSavedBack) {
+    TempDir dir;
+    MatchRecord m;
+    // Bits 13 to 15 set, a fourth forehand/backhand value and error kinds beyond the panel.
+    m.points = {0xE00C, 0xE3FD, 0x0380, 0x8001, 0xFFFF, 0x000C};
+    TempDir::write(dir.file("odd.clg"), encodeMatch(m));
+    Harness h;
+    ASSERT_TRUE(h.form.loadMatch(dir.file("odd.clg")));
+    EXPECT_EQ(h.board(), "0-0 40-40");
+    for (int k = 0; k <= 6; ++k) {
+        h.form.GameScroll_Change(k);
+        EXPECT_GE(h.form.DirittoRovescio.selected(), -1);  // a value the panel lacks shows none
+        EXPECT_LT(h.form.ErroreVincente.selected(), h.form.ErroreVincente.count());
+    }
+    h.platform.saveChoices.push_back({dir.file("back.clg"), "back.clg"});
+    h.form.FileSave_Click();
+    EXPECT_EQ(decodeMatch(TempDir::read(dir.file("back.clg"))).match.points, m.points);
+}
+
+TEST(Cp1252, KeepsWhatTheCodePageHoldsAndFoldsTheRest) {
+    const std::pair<const char*, const char*> folds[] = {
+        {"Parità Müller Ñandú Œuvre €5 – “ok”", "Parità Müller Ñandú Œuvre €5 – “ok”"},
+        {"Šťa", "Šta"},  // ť is not in the code page, Š is
+        {"Đoković Ćorić", "?okovic Coric"},
+        {"Łukasz", "?ukasz"},      // no decomposition
+        {"Ǻ Nguyễn", "Å Nguyên"},  // the nearest letter the page has
+        {"李娜 🎾", "?? ?"},
+        {"e\xCC\x81", "e?"},  // a combining mark typed on its own has no base letter
+        // Malformed input: a stray byte, a cut sequence, an encoded surrogate.
+        {"a\377b x\303", "a?b x?"},
+        {"\355\240\200\342\202A", "???A"},
+    };
+    for (const auto& [in, out] : folds) {
+        EXPECT_EQ(foldToCp1252(in), out) << in;
+    }
+    EXPECT_EQ(utf8ToCp1252("Parità €Ÿ"), "Parit\xE0 \x80\x9F");
+}
+
+TEST(Cp1252, EveryByteReadsBackToItself) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) {
+        all += static_cast<char>(b);
+    }
+    // The undefined bytes too: a name read from a file is written back byte for byte.
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+    EXPECT_EQ(cp1252ToUtf8("\x81\x80\x9F\xE0"), "\xC2\x81€Ÿà");
 }
 
 }  // namespace

