@@ -1,7 +1,6 @@
 // The pages read back as XML, and everything the chart draws lies inside its viewBox.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QRectF>
 #include <QXmlStreamReader>
 #include <cmath>
@@ -9,15 +8,14 @@
 #include "history/HtmlReport.h"
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
+#include "support/TempDir.h"
 
 namespace courtlog {
 namespace {
 
 struct Reading {
-    QString error;
-    QStringList titles;
-    int places = 0;       // drawn in the chart
-    QStringList outside;  // of those, the ones outside its viewBox
+    std::string error, title, outside;  // the lines of the places outside the chart's viewBox
+    int places = 0;                     // drawn in the chart
 };
 
 Reading read(const std::string& page) {
@@ -32,10 +30,8 @@ Reading read(const std::string& page) {
             continue;
         }
         const QXmlStreamAttributes a = r.attributes();
-        const auto at = [&](const char* name) {
-            bool ok = false;
-            const double v = a.value(QLatin1String(name)).toDouble(&ok);
-            return ok ? v : NAN;
+        const auto at = [&](const char* n) {
+            return a.hasAttribute(n) ? a.value(n).toDouble() : NAN;
         };
         if (depth > 0) {
             ++depth;
@@ -46,17 +42,14 @@ Reading read(const std::string& page) {
                                   {at("x"), at("y")},
                                   {at("x") + at("width"), at("y") + at("height")}};
             for (const auto& p : a.value(QLatin1String("points")).split(u' ', Qt::SkipEmptyParts)) {
-                places.append(
-                    {p.split(u',').value(0).toDouble(), p.split(u',').value(1).toDouble()});
+                places.append({p.split(u',')[0].toDouble(), p.split(u',').value(1).toDouble()});
             }
             for (const QPointF& p : places) {
-                if (std::isnan(p.x()) && std::isnan(p.y())) {
-                    continue;  // an attribute the element does not have
-                }
-                ++out.places;
-                if (!box.contains(p)) {
-                    out.outside << r.name().toString() + " at line " +
-                                       QString::number(r.lineNumber());
+                // Both are missing where the element has no such attributes.
+                const bool drawn = !std::isnan(p.x()) || !std::isnan(p.y());
+                out.places += drawn ? 1 : 0;
+                if (drawn && !box.contains(p)) {
+                    out.outside += " " + std::to_string(r.lineNumber());
                 }
             }
         } else if (r.name() == QLatin1String("svg")) {
@@ -65,25 +58,25 @@ Reading read(const std::string& page) {
             box = QRectF(v.value(0).toDouble(), v.value(1).toDouble(), v.value(2).toDouble(),
                          v.value(3).toDouble());
         } else if (r.name() == QLatin1String("title")) {
-            out.titles << r.readElementText();
+            out.title = r.readElementText().toStdString();
         }
     }
-    out.error = r.hasError() ? r.errorString() + " at line " + QString::number(r.lineNumber()) : "";
+    if (r.hasError()) {
+        out.error = r.errorString().toStdString() + " at line " + std::to_string(r.lineNumber());
+    }
     return out;
 }
 
 TEST(HtmlReportXml, SamplePagesParseAndTheChartStaysInItsBox) {
-    for (const char* name : {"fresh.clg", "thousand-points.clg"}) {
+    for (const std::string name : {"fresh.clg", "thousand-points.clg"}) {
         SCOPED_TRACE(name);
-        QFile f(QStringLiteral(COURTLOG_SAMPLES_DIR "/") + QString::fromLatin1(name));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
-        const DecodedMatch decoded = decodeMatch(std::string_view(bytes.constData(), bytes.size()));
+        const DecodedMatch decoded =
+            decodeMatch(testing::TempDir::read(COURTLOG_SAMPLES_DIR "/" + name));
         ASSERT_EQ(decoded.fatalError, 0);
         const Reading page = read(htmlReport(buildHistory(decoded.match)));
-        EXPECT_TRUE(page.error.isEmpty()) << page.error.toStdString();
+        EXPECT_EQ(page.error, "");
         EXPECT_GT(page.places, 0);
-        EXPECT_TRUE(page.outside.isEmpty()) << page.outside.join('\n').toStdString();
+        EXPECT_EQ(page.outside, "");
     }
 }
 
@@ -96,12 +89,11 @@ TEST(HtmlReportXml, NamesWithMarkupAndControlCharactersStayText) {
     h.play("AAAA B");
     const std::vector<MatchHistory> matches{buildHistory(h.form.matchRecord())};
     for (const std::string& page : {htmlReport(matches[0]), htmlTotals(addUp(matches), matches)}) {
-        const Reading reading = read(page);
-        EXPECT_TRUE(reading.error.isEmpty()) << reading.error.toStdString();
+        EXPECT_EQ(read(page).error, "");
         EXPECT_EQ(page.find("<script"), std::string::npos);
     }
-    EXPECT_EQ(read(htmlReport(matches[0])).titles.value(0),
-              QStringLiteral("A<b>&\"c\" – ]]> <!-- D'Arco ? · <script>x</script>"));
+    EXPECT_EQ(read(htmlReport(matches[0])).title,
+              "A<b>&\"c\" – ]]> <!-- D'Arco ? · <script>x</script>");
 }
 
 }  // namespace
