@@ -193,6 +193,9 @@ public:
     void DisabilitaParziale_Click();
     void DisabilitaPuntiDalMatch_Click();
     void SalvaOpzioniInUscita_Click();
+    // Three or five sets: the number, the check marks and the columns of sets four and five,
+    // without any refusal.
+    void setSetsInMatch(int sets);
 
     void SalvaOpzioni_Click();
 

@@ -129,7 +129,6 @@ bool MainForm::loadMatch(const std::string& path) {
 }
 
 void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
-    SetsInMatch = m.setsInMatch;
     for (int i = 0; i < 3; ++i) {
         TieBreakWhen[i].setChecked(m.tieBreakWhen[i]);
     }
@@ -150,14 +149,7 @@ void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
     CurrentPoint = PointCount;
 
     // The file's number of sets replaces the match in progress, so nothing is refused here.
-    const bool three = SetsInMatch == 3;
-    SetsInMatch = three ? 3 : 5;
-    MatchInTreSet.setChecked(three);
-    MatchInCinqueSet.setChecked(!three);
-    for (auto* row : {&Set4, &Set5}) {
-        (*row)[0].setVisible(!three);
-        (*row)[1].setVisible(!three);
-    }
+    setSetsInMatch(m.setsInMatch == 3 ? 3 : 5);
     ReplayToCurrentPoint();
     if (PointCount == 0) {
         // Nothing to replay: the panel still shows the empty working slot as it is.

@@ -7,13 +7,7 @@ void MainForm::MatchInCinqueSet_Click() {
     if (MatchInCinqueSet.checked()) {
         return;
     }
-    SetsInMatch = 5;
-    for (auto* row : {&Set4, &Set5}) {
-        (*row)[0].setVisible(true);
-        (*row)[1].setVisible(true);
-    }
-    MatchInTreSet.setChecked(false);
-    MatchInCinqueSet.setChecked(true);
+    setSetsInMatch(5);
     ReplayToCurrentPoint();
 }
 
@@ -33,14 +27,19 @@ void MainForm::MatchInTreSet_Click() {
                              MsgButtons::Ok);
         return;
     }
-    SetsInMatch = 3;
-    for (auto* row : {&Set4, &Set5}) {
-        (*row)[0].setVisible(false);
-        (*row)[1].setVisible(false);
-    }
-    MatchInTreSet.setChecked(true);
-    MatchInCinqueSet.setChecked(false);
+    setSetsInMatch(3);
     ReplayToCurrentPoint();
+}
+
+void MainForm::setSetsInMatch(int sets) {
+    const bool three = sets == 3;
+    SetsInMatch = static_cast<std::int16_t>(three ? 3 : 5);
+    for (auto* row : {&Set4, &Set5}) {
+        (*row)[0].setVisible(!three);
+        (*row)[1].setVisible(!three);
+    }
+    MatchInTreSet.setChecked(three);
+    MatchInCinqueSet.setChecked(!three);
 }
 
 void MainForm::TieBreakWhen_Click(int index) {
