@@ -64,7 +64,12 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* owner) : QDialog(owner) {
          QRect(76, 42, 290, 18));
     text(this, "lblDescription_0", QStringLiteral("Scritto dagli autori di Courtlog, 2026."),
          QRect(76, 62, 290, 18));
-    text(this, "lblDescription_1", QString::fromUtf8(Description), QRect(76, 84, 296, 120));
+    // Below the icon the description takes the whole width, so all of it fits.
+    QLabel* description =
+        text(this, "lblDescription_1", QString::fromUtf8(Description), QRect(12, 84, 360, 122));
+    QFont smaller = description->font();
+    smaller.setPointSizeF(smaller.pointSizeF() * 0.9);
+    description->setFont(smaller);
 
     // A grey line over a white one: an etched separator.
     line(this, "Line1_0", 210, QColor(128, 128, 128));
