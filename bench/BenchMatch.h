@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "scoring/MainForm.h"
-#include "storage/HeadlessPlatform.h"
+#include "form/MainForm.h"
+#include "platform/HeadlessPlatform.h"
 
 namespace courtlog::bench {
 
@@ -50,7 +50,7 @@ inline void fillThousandPointMatch(MainForm& form) {
     for (int k = 0; k < 7; ++k) {
         point(1);
     }
-    while (form.PointCount < MainForm::MaxPoints) {
+    while (form.PointCount < kMaxPoints) {
         point(form.Server);
     }
 }

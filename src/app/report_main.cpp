@@ -1,7 +1,7 @@
 #include <QCoreApplication>
 #include <iostream>
 
-#include "app/ReportCommand.h"
+#include "report/ReportCommand.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

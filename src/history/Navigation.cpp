@@ -1,5 +1,5 @@
 // Moving through the recorded match, and clearing it.
-#include "scoring/MainForm.h"
+#include "form/MainForm.h"
 
 namespace courtlog {
 

@@ -1,5 +1,5 @@
 // The partial score: points won by each player over the most lopsided recent stretch.
-#include "scoring/MainForm.h"
+#include "form/MainForm.h"
 
 namespace courtlog {
 

@@ -1,5 +1,6 @@
 // The start of a match: scoreboard, statistics, partial score and match state.
-#include "scoring/MainForm.h"
+#include "form/MainForm.h"
+#include "history/Statistics.h"
 
 namespace courtlog {
 
@@ -36,13 +37,10 @@ void MainForm::ResetMatch() {
         DoppiFalli[p].setCaption("0");
         ServedPoints[p] = 0;
         FirstServesIn[p] = 0;
-        PercentualePrimePalle[p].setCaption("0%");
         ColpiVincenti[p].setCaption("0");
         ErroriGratuiti[p].setCaption("0");
         FirstServeWon[p] = 0;
         SecondServeWon[p] = 0;
-        PercentualeConPrimaPalla[p].setCaption("N/D");
-        PercentualeConSecondaPalla[p].setCaption("N/D");
         MatchPointCount[p] = 0;
         SetPointCount[p] = 0;
         Punteggio[p].setCaption("0");
@@ -58,6 +56,7 @@ void MainForm::ResetMatch() {
         Parziale[p].setCaption("0");
         Punteggio[p].setBack(colours::Cyan);
         SetsWon[p] = 0;
+        showServePercentages(p);
     }
 
     InTieBreak = false;

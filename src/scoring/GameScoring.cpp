@@ -1,5 +1,5 @@
 // Points into games: 15, 30, 40, deuce and advantage, with the break-point and deuce displays.
-#include "scoring/MainForm.h"
+#include "form/MainForm.h"
 
 namespace courtlog {
 

@@ -1,5 +1,5 @@
 // Recording a point from the point panel, and scoring it again during a replay.
-#include "scoring/MainForm.h"
+#include "form/MainForm.h"
 
 namespace courtlog {
 
@@ -74,10 +74,11 @@ void MainForm::AceDoppioFallo_Click(int index) {
 }
 
 bool MainForm::refuseWhenFull() {
-    if (CurrentPoint < MaxPoints) {
+    if (CurrentPoint < kMaxPoints) {
         return false;
     }
-    platform_.messageBox("Impossibile registrare altri punti: la partita ha già 1000 punti.",
+    platform_.messageBox("Impossibile registrare altri punti: la partita ha già " +
+                             std::to_string(kMaxPoints) + " punti.",
                          MsgButtons::Ok);
     return true;
 }
@@ -128,7 +129,7 @@ void MainForm::keepPointListInOrder() {
         return;
     }
     ResidualPoints = static_cast<std::int16_t>(PointCount - CurrentPoint);
-    const bool offerInsert = PointCount < MaxPoints;
+    const bool offerInsert = PointCount < kMaxPoints;
     ResidualAnswer answer = platform_.askResidualPoints(ResidualPoints, offerInsert);
     if (answer == ResidualAnswer::Insert && !offerInsert) {
         answer = ResidualAnswer::Overwrite;

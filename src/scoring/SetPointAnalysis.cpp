@@ -1,6 +1,6 @@
 // How many points each player still needs for the set and the match, with the set-point and
 // match-point markers.
-#include "scoring/MainForm.h"
+#include "form/MainForm.h"
 
 namespace courtlog {
 

@@ -1,5 +1,5 @@
 // Games into sets, tie-breaks, and the end of the match.
-#include "scoring/MainForm.h"
+#include "form/MainForm.h"
 
 namespace courtlog {
 

@@ -11,7 +11,6 @@
 #include <unistd.h>
 #endif
 
-#include "storage/MatchFile.h"
 
 namespace courtlog {
 
@@ -81,25 +80,25 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
     const fs::file_status status = fs::status(p, ec);
     if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
         // The file may well be there, behind a folder that cannot be looked into.
-        out.error = ec == std::errc::permission_denied ? load_error::AccessDenied
-                                                       : load_error::Unreachable;
+        out.error = ec == std::errc::permission_denied ? LoadError::AccessDenied
+                                                       : LoadError::Unreachable;
         return out;
     }
     if (!fs::exists(status)) {
         const fs::path folder = p.parent_path();
         const bool folderThere = folder.empty() || fs::is_directory(folder, ec);
-        out.error = folderThere ? load_error::NotFound : load_error::NoFolder;
+        out.error = folderThere ? LoadError::NotFound : LoadError::NoFolder;
         return out;
     }
     if (fs::is_directory(status)) {
-        out.error = load_error::Unreachable;
+        out.error = LoadError::Unreachable;
         return out;
     }
     errno = 0;
     std::FILE* f = openFile(p, "rb");
     if (f == nullptr) {
-        out.error = (errno == EACCES || errno == EPERM) ? load_error::AccessDenied
-                                                        : load_error::Unreachable;
+        out.error = (errno == EACCES || errno == EPERM) ? LoadError::AccessDenied
+                                                        : LoadError::Unreachable;
         return out;
     }
     out.bytes.resize(maxBytes);
@@ -108,14 +107,14 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
     std::fclose(f);
     if (failed) {
         out.bytes.clear();
-        out.error = load_error::Unreachable;
+        out.error = LoadError::Unreachable;
         return out;
     }
     out.bytes.resize(got);
     return out;
 }
 
-std::string writeFileReplacing(const std::string& path, std::string_view bytes) {
+std::optional<std::string> writeFileReplacing(const std::string& path, std::string_view bytes) {
     const fs::path target = toPath(path);
     std::error_code ec;
     if (fs::is_directory(target, ec)) {
@@ -157,7 +156,7 @@ std::string writeFileReplacing(const std::string& path, std::string_view bytes) 
         fs::remove(temp, ec);
         return reasonOf(err);
     }
-    return {};
+    return std::nullopt;
 }
 
 }  // namespace courtlog

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "storage/LoadError.h"
 
 namespace courtlog {
 
@@ -10,8 +13,8 @@ std::string fileTitleOf(const std::string& path);
 
 struct ReadOutcome {
     std::string bytes;
-    // 0, or the error number of a file that could not be opened or read (see load_error).
-    int error = 0;
+    // Why the file could not be opened or read, when it could not.
+    std::optional<LoadError> error;
 };
 
 // Reads up to maxBytes of a file; anything beyond is never needed and never read.
@@ -19,7 +22,7 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes);
 
 // Writes the bytes to a temporary file beside the target and puts it in the target's place
 // only once everything is on disk, so a failure never leaves a half-written file. Returns an
-// empty text on success, otherwise the reason in Italian.
-std::string writeFileReplacing(const std::string& path, std::string_view bytes);
+// nothing on success, otherwise the reason in Italian.
+std::optional<std::string> writeFileReplacing(const std::string& path, std::string_view bytes);
 
 }  // namespace courtlog

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "storage/Cp1252.h"
+#include "form/Cp1252.h"
 
 namespace courtlog {
 
@@ -75,7 +75,7 @@ std::string encodeMatch(const MatchRecord& match) {
     putText(out, match.players[1]);
     putText(out, match.tournament);
     out += static_cast<char>(match.round >= 0 && match.round <= 255 ? match.round : 0);
-    const std::size_t n = std::min<std::size_t>(match.points.size(), kMaxPointWords);
+    const std::size_t n = std::min<std::size_t>(match.points.size(), kMaxPoints);
     for (std::size_t i = 0; i < n; ++i) {
         put16(out, match.points[i]);
     }
@@ -87,7 +87,7 @@ DecodedMatch decodeMatch(std::string_view bytes) {
     MatchRecord& m = result.match;
     Reader in(bytes);
     const auto pastEnd = [&result]() {
-        result.fatalError = load_error::PastEnd;
+        result.fatalError = LoadError::PastEnd;
         return result;
     };
 
@@ -107,7 +107,7 @@ DecodedMatch decodeMatch(std::string_view bytes) {
             return pastEnd();
         }
         if (length < 0) {
-            result.errors.push_back(load_error::BadLength);
+            result.errors.push_back(LoadError::BadLength);
             text->clear();
             continue;
         }
@@ -121,11 +121,11 @@ DecodedMatch decodeMatch(std::string_view bytes) {
         return pastEnd();
     }
     if (m.round > 7) {
-        result.errors.push_back(load_error::BadRound);
+        result.errors.push_back(LoadError::BadRound);
         result.roundValid = false;
     }
     const std::size_t words = in.remaining() / 2;
-    const std::size_t taken = std::min<std::size_t>(words, kMaxPointWords);
+    const std::size_t taken = std::min<std::size_t>(words, kMaxPoints);
     result.pointsIgnored = words - taken;
     m.points.reserve(taken);
     for (std::size_t i = 0; i < taken; ++i) {

@@ -2,9 +2,7 @@
 // line.
 #include <algorithm>
 
-#include "history/HtmlReport.h"
-#include "history/MatchHistory.h"
-#include "scoring/MainForm.h"
+#include "form/MainForm.h"
 #include "storage/FileAccess.h"
 #include "storage/MatchFile.h"
 
@@ -27,8 +25,9 @@ std::string safeFileName(std::string name) {
     return name;
 }
 
-std::string openingError(int number) {
-    return "Errore " + std::to_string(number) + " durante il processo di apertura file.";
+std::string openingError(LoadError error) {
+    return "Errore " + std::to_string(errorNumber(error)) +
+           " durante il processo di apertura file.";
 }
 
 }  // namespace
@@ -62,29 +61,15 @@ void MainForm::FileSave_Click() {
     if (choice.title.empty()) {
         return;
     }
-    const std::string failure = writeFileReplacing(choice.path, encodeMatch(matchRecord()));
-    if (!failure.empty()) {
+    const std::optional<std::string> failure =
+        writeFileReplacing(choice.path, encodeMatch(matchRecord()));
+    if (failure) {
         // The old file, the match and its saved state stay as they were.
-        platform_.messageBox("Impossibile salvare il file " + choice.title + ": " + failure,
+        platform_.messageBox("Impossibile salvare il file " + choice.title + ": " + *failure,
                              MsgButtons::Ok);
         return;
     }
     MatchSaved = true;
-}
-
-void MainForm::FileEsporta_Click() {
-    std::string name = defaultFileName();
-    name.replace(name.size() - 4, 4, ".html");  // in place of ".clg"
-    const FileChoice choice = platform_.saveFileDialog(name, kReportFilter);
-    if (choice.title.empty()) {
-        return;
-    }
-    const std::string failure =
-        writeFileReplacing(choice.path, htmlReport(buildHistory(matchRecord())));
-    if (!failure.empty()) {
-        platform_.messageBox("Impossibile salvare il file " + choice.title + ": " + failure,
-                             MsgButtons::Ok);
-    }
 }
 
 void MainForm::FileLoad_Click() {
@@ -105,22 +90,23 @@ void MainForm::FileLoad_Click() {
 bool MainForm::loadMatch(const std::string& path) {
     // The whole file is read and checked before anything on screen changes.
     const ReadOutcome read = readFileStart(path, kMaxUsefulFileSize);
-    if (read.error == load_error::NotFound) {
-        platform_.messageBox("Errore 53 nell'apertura del file " + fileTitleOf(path) +
+    if (read.error == LoadError::NotFound) {
+        platform_.messageBox("Errore " + std::to_string(errorNumber(LoadError::NotFound)) +
+                                 " nell'apertura del file " + fileTitleOf(path) +
                                  ". Controllare la sua presenza!",
                              MsgButtons::Ok);
         return false;
     }
-    if (read.error != 0) {
-        platform_.messageBox(openingError(read.error), MsgButtons::Ok);
+    if (read.error) {
+        platform_.messageBox(openingError(*read.error), MsgButtons::Ok);
         return false;
     }
     const DecodedMatch decoded = decodeMatch(read.bytes);
-    if (decoded.fatalError != 0) {
-        platform_.messageBox(openingError(decoded.fatalError), MsgButtons::Ok);
+    if (decoded.fatalError) {
+        platform_.messageBox(openingError(*decoded.fatalError), MsgButtons::Ok);
         return false;
     }
-    for (int error : decoded.errors) {
+    for (LoadError error : decoded.errors) {
         platform_.messageBox(openingError(error), MsgButtons::Ok);
     }
 
@@ -133,15 +119,13 @@ void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
         TieBreakWhen[i].setChecked(m.tieBreakWhen[i]);
     }
     for (int p = 0; p < 2; ++p) {
-        NomeGiocatore[p].setCaption(m.players[p]);
-        PuntoGiocatore[p].setCaption(m.players[p]);
-        FrameStatistiche[p].setCaption("Statistiche " + m.players[p]);
+        setPlayerName(p, m.players[p]);
     }
     NomeTorneo.setCaption(m.tournament);
     if (roundValid) {
         Turno.select(m.round);
     }
-    const std::size_t count = std::min<std::size_t>(m.points.size(), MaxPoints);
+    const std::size_t count = std::min<std::size_t>(m.points.size(), kMaxPoints);
     PointCount = static_cast<std::int16_t>(count);
     std::copy(m.points.begin(), m.points.begin() + static_cast<std::ptrdiff_t>(count),
               PointInfo.begin());

@@ -1,5 +1,5 @@
 // The Opzioni menu: number of sets, tie-break rule, and the two displays that can be switched off.
-#include "scoring/MainForm.h"
+#include "form/MainForm.h"
 
 namespace courtlog {
 

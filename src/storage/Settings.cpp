@@ -4,7 +4,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "scoring/MainForm.h"
+#include "form/MainForm.h"
+#include "form/Version.h"
 
 namespace courtlog {
 
@@ -87,8 +88,8 @@ void MainForm::SalvaOpzioni_Click() {
 }
 
 void MainForm::Form_Load() {
-    Caption = std::string(kAppTitle) + " - Versione " + std::to_string(VersionMajor) + "." +
-              std::to_string(VersionMinor);
+    Caption = std::string(kAppTitle) + " - Versione " + std::to_string(kVersionMajor) + "." +
+              std::to_string(kVersionMinor);
 
     // A stored value that cannot be read leaves that option as a fresh window has it.
     auto stored = [this](const char* key, const char* missing) {

@@ -4,8 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "scoring/MainForm.h"
-#include "storage/SystemInfo.h"
+#include "form/MainForm.h"
+#include "form/Version.h"
+#include "form/SystemInfo.h"
 #include "ui/AppIcon.h"
 
 namespace courtlog::ui {
@@ -58,9 +59,9 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* owner) : QDialog(owner) {
     name->setFont(big);
     text(this, "lblVersion",
          QStringLiteral("Versione %1.%2.%3")
-             .arg(MainForm::VersionMajor)
-             .arg(MainForm::VersionMinor)
-             .arg(MainForm::VersionRevision),
+             .arg(kVersionMajor)
+             .arg(kVersionMinor)
+             .arg(kVersionPatch),
          QRect(76, 42, 290, 18));
     text(this, "lblDescription_0", QStringLiteral("Scritto dagli autori di Courtlog, 2026."),
          QRect(76, 62, 290, 18));

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "scoring/Platform.h"
+#include "platform/Platform.h"
 
 namespace courtlog::ui {
 

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QFont>
 
-#include "scoring/Field.h"
+#include "form/Field.h"
 
 class QWidget;
 

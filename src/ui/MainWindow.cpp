@@ -11,6 +11,10 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "history/Statistics.h"
+#include "report/HtmlReport.h"
+#include "report/MatchSummary.h"
+#include "storage/FileAccess.h"
 #include "ui/ClickableLabel.h"
 #include "ui/ColourButton.h"
 #include "ui/Look.h"
@@ -78,10 +82,6 @@ MainWindow::MainWindow(Platform& platform) : MainWindow(nullptr, &platform) {}
 
 MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     : ownPlatform_(std::move(own)), form_(injected ? *injected : *ownPlatform_) {
-    setWindowTitle(QStringLiteral("Courtlog - Versione %1.%2")
-                       .arg(MainForm::VersionMajor)
-                       .arg(MainForm::VersionMinor));
-
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("MainForm"));
     area->setFixedSize(ClientWidth, ClientHeight);
@@ -180,12 +180,12 @@ void MainWindow::buildScoreboard(QWidget* area) {
 }
 
 QButtonGroup* MainWindow::optionGroup(Panel panel, QWidget* frame, const char* base,
-                                      const std::vector<QString>& captions,
                                       const std::vector<QRect>& places, const QFont& font) {
     auto* group = new QButtonGroup(frame);
     group->setExclusive(true);
+    const auto captions = captionsOf(panel);
     for (std::size_t i = 0; i < captions.size(); ++i) {
-        auto* option = new QRadioButton(captions[i], frame);
+        auto* option = new QRadioButton(QString::fromUtf8(captions[i]), frame);
         option->setObjectName(name(base, static_cast<int>(i)));
         option->setGeometry(places[i]);
         option->setFont(font);
@@ -208,15 +208,13 @@ void MainWindow::buildPointPanel(QWidget* area) {
     QGroupBox* servizio = frame(panel, QStringLiteral("FrameServizio_0"),
                                 QStringLiteral("Servizio"), QRect(6, 20, 302, 72), LightOrange);
     optionGroup(Panel::Servizio, servizio, "Servizio",
-                {QStringLiteral("Prima palla"), QStringLiteral("Seconda palla")},
                 {QRect(8, 20, 100, 20), QRect(8, 44, 100, 20)}, small);
-    const std::array<QString, 3> outcomes{QStringLiteral("Ace"), QStringLiteral("Doppio fallo"),
-                                          QStringLiteral("Servizio vincente")};
     // Distinct faces, so the three serve outcomes are told apart at a glance.
     const std::array<QColor, 3> faces{QColor(150, 205, 255), QColor(255, 150, 150),
                                       QColor(255, 235, 120)};
     for (int i = 1; i <= 3; ++i) {
-        auto* button = new ColourButton(outcomes[i - 1], faces[i - 1], servizio);
+        auto* button = new ColourButton(QString::fromUtf8(kAceDoppioFalloCaptions[i]),
+                                        faces[i - 1], servizio);
         button->setObjectName(name("AceDoppioFallo", i));
         button->setGeometry(122 + (i - 1) * 59, 18, 56, 46);
         button->setFont(small);
@@ -228,7 +226,6 @@ void MainWindow::buildPointPanel(QWidget* area) {
         frame(panel, QStringLiteral("FrameDirittoRovescio_0"), QStringLiteral("Diritto / Rovescio"),
               QRect(6, 96, 302, 42), LightOrange);
     optionGroup(Panel::DirittoRovescio, dirittoRovescio, "DirittoRovescio",
-                {QStringLiteral("Miss"), QStringLiteral("Diritto"), QStringLiteral("Rovescio")},
                 {QRect(8, 18, 60, 20), QRect(100, 18, 90, 20), QRect(204, 18, 92, 20)}, small);
 
     QGroupBox* colpo = frame(panel, QStringLiteral("FrameColpo_0"), QStringLiteral("Colpo"),
@@ -241,19 +238,13 @@ void MainWindow::buildPointPanel(QWidget* area) {
             colpoPlaces.emplace_back(colX[col], 18 + row * 22, colW[col], 20);
         }
     }
-    optionGroup(Panel::Colpo, colpo, "Colpo",
-                {QStringLiteral("Miss"), QStringLiteral("Volee lunga"),
-                 QStringLiteral("Volee smorzata"), QStringLiteral("Lob"), QStringLiteral("Drop"),
-                 QStringLiteral("Passante"), QStringLiteral("Smash"), QStringLiteral("Risposta")},
-                colpoPlaces, small);
+    optionGroup(Panel::Colpo, colpo, "Colpo", colpoPlaces, small);
 
     QGroupBox* erroreVincente =
         frame(panel, QStringLiteral("FrameErroreVincente_0"), QStringLiteral("Errore / Vincente"),
               QRect(6, 210, 302, 64), LightOrange);
     optionGroup(
         Panel::ErroreVincente, erroreVincente, "ErroreVincente",
-        {QStringLiteral("Miss"), QStringLiteral("Vincente"), QStringLiteral("Errore gratuito"),
-         QStringLiteral("Errore forzato"), QStringLiteral("Errore tentato")},
         {QRect(8, 18, 56, 20), QRect(66, 18, 84, 20), QRect(158, 18, 136, 20),
          QRect(8, 40, 136, 20), QRect(158, 40, 136, 20)},
         QFont());
@@ -276,27 +267,31 @@ void MainWindow::buildPointPanel(QWidget* area) {
 }
 
 void MainWindow::buildStatistics(QWidget* area) {
-    struct Row {
-        const char* caption;
-        std::array<int, 2> captionIndex;
-        const char* first;
-        const char* second;  // null for a row with one value
-        std::array<int, 2> slashIndex;
+    // The control names of each row's caption and of its slash, by player; the rows
+    // themselves, with what they show, are the statistics' own.
+    struct RowLabels {
+        std::array<int, 2> caption;
+        std::array<int, 2> slash;
     };
-    const std::array<Row, 8> rows{{
-        {"Punti vinti:", {0, 1}, "PuntiVinti", nullptr, {}},
-        {"Break points:", {2, 3}, "BreakFatti", "BreakAvuti", {0, 1}},
-        {"Ace/Doppi falli:", {6, 7}, "Aces", "DoppiFalli", {7, 6}},
-        {"% Prime palle:", {8, 9}, "PercentualePrimePalle", nullptr, {}},
-        {"Punti con 1°/2°:",
-         {18, 19},
-         "PercentualeConPrimaPalla",
-         "PercentualeConSecondaPalla",
-         {2, 5}},
-        {"Colpi vincenti:", {11, 12}, "ColpiVincenti", nullptr, {}},
-        {"Errori gratuiti:", {13, 14}, "ErroriGratuiti", nullptr, {}},
-        {"Punti set/match:", {15, 16}, "PuntiDalSet", "PuntiDalMatch", {3, 4}},
+    constexpr std::array<RowLabels, kStatisticsRows.size()> labels{{
+        {{0, 1}, {}},
+        {{2, 3}, {0, 1}},
+        {{6, 7}, {7, 6}},
+        {{8, 9}, {}},
+        {{18, 19}, {2, 5}},
+        {{11, 12}, {}},
+        {{13, 14}, {}},
+        {{15, 16}, {3, 4}},
     }};
+    // The control that shows a label of the form.
+    auto controlName = [this](const Field& field) {
+        for (const NamedField& named : form_.fields()) {
+            if (named.field == &field) {
+                return QString::fromStdString(named.objectName());
+            }
+        }
+        qFatal("A statistics label is not a field of the form");
+    };
     const QFont small = comicSans(8.25);
     const QFont slash = comicSans(9.75);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
@@ -304,19 +299,23 @@ void MainWindow::buildStatistics(QWidget* area) {
     for (int p = 0; p < 2; ++p) {
         QGroupBox* stats = frame(area, name("FrameStatistiche", p), QString(),
                                  QRect(324, 118 + p * 181, 216, 177), LightGreen);
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            const Row& row = rows[r];
+        for (std::size_t r = 0; r < kStatisticsRows.size(); ++r) {
+            const StatisticsRow& row = kStatisticsRows[r];
             const int y = 20 + static_cast<int>(r) * 19;
+            const QString text =
+                QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size()));
             QLabel* caption =
-                label(stats, name("Label1", row.captionIndex[p]), QRect(6, y, 98, 16), small,
-                      Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(row.caption));
+                label(stats, name("Label1", labels[r].caption[p]), QRect(6, y, 98, 16), small,
+                      Qt::AlignLeft | Qt::AlignVCenter, text + QLatin1Char(':'));
             caption->setIndent(3);
             setBack(caption, LightOrange);
-            label(stats, name(row.first, p), QRect(106, y, 46, 16), small, right)->setIndent(3);
+            label(stats, controlName((form_.*row.first)[p]), QRect(106, y, 46, 16), small, right)
+                ->setIndent(3);
             if (row.second != nullptr) {
-                label(stats, name("Label2", row.slashIndex[p]), QRect(152, y - 1, 10, 18), slash,
+                label(stats, name("Label2", labels[r].slash[p]), QRect(152, y - 1, 10, 18), slash,
                       Qt::AlignCenter, QStringLiteral("/"));
-                label(stats, name(row.second, p), QRect(162, y, 46, 16), small, right)
+                label(stats, controlName((form_.*row.second)[p]), QRect(162, y, 46, 16), small,
+                      right)
                     ->setIndent(3);
             }
         }
@@ -392,9 +391,10 @@ void MainWindow::buildMenus() {
             &MainForm::FileSave_Click);
     command(menuItem(file, QStringLiteral("&Carica"), "FileLoad", QKeySequence(Qt::Key_F3)),
             &MainForm::FileLoad_Click);
-    command(menuItem(file, QStringLiteral("Esporta &rapporto..."), "FileEsporta",
-                     QKeySequence(Qt::CTRL | Qt::Key_R)),
-            &MainForm::FileEsporta_Click);
+    QAction* report = menuItem(file, QStringLiteral("Esporta &rapporto..."), "FileEsporta",
+                               QKeySequence(Qt::CTRL | Qt::Key_R));
+    report->setEnabled(true);
+    connect(report, &QAction::triggered, this, [this] { forward([this] { exportReport(); }); });
     QAction* exit = menuItem(file, QStringLiteral("&Esci"), "FileExit");
     exit->setEnabled(true);
     connect(exit, &QAction::triggered, this, [this] { form_.FileExit_Click(); });
@@ -456,6 +456,23 @@ void MainWindow::buildMenus() {
     command(
         menuItem(help, QStringLiteral("&Informazioni su"), "HelpInfo", QKeySequence(Qt::Key_F1)),
         &MainForm::HelpInfo_Click);
+}
+
+void MainWindow::exportReport() {
+    std::string name = form_.defaultFileName();
+    name.replace(name.size() - 4, 4, ".html");  // in place of ".clg"
+    Platform& platform = form_.platform();
+    const FileChoice choice = platform.saveFileDialog(name, "Pagina web (*.html)");
+    if (choice.title.empty()) {
+        return;
+    }
+    // The whole recorded match, wherever the user stands in it.
+    const std::optional<std::string> failure =
+        writeFileReplacing(choice.path, htmlReport(summarizeMatch(form_.matchRecord())));
+    if (failure) {
+        platform.messageBox("Impossibile salvare il file " + choice.title + ": " + *failure,
+                            MsgButtons::Ok);
+    }
 }
 
 void MainWindow::bindFields() {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "scoring/MainForm.h"
+#include "form/MainForm.h"
 
 class QAbstractButton;
 class QAction;
@@ -51,9 +51,11 @@ private:
     void buildBottomBand(QWidget* area);
     void buildMenus();
     void bindFields();
+    // File, "Esporta rapporto...": the report of the whole match as a web page, to a file the
+    // user names.
+    void exportReport();
 
     QButtonGroup* optionGroup(Panel panel, QWidget* frame, const char* name,
-                              const std::vector<QString>& captions,
                               const std::vector<QRect>& places, const QFont& font);
     QAction* menuItem(QMenu* menu, const QString& text, const char* name,
                       const QKeySequence& shortcut = {}, MenuCheck* check = nullptr);

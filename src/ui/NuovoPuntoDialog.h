@@ -4,7 +4,7 @@
 #include <array>
 
 #include "history/ResidualPoints.h"
-#include "scoring/Platform.h"
+#include "platform/Platform.h"
 
 class QLabel;
 class QPushButton;

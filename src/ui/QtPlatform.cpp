@@ -14,7 +14,7 @@
 #ifdef _WIN32
 #include "ui/WindowsRegistry.h"
 #else
-#include "storage/MemoryRegistry.h"
+#include "platform/MemoryRegistry.h"
 #endif
 
 namespace courtlog::ui {

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "scoring/Platform.h"
+#include "platform/Platform.h"
 
 namespace courtlog::ui {
 

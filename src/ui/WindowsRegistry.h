@@ -2,7 +2,7 @@
 
 #ifdef _WIN32
 
-#include "scoring/Platform.h"
+#include "platform/Platform.h"
 
 namespace courtlog::ui {
 

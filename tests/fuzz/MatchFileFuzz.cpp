@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "scoring/MainForm.h"
-#include "storage/HeadlessPlatform.h"
+#include "form/MainForm.h"
+#include "platform/HeadlessPlatform.h"
 #include "storage/MatchFile.h"
 
 using namespace courtlog;
@@ -23,15 +23,15 @@ void check(bool ok) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const DecodedMatch decoded = decodeMatch(bytes);
-    if (decoded.fatalError != 0) {
+    if (decoded.fatalError) {
         return 0;
     }
     const MatchRecord& m = decoded.match;
-    check(m.points.size() <= static_cast<std::size_t>(kMaxPointWords));
+    check(m.points.size() <= static_cast<std::size_t>(kMaxPoints));
 
     // What was read is written back the same way and reads back the same.
     const DecodedMatch again = decodeMatch(encodeMatch(m));
-    check(again.fatalError == 0);
+    check(!again.fatalError);
     check(again.match.points == m.points);
     check(again.match.players == m.players && again.match.tournament == m.tournament);
     check(again.match.tieBreakWhen == m.tieBreakWhen);
@@ -52,6 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.PuntoGiocatore_Click(size % 2);
     form.GameScroll_Change(form.PointCount / 3);
     form.AceDoppioFallo_Click(1 + static_cast<int>(size % 3));
-    check(form.PointCount <= MainForm::MaxPoints);
+    check(form.PointCount <= kMaxPoints);
     return 0;
 }

@@ -29,12 +29,12 @@ TEST(FileAccess, ReplacesOnlyTheTargetAndKeepsItsPermissions) {
     const std::string p = dir.file("Parità (Roma).clg");
     const std::string mine = dir.file(".Parità (Roma).clg.salvataggio-0.tmp");
     const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    ASSERT_EQ(writeFileReplacing(p, "first version"), "");
+    ASSERT_EQ(writeFileReplacing(p, "first version"), std::nullopt);
     fs::permissions(p, perms);
     // Files of the user's beside the target, whatever their names, are never touched.
     TempDir::write(p + ".tmp", "mine");
     TempDir::write(mine, "mine too");
-    EXPECT_EQ(writeFileReplacing(p, "second"), "");
+    EXPECT_EQ(writeFileReplacing(p, "second"), std::nullopt);
     EXPECT_EQ(readFileStart(p, 100).bytes, "second");
     EXPECT_EQ(fs::status(p).permissions() & fs::perms::all, perms);
     EXPECT_EQ(readFileStart(p + ".tmp", 100).bytes + readFileStart(mine, 100).bytes,
@@ -45,9 +45,9 @@ TEST(FileAccess, ReplacesOnlyTheTargetAndKeepsItsPermissions) {
 TEST(FileAccess, FailuresHaveTheirNumbersAndReasons) {
     TempDir dir;
     fs::create_directory(dir.file("folder.clg"));
-    EXPECT_EQ(readFileStart(dir.file("missing.clg"), 10).error, load_error::NotFound);
-    EXPECT_EQ(readFileStart(dir.file("nofolder/missing.clg"), 10).error, load_error::NoFolder);
-    EXPECT_EQ(readFileStart(dir.file("folder.clg"), 10).error, load_error::Unreachable);
+    EXPECT_EQ(readFileStart(dir.file("missing.clg"), 10).error, LoadError::NotFound);
+    EXPECT_EQ(readFileStart(dir.file("nofolder/missing.clg"), 10).error, LoadError::NoFolder);
+    EXPECT_EQ(readFileStart(dir.file("folder.clg"), 10).error, LoadError::Unreachable);
     EXPECT_EQ(writeFileReplacing(dir.file("nofolder/x.clg"), "new"), "la cartella non esiste");
     EXPECT_EQ(writeFileReplacing(dir.file("folder.clg"), "new"), "il percorso indica una cartella");
 }
@@ -58,14 +58,14 @@ TEST(FileAccess, PermissionsWhereTheyApply) {
     }
     TempDir dir;
     const std::string p = dir.file("match.clg");
-    ASSERT_EQ(writeFileReplacing(p, "old"), "");
+    ASSERT_EQ(writeFileReplacing(p, "old"), std::nullopt);
     const fs::path folder = fs::path(p).parent_path();
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_EQ(writeFileReplacing(p, "new"), "accesso negato");
     EXPECT_EQ(readFileStart(p, 100).bytes, "old");
     fs::permissions(folder, fs::perms::owner_all);
     fs::permissions(p, fs::perms::none);
-    EXPECT_EQ(readFileStart(p, 100).error, load_error::AccessDenied);
+    EXPECT_EQ(readFileStart(p, 100).error, LoadError::AccessDenied);
 }
 
 void save(Harness& h, const std::string& path) {

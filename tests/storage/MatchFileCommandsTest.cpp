@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "history/HtmlReport.h"
-#include "history/MatchHistory.h"
+#include "report/HtmlReport.h"
+#include "report/MatchSummary.h"
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
 #include "support/Snapshot.h"
@@ -48,7 +48,6 @@ TEST(MatchFileCommands, CancelledDialogsChangeNothing) {
     const std::string before = snapshot(h.form);
     h.form.FileSave_Click();
     h.form.FileLoad_Click();
-    h.form.FileEsporta_Click();
     EXPECT_EQ(h.platform.openDialogs, 1);
     EXPECT_EQ(snapshot(h.form), before);
     EXPECT_FALSE(h.form.MatchSaved);
@@ -92,26 +91,6 @@ TEST(MatchFileCommands, StartUpOpensTheFileOnTheCommandLineQuotedOrNot) {
         EXPECT_EQ(h.board(), "0-0 0-40");
         EXPECT_TRUE(h.form.MatchFileName.empty());
     }
-}
-
-TEST(ReportExport, WritesThePageOfTheWholeMatch) {
-    TempDir dir;
-    Harness h;
-    h.form.NomeTorneo.setCaption("Roma 1/2");
-    h.form.Turno.select(5);
-    h.play("AAAA BB");
-    h.form.GameUndo_Click();  // the report covers every recorded point, wherever one stands
-    h.platform.saveChoices.push_back({dir.file("r.html"), "r.html"});
-    h.form.FileEsporta_Click();
-    EXPECT_EQ(h.platform.saveDialogNames.back(),
-              "Giocatore A-Giocatore B (Roma 1-2, Quarti di finale).html");
-    EXPECT_EQ(TempDir::read(dir.file("r.html")), htmlReport(buildHistory(h.form.matchRecord())));
-
-    h.platform.saveChoices.push_back({dir.file("nowhere/r.html"), "r.html"});
-    h.form.FileEsporta_Click();
-    EXPECT_EQ(
-        h.platform.texts(),
-        std::vector<std::string>{"Impossibile salvare il file r.html: la cartella non esiste"});
 }
 
 }  // namespace

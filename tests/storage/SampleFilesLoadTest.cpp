@@ -20,7 +20,7 @@ TEST(DataFiles, EveryFileLoadsOrIsRefusedCleanly) {
         testing::Harness h;
         h.form.Form_Load();
         if (h.form.loadMatch(entry.path().string())) {
-            EXPECT_LE(h.form.PointCount, MainForm::MaxPoints);
+            EXPECT_LE(h.form.PointCount, kMaxPoints);
             h.form.GameStart_Click();
             h.form.GameEnd_Click();
             EXPECT_EQ(h.form.CurrentPoint, h.form.PointCount);

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "scoring/Platform.h"
-#include "storage/MemoryRegistry.h"
+#include "platform/Platform.h"
+#include "platform/MemoryRegistry.h"
 
 namespace courtlog::testing {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "scoring/MainForm.h"
+#include "form/MainForm.h"
 #include "support/FakePlatform.h"
 
 namespace courtlog::testing {

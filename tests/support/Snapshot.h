@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "scoring/MainForm.h"
+#include "form/MainForm.h"
 
 namespace courtlog::testing {
 

@@ -7,7 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "report/HtmlReport.h"
+#include "report/MatchSummary.h"
 #include "support/FakePlatform.h"
+#include "support/TempDir.h"
 #include "ui/AboutDialog.h"
 #include "ui/MainWindow.h"
 
@@ -94,6 +97,24 @@ TEST(AboutDialog, EnterOrEscapeClosesItAndItsButtonAsksForTheSystemInformation) 
         QTest::mouseClick(about.findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
     }
     EXPECT_EQ(platform.messages.size(), 2u);
+}
+
+TEST_F(WindowCommands, ExportWritesThePageOfTheWholeMatch) {
+    QTemporaryDir dir;
+    window.form().NomeTorneo.setCaption("Roma 1/2");
+    points(6);
+    key(Qt::Key_F7);  // the report covers every recorded point, wherever one stands
+    const std::string page = (dir.path() + "/r.html").toStdString();
+    platform.saveChoices.push_back({page, "r.html"});
+    action("FileEsporta")->trigger();
+    EXPECT_EQ(platform.saveDialogNames.back(), "Giocatore A-Giocatore B (Roma 1-2).html");
+    EXPECT_EQ(testing::TempDir::read(page),
+              htmlReport(summarizeMatch(window.form().matchRecord())));
+
+    platform.saveChoices.push_back({page + "/nowhere.html", "nowhere.html"});
+    action("FileEsporta")->trigger();
+    EXPECT_EQ(platform.texts().back(),
+              "Impossibile salvare il file nowhere.html: la cartella non esiste");
 }
 
 }  // namespace

@@ -1,0 +1,56 @@
+// Renaming the players and the tournament, the about box, and leaving from the File menu.
+#include "form/Cp1252.h"
+#include "form/MainForm.h"
+
+namespace courtlog {
+
+namespace {
+
+// The answer of the rename box, or empty when the user cancelled or erased the text. The
+// name is kept as typed (blanks included) except for characters that a match file cannot hold.
+std::string askName(Platform& platform, const std::string& current) {
+    std::string name =
+        foldToCp1252(platform.inputBox("Inserire il nuovo nome", "Cambio nome", current));
+    // A match file holds at most this many characters per name.
+    if (utf8ToCp1252(name).size() > static_cast<std::size_t>(kMaxTextLength)) {
+        name = cp1252ToUtf8(utf8ToCp1252(name).substr(0, kMaxTextLength));
+    }
+    return name;
+}
+
+}  // namespace
+
+void MainForm::NomeGiocatore_Click(int index) {
+    const std::string name = askName(platform_, NomeGiocatore[index].caption());
+    if (name.empty()) {
+        return;
+    }
+    setPlayerName(index, name);
+}
+
+void MainForm::setPlayerName(int player, const std::string& name) {
+    NomeGiocatore[player].setCaption(name);
+    FrameStatistiche[player].setCaption("Statistiche " + name);
+    PuntoGiocatore[player].setCaption(name);
+}
+
+void MainForm::NomeTorneo_Click() {
+    const std::string name = askName(platform_, NomeTorneo.caption());
+    if (!name.empty()) {
+        NomeTorneo.setCaption(name);
+    }
+}
+
+void MainForm::FileExit_Click() {
+    platform_.endProgram();
+}
+
+void MainForm::HelpInfo_Click() {
+    platform_.showAbout();
+}
+
+void MainForm::Label3_Click() {
+    platform_.showAbout();
+}
+
+}  // namespace courtlog

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <iosfwd>
+
+#include "platform/Platform.h"
+#include "platform/MemoryRegistry.h"
+
+namespace courtlog {
+
+// The platform of the command-line tools and of reports made behind the window: there is
+// nobody to ask, so every message goes to the given stream as one line (or nowhere) and every
+// question gets the answer that changes nothing. The user's settings are never read or
+// written, so a run does not depend on how the window was last left and leaves nothing behind.
+class HeadlessPlatform : public Platform {
+public:
+    HeadlessPlatform() = default;
+    explicit HeadlessPlatform(std::ostream& messages) : messages_(&messages) {}
+
+    MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
+                         const std::string& title = {}) override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
+    ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override;
+    FileChoice saveFileDialog(const std::string& defaultName, const std::string& filter) override;
+    FileChoice openFileDialog() override;
+    std::optional<std::string> getSetting(const std::string& app, const std::string& section,
+                                          const std::string& key) override;
+    void saveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    void showAbout() override;
+    Registry& registry() override { return registry_; }
+    bool fileExists(const std::string& path) override;
+    bool startProgram(const std::string& path) override;
+
+protected:
+    void exitProgram() override;
+
+private:
+    std::ostream* messages_ = nullptr;
+    MemoryRegistry registry_;
+};
+
+}  // namespace courtlog

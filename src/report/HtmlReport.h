@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "report/MatchSummary.h"
+
+namespace courtlog {
+
+// A self-contained page (no external files, scripts or fonts) about one match: tournament,
+// round, players and score; both players' statistics for the match and for each set; the
+// course of the match drawn as inline SVG; and the point log. Well-formed XHTML, so it can be
+// read back as XML. Prints on A4.
+std::string htmlReport(const MatchSummary& match);
+
+// A page with several matches added up by player.
+std::string htmlTotals(const std::vector<PlayerTotals>& totals,
+                       const std::vector<MatchSummary>& matches);
+
+}  // namespace courtlog

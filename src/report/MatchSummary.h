@@ -1,0 +1,93 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "form/MatchRecord.h"
+#include "history/Statistics.h"
+
+namespace courtlog {
+
+// One recorded point and the position it was played from.
+struct PointRow {
+    int number = 0;  // from 1
+    int set = 0;     // from 1
+    int gamesA = 0;  // games of the set before the point
+    int gamesB = 0;
+    std::string score;      // game score before the point, "15-30", or tie-break points "5-4"
+    bool tieBreak = false;  // played in a tie-break
+    int server = 0;
+    int winner = 0;
+    int servizio = 0;         // 0 first serve, 1 second serve
+    int outcome = 0;          // 1 ace, 2 double fault, 3 service winner
+    int dirittoRovescio = 0;  // option indexes of the point panel
+    int colpo = 0;
+    int erroreVincente = 0;
+    bool scored = true;       // false for points after the end of the match
+    bool endedGame = false;   // the point won a game (a tie-break included)
+    bool brokeServe = false;  // ... and that game was a break of serve
+    int diffAfter = 0;        // points won by A minus points won by B after this point
+};
+
+struct SetSummary {
+    int number = 0;  // from 1
+    int gamesA = 0;
+    int gamesB = 0;
+    bool tieBreak = false;  // decided by a tie-break
+    int tieBreakA = 0;
+    int tieBreakB = 0;
+    bool finished = false;
+    int winner = -1;
+    int firstPoint = 0;  // index of its first point
+    int endPoint = 0;    // index after its last point
+    std::array<PlayerCounts, 2> counts;
+};
+
+// The whole match as the window's own replay sees it, point by point and set by set.
+struct MatchSummary {
+    std::array<std::string, 2> players;
+    std::string tournament;
+    std::string round;  // the round's text, empty when none
+    int setsInMatch = 5;
+    std::vector<PointRow> points;
+    std::vector<SetSummary> sets;
+    std::array<PlayerCounts, 2> totals;
+    std::array<int, 2> setsWon{};
+    bool matchOver = false;
+    int winner = -1;
+    std::string gameScore;  // the current game, or empty when the match is over
+};
+
+// One set's games from player A's side, with the tie-break points of a finished set decided
+// by one: "6-4", "6-7(5-7)".
+std::string setScore(const SetSummary& set);
+
+// The sets played and, with the match in progress, the games of the set being played:
+// {"6-4", "6-7(5-7)", "3-2"}.
+std::vector<std::string> scoreParts(const MatchSummary& match);
+
+// The same joined by blanks: "6-4 6-7(5-7) 3-2".
+std::string scoreLine(const MatchSummary& match);
+
+// Replays the whole match behind the window, with the window's own rules.
+MatchSummary summarizeMatch(const MatchRecord& match);
+
+// The words of a point's marks, "" where nothing was marked.
+std::string servizioText(int index);
+std::string outcomeText(int index);
+std::string dirittoRovescioText(int index);
+std::string colpoText(int index);
+std::string erroreVincenteText(int index);
+
+// Several matches added up by player name: matches won and lost and every count.
+struct PlayerTotals {
+    std::string name;
+    int matches = 0;
+    int matchesWon = 0;
+    int matchesLost = 0;
+    PlayerCounts counts;
+};
+std::vector<PlayerTotals> addUp(const std::vector<MatchSummary>& matches);
+
+}  // namespace courtlog

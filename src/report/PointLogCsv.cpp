@@ -1,0 +1,56 @@
+#include "report/PointLogCsv.h"
+
+#include <initializer_list>
+
+namespace courtlog {
+
+namespace {
+
+// Quotes a value that holds a separator, a quote or a line break. A typed name that starts like
+// a formula is kept as text, so a spreadsheet never runs it.
+std::string cell(std::string value, bool typed = false) {
+    if (typed && !value.empty() && std::string("=+-@\t\r").find(value[0]) != std::string::npos) {
+        value.insert(value.begin(), '\'');
+    }
+    if (value.find_first_of(",\"\r\n") == std::string::npos) {
+        return value;
+    }
+    std::string quoted = "\"";
+    for (char c : value) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+void addRow(std::string& out, std::initializer_list<std::string> cells) {
+    bool first = true;
+    for (const std::string& c : cells) {
+        if (!first) {
+            out += ',';
+        }
+        out += c;
+        first = false;
+    }
+    out += "\r\n";
+}
+
+}  // namespace
+
+std::string pointLogCsv(const MatchSummary& match) {
+    std::string out;
+    addRow(out, {"Punto", "Set", "Game A", "Game B", "Punteggio", "Al servizio", "Vince",
+                 "Servizio", "Esito del servizio", "Diritto/Rovescio", "Colpo", "Errore/Vincente"});
+    for (const PointRow& r : match.points) {
+        addRow(out, {std::to_string(r.number), std::to_string(r.set), std::to_string(r.gamesA),
+                     std::to_string(r.gamesB), cell(r.score), cell(match.players[r.server], true),
+                     cell(match.players[r.winner], true), servizioText(r.servizio),
+                     outcomeText(r.outcome), dirittoRovescioText(r.dirittoRovescio),
+                     colpoText(r.colpo), erroreVincenteText(r.erroreVincente)});
+    }
+    return out;
+}
+
+}  // namespace courtlog

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "report/MatchSummary.h"
+
+namespace courtlog {
+
+// The point log as CSV: a header row, then one row per recorded point with the position it was
+// played from and how it was played. UTF-8, comma-separated, CRLF line ends, quoted where a
+// value needs it.
+std::string pointLogCsv(const MatchSummary& match);
+
+}  // namespace courtlog

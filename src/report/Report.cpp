@@ -1,0 +1,286 @@
+#include "report/Report.h"
+
+#include <QJsonArray>
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <functional>
+
+namespace courtlog::report {
+
+namespace {
+
+QString qs(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+std::array<const std::array<Field, 2>*, 5> setRows(const MainForm& f) {
+    return {&f.Set1, &f.Set2, &f.Set3, &f.Set4, &f.Set5};
+}
+
+std::array<const std::array<Field, 2>*, 5> tieBreakRows(const MainForm& f) {
+    return {&f.TieBreak1, &f.TieBreak2, &f.TieBreak3, &f.TieBreak4, &f.TieBreak5};
+}
+
+std::string roundText(const MainForm& f) {
+    const int round = f.Turno.selected();
+    if (round < 0 || round >= static_cast<int>(MainForm::TurnoEntries.size())) {
+        return {};
+    }
+    return MainForm::TurnoEntries[static_cast<std::size_t>(round)];
+}
+
+// Sets that have an end: a best-of-three never shows a fourth or fifth column.
+int finishedSets(const MainForm& f) {
+    return std::clamp<int>(f.CurrentSet, 0, std::min<int>(f.SetsInMatch, 5));
+}
+
+std::string scoreboard(const MainForm& f) {
+    const int sets = finishedSets(f);
+    const bool playing = !f.MatchOver;
+    const auto rows = setRows(f);
+    const auto tieBreaks = tieBreakRows(f);
+
+    std::vector<std::vector<std::string>> table;
+    std::vector<std::string> header{"", ""};
+    for (int s = 1; s <= sets; ++s) {
+        header.push_back("Set " + std::to_string(s));
+    }
+    if (playing) {
+        header.push_back("Games");
+        header.push_back(f.InTieBreak ? "Tie-break" : "Punti");
+    }
+    table.push_back(header);
+
+    for (int p = 0; p < 2; ++p) {
+        std::vector<std::string> row{f.NomeGiocatore[p].caption(), f.Serve[p].visible() ? "*" : ""};
+        for (int s = 0; s < sets; ++s) {
+            std::string cell = (*rows[s])[p].caption();
+            const Field& tb = (*tieBreaks[s])[p];
+            if (tb.visible()) {
+                cell += "(" + tb.caption() + ")";
+            }
+            row.push_back(cell);
+        }
+        if (playing) {
+            row.push_back(f.Games[p].caption());
+            row.push_back(f.Punteggio[p].caption());
+        }
+        table.push_back(row);
+    }
+    return formatTable(table);
+}
+
+std::string indicators(const MainForm& f) {
+    std::vector<std::string> shown;
+    for (const Field* single : {&f.BreakPoint, &f.Parità, &f.PalleNuove}) {
+        if (single->visible()) {
+            shown.push_back(single->caption());
+        }
+    }
+    for (const auto* pair : {&f.SetPoint, &f.MatchPoint}) {
+        for (int p = 0; p < 2; ++p) {
+            if ((*pair)[p].visible()) {
+                shown.push_back((*pair)[p].caption() + " (" + f.NomeGiocatore[p].caption() + ")");
+            }
+        }
+    }
+    std::string line;
+    for (const std::string& s : shown) {
+        line += (line.empty() ? "" : ", ") + s;
+    }
+    return line;
+}
+
+// A row's caption as the frames show it.
+std::string rowCaption(const StatisticsRow& row) {
+    return std::string(row.caption) + ":";
+}
+
+std::string statistics(const MainForm& f) {
+    std::vector<std::vector<std::string>> table{
+        {"", f.FrameStatistiche[0].caption(), f.FrameStatistiche[1].caption()}};
+    for (const StatisticsRow& row : kStatisticsRows) {
+        table.push_back({rowCaption(row), shownValue(row, f, 0), shownValue(row, f, 1)});
+    }
+    return formatTable(table);
+}
+
+}  // namespace
+
+int displayWidth(std::string_view utf8) {
+    int width = 0;
+    for (char c : utf8) {
+        // Continuation bytes belong to the character already counted.
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            ++width;
+        }
+    }
+    return width;
+}
+
+std::string formatTable(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<int> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            widths[c] = std::max(widths[c], displayWidth(row[c]));
+        }
+    }
+    std::string out;
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const std::string pad(static_cast<std::size_t>(widths[c] - displayWidth(row[c])), ' ');
+            if (c > 0) {
+                line += "  ";
+            }
+            line += row[c] + pad;
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        out += line + "\n";
+    }
+    return out;
+}
+
+std::string renderText(const MainForm& f) {
+    std::string out = "Torneo: " + f.NomeTorneo.caption() + "\n";
+    if (const std::string round = roundText(f); !round.empty()) {
+        out += "Turno: " + round + "\n";
+    }
+    out += "Punto " + std::to_string(f.CurrentPoint) + " di " + std::to_string(f.PointCount);
+    out += f.MatchOver ? ", partita finita\n" : "\n";
+    out += "\n" + scoreboard(f) + "\n";
+
+    if (f.MatchOver) {
+        const int winner = f.SetsWon[1] > f.SetsWon[0] ? 1 : 0;
+        out += "Vince: " + f.NomeGiocatore[winner].caption() + "\n";
+    } else {
+        for (int p = 0; p < 2; ++p) {
+            if (f.Serve[p].visible()) {
+                out += "Al servizio: " + f.NomeGiocatore[p].caption() + "\n";
+            }
+        }
+    }
+    if (const std::string shown = indicators(f); !shown.empty()) {
+        out += "Indicatori: " + shown + "\n";
+    }
+    out += "\n" + statistics(f);
+    return out;
+}
+
+QJsonObject renderJson(const MainForm& f) {
+    QJsonArray tieBreakWhen;
+    for (const MenuCheck& item : f.TieBreakWhen) {
+        tieBreakWhen.append(item.checked());
+    }
+    QJsonObject fields;
+    for (const NamedField& nf : f.fields()) {
+        fields.insert(qs(nf.displayName()), QJsonObject{
+                                                {"caption", qs(nf.field->caption())},
+                                                {"visible", nf.field->visible()},
+                                                {"fore", qs(colourToHex(nf.field->fore()))},
+                                                {"back", qs(colourToHex(nf.field->back()))},
+                                            });
+    }
+    return QJsonObject{
+        {"pointCount", f.PointCount},
+        {"currentPoint", f.CurrentPoint},
+        {"setsInMatch", f.SetsInMatch},
+        {"tieBreakWhen", tieBreakWhen},
+        {"players", QJsonArray{qs(f.NomeGiocatore[0].caption()), qs(f.NomeGiocatore[1].caption())}},
+        {"tournament", qs(f.NomeTorneo.caption())},
+        {"round", f.Turno.selected()},
+        {"matchOver", f.MatchOver},
+        {"fields", fields},
+    };
+}
+
+namespace {
+
+std::string matchLine(const MatchSummary& m) {
+    std::string line = m.players[0] + " - " + m.players[1] + ": " + scoreLine(m);
+    if (!m.matchOver) {
+        line += " (in corso)";
+    }
+    if (!m.tournament.empty()) {
+        line += ", " + m.tournament;
+    }
+    if (!m.round.empty()) {
+        line += ", " + m.round;
+    }
+    return line;
+}
+
+// The rows of the totals table: a caption and each player's value.
+std::vector<std::pair<std::string, std::function<std::string(const PlayerTotals&)>>> totalRows() {
+    using T = const PlayerTotals&;
+    auto n = [](int v) { return std::to_string(v); };
+    std::vector<std::pair<std::string, std::function<std::string(const PlayerTotals&)>>> rows{
+        {"Partite:", [n](T t) { return n(t.matches); }},
+        {"Vinte/perse:", [n](T t) { return pairCell(n(t.matchesWon), n(t.matchesLost)); }},
+    };
+    for (const StatisticsRow& row : kStatisticsRows) {
+        if (row.fromCounts != nullptr) {
+            rows.emplace_back(rowCaption(row), [&row](T t) { return row.fromCounts(t.counts); });
+        }
+    }
+    return rows;
+}
+
+}  // namespace
+
+std::string renderTotalsText(const std::vector<PlayerTotals>& totals,
+                             const std::vector<MatchSummary>& matches) {
+    std::string out = "Partite:\n";
+    for (const MatchSummary& m : matches) {
+        out += "  " + matchLine(m) + "\n";
+    }
+    out += "\n";
+    std::vector<std::vector<std::string>> rows{{""}};
+    for (const PlayerTotals& t : totals) {
+        rows[0].push_back(t.name);
+    }
+    for (const auto& [caption, value] : totalRows()) {
+        std::vector<std::string> row{caption};
+        for (const PlayerTotals& t : totals) {
+            row.push_back(value(t));
+        }
+        rows.push_back(row);
+    }
+    return out + formatTable(rows);
+}
+
+QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,
+                             const std::vector<MatchSummary>& matches) {
+    auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    QJsonArray list;
+    for (const MatchSummary& m : matches) {
+        list.append(QJsonObject{{"players", QJsonArray{text(m.players[0]), text(m.players[1])}},
+                                {"tournament", text(m.tournament)},
+                                {"round", text(m.round)},
+                                {"score", text(scoreLine(m))},
+                                {"matchOver", m.matchOver},
+                                {"winner", m.winner < 0 ? QJsonValue() : text(m.players[m.winner])},
+                                {"pointCount", static_cast<int>(m.points.size())}});
+    }
+    QJsonArray players;
+    for (const PlayerTotals& t : totals) {
+        const PlayerCounts& c = t.counts;
+        QJsonObject player{{"name", text(t.name)},
+                           {"matches", t.matches},
+                           {"matchesWon", t.matchesWon},
+                           {"matchesLost", t.matchesLost},
+                           {"firstServes", text(c.firstServesText())},
+                           {"firstServeWon", text(c.firstServeWonText())},
+                           {"secondServeWon", text(c.secondServeWonText())}};
+        for (const CountName& count : kCountNames) {
+            player.insert(QLatin1String(count.key.data(), static_cast<qsizetype>(count.key.size())),
+                          c.*count.count);
+        }
+        players.append(player);
+    }
+    return QJsonObject{{"matches", list}, {"players", players}};
+}
+
+}  // namespace courtlog::report

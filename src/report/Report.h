@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QJsonObject>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "report/MatchSummary.h"
+#include "form/MainForm.h"
+
+namespace courtlog::report {
+
+// What the window shows, as text for a terminal: tournament and round, the scoreboard, the
+// indicators on show and both statistics frames side by side. UTF-8, one line per row.
+std::string renderText(const MainForm& form);
+
+// What the window shows, for programs: the match settings and every label of the window by
+// its display name, with caption, visibility and colours.
+QJsonObject renderJson(const MainForm& form);
+
+// Several matches added up by player, as text: the matches, then one column per player.
+std::string renderTotalsText(const std::vector<PlayerTotals>& totals,
+                             const std::vector<MatchSummary>& matches);
+
+// The same for programs.
+QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,
+                             const std::vector<MatchSummary>& matches);
+
+// Columns a UTF-8 text takes in a terminal. Captions come from match files in Windows-1252,
+// whose characters all take one column each.
+int displayWidth(std::string_view utf8);
+
+// Rows of cells in columns as wide as their widest cell, left-aligned and two blanks apart,
+// without trailing blanks.
+std::string formatTable(const std::vector<std::vector<std::string>>& rows);
+
+}  // namespace courtlog::report
