@@ -3,14 +3,15 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "platform/Platform.h"
 #include "ui/AppIcon.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Courtlog"));
-    QApplication::setApplicationName(QStringLiteral("Courtlog"));
+    QApplication::setOrganizationName(QString::fromUtf8(courtlog::kAppTitle));
+    QApplication::setApplicationName(QString::fromUtf8(courtlog::kAppTitle));
 
     // Qt's own Italian texts, so the standard buttons read "Sì" and "No".
     QTranslator qtTexts;

@@ -1,4 +1,5 @@
 // The stored options, and the window's load and close steps that use them.
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -65,26 +66,89 @@ std::optional<int> readWholeNumber(const std::string& text) {
     return static_cast<int>(*v);
 }
 
-const char* boolText(bool b) {
+std::optional<int> readFlag(const std::string& text) {
+    const auto b = readBoolean(text);
+    return b ? std::optional<int>(*b ? 1 : 0) : std::nullopt;
+}
+
+std::string boolText(bool b) {
     return b ? "True" : "False";
 }
+
+// One stored option: its key, the text a fresh window stands for, how a stored text is read,
+// how the value is applied through the option's own menu handler, and what is stored.
+struct StoredOption {
+    const char* key;
+    const char* missing;
+    std::optional<int> (*read)(const std::string& text);
+    void (*apply)(MainForm& form, int value);
+    std::optional<std::string> (*write)(const MainForm& form);  // nothing: nothing to store
+};
+
+// In the order they are read at start-up and written.
+const std::array<StoredOption, 5> kStoredOptions{{
+    {"DisabilitaParziale", "False", readFlag,
+     [](MainForm& f, int off) {
+         if (off != 0) {
+             f.DisabilitaParziale_Click();
+         }
+     },
+     [](const MainForm& f) -> std::optional<std::string> {
+         return boolText(f.DisabilitaParziale.checked());
+     }},
+    {"DisabilitaPuntiDalMatch", "False", readFlag,
+     [](MainForm& f, int off) {
+         if (off != 0) {
+             f.DisabilitaPuntiDalMatch_Click();
+         }
+     },
+     [](const MainForm& f) -> std::optional<std::string> {
+         return boolText(f.DisabilitaPuntiDalMatch.checked());
+     }},
+    {"TieBreakWhen", "1", readWholeNumber,
+     [](MainForm& f, int rule) {
+         if (rule >= 0 && rule < static_cast<int>(f.TieBreakWhen.size())) {
+             f.TieBreakWhen_Click(rule);
+         }
+     },
+     [](const MainForm& f) -> std::optional<std::string> {
+         for (std::size_t i = 0; i < f.TieBreakWhen.size(); ++i) {
+             if (f.TieBreakWhen[i].checked()) {
+                 return std::to_string(i);
+             }
+         }
+         return std::nullopt;
+     }},
+    {"MatchInTreSet", "False", readFlag,
+     [](MainForm& f, int three) {
+         if (three != 0) {
+             f.MatchInTreSet_Click();
+         } else {
+             f.MatchInCinqueSet_Click();
+         }
+     },
+     [](const MainForm& f) -> std::optional<std::string> {
+         return boolText(f.MatchInTreSet.checked());
+     }},
+    {"SalvaOpzioniInUscita", "False", readFlag,
+     [](MainForm& f, int on) {
+         if (on != 0) {
+             f.SalvaOpzioniInUscita_Click();
+         }
+     },
+     [](const MainForm& f) -> std::optional<std::string> {
+         return boolText(f.SalvaOpzioniInUscita.checked());
+     }},
+}};
 
 }  // namespace
 
 void MainForm::SalvaOpzioni_Click() {
-    auto save = [this](const char* key, const std::string& value) {
-        platform_.saveSetting(kAppTitle, kSection, key, value);
-    };
-    save("DisabilitaParziale", boolText(DisabilitaParziale.checked()));
-    save("DisabilitaPuntiDalMatch", boolText(DisabilitaPuntiDalMatch.checked()));
-    for (int i = 0; i < static_cast<int>(TieBreakWhen.size()); ++i) {
-        if (TieBreakWhen[i].checked()) {
-            save("TieBreakWhen", std::to_string(i));
-            break;
+    for (const StoredOption& option : kStoredOptions) {
+        if (const auto text = option.write(*this)) {
+            platform_.saveSetting(kAppTitle, kSection, option.key, *text);
         }
     }
-    save("MatchInTreSet", boolText(MatchInTreSet.checked()));
-    save("SalvaOpzioniInUscita", boolText(SalvaOpzioniInUscita.checked()));
 }
 
 void MainForm::Form_Load() {
@@ -92,29 +156,12 @@ void MainForm::Form_Load() {
               std::to_string(kVersionMinor);
 
     // A stored value that cannot be read leaves that option as a fresh window has it.
-    auto stored = [this](const char* key, const char* missing) {
-        return platform_.getSetting(kAppTitle, kSection, key).value_or(missing);
-    };
-    if (const auto off = readBoolean(stored("DisabilitaParziale", "False")); off && *off) {
-        DisabilitaParziale_Click();
-    }
-    if (const auto off = readBoolean(stored("DisabilitaPuntiDalMatch", "False")); off && *off) {
-        DisabilitaPuntiDalMatch_Click();
-    }
-    if (const auto rule = readWholeNumber(stored("TieBreakWhen", "1"));
-        rule && *rule >= 0 && *rule < static_cast<int>(TieBreakWhen.size())) {
-        TieBreakWhen_Click(*rule);
-    }
-    if (const auto three = readBoolean(stored("MatchInTreSet", "False"))) {
-        if (*three) {
-            MatchInTreSet_Click();
-        } else {
-            MatchInCinqueSet_Click();
+    for (const StoredOption& option : kStoredOptions) {
+        const std::string text =
+            platform_.getSetting(kAppTitle, kSection, option.key).value_or(option.missing);
+        if (const auto value = option.read(text)) {
+            option.apply(*this, *value);
         }
-    }
-    if (const auto atExit = readBoolean(stored("SalvaOpzioniInUscita", "False"));
-        atExit && *atExit) {
-        SalvaOpzioniInUscita_Click();
     }
 
     PointCount = 0;

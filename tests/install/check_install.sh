@@ -11,7 +11,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "FAIL: $*"; exit 1; }
 for f in bin/courtlog bin/courtlog-report share/applications/courtlog.desktop \
-         share/mime/packages/courtlog.xml share/icons/hicolor/scalable/apps/courtlog.svg; do
+         share/mime/packages/courtlog.xml share/icons/hicolor/scalable/apps/courtlog.svg \
+         share/doc/courtlog/copyright; do
     [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/courtlog" ] || fail "courtlog is not executable"
