@@ -12,8 +12,7 @@ enum class Panel { Servizio, DirittoRovescio, Colpo, ErroreVincente };
 // What the point panel's options and serve-outcome buttons say, by index. The window shows
 // these words and the reports name a point's marks with them.
 inline constexpr std::array<const char*, 2> kServizioCaptions{"Prima palla", "Seconda palla"};
-inline constexpr std::array<const char*, 3> kDirittoRovescioCaptions{"Miss", "Diritto",
-                                                                     "Rovescio"};
+inline constexpr std::array<const char*, 3> kDirittoRovescioCaptions{"Miss", "Diritto", "Rovescio"};
 inline constexpr std::array<const char*, 8> kColpoCaptions{
     "Miss", "Volee lunga", "Volee smorzata", "Lob", "Drop", "Passante", "Smash", "Risposta"};
 inline constexpr std::array<const char*, 5> kErroreVincenteCaptions{

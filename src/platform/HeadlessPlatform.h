@@ -2,8 +2,8 @@
 
 #include <iosfwd>
 
-#include "platform/Platform.h"
 #include "platform/MemoryRegistry.h"
+#include "platform/Platform.h"
 
 namespace courtlog {
 

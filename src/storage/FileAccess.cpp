@@ -11,7 +11,6 @@
 #include <unistd.h>
 #endif
 
-
 namespace courtlog {
 
 namespace fs = std::filesystem;
@@ -80,8 +79,8 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
     const fs::file_status status = fs::status(p, ec);
     if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
         // The file may well be there, behind a folder that cannot be looked into.
-        out.error = ec == std::errc::permission_denied ? LoadError::AccessDenied
-                                                       : LoadError::Unreachable;
+        out.error =
+            ec == std::errc::permission_denied ? LoadError::AccessDenied : LoadError::Unreachable;
         return out;
     }
     if (!fs::exists(status)) {
@@ -97,8 +96,8 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
     errno = 0;
     std::FILE* f = openFile(p, "rb");
     if (f == nullptr) {
-        out.error = (errno == EACCES || errno == EPERM) ? LoadError::AccessDenied
-                                                        : LoadError::Unreachable;
+        out.error =
+            (errno == EACCES || errno == EPERM) ? LoadError::AccessDenied : LoadError::Unreachable;
         return out;
     }
     out.bytes.resize(maxBytes);
@@ -125,8 +124,8 @@ std::optional<std::string> writeFileReplacing(const std::string& path, std::stri
     fs::path temp;
     std::FILE* f = nullptr;
     for (int attempt = 0; f == nullptr; ++attempt) {
-        temp = target.parent_path() / toPath("." + fileTitleOf(path) + ".salvataggio-" +
-                                             std::to_string(attempt) + ".tmp");
+        temp = target.parent_path() /
+               toPath("." + fileTitleOf(path) + ".salvataggio-" + std::to_string(attempt) + ".tmp");
         errno = 0;
         f = openFile(temp, "wbx");
         if (f == nullptr && (errno != EEXIST || attempt == 99)) {

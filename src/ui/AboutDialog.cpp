@@ -4,9 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "form/MainForm.h"
-#include "form/Version.h"
 #include "form/SystemInfo.h"
+#include "form/Version.h"
 #include "ui/AppIcon.h"
 
 namespace courtlog::ui {

@@ -213,8 +213,8 @@ void MainWindow::buildPointPanel(QWidget* area) {
     const std::array<QColor, 3> faces{QColor(150, 205, 255), QColor(255, 150, 150),
                                       QColor(255, 235, 120)};
     for (int i = 1; i <= 3; ++i) {
-        auto* button = new ColourButton(QString::fromUtf8(kAceDoppioFalloCaptions[i]),
-                                        faces[i - 1], servizio);
+        auto* button =
+            new ColourButton(QString::fromUtf8(kAceDoppioFalloCaptions[i]), faces[i - 1], servizio);
         button->setObjectName(name("AceDoppioFallo", i));
         button->setGeometry(122 + (i - 1) * 59, 18, 56, 46);
         button->setFont(small);
@@ -243,11 +243,10 @@ void MainWindow::buildPointPanel(QWidget* area) {
     QGroupBox* erroreVincente =
         frame(panel, QStringLiteral("FrameErroreVincente_0"), QStringLiteral("Errore / Vincente"),
               QRect(6, 210, 302, 64), LightOrange);
-    optionGroup(
-        Panel::ErroreVincente, erroreVincente, "ErroreVincente",
-        {QRect(8, 18, 56, 20), QRect(66, 18, 84, 20), QRect(158, 18, 136, 20),
-         QRect(8, 40, 136, 20), QRect(158, 40, 136, 20)},
-        QFont());
+    optionGroup(Panel::ErroreVincente, erroreVincente, "ErroreVincente",
+                {QRect(8, 18, 56, 20), QRect(66, 18, 84, 20), QRect(158, 18, 136, 20),
+                 QRect(8, 40, 136, 20), QRect(158, 40, 136, 20)},
+                QFont());
 
     QGroupBox* punto = frame(panel, QStringLiteral("FramePunto"), QStringLiteral("Punto"),
                              QRect(6, 278, 302, 50), LightOrange);
