@@ -81,7 +81,9 @@ MainWindow::MainWindow() : MainWindow(std::make_unique<QtPlatform>(this), nullpt
 MainWindow::MainWindow(Platform& platform) : MainWindow(nullptr, &platform) {}
 
 MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
-    : ownPlatform_(std::move(own)), form_(injected ? *injected : *ownPlatform_) {
+    : ownPlatform_(std::move(own)),
+      platform_(injected ? *injected : *ownPlatform_, [this] { refresh(); }),
+      form_(platform_) {
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("MainForm"));
     area->setFixedSize(ClientWidth, ClientHeight);
@@ -191,10 +193,15 @@ QButtonGroup* MainWindow::optionGroup(Panel panel, QWidget* frame, const char* b
         option->setFont(font);
         group->addButton(option, static_cast<int>(i));
     }
-    // idClicked comes from the user's click or arrow key, never from a program-made
-    // setChecked, so the form's own selections do not come back to it.
-    connect(group, &QButtonGroup::idClicked, this, [this, panel](int id) {
-        forward([this, panel, id] { form_.SelectOption(panel, id); });
+    // Whatever checks an option (a click, an arrow key, Space, an assistive client's toggle)
+    // tells the form. The form's own selections are shown with the group's signals blocked,
+    // so they never come back to it.
+    connect(group, &QButtonGroup::idToggled, this, [this, panel, group](int id, bool checked) {
+        if (checked) {
+            forward([this, panel, id] { form_.SelectOption(panel, id); });
+            // The screen shows the form's selection even where the form kept its own.
+            showGroup({&form_.panel(panel), group});
+        }
     });
     groupViews_.push_back({&form_.panel(panel), group});
     return group;
@@ -520,6 +527,7 @@ void MainWindow::showField(const FieldView& view) {
 }
 
 void MainWindow::showGroup(const GroupView& view) {
+    const QSignalBlocker block(view.buttons);
     const int selected = view.group->selected();
     QAbstractButton* button = view.buttons->button(selected);
     if (button != nullptr) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "form/MainForm.h"
+#include "ui/ShowingPlatform.h"
 
 class QAbstractButton;
 class QAction;
@@ -82,6 +83,7 @@ private:
     static void showGroup(const GroupView& view);
 
     std::unique_ptr<Platform> ownPlatform_;
+    ShowingPlatform platform_;
     MainForm form_;
 
     std::vector<FieldView> fieldViews_;

@@ -1,0 +1,38 @@
+#include "ui/ShowingPlatform.h"
+
+namespace courtlog::ui {
+
+MsgAnswer ShowingPlatform::messageBox(const std::string& text, MsgButtons buttons,
+                                      const std::string& title) {
+    showWindow_();
+    return inner_.messageBox(text, buttons, title);
+}
+
+std::string ShowingPlatform::inputBox(const std::string& prompt, const std::string& title,
+                                      const std::string& defaultText) {
+    showWindow_();
+    return inner_.inputBox(prompt, title, defaultText);
+}
+
+ResidualAnswer ShowingPlatform::askResidualPoints(int residualPoints, bool offerInsert) {
+    showWindow_();
+    return inner_.askResidualPoints(residualPoints, offerInsert);
+}
+
+FileChoice ShowingPlatform::saveFileDialog(const std::string& defaultName,
+                                           const std::string& filter) {
+    showWindow_();
+    return inner_.saveFileDialog(defaultName, filter);
+}
+
+FileChoice ShowingPlatform::openFileDialog() {
+    showWindow_();
+    return inner_.openFileDialog();
+}
+
+void ShowingPlatform::showAbout() {
+    showWindow_();
+    inner_.showAbout();
+}
+
+}  // namespace courtlog::ui

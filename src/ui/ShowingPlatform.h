@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/Platform.h"
+
+namespace courtlog::ui {
+
+// Hands every call to another platform, but first brings the window up to date before anything
+// modal opens: a question asked in the middle of a handler then shows over the screen the
+// handler has made so far, never over the one before it.
+class ShowingPlatform : public Platform {
+public:
+    ShowingPlatform(Platform& inner, std::function<void()> showWindow)
+        : inner_(inner), showWindow_(std::move(showWindow)) {}
+
+    MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
+                         const std::string& title = {}) override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
+    ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override;
+    FileChoice saveFileDialog(const std::string& defaultName, const std::string& filter) override;
+    FileChoice openFileDialog() override;
+    std::optional<std::string> getSetting(const std::string& app, const std::string& section,
+                                          const std::string& key) override {
+        return inner_.getSetting(app, section, key);
+    }
+    void saveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        inner_.saveSetting(app, section, key, value);
+    }
+    void showAbout() override;
+    Registry& registry() override { return inner_.registry(); }
+    bool fileExists(const std::string& path) override { return inner_.fileExists(path); }
+    bool startProgram(const std::string& path) override { return inner_.startProgram(path); }
+
+protected:
+    void exitProgram() override { inner_.endProgram(); }
+
+private:
+    Platform& inner_;
+    std::function<void()> showWindow_;
+};
+
+}  // namespace courtlog::ui

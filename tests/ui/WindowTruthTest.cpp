@@ -1,0 +1,113 @@
+// What the window shows is what the form holds, at every moment and however a choice is made.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "support/FakePlatform.h"
+#include "ui/MainWindow.h"
+
+namespace courtlog::ui {
+namespace {
+
+// Notes what a few labels show at the moment each modal box opens.
+class WatchingPlatform : public testing::FakePlatform {
+public:
+    std::function<std::string()> look;
+    std::vector<std::string> seen;
+
+    MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
+                         const std::string& title) override {
+        seen.push_back(look());
+        return FakePlatform::messageBox(text, buttons, title);
+    }
+    ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override {
+        seen.push_back(look());
+        return FakePlatform::askResidualPoints(residualPoints, offerInsert);
+    }
+    FileChoice saveFileDialog(const std::string& defaultName, const std::string& filter) override {
+        seen.push_back(look());
+        return FakePlatform::saveFileDialog(defaultName, filter);
+    }
+};
+
+class WindowTruth : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform.look = [this] {
+            return text("Set1_0") + "-" + text("Set1_1") + " " + text("Games_0") + "-" +
+                   text("Games_1") + " " + text("Punteggio_0") + "-" + text("Punteggio_1") +
+                   " vinti " + text("PuntiVinti_0") + " ace " + text("Aces_0");
+        };
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    std::string text(const char* name) {
+        return window.findChild<QLabel*>(name)->text().toStdString();
+    }
+    void press(const char* name, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            window.findChild<QPushButton*>(name)->click();
+        }
+    }
+    void toggle(const QString& name) {
+        QAccessibleInterface* a =
+            QAccessible::queryAccessibleInterface(window.findChild<QRadioButton*>(name));
+        ASSERT_NE(a, nullptr);
+        a->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    }
+    std::string shown(const char* base, int count) {
+        std::string s;
+        for (int i = 0; i < count; ++i) {
+            const auto* b = window.findChild<QRadioButton*>(QStringLiteral("%1_%2").arg(base).arg(i));
+            s += b->isChecked() ? '1' : '0';
+        }
+        return s;
+    }
+
+    WatchingPlatform platform;
+    MainWindow window{platform};
+};
+
+TEST_F(WindowTruth, EveryQuestionShowsOverTheScreenItSpeaksOf) {
+    window.form().MatchInTreSet_Click();
+    platform.messageAnswers = {MsgAnswer::Yes};  // save at the end of the match: cancelled
+    press("AceDoppioFallo_1");
+    press("PuntoGiocatore_0", 47);
+    ASSERT_EQ(platform.seen.size(), 2u);
+    EXPECT_EQ(platform.seen[0], "6-0 0-0 0-0 vinti 48 ace 1");  // "Fine partita! ..."
+    EXPECT_EQ(platform.seen[1], platform.seen[0]);           // its save dialog
+
+    // A point recorded in the middle: the question about the later points comes after its
+    // statistics and before its score.
+    window.form().GameClear_Click();
+    EXPECT_EQ(platform.seen.back(), "0-0 0-0 0-0 vinti 0 ace 0");  // "Tutti i dati ..."
+    press("PuntoGiocatore_1", 3);
+    window.form().GameStart_Click();
+    window.refresh();
+    press("AceDoppioFallo_1");
+    EXPECT_EQ(platform.seen.back(), "0-0 0-0 0-0 vinti 0 ace 1");
+}
+
+TEST_F(WindowTruth, AnAssistiveToggleIsRecordedAsAClickWouldBe) {
+    toggle("Servizio_1");
+    toggle("Colpo_3");  // a lob selects "Vincente" too
+    EXPECT_EQ(shown("ErroreVincente", 5), "01000");
+    press("PuntoGiocatore_1");
+    const PointWord w = window.form().PointInfo[0];
+    EXPECT_EQ(EstraiInfo(w, Attr::Servizio), 1);
+    EXPECT_EQ(EstraiInfo(w, Attr::Colpo), 3);
+    EXPECT_EQ(EstraiInfo(w, Attr::ErroreVincente), 1);
+    EXPECT_EQ(EstraiInfo(w, Attr::Punto), 1);
+    // The next point starts clean on screen as in the form.
+    EXPECT_EQ(shown("Servizio", 2) + shown("Colpo", 8) + shown("ErroreVincente", 5),
+              "10" "10000000" "10000");
+}
+
+}  // namespace
+}  // namespace courtlog::ui
