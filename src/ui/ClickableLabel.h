@@ -4,11 +4,14 @@
 
 namespace courtlog::ui {
 
-// A label that reports a click, as the window's name labels and credit line do.
+// A label that works like a button, as the window's name labels and credit line do: a click,
+// or Space or Enter while it has the focus, presses it.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickableLabel(QWidget* parent = nullptr);
+
+    void press() { emit clicked(); }
 
 signals:
     void clicked();
@@ -16,6 +19,9 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool pressed_ = false;

@@ -7,14 +7,17 @@
 #include <QGroupBox>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <map>
 
 #include "history/Statistics.h"
 #include "report/HtmlReport.h"
 #include "report/MatchSummary.h"
 #include "storage/FileAccess.h"
+#include "ui/Accessibility.h"
 #include "ui/ClickableLabel.h"
 #include "ui/ColourButton.h"
 #include "ui/Look.h"
@@ -53,6 +56,58 @@ QLabel* label(QWidget* parent, const QString& objectName, const QRect& place, co
     return l;
 }
 
+// The three places of the indicators below the point panel: new balls; deuce or break point;
+// set or match point.
+constexpr std::array<QRect, 3> IndicatorSlots{QRect(6, 480, 88, 20), QRect(98, 480, 88, 20),
+                                              QRect(190, 480, 96, 20)};
+constexpr int IndicatorBandEnd = 288;  // the scroll bar starts after it
+
+const QString kRenameTip = QStringLiteral("Clic per cambiare il nome");
+
+// What each label of the scoreboard and of the statistics is, for assistive clients; pairs are
+// named with the player, "Punteggio Giocatore A".
+QString accessibleNameOf(const NamedField& f) {
+    static const std::map<std::string_view, const char*> names{
+        {"Serve", "Al servizio"},
+        {"Punteggio", "Punteggio"},
+        {"Games", "Games"},
+        {"PuntiVinti", "Punti vinti"},
+        {"BreakFatti", "Break fatti"},
+        {"BreakAvuti", "Palle break avute"},
+        {"Aces", "Ace"},
+        {"DoppiFalli", "Doppi falli"},
+        {"PercentualePrimePalle", "Prime palle in campo"},
+        {"PercentualeConPrimaPalla", "Punti vinti con la prima"},
+        {"PercentualeConSecondaPalla", "Punti vinti con la seconda"},
+        {"ColpiVincenti", "Colpi vincenti"},
+        {"ErroriGratuiti", "Errori gratuiti"},
+        {"PuntiDalSet", "Punti dal set"},
+        {"PuntiDalMatch", "Punti dal match"},
+        {"Parziale", "Parziale"},
+        {"SetPoint", "Set point"},
+        {"MatchPoint", "Match point"},
+        {"PalleNuove", "Palle nuove"},
+        {"Parità", "Parità"},
+        {"BreakPoint", "Break point"},
+    };
+    QString what;
+    if (const auto it = names.find(f.name); it != names.end()) {
+        what = QString::fromUtf8(it->second);
+    } else if (f.name.starts_with("TieBreak")) {
+        what = QStringLiteral("Tie-break ") + QString::fromUtf8(f.name.substr(8));
+    } else if (f.name.starts_with("Set")) {
+        what = QStringLiteral("Set ") + QString::fromUtf8(f.name.substr(3));
+    } else {
+        return {};  // not a value: a name, a frame or a button
+    }
+    return f.index < 0 ? what : what + QStringLiteral(" Giocatore ") + QChar(u'A' + f.index);
+}
+
+// The text as the width allows, cut with "…" when it does not fit.
+QString fitted(const QString& text, const QFont& font, int width) {
+    return QFontMetrics(font).elidedText(text, Qt::ElideRight, std::max(width, 0));
+}
+
 ClickableLabel* clickableLabel(QWidget* parent, const QString& objectName, const QRect& place,
                                const QFont& font) {
     auto* l = new ClickableLabel(parent);
@@ -62,6 +117,7 @@ ClickableLabel* clickableLabel(QWidget* parent, const QString& objectName, const
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     l->setIndent(4);
     l->setTextFormat(Qt::PlainText);
+    l->setToolTip(kRenameTip);
     return l;
 }
 
@@ -69,6 +125,7 @@ QGroupBox* frame(QWidget* parent, const QString& objectName, const QString& titl
                  const QRect& place, const QColor& back) {
     auto* f = new QGroupBox(title, parent);
     f->setObjectName(objectName);
+    f->setAccessibleName(title);
     f->setGeometry(place);
     setBack(f, back);
     return f;
@@ -84,6 +141,7 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     : ownPlatform_(std::move(own)),
       platform_(injected ? *injected : *ownPlatform_, [this] { refresh(); }),
       form_(platform_) {
+    installAccessibility();
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("MainForm"));
     area->setFixedSize(ClientWidth, ClientHeight);
@@ -97,6 +155,10 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     buildBottomBand(area);
     buildMenus();
     bindFields();
+    // Enter presses the command button that has the focus, as Space does.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);
+    }
 
     // The window takes the size of its client area plus the menu bar, and keeps it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -137,11 +199,12 @@ void MainWindow::buildTopBand(QWidget* area) {
     for (const char* entry : MainForm::TurnoEntries) {
         turno_->addItem(QString::fromUtf8(entry));
     }
-    QPalette p = turno_->palette();
-    p.setColor(QPalette::Button, LightGreen);
-    p.setColor(QPalette::Base, LightGreen);
-    p.setColor(QPalette::Window, LightGreen);
-    turno_->setPalette(p);
+    turno_->setAccessibleName(QStringLiteral("Turno"));
+    // A flat face in the window's light green; the style would otherwise draw a gradient.
+    turno_->setStyleSheet(QStringLiteral("QComboBox#Turno { background: %1; border: 1px solid "
+                                         "#6f8f6f; border-radius: 2px; padding-left: 4px; }"
+                                         "QComboBox#Turno QAbstractItemView { background: %1; }")
+                              .arg(LightGreen.name()));
     // activated comes only from the user, never from a program-made setCurrentIndex.
     connect(turno_, &QComboBox::activated, this,
             [this](int index) { forward([this, index] { form_.Turno.select(index); }); });
@@ -216,12 +279,9 @@ void MainWindow::buildPointPanel(QWidget* area) {
                                 QStringLiteral("Servizio"), QRect(6, 20, 302, 72), LightOrange);
     optionGroup(Panel::Servizio, servizio, "Servizio",
                 {QRect(8, 20, 100, 20), QRect(8, 44, 100, 20)}, small);
-    // Distinct faces, so the three serve outcomes are told apart at a glance.
-    const std::array<QColor, 3> faces{QColor(150, 205, 255), QColor(255, 150, 150),
-                                      QColor(255, 235, 120)};
     for (int i = 1; i <= 3; ++i) {
         auto* button =
-            new ColourButton(QString::fromUtf8(kAceDoppioFalloCaptions[i]), faces[i - 1], servizio);
+            new ColourButton(QString::fromUtf8(kAceDoppioFalloCaptions[i]), LightOrange, servizio);
         button->setObjectName(name("AceDoppioFallo", i));
         button->setGeometry(122 + (i - 1) * 59, 18, 56, 46);
         button->setFont(small);
@@ -330,14 +390,14 @@ void MainWindow::buildStatistics(QWidget* area) {
 
 void MainWindow::buildBottomBand(QWidget* area) {
     const QFont indicator = comicSans(9.75);
-    label(area, QStringLiteral("PalleNuove"), QRect(6, 480, 88, 20), indicator);
+    label(area, QStringLiteral("PalleNuove"), IndicatorSlots[0], indicator);
     // Deuce and break point share a place, as do the four set and match points: at most
     // one of each kind is shown at a time.
-    label(area, QStringLiteral("Parità"), QRect(98, 480, 88, 20), indicator);
-    label(area, QStringLiteral("BreakPoint"), QRect(98, 480, 88, 20), indicator);
+    label(area, QStringLiteral("Parità"), IndicatorSlots[1], indicator);
+    label(area, QStringLiteral("BreakPoint"), IndicatorSlots[1], indicator);
     for (const char* base : {"SetPoint", "MatchPoint"}) {
         for (int i = 0; i < 2; ++i) {
-            label(area, name(base, i), QRect(190, 480, 96, 20), indicator);
+            label(area, name(base, i), IndicatorSlots[2], indicator);
         }
     }
 
@@ -489,10 +549,15 @@ void MainWindow::bindFields() {
             qFatal("The window has no control named %s", qPrintable(objectName));
         }
         Shows kind = Shows::Label;
-        if (qobject_cast<QGroupBox*>(widget) != nullptr) {
+        if (qobject_cast<ClickableLabel*>(widget) != nullptr) {
+            kind = Shows::Name;
+        } else if (qobject_cast<QGroupBox*>(widget) != nullptr) {
             kind = Shows::Frame;
         } else if (qobject_cast<QAbstractButton*>(widget) != nullptr) {
             kind = Shows::Button;
+        }
+        if (auto* shown = qobject_cast<QLabel*>(widget); shown && kind == Shows::Label) {
+            showsValue(shown, accessibleNameOf(named));
         }
         fieldViews_.push_back({named.field, widget, kind});
     }
@@ -505,25 +570,47 @@ void MainWindow::forward(const std::function<void()>& handler) {
 
 void MainWindow::showField(const FieldView& view) {
     const Field& f = *view.field;
+    const QString caption = QString::fromStdString(f.caption());
+    QWidget* w = view.widget;
+    // Names too long for their place are cut with "…" and shown whole in the tooltip; assistive
+    // clients always get them whole.
+    QString shown;
     switch (view.kind) {
         case Shows::Label:
-            static_cast<QLabel*>(view.widget)->setText(QString::fromStdString(f.caption()));
+            static_cast<QLabel*>(w)->setText(caption);
             break;
+        case Shows::Name: {
+            auto* label = static_cast<QLabel*>(w);
+            shown =
+                fitted(caption, label->font(), label->contentsRect().width() - 2 * label->indent());
+            label->setText(shown);
+            label->setToolTip(shown == caption ? kRenameTip
+                                               : caption + QLatin1Char('\n') + kRenameTip);
+            break;
+        }
         case Shows::Frame:
-            static_cast<QGroupBox*>(view.widget)->setTitle(literal(f.caption()));
+            shown = fitted(caption, w->font(), w->width() - 16);
+            static_cast<QGroupBox*>(w)->setTitle(literal(shown.toStdString()));
+            w->setToolTip(shown == caption ? QString() : caption);
             break;
         case Shows::Button:
             // The players' buttons keep the platform's button look; only the name follows.
-            static_cast<QAbstractButton*>(view.widget)->setText(literal(f.caption()));
-            view.widget->setVisible(f.visible());
+            shown = fitted(caption, w->font(), w->width() - 12);
+            static_cast<QAbstractButton*>(w)->setText(literal(shown.toStdString()));
+            w->setToolTip(shown == caption ? QString() : caption);
+            w->setAccessibleName(caption);
+            w->setVisible(f.visible());
             return;
     }
-    QPalette p = view.widget->palette();
+    if (view.kind != Shows::Label) {
+        w->setAccessibleName(caption);
+    }
+    QPalette p = w->palette();
     p.setColor(QPalette::Window, toQColor(f.back()));
     p.setColor(QPalette::WindowText, toQColor(f.fore()));
-    view.widget->setPalette(p);
-    view.widget->setAutoFillBackground(true);
-    view.widget->setVisible(f.visible());
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+    w->setVisible(f.visible());
 }
 
 void MainWindow::showGroup(const GroupView& view) {
@@ -539,6 +626,59 @@ void MainWindow::showGroup(const GroupView& view) {
         view.buttons->setExclusive(false);
         checked->setChecked(false);
         view.buttons->setExclusive(true);
+    }
+}
+
+void MainWindow::layIndicators() {
+    // A caption wider than its place ("Break Point # 10") takes the free width of the places
+    // beside it that show nothing; only where there is none does its type get smaller.
+    const auto shows = [this](std::initializer_list<const char*> names) {
+        for (const char* n : names) {
+            if (!findChild<QLabel*>(QString::fromUtf8(n))->isHidden()) {
+                return true;
+            }
+        }
+        return false;
+    };
+    const std::array<bool, 3> busy{
+        shows({"PalleNuove"}), shows({"Parità", "BreakPoint"}),
+        shows({"SetPoint_0", "SetPoint_1", "MatchPoint_0", "MatchPoint_1"})};
+    const std::array<std::vector<const char*>, 3> names{
+        std::vector<const char*>{"PalleNuove"}, std::vector<const char*>{"Parità", "BreakPoint"},
+        std::vector<const char*>{"SetPoint_0", "SetPoint_1", "MatchPoint_0", "MatchPoint_1"}};
+    for (std::size_t slot = 0; slot < IndicatorSlots.size(); ++slot) {
+        const QRect place = IndicatorSlots[slot];
+        const int left =
+            slot > 0 && !busy[slot - 1] ? IndicatorSlots[slot - 1].left() : place.left();
+        const int right =
+            slot + 1 < IndicatorSlots.size() && !busy[slot + 1]
+                ? IndicatorSlots[slot + 1].right()
+                : (slot + 1 < IndicatorSlots.size() ? place.right() : IndicatorBandEnd);
+        for (const char* n : names[slot]) {
+            auto* l = findChild<QLabel*>(QString::fromUtf8(n));
+            QFont f = comicSans(9.75);
+            const int needed = QFontMetrics(f).horizontalAdvance(l->text()) + 8;
+            QRect r = place;
+            if (needed > place.width()) {
+                // Grow evenly, then into whichever side still has room.
+                const int extra = needed - place.width();
+                int grow = std::min(extra / 2 + extra % 2, place.left() - left);
+                int growRight = std::min(extra - grow, right - place.right());
+                grow = std::min(extra - growRight, place.left() - left);
+                r.setLeft(place.left() - grow);
+                r.setRight(place.right() + growRight);
+                while (QFontMetrics(f).horizontalAdvance(l->text()) + 8 > r.width() &&
+                       f.pointSizeF() > 6) {
+                    f.setPointSizeF(f.pointSizeF() - 0.5);
+                }
+            }
+            if (l->geometry() != r) {
+                l->setGeometry(r);
+            }
+            if (l->font() != f) {
+                l->setFont(f);
+            }
+        }
     }
 }
 
@@ -564,6 +704,12 @@ void MainWindow::refresh() {
         const QSignalBlocker block(gameScroll_);
         gameScroll_->setRange(form_.GameScroll.minimum(), form_.GameScroll.maximum());
         gameScroll_->setValue(form_.GameScroll.value());
+        // Where the user stands, for the mouse and for assistive clients alike.
+        const QString where = QStringLiteral("Punto %1 di %2")
+                                  .arg(form_.GameScroll.value())
+                                  .arg(form_.GameScroll.maximum());
+        gameScroll_->setToolTip(where);
+        gameScroll_->setAccessibleDescription(where);
         form_.GameScroll.clearDirty();
     }
     for (const CheckView& view : checkViews_) {
@@ -576,6 +722,7 @@ void MainWindow::refresh() {
     if (windowTitle().toStdString() != form_.Caption && !form_.Caption.empty()) {
         setWindowTitle(QString::fromStdString(form_.Caption));
     }
+    layIndicators();
     if (!form_.focus.objectName.empty()) {
         if (auto* target = findChild<QWidget*>(QString::fromStdString(form_.focus.objectName))) {
             target->setFocus();

@@ -64,7 +64,7 @@ private:
     // Runs a handler of the form and shows its effects.
     void forward(const std::function<void()>& handler);
 
-    enum class Shows { Label, Frame, Button };
+    enum class Shows { Label, Name, Frame, Button };
     struct FieldView {
         Field* field;
         QWidget* widget;
@@ -81,6 +81,8 @@ private:
 
     static void showField(const FieldView& view);
     static void showGroup(const GroupView& view);
+    // Gives the indicators below the point panel the width their captions need.
+    void layIndicators();
 
     std::unique_ptr<Platform> ownPlatform_;
     ShowingPlatform platform_;

@@ -3,9 +3,13 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "support/FakePlatform.h"
@@ -64,7 +68,8 @@ protected:
     std::string shown(const char* base, int count) {
         std::string s;
         for (int i = 0; i < count; ++i) {
-            const auto* b = window.findChild<QRadioButton*>(QStringLiteral("%1_%2").arg(base).arg(i));
+            const auto* b =
+                window.findChild<QRadioButton*>(QStringLiteral("%1_%2").arg(base).arg(i));
             s += b->isChecked() ? '1' : '0';
         }
         return s;
@@ -81,7 +86,7 @@ TEST_F(WindowTruth, EveryQuestionShowsOverTheScreenItSpeaksOf) {
     press("PuntoGiocatore_0", 47);
     ASSERT_EQ(platform.seen.size(), 2u);
     EXPECT_EQ(platform.seen[0], "6-0 0-0 0-0 vinti 48 ace 1");  // "Fine partita! ..."
-    EXPECT_EQ(platform.seen[1], platform.seen[0]);           // its save dialog
+    EXPECT_EQ(platform.seen[1], platform.seen[0]);              // its save dialog
 
     // A point recorded in the middle: the question about the later points comes after its
     // statistics and before its score.
@@ -106,7 +111,81 @@ TEST_F(WindowTruth, AnAssistiveToggleIsRecordedAsAClickWouldBe) {
     EXPECT_EQ(EstraiInfo(w, Attr::Punto), 1);
     // The next point starts clean on screen as in the form.
     EXPECT_EQ(shown("Servizio", 2) + shown("Colpo", 8) + shown("ErroreVincente", 5),
-              "10" "10000000" "10000");
+              "10"
+              "10000000"
+              "10000");
+}
+
+QAccessibleInterface* accessible(QObject* o) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(o);
+    return a ? a : throw std::runtime_error("no accessible interface");
+}
+
+TEST_F(WindowTruth, AssistiveClientsReadWhatEachLabelIsAndWhatItShows) {
+    press("PuntoGiocatore_0");
+    const std::pair<const char*, const char*> named[] = {
+        {"Punteggio_0", "Punteggio Giocatore A|15"},
+        {"Set2_1", "Set 2 Giocatore B|0"},
+        {"TieBreak1_0", "Tie-break 1 Giocatore A|0"},
+        {"PuntiVinti_1", "Punti vinti Giocatore B|0"},
+        {"BreakAvuti_0", "Palle break avute Giocatore A|0"},
+        {"PalleNuove", "Palle nuove|Palle nuove"}};
+    for (const auto& [control, expected] : named) {
+        QAccessibleInterface* a = accessible(window.findChild<QLabel*>(control));
+        EXPECT_EQ(a->text(QAccessible::Name) + "|" + a->text(QAccessible::Value), expected);
+        EXPECT_EQ(a->textInterface()->text(0, -1), a->text(QAccessible::Value));
+    }
+    for (const char* frame : {"FrameServizio_0", "FrameColpo_0", "FrameErroreVincente_0"}) {
+        EXPECT_EQ(accessible(window.findChild<QWidget*>(frame))->text(QAccessible::Name),
+                  window.findChild<QGroupBox*>(frame)->title());
+    }
+    EXPECT_EQ(accessible(window.findChild<QComboBox*>("Turno"))->text(QAccessible::Name), "Turno");
+    auto* menu = window.findChild<QMenu*>("OpzioniMatchIn");
+    EXPECT_TRUE(accessible(menu)->child(0)->state().checkable);
+
+    // Where the user stands in the history.
+    press("PuntoGiocatore_0", 2);
+    window.form().GameUndo_Click();
+    window.refresh();
+    auto* scroll = window.findChild<QScrollBar*>("GameScroll");
+    EXPECT_EQ(scroll->toolTip(), "Punto 2 di 3");
+    EXPECT_EQ(accessible(scroll)->text(QAccessible::Value), "Punto 2 di 3");
+}
+
+TEST_F(WindowTruth, NamesAreRenamedFromTheKeyboardAndShownWholeWhenCut) {
+    auto* name = window.findChild<QLabel*>("NomeGiocatore_0");
+    EXPECT_EQ(name->toolTip(), "Clic per cambiare il nome");
+    platform.inputAnswers = {"Alejandro Davidovich Fokina", "Anastasia Pavlyuchenkova"};
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_Space);
+    accessible(window.findChild<QLabel*>("NomeGiocatore_1"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(platform.inputPrompts.size(), 2u);
+    EXPECT_TRUE(name->text().endsWith(QChar(0x2026))) << name->text().toStdString();
+    EXPECT_TRUE(name->toolTip().startsWith("Alejandro Davidovich Fokina\n"));
+    EXPECT_EQ(accessible(name)->text(QAccessible::Name), "Alejandro Davidovich Fokina");
+    auto* button = window.findChild<QPushButton*>("PuntoGiocatore_1");
+    EXPECT_EQ(button->toolTip(), "Anastasia Pavlyuchenkova");
+    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width());
+
+    // Enter presses the command button that has the focus.
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_EQ(text("Punteggio_1"), "15");
+}
+
+TEST_F(WindowTruth, ABreakPointInTheTensFitsItsLabel) {
+    press("PuntoGiocatore_1", 3);
+    press("PuntoGiocatore_0", 3);
+    for (int i = 0; i < 6; ++i) {
+        press("PuntoGiocatore_1");
+        press("PuntoGiocatore_0");
+    }
+    press("PuntoGiocatore_1");
+    auto* label = window.findChild<QLabel*>("BreakPoint");
+    ASSERT_EQ(label->text(), "Break Point # 10");
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
 }
 
 }  // namespace

@@ -1,0 +1,144 @@
+#include "ui/Accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "ui/ClickableLabel.h"
+
+namespace courtlog::ui {
+
+namespace {
+
+constexpr const char* kShowsValue = "courtlogShowsValue";
+
+// A label read as a name and a value, its text offered as text too so that screen readers
+// that read a label's text find the value there.
+class ValueLabel : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ValueLabel(QWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) {
+            return label()->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                               : QAccessibleWidget::interface_cast(t);
+    }
+
+    // The text is read-only and has no selection or cursor of its own.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        return label()->text().mid(start, end < 0 ? -1 : end - start);
+    }
+    int characterCount() const override { return static_cast<int>(label()->text().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = *end = 0;
+        return {};
+    }
+
+private:
+    QLabel* label() const { return static_cast<QLabel*>(widget()); }
+};
+
+// A name label: a button to assistive clients, whose press opens the rename box.
+class NameLabel : public QAccessibleWidget {
+public:
+    explicit NameLabel(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return static_cast<QLabel*>(widget())->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            // After the call returns, as a button's press is: the rename box is modal and the
+            // client that asked must not wait for it to close.
+            auto* label = static_cast<ClickableLabel*>(widget());
+            QTimer::singleShot(0, label, &ClickableLabel::press);
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+};
+
+// The history's scroll bar, whose value reads as the point the user stands on.
+class HistoryScroll : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit HistoryScroll(QWidget* w) : QAccessibleWidget(w, QAccessible::ScrollBar) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) {
+            return widget()->accessibleDescription();
+        }
+        return QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                : QAccessibleWidget::interface_cast(t);
+    }
+    QVariant currentValue() const override { return bar()->value(); }
+    void setCurrentValue(const QVariant& value) override { bar()->setValue(value.toInt()); }
+    QVariant maximumValue() const override { return bar()->maximum(); }
+    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant minimumStepSize() const override { return bar()->singleStep(); }
+
+private:
+    QScrollBar* bar() const { return static_cast<QScrollBar*>(widget()); }
+};
+
+QAccessibleInterface* face(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr) {
+        return nullptr;
+    }
+    if (className == QLatin1String("courtlog::ui::ClickableLabel")) {
+        return new NameLabel(widget);
+    }
+    if (className == QLatin1String("QLabel") && widget->property(kShowsValue).toBool()) {
+        return new ValueLabel(widget);
+    }
+    if (className == QLatin1String("QScrollBar") &&
+        widget->objectName() == QLatin1String("GameScroll")) {
+        return new HistoryScroll(widget);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(face);
+        return true;
+    }();
+    (void)installed;
+}
+
+void showsValue(QLabel* label, const QString& name) {
+    label->setProperty(kShowsValue, true);
+    label->setAccessibleName(name);
+}
+
+}  // namespace courtlog::ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+
+namespace courtlog::ui {
+
+// Gives the window's own kinds of control their faces for assistive clients: labels that show
+// a value, the name labels that rename on a press, the history's scroll bar. Safe to call more
+// than once.
+void installAccessibility();
+
+// A label whose text is a value: assistive clients read the name as what it is and whose, and
+// the text as its value ("Punteggio Giocatore A", "30").
+void showsValue(QLabel* label, const QString& name);
+
+}  // namespace courtlog::ui
