@@ -251,6 +251,9 @@ private:
     Platform& platform_;
     std::vector<NamedField> fields_;
     PointWord workingSlotStored_ = 0;
+    // The winner of a match that the point being scored has just ended, until the question
+    // about saving it is asked; -1 otherwise.
+    int matchWonBy_ = -1;
     // During a replay every point would compute the partial score of the same position, so it
     // is computed once at the end instead.
     bool partialDeferred_ = false;

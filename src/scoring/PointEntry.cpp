@@ -1,4 +1,7 @@
 // Recording a point from the point panel, and scoring it again during a replay.
+#include <string>
+#include <utility>
+
 #include "form/MainForm.h"
 
 namespace courtlog {
@@ -176,6 +179,15 @@ void MainForm::scorePoint(int w) {
     }
     UpdatePartial();
     AnalyseSetAndMatchPoints();
+    if (matchWonBy_ >= 0) {
+        const int winner = std::exchange(matchWonBy_, -1);
+        const std::string text = "Fine partita! Ha vinto " + NomeGiocatore[winner].caption() +
+                                 " in " + std::to_string(SetsWon[winner]) +
+                                 " set. Vuoi salvare la partita?";
+        if (platform_.messageBox(text, MsgButtons::YesNo) == MsgAnswer::Yes) {
+            FileSave_Click();
+        }
+    }
 }
 
 }  // namespace courtlog

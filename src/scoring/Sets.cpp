@@ -55,14 +55,8 @@ void MainForm::SetWon(int w) {
     if (SetsWon[w] * 2 > SetsInMatch) {
         Serve[0].setVisible(false);
         Serve[1].setVisible(false);
-        if (!Replaying) {
-            const std::string text = "Fine partita! Ha vinto " + NomeGiocatore[w].caption() +
-                                     " in " + std::to_string(SetsWon[w]) +
-                                     " set. Vuoi salvare la partita?";
-            if (platform_.messageBox(text, MsgButtons::YesNo) == MsgAnswer::Yes) {
-                FileSave_Click();
-            }
-        }
+        // Asked once the point is wholly scored, so that it shows over the final scoreboard.
+        matchWonBy_ = Replaying ? -1 : w;
         MatchOver = true;
     }
 

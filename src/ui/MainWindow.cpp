@@ -657,7 +657,7 @@ void MainWindow::layIndicators() {
         for (const char* n : names[slot]) {
             auto* l = findChild<QLabel*>(QString::fromUtf8(n));
             QFont f = comicSans(9.75);
-            const int needed = QFontMetrics(f).horizontalAdvance(l->text()) + 8;
+            const int needed = QFontMetrics(f).horizontalAdvance(l->text()) + 2;
             QRect r = place;
             if (needed > place.width()) {
                 // Grow evenly, then into whichever side still has room.
@@ -667,7 +667,7 @@ void MainWindow::layIndicators() {
                 grow = std::min(extra - growRight, place.left() - left);
                 r.setLeft(place.left() - grow);
                 r.setRight(place.right() + growRight);
-                while (QFontMetrics(f).horizontalAdvance(l->text()) + 8 > r.width() &&
+                while (QFontMetrics(f).horizontalAdvance(l->text()) + 2 > r.width() &&
                        f.pointSizeF() > 6) {
                     f.setPointSizeF(f.pointSizeF() - 0.5);
                 }

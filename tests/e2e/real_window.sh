@@ -71,6 +71,33 @@ xdotool search --onlyvisible --name '^Attenzione: punti residui' >/dev/null 2>&1
 shot recorded
 same start recorded && fail "the click recorded nothing"
 
+# The end-of-match question shows over the final score: the scoreboard is the same while it
+# is open and after it has closed, and not the one before the last point.
+gone() {
+    for _ in $(seq 1 30); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+board() {  # the scoreboard rows of a screenshot
+    convert "$shots/$1.png" -crop "546x78+$X+$((Y + menubar + 38))" +repage "$shots/$1-board.png"
+}
+xdotool windowfocus --sync "$main" key shift+F8
+sleep 0.3
+xdotool key F7
+shot before-last
+xdotool mousemove --window "$main" 89 $((menubar + 427)) click 1
+final=$(window '^Courtlog$') || fail "no end-of-match question"
+shot question-open
+xdotool windowfocus --sync "$final" key Escape
+gone '^Courtlog$' || fail "the end-of-match question did not close"
+shot question-closed
+for s in before-last question-open question-closed; do board "$s"; done
+same question-open-board question-closed-board \
+    || fail "the end-of-match question showed over a stale scoreboard"
+same before-last-board question-open-board && fail "the last point changed nothing on screen"
+
 # File, Esci: the program ends at once. A busy machine may open the menu late: try again.
 for _ in $(seq 1 5); do
     xdotool windowfocus --sync "$main" key alt+f

@@ -45,7 +45,8 @@ protected:
         platform.look = [this] {
             return text("Set1_0") + "-" + text("Set1_1") + " " + text("Games_0") + "-" +
                    text("Games_1") + " " + text("Punteggio_0") + "-" + text("Punteggio_1") +
-                   " vinti " + text("PuntiVinti_0") + " ace " + text("Aces_0");
+                   " vinti " + text("PuntiVinti_0") + " ace " + text("Aces_0") +
+                   (window.findChild<QLabel*>("MatchPoint_0")->isHidden() ? "" : " MP");
         };
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
