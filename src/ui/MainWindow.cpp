@@ -403,6 +403,7 @@ void MainWindow::buildBottomBand(QWidget* area) {
 
     gameScroll_ = new QScrollBar(Qt::Horizontal, area);
     gameScroll_->setObjectName(QStringLiteral("GameScroll"));
+    gameScroll_->setAccessibleName(QStringLiteral("Posizione nella partita"));
     gameScroll_->setGeometry(292, 481, 248, 18);
     // Dragging the thumb moves nothing until it is released: a replay per step of a drag
     // would only slow the drag down.

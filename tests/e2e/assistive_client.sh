@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Runs the real courtlog on the accessibility bus of a private session in Xvfb and lets an
+# assistive client chart and save a few points; then reads the saved file back.
+#   assistive_client.sh COURTLOG COURTLOG_REPORT WORK_DIR
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+if [ "${COURTLOG_IN_SESSION:-}" != 1 ]; then
+    export COURTLOG_IN_SESSION=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$@"
+fi
+
+program="$1"
+report="$2"
+work="$3"
+rm -rf "$work"
+mkdir -p "$work"
+unset QT_QPA_PLATFORM  # a real window this time
+export XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+
+# The bus the accessibility clients talk over, before the program looks for it.
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+bus=$!
+sleep 1
+"$program" >"$work/courtlog.log" 2>&1 &
+pid=$!
+trap 'kill "$pid" "$bus" 2>/dev/null || true' EXIT
+
+/usr/bin/python3 "$here/assistive_client.py" "$work/saved.clg"
+
+# The file holds what the client chose.
+csv="$("$report" --format csv "$work/saved.clg")"
+expected='Punto,Set,Game A,Game B,Punteggio,Al servizio,Vince,Servizio,Esito del servizio,Diritto/Rovescio,Colpo,Errore/Vincente
+1,1,0,0,0-0,Jasmine Paolini,Giocatore B,Seconda palla,,Rovescio,Passante,Vincente
+2,1,0,0,0-15,Jasmine Paolini,Jasmine Paolini,Prima palla,Ace,,,
+3,1,0,0,15-15,Jasmine Paolini,Jasmine Paolini,Prima palla,,,,'
+if [ "$(printf '%s' "$csv" | tr -d '\r')" != "$expected" ]; then
+    echo "FAIL: the saved match is not what the client charted:"
+    printf '%s\n' "$csv"
+    exit 1
+fi
+echo "the saved match is what the client charted"
