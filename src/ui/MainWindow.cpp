@@ -390,14 +390,14 @@ void MainWindow::buildStatistics(QWidget* area) {
 
 void MainWindow::buildBottomBand(QWidget* area) {
     const QFont indicator = comicSans(9.75);
-    label(area, QStringLiteral("PalleNuove"), IndicatorSlots[0], indicator);
+    indicators_[0] = {label(area, QStringLiteral("PalleNuove"), IndicatorSlots[0], indicator)};
     // Deuce and break point share a place, as do the four set and match points: at most
     // one of each kind is shown at a time.
-    label(area, QStringLiteral("Parità"), IndicatorSlots[1], indicator);
-    label(area, QStringLiteral("BreakPoint"), IndicatorSlots[1], indicator);
+    indicators_[1] = {label(area, QStringLiteral("Parità"), IndicatorSlots[1], indicator),
+                      label(area, QStringLiteral("BreakPoint"), IndicatorSlots[1], indicator)};
     for (const char* base : {"SetPoint", "MatchPoint"}) {
         for (int i = 0; i < 2; ++i) {
-            label(area, name(base, i), IndicatorSlots[2], indicator);
+            indicators_[2].push_back(label(area, name(base, i), IndicatorSlots[2], indicator));
         }
     }
 
@@ -633,20 +633,12 @@ void MainWindow::showGroup(const GroupView& view) {
 void MainWindow::layIndicators() {
     // A caption wider than its place ("Break Point # 10") takes the free width of the places
     // beside it that show nothing; only where there is none does its type get smaller.
-    const auto shows = [this](std::initializer_list<const char*> names) {
-        for (const char* n : names) {
-            if (!findChild<QLabel*>(QString::fromUtf8(n))->isHidden()) {
-                return true;
-            }
+    std::array<bool, 3> busy{};
+    for (std::size_t slot = 0; slot < busy.size(); ++slot) {
+        for (const QLabel* l : indicators_[slot]) {
+            busy[slot] = busy[slot] || !l->isHidden();
         }
-        return false;
-    };
-    const std::array<bool, 3> busy{
-        shows({"PalleNuove"}), shows({"Parità", "BreakPoint"}),
-        shows({"SetPoint_0", "SetPoint_1", "MatchPoint_0", "MatchPoint_1"})};
-    const std::array<std::vector<const char*>, 3> names{
-        std::vector<const char*>{"PalleNuove"}, std::vector<const char*>{"Parità", "BreakPoint"},
-        std::vector<const char*>{"SetPoint_0", "SetPoint_1", "MatchPoint_0", "MatchPoint_1"}};
+    }
     for (std::size_t slot = 0; slot < IndicatorSlots.size(); ++slot) {
         const QRect place = IndicatorSlots[slot];
         const int left =
@@ -655,8 +647,10 @@ void MainWindow::layIndicators() {
             slot + 1 < IndicatorSlots.size() && !busy[slot + 1]
                 ? IndicatorSlots[slot + 1].right()
                 : (slot + 1 < IndicatorSlots.size() ? place.right() : IndicatorBandEnd);
-        for (const char* n : names[slot]) {
-            auto* l = findChild<QLabel*>(QString::fromUtf8(n));
+        for (QLabel* l : indicators_[slot]) {
+            if (l->isHidden()) {
+                continue;  // laid out when it shows
+            }
             QFont f = comicSans(9.75);
             const int needed = QFontMetrics(f).horizontalAdvance(l->text()) + 2;
             QRect r = place;

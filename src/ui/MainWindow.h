@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -92,6 +93,8 @@ private:
     std::vector<GroupView> groupViews_;
     std::vector<CheckView> checkViews_;
     QComboBox* turno_ = nullptr;
+    // The indicators below the point panel, by the place they share.
+    std::array<std::vector<QLabel*>, 3> indicators_;
     QScrollBar* gameScroll_ = nullptr;
 };
 
