@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QTest>
 
 #include "BenchMatch.h"
 #include "ui/Look.h"
@@ -28,6 +29,33 @@ void BM_WindowStep(benchmark::State& state) {
     QApplication::processEvents();
 }
 BENCHMARK(BM_WindowStep)->Unit(benchmark::kMillisecond);
+
+// A point recorded by its key, from the key event to the fields pushed into the widgets: the
+// last point of a 1000-point match charted again, so the list stays full.
+void BM_WindowKeyPoint(benchmark::State& state) {
+    courtlog::bench::QuietPlatform platform;
+    courtlog::ui::MainWindow window(platform);
+    window.show();
+    courtlog::bench::fillThousandPointMatch(window.form());
+    window.refresh();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        state.SkipWithError("the window did not become active");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.form().GameUndo_Click();
+        window.refresh();
+        state.ResumeTiming();
+        // Delivered as the window system delivers a key, shortcut map included.
+        QTest::keyClick(&window, Qt::Key_F);
+    }
+    if (window.form().CurrentPoint != courtlog::kMaxPoints) {
+        state.SkipWithError("the key did not record the point");
+    }
+}
+BENCHMARK(BM_WindowKeyPoint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

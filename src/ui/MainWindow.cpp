@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <map>
 
@@ -20,6 +21,8 @@
 #include "ui/Accessibility.h"
 #include "ui/ClickableLabel.h"
 #include "ui/ColourButton.h"
+#include "ui/KeyMap.h"
+#include "ui/KeyMapDialog.h"
 #include "ui/Look.h"
 #include "ui/QtPlatform.h"
 
@@ -61,6 +64,9 @@ QLabel* label(QWidget* parent, const QString& objectName, const QRect& place, co
 constexpr std::array<QRect, 3> IndicatorSlots{QRect(6, 480, 88, 20), QRect(98, 480, 88, 20),
                                               QRect(190, 480, 96, 20)};
 constexpr int IndicatorBandEnd = 288;  // the scroll bar starts after it
+
+// The charting key of a control, kept for its tooltip.
+constexpr const char* kKeyHint = "courtlogKey";
 
 const QString kRenameTip = QStringLiteral("Clic per cambiare il nome");
 
@@ -155,6 +161,7 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     buildBottomBand(area);
     buildMenus();
     bindFields();
+    buildKeys();
     // Enter presses the command button that has the focus, as Space does.
     for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setAutoDefault(true);
@@ -523,6 +530,12 @@ void MainWindow::buildMenus() {
     command(
         menuItem(help, QStringLiteral("&Informazioni su"), "HelpInfo", QKeySequence(Qt::Key_F1)),
         &MainForm::HelpInfo_Click);
+    QAction* keys = menuItem(help, QStringLiteral("&Tasti rapidi"), "HelpTasti");
+    keys->setEnabled(true);
+    connect(keys, &QAction::triggered, this, [this] {
+        KeyMapDialog dialog(form_, this);
+        dialog.exec();
+    });
 }
 
 void MainWindow::exportReport() {
@@ -539,6 +552,44 @@ void MainWindow::exportReport() {
     if (failure) {
         platform.messageBox("Impossibile salvare il file " + choice.title + ": " + *failure,
                             MsgButtons::Ok);
+    }
+}
+
+void MainWindow::buildKeys() {
+    for (const KeyGroup& group : keyGroups()) {
+        for (const KeyBinding& b : group.keys) {
+            auto* shortcut = new QShortcut(QKeySequence(b.key), this);
+            shortcut->setObjectName(QStringLiteral("Tasto_") + keyName(b));
+            // Held down, a key would chart a point for every repeat.
+            shortcut->setAutoRepeat(false);
+            connect(shortcut, &QShortcut::activated, this, [this, b] {
+                forward([this, b] {
+                    switch (b.action) {
+                        case KeyAction::Option:
+                            form_.SelectOption(b.panel, b.index);
+                            break;
+                        case KeyAction::Outcome:
+                            form_.AceDoppioFallo_Click(b.index);
+                            break;
+                        case KeyAction::Point:
+                            form_.PuntoGiocatore_Click(b.index);
+                            break;
+                        case KeyAction::Clear:
+                            for (Panel p : {Panel::Servizio, Panel::DirittoRovescio, Panel::Colpo,
+                                            Panel::ErroreVincente}) {
+                                form_.SelectOption(p, 0);
+                            }
+                            break;
+                    }
+                });
+            });
+            if (auto* control = findChild<QWidget*>(controlName(b))) {
+                const QString hint = QStringLiteral("Tasto: ") + keyName(b);
+                control->setProperty(kKeyHint, hint);
+                control->setToolTip(hint);
+                control->setAccessibleDescription(hint);
+            }
+        }
     }
 }
 
@@ -594,14 +645,16 @@ void MainWindow::showField(const FieldView& view) {
             static_cast<QGroupBox*>(w)->setTitle(literal(shown.toStdString()));
             w->setToolTip(shown == caption ? QString() : caption);
             break;
-        case Shows::Button:
+        case Shows::Button: {
             // The players' buttons keep the platform's button look; only the name follows.
             shown = fitted(caption, w->font(), w->width() - 12);
             static_cast<QAbstractButton*>(w)->setText(literal(shown.toStdString()));
-            w->setToolTip(shown == caption ? QString() : caption);
+            const QString hint = w->property(kKeyHint).toString();
+            w->setToolTip(shown == caption ? hint : caption + QLatin1Char('\n') + hint);
             w->setAccessibleName(caption);
             w->setVisible(f.visible());
             return;
+        }
     }
     if (view.kind != Shows::Label) {
         w->setAccessibleName(caption);

@@ -53,6 +53,8 @@ private:
     void buildBottomBand(QWidget* area);
     void buildMenus();
     void bindFields();
+    // One key per choice of the point panel, as a click on it.
+    void buildKeys();
     // File, "Esporta rapporto...": the report of the whole match as a web page, to a file the
     // user names.
     void exportReport();

@@ -2,7 +2,7 @@
 # Runs the real courtlog in a real X server (Xvfb) on a sample match and drives it as a user
 # would: function keys, a click, the residual-points question, the File menu. Checks the
 # window's title, what the keys do to the picture, and that the program ends cleanly.
-#   real_window.sh COURTLOG SAMPLE.clg SHOTS_DIR
+#   real_window.sh COURTLOG COURTLOG_REPORT SAMPLE.clg SHOTS_DIR
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ] || [ "${COURTLOG_IN_XVFB:-}" != 1 ]; then
     export COURTLOG_IN_XVFB=1
@@ -10,8 +10,9 @@ if [ -z "${DISPLAY:-}" ] || [ "${COURTLOG_IN_XVFB:-}" != 1 ]; then
 fi
 
 program="$1"
-sample="$2"
-shots="$3"
+report="$2"
+sample="$3"
+shots="$4"
 mkdir -p "$shots"
 unset QT_QPA_PLATFORM  # a real window this time
 export XDG_CONFIG_HOME="$(mktemp -d)"
@@ -97,6 +98,32 @@ for s in before-last question-open question-closed; do board "$s"; done
 same question-open-board question-closed-board \
     || fail "the end-of-match question showed over a stale scoreboard"
 same before-last-board question-open-board && fail "the last point changed nothing on screen"
+
+# Charting from the keyboard alone: the match cleared, three points charted by their keys,
+# saved with F2 through the file dialog and read back.
+xdotool windowfocus --sync "$main" key alt+g
+sleep 0.5
+xdotool key c
+sure=$(window '^Attenzione!!!$') || fail "no question before clearing"
+xdotool windowfocus --sync "$sure" key Return
+gone '^Attenzione!!!$' || fail "the question before clearing did not close"
+cleared=$(window '^Courtlog$') || fail "no message after clearing"
+xdotool windowfocus --sync "$cleared" key Return
+gone '^Courtlog$' || fail "the message after clearing did not close"
+xdotool windowfocus --sync "$main" key --delay 200 2 r n c j a f F2
+dialog=$(window '^Salva con nome$') || fail "no save dialog"
+xdotool windowfocus --sync "$dialog" key ctrl+a
+xdotool type --delay 10 "$shots/keys.clg"
+xdotool key Return
+for _ in $(seq 1 50); do
+    [ -s "$shots/keys.clg" ] && break
+    sleep 0.1
+done
+[ -s "$shots/keys.clg" ] || fail "the match charted by keys was not saved"
+marks=$("$report" --format csv "$shots/keys.clg" | tr -d '\r' | tail -n +2 | cut -d, -f1,5,7-)
+[ "$marks" = "1,0-0,Nicolás Massú,Seconda palla,,Rovescio,Passante,Vincente
+2,0-15,Gaël Monfils,Prima palla,Ace,,,
+3,15-15,Gaël Monfils,Prima palla,,,," ] || fail "the keys charted: $marks"
 
 # File, Esci: the program ends at once. A busy machine may open the menu late: try again.
 for _ in $(seq 1 5); do

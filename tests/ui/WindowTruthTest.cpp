@@ -167,7 +167,7 @@ TEST_F(WindowTruth, NamesAreRenamedFromTheKeyboardAndShownWholeWhenCut) {
     EXPECT_TRUE(name->toolTip().startsWith("Alejandro Davidovich Fokina\n"));
     EXPECT_EQ(accessible(name)->text(QAccessible::Name), "Alejandro Davidovich Fokina");
     auto* button = window.findChild<QPushButton*>("PuntoGiocatore_1");
-    EXPECT_EQ(button->toolTip(), "Anastasia Pavlyuchenkova");
+    EXPECT_EQ(button->toolTip(), "Anastasia Pavlyuchenkova\nTasto: J");
     EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width());
 
     // Enter presses the command button that has the focus.

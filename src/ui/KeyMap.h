@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <span>
+
+#include "form/MainForm.h"
+
+namespace courtlog::ui {
+
+// What a key of the charting map does: the same as a click on that control.
+enum class KeyAction {
+    Option,   // selects option `index` of `panel`
+    Outcome,  // presses serve-outcome button `index` (1 ace, 2 double fault, 3 service winner)
+    Point,    // presses the point button of player `index`
+    Clear,    // the current point's choices back to the panel's first buttons
+};
+
+struct KeyBinding {
+    int key;  // a Qt::Key, pressed without modifiers
+    KeyAction action;
+    Panel panel;
+    int index;
+};
+
+// The bindings of one group of the map, as the key window shows it.
+struct KeyGroup {
+    const char* title;
+    std::span<const KeyBinding> keys;
+};
+
+// One key per choice, so that a point is charted with the eyes on the court: a plain point is
+// one key, the players sit under different hands on the keys with the bumps (F and J).
+std::span<const KeyGroup> keyGroups();
+
+// The name of the key as printed on it: "F", "2", "Esc".
+QString keyName(const KeyBinding& binding);
+
+// What the key chooses, as the window says it: "Seconda palla", "Punto a Giocatore B".
+QString choiceName(const KeyBinding& binding, const MainForm& form);
+
+// The control a click on which does the same, or an empty name for none.
+QString controlName(const KeyBinding& binding);
+
+}  // namespace courtlog::ui
