@@ -14,12 +14,14 @@ report="$2"
 sample="$3"
 shots="$4"
 mkdir -p "$shots"
+rm -f "$shots"/*.png "$shots/keys.clg"  # nothing left from an earlier run
 unset QT_QPA_PLATFORM  # a real window this time
 export XDG_CONFIG_HOME="$(mktemp -d)"
 log="$shots/courtlog.log"
 
 fail() {
     echo "FAIL: $*"
+    import -window root "$shots/failure.png" 2>/dev/null || true
     kill "$pid" 2>/dev/null || true
     exit 1
 }
