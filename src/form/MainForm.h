@@ -207,7 +207,8 @@ public:
     // When the window is first shown: the match named on the command line, or a clean panel.
     void Form_Activate(const std::string& commandLine);
     // When the user closes the window: options saved if asked, an unsaved match offered.
-    void Form_Unload();
+    // False when the window must stay open: the save it offered failed.
+    bool Form_Unload();
     // The name the save dialog offers, made from the players, the tournament and the round.
     std::string defaultFileName() const;
     // What a match file keeps of the match on screen.
@@ -254,6 +255,8 @@ private:
     // The winner of a match that the point being scored has just ended, until the question
     // about saving it is asked; -1 otherwise.
     int matchWonBy_ = -1;
+    // The last save the user chose a file for could not be written.
+    bool saveFailed_ = false;
     // During a replay every point would compute the partial score of the same position, so it
     // is computed once at the end instead.
     bool partialDeferred_ = false;

@@ -10,6 +10,7 @@ void MainForm::SelectOption(Panel p, int index) {
     if (!panel(p).select(index)) {
         return;
     }
+    const PointWord before = workingWord();
     switch (p) {
         case Panel::Servizio:
             Servizio_Click(index);
@@ -23,6 +24,10 @@ void MainForm::SelectOption(Panel p, int index) {
         case Panel::ErroreVincente:
             ErroreVincente_Click(index);
             break;
+    }
+    // A recorded point changed while stepping through the history is a change to the match.
+    if (CurrentPoint < PointCount && workingWord() != before) {
+        MatchSaved = false;
     }
 }
 

@@ -57,6 +57,7 @@ MatchRecord MainForm::matchRecord() const {
 }
 
 void MainForm::FileSave_Click() {
+    saveFailed_ = false;
     const FileChoice choice = platform_.saveFileDialog(defaultFileName(), kFileFilter);
     if (choice.title.empty()) {
         return;
@@ -64,6 +65,7 @@ void MainForm::FileSave_Click() {
     const std::optional<std::string> failure =
         writeFileReplacing(choice.path, encodeMatch(matchRecord()));
     if (failure) {
+        saveFailed_ = true;
         // The old file, the match and its saved state stay as they were.
         platform_.messageBox("Impossibile salvare il file " + choice.title + ": " + *failure,
                              MsgButtons::Ok);

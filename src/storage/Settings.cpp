@@ -169,13 +169,19 @@ void MainForm::Form_Load() {
     ResetMatch();
 }
 
-void MainForm::Form_Unload() {
+bool MainForm::Form_Unload() {
     if (SalvaOpzioniInUscita.checked()) {
         SalvaOpzioni_Click();
     }
     if (!MatchSaved) {
         FileSave_Click();
+        // A save that failed keeps the window and the match, so the user can save elsewhere;
+        // a cancelled one still closes.
+        if (saveFailed_) {
+            return false;
+        }
     }
+    return true;
 }
 
 }  // namespace courtlog

@@ -178,10 +178,15 @@ void MainWindow::start(const std::string& commandLine) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // Closing is never refused: the options are stored if asked and an unsaved match is
-    // offered for saving, then the window goes.
-    forward([this] { form_.Form_Unload(); });
-    event->accept();
+    // The options are stored if asked and an unsaved match is offered for saving; only a save
+    // that failed keeps the window open, with the match.
+    bool close = true;
+    forward([this, &close] { close = form_.Form_Unload(); });
+    if (close) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 MainWindow::~MainWindow() = default;

@@ -189,5 +189,13 @@ TEST_F(WindowTruth, ABreakPointInTheTensFitsItsLabel) {
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
 }
 
+TEST_F(WindowTruth, AFailedSaveAtClosingKeepsTheWindowOpen) {
+    press("PuntoGiocatore_0");
+    platform.saveChoices.push_back({"/nowhere/at/all.clg", "all.clg"});
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.close());  // the save dialog cancelled this time
+}
+
 }  // namespace
 }  // namespace courtlog::ui
