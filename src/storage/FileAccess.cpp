@@ -8,6 +8,8 @@
 #ifdef _WIN32
 #include <io.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -27,6 +29,30 @@ std::FILE* openFile(const fs::path& path, const char* mode) {
     return _wfopen(path.c_str(), wmode.c_str());
 #else
     return std::fopen(path.c_str(), mode);
+#endif
+}
+
+// Opens a file for reading only if it is a regular file when it is opened, without ever
+// waiting on it: a path that became a pipe since it was looked at fails rather than blocks.
+std::FILE* openRegularFile(const fs::path& path) {
+#ifdef _WIN32
+    return openFile(path, "rb");
+#else
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return nullptr;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return nullptr;
+    }
+    std::FILE* f = ::fdopen(fd, "rb");
+    if (f == nullptr) {
+        ::close(fd);
+    }
+    return f;
 #endif
 }
 
@@ -89,12 +115,14 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
         out.error = folderThere ? LoadError::NotFound : LoadError::NoFolder;
         return out;
     }
-    if (fs::is_directory(status)) {
+    // A folder, a pipe, a socket or a device is not a match file; reading a pipe or a device
+    // could wait for ever.
+    if (!fs::is_regular_file(status)) {
         out.error = LoadError::Unreachable;
         return out;
     }
     errno = 0;
-    std::FILE* f = openFile(p, "rb");
+    std::FILE* f = openRegularFile(p);
     if (f == nullptr) {
         out.error =
             (errno == EACCES || errno == EPERM) ? LoadError::AccessDenied : LoadError::Unreachable;

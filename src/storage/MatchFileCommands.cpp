@@ -113,6 +113,13 @@ bool MainForm::loadMatch(const std::string& path) {
     }
 
     applyMatch(decoded.match, decoded.roundValid);
+    if (decoded.pointsIgnored > 0) {
+        // Said over the match as loaded, so the user sees what was kept.
+        platform_.messageBox("Il file contiene " + std::to_string(decoded.pointsIgnored) +
+                                 " punti oltre il limite di " + std::to_string(kMaxPoints) +
+                                 ": non sono stati caricati.",
+                             MsgButtons::Ok);
+    }
     return true;
 }
 

@@ -1,6 +1,7 @@
 // Nothing recorded is lost without a question: edits of recorded points count as changes, and
 // a failed save at closing keeps the match.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
@@ -29,6 +30,32 @@ TEST(KeepingTheMatch, AnEditWhileSteppingIsAChangeAndAFailedSaveAtCloseKeepsIt) 
               "Impossibile salvare il file m.clg: la cartella non esiste");
     EXPECT_FALSE(h.form.MatchSaved);
     EXPECT_TRUE(h.form.Form_Unload());  // the save dialog cancelled: the window goes
+}
+
+// Anything but a regular file is refused at once, as a folder is; a pipe would block for ever.
+TEST(KeepingTheMatch, OnlyRegularFilesLoadAndNoPointIsDroppedInSilence) {
+    testing::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("pipe.clg").c_str(), 0600), 0);
+    for (const std::string& path : {dir.file("pipe.clg"), std::string("/dev/zero")}) {
+        testing::Harness h;
+        h.play("AB");
+        EXPECT_FALSE(h.form.loadMatch(path));
+        EXPECT_EQ(h.platform.texts(),
+                  std::vector<std::string>{"Errore 75 durante il processo di apertura file."});
+        EXPECT_EQ(h.form.PointCount, 2);
+    }
+
+    MatchRecord m;
+    m.points.assign(kMaxPoints, 0);
+    std::string bytes = encodeMatch(m);
+    bytes += std::string(6, '\0');  // three words more than a match holds
+    testing::TempDir::write(dir.file("long.clg"), bytes);
+    testing::Harness h;
+    ASSERT_TRUE(h.form.loadMatch(dir.file("long.clg")));
+    EXPECT_EQ(h.form.PointCount, kMaxPoints);
+    EXPECT_EQ(h.platform.texts(),
+              std::vector<std::string>{
+                  "Il file contiene 3 punti oltre il limite di 1000: non sono stati caricati."});
 }
 
 }  // namespace
