@@ -1,8 +1,10 @@
 #include "storage/FileAccess.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <random>
 #include <system_error>
 
 #ifdef _WIN32
@@ -55,6 +57,14 @@ std::FILE* openRegularFile(const fs::path& path) {
     return f;
 #endif
 }
+
+#ifndef _WIN32
+mode_t currentUmask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+#endif
 
 bool syncToDisk(std::FILE* f) {
 #ifdef _WIN32
@@ -141,49 +151,152 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
     return out;
 }
 
-std::optional<std::string> writeFileReplacing(const std::string& path, std::string_view bytes) {
-    const fs::path target = toPath(path);
+namespace {
+
+// The file a path names once every symbolic link on the way is followed, so that saving over
+// a link writes the file it points to and leaves the link a link. A link to nowhere names the
+// file it would point to.
+fs::path followLinks(fs::path p) {
     std::error_code ec;
-    if (fs::is_directory(target, ec)) {
-        return reasonOf(EISDIR);
-    }
-    // A name of its own beside the target, created only if nothing has it, so no file of
-    // the user's is ever overwritten by the temporary one.
-    fs::path temp;
-    std::FILE* f = nullptr;
-    for (int attempt = 0; f == nullptr; ++attempt) {
-        temp = target.parent_path() /
-               toPath("." + fileTitleOf(path) + ".salvataggio-" + std::to_string(attempt) + ".tmp");
-        errno = 0;
-        f = openFile(temp, "wbx");
-        if (f == nullptr && (errno != EEXIST || attempt == 99)) {
-            return reasonOf(errno);
+    for (int hop = 0; hop < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hop) {
+        const fs::path to = fs::read_symlink(p, ec);
+        if (ec) {
+            break;
         }
+        p = to.is_absolute() ? to : p.parent_path() / to;
     }
-    // The saved file keeps the permissions the user gave the old one.
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::exists(old)) {
-        fs::permissions(temp, old.permissions(), ec);
+    return p;
+}
+
+// A fresh name for a temporary file beside target, never longer than the target's own name,
+// so that any name the file system takes can be saved.
+fs::path temporaryBeside(const fs::path& target, std::mt19937& random) {
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    const std::size_t length = std::clamp<std::size_t>(target.filename().u8string().size(), 2, 12);
+    std::string name = ".";
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof(kLetters) - 2);
+    while (name.size() < length) {
+        name += kLetters[pick(random)];
     }
-    int err = 0;
+    return target.parent_path() / toPath(name);
+}
+
+int writeAll(std::FILE* f, std::string_view bytes) {
+    errno = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || std::fflush(f) != 0 ||
         !syncToDisk(f)) {
+        return errno != 0 ? errno : EIO;
+    }
+    return 0;
+}
+
+#ifdef O_TMPFILE
+// Linux: the new contents go to a file without a name, which is given the target's name only
+// once everything is on disk, so a save killed midway leaves nothing behind. Returns -1 where
+// the file system cannot make such a file.
+int writeUnnamed(const fs::path& target, std::string_view bytes, mode_t mode,
+                 std::mt19937& random) {
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (fd < 0) {
+        return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? -1 : errno;
+    }
+    ::fchmod(fd, mode);
+    std::FILE* f = ::fdopen(fd, "wb");
+    if (f == nullptr) {
+        const int err = errno;
+        ::close(fd);
+        return err;
+    }
+    int err = writeAll(f, bytes);
+    const std::string self = "/proc/self/fd/" + std::to_string(::fileno(f));
+    // A name is needed for an atomic replace: link under a fresh one, then rename over.
+    while (err == 0) {
+        const fs::path temp = temporaryBeside(target, random);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+            if (errno != EEXIST) {
+                err = errno;
+            }
+            continue;
+        }
+        if (::rename(temp.c_str(), target.c_str()) != 0) {
+            err = errno;
+            ::unlink(temp.c_str());
+        }
+        break;
+    }
+    if (std::fclose(f) != 0 && err == 0) {
         err = errno != 0 ? errno : EIO;
     }
+    return err;
+}
+#endif
+
+// Elsewhere: a temporary file of a fresh name beside the target, renamed over it when written.
+int writeNamed(const fs::path& target, std::string_view bytes, fs::perms perms, bool keepPerms,
+               std::mt19937& random) {
+    fs::path temp;
+    std::FILE* f = nullptr;
+    while (f == nullptr) {
+        temp = temporaryBeside(target, random);
+        errno = 0;
+        f = openFile(temp, "wbx");
+        if (f == nullptr && errno != EEXIST) {
+            return errno != 0 ? errno : EIO;
+        }
+    }
+    std::error_code ec;
+    if (keepPerms) {
+        fs::permissions(temp, perms, ec);
+    }
+    int err = writeAll(f, bytes);
     if (std::fclose(f) != 0 && err == 0) {
         err = errno != 0 ? errno : EIO;
     }
     if (err == 0) {
         fs::rename(temp, target, ec);
-        if (ec) {
-            err = ec.value();
-        }
+        err = ec ? ec.value() : 0;
     }
     if (err != 0) {
         fs::remove(temp, ec);
-        return reasonOf(err);
     }
-    return std::nullopt;
+    return err;
+}
+
+}  // namespace
+
+std::optional<std::string> writeFileReplacing(const std::string& path, std::string_view bytes) {
+    const fs::path target = followLinks(toPath(path));
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) {
+        return reasonOf(EISDIR);
+    }
+    // The saved file keeps the permissions the user gave the old one, and a file the user may
+    // not write is not replaced behind the user's back.
+    const fs::file_status old = fs::status(target, ec);
+    const bool replacing = !ec && fs::exists(old);
+    // A file in read-only mode counts as such even for a user the system would let write it.
+    constexpr fs::perms anyWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if (replacing && (old.permissions() & anyWrite) == fs::perms::none) {
+        return std::string("il file è di sola lettura");
+    }
+#ifndef _WIN32
+    if (replacing && ::access(target.c_str(), W_OK) != 0) {
+        return reasonOf(errno);
+    }
+#endif
+    std::mt19937 random(std::random_device{}());
+    int err = -1;
+#ifdef O_TMPFILE
+    const mode_t mode = replacing ? static_cast<mode_t>(old.permissions() & fs::perms::mask)
+                                  : static_cast<mode_t>(0666 & ~currentUmask());
+    err = writeUnnamed(target, bytes, mode, random);
+#endif
+    if (err == -1) {
+        err = writeNamed(target, bytes, old.permissions(), replacing, random);
+    }
+    return err == 0 ? std::nullopt : std::optional<std::string>(reasonOf(err));
 }
 
 }  // namespace courtlog

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <filesystem>
+
+#include "storage/FileAccess.h"
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
 #include "support/TempDir.h"
@@ -56,6 +60,33 @@ TEST(KeepingTheMatch, OnlyRegularFilesLoadAndNoPointIsDroppedInSilence) {
     EXPECT_EQ(h.platform.texts(),
               std::vector<std::string>{
                   "Il file contiene 3 punti oltre il limite di 1000: non sono stati caricati."});
+}
+
+// A save goes through a link to its file, never over a file in read-only mode, takes any name
+// the file system takes, and leaves nothing else in the folder.
+TEST(KeepingTheMatch, SavesKeepTheirPromises) {
+    namespace fs = std::filesystem;
+    testing::TempDir dir;
+    fs::create_directory(dir.file("real"));
+    testing::TempDir::write(dir.file("real/m.clg"), "old");
+    fs::create_symlink("real/m.clg", dir.file("link.clg"));
+    EXPECT_EQ(writeFileReplacing(dir.file("link.clg"), "new"), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.clg")));
+    EXPECT_EQ(testing::TempDir::read(dir.file("real/m.clg")), "new");
+
+    fs::permissions(dir.file("real/m.clg"), fs::perms::owner_read);
+    EXPECT_EQ(writeFileReplacing(dir.file("real/m.clg"), "newer"), "il file è di sola lettura");
+    EXPECT_EQ(testing::TempDir::read(dir.file("real/m.clg")), "new");
+
+    const std::string longest(251, 'x');  // with ".clg", the most a name may have here
+    EXPECT_EQ(writeFileReplacing(dir.file("real/" + longest + ".clg"), "m"), std::nullopt);
+    EXPECT_EQ(writeFileReplacing(dir.file("real/" + longest + ".clg"), "again"), std::nullopt);
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir.file("real"))) {
+        names.push_back(e.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"m.clg", longest + ".clg"}));
 }
 
 }  // namespace
