@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <iterator>
+#include <utility>
+#include <vector>
 
 #include "form/Cp1252Folds.h"
 
@@ -108,6 +110,20 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
+// The letter a base letter and a combining mark compose into, or 0 when they stay apart.
+char32_t composedOf(char32_t base, char32_t mark) {
+    if (mark < 0x300 || mark > 0x36F) {
+        return 0;
+    }
+    const auto* end = std::end(cp1252_detail::kCompositions);
+    const auto* it =
+        std::lower_bound(std::begin(cp1252_detail::kCompositions), end, std::pair{base, mark},
+                         [](const cp1252_detail::Composition& c, std::pair<char32_t, char32_t> v) {
+                             return std::pair<char32_t, char32_t>{c.base, c.mark} < v;
+                         });
+    return it != end && it->base == base && it->mark == mark ? it->composed : 0;
+}
+
 char32_t charOfByte(unsigned char b) {
     return (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : static_cast<char32_t>(b);
 }
@@ -115,10 +131,22 @@ char32_t charOfByte(unsigned char b) {
 }  // namespace
 
 std::string utf8ToCp1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
+    std::vector<char32_t> chars;
+    chars.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        out += static_cast<char>(foldedByte(decodeAt(utf8, i)));
+        const char32_t c = decodeAt(utf8, i);
+        if (!chars.empty()) {
+            if (const char32_t composed = composedOf(chars.back(), c)) {
+                chars.back() = composed;
+                continue;
+            }
+        }
+        chars.push_back(c);
+    }
+    std::string out;
+    out.reserve(chars.size());
+    for (const char32_t c : chars) {
+        out += static_cast<char>(foldedByte(c));
     }
     return out;
 }

@@ -14,7 +14,9 @@ TEST(Cp1252, KeepsWhatTheCodePageHoldsAndFoldsTheRest) {
         {"Łukasz", "?ukasz"},      // no decomposition
         {"Ǻ Nguyễn", "Å Nguyên"},  // the nearest letter the page has
         {"李娜 🎾", "?? ?"},
-        {"e\xCC\x81", "e?"},  // a combining mark typed on its own has no base letter
+        // Typed in decomposed form: composed first ("e" and an acute are "é").
+        {"Ame\xCC\x81lie Nguye\xCC\x82\xCC\x83n", "Amélie Nguyên"},
+        {"\xCC\x81x", "?x"},  // a combining mark with no letter before it
         // Malformed input: a stray byte, a cut sequence, an encoded surrogate.
         {"a\377b x\303", "a?b x?"},
         {"\355\240\200\342\202A", "???A"},
