@@ -95,10 +95,21 @@ void logRow(PageWriter& w, const MatchSummary& m, const PointRow& r) {
         w.element("span", "break", {{"class", "tag"}});
     }
     w.close();
-    w.element("td", r.servizio == 1 ? "Seconda" : "Prima");
+    w.element("td", servizioText(r.servizio));
     w.element("td", outcomeText(r.outcome));
     w.element("td", shotText(r), {{"class", "colpo"}});
     w.close();
+}
+
+// The rows of the statistics frames that a report can make from the counts.
+std::vector<const StatisticsRow*> countedRows() {
+    std::vector<const StatisticsRow*> rows;
+    for (const StatisticsRow& row : kStatisticsRows) {
+        if (row.fromCounts != nullptr) {
+            rows.push_back(&row);
+        }
+    }
+    return rows;
 }
 
 }  // namespace
@@ -166,7 +177,7 @@ void writePointLog(PageWriter& w, const MatchSummary& m) {
     }
     w.open("table", {{"class", "registro"}});
     colgroup(w, {"n", "set", "giochi", "punti", "nome", "vince", "palla", "esito", "colpo"});
-    head(w, {"N.", "Set", "Giochi", "Gioco", "Al servizio", "Punto a", "Palla", "Esito servizio",
+    head(w, {"N.", "Set", "Giochi", "Gioco", "Al servizio", "Punto a", "Servizio", "Esito servizio",
              "Colpo"});
     w.open("tbody");
     for (const PointRow& r : m.points) {
@@ -202,32 +213,7 @@ void writeMatchList(PageWriter& w, const std::vector<MatchSummary>& matches) {
 }
 
 void writePlayerTable(PageWriter& w, const std::vector<PlayerTotals>& totals) {
-    struct Column {
-        const char* heading;
-        const char* width;  // class of its column, "" for an even share
-        std::string (*value)(const PlayerTotals&);
-    };
-    static const std::array<Column, 13> kColumns{{
-        {"Giocatore", "nome", [](const PlayerTotals& t) { return t.name; }},
-        {"Partite", "", [](const PlayerTotals& t) { return std::to_string(t.matches); }},
-        {"Vinte", "", [](const PlayerTotals& t) { return std::to_string(t.matchesWon); }},
-        {"Perse", "", [](const PlayerTotals& t) { return std::to_string(t.matchesLost); }},
-        {"Punti vinti", "", [](const PlayerTotals& t) { return std::to_string(t.counts.won); }},
-        {"Ace", "", [](const PlayerTotals& t) { return std::to_string(t.counts.aces); }},
-        {"Doppi falli", "", [](const PlayerTotals& t) { return std::to_string(t.counts.doubles); }},
-        {"Break points", "break",
-         [](const PlayerTotals& t) {
-             return pairCell(std::to_string(t.counts.breaksMade),
-                             std::to_string(t.counts.breakPoints));
-         }},
-        {"Colpi vincenti", "",
-         [](const PlayerTotals& t) { return std::to_string(t.counts.winners); }},
-        {"Errori gratuiti", "",
-         [](const PlayerTotals& t) { return std::to_string(t.counts.errors); }},
-        {"% Prime palle", "", [](const PlayerTotals& t) { return t.counts.firstServesText(); }},
-        {"Punti con 1°", "", [](const PlayerTotals& t) { return t.counts.firstServeWonText(); }},
-        {"Punti con 2°", "", [](const PlayerTotals& t) { return t.counts.secondServeWonText(); }},
-    }};
+    const std::vector<const StatisticsRow*> rows = countedRows();
     w.open("section", {{"id", "giocatori"}});
     w.element("h2", "Giocatori");
     w.element("p",
@@ -236,9 +222,14 @@ void writePlayerTable(PageWriter& w, const std::vector<PlayerTotals>& totals) {
               {{"class", "nota"}});
     w.open("table", {{"class", "giocatori"}});
     w.open("colgroup");
-    for (const Column& c : kColumns) {
-        if (*c.width != '\0') {
-            w.empty("col", {{"class", c.width}});
+    w.empty("col", {{"class", "nome"}});
+    for (int i = 0; i < 3; ++i) {
+        w.empty("col");
+    }
+    for (const StatisticsRow* row : rows) {
+        // Two values to a cell need the room of a wider column.
+        if (row->second != nullptr) {
+            w.empty("col", {{"class", "coppia"}});
         } else {
             w.empty("col");
         }
@@ -246,16 +237,24 @@ void writePlayerTable(PageWriter& w, const std::vector<PlayerTotals>& totals) {
     w.close();
     w.open("thead");
     w.open("tr");
-    for (const Column& c : kColumns) {
-        w.element("th", c.heading, {{"scope", "col"}});
+    for (const char* h : {"Giocatore", "Partite", "Vinte", "Perse"}) {
+        w.element("th", h, {{"scope", "col"}});
+    }
+    for (const StatisticsRow* row : rows) {
+        w.element("th", std::string(row->caption), {{"scope", "col"}});
     }
     w.close();
     w.close();
     w.open("tbody");
     for (const PlayerTotals& t : totals) {
         w.open("tr");
-        for (const Column& c : kColumns) {
-            w.element("td", c.value(t));
+        for (const std::string& cell :
+             {t.name, std::to_string(t.matches), std::to_string(t.matchesWon),
+              std::to_string(t.matchesLost)}) {
+            w.element("td", cell);
+        }
+        for (const StatisticsRow* row : rows) {
+            w.element("td", row->fromCounts(t.counts));
         }
         w.close();
     }
