@@ -1,7 +1,6 @@
 #include "report/HtmlTables.h"
 
 #include <array>
-#include <initializer_list>
 
 namespace courtlog {
 
@@ -14,7 +13,7 @@ std::string inColumn(const std::string& name) {
 }
 
 // Column widths come from the style sheet, by class; "" leaves a column to share the rest.
-void colgroup(PageWriter& w, std::initializer_list<const char*> classes) {
+void colgroup(PageWriter& w, const std::vector<const char*>& classes) {
     w.open("colgroup");
     for (const char* c : classes) {
         if (*c != '\0') {
@@ -26,7 +25,7 @@ void colgroup(PageWriter& w, std::initializer_list<const char*> classes) {
     w.close();
 }
 
-void head(PageWriter& w, std::initializer_list<std::string> headings) {
+void head(PageWriter& w, const std::vector<std::string>& headings) {
     w.open("thead");
     w.open("tr");
     for (const std::string& h : headings) {
@@ -34,6 +33,17 @@ void head(PageWriter& w, std::initializer_list<std::string> headings) {
     }
     w.close();
     w.close();
+}
+
+// The rows of the statistics frames that a report can make from the counts.
+std::vector<const StatisticsRow*> countedRows() {
+    std::vector<const StatisticsRow*> rows;
+    for (const StatisticsRow& row : kStatisticsRows) {
+        if (row.fromCounts != nullptr) {
+            rows.push_back(&row);
+        }
+    }
+    return rows;
 }
 
 void statTable(PageWriter& w, const std::string& caption, const std::array<std::string, 2>& players,
@@ -45,14 +55,11 @@ void statTable(PageWriter& w, const std::string& caption, const std::array<std::
     colgroup(w, {"voce", "", ""});
     head(w, {"", players[0], players[1]});
     w.open("tbody");
-    for (const StatisticsRow& row : kStatisticsRows) {
-        if (row.fromCounts == nullptr) {
-            continue;
-        }
+    for (const StatisticsRow* row : countedRows()) {
         w.open("tr");
-        w.element("th", std::string(row.caption), {{"scope", "row"}});
-        w.element("td", row.fromCounts(counts[0]));
-        w.element("td", row.fromCounts(counts[1]));
+        w.element("th", std::string(row->caption), {{"scope", "row"}});
+        w.element("td", row->fromCounts(counts[0]));
+        w.element("td", row->fromCounts(counts[1]));
         w.close();
     }
     w.close();
@@ -99,17 +106,6 @@ void logRow(PageWriter& w, const MatchSummary& m, const PointRow& r) {
     w.element("td", outcomeText(r.outcome));
     w.element("td", shotText(r), {{"class", "colpo"}});
     w.close();
-}
-
-// The rows of the statistics frames that a report can make from the counts.
-std::vector<const StatisticsRow*> countedRows() {
-    std::vector<const StatisticsRow*> rows;
-    for (const StatisticsRow& row : kStatisticsRows) {
-        if (row.fromCounts != nullptr) {
-            rows.push_back(&row);
-        }
-    }
-    return rows;
 }
 
 }  // namespace
@@ -221,30 +217,16 @@ void writePlayerTable(PageWriter& w, const std::vector<PlayerTotals>& totals) {
               "points: break fatti / palle break avute.",
               {{"class", "nota"}});
     w.open("table", {{"class", "giocatori"}});
-    w.open("colgroup");
-    w.empty("col", {{"class", "nome"}});
-    for (int i = 0; i < 3; ++i) {
-        w.empty("col");
-    }
+    // The name, then the matches played, won and lost, then the statistics; a cell with two
+    // values needs a wider column.
+    std::vector<const char*> widths{"nome", "", "", ""};
+    std::vector<std::string> headings{"Giocatore", "Partite", "Vinte", "Perse"};
     for (const StatisticsRow* row : rows) {
-        // Two values to a cell need the room of a wider column.
-        if (row->second != nullptr) {
-            w.empty("col", {{"class", "coppia"}});
-        } else {
-            w.empty("col");
-        }
+        widths.push_back(row->second != nullptr ? "coppia" : "");
+        headings.emplace_back(row->caption);
     }
-    w.close();
-    w.open("thead");
-    w.open("tr");
-    for (const char* h : {"Giocatore", "Partite", "Vinte", "Perse"}) {
-        w.element("th", h, {{"scope", "col"}});
-    }
-    for (const StatisticsRow* row : rows) {
-        w.element("th", std::string(row->caption), {{"scope", "col"}});
-    }
-    w.close();
-    w.close();
+    colgroup(w, widths);
+    head(w, headings);
     w.open("tbody");
     for (const PlayerTotals& t : totals) {
         w.open("tr");
