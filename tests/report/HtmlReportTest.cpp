@@ -108,17 +108,20 @@ TEST(HtmlReport, FinishedMatchShowsScoreWinnerSetsChartAndEveryPoint) {
     EXPECT_TRUE(has(page.text, "\n6-4 6-7(5-7) 7-5\nVince " + kName24 + ", 2 set a 1 · " +
                                    std::to_string(m.points.size()) + " punti\n"));
     EXPECT_TRUE(has(html, "<span class=\"giocatore vincitore\">" + kName24 + "</span>"));
+    EXPECT_EQ(page.count.at("span.vincitore"), 1);
     EXPECT_TRUE(has(page.text, "\n2° set · 6-7(5-7)\n"));
     // The heading keeps a long name whole; the log, where it repeats, cuts it between letters.
     EXPECT_TRUE(has(page.text, kName24 + " – " + kLongName + "\n"));
     EXPECT_TRUE(has(page.text, "\n1|1|0-0|0-0|" + kName24 + "|" + kName24 + "|Prima palla|||"));
     EXPECT_TRUE(has(page.text, "|" + kLongName.substr(0, 28) + "…|"));
     EXPECT_EQ(page.count.at("tr.punto"), static_cast<int>(m.points.size()));
-    // The one tie-break is shaded, and every break of serve is marked in the chart and the log.
+    // The one tie-break is shaded in the chart and the log, and every break of serve marked.
     const auto breaks = std::count_if(m.points.begin(), m.points.end(),
                                       [](const PointRow& r) { return r.brokeServe; });
     EXPECT_GT(breaks, 0);
     EXPECT_EQ(page.count.at("rect.tb"), 1);
+    EXPECT_EQ(page.count.at("tr.tb"), 12);
+    EXPECT_EQ(page.count.at("line.zero"), 1);
     EXPECT_EQ(page.count.at("circle"), breaks);
     EXPECT_EQ(page.count.at("span.tag"), breaks);
     // A point recorded after the end is listed, with a note, but not charted.
