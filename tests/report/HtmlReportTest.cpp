@@ -122,6 +122,7 @@ TEST(HtmlReport, FinishedMatchShowsScoreWinnerSetsChartAndEveryPoint) {
     EXPECT_EQ(page.count.at("rect.tb"), 1);
     EXPECT_EQ(page.count.at("tr.tb"), 12);
     EXPECT_EQ(page.count.at("line.zero"), 1);
+    EXPECT_EQ(page.count.at("col.voce"), 4);  // the widths of the match's and each set's table
     EXPECT_EQ(page.count.at("circle"), breaks);
     EXPECT_EQ(page.count.at("span.tag"), breaks);
     // A point recorded after the end is listed, with a note, but not charted.
@@ -145,7 +146,7 @@ TEST(HtmlReport, WhereTheMatchStandsServeSharesAndAxes) {
         {"2A", {"Partita in corso · 1 punto\n", "Punti con 1°/2°|N/D / 100%|N/D / N/D|"}},
         {"A!", {"% Prime palle|50%|0%|", "Punti con 1°/2°|100% / 0%|N/D / N/D|"}},
         // The axes in steps of 1, 2 or 5 times a power of ten: at most 8 up the side, 10 along.
-        {"", {"\n2 1 0 1 2 punti giocati "}},
+        {"", {"\n2 1 0 1 2 punti giocati Nessun punto giocato "}},
         {std::string(10, 'A'), {"\n5 0 5 10 15 0 1 2 3 4 5 6 7 8 9 10 punti"}},
         {std::string(11, 'A'), {"\n5 0 5 10 15 0 2 4 6 8 10 punti"}},
         {std::string(20, 'A'), {"\n10 5 0 5 10 15 20 25 0 2 4 6 8 10 12 14 16 18 20 punti"}},
@@ -189,6 +190,7 @@ TEST(HtmlTotals, ListsTheMatchesAndAddsUpEachPlayer) {
     std::vector<MatchSummary> matches{played(std::string(48, 'A')), played("*AAB")};
     matches[0].players = {"Vinci", "Pennetta"};
     matches[1].players = {"Pennetta", "Vinci"};  // unfinished: an ace and two more points served
+    ASSERT_EQ(addUp(matches).size(), 2u);
     const std::string page = read(htmlTotals(addUp(matches), matches)).text;
     EXPECT_TRUE(has(page, "\nTotali di 2 partite\n"));
     EXPECT_TRUE(has(page,
