@@ -147,6 +147,24 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
     return h;
 }
 
+const std::string& player(const MatchSummary& m, int index) {
+    return m.players[index == 1 ? 1 : 0];
+}
+
+bool decided(const MatchSummary& m) {
+    return m.matchOver && (m.winner == 0 || m.winner == 1);
+}
+
+std::vector<const PointRow*> scoredPoints(const MatchSummary& m) {
+    std::vector<const PointRow*> rows;
+    for (const PointRow& r : m.points) {
+        if (r.scored) {
+            rows.push_back(&r);
+        }
+    }
+    return rows;
+}
+
 std::string setScore(const SetSummary& s) {
     std::string t = std::to_string(s.gamesA) + "-" + std::to_string(s.gamesB);
     if (s.finished && s.tieBreak) {

@@ -59,6 +59,16 @@ struct MatchSummary {
     std::string gameScore;  // the current game, or empty when the match is over
 };
 
+// A player's name by an index a row, a file or a hand-made history holds: 1 is player B, and
+// anything else reads as player A rather than running off the pair.
+const std::string& player(const MatchSummary& match, int index);
+
+// Over, with a winner.
+bool decided(const MatchSummary& match);
+
+// The points that count in the score: all but those recorded after the end of the match.
+std::vector<const PointRow*> scoredPoints(const MatchSummary& match);
+
 // One set's games from player A's side, with the tie-break points of a finished set decided
 // by one: "6-4", "6-7(5-7)".
 std::string setScore(const SetSummary& set);

@@ -1,141 +1,204 @@
+// The match and totals pages, read back as XML.
 #include "report/HtmlReport.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <regex>
-#include <string>
+#include <QRectF>
+#include <QXmlStreamReader>
+#include <map>
 
+#include "storage/MatchFile.h"
 #include "support/Harness.h"
 #include "support/MatchScript.h"
+#include "support/TempDir.h"
 
 namespace courtlog {
 namespace {
 
+bool has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 using testing::Harness;
 using testing::MatchScript;
 
-bool has(const std::string& text, const std::string& needle) {
-    return text.find(needle) != std::string::npos;
-}
+// What a reader finds on a page: its text, with table cells ended by "|", chart labels by a
+// blank and rows, headings and paragraphs by a line break; how many elements there are by name
+// and by name.class; and the line numbers of places drawn outside the chart's viewBox.
+struct Reading {
+    std::string text, style, outside;
+    std::map<std::string, int> count;
+    int places = 0;
+};
 
-long count(const std::string& text, const std::string& pattern) {
-    const std::regex re(pattern);
-    return std::distance(std::sregex_iterator(text.begin(), text.end(), re),
-                         std::sregex_iterator());
-}
-
-// The page from the first place that begins with opening to the next end tag of this name.
-std::string part(const std::string& page, const std::string& opening, const std::string& tag) {
-    const auto start = std::min(page.find(opening), page.size());
-    return page.substr(start, page.find("</" + tag + ">", start) - start);
-}
-
-// Markup as a reader sees it: tags dropped, cells ended by "|", rows by a line break.
-std::string plain(const std::string& markup) {
-    const std::string cells = std::regex_replace(markup, std::regex("</t[dh]>"), "|");
-    return std::regex_replace(std::regex_replace(cells, std::regex("</tr>"), "\n"),
-                              std::regex("<[^>]*>"), "");
-}
-
-std::string score(const std::string& page) {
-    return plain(part(page, "<p class=\"punteggio\">", "p"));
+Reading read(const std::string& page) {
+    const std::map<std::string, std::string> ends{{"td", "|"},  {"th", "|"},       {"text", " "},
+                                                  {"tr", "\n"}, {"p", "\n"},       {"h1", "\n"},
+                                                  {"h2", "\n"}, {"caption", "\n"}, {"title", "\n"}};
+    Reading out;
+    QXmlStreamReader r(QByteArray::fromStdString(page));
+    QRectF box;
+    while (r.readNext() != QXmlStreamReader::EndDocument && !r.hasError()) {
+        const std::string name = r.name().toString().toStdString();
+        const QXmlStreamAttributes a = r.attributes();
+        const auto at = [&](const char* n) {
+            return a.hasAttribute(n) ? a.value(n).toDouble() : NAN;
+        };
+        if (r.isCharacters()) {
+            out.text += r.text().toString().toStdString();
+        } else if (r.isEndElement() && ends.contains(name)) {
+            out.text += ends.at(name);
+        }
+        if (!r.isStartElement()) {
+            continue;
+        }
+        ++out.count[name];
+        for (const auto& c : a.value("class").split(u' ', Qt::SkipEmptyParts)) {
+            ++out.count[name + "." + c.toString().toStdString()];
+        }
+        if (name == "style") {
+            out.style = r.readElementText().toStdString();
+        } else if (name == "svg") {
+            const QStringList v = a.value("viewBox").toString().split(' ');
+            box = QRectF(v.value(0).toDouble(), v.value(1).toDouble(), v.value(2).toDouble(),
+                         v.value(3).toDouble());
+        } else if (r.namespaceUri() == QLatin1String("http://www.w3.org/2000/svg")) {
+            // Its x/y pairs, a rectangle's far corner and each vertex of a polyline.
+            QList<QPointF> places{{at("x1"), at("y1")},
+                                  {at("x2"), at("y2")},
+                                  {at("cx"), at("cy")},
+                                  {at("x"), at("y")},
+                                  {at("x") + at("width"), at("y") + at("height")}};
+            for (const auto& p : a.value("points").split(u' ', Qt::SkipEmptyParts)) {
+                places.append({p.split(u',')[0].toDouble(), p.split(u',').value(1).toDouble()});
+            }
+            for (const QPointF& p : places) {
+                const bool drawn = !std::isnan(p.x()) || !std::isnan(p.y());
+                out.places += drawn;
+                out.outside +=
+                    drawn && !box.contains(p) ? " " + std::to_string(r.lineNumber()) : "";
+            }
+        }
+    }
+    EXPECT_FALSE(r.hasError()) << r.errorString().toStdString() << " at " << r.lineNumber();
+    return out;
 }
 
 // Long enough to be cut in the log, with two bytes to each of its last letters.
 const std::string kLongName = std::string(20, 'x') + "èèèèèèèèèèèèèèèèèèèèèèèèè";
+const std::string kName24 = "Roberta Vinci di Taranto";  // as long as the log shows whole
 
+// Points as Harness::play takes them; a '2' puts the next point on the second serve.
 MatchSummary played(const std::string& points) {
     Harness h;
     h.useThreeSets();
-    h.rename(0, "Errani");
+    h.rename(0, kName24);
     h.rename(1, kLongName);
     h.platform.messageAnswers = {MsgAnswer::No};  // no save at the end
-    h.play(points);
+    for (const char c : points) {
+        c == '2' ? h.form.SelectOption(Panel::Servizio, 1) : h.play(std::string(1, c));
+    }
     return summarizeMatch(h.form.matchRecord());
 }
 
-TEST(HtmlReport, FinishedMatchShowsScoreWinnerStatisticsChartAndEveryPoint) {
-    MatchScript script;
-    script.set(6, 4).tieBreakSet(5, 7).set(7, 5);
-    const MatchSummary m = played(script.points());
-    const std::string page = htmlReport(m);
-    EXPECT_EQ(score(page), "6-4 6-7(5-7) 7-5");
-    EXPECT_TRUE(has(page, "Vince Errani, 2 set a 1"));
-    EXPECT_TRUE(has(page, "<th scope=\"row\">Punti vinti</th><td>" +
-                              std::to_string(script.pointsWonBy('A')) + "</td><td>" +
-                              std::to_string(script.pointsWonBy('B')) + "</td>"));
-    EXPECT_TRUE(has(page, "<caption>2° set · 6-7(5-7)</caption>"));
-    EXPECT_EQ(count(page, "<tr class=\"punto"), static_cast<long>(m.points.size()));
+TEST(HtmlReport, FinishedMatchShowsScoreWinnerSetsChartAndEveryPoint) {
+    MatchSummary m = played(MatchScript().set(6, 4).tieBreakSet(5, 7).set(7, 5).points());
+    const std::string html = htmlReport(m);
+    const Reading page = read(html);
+    EXPECT_TRUE(has(page.text, "\n6-4 6-7(5-7) 7-5\nVince " + kName24 + ", 2 set a 1 · " +
+                                   std::to_string(m.points.size()) + " punti\n"));
+    EXPECT_TRUE(has(html, "<span class=\"giocatore vincitore\">" + kName24 + "</span>"));
+    EXPECT_EQ(page.count.at("span.vincitore"), 1);
+    EXPECT_TRUE(has(page.text, "\n2° set · 6-7(5-7)\n"));
     // The heading keeps a long name whole; the log, where it repeats, cuts it between letters.
-    EXPECT_TRUE(has(part(page, "<h1>", "h1"), kLongName));
-    EXPECT_TRUE(has(page, "<td>" + kLongName.substr(0, 28) + "…</td>"));
-    // The one tie-break is shaded, and every break of serve is marked.
-    const std::string chart = part(page, "id=\"andamento\"", "svg");
-    EXPECT_EQ(count(chart, "class=\"tb\""), 1);
-    int breaks = 0;
-    for (const PointRow& r : m.points) {
-        breaks += r.brokeServe;
-    }
+    EXPECT_TRUE(has(page.text, kName24 + " – " + kLongName + "\n"));
+    EXPECT_TRUE(has(page.text, "\n1|1|0-0|0-0|" + kName24 + "|" + kName24 + "|Prima palla|||"));
+    EXPECT_TRUE(has(page.text, "|" + kLongName.substr(0, 28) + "…|"));
+    EXPECT_EQ(page.count.at("tr.punto"), static_cast<int>(m.points.size()));
+    // The one tie-break is shaded in the chart and the log, and every break of serve marked.
+    const auto breaks = std::count_if(m.points.begin(), m.points.end(),
+                                      [](const PointRow& r) { return r.brokeServe; });
     EXPECT_GT(breaks, 0);
-    EXPECT_EQ(count(chart, "<circle"), breaks);
+    EXPECT_EQ(page.count.at("rect.tb"), 1);
+    EXPECT_EQ(page.count.at("tr.tb"), 12);
+    EXPECT_EQ(page.count.at("line.zero"), 1);
+    EXPECT_EQ(page.count.at("col.voce"), 4);  // the widths of the match's and each set's table
+    EXPECT_EQ(page.count.at("circle"), breaks);
+    EXPECT_EQ(page.count.at("span.tag"), breaks);
+    // A point recorded after the end is listed, with a note, but not charted.
+    EXPECT_FALSE(has(page.text, "dopo la fine della partita"));
+    m.points.push_back(m.points.back());
+    m.points.back().scored = false;
+    const Reading after = read(htmlReport(m));
+    EXPECT_EQ(after.places, page.places);
+    EXPECT_EQ(after.count.at("tr.dopo"), 1);
+    EXPECT_TRUE(has(after.text, "dopo la fine della partita"));
+    EXPECT_TRUE(has(after.text, "\n6-4 6-7(5-7) 7-5\nVince "));
 }
 
-TEST(HtmlReport, MatchInProgressOrNotBegunShowsWhereItStands) {
-    const std::pair<std::string, std::string> cases[] = {
-        {MatchScript().set(6, 4).points() + "AAAA BBBB AB", "6-4 1-1 · gioco 15-15"},
-        {MatchScript().set(6, 6).points() + "AAB", "6-6 · tie-break 2-1"},
-        {MatchScript().set(6, 2).points(), "6-2 0-0 · gioco 0-0"},  // the next set at love
+TEST(HtmlReport, WhereTheMatchStandsServeSharesAndAxes) {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
+        {MatchScript().set(6, 4).points() + "AAAA BBBB AB", {"\n6-4 1-1 · gioco 15-15\n"}},
+        {MatchScript().set(6, 6).points() + "AAB", {"\n6-6 · tie-break 2-1\n"}},
+        {MatchScript().set(6, 2).points(), {"\n6-2 0-0 · gioco 0-0\n"}},  // the next set at love
+        {MatchScript().set(4, 6).set(2, 6).points(), {"\nVince " + kLongName + ", 2 set a 0 · "}},
+        {"", {"nessun punto registrato", "Punti con 1°/2°|N/D / N/D|N/D / N/D|"}},
+        {"2A", {"Partita in corso · 1 punto\n", "Punti con 1°/2°|N/D / 100%|N/D / N/D|"}},
+        {"A!", {"% Prime palle|50%|0%|", "Punti con 1°/2°|100% / 0%|N/D / N/D|"}},
+        // The axes in steps of 1, 2 or 5 times a power of ten: at most 8 up the side, 10 along.
+        {"", {"\n2 1 0 1 2 punti giocati Nessun punto giocato "}},
+        {std::string(10, 'A'), {"\n5 0 5 10 15 0 1 2 3 4 5 6 7 8 9 10 punti"}},
+        {std::string(11, 'A'), {"\n5 0 5 10 15 0 2 4 6 8 10 punti"}},
+        {std::string(20, 'A'), {"\n10 5 0 5 10 15 20 25 0 2 4 6 8 10 12 14 16 18 20 punti"}},
+        {std::string(21, 'A'), {"\n10 5 0 5 10 15 20 25 30 0 5 10 15 20 punti"}},
     };
     for (const auto& [points, expected] : cases) {
-        const std::string page = htmlReport(played(points));
-        EXPECT_EQ(score(page), expected);
-        EXPECT_TRUE(has(page, "Partita in corso")) << expected;
+        const Reading page = read(htmlReport(played(points)));
+        for (const std::string& e : expected) {
+            EXPECT_TRUE(has(page.text, e)) << points;
+        }
     }
-    const std::string empty = htmlReport(summarizeMatch(Harness().form.matchRecord()));
-    EXPECT_TRUE(has(empty, "nessun punto registrato"));
-    EXPECT_TRUE(has(empty, "<td>N/D / N/D</td>"));  // no percentage of nothing
 }
 
-TEST(HtmlReport, PointsAfterTheEndAreListedButNotCharted) {
-    MatchSummary m = played(MatchScript().set(6, 1).set(6, 2).points());
-    const auto vertices = [](const std::string& page) {
-        return count(part(page, "<polyline points=", "svg"), ",");
-    };
-    const long charted = vertices(htmlReport(m));
-    EXPECT_EQ(charted, static_cast<long>(m.points.size()) + 1);  // from the origin, then each point
-    PointRow extra = m.points.back();
-    extra.number += 1;
-    extra.scored = false;
-    m.points.push_back(extra);
-    const std::string page = htmlReport(m);
-    EXPECT_EQ(vertices(page), charted);
-    EXPECT_EQ(count(page, " dopo\">"), 1);
-    EXPECT_EQ(score(page), "6-1 6-2");
-    EXPECT_FALSE(has(page, "class=\"tb\""));  // no tie-break, nothing shaded
+TEST(HtmlReport, SamplePagesStandAloneAndTheChartStaysInItsBox) {
+    for (const std::string name : {"fresh.clg", "thousand-points.clg"}) {
+        SCOPED_TRACE(name);
+        const std::string page = htmlReport(summarizeMatch(
+            decodeMatch(testing::TempDir::read(COURTLOG_SAMPLES_DIR "/" + name)).match));
+        EXPECT_TRUE(page.starts_with(
+            "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"it\""));
+        const Reading reading = read(page);
+        EXPECT_GT(reading.places, 0);
+        EXPECT_EQ(reading.outside, "");
+        // An HTML reader takes the style sheet as it stands: nothing in it may be escaped.
+        EXPECT_TRUE(has(reading.style, "@media print"));
+        EXPECT_TRUE(has(page, "<style>" + reading.style + "</style>"));
+    }
+}
+
+TEST(HtmlReport, NamesWithMarkupAndControlCharactersStayText) {
+    MatchSummary m = played("AAAA B");
+    m.players = {"A<b>&\"c\"", "]]> <!-- D'Arco \x01"};
+    m.tournament = "<script>x</script>";
+    EXPECT_EQ(read(htmlTotals(addUp({m}), {m})).count.count("script"), 0u);
+    const Reading page = read(htmlReport(m));
+    EXPECT_EQ(page.count.count("script"), 0u);
+    EXPECT_TRUE(has(page.text, "\nA<b>&\"c\" – ]]> <!-- D'Arco ? · <script>x</script>\n"));
 }
 
 TEST(HtmlTotals, ListsTheMatchesAndAddsUpEachPlayer) {
-    Harness first;
-    first.useThreeSets();
-    first.rename(0, "Vinci");
-    first.rename(1, "Pennetta");
-    first.platform.messageAnswers = {MsgAnswer::No};
-    first.games("AAAAAA AAAAAA");
-    Harness second;  // the other way round, unfinished: an ace and two more points served
-    second.rename(0, "Pennetta");
-    second.rename(1, "Vinci");
-    second.play("*AAB");
-    const std::vector<MatchSummary> matches{summarizeMatch(first.form.matchRecord()),
-                                            summarizeMatch(second.form.matchRecord())};
-    const std::string page = plain(htmlTotals(addUp(matches), matches));
+    std::vector<MatchSummary> matches{played(std::string(48, 'A')), played("*AAB")};
+    matches[0].players = {"Vinci", "Pennetta"};
+    matches[1].players = {"Pennetta", "Vinci"};  // unfinished: an ace and two more points served
+    ASSERT_EQ(addUp(matches).size(), 2u);
+    const std::string page = read(htmlTotals(addUp(matches), matches)).text;
+    EXPECT_TRUE(has(page, "\nTotali di 2 partite\n"));
     EXPECT_TRUE(has(page,
                     "1|Nome torneo|Vinci – Pennetta|6-0 6-0|Vince Vinci|\n"
                     "2|Nome torneo|Pennetta – Vinci|0-0|In corso|\n"));
     // Pennetta won 3 of 28 points on first serve: 11% from the sums, not an average of 0% and
     // 75%.
-    EXPECT_TRUE(has(page, "Pennetta|2|0|1|3|1|0|0 / 0|"));
-    EXPECT_TRUE(has(page, "|100%|11%|N/D|\n"));
+    EXPECT_TRUE(has(page, "\nPennetta|2|0|1|3|0 / 0|1 / 0|100%|11% / N/D|0|0|\n"));
 }
 
 }  // namespace

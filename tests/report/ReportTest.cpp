@@ -8,6 +8,7 @@
 
 #include "platform/HeadlessPlatform.h"
 #include "support/Harness.h"
+#include "support/QtPrinting.h"
 
 namespace courtlog::report {
 namespace {

@@ -2,18 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "support/QtPrinting.h"
+#include "support/TempDir.h"
+
 namespace courtlog {
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    return f.readAll();
-}
 
 TEST(SampleFiles, AreWhatTheWriterMakesToday) {
     QTemporaryDir dir;
@@ -27,7 +23,10 @@ TEST(SampleFiles, AreWhatTheWriterMakesToday) {
     EXPECT_EQ(made, committed.entryList({"*.clg"}, QDir::Files, QDir::Name));
     EXPECT_FALSE(made.isEmpty());
     for (const QString& name : made) {
-        EXPECT_EQ(contents(dir.filePath(name)), contents(committed.filePath(name)))
+        const auto bytes = [&](const QDir& in) {
+            return testing::TempDir::read(in.filePath(name).toStdString());
+        };
+        EXPECT_TRUE(bytes(QDir(dir.path())) == bytes(committed))
             << name.toStdString() << " differs: refresh it with make_samples";
     }
 }

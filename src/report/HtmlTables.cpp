@@ -1,0 +1,248 @@
+#include "report/HtmlTables.h"
+
+#include <array>
+
+namespace courtlog {
+
+namespace {
+
+// A name where it repeats in narrow columns: at most two lines there, whole everywhere else.
+std::string inColumn(const std::string& name) {
+    constexpr std::size_t kLongest = 24;
+    return shortened(name, kLongest);
+}
+
+// Column widths come from the style sheet, by class; "" leaves a column to share the rest.
+void colgroup(PageWriter& w, const std::vector<const char*>& classes) {
+    w.open("colgroup");
+    for (const char* c : classes) {
+        if (*c != '\0') {
+            w.empty("col", {{"class", c}});
+        } else {
+            w.empty("col");
+        }
+    }
+    w.close();
+}
+
+void head(PageWriter& w, const std::vector<std::string>& headings) {
+    w.open("thead");
+    w.open("tr");
+    for (const std::string& h : headings) {
+        w.element("th", h, {{"scope", "col"}});
+    }
+    w.close();
+    w.close();
+}
+
+// The rows of the statistics frames that a report can make from the counts.
+std::vector<const StatisticsRow*> countedRows() {
+    std::vector<const StatisticsRow*> rows;
+    for (const StatisticsRow& row : kStatisticsRows) {
+        if (row.fromCounts != nullptr) {
+            rows.push_back(&row);
+        }
+    }
+    return rows;
+}
+
+void statTable(PageWriter& w, const std::string& caption, const std::array<std::string, 2>& players,
+               const std::array<PlayerCounts, 2>& counts) {
+    w.open("table", {{"class", "statistiche"}});
+    if (!caption.empty()) {
+        w.element("caption", caption);
+    }
+    colgroup(w, {"voce", "", ""});
+    head(w, {"", players[0], players[1]});
+    w.open("tbody");
+    for (const StatisticsRow* row : countedRows()) {
+        w.open("tr");
+        w.element("th", std::string(row->caption), {{"scope", "row"}});
+        w.element("td", row->fromCounts(counts[0]));
+        w.element("td", row->fromCounts(counts[1]));
+        w.close();
+    }
+    w.close();
+    w.close();
+}
+
+std::string setCaption(const SetSummary& s) {
+    return std::to_string(s.number) + "° set · " + (s.finished ? "" : "in corso ") + setScore(s);
+}
+
+std::string shotText(const PointRow& r) {
+    return joined({dirittoRovescioText(r.dirittoRovescio), colpoText(r.colpo),
+                   erroreVincenteText(r.erroreVincente)},
+                  ", ");
+}
+
+std::string rowClass(const PointRow& r) {
+    std::string c = "punto";
+    for (const auto& [on, name] :
+         {std::pair{r.tieBreak && r.scored, " tb"}, std::pair{r.brokeServe, " break"},
+          std::pair{r.endedGame, " fine-gioco"}, std::pair{!r.scored, " dopo"}}) {
+        if (on) {
+            c += name;
+        }
+    }
+    return c;
+}
+
+void logRow(PageWriter& w, const MatchSummary& m, const PointRow& r) {
+    const std::string dash = "–";
+    w.open("tr", {{"class", rowClass(r)}});
+    w.element("td", std::to_string(r.number));
+    w.element("td", r.scored ? std::to_string(r.set) : dash);
+    w.element("td", r.scored ? std::to_string(r.gamesA) + "-" + std::to_string(r.gamesB) : dash);
+    w.element("td", r.scored ? (r.tieBreak ? "TB " : "") + r.score : dash);
+    w.element("td", inColumn(player(m, r.server)));
+    w.open("td");
+    w.text(inColumn(player(m, r.winner)));
+    if (r.brokeServe) {
+        w.element("span", "break", {{"class", "tag"}});
+    }
+    w.close();
+    w.element("td", servizioText(r.servizio));
+    w.element("td", outcomeText(r.outcome));
+    w.element("td", shotText(r), {{"class", "colpo"}});
+    w.close();
+}
+
+}  // namespace
+
+std::string matchTitle(const MatchSummary& m) {
+    return m.players[0] + " – " + m.players[1];
+}
+
+void writeScore(PageWriter& w, const MatchSummary& m) {
+    bool first = true;
+    for (const std::string& part : scoreParts(m)) {
+        if (!first) {
+            w.text(" ");
+        }
+        first = false;
+        w.element("span", part, {{"class", "parziale"}});
+    }
+}
+
+void writeMatchStatistics(PageWriter& w, const MatchSummary& m) {
+    w.open("section", {{"id", "statistiche"}});
+    w.element("h2", "Statistiche della partita");
+    statTable(w, "", m.players, m.totals);
+    w.element("p",
+              "Break points: break fatti / palle break avute. Punti con 1°/2°: punti vinti con "
+              "la prima e con la seconda di servizio.",
+              {{"class", "nota"}});
+    w.close();
+}
+
+void writeSetStatistics(PageWriter& w, const MatchSummary& m) {
+    if (m.sets.empty()) {
+        return;
+    }
+    const std::array<std::string, 2> names{inColumn(m.players[0]), inColumn(m.players[1])};
+    w.open("section", {{"id", "set"}, {"class", "nuova-pagina"}});
+    w.element("h2", "Set per set");
+    w.open("div", {{"class", "set-per-set"}});
+    for (const SetSummary& s : m.sets) {
+        statTable(w, setCaption(s), names, s.counts);
+    }
+    w.close();
+    w.close();
+}
+
+void writePointLog(PageWriter& w, const MatchSummary& m) {
+    if (m.points.empty()) {
+        w.open("section", {{"id", "punti"}});
+        w.element("h2", "Punto per punto");
+        w.element("p", "Nessun punto registrato.", {{"class", "nota"}});
+        w.close();
+        return;
+    }
+    w.open("section", {{"id", "punti"}, {"class", "nuova-pagina"}});
+    w.element("h2", "Punto per punto");
+    w.element("p",
+              "Giochi del set e punti del gioco sono quelli prima del punto. In giallo i punti di "
+              "tie-break, in arancio quelli che hanno strappato il servizio.",
+              {{"class", "nota"}});
+    if (scoredPoints(m).size() < m.points.size()) {
+        w.element("p",
+                  "Le righe in corsivo sono punti registrati dopo la fine della partita: non "
+                  "contano nel punteggio.",
+                  {{"class", "nota"}});
+    }
+    w.open("table", {{"class", "registro"}});
+    colgroup(w, {"n", "set", "giochi", "punti", "nome", "vince", "palla", "esito", "colpo"});
+    head(w, {"N.", "Set", "Giochi", "Gioco", "Al servizio", "Punto a", "Servizio", "Esito servizio",
+             "Colpo"});
+    w.open("tbody");
+    for (const PointRow& r : m.points) {
+        logRow(w, m, r);
+    }
+    w.close();
+    w.close();
+    w.close();
+}
+
+void writeMatchList(PageWriter& w, const std::vector<MatchSummary>& matches) {
+    w.open("section", {{"id", "partite"}});
+    w.element("h2", "Partite");
+    w.open("table", {{"class", "partite"}});
+    colgroup(w, {"n", "torneo", "incontro", "punteggio", ""});
+    head(w, {"N.", "Torneo", "Incontro", "Punteggio", "Esito"});
+    w.open("tbody");
+    int n = 0;
+    for (const MatchSummary& m : matches) {
+        w.open("tr");
+        w.element("td", std::to_string(++n));
+        w.element("td", joined({m.tournament, m.round}, " · "));
+        w.element("td", matchTitle(m));
+        w.open("td");
+        writeScore(w, m);
+        w.close();
+        w.element("td", decided(m) ? "Vince " + m.players[m.winner] : "In corso");
+        w.close();
+    }
+    w.close();
+    w.close();
+    w.close();
+}
+
+void writePlayerTable(PageWriter& w, const std::vector<PlayerTotals>& totals) {
+    const std::vector<const StatisticsRow*> rows = countedRows();
+    w.open("section", {{"id", "giocatori"}});
+    w.element("h2", "Giocatori");
+    w.element("p",
+              "Somme di tutte le partite; le percentuali sono calcolate sui totali. Break "
+              "points: break fatti / palle break avute.",
+              {{"class", "nota"}});
+    w.open("table", {{"class", "giocatori"}});
+    // The name, then the matches played, won and lost, then the statistics; a cell with two
+    // values needs a wider column.
+    std::vector<const char*> widths{"nome", "", "", ""};
+    std::vector<std::string> headings{"Giocatore", "Partite", "Vinte", "Perse"};
+    for (const StatisticsRow* row : rows) {
+        widths.push_back(row->second != nullptr ? "coppia" : "");
+        headings.emplace_back(row->caption);
+    }
+    colgroup(w, widths);
+    head(w, headings);
+    w.open("tbody");
+    for (const PlayerTotals& t : totals) {
+        w.open("tr");
+        for (const std::string& cell :
+             {t.name, std::to_string(t.matches), std::to_string(t.matchesWon),
+              std::to_string(t.matchesLost)}) {
+            w.element("td", cell);
+        }
+        for (const StatisticsRow* row : rows) {
+            w.element("td", row->fromCounts(t.counts));
+        }
+        w.close();
+    }
+    w.close();
+    w.close();
+    w.close();
+}
+
+}  // namespace courtlog

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "report/MatchSummary.h"
+#include "report/PageWriter.h"
+
+namespace courtlog {
+
+// "A – B".
+std::string matchTitle(const MatchSummary& match);
+
+// The score, set by set. Each set stays on one line: a score cut at its hyphen misreads.
+void writeScore(PageWriter& page, const MatchSummary& match);
+
+// Both players' statistics for the whole match.
+void writeMatchStatistics(PageWriter& page, const MatchSummary& match);
+
+// The same for each set, nothing when no set has begun.
+void writeSetStatistics(PageWriter& page, const MatchSummary& match);
+
+// Every recorded point with the position before it and its marks.
+void writePointLog(PageWriter& page, const MatchSummary& match);
+
+// Several matches, one row each.
+void writeMatchList(PageWriter& page, const std::vector<MatchSummary>& matches);
+
+// Several matches added up, one row per player.
+void writePlayerTable(PageWriter& page, const std::vector<PlayerTotals>& totals);
+
+}  // namespace courtlog
