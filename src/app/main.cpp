@@ -24,8 +24,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(courtlog::ui::appIcon());
 
     // courtlog [FILE.clg]: the one argument is the path of a match file.
-    const QStringList args = QApplication::arguments();
-    const std::string commandLine = args.size() > 1 ? args.at(1).toStdString() : std::string();
+    // Its bytes as given, so that a name that is not valid text still opens.
+    const std::string commandLine = argc > 1 ? std::string(argv[1]) : std::string();
 
     courtlog::ui::MainWindow window;
     window.show();

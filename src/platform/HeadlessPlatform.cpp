@@ -15,7 +15,7 @@ MsgAnswer HeadlessPlatform::messageBox(const std::string& text, MsgButtons butto
         }
     }
     if (messages_ != nullptr) {
-        *messages_ << line << '\n' << std::flush;
+        *messages_ << prefix_ << line << '\n' << std::flush;
     }
     return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
+#include <utility>
 
 #include "platform/MemoryRegistry.h"
 #include "platform/Platform.h"
@@ -14,7 +16,9 @@ namespace courtlog {
 class HeadlessPlatform : public Platform {
 public:
     HeadlessPlatform() = default;
-    explicit HeadlessPlatform(std::ostream& messages) : messages_(&messages) {}
+    // Each message goes to messages as one line, after prefix.
+    explicit HeadlessPlatform(std::ostream& messages, std::string prefix = {})
+        : messages_(&messages), prefix_(std::move(prefix)) {}
 
     MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
                          const std::string& title = {}) override;
@@ -37,6 +41,7 @@ protected:
 
 private:
     std::ostream* messages_ = nullptr;
+    std::string prefix_;
     MemoryRegistry registry_;
 };
 

@@ -108,6 +108,27 @@ std::string statistics(const MainForm& f) {
 
 }  // namespace
 
+std::string printable(std::string text) {
+    // Names come from files and from typing: an escape or another control character in one
+    // would act on the terminal, so each becomes "?", as in the other reports.
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c < 0x20 && c != '\n') || c == 0x7F) {
+            out += '?';
+        } else if (c == 0xC2 && i + 1 < text.size() &&
+                   static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            out += '?';  // U+0080 to U+009F, the control characters past ASCII
+            ++i;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
 int displayWidth(std::string_view utf8) {
     int width = 0;
     for (char c : utf8) {
@@ -166,7 +187,7 @@ std::string renderText(const MainForm& f) {
         out += "Indicatori: " + shown + "\n";
     }
     out += "\n" + statistics(f);
-    return out;
+    return printable(out);
 }
 
 QJsonObject renderJson(const MainForm& f) {
@@ -248,7 +269,7 @@ std::string renderTotalsText(const std::vector<PlayerTotals>& totals,
         }
         rows.push_back(row);
     }
-    return out + formatTable(rows);
+    return printable(out + formatTable(rows));
 }
 
 QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,

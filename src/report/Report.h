@@ -26,6 +26,10 @@ std::string renderTotalsText(const std::vector<PlayerTotals>& totals,
 QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,
                              const std::vector<MatchSummary>& matches);
 
+// The text with every control character but the line break replaced by "?", so that nothing
+// in a name can act on a terminal.
+std::string printable(std::string text);
+
 // Columns a UTF-8 text takes in a terminal. Captions come from match files in Windows-1252,
 // whose characters all take one column each.
 int displayWidth(std::string_view utf8);

@@ -2,9 +2,12 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QJsonDocument>
 #include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "report/Report.h"
 #include "report/HtmlReport.h"
@@ -21,6 +24,40 @@ constexpr const char* kUsage =
     "Uso: courtlog-report [--at N] [--format text|json|csv|html] FILE.clg\n"
     "     courtlog-report --total [--format text|json|html] FILE.clg...";
 
+constexpr const char* kHelp =
+    "Mostra il punteggio e le statistiche di una partita registrata.\n"
+    "\n"
+    "Opzioni:\n"
+    "  --at N          la partita dopo N punti (0 = l'inizio; senza: la fine)\n"
+    "  --format F      text (testo, predefinito), json, csv (i punti) o html (rapporto)\n"
+    "  --total         somma più partite, giocatore per giocatore\n"
+    "  -h, --help      mostra questo aiuto\n"
+    "\n"
+    "Uscita: 0 fatto, 1 file inutilizzabile o uscita non scrivibile, 2 riga di comando errata.\n";
+
+// The output is the program's work: one that cannot be written is a failure, never a success.
+int finished(std::ostream& out, std::ostream& err) {
+    out.flush();
+    if (!out) {
+        err << "courtlog-report: impossibile scrivere l'uscita\n";
+        return kExitUnreadable;
+    }
+    return kExitOk;
+}
+
+// The bytes of a file name as the shell gave them: a name that is not valid UTF-8 reads back
+// to its own bytes, not to replacement characters.
+std::string pathOf(const QString& argument, std::vector<std::string>& unused) {
+    for (auto it = unused.begin(); it != unused.end(); ++it) {
+        if (QString::fromLocal8Bit(it->c_str()) == argument) {
+            std::string raw = *it;
+            unused.erase(it);
+            return raw;
+        }
+    }
+    return QFile::encodeName(argument).toStdString();
+}
+
 int usageError(std::ostream& err, const QString& problem) {
     err << "courtlog-report: " << problem.toStdString() << "\n" << kUsage << "\n";
     return kExitUsage;
@@ -28,20 +65,21 @@ int usageError(std::ostream& err, const QString& problem) {
 
 // Loads one match file as the window does; nullopt when it cannot be used (the message that
 // says why is already out).
-std::optional<MatchRecord> load(const QString& file, std::ostream& err) {
-    HeadlessPlatform platform(err);
+std::optional<MatchRecord> load(const std::string& file, std::ostream& err) {
+    // Among several files, each message says which one it is about.
+    HeadlessPlatform platform(err, file + ": ");
     MainForm form(platform);
     form.Form_Load();
-    if (!form.loadMatch(file.toStdString())) {
+    if (!form.loadMatch(file)) {
         return std::nullopt;
     }
     return form.matchRecord();
 }
 
-int runTotals(const QStringList& files, const QString& formatName, std::ostream& out,
-              std::ostream& err) {
+int runTotals(const std::vector<std::string>& files, const QString& formatName,
+              std::ostream& out, std::ostream& err) {
     std::vector<MatchSummary> matches;
-    for (const QString& file : files) {
+    for (const std::string& file : files) {
         const std::optional<MatchRecord> record = load(file, err);
         if (!record) {
             return kExitUnreadable;
@@ -56,17 +94,17 @@ int runTotals(const QStringList& files, const QString& formatName, std::ostream&
     } else {
         out << renderTotalsText(totals, matches);
     }
-    out.flush();
-    return kExitOk;
+    return finished(out, err);
 }
 
 }  // namespace
 
-int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err,
+              std::vector<std::string> rawArguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Mostra il punteggio e le statistiche di una partita registrata."));
-    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Mostra questo aiuto."));
+    parser.addOption(help);
     const QCommandLineOption at(QStringLiteral("at"),
                                 QStringLiteral("Mostra la partita dopo N punti (0 = inizio; "
                                                "senza: la fine)."),
@@ -85,14 +123,20 @@ int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err
                                  QStringLiteral("Il file della partita."));
 
     if (!parser.parse(arguments)) {
-        return usageError(err, parser.errorText());
+        const QStringList unknown = parser.unknownOptionNames();
+        return usageError(err, unknown.isEmpty()
+                                   ? QStringLiteral("manca il valore di un'opzione")
+                                   : QStringLiteral("opzione sconosciuta: ") + unknown.join(' '));
     }
     if (parser.isSet(help)) {
-        out << parser.helpText().toStdString();
-        return kExitOk;
+        out << kUsage << "\n\n" << kHelp;
+        return finished(out, err);
     }
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty()) {
+    std::vector<std::string> files;
+    for (const QString& file : parser.positionalArguments()) {
+        files.push_back(pathOf(file, rawArguments));
+    }
+    if (files.empty()) {
         return usageError(err, QStringLiteral("manca il file della partita"));
     }
     const QString formatName = parser.value(format);
@@ -127,7 +171,7 @@ int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err
     MainForm form(platform);
     // The load step of the window; with no stored settings it keeps the fresh window's options.
     form.Form_Load();
-    if (!form.loadMatch(files.front().toStdString())) {
+    if (!form.loadMatch(files.front())) {
         return kExitUnreadable;  // the message that says why is already out
     }
     if (position) {
@@ -150,8 +194,7 @@ int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err
     } else {
         out << renderText(form);
     }
-    out.flush();
-    return kExitOk;
+    return finished(out, err);
 }
 
 }  // namespace courtlog::report

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 #include <iosfwd>
+#include <string>
+#include <vector>
 
 namespace courtlog::report {
 
@@ -15,7 +17,9 @@ inline constexpr int kExitUsage = 2;       // the command line is wrong
 // there (text, json), the point log (csv) or the match report (html) up to that point.
 // courtlog-report --total [--format text|json|html] FILE.clg...: adds several matches up by
 // player. Messages the window would show go to err, one line each. arguments starts with the
-// program's name.
-int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err);
+// program's name; rawArguments, when given, are the same as the bytes the program received, so
+// that file names that are not valid text still open.
+int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err,
+              std::vector<std::string> rawArguments = {});
 
 }  // namespace courtlog::report
