@@ -41,11 +41,16 @@ void addRow(std::string& out, std::initializer_list<std::string> cells) {
 
 std::string pointLogCsv(const MatchSummary& match) {
     std::string out;
-    addRow(out, {"Punto", "Set", "Game A", "Game B", "Punteggio", "Al servizio", "Vince",
-                 "Servizio", "Esito del servizio", "Diritto/Rovescio", "Colpo", "Errore/Vincente"});
+    addRow(out, {"Punto", "Set", "Game A", "Game B", "Punti A", "Punti B", "Tie-break",
+                 "Al servizio", "Vince", "Servizio", "Esito del servizio", "Diritto/Rovescio",
+                 "Colpo", "Errore/Vincente"});
     for (const PointRow& r : match.points) {
+        // One column per player, as the games are: "6-4" in one cell reads as a date.
+        const std::size_t dash = r.score.find('-');
         addRow(out, {std::to_string(r.number), std::to_string(r.set), std::to_string(r.gamesA),
-                     std::to_string(r.gamesB), cell(r.score), cell(match.players[r.server], true),
+                     std::to_string(r.gamesB), cell(r.score.substr(0, dash)),
+                     cell(dash == std::string::npos ? std::string() : r.score.substr(dash + 1)),
+                     r.tieBreak ? "sì" : "", cell(match.players[r.server], true),
                      cell(match.players[r.winner], true), servizioText(r.servizio),
                      outcomeText(r.outcome), dirittoRovescioText(r.dirittoRovescio),
                      colpoText(r.colpo), erroreVincenteText(r.erroreVincente)});

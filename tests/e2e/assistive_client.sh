@@ -29,10 +29,10 @@ trap 'kill "$pid" "$bus" 2>/dev/null || true' EXIT
 
 # The file holds what the client chose.
 csv="$("$report" --format csv "$work/saved.clg")"
-expected='Punto,Set,Game A,Game B,Punteggio,Al servizio,Vince,Servizio,Esito del servizio,Diritto/Rovescio,Colpo,Errore/Vincente
-1,1,0,0,0-0,Jasmine Paolini,Giocatore B,Seconda palla,,Rovescio,Passante,Vincente
-2,1,0,0,0-15,Jasmine Paolini,Jasmine Paolini,Prima palla,Ace,,,
-3,1,0,0,15-15,Jasmine Paolini,Jasmine Paolini,Prima palla,,,,'
+expected='Punto,Set,Game A,Game B,Punti A,Punti B,Tie-break,Al servizio,Vince,Servizio,Esito del servizio,Diritto/Rovescio,Colpo,Errore/Vincente
+1,1,0,0,0,0,,Jasmine Paolini,Giocatore B,Seconda palla,,Rovescio,Passante,Vincente
+2,1,0,0,0,15,,Jasmine Paolini,Jasmine Paolini,Prima palla,Ace,,,
+3,1,0,0,15,15,,Jasmine Paolini,Jasmine Paolini,Prima palla,,,,'
 if [ "$(printf '%s' "$csv" | tr -d '\r')" != "$expected" ]; then
     echo "FAIL: the saved match is not what the client charted:"
     printf '%s\n' "$csv"

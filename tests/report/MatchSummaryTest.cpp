@@ -69,18 +69,18 @@ TEST(PointLogCsv, OneRowPerPointWithThePositionBeforeItAndNamesAsText) {
 
     ASSERT_EQ(rows.size(), points.size() + 1);
     EXPECT_EQ(rows[0],
-              "Punto,Set,Game A,Game B,Punteggio,Al servizio,Vince,Servizio,Esito del servizio,"
-              "Diritto/Rovescio,Colpo,Errore/Vincente");
+              "Punto,Set,Game A,Game B,Punti A,Punti B,Tie-break,Al servizio,Vince,Servizio,"
+              "Esito del servizio,Diritto/Rovescio,Colpo,Errore/Vincente");
     // A name with a separator or quotes is quoted; one that starts like a formula is never run.
     const std::string a = "\"Rossi, \"\"Bobo\"\"\",";
-    EXPECT_EQ(rows[1], "1,1,0,0,0-0," + a + a + "Prima palla,,Rovescio,Passante,Vincente");
-    EXPECT_EQ(rows[2], "2,1,0,0,15-0," + a + a + "Prima palla,Ace,,,");
-    EXPECT_EQ(rows[5], "5,1,1,0,0-0,'=SOMMA(A1),'=SOMMA(A1),Prima palla,,,,");
+    EXPECT_EQ(rows[1], "1,1,0,0,0,0,," + a + a + "Prima palla,,Rovescio,Passante,Vincente");
+    EXPECT_EQ(rows[2], "2,1,0,0,15,0,," + a + a + "Prima palla,Ace,,,");
+    EXPECT_EQ(rows[5], "5,1,1,0,0,0,,'=SOMMA(A1),'=SOMMA(A1),Prima palla,,,,");
     // The second set's tie-break is logged with its points and the games at six all.
     EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
                             [](const std::string& r) { return r.find(",2,6,6,") != r.npos; }),
               12);
-    EXPECT_NE(rows.back().find(",6-5,"), std::string::npos);  // the point that won it 7-5
+    EXPECT_NE(rows.back().find(",6,6,6,5,sì,"), std::string::npos);  // the point that won 7-5
 }
 
 }  // namespace
