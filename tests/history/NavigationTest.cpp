@@ -68,18 +68,22 @@ TEST(Navigation, ThePanelShowsTheNextPointAsStored) {
     EXPECT_EQ(EstraiInfo(h.form.PointInfo[1], Attr::Colpo), 6);
 }
 
-TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedInto) {
+// Moving through a finished match neither asks again nor keeps the question from the next
+// live finish.
+TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAndAsksWhenFinishedAgain) {
     Harness h;
     h.useThreeSets();
-    h.platform.messageAnswers = {MsgAnswer::No};
+    h.platform.messageAnswers = {MsgAnswer::No, MsgAnswer::No};
     h.games("AAAAAA AAAAAA");
+    h.form.GameStart_Click();
+    h.form.GameEnd_Click();
     h.form.GameUndo_Click();
     EXPECT_FALSE(h.form.MatchOver);
     EXPECT_EQ(h.board(), "6-0 5-0 40-0");
     // This re-records the last point: nothing follows, so nothing is asked.
-    h.record(1);
+    h.play("BA");
     EXPECT_TRUE(h.platform.residualQuestions.empty());
-    EXPECT_EQ(h.board(), "6-0 5-0 40-15");
+    EXPECT_EQ(h.platform.messages.size(), 2u);
 }
 
 TEST(Navigation, ClearingAsksFirstAndKeepsTheNames) {
