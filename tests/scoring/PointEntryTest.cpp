@@ -10,15 +10,11 @@ namespace {
 
 using testing::Harness;
 
-// A history of count points whose words differ in every slot, standing at position current
-// as navigation leaves it: the panel shows the working slot as stored.
+// A history of count points whose words differ in every slot (winner, shot and error), standing
+// at position current as navigation leaves it.
 void standIn(Harness& h, int count, int current) {
     for (int k = 0; k < count; ++k) {
-        PointWord w = 0;
-        CreaInfo(w, Attr::Punto, k % 2);
-        CreaInfo(w, Attr::Colpo, k % 8);
-        CreaInfo(w, Attr::ErroreVincente, k % 5);
-        h.form.PointInfo[k] = w;
+        h.form.PointInfo[k] = static_cast<PointWord>((k % 2) | ((k % 8) << 4) | ((k % 5) << 7));
     }
     h.form.PointInfo[count] = 0;
     h.form.PointCount = static_cast<std::int16_t>(count);
@@ -32,7 +28,7 @@ std::array<int, 4> panelOf(MainForm& f) {
             f.ErroreVincente.selected()};
 }
 
-TEST(PointEntry, PointAtTheEndAppendsAFreshSlot) {
+TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     Harness h;
     standIn(h, 5, 5);
     h.form.SelectOption(Panel::Servizio, 1);
@@ -42,10 +38,27 @@ TEST(PointEntry, PointAtTheEndAppendsAFreshSlot) {
     h.form.SelectOption(Panel::Colpo, 6);  // a shot makes it a winner
     h.form.PuntoGiocatore_Click(1);
     EXPECT_EQ(h.form.PointInfo[5], 0x00E3);  // B, second serve, shot 6, winner
-    EXPECT_EQ(h.form.PointInfo[6], 0);
     EXPECT_EQ(h.form.CurrentPoint, 6);
     EXPECT_FALSE(h.form.MatchSaved);
     EXPECT_EQ(panelOf(h.form), (std::array<int, 4>{0, 0, 0, 0}));
+
+    // Leftover marks that an ace must not keep.
+    h.form.SelectOption(Panel::DirittoRovescio, 2);
+    h.form.SelectOption(Panel::Colpo, 3);
+    CreaInfo(h.form.workingWord(), Attr::CircolettoRosso, 1);
+    h.form.Server = 1;
+    h.form.AceDoppioFallo_Click(1);
+    EXPECT_EQ(h.form.PointInfo[6], 0x0401);  // B wins with an ace
+    h.form.Server = 0;
+    h.form.AceDoppioFallo_Click(2);
+    EXPECT_EQ(h.form.PointInfo[7], 0x0803);  // B wins on A's double fault, second serve
+    h.form.SelectOption(Panel::Servizio, 1);
+    h.form.AceDoppioFallo_Click(3);
+    EXPECT_EQ(h.form.PointInfo[8], 0x0C02);  // A's service winner keeps the marked serve
+    // A point won with a player's button is no serve outcome, whatever the slot held.
+    CreaInfo(h.form.workingWord(), Attr::AceDoppioFallo, 1);
+    h.form.PuntoGiocatore_Click(0);
+    EXPECT_EQ(h.form.PointInfo[9], 0);
 }
 
 TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
@@ -61,11 +74,9 @@ TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
         h.platform.residualAnswers.push_back(answer);
         h.form.SelectOption(Panel::Servizio, 1);
         h.form.PuntoGiocatore_Click(0);
-
         ASSERT_EQ(h.platform.residualQuestions.size(), 1u);
         EXPECT_EQ(h.platform.residualQuestions[0].residualPoints, 2);
         EXPECT_TRUE(h.platform.residualQuestions[0].offerInsert);
-        EXPECT_EQ(h.form.CurrentPoint, 8);
         std::vector<PointWord> expected(before.begin(), before.begin() + 7);
         expected.push_back((before[7] & ~0x0003) | 0x0002);  // the slot's other marks stay
         for (int r : rest) {
@@ -74,34 +85,10 @@ TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
         EXPECT_EQ(
             std::vector(h.form.PointInfo.begin(), h.form.PointInfo.begin() + h.form.PointCount),
             expected);
-        // The panel shows the working slot as stored.
+        // The panel shows the new working slot as stored.
         EXPECT_EQ(h.form.PointInfo[8], rest.empty() ? 0 : before[rest[0]]);
         EXPECT_EQ(h.form.Colpo.selected(), EstraiInfo(h.form.PointInfo[8], Attr::Colpo));
     }
-}
-
-TEST(PointEntry, ServeOutcomeButtonsRecordTheWholePoint) {
-    Harness h;
-    // Leftover marks that an ace must not keep.
-    h.form.SelectOption(Panel::DirittoRovescio, 2);
-    h.form.SelectOption(Panel::Colpo, 3);
-    CreaInfo(h.form.workingWord(), Attr::CircolettoRosso, 1);
-    h.form.Server = 1;
-    h.form.AceDoppioFallo_Click(1);
-    EXPECT_EQ(h.form.PointInfo[0], 0x0401);  // B wins with an ace
-    EXPECT_FALSE(h.form.ServeOutcomeSet);
-
-    h.form.Server = 0;
-    h.form.AceDoppioFallo_Click(2);
-    EXPECT_EQ(h.form.PointInfo[1], 0x0803);  // B wins on A's double fault, second serve
-    h.form.SelectOption(Panel::Servizio, 1);
-    h.form.AceDoppioFallo_Click(3);
-    EXPECT_EQ(h.form.PointInfo[2], 0x0C02);  // A's service winner keeps the marked serve
-
-    // A point won with a player's button is no serve outcome, whatever the slot held.
-    CreaInfo(h.form.workingWord(), Attr::AceDoppioFallo, 1);
-    h.form.PuntoGiocatore_Click(0);
-    EXPECT_EQ(h.form.PointInfo[3], 0);
 }
 
 TEST(PointEntry, FinishedMatchAndReplayedPointsLeaveTheRecordAlone) {
@@ -121,6 +108,7 @@ TEST(PointEntry, FinishedMatchAndReplayedPointsLeaveTheRecordAlone) {
         EXPECT_EQ(h.form.CurrentPoint, 4);
         EXPECT_TRUE(h.form.MatchSaved);
         EXPECT_EQ(panelOf(h.form), panel);
+        EXPECT_FALSE(h.form.ServeOutcomeSet);  // it belongs to the one point it marked
         // A replayed point is scored; its statistics are the replay's to count.
         EXPECT_EQ(h.form.PuntiVinti[0].caption(), over ? "0" : "1");
     }
@@ -134,7 +122,6 @@ TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
     }
     h.form.AceDoppioFallo_Click(1);  // the thousandth is still taken
     EXPECT_EQ(h.form.PointCount, 1000);
-
     const auto before = h.form.PointInfo;
     h.form.MatchSaved = true;
     h.form.PuntoGiocatore_Click(1);
@@ -144,6 +131,11 @@ TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
                   2, "Impossibile registrare altri punti: la partita ha già 1000 punti."));
     EXPECT_EQ(h.form.PointInfo, before);
     EXPECT_TRUE(h.form.MatchSaved);
+    // The refused click marked nothing: the ace, recorded again with a player's button, is not
+    // an ace any more.
+    h.form.GameUndo_Click();
+    h.record(1);
+    EXPECT_EQ(h.form.PointInfo[999], 0x0001);
 
     // In a full list a point can still replace one, but an insert answer cannot grow it.
     standIn(h, 1000, 500);
