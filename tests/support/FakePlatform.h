@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Platform.h"
 #include "platform/MemoryRegistry.h"
+#include "platform/Platform.h"
 
 namespace courtlog::testing {
 
@@ -37,9 +37,7 @@ public:
     std::vector<Residual> residualQuestions;
     std::vector<std::string> inputPrompts;
     std::vector<std::string> saveDialogNames;  // the default name each save dialog offered
-    std::vector<std::string> saveDialogFilters;
-    int openDialogs = 0;
-    int aboutBoxes = 0;
+    int openDialogs = 0, aboutBoxes = 0;
     std::vector<std::string> started;
 
     std::deque<MsgAnswer> messageAnswers;
@@ -79,9 +77,8 @@ public:
         return next(residualAnswers, ResidualAnswer::Overwrite);
     }
 
-    FileChoice saveFileDialog(const std::string& defaultName, const std::string& filter) override {
+    FileChoice saveFileDialog(const std::string& defaultName, const std::string&) override {
         saveDialogNames.push_back(defaultName);
-        saveDialogFilters.push_back(filter);
         return next(saveChoices);
     }
 
@@ -116,12 +113,11 @@ private:
     // The next scripted answer, or the fallback once the script has run out.
     template <typename T>
     static T next(std::deque<T>& answers, T fallback = {}) {
-        if (answers.empty()) {
-            return fallback;
+        if (!answers.empty()) {
+            fallback = std::move(answers.front());
+            answers.pop_front();
         }
-        T a = std::move(answers.front());
-        answers.pop_front();
-        return a;
+        return fallback;
     }
 };
 
