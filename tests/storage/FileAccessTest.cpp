@@ -52,20 +52,38 @@ TEST(FileAccess, FailuresHaveTheirNumbersAndReasons) {
     EXPECT_EQ(writeFileReplacing(dir.file("folder.clg"), "new"), "il percorso indica una cartella");
 }
 
-TEST(FileAccess, PermissionsWhereTheyApply) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not bind the superuser";
+// Runs body in a child process whose files may not grow past limit bytes; returns its status.
+template <class Body>
+int inChildWithFileLimit(rlim_t limit, bool dieOnLimit, Body body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::signal(SIGXFSZ, dieOnLimit ? SIG_DFL : SIG_IGN);
+        const rlimit r{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &r);
+        ::_exit(body());
     }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return status;
+}
+
+// Permissions do not bind the superuser: run as root, the child takes another user's identity.
+TEST(FileAccess, PermissionsWhereTheyApply) {
     TempDir dir;
     const std::string p = dir.file("match.clg");
     ASSERT_EQ(writeFileReplacing(p, "old"), std::nullopt);
-    const fs::path folder = fs::path(p).parent_path();
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(writeFileReplacing(p, "new"), "accesso negato");
-    EXPECT_EQ(readFileStart(p, 100).bytes, "old");
-    fs::permissions(folder, fs::perms::owner_all);
     fs::permissions(p, fs::perms::none);
-    EXPECT_EQ(readFileStart(p, 100).error, LoadError::AccessDenied);
+    fs::permissions(fs::path(p).parent_path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                                   fs::perms::others_read | fs::perms::others_exec);
+    const int status = inChildWithFileLimit(RLIM_INFINITY, false, [&] {
+        return (::geteuid() != 0 || ::setuid(65534) == 0) &&
+               writeFileReplacing(p, "new") == "accesso negato" &&
+               readFileStart(p, 100).error == LoadError::AccessDenied;
+    });
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    fs::permissions(fs::path(p).parent_path(), fs::perms::owner_all);
+    fs::permissions(p, fs::perms::owner_read);
+    EXPECT_EQ(readFileStart(p, 100).bytes, "old");
 }
 
 void save(Harness& h, const std::string& path) {
@@ -116,21 +134,6 @@ TEST(SmallDisk, FullThenReadOnly) {
     std::filesystem::remove(disk + "/filler");
     EXPECT_EQ(::mount("tmpfs", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=16k"), 0);
     expectRefused("il disco è di sola lettura");
-}
-
-// Runs body in a child process whose files may not grow past limit bytes; returns its status.
-template <class Body>
-int inChildWithFileLimit(rlim_t limit, bool dieOnLimit, Body body) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::signal(SIGXFSZ, dieOnLimit ? SIG_DFL : SIG_IGN);
-        const rlimit r{limit, limit};
-        ::setrlimit(RLIMIT_FSIZE, &r);
-        ::_exit(body());
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return status;
 }
 
 TEST(FailingDevice, WritesThatFailOrAreKilledMidway) {

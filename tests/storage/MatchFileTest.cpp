@@ -17,14 +17,18 @@ using testing::Harness;
 using testing::snapshot;
 using testing::TempDir;
 
-std::string fresh() {
-    return std::string("\x05\x00\x00\x00\xFF\xFF\x00\x00\x0B\x00", 10) + "Giocatore A" +
-           std::string("\x0B\x00", 2) + "Giocatore B" + std::string("\x0B\x00", 2) + "Nome torneo" +
-           std::string(1, '\0');
-}
-
-TEST(MatchFile, FreshMatchIsFortyEightBytes) {
-    EXPECT_EQ(encodeMatch(MatchRecord{}), fresh());
+TEST(MatchFile, FreshMatchIsFortyEightBytesAndAnyNonZeroFlagIsSet) {
+    std::string bytes = std::string("\x05\x00\x00\x00\xFF\xFF\x00\x00\x0B\x00", 10) +
+                        "Giocatore A" + std::string("\x0B\x00", 2) + "Giocatore B" +
+                        std::string("\x0B\x00", 2) + "Nome torneo" + std::string(1, '\0');
+    EXPECT_EQ(encodeMatch(MatchRecord{}), bytes);
+    bytes += std::string("\x01\x00\x00\x00\x05", 5);  // two points and an odd trailing byte
+    bytes[4] = bytes[5] = 0;
+    bytes[6] = 0x01;
+    const DecodedMatch d = decodeMatch(bytes);
+    EXPECT_FALSE(d.fatalError);
+    EXPECT_EQ(d.match.tieBreakWhen, (std::array<bool, 3>{false, false, true}));
+    EXPECT_EQ(d.match.points, (std::vector<PointWord>{1, 0}));
 }
 
 TEST(MatchFile, WhatIsWrittenReadsBack) {
@@ -51,16 +55,6 @@ TEST(MatchFile, WhatIsWrittenReadsBack) {
     EXPECT_EQ(decodeMatch(bytes + std::string(1 << 20, '\1')).match.points.size(), 1000u);
     m.points.resize(1500, 1);
     EXPECT_EQ(encodeMatch(m).size(), bytes.size());
-}
-
-TEST(MatchFile, OddTrailingByteAndAnyNonZeroFlag) {
-    std::string bytes = fresh() + std::string("\x01\x00\x00\x00\x05", 5);
-    bytes[4] = bytes[5] = 0;
-    bytes[6] = 0x01;
-    const DecodedMatch d = decodeMatch(bytes);
-    EXPECT_FALSE(d.fatalError);
-    EXPECT_EQ(d.match.tieBreakWhen, (std::array<bool, 3>{false, false, true}));
-    EXPECT_EQ(d.match.points, (std::vector<PointWord>{1, 0}));
 }
 
 std::string opening(int error) {

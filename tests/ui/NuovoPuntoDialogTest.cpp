@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <tuple>
@@ -14,21 +15,25 @@ QPushButton* choice(QDialog& d, int i) {
     return d.findChild<QPushButton*>(QStringLiteral("Scelta_%1").arg(i));
 }
 
-// Enter and closing both overwrite; each shown button gives its own answer.
+// Deleting the later points is offered only when there are several, inserting only when the
+// list has room. Enter and closing both overwrite; each shown button gives its own answer.
 TEST(NuovoPuntoDialog, ShowsTheOfferedChoicesAndAnswersForEachWayOut) {
     constexpr int Enter = -1;
     constexpr int Escape = -2;
-    const std::tuple<int, bool, int, ResidualAnswer> cases[] = {
-        {1, true, Enter, ResidualAnswer::Overwrite},
-        {2, true, Escape, ResidualAnswer::Overwrite},
-        {2, true, 1, ResidualAnswer::Insert},
-        {3, false, 2, ResidualAnswer::DeleteLater},
+    const std::tuple<int, bool, int, ResidualAnswer, const char*> cases[] = {
+        {1, true, Enter, ResidualAnswer::Overwrite, "E' presente un ulteriore punto."},
+        {2, true, Escape, ResidualAnswer::Overwrite, "Sono presenti 2 ulteriori punti."},
+        {12, true, 1, ResidualAnswer::Insert, "Sono presenti 12 ulteriori punti."},
+        {3, false, 2, ResidualAnswer::DeleteLater, "Sono presenti 3 ulteriori punti."},
+        {1, false, 0, ResidualAnswer::Overwrite, "E' presente un ulteriore punto."},
     };
-    for (const auto& [residual, offerInsert, press, answer] : cases) {
-        SCOPED_TRACE(press);
+    for (const auto& [residual, offerInsert, press, answer, message] : cases) {
+        SCOPED_TRACE(message);
         NuovoPuntoDialog dialog(residualQuestion(residual, offerInsert), nullptr);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        EXPECT_EQ(dialog.findChild<QLabel*>("Messaggio")->text(),
+                  QString::fromUtf8(message) + " Cosa vuoi farne?");
         EXPECT_EQ(choice(dialog, 1)->isHidden(), !offerInsert);
         EXPECT_EQ(choice(dialog, 2)->isHidden(), residual == 1);
         if (press >= 0) {
