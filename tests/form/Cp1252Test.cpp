@@ -15,6 +15,7 @@ TEST(Cp1252, KeepsWhatTheCodePageHoldsAndFoldsTheRest) {
         {"Ǻ Nguyễn", "Å Nguyên"},  // the nearest letter the page has
         {"李娜 🎾", "?? ?"},
         {"e\xCC\x81", "e?"},  // a combining mark typed on its own has no base letter
+        {"\xC2\x80", "?"},    // a control character, not the euro sign of byte 0x80
         // Malformed input: a stray byte, a cut sequence, an encoded surrogate.
         {"a\377b x\303", "a?b x?"},
         {"\355\240\200\342\202A", "???A"},

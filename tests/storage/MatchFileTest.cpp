@@ -36,7 +36,7 @@ TEST(MatchFile, WhatIsWrittenReadsBack) {
     m.setsInMatch = 3;
     m.tieBreakWhen = {false, false, true};
     m.players = {"Parità", "Ñoño"};
-    m.tournament = "";
+    m.tournament = std::string(32767, 'T');  // the longest a file holds
     m.round = 7;
     for (int k = 0; k < 1000; ++k) {
         m.points.push_back(static_cast<PointWord>((k * 2654435761u) & 0x1FFF));
@@ -44,17 +44,22 @@ TEST(MatchFile, WhatIsWrittenReadsBack) {
     const std::string bytes = encodeMatch(m);
     // One byte per character: "Parità" is six bytes, its à is 0xE0.
     EXPECT_EQ(bytes.substr(8, 8), std::string("\x06\x00Parit\xE0", 8));
-    EXPECT_EQ(bytes.size(), 15u + 6 + 4 + 2000);
+    EXPECT_EQ(bytes.size(), 15u + 6 + 4 + 32767 + 2000);
 
     const DecodedMatch d = decodeMatch(bytes);
     EXPECT_TRUE(!d.fatalError && d.errors.empty());
     EXPECT_EQ(encodeMatch(d.match), bytes);  // every field, as the bytes above pin the layout
     EXPECT_EQ(d.match.players, m.players);
 
-    // A list longer than the capacity is cut when written, and when read: a megabyte of points.
+    // What the file cannot hold is cut when written, and a long list when read too.
     EXPECT_EQ(decodeMatch(bytes + std::string(1 << 20, '\1')).match.points.size(), 1000u);
     m.points.resize(1500, 1);
-    EXPECT_EQ(encodeMatch(m).size(), bytes.size());
+    m.tournament += 'T';
+    m.round = 300;  // written as no round
+    const MatchRecord cut = decodeMatch(encodeMatch(m)).match;
+    EXPECT_EQ(cut.points.size(), 1000u);
+    EXPECT_EQ(cut.tournament, std::string(32767, 'T'));
+    EXPECT_EQ(cut.round, 0);
 }
 
 std::string opening(int error) {
