@@ -9,22 +9,13 @@ namespace {
 
 using testing::Harness;
 
+// The quotient is a double before it is scaled, so the halves 23/40 and 3/200 fall short.
 TEST(Percent, RoundsTheScaledQuotientHalfToEven) {
     const struct {
         int n, d;
         const char* text;
-    } cases[] = {
-        {2, 3, "67%"},
-        {1, 8, "12%"},
-        {3, 8, "38%"},
-        {0, 5, "0%"},
-        {4, 4, "100%"},
-        // The quotient is a double before it is scaled, so these halves fall short.
-        {23, 40, "57%"},
-        {1, 200, "0%"},
-        {3, 200, "2%"},
-        {999, 1000, "100%"},
-    };
+    } cases[] = {{2, 3, "67%"},  {1, 8, "12%"},   {3, 8, "38%"},  {0, 5, "0%"},
+                 {4, 4, "100%"}, {23, 40, "57%"}, {3, 200, "2%"}, {999, 1000, "100%"}};
     for (const auto& c : cases) {
         EXPECT_EQ(Percent(c.n, c.d), c.text) << c.n << "/" << c.d;
     }
@@ -83,6 +74,26 @@ TEST(Statistics, AceGoesToTheWinnerAndServiceWinnerToNobody) {
     }
     EXPECT_EQ(row(h.form, 0), "3 0 0 100% 75% N/D 0 0");
     EXPECT_EQ(h.form.ErroriGratuiti[1].caption(), "0");
+}
+
+TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "0-0"},
+        {"B", "0-1"},
+        {"BA", "1-1"},                 // the even pair replaces the single A
+        {"BAAA", "3-1"},               // a pure run of three gives way to the first mixed stretch
+        {"BBAAAAAA", "6-0"},           // a run of six ends the search
+        {"AAAAAAB", "6-1"},            // 1 of 1, then 1-6 beats every shorter mixed stretch
+        {"ABABABAB", "1-2"},           // an even pair, then 1-2 which no longer stretch beats
+        {"AAAAAAAAAAAABBBBB", "1-5"},  // a run of five is only shown until a mixed one
+        {"AAAABBBBBBBBA", "1-8"},
+    };
+    for (const auto& [played, shown] : cases) {
+        Harness h;
+        h.play(played);
+        EXPECT_EQ(h.form.Parziale[0].caption() + "-" + h.form.Parziale[1].caption(), shown)
+            << played;
+    }
 }
 
 }  // namespace
