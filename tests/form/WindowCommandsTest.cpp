@@ -12,7 +12,7 @@ std::string names(Harness& h, int p) {
            h.form.FrameStatistiche[p].caption();
 }
 
-TEST(Renaming, NamesAreShownAsAMatchFileKeepsThemAndAnEmptyAnswerKeepsTheOld) {
+TEST(WindowCommands, NamesAreShownAsAMatchFileKeepsThemAndExitEndsAtOnce) {
     Harness h;
     h.platform.inputAnswers = {"Sinner", "", "   ", "Đoković", "Roland Garros – Paris", ""};
     h.form.NomeGiocatore_Click(1);
@@ -31,10 +31,8 @@ TEST(Renaming, NamesAreShownAsAMatchFileKeepsThemAndAnEmptyAnswerKeepsTheOld) {
     EXPECT_EQ(h.form.NomeTorneo.caption(), "Roland Garros – Paris");
     EXPECT_EQ(h.platform.inputPrompts[5],
               "Inserire il nuovo nome|Cambio nome|Roland Garros – Paris");
-}
 
-TEST(Renaming, ExitEndsAtOnceEvenWithUnsavedPoints) {
-    Harness h;
+    // Exit ends at once, even with unsaved points.
     h.record(0, 3);
     EXPECT_THROW(h.form.FileExit_Click(), testing::ProgramEnded);
     EXPECT_TRUE(h.platform.messages.empty());

@@ -122,9 +122,7 @@ TEST(Settings, StoredValuesAreReadInEveryFormAndSavedBackCleanly) {
         {stored("False", "0", "2", "True", "false"), "0000110"},
         // What cannot be read leaves the fresh options.
         {stored("forse", "", "7", "3 set", "yes"), "0001000"},
-        {stored("", "", "-1", "", ""), "0001000"},
-        {stored("", "", "1.5", "", ""), "0001000"},
-        {stored("", "", "99999", "", ""), "0001000"},
+        {stored("", "", "2.5", "", ""), "0001000"},
     };
     for (const auto& [settings, expected] : cases) {
         SCOPED_TRACE(expected);

@@ -26,7 +26,6 @@ public:
     struct Message {
         std::string text;
         MsgButtons buttons;
-        std::string title;
     };
     struct Residual {
         int residualPoints;
@@ -35,16 +34,15 @@ public:
 
     std::vector<Message> messages;
     std::vector<Residual> residualQuestions;
-    std::vector<std::string> inputPrompts;
-    std::vector<std::string> saveDialogNames;  // the default name each save dialog offered
+    // The prompts of the input boxes, the default names the save dialogs offered and the
+    // programs started.
+    std::vector<std::string> inputPrompts, saveDialogNames, started;
     int openDialogs = 0, aboutBoxes = 0;
-    std::vector<std::string> started;
 
     std::deque<MsgAnswer> messageAnswers;
     std::deque<std::string> inputAnswers;
     std::deque<ResidualAnswer> residualAnswers;
-    std::deque<FileChoice> saveChoices;
-    std::deque<FileChoice> openChoices;
+    std::deque<FileChoice> saveChoices, openChoices;
 
     // "app/section/key" -> value
     std::map<std::string, std::string> settings;
@@ -60,9 +58,8 @@ public:
         return t;
     }
 
-    MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
-                         const std::string& title) override {
-        messages.push_back({text, buttons, title.empty() ? kAppTitle : title});
+    MsgAnswer messageBox(const std::string& text, MsgButtons buttons, const std::string&) override {
+        messages.push_back({text, buttons});
         return next(messageAnswers, buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
     }
 
