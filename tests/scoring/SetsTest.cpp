@@ -17,6 +17,7 @@ TEST(Sets, SetWonSevenFiveKeepsTheServeAlternating) {
     EXPECT_EQ(h.board(), "7-5 0-0 0-0");
     EXPECT_EQ(h.form.Set1[0].fore(), colours::Yellow);
     EXPECT_EQ(h.form.Set1[1].fore(), colours::Black);
+    EXPECT_EQ(h.form.Set5[1].back(), h.form.Set1[1].back());  // every set's row looks alike
     EXPECT_EQ(h.server(), "A");
     EXPECT_EQ(h.form.SetFirstServer, 0);
 }
