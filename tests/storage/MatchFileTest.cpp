@@ -6,7 +6,6 @@
 
 #include <filesystem>
 
-#include "form/Cp1252.h"
 #include "support/Harness.h"
 #include "support/Snapshot.h"
 #include "support/TempDir.h"
@@ -96,45 +95,6 @@ TEST(HostileFile, UnusableFilesChangeNothingOnScreen) {
     }
 }
 
-TEST(HostileFile, NegativeLengthsAndABadRoundAreReportedAndTheRestLoads) {
-    TempDir dir;
-    // Three sets, no tie-break, lengths -1 and -2 read as empty names, round byte 255.
-    TempDir::write(dir.file("m.clg"), std::string("\x03\x00\x00\x00\x00\x00\x00\x00\xFF\xFF", 10) +
-                                          std::string("\x02\x00", 2) + "Bo" +
-                                          std::string("\xFE\xFF\xFF", 3) +
-                                          std::string("\0\0\0\0\0\0\0\0\x01\0", 10));
-    Harness h;
-    h.form.Turno.select(3);
-    ASSERT_TRUE(h.form.loadMatch(dir.file("m.clg")));
-    EXPECT_EQ(h.platform.texts(), (std::vector<std::string>{opening(5), opening(5), opening(380)}));
-    const MatchRecord r = h.form.matchRecord();
-    EXPECT_EQ(r.players, (std::array<std::string, 2>{"", "Bo"}));
-    EXPECT_EQ(r.tournament, "");
-    EXPECT_EQ(r.round, 3);
-    EXPECT_EQ(r.setsInMatch, 3);
-    EXPECT_EQ(r.tieBreakWhen, (std::array<bool, 3>{}));
-    EXPECT_EQ(h.board(), "1-0 0-15");
-}
-
-TEST(HostileFile, WordsWithBitsNoPanelHoldsAreShownSafelyAndSavedBack) {
-    TempDir dir;
-    MatchRecord m;
-    // Bits 13 to 15 set, a fourth forehand/backhand value and error kinds beyond the panel.
-    m.points = {0xE00C, 0xE3FD, 0x0380, 0x8001, 0xFFFF, 0x000C};
-    TempDir::write(dir.file("odd.clg"), encodeMatch(m));
-    Harness h;
-    ASSERT_TRUE(h.form.loadMatch(dir.file("odd.clg")));
-    EXPECT_EQ(h.board(), "0-0 40-40");
-    for (int k = 0; k <= 6; ++k) {
-        h.form.GameScroll_Change(k);
-        EXPECT_GE(h.form.DirittoRovescio.selected(), -1);  // a value the panel lacks shows none
-        EXPECT_LT(h.form.ErroreVincente.selected(), h.form.ErroreVincente.count());
-    }
-    h.platform.saveChoices.push_back({dir.file("back.clg"), "back.clg"});
-    h.form.FileSave_Click();
-    EXPECT_EQ(decodeMatch(TempDir::read(dir.file("back.clg"))).match.points, m.points);
-}
-
 TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNothing) {
     TempDir dir;
     const std::string path = dir.file("match.clg");
@@ -179,22 +139,29 @@ TEST(MatchFileCommands, EndOfMatchQuestionSavesWithTheLastPoint) {
     EXPECT_EQ(decodeMatch(TempDir::read(dir.file("final.clg"))).match.points.size(), 48u);
 }
 
-// The file named at start-up replaces the match, and its number of sets wins over a five-set
-// match already in its fourth set.
-TEST(MatchFileCommands, StartUpOpensTheFileOnTheCommandLineQuotedOrNot) {
+// The file named at start-up replaces the match, even one in its fourth set of five. Its
+// lengths -1 and -2 read as empty names and its round 255 as none; each is reported, and the
+// rest loads.
+TEST(MatchFileCommands, StartUpOpensTheFileReportsWhatItCannotReadAndLoadsTheRest) {
     TempDir dir;
-    MatchRecord m;
-    m.setsInMatch = 3;
-    m.players = {"Pennetta", "Vinci"};
-    m.points = {1, 1, 1};
-    TempDir::write(dir.file("final.clg"), encodeMatch(m));
-    for (const std::string& line : {"\"" + dir.file("final.clg") + "\"", dir.file("final.clg")}) {
+    const std::string path = dir.file("m.clg");
+    TempDir::write(path, std::string("\x03\x00\x00\x00\x00\x00\x00\x00\xFF\xFF", 10) +
+                             std::string("\x02\x00", 2) + "Bo" + std::string("\xFE\xFF\xFF", 3) +
+                             std::string("\0\0\0\0\0\0\0\0\x01\0", 10));
+    for (const std::string& line : {"\"" + path + "\"", path}) {
         Harness h;
+        h.form.Turno.select(3);
         h.games("AAAAAA BBBBBB AAAAAA B");
         h.form.Form_Activate(line);
-        EXPECT_EQ(h.form.NomeGiocatore[0].caption(), "Pennetta");
+        EXPECT_EQ(h.platform.texts(),
+                  (std::vector<std::string>{opening(5), opening(5), opening(380)}));
+        const MatchRecord r = h.form.matchRecord();
+        EXPECT_EQ(r.players, (std::array<std::string, 2>{"", "Bo"}));
+        EXPECT_EQ(r.tournament, "");
+        EXPECT_EQ(r.round, 3);
         EXPECT_TRUE(h.form.MatchInTreSet.checked());
-        EXPECT_EQ(h.board(), "0-0 0-40");
+        EXPECT_EQ(r.tieBreakWhen, (std::array<bool, 3>{}));
+        EXPECT_EQ(h.board(), "1-0 0-15");
         EXPECT_TRUE(h.form.MatchFileName.empty());
     }
 }
