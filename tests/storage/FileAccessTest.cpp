@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 using testing::Harness;
 using testing::TempDir;
 
-TEST(FileAccess, ReplacesOnlyTheTargetAndKeepsItsPermissions) {
+TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) {
     TempDir dir;
     const std::string p = dir.file("Parità (Roma).clg");
     const std::string mine = dir.file(".Parità (Roma).clg.salvataggio-0.tmp");
@@ -40,10 +40,7 @@ TEST(FileAccess, ReplacesOnlyTheTargetAndKeepsItsPermissions) {
     EXPECT_EQ(readFileStart(p + ".tmp", 100).bytes + readFileStart(mine, 100).bytes,
               "minemine too");
     EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(p).parent_path()), {}), 3);
-}
 
-TEST(FileAccess, FailuresHaveTheirNumbersAndReasons) {
-    TempDir dir;
     fs::create_directory(dir.file("folder.clg"));
     EXPECT_EQ(readFileStart(dir.file("missing.clg"), 10).error, LoadError::NotFound);
     EXPECT_EQ(readFileStart(dir.file("nofolder/missing.clg"), 10).error, LoadError::NoFolder);
