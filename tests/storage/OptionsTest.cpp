@@ -115,7 +115,7 @@ std::string options(Harness& h) {
     return s;
 }
 
-TEST(Settings, StoredValuesAreReadInEveryFormAndSavedBackCleanly) {
+TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked) {
     const std::vector<std::pair<Settings, std::string>> cases{
         {{}, "0001000"},
         {stored("true", "-1", " 0 ", "TRUE", "1"), "1110011"},
@@ -137,22 +137,14 @@ TEST(Settings, StoredValuesAreReadInEveryFormAndSavedBackCleanly) {
         const auto b = [&](int i) { return expected[i] == '1' ? "True" : "False"; };
         EXPECT_EQ(h.platform.settings,
                   stored(b(0), b(1), std::to_string(expected.find('1', 2) - 2), b(5), b(6)));
+        // Closing stores them only when asked to, and offers to save only an unsaved match.
+        h.platform.settings.clear();
+        h.form.Form_Unload();
+        EXPECT_EQ(h.platform.settings.empty(), expected[6] == '0');
+        h.record(0);
+        h.form.Form_Unload();
+        EXPECT_EQ(h.platform.saveDialogNames.size(), 1u);
     }
-}
-
-TEST(Settings, ClosingStoresTheOptionsThenOffersToSave) {
-    Harness h;
-    h.form.Form_Load();
-    h.form.SalvaOpzioniInUscita_Click();
-    h.play("AB");
-    h.form.Form_Unload();
-    EXPECT_EQ(h.platform.settings, stored("False", "False", "1", "False", "True"));
-    EXPECT_EQ(h.platform.saveDialogNames.size(), 1u);
-
-    // A saved match closes without the dialog; unchecked options are not stored.
-    Harness quiet;
-    quiet.form.Form_Unload();
-    EXPECT_TRUE(quiet.platform.saveDialogNames.empty() && quiet.platform.settings.empty());
 }
 
 }  // namespace
