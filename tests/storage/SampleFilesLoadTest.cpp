@@ -13,14 +13,12 @@ namespace fs = std::filesystem;
 // harm; a file that cannot be used leaves the empty window as it was.
 TEST(DataFiles, EveryFileLoadsOrIsRefusedCleanly) {
     std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(COURTLOG_DATA_DIR)) {
-        if (entry.path().extension() == ".clg") {
-            files.push_back(entry.path());
-        }
-    }
-    for (const auto& entry : fs::directory_iterator(COURTLOG_DATA_DIR "/fuzz")) {
-        if (!entry.path().filename().string().starts_with(".")) {  // the folder's placeholder
-            files.push_back(entry.path());
+    for (const std::string folder : {COURTLOG_DATA_DIR, COURTLOG_DATA_DIR "/fuzz"}) {
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            const std::string name = entry.path().filename().string();
+            if (name.ends_with(".clg") || (folder.ends_with("fuzz") && !name.starts_with("."))) {
+                files.push_back(entry.path());
+            }
         }
     }
     EXPECT_GE(files.size(), 4u);
