@@ -208,9 +208,12 @@ TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     h.form.SelectOption(Panel::ErroreVincente, 3);
     h.form.SelectOption(Panel::Colpo, 0);  // no shot: the error stays
     EXPECT_EQ(h.form.ErroreVincente.selected(), 3);
-    h.form.SelectOption(Panel::Colpo, 6);  // a shot makes it a winner
+    h.form.SelectOption(Panel::Colpo, 6);  // a shot makes it a winner...
+    EXPECT_EQ(h.form.ErroreVincente.selected(), 1);
+    h.form.SelectOption(Panel::ErroreVincente, 4);
+    h.form.SelectOption(Panel::Colpo, 6);  // ...until an error is chosen, even for the same shot
     h.form.PuntoGiocatore_Click(1);
-    EXPECT_EQ(h.form.PointInfo[5], 0x00E3);  // B, second serve, shot 6, winner
+    EXPECT_EQ(h.form.PointInfo[5], 0x0263);  // B, second serve, shot 6, error on an attempt
     EXPECT_FALSE(h.form.MatchSaved);
     EXPECT_EQ(panelOf(h.form), (std::array<int, 4>{0, 0, 0, 0}));
 

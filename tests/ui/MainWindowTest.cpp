@@ -132,10 +132,9 @@ TEST_F(MainWindowTest, PanelOptionsByClickOrKeyGoIntoThePointAndThePanelStartsAg
                 checked("ErroreVincente_0"));
 
     // A word whose value no option holds leaves the whole group unchecked.
-    PointWord word = 0;
-    CreaInfo(word, Attr::ErroreVincente, 6);
-    window.form().showWordInPanel(word);
+    window.form().showWordInPanel(5 << 7);  // an error kind past the last
     window.refresh();
+    EXPECT_EQ(window.form().ErroreVincente.selected(), -1);
     for (int i = 0; i < 5; ++i) {
         EXPECT_FALSE(checked(QStringLiteral("ErroreVincente_%1").arg(i))) << i;
     }
