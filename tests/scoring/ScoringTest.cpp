@@ -1,6 +1,7 @@
 // Scoring: games, sets, set and match points, and recording points from the panel.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -134,15 +135,12 @@ std::string needs(Harness& h) {
     return s;
 }
 
-struct Step {
-    const char *games, *points, *expected;  // whole games as Harness::games takes them, points
-};
-
-void playSteps(Harness& h, std::initializer_list<Step> steps) {
-    for (const Step& s : steps) {
-        h.games(s.games);
-        h.play(s.points);
-        EXPECT_EQ(needs(h), s.expected) << h.board();
+// Each step plays whole games, as Harness::games takes them, then points, and reads the needs.
+void playSteps(Harness& h, std::initializer_list<std::array<const char*, 3>> steps) {
+    for (const auto& [games, points, expected] : steps) {
+        h.games(games);
+        h.play(points);
+        EXPECT_EQ(needs(h), expected) << h.board();
     }
 }
 
@@ -176,11 +174,8 @@ TEST(SetPointAnalysis, TieBreakOfTheDecidingSet) {
 TEST(SetPointAnalysis, LongSetWithoutTieBreak) {
     Harness h;
     h.useTieBreakRule(0);
-    for (int i = 0; i < 18; ++i) {
-        h.games(h.form.Server == 0 ? "A" : "B");
-    }
-    // At 9-10, A needs this game and two more.
-    playSteps(h, {{"B", "", "12/60 | 4/52"}});
+    // Every game held to 9-9, then a break: A needs this game and two more.
+    playSteps(h, {{"ABABABABABABABABAB B", "", "12/60 | 4/52"}});
 }
 
 // A history of count points whose words differ in every slot (winner, shot and error), standing
