@@ -1,14 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSettings>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <tuple>
 
 #include "history/ResidualPoints.h"
