@@ -130,16 +130,16 @@ std::string row(MainForm& f, int p) {
     return s;
 }
 
-TEST(Statistics, OnlyTheServersPercentagesMove) {
+TEST(Statistics, OnlyTheServersPercentagesMoveAndOnlyWinnersAndUnforcedErrorsCount) {
     Harness h;
-    h.record(0);  // won on the first serve
+    h.play("A");  // won on the first serve
     EXPECT_EQ(row(h.form, 0), "1 0 0 100% 100% N/D 0 0");
     EXPECT_EQ(row(h.form, 1), "0 0 0 0% N/D N/D 0 0");
 
     // Lost on the second serve by an unforced error of the server.
     h.form.SelectOption(Panel::Servizio, 1);
     h.form.SelectOption(Panel::ErroreVincente, 2);
-    h.record(1);
+    h.play("B");
     EXPECT_EQ(row(h.form, 0), "1 0 0 50% 100% 0% 0 1");
 
     // A double fault counts for the server.
@@ -149,28 +149,20 @@ TEST(Statistics, OnlyTheServersPercentagesMove) {
     // A winner on the second serve.
     h.form.SelectOption(Panel::Servizio, 1);
     h.form.SelectOption(Panel::Colpo, 6);
-    h.record(0);
+    h.play("A");
     EXPECT_EQ(row(h.form, 0), "2 0 1 25% 100% 33% 1 1");
-    EXPECT_EQ(row(h.form, 1), "2 0 0 0% N/D N/D 0 0");
-}
 
-TEST(Statistics, AceGoesToTheWinnerAndServiceWinnerToNobody) {
-    Harness h;
-    // A point marked as an ace but won by the receiver credits the winner.
-    PointWord w = 0;
-    CreaInfo(w, Attr::Punto, 1);
-    CreaInfo(w, Attr::AceDoppioFallo, 1);
-    h.form.UpdateStatistics(w);
-    EXPECT_EQ(row(h.form, 1), "0 1 0 0% N/D N/D 0 0");
-
+    // A service winner is no ace; forced errors and errors on attempts count nowhere.
     h.form.AceDoppioFallo_Click(3);
-    // Forced errors and errors on attempted shots count nowhere.
     for (int kind : {3, 4}) {
         h.form.SelectOption(Panel::ErroreVincente, kind);
-        h.record(0);
+        h.play("B");
     }
-    EXPECT_EQ(row(h.form, 0), "3 0 0 100% 75% N/D 0 0");
-    EXPECT_EQ(h.form.ErroriGratuiti[1].caption(), "0");
+    EXPECT_EQ(row(h.form, 0), "3 0 1 57% 50% 33% 1 1");
+    EXPECT_EQ(row(h.form, 1), "4 0 0 0% N/D N/D 0 0");
+    // A word marked as an ace but won by the receiver, as a file may hold, credits the winner.
+    h.form.UpdateStatistics(0x0401);
+    EXPECT_EQ(h.form.Aces[1].caption(), "1");
 }
 
 TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {

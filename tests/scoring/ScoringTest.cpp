@@ -259,34 +259,25 @@ TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
     }
 }
 
-TEST(PointEntry, FinishedMatchAndReplayedPointsLeaveTheRecordAlone) {
-    for (const bool over : {true, false}) {
-        SCOPED_TRACE(over ? "match over" : "replay");
-        Harness h;
-        standIn(h, 6, 4);
-        h.form.MatchOver = over;
-        h.form.MatchSaved = true;
-        const auto before = h.form.PointInfo;
-        const auto panel = panelOf(h.form);
-        h.form.PuntoGiocatore_Click(over ? 0 : 2);  // replayed points arrive as player + 2
-        if (over) {
-            h.form.AceDoppioFallo_Click(2);
-        }
-        EXPECT_EQ(h.form.PointInfo, before);
-        EXPECT_EQ(h.form.CurrentPoint, 4);
-        EXPECT_TRUE(h.form.MatchSaved);
-        EXPECT_EQ(panelOf(h.form), panel);
-        EXPECT_FALSE(h.form.ServeOutcomeSet);  // it belongs to the one point it marked
-        // A replayed point is scored; its statistics are the replay's to count.
-        EXPECT_EQ(h.form.PuntiVinti[0].caption(), over ? "0" : "1");
-    }
+TEST(PointEntry, AFinishedMatchTakesNoMorePoints) {
+    Harness h;
+    standIn(h, 6, 4);
+    h.form.MatchOver = true;
+    h.form.MatchSaved = true;
+    const auto before = h.form.PointInfo;
+    h.form.PuntoGiocatore_Click(0);
+    h.form.AceDoppioFallo_Click(2);
+    EXPECT_EQ(h.form.PointInfo, before);
+    EXPECT_EQ(h.form.PuntiVinti[0].caption() + h.form.PuntiVinti[1].caption(), "00");
+    EXPECT_TRUE(h.form.MatchSaved);
+    EXPECT_FALSE(h.form.ServeOutcomeSet);  // it belongs to the one point it marked
 }
 
 TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
     Harness h;
     // Points alternating from deuce on never end the game.
     for (int k = 0; k < 999; ++k) {
-        h.record(k % 2);
+        h.play(k % 2 ? "B" : "A");
     }
     h.form.AceDoppioFallo_Click(1);  // the thousandth is still taken
     EXPECT_EQ(h.form.PointCount, 1000);
@@ -302,7 +293,7 @@ TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
     // The refused click marked nothing: the ace, recorded again with a player's button, is not
     // an ace any more.
     h.form.GameUndo_Click();
-    h.record(1);
+    h.play("B");
     EXPECT_EQ(h.form.PointInfo[999], 0x0001);
 
     // In a full list a point can still replace one, but an insert answer cannot grow it.

@@ -91,7 +91,7 @@ void playAndSave(Harness& h, const std::string& path) {
     h.play("AAB");
     save(h, path);
     for (int k = 0; k < 900; ++k) {
-        h.record(k % 2);
+        h.play(k % 2 ? "B" : "A");
     }
 }
 

@@ -141,7 +141,7 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         h.platform.settings.clear();
         h.form.Form_Unload();
         EXPECT_EQ(h.platform.settings.empty(), expected[6] == '0');
-        h.record(0);
+        h.play("A");
         h.form.Form_Unload();
         EXPECT_EQ(h.platform.saveDialogNames.size(), 1u);
     }

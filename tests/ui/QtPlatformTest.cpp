@@ -40,24 +40,22 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
 
 // The window as the program makes it, with Qt's own dialogs and settings store.
 TEST(QtPlatform, WindowStartsWithFreshOptionsOverBrokenStoredOnes) {
-    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Courtlog";
-    QDir().mkpath(folder);
-    QFile file(folder + "/Courtlog.conf");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
-        "[Opzioni]\nTieBreakWhen=9\nMatchInTreSet=forse\nDisabilitaParziale=@Invalid()\n"
-        "SalvaOpzioniInUscita=\"\"\n");
-    file.close();
+    QSettings stored(QStringLiteral("Courtlog"), QStringLiteral("Courtlog"));
+    stored.setValue("Opzioni/TieBreakWhen", 9);
+    stored.setValue("Opzioni/MatchInTreSet", "forse");
+    stored.setValue("Opzioni/DisabilitaParziale", QVariant());  // stored as @Invalid()
+    stored.setValue("Opzioni/SalvaOpzioniInUscita", "");
+    stored.sync();
     {
         MainWindow window;
         EXPECT_TRUE(window.form().TieBreakWhen[1].checked());
         EXPECT_TRUE(window.form().MatchInCinqueSet.checked());
         window.form().SalvaOpzioni_Click();
     }
-    QSettings stored(QStringLiteral("Courtlog"), QStringLiteral("Courtlog"));
+    stored.sync();
     EXPECT_EQ(stored.value("Opzioni/TieBreakWhen").toString(), QStringLiteral("1"));
     EXPECT_EQ(stored.value("Opzioni/MatchInTreSet").toString(), QStringLiteral("False"));
-    file.remove();
+    stored.clear();
 }
 
 QPushButton* choice(QDialog& d, int i) {
