@@ -15,35 +15,27 @@ using courtlog::Panel;
 using courtlog::testing::Harness;
 using courtlog::testing::MatchScript;
 
-// One point won by 'A' or 'B', with the panel varied the way a real match varies: aces and
+// Points won by 'A' or 'B', with the panel varied the way a real match varies: aces and
 // service winners when the server wins, double faults when the receiver does, and otherwise
 // both serves, both wings, every shot, winners and every kind of error.
-void point(Harness& h, char winner) {
-    const int n = h.form.PointCount;
-    const int w = winner == 'A' ? 0 : 1;
-    const bool serverWins = w == h.form.Server;
-    if (serverWins && n % 9 == 0) {
-        h.form.AceDoppioFallo_Click(1);
-        return;
-    }
-    if (!serverWins && n % 13 == 4) {
-        h.form.AceDoppioFallo_Click(2);
-        return;
-    }
-    if (serverWins && n % 17 == 8) {
-        h.form.AceDoppioFallo_Click(3);
-        return;
-    }
-    h.form.SelectOption(Panel::Servizio, n % 4 == 3 ? 1 : 0);
-    h.form.SelectOption(Panel::DirittoRovescio, n % 3);
-    h.form.SelectOption(Panel::Colpo, n % 8);
-    h.form.SelectOption(Panel::ErroreVincente, (n / 2) % 5);
-    h.form.PuntoGiocatore_Click(w);
-}
-
 void play(Harness& h, const std::string& points) {
-    for (char c : points) {
-        point(h, c);
+    for (char winner : points) {
+        const int n = h.form.PointCount;
+        const int w = winner == 'A' ? 0 : 1;
+        const bool serverWins = w == h.form.Server;
+        const int outcome = serverWins && n % 9 == 0     ? 1
+                            : !serverWins && n % 13 == 4 ? 2
+                            : serverWins && n % 17 == 8  ? 3
+                                                         : 0;
+        if (outcome != 0) {
+            h.form.AceDoppioFallo_Click(outcome);
+            continue;
+        }
+        h.form.SelectOption(Panel::Servizio, n % 4 == 3 ? 1 : 0);
+        h.form.SelectOption(Panel::DirittoRovescio, n % 3);
+        h.form.SelectOption(Panel::Colpo, n % 8);
+        h.form.SelectOption(Panel::ErroreVincente, (n / 2) % 5);
+        h.form.PuntoGiocatore_Click(w);
     }
 }
 
@@ -51,53 +43,19 @@ void play(Harness& h, const std::string& points) {
 // scoring cannot slip a different match into the samples unnoticed.
 bool write(const std::string& folder, const char* file, Harness& h, const std::string& board,
            bool over, int points) {
-    const std::string actual = h.board();
-    if (actual != board || h.form.MatchOver != over || h.form.PointCount != points) {
-        std::fprintf(stderr, "%s: the match reads \"%s\" after %d points%s\n", file, actual.c_str(),
-                     static_cast<int>(h.form.PointCount), h.form.MatchOver ? ", over" : "");
+    if (h.board() != board || h.form.MatchOver != over || h.form.PointCount != points) {
+        std::fprintf(stderr, "%s: the match reads \"%s\" after %d points%s\n", file,
+                     h.board().c_str(), static_cast<int>(h.form.PointCount),
+                     h.form.MatchOver ? ", over" : "");
         return false;
     }
-    const std::string bytes = courtlog::encodeMatch(h.form.matchRecord());
     std::ofstream out(folder + "/" + file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out << courtlog::encodeMatch(h.form.matchRecord());
     out.close();
     if (!out) {
         std::fprintf(stderr, "%s: cannot write to %s\n", file, folder.c_str());
     }
     return static_cast<bool>(out);
-}
-
-bool bestOfThreeTieBreak(const std::string& folder) {
-    Harness h;
-    h.useThreeSets();
-    h.platform.messageAnswers = {courtlog::MsgAnswer::No};  // no save at the end
-    play(h, MatchScript().tieBreakSet(7, 4).set(6, 3).points());
-    return write(folder, "best-of-three-tiebreak.clg", h, "7-6(7-4) 6-3 0-0 0-0", true, 140);
-}
-
-bool bestOfFiveFifthSet(const std::string& folder) {
-    Harness h;
-    h.useTieBreakRule(1);  // a tie-break in every set but the last
-    h.platform.inputAnswers = {"Gaël Monfils", "Nicolás Massú", "Roland-Garros"};
-    h.form.NomeGiocatore_Click(0);
-    h.form.NomeGiocatore_Click(1);
-    h.form.NomeTorneo_Click();
-    h.form.Turno.select(5);
-    h.platform.messageAnswers = {courtlog::MsgAnswer::No};
-    play(h, MatchScript().set(6, 4).set(3, 6).tieBreakSet(8, 6).set(4, 6).set(12, 10).points());
-    return write(folder, "best-of-five-fifth-set.clg", h, "6-4 3-6 7-6(8-6) 4-6 12-10 0-0 0-0",
-                 true, 404);
-}
-
-bool thousandPoints(const std::string& folder) {
-    Harness h;
-    // Fifty games (and tie-breaks) of nine deuces each, the winners taking turns: the list is
-    // full while the fourth set is still being played.
-    for (int unit = 0; unit < 50; ++unit) {
-        play(h, "ABABABABABABABABAB" + std::string(unit % 2 == 0 ? "AA" : "BB"));
-    }
-    return write(folder, "thousand-points.clg", h, "7-6(11-9) 6-7(9-11) 7-6(11-9) 5-6 0-0", false,
-                 1000);
 }
 
 }  // namespace
@@ -108,10 +66,32 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[1];
-    Harness fresh;
-    bool ok = write(folder, "fresh.clg", fresh, "0-0 0-0", false, 0);
-    ok = bestOfThreeTieBreak(folder) && ok;
-    ok = bestOfFiveFifthSet(folder) && ok;
-    ok = thousandPoints(folder) && ok;
-    return ok ? 0 : 1;
+    Harness fresh, three, five, thousand;
+    three.useThreeSets();
+    three.platform.messageAnswers = {courtlog::MsgAnswer::No};  // no save at the end
+    play(three, MatchScript().tieBreakSet(7, 4).set(6, 3).points());
+
+    five.useTieBreakRule(1);  // a tie-break in every set but the last
+    five.rename(0, "Gaël Monfils");
+    five.rename(1, "Nicolás Massú");
+    five.platform.inputAnswers = {"Roland-Garros"};
+    five.form.NomeTorneo_Click();
+    five.form.Turno.select(5);
+    five.platform.messageAnswers = {courtlog::MsgAnswer::No};
+    play(five, MatchScript().set(6, 4).set(3, 6).tieBreakSet(8, 6).set(4, 6).set(12, 10).points());
+
+    // Fifty games (and tie-breaks) of nine deuces each, the winners taking turns: the list is
+    // full while the fourth set is still being played.
+    for (int unit = 0; unit < 50; ++unit) {
+        play(thousand, "ABABABABABABABABAB" + std::string(unit % 2 == 0 ? "AA" : "BB"));
+    }
+
+    int failures = !write(folder, "fresh.clg", fresh, "0-0 0-0", false, 0);
+    failures +=
+        !write(folder, "best-of-three-tiebreak.clg", three, "7-6(7-4) 6-3 0-0 0-0", true, 140);
+    failures += !write(folder, "best-of-five-fifth-set.clg", five,
+                       "6-4 3-6 7-6(8-6) 4-6 12-10 0-0 0-0", true, 404);
+    failures += !write(folder, "thousand-points.clg", thousand,
+                       "7-6(11-9) 6-7(9-11) 7-6(11-9) 5-6 0-0", false, 1000);
+    return failures == 0 ? 0 : 1;
 }

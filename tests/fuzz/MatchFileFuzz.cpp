@@ -31,10 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // What was read is written back the same way and reads back the same.
     const DecodedMatch again = decodeMatch(encodeMatch(m));
-    check(!again.fatalError);
-    check(again.match.points == m.points);
-    check(again.match.players == m.players && again.match.tournament == m.tournament);
-    check(again.match.tieBreakWhen == m.tieBreakWhen);
+    check(!again.fatalError && again.match.points == m.points && again.match.players == m.players &&
+          again.match.tournament == m.tournament && again.match.tieBreakWhen == m.tieBreakWhen);
 
     static HeadlessPlatform platform;
     MainForm form(platform);

@@ -1,11 +1,11 @@
-// The match file: its bytes, the names in them, and files damaged or made to hurt.
+// The match file: its bytes, the names in them, files damaged or made to hurt, and the
+// commands that save and load it.
 #include "storage/MatchFile.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "form/Cp1252.h"
 #include "support/Harness.h"
 #include "support/Snapshot.h"
 #include "support/TempDir.h"
@@ -17,50 +17,36 @@ using testing::Harness;
 using testing::snapshot;
 using testing::TempDir;
 
-std::string fresh() {
-    return std::string("\x05\x00\x00\x00\xFF\xFF\x00\x00\x0B\x00", 10) + "Giocatore A" +
-           std::string("\x0B\x00", 2) + "Giocatore B" + std::string("\x0B\x00", 2) + "Nome torneo" +
-           std::string(1, '\0');
-}
-
-TEST(MatchFile, FreshMatchIsFortyEightBytes) {
-    EXPECT_EQ(encodeMatch(MatchRecord{}), fresh());
-}
-
-TEST(MatchFile, WhatIsWrittenReadsBack) {
-    MatchRecord m;
-    m.setsInMatch = 3;
-    m.tieBreakWhen = {false, false, true};
-    m.players = {"Parità", "Ñoño"};
-    m.tournament = "";
-    m.round = 7;
-    for (int k = 0; k < 1000; ++k) {
-        m.points.push_back(static_cast<PointWord>((k * 2654435761u) & 0x1FFF));
-    }
-    const std::string bytes = encodeMatch(m);
-    // One byte per character: "Parità" is six bytes, its à is 0xE0.
-    EXPECT_EQ(bytes.substr(8, 8), std::string("\x06\x00Parit\xE0", 8));
-    EXPECT_EQ(bytes.size(), 15u + 6 + 4 + 2000);
-
-    const DecodedMatch d = decodeMatch(bytes);
-    EXPECT_TRUE(!d.fatalError && d.errors.empty());
-    EXPECT_EQ(encodeMatch(d.match), bytes);  // every field, as the bytes above pin the layout
-    EXPECT_EQ(d.match.players, m.players);
-
-    // A list longer than the capacity is cut when written, and when read: a megabyte of points.
-    EXPECT_EQ(decodeMatch(bytes + std::string(1 << 20, '\1')).match.points.size(), 1000u);
-    m.points.resize(1500, 1);
-    EXPECT_EQ(encodeMatch(m).size(), bytes.size());
-}
-
-TEST(MatchFile, OddTrailingByteAndAnyNonZeroFlag) {
-    std::string bytes = fresh() + std::string("\x01\x00\x00\x00\x05", 5);
+TEST(MatchFile, FreshMatchIsFortyEightBytesAndAnyNonZeroFlagIsSet) {
+    std::string bytes = std::string("\x05\x00\x00\x00\xFF\xFF\x00\x00\x0B\x00", 10) +
+                        "Giocatore A" + std::string("\x0B\x00", 2) + "Giocatore B" +
+                        std::string("\x0B\x00", 2) + "Nome torneo" + std::string(1, '\0');
+    EXPECT_EQ(encodeMatch(MatchRecord{}), bytes);
+    bytes += std::string("\x01\x00\x00\x00\x05", 5);  // two points and an odd trailing byte
     bytes[4] = bytes[5] = 0;
     bytes[6] = 0x01;
     const DecodedMatch d = decodeMatch(bytes);
     EXPECT_FALSE(d.fatalError);
     EXPECT_EQ(d.match.tieBreakWhen, (std::array<bool, 3>{false, false, true}));
     EXPECT_EQ(d.match.points, (std::vector<PointWord>{1, 0}));
+}
+
+// One byte per character, and what the file cannot hold is cut: a name at 32767 bytes, the
+// list at a thousand points when written and when read, a round past 255 to none.
+TEST(MatchFile, NamesInTheCodePageAndWhatTheFileCannotHoldIsCut) {
+    MatchRecord m;
+    m.players = {"Parità", "Ñoño"};
+    m.tournament = std::string(32768, 'T');
+    m.round = 300;
+    m.points.assign(1500, 1);
+    const std::string bytes = encodeMatch(m);
+    EXPECT_EQ(bytes.substr(8, 8), std::string("\x06\x00Parit\xE0", 8));
+    EXPECT_EQ(bytes.size(), 15u + 6 + 4 + 32767 + 2000);
+    const MatchRecord cut = decodeMatch(bytes + std::string(1 << 20, '\1')).match;
+    EXPECT_EQ(cut.players, m.players);
+    EXPECT_EQ(cut.tournament, std::string(32767, 'T'));
+    EXPECT_EQ(cut.round, 0);
+    EXPECT_EQ(cut.points, std::vector<PointWord>(1000, 1));
 }
 
 std::string opening(int error) {
@@ -96,43 +82,75 @@ TEST(HostileFile, UnusableFilesChangeNothingOnScreen) {
     }
 }
 
-TEST(HostileFile, NegativeLengthsAndABadRoundAreReportedAndTheRestLoads) {
+TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNothing) {
     TempDir dir;
-    // Three sets, no tie-break, lengths -1 and -2 read as empty names, round byte 255.
-    TempDir::write(dir.file("m.clg"), std::string("\x03\x00\x00\x00\x00\x00\x00\x00\xFF\xFF", 10) +
-                                          std::string("\x02\x00", 2) + "Bo" +
-                                          std::string("\xFE\xFF\xFF", 3) +
-                                          std::string("\0\0\0\0\0\0\0\0\x01\0", 10));
-    Harness h;
-    h.form.Turno.select(3);
-    ASSERT_TRUE(h.form.loadMatch(dir.file("m.clg")));
-    EXPECT_EQ(h.platform.texts(), (std::vector<std::string>{opening(5), opening(5), opening(380)}));
-    const MatchRecord r = h.form.matchRecord();
-    EXPECT_EQ(r.players, (std::array<std::string, 2>{"", "Bo"}));
-    EXPECT_EQ(r.tournament, "");
-    EXPECT_EQ(r.round, 3);
-    EXPECT_EQ(r.setsInMatch, 3);
-    EXPECT_EQ(r.tieBreakWhen, (std::array<bool, 3>{}));
-    EXPECT_EQ(h.board(), "1-0 0-15");
+    const std::string path = dir.file("match.clg");
+    Harness a;
+    a.useThreeSets();
+    a.useTieBreakRule(2);
+    a.rename(1, "Stosur è");
+    a.form.Turno.select(7);
+    a.games("AAAAAB ABABABABAB");
+    a.form.SelectOption(Panel::Colpo, 4);
+    a.play("ABAB*!");
+    a.form.GameUndo_Click();
+    a.form.GameUndo_Click();  // the whole list is saved wherever the user stands
+    const std::string before = snapshot(a.form);
+    a.form.FileSave_Click();
+    a.form.FileLoad_Click();
+    EXPECT_EQ(a.platform.openDialogs, 1);
+    EXPECT_EQ(snapshot(a.form), before);
+    a.platform.saveChoices.push_back({path, "match.clg"});
+    a.form.FileSave_Click();
+
+    Harness b;
+    b.form.Form_Load();
+    b.platform.openChoices.push_back({path, "match.clg"});
+    b.form.FileLoad_Click();
+    EXPECT_TRUE(a.platform.messages.empty() && b.platform.messages.empty());
+    EXPECT_EQ(encodeMatch(b.form.matchRecord()), encodeMatch(a.form.matchRecord()));
+    EXPECT_TRUE(b.form.MatchInTreSet.checked() && b.form.TieBreakWhen[2].checked());
+    EXPECT_TRUE(b.form.MatchSaved);
+    a.form.GameEnd_Click();
+    EXPECT_EQ(snapshot(b.form), snapshot(a.form));
 }
 
-TEST(HostileFile, WordsWithBitsNoPanelHoldsAreShownSafelyAndSavedBack) {
+TEST(MatchFileCommands, EndOfMatchQuestionSavesWithTheLastPoint) {
     TempDir dir;
-    MatchRecord m;
-    // Bits 13 to 15 set, a fourth forehand/backhand value and error kinds beyond the panel.
-    m.points = {0xE00C, 0xE3FD, 0x0380, 0x8001, 0xFFFF, 0x000C};
-    TempDir::write(dir.file("odd.clg"), encodeMatch(m));
     Harness h;
-    ASSERT_TRUE(h.form.loadMatch(dir.file("odd.clg")));
-    EXPECT_EQ(h.board(), "0-0 40-40");
-    for (int k = 0; k <= 6; ++k) {
-        h.form.GameScroll_Change(k);
-        EXPECT_GE(h.form.DirittoRovescio.selected(), -1);  // a value the panel lacks shows none
-        EXPECT_LT(h.form.ErroreVincente.selected(), h.form.ErroreVincente.count());
+    h.useThreeSets();
+    h.platform.messageAnswers = {MsgAnswer::Yes};
+    h.platform.saveChoices.push_back({dir.file("final.clg"), "final.clg"});
+    h.games("AAAAAA AAAAAA");
+    EXPECT_TRUE(h.form.MatchSaved);
+    EXPECT_EQ(decodeMatch(TempDir::read(dir.file("final.clg"))).match.points.size(), 48u);
+}
+
+// The file named at start-up replaces the match, even one in its fourth set of five. Its
+// lengths -1 and -2 read as empty names and its round 255 as none; each is reported, and the
+// rest loads.
+TEST(MatchFileCommands, StartUpOpensTheFileReportsWhatItCannotReadAndLoadsTheRest) {
+    TempDir dir;
+    const std::string path = dir.file("m.clg");
+    TempDir::write(path, std::string("\x03\x00\x00\x00\x00\x00\x00\x00\xFF\xFF", 10) +
+                             std::string("\x02\x00", 2) + "Bo" + std::string("\xFE\xFF\xFF", 3) +
+                             std::string("\0\0\0\0\0\0\0\0\x01\0", 10));
+    for (const std::string& line : {"\"" + path + "\"", path}) {
+        Harness h;
+        h.form.Turno.select(3);
+        h.games("AAAAAA BBBBBB AAAAAA B");
+        h.form.Form_Activate(line);
+        EXPECT_EQ(h.platform.texts(),
+                  (std::vector<std::string>{opening(5), opening(5), opening(380)}));
+        const MatchRecord r = h.form.matchRecord();
+        EXPECT_EQ(r.players, (std::array<std::string, 2>{"", "Bo"}));
+        EXPECT_EQ(r.tournament, "");
+        EXPECT_EQ(r.round, 3);
+        EXPECT_TRUE(h.form.MatchInTreSet.checked());
+        EXPECT_EQ(r.tieBreakWhen, (std::array<bool, 3>{}));
+        EXPECT_EQ(h.board(), "1-0 0-15");
+        EXPECT_TRUE(h.form.MatchFileName.empty());
     }
-    h.platform.saveChoices.push_back({dir.file("back.clg"), "back.clg"});
-    h.form.FileSave_Click();
-    EXPECT_EQ(decodeMatch(TempDir::read(dir.file("back.clg"))).match.points, m.points);
 }
 
 }  // namespace

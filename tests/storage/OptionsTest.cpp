@@ -13,22 +13,7 @@ std::string partial(Harness& h) {
     return h.form.Parziale[0].caption() + h.form.Parziale[1].caption();
 }
 
-TEST(Options, ThreeSetsRefusedWhenTheMatchIsTooFarOn) {
-    Harness h;
-    h.games("AAAAAA AAAAAA");
-    h.form.MatchInTreSet_Click();
-    h.games("BBBBBB");
-    h.form.MatchInTreSet_Click();
-    // The number keeps the blank of its sign: two blanks before it.
-    EXPECT_EQ(h.platform.texts(),
-              (std::vector<std::string>{
-                  "Spiacente, ma la partita sarebbe già finita. Impossibile modificare.",
-                  "Spiacente, ma si è già al  4° set. Impossibile modificare."}));
-    EXPECT_FALSE(h.form.MatchInTreSet.checked());
-    EXPECT_EQ(h.board(), "6-0 6-0 0-6 0-0 0-0");
-}
-
-TEST(Options, SwitchingTheNumberOfSetsRescoresWithoutSaving) {
+TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     Harness h;
     h.games("AAAAAA BBBBBB AB");
     h.form.MatchInTreSet_Click();
@@ -39,8 +24,11 @@ TEST(Options, SwitchingTheNumberOfSetsRescoresWithoutSaving) {
     h.form.MatchInCinqueSet_Click();
     EXPECT_TRUE(h.form.TieBreakInSet[2]);
     EXPECT_EQ(h.form.PuntiDalMatch[0].caption(), "44");
+    h.games("AAAAA");
+    h.form.MatchInTreSet_Click();
+    EXPECT_EQ(h.board(), "6-0 0-6 6-1 0-0 0-0");
 
-    // Five sets reopen a finished best-of-three match.
+    // Five sets reopen a finished best-of-three match, which cannot go back to three.
     Harness over;
     over.useThreeSets();
     over.platform.messageAnswers = {MsgAnswer::No};
@@ -48,7 +36,15 @@ TEST(Options, SwitchingTheNumberOfSetsRescoresWithoutSaving) {
     over.form.MatchInCinqueSet_Click();
     EXPECT_FALSE(over.form.MatchOver);
     over.games("A");
+    over.form.MatchInTreSet_Click();
     EXPECT_EQ(over.board(), "6-0 6-0 1-0 0-0");
+    EXPECT_FALSE(h.form.MatchInTreSet.checked() || over.form.MatchInTreSet.checked());
+    // The number keeps the blank of its sign: two blanks before it.
+    EXPECT_EQ(
+        h.platform.texts(),
+        std::vector<std::string>{"Spiacente, ma si è già al  4° set. Impossibile modificare."});
+    EXPECT_EQ(over.platform.texts().back(),
+              "Spiacente, ma la partita sarebbe già finita. Impossibile modificare.");
 }
 
 TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
@@ -59,6 +55,8 @@ TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
     ASSERT_EQ(h.board(), "6-0 0-6 8-6 0-0 0-0");
     const int points = h.form.PointCount;
     h.form.TieBreakWhen_Click(2);
+    h.form.TieBreakWhen_Click(3);  // no such rule
+    EXPECT_TRUE(h.form.TieBreakWhen[2].checked());
     // Seven of the last eight points win the tie-break; the eighth lies after the end of the
     // match: counted by the statistics, not scored.
     EXPECT_EQ(h.board(), "6-0 0-6 7-6(7-0) 0-0 0-0");
@@ -117,16 +115,14 @@ std::string options(Harness& h) {
     return s;
 }
 
-TEST(Settings, StoredValuesAreReadInEveryFormAndSavedBackCleanly) {
+TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked) {
     const std::vector<std::pair<Settings, std::string>> cases{
         {{}, "0001000"},
         {stored("true", "-1", " 0 ", "TRUE", "1"), "1110011"},
         {stored("False", "0", "2", "True", "false"), "0000110"},
         // What cannot be read leaves the fresh options.
         {stored("forse", "", "7", "3 set", "yes"), "0001000"},
-        {stored("", "", "-1", "", ""), "0001000"},
-        {stored("", "", "1.5", "", ""), "0001000"},
-        {stored("", "", "99999", "", ""), "0001000"},
+        {stored("", "", "2.5", "", ""), "0001000"},
     };
     for (const auto& [settings, expected] : cases) {
         SCOPED_TRACE(expected);
@@ -141,22 +137,14 @@ TEST(Settings, StoredValuesAreReadInEveryFormAndSavedBackCleanly) {
         const auto b = [&](int i) { return expected[i] == '1' ? "True" : "False"; };
         EXPECT_EQ(h.platform.settings,
                   stored(b(0), b(1), std::to_string(expected.find('1', 2) - 2), b(5), b(6)));
+        // Closing stores them only when asked to, and offers to save only an unsaved match.
+        h.platform.settings.clear();
+        h.form.Form_Unload();
+        EXPECT_EQ(h.platform.settings.empty(), expected[6] == '0');
+        h.play("A");
+        h.form.Form_Unload();
+        EXPECT_EQ(h.platform.saveDialogNames.size(), 1u);
     }
-}
-
-TEST(Settings, ClosingStoresTheOptionsThenOffersToSave) {
-    Harness h;
-    h.form.Form_Load();
-    h.form.SalvaOpzioniInUscita_Click();
-    h.play("AB");
-    h.form.Form_Unload();
-    EXPECT_EQ(h.platform.settings, stored("False", "False", "1", "False", "True"));
-    EXPECT_EQ(h.platform.saveDialogNames.size(), 1u);
-
-    // A saved match closes without the dialog; unchecked options are not stored.
-    Harness quiet;
-    quiet.form.Form_Unload();
-    EXPECT_TRUE(quiet.platform.saveDialogNames.empty() && quiet.platform.settings.empty());
 }
 
 }  // namespace

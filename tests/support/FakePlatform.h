@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Platform.h"
 #include "platform/MemoryRegistry.h"
+#include "platform/Platform.h"
 
 namespace courtlog::testing {
 
@@ -26,7 +26,6 @@ public:
     struct Message {
         std::string text;
         MsgButtons buttons;
-        std::string title;
     };
     struct Residual {
         int residualPoints;
@@ -35,18 +34,15 @@ public:
 
     std::vector<Message> messages;
     std::vector<Residual> residualQuestions;
-    std::vector<std::string> inputPrompts;
-    std::vector<std::string> saveDialogNames;  // the default name each save dialog offered
-    std::vector<std::string> saveDialogFilters;
-    int openDialogs = 0;
-    int aboutBoxes = 0;
-    std::vector<std::string> started;
+    // The prompts of the input boxes, the default names the save dialogs offered and the
+    // programs started.
+    std::vector<std::string> inputPrompts, saveDialogNames, started;
+    int openDialogs = 0, aboutBoxes = 0;
 
     std::deque<MsgAnswer> messageAnswers;
     std::deque<std::string> inputAnswers;
     std::deque<ResidualAnswer> residualAnswers;
-    std::deque<FileChoice> saveChoices;
-    std::deque<FileChoice> openChoices;
+    std::deque<FileChoice> saveChoices, openChoices;
 
     // "app/section/key" -> value
     std::map<std::string, std::string> settings;
@@ -62,9 +58,8 @@ public:
         return t;
     }
 
-    MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
-                         const std::string& title) override {
-        messages.push_back({text, buttons, title.empty() ? kAppTitle : title});
+    MsgAnswer messageBox(const std::string& text, MsgButtons buttons, const std::string&) override {
+        messages.push_back({text, buttons});
         return next(messageAnswers, buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
     }
 
@@ -79,9 +74,8 @@ public:
         return next(residualAnswers, ResidualAnswer::Overwrite);
     }
 
-    FileChoice saveFileDialog(const std::string& defaultName, const std::string& filter) override {
+    FileChoice saveFileDialog(const std::string& defaultName, const std::string&) override {
         saveDialogNames.push_back(defaultName);
-        saveDialogFilters.push_back(filter);
         return next(saveChoices);
     }
 
@@ -116,12 +110,11 @@ private:
     // The next scripted answer, or the fallback once the script has run out.
     template <typename T>
     static T next(std::deque<T>& answers, T fallback = {}) {
-        if (answers.empty()) {
-            return fallback;
+        if (!answers.empty()) {
+            fallback = std::move(answers.front());
+            answers.pop_front();
         }
-        T a = std::move(answers.front());
-        answers.pop_front();
-        return a;
+        return fallback;
     }
 };
 

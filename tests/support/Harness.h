@@ -15,13 +15,6 @@ struct Harness {
 
     Harness() { form.ResetMatch(); }
 
-    // Records count points won by player, with the panel as it stands.
-    void record(int player, int count = 1) {
-        for (int i = 0; i < count; ++i) {
-            form.PuntoGiocatore_Click(player);
-        }
-    }
-
     // Plays points written as letters: A or B for the winner, '*' for an ace and '!' for a
     // double fault of whoever serves; anything else is layout.
     void play(std::string_view points) {

@@ -25,8 +25,6 @@ public:
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);
     }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
 
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 

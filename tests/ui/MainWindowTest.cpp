@@ -1,25 +1,26 @@
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QScrollBar>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
+#include "report/HtmlReport.h"
+#include "report/MatchSummary.h"
 #include "support/FakePlatform.h"
+#include "support/TempDir.h"
+#include "ui/AboutDialog.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
 
 namespace courtlog::ui {
 namespace {
 
+// The window on screen and active, so keys reach the menus' shortcuts as a user's would.
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
     template <class W = QWidget>
@@ -28,12 +29,22 @@ protected:
         return w ? w : throw std::runtime_error("no widget " + name.toStdString());
     }
     QString text(const QString& name) { return find<QLabel>(name)->text(); }
+    QString score() {
+        return text("Games_0") + "-" + text("Games_1") + " " + text("Punteggio_0") + "-" +
+               text("Punteggio_1");
+    }
     bool checked(const QString& name) { return find<QRadioButton>(name)->isChecked(); }
-    void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
+    void click(const QString& name, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            QTest::mouseClick(find(name), Qt::LeftButton);
+        }
+    }
     // On the round indicator, which is clickable whatever the caption's width.
     void clickOption(const QString& name) {
         QTest::mouseClick(find(name), Qt::LeftButton, {}, QPoint(7, find(name)->height() / 2));
     }
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(&window, k, mods); }
+    QAction* action(const QString& name) { return find<QAction>(name); }
 
     testing::FakePlatform platform;
     MainWindow window{platform};
@@ -112,10 +123,9 @@ TEST_F(MainWindowTest, PanelOptionsByClickOrKeyGoIntoThePointAndThePanelStartsAg
                 checked("ErroreVincente_0"));
 
     // A word whose value no option holds leaves the whole group unchecked.
-    PointWord word = 0;
-    CreaInfo(word, Attr::ErroreVincente, 6);
-    window.form().showWordInPanel(word);
+    window.form().showWordInPanel(5 << 7);  // an error kind past the last
     window.refresh();
+    EXPECT_EQ(window.form().ErroreVincente.selected(), -1);
     for (int i = 0; i < 5; ++i) {
         EXPECT_FALSE(checked(QStringLiteral("ErroreVincente_%1").arg(i))) << i;
     }
@@ -128,6 +138,75 @@ TEST_F(MainWindowTest, PanelOptionsByClickOrKeyGoIntoThePointAndThePanelStartsAg
     window.form().Turno.select(5);
     window.refresh();
     EXPECT_EQ(turno->currentIndex(), 5);
+}
+
+TEST_F(MainWindowTest, FunctionKeysAndTheScrollBarStepThroughTheMatch) {
+    click("PuntoGiocatore_0", 5);
+    auto* scroll = find<QScrollBar>("GameScroll");
+    key(Qt::Key_F7);
+    EXPECT_EQ(score() + " " + QString::number(scroll->value()), "1-0 0-0 4");
+    key(Qt::Key_F7, Qt::ShiftModifier);
+    EXPECT_EQ(score(), "0-0 0-0");
+    key(Qt::Key_F8);
+    EXPECT_EQ(score(), "0-0 15-0");
+    scroll->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(score(), "0-0 0-0");
+    EXPECT_EQ(find("PuntoGiocatore_0"), QApplication::focusWidget());
+    // The mark of an option shows what the form accepted, not what Qt toggled.
+    click("PuntoGiocatore_0", 48);  // two sets to love: too late for best of three
+    action("MatchInTreSet")->trigger();
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_FALSE(action("MatchInTreSet")->isChecked());
+}
+
+TEST_F(MainWindowTest, SaveLoadExportCloseAndAboutGoThroughThePlatform) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("match.clg").toStdString();
+    window.form().NomeTorneo.setCaption("Roma 1/2");
+    click("PuntoGiocatore_0", 2);
+    platform.saveChoices.push_back({path, "match.clg"});
+    key(Qt::Key_F2);
+    EXPECT_TRUE(window.form().MatchSaved);
+    click("PuntoGiocatore_0", 5);
+    platform.openChoices.push_back({path, "match.clg"});
+    key(Qt::Key_F3);
+    EXPECT_EQ(score(), "0-0 30-0");
+    key(Qt::Key_F1);
+    EXPECT_EQ(platform.aboutBoxes, 1);
+
+    // The report covers every recorded point, wherever one stands.
+    click("PuntoGiocatore_0", 4);
+    key(Qt::Key_F7);
+    const std::string page = dir.filePath("r.html").toStdString();
+    platform.saveChoices.push_back({page, "r.html"});
+    action("FileEsporta")->trigger();
+    EXPECT_EQ(platform.saveDialogNames.back(), "Giocatore A-Giocatore B (Roma 1-2).html");
+    EXPECT_EQ(testing::TempDir::read(page),
+              htmlReport(summarizeMatch(window.form().matchRecord())));
+    platform.saveChoices.push_back({page + "/nowhere.html", "nowhere.html"});
+    action("FileEsporta")->trigger();
+    EXPECT_EQ(platform.texts().back(),
+              "Impossibile salvare il file nowhere.html: la cartella non esiste");
+
+    // Closing with an unsaved match offers the save dialog; cancelling it still closes.
+    window.close();
+    EXPECT_EQ(platform.saveDialogNames.size(), 4u);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(AboutDialog, EnterOrEscapeClosesItAndItsButtonAsksForTheSystemInformation) {
+    testing::FakePlatform platform;
+    for (Qt::Key closing : {Qt::Key_Return, Qt::Key_Escape}) {
+        AboutDialog about(platform, nullptr);
+        about.show();
+        // The whole description is readable, none of it cut off at the bottom.
+        const auto* text = about.findChild<QLabel*>("lblDescription_1");
+        EXPECT_LE(text->heightForWidth(text->width()), text->height());
+        QTest::keyClick(&about, closing);
+        EXPECT_FALSE(about.isVisible());
+        QTest::mouseClick(about.findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+    }
+    EXPECT_EQ(platform.messages.size(), 2u);
 }
 
 }  // namespace

@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QMessageBox>
-#include <QSettings>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
+#include <tuple>
 
+#include "history/ResidualPoints.h"
 #include "ui/MainWindow.h"
+#include "ui/NuovoPuntoDialog.h"
 #include "ui/QtPlatform.h"
 
 namespace courtlog::ui {
@@ -42,24 +40,57 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
 
 // The window as the program makes it, with Qt's own dialogs and settings store.
 TEST(QtPlatform, WindowStartsWithFreshOptionsOverBrokenStoredOnes) {
-    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Courtlog";
-    QDir().mkpath(folder);
-    QFile file(folder + "/Courtlog.conf");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(
-        "[Opzioni]\nTieBreakWhen=9\nMatchInTreSet=forse\nDisabilitaParziale=@Invalid()\n"
-        "SalvaOpzioniInUscita=\"\"\n");
-    file.close();
+    QSettings stored(QStringLiteral("Courtlog"), QStringLiteral("Courtlog"));
+    stored.setValue("Opzioni/TieBreakWhen", 9);
+    stored.setValue("Opzioni/MatchInTreSet", "forse");
+    stored.setValue("Opzioni/DisabilitaParziale", QVariant());  // stored as @Invalid()
+    stored.setValue("Opzioni/SalvaOpzioniInUscita", "");
+    stored.sync();
     {
         MainWindow window;
         EXPECT_TRUE(window.form().TieBreakWhen[1].checked());
         EXPECT_TRUE(window.form().MatchInCinqueSet.checked());
         window.form().SalvaOpzioni_Click();
     }
-    QSettings stored(QStringLiteral("Courtlog"), QStringLiteral("Courtlog"));
+    stored.sync();
     EXPECT_EQ(stored.value("Opzioni/TieBreakWhen").toString(), QStringLiteral("1"));
     EXPECT_EQ(stored.value("Opzioni/MatchInTreSet").toString(), QStringLiteral("False"));
-    file.remove();
+    stored.clear();
+}
+
+QPushButton* choice(QDialog& d, int i) {
+    return d.findChild<QPushButton*>(QStringLiteral("Scelta_%1").arg(i));
+}
+
+// Deleting the later points is offered only when there are several, inserting only when the
+// list has room. Enter and closing both overwrite; each shown button gives its own answer.
+TEST(NuovoPuntoDialog, ShowsTheOfferedChoicesAndAnswersForEachWayOut) {
+    constexpr int Enter = -1;
+    constexpr int Escape = -2;
+    const std::tuple<int, bool, int, ResidualAnswer, const char*> cases[] = {
+        {1, true, Enter, ResidualAnswer::Overwrite, "E' presente un ulteriore punto."},
+        {2, true, Escape, ResidualAnswer::Overwrite, "Sono presenti 2 ulteriori punti."},
+        {12, true, 1, ResidualAnswer::Insert, "Sono presenti 12 ulteriori punti."},
+        {3, false, 2, ResidualAnswer::DeleteLater, "Sono presenti 3 ulteriori punti."},
+        {1, false, 0, ResidualAnswer::Overwrite, "E' presente un ulteriore punto."},
+    };
+    for (const auto& [residual, offerInsert, press, answer, message] : cases) {
+        SCOPED_TRACE(message);
+        NuovoPuntoDialog dialog(residualQuestion(residual, offerInsert), nullptr);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        EXPECT_EQ(dialog.findChild<QLabel*>("Messaggio")->text(),
+                  QString::fromUtf8(message) + " Cosa vuoi farne?");
+        EXPECT_EQ(choice(dialog, 1)->isHidden(), !offerInsert);
+        EXPECT_EQ(choice(dialog, 2)->isHidden(), residual == 1);
+        if (press >= 0) {
+            QTest::mouseClick(choice(dialog, press), Qt::LeftButton);
+        } else {
+            QTest::keyClick(&dialog, press == Enter ? Qt::Key_Return : Qt::Key_Escape);
+        }
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.answer(), answer);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,173 @@
+// The window model: names in the code page of match files, point words, renaming and the
+// system information.
+#include <gtest/gtest.h>
+
+#include "form/Cp1252.h"
+#include "form/PointWord.h"
+#include "form/SystemInfo.h"
+#include "support/Harness.h"
+
+namespace courtlog {
+namespace {
+
+using testing::FakePlatform;
+using testing::Harness;
+
+TEST(Cp1252, KeepsWhatTheCodePageHoldsAndFoldsTheRest) {
+    const std::pair<const char*, const char*> folds[] = {
+        {"Parità Müller Ñandú Œuvre €5 – “ok”", "Parità Müller Ñandú Œuvre €5 – “ok”"},
+        {"Šťa", "Šta"},  // ť is not in the code page, Š is
+        {"Đoković Ćorić", "?okovic Coric"},
+        {"Łukasz", "?ukasz"},      // no decomposition
+        {"Ǻ Nguyễn", "Å Nguyên"},  // the nearest letter the page has
+        {"李娜 🎾", "?? ?"},
+        // Typed in decomposed form: composed first ("e" and an acute are "é").
+        {"Ame\xCC\x81lie Nguye\xCC\x82\xCC\x83n", "Amélie Nguyên"},
+        {"\xCC\x81x", "?x"},  // a combining mark with no letter before it
+        {"\xC2\x80", "?"},    // a control character, not the euro sign of byte 0x80
+        // Malformed input: a stray byte, a cut sequence, an encoded surrogate.
+        {"a\377b x\303", "a?b x?"},
+        {"\355\240\200\342\202A", "???A"},
+    };
+    for (const auto& [in, out] : folds) {
+        EXPECT_EQ(foldToCp1252(in), out) << in;
+    }
+    EXPECT_EQ(utf8ToCp1252("Parità €Ÿ"), "Parit\xE0 \x80\x9F");
+}
+
+TEST(Cp1252, EveryByteReadsBackToItself) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) {
+        all += static_cast<char>(b);
+    }
+    // The undefined bytes too: a name read from a file is written back byte for byte.
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+    EXPECT_EQ(cp1252ToUtf8("\x81\x80\x9F\xE0"), "\xC2\x81€Ÿà");
+}
+
+TEST(PointInfo, EachFieldHasItsOwnBitsAndKeepsTheOthers) {
+    const struct {
+        Attr attr;
+        int value;
+        PointWord word;
+    } cases[] = {
+        {Attr::Punto, 1, 0x0001},           {Attr::Servizio, 1, 0x0002},
+        {Attr::DirittoRovescio, 2, 0x0008}, {Attr::Colpo, 7, 0x0070},
+        {Attr::ErroreVincente, 4, 0x0200},  {Attr::ErroreVincente, 3, 0x0180},
+        {Attr::AceDoppioFallo, 3, 0x0C00},  {Attr::CircolettoRosso, 1, 0x1000},
+    };
+    for (const auto& c : cases) {
+        PointWord w = 0;
+        CreaInfo(w, c.attr, c.value);
+        EXPECT_EQ(w, c.word) << layoutOf(c.attr).name << "=" << c.value;
+        EXPECT_EQ(EstraiInfo(w, c.attr), c.value) << layoutOf(c.attr).name;
+        // The marker bit and the unused high bits survive too: they go to the file as read.
+        w = 0xFFFF;
+        CreaInfo(w, c.attr, 0);
+        EXPECT_EQ(w, static_cast<PointWord>(0xFFFF & ~layoutOf(c.attr).mask));
+    }
+}
+
+TEST(PointInfo, UnknownNameIsReportedAndEndsTheProgram) {
+    testing::Harness h;
+    PointWord w = 0x0070;
+    EXPECT_EQ(h.form.EstraiInfo(w, "Colpo"), 7);
+    h.form.CreaInfo(w, "Punto", 1);
+    EXPECT_EQ(w, 0x0071);
+    EXPECT_TRUE(h.platform.messages.empty());
+
+    // Names are exact: case and blanks matter.
+    EXPECT_THROW(h.form.EstraiInfo(w, "punto"), testing::ProgramEnded);
+    EXPECT_THROW(h.form.CreaInfo(w, "Colpo ", 1), testing::ProgramEnded);
+    ASSERT_EQ(h.platform.messages.size(), 2u);
+    EXPECT_EQ(h.platform.messages[0].text, "Chiamata a EstraiInfo non valida (punto)");
+    EXPECT_EQ(h.platform.messages[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(h.platform.messages[1].text, "Chiamata a CreaInfo non valida (Colpo )");
+    EXPECT_EQ(w, 0x0071);
+}
+
+std::string names(Harness& h, int p) {
+    return h.form.NomeGiocatore[p].caption() + "|" + h.form.PuntoGiocatore[p].caption() + "|" +
+           h.form.FrameStatistiche[p].caption();
+}
+
+TEST(WindowCommands, NamesAreShownAsAMatchFileKeepsThemAndExitEndsAtOnce) {
+    Harness h;
+    h.platform.inputAnswers = {"Sinner", "", "   ", "Đoković", "Roland Garros – Paris", ""};
+    h.form.NomeGiocatore_Click(1);
+    EXPECT_EQ(h.platform.inputPrompts[0], "Inserire il nuovo nome|Cambio nome|Giocatore B");
+    EXPECT_EQ(names(h, 1), "Sinner|Sinner|Statistiche Sinner");
+    EXPECT_TRUE(h.form.MatchSaved);
+    h.form.NomeGiocatore_Click(0);
+    EXPECT_EQ(names(h, 0), "Giocatore A|Giocatore A|Statistiche Giocatore A");
+    h.form.NomeGiocatore_Click(0);  // blanks are kept
+    EXPECT_EQ(names(h, 0), "   |   |Statistiche    ");
+    h.form.NomeGiocatore_Click(0);
+    EXPECT_EQ(names(h, 0), "?okovic|?okovic|Statistiche ?okovic");
+
+    h.form.NomeTorneo_Click();
+    h.form.NomeTorneo_Click();
+    EXPECT_EQ(h.form.NomeTorneo.caption(), "Roland Garros – Paris");
+    EXPECT_EQ(h.platform.inputPrompts[5],
+              "Inserire il nuovo nome|Cambio nome|Roland Garros – Paris");
+
+    // Exit ends at once, even with unsaved points.
+    h.play("AAA");
+    EXPECT_THROW(h.form.FileExit_Click(), testing::ProgramEnded);
+    EXPECT_TRUE(h.platform.messages.empty());
+}
+
+constexpr const char* kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr const char* kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+void put(FakePlatform& p, const char* key, const char* name, const std::string& value) {
+    p.memoryRegistry.put(Registry::LocalMachine, key, name, Registry::TypeText, value);
+}
+
+TEST(SystemInfo, ThePathValueComesFirstThenTheFolderAndAnyFailureIsOneMessage) {
+    FakePlatform p;
+    put(p, kPathKey, "PATH", std::string("C:\\Tools\\msinfo32.exe\0", 22));
+    put(p, kFolderKey, "MSINFO", "C:\\Other");
+    StartSysInfo(p);
+    EXPECT_EQ(p.started, std::vector<std::string>{"C:\\Tools\\msinfo32.exe"});
+    EXPECT_TRUE(p.messages.empty());
+    EXPECT_EQ(p.memoryRegistry.openHandles(), 0);
+
+    FakePlatform folder;
+    put(folder, kFolderKey, "MSINFO", "C:\\Shared");
+    folder.existingFiles.insert("C:\\Shared\\MSINFO32.EXE");
+    StartSysInfo(folder);
+    EXPECT_EQ(folder.started, std::vector<std::string>{"C:\\Shared\\MSINFO32.EXE"});
+
+    FakePlatform nothing, noProgram, failing;
+    put(noProgram, kFolderKey, "MSINFO", "C:\\Shared");
+    failing.startSucceeds = false;
+    put(failing, kPathKey, "PATH", "x");
+    for (FakePlatform* p : {&nothing, &noProgram, &failing}) {
+        StartSysInfo(*p);
+        EXPECT_EQ(p->texts(), std::vector<std::string>{
+                                  "Le informazioni sul sistema non sono attualmente disponibili."});
+    }
+}
+
+TEST(SystemInfo, ValuesAreReadAsText) {
+    FakePlatform p;
+    auto& r = p.memoryRegistry;
+    put(p, "K", "cut", std::string("abc\0", 4));
+    r.put(Registry::LocalMachine, "K", "number", Registry::TypeNumber,
+          std::string("\x1A\x02\x00\x00", 4));
+    r.put(Registry::LocalMachine, "K", "binary", 3, "zz");
+    const auto read = [&](const char* key, const char* name, std::string v) {
+        const bool found = GetKeyValue(r, Registry::LocalMachine, key, name, v);
+        return (found ? "" : "missing ") + v;
+    };
+    EXPECT_EQ(read("k", "CUT", ""), "abc");     // key paths compare regardless of case
+    EXPECT_EQ(read("K", "number", ""), "538");  // digits 0, 0, 2, 1A read as 0x0021A
+    EXPECT_EQ(read("K", "binary", "kept"), "kept");
+    EXPECT_EQ(read("K", "absent", "x"), "missing ");
+    EXPECT_EQ(read("Nope", "cut", "x"), "missing ");
+    EXPECT_EQ(r.openHandles(), 0);
+}
+
+}  // namespace
+}  // namespace courtlog

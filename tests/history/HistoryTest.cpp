@@ -1,0 +1,189 @@
+// Moving through the recorded match, and the statistics and partial score it shows.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "history/Statistics.h"
+#include "support/Harness.h"
+#include "support/MatchScript.h"
+#include "support/Snapshot.h"
+
+namespace courtlog {
+namespace {
+
+using testing::Harness;
+using testing::MatchScript;
+using testing::snapshot;
+
+TEST(Navigation, FiveSetMatchReplaysToWhatLiveEntryShowedAtEveryPoint) {
+    MatchScript script;
+    script.set(7, 5).tieBreakSet(6, 8).tieBreakSet(10, 8).set(3, 6).set(5, 7);
+    Harness h;
+    h.platform.messageAnswers = {MsgAnswer::No};
+    std::vector<std::string> live{snapshot(h.form)};
+    for (char c : script.points()) {
+        h.play(std::string(1, c));
+        live.push_back(snapshot(h.form));
+    }
+    ASSERT_TRUE(h.form.MatchOver);
+    EXPECT_EQ(h.board(), "7-5 6-7(6-8) 7-6(10-8) 3-6 5-7 0-0 0-0");
+    const int n = h.form.PointCount;
+    for (int k = 0; k <= n; ++k) {
+        h.form.GameScroll_Change(k);
+        ASSERT_EQ(h.form.CurrentPoint, k);
+        // Only the scroll bar knows the later points.
+        std::string expected = live[k];
+        const std::string at = " at " + std::to_string(k) + "\n";
+        const std::string liveScroll = "scroll 0.." + std::to_string(k) + at;
+        expected.replace(expected.rfind(liveScroll), liveScroll.size(),
+                         "scroll 0.." + std::to_string(n) + at);
+        ASSERT_EQ(snapshot(h.form), expected) << "position " << k;
+    }
+    // Replaying to the end finishes the match again without asking.
+    EXPECT_EQ(h.platform.messages.size(), 1u);
+
+    // The buttons step through the same positions, and moving neither saves nor unsaves.
+    const std::string end = snapshot(h.form);
+    h.form.GameUndo_Click();
+    EXPECT_FALSE(h.form.MatchSaved);
+    h.form.GameRedo_Click();
+    EXPECT_EQ(snapshot(h.form), end);
+    h.form.MatchSaved = true;
+    h.form.GameStart_Click();
+    h.form.GameEnd_Click();
+    EXPECT_TRUE(h.form.MatchSaved);
+    EXPECT_EQ(snapshot(h.form), end);
+}
+
+TEST(Navigation, ThePanelShowsTheNextPointAsStored) {
+    Harness h;
+    h.form.SelectOption(Panel::Colpo, 3);
+    h.play("A*B");
+
+    h.form.GameStart_Click();
+    EXPECT_EQ(h.form.Colpo.selected(), 3);
+    EXPECT_EQ(h.form.focus.objectName, "PuntoGiocatore_0");
+    h.form.GameRedo_Click();  // the ace
+    EXPECT_EQ(h.form.focus.objectName, "AceDoppioFallo_1");
+    // Marking the point again edits it in place.
+    h.form.SelectOption(Panel::Colpo, 6);
+    EXPECT_EQ(EstraiInfo(h.form.PointInfo[1], Attr::Colpo), 6);
+}
+
+// Moving through a finished match neither asks again nor keeps the question from the next
+// live finish.
+TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAndAsksWhenFinishedAgain) {
+    Harness h;
+    h.useThreeSets();
+    h.platform.messageAnswers = {MsgAnswer::No, MsgAnswer::No};
+    h.games("AAAAAA AAAAAA");
+    h.form.GameStart_Click();
+    h.form.GameEnd_Click();
+    h.form.GameUndo_Click();
+    EXPECT_FALSE(h.form.MatchOver);
+    EXPECT_EQ(h.board(), "6-0 5-0 40-0");
+    // This re-records the last point: nothing follows, so nothing is asked.
+    h.play("BA");
+    EXPECT_TRUE(h.platform.residualQuestions.empty());
+    EXPECT_EQ(h.platform.messages.size(), 2u);
+}
+
+TEST(Navigation, ClearingAsksFirstAndKeepsTheNames) {
+    Harness h, fresh;
+    h.form.NomeGiocatore[0].setCaption("Pennetta");
+    fresh.form.NomeGiocatore[0].setCaption("Pennetta");
+    h.play("AAAABBB");
+    h.form.SelectOption(Panel::Colpo, 5);
+    const std::string before = snapshot(h.form);
+    h.platform.messageAnswers = {MsgAnswer::No};
+    h.form.GameClear_Click();
+    EXPECT_EQ(snapshot(h.form), before);
+    h.form.GameClear_Click();  // unscripted: Yes
+    EXPECT_EQ(snapshot(h.form), snapshot(fresh.form));
+    EXPECT_EQ(h.form.Colpo.selected(), 0);  // the next point starts from a clean slot
+    const std::string sure = "Sei sicuro di voler cancellare tutti i dati di questa partita?";
+    EXPECT_EQ(h.platform.texts(),
+              (std::vector<std::string>{sure, sure, "Tutti i dati sono stati cancellati!"}));
+}
+
+// The quotient is a double before it is scaled, so the halves 23/40 and 3/200 fall short.
+TEST(Percent, RoundsTheScaledQuotientHalfToEven) {
+    const struct {
+        int n, d;
+        const char* text;
+    } cases[] = {{2, 3, "67%"},  {1, 8, "12%"},   {3, 8, "38%"},  {0, 5, "0%"},
+                 {4, 4, "100%"}, {23, 40, "57%"}, {3, 200, "2%"}, {999, 1000, "100%"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Percent(c.n, c.d), c.text) << c.n << "/" << c.d;
+    }
+}
+
+// Won, aces, double faults, first serves in, won on the first, won on the second, winners,
+// unforced errors.
+std::string row(MainForm& f, int p) {
+    std::string s = f.PuntiVinti[p].caption();
+    for (const Field* c :
+         {&f.Aces[p], &f.DoppiFalli[p], &f.PercentualePrimePalle[p], &f.PercentualeConPrimaPalla[p],
+          &f.PercentualeConSecondaPalla[p], &f.ColpiVincenti[p], &f.ErroriGratuiti[p]}) {
+        s += " " + c->caption();
+    }
+    return s;
+}
+
+TEST(Statistics, OnlyTheServersPercentagesMoveAndOnlyWinnersAndUnforcedErrorsCount) {
+    Harness h;
+    h.play("A");  // won on the first serve
+    EXPECT_EQ(row(h.form, 0), "1 0 0 100% 100% N/D 0 0");
+    EXPECT_EQ(row(h.form, 1), "0 0 0 0% N/D N/D 0 0");
+
+    // Lost on the second serve by an unforced error of the server.
+    h.form.SelectOption(Panel::Servizio, 1);
+    h.form.SelectOption(Panel::ErroreVincente, 2);
+    h.play("B");
+    EXPECT_EQ(row(h.form, 0), "1 0 0 50% 100% 0% 0 1");
+
+    // A double fault counts for the server.
+    h.form.AceDoppioFallo_Click(2);
+    EXPECT_EQ(row(h.form, 0), "1 0 1 33% 100% 0% 0 1");
+
+    // A winner on the second serve.
+    h.form.SelectOption(Panel::Servizio, 1);
+    h.form.SelectOption(Panel::Colpo, 6);
+    h.play("A");
+    EXPECT_EQ(row(h.form, 0), "2 0 1 25% 100% 33% 1 1");
+
+    // A service winner is no ace; forced errors and errors on attempts count nowhere.
+    h.form.AceDoppioFallo_Click(3);
+    for (int kind : {3, 4}) {
+        h.form.SelectOption(Panel::ErroreVincente, kind);
+        h.play("B");
+    }
+    EXPECT_EQ(row(h.form, 0), "3 0 1 57% 50% 33% 1 1");
+    EXPECT_EQ(row(h.form, 1), "4 0 0 0% N/D N/D 0 0");
+    // A word marked as an ace but won by the receiver, as a file may hold, credits the winner.
+    h.form.UpdateStatistics(0x0401);
+    EXPECT_EQ(h.form.Aces[1].caption(), "1");
+}
+
+TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "0-0"},
+        {"B", "0-1"},
+        {"BA", "1-1"},                 // the even pair replaces the single A
+        {"BAAA", "3-1"},               // a pure run of three gives way to the first mixed stretch
+        {"BBAAAAAA", "6-0"},           // a run of six ends the search
+        {"AAAAAAB", "6-1"},            // 1 of 1, then 1-6 beats every shorter mixed stretch
+        {"ABABABAB", "1-2"},           // an even pair, then 1-2 which no longer stretch beats
+        {"AAAAAAAAAAAABBBBB", "1-5"},  // a run of five is only shown until a mixed one
+        {"AAAABBBBBBBBA", "1-8"},
+    };
+    for (const auto& [played, shown] : cases) {
+        Harness h;
+        h.play(played);
+        EXPECT_EQ(h.form.Parziale[0].caption() + "-" + h.form.Parziale[1].caption(), shown)
+            << played;
+    }
+}
+
+}  // namespace
+}  // namespace courtlog

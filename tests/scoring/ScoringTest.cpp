@@ -1,0 +1,308 @@
+// Scoring: games, sets, set and match points, and recording points from the panel.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+#include "support/Harness.h"
+#include "support/MatchScript.h"
+
+namespace courtlog {
+namespace {
+
+using testing::Harness;
+using testing::MatchScript;
+
+// The server, the game score with the break-point or deuce indicator and who is red, then
+// each player's break points so far and breaks made.
+std::string gameState(Harness& h) {
+    const MainForm& f = h.form;
+    std::string s = h.server() + " " + f.Punteggio[0].caption() + "-" + f.Punteggio[1].caption();
+    for (const Field* shown : {&f.BreakPoint, &f.Parità}) {
+        s += shown->visible() ? " " + shown->caption() : "";
+    }
+    for (int p = 0; p < 2; ++p) {
+        s += f.Punteggio[p].back() == colours::Red ? (p == 0 ? " red A" : " red B") : "";
+    }
+    return s + " bp " + f.BreakAvuti[0].caption() + "/" + f.BreakAvuti[1].caption() + " br " +
+           f.BreakFatti[0].caption() + "/" + f.BreakFatti[1].caption();
+}
+
+TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
+    Harness h;
+    const std::pair<const char*, const char*> steps[] = {
+        {"B", "A 0-15 bp 0/0 br 0/0"},
+        {"BB", "A 0-40 Break Point # 1 red B bp 0/1 br 0/0"},
+        {"A", "A 15-40 Break Point # 2 red B bp 0/2 br 0/0"},
+        {"A", "A 30-40 Break Point # 3 red B bp 0/3 br 0/0"},
+        {"A", "A 40-40 Parità # 1 bp 0/3 br 0/0"},
+        {"B", "A 40-AD Break Point # 4 red B bp 0/4 br 0/0"},
+        {"A", "A 40-40 Parità # 2 bp 0/4 br 0/0"},
+        {"A", "A AD-40 bp 0/4 br 0/0"},
+        {"A", "B 0-0 bp 0/4 br 0/0"},  // A holds; the numbers start again
+        // In B's service game the break points are A's.
+        {"BAAA", "B 40-15 Break Point # 1 red A bp 1/4 br 0/0"},
+        {"B", "B 40-30 Break Point # 2 red A bp 2/4 br 0/0"},
+        {"A", "A 0-0 bp 2/4 br 1/0"},
+        {"BBBB", "B 0-0 bp 2/5 br 1/1"},  // a break to love
+    };
+    for (const auto& [points, expected] : steps) {
+        h.play(points);
+        EXPECT_EQ(gameState(h), expected) << points;
+    }
+}
+
+TEST(GameScoring, NewBallsAfterTheSeventhGameAndEveryNineAfter) {
+    Harness h;
+    // The count runs across sets: four sets of 6-0, then two games of the fifth.
+    std::string shown = h.form.PalleNuove.visible() ? "0 " : "";
+    int game = 0;
+    for (char c : std::string("AAAAAABBBBBBAAAAAABBBBBBAB")) {
+        h.games(std::string(1, c));
+        ++game;
+        if (h.form.PalleNuove.visible()) {
+            shown += std::to_string(game) + " ";
+        }
+    }
+    EXPECT_EQ(shown, "7 16 25 ");
+    EXPECT_EQ(h.board(), "6-0 0-6 6-0 0-6 1-1 0-0");
+}
+
+TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
+    Harness h;
+    h.games("ABABABABAB BA");  // B breaks for 6-5, A breaks back
+    EXPECT_TRUE(h.form.InTieBreak);
+    // The first server of the set starts; then two points each.
+    std::string seen;
+    for (char c : std::string("ABABABABABABAA")) {
+        seen += h.server();
+        h.play(std::string(1, c));
+    }
+    EXPECT_EQ(seen, "ABBAABBAABBAAB");
+    EXPECT_FALSE(h.form.InTieBreak);
+    EXPECT_EQ(h.board(), "7-6(8-6) 0-0 0-0");
+    EXPECT_EQ(h.form.Set1[0].fore(), colours::Yellow);
+    EXPECT_EQ(h.form.Set1[1].fore(), colours::Black);
+    EXPECT_EQ(h.form.Set5[1].back(), h.form.Set1[1].back());  // every set's row looks alike
+    // The player who received first in the set serves first in the next.
+    EXPECT_EQ(h.server(), "B");
+    EXPECT_EQ(h.form.Server, 1);
+    EXPECT_EQ(h.form.SetFirstServer, 1);
+    // Winning the tie-break is no break of serve.
+    EXPECT_EQ(h.form.BreakFatti[0].caption() + "/" + h.form.BreakFatti[1].caption(), "1/1");
+    EXPECT_EQ(h.form.GamesPlayed, 13);
+}
+
+// The deciding set has no tie-break and is played out; the end of the match is asked about.
+TEST(Sets, ThreeSetMatchPlayedToTheEnd) {
+    MatchScript script;
+    script.set(4, 6).set(7, 5).set(12, 10);
+    Harness h;
+    h.useThreeSets();
+    h.form.NomeGiocatore[0].setCaption("Errani");
+    h.platform.messageAnswers = {MsgAnswer::No};
+    h.play(script.points());
+    EXPECT_EQ(h.board(), "4-6 7-5 12-10 0-0 0-0");
+    EXPECT_TRUE(h.form.MatchOver);
+    EXPECT_EQ(h.server(), "-");
+    EXPECT_EQ(h.form.PuntiVinti[0].number(), script.pointsWonBy('A'));
+    EXPECT_EQ(h.form.PuntiVinti[1].number(), script.pointsWonBy('B'));
+    ASSERT_EQ(h.platform.messages.size(), 1u);
+    EXPECT_EQ(h.platform.messages[0].text,
+              "Fine partita! Ha vinto Errani in 2 set. Vuoi salvare la partita?");
+    EXPECT_EQ(h.platform.messages[0].buttons, MsgButtons::YesNo);
+}
+
+// Points each player needs for the set and the match, "!" for a red cell and "?" for a
+// yellow one, then the set-point or match-point marker shown.
+std::string needs(Harness& h) {
+    auto cell = [](const Field& f) {
+        return f.caption() + (f.back() == colours::Red      ? "!"
+                              : f.back() == colours::Yellow ? "?"
+                                                            : "");
+    };
+    std::string s;
+    for (int p = 0; p < 2; ++p) {
+        s += (p ? " | " : "") + cell(h.form.PuntiDalSet[p]) + "/" + cell(h.form.PuntiDalMatch[p]);
+        for (const Field* marker : {&h.form.SetPoint[p], &h.form.MatchPoint[p]}) {
+            if (marker->visible()) {
+                s += " " + marker->caption();
+            }
+        }
+    }
+    return s;
+}
+
+// Each step plays whole games, as Harness::games takes them, then points, and reads the needs.
+void playSteps(Harness& h, std::initializer_list<std::array<const char*, 3>> steps) {
+    for (const auto& [games, points, expected] : steps) {
+        h.games(games);
+        h.play(points);
+        EXPECT_EQ(needs(h), expected) << h.board();
+    }
+}
+
+TEST(SetPointAnalysis, SetPointsPerSetAndMatchPointsThroughTheMatch) {
+    Harness h;
+    h.useThreeSets();
+    h.platform.messageAnswers = {MsgAnswer::No};
+    playSteps(h, {
+                     {"", "", "24/48 | 24/48"},
+                     {"ABABABAA", "AABA", "1!/25 Set Point #1 | 16/40"},  // 5-3 40-15
+                     {"", "BB", "2/26 | 14/38"},                          // deuce
+                     {"", "A", "1!/25 Set Point #3 | 15/39"},
+                     {"", "A", "24/24 | 24/48"},  // set, and the numbers start again
+                     {"ABABABAA", "AAA", "1/1! Match Point #1 | 17/41"},
+                     {"", "BBB", "2/2? | 14/38"},  // saved to deuce: no marker
+                     {"", "BB", "4/4 | 12/36"},    // B breaks back: 5-4
+                     {"BA", "AAA", "1/1! Match Point #4 | 12/36"},
+                     {"", "A", "/W | /L"},
+                 });
+}
+
+TEST(SetPointAnalysis, TieBreakOfTheDecidingSet) {
+    Harness h;
+    h.useThreeSets();
+    h.useTieBreakRule(2);
+    playSteps(h, {{"AAAAAA BBBBBB ABABABABABAB", "ABABABABABAB", "2/2? | 2/2?"},
+                  {"", "A", "1/1! Match Point #2 | 3/3"},  // the first was at 6-5
+                  {"", "B", "2/2? | 2/2?"}});              // 7-7: on past six points all
+}
+
+TEST(SetPointAnalysis, LongSetWithoutTieBreak) {
+    Harness h;
+    h.useTieBreakRule(0);
+    // Every game held to 9-9, then a break: A needs this game and two more.
+    playSteps(h, {{"ABABABABABABABABAB B", "", "12/60 | 4/52"}});
+}
+
+// A history of count points whose words differ in every slot (winner, shot and error), standing
+// at position current as navigation leaves it.
+void standIn(Harness& h, int count, int current) {
+    for (int k = 0; k < count; ++k) {
+        h.form.PointInfo[k] = static_cast<PointWord>((k % 2) | ((k % 8) << 4) | ((k % 5) << 7));
+    }
+    h.form.PointInfo[count] = 0;
+    h.form.PointCount = static_cast<std::int16_t>(count);
+    h.form.CurrentPoint = static_cast<std::int16_t>(current);
+    h.form.showWordInPanel(h.form.PointInfo[current]);
+    h.form.workingSlotChanged();
+}
+
+std::array<int, 4> panelOf(MainForm& f) {
+    return {f.Servizio.selected(), f.DirittoRovescio.selected(), f.Colpo.selected(),
+            f.ErroreVincente.selected()};
+}
+
+TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
+    Harness h;
+    standIn(h, 5, 5);
+    h.form.SelectOption(Panel::Servizio, 1);
+    h.form.SelectOption(Panel::ErroreVincente, 3);
+    h.form.SelectOption(Panel::Colpo, 0);  // no shot: the error stays
+    EXPECT_EQ(h.form.ErroreVincente.selected(), 3);
+    h.form.SelectOption(Panel::Colpo, 6);  // a shot makes it a winner...
+    EXPECT_EQ(h.form.ErroreVincente.selected(), 1);
+    h.form.SelectOption(Panel::ErroreVincente, 4);
+    h.form.SelectOption(Panel::Colpo, 6);  // ...until an error is chosen, even for the same shot
+    h.form.PuntoGiocatore_Click(1);
+    EXPECT_EQ(h.form.PointInfo[5], 0x0263);  // B, second serve, shot 6, error on an attempt
+    EXPECT_FALSE(h.form.MatchSaved);
+    EXPECT_EQ(panelOf(h.form), (std::array<int, 4>{0, 0, 0, 0}));
+
+    // Leftover marks that an ace must not keep.
+    h.form.SelectOption(Panel::DirittoRovescio, 2);
+    h.form.SelectOption(Panel::Colpo, 3);
+    CreaInfo(h.form.workingWord(), Attr::CircolettoRosso, 1);
+    h.form.Server = 1;
+    h.form.AceDoppioFallo_Click(1);
+    EXPECT_EQ(h.form.PointInfo[6], 0x0401);  // B wins with an ace
+    h.form.Server = 0;
+    h.form.AceDoppioFallo_Click(2);
+    EXPECT_EQ(h.form.PointInfo[7], 0x0803);  // B wins on A's double fault, second serve
+    h.form.SelectOption(Panel::Servizio, 1);
+    h.form.AceDoppioFallo_Click(3);
+    EXPECT_EQ(h.form.PointInfo[8], 0x0C02);  // A's service winner keeps the marked serve
+    // A point won with a player's button is no serve outcome, whatever the slot held.
+    CreaInfo(h.form.workingWord(), Attr::AceDoppioFallo, 1);
+    h.form.PuntoGiocatore_Click(0);
+    EXPECT_EQ(h.form.PointInfo[9], 0);
+}
+
+TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
+    // Which of the earlier words follow the new point in slot 7.
+    for (const auto& [answer, rest] :
+         {std::pair{ResidualAnswer::Overwrite, std::vector{8, 9}},
+          std::pair{ResidualAnswer::Insert, std::vector{7, 8, 9}},  // nothing is lost
+          std::pair{ResidualAnswer::DeleteLater, std::vector<int>{}}}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        Harness h;
+        standIn(h, 10, 7);
+        const auto before = h.form.PointInfo;
+        h.platform.residualAnswers.push_back(answer);
+        h.form.SelectOption(Panel::Servizio, 1);
+        h.form.PuntoGiocatore_Click(0);
+        EXPECT_EQ(h.platform.residualQuestions.at(0).residualPoints, 2);
+        std::vector<PointWord> expected(before.begin(), before.begin() + 7);
+        expected.push_back((before[7] & ~0x0003) | 0x0002);  // the slot's other marks stay
+        for (int r : rest) {
+            expected.push_back(before[r]);
+        }
+        EXPECT_EQ(
+            std::vector(h.form.PointInfo.begin(), h.form.PointInfo.begin() + h.form.PointCount),
+            expected);
+        // The panel shows the new working slot as stored.
+        EXPECT_EQ(h.form.PointInfo[8], rest.empty() ? 0 : before[rest[0]]);
+        EXPECT_EQ(h.form.Colpo.selected(), EstraiInfo(h.form.PointInfo[8], Attr::Colpo));
+    }
+}
+
+TEST(PointEntry, AFinishedMatchTakesNoMorePoints) {
+    Harness h;
+    standIn(h, 6, 4);
+    h.form.MatchOver = true;
+    h.form.MatchSaved = true;
+    const auto before = h.form.PointInfo;
+    h.form.PuntoGiocatore_Click(0);
+    h.form.AceDoppioFallo_Click(2);
+    EXPECT_EQ(h.form.PointInfo, before);
+    EXPECT_EQ(h.form.PuntiVinti[0].caption() + h.form.PuntiVinti[1].caption(), "00");
+    EXPECT_TRUE(h.form.MatchSaved);
+    EXPECT_FALSE(h.form.ServeOutcomeSet);  // it belongs to the one point it marked
+}
+
+TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
+    Harness h;
+    // Points alternating from deuce on never end the game.
+    for (int k = 0; k < 999; ++k) {
+        h.play(k % 2 ? "B" : "A");
+    }
+    h.form.AceDoppioFallo_Click(1);  // the thousandth is still taken
+    EXPECT_EQ(h.form.PointCount, 1000);
+    const auto before = h.form.PointInfo;
+    h.form.MatchSaved = true;
+    h.form.PuntoGiocatore_Click(1);
+    h.form.AceDoppioFallo_Click(1);
+    EXPECT_EQ(h.platform.texts(),
+              std::vector<std::string>(
+                  2, "Impossibile registrare altri punti: la partita ha già 1000 punti."));
+    EXPECT_EQ(h.form.PointInfo, before);
+    EXPECT_TRUE(h.form.MatchSaved);
+    // The refused click marked nothing: the ace, recorded again with a player's button, is not
+    // an ace any more.
+    h.form.GameUndo_Click();
+    h.play("B");
+    EXPECT_EQ(h.form.PointInfo[999], 0x0001);
+
+    // In a full list a point can still replace one, but an insert answer cannot grow it.
+    standIn(h, 1000, 500);
+    h.platform.residualAnswers.push_back(ResidualAnswer::Insert);
+    h.form.PuntoGiocatore_Click(0);
+    EXPECT_FALSE(h.platform.residualQuestions.at(0).offerInsert);
+    EXPECT_EQ(h.form.PointCount, 1000);
+}
+
+}  // namespace
+}  // namespace courtlog
