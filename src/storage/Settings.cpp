@@ -28,7 +28,8 @@ std::string trimmed(const std::string& s) {
 
 std::optional<double> number(const std::string& text) {
     const std::string t = trimmed(text);
-    if (t.empty()) {
+    // Decimal notation only: strtod would also take "0x2", "inf" and "nan".
+    if (t.empty() || t.find_first_not_of("0123456789+-.eE") != std::string::npos) {
         return std::nullopt;
     }
     char* end = nullptr;
@@ -109,6 +110,11 @@ const std::array<StoredOption, 5> kStoredOptions{{
      [](MainForm& f, int rule) {
          if (rule >= 0 && rule < static_cast<int>(f.TieBreakWhen.size())) {
              f.TieBreakWhen_Click(rule);
+             return;
+         }
+         // A rule the menu does not have: none of its items is checked.
+         for (MenuCheck& item : f.TieBreakWhen) {
+             item.setChecked(false);
          }
      },
      [](const MainForm& f) -> std::optional<std::string> {

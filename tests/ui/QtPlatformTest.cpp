@@ -41,7 +41,7 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
 // The window as the program makes it, with Qt's own dialogs and settings store.
 TEST(QtPlatform, WindowStartsWithFreshOptionsOverBrokenStoredOnes) {
     QSettings stored(QStringLiteral("Courtlog"), QStringLiteral("Courtlog"));
-    stored.setValue("Opzioni/TieBreakWhen", 9);
+    stored.setValue("Opzioni/TieBreakWhen", "0x2");
     stored.setValue("Opzioni/MatchInTreSet", "forse");
     stored.setValue("Opzioni/DisabilitaParziale", QVariant());  // stored as @Invalid()
     stored.setValue("Opzioni/SalvaOpzioniInUscita", "");
