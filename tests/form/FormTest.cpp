@@ -78,9 +78,9 @@ TEST(PointInfo, UnknownNameIsReportedAndEndsTheProgram) {
     EXPECT_THROW(h.form.EstraiInfo(w, "punto"), testing::ProgramEnded);
     EXPECT_THROW(h.form.CreaInfo(w, "Colpo ", 1), testing::ProgramEnded);
     ASSERT_EQ(h.platform.messages.size(), 2u);
-    EXPECT_EQ(h.platform.messages[0].text, "Chiamata a EstraiInfo non valida (punto)");
-    EXPECT_EQ(h.platform.messages[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(h.platform.messages[1].text, "Chiamata a CreaInfo non valida (Colpo )");
+    EXPECT_EQ(h.platform.messages[0], "Chiamata a EstraiInfo non valida (punto)");
+    EXPECT_EQ(h.platform.buttons[0], MsgButtons::Ok);
+    EXPECT_EQ(h.platform.messages[1], "Chiamata a CreaInfo non valida (Colpo )");
     EXPECT_EQ(w, 0x0071);
 }
 
@@ -143,8 +143,9 @@ TEST(SystemInfo, ThePathValueComesFirstThenTheFolderAndAnyFailureIsOneMessage) {
     put(failing, kPathKey, "PATH", "x");
     for (FakePlatform* p : {&nothing, &noProgram, &failing}) {
         StartSysInfo(*p);
-        EXPECT_EQ(p->texts(), std::vector<std::string>{
-                                  "Le informazioni sul sistema non sono attualmente disponibili."});
+        EXPECT_EQ(p->messages,
+                  std::vector<std::string>{
+                      "Le informazioni sul sistema non sono attualmente disponibili."});
     }
 }
 

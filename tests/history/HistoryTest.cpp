@@ -102,7 +102,7 @@ TEST(Navigation, ClearingAsksFirstAndKeepsTheNames) {
     EXPECT_EQ(snapshot(h.form), snapshot(fresh.form));
     EXPECT_EQ(h.form.Colpo.selected(), 0);  // the next point starts from a clean slot
     const std::string sure = "Sei sicuro di voler cancellare tutti i dati di questa partita?";
-    EXPECT_EQ(h.platform.texts(),
+    EXPECT_EQ(h.platform.messages,
               (std::vector<std::string>{sure, sure, "Tutti i dati sono stati cancellati!"}));
 }
 

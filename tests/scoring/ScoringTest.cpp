@@ -110,9 +110,9 @@ TEST(Sets, ThreeSetMatchPlayedToTheEnd) {
     EXPECT_EQ(h.form.PuntiVinti[0].number(), script.pointsWonBy('A'));
     EXPECT_EQ(h.form.PuntiVinti[1].number(), script.pointsWonBy('B'));
     ASSERT_EQ(h.platform.messages.size(), 1u);
-    EXPECT_EQ(h.platform.messages[0].text,
+    EXPECT_EQ(h.platform.messages[0],
               "Fine partita! Ha vinto Errani in 2 set. Vuoi salvare la partita?");
-    EXPECT_EQ(h.platform.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(h.platform.buttons[0], MsgButtons::YesNo);
 }
 
 // Points each player needs for the set and the match, "!" for a red cell and "?" for a
@@ -285,7 +285,7 @@ TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
     h.form.MatchSaved = true;
     h.form.PuntoGiocatore_Click(1);
     h.form.AceDoppioFallo_Click(1);
-    EXPECT_EQ(h.platform.texts(),
+    EXPECT_EQ(h.platform.messages,
               std::vector<std::string>(
                   2, "Impossibile registrare altri punti: la partita ha già 1000 punti."));
     EXPECT_EQ(h.form.PointInfo, before);

@@ -115,7 +115,7 @@ TEST(FailingDevice, WritesThatFailOrAreKilledMidway) {
                 h.rename(0, std::string(5000, 'x'));
             }
             save(h, path);
-            return h.platform.texts().size() == 1 && !h.form.MatchSaved;
+            return h.platform.messages.size() == 1 && !h.form.MatchSaved;
         });
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1)
             << (big ? "short write" : "failed flush") << " not reported, or counted as saved";

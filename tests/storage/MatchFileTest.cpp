@@ -76,7 +76,7 @@ TEST(HostileFile, UnusableFilesChangeNothingOnScreen) {
         h.play("AABBA*!");
         const std::string before = snapshot(h.form);
         EXPECT_FALSE(h.form.loadMatch(dir.file(name)));
-        EXPECT_EQ(h.platform.texts(), std::vector<std::string>{message});
+        EXPECT_EQ(h.platform.messages, std::vector<std::string>{message});
         EXPECT_EQ(snapshot(h.form), before);
         EXPECT_FALSE(h.form.MatchSaved);
     }
@@ -140,7 +140,7 @@ TEST(MatchFileCommands, StartUpOpensTheFileReportsWhatItCannotReadAndLoadsTheRes
         h.form.Turno.select(3);
         h.games("AAAAAA BBBBBB AAAAAA B");
         h.form.Form_Activate(line);
-        EXPECT_EQ(h.platform.texts(),
+        EXPECT_EQ(h.platform.messages,
                   (std::vector<std::string>{opening(5), opening(5), opening(380)}));
         const MatchRecord r = h.form.matchRecord();
         EXPECT_EQ(r.players, (std::array<std::string, 2>{"", "Bo"}));

@@ -41,9 +41,9 @@ TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     EXPECT_FALSE(h.form.MatchInTreSet.checked() || over.form.MatchInTreSet.checked());
     // The number keeps the blank of its sign: two blanks before it.
     EXPECT_EQ(
-        h.platform.texts(),
+        h.platform.messages,
         std::vector<std::string>{"Spiacente, ma si è già al  4° set. Impossibile modificare."});
-    EXPECT_EQ(over.platform.texts().back(),
+    EXPECT_EQ(over.platform.messages.back(),
               "Spiacente, ma la partita sarebbe già finita. Impossibile modificare.");
 }
 

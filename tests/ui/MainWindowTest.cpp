@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, SaveLoadExportCloseAndAboutGoThroughThePlatform) {
               htmlReport(summarizeMatch(window.form().matchRecord())));
     platform.saveChoices.push_back({page + "/nowhere.html", "nowhere.html"});
     action("FileEsporta")->trigger();
-    EXPECT_EQ(platform.texts().back(),
+    EXPECT_EQ(platform.messages.back(),
               "Impossibile salvare il file nowhere.html: la cartella non esiste");
 
     // Closing with an unsaved match offers the save dialog; cancelling it still closes.
