@@ -79,7 +79,7 @@ TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
     EXPECT_EQ(partial(h), "0-0");
     h.form.DisabilitaParziale_Click();
     h.form.DisabilitaPuntiDalMatch_Click();
-    EXPECT_EQ(partial(h), "12-3");  // back to the game A won to love
+    EXPECT_EQ(partial(h), "12-3");  // everything since B last won a game
     // Set points are counted while hidden: this is the fourth of the set.
     EXPECT_EQ(h.form.SetPoint[0].caption(), "Set Point #4");
     EXPECT_TRUE(h.form.SetPoint[0].visible());
