@@ -77,8 +77,11 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAndAsksWhenFinishedA
     h.useThreeSets();
     h.platform.messageAnswers = {MsgAnswer::No, MsgAnswer::No};
     h.games("AAAAAA AAAAAA");
+    h.play("A!");  // after the end nothing is recorded, nor marked for the next point
+    EXPECT_FALSE(h.form.ServeOutcomeSet);
     h.form.GameStart_Click();
     h.form.GameEnd_Click();
+    EXPECT_EQ(h.form.PointCount, 48);
     h.form.GameUndo_Click();
     EXPECT_FALSE(h.form.MatchOver);
     EXPECT_EQ(h.board(), "6-0 5-0 40-0");

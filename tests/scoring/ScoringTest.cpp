@@ -6,14 +6,17 @@
 #include <utility>
 #include <vector>
 
+#include "storage/MatchFile.h"
 #include "support/Harness.h"
 #include "support/MatchScript.h"
+#include "support/TempDir.h"
 
 namespace courtlog {
 namespace {
 
 using testing::Harness;
 using testing::MatchScript;
+using testing::TempDir;
 
 // The server, the game score with the break-point or deuce indicator and who is red, then
 // each player's break points so far and breaks made.
@@ -92,14 +95,16 @@ TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
     EXPECT_EQ(h.form.BreakFatti[0].caption() + "/" + h.form.BreakFatti[1].caption(), "1/1");
 }
 
-// The deciding set has no tie-break and is played out; the end of the match is asked about.
+// The deciding set has no tie-break and is played out; at the end a Yes saves the match with
+// its last point.
 TEST(Sets, ThreeSetMatchPlayedToTheEnd) {
+    TempDir dir;
     MatchScript script;
     script.set(4, 6).set(7, 5).set(12, 10);
     Harness h;
     h.useThreeSets();
     h.form.NomeGiocatore[0].setCaption("Errani");
-    h.platform.messageAnswers = {MsgAnswer::No};
+    h.platform.saveChoices.push_back({dir.file("final.clg"), "final.clg"});
     h.play(script.points());
     EXPECT_EQ(h.board(), "4-6 7-5 12-10 0-0 0-0");
     EXPECT_TRUE(h.form.MatchOver);
@@ -109,6 +114,9 @@ TEST(Sets, ThreeSetMatchPlayedToTheEnd) {
     EXPECT_EQ(h.platform.messages.at(0),
               "Fine partita! Ha vinto Errani in 2 set. Vuoi salvare la partita?");
     EXPECT_EQ(h.platform.buttons, std::vector{MsgButtons::YesNo});  // asked once
+    EXPECT_TRUE(h.form.MatchSaved);
+    EXPECT_EQ(decodeMatch(TempDir::read(dir.file("final.clg"))).match.points.size(),
+              script.points().size());
 }
 
 // Points each player needs for the set and the match, "!" for a red cell and "?" for a
@@ -221,10 +229,6 @@ TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     h.form.SelectOption(Panel::Servizio, 1);
     h.form.AceDoppioFallo_Click(3);
     EXPECT_EQ(h.form.PointInfo[8], 0x0C02);  // A's service winner keeps the marked serve
-    // A point won with a player's button is no serve outcome, whatever the slot held.
-    CreaInfo(h.form.workingWord(), Attr::AceDoppioFallo, 1);
-    h.form.PuntoGiocatore_Click(0);
-    EXPECT_EQ(h.form.PointInfo[9], 0);
 }
 
 TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
@@ -253,20 +257,6 @@ TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
         EXPECT_EQ(h.form.PointInfo[8], rest.empty() ? 0 : before[rest[0]]);
         EXPECT_EQ(h.form.Colpo.selected(), EstraiInfo(h.form.PointInfo[8], Attr::Colpo));
     }
-}
-
-TEST(PointEntry, AFinishedMatchTakesNoMorePoints) {
-    Harness h;
-    standIn(h, 6, 4);
-    h.form.MatchOver = true;
-    h.form.MatchSaved = true;
-    const auto before = h.form.PointInfo;
-    h.form.PuntoGiocatore_Click(0);
-    h.form.AceDoppioFallo_Click(2);
-    EXPECT_EQ(h.form.PointInfo, before);
-    EXPECT_EQ(h.form.PuntiVinti[0].caption() + h.form.PuntiVinti[1].caption(), "00");
-    EXPECT_TRUE(h.form.MatchSaved);
-    EXPECT_FALSE(h.form.ServeOutcomeSet);  // it belongs to the one point it marked
 }
 
 TEST(PointEntry, ListHoldsAtMostAThousandPoints) {

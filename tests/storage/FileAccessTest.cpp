@@ -62,25 +62,6 @@ int inChildWithFileLimit(rlim_t limit, bool dieOnLimit, Body body) {
     return status;
 }
 
-// Permissions do not bind the superuser: run as root, the child takes another user's identity.
-TEST(FileAccess, PermissionsWhereTheyApply) {
-    TempDir dir;
-    const std::string p = dir.file("match.clg");
-    ASSERT_EQ(writeFileReplacing(p, "old"), std::nullopt);
-    fs::permissions(p, fs::perms::none);
-    fs::permissions(fs::path(p).parent_path(), fs::perms::owner_read | fs::perms::owner_exec |
-                                                   fs::perms::others_read | fs::perms::others_exec);
-    const int status = inChildWithFileLimit(RLIM_INFINITY, false, [&] {
-        return (::geteuid() != 0 || ::setuid(65534) == 0) &&
-               writeFileReplacing(p, "new") == "accesso negato" &&
-               readFileStart(p, 100).error == LoadError::AccessDenied;
-    });
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
-    fs::permissions(fs::path(p).parent_path(), fs::perms::owner_all);
-    fs::permissions(p, fs::perms::owner_read);
-    EXPECT_EQ(readFileStart(p, 100).bytes, "old");
-}
-
 void save(Harness& h, const std::string& path) {
     h.platform.saveChoices.push_back({path, "match.clg"});
     h.form.FileSave_Click();

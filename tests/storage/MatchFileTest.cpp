@@ -57,14 +57,9 @@ TEST(HostileFile, UnusableFilesChangeNothingOnScreen) {
     TempDir dir;
     std::filesystem::create_directory(dir.file("folder.clg"));
     const std::string header = encodeMatch(MatchRecord{});
-    std::string longName = header;
-    longName[8] = '\xFF';
-    longName[9] = '\x7F';  // a name of 32767 characters in a file of 48 bytes
     std::vector<std::pair<std::string, std::string>> cases{
         {"gone.clg", "Errore 53 nell'apertura del file gone.clg. Controllare la sua presenza!"},
-        {"folder.clg", opening(75)},
-        {"long.clg", opening(62)}};
-    TempDir::write(dir.file("long.clg"), longName);
+        {"folder.clg", opening(75)}};
     for (std::size_t n = 0; n < header.size(); ++n) {
         const std::string name = "cut" + std::to_string(n) + ".clg";
         TempDir::write(dir.file(name), header.substr(0, n));
@@ -113,17 +108,6 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
     EXPECT_TRUE(b.form.MatchSaved);
     a.form.GameEnd_Click();
     EXPECT_EQ(snapshot(b.form), snapshot(a.form));
-}
-
-TEST(MatchFileCommands, EndOfMatchQuestionSavesWithTheLastPoint) {
-    TempDir dir;
-    Harness h;
-    h.useThreeSets();
-    h.platform.messageAnswers = {MsgAnswer::Yes};
-    h.platform.saveChoices.push_back({dir.file("final.clg"), "final.clg"});
-    h.games("AAAAAA AAAAAA");
-    EXPECT_TRUE(h.form.MatchSaved);
-    EXPECT_EQ(decodeMatch(TempDir::read(dir.file("final.clg"))).match.points.size(), 48u);
 }
 
 // The file named at start-up replaces the match, even one in its fourth set of five. Its

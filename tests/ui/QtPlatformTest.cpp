@@ -38,26 +38,6 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
     EXPECT_EQ(platform.askResidualPoints(4, true), ResidualAnswer::Overwrite);
 }
 
-// The window as the program makes it, with Qt's own dialogs and settings store.
-TEST(QtPlatform, WindowStartsWithFreshOptionsOverBrokenStoredOnes) {
-    QSettings stored(QStringLiteral("Courtlog"), QStringLiteral("Courtlog"));
-    stored.setValue("Opzioni/TieBreakWhen", 9);
-    stored.setValue("Opzioni/MatchInTreSet", "forse");
-    stored.setValue("Opzioni/DisabilitaParziale", QVariant());  // stored as @Invalid()
-    stored.setValue("Opzioni/SalvaOpzioniInUscita", "");
-    stored.sync();
-    {
-        MainWindow window;
-        EXPECT_TRUE(window.form().TieBreakWhen[1].checked());
-        EXPECT_TRUE(window.form().MatchInCinqueSet.checked());
-        window.form().SalvaOpzioni_Click();
-    }
-    stored.sync();
-    EXPECT_EQ(stored.value("Opzioni/TieBreakWhen").toString(), QStringLiteral("1"));
-    EXPECT_EQ(stored.value("Opzioni/MatchInTreSet").toString(), QStringLiteral("False"));
-    stored.clear();
-}
-
 QPushButton* choice(QDialog& d, int i) {
     return d.findChild<QPushButton*>(QStringLiteral("Scelta_%1").arg(i));
 }
