@@ -17,7 +17,8 @@ using testing::Harness;
 using testing::snapshot;
 using testing::TempDir;
 
-TEST(MatchFile, FreshMatchIsFortyEightBytesAndAnyNonZeroFlagIsSet) {
+// A fresh match is 48 bytes; any non-zero flag is read as set and an odd last byte is no point.
+TEST(MatchFile, FreshMatchBytesAndWhatIsReadFromOddOnes) {
     std::string bytes = std::string("\x05\x00\x00\x00\xFF\xFF\x00\x00\x0B\x00", 10) +
                         "Giocatore A" + std::string("\x0B\x00", 2) + "Giocatore B" +
                         std::string("\x0B\x00", 2) + "Nome torneo" + std::string(1, '\0');
