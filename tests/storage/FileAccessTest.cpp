@@ -67,15 +67,6 @@ void save(Harness& h, const std::string& path) {
     h.form.FileSave_Click();
 }
 
-// Three points saved, then 900 more that make a file of a few kilobytes.
-void playAndSave(Harness& h, const std::string& path) {
-    h.play("AAB");
-    save(h, path);
-    for (int k = 0; k < 900; ++k) {
-        h.play(k % 2 ? "B" : "A");
-    }
-}
-
 void expectLoadable(const std::string& path, int points) {
     Harness other;
     EXPECT_TRUE(other.form.loadMatch(path));
@@ -86,7 +77,11 @@ TEST(FailingDevice, WritesThatFailOrAreKilledMidway) {
     TempDir dir;
     const std::string path = dir.file("match.clg");
     Harness h;
-    playAndSave(h, path);
+    h.play("AAB");
+    save(h, path);
+    for (int k = 0; k < 900; ++k) {  // 900 more points make a file of a few kilobytes
+        h.play(k % 2 ? "B" : "A");
+    }
 
     // The device takes 1000 bytes and refuses the rest. A file larger than the write buffer
     // comes up short in the write itself; a smaller one only fails when flushed.
