@@ -229,6 +229,16 @@ TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     h.form.SelectOption(Panel::Servizio, 1);
     h.form.AceDoppioFallo_Click(3);
     EXPECT_EQ(h.form.PointInfo[8], 0x0C02);  // A's service winner keeps the marked serve
+
+    // Stepping back, the panel shows the next point as stored, with its button in focus; marking
+    // it again edits it in place.
+    h.form.GameScroll_Change(5);
+    EXPECT_EQ(h.form.Colpo.selected(), 6);
+    EXPECT_EQ(h.form.focus.objectName, "PuntoGiocatore_0");
+    h.form.GameRedo_Click();  // the ace
+    EXPECT_EQ(h.form.focus.objectName, "AceDoppioFallo_1");
+    h.form.SelectOption(Panel::Colpo, 5);
+    EXPECT_EQ(EstraiInfo(h.form.PointInfo[6], Attr::Colpo), 5);
 }
 
 TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
