@@ -17,8 +17,10 @@ using testing::Harness;
 using testing::snapshot;
 using testing::TempDir;
 
-// A fresh match is 48 bytes; any non-zero flag is read as set and an odd last byte is no point.
-TEST(MatchFile, FreshMatchBytesAndWhatIsReadFromOddOnes) {
+// A fresh match is 48 bytes, any non-zero flag is read as set and an odd last byte is no point.
+// Names take one byte per character, and what the file cannot hold is cut: a name at 32767
+// bytes, the list at a thousand points when written and when read, a round past 255 to none.
+TEST(MatchFile, BytesOfAMatchAndWhatTheFileCannotHold) {
     std::string bytes = std::string("\x05\x00\x00\x00\xFF\xFF\x00\x00\x0B\x00", 10) +
                         "Giocatore A" + std::string("\x0B\x00", 2) + "Giocatore B" +
                         std::string("\x0B\x00", 2) + "Nome torneo" + std::string(1, '\0');
@@ -30,17 +32,13 @@ TEST(MatchFile, FreshMatchBytesAndWhatIsReadFromOddOnes) {
     EXPECT_FALSE(d.fatalError);
     EXPECT_EQ(d.match.tieBreakWhen, (std::array<bool, 3>{false, false, true}));
     EXPECT_EQ(d.match.points, (std::vector<PointWord>{1, 0}));
-}
 
-// One byte per character, and what the file cannot hold is cut: a name at 32767 bytes, the
-// list at a thousand points when written and when read, a round past 255 to none.
-TEST(MatchFile, NamesInTheCodePageAndWhatTheFileCannotHoldIsCut) {
     MatchRecord m;
     m.players = {"Parità", "Ñoño"};
     m.tournament = std::string(32768, 'T');
     m.round = 300;
     m.points.assign(1500, 1);
-    const std::string bytes = encodeMatch(m);
+    bytes = encodeMatch(m);
     EXPECT_EQ(bytes.substr(8, 8), std::string("\x06\x00Parit\xE0", 8));
     EXPECT_EQ(bytes.size(), 15u + 6 + 4 + 32767 + 2000);
     const MatchRecord cut = decodeMatch(bytes + std::string(1 << 20, '\1')).match;
