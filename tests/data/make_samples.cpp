@@ -65,16 +65,13 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     Harness fresh, three, five, thousand;
     three.useThreeSets();
-    three.platform.messageAnswers = {courtlog::MsgAnswer::No};  // no save at the end
     play(three, MatchScript().tieBreakSet(7, 4).set(6, 3).points());
 
     five.useTieBreakRule(1);  // a tie-break in every set but the last
     five.rename(0, "Gaël Monfils");
     five.rename(1, "Nicolás Massú");
-    five.platform.inputAnswers = {"Roland-Garros"};
-    five.form.NomeTorneo_Click();
+    five.form.NomeTorneo.setCaption("Roland-Garros");
     five.form.Turno.select(5);
-    five.platform.messageAnswers = {courtlog::MsgAnswer::No};
     play(five, MatchScript().set(6, 4).set(3, 6).tieBreakSet(8, 6).set(4, 6).set(12, 10).points());
 
     // Fifty games (and tie-breaks) of nine deuces each, the winners taking turns: the list is

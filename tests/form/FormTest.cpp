@@ -30,7 +30,6 @@ TEST(Cp1252, KeepsWhatTheCodePageHoldsAndFoldsTheRest) {
     for (const auto& [in, out] : folds) {
         EXPECT_EQ(foldToCp1252(in), out) << in;
     }
-    EXPECT_EQ(utf8ToCp1252("Parità €Ÿ"), "Parit\xE0 \x80\x9F");
 }
 
 TEST(Cp1252, EveryByteReadsBackToItself) {
@@ -105,8 +104,6 @@ TEST(WindowCommands, NamesAreShownAsAMatchFileKeepsThemAndExitEndsAtOnce) {
     h.form.NomeTorneo_Click();
     h.form.NomeTorneo_Click();
     EXPECT_EQ(h.form.NomeTorneo.caption(), "Roland Garros – Paris");
-    EXPECT_EQ(h.platform.inputPrompts[5],
-              "Inserire il nuovo nome|Cambio nome|Roland Garros – Paris");
 
     // Exit ends at once, even with unsaved points.
     h.play("AAA");

@@ -34,7 +34,7 @@ public:
     // The prompts of the input boxes, the default names the save dialogs offered and the
     // programs started.
     std::vector<std::string> inputPrompts, saveDialogNames, started;
-    int openDialogs = 0, aboutBoxes = 0;
+    int aboutBoxes = 0;
 
     std::deque<MsgAnswer> messageAnswers;
     std::deque<std::string> inputAnswers;
@@ -69,10 +69,7 @@ public:
         return next(saveChoices);
     }
 
-    FileChoice openFileDialog() override {
-        ++openDialogs;
-        return next(openChoices);
-    }
+    FileChoice openFileDialog() override { return next(openChoices); }
 
     std::optional<std::string> getSetting(const std::string& app, const std::string& section,
                                           const std::string& key) override {

@@ -17,19 +17,15 @@ namespace {
 TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
     QWidget owner;
     QtPlatform platform(&owner);
-    bool hasIcon = true;
-    const auto whenOpen = [&hasIcon](std::optional<Qt::Key> key) {
-        QTimer::singleShot(0, [&hasIcon, key] {
+    const auto whenOpen = [](std::optional<Qt::Key> key) {
+        QTimer::singleShot(0, [key] {
             QWidget* modal = QApplication::activeModalWidget();
             ASSERT_NE(modal, nullptr);
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            hasIcon = box == nullptr || box->icon() != QMessageBox::NoIcon;
             key ? QTest::keyClick(modal, *key) : void(modal->close());
         });
     };
     whenOpen(Qt::Key_Return);
     EXPECT_EQ(platform.messageBox("Salvare?", MsgButtons::YesNo), MsgAnswer::Yes);
-    EXPECT_FALSE(hasIcon);
     whenOpen(Qt::Key_Escape);
     EXPECT_EQ(platform.messageBox("Salvare?", MsgButtons::YesNo), MsgAnswer::No);
     whenOpen(Qt::Key_Escape);
