@@ -30,7 +30,7 @@ TEST(KeepingTheMatch, AnEditWhileSteppingIsAChangeAndAFailedSaveAtCloseKeepsIt) 
 
     h.platform.saveChoices.push_back({dir.file("nowhere/m.clg"), "m.clg"});
     EXPECT_FALSE(h.form.Form_Unload());
-    EXPECT_EQ(h.platform.texts().back(),
+    EXPECT_EQ(h.platform.messages.back(),
               "Impossibile salvare il file m.clg: la cartella non esiste");
     EXPECT_FALSE(h.form.MatchSaved);
     EXPECT_TRUE(h.form.Form_Unload());  // the save dialog cancelled: the window goes
@@ -44,7 +44,7 @@ TEST(KeepingTheMatch, OnlyRegularFilesLoadAndNoPointIsDroppedInSilence) {
         testing::Harness h;
         h.play("AB");
         EXPECT_FALSE(h.form.loadMatch(path));
-        EXPECT_EQ(h.platform.texts(),
+        EXPECT_EQ(h.platform.messages,
                   std::vector<std::string>{"Errore 75 durante il processo di apertura file."});
         EXPECT_EQ(h.form.PointCount, 2);
     }
@@ -57,7 +57,7 @@ TEST(KeepingTheMatch, OnlyRegularFilesLoadAndNoPointIsDroppedInSilence) {
     testing::Harness h;
     ASSERT_TRUE(h.form.loadMatch(dir.file("long.clg")));
     EXPECT_EQ(h.form.PointCount, kMaxPoints);
-    EXPECT_EQ(h.platform.texts(),
+    EXPECT_EQ(h.platform.messages,
               std::vector<std::string>{
                   "Il file contiene 3 punti oltre il limite di 1000: non sono stati caricati."});
 }

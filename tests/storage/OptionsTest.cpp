@@ -10,7 +10,7 @@ using testing::Harness;
 using Settings = std::map<std::string, std::string>;
 
 std::string partial(Harness& h) {
-    return h.form.Parziale[0].caption() + h.form.Parziale[1].caption();
+    return h.form.Parziale[0].caption() + "-" + h.form.Parziale[1].caption();
 }
 
 TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
@@ -41,9 +41,9 @@ TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     EXPECT_FALSE(h.form.MatchInTreSet.checked() || over.form.MatchInTreSet.checked());
     // The number keeps the blank of its sign: two blanks before it.
     EXPECT_EQ(
-        h.platform.texts(),
+        h.platform.messages,
         std::vector<std::string>{"Spiacente, ma si è già al  4° set. Impossibile modificare."});
-    EXPECT_EQ(over.platform.texts().back(),
+    EXPECT_EQ(over.platform.messages.back(),
               "Spiacente, ma la partita sarebbe già finita. Impossibile modificare.");
 }
 
@@ -64,27 +64,22 @@ TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
     EXPECT_EQ(h.platform.messages.size(), 1u);  // no question during the replay
 }
 
-TEST(Options, PartialCanBeSwitchedOffAndOn) {
-    Harness h;
-    h.play("BAAA");
-    h.form.DisabilitaParziale_Click();
-    EXPECT_EQ(partial(h), "00");
-    h.play("BBBB");
-    h.form.GameUndo_Click();
-    EXPECT_EQ(partial(h), "00");
-    h.form.DisabilitaParziale_Click();
-    // B A A A B B B: three for B alone, then 1-3 is the most lopsided mixed stretch.
-    EXPECT_EQ(partial(h), "13");
-}
-
-TEST(Options, PointsToTheMatchOffAndBackOnMatchAMatchPlayedWithThemOn) {
+// Switched off, the partial score and the points to the set and match show nothing; switched
+// back on, they show what live entry would have shown.
+TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
     Harness h;
     h.games("AAAAAA BBBBBB ABABABAA");
+    h.form.DisabilitaParziale_Click();
     h.form.DisabilitaPuntiDalMatch_Click();
     h.play("AAA");
+    EXPECT_EQ(partial(h), "0-0");
     EXPECT_FALSE(h.form.SetPoint[0].visible());
-    h.play("BBBA");  // set point, saved to deuce, set point again
+    h.play("BBBAB");  // set point, saved to deuce, set point again, deuce
+    h.form.GameUndo_Click();
+    EXPECT_EQ(partial(h), "0-0");
+    h.form.DisabilitaParziale_Click();
     h.form.DisabilitaPuntiDalMatch_Click();
+    EXPECT_EQ(partial(h), "12-3");  // everything since B last won a game
     // Set points are counted while hidden: this is the fourth of the set.
     EXPECT_EQ(h.form.SetPoint[0].caption(), "Set Point #4");
     EXPECT_TRUE(h.form.SetPoint[0].visible());
@@ -131,7 +126,6 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         h.platform.settings = settings;
         h.form.Form_Load();
         EXPECT_EQ(options(h), expected);
-        EXPECT_EQ(h.form.Caption, "Courtlog - Versione 1.1");
         EXPECT_EQ(h.form.Set4[0].visible(), expected[5] == '0');
         EXPECT_EQ(h.platform.settings, settings);  // loading writes nothing
         h.form.SalvaOpzioni_Click();

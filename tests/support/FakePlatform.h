@@ -23,21 +23,18 @@ struct ProgramEnded : std::runtime_error {
 // dialogs are cancelled.
 class FakePlatform : public Platform {
 public:
-    struct Message {
-        std::string text;
-        MsgButtons buttons;
-    };
     struct Residual {
         int residualPoints;
         bool offerInsert;
     };
 
-    std::vector<Message> messages;
+    std::vector<std::string> messages;
+    std::vector<MsgButtons> buttons;  // of each message
     std::vector<Residual> residualQuestions;
     // The prompts of the input boxes, the default names the save dialogs offered and the
     // programs started.
     std::vector<std::string> inputPrompts, saveDialogNames, started;
-    int openDialogs = 0, aboutBoxes = 0;
+    int aboutBoxes = 0;
 
     std::deque<MsgAnswer> messageAnswers;
     std::deque<std::string> inputAnswers;
@@ -50,17 +47,10 @@ public:
     std::set<std::string> existingFiles;
     bool startSucceeds = true;
 
-    std::vector<std::string> texts() const {
-        std::vector<std::string> t;
-        for (const Message& m : messages) {
-            t.push_back(m.text);
-        }
-        return t;
-    }
-
-    MsgAnswer messageBox(const std::string& text, MsgButtons buttons, const std::string&) override {
-        messages.push_back({text, buttons});
-        return next(messageAnswers, buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
+    MsgAnswer messageBox(const std::string& text, MsgButtons kind, const std::string&) override {
+        messages.push_back(text);
+        buttons.push_back(kind);
+        return next(messageAnswers, kind == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
     }
 
     std::string inputBox(const std::string& prompt, const std::string& title,
@@ -79,10 +69,7 @@ public:
         return next(saveChoices);
     }
 
-    FileChoice openFileDialog() override {
-        ++openDialogs;
-        return next(openChoices);
-    }
+    FileChoice openFileDialog() override { return next(openChoices); }
 
     std::optional<std::string> getSetting(const std::string& app, const std::string& section,
                                           const std::string& key) override {

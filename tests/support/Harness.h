@@ -30,9 +30,7 @@ struct Harness {
     // Plays whole games, each won to love by the player named.
     void games(std::string_view winners) {
         for (char c : winners) {
-            if (c == 'A' || c == 'B') {
-                play(std::string(4, c));
-            }
+            play(std::string(c == 'A' || c == 'B' ? 4 : 0, c));
         }
     }
 

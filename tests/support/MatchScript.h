@@ -12,16 +12,12 @@ public:
     // A set won without tie-break: the loser's games come first, alternating, so the set
     // cannot end before its last game (6-4, 7-5, 9-7 ...).
     MatchScript& set(int gamesA, int gamesB) {
-        const int low = gamesA < gamesB ? gamesA : gamesB;
+        const int low = std::min(gamesA, gamesB);
         for (int i = 0; i < low; ++i) {
-            game('A');
-            game('B');
+            game('A').game('B');
         }
-        for (int i = low; i < gamesA; ++i) {
-            game('A');
-        }
-        for (int i = low; i < gamesB; ++i) {
-            game('B');
+        for (int i = low; i < std::max(gamesA, gamesB); ++i) {
+            game(gamesA > gamesB ? 'A' : 'B');
         }
         return *this;
     }
@@ -29,12 +25,11 @@ public:
     // A set at six games all decided by a tie-break with these points.
     MatchScript& tieBreakSet(int pointsA, int pointsB) {
         set(6, 6);
-        const int low = pointsA < pointsB ? pointsA : pointsB;
+        const int low = std::min(pointsA, pointsB);
         for (int i = 0; i < low; ++i) {
             points_ += "AB";
         }
-        points_ += std::string(static_cast<std::size_t>(pointsA - low), 'A');
-        points_ += std::string(static_cast<std::size_t>(pointsB - low), 'B');
+        points_ += std::string(pointsA - low, 'A') + std::string(pointsB - low, 'B');
         return *this;
     }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <gtest/gtest.h>
-#include <unistd.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,12 +13,8 @@ namespace courtlog::testing {
 class TempDir {
 public:
     TempDir() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("courtlog-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" +
-                 info->name());
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+        std::string name = (std::filesystem::temp_directory_path() / "courtlog-XXXXXX").string();
+        path_ = ::mkdtemp(name.data());
     }
     ~TempDir() {
         std::error_code ec;

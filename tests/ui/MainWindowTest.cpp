@@ -44,7 +44,6 @@ protected:
         QTest::mouseClick(find(name), Qt::LeftButton, {}, QPoint(7, find(name)->height() / 2));
     }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(&window, k, mods); }
-    QAction* action(const QString& name) { return find<QAction>(name); }
 
     testing::FakePlatform platform;
     MainWindow window{platform};
@@ -132,34 +131,14 @@ TEST_F(MainWindowTest, PanelOptionsByClickOrKeyGoIntoThePointAndThePanelStartsAg
     clickOption("ErroreVincente_0");
     EXPECT_TRUE(checked("ErroreVincente_0"));
 
-    auto* turno = find<QComboBox>("Turno");
-    QTest::keyClick(turno, Qt::Key_Down);
+    QTest::keyClick(find<QComboBox>("Turno"), Qt::Key_Down);
     EXPECT_EQ(window.form().Turno.selected(), 1);
     window.form().Turno.select(5);
     window.refresh();
-    EXPECT_EQ(turno->currentIndex(), 5);
+    EXPECT_EQ(find<QComboBox>("Turno")->currentIndex(), 5);
 }
 
-TEST_F(MainWindowTest, FunctionKeysAndTheScrollBarStepThroughTheMatch) {
-    click("PuntoGiocatore_0", 5);
-    auto* scroll = find<QScrollBar>("GameScroll");
-    key(Qt::Key_F7);
-    EXPECT_EQ(score() + " " + QString::number(scroll->value()), "1-0 0-0 4");
-    key(Qt::Key_F7, Qt::ShiftModifier);
-    EXPECT_EQ(score(), "0-0 0-0");
-    key(Qt::Key_F8);
-    EXPECT_EQ(score(), "0-0 15-0");
-    scroll->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(score(), "0-0 0-0");
-    EXPECT_EQ(find("PuntoGiocatore_0"), QApplication::focusWidget());
-    // The mark of an option shows what the form accepted, not what Qt toggled.
-    click("PuntoGiocatore_0", 48);  // two sets to love: too late for best of three
-    action("MatchInTreSet")->trigger();
-    EXPECT_EQ(platform.messages.size(), 1u);
-    EXPECT_FALSE(action("MatchInTreSet")->isChecked());
-}
-
-TEST_F(MainWindowTest, SaveLoadExportCloseAndAboutGoThroughThePlatform) {
+TEST_F(MainWindowTest, KeysMenusAndTheScrollBarGoThroughTheFormAndThePlatform) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("match.clg").toStdString();
     window.form().NomeTorneo.setCaption("Roma 1/2");
@@ -171,6 +150,13 @@ TEST_F(MainWindowTest, SaveLoadExportCloseAndAboutGoThroughThePlatform) {
     platform.openChoices.push_back({path, "match.clg"});
     key(Qt::Key_F3);
     EXPECT_EQ(score(), "0-0 30-0");
+    key(Qt::Key_F7);
+    EXPECT_EQ(score(), "0-0 15-0");
+    key(Qt::Key_F7, Qt::ShiftModifier);
+    EXPECT_EQ(score(), "0-0 0-0");
+    find<QScrollBar>("GameScroll")->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(score(), "0-0 30-0");
+    EXPECT_EQ(find("PuntoGiocatore_0"), QApplication::focusWidget());
     key(Qt::Key_F1);
     EXPECT_EQ(platform.aboutBoxes, 1);
 
@@ -179,14 +165,20 @@ TEST_F(MainWindowTest, SaveLoadExportCloseAndAboutGoThroughThePlatform) {
     key(Qt::Key_F7);
     const std::string page = dir.filePath("r.html").toStdString();
     platform.saveChoices.push_back({page, "r.html"});
-    action("FileEsporta")->trigger();
+    find<QAction>("FileEsporta")->trigger();
     EXPECT_EQ(platform.saveDialogNames.back(), "Giocatore A-Giocatore B (Roma 1-2).html");
     EXPECT_EQ(testing::TempDir::read(page),
               htmlReport(summarizeMatch(window.form().matchRecord())));
     platform.saveChoices.push_back({page + "/nowhere.html", "nowhere.html"});
-    action("FileEsporta")->trigger();
-    EXPECT_EQ(platform.texts().back(),
+    find<QAction>("FileEsporta")->trigger();
+    EXPECT_EQ(platform.messages.back(),
               "Impossibile salvare il file nowhere.html: la cartella non esiste");
+
+    // The mark of an option shows what the form accepted, not what Qt toggled.
+    click("PuntoGiocatore_0", 43);  // two sets to love: too late for best of three
+    find<QAction>("MatchInTreSet")->trigger();
+    EXPECT_EQ(platform.messages.size(), 2u);
+    EXPECT_FALSE(find<QAction>("MatchInTreSet")->isChecked());
 
     // Closing with an unsaved match offers the save dialog; cancelling it still closes.
     window.close();
