@@ -1,5 +1,5 @@
 // courtlog-report as a command-line program among others: output that cannot be written,
-// names that would act on the terminal, file names that are not valid text, Italian usage.
+// names that would act on the terminal, file names that are not valid text.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -56,18 +56,6 @@ TEST(ReportCitizen, FailuresAreReportedAndNothingReachesTheTerminalRaw) {
     EXPECT_EQ(total.output, dir.file("missing.clg") +
                                 ": Errore 53 nell'apertura del file "
                                 "missing.clg. Controllare la sua presenza!\n");
-}
-
-TEST(ReportCitizen, UsageAndHelpSpeakItalian) {
-    const Outcome help = run("--help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.output.find("Opzioni:"), std::string::npos);
-    EXPECT_EQ(help.output.find("Usage"), std::string::npos);
-    const Outcome bogus = run("--bogus x.clg");
-    EXPECT_EQ(bogus.status, 2);
-    EXPECT_EQ(bogus.output.rfind("courtlog-report: opzione sconosciuta: bogus\n", 0), 0u)
-        << bogus.output;
-    EXPECT_EQ(run("x.clg --at").output.rfind("courtlog-report: manca il valore", 0), 0u);
 }
 
 }  // namespace

@@ -52,6 +52,10 @@ TEST(ReportTool, FormatsPositionsTotalsAndExitCodes) {
         {{"--format", "xml", three}, 2, usage},
         {{"--at", "141", three}, 2, usage},
         {{"--total", "--format", "csv", three}, 2, usage},
+        // In Italian, like the rest of the tool.
+        {{"--help"}, 0, "Opzioni:\n  --at N "},
+        {{"--bogus", three}, 2, "courtlog-report: opzione sconosciuta: bogus\n" + usage},
+        {{three, "--at"}, 2, "courtlog-report: manca il valore di un'opzione\n"},
     };
     for (const auto& [arguments, exitCode, message] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
