@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdio>
-#include <filesystem>
 
 #include "storage/MatchFile.h"
 #include "support/TempDir.h"

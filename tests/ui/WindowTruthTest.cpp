@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QAccessibleActionInterface>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
