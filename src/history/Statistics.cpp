@@ -109,7 +109,13 @@ std::string shownValue(const StatisticsRow& row, const MainForm& f, int p) {
 }
 
 void MainForm::showServePercentages(int p) {
-    const PlayerCounts c = countsOf(*this, p);
+    // Only the serve counters matter here; reading the other labels back would be wasted work
+    // on every replayed point.
+    PlayerCounts c;
+    c.served = ServedPoints[p];
+    c.firstIn = FirstServesIn[p];
+    c.firstWon = FirstServeWon[p];
+    c.secondWon = SecondServeWon[p];
     PercentualePrimePalle[p].setCaption(c.firstServesText());
     PercentualeConPrimaPalla[p].setCaption(c.firstServeWonText());
     PercentualeConSecondaPalla[p].setCaption(c.secondServeWonText());
