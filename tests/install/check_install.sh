@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks that a desktop would find everything:
-# both programs, a valid desktop entry, the match-file type and the icon.
+# both programs, a valid desktop entry, the match-file type, the icon, the AppStream metadata a
+# software centre reads, and manual pages that render cleanly and name every option.
 set -euo pipefail
 build="$1"
 source_dir="$2"
@@ -12,7 +13,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 fail() { echo "FAIL: $*"; exit 1; }
 for f in bin/courtlog bin/courtlog-report share/applications/courtlog.desktop \
          share/mime/packages/courtlog.xml share/icons/hicolor/scalable/apps/courtlog.svg \
-         share/doc/courtlog/copyright; do
+         share/doc/courtlog/copyright share/doc/courtlog/changelog.gz \
+         share/metainfo/org.example.courtlog.metainfo.xml \
+         share/man/man1/courtlog.1.gz share/man/man1/courtlog-report.1.gz; do
     [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/courtlog" ] || fail "courtlog is not executable"
@@ -25,6 +28,21 @@ grep -q '^MimeType=application/x-courtlog;$' "$prefix/share/applications/courtlo
 update-mime-database "$prefix/share/mime" >/dev/null 2>&1
 grep -q 'application/x-courtlog' "$prefix/share/mime/globs2" || fail "no *.clg glob"
 grep -q '\*\.clg' "$prefix/share/mime/globs2" || fail "no *.clg glob"
+
+# The metadata and the desktop entry it launches, as a software centre sees them.
+appstreamcli validate --no-net --pedantic \
+    "$prefix/share/metainfo/org.example.courtlog.metainfo.xml" || fail "invalid AppStream metadata"
+appstreamcli validate-tree --no-net "$prefix" || fail "AppStream does not find the program"
+
+# The manual pages render without a warning, and say every option the program's help lists.
+for page in courtlog courtlog-report; do
+    warnings="$(zcat "$prefix/share/man/man1/$page.1.gz" | groff -man -ww -z 2>&1)"
+    [ -z "$warnings" ] || fail "$page.1: $warnings"
+done
+report_page="$(zcat "$prefix/share/man/man1/courtlog-report.1.gz")"
+for option in $("$prefix/bin/courtlog-report" --help | grep -o -- '--[a-z]*' | sort -u); do
+    grep -qF -- "${option//-/\\-}" <<<"$report_page" || fail "courtlog-report.1 does not say $option"
+done
 
 # The installed report program works on its own.
 "$prefix/bin/courtlog-report" --format json "$source_dir/tests/data/fresh.clg" \
