@@ -12,7 +12,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/NuovoPuntoDialog.h"
 #ifdef _WIN32
-#include "ui/WindowsRegistry.h"
+#include "platform/WindowsRegistry.h"
 #else
 #include "platform/MemoryRegistry.h"
 #endif

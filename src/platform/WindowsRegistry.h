@@ -4,7 +4,7 @@
 
 #include "platform/Platform.h"
 
-namespace courtlog::ui {
+namespace courtlog {
 
 // The real registry of Windows, read only.
 class WindowsRegistry : public Registry {
@@ -16,6 +16,6 @@ public:
     long RegCloseKey(Key key) override;
 };
 
-}  // namespace courtlog::ui
+}  // namespace courtlog
 
 #endif
