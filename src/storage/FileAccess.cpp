@@ -8,7 +8,13 @@
 #include <system_error>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,12 +31,92 @@ fs::path toPath(const std::string& utf8) {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-std::FILE* openFile(const fs::path& path, const char* mode) {
 #ifdef _WIN32
-    std::wstring wmode(mode, mode + std::char_traits<char>::length(mode));
-    return _wfopen(path.c_str(), wmode.c_str());
+// The errno value of a Windows error, for the messages.
+int errnoOf(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_BAD_NETPATH:
+        case ERROR_BAD_NET_NAME:
+            return ENOENT;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return EACCES;
+        case ERROR_WRITE_PROTECT:
+            return EROFS;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return ENOSPC;
+        case ERROR_FILENAME_EXCED_RANGE:
+            return ENAMETOOLONG;
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return EEXIST;
+        case ERROR_INVALID_NAME:
+            return EINVAL;
+        default:
+            return EIO;
+    }
+}
+
+// A C stream that owns the handle.
+std::FILE* streamOf(HANDLE handle, int flags, const char* mode) {
+    const int fd = ::_open_osfhandle(reinterpret_cast<std::intptr_t>(handle), flags);
+    if (fd < 0) {
+        ::CloseHandle(handle);
+        errno = EIO;
+        return nullptr;
+    }
+    std::FILE* f = ::_fdopen(fd, mode);
+    if (f == nullptr) {
+        ::_close(fd);
+    }
+    return f;
+}
+
+// Something that opens without being a file or a folder: a device (NUL, CON, COM1) or a
+// pipe, which the C library's stat does not see.
+bool openableAsDevice(const fs::path& path) {
+    const HANDLE h =
+        ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        return ::GetLastError() == ERROR_PIPE_BUSY;
+    }
+    ::CloseHandle(h);
+    return true;
+}
+#endif
+
+// A new file opened for writing, or nothing (errno EEXIST) when the name is taken.
+std::FILE* createNew(const fs::path& path) {
+#ifdef _WIN32
+    // msvcrt.dll, the C library of MinGW programs, knows no "x" mode.
+    const HANDLE h = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        errno = errnoOf(::GetLastError());
+        return nullptr;
+    }
+    return streamOf(h, _O_WRONLY | _O_BINARY, "wb");
 #else
-    return std::fopen(path.c_str(), mode);
+    return std::fopen(path.c_str(), "wbx");
+#endif
+}
+
+// Puts from in the place of to, replacing the file there.
+int moveOver(const fs::path& from, const fs::path& to) {
+#ifdef _WIN32
+    // rename() never replaces a file on Windows; this does, and is on disk when it returns.
+    return ::MoveFileExW(from.c_str(), to.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? 0
+               : errnoOf(::GetLastError());
+#else
+    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 #endif
 }
 
@@ -38,7 +124,19 @@ std::FILE* openFile(const fs::path& path, const char* mode) {
 // waiting on it: a path that became a pipe since it was looked at fails rather than blocks.
 std::FILE* openRegularFile(const fs::path& path) {
 #ifdef _WIN32
-    return openFile(path, "rb");
+    const HANDLE h = ::CreateFileW(path.c_str(), GENERIC_READ,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        errno = errnoOf(::GetLastError());
+        return nullptr;
+    }
+    if (::GetFileType(h) != FILE_TYPE_DISK) {
+        ::CloseHandle(h);
+        errno = EINVAL;
+        return nullptr;
+    }
+    return streamOf(h, _O_RDONLY | _O_BINARY, "rb");
 #else
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -95,6 +193,8 @@ std::string reasonOf(int err) {
             return "errore di lettura o scrittura sul disco";
         case ENAMETOOLONG:
             return "nome del file troppo lungo";
+        case EINVAL:
+            return "nome del file non valido";
         default:
             return "errore di sistema " + std::to_string(err);
     }
@@ -119,6 +219,12 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
             ec == std::errc::permission_denied ? LoadError::AccessDenied : LoadError::Unreachable;
         return out;
     }
+#ifdef _WIN32
+    if (!fs::exists(status) && openableAsDevice(p)) {
+        out.error = LoadError::Unreachable;
+        return out;
+    }
+#endif
     if (!fs::exists(status)) {
         const fs::path folder = p.parent_path();
         const bool folderThere = folder.empty() || fs::is_directory(folder, ec);
@@ -240,7 +346,7 @@ int writeNamed(const fs::path& target, std::string_view bytes, fs::perms perms, 
     while (f == nullptr) {
         temp = temporaryBeside(target, random);
         errno = 0;
-        f = openFile(temp, "wbx");
+        f = createNew(temp);
         if (f == nullptr && errno != EEXIST) {
             return errno != 0 ? errno : EIO;
         }
@@ -254,8 +360,7 @@ int writeNamed(const fs::path& target, std::string_view bytes, fs::perms perms, 
         err = errno != 0 ? errno : EIO;
     }
     if (err == 0) {
-        fs::rename(temp, target, ec);
-        err = ec ? ec.value() : 0;
+        err = moveOver(temp, target);
     }
     if (err != 0) {
         fs::remove(temp, ec);
