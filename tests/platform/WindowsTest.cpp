@@ -1,0 +1,149 @@
+// What only Windows does: file names in UTF-16 whatever the code page, a rename that will not
+// replace a file, files held open by other programs, and the real registry.
+#define WIN32_LEAN_AND_MEAN
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <iterator>
+
+#include "form/SystemInfo.h"
+#include "platform/MemoryRegistry.h"
+#include "platform/WindowsRegistry.h"
+#include "storage/FileAccess.h"
+#include "support/Harness.h"
+#include "support/TempDir.h"
+
+namespace courtlog {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Harness;
+using testing::TempDir;
+
+std::size_t entriesIn(const TempDir& dir) {
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(TempDir::path(dir.file(""))), {}));
+}
+
+TEST(Windows, NamesOutsideTheCodePageAreSavedAndLoadedUnderTheirOwnName) {
+    TempDir dir;
+    const fs::path folder = TempDir::path(dir.file(""));
+    // Greek, Japanese and an emoji (a surrogate pair): none has a place in Windows-1252.
+    const std::pair<const char*, const wchar_t*> names[] = {
+        {"\xce\x95\xce\xbb\xce\xbb\xce\xac\xce\xb4\xce\xb1.clg",
+         L"\u0395\u03bb\u03bb\u03ac\u03b4\u03b1.clg"},
+        {"\xe6\x9d\xb1\xe4\xba\xac.clg", L"\u6771\u4eac.clg"},
+        {"\xf0\x9f\x8e\xbe.clg", L"\U0001F3BE.clg"},
+    };
+    Harness h;
+    h.play("ABA");
+    for (const auto& [utf8, wide] : names) {
+        const std::string path = dir.file(utf8);
+        h.platform.saveChoices.push_back({path, utf8});
+        h.form.FileSave_Click();
+        EXPECT_NE(::GetFileAttributesW((folder / wide).c_str()), INVALID_FILE_ATTRIBUTES) << utf8;
+        Harness other;
+        EXPECT_TRUE(other.form.loadMatch(path)) << utf8;
+        EXPECT_EQ(other.form.PointCount, 3);
+    }
+    EXPECT_EQ(h.platform.messages, std::vector<std::string>{});
+    EXPECT_EQ(entriesIn(dir), 3u);  // nothing made under a name cut to "?"
+    EXPECT_EQ(fileTitleOf("C:\\Partite\\\xe6\x9d\xb1\xe4\xba\xac.clg"),
+              "\xe6\x9d\xb1\xe4\xba\xac.clg");
+
+    // The characters Windows refuses in a name never reach the offered one.
+    h.rename(0, "AC/DC: \"Live\" <1|2>");
+    h.form.FileSave_Click();
+    EXPECT_EQ(h.platform.saveDialogNames.back().substr(0, 22), "AC-DC- -Live- -1-2--Gi");
+}
+
+TEST(Windows, ASaveReplacesTheOldFileUnlessAnotherProgramHoldsIt) {
+    TempDir dir;
+    const std::string path = dir.file("partita.clg");
+    ASSERT_EQ(writeFileReplacing(path, "old"), std::nullopt);
+    ASSERT_EQ(writeFileReplacing(path, "new"), std::nullopt);
+    EXPECT_EQ(TempDir::read(path), "new");
+    EXPECT_EQ(entriesIn(dir), 1u);
+
+    // A program that reads the file without letting it be replaced (most do) keeps it.
+    const HANDLE held = ::CreateFileW(TempDir::path(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(writeFileReplacing(path, "newer"), "accesso negato");
+    ::CloseHandle(held);
+    EXPECT_EQ(TempDir::read(path), "new");
+    EXPECT_EQ(entriesIn(dir), 1u);
+    EXPECT_EQ(writeFileReplacing(path, "newer"), std::nullopt);
+    EXPECT_EQ(TempDir::read(path), "newer");
+}
+
+// A key of its own under HKEY_CURRENT_USER, deleted afterwards.
+class ScratchKey {
+public:
+    ScratchKey() : path_("Software\\CourtlogTest-" + std::to_string(::GetCurrentProcessId())) {
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                          &key_, nullptr);
+    }
+    ~ScratchKey() {
+        ::RegCloseKey(key_);
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, path_.c_str());
+    }
+    void set(const char* name, DWORD type, const void* data, DWORD size) {
+        ASSERT_EQ(::RegSetValueExA(key_, name, 0, type, static_cast<const BYTE*>(data), size),
+                  ERROR_SUCCESS);
+    }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+    HKEY key_ = nullptr;
+};
+
+// HKEY_CURRENT_USER as the 32-bit number the about box's calls use for their roots.
+constexpr Registry::Key kCurrentUser = 0x80000001;
+
+TEST(Windows, TheRegistryAnswersAsTheInMemoryOneDoes) {
+    ScratchKey scratch;
+    const char text[] = "C:\\Programmi\\msinfo32.exe";
+    const DWORD number = 0x12345;
+    scratch.set("PATH", REG_SZ, text, sizeof text);
+    scratch.set("Numero", REG_DWORD, &number, sizeof number);
+
+    WindowsRegistry r;
+    Registry::Key key = 0;
+    ASSERT_EQ(r.RegOpenKeyExA(kCurrentUser, scratch.path(), KEY_READ, key), Registry::Success);
+    std::uint32_t type = 0;
+    std::string data;
+    std::uint32_t size = 64;
+    ASSERT_EQ(r.RegQueryValueExA(key, "path", type, data, size), Registry::Success);
+    EXPECT_EQ(type, Registry::TypeText);
+    EXPECT_EQ(data.substr(0, size), std::string(text, sizeof text));
+    size = 3;
+    EXPECT_EQ(r.RegQueryValueExA(key, "PATH", type, data, size), MemoryRegistry::MoreData);
+    EXPECT_EQ(size, sizeof text);
+    size = 64;
+    EXPECT_EQ(r.RegQueryValueExA(key, "Manca", type, data, size), MemoryRegistry::FileNotFound);
+    EXPECT_EQ(r.RegCloseKey(key), Registry::Success);
+    EXPECT_EQ(r.RegCloseKey(0), MemoryRegistry::InvalidHandle);
+    EXPECT_EQ(r.RegOpenKeyExA(kCurrentUser, scratch.path() + "\\Manca", KEY_READ, key),
+              MemoryRegistry::FileNotFound);
+
+    // The about box's reader, on the real registry.
+    std::string value = "stale";
+    EXPECT_TRUE(GetKeyValue(r, kCurrentUser, scratch.path(), "PATH", value));
+    EXPECT_EQ(value, text);
+    EXPECT_TRUE(GetKeyValue(r, kCurrentUser, scratch.path(), "Numero", value));
+    EXPECT_EQ(value, "74565");
+    EXPECT_FALSE(GetKeyValue(r, kCurrentUser, scratch.path(), "Manca", value));
+    EXPECT_EQ(value, "");
+
+    // The root the about box reads, as every Windows has it.
+    ASSERT_EQ(r.RegOpenKeyExA(Registry::LocalMachine,
+                              "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", KEY_READ, key),
+              Registry::Success);
+    EXPECT_EQ(r.RegCloseKey(key), Registry::Success);
+}
+
+}  // namespace
+}  // namespace courtlog
