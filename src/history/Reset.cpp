@@ -14,11 +14,9 @@ void MainForm::ResetMatch() {
     GameScroll.setMaximum(PointCount);
     GameScroll.setValue(CurrentPoint);
 
-    if (TieBreakWhen[0].checked()) {
-        for (int i = 0; i <= 4; ++i) {
-            TieBreakInSet[i] = false;
-        }
-    }
+    // With no rule checked (a stored rule the menu lacks, a file with none) every set is
+    // played out, rather than by whatever rule the window had before.
+    TieBreakInSet.fill(false);
     if (TieBreakWhen[1].checked()) {
         for (int i = 0; i <= SetsInMatch - 2; ++i) {
             TieBreakInSet[i] = true;

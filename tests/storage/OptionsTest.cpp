@@ -64,6 +64,22 @@ TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
     EXPECT_EQ(h.platform.messages.size(), 1u);  // no question during the replay
 }
 
+// A match with no tie-break rule plays every set out, whatever rule the window had before: it
+// reads the same in any window and in the reports.
+TEST(Options, NoTieBreakRuleIsScoredTheSameAfterAnyRule) {
+    Harness none;
+    none.useTieBreakRule(0);
+    none.games("ABABABABABAB A");
+    MatchRecord m = none.form.matchRecord();
+    m.tieBreakWhen = {false, false, false};
+    for (int before : {0, 1, 2}) {
+        Harness h;
+        h.useTieBreakRule(before);
+        h.form.applyMatch(m);
+        EXPECT_EQ(h.board(), "7-6 0-0") << "after rule " << before;
+    }
+}
+
 // Switched off, the partial score and the points to the set and match show nothing; switched
 // back on, they show what live entry would have shown.
 TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
