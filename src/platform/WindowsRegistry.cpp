@@ -24,9 +24,12 @@ HKEY handleOf(Registry::Key key) {
 
 long WindowsRegistry::RegOpenKeyExA(Key root, const std::string& subKey, std::uint32_t access,
                                     Key& opened) {
+    // Only ever read: the write rights the about box asks for are refused to a standard user
+    // under HKEY_LOCAL_MACHINE, which would hide system information anyone may read.
+    const REGSAM readOnly =
+        (static_cast<REGSAM>(access) & (KEY_WOW64_32KEY | KEY_WOW64_64KEY)) | KEY_READ;
     HKEY key = nullptr;
-    const LONG result =
-        ::RegOpenKeyExA(handleOf(root), subKey.c_str(), 0, static_cast<REGSAM>(access), &key);
+    const LONG result = ::RegOpenKeyExA(handleOf(root), subKey.c_str(), 0, readOnly, &key);
     opened = reinterpret_cast<Key>(key);
     return result;
 }
