@@ -1,0 +1,473 @@
+// Drives the whole window model as a user would: the input gives the stored options read at
+// start-up, then a run of actions (panel choices, points, serve outcomes, moves through the
+// history, the option menus, renames, saves and loads), and every question the program asks is
+// answered from the same bytes. After each action the match must still make sense, survive a
+// save and a load, and look the same when replayed in a fresh window; now and then, and at the
+// end, every report of it must be well-formed. Any crash, sanitizer report or failed check is a
+// finding.
+#include <QByteArray>
+#include <QJsonDocument>
+#include <QStringDecoder>
+#include <QXmlStreamReader>
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "form/MainForm.h"
+#include "platform/HeadlessPlatform.h"
+#include "platform/MemoryRegistry.h"
+#include "report/HtmlReport.h"
+#include "report/MatchSummary.h"
+#include "report/PointLogCsv.h"
+#include "report/Report.h"
+#include "storage/MatchFile.h"
+#include "support/Snapshot.h"
+
+using namespace courtlog;
+
+namespace {
+
+void check(bool ok, const char* what) {
+    if (!ok) {
+        std::fprintf(stderr, "check failed: %s\n", what);
+        std::abort();
+    }
+}
+#define CHECK(cond) check((cond), #cond)
+
+// Two snapshots of a window are the same; otherwise the first line that differs is shown.
+void checkSameLines(const std::string& a, const std::string& b, const char* what) {
+    if (a == b) {
+        return;
+    }
+    std::size_t from = 0;
+    while (from < a.size() && from < b.size() && a[from] == b[from]) {
+        ++from;
+    }
+    from = a.rfind('\n', from) == std::string::npos ? 0 : a.rfind('\n', from) + 1;
+    std::fprintf(stderr, "window:  %s\n%s: %s\n", a.substr(from, a.find('\n', from) - from).c_str(),
+                 what, b.substr(from, b.find('\n', from) - from).c_str());
+    check(false, what);
+}
+
+// The input read front to back; once it runs out every read gives zero.
+class Bytes {
+public:
+    Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool empty() const { return pos_ >= size_; }
+    int byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+    int below(int n) { return byte() % n; }
+    // A length byte, then that many bytes; 255 asks for a very long text of one repeated byte.
+    std::string text() {
+        const int length = byte();
+        if (length == 255) {
+            return std::string(33000 + static_cast<std::size_t>(byte()) * 64,
+                               static_cast<char>(byte()));
+        }
+        std::string s;
+        for (int i = 0; i < length && !empty(); ++i) {
+            s += static_cast<char>(byte());
+        }
+        return s;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
+const std::filesystem::path& scratchDir() {
+    static const std::filesystem::path dir = [] {
+        char name[] = "/tmp/courtlog-actions-XXXXXX";
+        check(mkdtemp(name) != nullptr, "mkdtemp");
+        return std::filesystem::path(name);
+    }();
+    return dir;
+}
+
+// Every dialog is answered from the input; the settings store is a map the input fills.
+class ScriptedPlatform : public Platform {
+public:
+    explicit ScriptedPlatform(Bytes& in) : in_(in) {}
+    std::map<std::string, std::string> settings;
+
+    MsgAnswer messageBox(const std::string&, MsgButtons buttons, const std::string&) override {
+        if (buttons == MsgButtons::Ok) {
+            return MsgAnswer::Ok;
+        }
+        return in_.below(2) == 0 ? MsgAnswer::Yes : MsgAnswer::No;
+    }
+    std::string inputBox(const std::string&, const std::string&,
+                         const std::string& defaultText) override {
+        switch (in_.below(4)) {
+            case 0:
+                return {};  // cancelled
+            case 1:
+                return defaultText;
+            default:
+                return in_.text();
+        }
+    }
+    ResidualAnswer askResidualPoints(int residualPoints, bool) override {
+        CHECK(residualPoints > 0);
+        // Insertion is answered even when not offered: the program must not take it then.
+        return static_cast<ResidualAnswer>(in_.below(3));
+    }
+    FileChoice saveFileDialog(const std::string&, const std::string&) override { return choice(); }
+    FileChoice openFileDialog() override { return choice(); }
+    std::optional<std::string> getSetting(const std::string& app, const std::string& section,
+                                          const std::string& key) override {
+        const auto it = settings.find(app + "/" + section + "/" + key);
+        return it == settings.end() ? std::nullopt : std::optional(it->second);
+    }
+    void saveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        settings[app + "/" + section + "/" + key] = value;
+    }
+    void showAbout() override {}
+    Registry& registry() override { return registry_; }
+    bool fileExists(const std::string& path) override { return std::filesystem::exists(path); }
+    bool startProgram(const std::string&) override { return false; }
+
+    static std::string matchFile() { return (scratchDir() / "match.clg").string(); }
+
+protected:
+    // Only a programming error ends the program early.
+    void exitProgram() override { check(false, "the program ended itself"); }
+
+private:
+    // Cancelled, the one match file, a file in a folder that does not exist, or the folder
+    // itself (which can be neither read nor written as a file).
+    FileChoice choice() {
+        switch (in_.below(4)) {
+            case 0:
+                return {};
+            case 1:
+                return {matchFile(), "match.clg"};
+            case 2:
+                return {(scratchDir() / "missing" / "x.clg").string(), "x.clg"};
+            default:
+                return {scratchDir().string(), "folder"};
+        }
+    }
+
+    Bytes& in_;
+    MemoryRegistry registry_;
+};
+
+// What a stored option may hold, well-formed or not; one more index stands for a missing
+// value and the last for a text taken from the input.
+constexpr std::array<const char*, 15> kSettingTexts{"True", "False", "true", " FALSE ", "0",
+                                                    "1",    "2",     "3",    "-1",      "0x2",
+                                                    "1.5",  "1e0",   "abc",  "",        "99999"};
+constexpr std::array<const char*, 5> kOptionKeys{"DisabilitaParziale", "DisabilitaPuntiDalMatch",
+                                                 "TieBreakWhen", "MatchInTreSet",
+                                                 "SalvaOpzioniInUscita"};
+
+void readStoredOptions(Bytes& in, ScriptedPlatform& platform) {
+    for (const char* key : kOptionKeys) {
+        const int pick = in.below(static_cast<int>(kSettingTexts.size()) + 2);
+        const std::string name = std::string(kAppTitle) + "/Opzioni/" + key;
+        if (pick < static_cast<int>(kSettingTexts.size())) {
+            platform.settings[name] = kSettingTexts[pick];
+        } else if (pick == static_cast<int>(kSettingTexts.size()) + 1) {
+            platform.settings[name] = in.text();
+        }
+    }
+}
+
+// What must hold whatever the user did.
+void checkState(const MainForm& f) {
+    CHECK(f.PointCount >= 0 && f.PointCount <= kMaxPoints);
+    CHECK(f.CurrentPoint >= 0 && f.CurrentPoint <= f.PointCount);
+    CHECK(f.GameScroll.minimum() == 0 && f.GameScroll.maximum() == f.PointCount);
+    CHECK(f.SetsInMatch == 3 || f.SetsInMatch == 5);
+    CHECK(f.Server == 0 || f.Server == 1);
+    CHECK(f.CurrentSet == f.SetsWon[0] + f.SetsWon[1]);
+    const int most = std::max(f.SetsWon[0], f.SetsWon[1]);
+    CHECK(f.MatchOver == (most * 2 > f.SetsInMatch) && most <= f.SetsInMatch / 2 + 1);
+    CHECK(f.MatchOver ? !f.Serve[0].visible() && !f.Serve[1].visible()
+                      : f.Serve[f.Server].visible() && !f.Serve[1 - f.Server].visible());
+    // Points after the end of the match are kept but not scored.
+    const int won = f.PuntiVinti[0].number() + f.PuntiVinti[1].number();
+    CHECK(f.MatchOver ? won <= f.CurrentPoint : won == f.CurrentPoint);
+    for (int p = 0; p < 2; ++p) {
+        const std::string& s = f.Punteggio[p].caption();
+        const std::string& t = f.Punteggio[1 - p].caption();
+        if (f.InTieBreak) {
+            CHECK(f.Games[0].number() == 6 && f.Games[1].number() == 6);
+            CHECK(f.Punteggio[p].number() >= 0 && std::to_string(f.Punteggio[p].number()) == s);
+        } else {
+            CHECK(s == "0" || s == "15" || s == "30" || s == "40" || (s == "AD" && t == "40"));
+        }
+        const int g = f.Games[p].number();
+        CHECK(g >= 0 && std::to_string(g) == f.Games[p].caption());
+        CHECK(!(g >= 6 && g - f.Games[1 - p].number() >= 2));  // that set would be over
+        CHECK(f.FirstServesIn[p] <= f.ServedPoints[p] && f.FirstServeWon[p] <= f.FirstServesIn[p]);
+        CHECK(f.SecondServeWon[p] <= f.ServedPoints[p] - f.FirstServesIn[p]);
+        CHECK(f.Aces[p].number() + f.DoppiFalli[p].number() <= f.ServedPoints[p]);
+    }
+}
+
+// The snapshot of the window, without the set-point and match-point counters while their
+// display is switched off: they are not counted then, and switching it on replays them.
+std::string shownState(const MainForm& f) {
+    std::string s = testing::snapshot(f);
+    if (f.DisabilitaPuntiDalMatch.checked()) {
+        for (std::size_t at = s.find(" setPoints "); at != std::string::npos;
+             at = s.find(" setPoints ", at)) {
+            s.erase(at, s.find(" tieBreak ", at) - at);
+        }
+    }
+    return s;
+}
+
+// A save and a load give back the same match.
+void checkSaved(const MainForm& f) {
+    const MatchRecord m = f.matchRecord();
+    const DecodedMatch d = decodeMatch(encodeMatch(m));
+    CHECK(!d.fatalError && d.errors.empty() && d.roundValid && d.pointsIgnored == 0);
+    CHECK(d.match.setsInMatch == m.setsInMatch && d.match.tieBreakWhen == m.tieBreakWhen);
+    CHECK(d.match.players == m.players && d.match.tournament == m.tournament);
+    CHECK(d.match.round == m.round && d.match.points == m.points);
+}
+
+// The saved match, loaded in a fresh window and moved to the same point, shows the same.
+void checkReplayed(const MainForm& f) {
+    const DecodedMatch d = decodeMatch(encodeMatch(f.matchRecord()));
+    HeadlessPlatform quiet;
+    MainForm fresh(quiet);
+    fresh.Form_Load();
+    if (f.DisabilitaParziale.checked()) {
+        fresh.DisabilitaParziale_Click();
+    }
+    if (f.DisabilitaPuntiDalMatch.checked()) {
+        fresh.DisabilitaPuntiDalMatch_Click();
+    }
+    fresh.applyMatch(d.match, d.roundValid);
+    fresh.GameScroll_Change(f.CurrentPoint);
+    checkSameLines(shownState(f), shownState(fresh), "a fresh window replayed");
+}
+
+bool validUtf8(const std::string& s) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
+    return !utf8.hasError();
+}
+
+// Rows of fields of a CSV text, with quoted fields that may hold commas, quotes and line breaks.
+std::vector<int> csvColumns(const std::string& csv) {
+    std::vector<int> columns;
+    int fields = 1;
+    bool quoted = false;
+    for (std::size_t i = 0; i < csv.size(); ++i) {
+        const char c = csv[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < csv.size() && csv[i + 1] == '"') {
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            ++fields;
+        } else if (c == '\r' && i + 1 < csv.size() && csv[i + 1] == '\n') {
+            columns.push_back(fields);
+            fields = 1;
+            ++i;
+        }
+    }
+    CHECK(!quoted);
+    return columns;
+}
+
+void checkReports(const MainForm& f) {
+    const std::string text = report::renderText(f);
+    CHECK(validUtf8(text));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        CHECK(c >= 0x20 || c == '\n' || c == '\t');
+        CHECK(c != 0x7F);
+        CHECK(!(c == 0xC2 && i + 1 < text.size() &&
+                static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                static_cast<unsigned char>(text[i + 1]) <= 0x9F));
+    }
+
+    QJsonParseError error{};
+    QJsonDocument::fromJson(QJsonDocument(report::renderJson(f)).toJson(), &error);
+    CHECK(error.error == QJsonParseError::NoError);
+
+    const MatchSummary summary = summarizeMatch(f.matchRecord());
+    const std::string csv = pointLogCsv(summary);
+    CHECK(validUtf8(csv));
+    const std::vector<int> columns = csvColumns(csv);
+    CHECK(columns.size() == summary.points.size() + 1);
+    for (int n : columns) {
+        CHECK(n == columns.front());
+    }
+
+    const std::vector<MatchSummary> matches{summary};
+    const std::vector<PlayerTotals> totals = addUp(matches);
+    for (const std::string& page : {htmlReport(summary), htmlTotals(totals, matches)}) {
+        QXmlStreamReader xml(QByteArray::fromStdString(page));
+        while (!xml.atEnd()) {
+            xml.readNext();
+        }
+        CHECK(!xml.hasError());
+    }
+    CHECK(validUtf8(report::renderTotalsText(totals, matches)));
+    QJsonDocument::fromJson(QJsonDocument(report::renderTotalsJson(totals, matches)).toJson(),
+                            &error);
+    CHECK(error.error == QJsonParseError::NoError);
+}
+
+enum Action : int {
+    Select,        // a choice in one of the point panel's groups
+    Point,         // a point button
+    ServeOutcome,  // ace, double fault, service winner
+    Run,           // a stretch of points, to reach tie-breaks and the end of a match quickly
+    Undo,
+    Redo,
+    Start,
+    End,
+    Scroll,
+    Clear,
+    ThreeSets,
+    FiveSets,
+    TieBreakRule,
+    Partial,
+    PointsToMatch,
+    SaveOnExit,
+    SaveOptions,
+    RenamePlayer,
+    RenameTournament,
+    Round,
+    Save,
+    Load,
+    Close,
+    About,
+    Open,  // the window's first showing, with or without a file named on the command line
+    kActionCount
+};
+
+constexpr int kMaxActions = 64;
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Bytes in(data, size);
+    ScriptedPlatform platform(in);
+    std::filesystem::remove(ScriptedPlatform::matchFile());
+    readStoredOptions(in, platform);
+
+    MainForm form(platform);
+    form.Form_Load();
+    checkState(form);
+
+    for (int step = 1; step <= kMaxActions && !in.empty(); ++step) {
+        switch (static_cast<Action>(in.below(kActionCount))) {
+            case Select: {
+                const auto p = static_cast<Panel>(in.below(4));
+                form.SelectOption(p, in.below(form.panel(p).count()));
+                break;
+            }
+            case Point:
+                form.PuntoGiocatore_Click(in.below(2));
+                break;
+            case ServeOutcome:
+                form.AceDoppioFallo_Click(1 + in.below(3));
+                break;
+            case Run: {
+                const int points = 1 + in.below(64);
+                const int pattern = in.byte();
+                for (int i = 0; i < points; ++i) {
+                    form.PuntoGiocatore_Click((pattern >> (i % 8)) & 1);
+                }
+                break;
+            }
+            case Undo:
+                form.GameUndo_Click();
+                break;
+            case Redo:
+                form.GameRedo_Click();
+                break;
+            case Start:
+                form.GameStart_Click();
+                break;
+            case End:
+                form.GameEnd_Click();
+                break;
+            case Scroll:
+                form.GameScroll_Change(in.below(form.PointCount + 1));
+                break;
+            case Clear:
+                form.GameClear_Click();
+                break;
+            case ThreeSets:
+                form.MatchInTreSet_Click();
+                break;
+            case FiveSets:
+                form.MatchInCinqueSet_Click();
+                break;
+            case TieBreakRule:
+                form.TieBreakWhen_Click(in.below(3));
+                break;
+            case Partial:
+                form.DisabilitaParziale_Click();
+                break;
+            case PointsToMatch:
+                form.DisabilitaPuntiDalMatch_Click();
+                break;
+            case SaveOnExit:
+                form.SalvaOpzioniInUscita_Click();
+                break;
+            case SaveOptions:
+                form.SalvaOpzioni_Click();
+                break;
+            case RenamePlayer:
+                form.NomeGiocatore_Click(in.below(2));
+                break;
+            case RenameTournament:
+                form.NomeTorneo_Click();
+                break;
+            case Round:
+                form.Turno.select(in.below(static_cast<int>(MainForm::TurnoEntries.size())));
+                break;
+            case Save:
+                form.FileSave_Click();
+                break;
+            case Load:
+                form.FileLoad_Click();
+                break;
+            case Close:
+                form.Form_Unload();
+                break;
+            case About:
+                form.HelpInfo_Click();
+                break;
+            case Open:
+                form.Form_Activate(in.below(2) == 0 ? std::string()
+                                                    : "\"" + ScriptedPlatform::matchFile() + "\"");
+                break;
+            case kActionCount:
+                break;
+        }
+        checkState(form);
+        checkSaved(form);
+        // A replay costs as much as the match is long: long matches are replayed less often.
+        const bool last = in.empty() || step == kMaxActions;
+        if (form.PointCount <= 250 || step % 4 == 0 || last) {
+            checkReplayed(form);
+        }
+        if (step % 16 == 0 || last) {
+            checkReports(form);
+        }
+    }
+    return 0;
+}
