@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -97,21 +98,14 @@ public:
     std::map<std::string, std::string> settings;
 
     MsgAnswer messageBox(const std::string&, MsgButtons buttons, const std::string&) override {
-        if (buttons == MsgButtons::Ok) {
-            return MsgAnswer::Ok;
-        }
-        return in_.below(2) == 0 ? MsgAnswer::Yes : MsgAnswer::No;
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok
+                                         : (in_.below(2) == 0 ? MsgAnswer::Yes : MsgAnswer::No);
     }
+    // Cancelled, confirmed as offered, or any text.
     std::string inputBox(const std::string&, const std::string&,
                          const std::string& defaultText) override {
-        switch (in_.below(4)) {
-            case 0:
-                return {};  // cancelled
-            case 1:
-                return defaultText;
-            default:
-                return in_.text();
-        }
+        const int pick = in_.below(4);
+        return pick == 0 ? std::string() : (pick == 1 ? defaultText : in_.text());
     }
     ResidualAnswer askResidualPoints(int residualPoints, bool) override {
         CHECK(residualPoints > 0);
@@ -141,18 +135,24 @@ protected:
     void exitProgram() override { check(false, "the program ended itself"); }
 
 private:
-    // Cancelled, the one match file, a file in a folder that does not exist, or the folder
-    // itself (which can be neither read nor written as a file).
+    // Cancelled, the one match file, a file in a folder that does not exist, the folder itself
+    // (which can be neither read nor written as a file), or a file of any bytes, as another
+    // program or a damaged disk may leave.
     FileChoice choice() {
-        switch (in_.below(4)) {
+        switch (in_.below(5)) {
             case 0:
                 return {};
             case 1:
                 return {matchFile(), "match.clg"};
             case 2:
                 return {(scratchDir() / "missing" / "x.clg").string(), "x.clg"};
-            default:
+            case 3:
                 return {scratchDir().string(), "folder"};
+            default: {
+                const std::string path = (scratchDir() / "other.clg").string();
+                std::ofstream(path, std::ios::binary) << in_.text();
+                return {path, "other.clg"};
+            }
         }
     }
 
@@ -210,8 +210,11 @@ void checkState(const MainForm& f) {
         CHECK(!(g >= 6 && g - f.Games[1 - p].number() >= 2));  // that set would be over
         CHECK(f.FirstServesIn[p] <= f.ServedPoints[p] && f.FirstServeWon[p] <= f.FirstServesIn[p]);
         CHECK(f.SecondServeWon[p] <= f.ServedPoints[p] - f.FirstServesIn[p]);
-        CHECK(f.Aces[p].number() + f.DoppiFalli[p].number() <= f.ServedPoints[p]);
     }
+    // Aces and double faults go to whoever won or lost the point; each is one served point.
+    CHECK(f.Aces[0].number() + f.Aces[1].number() + f.DoppiFalli[0].number() +
+              f.DoppiFalli[1].number() <=
+          f.ServedPoints[0] + f.ServedPoints[1]);
 }
 
 // The snapshot of the window, without the set-point and match-point counters while their
@@ -304,6 +307,10 @@ void checkReports(const MainForm& f) {
     CHECK(error.error == QJsonParseError::NoError);
 
     const MatchSummary summary = summarizeMatch(f.matchRecord());
+    if (f.CurrentPoint == f.PointCount) {  // the reports score the match as the window does
+        CHECK(summary.matchOver == f.MatchOver && summary.setsWon[0] == f.SetsWon[0] &&
+              summary.setsWon[1] == f.SetsWon[1]);
+    }
     const std::string csv = pointLogCsv(summary);
     CHECK(validUtf8(csv));
     const std::vector<int> columns = csvColumns(csv);
@@ -327,34 +334,47 @@ void checkReports(const MainForm& f) {
     CHECK(error.error == QJsonParseError::NoError);
 }
 
-enum Action : int {
-    Select,        // a choice in one of the point panel's groups
-    Point,         // a point button
-    ServeOutcome,  // ace, double fault, service winner
-    Run,           // a stretch of points, to reach tie-breaks and the end of a match quickly
-    Undo,
-    Redo,
-    Start,
-    End,
-    Scroll,
-    Clear,
-    ThreeSets,
-    FiveSets,
-    TieBreakRule,
-    Partial,
-    PointsToMatch,
-    SaveOnExit,
-    SaveOptions,
-    RenamePlayer,
-    RenameTournament,
-    Round,
-    Save,
-    Load,
-    Close,
-    About,
-    Open,  // the window's first showing, with or without a file named on the command line
-    kActionCount
-};
+// The user's actions by opcode, in the order make_actions_seeds.py names them.
+using Action = void (*)(MainForm& f, Bytes& in);
+const std::array<Action, 25> kActions{{
+    [](MainForm& f, Bytes& in) {  // a choice in one of the point panel's groups
+        const auto p = static_cast<Panel>(in.below(4));
+        f.SelectOption(p, in.below(f.panel(p).count()));
+    },
+    [](MainForm& f, Bytes& in) { f.PuntoGiocatore_Click(in.below(2)); },
+    [](MainForm& f, Bytes& in) { f.AceDoppioFallo_Click(1 + in.below(3)); },
+    [](MainForm& f, Bytes& in) {  // a stretch of points, to reach tie-breaks and match ends
+        const int points = 1 + in.below(64);
+        const int pattern = in.byte();
+        for (int i = 0; i < points; ++i) {
+            f.PuntoGiocatore_Click((pattern >> (i % 8)) & 1);
+        }
+    },
+    [](MainForm& f, Bytes&) { f.GameUndo_Click(); },
+    [](MainForm& f, Bytes&) { f.GameRedo_Click(); },
+    [](MainForm& f, Bytes&) { f.GameStart_Click(); },
+    [](MainForm& f, Bytes&) { f.GameEnd_Click(); },
+    [](MainForm& f, Bytes& in) { f.GameScroll_Change(in.below(f.PointCount + 1)); },
+    [](MainForm& f, Bytes&) { f.GameClear_Click(); },
+    [](MainForm& f, Bytes&) { f.MatchInTreSet_Click(); },
+    [](MainForm& f, Bytes&) { f.MatchInCinqueSet_Click(); },
+    [](MainForm& f, Bytes& in) { f.TieBreakWhen_Click(in.below(3)); },
+    [](MainForm& f, Bytes&) { f.DisabilitaParziale_Click(); },
+    [](MainForm& f, Bytes&) { f.DisabilitaPuntiDalMatch_Click(); },
+    [](MainForm& f, Bytes&) { f.SalvaOpzioniInUscita_Click(); },
+    [](MainForm& f, Bytes&) { f.SalvaOpzioni_Click(); },
+    [](MainForm& f, Bytes& in) { f.NomeGiocatore_Click(in.below(2)); },
+    [](MainForm& f, Bytes&) { f.NomeTorneo_Click(); },
+    [](MainForm& f, Bytes& in) { f.Turno.select(in.below(8)); },  // the round list
+    [](MainForm& f, Bytes&) { f.FileSave_Click(); },
+    [](MainForm& f, Bytes&) { f.FileLoad_Click(); },
+    [](MainForm& f, Bytes&) { f.Form_Unload(); },
+    [](MainForm& f, Bytes&) { f.HelpInfo_Click(); },
+    [](MainForm& f, Bytes& in) {  // the first showing, with a file named on the command line
+        f.Form_Activate(in.below(2) == 0 ? std::string()
+                                         : "\"" + ScriptedPlatform::matchFile() + "\"");
+    },
+}};
 
 constexpr int kMaxActions = 64;
 
@@ -371,93 +391,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkState(form);
 
     for (int step = 1; step <= kMaxActions && !in.empty(); ++step) {
-        switch (static_cast<Action>(in.below(kActionCount))) {
-            case Select: {
-                const auto p = static_cast<Panel>(in.below(4));
-                form.SelectOption(p, in.below(form.panel(p).count()));
-                break;
-            }
-            case Point:
-                form.PuntoGiocatore_Click(in.below(2));
-                break;
-            case ServeOutcome:
-                form.AceDoppioFallo_Click(1 + in.below(3));
-                break;
-            case Run: {
-                const int points = 1 + in.below(64);
-                const int pattern = in.byte();
-                for (int i = 0; i < points; ++i) {
-                    form.PuntoGiocatore_Click((pattern >> (i % 8)) & 1);
-                }
-                break;
-            }
-            case Undo:
-                form.GameUndo_Click();
-                break;
-            case Redo:
-                form.GameRedo_Click();
-                break;
-            case Start:
-                form.GameStart_Click();
-                break;
-            case End:
-                form.GameEnd_Click();
-                break;
-            case Scroll:
-                form.GameScroll_Change(in.below(form.PointCount + 1));
-                break;
-            case Clear:
-                form.GameClear_Click();
-                break;
-            case ThreeSets:
-                form.MatchInTreSet_Click();
-                break;
-            case FiveSets:
-                form.MatchInCinqueSet_Click();
-                break;
-            case TieBreakRule:
-                form.TieBreakWhen_Click(in.below(3));
-                break;
-            case Partial:
-                form.DisabilitaParziale_Click();
-                break;
-            case PointsToMatch:
-                form.DisabilitaPuntiDalMatch_Click();
-                break;
-            case SaveOnExit:
-                form.SalvaOpzioniInUscita_Click();
-                break;
-            case SaveOptions:
-                form.SalvaOpzioni_Click();
-                break;
-            case RenamePlayer:
-                form.NomeGiocatore_Click(in.below(2));
-                break;
-            case RenameTournament:
-                form.NomeTorneo_Click();
-                break;
-            case Round:
-                form.Turno.select(in.below(static_cast<int>(MainForm::TurnoEntries.size())));
-                break;
-            case Save:
-                form.FileSave_Click();
-                break;
-            case Load:
-                form.FileLoad_Click();
-                break;
-            case Close:
-                form.Form_Unload();
-                break;
-            case About:
-                form.HelpInfo_Click();
-                break;
-            case Open:
-                form.Form_Activate(in.below(2) == 0 ? std::string()
-                                                    : "\"" + ScriptedPlatform::matchFile() + "\"");
-                break;
-            case kActionCount:
-                break;
-        }
+        kActions[static_cast<std::size_t>(in.below(static_cast<int>(kActions.size())))](form, in);
         checkState(form);
         checkSaved(form);
         // A replay costs as much as the match is long: long matches are replayed less often.

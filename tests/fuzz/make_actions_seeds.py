@@ -8,7 +8,7 @@ import sys
  TIE_BREAK_RULE, PARTIAL, POINTS_TO_MATCH, SAVE_ON_EXIT, SAVE_OPTIONS, RENAME_PLAYER,
  RENAME_TOURNAMENT, ROUND, SAVE, LOAD, CLOSE, ABOUT, OPEN) = range(25)
 MISSING, RAW = 15, 16  # option bytes past the table of stored texts
-CANCEL, MATCH_FILE, MISSING_FOLDER, FOLDER = range(4)  # file dialog answers
+CANCEL, MATCH_FILE, MISSING_FOLDER, FOLDER, OTHER_FILE = range(5)  # file dialog answers
 YES, NO = 0, 1
 OVERWRITE, INSERT, DELETE_LATER = range(3)
 HOLDS = 0xF0  # A wins four points, then B four: every game goes with serve
@@ -50,6 +50,10 @@ seeds = {
     # One endless deuce game up to the most points a match holds, then an insertion there.
     "full-list": bytes([MISSING] * 5) + run(64, 0xAA) * 16 + bytes([POINT, 0, UNDO, POINT, 1,
         INSERT, SCROLL, 0, POINT, 0, INSERT]),
+    # A damaged file of 0xFF bytes: bad lengths, a bad round, words beyond the panel's options
+    # and more of them than a match holds; then a point in the middle of it.
+    "damaged-file": bytes([MISSING] * 5) + bytes([LOAD, OTHER_FILE, 255, 0, 0xFF, SCROLL, 40,
+        POINT, 0, INSERT, START, END]),
 }
 
 folder = pathlib.Path(sys.argv[1])
