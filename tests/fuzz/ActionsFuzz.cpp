@@ -88,6 +88,9 @@ const std::filesystem::path& scratchDir() {
         check(mkdtemp(name) != nullptr, "mkdtemp");
         return std::filesystem::path(name);
     }();
+    // Registered once the path exists, so it runs before the path is destroyed.
+    [[maybe_unused]] static const int removed =
+        std::atexit([] { std::filesystem::remove_all(scratchDir()); });
     return dir;
 }
 
