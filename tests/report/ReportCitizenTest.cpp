@@ -36,7 +36,7 @@ Outcome run(const std::string& arguments) {
 TEST(ReportCitizen, FailuresAreReportedAndNothingReachesTheTerminalRaw) {
     testing::TempDir dir;
     MatchRecord m;
-    m.players = {"Ansi\x1b[2J", "Bell\x07"};
+    m.players = {"Ansi\x1b[2J", "Bell\x07\xC2\x81"};  // BEL and a control past ASCII
     m.points = {0, 1, 0};
     const std::string odd = dir.file("lat\xe9.clg");  // not valid UTF-8
     testing::TempDir::write(odd, encodeMatch(m));
@@ -45,6 +45,7 @@ TEST(ReportCitizen, FailuresAreReportedAndNothingReachesTheTerminalRaw) {
     EXPECT_EQ(text.status, 0) << text.output;
     EXPECT_NE(text.output.find("Ansi?[2J"), std::string::npos) << text.output;
     EXPECT_EQ(text.output.find_first_of("\x1b\x07"), std::string::npos);
+    EXPECT_NE(text.output.find("Bell??"), std::string::npos) << text.output;
 
     const Outcome full = run("'" + odd + "' > /dev/full");
     EXPECT_EQ(full.status, 1);
