@@ -2,6 +2,9 @@
 // system information.
 #include <gtest/gtest.h>
 
+#include <numeric>
+#include <tuple>
+
 #include "form/Cp1252.h"
 #include "form/PointWord.h"
 #include "form/SystemInfo.h"
@@ -10,8 +13,7 @@
 namespace courtlog {
 namespace {
 
-using testing::FakePlatform;
-using testing::Harness;
+using namespace testing;
 
 TEST(Cp1252, KeepsWhatTheCodePageHoldsAndFoldsTheRest) {
     const std::pair<const char*, const char*> folds[] = {
@@ -35,48 +37,42 @@ TEST(Cp1252, KeepsWhatTheCodePageHoldsAndFoldsTheRest) {
 }
 
 TEST(Cp1252, EveryByteReadsBackToItself) {
-    std::string all;
-    for (int b = 0; b < 256; ++b) {
-        all += static_cast<char>(b);
-    }
+    std::string all(256, '\0');
+    std::iota(all.begin(), all.end(), '\0');
     // The undefined bytes too: a name read from a file is written back byte for byte.
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
     EXPECT_EQ(cp1252ToUtf8("\x81\x80\x9F\xE0"), "\xC2\x81€Ÿà");
 }
 
 TEST(PointInfo, EachFieldHasItsOwnBitsAndKeepsTheOthers) {
-    const struct {
-        Attr attr;
-        int value;
-        PointWord word;
-    } cases[] = {
+    const std::tuple<Attr, int, PointWord> cases[] = {
         {Attr::Punto, 1, 0x0001},           {Attr::Servizio, 1, 0x0002},
         {Attr::DirittoRovescio, 2, 0x0008}, {Attr::Colpo, 7, 0x0070},
         {Attr::ErroreVincente, 4, 0x0200},  {Attr::ErroreVincente, 3, 0x0180},
         {Attr::AceDoppioFallo, 3, 0x0C00},  {Attr::CircolettoRosso, 1, 0x1000},
     };
-    for (const auto& c : cases) {
+    for (const auto& [attr, value, word] : cases) {
         PointWord w = 0;
-        CreaInfo(w, c.attr, c.value);
-        EXPECT_EQ(w, c.word) << layoutOf(c.attr).name << "=" << c.value;
-        EXPECT_EQ(EstraiInfo(w, c.attr), c.value) << layoutOf(c.attr).name;
+        CreaInfo(w, attr, value);
+        EXPECT_EQ(w, word) << layoutOf(attr).name << "=" << value;
+        EXPECT_EQ(EstraiInfo(w, attr), value) << layoutOf(attr).name;
         // The marker bit and the unused high bits survive too: they go to the file as read.
         w = 0xFFFF;
-        CreaInfo(w, c.attr, 0);
-        EXPECT_EQ(w, static_cast<PointWord>(0xFFFF & ~layoutOf(c.attr).mask));
+        CreaInfo(w, attr, 0);
+        EXPECT_EQ(w, static_cast<PointWord>(0xFFFF & ~layoutOf(attr).mask));
     }
 }
 
 TEST(PointInfo, UnknownNameIsReportedAndEndsTheProgram) {
-    testing::Harness h;
+    Harness h;
     PointWord w = 0x0070;
     EXPECT_EQ(h.form.EstraiInfo(w, "Colpo"), 7);
     h.form.CreaInfo(w, "Punto", 1);
     EXPECT_EQ(w, 0x0071);
 
     // Names are exact: case and blanks matter.
-    EXPECT_THROW(h.form.EstraiInfo(w, "punto"), testing::ProgramEnded);
-    EXPECT_THROW(h.form.CreaInfo(w, "Colpo ", 1), testing::ProgramEnded);
+    EXPECT_THROW(h.form.EstraiInfo(w, "punto"), ProgramEnded);
+    EXPECT_THROW(h.form.CreaInfo(w, "Colpo ", 1), ProgramEnded);
     EXPECT_EQ(h.platform.messages,
               (std::vector<std::string>{"Chiamata a EstraiInfo non valida (punto)",
                                         "Chiamata a CreaInfo non valida (Colpo )"}));
@@ -96,12 +92,12 @@ TEST(WindowCommands, NamesAreShownAsAMatchFileKeepsThemAndExitEndsAtOnce) {
     EXPECT_EQ(h.platform.inputPrompts[0], "Inserire il nuovo nome|Cambio nome|Giocatore B");
     EXPECT_EQ(names(h, 1), "Sinner|Sinner|Statistiche Sinner");
     EXPECT_TRUE(h.form.MatchSaved);
-    h.form.NomeGiocatore_Click(0);
-    EXPECT_EQ(names(h, 0), "Giocatore A|Giocatore A|Statistiche Giocatore A");
-    h.form.NomeGiocatore_Click(0);  // blanks are kept
-    EXPECT_EQ(names(h, 0), "   |   |Statistiche    ");
-    h.form.NomeGiocatore_Click(0);
-    EXPECT_EQ(names(h, 0), "?okovic|?okovic|Statistiche ?okovic");
+    // An empty answer keeps the name; blanks are a name.
+    for (const char* shown : {"Giocatore A|Giocatore A|Statistiche Giocatore A",
+                              "   |   |Statistiche    ", "?okovic|?okovic|Statistiche ?okovic"}) {
+        h.form.NomeGiocatore_Click(0);
+        EXPECT_EQ(names(h, 0), shown);
+    }
 
     h.form.NomeTorneo_Click();
     h.form.NomeTorneo_Click();
@@ -109,7 +105,7 @@ TEST(WindowCommands, NamesAreShownAsAMatchFileKeepsThemAndExitEndsAtOnce) {
 
     // Exit ends at once, even with unsaved points.
     h.play("AAA");
-    EXPECT_THROW(h.form.FileExit_Click(), testing::ProgramEnded);
+    EXPECT_THROW(h.form.FileExit_Click(), ProgramEnded);
     EXPECT_TRUE(h.platform.messages.empty());
 }
 

@@ -1,6 +1,7 @@
 // Moving through the recorded match, and the statistics and partial score it shows.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "history/Statistics.h"
@@ -11,13 +12,11 @@
 namespace courtlog {
 namespace {
 
-using testing::Harness;
-using testing::MatchScript;
-using testing::snapshot;
+using namespace testing;
 
 TEST(Navigation, FiveSetMatchReplaysToWhatLiveEntryShowedAtEveryPoint) {
-    MatchScript script;
-    script.set(7, 5).tieBreakSet(6, 8).tieBreakSet(10, 8).set(3, 6).set(5, 7);
+    const MatchScript script =
+        MatchScript().set(7, 5).tieBreakSet(6, 8).tieBreakSet(10, 8).set(3, 6).set(5, 7);
     Harness h;
     h.platform.messageAnswers = {MsgAnswer::No};
     std::vector<std::string> live{snapshot(h.form)};
@@ -25,28 +24,26 @@ TEST(Navigation, FiveSetMatchReplaysToWhatLiveEntryShowedAtEveryPoint) {
         h.play(std::string(1, c));
         live.push_back(snapshot(h.form));
     }
-    ASSERT_TRUE(h.form.MatchOver);
-    EXPECT_EQ(h.board(), "7-5 6-7(6-8) 7-6(10-8) 3-6 5-7 0-0 0-0");
+    ASSERT_EQ(h.board() + (h.form.MatchOver ? " over" : ""),
+              "7-5 6-7(6-8) 7-6(10-8) 3-6 5-7 0-0 0-0 over");
     const int n = h.form.PointCount;
     for (int k = 0; k <= n; ++k) {
         h.form.GameScroll_Change(k);
         // Only the scroll bar knows the later points.
-        std::string expected = live[k];
         const std::string at = " at " + std::to_string(k) + "\n";
         const std::string liveScroll = "scroll 0.." + std::to_string(k) + at;
-        expected.replace(expected.rfind(liveScroll), liveScroll.size(),
-                         "scroll 0.." + std::to_string(n) + at);
-        ASSERT_EQ(snapshot(h.form), expected) << "position " << k;
+        live[k].replace(live[k].rfind(liveScroll), liveScroll.size(),
+                        "scroll 0.." + std::to_string(n) + at);
+        ASSERT_EQ(snapshot(h.form), live[k]) << "position " << k;
     }
     // Replaying to the end finishes the match again without asking.
     EXPECT_EQ(h.platform.messages.size(), 1u);
 
     // The buttons step through the same positions, and moving neither saves nor unsaves.
-    const std::string end = snapshot(h.form);
     h.form.GameUndo_Click();
     h.form.GameRedo_Click();
     EXPECT_FALSE(h.form.MatchSaved);
-    EXPECT_EQ(snapshot(h.form), end);
+    EXPECT_EQ(snapshot(h.form), live[n]);
     h.form.MatchSaved = true;
     h.form.GameStart_Click();
     h.form.GameEnd_Click();
@@ -56,8 +53,10 @@ TEST(Navigation, FiveSetMatchReplaysToWhatLiveEntryShowedAtEveryPoint) {
 // Moving through a finished match neither asks again nor keeps the question from the next
 // live finish; clearing it leaves a fresh match.
 TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgainAndClears) {
-    Harness h;
-    h.useThreeSets();
+    Harness h, fresh;
+    for (Harness* x : {&h, &fresh}) {
+        x->useThreeSets();
+    }
     h.platform.messageAnswers = {MsgAnswer::No, MsgAnswer::No};
     h.games("AAAAAA AAAAAA");
     h.play("A!");  // after the end nothing is recorded, nor marked for the next point
@@ -73,8 +72,6 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
     EXPECT_EQ(h.platform.messages.size(), 2u);
 
     // Clearing asks first, and keeps the names and the options.
-    Harness fresh;
-    fresh.useThreeSets();
     h.form.NomeGiocatore[0].setCaption("Pennetta");
     fresh.form.NomeGiocatore[0].setCaption("Pennetta");
     h.form.SelectOption(Panel::Colpo, 5);
@@ -90,24 +87,25 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
 
 // The quotient is a double before it is scaled, so the halves 23/40 and 3/200 fall short.
 TEST(Percent, RoundsTheScaledQuotientHalfToEven) {
-    const struct {
-        int n, d;
-        const char* text;
-    } cases[] = {{2, 3, "67%"},  {1, 8, "12%"},   {3, 8, "38%"},  {0, 5, "0%"},
-                 {4, 4, "100%"}, {23, 40, "57%"}, {3, 200, "2%"}, {999, 1000, "100%"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(Percent(c.n, c.d), c.text) << c.n << "/" << c.d;
+    const std::tuple<int, int, const char*> cases[] = {
+        {2, 3, "67%"},  {1, 8, "12%"},   {3, 8, "38%"},  {0, 5, "0%"},
+        {4, 4, "100%"}, {23, 40, "57%"}, {3, 200, "2%"}, {999, 1000, "100%"}};
+    for (const auto& [n, d, text] : cases) {
+        EXPECT_EQ(Percent(n, d), text) << n << "/" << d;
     }
 }
 
-// Won, aces, double faults, first serves in, won on the first, won on the second, winners,
-// unforced errors.
-std::string row(MainForm& f, int p) {
-    std::string s = f.PuntiVinti[p].caption();
-    for (const Field* c :
-         {&f.Aces[p], &f.DoppiFalli[p], &f.PercentualePrimePalle[p], &f.PercentualeConPrimaPalla[p],
-          &f.PercentualeConSecondaPalla[p], &f.ColpiVincenti[p], &f.ErroriGratuiti[p]}) {
-        s += " " + c->caption();
+// Per player: won, aces, double faults, first serves in, won on the first, won on the second,
+// winners, unforced errors.
+std::string rows(MainForm& f) {
+    std::string s;
+    for (int p = 0; p < 2; ++p) {
+        s += (p ? " | " : "") + f.PuntiVinti[p].caption();
+        for (const Field* c : {&f.Aces[p], &f.DoppiFalli[p], &f.PercentualePrimePalle[p],
+                               &f.PercentualeConPrimaPalla[p], &f.PercentualeConSecondaPalla[p],
+                               &f.ColpiVincenti[p], &f.ErroriGratuiti[p]}) {
+            s += " " + c->caption();
+        }
     }
     return s;
 }
@@ -115,33 +113,27 @@ std::string row(MainForm& f, int p) {
 TEST(Statistics, OnlyTheServersPercentagesMoveAndOnlyWinnersAndUnforcedErrorsCount) {
     Harness h;
     h.play("A");  // won on the first serve
-    EXPECT_EQ(row(h.form, 0), "1 0 0 100% 100% N/D 0 0");
-    EXPECT_EQ(row(h.form, 1), "0 0 0 0% N/D N/D 0 0");
-
+    EXPECT_EQ(rows(h.form), "1 0 0 100% 100% N/D 0 0 | 0 0 0 0% N/D N/D 0 0");
     // Lost on the second serve by an unforced error of the server.
     h.form.SelectOption(Panel::Servizio, 1);
     h.form.SelectOption(Panel::ErroreVincente, 2);
     h.play("B");
-    EXPECT_EQ(row(h.form, 0), "1 0 0 50% 100% 0% 0 1");
-
+    EXPECT_EQ(rows(h.form), "1 0 0 50% 100% 0% 0 1 | 1 0 0 0% N/D N/D 0 0");
     // A double fault counts for the server.
     h.form.AceDoppioFallo_Click(2);
-    EXPECT_EQ(row(h.form, 0), "1 0 1 33% 100% 0% 0 1");
-
+    EXPECT_EQ(rows(h.form), "1 0 1 33% 100% 0% 0 1 | 2 0 0 0% N/D N/D 0 0");
     // A winner on the second serve.
     h.form.SelectOption(Panel::Servizio, 1);
     h.form.SelectOption(Panel::Colpo, 6);
     h.play("A");
-    EXPECT_EQ(row(h.form, 0), "2 0 1 25% 100% 33% 1 1");
-
+    EXPECT_EQ(rows(h.form), "2 0 1 25% 100% 33% 1 1 | 2 0 0 0% N/D N/D 0 0");
     // A service winner is no ace; forced errors and errors on attempts count nowhere.
     h.form.AceDoppioFallo_Click(3);
     for (int kind : {3, 4}) {
         h.form.SelectOption(Panel::ErroreVincente, kind);
         h.play("B");
     }
-    EXPECT_EQ(row(h.form, 0), "3 0 1 57% 50% 33% 1 1");
-    EXPECT_EQ(row(h.form, 1), "4 0 0 0% N/D N/D 0 0");
+    EXPECT_EQ(rows(h.form), "3 0 1 57% 50% 33% 1 1 | 4 0 0 0% N/D N/D 0 0");
     // A word marked as an ace but won by the receiver, as a file may hold, credits the winner.
     h.form.UpdateStatistics(0x0401);
     EXPECT_EQ(h.form.Aces[1].caption(), "1");

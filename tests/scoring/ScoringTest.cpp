@@ -14,23 +14,24 @@
 namespace courtlog {
 namespace {
 
-using testing::Harness;
-using testing::MatchScript;
-using testing::TempDir;
+using namespace testing;
+
+// Both players' captions of a pair of labels, as "a/b".
+std::string both(const std::array<Field, 2>& f, const char* sep = "/") {
+    return f[0].caption() + sep + f[1].caption();
+}
 
 // The server, the game score with the break-point or deuce indicator and who is red, then
 // each player's break points so far and breaks made.
 std::string gameState(Harness& h) {
     const MainForm& f = h.form;
-    std::string s = h.server() + " " + f.Punteggio[0].caption() + "-" + f.Punteggio[1].caption();
+    std::string s = h.server() + " " + both(f.Punteggio, "-");
     for (const Field* shown : {&f.BreakPoint, &f.Parità}) {
         s += shown->visible() ? " " + shown->caption() : "";
     }
-    for (int p = 0; p < 2; ++p) {
-        s += f.Punteggio[p].back() == colours::Red ? (p == 0 ? " red A" : " red B") : "";
-    }
-    return s + " bp " + f.BreakAvuti[0].caption() + "/" + f.BreakAvuti[1].caption() + " br " +
-           f.BreakFatti[0].caption() + "/" + f.BreakFatti[1].caption();
+    s += f.Punteggio[0].back() == colours::Red ? " red A" : "";
+    s += f.Punteggio[1].back() == colours::Red ? " red B" : "";
+    return s + " bp " + both(f.BreakAvuti) + " br " + both(f.BreakFatti);
 }
 
 TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
@@ -59,14 +60,11 @@ TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
 TEST(GameScoring, NewBallsAfterTheSeventhGameAndEveryNineAfter) {
     Harness h;
     // The count runs across sets: four sets of 6-0, then two games of the fifth.
+    const std::string winners = "AAAAAABBBBBBAAAAAABBBBBBAB";
     std::string shown = h.form.PalleNuove.visible() ? "0 " : "";
-    int game = 0;
-    for (char c : std::string("AAAAAABBBBBBAAAAAABBBBBBAB")) {
-        h.games(std::string(1, c));
-        ++game;
-        if (h.form.PalleNuove.visible()) {
-            shown += std::to_string(game) + " ";
-        }
+    for (std::size_t game = 0; game < winners.size(); ++game) {
+        h.games(winners.substr(game, 1));
+        shown += h.form.PalleNuove.visible() ? std::to_string(game + 1) + " " : "";
     }
     EXPECT_EQ(shown, "7 16 25 ");
 }
@@ -74,42 +72,37 @@ TEST(GameScoring, NewBallsAfterTheSeventhGameAndEveryNineAfter) {
 TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
     Harness h;
     h.games("ABABABABAB BA");  // B breaks for 6-5, A breaks back
-    // The first server of the set starts; then two points each.
-    std::string seen;
+    // The first server of the set starts the tie-break, then two points each; the player who
+    // received first in the set serves first in the next. Winning the tie-break is no break.
+    std::string seen = h.server();
     for (char c : std::string("ABABABABABABAA")) {
-        seen += h.server();
         h.play(std::string(1, c));
+        seen += h.server();
     }
-    EXPECT_EQ(seen, "ABBAABBAABBAAB");
-    EXPECT_EQ(h.board(), "7-6(8-6) 0-0 0-0");
+    EXPECT_EQ(seen + " " + h.board() + " br " + both(h.form.BreakFatti),
+              "ABBAABBAABBAABB 7-6(8-6) 0-0 0-0 br 1/1");
     EXPECT_EQ(h.form.Set1[0].fore(), colours::Yellow);
     EXPECT_EQ(h.form.Set5[1].back(), h.form.Set1[1].back());  // every set's row looks alike
-    // The player who received first in the set serves first in the next.
-    EXPECT_EQ(h.server(), "B");
-    // Winning the tie-break is no break of serve.
-    EXPECT_EQ(h.form.BreakFatti[0].caption() + "/" + h.form.BreakFatti[1].caption(), "1/1");
 }
 
 // The deciding set has no tie-break and is played out; at the end a Yes saves the match with
 // its last point.
 TEST(Sets, ThreeSetMatchPlayedToTheEnd) {
     TempDir dir;
-    MatchScript script;
-    script.set(4, 6).set(7, 5).set(12, 10);
+    const MatchScript script = MatchScript().set(4, 6).set(7, 5).set(12, 10);
     Harness h;
     h.useThreeSets();
     h.form.NomeGiocatore[0].setCaption("Errani");
     h.platform.saveChoices.push_back({dir.file("final.clg"), "final.clg"});
     h.play(script.points());
-    EXPECT_EQ(h.board(), "4-6 7-5 12-10 0-0 0-0");
-    EXPECT_TRUE(h.form.MatchOver);
-    EXPECT_EQ(h.server(), "-");
-    EXPECT_EQ(h.form.PuntiVinti[0].number(), script.pointsWonBy('A'));
-    EXPECT_EQ(h.form.PuntiVinti[1].number(), script.pointsWonBy('B'));
-    EXPECT_EQ(h.platform.messages.at(0),
-              "Fine partita! Ha vinto Errani in 2 set. Vuoi salvare la partita?");
-    EXPECT_EQ(h.platform.buttons, std::vector{MsgButtons::YesNo});  // asked once
-    EXPECT_TRUE(h.form.MatchSaved);
+    EXPECT_EQ(h.board() + " server " + h.server(), "4-6 7-5 12-10 0-0 0-0 server -");
+    EXPECT_TRUE(h.form.MatchOver && h.form.MatchSaved);
+    EXPECT_EQ(both(h.form.PuntiVinti), std::to_string(script.pointsWonBy('A')) + "/" +
+                                           std::to_string(script.pointsWonBy('B')));
+    // Asked once.
+    EXPECT_EQ(h.platform.messages, std::vector<std::string>{"Fine partita! Ha vinto Errani in 2 "
+                                                            "set. Vuoi salvare la partita?"});
+    EXPECT_EQ(h.platform.buttons, std::vector{MsgButtons::YesNo});
     EXPECT_EQ(decodeMatch(TempDir::read(dir.file("final.clg"))).match.points.size(),
               script.points().size());
 }
@@ -126,9 +119,7 @@ std::string needs(Harness& h) {
     for (int p = 0; p < 2; ++p) {
         s += (p ? " | " : "") + cell(h.form.PuntiDalSet[p]) + "/" + cell(h.form.PuntiDalMatch[p]);
         for (const Field* marker : {&h.form.SetPoint[p], &h.form.MatchPoint[p]}) {
-            if (marker->visible()) {
-                s += " " + marker->caption();
-            }
+            s += marker->visible() ? " " + marker->caption() : "";
         }
     }
     return s;
@@ -161,20 +152,16 @@ TEST(SetPointAnalysis, SetPointsPerSetAndMatchPointsThroughTheMatch) {
                  });
 }
 
-TEST(SetPointAnalysis, TieBreakOfTheDecidingSet) {
-    Harness h;
+TEST(SetPointAnalysis, TieBreakOfTheDecidingSetAndLongSetWithoutTieBreak) {
+    Harness h, noTieBreak;
     h.useThreeSets();
     h.useTieBreakRule(2);
     playSteps(h, {{"AAAAAA BBBBBB ABABABABABAB", "ABABABABABAB", "2/2? | 2/2?"},
                   {"", "A", "1/1! Match Point #2 | 3/3"},  // the first was at 6-5
                   {"", "B", "2/2? | 2/2?"}});              // 7-7: on past six points all
-}
-
-TEST(SetPointAnalysis, LongSetWithoutTieBreak) {
-    Harness h;
-    h.useTieBreakRule(0);
+    noTieBreak.useTieBreakRule(0);
     // Every game held to 9-9, then a break: A needs this game and two more.
-    playSteps(h, {{"ABABABABABABABABAB B", "", "12/60 | 4/52"}});
+    playSteps(noTieBreak, {{"ABABABABABABABABAB B", "", "12/60 | 4/52"}});
 }
 
 // A history of count points whose words differ in every slot (winner, shot and error), standing
@@ -190,50 +177,47 @@ void standIn(Harness& h, int count, int current) {
     h.form.workingSlotChanged();
 }
 
-std::array<int, 4> panelOf(MainForm& f) {
-    return {f.Servizio.selected(), f.DirittoRovescio.selected(), f.Colpo.selected(),
-            f.ErroreVincente.selected()};
-}
-
 TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     Harness h;
+    MainForm& f = h.form;
     standIn(h, 5, 5);
-    h.form.SelectOption(Panel::Servizio, 1);
-    h.form.SelectOption(Panel::ErroreVincente, 3);
-    h.form.SelectOption(Panel::Colpo, 0);  // no shot: the error stays
-    EXPECT_EQ(h.form.ErroreVincente.selected(), 3);
-    h.form.SelectOption(Panel::Colpo, 6);  // a shot makes it a winner...
-    EXPECT_EQ(h.form.ErroreVincente.selected(), 1);
-    h.form.SelectOption(Panel::ErroreVincente, 4);
-    h.form.SelectOption(Panel::Colpo, 6);  // ...until an error is chosen, even for the same shot
-    h.form.PuntoGiocatore_Click(1);
-    EXPECT_EQ(h.form.PointInfo[5], 0x0263);  // B, second serve, shot 6, error on an attempt
-    EXPECT_FALSE(h.form.MatchSaved);
-    EXPECT_EQ(panelOf(h.form), (std::array<int, 4>{0, 0, 0, 0}));
+    f.SelectOption(Panel::Servizio, 1);
+    f.SelectOption(Panel::ErroreVincente, 3);
+    f.SelectOption(Panel::Colpo, 0);  // no shot: the error stays
+    EXPECT_EQ(f.ErroreVincente.selected(), 3);
+    f.SelectOption(Panel::Colpo, 6);  // a shot makes it a winner...
+    EXPECT_EQ(f.ErroreVincente.selected(), 1);
+    f.SelectOption(Panel::ErroreVincente, 4);
+    f.SelectOption(Panel::Colpo, 6);  // ...until an error is chosen, even for the same shot
+    f.PuntoGiocatore_Click(1);
+    EXPECT_FALSE(f.MatchSaved);
+    EXPECT_EQ((std::array{f.Servizio.selected(), f.DirittoRovescio.selected(), f.Colpo.selected(),
+                          f.ErroreVincente.selected()}),
+              (std::array{0, 0, 0, 0}));
 
     // Leftover marks that an ace must not keep.
-    h.form.SelectOption(Panel::DirittoRovescio, 2);
-    h.form.SelectOption(Panel::Colpo, 3);
-    CreaInfo(h.form.workingWord(), Attr::CircolettoRosso, 1);
-    h.form.Server = 1;
-    h.form.AceDoppioFallo_Click(1);
-    EXPECT_EQ(h.form.PointInfo[6], 0x0401);  // B wins with an ace
-    h.form.Server = 0;
-    h.form.AceDoppioFallo_Click(2);
-    EXPECT_EQ(h.form.PointInfo[7], 0x0803);  // B wins on A's double fault, second serve
-    h.form.SelectOption(Panel::Servizio, 1);
-    h.form.AceDoppioFallo_Click(3);
-    EXPECT_EQ(h.form.PointInfo[8], 0x0C02);  // A's service winner keeps the marked serve
+    f.SelectOption(Panel::DirittoRovescio, 2);
+    f.SelectOption(Panel::Colpo, 3);
+    CreaInfo(f.workingWord(), Attr::CircolettoRosso, 1);
+    f.Server = 1;
+    f.AceDoppioFallo_Click(1);
+    f.Server = 0;
+    f.AceDoppioFallo_Click(2);
+    f.SelectOption(Panel::Servizio, 1);
+    f.AceDoppioFallo_Click(3);
+    // B, second serve, shot 6, error on an attempt; B wins with an ace; B wins on A's double
+    // fault, second serve; A's service winner keeps the marked serve.
+    EXPECT_EQ(std::vector(f.PointInfo.begin() + 5, f.PointInfo.begin() + 9),
+              (std::vector<PointWord>{0x0263, 0x0401, 0x0803, 0x0C02}));
 
     // Stepping back, the panel shows the next point as stored, with its button in focus; marking
     // it again edits it in place.
-    h.form.GameScroll_Change(5);
-    EXPECT_EQ(h.form.Colpo.selected(), 6);
-    EXPECT_EQ(h.form.focus.objectName, "PuntoGiocatore_0");
-    h.form.GameRedo_Click();  // the ace
-    EXPECT_EQ(h.form.focus.objectName, "AceDoppioFallo_1");
-    h.form.SelectOption(Panel::Colpo, 5);
-    EXPECT_EQ(EstraiInfo(h.form.PointInfo[6], Attr::Colpo), 5);
+    f.GameScroll_Change(5);
+    EXPECT_EQ(std::to_string(f.Colpo.selected()) + " " + f.focus.objectName, "6 PuntoGiocatore_0");
+    f.GameRedo_Click();  // the ace
+    EXPECT_EQ(f.focus.objectName, "AceDoppioFallo_1");
+    f.SelectOption(Panel::Colpo, 5);
+    EXPECT_EQ(EstraiInfo(f.PointInfo[6], Attr::Colpo), 5);
 }
 
 TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
