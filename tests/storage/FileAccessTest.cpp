@@ -25,6 +25,9 @@ namespace fs = std::filesystem;
 using testing::Harness;
 using testing::TempDir;
 
+// A save replaces only its target, keeping its permissions, goes through a link to it, never
+// over a file in read-only mode, takes any name the file system takes, leaves nothing else in
+// the folder and names each failure.
 TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) {
     TempDir dir;
     const std::string p = dir.file("Parità (Roma).clg");
@@ -45,46 +48,53 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
     EXPECT_EQ(std::distance(fs::directory_iterator(TempDir::path(p).parent_path()), {}), 3);
 
     fs::create_directory(dir.file("folder.clg"));
-    EXPECT_EQ(readFileStart(dir.file("missing.clg"), 10).error, LoadError::NotFound);
-    EXPECT_EQ(readFileStart(dir.file("nofolder/missing.clg"), 10).error, LoadError::NoFolder);
-    EXPECT_EQ(readFileStart(dir.file("folder.clg"), 10).error, LoadError::Unreachable);
+    EXPECT_EQ(std::tuple(readFileStart(dir.file("missing.clg"), 10).error,
+                         readFileStart(dir.file("nofolder/missing.clg"), 10).error,
+                         readFileStart(dir.file("folder.clg"), 10).error),
+              std::tuple(LoadError::NotFound, LoadError::NoFolder, LoadError::Unreachable));
     EXPECT_EQ(writeFileReplacing(dir.file("nofolder/x.clg"), "new"), "la cartella non esiste");
     EXPECT_EQ(writeFileReplacing(dir.file("folder.clg"), "new"), "il percorso indica una cartella");
+
+    const std::string m = dir.file("real/m.clg");
+    fs::create_directory(dir.file("real"));
+    TempDir::write(m, "old");
+#ifdef _WIN32  // links need a privilege there that users seldom have
+    EXPECT_EQ(writeFileReplacing(m, "new"), std::nullopt);
+#else
+    fs::create_symlink("real/m.clg", dir.file("link.clg"));
+    EXPECT_EQ(writeFileReplacing(dir.file("link.clg"), "new"), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.clg")));
+#endif
+    EXPECT_EQ(TempDir::read(m), "new");
+    fs::permissions(m, fs::perms::owner_read);
+    EXPECT_EQ(writeFileReplacing(m, "newer"), "il file è di sola lettura");
+    EXPECT_EQ(TempDir::read(m), "new");
+
+    const std::string longest(251, 'x');  // with ".clg", the most a name may have here
+    EXPECT_EQ(writeFileReplacing(dir.file("real/" + longest + ".clg"), "m"), std::nullopt);
+    EXPECT_EQ(writeFileReplacing(dir.file("real/" + longest + ".clg"), "again"), std::nullopt);
+    // The two files, and nothing else, are left in the folder.
+    EXPECT_EQ(std::tuple(std::distance(fs::directory_iterator(dir.file("real")), {}),
+                         TempDir::read(m), TempDir::read(dir.file("real/" + longest + ".clg"))),
+              std::tuple(2, "new", "again"));
 }
 
 #ifndef _WIN32  // a device that fails partway is made with fork and a file-size limit
-// Runs body in a child process whose files may not grow past limit bytes; returns its status.
-template <class Body>
-int inChildWithFileLimit(rlim_t limit, bool dieOnLimit, Body body) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::signal(SIGXFSZ, dieOnLimit ? SIG_DFL : SIG_IGN);
-        const rlimit r{limit, limit};
-        ::setrlimit(RLIMIT_FSIZE, &r);
-        ::_exit(body());
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return status;
-}
-
-void save(Harness& h, const std::string& path) {
-    h.platform.saveChoices.push_back({path, "match.clg"});
-    h.form.FileSave_Click();
-}
-
-void expectLoadable(const std::string& path, int points) {
-    Harness other;
-    EXPECT_TRUE(other.form.loadMatch(path));
-    EXPECT_EQ(other.form.PointCount, points);
-}
-
 TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
     TempDir dir;
     const std::string path = dir.file("match.clg");
     Harness h;
+    const auto save = [&] {
+        h.platform.saveChoices.push_back({path, "match.clg"});
+        h.form.FileSave_Click();
+    };
+    // The points of the match the file holds, as another window loads it.
+    const auto pointsInFile = [&] {
+        Harness other;
+        return other.form.loadMatch(path) ? other.form.PointCount : -1;
+    };
     h.play("AAB");
-    save(h, path);
+    save();
     for (int k = 0; k < 900; ++k) {  // 900 more points make a file of a few kilobytes
         h.play(k % 2 ? "B" : "A");
     }
@@ -92,23 +102,30 @@ TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
     // The device takes 1000 bytes and refuses the rest. A file larger than the write buffer
     // comes up short in the write itself; a smaller one only fails when flushed.
     for (const bool big : {false, true}) {
-        const int status = inChildWithFileLimit(1000, false, [&] {
+        const pid_t pid = ::fork();
+        if (pid == 0) {  // the child saves on the device and tells whether it saw the failure
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit r{1000, 1000};
+            ::setrlimit(RLIMIT_FSIZE, &r);
             if (big) {
                 h.rename(0, std::string(5000, 'x'));
             }
-            save(h, path);
-            return h.platform.messages.size() == 1 && !h.form.MatchSaved;
-        });
+            save();
+            ::_exit(h.platform.messages.size() == 1 && !h.form.MatchSaved);
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1)
             << (big ? "short write" : "failed flush") << " not reported, or counted as saved";
-        expectLoadable(path, 3);
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("")), {}), 1);  // nothing left
+        // The old file stays, and nothing else is left.
+        EXPECT_EQ(
+            std::tuple(pointsInFile(), std::distance(fs::directory_iterator(dir.file("")), {})),
+            std::tuple(3, 1));
     }
 
     // A later save goes through.
-    save(h, path);
-    EXPECT_TRUE(h.form.MatchSaved);
-    expectLoadable(path, 903);
+    save();
+    EXPECT_EQ(std::tuple(h.form.MatchSaved, pointsInFile()), std::tuple(true, 903));
 }
 #endif
 

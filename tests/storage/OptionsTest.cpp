@@ -9,27 +9,22 @@ namespace {
 using testing::Harness;
 using Settings = std::map<std::string, std::string>;
 
-std::string partial(Harness& h) {
-    return h.form.Parziale[0].caption() + "-" + h.form.Parziale[1].caption();
-}
-
 TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
-    Harness h;
+    Harness h, over;
     h.games("AAAAAA BBBBBB AB");
     h.form.MatchInTreSet_Click();
-    EXPECT_EQ(h.board(), "6-0 0-6 1-1 0-0");
-    EXPECT_EQ(h.form.PuntiDalMatch[0].caption(), "20");
-    EXPECT_FALSE(h.form.TieBreakInSet[2]);  // the third set now decides
-    EXPECT_FALSE(h.form.MatchSaved);
+    // The third set now decides, with no tie-break.
+    EXPECT_EQ(std::tuple(h.board(), h.form.PuntiDalMatch[0].caption(), h.form.TieBreakInSet[2],
+                         h.form.MatchSaved),
+              std::tuple("6-0 0-6 1-1 0-0", "20", false, false));
     h.form.MatchInCinqueSet_Click();
-    EXPECT_TRUE(h.form.TieBreakInSet[2]);
-    EXPECT_EQ(h.form.PuntiDalMatch[0].caption(), "44");
+    EXPECT_EQ(std::tuple(h.form.TieBreakInSet[2], h.form.PuntiDalMatch[0].caption()),
+              std::tuple(true, "44"));
     h.games("AAAAA");
     h.form.MatchInTreSet_Click();
     EXPECT_EQ(h.board(), "6-0 0-6 6-1 0-0 0-0");
 
     // Five sets reopen a finished best-of-three match, which cannot go back to three.
-    Harness over;
     over.useThreeSets();
     over.platform.messageAnswers = {MsgAnswer::No};
     over.games("AAAAAA AAAAAA");
@@ -39,12 +34,13 @@ TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     over.form.MatchInTreSet_Click();
     EXPECT_EQ(over.board(), "6-0 6-0 1-0 0-0");
     EXPECT_FALSE(h.form.MatchInTreSet.checked() || over.form.MatchInTreSet.checked());
-    // The number keeps the blank of its sign: two blanks before it.
-    EXPECT_EQ(
-        h.platform.messages,
-        std::vector<std::string>{"Spiacente, ma si è già al  4° set. Impossibile modificare."});
-    EXPECT_EQ(over.platform.messages.back(),
-              "Spiacente, ma la partita sarebbe già finita. Impossibile modificare.");
+    // All of h's messages, then over's last. The number keeps the blank of its sign: two
+    // blanks before it.
+    h.platform.messages.push_back(over.platform.messages.back());
+    EXPECT_EQ(h.platform.messages,
+              (std::vector<std::string>{
+                  "Spiacente, ma si è già al  4° set. Impossibile modificare.",
+                  "Spiacente, ma la partita sarebbe già finita. Impossibile modificare."}));
 }
 
 TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
@@ -56,12 +52,12 @@ TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
     const int points = h.form.PointCount;
     h.form.TieBreakWhen_Click(2);
     h.form.TieBreakWhen_Click(3);  // no such rule
-    EXPECT_TRUE(h.form.TieBreakWhen[2].checked());
     // Seven of the last eight points win the tie-break; the eighth lies after the end of the
-    // match: counted by the statistics, not scored.
-    EXPECT_EQ(h.board(), "6-0 0-6 7-6(7-0) 0-0 0-0");
-    EXPECT_EQ(h.form.PuntiVinti[0].number() + h.form.PuntiVinti[1].number(), points - 1);
-    EXPECT_EQ(h.platform.messages.size(), 1u);  // no question during the replay
+    // match: counted by the statistics, not scored. The replay asks no question.
+    EXPECT_EQ(std::tuple(h.form.TieBreakWhen[2].checked(), h.board(),
+                         h.form.PuntiVinti[0].number() + h.form.PuntiVinti[1].number(),
+                         h.platform.messages.size()),
+              std::tuple(true, "6-0 0-6 7-6(7-0) 0-0 0-0", points - 1, 1u));
 }
 
 // A match with no tie-break rule plays every set out, whatever rule the window had before: it
@@ -84,69 +80,62 @@ TEST(Options, NoTieBreakRuleIsScoredTheSameAfterAnyRule) {
 // back on, they show what live entry would have shown.
 TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
     Harness h;
+    const auto partial = [&] {
+        return h.form.Parziale[0].caption() + "-" + h.form.Parziale[1].caption();
+    };
     h.games("AAAAAA BBBBBB ABABABAA");
     h.form.DisabilitaParziale_Click();
     h.form.DisabilitaPuntiDalMatch_Click();
     h.play("AAA");
-    EXPECT_EQ(partial(h), "0-0");
-    EXPECT_FALSE(h.form.SetPoint[0].visible());
+    EXPECT_EQ(partial() + (h.form.SetPoint[0].visible() ? " with set point" : ""), "0-0");
     h.play("BBBAB");  // set point, saved to deuce, set point again, deuce
     h.form.GameUndo_Click();
-    EXPECT_EQ(partial(h), "0-0");
+    EXPECT_EQ(partial(), "0-0");
     h.form.DisabilitaParziale_Click();
     h.form.DisabilitaPuntiDalMatch_Click();
-    EXPECT_EQ(partial(h), "12-3");  // everything since B last won a game
-    // Set points are counted while hidden: this is the fourth of the set.
-    EXPECT_EQ(h.form.SetPoint[0].caption(), "Set Point #4");
-    EXPECT_TRUE(h.form.SetPoint[0].visible());
-    EXPECT_EQ(h.form.PuntiDalSet[0].caption() + "/" + h.form.PuntiDalMatch[1].caption(), "1/39");
+    // Everything since B last won a game; set points are counted while hidden: this is the
+    // fourth of the set.
+    EXPECT_EQ(std::tuple(partial(), h.form.SetPoint[0].visible(), h.form.SetPoint[0].caption(),
+                         h.form.PuntiDalSet[0].caption() + "/" + h.form.PuntiDalMatch[1].caption()),
+              std::tuple("12-3", true, "Set Point #4", "1/39"));
 }
 
 // The five stored options, in the order the window reads them.
-Settings stored(const std::string& parziale, const std::string& puntiDalMatch,
-                const std::string& tieBreakWhen, const std::string& treSet,
-                const std::string& inUscita) {
+Settings stored(const std::array<std::string, 5>& v) {
     const std::string k = "Courtlog/Opzioni/";
-    return {{k + "DisabilitaParziale", parziale},
-            {k + "DisabilitaPuntiDalMatch", puntiDalMatch},
-            {k + "TieBreakWhen", tieBreakWhen},
-            {k + "MatchInTreSet", treSet},
-            {k + "SalvaOpzioniInUscita", inUscita}};
-}
-
-// The options as the menus show them, in the same order.
-std::string options(Harness& h) {
-    std::string s;
-    for (const MenuCheck* m :
-         {&h.form.DisabilitaParziale, &h.form.DisabilitaPuntiDalMatch, &h.form.TieBreakWhen[0],
-          &h.form.TieBreakWhen[1], &h.form.TieBreakWhen[2], &h.form.MatchInTreSet,
-          &h.form.SalvaOpzioniInUscita}) {
-        s += m->checked() ? '1' : '0';
-    }
-    return s;
+    return {{k + "DisabilitaParziale", v[0]},
+            {k + "DisabilitaPuntiDalMatch", v[1]},
+            {k + "TieBreakWhen", v[2]},
+            {k + "MatchInTreSet", v[3]},
+            {k + "SalvaOpzioniInUscita", v[4]}};
 }
 
 TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked) {
     const std::vector<std::pair<Settings, std::string>> cases{
         {{}, "0001000"},
-        {stored("true", "-1", " 0 ", "TRUE", "1"), "1110011"},
-        {stored("False", "0", "2", "True", "false"), "0000110"},
+        {stored({"true", "-1", " 0 ", "TRUE", "1"}), "1110011"},
+        {stored({"False", "0", "2", "True", "false"}), "0000110"},
         // What cannot be read leaves the fresh options; a rule the menu lacks checks none.
-        {stored("forse", "", "7", "3 set", "yes"), "0000000"},
-        {stored("", "", "2.5", "", ""), "0001000"},
-        {stored("", "", "0x2", "", ""), "0001000"},
+        {stored({"forse", "", "7", "3 set", "yes"}), "0000000"},
+        {stored({"", "", "2.5", "", ""}), "0001000"},
+        {stored({"", "", "0x2", "", ""}), "0001000"},
     };
     for (const auto& [settings, expected] : cases) {
         SCOPED_TRACE(expected);
         Harness h;
         h.platform.settings = settings;
         h.form.Form_Load();
-        EXPECT_EQ(options(h), expected);
-        EXPECT_EQ(h.form.Set4[0].visible(), expected[5] == '0');
-        EXPECT_EQ(h.platform.settings, settings);  // loading writes nothing
+        // The options as the menus show them, in the order they are stored; loading writes nothing.
+        const auto c = [](const MenuCheck& m) { return m.checked() ? '1' : '0'; };
+        const std::string options{c(h.form.DisabilitaParziale),  c(h.form.DisabilitaPuntiDalMatch),
+                                  c(h.form.TieBreakWhen[0]),     c(h.form.TieBreakWhen[1]),
+                                  c(h.form.TieBreakWhen[2]),     c(h.form.MatchInTreSet),
+                                  c(h.form.SalvaOpzioniInUscita)};
+        EXPECT_EQ(std::tuple(options, h.form.Set4[0].visible(), h.platform.settings),
+                  std::tuple(expected, expected[5] == '0', settings));
         h.form.SalvaOpzioni_Click();
         const auto b = [&](int i) { return expected[i] == '1' ? "True" : "False"; };
-        Settings saved = stored(b(0), b(1), std::to_string(expected.find('1', 2) - 2), b(5), b(6));
+        auto saved = stored({b(0), b(1), std::to_string(expected.find('1', 2) - 2), b(5), b(6)});
         if (expected.substr(2, 3) == "000") {  // no rule checked: the stored one stays
             saved["Courtlog/Opzioni/TieBreakWhen"] = settings.at("Courtlog/Opzioni/TieBreakWhen");
         }

@@ -7,14 +7,12 @@
 namespace courtlog {
 namespace {
 
-namespace fs = std::filesystem;
-
 // The samples, and every file a fuzzing run kept (whatever its name), load and replay without
 // harm; a file that cannot be used leaves the empty window as it was.
 TEST(DataFiles, EveryFileLoadsOrIsRefusedCleanly) {
     int files = 0;
     for (const std::string folder : {COURTLOG_DATA_DIR, COURTLOG_DATA_DIR "/fuzz"}) {
-        for (const auto& entry : fs::directory_iterator(folder)) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
             const std::string name = entry.path().filename().string();
             if (!name.ends_with(".clg") && (!folder.ends_with("fuzz") || name.starts_with("."))) {
                 continue;  // neither a sample nor a finding, such as the folder's placeholder
