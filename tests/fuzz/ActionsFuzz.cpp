@@ -9,23 +9,23 @@
 #include <QJsonDocument>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 
 #include "form/MainForm.h"
 #include "platform/HeadlessPlatform.h"
-#include "platform/MemoryRegistry.h"
 #include "report/HtmlReport.h"
 #include "report/MatchSummary.h"
 #include "report/PointLogCsv.h"
 #include "report/Report.h"
 #include "storage/MatchFile.h"
+#include "support/FakePlatform.h"
 #include "support/Snapshot.h"
 
 using namespace courtlog;
@@ -42,25 +42,24 @@ void check(bool ok, const char* what) {
 
 // Two snapshots of a window are the same; otherwise the first line that differs is shown.
 void checkSameLines(const std::string& a, const std::string& b, const char* what) {
-    if (a == b) {
-        return;
+    if (a != b) {
+        const auto differ = std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
+        const std::size_t from = a.rfind('\n', differ) + 1;  // npos + 1 is the text's start
+        const auto line = [&](const std::string& s) {
+            return s.substr(from, s.find('\n', from) - from);
+        };
+        std::fprintf(stderr, "window:  %s\n%s: %s\n", line(a).c_str(), what, line(b).c_str());
+        check(false, what);
     }
-    std::size_t from = 0;
-    while (from < a.size() && from < b.size() && a[from] == b[from]) {
-        ++from;
-    }
-    from = a.rfind('\n', from) == std::string::npos ? 0 : a.rfind('\n', from) + 1;
-    std::fprintf(stderr, "window:  %s\n%s: %s\n", a.substr(from, a.find('\n', from) - from).c_str(),
-                 what, b.substr(from, b.find('\n', from) - from).c_str());
-    check(false, what);
 }
 
 // The input read front to back; once it runs out every read gives zero.
-class Bytes {
-public:
-    Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool empty() const { return pos_ >= size_; }
-    int byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+struct Bytes {
+    const std::uint8_t* data;
+    std::size_t size, pos = 0;
+
+    bool empty() const { return pos >= size; }
+    int byte() { return pos < size ? data[pos++] : 0; }
     int below(int n) { return byte() % n; }
     // A length byte, then that many bytes; 255 asks for a very long text of one repeated byte.
     std::string text() {
@@ -69,17 +68,10 @@ public:
             return std::string(33000 + static_cast<std::size_t>(byte()) * 64,
                                static_cast<char>(byte()));
         }
-        std::string s;
-        for (int i = 0; i < length && !empty(); ++i) {
-            s += static_cast<char>(byte());
-        }
-        return s;
+        const std::size_t n = std::min(static_cast<std::size_t>(length), size - pos);
+        pos += n;
+        return {data + pos - n, data + pos};
     }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t pos_ = 0;
 };
 
 const std::filesystem::path& scratchDir() {
@@ -94,11 +86,11 @@ const std::filesystem::path& scratchDir() {
     return dir;
 }
 
-// Every dialog is answered from the input; the settings store is a map the input fills.
-class ScriptedPlatform : public Platform {
+// Every dialog is answered from the input; the settings store is the fake's map, which the
+// input fills, and files are the real ones of the scratch folder.
+class ScriptedPlatform : public testing::FakePlatform {
 public:
-    explicit ScriptedPlatform(Bytes& in) : in_(in) {}
-    std::map<std::string, std::string> settings;
+    explicit ScriptedPlatform(Bytes& in) : in_(in) { startSucceeds = false; }
 
     MsgAnswer messageBox(const std::string&, MsgButtons buttons, const std::string&) override {
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok
@@ -117,19 +109,7 @@ public:
     }
     FileChoice saveFileDialog(const std::string&, const std::string&) override { return choice(); }
     FileChoice openFileDialog() override { return choice(); }
-    std::optional<std::string> getSetting(const std::string& app, const std::string& section,
-                                          const std::string& key) override {
-        const auto it = settings.find(app + "/" + section + "/" + key);
-        return it == settings.end() ? std::nullopt : std::optional(it->second);
-    }
-    void saveSetting(const std::string& app, const std::string& section, const std::string& key,
-                     const std::string& value) override {
-        settings[app + "/" + section + "/" + key] = value;
-    }
-    void showAbout() override {}
-    Registry& registry() override { return registry_; }
     bool fileExists(const std::string& path) override { return std::filesystem::exists(path); }
-    bool startProgram(const std::string&) override { return false; }
 
     static std::string matchFile() { return (scratchDir() / "match.clg").string(); }
 
@@ -142,25 +122,21 @@ private:
     // (which can be neither read nor written as a file), or a file of any bytes, as another
     // program or a damaged disk may leave.
     FileChoice choice() {
-        switch (in_.below(5)) {
-            case 0:
-                return {};
-            case 1:
-                return {matchFile(), "match.clg"};
-            case 2:
-                return {(scratchDir() / "missing" / "x.clg").string(), "x.clg"};
-            case 3:
-                return {scratchDir().string(), "folder"};
-            default: {
-                const std::string path = (scratchDir() / "other.clg").string();
-                std::ofstream(path, std::ios::binary) << in_.text();
-                return {path, "other.clg"};
-            }
+        const std::string other = (scratchDir() / "other.clg").string();
+        const std::array<FileChoice, 5> choices{
+            {{},
+             {matchFile(), "match.clg"},
+             {(scratchDir() / "missing" / "x.clg").string(), "x.clg"},
+             {scratchDir().string(), "folder"},
+             {other, "other.clg"}}};
+        const int pick = in_.below(5);
+        if (pick == 4) {
+            std::ofstream(other, std::ios::binary) << in_.text();
         }
+        return choices[pick];
     }
 
     Bytes& in_;
-    MemoryRegistry registry_;
 };
 
 // What a stored option may hold, well-formed or not; one more index stands for a missing
@@ -173,13 +149,11 @@ constexpr std::array<const char*, 5> kOptionKeys{"DisabilitaParziale", "Disabili
                                                  "SalvaOpzioniInUscita"};
 
 void readStoredOptions(Bytes& in, ScriptedPlatform& platform) {
+    constexpr int kMissing = static_cast<int>(kSettingTexts.size());
     for (const char* key : kOptionKeys) {
-        const int pick = in.below(static_cast<int>(kSettingTexts.size()) + 2);
-        const std::string name = std::string(kAppTitle) + "/Opzioni/" + key;
-        if (pick < static_cast<int>(kSettingTexts.size())) {
-            platform.settings[name] = kSettingTexts[pick];
-        } else if (pick == static_cast<int>(kSettingTexts.size()) + 1) {
-            platform.settings[name] = in.text();
+        if (const int pick = in.below(kMissing + 2); pick != kMissing) {
+            platform.saveSetting(kAppTitle, "Opzioni", key,
+                                 pick < kMissing ? kSettingTexts[pick] : in.text());
         }
     }
 }
@@ -234,18 +208,18 @@ std::string shownState(const MainForm& f) {
 }
 
 // A save and a load give back the same match.
-void checkSaved(const MainForm& f) {
+DecodedMatch checkSaved(const MainForm& f) {
     const MatchRecord m = f.matchRecord();
     const DecodedMatch d = decodeMatch(encodeMatch(m));
     CHECK(!d.fatalError && d.errors.empty() && d.roundValid && d.pointsIgnored == 0);
     CHECK(d.match.setsInMatch == m.setsInMatch && d.match.tieBreakWhen == m.tieBreakWhen);
     CHECK(d.match.players == m.players && d.match.tournament == m.tournament);
     CHECK(d.match.round == m.round && d.match.points == m.points);
+    return d;
 }
 
 // The saved match, loaded in a fresh window and moved to the same point, shows the same.
-void checkReplayed(const MainForm& f) {
-    const DecodedMatch d = decodeMatch(encodeMatch(f.matchRecord()));
+void checkReplayed(const MainForm& f, const DecodedMatch& d) {
     HeadlessPlatform quiet;
     MainForm fresh(quiet);
     fresh.Form_Load();
@@ -262,34 +236,33 @@ void checkReplayed(const MainForm& f) {
 
 bool validUtf8(const std::string& s) {
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
+    const QString decoded = utf8(QByteArray::fromStdString(s));
     return !utf8.hasError();
 }
 
-// Rows of fields of a CSV text, with quoted fields that may hold commas, quotes and line breaks.
+bool validJson(const QJsonObject& object) {
+    QJsonParseError error{};
+    QJsonDocument::fromJson(QJsonDocument(object).toJson(), &error);
+    return error.error == QJsonParseError::NoError;
+}
+
+// The fields of each line of a CSV text, with quoted fields that may hold commas, quotes and line
+// breaks. A doubled quote inside quotes opens and closes them at once, so quoting is the parity
+// of the quotes read so far.
 std::vector<int> csvColumns(const std::string& csv) {
-    std::vector<int> columns;
-    int fields = 1;
+    std::vector<int> columns{1};
     bool quoted = false;
     for (std::size_t i = 0; i < csv.size(); ++i) {
-        const char c = csv[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < csv.size() && csv[i + 1] == '"') {
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            ++fields;
-        } else if (c == '\r' && i + 1 < csv.size() && csv[i + 1] == '\n') {
-            columns.push_back(fields);
-            fields = 1;
+        quoted ^= csv[i] == '"';
+        if (!quoted && csv[i] == ',') {
+            ++columns.back();
+        } else if (!quoted && csv.compare(i, 2, "\r\n") == 0) {
+            columns.push_back(1);
             ++i;
         }
     }
     CHECK(!quoted);
+    columns.pop_back();  // what follows the last line break is no line
     return columns;
 }
 
@@ -298,16 +271,12 @@ void checkReports(const MainForm& f) {
     CHECK(validUtf8(text));
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
+        const auto next = static_cast<unsigned char>(i + 1 < text.size() ? text[i + 1] : 0);
         CHECK(c >= 0x20 || c == '\n' || c == '\t');
         CHECK(c != 0x7F);
-        CHECK(!(c == 0xC2 && i + 1 < text.size() &&
-                static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
-                static_cast<unsigned char>(text[i + 1]) <= 0x9F));
+        CHECK(!(c == 0xC2 && next >= 0x80 && next <= 0x9F));  // a C1 control
     }
-
-    QJsonParseError error{};
-    QJsonDocument::fromJson(QJsonDocument(report::renderJson(f)).toJson(), &error);
-    CHECK(error.error == QJsonParseError::NoError);
+    CHECK(validJson(report::renderJson(f)));
 
     const MatchSummary summary = summarizeMatch(f.matchRecord());
     if (f.CurrentPoint == f.PointCount) {  // the reports score the match as the window does
@@ -318,23 +287,18 @@ void checkReports(const MainForm& f) {
     CHECK(validUtf8(csv));
     const std::vector<int> columns = csvColumns(csv);
     CHECK(columns.size() == summary.points.size() + 1);
-    for (int n : columns) {
-        CHECK(n == columns.front());
-    }
+    CHECK(std::ranges::all_of(columns, [&](int n) { return n == columns.front(); }));
 
     const std::vector<MatchSummary> matches{summary};
     const std::vector<PlayerTotals> totals = addUp(matches);
     for (const std::string& page : {htmlReport(summary), htmlTotals(totals, matches)}) {
         QXmlStreamReader xml(QByteArray::fromStdString(page));
-        while (!xml.atEnd()) {
-            xml.readNext();
+        for (; !xml.atEnd(); xml.readNext()) {
         }
         CHECK(!xml.hasError());
     }
     CHECK(validUtf8(report::renderTotalsText(totals, matches)));
-    QJsonDocument::fromJson(QJsonDocument(report::renderTotalsJson(totals, matches)).toJson(),
-                            &error);
-    CHECK(error.error == QJsonParseError::NoError);
+    CHECK(validJson(report::renderTotalsJson(totals, matches)));
 }
 
 // The user's actions by opcode, in the order make_actions_seeds.py names them.
@@ -384,7 +348,7 @@ constexpr int kMaxActions = 64;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Bytes in(data, size);
+    Bytes in{data, size};
     ScriptedPlatform platform(in);
     std::filesystem::remove(ScriptedPlatform::matchFile());
     readStoredOptions(in, platform);
@@ -396,11 +360,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int step = 1; step <= kMaxActions && !in.empty(); ++step) {
         kActions[static_cast<std::size_t>(in.below(static_cast<int>(kActions.size())))](form, in);
         checkState(form);
-        checkSaved(form);
+        const DecodedMatch saved = checkSaved(form);
         // A replay costs as much as the match is long: long matches are replayed less often.
         const bool last = in.empty() || step == kMaxActions;
         if (form.PointCount <= 250 || step % 4 == 0 || last) {
-            checkReplayed(form);
+            checkReplayed(form, saved);
         }
         if (step % 16 == 0 || last) {
             checkReports(form);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "report/PointLogCsv.h"
 #include "support/Harness.h"
@@ -15,8 +16,7 @@ using testing::Harness;
 using testing::MatchScript;
 
 TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithTheWindow) {
-    MatchScript script;
-    script.tieBreakSet(7, 3).tieBreakSet(5, 7).set(6, 4);
+    const auto script = MatchScript().tieBreakSet(7, 3).tieBreakSet(5, 7).set(6, 4);
     Harness h;
     h.useThreeSets();
     h.platform.messageAnswers = {MsgAnswer::No};
@@ -31,8 +31,7 @@ TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithTheWindow) {
     std::vector<int> winners;
     int covered = 0;
     for (const SetSummary& s : m.sets) {
-        EXPECT_EQ(s.firstPoint, covered);
-        covered = s.endPoint;
+        EXPECT_EQ(s.firstPoint, std::exchange(covered, s.endPoint));
         winners.push_back(s.winner);
         sum[0] += s.counts[0];
         sum[1] += s.counts[1];
@@ -40,14 +39,13 @@ TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithTheWindow) {
     EXPECT_EQ(covered, static_cast<int>(m.points.size()));
     EXPECT_EQ(winners, (std::vector<int>{0, 1, 0}));
     for (int p = 0; p < 2; ++p) {
-        EXPECT_EQ(sum[p].won, h.form.PuntiVinti[p].number());
-        EXPECT_EQ(sum[p].breaksMade, h.form.BreakFatti[p].number());
-        EXPECT_EQ(m.totals[p].won, sum[p].won);
+        EXPECT_EQ(
+            std::tuple(sum[p].won, sum[p].breaksMade, m.totals[p].won),
+            std::tuple(h.form.PuntiVinti[p].number(), h.form.BreakFatti[p].number(), sum[p].won));
     }
     EXPECT_EQ(m.points.back().diffAfter, script.pointsWonBy('A') - script.pointsWonBy('B'));
     // An index other than 1 names player A rather than running off the pair.
-    EXPECT_EQ(player(m, 1), "Giocatore B");
-    EXPECT_EQ(player(m, 2), "Giocatore A");
+    EXPECT_EQ(player(m, 1) + ", " + player(m, 2), "Giocatore B, Giocatore A");
 }
 
 TEST(PointLogCsv, OneRowPerPointWithThePositionBeforeItAndNamesAsText) {
@@ -77,9 +75,8 @@ TEST(PointLogCsv, OneRowPerPointWithThePositionBeforeItAndNamesAsText) {
     EXPECT_EQ(rows[2], "2,1,0,0,15,0,," + a + a + "Prima palla,Ace,,,");
     EXPECT_EQ(rows[5], "5,1,1,0,0,0,,'=SOMMA(A1),'=SOMMA(A1),Prima palla,,,,");
     // The second set's tie-break is logged with its points and the games at six all.
-    EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
-                            [](const std::string& r) { return r.find(",2,6,6,") != r.npos; }),
-              12);
+    EXPECT_EQ(
+        std::ranges::count_if(rows, [](const auto& r) { return r.find(",2,6,6,") != r.npos; }), 12);
     EXPECT_NE(rows.back().find(",6,6,6,5,sì,"), std::string::npos);  // the point that won 7-5
 }
 

@@ -13,24 +13,21 @@
 namespace courtlog {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string output;  // standard output and standard error together
-};
+// The exit status, and standard output and standard error together.
+using Outcome = std::pair<int, std::string>;
 
 // Runs the program through the shell, so arguments reach it as raw bytes.
 Outcome run(const std::string& arguments) {
     // Standard error joins the pipe before any redirection the arguments make.
     const std::string command = "'" COURTLOG_REPORT_PROGRAM "' 2>&1 " + arguments;
     FILE* pipe = ::popen(command.c_str(), "r");
-    Outcome r{-1, {}};
+    std::string output;
     std::array<char, 4096> buffer{};
     while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
-        r.output.append(buffer.data(), n);
+        output.append(buffer.data(), n);
     }
     const int status = ::pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
 
 TEST(ReportCitizen, FailuresAreReportedAndNothingReachesTheTerminalRaw) {
@@ -41,21 +38,16 @@ TEST(ReportCitizen, FailuresAreReportedAndNothingReachesTheTerminalRaw) {
     const std::string odd = dir.file("lat\xe9.clg");  // not valid UTF-8
     testing::TempDir::write(odd, encodeMatch(m));
 
-    const Outcome text = run("'" + odd + "'");
-    EXPECT_EQ(text.status, 0) << text.output;
-    EXPECT_NE(text.output.find("Ansi?[2J"), std::string::npos) << text.output;
-    EXPECT_EQ(text.output.find_first_of("\x1b\x07"), std::string::npos);
-    EXPECT_NE(text.output.find("Bell??"), std::string::npos) << text.output;
-
-    const Outcome full = run("'" + odd + "' > /dev/full");
-    EXPECT_EQ(full.status, 1);
-    EXPECT_EQ(full.output, "courtlog-report: impossibile scrivere l'uscita\n");
-
-    const Outcome total = run("--total '" + odd + "' '" + dir.file("missing.clg") + "'");
-    EXPECT_EQ(total.status, 1);
-    EXPECT_EQ(total.output, dir.file("missing.clg") +
-                                ": Errore 53 nell'apertura del file "
-                                "missing.clg. Controllare la sua presenza!\n");
+    const auto [status, text] = run("'" + odd + "'");
+    const auto has = [&](const char* part) { return text.find(part) != std::string::npos; };
+    EXPECT_EQ(std::tuple(status, has("Ansi?[2J"), has("Bell??"), text.find_first_of("\x1b\x07")),
+              std::tuple(0, true, true, std::string::npos))
+        << text;
+    EXPECT_EQ(run("'" + odd + "' > /dev/full"),
+              Outcome(1, "courtlog-report: impossibile scrivere l'uscita\n"));
+    EXPECT_EQ(run("--total '" + odd + "' '" + dir.file("missing.clg") + "'"),
+              Outcome(1, dir.file("missing.clg") + ": Errore 53 nell'apertura del file "
+                                                   "missing.clg. Controllare la sua presenza!\n"));
 }
 
 }  // namespace

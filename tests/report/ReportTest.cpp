@@ -30,9 +30,8 @@ TEST(ReportText, ScoreboardServerIndicatorsAndWinner) {
     Harness h;
     h.useThreeSets();
     h.form.Turno.select(7);
-    h.games("AAAAAA");
-    h.games("AAAAA");
-    h.play("AAA");  // 40-0 on B's serve: a break point that is also a match point
+    h.games("AAAAAAAAAAA");  // a set and five games of the second
+    h.play("AAA");           // 40-0 on B's serve: a break point that is also a match point
     std::string text = renderText(h.form);
     EXPECT_TRUE(has(text,
                     "                Set 1  Games  Punti\n"

@@ -9,20 +9,6 @@
 namespace courtlog {
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    std::string out, err;
-};
-
-Outcome report(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(COURTLOG_REPORT_PROGRAM), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
-
 // 0: a report, even if the file had a fault that could be passed over; 1: a file that cannot
 // be used, with the window's message; 2: a wrong command line, with the usage.
 TEST(ReportTool, FormatsPositionsTotalsAndExitCodes) {
@@ -59,10 +45,14 @@ TEST(ReportTool, FormatsPositionsTotalsAndExitCodes) {
     };
     for (const auto& [arguments, exitCode, message] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
-        const Outcome run = report(arguments);
-        EXPECT_EQ(run.exitCode, exitCode);
-        EXPECT_EQ(run.out.empty(), exitCode != 0);
-        EXPECT_NE((run.out + run.err).find(message), std::string::npos) << run.err;
+        QProcess run;
+        run.start(QStringLiteral(COURTLOG_REPORT_PROGRAM), arguments);
+        EXPECT_TRUE(run.waitForFinished(30000));
+        const std::string out = run.readAllStandardOutput().toStdString();
+        const std::string err = run.readAllStandardError().toStdString();
+        EXPECT_EQ(std::tuple(run.exitStatus(), run.exitCode(), out.empty()),
+                  std::tuple(QProcess::NormalExit, exitCode, exitCode != 0));
+        EXPECT_NE((out + err).find(message), std::string::npos) << err;
     }
 }
 
