@@ -1,12 +1,10 @@
 // Charting from the keyboard: one key per choice, the same path as a click.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QSet>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "storage/MatchFile.h"
-#include "support/FakePlatform.h"
 #include "support/Harness.h"
 #include "support/TempDir.h"
 #include "ui/KeyMap.h"
@@ -18,37 +16,32 @@ namespace {
 
 // A whole match with every kind of mark, as the keys a charter presses: "E" stands for Esc.
 // A wins every game, so the match ends after three sets.
-std::string chart() {
-    std::string keys = "A" "S" "2RNCJ" "IVGF" "F"   // A serves: ace, service winner, ...
-                       "D" "ZXF" "LF" "PTF"          // B serves: a double fault, ...
-                       "HF" "OF" "2EF" "MNCF";       // Esc takes back a second serve
-    for (int game = 3; game < 18; ++game) {
-        keys += "FFFF";
-    }
-    return keys;
-}
+// clang-format off
+const std::string kChart = "A" "S" "2RNCJ" "IVGF" "F"   // A serves: ace, service winner, ...
+                           "D" "ZXF" "LF" "PTF"          // B serves: a double fault, ...
+                           "HF" "OF" "2EF" "MNCF"        // Esc takes back a second serve
+                           + std::string(15 * 4, 'F');  // games 3 to 17, each to love
+// clang-format on
 
-// The same choices made through the form's handlers, written out apart from the key map.
+// The same choices made through the form's handlers, written out apart from the key map: where
+// a key stands in its row is the option or button it chooses; a blank holds a place no key has.
 void enter(MainForm& f, char key) {
-    const std::string shots = "MVZLPNHO";
-    const std::string endings = " CGXT";
-    if (key == '1' || key == '2') {
-        f.SelectOption(Panel::Servizio, key - '1');
-    } else if (key == 'A' || key == 'D' || key == 'S') {
-        f.AceDoppioFallo_Click(key == 'A' ? 1 : key == 'D' ? 2 : 3);
-    } else if (key == 'I' || key == 'R') {
-        f.SelectOption(Panel::DirittoRovescio, key == 'I' ? 1 : 2);
-    } else if (shots.find(key) != std::string::npos) {
-        f.SelectOption(Panel::Colpo, static_cast<int>(shots.find(key)));
-    } else if (endings.find(key) != std::string::npos) {
-        f.SelectOption(Panel::ErroreVincente, static_cast<int>(endings.find(key)));
-    } else if (key == 'F' || key == 'J') {
-        f.PuntoGiocatore_Click(key == 'F' ? 0 : 1);
-    } else if (key == 'E') {
-        for (Panel p : {Panel::Servizio, Panel::DirittoRovescio, Panel::Colpo,
-                        Panel::ErroreVincente}) {
-            f.SelectOption(p, 0);
+    const std::pair<Panel, std::string_view> options[] = {{Panel::Servizio, "12"},
+                                                          {Panel::DirittoRovescio, " IR"},
+                                                          {Panel::Colpo, "MVZLPNHO"},
+                                                          {Panel::ErroreVincente, " CGXT"}};
+    for (const auto& [panel, keys] : options) {
+        if (key == 'E') {
+            f.SelectOption(panel, 0);  // every panel back to its first option
+        } else if (keys.find(key) != keys.npos) {
+            f.SelectOption(panel, static_cast<int>(keys.find(key)));
         }
+    }
+    const std::string_view outcomes = " ADS", points = "FJ";
+    if (outcomes.find(key) != outcomes.npos) {
+        f.AceDoppioFallo_Click(static_cast<int>(outcomes.find(key)));
+    } else if (points.find(key) != points.npos) {
+        f.PuntoGiocatore_Click(static_cast<int>(points.find(key)));
     }
 }
 
@@ -66,15 +59,12 @@ protected:
 TEST_F(KeyCharting, AMatchChartedByKeysSavesTheSameFileAsTheSameClicks) {
     testing::TempDir dir;
     platform.saveChoices.push_back({dir.file("keys.clg"), "keys.clg"});  // asked at the end
-    for (char k : chart()) {
-        QTest::keyClick(&window, k == 'E' ? Qt::Key_Escape : static_cast<Qt::Key>(k));
-    }
-    ASSERT_TRUE(window.form().MatchOver);
-
     testing::Harness core;
-    for (char k : chart()) {
+    for (char k : kChart) {
+        QTest::keyClick(&window, k == 'E' ? Qt::Key_Escape : static_cast<Qt::Key>(k));
         enter(core.form, k);
     }
+    ASSERT_TRUE(window.form().MatchOver);
     EXPECT_EQ(testing::TempDir::read(dir.file("keys.clg")), encodeMatch(core.form.matchRecord()));
 }
 

@@ -139,15 +139,14 @@ TEST_F(MainWindowTest, PanelOptionsByClickOrKeyGoIntoThePointAndThePanelStartsAg
 }
 
 TEST_F(MainWindowTest, KeysMenusAndTheScrollBarGoThroughTheFormAndThePlatform) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("match.clg").toStdString();
+    testing::TempDir dir;
     window.form().NomeTorneo.setCaption("Roma 1/2");
     click("PuntoGiocatore_0", 2);
-    platform.saveChoices.push_back({path, "match.clg"});
+    platform.saveChoices.push_back({dir.file("match.clg"), "match.clg"});
     key(Qt::Key_F2);
     EXPECT_TRUE(window.form().MatchSaved);
     click("PuntoGiocatore_0", 5);
-    platform.openChoices.push_back({path, "match.clg"});
+    platform.openChoices.push_back({dir.file("match.clg"), "match.clg"});
     key(Qt::Key_F3);
     EXPECT_EQ(score(), "0-0 30-0");
     key(Qt::Key_F7);
@@ -163,7 +162,7 @@ TEST_F(MainWindowTest, KeysMenusAndTheScrollBarGoThroughTheFormAndThePlatform) {
     // The report covers every recorded point, wherever one stands.
     click("PuntoGiocatore_0", 4);
     key(Qt::Key_F7);
-    const std::string page = dir.filePath("r.html").toStdString();
+    const std::string page = dir.file("r.html");
     platform.saveChoices.push_back({page, "r.html"});
     find<QAction>("FileEsporta")->trigger();
     EXPECT_EQ(platform.saveDialogNames.back(), "Giocatore A-Giocatore B (Roma 1-2).html");
@@ -180,9 +179,13 @@ TEST_F(MainWindowTest, KeysMenusAndTheScrollBarGoThroughTheFormAndThePlatform) {
     EXPECT_EQ(platform.messages.size(), 2u);
     EXPECT_FALSE(find<QAction>("MatchInTreSet")->isChecked());
 
-    // Closing with an unsaved match offers the save dialog; cancelling it still closes.
-    window.close();
-    EXPECT_EQ(platform.saveDialogNames.size(), 4u);
+    // Closing with an unsaved match offers the save dialog: a failed save keeps the window open,
+    // a cancelled one still closes it.
+    platform.saveChoices.push_back({"/nowhere/at/all.clg", "all.clg"});
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(platform.saveDialogNames.size(), 5u);
     EXPECT_FALSE(window.isVisible());
 }
 

@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "history/ResidualPoints.h"
-#include "ui/MainWindow.h"
 #include "ui/NuovoPuntoDialog.h"
 #include "ui/QtPlatform.h"
 
@@ -17,21 +16,19 @@ namespace {
 TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
     QWidget owner;
     QtPlatform platform(&owner);
-    const auto whenOpen = [](std::optional<Qt::Key> key) {
+    // The platform, its next question answered by this key or, with none, closed.
+    const auto answering = [&platform](std::optional<Qt::Key> key) -> QtPlatform& {
         QTimer::singleShot(0, [key] {
             QWidget* modal = QApplication::activeModalWidget();
             ASSERT_NE(modal, nullptr);
             key ? QTest::keyClick(modal, *key) : void(modal->close());
         });
+        return platform;
     };
-    whenOpen(Qt::Key_Return);
-    EXPECT_EQ(platform.messageBox("Salvare?", MsgButtons::YesNo), MsgAnswer::Yes);
-    whenOpen(Qt::Key_Escape);
-    EXPECT_EQ(platform.messageBox("Salvare?", MsgButtons::YesNo), MsgAnswer::No);
-    whenOpen(Qt::Key_Escape);
-    EXPECT_EQ(platform.inputBox("Nome", "Cambio nome", "Giocatore A"), "");
-    whenOpen(std::nullopt);
-    EXPECT_EQ(platform.askResidualPoints(4, true), ResidualAnswer::Overwrite);
+    EXPECT_EQ(answering(Qt::Key_Return).messageBox("Salvare?", MsgButtons::YesNo), MsgAnswer::Yes);
+    EXPECT_EQ(answering(Qt::Key_Escape).messageBox("Salvare?", MsgButtons::YesNo), MsgAnswer::No);
+    EXPECT_EQ(answering(Qt::Key_Escape).inputBox("Nome", "Cambio nome", "Giocatore A"), "");
+    EXPECT_EQ(answering(std::nullopt).askResidualPoints(4, true), ResidualAnswer::Overwrite);
 }
 
 QPushButton* choice(QDialog& d, int i) {
@@ -41,8 +38,7 @@ QPushButton* choice(QDialog& d, int i) {
 // Deleting the later points is offered only when there are several, inserting only when the
 // list has room. Enter and closing both overwrite; each shown button gives its own answer.
 TEST(NuovoPuntoDialog, ShowsTheOfferedChoicesAndAnswersForEachWayOut) {
-    constexpr int Enter = -1;
-    constexpr int Escape = -2;
+    constexpr int Enter = -1, Escape = -2;
     const std::tuple<int, bool, int, ResidualAnswer, const char*> cases[] = {
         {1, true, Enter, ResidualAnswer::Overwrite, "E' presente un ulteriore punto."},
         {2, true, Escape, ResidualAnswer::Overwrite, "Sono presenti 2 ulteriori punti."},
@@ -63,8 +59,7 @@ TEST(NuovoPuntoDialog, ShowsTheOfferedChoicesAndAnswersForEachWayOut) {
         } else {
             QTest::keyClick(&dialog, press == Enter ? Qt::Key_Return : Qt::Key_Escape);
         }
-        EXPECT_FALSE(dialog.isVisible());
-        EXPECT_EQ(dialog.answer(), answer);
+        EXPECT_EQ(std::pair(dialog.isVisible(), dialog.answer()), std::pair(false, answer));
     }
 }
 
