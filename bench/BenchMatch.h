@@ -15,8 +15,8 @@ using QuietPlatform = HeadlessPlatform;
 inline void fillThousandPointMatch(MainForm& form) {
     form.ResetMatch();
     auto point = [&form](int winner) {
-        form.SelectOption(Panel::Servizio, form.PointCount % 3 == 0 ? 1 : 0);
-        form.SelectOption(Panel::Colpo, form.PointCount % 8);
+        form.SelectOption(Panel::Servizio, form.points().count() % 3 == 0 ? 1 : 0);
+        form.SelectOption(Panel::Colpo, form.points().count() % 8);
         form.PuntoGiocatore_Click(winner);
     };
     auto game = [&](int winner) {
@@ -50,8 +50,8 @@ inline void fillThousandPointMatch(MainForm& form) {
     for (int k = 0; k < 7; ++k) {
         point(1);
     }
-    while (form.PointCount < kMaxPoints) {
-        point(form.Server);
+    while (form.points().count() < kMaxPoints) {
+        point(form.score().server);
     }
 }
 

@@ -11,9 +11,9 @@ void BM_ReplayThousandPoints(benchmark::State& state) {
     courtlog::bench::fillThousandPointMatch(form);
     for (auto _ : state) {
         form.ReplayToCurrentPoint();
-        benchmark::DoNotOptimize(form.Punteggio[0].caption().data());
+        benchmark::DoNotOptimize(form.labels.Punteggio[0].caption().data());
     }
-    state.counters["points"] = form.PointCount;
+    state.counters["points"] = form.points().count();
 }
 BENCHMARK(BM_ReplayThousandPoints)->Unit(benchmark::kMicrosecond);
 

@@ -51,7 +51,7 @@ void BM_WindowKeyPoint(benchmark::State& state) {
         // Delivered as the window system delivers a key, shortcut map included.
         QTest::keyClick(&window, Qt::Key_F);
     }
-    if (window.form().CurrentPoint != courtlog::kMaxPoints) {
+    if (window.form().points().current() != courtlog::kMaxPoints) {
         state.SkipWithError("the key did not record the point");
     }
 }

@@ -34,54 +34,62 @@ void initPair(std::array<Field, 2>& pair, const std::string& caption, Colour bac
 
 MainForm::MainForm(Platform& platform) : platform_(platform) {
     using namespace colours;
-    NomeTorneo = Field("", LightGreen);
-    initPair(NomeGiocatore, "", Yellow);
+    labels.NomeTorneo = Field("", LightGreen);
+    initPair(labels.NomeGiocatore, "", Yellow);
     // Player A serves first; the marker is a coloured block without text.
-    Serve[0] = Field("", Red, Black, true);
-    Serve[1] = Field("", Red, Black, false);
-    initPair(Punteggio, "0", Cyan);
-    initPair(Games, "0", Teal);
+    labels.Serve[0] = Field("", Red, Black, true);
+    labels.Serve[1] = Field("", Red, Black, false);
+    initPair(labels.Punteggio, "0", Cyan);
+    initPair(labels.Games, "0", Teal);
     for (int set = 1; set <= 5; ++set) {
-        initPair(setRow(set), "0", Teal);
-        initPair(tieBreakRow(set), "0", Teal, Black, false);
+        initPair(labels.setRow(set), "0", Teal);
+        initPair(labels.tieBreakRow(set), "0", Teal, Black, false);
     }
 
-    initPair(FrameStatistiche, "", LightGreen);
-    for (auto* row : {&PuntiVinti, &BreakFatti, &BreakAvuti, &Aces, &DoppiFalli, &ColpiVincenti,
-                      &ErroriGratuiti, &PuntiDalSet, &PuntiDalMatch, &Parziale}) {
+    initPair(labels.FrameStatistiche, "", LightGreen);
+    for (auto* row : {&labels.PuntiVinti, &labels.BreakFatti, &labels.BreakAvuti, &labels.Aces, &labels.DoppiFalli, &labels.ColpiVincenti,
+                      &labels.ErroriGratuiti, &labels.PuntiDalSet, &labels.PuntiDalMatch, &labels.Parziale}) {
         initPair(*row, "0", Cyan);
     }
     // The serve percentages are worked out from their counters by the reset.
-    initPair(PercentualePrimePalle, "", Cyan);
-    initPair(PercentualeConPrimaPalla, "", Cyan);
-    initPair(PercentualeConSecondaPalla, "", Cyan);
+    initPair(labels.PercentualePrimePalle, "", Cyan);
+    initPair(labels.PercentualeConPrimaPalla, "", Cyan);
+    initPair(labels.PercentualeConSecondaPalla, "", Cyan);
 
-    initPair(PuntoGiocatore, "", LightOrange);
+    initPair(labels.PuntoGiocatore, "", LightOrange);
     const MatchRecord fresh;
     for (int p = 0; p < 2; ++p) {
         setPlayerName(p, fresh.players[p]);
     }
-    NomeTorneo.setCaption(fresh.tournament);
+    labels.NomeTorneo.setCaption(fresh.tournament);
 
     // The indicators are hidden until the score calls for them.
-    PalleNuove = Field("Palle nuove", Green, Blue, false);
-    Parità = Field("Parità", Green, Blue, false);
-    BreakPoint = Field("Break Point", Red, Blue, false);
-    initPair(SetPoint, "Set Point", Red, Blue, false);
-    initPair(MatchPoint, "Match Point", Red, Blue, false);
+    labels.PalleNuove = Field("Palle nuove", Green, Blue, false);
+    labels.Parità = Field("Parità", Green, Blue, false);
+    labels.BreakPoint = Field("Break Point", Red, Blue, false);
+    initPair(labels.SetPoint, "Set Point", Red, Blue, false);
+    initPair(labels.MatchPoint, "Match Point", Red, Blue, false);
 
     buildFieldList();
 }
 
-std::array<Field, 2>& MainForm::setRow(int set) {
+std::array<Field, 2>& MainForm::Labels::setRow(int set) {
     std::array<std::array<Field, 2>*, 5> rows{&Set1, &Set2, &Set3, &Set4, &Set5};
     return *rows.at(static_cast<std::size_t>(set - 1));
 }
 
-std::array<Field, 2>& MainForm::tieBreakRow(int set) {
+const std::array<Field, 2>& MainForm::Labels::setRow(int set) const {
+    return const_cast<Labels*>(this)->setRow(set);
+}
+
+std::array<Field, 2>& MainForm::Labels::tieBreakRow(int set) {
     std::array<std::array<Field, 2>*, 5> rows{&TieBreak1, &TieBreak2, &TieBreak3, &TieBreak4,
                                               &TieBreak5};
     return *rows.at(static_cast<std::size_t>(set - 1));
+}
+
+const std::array<Field, 2>& MainForm::Labels::tieBreakRow(int set) const {
+    return const_cast<Labels*>(this)->tieBreakRow(set);
 }
 
 OptionGroup& MainForm::panel(Panel p) {
@@ -104,41 +112,41 @@ void MainForm::buildFieldList() {
         fields_.push_back({name, 0, &a[0]});
         fields_.push_back({name, 1, &a[1]});
     };
-    single("NomeTorneo", NomeTorneo);
-    pair("NomeGiocatore", NomeGiocatore);
-    pair("Serve", Serve);
-    pair("Punteggio", Punteggio);
-    pair("Games", Games);
-    pair("Set1", Set1);
-    pair("Set2", Set2);
-    pair("Set3", Set3);
-    pair("Set4", Set4);
-    pair("Set5", Set5);
-    pair("TieBreak1", TieBreak1);
-    pair("TieBreak2", TieBreak2);
-    pair("TieBreak3", TieBreak3);
-    pair("TieBreak4", TieBreak4);
-    pair("TieBreak5", TieBreak5);
-    pair("FrameStatistiche", FrameStatistiche);
-    pair("PuntiVinti", PuntiVinti);
-    pair("BreakFatti", BreakFatti);
-    pair("BreakAvuti", BreakAvuti);
-    pair("Aces", Aces);
-    pair("DoppiFalli", DoppiFalli);
-    pair("PercentualePrimePalle", PercentualePrimePalle);
-    pair("PercentualeConPrimaPalla", PercentualeConPrimaPalla);
-    pair("PercentualeConSecondaPalla", PercentualeConSecondaPalla);
-    pair("ColpiVincenti", ColpiVincenti);
-    pair("ErroriGratuiti", ErroriGratuiti);
-    pair("PuntiDalSet", PuntiDalSet);
-    pair("PuntiDalMatch", PuntiDalMatch);
-    pair("PuntoGiocatore", PuntoGiocatore);
-    pair("Parziale", Parziale);
-    single("PalleNuove", PalleNuove);
-    single("Parità", Parità);
-    single("BreakPoint", BreakPoint);
-    pair("SetPoint", SetPoint);
-    pair("MatchPoint", MatchPoint);
+    single("NomeTorneo", labels.NomeTorneo);
+    pair("NomeGiocatore", labels.NomeGiocatore);
+    pair("Serve", labels.Serve);
+    pair("Punteggio", labels.Punteggio);
+    pair("Games", labels.Games);
+    pair("Set1", labels.Set1);
+    pair("Set2", labels.Set2);
+    pair("Set3", labels.Set3);
+    pair("Set4", labels.Set4);
+    pair("Set5", labels.Set5);
+    pair("TieBreak1", labels.TieBreak1);
+    pair("TieBreak2", labels.TieBreak2);
+    pair("TieBreak3", labels.TieBreak3);
+    pair("TieBreak4", labels.TieBreak4);
+    pair("TieBreak5", labels.TieBreak5);
+    pair("FrameStatistiche", labels.FrameStatistiche);
+    pair("PuntiVinti", labels.PuntiVinti);
+    pair("BreakFatti", labels.BreakFatti);
+    pair("BreakAvuti", labels.BreakAvuti);
+    pair("Aces", labels.Aces);
+    pair("DoppiFalli", labels.DoppiFalli);
+    pair("PercentualePrimePalle", labels.PercentualePrimePalle);
+    pair("PercentualeConPrimaPalla", labels.PercentualeConPrimaPalla);
+    pair("PercentualeConSecondaPalla", labels.PercentualeConSecondaPalla);
+    pair("ColpiVincenti", labels.ColpiVincenti);
+    pair("ErroriGratuiti", labels.ErroriGratuiti);
+    pair("PuntiDalSet", labels.PuntiDalSet);
+    pair("PuntiDalMatch", labels.PuntiDalMatch);
+    pair("PuntoGiocatore", labels.PuntoGiocatore);
+    pair("Parziale", labels.Parziale);
+    single("PalleNuove", labels.PalleNuove);
+    single("Parità", labels.Parità);
+    single("BreakPoint", labels.BreakPoint);
+    pair("SetPoint", labels.SetPoint);
+    pair("MatchPoint", labels.MatchPoint);
 }
 
 int MainForm::EstraiInfo(PointWord word, std::string_view name) {

@@ -8,10 +8,13 @@
 #include <vector>
 
 #include "form/Field.h"
-#include "form/MatchRecord.h"
 #include "form/PointPanel.h"
-#include "form/PointWord.h"
+#include "history/MatchRecord.h"
+#include "history/PointList.h"
+#include "history/Replay.h"
 #include "platform/Platform.h"
+#include "scoring/PointWord.h"
+#include "scoring/Rules.h"
 
 namespace courtlog {
 
@@ -31,8 +34,10 @@ struct FocusRequest {
     std::string objectName;  // empty: leave the focus where it is
 };
 
-// The main window's logic: every label as a Field, the state of the match, and the handlers of
-// the window's events. The view forwards each event here and then shows what changed.
+// The main window's logic: every label as a Field, the match behind them, and the handlers of
+// the window's events. The view forwards each event here and then shows what changed. The
+// match itself is a point list and the engine's score; after every step the form renders the
+// score into its labels, and nothing reads a label back.
 class MainForm {
 public:
     explicit MainForm(Platform& platform);
@@ -42,31 +47,39 @@ public:
     Platform& platform() { return platform_; }
 
     // ---- Labels and controls of the window -------------------------------------------------
-    Field NomeTorneo;
-    std::array<Field, 2> NomeGiocatore;
-    std::array<Field, 2> Serve;
-    std::array<Field, 2> Punteggio;
-    std::array<Field, 2> Games;
-    std::array<Field, 2> Set1, Set2, Set3, Set4, Set5;
-    std::array<Field, 2> TieBreak1, TieBreak2, TieBreak3, TieBreak4, TieBreak5;
+    struct Labels {
+        Field NomeTorneo;
+        std::array<Field, 2> NomeGiocatore;
+        std::array<Field, 2> Serve;
+        std::array<Field, 2> Punteggio;
+        std::array<Field, 2> Games;
+        std::array<Field, 2> Set1, Set2, Set3, Set4, Set5;
+        std::array<Field, 2> TieBreak1, TieBreak2, TieBreak3, TieBreak4, TieBreak5;
 
-    std::array<Field, 2> FrameStatistiche;
-    std::array<Field, 2> PuntiVinti;
-    std::array<Field, 2> BreakFatti, BreakAvuti;
-    std::array<Field, 2> Aces, DoppiFalli;
-    std::array<Field, 2> PercentualePrimePalle;
-    std::array<Field, 2> PercentualeConPrimaPalla, PercentualeConSecondaPalla;
-    std::array<Field, 2> ColpiVincenti;
-    std::array<Field, 2> ErroriGratuiti;
-    std::array<Field, 2> PuntiDalSet, PuntiDalMatch;
+        std::array<Field, 2> FrameStatistiche;
+        std::array<Field, 2> PuntiVinti;
+        std::array<Field, 2> BreakFatti, BreakAvuti;
+        std::array<Field, 2> Aces, DoppiFalli;
+        std::array<Field, 2> PercentualePrimePalle;
+        std::array<Field, 2> PercentualeConPrimaPalla, PercentualeConSecondaPalla;
+        std::array<Field, 2> ColpiVincenti;
+        std::array<Field, 2> ErroriGratuiti;
+        std::array<Field, 2> PuntiDalSet, PuntiDalMatch;
 
-    std::array<Field, 2> PuntoGiocatore;  // the players' point buttons follow their names
-    std::array<Field, 2> Parziale;
+        std::array<Field, 2> PuntoGiocatore;  // the players' point buttons follow their names
+        std::array<Field, 2> Parziale;
 
-    Field PalleNuove;
-    Field Parità;
-    Field BreakPoint;
-    std::array<Field, 2> SetPoint, MatchPoint;
+        Field PalleNuove;
+        Field Parità;
+        Field BreakPoint;
+        std::array<Field, 2> SetPoint, MatchPoint;
+
+        std::array<Field, 2>& setRow(int set);       // set 1 to 5
+        std::array<Field, 2>& tieBreakRow(int set);  // set 1 to 5
+        const std::array<Field, 2>& setRow(int set) const;
+        const std::array<Field, 2>& tieBreakRow(int set) const;
+    };
+    Labels labels;
 
     OptionGroup Servizio{2};
     OptionGroup DirittoRovescio{3};
@@ -76,58 +89,41 @@ public:
     ScrollBar GameScroll;
 
     // Menu check marks, as in a fresh window.
-    MenuCheck MatchInTreSet{false};
-    MenuCheck MatchInCinqueSet{true};
-    std::array<MenuCheck, 3> TieBreakWhen{MenuCheck{false}, MenuCheck{true}, MenuCheck{false}};
-    MenuCheck DisabilitaParziale{false};
-    MenuCheck DisabilitaPuntiDalMatch{false};
-    MenuCheck SalvaOpzioniInUscita{false};
+    struct Menus {
+        MenuCheck MatchInTreSet{false};
+        MenuCheck MatchInCinqueSet{true};
+        std::array<MenuCheck, 3> TieBreakWhen{MenuCheck{false}, MenuCheck{true},
+                                              MenuCheck{false}};
+        MenuCheck DisabilitaParziale{false};
+        MenuCheck DisabilitaPuntiDalMatch{false};
+        MenuCheck SalvaOpzioniInUscita{false};
+    };
+    Menus menus;
 
     FocusRequest focus;
 
     // Every label above with its control name, in a fixed order.
     const std::vector<NamedField>& fields() const { return fields_; }
-    std::array<Field, 2>& setRow(int set);       // set 1 to 5
-    std::array<Field, 2>& tieBreakRow(int set);  // set 1 to 5
     OptionGroup& panel(Panel p);
 
-    // ---- State of the match -----------------------------------------------------------------
-    std::array<PointWord, kMaxPoints + 1> PointInfo{};
-    std::int16_t PointCount = 0;
-    std::int16_t CurrentPoint = 0;
-
-    std::int16_t Server = 0;
-    std::int16_t SetFirstServer = 0;
-    std::int16_t CurrentSet = 0;
-    std::int16_t SetsInMatch = 5;
-    std::array<std::int16_t, 2> SetsWon{};
-    std::array<bool, 6> TieBreakInSet{};
-    bool InTieBreak = false;
-    std::array<std::int16_t, 2> TieBreakPoints{};
-    std::int16_t GamesPlayed = 0;
-    std::int16_t BreakPointNumber = 0;
-    std::int16_t DeuceNumber = 0;
-    bool ServeOutcomeSet = false;
-    bool MatchOver = false;
-    bool MatchSaved = true;
-    bool Replaying = false;
-
-    // Serve counters behind the three serve percentages, index = player as server.
-    std::array<std::int16_t, 2> ServedPoints{};
-    std::array<std::int16_t, 2> FirstServesIn{};
-    std::array<std::int16_t, 2> FirstServeWon{};
-    std::array<std::int16_t, 2> SecondServeWon{};
-
-    // Shared with the residual-points question: the points after the new one, and the answer.
-    std::int16_t ResidualPoints = 0;
-    std::int16_t ResidualChoice = 0;
+    // ---- The match --------------------------------------------------------------------------
+    const PointList& points() const { return points_; }
+    // The score and statistics at the current position.
+    const Position& position() const { return position_; }
+    const Score& score() const { return position_.score; }
+    // The rules the score was reckoned by: the option menus at the last reset.
+    const Rules& rules() const { return rules_; }
+    bool matchSaved() const { return matchSaved_; }
+    // The answer to the last residual-points question.
+    ResidualAnswer residualChoice() const { return residualChoice_; }
+    // The window's caption, set by the load step.
+    const std::string& caption() const { return caption_; }
 
     // ---- Point record -----------------------------------------------------------------------
     // Field access by attribute name, for names that arrive as text. An unknown name is a
     // programming error: it is reported and the program ends.
     int EstraiInfo(PointWord word, std::string_view name);
     void CreaInfo(PointWord& word, std::string_view name, int value);
-    PointWord& workingWord() { return PointInfo[CurrentPoint]; }
 
     // ---- Point entry ------------------------------------------------------------------------
     // A selection in the point panel, made by the user or by the program: it runs the group's
@@ -138,47 +134,24 @@ public:
     void Colpo_Click(int index);
     void ErroreVincente_Click(int index);
     void AceDoppioFallo_Click(int index);
-    // 0 or 1 records a point won by that player; 2 or 3 scores a stored point again.
+    // Records a point won by player 0 or 1.
     void PuntoGiocatore_Click(int index);
-
-    // ---- Games, sets and the match ----------------------------------------------------------
-    // One point of a regular game for player w, from the captions of Punteggio.
-    void GameStep(int w);
-    void GameWon(int w);
-    void ChangeServer();
-    void UpdateBreakPoint();
-    void UpdateDeuce();
-    // One point of a tie-break for player w.
-    void TieBreakPoint(int w);
-    // After a game won by w: a tie-break begins, or the set ends.
-    void SetChecks(int w);
-    void SetWon(int w);
-    void AnalyseSetAndMatchPoints();
-
-    std::array<std::int16_t, 2> SetPointCount{};
-    std::array<std::int16_t, 2> MatchPointCount{};
-
-    // ---- Statistics and the partial score ---------------------------------------------------
-    void UpdateStatistics(PointWord info);
-    // The three serve percentages of player p from the counters behind them.
-    void showServePercentages(int p);
-    void UpdatePartial();
 
     // ---- Reset, history and replay -----------------------------------------------------------
     // Back to the start of a match with the recorded points untouched; the number of sets and
-    // the tie-break table come from the option menus.
+    // the tie-break rule come from the option menus.
     void ResetMatch();
-    // Rebuilds the whole display by scoring the recorded points up to CurrentPoint again.
+    // Rebuilds the whole display by scoring the recorded points up to the position again.
     void ReplayToCurrentPoint();
+    // Moves to a position of the history, from 0 to the number of points; another number
+    // changes nothing.
+    void goTo(int point);
     void GameStart_Click();
     void GameUndo_Click();
     void GameRedo_Click();
     void GameEnd_Click();
     void GameScroll_Change(int value);
     void GameClear_Click();
-    // Called during every replay just before point k is counted and scored, while the
-    // scoreboard shows the position before it; for reports that follow the match.
-    std::function<void(int k)> beforeReplayedPoint;
 
     // ---- Options ----------------------------------------------------------------------------
     void MatchInTreSet_Click();
@@ -187,10 +160,6 @@ public:
     void DisabilitaParziale_Click();
     void DisabilitaPuntiDalMatch_Click();
     void SalvaOpzioniInUscita_Click();
-    // Three or five sets: the number, the check marks and the columns of sets four and five,
-    // without any refusal.
-    void setSetsInMatch(int sets);
-
     void SalvaOpzioni_Click();
 
     // ---- Match file and the window's start and close ------------------------------------------
@@ -229,37 +198,45 @@ public:
         "",           "1° Turno", "2° Turno", "3° Turno", "Ottavi di finale", "Quarti di finale",
         "Semifinale", "Finale"};
 
-    // The window's caption, set by the load step.
-    std::string Caption;
-    // The command line while the start-up step loads it; empty at all other times.
-    std::string MatchFileName;
-
+private:
+    void buildFieldList();
+    // Stops a point that would take the list past its capacity; true when refused.
+    bool refuseWhenFull();
+    void keepPointListInOrder(int laterPoints);
     // Shows a stored word in the point panel without running the selection handlers, so the
     // word stays exactly as stored.
     void showWordInPanel(PointWord word);
     // The working slot has become another slot (or was refilled): remember what it holds, so
     // that inserting a point before it keeps that point.
-    void workingSlotChanged() { workingSlotStored_ = PointInfo[CurrentPoint]; }
+    void workingSlotChanged() { workingSlotStored_ = points_.working(); }
+    // Three or five sets: the check marks and the columns of sets four and five.
+    void setSetsInMatch(int sets);
+    // The rules the option menus stand for.
+    Rules rulesFromMenus() const;
 
-private:
-    void buildFieldList();
-    // Stops a point that would take the list past its capacity; true when refused.
-    bool refuseWhenFull();
-    void keepPointListInOrder();
-    // Steps that run for recorded and replayed points alike.
-    void scorePoint(int w);
+    // The score, the statistics, the partial and the indicators into the labels.
+    void render();
+    void renderScoreboard();
+    void renderIndicators();
+    void renderStatistics();
+    void renderPointsNeeded();
 
     Platform& platform_;
     std::vector<NamedField> fields_;
+
+    PointList points_;
+    Rules rules_;
+    Position position_;
+    bool matchSaved_ = true;
+    // The serve-outcome buttons have filled the working word of the point being recorded.
+    bool serveOutcomeSet_ = false;
+    ResidualAnswer residualChoice_ = ResidualAnswer::Overwrite;
     PointWord workingSlotStored_ = 0;
-    // The winner of a match that the point being scored has just ended, until the question
-    // about saving it is asked; -1 otherwise.
-    int matchWonBy_ = -1;
     // The last save the user chose a file for could not be written.
     bool saveFailed_ = false;
-    // During a replay every point would compute the partial score of the same position, so it
-    // is computed once at the end instead.
-    bool partialDeferred_ = false;
+    std::string caption_;
+    // The command line while the start-up step loads it; empty at all other times.
+    std::string matchFileName_;
 };
 
 }  // namespace courtlog

@@ -1,6 +1,6 @@
 // Renaming the players and the tournament, the about box, and leaving from the File menu.
-#include "form/Cp1252.h"
 #include "form/MainForm.h"
+#include "storage/Cp1252.h"
 
 namespace courtlog {
 
@@ -21,7 +21,7 @@ std::string askName(Platform& platform, const std::string& current) {
 }  // namespace
 
 void MainForm::NomeGiocatore_Click(int index) {
-    const std::string name = askName(platform_, NomeGiocatore[index].caption());
+    const std::string name = askName(platform_, labels.NomeGiocatore[index].caption());
     if (name.empty()) {
         return;
     }
@@ -29,15 +29,15 @@ void MainForm::NomeGiocatore_Click(int index) {
 }
 
 void MainForm::setPlayerName(int player, const std::string& name) {
-    NomeGiocatore[player].setCaption(name);
-    FrameStatistiche[player].setCaption("Statistiche " + name);
-    PuntoGiocatore[player].setCaption(name);
+    labels.NomeGiocatore[player].setCaption(name);
+    labels.FrameStatistiche[player].setCaption("Statistiche " + name);
+    labels.PuntoGiocatore[player].setCaption(name);
 }
 
 void MainForm::NomeTorneo_Click() {
-    const std::string name = askName(platform_, NomeTorneo.caption());
+    const std::string name = askName(platform_, labels.NomeTorneo.caption());
     if (!name.empty()) {
-        NomeTorneo.setCaption(name);
+        labels.NomeTorneo.setCaption(name);
     }
 }
 

@@ -1,39 +1,16 @@
 #include "report/MatchSummary.h"
 
+#include <algorithm>
 #include <array>
 
-#include "form/MainForm.h"
-#include "platform/HeadlessPlatform.h"
+#include "scoring/Rules.h"
 
 namespace courtlog {
 
 namespace {
 
-// What the scoreboard shows at one moment, enough to tell what a point changed.
-struct Position {
-    int set = 0;
-    std::array<int, 2> games{};
-    std::string score;
-    bool tieBreak = false;
-    int server = 0;
-    int gamesPlayed = 0;
-    std::array<int, 2> breaks{};
-    std::array<PlayerCounts, 2> counts;
-    bool over = false;
-};
-
-Position positionOf(const MainForm& f) {
-    Position p;
-    p.set = f.CurrentSet;
-    p.games = {f.Games[0].number(), f.Games[1].number()};
-    p.score = f.Punteggio[0].caption() + "-" + f.Punteggio[1].caption();
-    p.tieBreak = f.InTieBreak;
-    p.server = f.Server;
-    p.gamesPlayed = f.GamesPlayed;
-    p.breaks = {f.BreakFatti[0].number(), f.BreakFatti[1].number()};
-    p.counts = {countsOf(f, 0), countsOf(f, 1)};
-    p.over = f.MatchOver;
-    return p;
+std::string gameScore(const Score& s) {
+    return pointCaption(s, 0) + "-" + pointCaption(s, 1);
 }
 
 }  // namespace
@@ -55,46 +32,33 @@ std::string erroreVincenteText(int index) {
 }
 
 MatchSummary summarizeMatch(const MatchRecord& match) {
-    HeadlessPlatform platform;
-    MainForm form(platform);
-    form.Form_Load();
-
-    // Positions before every point, then the one after the last.
-    std::vector<Position> before;
-    form.beforeReplayedPoint = [&](int) { before.push_back(positionOf(form)); };
-    form.applyMatch(match, match.round >= 0 && match.round <= 7);
-    form.beforeReplayedPoint = nullptr;
-    const Position end = positionOf(form);
+    // The rules a window shows the match by once the file is loaded.
+    const Rules rules{match.setsInMatch == 3 ? 3 : 5, tieBreakRuleOf(match.tieBreakWhen)};
+    const std::size_t count = std::min<std::size_t>(match.points.size(), kMaxPoints);
 
     MatchSummary h;
     h.players = match.players;
     h.tournament = match.tournament;
     if (match.round > 0 && match.round < static_cast<int>(MainForm::TurnoEntries.size())) {
-        h.round = MainForm::TurnoEntries[match.round];
+        h.round = MainForm::TurnoEntries[static_cast<std::size_t>(match.round)];
     }
-    h.setsInMatch = form.SetsInMatch;
-    h.matchOver = form.MatchOver;
-    h.setsWon = {form.SetsWon[0], form.SetsWon[1]};
-    h.totals = end.counts;
-    if (form.MatchOver) {
-        h.winner = form.SetsWon[0] > form.SetsWon[1] ? 0 : 1;
-    } else {
-        h.gameScore = end.score;
-    }
+    h.setsInMatch = rules.setsInMatch;
 
+    Position position = startPosition(rules);
     int diff = 0;
-    const int n = static_cast<int>(before.size());
-    for (int k = 0; k < n; ++k) {
-        const Position& b = before[k];
-        const Position& a = k + 1 < n ? before[k + 1] : end;
-        const PointWord w = form.PointInfo[k];
+    for (std::size_t k = 0; k < count; ++k) {
+        const Position before = position;
+        const Score& b = before.score;
+        const PointWord w = match.points[k];
+        const Happened happened = playPoint(position, rules, w);
+
         PointRow row;
-        row.number = k + 1;
+        row.number = static_cast<int>(k) + 1;
         row.set = b.set + 1;
         row.gamesA = b.games[0];
         row.gamesB = b.games[1];
-        row.score = b.score;
-        row.tieBreak = b.tieBreak;
+        row.score = gameScore(b);
+        row.tieBreak = b.inTieBreak;
         row.server = b.server;
         row.winner = EstraiInfo(w, Attr::Punto);
         row.servizio = EstraiInfo(w, Attr::Servizio);
@@ -102,9 +66,9 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
         row.dirittoRovescio = EstraiInfo(w, Attr::DirittoRovescio);
         row.colpo = EstraiInfo(w, Attr::Colpo);
         row.erroreVincente = EstraiInfo(w, Attr::ErroreVincente);
-        row.scored = !b.over;
-        row.endedGame = a.gamesPlayed > b.gamesPlayed;
-        row.brokeServe = a.breaks[0] + a.breaks[1] > b.breaks[0] + b.breaks[1];
+        row.scored = happened.counted;
+        row.endedGame = happened.game;
+        row.brokeServe = happened.breakOfServe;
         if (row.scored) {
             diff += row.winner == 0 ? 1 : -1;
         }
@@ -114,35 +78,43 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
         if (!row.scored) {
             continue;  // after the end of the match: part of no set
         }
-        // A set ends with the point after which the set number moves on.
-        const bool lastOfSet = a.set != b.set;
         if (h.sets.empty() || h.sets.back().finished) {
             SetSummary s;
             s.number = b.set + 1;
-            s.firstPoint = k;
-            s.counts = b.counts;  // the counts at its start, turned into its own below
+            s.firstPoint = static_cast<int>(k);
+            // The counts at its start, turned into its own below.
+            s.counts = {before.counts(0), before.counts(1)};
             h.sets.push_back(s);
         }
         SetSummary& s = h.sets.back();
-        s.endPoint = k + 1;
-        if (lastOfSet) {
+        s.endPoint = static_cast<int>(k) + 1;
+        if (happened.set) {
+            const FinishedSet& result = position.score.finished[static_cast<std::size_t>(b.set)];
             s.finished = true;
-            const auto& row5 = form.setRow(s.number);
-            const auto& tb = form.tieBreakRow(s.number);
-            s.gamesA = row5[0].number();
-            s.gamesB = row5[1].number();
+            s.gamesA = result.games[0];
+            s.gamesB = result.games[1];
             s.winner = s.gamesA > s.gamesB ? 0 : 1;
-            s.tieBreak = tb[0].visible();
-            s.tieBreakA = tb[0].number();
-            s.tieBreakB = tb[1].number();
-            s.counts = {a.counts[0] - s.counts[0], a.counts[1] - s.counts[1]};
+            s.tieBreak = result.tieBreak;
+            s.tieBreakA = result.tieBreakPoints[0];
+            s.tieBreakB = result.tieBreakPoints[1];
+            s.counts = {position.counts(0) - s.counts[0], position.counts(1) - s.counts[1]};
         }
+    }
+
+    const Score& end = position.score;
+    h.matchOver = end.over;
+    h.setsWon = end.sets;
+    h.totals = {position.counts(0), position.counts(1)};
+    if (end.over) {
+        h.winner = end.sets[0] > end.sets[1] ? 0 : 1;
+    } else {
+        h.gameScore = gameScore(end);
     }
     if (!h.sets.empty() && !h.sets.back().finished) {
         SetSummary& s = h.sets.back();
         s.gamesA = end.games[0];
         s.gamesB = end.games[1];
-        s.counts = {end.counts[0] - s.counts[0], end.counts[1] - s.counts[1]};
+        s.counts = {position.counts(0) - s.counts[0], position.counts(1) - s.counts[1]};
     }
     return h;
 }

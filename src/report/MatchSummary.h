@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "form/MatchRecord.h"
+#include "form/Captions.h"
+#include "history/MatchRecord.h"
 #include "history/Statistics.h"
 
 namespace courtlog {

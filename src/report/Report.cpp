@@ -14,14 +14,6 @@ QString qs(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-std::array<const std::array<Field, 2>*, 5> setRows(const MainForm& f) {
-    return {&f.Set1, &f.Set2, &f.Set3, &f.Set4, &f.Set5};
-}
-
-std::array<const std::array<Field, 2>*, 5> tieBreakRows(const MainForm& f) {
-    return {&f.TieBreak1, &f.TieBreak2, &f.TieBreak3, &f.TieBreak4, &f.TieBreak5};
-}
-
 std::string roundText(const MainForm& f) {
     const int round = f.Turno.selected();
     if (round < 0 || round >= static_cast<int>(MainForm::TurnoEntries.size())) {
@@ -32,14 +24,13 @@ std::string roundText(const MainForm& f) {
 
 // Sets that have an end: a best-of-three never shows a fourth or fifth column.
 int finishedSets(const MainForm& f) {
-    return std::clamp<int>(f.CurrentSet, 0, std::min<int>(f.SetsInMatch, 5));
+    return std::clamp<int>(f.score().set, 0, std::min<int>(f.rules().setsInMatch, 5));
 }
 
 std::string scoreboard(const MainForm& f) {
     const int sets = finishedSets(f);
-    const bool playing = !f.MatchOver;
-    const auto rows = setRows(f);
-    const auto tieBreaks = tieBreakRows(f);
+    const bool playing = !f.score().over;
+    const MainForm::Labels& l = f.labels;
 
     std::vector<std::vector<std::string>> table;
     std::vector<std::string> header{"", ""};
@@ -48,23 +39,23 @@ std::string scoreboard(const MainForm& f) {
     }
     if (playing) {
         header.push_back("Games");
-        header.push_back(f.InTieBreak ? "Tie-break" : "Punti");
+        header.push_back(f.score().inTieBreak ? "Tie-break" : "Punti");
     }
     table.push_back(header);
 
     for (int p = 0; p < 2; ++p) {
-        std::vector<std::string> row{f.NomeGiocatore[p].caption(), f.Serve[p].visible() ? "*" : ""};
-        for (int s = 0; s < sets; ++s) {
-            std::string cell = (*rows[s])[p].caption();
-            const Field& tb = (*tieBreaks[s])[p];
+        std::vector<std::string> row{l.NomeGiocatore[p].caption(), l.Serve[p].visible() ? "*" : ""};
+        for (int s = 1; s <= sets; ++s) {
+            std::string cell = l.setRow(s)[p].caption();
+            const Field& tb = l.tieBreakRow(s)[p];
             if (tb.visible()) {
                 cell += "(" + tb.caption() + ")";
             }
             row.push_back(cell);
         }
         if (playing) {
-            row.push_back(f.Games[p].caption());
-            row.push_back(f.Punteggio[p].caption());
+            row.push_back(l.Games[p].caption());
+            row.push_back(l.Punteggio[p].caption());
         }
         table.push_back(row);
     }
@@ -73,15 +64,16 @@ std::string scoreboard(const MainForm& f) {
 
 std::string indicators(const MainForm& f) {
     std::vector<std::string> shown;
-    for (const Field* single : {&f.BreakPoint, &f.Parità, &f.PalleNuove}) {
+    const MainForm::Labels& l = f.labels;
+    for (const Field* single : {&l.BreakPoint, &l.Parità, &l.PalleNuove}) {
         if (single->visible()) {
             shown.push_back(single->caption());
         }
     }
-    for (const auto* pair : {&f.SetPoint, &f.MatchPoint}) {
+    for (const auto* pair : {&l.SetPoint, &l.MatchPoint}) {
         for (int p = 0; p < 2; ++p) {
             if ((*pair)[p].visible()) {
-                shown.push_back((*pair)[p].caption() + " (" + f.NomeGiocatore[p].caption() + ")");
+                shown.push_back((*pair)[p].caption() + " (" + l.NomeGiocatore[p].caption() + ")");
             }
         }
     }
@@ -99,7 +91,7 @@ std::string rowCaption(const StatisticsRow& row) {
 
 std::string statistics(const MainForm& f) {
     std::vector<std::vector<std::string>> table{
-        {"", f.FrameStatistiche[0].caption(), f.FrameStatistiche[1].caption()}};
+        {"", f.labels.FrameStatistiche[0].caption(), f.labels.FrameStatistiche[1].caption()}};
     for (const StatisticsRow& row : kStatisticsRows) {
         table.push_back({rowCaption(row), shownValue(row, f, 0), shownValue(row, f, 1)});
     }
@@ -165,21 +157,23 @@ std::string formatTable(const std::vector<std::vector<std::string>>& rows) {
 }
 
 std::string renderText(const MainForm& f) {
-    std::string out = "Torneo: " + f.NomeTorneo.caption() + "\n";
+    const MainForm::Labels& l = f.labels;
+    std::string out = "Torneo: " + l.NomeTorneo.caption() + "\n";
     if (const std::string round = roundText(f); !round.empty()) {
         out += "Turno: " + round + "\n";
     }
-    out += "Punto " + std::to_string(f.CurrentPoint) + " di " + std::to_string(f.PointCount);
-    out += f.MatchOver ? ", partita finita\n" : "\n";
+    out += "Punto " + std::to_string(f.points().current()) + " di " +
+           std::to_string(f.points().count());
+    out += f.score().over ? ", partita finita\n" : "\n";
     out += "\n" + scoreboard(f) + "\n";
 
-    if (f.MatchOver) {
-        const int winner = f.SetsWon[1] > f.SetsWon[0] ? 1 : 0;
-        out += "Vince: " + f.NomeGiocatore[winner].caption() + "\n";
+    if (f.score().over) {
+        const int winner = f.score().sets[1] > f.score().sets[0] ? 1 : 0;
+        out += "Vince: " + l.NomeGiocatore[winner].caption() + "\n";
     } else {
         for (int p = 0; p < 2; ++p) {
-            if (f.Serve[p].visible()) {
-                out += "Al servizio: " + f.NomeGiocatore[p].caption() + "\n";
+            if (l.Serve[p].visible()) {
+                out += "Al servizio: " + l.NomeGiocatore[p].caption() + "\n";
             }
         }
     }
@@ -192,7 +186,7 @@ std::string renderText(const MainForm& f) {
 
 QJsonObject renderJson(const MainForm& f) {
     QJsonArray tieBreakWhen;
-    for (const MenuCheck& item : f.TieBreakWhen) {
+    for (const MenuCheck& item : f.menus.TieBreakWhen) {
         tieBreakWhen.append(item.checked());
     }
     QJsonObject fields;
@@ -205,14 +199,15 @@ QJsonObject renderJson(const MainForm& f) {
                                             });
     }
     return QJsonObject{
-        {"pointCount", f.PointCount},
-        {"currentPoint", f.CurrentPoint},
-        {"setsInMatch", f.SetsInMatch},
+        {"pointCount", f.points().count()},
+        {"currentPoint", f.points().current()},
+        {"setsInMatch", f.rules().setsInMatch},
         {"tieBreakWhen", tieBreakWhen},
-        {"players", QJsonArray{qs(f.NomeGiocatore[0].caption()), qs(f.NomeGiocatore[1].caption())}},
-        {"tournament", qs(f.NomeTorneo.caption())},
+        {"players", QJsonArray{qs(f.labels.NomeGiocatore[0].caption()),
+                               qs(f.labels.NomeGiocatore[1].caption())}},
+        {"tournament", qs(f.labels.NomeTorneo.caption())},
         {"round", f.Turno.selected()},
-        {"matchOver", f.MatchOver},
+        {"matchOver", f.score().over},
         {"fields", fields},
     };
 }
@@ -292,9 +287,9 @@ QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,
                            {"matches", t.matches},
                            {"matchesWon", t.matchesWon},
                            {"matchesLost", t.matchesLost},
-                           {"firstServes", text(c.firstServesText())},
-                           {"firstServeWon", text(c.firstServeWonText())},
-                           {"secondServeWon", text(c.secondServeWonText())}};
+                           {"firstServes", text(firstServesText(c))},
+                           {"firstServeWon", text(firstServeWonText(c))},
+                           {"secondServeWon", text(secondServeWonText(c))}};
         for (const CountName& count : kCountNames) {
             player.insert(QLatin1String(count.key.data(), static_cast<qsizetype>(count.key.size())),
                           c.*count.count);

@@ -175,12 +175,11 @@ int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err
         return kExitUnreadable;  // the message that says why is already out
     }
     if (position) {
-        if (*position < 0 || *position > form.PointCount) {
-            return usageError(
-                err, QStringLiteral("--at fuori dall'intervallo 0..%1").arg(form.PointCount));
+        const int count = form.points().count();
+        if (*position < 0 || *position > count) {
+            return usageError(err, QStringLiteral("--at fuori dall'intervallo 0..%1").arg(count));
         }
-        form.CurrentPoint = static_cast<std::int16_t>(*position);
-        form.ReplayToCurrentPoint();
+        form.goTo(*position);
     }
 
     if (formatName == QLatin1String("json")) {
@@ -188,7 +187,7 @@ int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err
     } else if (formatName == QLatin1String("csv") || formatName == QLatin1String("html")) {
         // The log and the report of the match as it stood at that position.
         MatchRecord record = form.matchRecord();
-        record.points.resize(static_cast<std::size_t>(form.CurrentPoint));
+        record.points.resize(static_cast<std::size_t>(form.points().current()));
         const MatchSummary history = summarizeMatch(record);
         out << (formatName == QLatin1String("csv") ? pointLogCsv(history) : htmlReport(history));
     } else {

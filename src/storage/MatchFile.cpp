@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "form/Cp1252.h"
+#include "storage/Cp1252.h"
 
 namespace courtlog {
 

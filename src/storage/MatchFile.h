@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "form/MatchRecord.h"
+#include "history/MatchRecord.h"
 #include "storage/LoadError.h"
 
 namespace courtlog {

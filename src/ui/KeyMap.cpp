@@ -74,7 +74,7 @@ QString choiceName(const KeyBinding& b, const MainForm& form) {
             return QString::fromUtf8(kAceDoppioFalloCaptions[static_cast<std::size_t>(b.index)]);
         case KeyAction::Point:
             return QStringLiteral("Punto a ") +
-                   QString::fromStdString(form.NomeGiocatore[b.index].caption());
+                   QString::fromStdString(form.labels.NomeGiocatore[b.index].caption());
         case KeyAction::Clear:
             break;
     }

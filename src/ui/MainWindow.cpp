@@ -14,7 +14,7 @@
 #include <QSignalBlocker>
 #include <map>
 
-#include "history/Statistics.h"
+#include "form/Captions.h"
 #include "report/HtmlReport.h"
 #include "report/MatchSummary.h"
 #include "storage/FileAccess.h"
@@ -387,12 +387,12 @@ void MainWindow::buildStatistics(QWidget* area) {
                       Qt::AlignLeft | Qt::AlignVCenter, text + QLatin1Char(':'));
             caption->setIndent(3);
             setBack(caption, LightOrange);
-            label(stats, controlName((form_.*row.first)[p]), QRect(106, y, 46, 16), small, right)
+            label(stats, controlName((form_.labels.*row.first)[p]), QRect(106, y, 46, 16), small, right)
                 ->setIndent(3);
             if (row.second != nullptr) {
                 label(stats, name("Label2", labels[r].slash[p]), QRect(152, y - 1, 10, 18), slash,
                       Qt::AlignCenter, QStringLiteral("/"));
-                label(stats, controlName((form_.*row.second)[p]), QRect(162, y, 46, 16), small,
+                label(stats, controlName((form_.labels.*row.second)[p]), QRect(162, y, 46, 16), small,
                       right)
                     ->setIndent(3);
             }
@@ -496,10 +496,10 @@ void MainWindow::buildMenus() {
     options->setObjectName(QStringLiteral("Opzioni"));
     QMenu* matchIn = options->addMenu(QStringLiteral("&Match in"));
     matchIn->setObjectName(QStringLiteral("OpzioniMatchIn"));
-    command(menuItem(matchIn, QStringLiteral("3 Set"), "MatchInTreSet", {}, &form_.MatchInTreSet),
+    command(menuItem(matchIn, QStringLiteral("3 Set"), "MatchInTreSet", {}, &form_.menus.MatchInTreSet),
             &MainForm::MatchInTreSet_Click);
     command(
-        menuItem(matchIn, QStringLiteral("5 Set"), "MatchInCinqueSet", {}, &form_.MatchInCinqueSet),
+        menuItem(matchIn, QStringLiteral("5 Set"), "MatchInCinqueSet", {}, &form_.menus.MatchInCinqueSet),
         &MainForm::MatchInCinqueSet_Click);
     QMenu* tieBreak = options->addMenu(QStringLiteral("&Tie-Break"));
     tieBreak->setObjectName(QStringLiteral("OpzioniTieBreak"));
@@ -509,7 +509,7 @@ void MainWindow::buildMenus() {
     for (int i = 0; i < 3; ++i) {
         const QByteArray objectName = name("TieBreakWhen", i).toUtf8();
         QAction* rule =
-            menuItem(tieBreak, rules[i], objectName.constData(), {}, &form_.TieBreakWhen[i]);
+            menuItem(tieBreak, rules[i], objectName.constData(), {}, &form_.menus.TieBreakWhen[i]);
         rule->setEnabled(true);
         connect(rule, &QAction::triggered, this,
                 [this, i] { forward([this, i] { form_.TieBreakWhen_Click(i); }); });
@@ -517,17 +517,17 @@ void MainWindow::buildMenus() {
     QMenu* disable = options->addMenu(QStringLiteral("&Disabilita"));
     disable->setObjectName(QStringLiteral("Disabilita"));
     command(menuItem(disable, QStringLiteral("&Parziale"), "DisabilitaParziale", {},
-                     &form_.DisabilitaParziale),
+                     &form_.menus.DisabilitaParziale),
             &MainForm::DisabilitaParziale_Click);
     command(menuItem(disable, QStringLiteral("P&unti dal match"), "DisabilitaPuntiDalMatch", {},
-                     &form_.DisabilitaPuntiDalMatch),
+                     &form_.menus.DisabilitaPuntiDalMatch),
             &MainForm::DisabilitaPuntiDalMatch_Click);
     QMenu* save = options->addMenu(QStringLiteral("&Salva le opzioni"));
     save->setObjectName(QStringLiteral("SalvaLeOpzioni"));
     command(menuItem(save, QStringLiteral("&Adesso"), "SalvaOpzioni"),
             &MainForm::SalvaOpzioni_Click);
     command(menuItem(save, QStringLiteral("All'&uscita"), "SalvaOpzioniInUscita", {},
-                     &form_.SalvaOpzioniInUscita),
+                     &form_.menus.SalvaOpzioniInUscita),
             &MainForm::SalvaOpzioniInUscita_Click);
 
     QMenu* help = bar->addMenu(QStringLiteral("?"));
@@ -772,8 +772,8 @@ void MainWindow::refresh() {
             view.check->clearDirty();
         }
     }
-    if (windowTitle().toStdString() != form_.Caption && !form_.Caption.empty()) {
-        setWindowTitle(QString::fromStdString(form_.Caption));
+    if (windowTitle().toStdString() != form_.caption() && !form_.caption().empty()) {
+        setWindowTitle(QString::fromStdString(form_.caption()));
     }
     layIndicators();
     if (!form_.focus.objectName.empty()) {

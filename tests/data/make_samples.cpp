@@ -20,9 +20,9 @@ using courtlog::testing::MatchScript;
 // both serves, both wings, every shot, winners and every kind of error.
 void play(Harness& h, const std::string& points) {
     for (char winner : points) {
-        const int n = h.form.PointCount;
+        const int n = h.form.points().count();
         const int w = winner == 'A' ? 0 : 1;
-        const bool serverWins = w == h.form.Server;
+        const bool serverWins = w == h.form.score().server;
         const int outcome = serverWins && n % 9 == 0     ? 1
                             : !serverWins && n % 13 == 4 ? 2
                             : serverWins && n % 17 == 8  ? 3
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     five.useTieBreakRule(1);  // a tie-break in every set but the last
     five.rename(0, "Gaël Monfils");
     five.rename(1, "Nicolás Massú");
-    five.form.NomeTorneo.setCaption("Roland-Garros");
+    five.form.labels.NomeTorneo.setCaption("Roland-Garros");
     five.form.Turno.select(5);
     play(five, MatchScript().set(6, 4).set(3, 6).tieBreakSet(8, 6).set(4, 6).set(12, 10).points());
 

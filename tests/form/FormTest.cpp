@@ -5,8 +5,8 @@
 #include <numeric>
 #include <tuple>
 
-#include "form/Cp1252.h"
-#include "form/PointWord.h"
+#include "storage/Cp1252.h"
+#include "scoring/PointWord.h"
 #include "form/SystemInfo.h"
 #include "support/Harness.h"
 
@@ -81,8 +81,8 @@ TEST(PointInfo, UnknownNameIsReportedAndEndsTheProgram) {
 }
 
 std::string names(Harness& h, int p) {
-    return h.form.NomeGiocatore[p].caption() + "|" + h.form.PuntoGiocatore[p].caption() + "|" +
-           h.form.FrameStatistiche[p].caption();
+    return h.form.labels.NomeGiocatore[p].caption() + "|" + h.form.labels.PuntoGiocatore[p].caption() + "|" +
+           h.form.labels.FrameStatistiche[p].caption();
 }
 
 TEST(WindowCommands, NamesAreShownAsAMatchFileKeepsThemAndExitEndsAtOnce) {
@@ -91,7 +91,7 @@ TEST(WindowCommands, NamesAreShownAsAMatchFileKeepsThemAndExitEndsAtOnce) {
     h.form.NomeGiocatore_Click(1);
     EXPECT_EQ(h.platform.inputPrompts[0], "Inserire il nuovo nome|Cambio nome|Giocatore B");
     EXPECT_EQ(names(h, 1), "Sinner|Sinner|Statistiche Sinner");
-    EXPECT_TRUE(h.form.MatchSaved);
+    EXPECT_TRUE(h.form.matchSaved());
     // An empty answer keeps the name; blanks are a name.
     for (const char* shown : {"Giocatore A|Giocatore A|Statistiche Giocatore A",
                               "   |   |Statistiche    ", "?okovic|?okovic|Statistiche ?okovic"}) {
@@ -101,7 +101,7 @@ TEST(WindowCommands, NamesAreShownAsAMatchFileKeepsThemAndExitEndsAtOnce) {
 
     h.form.NomeTorneo_Click();
     h.form.NomeTorneo_Click();
-    EXPECT_EQ(h.form.NomeTorneo.caption(), "Roland Garros – Paris");
+    EXPECT_EQ(h.form.labels.NomeTorneo.caption(), "Roland Garros – Paris");
 
     // Exit ends at once, even with unsaved points.
     h.play("AAA");

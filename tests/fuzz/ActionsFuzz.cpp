@@ -160,37 +160,37 @@ void readStoredOptions(Bytes& in, ScriptedPlatform& platform) {
 
 // What must hold whatever the user did.
 void checkState(const MainForm& f) {
-    CHECK(f.PointCount >= 0 && f.PointCount <= kMaxPoints);
-    CHECK(f.CurrentPoint >= 0 && f.CurrentPoint <= f.PointCount);
-    CHECK(f.GameScroll.minimum() == 0 && f.GameScroll.maximum() == f.PointCount);
-    CHECK(f.SetsInMatch == 3 || f.SetsInMatch == 5);
-    CHECK(f.Server == 0 || f.Server == 1);
-    CHECK(f.CurrentSet == f.SetsWon[0] + f.SetsWon[1]);
-    const int most = std::max(f.SetsWon[0], f.SetsWon[1]);
-    CHECK(f.MatchOver == (most * 2 > f.SetsInMatch) && most <= f.SetsInMatch / 2 + 1);
-    CHECK(f.MatchOver ? !f.Serve[0].visible() && !f.Serve[1].visible()
-                      : f.Serve[f.Server].visible() && !f.Serve[1 - f.Server].visible());
+    CHECK(f.points().count() >= 0 && f.points().count() <= kMaxPoints);
+    CHECK(f.points().current() >= 0 && f.points().current() <= f.points().count());
+    CHECK(f.GameScroll.minimum() == 0 && f.GameScroll.maximum() == f.points().count());
+    CHECK(f.rules().setsInMatch == 3 || f.rules().setsInMatch == 5);
+    CHECK(f.score().server == 0 || f.score().server == 1);
+    CHECK(f.score().set == f.score().sets[0] + f.score().sets[1]);
+    const int most = std::max(f.score().sets[0], f.score().sets[1]);
+    CHECK(f.score().over == (most * 2 > f.rules().setsInMatch) && most <= f.rules().setsInMatch / 2 + 1);
+    CHECK(f.score().over ? !f.labels.Serve[0].visible() && !f.labels.Serve[1].visible()
+                      : f.labels.Serve[f.score().server].visible() && !f.labels.Serve[1 - f.score().server].visible());
     // Points after the end of the match are kept but not scored.
-    const int won = f.PuntiVinti[0].number() + f.PuntiVinti[1].number();
-    CHECK(f.MatchOver ? won <= f.CurrentPoint : won == f.CurrentPoint);
+    const int won = f.labels.PuntiVinti[0].number() + f.labels.PuntiVinti[1].number();
+    CHECK(f.score().over ? won <= f.points().current() : won == f.points().current());
     for (int p = 0; p < 2; ++p) {
-        const std::string& s = f.Punteggio[p].caption();
-        const std::string& t = f.Punteggio[1 - p].caption();
-        if (f.InTieBreak) {
-            CHECK(f.Games[0].number() == 6 && f.Games[1].number() == 6);
-            CHECK(f.Punteggio[p].number() >= 0 && std::to_string(f.Punteggio[p].number()) == s);
+        const std::string& s = f.labels.Punteggio[p].caption();
+        const std::string& t = f.labels.Punteggio[1 - p].caption();
+        if (f.score().inTieBreak) {
+            CHECK(f.labels.Games[0].number() == 6 && f.labels.Games[1].number() == 6);
+            CHECK(f.labels.Punteggio[p].number() >= 0 && std::to_string(f.labels.Punteggio[p].number()) == s);
         } else {
             CHECK(s == "0" || s == "15" || s == "30" || s == "40" || (s == "AD" && t == "40"));
         }
-        const int g = f.Games[p].number();
-        CHECK(g >= 0 && std::to_string(g) == f.Games[p].caption());
-        CHECK(!(g >= 6 && g - f.Games[1 - p].number() >= 2));  // that set would be over
+        const int g = f.labels.Games[p].number();
+        CHECK(g >= 0 && std::to_string(g) == f.labels.Games[p].caption());
+        CHECK(!(g >= 6 && g - f.labels.Games[1 - p].number() >= 2));  // that set would be over
         CHECK(f.FirstServesIn[p] <= f.ServedPoints[p] && f.FirstServeWon[p] <= f.FirstServesIn[p]);
         CHECK(f.SecondServeWon[p] <= f.ServedPoints[p] - f.FirstServesIn[p]);
     }
     // Aces and double faults go to whoever won or lost the point; each is one served point.
-    CHECK(f.Aces[0].number() + f.Aces[1].number() + f.DoppiFalli[0].number() +
-              f.DoppiFalli[1].number() <=
+    CHECK(f.labels.Aces[0].number() + f.labels.Aces[1].number() + f.labels.DoppiFalli[0].number() +
+              f.labels.DoppiFalli[1].number() <=
           f.ServedPoints[0] + f.ServedPoints[1]);
 }
 
@@ -198,7 +198,7 @@ void checkState(const MainForm& f) {
 // display is switched off: they are not counted then, and switching it on replays them.
 std::string shownState(const MainForm& f) {
     std::string s = testing::snapshot(f);
-    if (f.DisabilitaPuntiDalMatch.checked()) {
+    if (f.menus.DisabilitaPuntiDalMatch.checked()) {
         for (std::size_t at = s.find(" setPoints "); at != std::string::npos;
              at = s.find(" setPoints ", at)) {
             s.erase(at, s.find(" tieBreak ", at) - at);
@@ -223,14 +223,14 @@ void checkReplayed(const MainForm& f, const DecodedMatch& d) {
     HeadlessPlatform quiet;
     MainForm fresh(quiet);
     fresh.Form_Load();
-    if (f.DisabilitaParziale.checked()) {
+    if (f.menus.DisabilitaParziale.checked()) {
         fresh.DisabilitaParziale_Click();
     }
-    if (f.DisabilitaPuntiDalMatch.checked()) {
+    if (f.menus.DisabilitaPuntiDalMatch.checked()) {
         fresh.DisabilitaPuntiDalMatch_Click();
     }
     fresh.applyMatch(d.match, d.roundValid);
-    fresh.GameScroll_Change(f.CurrentPoint);
+    fresh.GameScroll_Change(f.points().current());
     checkSameLines(shownState(f), shownState(fresh), "a fresh window replayed");
 }
 
@@ -279,9 +279,9 @@ void checkReports(const MainForm& f) {
     CHECK(validJson(report::renderJson(f)));
 
     const MatchSummary summary = summarizeMatch(f.matchRecord());
-    if (f.CurrentPoint == f.PointCount) {  // the reports score the match as the window does
-        CHECK(summary.matchOver == f.MatchOver && summary.setsWon[0] == f.SetsWon[0] &&
-              summary.setsWon[1] == f.SetsWon[1]);
+    if (f.points().current() == f.points().count()) {  // the reports score the match as the window does
+        CHECK(summary.matchOver == f.score().over && summary.setsWon[0] == f.score().sets[0] &&
+              summary.setsWon[1] == f.score().sets[1]);
     }
     const std::string csv = pointLogCsv(summary);
     CHECK(validUtf8(csv));
@@ -321,7 +321,7 @@ const std::array<Action, 25> kActions{{
     [](MainForm& f, Bytes&) { f.GameRedo_Click(); },
     [](MainForm& f, Bytes&) { f.GameStart_Click(); },
     [](MainForm& f, Bytes&) { f.GameEnd_Click(); },
-    [](MainForm& f, Bytes& in) { f.GameScroll_Change(in.below(f.PointCount + 1)); },
+    [](MainForm& f, Bytes& in) { f.GameScroll_Change(in.below(f.points().count() + 1)); },
     [](MainForm& f, Bytes&) { f.GameClear_Click(); },
     [](MainForm& f, Bytes&) { f.MatchInTreSet_Click(); },
     [](MainForm& f, Bytes&) { f.MatchInCinqueSet_Click(); },
@@ -363,7 +363,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const DecodedMatch saved = checkSaved(form);
         // A replay costs as much as the match is long: long matches are replayed less often.
         const bool last = in.empty() || step == kMaxActions;
-        if (form.PointCount <= 250 || step % 4 == 0 || last) {
+        if (form.points().count() <= 250 || step % 4 == 0 || last) {
             checkReplayed(form, saved);
         }
         if (step % 16 == 0 || last) {

@@ -4,7 +4,7 @@
 #include <tuple>
 #include <vector>
 
-#include "history/Statistics.h"
+#include "form/Captions.h"
 #include "support/Harness.h"
 #include "support/MatchScript.h"
 #include "support/Snapshot.h"
@@ -24,9 +24,9 @@ TEST(Navigation, FiveSetMatchReplaysToWhatLiveEntryShowedAtEveryPoint) {
         h.play(std::string(1, c));
         live.push_back(snapshot(h.form));
     }
-    ASSERT_EQ(h.board() + (h.form.MatchOver ? " over" : ""),
+    ASSERT_EQ(h.board() + (h.form.score().over ? " over" : ""),
               "7-5 6-7(6-8) 7-6(10-8) 3-6 5-7 0-0 0-0 over");
-    const int n = h.form.PointCount;
+    const int n = h.form.points().count();
     for (int k = 0; k <= n; ++k) {
         h.form.GameScroll_Change(k);
         // Only the scroll bar knows the later points.
@@ -42,12 +42,12 @@ TEST(Navigation, FiveSetMatchReplaysToWhatLiveEntryShowedAtEveryPoint) {
     // The buttons step through the same positions, and moving neither saves nor unsaves.
     h.form.GameUndo_Click();
     h.form.GameRedo_Click();
-    EXPECT_FALSE(h.form.MatchSaved);
+    EXPECT_FALSE(h.form.matchSaved());
     EXPECT_EQ(snapshot(h.form), live[n]);
-    h.form.MatchSaved = true;
+    h.form.applyMatch(h.form.matchRecord());  // as loaded: saved
     h.form.GameStart_Click();
     h.form.GameEnd_Click();
-    EXPECT_TRUE(h.form.MatchSaved);
+    EXPECT_TRUE(h.form.matchSaved());
 }
 
 // Moving through a finished match neither asks again nor keeps the question from the next
@@ -60,10 +60,9 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
     h.platform.messageAnswers = {MsgAnswer::No, MsgAnswer::No};
     h.games("AAAAAA AAAAAA");
     h.play("A!");  // after the end nothing is recorded, nor marked for the next point
-    EXPECT_FALSE(h.form.ServeOutcomeSet);
     h.form.GameStart_Click();
     h.form.GameEnd_Click();
-    EXPECT_EQ(h.form.PointCount, 48);
+    EXPECT_EQ(h.form.points().count(), 48);
     h.form.GameUndo_Click();
     EXPECT_EQ(h.board(), "6-0 5-0 40-0");
     // This re-records the last point: nothing follows, so nothing is asked.
@@ -72,8 +71,8 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
     EXPECT_EQ(h.platform.messages.size(), 2u);
 
     // Clearing asks first, and keeps the names and the options.
-    h.form.NomeGiocatore[0].setCaption("Pennetta");
-    fresh.form.NomeGiocatore[0].setCaption("Pennetta");
+    h.form.labels.NomeGiocatore[0].setCaption("Pennetta");
+    fresh.form.labels.NomeGiocatore[0].setCaption("Pennetta");
     h.form.SelectOption(Panel::Colpo, 5);
     const std::string before = snapshot(h.form);
     h.platform.messageAnswers = {MsgAnswer::No};
@@ -100,10 +99,10 @@ TEST(Percent, RoundsTheScaledQuotientHalfToEven) {
 std::string rows(MainForm& f) {
     std::string s;
     for (int p = 0; p < 2; ++p) {
-        s += (p ? " | " : "") + f.PuntiVinti[p].caption();
-        for (const Field* c : {&f.Aces[p], &f.DoppiFalli[p], &f.PercentualePrimePalle[p],
-                               &f.PercentualeConPrimaPalla[p], &f.PercentualeConSecondaPalla[p],
-                               &f.ColpiVincenti[p], &f.ErroriGratuiti[p]}) {
+        s += (p ? " | " : "") + f.labels.PuntiVinti[p].caption();
+        for (const Field* c : {&f.labels.Aces[p], &f.labels.DoppiFalli[p], &f.labels.PercentualePrimePalle[p],
+                               &f.labels.PercentualeConPrimaPalla[p], &f.labels.PercentualeConSecondaPalla[p],
+                               &f.labels.ColpiVincenti[p], &f.labels.ErroriGratuiti[p]}) {
             s += " " + c->caption();
         }
     }
@@ -135,8 +134,9 @@ TEST(Statistics, OnlyTheServersPercentagesMoveAndOnlyWinnersAndUnforcedErrorsCou
     }
     EXPECT_EQ(rows(h.form), "3 0 1 57% 50% 33% 1 1 | 4 0 0 0% N/D N/D 0 0");
     // A word marked as an ace but won by the receiver, as a file may hold, credits the winner.
-    h.form.UpdateStatistics(0x0401);
-    EXPECT_EQ(h.form.Aces[1].caption(), "1");
+    std::array<PlayerCounts, 2> counts{};
+    countPoint(counts, 0x0401, 0);
+    EXPECT_EQ(std::tuple(counts[1].aces, counts[0].aces, counts[0].served), std::tuple(1, 0, 1));
 }
 
 TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {
@@ -152,7 +152,7 @@ TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {
     for (const auto& [played, shown] : cases) {
         Harness h;
         h.play(played);
-        EXPECT_EQ(h.form.Parziale[0].caption() + "-" + h.form.Parziale[1].caption(), shown)
+        EXPECT_EQ(h.form.labels.Parziale[0].caption() + "-" + h.form.labels.Parziale[1].caption(), shown)
             << played;
     }
 }

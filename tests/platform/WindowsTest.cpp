@@ -45,7 +45,7 @@ TEST(Windows, NamesOutsideTheCodePageAreSavedAndLoadedUnderTheirOwnName) {
         EXPECT_NE(::GetFileAttributesW((folder / wide).c_str()), INVALID_FILE_ATTRIBUTES) << utf8;
         Harness other;
         EXPECT_TRUE(other.form.loadMatch(path)) << utf8;
-        EXPECT_EQ(other.form.PointCount, 3);
+        EXPECT_EQ(other.form.points().count(), 3);
     }
     EXPECT_EQ(h.platform.messages, std::vector<std::string>{});
     EXPECT_EQ(entriesIn(dir), 3u);  // nothing made under a name cut to "?"

@@ -1,281 +1,244 @@
-// Scoring: games, sets, set and match points, and recording points from the panel.
+// The match engine: points into games, sets and the match, and the points each side needs.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <initializer_list>
-#include <utility>
-#include <vector>
+#include <string>
+#include <string_view>
+#include <tuple>
 
-#include "storage/MatchFile.h"
-#include "support/Harness.h"
+#include "scoring/Scoring.h"
 #include "support/MatchScript.h"
-#include "support/TempDir.h"
 
 namespace courtlog {
 namespace {
 
-using namespace testing;
+using testing::MatchScript;
 
-// Both players' captions of a pair of labels, as "a/b".
-std::string both(const std::array<Field, 2>& f, const char* sep = "/") {
-    return f[0].caption() + sep + f[1].caption();
+// The score in tennis notation: the finished sets with their tie-break points, then the games
+// and points of the set being played, "7-6(8-6) 2-3 15-40", or "over" once it has ended.
+std::string text(const Score& s) {
+    static constexpr const char* kPoints[] = {"0", "15", "30", "40", "AD"};
+    const auto pair = [](const Pair& p) { return std::to_string(p[0]) + "-" + std::to_string(p[1]); };
+    std::string t;
+    for (int k = 0; k < s.set && k < 5; ++k) {
+        const FinishedSet& f = s.finished[static_cast<std::size_t>(k)];
+        t += pair(f.games) + (f.tieBreak ? "(" + pair(f.tieBreakPoints) + ")" : "") + " ";
+    }
+    if (s.over) {
+        return t + "over";
+    }
+    const auto point = [&](int p) {
+        return s.inTieBreak ? std::to_string(s.points[p]) : std::string(kPoints[s.points[p]]);
+    };
+    return t + pair(s.games) + " " + point(0) + "-" + point(1);
 }
 
-// The server, the game score with the break-point or deuce indicator and who is red, then
-// each player's break points so far and breaks made.
-std::string gameState(Harness& h) {
-    const MainForm& f = h.form;
-    std::string s = h.server() + " " + both(f.Punteggio, "-");
-    for (const Field* shown : {&f.BreakPoint, &f.Parità}) {
-        s += shown->visible() ? " " + shown->caption() : "";
+// Plays points written as A and B; anything else is layout. Returns what the last point did.
+Happened play(Score& s, const Rules& rules, std::string_view points) {
+    Happened last;
+    for (char c : points) {
+        if (c == 'A' || c == 'B') {
+            last = scorePoint(s, rules, c - 'A');
+        }
     }
-    s += f.Punteggio[0].back() == colours::Red ? " red A" : "";
-    s += f.Punteggio[1].back() == colours::Red ? " red B" : "";
-    return s + " bp " + both(f.BreakAvuti) + " br " + both(f.BreakFatti);
+    return last;
+}
+
+// Whole games, each won to love by the player named.
+void games(Score& s, const Rules& rules, std::string_view winners) {
+    for (char c : winners) {
+        play(s, rules, std::string(c == 'A' || c == 'B' ? 4 : 0, c));
+    }
+}
+
+const Rules kFiveSets{5, TieBreakRule::AllButDecidingSet};
+const Rules kThreeSets{3, TieBreakRule::AllButDecidingSet};
+
+// The score, the server, the break point or deuce standing with its number, and each
+// player's break points held and breaks made.
+std::string gameState(const Score& s) {
+    std::string t = text(s) + " " + (s.over ? "-" : s.server == 0 ? "A" : "B");
+    if (s.breakPointFor >= 0) {
+        t += " bp" + std::string(s.breakPointFor == 0 ? "A" : "B") + "#" +
+             std::to_string(s.breakPointNumber);
+    }
+    t += s.deuce ? " deuce#" + std::to_string(s.deuceNumber) : "";
+    return t + " held " + std::to_string(s.breakPoints[0]) + "/" +
+           std::to_string(s.breakPoints[1]) + " br " + std::to_string(s.breaks[0]) + "/" +
+           std::to_string(s.breaks[1]);
 }
 
 TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
-    Harness h;
+    Score s = startOfMatch(kFiveSets);
     const std::pair<const char*, const char*> steps[] = {
-        {"B", "A 0-15 bp 0/0 br 0/0"},
-        {"BB", "A 0-40 Break Point # 1 red B bp 0/1 br 0/0"},
-        {"A", "A 15-40 Break Point # 2 red B bp 0/2 br 0/0"},
-        {"AA", "A 40-40 Parità # 1 bp 0/3 br 0/0"},
-        {"B", "A 40-AD Break Point # 4 red B bp 0/4 br 0/0"},
-        {"A", "A 40-40 Parità # 2 bp 0/4 br 0/0"},
-        {"A", "A AD-40 bp 0/4 br 0/0"},
-        {"A", "B 0-0 bp 0/4 br 0/0"},  // A holds; the numbers start again
+        {"B", "0-0 0-15 A held 0/0 br 0/0"},
+        {"BB", "0-0 0-40 A bpB#1 held 0/1 br 0/0"},
+        {"A", "0-0 15-40 A bpB#2 held 0/2 br 0/0"},
+        {"AA", "0-0 40-40 A deuce#1 held 0/3 br 0/0"},
+        {"B", "0-0 40-AD A bpB#4 held 0/4 br 0/0"},
+        {"A", "0-0 40-40 A deuce#2 held 0/4 br 0/0"},
+        {"A", "0-0 AD-40 A held 0/4 br 0/0"},
+        {"A", "1-0 0-0 B held 0/4 br 0/0"},  // A holds; the numbers start again
         // In B's service game the break points are A's.
-        {"BAAA", "B 40-15 Break Point # 1 red A bp 1/4 br 0/0"},
-        {"B", "B 40-30 Break Point # 2 red A bp 2/4 br 0/0"},
-        {"A", "A 0-0 bp 2/4 br 1/0"},
-        {"BBBB", "B 0-0 bp 2/5 br 1/1"},  // a break to love
+        {"BAAA", "1-0 40-15 B bpA#1 held 1/4 br 0/0"},
+        {"B", "1-0 40-30 B bpA#2 held 2/4 br 0/0"},
+        {"A", "2-0 0-0 A held 2/4 br 1/0"},
+        {"BBBB", "2-1 0-0 B held 2/5 br 1/1"},  // a break to love
     };
     for (const auto& [points, expected] : steps) {
-        h.play(points);
-        EXPECT_EQ(gameState(h), expected) << points;
+        play(s, kFiveSets, points);
+        EXPECT_EQ(gameState(s), expected) << points;
     }
 }
 
 TEST(GameScoring, NewBallsAfterTheSeventhGameAndEveryNineAfter) {
-    Harness h;
+    Score s = startOfMatch(kFiveSets);
     // The count runs across sets: four sets of 6-0, then two games of the fifth.
     const std::string winners = "AAAAAABBBBBBAAAAAABBBBBBAB";
-    std::string shown = h.form.PalleNuove.visible() ? "0 " : "";
+    std::string shown = newBalls(s) ? "0 " : "";
     for (std::size_t game = 0; game < winners.size(); ++game) {
-        h.games(winners.substr(game, 1));
-        shown += h.form.PalleNuove.visible() ? std::to_string(game + 1) + " " : "";
+        games(s, kFiveSets, winners.substr(game, 1));
+        shown += newBalls(s) ? std::to_string(game + 1) + " " : "";
     }
     EXPECT_EQ(shown, "7 16 25 ");
 }
 
 TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
-    Harness h;
-    h.games("ABABABABAB BA");  // B breaks for 6-5, A breaks back
+    Score s = startOfMatch(kFiveSets);
+    games(s, kFiveSets, "ABABABABAB BA");  // B breaks for 6-5, A breaks back
     // The first server of the set starts the tie-break, then two points each; the player who
     // received first in the set serves first in the next. Winning the tie-break is no break.
-    std::string seen = h.server();
+    std::string seen = s.server == 0 ? "A" : "B";
+    Happened last;
     for (char c : std::string("ABABABABABABAA")) {
-        h.play(std::string(1, c));
-        seen += h.server();
+        last = play(s, kFiveSets, std::string(1, c));
+        seen += s.server == 0 ? "A" : "B";
     }
-    EXPECT_EQ(seen + " " + h.board() + " br " + both(h.form.BreakFatti),
-              "ABBAABBAABBAABB 7-6(8-6) 0-0 0-0 br 1/1");
-    EXPECT_EQ(h.form.Set1[0].fore(), colours::Yellow);
-    EXPECT_EQ(h.form.Set5[1].back(), h.form.Set1[1].back());  // every set's row looks alike
+    EXPECT_EQ(seen + " " + gameState(s), "ABBAABBAABBAABB 7-6(8-6) 0-0 0-0 B held 1/1 br 1/1");
+    EXPECT_TRUE(last.game && last.set && !last.breakOfServe && !last.match);
 }
 
-// The deciding set has no tie-break and is played out; at the end a Yes saves the match with
-// its last point.
-TEST(Sets, ThreeSetMatchPlayedToTheEnd) {
-    TempDir dir;
-    const MatchScript script = MatchScript().set(4, 6).set(7, 5).set(12, 10);
-    Harness h;
-    h.useThreeSets();
-    h.form.NomeGiocatore[0].setCaption("Errani");
-    h.platform.saveChoices.push_back({dir.file("final.clg"), "final.clg"});
-    h.play(script.points());
-    EXPECT_EQ(h.board() + " server " + h.server(), "4-6 7-5 12-10 0-0 0-0 server -");
-    EXPECT_TRUE(h.form.MatchOver && h.form.MatchSaved);
-    EXPECT_EQ(both(h.form.PuntiVinti), std::to_string(script.pointsWonBy('A')) + "/" +
-                                           std::to_string(script.pointsWonBy('B')));
-    // Asked once.
-    EXPECT_EQ(h.platform.messages, std::vector<std::string>{"Fine partita! Ha vinto Errani in 2 "
-                                                            "set. Vuoi salvare la partita?"});
-    EXPECT_EQ(h.platform.buttons, std::vector{MsgButtons::YesNo});
-    EXPECT_EQ(decodeMatch(TempDir::read(dir.file("final.clg"))).match.points.size(),
-              script.points().size());
-}
-
-// Points each player needs for the set and the match, "!" for a red cell and "?" for a
-// yellow one, then the set-point or match-point marker shown.
-std::string needs(Harness& h) {
-    auto cell = [](const Field& f) {
-        return f.caption() + (f.back() == colours::Red      ? "!"
-                              : f.back() == colours::Yellow ? "?"
-                                                            : "");
+TEST(Sets, WhichSetsEndInATieBreak) {
+    // The rule, the sets of the match, then for sets 1 to 6 whether a tie-break decides it.
+    const std::tuple<TieBreakRule, int, const char*> cases[] = {
+        {TieBreakRule::None, 5, "------"},
+        {TieBreakRule::AllButDecidingSet, 3, "TT----"},
+        {TieBreakRule::AllButDecidingSet, 5, "TTTT--"},
+        {TieBreakRule::EverySet, 3, "TTTTT-"},
     };
-    std::string s;
+    for (const auto& [rule, sets, expected] : cases) {
+        std::string seen;
+        for (int set = 0; set < 6; ++set) {
+            seen += Rules{sets, rule}.tieBreakInSet(set) ? "T" : "-";
+        }
+        EXPECT_EQ(seen, expected) << sets;
+    }
+    // The menu's marks, as a match file keeps them: the last one set decides.
+    const std::tuple<std::array<bool, 3>, TieBreakRule> marks[] = {
+        {{false, false, false}, TieBreakRule::None},
+        {{true, false, false}, TieBreakRule::None},
+        {{true, true, false}, TieBreakRule::AllButDecidingSet},
+        {{false, true, true}, TieBreakRule::EverySet},
+        {{true, false, true}, TieBreakRule::EverySet},
+    };
+    for (const auto& [checked, rule] : marks) {
+        EXPECT_EQ(tieBreakRuleOf(checked), rule);
+    }
+}
+
+// Each row: the rules, the sets played, and the score they leave.
+TEST(Sets, MatchesEndWhenOneSideHasMoreThanHalfTheSets) {
+    const std::tuple<Rules, MatchScript, const char*> cases[] = {
+        // The deciding set of three is played out.
+        {kThreeSets, MatchScript().set(4, 6).set(7, 5).set(12, 10), "4-6 7-5 12-10 over"},
+        {kThreeSets, MatchScript().set(6, 0).set(6, 1), "6-0 6-1 over"},
+        {Rules{3, TieBreakRule::EverySet}, MatchScript().set(6, 4).set(3, 6).tieBreakSet(7, 9),
+         "6-4 3-6 6-7(7-9) over"},
+        {kFiveSets, MatchScript().set(6, 4).tieBreakSet(6, 8).set(6, 3).set(7, 5),
+         "6-4 6-7(6-8) 6-3 7-5 over"},
+        // Without tie-breaks six games all goes on.
+        {Rules{5, TieBreakRule::None}, MatchScript().set(6, 4).set(8, 6).set(5, 6),
+         "6-4 8-6 5-6 0-0"},
+        {kFiveSets, MatchScript().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(9, 9),
+         "6-4 4-6 6-4 4-6 9-9 0-0"},
+    };
+    for (const auto& [rules, script, expected] : cases) {
+        Score s = startOfMatch(rules);
+        play(s, rules, script.points());
+        EXPECT_EQ(text(s), expected);
+    }
+}
+
+TEST(Sets, NothingCountsAfterTheEnd) {
+    Score s = startOfMatch(kThreeSets);
+    games(s, kThreeSets, "AAAAAA AAAAA");
+    const Happened last = play(s, kThreeSets, "AAAA");
+    EXPECT_TRUE(last.game && last.set && last.match);
+    // Nobody serves; the serve counters credit later points to B.
+    EXPECT_EQ(gameState(s), "6-0 6-0 over - held 6/0 br 6/0");
+    EXPECT_EQ(s.server, 1);
+    const Score over = s;
+    EXPECT_FALSE(play(s, kThreeSets, "B").counted);
+    EXPECT_EQ(s.pointsWon, over.pointsWon);
+}
+
+// Points each player needs for the set and the match, "!" when the figure is flagged red
+// and "?" yellow, then the set-point or match-point marker with its number; "W" and "L" once
+// the match is decided.
+std::string needs(const Score& s) {
+    std::string t;
     for (int p = 0; p < 2; ++p) {
-        s += (p ? " | " : "") + cell(h.form.PuntiDalSet[p]) + "/" + cell(h.form.PuntiDalMatch[p]);
-        for (const Field* marker : {&h.form.SetPoint[p], &h.form.MatchPoint[p]}) {
-            s += marker->visible() ? " " + marker->caption() : "";
+        const Needs& n = s.needs[p];
+        t += p ? " | " : "";
+        if (s.decidedFor >= 0) {
+            t += s.decidedFor == p ? "W" : "L";
+            continue;
         }
+        t += std::to_string(n.set) + (n.setPoint ? "!" : "") + "/" + std::to_string(n.match) +
+             (n.closeness == Closeness::MatchPoint  ? "!"
+              : n.closeness == Closeness::TwoPoints ? "?"
+                                                    : "");
+        t += n.setPoint ? " SP#" + std::to_string(n.setPointCount) : "";
+        t += n.matchPointMarker ? " MP#" + std::to_string(n.matchPointCount) : "";
     }
-    return s;
+    return t;
 }
 
-// Each step plays whole games, as Harness::games takes them, then points, and reads the needs.
-void playSteps(Harness& h, std::initializer_list<std::array<const char*, 3>> steps) {
-    for (const auto& [games, points, expected] : steps) {
-        h.games(games);
-        h.play(points);
-        EXPECT_EQ(needs(h), expected) << h.board();
+// Each step plays whole games, then points, and reads the needs.
+void playSteps(const Rules& rules, std::initializer_list<std::array<const char*, 3>> steps) {
+    Score s = startOfMatch(rules);
+    for (const auto& [won, points, expected] : steps) {
+        games(s, rules, won);
+        play(s, rules, points);
+        EXPECT_EQ(needs(s), expected) << text(s);
     }
 }
 
-TEST(SetPointAnalysis, SetPointsPerSetAndMatchPointsThroughTheMatch) {
-    Harness h;
-    h.useThreeSets();
-    h.platform.messageAnswers = {MsgAnswer::No};
-    playSteps(h, {
-                     {"", "", "24/48 | 24/48"},
-                     {"ABABABAA", "AABA", "1!/25 Set Point #1 | 16/40"},  // 5-3 40-15
-                     {"", "BB", "2/26 | 14/38"},                          // deuce
-                     {"", "A", "1!/25 Set Point #3 | 15/39"},
-                     {"", "A", "24/24 | 24/48"},  // set, and the numbers start again
-                     {"ABABABAA", "AAA", "1/1! Match Point #1 | 17/41"},
-                     {"", "BBB", "2/2? | 14/38"},  // saved to deuce: no marker
-                     {"", "BB", "4/4 | 12/36"},    // B breaks back: 5-4
-                     {"BA", "AAA", "1/1! Match Point #4 | 12/36"},
-                     {"", "A", "/W | /L"},
-                 });
+TEST(PointsNeeded, SetPointsPerSetAndMatchPointsThroughTheMatch) {
+    playSteps(kThreeSets,
+              {
+                  {"", "", "24/48 | 24/48"},
+                  {"ABABABAA", "AABA", "1!/25 SP#1 | 16/40"},  // 5-3 40-15
+                  {"", "BB", "2/26 | 14/38"},                  // deuce
+                  {"", "A", "1!/25 SP#3 | 15/39"},
+                  {"", "A", "24/24 | 24/48"},  // set, and the numbers start again
+                  {"ABABABAA", "AAA", "1/1! MP#1 | 17/41"},
+                  {"", "BBB", "2/2? | 14/38"},  // saved to deuce: no marker
+                  {"", "BB", "4/4 | 12/36"},    // B breaks back: 5-4
+                  {"BA", "AAA", "1/1! MP#4 | 12/36"},
+                  {"", "A", "W | L"},
+              });
+    playSteps(kFiveSets, {{"", "", "24/72 | 24/72"}, {"", "BBB", "25/73 | 21/69"}});
 }
 
-TEST(SetPointAnalysis, TieBreakOfTheDecidingSetAndLongSetWithoutTieBreak) {
-    Harness h, noTieBreak;
-    h.useThreeSets();
-    h.useTieBreakRule(2);
-    playSteps(h, {{"AAAAAA BBBBBB ABABABABABAB", "ABABABABABAB", "2/2? | 2/2?"},
-                  {"", "A", "1/1! Match Point #2 | 3/3"},  // the first was at 6-5
-                  {"", "B", "2/2? | 2/2?"}});              // 7-7: on past six points all
-    noTieBreak.useTieBreakRule(0);
+TEST(PointsNeeded, TieBreakOfTheDecidingSetAndLongSetWithoutTieBreak) {
+    playSteps(Rules{3, TieBreakRule::EverySet},
+              {{"AAAAAA BBBBBB ABABABABABAB", "ABABABABABAB", "2/2? | 2/2?"},
+               {"", "A", "1/1! MP#2 | 3/3"},  // the first was at 6-5
+               {"", "B", "2/2? | 2/2?"}});     // 7-7: on past six points all
     // Every game held to 9-9, then a break: A needs this game and two more.
-    playSteps(noTieBreak, {{"ABABABABABABABABAB B", "", "12/60 | 4/52"}});
-}
-
-// A history of count points whose words differ in every slot (winner, shot and error), standing
-// at position current as navigation leaves it.
-void standIn(Harness& h, int count, int current) {
-    for (int k = 0; k < count; ++k) {
-        h.form.PointInfo[k] = static_cast<PointWord>((k % 2) | ((k % 8) << 4) | ((k % 5) << 7));
-    }
-    h.form.PointInfo[count] = 0;
-    h.form.PointCount = static_cast<std::int16_t>(count);
-    h.form.CurrentPoint = static_cast<std::int16_t>(current);
-    h.form.showWordInPanel(h.form.PointInfo[current]);
-    h.form.workingSlotChanged();
-}
-
-TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
-    Harness h;
-    MainForm& f = h.form;
-    standIn(h, 5, 5);
-    f.SelectOption(Panel::Servizio, 1);
-    f.SelectOption(Panel::ErroreVincente, 3);
-    f.SelectOption(Panel::Colpo, 0);  // no shot: the error stays
-    EXPECT_EQ(f.ErroreVincente.selected(), 3);
-    f.SelectOption(Panel::Colpo, 6);  // a shot makes it a winner...
-    EXPECT_EQ(f.ErroreVincente.selected(), 1);
-    f.SelectOption(Panel::ErroreVincente, 4);
-    f.SelectOption(Panel::Colpo, 6);  // ...until an error is chosen, even for the same shot
-    f.PuntoGiocatore_Click(1);
-    EXPECT_FALSE(f.MatchSaved);
-    EXPECT_EQ((std::array{f.Servizio.selected(), f.DirittoRovescio.selected(), f.Colpo.selected(),
-                          f.ErroreVincente.selected()}),
-              (std::array{0, 0, 0, 0}));
-
-    // Leftover marks that an ace must not keep.
-    f.SelectOption(Panel::DirittoRovescio, 2);
-    f.SelectOption(Panel::Colpo, 3);
-    CreaInfo(f.workingWord(), Attr::CircolettoRosso, 1);
-    f.Server = 1;
-    f.AceDoppioFallo_Click(1);
-    f.Server = 0;
-    f.AceDoppioFallo_Click(2);
-    f.SelectOption(Panel::Servizio, 1);
-    f.AceDoppioFallo_Click(3);
-    // B, second serve, shot 6, error on an attempt; B wins with an ace; B wins on A's double
-    // fault, second serve; A's service winner keeps the marked serve.
-    EXPECT_EQ(std::vector(f.PointInfo.begin() + 5, f.PointInfo.begin() + 9),
-              (std::vector<PointWord>{0x0263, 0x0401, 0x0803, 0x0C02}));
-
-    // Stepping back, the panel shows the next point as stored, with its button in focus; marking
-    // it again edits it in place.
-    f.GameScroll_Change(5);
-    EXPECT_EQ(std::to_string(f.Colpo.selected()) + " " + f.focus.objectName, "6 PuntoGiocatore_0");
-    f.GameRedo_Click();  // the ace
-    EXPECT_EQ(f.focus.objectName, "AceDoppioFallo_1");
-    f.SelectOption(Panel::Colpo, 5);
-    EXPECT_EQ(EstraiInfo(f.PointInfo[6], Attr::Colpo), 5);
-}
-
-TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
-    // Which of the earlier words follow the new point in slot 7.
-    for (const auto& [answer, rest] :
-         {std::pair{ResidualAnswer::Overwrite, std::vector{8, 9}},
-          std::pair{ResidualAnswer::Insert, std::vector{7, 8, 9}},  // nothing is lost
-          std::pair{ResidualAnswer::DeleteLater, std::vector<int>{}}}) {
-        SCOPED_TRACE(static_cast<int>(answer));
-        Harness h;
-        standIn(h, 10, 7);
-        const auto before = h.form.PointInfo;
-        h.platform.residualAnswers.push_back(answer);
-        h.form.SelectOption(Panel::Servizio, 1);
-        h.form.PuntoGiocatore_Click(0);
-        EXPECT_EQ(h.platform.residualQuestions.at(0).residualPoints, 2);
-        std::vector<PointWord> expected(before.begin(), before.begin() + 7);
-        expected.push_back((before[7] & ~0x0003) | 0x0002);  // the slot's other marks stay
-        for (int r : rest) {
-            expected.push_back(before[r]);
-        }
-        EXPECT_EQ(
-            std::vector(h.form.PointInfo.begin(), h.form.PointInfo.begin() + h.form.PointCount),
-            expected);
-        // The new working slot: the next stored point, or an empty one.
-        EXPECT_EQ(h.form.PointInfo[8], rest.empty() ? 0 : before[rest[0]]);
-    }
-}
-
-TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
-    Harness h;
-    // Points alternating from deuce on never end the game.
-    for (int k = 0; k < 999; ++k) {
-        h.play(k % 2 ? "B" : "A");
-    }
-    h.form.AceDoppioFallo_Click(1);  // the thousandth is still taken
-    EXPECT_EQ(h.form.PointCount, 1000);
-    const auto before = h.form.PointInfo;
-    h.form.MatchSaved = true;
-    h.form.PuntoGiocatore_Click(1);
-    h.form.AceDoppioFallo_Click(1);
-    EXPECT_EQ(h.platform.messages,
-              std::vector<std::string>(
-                  2, "Impossibile registrare altri punti: la partita ha già 1000 punti."));
-    EXPECT_EQ(h.form.PointInfo, before);
-    EXPECT_TRUE(h.form.MatchSaved);
-    // The refused click marked nothing: the ace, recorded again with a player's button, is not
-    // an ace any more.
-    h.form.GameUndo_Click();
-    h.play("B");
-    EXPECT_EQ(h.form.PointInfo[999], 0x0001);
-
-    // In a full list a point can still replace one, but an insert answer cannot grow it.
-    standIn(h, 1000, 500);
-    h.platform.residualAnswers.push_back(ResidualAnswer::Insert);
-    h.form.PuntoGiocatore_Click(0);
-    EXPECT_FALSE(h.platform.residualQuestions.at(0).offerInsert);
-    EXPECT_EQ(h.form.PointCount, 1000);
+    playSteps(Rules{5, TieBreakRule::None}, {{"ABABABABABABABABAB B", "", "12/60 | 4/52"}});
+    // B wins the match: A's figures are worked out first, then the end is shown.
+    playSteps(kThreeSets, {{"BBBBBB BBBBB", "BBBA", "28/52 | 1/1! MP#2"}, {"", "B", "L | W"}});
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
     // The points of the match the file holds, as another window loads it.
     const auto pointsInFile = [&] {
         Harness other;
-        return other.form.loadMatch(path) ? other.form.PointCount : -1;
+        return other.form.loadMatch(path) ? other.form.points().count() : -1;
     };
     h.play("AAB");
     save();
@@ -111,7 +111,7 @@ TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
                 h.rename(0, std::string(5000, 'x'));
             }
             save();
-            ::_exit(h.platform.messages.size() == 1 && !h.form.MatchSaved);
+            ::_exit(h.platform.messages.size() == 1 && !h.form.matchSaved());
         }
         int status = 0;
         ::waitpid(pid, &status, 0);
@@ -125,7 +125,7 @@ TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
 
     // A later save goes through.
     save();
-    EXPECT_EQ(std::tuple(h.form.MatchSaved, pointsInFile()), std::tuple(true, 903));
+    EXPECT_EQ(std::tuple(h.form.matchSaved(), pointsInFile()), std::tuple(true, 903));
 }
 #endif
 

@@ -21,14 +21,14 @@ TEST(KeepingTheMatch, AnEditWhileSteppingIsAChangeAndAFailedSaveAtCloseKeepsIt) 
     ASSERT_TRUE(h.form.loadMatch(dir.file("m.clg")));
     h.form.GameUndo_Click();
     h.form.SelectOption(Panel::DirittoRovescio, 0);  // as stored: no change
-    EXPECT_TRUE(h.form.MatchSaved);
+    EXPECT_TRUE(h.form.matchSaved());
     h.form.SelectOption(Panel::Colpo, 3);
-    EXPECT_EQ(std::tuple(EstraiInfo(h.form.PointInfo[2], Attr::Colpo), h.form.MatchSaved),
+    EXPECT_EQ(std::tuple(EstraiInfo(h.form.points().at(2), Attr::Colpo), h.form.matchSaved()),
               std::tuple(3, false));
 
     h.platform.saveChoices.push_back({dir.file("nowhere/m.clg"), "m.clg"});
     EXPECT_FALSE(h.form.Form_Unload());
-    EXPECT_EQ(std::tuple(h.platform.messages.back(), h.form.MatchSaved),
+    EXPECT_EQ(std::tuple(h.platform.messages.back(), h.form.matchSaved()),
               std::tuple("Impossibile salvare il file m.clg: la cartella non esiste", false));
     EXPECT_TRUE(h.form.Form_Unload());  // the save dialog cancelled: the window goes
 }
@@ -41,7 +41,7 @@ TEST(KeepingTheMatch, NoPointIsDroppedInSilence) {
     TempDir::write(dir.file("long.clg"), encodeMatch(m) + std::string(6, '\0'));
     Harness h;
     ASSERT_TRUE(h.form.loadMatch(dir.file("long.clg")));
-    EXPECT_EQ(h.form.PointCount, kMaxPoints);
+    EXPECT_EQ(h.form.points().count(), kMaxPoints);
     EXPECT_EQ(h.platform.messages,
               std::vector<std::string>{
                   "Il file contiene 3 punti oltre il limite di 1000: non sono stati caricati."});

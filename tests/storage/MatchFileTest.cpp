@@ -89,7 +89,7 @@ TEST(HostileFile, UnusableFilesChangeNothingOnScreen) {
         h.play("AABBA*!");
         const std::string before = snapshot(h.form);
         EXPECT_FALSE(h.form.loadMatch(path));
-        EXPECT_EQ(std::tuple(h.platform.messages, h.form.PointCount, h.form.MatchSaved),
+        EXPECT_EQ(std::tuple(h.platform.messages, h.form.points().count(), h.form.matchSaved()),
                   std::tuple(std::vector{message}, 7, false));
         EXPECT_EQ(snapshot(h.form), before);
     }
@@ -122,7 +122,7 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
     b.platform.openChoices.push_back({path, "match.clg"});
     b.form.FileLoad_Click();
     EXPECT_EQ(std::tuple(a.platform.messages.size() + b.platform.messages.size(),
-                         encodeMatch(b.form.matchRecord()), b.form.MatchSaved),
+                         encodeMatch(b.form.matchRecord()), b.form.matchSaved()),
               std::tuple(0u, encodeMatch(a.form.matchRecord()), true));
     a.form.GameEnd_Click();
     EXPECT_EQ(snapshot(b.form), snapshot(a.form));
@@ -144,10 +144,10 @@ TEST(MatchFileCommands, StartUpOpensTheFileReportsWhatItCannotReadAndLoadsTheRes
         h.form.Form_Activate(line);
         const MatchRecord r = h.form.matchRecord();
         EXPECT_EQ(std::tuple(h.platform.messages, r.players, r.round, r.tieBreakWhen,
-                             h.form.MatchInTreSet.checked(), h.board(), h.form.MatchFileName),
+                             h.form.menus.MatchInTreSet.checked(), h.board()),
                   std::tuple(std::vector{opening(5), opening(5), opening(380)},
                              std::array<std::string, 2>{"", "Bo"}, 3, std::array<bool, 3>{}, true,
-                             "1-0 0-15", ""));
+                             "1-0 0-15"));
     }
 }
 

@@ -14,11 +14,11 @@ TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     h.games("AAAAAA BBBBBB AB");
     h.form.MatchInTreSet_Click();
     // The third set now decides, with no tie-break.
-    EXPECT_EQ(std::tuple(h.board(), h.form.PuntiDalMatch[0].caption(), h.form.TieBreakInSet[2],
-                         h.form.MatchSaved),
+    EXPECT_EQ(std::tuple(h.board(), h.form.labels.PuntiDalMatch[0].caption(), h.form.rules().tieBreakInSet(2),
+                         h.form.matchSaved()),
               std::tuple("6-0 0-6 1-1 0-0", "20", false, false));
     h.form.MatchInCinqueSet_Click();
-    EXPECT_EQ(std::tuple(h.form.TieBreakInSet[2], h.form.PuntiDalMatch[0].caption()),
+    EXPECT_EQ(std::tuple(h.form.rules().tieBreakInSet(2), h.form.labels.PuntiDalMatch[0].caption()),
               std::tuple(true, "44"));
     h.games("AAAAA");
     h.form.MatchInTreSet_Click();
@@ -29,11 +29,11 @@ TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     over.platform.messageAnswers = {MsgAnswer::No};
     over.games("AAAAAA AAAAAA");
     over.form.MatchInCinqueSet_Click();
-    EXPECT_FALSE(over.form.MatchOver);
+    EXPECT_FALSE(over.form.score().over);
     over.games("A");
     over.form.MatchInTreSet_Click();
     EXPECT_EQ(over.board(), "6-0 6-0 1-0 0-0");
-    EXPECT_FALSE(h.form.MatchInTreSet.checked() || over.form.MatchInTreSet.checked());
+    EXPECT_FALSE(h.form.menus.MatchInTreSet.checked() || over.form.menus.MatchInTreSet.checked());
     // All of h's messages, then over's last. The number keeps the blank of its sign: two
     // blanks before it.
     h.platform.messages.push_back(over.platform.messages.back());
@@ -49,13 +49,13 @@ TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
     h.platform.messageAnswers = {MsgAnswer::No};
     h.games("AAAAAA BBBBBB ABABABABABAB AA");
     ASSERT_EQ(h.board(), "6-0 0-6 8-6 0-0 0-0");
-    const int points = h.form.PointCount;
+    const int points = h.form.points().count();
     h.form.TieBreakWhen_Click(2);
     h.form.TieBreakWhen_Click(3);  // no such rule
     // Seven of the last eight points win the tie-break; the eighth lies after the end of the
     // match: counted by the statistics, not scored. The replay asks no question.
-    EXPECT_EQ(std::tuple(h.form.TieBreakWhen[2].checked(), h.board(),
-                         h.form.PuntiVinti[0].number() + h.form.PuntiVinti[1].number(),
+    EXPECT_EQ(std::tuple(h.form.menus.TieBreakWhen[2].checked(), h.board(),
+                         h.form.labels.PuntiVinti[0].number() + h.form.labels.PuntiVinti[1].number(),
                          h.platform.messages.size()),
               std::tuple(true, "6-0 0-6 7-6(7-0) 0-0 0-0", points - 1, 1u));
 }
@@ -81,13 +81,13 @@ TEST(Options, NoTieBreakRuleIsScoredTheSameAfterAnyRule) {
 TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
     Harness h;
     const auto partial = [&] {
-        return h.form.Parziale[0].caption() + "-" + h.form.Parziale[1].caption();
+        return h.form.labels.Parziale[0].caption() + "-" + h.form.labels.Parziale[1].caption();
     };
     h.games("AAAAAA BBBBBB ABABABAA");
     h.form.DisabilitaParziale_Click();
     h.form.DisabilitaPuntiDalMatch_Click();
     h.play("AAA");
-    EXPECT_EQ(partial() + (h.form.SetPoint[0].visible() ? " with set point" : ""), "0-0");
+    EXPECT_EQ(partial() + (h.form.labels.SetPoint[0].visible() ? " with set point" : ""), "0-0");
     h.play("BBBAB");  // set point, saved to deuce, set point again, deuce
     h.form.GameUndo_Click();
     EXPECT_EQ(partial(), "0-0");
@@ -95,8 +95,8 @@ TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
     h.form.DisabilitaPuntiDalMatch_Click();
     // Everything since B last won a game; set points are counted while hidden: this is the
     // fourth of the set.
-    EXPECT_EQ(std::tuple(partial(), h.form.SetPoint[0].visible(), h.form.SetPoint[0].caption(),
-                         h.form.PuntiDalSet[0].caption() + "/" + h.form.PuntiDalMatch[1].caption()),
+    EXPECT_EQ(std::tuple(partial(), h.form.labels.SetPoint[0].visible(), h.form.labels.SetPoint[0].caption(),
+                         h.form.labels.PuntiDalSet[0].caption() + "/" + h.form.labels.PuntiDalMatch[1].caption()),
               std::tuple("12-3", true, "Set Point #4", "1/39"));
 }
 
@@ -127,11 +127,11 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         h.form.Form_Load();
         // The options as the menus show them, in the order they are stored; loading writes nothing.
         const auto c = [](const MenuCheck& m) { return m.checked() ? '1' : '0'; };
-        const std::string options{c(h.form.DisabilitaParziale),  c(h.form.DisabilitaPuntiDalMatch),
-                                  c(h.form.TieBreakWhen[0]),     c(h.form.TieBreakWhen[1]),
-                                  c(h.form.TieBreakWhen[2]),     c(h.form.MatchInTreSet),
-                                  c(h.form.SalvaOpzioniInUscita)};
-        EXPECT_EQ(std::tuple(options, h.form.Set4[0].visible(), h.platform.settings),
+        const std::string options{c(h.form.menus.DisabilitaParziale),  c(h.form.menus.DisabilitaPuntiDalMatch),
+                                  c(h.form.menus.TieBreakWhen[0]),     c(h.form.menus.TieBreakWhen[1]),
+                                  c(h.form.menus.TieBreakWhen[2]),     c(h.form.menus.MatchInTreSet),
+                                  c(h.form.menus.SalvaOpzioniInUscita)};
+        EXPECT_EQ(std::tuple(options, h.form.labels.Set4[0].visible(), h.platform.settings),
                   std::tuple(expected, expected[5] == '0', settings));
         h.form.SalvaOpzioni_Click();
         const auto b = [&](int i) { return expected[i] == '1' ? "True" : "False"; };

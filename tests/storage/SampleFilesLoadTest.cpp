@@ -24,9 +24,9 @@ TEST(DataFiles, EveryFileLoadsOrIsRefusedCleanly) {
             if (h.form.loadMatch(entry.path().string())) {
                 h.form.GameStart_Click();
                 h.form.GameEnd_Click();
-                EXPECT_EQ(h.form.CurrentPoint, h.form.PointCount);
+                EXPECT_EQ(h.form.points().current(), h.form.points().count());
             } else {
-                EXPECT_EQ(h.form.PointCount, 0);
+                EXPECT_EQ(h.form.points().count(), 0);
                 EXPECT_EQ(h.platform.messages.size(), 1u);
             }
         }

@@ -46,24 +46,26 @@ struct Harness {
     // and the points of the one being played, e.g. "7-6(8-6) 2-3 15-40".
     std::string board() {
         std::string s;
-        for (int set = 1; set <= form.CurrentSet && set <= 5; ++set) {
-            const auto& row = form.setRow(set);
+        const MainForm::Labels& l = form.labels;
+        for (int set = 1; set <= form.score().set && set <= 5; ++set) {
+            const auto& row = l.setRow(set);
             s += row[0].caption() + "-" + row[1].caption();
-            const auto& tb = form.tieBreakRow(set);
+            const auto& tb = l.tieBreakRow(set);
             if (tb[0].visible()) {
                 s += "(" + tb[0].caption() + "-" + tb[1].caption() + ")";
             }
             s += " ";
         }
-        s += form.Games[0].caption() + "-" + form.Games[1].caption() + " " +
-             form.Punteggio[0].caption() + "-" + form.Punteggio[1].caption();
+        s += l.Games[0].caption() + "-" + l.Games[1].caption() + " " + l.Punteggio[0].caption() +
+             "-" + l.Punteggio[1].caption();
         return s;
     }
 
     // Which player's serve marker shows: "A", "B", "-" for none, "AB" for both.
     std::string server() {
         const std::string s =
-            std::string(form.Serve[0].visible() ? "A" : "") + (form.Serve[1].visible() ? "B" : "");
+            std::string(form.labels.Serve[0].visible() ? "A" : "") +
+            (form.labels.Serve[1].visible() ? "B" : "");
         return s.empty() ? "-" : s;
     }
 };

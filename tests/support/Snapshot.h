@@ -17,15 +17,17 @@ inline std::string snapshot(const MainForm& f) {
           << (nf.field->visible() ? "shown" : "hidden") << " " << colourToHex(nf.field->fore())
           << " " << colourToHex(nf.field->back()) << "\n";
     }
-    s << "Server " << f.Server << " SetFirstServer " << f.SetFirstServer << " CurrentSet "
-      << f.CurrentSet << " SetsInMatch " << f.SetsInMatch << " InTieBreak " << f.InTieBreak
-      << " MatchOver " << f.MatchOver << " GamesPlayed " << f.GamesPlayed << " BreakPointNumber "
-      << f.BreakPointNumber << " DeuceNumber " << f.DeuceNumber << "\n";
+    const Score& sc = f.score();
+    s << "Server " << sc.server << " SetFirstServer " << sc.setFirstServer << " CurrentSet "
+      << sc.set << " SetsInMatch " << f.rules().setsInMatch << " InTieBreak " << sc.inTieBreak
+      << " MatchOver " << sc.over << " GamesPlayed " << sc.gamesPlayed << " BreakPointNumber "
+      << sc.breakPointNumber << " DeuceNumber " << sc.deuceNumber << "\n";
     for (int p = 0; p < 2; ++p) {
-        s << "player " << p << " sets " << f.SetsWon[p] << " served " << f.ServedPoints[p]
-          << " firstIn " << f.FirstServesIn[p] << " firstWon " << f.FirstServeWon[p]
-          << " secondWon " << f.SecondServeWon[p] << " setPoints " << f.SetPointCount[p]
-          << " matchPoints " << f.MatchPointCount[p] << " tieBreak " << f.TieBreakPoints[p] << "\n";
+        const PlayerCounts& c = f.position().counted[p];
+        s << "player " << p << " sets " << sc.sets[p] << " served " << c.served << " firstIn "
+          << c.firstIn << " firstWon " << c.firstWon << " secondWon " << c.secondWon
+          << " setPoints " << sc.needs[p].setPointCount << " matchPoints "
+          << sc.needs[p].matchPointCount << "\n";
     }
     s << "scroll " << f.GameScroll.minimum() << ".." << f.GameScroll.maximum() << " at "
       << f.GameScroll.value() << "\n";

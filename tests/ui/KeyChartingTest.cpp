@@ -64,7 +64,7 @@ TEST_F(KeyCharting, AMatchChartedByKeysSavesTheSameFileAsTheSameClicks) {
         QTest::keyClick(&window, k == 'E' ? Qt::Key_Escape : static_cast<Qt::Key>(k));
         enter(core.form, k);
     }
-    ASSERT_TRUE(window.form().MatchOver);
+    ASSERT_TRUE(window.form().score().over);
     EXPECT_EQ(testing::TempDir::read(dir.file("keys.clg")), encodeMatch(core.form.matchRecord()));
 }
 

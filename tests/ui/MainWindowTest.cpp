@@ -122,7 +122,10 @@ TEST_F(MainWindowTest, PanelOptionsByClickOrKeyGoIntoThePointAndThePanelStartsAg
                 checked("ErroreVincente_0"));
 
     // A word whose value no option holds leaves the whole group unchecked.
-    window.form().showWordInPanel(5 << 7);  // an error kind past the last
+    MatchRecord odd = window.form().matchRecord();
+    odd.points = {5 << 7};  // an error kind past the last
+    window.form().applyMatch(odd);
+    window.form().GameStart_Click();
     window.refresh();
     EXPECT_EQ(window.form().ErroreVincente.selected(), -1);
     for (int i = 0; i < 5; ++i) {
@@ -140,11 +143,11 @@ TEST_F(MainWindowTest, PanelOptionsByClickOrKeyGoIntoThePointAndThePanelStartsAg
 
 TEST_F(MainWindowTest, KeysMenusAndTheScrollBarGoThroughTheFormAndThePlatform) {
     testing::TempDir dir;
-    window.form().NomeTorneo.setCaption("Roma 1/2");
+    window.form().labels.NomeTorneo.setCaption("Roma 1/2");
     click("PuntoGiocatore_0", 2);
     platform.saveChoices.push_back({dir.file("match.clg"), "match.clg"});
     key(Qt::Key_F2);
-    EXPECT_TRUE(window.form().MatchSaved);
+    EXPECT_TRUE(window.form().matchSaved());
     click("PuntoGiocatore_0", 5);
     platform.openChoices.push_back({dir.file("match.clg"), "match.clg"});
     key(Qt::Key_F3);

@@ -104,7 +104,7 @@ TEST_F(WindowTruth, AnAssistiveToggleIsRecordedAsAClickWouldBe) {
     EXPECT_EQ(shown("ErroreVincente", 5), "01000");
     play("B");
     // B's point on a second serve, a lob, a winner; the next point starts clean on screen.
-    EXPECT_EQ(window.form().PointInfo[0], 0x0001 | 0x0002 | 3 << 4 | 1 << 7);
+    EXPECT_EQ(window.form().points().at(0), 0x0001 | 0x0002 | 3 << 4 | 1 << 7);
     EXPECT_EQ(shown("Servizio", 2) + shown("Colpo", 8) + shown("ErroreVincente", 5),
               "1010000000"
               "10000");

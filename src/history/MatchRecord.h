@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "form/PointWord.h"
+#include "scoring/PointWord.h"
 
 namespace courtlog {
 

@@ -1,7 +1,5 @@
 // Saving and loading matches, and the start-up step that opens the file named on the command
 // line.
-#include <algorithm>
-
 #include "form/MainForm.h"
 #include "storage/FileAccess.h"
 #include "storage/MatchFile.h"
@@ -34,7 +32,8 @@ std::string openingError(LoadError error) {
 
 std::string MainForm::defaultFileName() const {
     std::string name =
-        NomeGiocatore[0].caption() + "-" + NomeGiocatore[1].caption() + " (" + NomeTorneo.caption();
+        labels.NomeGiocatore[0].caption() + "-" + labels.NomeGiocatore[1].caption() + " (" +
+        labels.NomeTorneo.caption();
     const int round = Turno.selected();
     if (round > 0 && round < static_cast<int>(TurnoEntries.size())) {
         name += ", ";
@@ -45,14 +44,15 @@ std::string MainForm::defaultFileName() const {
 
 MatchRecord MainForm::matchRecord() const {
     MatchRecord m;
-    m.setsInMatch = SetsInMatch;
-    for (int i = 0; i < 3; ++i) {
-        m.tieBreakWhen[i] = TieBreakWhen[i].checked();
+    m.setsInMatch = static_cast<std::int16_t>(menus.MatchInTreSet.checked() ? 3 : 5);
+    for (std::size_t i = 0; i < m.tieBreakWhen.size(); ++i) {
+        m.tieBreakWhen[i] = menus.TieBreakWhen[i].checked();
     }
-    m.players = {NomeGiocatore[0].caption(), NomeGiocatore[1].caption()};
-    m.tournament = NomeTorneo.caption();
+    m.players = {labels.NomeGiocatore[0].caption(), labels.NomeGiocatore[1].caption()};
+    m.tournament = labels.NomeTorneo.caption();
     m.round = Turno.selected() < 0 ? 0 : Turno.selected();
-    m.points.assign(PointInfo.begin(), PointInfo.begin() + PointCount);
+    const auto recorded = points_.recorded();
+    m.points.assign(recorded.begin(), recorded.end());
     return m;
 }
 
@@ -71,20 +71,20 @@ void MainForm::FileSave_Click() {
                              MsgButtons::Ok);
         return;
     }
-    MatchSaved = true;
+    matchSaved_ = true;
 }
 
 void MainForm::FileLoad_Click() {
     std::string path;
-    if (MatchFileName.empty()) {
+    if (matchFileName_.empty()) {
         const FileChoice choice = platform_.openFileDialog();
         if (choice.title.empty()) {
             return;
         }
         path = choice.path;
     } else {
-        path = MatchFileName;
-        MatchFileName.clear();
+        path = matchFileName_;
+        matchFileName_.clear();
     }
     loadMatch(path);
 }
@@ -125,31 +125,26 @@ bool MainForm::loadMatch(const std::string& path) {
 
 void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
     for (int i = 0; i < 3; ++i) {
-        TieBreakWhen[i].setChecked(m.tieBreakWhen[i]);
+        menus.TieBreakWhen[i].setChecked(m.tieBreakWhen[i]);
     }
     for (int p = 0; p < 2; ++p) {
         setPlayerName(p, m.players[p]);
     }
-    NomeTorneo.setCaption(m.tournament);
+    labels.NomeTorneo.setCaption(m.tournament);
     if (roundValid) {
         Turno.select(m.round);
     }
-    const std::size_t count = std::min<std::size_t>(m.points.size(), kMaxPoints);
-    PointCount = static_cast<std::int16_t>(count);
-    std::copy(m.points.begin(), m.points.begin() + static_cast<std::ptrdiff_t>(count),
-              PointInfo.begin());
-    PointInfo[PointCount] = 0;
-    CurrentPoint = PointCount;
+    points_.assign(m.points);
 
     // The file's number of sets replaces the match in progress, so nothing is refused here.
     setSetsInMatch(m.setsInMatch == 3 ? 3 : 5);
     ReplayToCurrentPoint();
-    if (PointCount == 0) {
+    if (points_.count() == 0) {
         // Nothing to replay: the panel still shows the empty working slot as it is.
         showWordInPanel(0);
         workingSlotChanged();
     }
-    MatchSaved = true;
+    matchSaved_ = true;
 }
 
 void MainForm::Form_Activate(const std::string& commandLine) {
@@ -158,8 +153,8 @@ void MainForm::Form_Activate(const std::string& commandLine) {
     if (name.size() >= 2 && name.front() == '"' && name.back() == '"') {
         name = name.substr(1, name.size() - 2);
     }
-    MatchFileName = name;
-    if (!MatchFileName.empty()) {
+    matchFileName_ = name;
+    if (!matchFileName_.empty()) {
         FileLoad_Click();
         return;
     }

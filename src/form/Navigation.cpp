@@ -6,31 +6,21 @@ namespace courtlog {
 void MainForm::ReplayToCurrentPoint() {
     // Moving through the history changes no recorded point, so an unsaved match stays
     // unsaved whatever the reset says.
-    const bool saved = MatchSaved;
+    const bool saved = matchSaved_;
     ResetMatch();
-    MatchSaved = saved;
-    if (PointCount < 1) {
+    matchSaved_ = saved;
+    if (points_.count() < 1) {
         return;
     }
 
-    Replaying = true;
-    partialDeferred_ = true;
-    for (int k = 0; k < CurrentPoint; ++k) {
-        if (beforeReplayedPoint) {
-            beforeReplayedPoint(k);
-        }
-        UpdateStatistics(PointInfo[k]);
-        PuntoGiocatore_Click(courtlog::EstraiInfo(PointInfo[k], Attr::Punto) + 2);
-    }
-    partialDeferred_ = false;
-    Replaying = false;
-    // Every replayed point computed the partial of this same position.
-    UpdatePartial();
+    // The score is folded from the points and shown once, at the end.
+    position_ = replay(points_.played(), rules_);
+    render();
 
-    GameScroll.setMaximum(PointCount);
-    GameScroll.setValue(CurrentPoint);
+    GameScroll.setMaximum(points_.count());
+    GameScroll.setValue(points_.current());
 
-    const PointWord next = PointInfo[CurrentPoint];
+    const PointWord next = points_.working();
     showWordInPanel(next);
     workingSlotChanged();
     const int outcome = courtlog::EstraiInfo(next, Attr::AceDoppioFallo);
@@ -38,37 +28,38 @@ void MainForm::ReplayToCurrentPoint() {
         outcome > 0 ? "AceDoppioFallo_" + std::to_string(outcome) : std::string("PuntoGiocatore_0");
 }
 
+void MainForm::goTo(int point) {
+    if (points_.moveTo(point)) {
+        ReplayToCurrentPoint();
+    }
+}
+
 void MainForm::GameStart_Click() {
-    CurrentPoint = 0;
-    ReplayToCurrentPoint();
+    goTo(0);
 }
 
 void MainForm::GameUndo_Click() {
-    if (CurrentPoint != 0) {
-        --CurrentPoint;
-        ReplayToCurrentPoint();
+    if (points_.current() != 0) {
+        goTo(points_.current() - 1);
     }
 }
 
 void MainForm::GameRedo_Click() {
-    if (CurrentPoint != PointCount) {
-        ++CurrentPoint;
-        ReplayToCurrentPoint();
+    if (!points_.atEnd()) {
+        goTo(points_.current() + 1);
     }
 }
 
 void MainForm::GameEnd_Click() {
-    if (CurrentPoint != PointCount) {
-        CurrentPoint = PointCount;
-        ReplayToCurrentPoint();
+    if (!points_.atEnd()) {
+        goTo(points_.count());
     }
 }
 
 void MainForm::GameScroll_Change(int value) {
     GameScroll.setValue(value);
-    if (value != CurrentPoint && value >= 0 && value <= PointCount) {
-        CurrentPoint = static_cast<std::int16_t>(value);
-        ReplayToCurrentPoint();
+    if (value != points_.current()) {
+        goTo(value);
     }
 }
 
@@ -77,10 +68,8 @@ void MainForm::GameClear_Click() {
                              MsgButtons::YesNo, "Attenzione!!!") != MsgAnswer::Yes) {
         return;
     }
-    PointCount = 0;
-    CurrentPoint = 0;
     // The first point after a clear starts from an empty slot and the panel's first buttons.
-    PointInfo[0] = 0;
+    points_.clear();
     showWordInPanel(0);
     workingSlotChanged();
     ResetMatch();

@@ -1,4 +1,4 @@
-#include "form/PointWord.h"
+#include "scoring/PointWord.h"
 
 #include <array>
 

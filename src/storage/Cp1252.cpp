@@ -1,4 +1,4 @@
-#include "form/Cp1252.h"
+#include "storage/Cp1252.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "form/Cp1252Folds.h"
+#include "storage/Cp1252Folds.h"
 
 namespace courtlog {
 

@@ -1,8 +1,8 @@
 // Recording a point from the point panel, and scoring it again during a replay.
 #include <string>
-#include <utility>
 
 #include "form/MainForm.h"
+#include "scoring/Scoring.h"
 
 namespace courtlog {
 
@@ -10,7 +10,7 @@ void MainForm::SelectOption(Panel p, int index) {
     if (!panel(p).select(index)) {
         return;
     }
-    const PointWord before = workingWord();
+    const PointWord before = points_.working();
     switch (p) {
         case Panel::Servizio:
             Servizio_Click(index);
@@ -26,63 +26,63 @@ void MainForm::SelectOption(Panel p, int index) {
             break;
     }
     // A recorded point changed while stepping through the history is a change to the match.
-    if (CurrentPoint < PointCount && workingWord() != before) {
-        MatchSaved = false;
+    if (!points_.atEnd() && points_.working() != before) {
+        matchSaved_ = false;
     }
 }
 
 void MainForm::Servizio_Click(int index) {
-    courtlog::CreaInfo(workingWord(), Attr::Servizio, index);
+    courtlog::CreaInfo(points_.working(), Attr::Servizio, index);
 }
 
 void MainForm::DirittoRovescio_Click(int index) {
-    courtlog::CreaInfo(workingWord(), Attr::DirittoRovescio, index);
+    courtlog::CreaInfo(points_.working(), Attr::DirittoRovescio, index);
 }
 
 void MainForm::ErroreVincente_Click(int index) {
-    courtlog::CreaInfo(workingWord(), Attr::ErroreVincente, index);
+    courtlog::CreaInfo(points_.working(), Attr::ErroreVincente, index);
 }
 
 void MainForm::Colpo_Click(int index) {
-    courtlog::CreaInfo(workingWord(), Attr::Colpo, index);
+    courtlog::CreaInfo(points_.working(), Attr::Colpo, index);
     if (index != 0) {
         // A shot marks the point as a winner until the user picks an error instead.
         SelectOption(Panel::ErroreVincente, 1);
-        courtlog::CreaInfo(workingWord(), Attr::ErroreVincente, 1);
+        courtlog::CreaInfo(points_.working(), Attr::ErroreVincente, 1);
     }
 }
 
 void MainForm::AceDoppioFallo_Click(int index) {
     // After the end of the match the point would be ignored; leave the working slot alone,
     // since it may hold a recorded point.
-    if (MatchOver || refuseWhenFull()) {
+    if (score().over || refuseWhenFull()) {
         return;
     }
-    PointWord& word = workingWord();
+    PointWord& word = points_.working();
     courtlog::CreaInfo(word, Attr::DirittoRovescio, 0);
     courtlog::CreaInfo(word, Attr::Colpo, 0);
     courtlog::CreaInfo(word, Attr::CircolettoRosso, 0);
     courtlog::CreaInfo(word, Attr::AceDoppioFallo, index);
-    ServeOutcomeSet = true;
+    serveOutcomeSet_ = true;
     switch (index) {
         case 1:  // ace: the server wins
             courtlog::CreaInfo(word, Attr::ErroreVincente, 0);
-            PuntoGiocatore_Click(Server);
+            PuntoGiocatore_Click(score().server);
             break;
         case 2:  // double fault: the point ended on the second serve, the receiver wins
             courtlog::CreaInfo(word, Attr::Servizio, 1);
             courtlog::CreaInfo(word, Attr::ErroreVincente, 0);
-            PuntoGiocatore_Click(1 - Server);
+            PuntoGiocatore_Click(1 - score().server);
             break;
         default:  // service winner
             courtlog::CreaInfo(word, Attr::ErroreVincente, 0);
-            PuntoGiocatore_Click(Server);
+            PuntoGiocatore_Click(score().server);
             break;
     }
 }
 
 bool MainForm::refuseWhenFull() {
-    if (CurrentPoint < kMaxPoints) {
+    if (!points_.full()) {
         return false;
     }
     platform_.messageBox("Impossibile registrare altri punti: la partita ha già " +
@@ -92,74 +92,63 @@ bool MainForm::refuseWhenFull() {
 }
 
 void MainForm::PuntoGiocatore_Click(int index) {
-    if (MatchOver) {
-        // The serve-outcome flag belongs to this point only; never carry it to the next one.
-        ServeOutcomeSet = false;
-        return;
-    }
-    if (index >= 2) {
-        scorePoint(index - 2);
-        return;
-    }
-    if (refuseWhenFull()) {
-        ServeOutcomeSet = false;
+    // After the end of the match a point is ignored, and the serve-outcome flag belongs to
+    // this point only: never carry it to the next one.
+    if (score().over || refuseWhenFull()) {
+        serveOutcomeSet_ = false;
         return;
     }
 
-    PointWord& word = workingWord();
+    PointWord& word = points_.working();
     courtlog::CreaInfo(word, Attr::Punto, index);
-    if (ServeOutcomeSet) {
-        ServeOutcomeSet = false;
+    if (serveOutcomeSet_) {
+        serveOutcomeSet_ = false;
     } else {
         courtlog::CreaInfo(word, Attr::AceDoppioFallo, 0);
     }
-    UpdateStatistics(word);
+    const PointWord recorded = word;
+    // Counted while its server still serves, and shown before any question about the later
+    // points; the score follows once the list is in order.
+    countPoint(position_.counted, recorded, score().server);
+    renderStatistics();
 
-    ++CurrentPoint;
-    MatchSaved = false;
-    keepPointListInOrder();
+    matchSaved_ = false;
+    if (const int later = points_.recordWorking(); later > 0) {
+        keepPointListInOrder(later);
+    }
 
-    GameScroll.setMaximum(PointCount);
-    GameScroll.setValue(CurrentPoint);
+    GameScroll.setMaximum(points_.count());
+    GameScroll.setValue(points_.current());
     // A fresh slot shows "Prima palla" and three times "Miss"; a recorded point that is now
     // the working slot is shown as stored rather than overwritten by the panel's first
     // buttons.
-    showWordInPanel(PointInfo[CurrentPoint]);
+    showWordInPanel(points_.working());
     workingSlotChanged();
 
-    scorePoint(index);
+    const Happened happened =
+        scorePoint(position_.score, rules_, courtlog::EstraiInfo(recorded, Attr::Punto));
+    render();
+    // Asked once the point is wholly scored, so that it shows over the final scoreboard.
+    if (happened.match) {
+        const int winner = courtlog::EstraiInfo(recorded, Attr::Punto);
+        const std::string text = "Fine partita! Ha vinto " +
+                                 labels.NomeGiocatore[winner].caption() + " in " +
+                                 std::to_string(score().sets[winner]) +
+                                 " set. Vuoi salvare la partita?";
+        if (platform_.messageBox(text, MsgButtons::YesNo) == MsgAnswer::Yes) {
+            FileSave_Click();
+        }
+    }
 }
 
-void MainForm::keepPointListInOrder() {
-    if (CurrentPoint >= PointCount) {
-        PointInfo[CurrentPoint] = 0;
-        PointCount = CurrentPoint;
-        return;
-    }
-    ResidualPoints = static_cast<std::int16_t>(PointCount - CurrentPoint);
-    const bool offerInsert = PointCount < kMaxPoints;
-    ResidualAnswer answer = platform_.askResidualPoints(ResidualPoints, offerInsert);
+void MainForm::keepPointListInOrder(int laterPoints) {
+    const bool offerInsert = points_.count() < kMaxPoints;
+    ResidualAnswer answer = platform_.askResidualPoints(laterPoints, offerInsert);
     if (answer == ResidualAnswer::Insert && !offerInsert) {
         answer = ResidualAnswer::Overwrite;
     }
-    ResidualChoice = static_cast<std::int16_t>(answer);
-    switch (answer) {
-        case ResidualAnswer::Insert:
-            // The later points move up one slot, and the point that stood where the new one
-            // was recorded follows it, as it was before the user marked the new point over it.
-            for (int i = PointCount; i > CurrentPoint; --i) {
-                PointInfo[i] = PointInfo[i - 1];
-            }
-            PointInfo[CurrentPoint] = workingSlotStored_;
-            ++PointCount;
-            break;
-        case ResidualAnswer::DeleteLater:
-            PointInfo[CurrentPoint] = 0;
-            PointCount = CurrentPoint;
-            break;
-        case ResidualAnswer::Overwrite:
-            break;
-    }
+    residualChoice_ = answer;
+    points_.keepLater(answer, workingSlotStored_);
 }
 
 void MainForm::showWordInPanel(PointWord word) {
@@ -171,28 +160,6 @@ void MainForm::showWordInPanel(PointWord word) {
     show(DirittoRovescio, Attr::DirittoRovescio);
     show(Colpo, Attr::Colpo);
     show(ErroreVincente, Attr::ErroreVincente);
-}
-
-void MainForm::scorePoint(int w) {
-    PuntiVinti[w].addOne();
-    if (InTieBreak) {
-        TieBreakPoint(w);
-    } else {
-        GameStep(w);
-        UpdateBreakPoint();
-        UpdateDeuce();
-    }
-    UpdatePartial();
-    AnalyseSetAndMatchPoints();
-    if (matchWonBy_ >= 0) {
-        const int winner = std::exchange(matchWonBy_, -1);
-        const std::string text = "Fine partita! Ha vinto " + NomeGiocatore[winner].caption() +
-                                 " in " + std::to_string(SetsWon[winner]) +
-                                 " set. Vuoi salvare la partita?";
-        if (platform_.messageBox(text, MsgButtons::YesNo) == MsgAnswer::Yes) {
-            FileSave_Click();
-        }
-    }
 }
 
 }  // namespace courtlog

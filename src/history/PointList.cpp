@@ -1,0 +1,59 @@
+#include "history/PointList.h"
+
+#include <algorithm>
+
+namespace courtlog {
+
+bool PointList::moveTo(int position) {
+    if (position < 0 || position > count_) {
+        return false;
+    }
+    current_ = position;
+    return true;
+}
+
+int PointList::recordWorking() {
+    ++current_;
+    if (current_ >= count_) {
+        words_[size(current_)] = 0;
+        count_ = current_;
+        return 0;
+    }
+    return count_ - current_;
+}
+
+void PointList::keepLater(ResidualAnswer answer, PointWord displaced) {
+    switch (answer) {
+        case ResidualAnswer::Insert:
+            if (count_ >= kMaxPoints) {
+                return;  // no room: the new point overwrites the old one
+            }
+            // The later points move up one slot, and the point that stood where the new one
+            // was recorded follows it, as it was before the user marked the new point over it.
+            std::copy_backward(words_.begin() + current_, words_.begin() + count_,
+                               words_.begin() + count_ + 1);
+            words_[size(current_)] = displaced;
+            ++count_;
+            break;
+        case ResidualAnswer::DeleteLater:
+            words_[size(current_)] = 0;
+            count_ = current_;
+            break;
+        case ResidualAnswer::Overwrite:
+            break;
+    }
+}
+
+void PointList::assign(std::span<const PointWord> points) {
+    const std::size_t n = std::min<std::size_t>(points.size(), kMaxPoints);
+    std::copy_n(points.begin(), n, words_.begin());
+    count_ = current_ = static_cast<int>(n);
+    words_[n] = 0;
+}
+
+void PointList::clear() {
+    count_ = current_ = 0;
+    words_[0] = 0;
+}
+
+}  // namespace courtlog

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <span>
+
+#include "history/MatchRecord.h"
+#include "platform/Platform.h"
+#include "scoring/PointWord.h"
+
+namespace courtlog {
+
+// The recorded points and the position in them. The slot at the position is the working slot:
+// the point being marked, or the recorded point that comes next.
+class PointList {
+public:
+    int count() const { return count_; }
+    int current() const { return current_; }
+    bool atEnd() const { return current_ == count_; }
+    // No slot is left for another point.
+    bool full() const { return current_ >= kMaxPoints; }
+
+    PointWord& working() { return words_[static_cast<std::size_t>(current_)]; }
+    PointWord working() const { return words_[static_cast<std::size_t>(current_)]; }
+    PointWord at(int k) const { return words_[static_cast<std::size_t>(k)]; }
+    std::span<const PointWord> recorded() const { return {words_.data(), size(count_)}; }
+    // The points before the position.
+    std::span<const PointWord> played() const { return {words_.data(), size(current_)}; }
+
+    // Moves to a position from 0 to count(); false, with nothing moved, outside that range.
+    bool moveTo(int position);
+
+    // The working slot becomes a recorded point and the position moves past it. Returns how
+    // many recorded points now lie after it; with none, the new working slot is empty.
+    int recordWorking();
+    // What becomes of the points after a point recorded in the middle: `displaced` is the
+    // point that stood where the new one was recorded.
+    void keepLater(ResidualAnswer answer, PointWord displaced);
+
+    // Every point replaced by these (at most kMaxPoints of them); the position at their end.
+    void assign(std::span<const PointWord> points);
+    // No points: the position and the working slot empty.
+    void clear();
+
+private:
+    static std::size_t size(int n) { return static_cast<std::size_t>(n); }
+
+    std::array<PointWord, kMaxPoints + 1> words_{};
+    int count_ = 0;
+    int current_ = 0;
+};
+
+}  // namespace courtlog

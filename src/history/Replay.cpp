@@ -1,0 +1,50 @@
+// The match at any position, folded from its points, and the partial score of the recent run.
+#include "history/Replay.h"
+
+#include "scoring/Scoring.h"
+
+namespace courtlog {
+
+Position startPosition(const Rules& rules) {
+    return Position{startOfMatch(rules), {}};
+}
+
+Happened playPoint(Position& position, const Rules& rules, PointWord word) {
+    // The statistics need the server of the point, before the point moves the serve on.
+    countPoint(position.counted, word, position.score.server);
+    return scorePoint(position.score, rules, EstraiInfo(word, Attr::Punto));
+}
+
+Position replay(std::span<const PointWord> points, const Rules& rules) {
+    Position position = startPosition(rules);
+    for (PointWord word : points) {
+        playPoint(position, rules, word);
+    }
+    return position;
+}
+
+Pair partialScore(std::span<const PointWord> played) {
+    Pair shown{0, 0};
+    // Stretches grow backwards from the last point; a and b count each player's points in
+    // the stretch that ends at the current position.
+    int a = 0;
+    int b = 0;
+    float best = 0.0F;
+    const int n = static_cast<int>(played.size());
+    for (int k = n - 1; k >= 0; --k) {
+        (EstraiInfo(played[static_cast<std::size_t>(k)], Attr::Punto) == 0 ? a : b) += 1;
+        const double quotient =
+            a > b ? static_cast<double>(a - b) / a : static_cast<double>(b - a) / b;
+        const auto r = static_cast<float>(quotient);
+        if (r >= best) {
+            // A pure run counts as the best stretch only once it is longer than five points.
+            if (n - k > 5 || r < 1.0F) {
+                best = r;
+            }
+            shown = {a, b};
+        }
+    }
+    return shown;
+}
+
+}  // namespace courtlog

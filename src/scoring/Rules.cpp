@@ -1,0 +1,34 @@
+#include "scoring/Rules.h"
+
+namespace courtlog {
+
+namespace {
+
+// A match has at most five sets; nothing is played after the fifth.
+constexpr int kMostSets = 5;
+
+}  // namespace
+
+bool Rules::tieBreakInSet(int set) const {
+    if (set < 0 || set >= kMostSets) {
+        return false;
+    }
+    switch (tieBreaks) {
+        case TieBreakRule::None:
+            return false;
+        case TieBreakRule::AllButDecidingSet:
+            return set < setsInMatch - 1;
+        case TieBreakRule::EverySet:
+            break;
+    }
+    return true;
+}
+
+TieBreakRule tieBreakRuleOf(const std::array<bool, 3>& marks) {
+    if (marks[2]) {
+        return TieBreakRule::EverySet;
+    }
+    return marks[1] ? TieBreakRule::AllButDecidingSet : TieBreakRule::None;
+}
+
+}  // namespace courtlog

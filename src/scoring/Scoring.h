@@ -1,0 +1,31 @@
+#pragma once
+
+#include "scoring/Rules.h"
+#include "scoring/Score.h"
+
+namespace courtlog {
+
+// A match before its first point, with the analysis of the points each side needs done.
+Score startOfMatch(const Rules& rules);
+
+// One point won by `winner` (0 or 1): the game or tie-break, the set and the match move on,
+// the serve passes, the indicators follow, and the analysis runs again. A point after the end
+// of the match changes nothing.
+Happened scorePoint(Score& score, const Rules& rules, int winner);
+
+// The fewest points a player must still win, winning every one, to take the set and the
+// match: a game counts as four points, a tie-break as seven, a further set as 24.
+struct PointsToWin {
+    int set = 0;
+    int match = 0;
+};
+PointsToWin pointsNeeded(const Score& score, const Rules& rules, int player);
+
+// Brings the set-point and match-point analysis of the score up to date. Every run at a set
+// or match point counts one more such point.
+void analyse(Score& score, const Rules& rules);
+
+// New balls come after the 7th game of the match and every 9 games after it.
+bool newBalls(const Score& score);
+
+}  // namespace courtlog

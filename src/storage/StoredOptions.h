@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace courtlog {
+
+// The section of the settings store that holds the options.
+inline constexpr const char* kOptionsSection = "Opzioni";
+
+// The options the window keeps between runs, in the order they are read at start-up and
+// written.
+enum class StoredOption {
+    DisabilitaParziale,
+    DisabilitaPuntiDalMatch,
+    TieBreakWhen,
+    MatchInTreSet,
+    SalvaOpzioniInUscita,
+};
+
+// One stored option: its key, the text a fresh window stands for, and how a stored text reads
+// as a value (a flag reads as 0 or 1). Nothing: the text cannot be read.
+struct StoredOptionKey {
+    StoredOption option;
+    const char* key;
+    const char* missing;
+    std::optional<int> (*read)(const std::string& text);
+};
+extern const std::array<StoredOptionKey, 5> kStoredOptions;
+
+// A flag as the store keeps it.
+std::string boolText(bool b);
+
+}  // namespace courtlog
