@@ -185,13 +185,14 @@ void checkState(const MainForm& f) {
         const int g = f.labels.Games[p].number();
         CHECK(g >= 0 && std::to_string(g) == f.labels.Games[p].caption());
         CHECK(!(g >= 6 && g - f.labels.Games[1 - p].number() >= 2));  // that set would be over
-        CHECK(f.FirstServesIn[p] <= f.ServedPoints[p] && f.FirstServeWon[p] <= f.FirstServesIn[p]);
-        CHECK(f.SecondServeWon[p] <= f.ServedPoints[p] - f.FirstServesIn[p]);
+        const PlayerCounts& c = f.position().counted[p];
+        CHECK(c.firstIn <= c.served && c.firstWon <= c.firstIn);
+        CHECK(c.secondWon <= c.served - c.firstIn);
     }
     // Aces and double faults go to whoever won or lost the point; each is one served point.
     CHECK(f.labels.Aces[0].number() + f.labels.Aces[1].number() + f.labels.DoppiFalli[0].number() +
               f.labels.DoppiFalli[1].number() <=
-          f.ServedPoints[0] + f.ServedPoints[1]);
+          f.position().counted[0].served + f.position().counted[1].served);
 }
 
 // The snapshot of the window, without the set-point and match-point counters while their
@@ -201,7 +202,7 @@ std::string shownState(const MainForm& f) {
     if (f.menus.DisabilitaPuntiDalMatch.checked()) {
         for (std::size_t at = s.find(" setPoints "); at != std::string::npos;
              at = s.find(" setPoints ", at)) {
-            s.erase(at, s.find(" tieBreak ", at) - at);
+            s.erase(at, s.find('\n', at) - at);
         }
     }
     return s;
