@@ -1,6 +1,5 @@
 #include "form/Field.h"
 
-#include <charconv>
 #include <cstdio>
 
 namespace courtlog {
@@ -37,13 +36,6 @@ void Field::setBack(Colour back) {
         back_ = back;
         touch();
     }
-}
-
-int Field::number() const {
-    int n = 0;
-    const char* first = caption_.data();
-    std::from_chars(first, first + caption_.size(), n);
-    return n;
 }
 
 bool OptionGroup::select(int index) {

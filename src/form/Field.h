@@ -68,10 +68,7 @@ public:
     void setFore(Colour fore);
     void setBack(Colour back);
 
-    // Count captions hold a plain decimal number; this reads it back.
-    int number() const;
     void setNumber(int n) { setCaption(std::to_string(n)); }
-    void addOne() { setNumber(number() + 1); }
 
 private:
     std::string caption_;

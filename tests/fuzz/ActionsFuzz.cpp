@@ -171,28 +171,28 @@ void checkState(const MainForm& f) {
     CHECK(f.score().over ? !f.labels.Serve[0].visible() && !f.labels.Serve[1].visible()
                       : f.labels.Serve[f.score().server].visible() && !f.labels.Serve[1 - f.score().server].visible());
     // Points after the end of the match are kept but not scored.
-    const int won = f.labels.PuntiVinti[0].number() + f.labels.PuntiVinti[1].number();
-    CHECK(f.score().over ? won <= f.points().current() : won == f.points().current());
+    const Score& sc = f.score();
+    const int won = sc.pointsWon[0] + sc.pointsWon[1];
+    CHECK(sc.over ? won <= f.points().current() : won == f.points().current());
     for (int p = 0; p < 2; ++p) {
-        const std::string& s = f.labels.Punteggio[p].caption();
-        const std::string& t = f.labels.Punteggio[1 - p].caption();
-        if (f.score().inTieBreak) {
-            CHECK(f.labels.Games[0].number() == 6 && f.labels.Games[1].number() == 6);
-            CHECK(f.labels.Punteggio[p].number() >= 0 && std::to_string(f.labels.Punteggio[p].number()) == s);
+        const int s = sc.points[p];
+        const int g = sc.games[p];
+        if (sc.inTieBreak) {
+            CHECK(sc.games[0] == 6 && sc.games[1] == 6 && s >= 0);
         } else {
-            CHECK(s == "0" || s == "15" || s == "30" || s == "40" || (s == "AD" && t == "40"));
+            CHECK(s >= Love && s <= Forty || (s == Advantage && sc.points[1 - p] == Forty));
         }
-        const int g = f.labels.Games[p].number();
-        CHECK(g >= 0 && std::to_string(g) == f.labels.Games[p].caption());
-        CHECK(!(g >= 6 && g - f.labels.Games[1 - p].number() >= 2));  // that set would be over
-        const PlayerCounts& c = f.position().counted[p];
+        CHECK(f.labels.Games[p].caption() == std::to_string(g) && g >= 0);
+        CHECK(!(g >= 6 && g - sc.games[1 - p] >= 2));  // that set would be over
+        const PlayerCounts c = f.position().counts(p);
         CHECK(c.firstIn <= c.served && c.firstWon <= c.firstIn);
         CHECK(c.secondWon <= c.served - c.firstIn);
+        CHECK(f.labels.PuntiVinti[p].caption() == std::to_string(c.won));
     }
     // Aces and double faults go to whoever won or lost the point; each is one served point.
-    CHECK(f.labels.Aces[0].number() + f.labels.Aces[1].number() + f.labels.DoppiFalli[0].number() +
-              f.labels.DoppiFalli[1].number() <=
-          f.position().counted[0].served + f.position().counted[1].served);
+    const PlayerCounts a = f.position().counts(0);
+    const PlayerCounts b = f.position().counts(1);
+    CHECK(a.aces + b.aces + a.doubles + b.doubles <= a.served + b.served);
 }
 
 // The snapshot of the window, without the set-point and match-point counters while their

@@ -41,7 +41,7 @@ TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithTheWindow) {
     for (int p = 0; p < 2; ++p) {
         EXPECT_EQ(
             std::tuple(sum[p].won, sum[p].breaksMade, m.totals[p].won),
-            std::tuple(h.form.labels.PuntiVinti[p].number(), h.form.labels.BreakFatti[p].number(), sum[p].won));
+            std::tuple(h.form.score().pointsWon[p], h.form.score().breaks[p], sum[p].won));
     }
     EXPECT_EQ(m.points.back().diffAfter, script.pointsWonBy('A') - script.pointsWonBy('B'));
     // An index other than 1 names player A rather than running off the pair.

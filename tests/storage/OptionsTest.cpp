@@ -55,7 +55,7 @@ TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
     // Seven of the last eight points win the tie-break; the eighth lies after the end of the
     // match: counted by the statistics, not scored. The replay asks no question.
     EXPECT_EQ(std::tuple(h.form.menus.TieBreakWhen[2].checked(), h.board(),
-                         h.form.labels.PuntiVinti[0].number() + h.form.labels.PuntiVinti[1].number(),
+                         h.form.score().pointsWon[0] + h.form.score().pointsWon[1],
                          h.platform.messages.size()),
               std::tuple(true, "6-0 0-6 7-6(7-0) 0-0 0-0", points - 1, 1u));
 }
