@@ -137,7 +137,7 @@ void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
     points_.assign(m.points);
 
     // The file's number of sets replaces the match in progress, so nothing is refused here.
-    setSetsInMatch(m.setsInMatch == 3 ? 3 : 5);
+    setSetsInMatch(rulesOf(m.setsInMatch, m.tieBreakWhen).setsInMatch);
     ReplayToCurrentPoint();
     if (points_.count() == 0) {
         // Nothing to replay: the panel still shows the empty working slot as it is.

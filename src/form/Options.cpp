@@ -1,7 +1,16 @@
-// The Opzioni menu: number of sets, tie-break rule, and the two displays that can be switched off.
+// The Opzioni menu: number of sets, tie-break rule, and the two displays that can be switched off;
+// the rules of scoring that the menu's marks stand for.
 #include "form/MainForm.h"
 
 namespace courtlog {
+
+Rules MainForm::rulesFromMenus() const {
+    std::array<bool, 3> marks{};
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        marks[i] = menus.TieBreakWhen[i].checked();
+    }
+    return rulesOf(menus.MatchInTreSet.checked() ? 3 : 5, marks);
+}
 
 void MainForm::MatchInCinqueSet_Click() {
     if (menus.MatchInCinqueSet.checked()) {

@@ -25,14 +25,6 @@ Colour closenessColour(Closeness c) {
 
 }  // namespace
 
-Rules MainForm::rulesFromMenus() const {
-    std::array<bool, 3> marks{};
-    for (std::size_t i = 0; i < marks.size(); ++i) {
-        marks[i] = menus.TieBreakWhen[i].checked();
-    }
-    return Rules{menus.MatchInTreSet.checked() ? 3 : 5, tieBreakRuleOf(marks)};
-}
-
 void MainForm::ResetMatch() {
     // Pending window events are deliberately not processed here: a navigation command handled
     // at that moment would start a replay inside this one.

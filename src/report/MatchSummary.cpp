@@ -33,7 +33,7 @@ std::string erroreVincenteText(int index) {
 
 MatchSummary summarizeMatch(const MatchRecord& match) {
     // The rules a window shows the match by once the file is loaded.
-    const Rules rules{match.setsInMatch == 3 ? 3 : 5, tieBreakRuleOf(match.tieBreakWhen)};
+    const Rules rules = rulesOf(match.setsInMatch, match.tieBreakWhen);
     const std::size_t count = std::min<std::size_t>(match.points.size(), kMaxPoints);
 
     MatchSummary h;

@@ -4,36 +4,14 @@
 
 namespace courtlog {
 
-namespace {
-
-// Points to win the current game from the points s of this player and t of the other.
-int pointsForGame(int s, int t) {
-    switch (s) {
-        case Love:
-            return t == Forty ? 5 : 4;
-        case Fifteen:
-            return t == Forty ? 4 : 3;
-        case Thirty:
-            return t == Forty ? 3 : 2;
-        case Forty:
-            return t == Forty ? 2 : (t == Advantage ? 3 : 1);
-        default:
-            return 1;
-    }
-}
-
-}  // namespace
-
 PointsToWin pointsNeeded(const Score& s, const Rules& rules, int i) {
     const int o = 1 - i;
     PointsToWin need;
+    const int game = pointsToWinGame(s, i);
     if (s.inTieBreak) {
-        const int m = s.points[i];
-        const int n = s.points[o];
-        need.set = n < 6 ? 7 - m : n - m + 2;
+        need.set = game;
     } else {
         // Every game counts as four points, a tie-break as seven.
-        const int game = pointsForGame(s.points[i], s.points[o]);
         const int g = s.games[i];
         const int h = s.games[o];
         if (h <= 4) {

@@ -31,4 +31,8 @@ TieBreakRule tieBreakRuleOf(const std::array<bool, 3>& marks) {
     return marks[1] ? TieBreakRule::AllButDecidingSet : TieBreakRule::None;
 }
 
+Rules rulesOf(int setsInMatch, const std::array<bool, 3>& tieBreakMarks) {
+    return Rules{setsInMatch == 3 ? 3 : 5, tieBreakRuleOf(tieBreakMarks)};
+}
+
 }  // namespace courtlog

@@ -26,4 +26,7 @@ struct Rules {
 // them: the last mark set decides, and with none set every set is played out.
 TieBreakRule tieBreakRuleOf(const std::array<bool, 3>& marks);
 
+// The rules of a match kept as a number of sets (3, or else five) and the tie-break menu's marks.
+Rules rulesOf(int setsInMatch, const std::array<bool, 3>& tieBreakMarks);
+
 }  // namespace courtlog

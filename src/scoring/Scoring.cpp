@@ -140,6 +140,26 @@ Happened scorePoint(Score& s, const Rules& rules, int winner) {
     return happened;
 }
 
+int pointsToWinGame(const Score& s, int i) {
+    const int m = s.points[i];
+    const int n = s.points[1 - i];
+    if (s.inTieBreak) {
+        return n < 6 ? 7 - m : n - m + 2;
+    }
+    switch (m) {
+        case Love:
+            return n == Forty ? 5 : 4;
+        case Fifteen:
+            return n == Forty ? 4 : 3;
+        case Thirty:
+            return n == Forty ? 3 : 2;
+        case Forty:
+            return n == Forty ? 2 : (n == Advantage ? 3 : 1);
+        default:
+            return 1;
+    }
+}
+
 bool newBalls(const Score& s) {
     return s.gamesPlayed == 7 || (s.gamesPlayed > 7 && (s.gamesPlayed - 7) % 9 == 0);
 }

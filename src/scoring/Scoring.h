@@ -13,6 +13,10 @@ Score startOfMatch(const Rules& rules);
 // of the match changes nothing.
 Happened scorePoint(Score& score, const Rules& rules, int winner);
 
+// The fewest points a player must win, winning every one, to take the game or the tie-break
+// being played.
+int pointsToWinGame(const Score& score, int player);
+
 // The fewest points a player must still win, winning every one, to take the set and the
 // match: a game counts as four points, a tie-break as seven, a further set as 24.
 struct PointsToWin {
