@@ -1,8 +1,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -1,12 +1,7 @@
-// The window model: names in the code page of match files, point words, renaming and the
-// system information.
+// The window model: point words by name, renaming and the system information.
 #include <gtest/gtest.h>
 
-#include <numeric>
-#include <tuple>
 
-#include "storage/Cp1252.h"
-#include "scoring/PointWord.h"
 #include "form/SystemInfo.h"
 #include "support/Harness.h"
 
@@ -14,54 +9,6 @@ namespace courtlog {
 namespace {
 
 using namespace testing;
-
-TEST(Cp1252, KeepsWhatTheCodePageHoldsAndFoldsTheRest) {
-    const std::pair<const char*, const char*> folds[] = {
-        {"Parità Müller Ñandú Œuvre €5 – “ok”", "Parità Müller Ñandú Œuvre €5 – “ok”"},
-        {"Šťa", "Šta"},  // ť is not in the code page, Š is
-        {"Đoković Ćorić", "?okovic Coric"},
-        {"Łukasz", "?ukasz"},      // no decomposition
-        {"Ǻ Nguyễn", "Å Nguyên"},  // the nearest letter the page has
-        {"李娜 🎾", "?? ?"},
-        // Typed in decomposed form: composed first ("e" and an acute are "é").
-        {"Ame\xCC\x81lie Nguye\xCC\x82\xCC\x83n", "Amélie Nguyên"},
-        {"\xCC\x81x", "?x"},  // a combining mark with no letter before it
-        {"\xC2\x80", "?"},    // a control character, not the euro sign of byte 0x80
-        // Malformed input: a stray byte, a cut sequence, an encoded surrogate.
-        {"a\377b x\303", "a?b x?"},
-        {"\355\240\200\342\202A", "???A"},
-    };
-    for (const auto& [in, out] : folds) {
-        EXPECT_EQ(foldToCp1252(in), out) << in;
-    }
-}
-
-TEST(Cp1252, EveryByteReadsBackToItself) {
-    std::string all(256, '\0');
-    std::iota(all.begin(), all.end(), '\0');
-    // The undefined bytes too: a name read from a file is written back byte for byte.
-    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
-    EXPECT_EQ(cp1252ToUtf8("\x81\x80\x9F\xE0"), "\xC2\x81€Ÿà");
-}
-
-TEST(PointInfo, EachFieldHasItsOwnBitsAndKeepsTheOthers) {
-    const std::tuple<Attr, int, PointWord> cases[] = {
-        {Attr::Punto, 1, 0x0001},           {Attr::Servizio, 1, 0x0002},
-        {Attr::DirittoRovescio, 2, 0x0008}, {Attr::Colpo, 7, 0x0070},
-        {Attr::ErroreVincente, 4, 0x0200},  {Attr::ErroreVincente, 3, 0x0180},
-        {Attr::AceDoppioFallo, 3, 0x0C00},  {Attr::CircolettoRosso, 1, 0x1000},
-    };
-    for (const auto& [attr, value, word] : cases) {
-        PointWord w = 0;
-        CreaInfo(w, attr, value);
-        EXPECT_EQ(w, word) << layoutOf(attr).name << "=" << value;
-        EXPECT_EQ(EstraiInfo(w, attr), value) << layoutOf(attr).name;
-        // The marker bit and the unused high bits survive too: they go to the file as read.
-        w = 0xFFFF;
-        CreaInfo(w, attr, 0);
-        EXPECT_EQ(w, static_cast<PointWord>(0xFFFF & ~layoutOf(attr).mask));
-    }
-}
 
 TEST(PointInfo, UnknownNameIsReportedAndEndsTheProgram) {
     Harness h;

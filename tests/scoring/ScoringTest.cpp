@@ -1,10 +1,12 @@
-// The match engine: points into games, sets and the match, and the points each side needs.
+// The match engine: the point word, points into games, sets and the match, and the points each
+// side needs.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "scoring/PointWord.h"
 #include "scoring/Scoring.h"
 #include "support/MatchScript.h"
 
@@ -65,6 +67,25 @@ std::string gameState(const Score& s) {
     return t + " held " + std::to_string(s.breakPoints[0]) + "/" +
            std::to_string(s.breakPoints[1]) + " br " + std::to_string(s.breaks[0]) + "/" +
            std::to_string(s.breaks[1]);
+}
+
+TEST(PointInfo, EachFieldHasItsOwnBitsAndKeepsTheOthers) {
+    const std::tuple<Attr, int, PointWord> cases[] = {
+        {Attr::Punto, 1, 0x0001},           {Attr::Servizio, 1, 0x0002},
+        {Attr::DirittoRovescio, 2, 0x0008}, {Attr::Colpo, 7, 0x0070},
+        {Attr::ErroreVincente, 4, 0x0200},  {Attr::ErroreVincente, 3, 0x0180},
+        {Attr::AceDoppioFallo, 3, 0x0C00},  {Attr::CircolettoRosso, 1, 0x1000},
+    };
+    for (const auto& [attr, value, word] : cases) {
+        PointWord w = 0;
+        CreaInfo(w, attr, value);
+        EXPECT_EQ(w, word) << layoutOf(attr).name << "=" << value;
+        EXPECT_EQ(EstraiInfo(w, attr), value) << layoutOf(attr).name;
+        // The marker bit and the unused high bits survive too: they go to the file as read.
+        w = 0xFFFF;
+        CreaInfo(w, attr, 0);
+        EXPECT_EQ(w, static_cast<PointWord>(0xFFFF & ~layoutOf(attr).mask));
+    }
 }
 
 TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {

@@ -60,22 +60,6 @@ TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
               std::tuple(true, "6-0 0-6 7-6(7-0) 0-0 0-0", points - 1, 1u));
 }
 
-// A match with no tie-break rule plays every set out, whatever rule the window had before: it
-// reads the same in any window and in the reports.
-TEST(Options, NoTieBreakRuleIsScoredTheSameAfterAnyRule) {
-    Harness none;
-    none.useTieBreakRule(0);
-    none.games("ABABABABABAB A");
-    MatchRecord m = none.form.matchRecord();
-    m.tieBreakWhen = {false, false, false};
-    for (int before : {0, 1, 2}) {
-        Harness h;
-        h.useTieBreakRule(before);
-        h.form.applyMatch(m);
-        EXPECT_EQ(h.board(), "7-6 0-0") << "after rule " << before;
-    }
-}
-
 // Switched off, the partial score and the points to the set and match show nothing; switched
 // back on, they show what live entry would have shown.
 TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
