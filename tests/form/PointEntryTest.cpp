@@ -35,6 +35,7 @@ TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     MainForm& f = h.form;
     standIn(h, 5, 5);
     f.SelectOption(Panel::Servizio, 1);
+    EXPECT_TRUE(f.matchSaved());  // marking a new point changes no recorded one
     f.SelectOption(Panel::ErroreVincente, 3);
     f.SelectOption(Panel::Colpo, 0);  // no shot: the error stays
     EXPECT_EQ(f.ErroreVincente.selected(), 3);

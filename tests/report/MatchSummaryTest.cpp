@@ -44,8 +44,12 @@ TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithTheWindow) {
             std::tuple(h.form.score().pointsWon[p], h.form.score().breaks[p], sum[p].won));
     }
     EXPECT_EQ(m.points.back().diffAfter, script.pointsWonBy('A') - script.pointsWonBy('B'));
-    // An index other than 1 names player A rather than running off the pair.
+    // An index other than 1 names player A rather than running off the pair; a round the list
+    // lacks has no name.
     EXPECT_EQ(player(m, 1) + ", " + player(m, 2), "Giocatore B, Giocatore A");
+    MatchRecord odd;
+    odd.round = 8;
+    EXPECT_EQ(summarizeMatch(odd).round + "|" + m.round, "|");
 }
 
 TEST(PointLogCsv, OneRowPerPointWithThePositionBeforeItAndNamesAsText) {

@@ -101,6 +101,7 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         {stored({"False", "0", "2", "True", "false"}), "0000110"},
         // What cannot be read leaves the fresh options; a rule the menu lacks checks none.
         {stored({"forse", "", "7", "3 set", "yes"}), "0000000"},
+        {stored({"1", "", "3", "", ""}), "1000000"},
         {stored({"", "", "2.5", "", ""}), "0001000"},
         {stored({"", "", "0x2", "", ""}), "0001000"},
     };
