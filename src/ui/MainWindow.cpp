@@ -588,11 +588,14 @@ void MainWindow::buildKeys() {
                     }
                 });
             });
-            if (auto* control = findChild<QWidget*>(controlName(b))) {
+            // Esc presses no control, and an empty name would find any child at all: its hint
+            // is the key window's alone.
+            const QString control = controlName(b);
+            if (auto* pressed = control.isEmpty() ? nullptr : findChild<QWidget*>(control)) {
                 const QString hint = QStringLiteral("Tasto: ") + keyName(b);
-                control->setProperty(kKeyHint, hint);
-                control->setToolTip(hint);
-                control->setAccessibleDescription(hint);
+                pressed->setProperty(kKeyHint, hint);
+                pressed->setToolTip(hint);
+                pressed->setAccessibleDescription(hint);
             }
         }
     }
