@@ -1,10 +1,12 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -148,6 +150,8 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
       platform_(injected ? *injected : *ownPlatform_, [this] { refresh(); }),
       form_(platform_) {
     installAccessibility();
+    // Keys reach the focused control before the window's shortcuts see them.
+    QApplication::instance()->installEventFilter(this);
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("MainForm"));
     area->setFixedSize(ClientWidth, ClientHeight);
@@ -171,6 +175,29 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     form_.Form_Load();
     refresh();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A control that takes typed letters keeps them, charting keys included: the round list
+    // chooses "Semifinale" by S, the menu bar taken with Alt opens a menu by its letter. (Text
+    // fields keep theirs by themselves; an open menu is a window the shortcuts never reach.)
+    // Keys with Ctrl or Alt, and keys without text such as Esc, still go to the shortcuts.
+    if (event->type() == QEvent::ShortcutOverride && takesLetters(watched)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain =
+            (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+        if (plain && !key->text().isEmpty() && key->text().front().isPrint()) {
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::takesLetters(QObject* object) const {
+    auto* w = qobject_cast<QWidget*>(object);
+    return w != nullptr && w->window() == this &&
+           (qobject_cast<QComboBox*>(w) != nullptr || qobject_cast<QMenuBar*>(w) != nullptr);
 }
 
 void MainWindow::start(const std::string& commandLine) {

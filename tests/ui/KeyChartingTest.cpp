@@ -101,5 +101,31 @@ TEST_F(KeyCharting, EveryKeyIsItsOwnAndNamedWhereItActs) {
               21);
 }
 
+// Letters typed into the round list or the menu bar stay there and chart nothing; Esc, which the
+// closed list has no use for, still takes the point's choices back. Elsewhere the keys chart.
+TEST_F(KeyCharting, LettersTypedIntoTheRoundListOrTheMenusStayThere) {
+    auto* turno = window.findChild<QComboBox*>("Turno");
+    turno->setFocus();
+    QString rounds;
+    for (char k : std::string_view("sfo12")) {
+        turno->view()->keyboardSearch({});  // each key a search of its own, as typed apart
+        QTest::keyClick(turno, k);
+        rounds += QString::number(window.form().Turno.selected());
+    }
+    EXPECT_EQ(rounds, "67412");
+    window.form().SelectOption(Panel::Servizio, 1);
+    QTest::keyClick(turno, Qt::Key_Escape);
+    EXPECT_EQ(window.form().Servizio.selected(), 0);
+    for (const char* focus : {"NomeGiocatore_0", "Colpo_0", "AceDoppioFallo_1"}) {
+        window.findChild<QWidget*>(focus)->setFocus();
+        QTest::keyClick(&window, 'f');
+    }
+    QTest::keyClick(&window, Qt::Key_Alt);
+    QTest::keyClick(QApplication::focusWidget(), 'f');  // the menu bar opens "&File"
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.findChild<QMenu*>("File")));
+    QTest::keyClick(QApplication::activePopupWidget(), 'j');
+    EXPECT_EQ(window.form().points().count(), 3);
+}
+
 }  // namespace
 }  // namespace courtlog::ui
