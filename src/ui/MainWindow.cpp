@@ -239,9 +239,13 @@ void MainWindow::buildTopBand(QWidget* area) {
         turno_->addItem(QString::fromUtf8(entry));
     }
     turno_->setAccessibleName(QStringLiteral("Turno"));
-    // A flat face in the window's light green; the style would otherwise draw a gradient.
+    // A flat face in the window's light green; the style would otherwise draw a gradient. A
+    // style sheet's border replaces the style's focus frame, so the focus draws its own: a
+    // thicker border in the highlight colour, the text kept where it was.
     turno_->setStyleSheet(QStringLiteral("QComboBox#Turno { background: %1; border: 1px solid "
                                          "#6f8f6f; border-radius: 2px; padding-left: 4px; }"
+                                         "QComboBox#Turno:focus { border: 2px solid "
+                                         "palette(highlight); padding-left: 3px; }"
                                          "QComboBox#Turno QAbstractItemView { background: %1; }")
                               .arg(LightGreen.name()));
     // activated comes only from the user, never from a program-made setCurrentIndex.
