@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Charts a few points in the running courtlog as an assistive client would, over the
 accessibility bus: controls found by role and name, options chosen with their Toggle action,
-buttons pressed with Press, a player renamed from the keyboard, the match saved with F2 through
-the real file dialog.  Usage: assistive_client.py SAVED.clg"""
+buttons pressed with Press, a player renamed from the keyboard, a round typed into its list, the
+match saved with F2 through the real file dialog.  Usage: assistive_client.py SAVED.clg"""
 import subprocess
 import sys
 import time
@@ -84,6 +84,15 @@ def main():
     keys("type", "--delay", "20", "Jasmine Paolini")
     keys("key", "Return")
     find(courtlog, "push button", "Jasmine Paolini", inside="Punto")
+
+    # The round list reads "Turno" with the round as its text; an S typed there chooses
+    # "Semifinale" and charts no service winner.
+    turno = find(courtlog, "combo box", "Turno")
+    turno.queryComponent().grabFocus()
+    time.sleep(PAUSE)
+    keys("key", "s")
+    expect("round", turno.queryText().getText(0, -1), "Semifinale")
+    expect("score after typing in the round list", value(courtlog, "Punteggio Giocatore A"), "0")
 
     # A second-serve backhand passing-shot winner for B, chosen by Toggle.
     act(find(courtlog, "radio button", "Seconda palla", inside="Servizio"), "Toggle")
