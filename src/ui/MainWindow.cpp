@@ -690,7 +690,9 @@ void MainWindow::showField(const FieldView& view) {
             static_cast<QAbstractButton*>(w)->setText(literal(shown.toStdString()));
             const QString hint = w->property(kKeyHint).toString();
             w->setToolTip(shown == caption ? hint : caption + QLatin1Char('\n') + hint);
-            w->setAccessibleName(caption);
+            // Not the bare name, which is the name label's: a client that looks a button up by
+            // its name must not find the one that renames.
+            w->setAccessibleName(pointTo(caption));
             w->setVisible(f.visible());
             return;
         }

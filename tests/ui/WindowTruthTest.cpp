@@ -152,6 +152,8 @@ TEST_F(WindowTruth, NamesAreRenamedFromTheKeyboardAndShownWholeWhenCut) {
     EXPECT_EQ(accessible(name)->text(QAccessible::Name), "Alejandro Davidovich Fokina");
     auto* button = window.findChild<QPushButton*>("PuntoGiocatore_1");
     EXPECT_EQ(button->toolTip(), "Anastasia Pavlyuchenkova\nTasto: J");
+    // Not the name label's name: a client looking the name up must find the label.
+    EXPECT_EQ(accessible(button)->text(QAccessible::Name), "Punto a Anastasia Pavlyuchenkova");
     EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width());
 
     // Enter presses the command button that has the focus.
