@@ -1,9 +1,11 @@
 #include "ui/Accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
@@ -16,24 +18,12 @@ namespace {
 
 constexpr const char* kShowsValue = "courtlogShowsValue";
 
-// A label read as a name and a value, its text offered as text too so that screen readers
-// that read a label's text find the value there.
-class ValueLabel : public QAccessibleWidget, public QAccessibleTextInterface {
+// Text offered as text too, read-only and without a selection or cursor of its own, for
+// screen readers that read a control's text rather than its value.
+class ShownText : public QAccessibleTextInterface {
 public:
-    explicit ValueLabel(QWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+    virtual QString shown() const = 0;
 
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) {
-            return label()->text();
-        }
-        return QAccessibleWidget::text(t);
-    }
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        return t == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
-                                               : QAccessibleWidget::interface_cast(t);
-    }
-
-    // The text is read-only and has no selection or cursor of its own.
     void selection(int, int* start, int* end) const override { *start = *end = 0; }
     int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}
@@ -42,9 +32,9 @@ public:
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
     QString text(int start, int end) const override {
-        return label()->text().mid(start, end < 0 ? -1 : end - start);
+        return shown().mid(start, end < 0 ? -1 : end - start);
     }
-    int characterCount() const override { return static_cast<int>(label()->text().size()); }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
     void scrollToSubstring(int, int) override {}
@@ -52,9 +42,65 @@ public:
         *start = *end = 0;
         return {};
     }
+};
+
+// A label read as a name and a value.
+class ValueLabel : public QAccessibleWidget, public ShownText {
+public:
+    explicit ValueLabel(QWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+
+    QString shown() const override { return static_cast<QLabel*>(widget())->text(); }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? shown() : QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                               : QAccessibleWidget::interface_cast(t);
+    }
+};
+
+// A drop-down list read by its name ("Turno") with the entry as its value. Qt's own face on
+// Linux names the list after its entry, so a client hears "Finale" and never what the list is
+// for; only a list without a name of its own is still named after its entry.
+class NamedList : public QAccessibleWidget, public ShownText {
+public:
+    explicit NamedList(QWidget* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+
+    QString shown() const override { return list()->currentText(); }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) {
+            return shown();
+        }
+        const QString own = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && own.isEmpty() ? shown() : own;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                               : QAccessibleWidget::interface_cast(t);
+    }
+    // The entries, as the popup shows them.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child->object() == list()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction()) {
+            QAccessibleWidget::doAction(action);  // the focus, which a client may move here
+        } else if (list()->view()->isVisible()) {
+            list()->hidePopup();
+        } else {
+            list()->showPopup();
+        }
+    }
 
 private:
-    QLabel* label() const { return static_cast<QLabel*>(widget()); }
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
 };
 
 // A name label: a button to assistive clients, whose press opens the rename box.
@@ -118,6 +164,10 @@ QAccessibleInterface* face(const QString& className, QObject* object) {
     }
     if (className == QLatin1String("QLabel") && widget->property(kShowsValue).toBool()) {
         return new ValueLabel(widget);
+    }
+    // Whatever the name: the face is made once, often before the name is given.
+    if (className == QLatin1String("QComboBox") && !static_cast<QComboBox*>(widget)->isEditable()) {
+        return new NamedList(widget);
     }
     if (className == QLatin1String("QScrollBar") &&
         widget->objectName() == QLatin1String("GameScroll")) {

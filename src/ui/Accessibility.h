@@ -7,8 +7,8 @@ class QLabel;
 namespace courtlog::ui {
 
 // Gives the window's own kinds of control their faces for assistive clients: labels that show
-// a value, the name labels that rename on a press, the history's scroll bar. Safe to call more
-// than once.
+// a value, the name labels that rename on a press, a drop-down list that cannot be typed in (the
+// round), the history's scroll bar. Safe to call more than once.
 void installAccessibility();
 
 // A label whose text is a value: assistive clients read the name as what it is and whose, and

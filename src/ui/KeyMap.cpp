@@ -73,12 +73,15 @@ QString choiceName(const KeyBinding& b, const MainForm& form) {
         case KeyAction::Outcome:
             return QString::fromUtf8(kAceDoppioFalloCaptions[static_cast<std::size_t>(b.index)]);
         case KeyAction::Point:
-            return QStringLiteral("Punto a ") +
-                   QString::fromStdString(form.labels.NomeGiocatore[b.index].caption());
+            return pointTo(QString::fromStdString(form.labels.NomeGiocatore[b.index].caption()));
         case KeyAction::Clear:
             break;
     }
     return QStringLiteral("Annulla le scelte del punto");
+}
+
+QString pointTo(const QString& player) {
+    return QStringLiteral("Punto a ") + player;
 }
 
 QString controlName(const KeyBinding& b) {

@@ -39,6 +39,9 @@ QString keyName(const KeyBinding& binding);
 // What the key chooses, as the window says it: "Seconda palla", "Punto a Giocatore B".
 QString choiceName(const KeyBinding& binding, const MainForm& form);
 
+// What a player's point button does, as the window says it: "Punto a Giocatore B".
+QString pointTo(const QString& player);
+
 // The control a click on which does the same, or an empty name for none.
 QString controlName(const KeyBinding& binding);
 

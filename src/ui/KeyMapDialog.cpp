@@ -32,7 +32,8 @@ QString KeyMapDialog::page(const MainForm& form) {
     QString html = QStringLiteral(
         "<h2>Tasti rapidi</h2><p>Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, quando la "
         "finestra principale è attiva. Un punto semplice è un tasto solo: F per il giocatore "
-        "a sinistra, J per quello a destra.</p>");
+        "a sinistra, J per quello a destra. Nell'elenco del turno e nella barra dei menu le "
+        "lettere scelgono lì e non registrano nulla.</p>");
     for (const KeyGroup& group : keyGroups()) {
         html += QStringLiteral("<h3>%1</h3><table cellpadding='3'>")
                     .arg(QString::fromUtf8(group.title).toHtmlEscaped());

@@ -1,10 +1,12 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -148,6 +150,8 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
       platform_(injected ? *injected : *ownPlatform_, [this] { refresh(); }),
       form_(platform_) {
     installAccessibility();
+    // Keys reach the focused control before the window's shortcuts see them.
+    QApplication::instance()->installEventFilter(this);
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("MainForm"));
     area->setFixedSize(ClientWidth, ClientHeight);
@@ -171,6 +175,29 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     form_.Form_Load();
     refresh();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A control that takes typed letters keeps them, charting keys included: the round list
+    // chooses "Semifinale" by S, the menu bar taken with Alt opens a menu by its letter. (Text
+    // fields keep theirs by themselves; an open menu is a window the shortcuts never reach.)
+    // Keys with Ctrl or Alt, and keys without text such as Esc, still go to the shortcuts.
+    if (event->type() == QEvent::ShortcutOverride && takesLetters(watched)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain =
+            (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+        if (plain && !key->text().isEmpty() && key->text().front().isPrint()) {
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::takesLetters(QObject* object) const {
+    auto* w = qobject_cast<QWidget*>(object);
+    return w != nullptr && w->window() == this &&
+           (qobject_cast<QComboBox*>(w) != nullptr || qobject_cast<QMenuBar*>(w) != nullptr);
 }
 
 void MainWindow::start(const std::string& commandLine) {
@@ -212,9 +239,13 @@ void MainWindow::buildTopBand(QWidget* area) {
         turno_->addItem(QString::fromUtf8(entry));
     }
     turno_->setAccessibleName(QStringLiteral("Turno"));
-    // A flat face in the window's light green; the style would otherwise draw a gradient.
+    // A flat face in the window's light green; the style would otherwise draw a gradient. A
+    // style sheet's border replaces the style's focus frame, so the focus draws its own: a
+    // thicker border in the highlight colour, the text kept where it was.
     turno_->setStyleSheet(QStringLiteral("QComboBox#Turno { background: %1; border: 1px solid "
                                          "#6f8f6f; border-radius: 2px; padding-left: 4px; }"
+                                         "QComboBox#Turno:focus { border: 2px solid "
+                                         "palette(highlight); padding-left: 3px; }"
                                          "QComboBox#Turno QAbstractItemView { background: %1; }")
                               .arg(LightGreen.name()));
     // activated comes only from the user, never from a program-made setCurrentIndex.
@@ -588,11 +619,14 @@ void MainWindow::buildKeys() {
                     }
                 });
             });
-            if (auto* control = findChild<QWidget*>(controlName(b))) {
+            // Esc presses no control, and an empty name would find any child at all: its hint
+            // is the key window's alone.
+            const QString control = controlName(b);
+            if (auto* pressed = control.isEmpty() ? nullptr : findChild<QWidget*>(control)) {
                 const QString hint = QStringLiteral("Tasto: ") + keyName(b);
-                control->setProperty(kKeyHint, hint);
-                control->setToolTip(hint);
-                control->setAccessibleDescription(hint);
+                pressed->setProperty(kKeyHint, hint);
+                pressed->setToolTip(hint);
+                pressed->setAccessibleDescription(hint);
             }
         }
     }
@@ -656,7 +690,9 @@ void MainWindow::showField(const FieldView& view) {
             static_cast<QAbstractButton*>(w)->setText(literal(shown.toStdString()));
             const QString hint = w->property(kKeyHint).toString();
             w->setToolTip(shown == caption ? hint : caption + QLatin1Char('\n') + hint);
-            w->setAccessibleName(caption);
+            // Not the bare name, which is the name label's: a client that looks a button up by
+            // its name must not find the one that renames.
+            w->setAccessibleName(pointTo(caption));
             w->setVisible(f.visible());
             return;
         }

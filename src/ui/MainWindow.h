@@ -42,6 +42,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     MainWindow(std::unique_ptr<Platform> own, Platform* injected);
@@ -55,6 +56,8 @@ private:
     void bindFields();
     // One key per choice of the point panel, as a click on it.
     void buildKeys();
+    // A control of this window that a typed letter goes into.
+    bool takesLetters(QObject* object) const;
     // File, "Esporta rapporto...": the report of the whole match as a web page, to a file the
     // user names.
     void exportReport();

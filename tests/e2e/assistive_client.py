@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Charts a few points in the running courtlog as an assistive client would, over the
 accessibility bus: controls found by role and name, options chosen with their Toggle action,
-buttons pressed with Press, a player renamed from the keyboard, the match saved with F2 through
-the real file dialog.  Usage: assistive_client.py SAVED.clg"""
+buttons pressed with Press, a player renamed from the keyboard, a round typed into its list, the
+match saved with F2 through the real file dialog.  Usage: assistive_client.py SAVED.clg"""
 import subprocess
 import sys
 import time
@@ -83,14 +83,25 @@ def main():
     keys("key", "ctrl+a")
     keys("type", "--delay", "20", "Jasmine Paolini")
     keys("key", "Return")
-    find(courtlog, "push button", "Jasmine Paolini", inside="Punto")
+    # The name renames and the point button records: each is found by a name of its own.
+    find(courtlog, "push button", "Jasmine Paolini")
+    find(courtlog, "push button", "Punto a Jasmine Paolini", inside="Punto")
+
+    # The round list reads "Turno" with the round as its text; an S typed there chooses
+    # "Semifinale" and charts no service winner.
+    turno = find(courtlog, "combo box", "Turno")
+    turno.queryComponent().grabFocus()
+    time.sleep(PAUSE)
+    keys("key", "s")
+    expect("round", turno.queryText().getText(0, -1), "Semifinale")
+    expect("score after typing in the round list", value(courtlog, "Punteggio Giocatore A"), "0")
 
     # A second-serve backhand passing-shot winner for B, chosen by Toggle.
     act(find(courtlog, "radio button", "Seconda palla", inside="Servizio"), "Toggle")
     act(find(courtlog, "radio button", "Rovescio", inside="Diritto / Rovescio"), "Toggle")
     act(find(courtlog, "radio button", "Passante", inside="Colpo"), "Toggle")
     act(find(courtlog, "radio button", "Vincente", inside="Errore / Vincente"), "Toggle")
-    act(find(courtlog, "push button", "Giocatore B", inside="Punto"), "Press")
+    act(find(courtlog, "push button", "Punto a Giocatore B", inside="Punto"), "Press")
     expect("score after the winner", value(courtlog, "Punteggio Giocatore B"), "15")
     # The panel starts the next point clean.
     state = find(courtlog, "radio button", "Prima palla", inside="Servizio").getState()
@@ -98,7 +109,7 @@ def main():
         fail("the next point does not start on the first serve")
 
     act(find(courtlog, "push button", "Ace", inside="Servizio"), "Press")
-    act(find(courtlog, "push button", "Jasmine Paolini", inside="Punto"), "Press")
+    act(find(courtlog, "push button", "Punto a Jasmine Paolini", inside="Punto"), "Press")
     expect("score", value(courtlog, "Punteggio Giocatore A") + "-" +
            value(courtlog, "Punteggio Giocatore B"), "30-15")
     expect("aces", value(courtlog, "Ace Giocatore A"), "1")

@@ -85,7 +85,8 @@ TEST_F(KeyCharting, EveryKeyIsItsOwnAndNamedWhereItActs) {
             EXPECT_FALSE(taken.contains(QKeySequence(b.key)));
             EXPECT_TRUE(map.contains(QStringLiteral("<b>%1</b></td><td>%2")
                                          .arg(keyName(b), choiceName(b, window.form()))));
-            if (auto* control = window.findChild<QWidget*>(controlName(b))) {
+            const QString name = controlName(b);  // empty is any name to findChild
+            if (auto* control = name.isEmpty() ? nullptr : window.findChild<QWidget*>(name)) {
                 EXPECT_TRUE(control->toolTip().endsWith("Tasto: " + keyName(b)));
                 EXPECT_EQ(control->accessibleDescription(), "Tasto: " + keyName(b));
             } else {
@@ -94,6 +95,36 @@ TEST_F(KeyCharting, EveryKeyIsItsOwnAndNamedWhereItActs) {
         }
     }
     EXPECT_EQ(keys.size(), 22);
+    // Hints only on the controls the keys press: one on the window would show on every label.
+    const QWidgetList all = window.findChildren<QWidget*>() << &window;
+    EXPECT_EQ(std::ranges::count_if(all, [](auto* w) { return w->toolTip().contains("Tasto"); }),
+              21);
+}
+
+// Letters typed into the round list or the menu bar stay there and chart nothing; Esc, which the
+// closed list has no use for, still takes the point's choices back. Elsewhere the keys chart.
+TEST_F(KeyCharting, LettersTypedIntoTheRoundListOrTheMenusStayThere) {
+    auto* turno = window.findChild<QComboBox*>("Turno");
+    turno->setFocus();
+    QString rounds;
+    for (char k : std::string_view("sfo12")) {
+        turno->view()->keyboardSearch({});  // each key a search of its own, as typed apart
+        QTest::keyClick(turno, k);
+        rounds += QString::number(window.form().Turno.selected());
+    }
+    EXPECT_EQ(rounds, "67412");
+    window.form().SelectOption(Panel::Servizio, 1);
+    QTest::keyClick(turno, Qt::Key_Escape);
+    EXPECT_EQ(window.form().Servizio.selected(), 0);
+    for (const char* focus : {"NomeGiocatore_0", "Colpo_0", "AceDoppioFallo_1"}) {
+        window.findChild<QWidget*>(focus)->setFocus();
+        QTest::keyClick(&window, 'f');
+    }
+    QTest::keyClick(&window, Qt::Key_Alt);
+    QTest::keyClick(QApplication::focusWidget(), 'f');  // the menu bar opens "&File"
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.findChild<QMenu*>("File")));
+    QTest::keyClick(QApplication::activePopupWidget(), 'j');
+    EXPECT_EQ(window.form().points().count(), 3);
 }
 
 }  // namespace

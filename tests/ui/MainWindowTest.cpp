@@ -134,7 +134,12 @@ TEST_F(MainWindowTest, PanelOptionsByClickOrKeyGoIntoThePointAndThePanelStartsAg
     clickOption("ErroreVincente_0");
     EXPECT_TRUE(checked("ErroreVincente_0"));
 
-    QTest::keyClick(find<QComboBox>("Turno"), Qt::Key_Down);
+    // The round list shows when it has the focus, as every other control does.
+    auto* turno = find<QComboBox>("Turno");
+    const QImage unfocused = turno->grab().toImage();
+    turno->setFocus();
+    EXPECT_TRUE(turno->grab().toImage() != unfocused);
+    QTest::keyClick(turno, Qt::Key_Down);
     EXPECT_EQ(window.form().Turno.selected(), 1);
     window.form().Turno.select(5);
     window.refresh();
