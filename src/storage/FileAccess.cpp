@@ -254,6 +254,8 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
         return out;
     }
     out.bytes.resize(got);
+    const std::uintmax_t whole = fs::file_size(p, ec);
+    out.size = ec ? got : std::max<std::uint64_t>(whole, got);
     return out;
 }
 

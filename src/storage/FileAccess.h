@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,8 @@ std::string fileTitleOf(const std::string& path);
 
 struct ReadOutcome {
     std::string bytes;
+    // The size of the whole file, also of what was not read.
+    std::uint64_t size = 0;
     // Why the file could not be opened or read, when it could not.
     std::optional<LoadError> error;
 };
