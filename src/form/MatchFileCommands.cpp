@@ -100,7 +100,10 @@ bool MainForm::loadMatch(const std::string& path) {
         return false;
     }
     if (read.error) {
-        platform_.messageBox(openingError(*read.error), MsgButtons::Ok);
+        // Which file, and why: the number alone tells the user little.
+        platform_.messageBox(
+            openingError(*read.error) + " " + fileTitleOf(path) + ": " + read.reason,
+            MsgButtons::Ok);
         return false;
     }
     const DecodedMatch decoded = decodeMatch(read.bytes, read.size - read.bytes.size());

@@ -27,6 +27,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// What a path that is there but names no file is called in the messages: a pipe, a device, a
+// socket, a loop of symbolic links.
+// Negative, so that no errno value is taken for it.
+constexpr int kNotAFile = -2;
+
 fs::path toPath(const std::string& utf8) {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
@@ -133,7 +138,7 @@ std::FILE* openRegularFile(const fs::path& path) {
     }
     if (::GetFileType(h) != FILE_TYPE_DISK) {
         ::CloseHandle(h);
-        errno = EINVAL;
+        errno = kNotAFile;
         return nullptr;
     }
     return streamOf(h, _O_RDONLY | _O_BINARY, "rb");
@@ -145,7 +150,7 @@ std::FILE* openRegularFile(const fs::path& path) {
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        errno = EINVAL;
+        errno = kNotAFile;
         return nullptr;
     }
     std::FILE* f = ::fdopen(fd, "rb");
@@ -174,6 +179,11 @@ bool syncToDisk(std::FILE* f) {
 
 std::string reasonOf(int err) {
     switch (err) {
+        case kNotAFile:
+#ifdef ELOOP
+        case ELOOP:
+#endif
+            return "il percorso non indica un file";
         case EACCES:
         case EPERM:
             return "accesso negato";
@@ -210,48 +220,50 @@ std::string fileTitleOf(const std::string& path) {
 
 ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
     ReadOutcome out;
+    const auto failed = [&out](LoadError error, int err) {
+        out.error = error;
+        out.reason = reasonOf(err);
+        return out;
+    };
     const fs::path p = toPath(path);
     std::error_code ec;
     const fs::file_status status = fs::status(p, ec);
     if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
         // The file may well be there, behind a folder that cannot be looked into.
-        out.error =
-            ec == std::errc::permission_denied ? LoadError::AccessDenied : LoadError::Unreachable;
-        return out;
+        return failed(
+            ec == std::errc::permission_denied ? LoadError::AccessDenied : LoadError::Unreachable,
+            ec.value());
     }
 #ifdef _WIN32
     if (!fs::exists(status) && openableAsDevice(p)) {
-        out.error = LoadError::Unreachable;
-        return out;
+        return failed(LoadError::Unreachable, kNotAFile);
     }
 #endif
     if (!fs::exists(status)) {
         const fs::path folder = p.parent_path();
         const bool folderThere = folder.empty() || fs::is_directory(folder, ec);
-        out.error = folderThere ? LoadError::NotFound : LoadError::NoFolder;
-        return out;
+        return failed(folderThere ? LoadError::NotFound : LoadError::NoFolder, ENOENT);
     }
     // A folder, a pipe, a socket or a device is not a match file; reading a pipe or a device
     // could wait for ever.
     if (!fs::is_regular_file(status)) {
-        out.error = LoadError::Unreachable;
-        return out;
+        return failed(LoadError::Unreachable, fs::is_directory(status) ? EISDIR : kNotAFile);
     }
     errno = 0;
     std::FILE* f = openRegularFile(p);
     if (f == nullptr) {
-        out.error =
-            (errno == EACCES || errno == EPERM) ? LoadError::AccessDenied : LoadError::Unreachable;
-        return out;
+        const int err = errno;
+        return failed(
+            err == EACCES || err == EPERM ? LoadError::AccessDenied : LoadError::Unreachable, err);
     }
     out.bytes.resize(maxBytes);
+    errno = 0;
     const std::size_t got = std::fread(out.bytes.data(), 1, maxBytes, f);
-    const bool failed = std::ferror(f) != 0;
+    const int readError = std::ferror(f) != 0 ? (errno != 0 ? errno : EIO) : 0;
     std::fclose(f);
-    if (failed) {
+    if (readError != 0) {
         out.bytes.clear();
-        out.error = LoadError::Unreachable;
-        return out;
+        return failed(LoadError::Unreachable, readError);
     }
     out.bytes.resize(got);
     const std::uintmax_t whole = fs::file_size(p, ec);

@@ -16,8 +16,10 @@ struct ReadOutcome {
     std::string bytes;
     // The size of the whole file, also of what was not read.
     std::uint64_t size = 0;
-    // Why the file could not be opened or read, when it could not.
+    // Why the file could not be opened or read, when it could not: the number and the reason
+    // in Italian.
     std::optional<LoadError> error;
+    std::string reason;
 };
 
 // Reads up to maxBytes of a file; anything beyond is never needed and never read.
