@@ -387,14 +387,20 @@ int writeNamed(const fs::path& target, std::string_view bytes, fs::perms perms, 
 std::optional<std::string> writeFileReplacing(const std::string& path, std::string_view bytes) {
     const fs::path target = followLinks(toPath(path));
     std::error_code ec;
-    if (fs::is_directory(target, ec)) {
-        return reasonOf(EISDIR);
-    }
-    // The saved file keeps the permissions the user gave the old one, and a file the user may
-    // not write is not replaced behind the user's back.
-    const fs::file_status old = fs::status(target, ec);
+    // A link left after following links is a loop. A pipe or a device is no file to replace:
+    // a save would put a file in its place, and writing to it could wait for ever.
+    const fs::file_status old = fs::symlink_status(target, ec);
     const bool replacing = !ec && fs::exists(old);
-    // A file in read-only mode counts as such even for a user the system would let write it.
+    if (replacing && !fs::is_regular_file(old)) {
+        return reasonOf(fs::is_directory(old) ? EISDIR : kNotAFile);
+    }
+#ifdef _WIN32
+    if (!replacing && openableAsDevice(target)) {
+        return reasonOf(kNotAFile);
+    }
+#endif
+    // A file the user may not write is not replaced behind the user's back; one in read-only
+    // mode counts as such even for a user the system would let write it.
     constexpr fs::perms anyWrite =
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     if (replacing && (old.permissions() & anyWrite) == fs::perms::none) {
@@ -408,6 +414,7 @@ std::optional<std::string> writeFileReplacing(const std::string& path, std::stri
     std::mt19937 random(std::random_device{}());
     int err = -1;
 #ifdef O_TMPFILE
+    // The saved file keeps the permissions the user gave the old one.
     const mode_t mode = replacing ? static_cast<mode_t>(old.permissions() & fs::perms::mask)
                                   : static_cast<mode_t>(0666 & ~currentUmask());
     err = writeUnnamed(target, bytes, mode, random);

@@ -7,6 +7,7 @@
 #ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -54,6 +55,18 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
               std::tuple(LoadError::NotFound, LoadError::NoFolder, LoadError::Unreachable));
     EXPECT_EQ(writeFileReplacing(dir.file("nofolder/x.clg"), "new"), "la cartella non esiste");
     EXPECT_EQ(writeFileReplacing(dir.file("folder.clg"), "new"), "il percorso indica una cartella");
+    // A pipe, a device or a loop of links is refused, and stays what it was.
+#ifdef _WIN32
+    EXPECT_EQ(writeFileReplacing("NUL", "new"), "il percorso non indica un file");
+#else
+    ASSERT_EQ(::mkfifo(dir.file("pipe.clg").c_str(), 0600), 0);
+    fs::create_symlink("loop.clg", dir.file("loop.clg"));
+    for (const char* special : {"pipe.clg", "loop.clg"}) {
+        EXPECT_EQ(writeFileReplacing(dir.file(special), "new"), "il percorso non indica un file");
+    }
+    EXPECT_EQ(std::tuple(fs::is_fifo(dir.file("pipe.clg")), fs::is_symlink(dir.file("loop.clg"))),
+              std::tuple(true, true));
+#endif
 
     const std::string m = dir.file("real/m.clg");
     fs::create_directory(dir.file("real"));
