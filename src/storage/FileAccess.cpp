@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <random>
@@ -288,17 +289,42 @@ fs::path followLinks(fs::path p) {
     return p;
 }
 
-// A fresh name for a temporary file beside target, never longer than the target's own name,
-// so that any name the file system takes can be saved.
+// Temporary files are named ".courtlog-", eight letters or digits, ".tmp": a name short enough
+// for any file system, and one that says whose it is when a save killed midway leaves it.
+constexpr std::string_view kTempStart = ".courtlog-", kTempEnd = ".tmp";
+constexpr std::size_t kTempLetters = 8;
+constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+
 fs::path temporaryBeside(const fs::path& target, std::mt19937& random) {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    const std::size_t length = std::clamp<std::size_t>(target.filename().u8string().size(), 2, 12);
-    std::string name = ".";
+    std::string name(kTempStart);
     std::uniform_int_distribution<std::size_t> pick(0, sizeof(kLetters) - 2);
-    while (name.size() < length) {
+    while (name.size() < kTempStart.size() + kTempLetters) {
         name += kLetters[pick(random)];
     }
-    return target.parent_path() / toPath(name);
+    return target.parent_path() / toPath(name + std::string(kTempEnd));
+}
+
+bool isTemporaryName(const std::string& name) {
+    return name.size() == kTempStart.size() + kTempLetters + kTempEnd.size() &&
+           name.starts_with(kTempStart) && name.ends_with(kTempEnd) &&
+           name.find_first_not_of(kLetters, kTempStart.size()) == name.size() - kTempEnd.size();
+}
+
+// Removes the temporary files that saves killed midway left in the folder. One written in the
+// last minute may be another window's save still at work, and is left alone.
+void sweepLeftovers(const fs::path& folder) {
+    std::error_code ec;
+    const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::u8string name = it->path().filename().u8string();
+        if (isTemporaryName(std::string(name.begin(), name.end())) &&
+            fs::is_regular_file(it->symlink_status(ec)) && it->last_write_time(ec) < cutoff &&
+            !ec) {
+            fs::remove(it->path(), ec);
+        }
+        ec.clear();
+    }
 }
 
 int writeAll(std::FILE* f, std::string_view bytes) {
@@ -411,6 +437,7 @@ std::optional<std::string> writeFileReplacing(const std::string& path, std::stri
         return reasonOf(errno);
     }
 #endif
+    sweepLeftovers(target.parent_path());
     std::mt19937 random(std::random_device{}());
     int err = -1;
 #ifdef O_TMPFILE
