@@ -336,17 +336,34 @@ int writeAll(std::FILE* f, std::string_view bytes) {
     return 0;
 }
 
+// Whose the file a save replaces is. The new file is given the same owner and group where the
+// system allows it, so that a save by root leaves a file its owner can still use.
+struct Owner {
+    bool known = false;
+    unsigned long uid = 0, gid = 0;
+};
+
+void giveTo([[maybe_unused]] int fd, [[maybe_unused]] const Owner& owner) {
+#ifndef _WIN32
+    if (owner.known &&
+        ::fchown(fd, static_cast<uid_t>(owner.uid), static_cast<gid_t>(owner.gid)) != 0) {
+        // Only root may give a file away (EPERM): anyone else saves it as their own.
+    }
+#endif
+}
+
 #ifdef O_TMPFILE
 // Linux: the new contents go to a file without a name, which is given the target's name only
 // once everything is on disk, so a save killed midway leaves nothing behind. Returns -1 where
 // the file system cannot make such a file.
-int writeUnnamed(const fs::path& target, std::string_view bytes, mode_t mode,
+int writeUnnamed(const fs::path& target, std::string_view bytes, mode_t mode, const Owner& owner,
                  std::mt19937& random) {
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (fd < 0) {
         return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? -1 : errno;
     }
+    giveTo(fd, owner);
     ::fchmod(fd, mode);
     std::FILE* f = ::fdopen(fd, "wb");
     if (f == nullptr) {
@@ -380,7 +397,7 @@ int writeUnnamed(const fs::path& target, std::string_view bytes, mode_t mode,
 
 // Elsewhere: a temporary file of a fresh name beside the target, renamed over it when written.
 int writeNamed(const fs::path& target, std::string_view bytes, fs::perms perms, bool keepPerms,
-               std::mt19937& random) {
+               const Owner& owner, std::mt19937& random) {
     fs::path temp;
     std::FILE* f = nullptr;
     while (f == nullptr) {
@@ -391,6 +408,7 @@ int writeNamed(const fs::path& target, std::string_view bytes, fs::perms perms, 
             return errno != 0 ? errno : EIO;
         }
     }
+    giveTo(fileno(f), owner);
     std::error_code ec;
     if (keepPerms) {
         fs::permissions(temp, perms, ec);
@@ -437,6 +455,13 @@ std::optional<std::string> writeFileReplacing(const std::string& path, std::stri
         return reasonOf(errno);
     }
 #endif
+    Owner owner;
+#ifndef _WIN32
+    struct stat st {};
+    if (replacing && ::stat(target.c_str(), &st) == 0) {
+        owner = {true, st.st_uid, st.st_gid};
+    }
+#endif
     sweepLeftovers(target.parent_path());
     std::mt19937 random(std::random_device{}());
     int err = -1;
@@ -444,10 +469,10 @@ std::optional<std::string> writeFileReplacing(const std::string& path, std::stri
     // The saved file keeps the permissions the user gave the old one.
     const mode_t mode = replacing ? static_cast<mode_t>(old.permissions() & fs::perms::mask)
                                   : static_cast<mode_t>(0666 & ~currentUmask());
-    err = writeUnnamed(target, bytes, mode, random);
+    err = writeUnnamed(target, bytes, mode, owner, random);
 #endif
     if (err == -1) {
-        err = writeNamed(target, bytes, old.permissions(), replacing, random);
+        err = writeNamed(target, bytes, old.permissions(), replacing, owner, random);
     }
     return err == 0 ? std::nullopt : std::optional<std::string>(reasonOf(err));
 }

@@ -72,14 +72,22 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
     const std::string m = dir.file("real/m.clg");
     fs::create_directory(dir.file("real"));
     TempDir::write(m, "old");
+    // The name saved to gets the new contents; another hard link keeps the old ones.
+    fs::create_hard_link(TempDir::path(m), TempDir::path(dir.file("hard.clg")));
 #ifdef _WIN32  // links need a privilege there that users seldom have
     EXPECT_EQ(writeFileReplacing(m, "new"), std::nullopt);
 #else
+    // Saved by someone else, here root, the file keeps its owner and group.
+    const bool root = ::geteuid() == 0;
+    ASSERT_TRUE(!root || ::chown(m.c_str(), 65534, 65534) == 0);
     fs::create_symlink("real/m.clg", dir.file("link.clg"));
     EXPECT_EQ(writeFileReplacing(dir.file("link.clg"), "new"), std::nullopt);
-    EXPECT_TRUE(fs::is_symlink(dir.file("link.clg")));
+    struct stat st {};
+    ::stat(m.c_str(), &st);
+    EXPECT_EQ(std::tuple(fs::is_symlink(dir.file("link.clg")), st.st_uid, st.st_gid),
+              std::tuple(true, root ? 65534 : ::getuid(), root ? 65534 : ::getgid()));
 #endif
-    EXPECT_EQ(TempDir::read(m), "new");
+    EXPECT_EQ(TempDir::read(m) + "|" + TempDir::read(dir.file("hard.clg")), "new|old");
     fs::permissions(m, fs::perms::owner_read);
     EXPECT_EQ(writeFileReplacing(m, "newer"), "il file è di sola lettura");
     EXPECT_EQ(TempDir::read(m), "new");
