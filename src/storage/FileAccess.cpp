@@ -126,13 +126,16 @@ int moveOver(const fs::path& from, const fs::path& to) {
 #endif
 }
 
-// Opens a file for reading only if it is a regular file when it is opened, without ever
-// waiting on it: a path that became a pipe since it was looked at fails rather than blocks.
-std::FILE* openRegularFile(const fs::path& path) {
+// Opens a file for reading, or for reading and writing, only if it is a regular file when it
+// is opened, without ever waiting on it: a path that became a pipe since it was looked at
+// fails rather than blocks.
+std::FILE* openRegularFile(const fs::path& path, bool update = false) {
 #ifdef _WIN32
-    const HANDLE h = ::CreateFileW(path.c_str(), GENERIC_READ,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A file being written over is not for others to write or remove meanwhile.
+    const HANDLE h = ::CreateFileW(
+        path.c_str(), GENERIC_READ | (update ? GENERIC_WRITE : 0),
+        update ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         errno = errnoOf(::GetLastError());
         return nullptr;
@@ -142,9 +145,10 @@ std::FILE* openRegularFile(const fs::path& path) {
         errno = kNotAFile;
         return nullptr;
     }
-    return streamOf(h, _O_RDONLY | _O_BINARY, "rb");
+    return update ? streamOf(h, _O_RDWR | _O_BINARY, "r+b")
+                  : streamOf(h, _O_RDONLY | _O_BINARY, "rb");
 #else
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), (update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return nullptr;
     }
@@ -154,7 +158,7 @@ std::FILE* openRegularFile(const fs::path& path) {
         errno = kNotAFile;
         return nullptr;
     }
-    std::FILE* f = ::fdopen(fd, "rb");
+    std::FILE* f = ::fdopen(fd, update ? "r+b" : "rb");
     if (f == nullptr) {
         ::close(fd);
     }
@@ -169,6 +173,14 @@ mode_t currentUmask() {
     return mask;
 }
 #endif
+
+bool cutTo(std::FILE* f, std::size_t size) {
+#ifdef _WIN32
+    return _chsize_s(_fileno(f), static_cast<__int64>(size)) == 0;
+#else
+    return ::ftruncate(fileno(f), static_cast<off_t>(size)) == 0;
+#endif
+}
 
 bool syncToDisk(std::FILE* f) {
 #ifdef _WIN32
@@ -426,7 +438,49 @@ int writeNamed(const fs::path& target, std::string_view bytes, fs::perms perms, 
     return err;
 }
 
+// Puts bytes in the place of a file's whole contents.
+int putContents(std::FILE* f, std::string_view bytes) {
+    std::rewind(f);
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || std::fflush(f) != 0 ||
+        !cutTo(f, bytes.size()) || !syncToDisk(f)) {
+        return errno != 0 ? errno : EIO;
+    }
+    return 0;
+}
+
+// Writes over the file itself, for a folder where no file may be made or replaced. This is not
+// atomic: the old bytes are kept, and written back when the new ones cannot all be written.
+int writeInPlace(const fs::path& target, std::string_view bytes) {
+    errno = 0;
+    std::FILE* f = openRegularFile(target, true);
+    if (f == nullptr) {
+        return errno != 0 ? errno : EIO;
+    }
+    // Unbuffered, so that a failed write leaves nothing behind to be written later.
+    std::setvbuf(f, nullptr, _IONBF, 0);
+    std::string old;
+    char chunk[4096];
+    while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, f)) {
+        old.append(chunk, n);
+    }
+    const bool oldKept = std::ferror(f) == 0;
+    int err = oldKept ? putContents(f, bytes) : EIO;
+    if (err != 0 && oldKept) {
+        putContents(f, old);
+    }
+    if (std::fclose(f) != 0 && err == 0) {
+        err = errno != 0 ? errno : EIO;
+    }
+    return err;
+}
+
 }  // namespace
+
+std::optional<std::string> writeFileInPlace(const std::string& path, std::string_view bytes) {
+    const int err = writeInPlace(toPath(path), bytes);
+    return err == 0 ? std::nullopt : std::optional<std::string>(reasonOf(err));
+}
 
 std::optional<std::string> writeFileReplacing(const std::string& path, std::string_view bytes) {
     const fs::path target = followLinks(toPath(path));
@@ -473,6 +527,11 @@ std::optional<std::string> writeFileReplacing(const std::string& path, std::stri
 #endif
     if (err == -1) {
         err = writeNamed(target, bytes, old.permissions(), replacing, owner, random);
+    }
+    // No file may be made in the folder, or the sticky bit keeps someone else's file there in
+    // place: the file, which the user may write, is written over as it is.
+    if (replacing && (err == EACCES || err == EPERM)) {
+        err = writeInPlace(target, bytes);
     }
     return err == 0 ? std::nullopt : std::optional<std::string>(reasonOf(err));
 }

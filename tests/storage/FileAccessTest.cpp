@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <iterator>
 
 #include "storage/MatchFile.h"
@@ -113,7 +114,65 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
               std::tuple(5, false, "new", "again"));
 }
 
-#ifndef _WIN32  // a device that fails partway is made with fork and a file-size limit
+#ifndef _WIN32  // another user, and a device that fails partway, are made with fork
+// The exit status of a child that runs body, as nobody when the test runs as root.
+int inChild(const std::function<bool()>& body, bool asNobody = true) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const bool root = ::geteuid() == 0;
+        ::_exit(asNobody && root && (::setgid(65534) != 0 || ::setuid(65534) != 0) ? 2 : !body());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// A device that takes 1000 bytes and refuses the rest.
+void onSmallDevice() {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit r{1000, 1000};
+    ::setrlimit(RLIMIT_FSIZE, &r);
+}
+
+// In a folder the user may not write, or a sticky one where the file is someone else's, a file
+// the user may write is written over in place; one that is not there cannot be made. A write
+// that fails partway puts the old bytes back.
+TEST(FileAccess, WritesInPlaceWhereNoFileMayBeMadeAndPutsTheOldBytesBackOnFailure) {
+    TempDir dir;
+    const bool root = ::geteuid() == 0;
+    for (const auto& [folderMode, ownedBySaver] :
+         {std::pair(0555, true), std::pair(01777, false)}) {
+        SCOPED_TRACE(folderMode);
+        const std::string folder = dir.file(std::to_string(folderMode)), m = folder + "/m.clg";
+        fs::create_directory(folder);
+        TempDir::write(m, "old");
+        ASSERT_EQ(::chmod(m.c_str(), 0666), 0);
+        ASSERT_TRUE(!root || !ownedBySaver || ::chown(m.c_str(), 65534, 65534) == 0);
+        ASSERT_EQ(::chmod(folder.c_str(), folderMode), 0);
+        EXPECT_EQ(inChild([&] {
+                      return writeFileReplacing(m, "new") == std::nullopt &&
+                             (folderMode != 0555 ||
+                              writeFileReplacing(folder + "/x.clg", "x") == "accesso negato");
+                  }),
+                  0);
+        EXPECT_EQ(std::tuple(TempDir::read(m), std::distance(fs::directory_iterator(folder), {})),
+                  std::tuple("new", 1));
+    }
+
+    const std::string m = dir.file("m.clg"), old(500, 'o');
+    TempDir::write(m, old);
+    EXPECT_EQ(inChild(
+                  [&] {
+                      onSmallDevice();
+                      return writeFileInPlace(m, std::string(5000, 'n')).has_value();
+                  },
+                  false),
+              0);
+    EXPECT_EQ(TempDir::read(m), old);
+    EXPECT_EQ(writeFileInPlace(m, "new"), std::nullopt);
+    EXPECT_EQ(TempDir::read(m), "new");
+}
+
 TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
     TempDir dir;
     const std::string path = dir.file("match.clg");
@@ -133,23 +192,21 @@ TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
         h.play(k % 2 ? "B" : "A");
     }
 
-    // The device takes 1000 bytes and refuses the rest. A file larger than the write buffer
-    // comes up short in the write itself; a smaller one only fails when flushed.
+    // On the small device a file larger than the write buffer comes up short in the write
+    // itself; a smaller one only fails when flushed.
     for (const bool big : {false, true}) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {  // the child saves on the device and tells whether it saw the failure
-            ::signal(SIGXFSZ, SIG_IGN);
-            const rlimit r{1000, 1000};
-            ::setrlimit(RLIMIT_FSIZE, &r);
-            if (big) {
-                h.rename(0, std::string(5000, 'x'));
-            }
-            save();
-            ::_exit(h.platform.messages.size() == 1 && !h.form.matchSaved());
-        }
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1)
+        // The child saves on the device and tells whether it saw the failure.
+        EXPECT_EQ(inChild(
+                      [&] {
+                          onSmallDevice();
+                          if (big) {
+                              h.rename(0, std::string(5000, 'x'));
+                          }
+                          save();
+                          return h.platform.messages.size() == 1 && !h.form.matchSaved();
+                      },
+                      false),
+                  0)
             << (big ? "short write" : "failed flush") << " not reported, or counted as saved";
         // The old file stays, and nothing else is left.
         EXPECT_EQ(
