@@ -33,7 +33,8 @@ constexpr const char* kHelp =
     "  --total         somma più partite, giocatore per giocatore\n"
     "  -h, --help      mostra questo aiuto\n"
     "\n"
-    "Uscita: 0 fatto, 1 file inutilizzabile o uscita non scrivibile, 2 riga di comando errata.\n";
+    "Uscita: 0 fatto, 1 file inutilizzabile (con --total le altre partite sono sommate lo\n"
+    "stesso) o uscita non scrivibile, 2 riga di comando errata.\n";
 
 // The output is the program's work: one that cannot be written is a failure, never a success.
 int finished(std::ostream& out, std::ostream& err) {
@@ -78,13 +79,19 @@ std::optional<MatchRecord> load(const std::string& file, std::ostream& err) {
 
 int runTotals(const std::vector<std::string>& files, const QString& formatName,
               std::ostream& out, std::ostream& err) {
+    // A file that cannot be used is reported, by name, and the others are added up all the
+    // same: one bad file among many should not cost the whole total.
     std::vector<MatchSummary> matches;
+    bool allUsed = true;
     for (const std::string& file : files) {
         const std::optional<MatchRecord> record = load(file, err);
-        if (!record) {
-            return kExitUnreadable;
+        if (record) {
+            matches.push_back(summarizeMatch(*record));
         }
-        matches.push_back(summarizeMatch(*record));
+        allUsed = allUsed && record;
+    }
+    if (matches.empty()) {
+        return kExitUnreadable;
     }
     const std::vector<PlayerTotals> totals = addUp(matches);
     if (formatName == QLatin1String("json")) {
@@ -94,7 +101,8 @@ int runTotals(const std::vector<std::string>& files, const QString& formatName,
     } else {
         out << renderTotalsText(totals, matches);
     }
-    return finished(out, err);
+    const int status = finished(out, err);
+    return allUsed ? status : kExitUnreadable;
 }
 
 }  // namespace
