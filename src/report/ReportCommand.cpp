@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QJsonDocument>
+#include <algorithm>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -57,6 +58,20 @@ std::string pathOf(const QString& argument, std::vector<std::string>& unused) {
         }
     }
     return QFile::encodeName(argument).toStdString();
+}
+
+// The unknown options as the user typed them: the parser gives their names without dashes.
+QString typedOptions(const QStringList& arguments, const QStringList& names) {
+    QStringList typed;
+    for (const QString& name : names) {
+        const QString twoDashes = QLatin1String("--") + name;
+        const QStringList given = arguments.mid(1);
+        const bool withTwo = std::any_of(given.begin(), given.end(), [&](const QString& a) {
+            return a == twoDashes || a.startsWith(twoDashes + QLatin1Char('='));
+        });
+        typed.append(withTwo ? twoDashes : QLatin1String("-") + name);
+    }
+    return typed.join(QLatin1Char(' '));
 }
 
 int usageError(std::ostream& err, const QString& problem) {
@@ -127,14 +142,16 @@ int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err
     parser.addOption(at);
     parser.addOption(format);
     parser.addOption(total);
+    // "-bogus" is one unknown option, not five unknown letters; -h is the only short option.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addPositionalArgument(QStringLiteral("FILE.clg"),
                                  QStringLiteral("Il file della partita."));
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        return usageError(err, unknown.isEmpty()
-                                   ? QStringLiteral("manca il valore di un'opzione")
-                                   : QStringLiteral("opzione sconosciuta: ") + unknown.join(' '));
+        return usageError(err, unknown.isEmpty() ? QStringLiteral("manca il valore di un'opzione")
+                                                 : QStringLiteral("opzione sconosciuta: ") +
+                                                       typedOptions(arguments, unknown));
     }
     if (parser.isSet(help)) {
         out << kUsage << "\n\n" << kHelp;
