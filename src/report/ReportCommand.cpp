@@ -62,10 +62,10 @@ std::string pathOf(const QString& argument, std::vector<std::string>& unused) {
 
 // The unknown options as the user typed them: the parser gives their names without dashes.
 QString typedOptions(const QStringList& arguments, const QStringList& names) {
+    const QStringList given = arguments.mid(1);
     QStringList typed;
     for (const QString& name : names) {
         const QString twoDashes = QLatin1String("--") + name;
-        const QStringList given = arguments.mid(1);
         const bool withTwo = std::any_of(given.begin(), given.end(), [&](const QString& a) {
             return a == twoDashes || a.startsWith(twoDashes + QLatin1Char('='));
         });

@@ -28,9 +28,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// What a path that is there but names no file is called in the messages: a pipe, a device, a
-// socket, a loop of symbolic links.
-// Negative, so that no errno value is taken for it.
+// The reason given for a path that is there but names no file (a pipe, a device, a socket, a
+// loop of symbolic links); negative, so that no errno value is taken for it.
 constexpr int kNotAFile = -2;
 
 fs::path toPath(const std::string& utf8) {
@@ -348,8 +347,8 @@ int writeAll(std::FILE* f, std::string_view bytes) {
     return 0;
 }
 
-// Whose the file a save replaces is. The new file is given the same owner and group where the
-// system allows it, so that a save by root leaves a file its owner can still use.
+// The owner and group of the file a save replaces. The new file is given them where the system
+// allows it, so that a save by root leaves the file its owner's.
 struct Owner {
     bool known = false;
     unsigned long uid = 0, gid = 0;
