@@ -100,10 +100,13 @@ bool MainForm::loadMatch(const std::string& path) {
         return false;
     }
     if (read.error) {
-        platform_.messageBox(openingError(*read.error), MsgButtons::Ok);
+        // Which file, and why: the number alone tells the user little.
+        platform_.messageBox(
+            openingError(*read.error) + " " + fileTitleOf(path) + ": " + read.reason,
+            MsgButtons::Ok);
         return false;
     }
-    const DecodedMatch decoded = decodeMatch(read.bytes);
+    const DecodedMatch decoded = decodeMatch(read.bytes, read.size - read.bytes.size());
     if (decoded.fatalError) {
         platform_.messageBox(openingError(*decoded.fatalError), MsgButtons::Ok);
         return false;
@@ -115,9 +118,11 @@ bool MainForm::loadMatch(const std::string& path) {
     applyMatch(decoded.match, decoded.roundValid);
     if (decoded.pointsIgnored > 0) {
         // Said over the match as loaded, so the user sees what was kept.
+        const bool one = decoded.pointsIgnored == 1;
         platform_.messageBox("Il file contiene " + std::to_string(decoded.pointsIgnored) +
-                                 " punti oltre il limite di " + std::to_string(kMaxPoints) +
-                                 ": non sono stati caricati.",
+                                 (one ? " punto" : " punti") + " oltre il limite di " +
+                                 std::to_string(kMaxPoints) +
+                                 (one ? ": non è stato caricato." : ": non sono stati caricati."),
                              MsgButtons::Ok);
     }
     return true;

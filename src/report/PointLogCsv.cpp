@@ -1,14 +1,21 @@
 #include "report/PointLogCsv.h"
 
 #include <initializer_list>
+#include <utility>
+
+#include "report/Report.h"
 
 namespace courtlog {
 
 namespace {
 
 // Quotes a value that holds a separator, a quote or a line break. A typed name that starts like
-// a formula is kept as text, so a spreadsheet never runs it.
+// a formula is kept as text, so a spreadsheet never runs it, and its control characters, which
+// would act on a terminal, become "?".
 std::string cell(std::string value, bool typed = false) {
+    if (typed) {
+        value = report::printable(std::move(value));
+    }
     if (typed && !value.empty() && std::string("=+-@\t\r").find(value[0]) != std::string::npos) {
         value.insert(value.begin(), '\'');
     }

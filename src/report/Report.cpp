@@ -44,7 +44,8 @@ std::string scoreboard(const MainForm& f) {
     table.push_back(header);
 
     for (int p = 0; p < 2; ++p) {
-        std::vector<std::string> row{l.NomeGiocatore[p].caption(), l.Serve[p].visible() ? "*" : ""};
+        std::vector<std::string> row{printable(l.NomeGiocatore[p].caption()),
+                                     l.Serve[p].visible() ? "*" : ""};
         for (int s = 1; s <= sets; ++s) {
             std::string cell = l.setRow(s)[p].caption();
             const Field& tb = l.tieBreakRow(s)[p];
@@ -73,7 +74,8 @@ std::string indicators(const MainForm& f) {
     for (const auto* pair : {&l.SetPoint, &l.MatchPoint}) {
         for (int p = 0; p < 2; ++p) {
             if ((*pair)[p].visible()) {
-                shown.push_back((*pair)[p].caption() + " (" + l.NomeGiocatore[p].caption() + ")");
+                shown.push_back((*pair)[p].caption() + " (" +
+                                printable(l.NomeGiocatore[p].caption()) + ")");
             }
         }
     }
@@ -91,7 +93,8 @@ std::string rowCaption(const StatisticsRow& row) {
 
 std::string statistics(const MainForm& f) {
     std::vector<std::vector<std::string>> table{
-        {"", f.labels.FrameStatistiche[0].caption(), f.labels.FrameStatistiche[1].caption()}};
+        {"", printable(f.labels.FrameStatistiche[0].caption()),
+         printable(f.labels.FrameStatistiche[1].caption())}};
     for (const StatisticsRow& row : kStatisticsRows) {
         table.push_back({rowCaption(row), shownValue(row, f, 0), shownValue(row, f, 1)});
     }
@@ -100,14 +103,14 @@ std::string statistics(const MainForm& f) {
 
 }  // namespace
 
-std::string printable(std::string text) {
+std::string printable(std::string text, bool keepLineBreaks) {
     // Names come from files and from typing: an escape or another control character in one
     // would act on the terminal, so each becomes "?", as in the other reports.
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if ((c < 0x20 && c != '\n') || c == 0x7F) {
+        if ((c < 0x20 && !(keepLineBreaks && c == '\n')) || c == 0x7F) {
             out += '?';
         } else if (c == 0xC2 && i + 1 < text.size() &&
                    static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
@@ -158,7 +161,7 @@ std::string formatTable(const std::vector<std::vector<std::string>>& rows) {
 
 std::string renderText(const MainForm& f) {
     const MainForm::Labels& l = f.labels;
-    std::string out = "Torneo: " + l.NomeTorneo.caption() + "\n";
+    std::string out = "Torneo: " + printable(l.NomeTorneo.caption()) + "\n";
     if (const std::string round = roundText(f); !round.empty()) {
         out += "Turno: " + round + "\n";
     }
@@ -169,11 +172,11 @@ std::string renderText(const MainForm& f) {
 
     if (f.score().over) {
         const int winner = f.score().sets[1] > f.score().sets[0] ? 1 : 0;
-        out += "Vince: " + l.NomeGiocatore[winner].caption() + "\n";
+        out += "Vince: " + printable(l.NomeGiocatore[winner].caption()) + "\n";
     } else {
         for (int p = 0; p < 2; ++p) {
             if (l.Serve[p].visible()) {
-                out += "Al servizio: " + l.NomeGiocatore[p].caption() + "\n";
+                out += "Al servizio: " + printable(l.NomeGiocatore[p].caption()) + "\n";
             }
         }
     }
@@ -181,7 +184,7 @@ std::string renderText(const MainForm& f) {
         out += "Indicatori: " + shown + "\n";
     }
     out += "\n" + statistics(f);
-    return printable(out);
+    return printable(out, true);
 }
 
 QJsonObject renderJson(const MainForm& f) {
@@ -215,12 +218,13 @@ QJsonObject renderJson(const MainForm& f) {
 namespace {
 
 std::string matchLine(const MatchSummary& m) {
-    std::string line = m.players[0] + " - " + m.players[1] + ": " + scoreLine(m);
+    std::string line =
+        printable(m.players[0]) + " - " + printable(m.players[1]) + ": " + scoreLine(m);
     if (!m.matchOver) {
         line += " (in corso)";
     }
     if (!m.tournament.empty()) {
-        line += ", " + m.tournament;
+        line += ", " + printable(m.tournament);
     }
     if (!m.round.empty()) {
         line += ", " + m.round;
@@ -255,7 +259,7 @@ std::string renderTotalsText(const std::vector<PlayerTotals>& totals,
     out += "\n";
     std::vector<std::vector<std::string>> rows{{""}};
     for (const PlayerTotals& t : totals) {
-        rows[0].push_back(t.name);
+        rows[0].push_back(printable(t.name));
     }
     for (const auto& [caption, value] : totalRows()) {
         std::vector<std::string> row{caption};
@@ -264,7 +268,7 @@ std::string renderTotalsText(const std::vector<PlayerTotals>& totals,
         }
         rows.push_back(row);
     }
-    return printable(out + formatTable(rows));
+    return printable(out + formatTable(rows), true);
 }
 
 QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,

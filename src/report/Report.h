@@ -26,9 +26,10 @@ std::string renderTotalsText(const std::vector<PlayerTotals>& totals,
 QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,
                              const std::vector<MatchSummary>& matches);
 
-// The text with every control character but the line break replaced by "?", so that nothing
-// in a name can act on a terminal.
-std::string printable(std::string text);
+// The text with every control character replaced by "?", so that nothing in a name can act on
+// a terminal or break a line of a table; line breaks are kept only when asked, for a whole
+// output.
+std::string printable(std::string text, bool keepLineBreaks = false);
 
 // Columns a UTF-8 text takes in a terminal. Captions come from match files in Windows-1252,
 // whose characters all take one column each.

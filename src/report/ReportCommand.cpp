@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QJsonDocument>
+#include <algorithm>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -33,7 +34,8 @@ constexpr const char* kHelp =
     "  --total         somma più partite, giocatore per giocatore\n"
     "  -h, --help      mostra questo aiuto\n"
     "\n"
-    "Uscita: 0 fatto, 1 file inutilizzabile o uscita non scrivibile, 2 riga di comando errata.\n";
+    "Uscita: 0 fatto, 1 file inutilizzabile (con --total le altre partite sono sommate lo\n"
+    "stesso) o uscita non scrivibile, 2 riga di comando errata.\n";
 
 // The output is the program's work: one that cannot be written is a failure, never a success.
 int finished(std::ostream& out, std::ostream& err) {
@@ -58,6 +60,20 @@ std::string pathOf(const QString& argument, std::vector<std::string>& unused) {
     return QFile::encodeName(argument).toStdString();
 }
 
+// The unknown options as the user typed them: the parser gives their names without dashes.
+QString typedOptions(const QStringList& arguments, const QStringList& names) {
+    const QStringList given = arguments.mid(1);
+    QStringList typed;
+    for (const QString& name : names) {
+        const QString twoDashes = QLatin1String("--") + name;
+        const bool withTwo = std::any_of(given.begin(), given.end(), [&](const QString& a) {
+            return a == twoDashes || a.startsWith(twoDashes + QLatin1Char('='));
+        });
+        typed.append(withTwo ? twoDashes : QLatin1String("-") + name);
+    }
+    return typed.join(QLatin1Char(' '));
+}
+
 int usageError(std::ostream& err, const QString& problem) {
     err << "courtlog-report: " << problem.toStdString() << "\n" << kUsage << "\n";
     return kExitUsage;
@@ -78,13 +94,19 @@ std::optional<MatchRecord> load(const std::string& file, std::ostream& err) {
 
 int runTotals(const std::vector<std::string>& files, const QString& formatName,
               std::ostream& out, std::ostream& err) {
+    // A file that cannot be used is reported, by name, and the others are added up all the
+    // same: one bad file among many should not cost the whole total.
     std::vector<MatchSummary> matches;
+    bool allUsed = true;
     for (const std::string& file : files) {
         const std::optional<MatchRecord> record = load(file, err);
-        if (!record) {
-            return kExitUnreadable;
+        if (record) {
+            matches.push_back(summarizeMatch(*record));
         }
-        matches.push_back(summarizeMatch(*record));
+        allUsed = allUsed && record;
+    }
+    if (matches.empty()) {
+        return kExitUnreadable;
     }
     const std::vector<PlayerTotals> totals = addUp(matches);
     if (formatName == QLatin1String("json")) {
@@ -94,7 +116,8 @@ int runTotals(const std::vector<std::string>& files, const QString& formatName,
     } else {
         out << renderTotalsText(totals, matches);
     }
-    return finished(out, err);
+    const int status = finished(out, err);
+    return allUsed ? status : kExitUnreadable;
 }
 
 }  // namespace
@@ -119,14 +142,16 @@ int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err
     parser.addOption(at);
     parser.addOption(format);
     parser.addOption(total);
+    // "-bogus" is one unknown option, not five unknown letters; -h is the only short option.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addPositionalArgument(QStringLiteral("FILE.clg"),
                                  QStringLiteral("Il file della partita."));
 
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        return usageError(err, unknown.isEmpty()
-                                   ? QStringLiteral("manca il valore di un'opzione")
-                                   : QStringLiteral("opzione sconosciuta: ") + unknown.join(' '));
+        return usageError(err, unknown.isEmpty() ? QStringLiteral("manca il valore di un'opzione")
+                                                 : QStringLiteral("opzione sconosciuta: ") +
+                                                       typedOptions(arguments, unknown));
     }
     if (parser.isSet(help)) {
         out << kUsage << "\n\n" << kHelp;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <random>
@@ -26,6 +27,10 @@ namespace courtlog {
 namespace fs = std::filesystem;
 
 namespace {
+
+// The reason given for a path that is there but names no file (a pipe, a device, a socket, a
+// loop of symbolic links); negative, so that no errno value is taken for it.
+constexpr int kNotAFile = -2;
 
 fs::path toPath(const std::string& utf8) {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
@@ -120,35 +125,39 @@ int moveOver(const fs::path& from, const fs::path& to) {
 #endif
 }
 
-// Opens a file for reading only if it is a regular file when it is opened, without ever
-// waiting on it: a path that became a pipe since it was looked at fails rather than blocks.
-std::FILE* openRegularFile(const fs::path& path) {
+// Opens a file for reading, or for reading and writing, only if it is a regular file when it
+// is opened, without ever waiting on it: a path that became a pipe since it was looked at
+// fails rather than blocks.
+std::FILE* openRegularFile(const fs::path& path, bool update = false) {
 #ifdef _WIN32
-    const HANDLE h = ::CreateFileW(path.c_str(), GENERIC_READ,
-                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A file being written over is not for others to write or remove meanwhile.
+    const HANDLE h = ::CreateFileW(
+        path.c_str(), GENERIC_READ | (update ? GENERIC_WRITE : 0),
+        update ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         errno = errnoOf(::GetLastError());
         return nullptr;
     }
     if (::GetFileType(h) != FILE_TYPE_DISK) {
         ::CloseHandle(h);
-        errno = EINVAL;
+        errno = kNotAFile;
         return nullptr;
     }
-    return streamOf(h, _O_RDONLY | _O_BINARY, "rb");
+    return update ? streamOf(h, _O_RDWR | _O_BINARY, "r+b")
+                  : streamOf(h, _O_RDONLY | _O_BINARY, "rb");
 #else
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), (update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return nullptr;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        errno = EINVAL;
+        errno = kNotAFile;
         return nullptr;
     }
-    std::FILE* f = ::fdopen(fd, "rb");
+    std::FILE* f = ::fdopen(fd, update ? "r+b" : "rb");
     if (f == nullptr) {
         ::close(fd);
     }
@@ -164,6 +173,14 @@ mode_t currentUmask() {
 }
 #endif
 
+bool cutTo(std::FILE* f, std::size_t size) {
+#ifdef _WIN32
+    return _chsize_s(_fileno(f), static_cast<__int64>(size)) == 0;
+#else
+    return ::ftruncate(fileno(f), static_cast<off_t>(size)) == 0;
+#endif
+}
+
 bool syncToDisk(std::FILE* f) {
 #ifdef _WIN32
     return _commit(_fileno(f)) == 0;
@@ -174,6 +191,11 @@ bool syncToDisk(std::FILE* f) {
 
 std::string reasonOf(int err) {
     switch (err) {
+        case kNotAFile:
+#ifdef ELOOP
+        case ELOOP:
+#endif
+            return "il percorso non indica un file";
         case EACCES:
         case EPERM:
             return "accesso negato";
@@ -210,50 +232,54 @@ std::string fileTitleOf(const std::string& path) {
 
 ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
     ReadOutcome out;
+    const auto failed = [&out](LoadError error, int err) {
+        out.error = error;
+        out.reason = reasonOf(err);
+        return out;
+    };
     const fs::path p = toPath(path);
     std::error_code ec;
     const fs::file_status status = fs::status(p, ec);
     if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
         // The file may well be there, behind a folder that cannot be looked into.
-        out.error =
-            ec == std::errc::permission_denied ? LoadError::AccessDenied : LoadError::Unreachable;
-        return out;
+        return failed(
+            ec == std::errc::permission_denied ? LoadError::AccessDenied : LoadError::Unreachable,
+            ec.value());
     }
 #ifdef _WIN32
     if (!fs::exists(status) && openableAsDevice(p)) {
-        out.error = LoadError::Unreachable;
-        return out;
+        return failed(LoadError::Unreachable, kNotAFile);
     }
 #endif
     if (!fs::exists(status)) {
         const fs::path folder = p.parent_path();
         const bool folderThere = folder.empty() || fs::is_directory(folder, ec);
-        out.error = folderThere ? LoadError::NotFound : LoadError::NoFolder;
-        return out;
+        return failed(folderThere ? LoadError::NotFound : LoadError::NoFolder, ENOENT);
     }
     // A folder, a pipe, a socket or a device is not a match file; reading a pipe or a device
     // could wait for ever.
     if (!fs::is_regular_file(status)) {
-        out.error = LoadError::Unreachable;
-        return out;
+        return failed(LoadError::Unreachable, fs::is_directory(status) ? EISDIR : kNotAFile);
     }
     errno = 0;
     std::FILE* f = openRegularFile(p);
     if (f == nullptr) {
-        out.error =
-            (errno == EACCES || errno == EPERM) ? LoadError::AccessDenied : LoadError::Unreachable;
-        return out;
+        const int err = errno;
+        return failed(
+            err == EACCES || err == EPERM ? LoadError::AccessDenied : LoadError::Unreachable, err);
     }
     out.bytes.resize(maxBytes);
+    errno = 0;
     const std::size_t got = std::fread(out.bytes.data(), 1, maxBytes, f);
-    const bool failed = std::ferror(f) != 0;
+    const int readError = std::ferror(f) != 0 ? (errno != 0 ? errno : EIO) : 0;
     std::fclose(f);
-    if (failed) {
+    if (readError != 0) {
         out.bytes.clear();
-        out.error = LoadError::Unreachable;
-        return out;
+        return failed(LoadError::Unreachable, readError);
     }
     out.bytes.resize(got);
+    const std::uintmax_t whole = fs::file_size(p, ec);
+    out.size = ec ? got : std::max<std::uint64_t>(whole, got);
     return out;
 }
 
@@ -274,17 +300,42 @@ fs::path followLinks(fs::path p) {
     return p;
 }
 
-// A fresh name for a temporary file beside target, never longer than the target's own name,
-// so that any name the file system takes can be saved.
+// Temporary files are named ".courtlog-", eight letters or digits, ".tmp": a name short enough
+// for any file system, and one that says whose it is when a save killed midway leaves it.
+constexpr std::string_view kTempStart = ".courtlog-", kTempEnd = ".tmp";
+constexpr std::size_t kTempLetters = 8;
+constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+
 fs::path temporaryBeside(const fs::path& target, std::mt19937& random) {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    const std::size_t length = std::clamp<std::size_t>(target.filename().u8string().size(), 2, 12);
-    std::string name = ".";
+    std::string name(kTempStart);
     std::uniform_int_distribution<std::size_t> pick(0, sizeof(kLetters) - 2);
-    while (name.size() < length) {
+    while (name.size() < kTempStart.size() + kTempLetters) {
         name += kLetters[pick(random)];
     }
-    return target.parent_path() / toPath(name);
+    return target.parent_path() / toPath(name + std::string(kTempEnd));
+}
+
+bool isTemporaryName(const std::string& name) {
+    return name.size() == kTempStart.size() + kTempLetters + kTempEnd.size() &&
+           name.starts_with(kTempStart) && name.ends_with(kTempEnd) &&
+           name.find_first_not_of(kLetters, kTempStart.size()) == name.size() - kTempEnd.size();
+}
+
+// Removes the temporary files that saves killed midway left in the folder. One written in the
+// last minute may be another window's save still at work, and is left alone.
+void sweepLeftovers(const fs::path& folder) {
+    std::error_code ec;
+    const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::u8string name = it->path().filename().u8string();
+        if (isTemporaryName(std::string(name.begin(), name.end())) &&
+            fs::is_regular_file(it->symlink_status(ec)) && it->last_write_time(ec) < cutoff &&
+            !ec) {
+            fs::remove(it->path(), ec);
+        }
+        ec.clear();
+    }
 }
 
 int writeAll(std::FILE* f, std::string_view bytes) {
@@ -296,17 +347,34 @@ int writeAll(std::FILE* f, std::string_view bytes) {
     return 0;
 }
 
+// The owner and group of the file a save replaces. The new file is given them where the system
+// allows it, so that a save by root leaves the file its owner's.
+struct Owner {
+    bool known = false;
+    unsigned long uid = 0, gid = 0;
+};
+
+void giveTo([[maybe_unused]] int fd, [[maybe_unused]] const Owner& owner) {
+#ifndef _WIN32
+    if (owner.known &&
+        ::fchown(fd, static_cast<uid_t>(owner.uid), static_cast<gid_t>(owner.gid)) != 0) {
+        // Only root may give a file away (EPERM): anyone else saves it as their own.
+    }
+#endif
+}
+
 #ifdef O_TMPFILE
 // Linux: the new contents go to a file without a name, which is given the target's name only
 // once everything is on disk, so a save killed midway leaves nothing behind. Returns -1 where
 // the file system cannot make such a file.
-int writeUnnamed(const fs::path& target, std::string_view bytes, mode_t mode,
+int writeUnnamed(const fs::path& target, std::string_view bytes, mode_t mode, const Owner& owner,
                  std::mt19937& random) {
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     if (fd < 0) {
         return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? -1 : errno;
     }
+    giveTo(fd, owner);
     ::fchmod(fd, mode);
     std::FILE* f = ::fdopen(fd, "wb");
     if (f == nullptr) {
@@ -340,7 +408,7 @@ int writeUnnamed(const fs::path& target, std::string_view bytes, mode_t mode,
 
 // Elsewhere: a temporary file of a fresh name beside the target, renamed over it when written.
 int writeNamed(const fs::path& target, std::string_view bytes, fs::perms perms, bool keepPerms,
-               std::mt19937& random) {
+               const Owner& owner, std::mt19937& random) {
     fs::path temp;
     std::FILE* f = nullptr;
     while (f == nullptr) {
@@ -351,6 +419,7 @@ int writeNamed(const fs::path& target, std::string_view bytes, fs::perms perms, 
             return errno != 0 ? errno : EIO;
         }
     }
+    giveTo(fileno(f), owner);
     std::error_code ec;
     if (keepPerms) {
         fs::permissions(temp, perms, ec);
@@ -368,19 +437,67 @@ int writeNamed(const fs::path& target, std::string_view bytes, fs::perms perms, 
     return err;
 }
 
+// Puts bytes in the place of a file's whole contents.
+int putContents(std::FILE* f, std::string_view bytes) {
+    std::rewind(f);
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || std::fflush(f) != 0 ||
+        !cutTo(f, bytes.size()) || !syncToDisk(f)) {
+        return errno != 0 ? errno : EIO;
+    }
+    return 0;
+}
+
+// Writes over the file itself, for a folder where no file may be made or replaced. This is not
+// atomic: the old bytes are kept, and written back when the new ones cannot all be written.
+int writeInPlace(const fs::path& target, std::string_view bytes) {
+    errno = 0;
+    std::FILE* f = openRegularFile(target, true);
+    if (f == nullptr) {
+        return errno != 0 ? errno : EIO;
+    }
+    // Unbuffered, so that a failed write leaves nothing behind to be written later.
+    std::setvbuf(f, nullptr, _IONBF, 0);
+    std::string old;
+    char chunk[4096];
+    while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, f)) {
+        old.append(chunk, n);
+    }
+    const bool oldKept = std::ferror(f) == 0;
+    int err = oldKept ? putContents(f, bytes) : EIO;
+    if (err != 0 && oldKept) {
+        putContents(f, old);
+    }
+    if (std::fclose(f) != 0 && err == 0) {
+        err = errno != 0 ? errno : EIO;
+    }
+    return err;
+}
+
 }  // namespace
+
+std::optional<std::string> writeFileInPlace(const std::string& path, std::string_view bytes) {
+    const int err = writeInPlace(toPath(path), bytes);
+    return err == 0 ? std::nullopt : std::optional<std::string>(reasonOf(err));
+}
 
 std::optional<std::string> writeFileReplacing(const std::string& path, std::string_view bytes) {
     const fs::path target = followLinks(toPath(path));
     std::error_code ec;
-    if (fs::is_directory(target, ec)) {
-        return reasonOf(EISDIR);
-    }
-    // The saved file keeps the permissions the user gave the old one, and a file the user may
-    // not write is not replaced behind the user's back.
-    const fs::file_status old = fs::status(target, ec);
+    // A link left after following links is a loop. A pipe or a device is no file to replace:
+    // a save would put a file in its place, and writing to it could wait for ever.
+    const fs::file_status old = fs::symlink_status(target, ec);
     const bool replacing = !ec && fs::exists(old);
-    // A file in read-only mode counts as such even for a user the system would let write it.
+    if (replacing && !fs::is_regular_file(old)) {
+        return reasonOf(fs::is_directory(old) ? EISDIR : kNotAFile);
+    }
+#ifdef _WIN32
+    if (!replacing && openableAsDevice(target)) {
+        return reasonOf(kNotAFile);
+    }
+#endif
+    // A file the user may not write is not replaced behind the user's back; one in read-only
+    // mode counts as such even for a user the system would let write it.
     constexpr fs::perms anyWrite =
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     if (replacing && (old.permissions() & anyWrite) == fs::perms::none) {
@@ -391,15 +508,29 @@ std::optional<std::string> writeFileReplacing(const std::string& path, std::stri
         return reasonOf(errno);
     }
 #endif
+    Owner owner;
+#ifndef _WIN32
+    struct stat st {};
+    if (replacing && ::stat(target.c_str(), &st) == 0) {
+        owner = {true, st.st_uid, st.st_gid};
+    }
+#endif
+    sweepLeftovers(target.parent_path());
     std::mt19937 random(std::random_device{}());
     int err = -1;
 #ifdef O_TMPFILE
+    // The saved file keeps the permissions the user gave the old one.
     const mode_t mode = replacing ? static_cast<mode_t>(old.permissions() & fs::perms::mask)
                                   : static_cast<mode_t>(0666 & ~currentUmask());
-    err = writeUnnamed(target, bytes, mode, random);
+    err = writeUnnamed(target, bytes, mode, owner, random);
 #endif
     if (err == -1) {
-        err = writeNamed(target, bytes, old.permissions(), replacing, random);
+        err = writeNamed(target, bytes, old.permissions(), replacing, owner, random);
+    }
+    // No file may be made in the folder, or the sticky bit keeps someone else's file there in
+    // place: the file, which the user may write, is written over as it is.
+    if (replacing && (err == EACCES || err == EPERM)) {
+        err = writeInPlace(target, bytes);
     }
     return err == 0 ? std::nullopt : std::optional<std::string>(reasonOf(err));
 }

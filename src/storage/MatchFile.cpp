@@ -82,7 +82,7 @@ std::string encodeMatch(const MatchRecord& match) {
     return out;
 }
 
-DecodedMatch decodeMatch(std::string_view bytes) {
+DecodedMatch decodeMatch(std::string_view bytes, std::uint64_t bytesBeyond) {
     DecodedMatch result;
     MatchRecord& m = result.match;
     Reader in(bytes);
@@ -124,8 +124,8 @@ DecodedMatch decodeMatch(std::string_view bytes) {
         result.errors.push_back(LoadError::BadRound);
         result.roundValid = false;
     }
-    const std::size_t words = in.remaining() / 2;
-    const std::size_t taken = std::min<std::size_t>(words, kMaxPoints);
+    const std::uint64_t words = (in.remaining() + bytesBeyond) / 2;
+    const std::size_t taken = std::min<std::size_t>(in.remaining() / 2, kMaxPoints);
     result.pointsIgnored = words - taken;
     m.points.reserve(taken);
     for (std::size_t i = 0; i < taken; ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,13 +24,14 @@ struct DecodedMatch {
     std::optional<LoadError> fatalError;
     bool roundValid = true;
     // Point words beyond the capacity of the point list, left out.
-    std::size_t pointsIgnored = 0;
+    std::uint64_t pointsIgnored = 0;
 };
 
-// Reads a whole file's bytes. A negative length reads as an empty text; a round byte beyond
-// the list is reported and left out; a single trailing byte is ignored; only the first
-// kMaxPoints words are taken. A file that ends inside its header cannot be used.
-DecodedMatch decodeMatch(std::string_view bytes);
+// Reads a file's bytes. A negative length reads as an empty text; a round byte beyond the list
+// is reported and left out; a single trailing byte is ignored; only the first kMaxPoints words
+// are taken. A file that ends inside its header cannot be used. bytesBeyond counts the bytes of
+// the file past those given, never read, so that the words left out are counted all the same.
+DecodedMatch decodeMatch(std::string_view bytes, std::uint64_t bytesBeyond = 0);
 
 // Largest file that can hold anything the reader takes: three texts of the longest length,
 // the fixed fields and the words of a full point list.

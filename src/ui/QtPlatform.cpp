@@ -6,7 +6,9 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <cstdlib>
+#include <memory>
 
 #include "history/ResidualPoints.h"
 #include "ui/AboutDialog.h"
@@ -30,6 +32,28 @@ FileChoice chosen(const QString& path) {
 
 QString matchFilter() {
     return QString::fromUtf8(kFileFilter);
+}
+
+// The settings store of the application, or nothing when it cannot be used. On Windows it is
+// the registry. Elsewhere it is the file QSettings would choose by the application's name,
+// named here so that it can be looked at first: QSettings opens it at once and would wait for
+// ever on a pipe, so a settings file (or its lock) that is there but is no file is left alone,
+// and the options are those of a fresh window.
+std::unique_ptr<QSettings> openSettings(const std::string& app) {
+    const QString name = QString::fromStdString(app);
+#ifdef _WIN32
+    return std::make_unique<QSettings>(name, name);
+#else
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QLatin1Char('/') + name + QLatin1Char('/') + name + QLatin1String(".conf");
+    for (const QString& path : {file, file + QLatin1String(".lock")}) {
+        const QFileInfo info(path);
+        if (info.exists() && !info.isFile()) {
+            return nullptr;
+        }
+    }
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+#endif
 }
 
 }  // namespace
@@ -107,20 +131,25 @@ FileChoice QtPlatform::openFileDialog() {
 std::optional<std::string> QtPlatform::getSetting(const std::string& app,
                                                   const std::string& section,
                                                   const std::string& key) {
-    QSettings settings(QString::fromStdString(app), QString::fromStdString(app));
-    settings.beginGroup(QString::fromStdString(section));
-    const QString name = QString::fromStdString(key);
-    if (!settings.contains(name)) {
+    const std::unique_ptr<QSettings> settings = openSettings(app);
+    if (!settings) {
         return std::nullopt;
     }
-    return settings.value(name).toString().toStdString();
+    settings->beginGroup(QString::fromStdString(section));
+    const QString name = QString::fromStdString(key);
+    if (!settings->contains(name)) {
+        return std::nullopt;
+    }
+    return settings->value(name).toString().toStdString();
 }
 
 void QtPlatform::saveSetting(const std::string& app, const std::string& section,
                              const std::string& key, const std::string& value) {
-    QSettings settings(QString::fromStdString(app), QString::fromStdString(app));
-    settings.beginGroup(QString::fromStdString(section));
-    settings.setValue(QString::fromStdString(key), QString::fromStdString(value));
+    const std::unique_ptr<QSettings> settings = openSettings(app);
+    if (settings) {
+        settings->beginGroup(QString::fromStdString(section));
+        settings->setValue(QString::fromStdString(key), QString::fromStdString(value));
+    }
 }
 
 void QtPlatform::showAbout() {

@@ -44,12 +44,13 @@ TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithTheWindow) {
             std::tuple(h.form.score().pointsWon[p], h.form.score().breaks[p], sum[p].won));
     }
     EXPECT_EQ(m.points.back().diffAfter, script.pointsWonBy('A') - script.pointsWonBy('B'));
-    // An index other than 1 names player A rather than running off the pair; a round the list
-    // lacks has no name.
+    // An index other than 1 names player A rather than running off the pair; a round past the
+    // list is none.
     EXPECT_EQ(player(m, 1) + ", " + player(m, 2), "Giocatore B, Giocatore A");
-    MatchRecord odd;
-    odd.round = 8;
-    EXPECT_EQ(summarizeMatch(odd).round + "|" + m.round, "|");
+    MatchRecord rounds[2];
+    rounds[0].round = 7;
+    rounds[1].round = 8;
+    EXPECT_EQ(summarizeMatch(rounds[0]).round + summarizeMatch(rounds[1]).round, "Finale");
 }
 
 TEST(PointLogCsv, OneRowPerPointWithThePositionBeforeItAndNamesAsText) {

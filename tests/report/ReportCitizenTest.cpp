@@ -33,21 +33,29 @@ Outcome run(const std::string& arguments) {
 TEST(ReportCitizen, FailuresAreReportedAndNothingReachesTheTerminalRaw) {
     testing::TempDir dir;
     MatchRecord m;
-    m.players = {"Ansi\x1b[2J", "Bell\x07\xC2\x81"};  // BEL and a control past ASCII
+    // An escape, a line break, a NUL, BEL and a control past ASCII.
+    m.players = {std::string("Ansi\x1b[2J\nNul\0", 13), "Bell\x07\xC2\x81"};
     m.points = {0, 1, 0};
     const std::string odd = dir.file("lat\xe9.clg");  // not valid UTF-8
     testing::TempDir::write(odd, encodeMatch(m));
 
-    const auto [status, text] = run("'" + odd + "'");
-    const auto has = [&](const char* part) { return text.find(part) != std::string::npos; };
-    EXPECT_EQ(std::tuple(status, has("Ansi?[2J"), has("Bell??"), text.find_first_of("\x1b\x07")),
-              std::tuple(0, true, true, std::string::npos))
-        << text;
+    for (const std::string format : {"", "--format csv ", "--total "}) {
+        const auto [status, text] = run(format + "'" + odd + "'");
+        const auto has = [&](const char* part) { return text.find(part) != std::string::npos; };
+        EXPECT_EQ(std::tuple(status, has("Ansi?[2J?Nul?"), has("Bell??"),
+                             text.find_first_of(std::string("\x1b\x07\0", 3))),
+                  std::tuple(0, true, true, std::string::npos))
+            << format << text;
+    }
     EXPECT_EQ(run("'" + odd + "' > /dev/full"),
               Outcome(1, "courtlog-report: impossibile scrivere l'uscita\n"));
-    EXPECT_EQ(run("--total '" + odd + "' '" + dir.file("missing.clg") + "'"),
-              Outcome(1, dir.file("missing.clg") + ": Errore 53 nell'apertura del file "
-                                                   "missing.clg. Controllare la sua presenza!\n"));
+    // A file that cannot be used is named, and the others are added up.
+    const std::string missing = dir.file("missing.clg");
+    const std::string total = missing +
+                              ": Errore 53 nell'apertura del file missing.clg. "
+                              "Controllare la sua presenza!\nPartite:\n  Ansi?[2J?Nul?";
+    const auto [status, text] = run("--total '" + missing + "' '" + odd + "'");
+    EXPECT_EQ(Outcome(status, text.substr(0, total.size())), Outcome(1, total));
 }
 
 }  // namespace

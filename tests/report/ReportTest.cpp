@@ -26,6 +26,14 @@ TEST(ReportTable, ColumnsAlignByCharactersNotBytes) {
               "Nicolás\n");
 }
 
+// Every control character becomes "?": below the blank, DEL, and U+0080 to U+009F; a line break
+// too, unless a whole output keeps its own.
+TEST(ReportText, ControlCharactersAndTheirNeighboursInNames) {
+    const std::string text("\x1F \x7E\x7F\xC2\x7F\xC2\x80\xC2\x9F\xC2\xA0\n\0", 14);
+    EXPECT_EQ(printable(text), "? ~?\xC2???\xC2\xA0??");
+    EXPECT_EQ(printable(text, true), "? ~?\xC2???\xC2\xA0\n?");
+}
+
 TEST(ReportText, ScoreboardServerIndicatorsAndWinner) {
     Harness h;
     h.useThreeSets();

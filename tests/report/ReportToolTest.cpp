@@ -40,7 +40,8 @@ TEST(ReportTool, FormatsPositionsTotalsAndExitCodes) {
         {{"--total", "--format", "csv", three}, 2, usage},
         // In Italian, like the rest of the tool.
         {{"--help"}, 0, "Opzioni:\n  --at N "},
-        {{"--bogus", three}, 2, "courtlog-report: opzione sconosciuta: bogus\n" + usage},
+        {{"--bogus", three}, 2, "courtlog-report: opzione sconosciuta: --bogus\n" + usage},
+        {{"-x", "--y=1", three}, 2, "courtlog-report: opzione sconosciuta: -x --y\n" + usage},
         {{three, "--at"}, 2, "courtlog-report: manca il valore di un'opzione\n"},
     };
     for (const auto& [arguments, exitCode, message] : cases) {

@@ -7,11 +7,14 @@
 #ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <iterator>
 
 #include "storage/MatchFile.h"
@@ -54,32 +57,120 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
               std::tuple(LoadError::NotFound, LoadError::NoFolder, LoadError::Unreachable));
     EXPECT_EQ(writeFileReplacing(dir.file("nofolder/x.clg"), "new"), "la cartella non esiste");
     EXPECT_EQ(writeFileReplacing(dir.file("folder.clg"), "new"), "il percorso indica una cartella");
+    // A pipe, a device or a loop of links is refused, and stays what it was.
+#ifdef _WIN32
+    EXPECT_EQ(writeFileReplacing("NUL", "new"), "il percorso non indica un file");
+#else
+    ASSERT_EQ(::mkfifo(dir.file("pipe.clg").c_str(), 0600), 0);
+    fs::create_symlink("loop.clg", dir.file("loop.clg"));
+    for (const char* special : {"pipe.clg", "loop.clg"}) {
+        EXPECT_EQ(writeFileReplacing(dir.file(special), "new"), "il percorso non indica un file");
+    }
+    EXPECT_EQ(std::tuple(fs::is_fifo(dir.file("pipe.clg")), fs::is_symlink(dir.file("loop.clg"))),
+              std::tuple(true, true));
+#endif
 
     const std::string m = dir.file("real/m.clg");
     fs::create_directory(dir.file("real"));
     TempDir::write(m, "old");
+    // The name saved to gets the new contents; another hard link keeps the old ones.
+    fs::create_hard_link(TempDir::path(m), TempDir::path(dir.file("hard.clg")));
 #ifdef _WIN32  // links need a privilege there that users seldom have
     EXPECT_EQ(writeFileReplacing(m, "new"), std::nullopt);
 #else
+    // Saved by someone else, here root, the file keeps its owner and group.
+    const bool root = ::geteuid() == 0;
+    ASSERT_TRUE(!root || ::chown(m.c_str(), 65534, 65534) == 0);
     fs::create_symlink("real/m.clg", dir.file("link.clg"));
     EXPECT_EQ(writeFileReplacing(dir.file("link.clg"), "new"), std::nullopt);
-    EXPECT_TRUE(fs::is_symlink(dir.file("link.clg")));
+    struct stat st {};
+    ::stat(m.c_str(), &st);
+    EXPECT_EQ(std::tuple(fs::is_symlink(dir.file("link.clg")), st.st_uid, st.st_gid),
+              std::tuple(true, root ? 65534 : ::getuid(), root ? 65534 : ::getgid()));
 #endif
-    EXPECT_EQ(TempDir::read(m), "new");
+    EXPECT_EQ(TempDir::read(m) + "|" + TempDir::read(dir.file("hard.clg")), "new|old");
     fs::permissions(m, fs::perms::owner_read);
     EXPECT_EQ(writeFileReplacing(m, "newer"), "il file è di sola lettura");
     EXPECT_EQ(TempDir::read(m), "new");
 
+    // What saves killed midway left goes at the next save once a minute old; a younger one may
+    // be a save at work, and a name not quite of that kind is the user's.
+    const std::pair<const char*, int> aged[] = {{".courtlog-0a1b2c3d.tmp", 61},
+                                                {".courtlog-0a1b2c3.tmp", 61},
+                                                {".courtlog-ZZZZZZZZ.tmp", 61},
+                                                {".courtlog-young000.tmp", 50}};
+    for (const auto& [name, seconds] : aged) {
+        TempDir::write(dir.file("real/") + name, "x");
+        fs::last_write_time(TempDir::path(dir.file("real/") + name),
+                            fs::file_time_type::clock::now() - std::chrono::seconds(seconds));
+    }
     const std::string longest(251, 'x');  // with ".clg", the most a name may have here
     EXPECT_EQ(writeFileReplacing(dir.file("real/" + longest + ".clg"), "m"), std::nullopt);
     EXPECT_EQ(writeFileReplacing(dir.file("real/" + longest + ".clg"), "again"), std::nullopt);
-    // The two files, and nothing else, are left in the folder.
+    // The two files and the three that are not leftovers, and nothing else, are in the folder.
     EXPECT_EQ(std::tuple(std::distance(fs::directory_iterator(dir.file("real")), {}),
-                         TempDir::read(m), TempDir::read(dir.file("real/" + longest + ".clg"))),
-              std::tuple(2, "new", "again"));
+                         fs::exists(dir.file("real/.courtlog-0a1b2c3d.tmp")), TempDir::read(m),
+                         TempDir::read(dir.file("real/" + longest + ".clg"))),
+              std::tuple(5, false, "new", "again"));
 }
 
-#ifndef _WIN32  // a device that fails partway is made with fork and a file-size limit
+#ifndef _WIN32  // another user, and a device that fails partway, are made with fork
+// The exit status of a child that runs body, as nobody when the test runs as root.
+int inChild(const std::function<bool()>& body, bool asNobody = true) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const bool root = ::geteuid() == 0;
+        ::_exit(asNobody && root && (::setgid(65534) != 0 || ::setuid(65534) != 0) ? 2 : !body());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// A device that takes 1000 bytes and refuses the rest.
+void onSmallDevice() {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit r{1000, 1000};
+    ::setrlimit(RLIMIT_FSIZE, &r);
+}
+
+// In a folder the user may not write, or a sticky one where the file is someone else's, a file
+// the user may write is written over in place; one that is not there cannot be made. A write
+// that fails partway puts the old bytes back.
+TEST(FileAccess, WritesInPlaceWhereNoFileMayBeMadeAndPutsTheOldBytesBackOnFailure) {
+    TempDir dir;
+    const bool root = ::geteuid() == 0;
+    for (const auto& [folderMode, ownedBySaver] :
+         {std::pair(0555, true), std::pair(01777, false)}) {
+        SCOPED_TRACE(folderMode);
+        const std::string folder = dir.file(std::to_string(folderMode)), m = folder + "/m.clg";
+        fs::create_directory(folder);
+        TempDir::write(m, "old");
+        ASSERT_EQ(::chmod(m.c_str(), 0666), 0);
+        ASSERT_TRUE(!root || !ownedBySaver || ::chown(m.c_str(), 65534, 65534) == 0);
+        ASSERT_EQ(::chmod(folder.c_str(), folderMode), 0);
+        EXPECT_EQ(inChild([&] {
+                      return writeFileReplacing(m, "new") == std::nullopt &&
+                             (folderMode != 0555 ||
+                              writeFileReplacing(folder + "/x.clg", "x") == "accesso negato");
+                  }),
+                  0);
+        EXPECT_EQ(std::tuple(TempDir::read(m), std::distance(fs::directory_iterator(folder), {})),
+                  std::tuple("new", 1));
+    }
+
+    const std::string m = dir.file("m.clg"), old(500, 'o');
+    TempDir::write(m, old);
+    EXPECT_EQ(inChild(
+                  [&] {
+                      onSmallDevice();
+                      return writeFileInPlace(m, std::string(5000, 'n')).has_value();
+                  },
+                  false),
+              0);
+    EXPECT_EQ(TempDir::read(m), old);
+}
+
 TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
     TempDir dir;
     const std::string path = dir.file("match.clg");
@@ -99,23 +190,21 @@ TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
         h.play(k % 2 ? "B" : "A");
     }
 
-    // The device takes 1000 bytes and refuses the rest. A file larger than the write buffer
-    // comes up short in the write itself; a smaller one only fails when flushed.
+    // On the small device a file larger than the write buffer comes up short in the write
+    // itself; a smaller one only fails when flushed.
     for (const bool big : {false, true}) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {  // the child saves on the device and tells whether it saw the failure
-            ::signal(SIGXFSZ, SIG_IGN);
-            const rlimit r{1000, 1000};
-            ::setrlimit(RLIMIT_FSIZE, &r);
-            if (big) {
-                h.rename(0, std::string(5000, 'x'));
-            }
-            save();
-            ::_exit(h.platform.messages.size() == 1 && !h.form.matchSaved());
-        }
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1)
+        // The child saves on the device and tells whether it saw the failure.
+        EXPECT_EQ(inChild(
+                      [&] {
+                          onSmallDevice();
+                          if (big) {
+                              h.rename(0, std::string(5000, 'x'));
+                          }
+                          save();
+                          return h.platform.messages.size() == 1 && !h.form.matchSaved();
+                      },
+                      false),
+                  0)
             << (big ? "short write" : "failed flush") << " not reported, or counted as saved";
         // The old file stays, and nothing else is left.
         EXPECT_EQ(

@@ -2,6 +2,8 @@
 // failed save at closing keeps the match, and points beyond what a match holds are reported.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
 #include "support/TempDir.h"
@@ -33,18 +35,26 @@ TEST(KeepingTheMatch, AnEditWhileSteppingIsAChangeAndAFailedSaveAtCloseKeepsIt) 
     EXPECT_TRUE(h.form.Form_Unload());  // the save dialog cancelled: the window goes
 }
 
+// Counted over the whole file, also past the part that is read: a 5 MB file has 2,499,000
+// words too many, not the few tens of thousands in the part read.
 TEST(KeepingTheMatch, NoPointIsDroppedInSilence) {
     TempDir dir;
     MatchRecord m;
     m.points.assign(kMaxPoints, 0);
-    // Three words more than a match holds.
-    TempDir::write(dir.file("long.clg"), encodeMatch(m) + std::string(6, '\0'));
-    Harness h;
-    ASSERT_TRUE(h.form.loadMatch(dir.file("long.clg")));
-    EXPECT_EQ(h.form.points().count(), kMaxPoints);
-    EXPECT_EQ(h.platform.messages,
-              std::vector<std::string>{
-                  "Il file contiene 3 punti oltre il limite di 1000: non sono stati caricati."});
+    const std::string full = encodeMatch(m);
+    const std::pair<std::uintmax_t, std::string> cases[] = {
+        {full.size() + 2,
+         "Il file contiene 1 punto oltre il limite di 1000: non è stato caricato."},
+        {full.size() + 4998001,
+         "Il file contiene 2499000 punti oltre il limite di 1000: non sono stati caricati."}};
+    for (const auto& [size, message] : cases) {
+        TempDir::write(dir.file("long.clg"), full);
+        std::filesystem::resize_file(TempDir::path(dir.file("long.clg")), size);
+        Harness h;
+        ASSERT_TRUE(h.form.loadMatch(dir.file("long.clg")));
+        EXPECT_EQ(std::tuple(h.form.points().count(), h.platform.messages),
+                  std::tuple(kMaxPoints, std::vector{message}));
+    }
 }
 
 }  // namespace

@@ -58,26 +58,36 @@ std::string opening(int error) {
     return "Errore " + std::to_string(error) + " durante il processo di apertura file.";
 }
 
-// Anything but a regular file is refused at once, as a folder is; a pipe would block for ever.
+// Anything but a regular file is refused at once, as a folder is, naming the file and why; a
+// pipe would block for ever.
 TEST(HostileFile, UnusableFilesChangeNothingOnScreen) {
+    const auto notAFile = [](const std::string& title) {
+        return opening(75) + " " + title + ": il percorso non indica un file";
+    };
     TempDir dir;
     std::filesystem::create_directory(dir.file("folder.clg"));
 #ifdef _WIN32
-    const std::string pipe = "\\\\.\\pipe\\courtlog-" + std::to_string(::GetCurrentProcessId());
-    const std::string device = "NUL";
+    const std::string pipeName = "courtlog-" + std::to_string(::GetCurrentProcessId());
+    const std::string pipe = "\\\\.\\pipe\\" + pipeName, device = "NUL", deviceName = device;
     const HANDLE server =
         ::CreateNamedPipeA(pipe.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
     ASSERT_NE(server, INVALID_HANDLE_VALUE);
 #else
-    const std::string pipe = dir.file("pipe.clg"), device = "/dev/zero";
+    const std::string pipe = dir.file("pipe.clg"), pipeName = "pipe.clg", device = "/dev/zero",
+                      deviceName = "zero";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
 #endif
     std::vector<std::pair<std::string, std::string>> cases{
         {dir.file("gone.clg"),
          "Errore 53 nell'apertura del file gone.clg. Controllare la sua presenza!"},
-        {dir.file("folder.clg"), opening(75)},
-        {pipe, opening(75)},
-        {device, opening(75)}};
+        {dir.file("folder.clg"), opening(75) + " folder.clg: il percorso indica una cartella"},
+        {dir.file("no/x.clg"), opening(76) + " x.clg: la cartella non esiste"},
+        {pipe, notAFile(pipeName)},
+        {device, notAFile(deviceName)}};
+#ifndef _WIN32
+    std::filesystem::create_symlink("loop.clg", dir.file("loop.clg"));
+    cases.emplace_back(dir.file("loop.clg"), notAFile("loop.clg"));
+#endif
     const std::string header = encodeMatch(MatchRecord{});
     for (std::size_t n = 0; n < header.size(); ++n) {
         cases.emplace_back(dir.file("cut" + std::to_string(n) + ".clg"), opening(62));

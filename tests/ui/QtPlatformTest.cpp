@@ -2,7 +2,14 @@
 
 #include <QtTest>
 #include <QtWidgets>
+#include <atomic>
+#include <filesystem>
+#include <thread>
 #include <tuple>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "history/ResidualPoints.h"
 #include "ui/NuovoPuntoDialog.h"
@@ -29,6 +36,43 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
     EXPECT_EQ(answering(Qt::Key_Escape).messageBox("Salvare?", MsgButtons::YesNo), MsgAnswer::No);
     EXPECT_EQ(answering(Qt::Key_Escape).inputBox("Nome", "Cambio nome", "Giocatore A"), "");
     EXPECT_EQ(answering(std::nullopt).askResidualPoints(4, true), ResidualAnswer::Overwrite);
+}
+
+// The settings are where QSettings puts them by the program's name. A pipe in the place of
+// their file is never waited on (a writer that finds it open says the start would have hung
+// there), read as no settings and left a pipe.
+TEST(QtPlatform, SettingsLiveInTheirFileAndAPipeThereIsNeverWaitedOn) {
+    QWidget owner;
+    QtPlatform platform(&owner);
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    QTemporaryDir other;
+    qputenv("XDG_CONFIG_HOME", other.path().toUtf8());
+    const std::string pipe = other.path().toStdString() + "/Courtlog/Courtlog.conf";
+    ASSERT_TRUE(QDir(other.path()).mkdir(QStringLiteral("Courtlog")));
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::atomic<bool> done = false, waitedOn = false;
+    std::thread writer([&] {
+        for (int tries = 0; tries < 500 && !done; ++tries) {
+            if (const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                waitedOn = true;  // and let the reader go
+                ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
+    const std::optional<std::string> read = platform.getSetting("Courtlog", "Opzioni", "Chiave");
+    platform.saveSetting("Courtlog", "Opzioni", "Chiave", "True");
+    done = true;
+    writer.join();
+    EXPECT_EQ(std::tuple(read, waitedOn.load(), std::filesystem::is_fifo(pipe)),
+              std::tuple(std::nullopt, false, true));
+
+    qputenv("XDG_CONFIG_HOME", config);
+    platform.saveSetting("Courtlog", "Opzioni", "Chiave", "True");
+    EXPECT_EQ(QSettings(QStringLiteral("Courtlog"), QStringLiteral("Courtlog"))
+                  .value(QStringLiteral("Opzioni/Chiave")),
+              QStringLiteral("True"));
+    EXPECT_EQ(platform.getSetting("Courtlog", "Opzioni", "Chiave"), "True");
 }
 
 QPushButton* choice(QDialog& d, int i) {
