@@ -31,7 +31,7 @@ const AttrLayout& layoutOf(Attr attr);
 // The attribute of that exact name (case matters), if there is one.
 std::optional<Attr> attrFromName(std::string_view name);
 
-// Field value of a word.
+// The value one attribute has in a word.
 int EstraiInfo(PointWord word, Attr attr);
 
 // Stores value into the field; every other bit of the word is kept. The value is not masked:
