@@ -45,11 +45,13 @@ Happened play(Score& s, const Rules& rules, std::string_view points) {
     return last;
 }
 
-// Whole games, each won to love by the player named.
-void games(Score& s, const Rules& rules, std::string_view winners) {
+// Whole games, each won to love by the player named. Returns what the last point did.
+Happened games(Score& s, const Rules& rules, std::string_view winners) {
+    Happened last;
     for (char c : winners) {
-        play(s, rules, std::string(c == 'A' || c == 'B' ? 4 : 0, c));
+        last = c == 'A' || c == 'B' ? play(s, rules, std::string(4, c)) : last;
     }
+    return last;
 }
 
 const Rules kFiveSets{5, TieBreakRule::AllButDecidingSet};
@@ -125,7 +127,8 @@ TEST(GameScoring, NewBallsAfterTheSeventhGameAndEveryNineAfter) {
 
 TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
     Score s = startOfMatch(kFiveSets);
-    games(s, kFiveSets, "ABABABABAB BA");  // B breaks for 6-5, A breaks back
+    // B breaks for 6-5, A breaks back: the tie-break starts with the game that makes it 6-6.
+    EXPECT_TRUE(games(s, kFiveSets, "ABABABABAB BA").tieBreakStarts);
     // The first server of the set starts the tie-break, then two points each; the player who
     // received first in the set serves first in the next. Winning the tie-break is no break.
     std::string seen = s.server == 0 ? "A" : "B";
