@@ -7,16 +7,17 @@ void MainForm::ReplayToCurrentPoint() {
     // Moving through the history changes no recorded point, so an unsaved match stays
     // unsaved whatever the reset says.
     const bool saved = matchSaved_;
-    ResetMatch();
-    matchSaved_ = saved;
     if (points_.count() < 1) {
+        ResetMatch();
+        matchSaved_ = saved;
         return;
     }
 
-    // The score is folded from the points and shown once, at the end.
+    // The score is folded from the points over a fresh one and shown once, at the end.
+    rules_ = rulesFromMenus();
     position_ = replay(points_.played(), rules_);
     render();
-
+    GameScroll.setMinimum(0);
     GameScroll.setMaximum(points_.count());
     GameScroll.setValue(points_.current());
 
