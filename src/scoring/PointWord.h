@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -26,16 +28,35 @@ struct AttrLayout {
     int shift;
 };
 
-const AttrLayout& layoutOf(Attr attr);
+// Where each attribute sits in a word, in the order of Attr.
+inline constexpr std::array<AttrLayout, 7> kAttrLayouts{{
+    {"Punto", 0x0001, 0},
+    {"Servizio", 0x0002, 1},
+    {"DirittoRovescio", 0x000C, 2},
+    {"Colpo", 0x0070, 4},
+    {"ErroreVincente", 0x0380, 7},
+    {"AceDoppioFallo", 0x0C00, 10},
+    {"CircolettoRosso", 0x1000, 12},
+}};
+
+constexpr const AttrLayout& layoutOf(Attr attr) {
+    return kAttrLayouts[static_cast<std::size_t>(attr)];
+}
 
 // The attribute of that exact name (case matters), if there is one.
 std::optional<Attr> attrFromName(std::string_view name);
 
-// The value one attribute has in a word.
-int EstraiInfo(PointWord word, Attr attr);
+// The value one attribute has in a word. Inline: a replay reads every word several times.
+constexpr int EstraiInfo(PointWord word, Attr attr) {
+    const AttrLayout& l = layoutOf(attr);
+    return (word & l.mask) >> l.shift;
+}
 
 // Stores value into the field; every other bit of the word is kept. The value is not masked:
 // callers pass option indexes, which always fit.
-void CreaInfo(PointWord& word, Attr attr, int value);
+constexpr void CreaInfo(PointWord& word, Attr attr, int value) {
+    const AttrLayout& l = layoutOf(attr);
+    word = static_cast<PointWord>((word & ~l.mask) | (value << l.shift));
+}
 
 }  // namespace courtlog
