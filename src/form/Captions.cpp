@@ -15,11 +15,11 @@ std::string count(int n) {
 }  // namespace
 
 std::string pointCaption(const Score& score, int player) {
-    const int points = score.points[player];
-    if (score.inTieBreak || points < 0 || points >= static_cast<int>(kGamePoints.size())) {
-        return count(points);
+    const auto points = static_cast<std::size_t>(score.points[player]);
+    if (score.inTieBreak || points >= kGamePoints.size()) {
+        return count(score.points[player]);
     }
-    return kGamePoints[static_cast<std::size_t>(points)];
+    return kGamePoints[points];
 }
 
 std::string Percent(int n, int d) {

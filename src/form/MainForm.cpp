@@ -149,6 +149,12 @@ void MainForm::buildFieldList() {
     pair("MatchPoint", labels.MatchPoint);
 }
 
+std::string MainForm::roundName(int index) {
+    return static_cast<std::size_t>(index) < TurnoEntries.size()
+               ? TurnoEntries[static_cast<std::size_t>(index)]
+               : "";
+}
+
 int MainForm::EstraiInfo(PointWord word, std::string_view name) {
     const auto attr = attrFromName(name);
     if (!attr) {

@@ -195,6 +195,8 @@ public:
     static constexpr std::array<const char*, 8> TurnoEntries{
         "",           "1° Turno", "2° Turno", "3° Turno", "Ottavi di finale", "Quarti di finale",
         "Semifinale", "Finale"};
+    // The round's name, empty for none and for an index the list does not have.
+    static std::string roundName(int index);
 
 private:
     void buildFieldList();

@@ -1,5 +1,7 @@
 // Saving and loading matches, and the start-up step that opens the file named on the command
 // line.
+#include <algorithm>
+
 #include "form/MainForm.h"
 #include "storage/FileAccess.h"
 #include "storage/MatchFile.h"
@@ -34,10 +36,8 @@ std::string MainForm::defaultFileName() const {
     std::string name =
         labels.NomeGiocatore[0].caption() + "-" + labels.NomeGiocatore[1].caption() + " (" +
         labels.NomeTorneo.caption();
-    const int round = Turno.selected();
-    if (round > 0 && round < static_cast<int>(TurnoEntries.size())) {
-        name += ", ";
-        name += TurnoEntries[round];
+    if (const std::string round = roundName(Turno.selected()); !round.empty()) {
+        name += ", " + round;
     }
     return safeFileName(name + ").clg");
 }
@@ -50,7 +50,7 @@ MatchRecord MainForm::matchRecord() const {
     }
     m.players = {labels.NomeGiocatore[0].caption(), labels.NomeGiocatore[1].caption()};
     m.tournament = labels.NomeTorneo.caption();
-    m.round = Turno.selected() < 0 ? 0 : Turno.selected();
+    m.round = std::max(0, Turno.selected());
     const auto recorded = points_.recorded();
     m.points.assign(recorded.begin(), recorded.end());
     return m;

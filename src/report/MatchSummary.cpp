@@ -39,9 +39,7 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
     MatchSummary h;
     h.players = match.players;
     h.tournament = match.tournament;
-    if (match.round > 0 && match.round < static_cast<int>(MainForm::TurnoEntries.size())) {
-        h.round = MainForm::TurnoEntries[static_cast<std::size_t>(match.round)];
-    }
+    h.round = MainForm::roundName(match.round);
     h.setsInMatch = rules.setsInMatch;
 
     Position position = startPosition(rules);

@@ -14,14 +14,6 @@ QString qs(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-std::string roundText(const MainForm& f) {
-    const int round = f.Turno.selected();
-    if (round < 0 || round >= static_cast<int>(MainForm::TurnoEntries.size())) {
-        return {};
-    }
-    return MainForm::TurnoEntries[static_cast<std::size_t>(round)];
-}
-
 // Sets that have an end: a best-of-three never shows a fourth or fifth column.
 int finishedSets(const MainForm& f) {
     return std::clamp<int>(f.score().set, 0, std::min<int>(f.rules().setsInMatch, 5));
@@ -162,7 +154,7 @@ std::string formatTable(const std::vector<std::vector<std::string>>& rows) {
 std::string renderText(const MainForm& f) {
     const MainForm::Labels& l = f.labels;
     std::string out = "Torneo: " + printable(l.NomeTorneo.caption()) + "\n";
-    if (const std::string round = roundText(f); !round.empty()) {
+    if (const std::string round = MainForm::roundName(f.Turno.selected()); !round.empty()) {
         out += "Turno: " + round + "\n";
     }
     out += "Punto " + std::to_string(f.points().current()) + " di " +

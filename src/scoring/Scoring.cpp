@@ -23,8 +23,7 @@ void setWon(Score& s, const Rules& rules, int w, int nextServer, const Pair& tie
     s.games = {0, 0};
     ++s.sets[w];
     happened.set = true;
-    // More than half the sets: two of three, three of five.
-    if (s.sets[w] * 2 > rules.setsInMatch) {
+    if (s.sets[w] >= rules.setsToWin()) {
         s.over = true;
         happened.match = true;
         // Nobody serves any more; the counters behind the serve statistics credit any later

@@ -36,8 +36,11 @@ TEST(Navigation, FiveSetMatchReplaysToWhatLiveEntryShowedAtEveryPoint) {
                         "scroll 0.." + std::to_string(n) + at);
         ASSERT_EQ(snapshot(h.form), live[k]) << "position " << k;
     }
-    // Replaying to the end finishes the match again without asking.
+    // Replaying to the end finishes the match again without asking; a position the match does
+    // not have is no move.
     EXPECT_EQ(h.platform.messages.size(), 1u);
+    h.form.GameScroll_Change(n + 1);
+    EXPECT_EQ(h.form.points().current(), n);
 
     // The buttons step through the same positions, and moving neither saves nor unsaves.
     h.form.GameUndo_Click();
@@ -60,6 +63,7 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
     h.platform.messageAnswers = {MsgAnswer::No, MsgAnswer::No};
     h.games("AAAAAA AAAAAA");
     h.play("A!");  // after the end nothing is recorded, nor marked for the next point
+    EXPECT_EQ(h.form.points().working(), 0);
     h.form.GameStart_Click();
     h.form.GameEnd_Click();
     EXPECT_EQ(h.form.points().count(), 48);
@@ -111,6 +115,9 @@ std::string rows(MainForm& f) {
 
 TEST(Statistics, OnlyTheServersPercentagesMoveAndOnlyWinnersAndUnforcedErrorsCount) {
     Harness h;
+    // Markers that have not shown keep their design captions.
+    EXPECT_EQ(h.form.labels.Parità.caption() + "|" + h.form.labels.BreakPoint.caption(),
+              "Parità|Break Point");
     h.play("A");  // won on the first serve
     EXPECT_EQ(rows(h.form), "1 0 0 100% 100% N/D 0 0 | 0 0 0 0% N/D N/D 0 0");
     // Lost on the second serve by an unforced error of the server.

@@ -71,7 +71,9 @@ TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
     h.form.DisabilitaParziale_Click();
     h.form.DisabilitaPuntiDalMatch_Click();
     h.play("AAA");
-    EXPECT_EQ(partial() + (h.form.labels.SetPoint[0].visible() ? " with set point" : ""), "0-0");
+    EXPECT_EQ(partial() + (h.form.labels.SetPoint[0].visible() ? " with set point" : "") +
+                  (h.form.labels.MatchPoint[0].visible() ? " with match point" : ""),
+              "0-0");
     h.play("BBBAB");  // set point, saved to deuce, set point again, deuce
     h.form.GameUndo_Click();
     EXPECT_EQ(partial(), "0-0");
@@ -102,6 +104,7 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         // What cannot be read leaves the fresh options; a rule the menu lacks checks none.
         {stored({"forse", "", "7", "3 set", "yes"}), "0000000"},
         {stored({"1", "", "3", "", ""}), "1000000"},
+        {stored({"", "", "-32768", "", ""}), "0000000"},
         {stored({"", "", "2.5", "", ""}), "0001000"},
         {stored({"", "", "0x2", "", ""}), "0001000"},
     };
