@@ -104,7 +104,7 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
     h.setsWon = end.sets;
     h.totals = {position.counts(0), position.counts(1)};
     if (end.over) {
-        h.winner = end.sets[0] > end.sets[1] ? 0 : 1;
+        h.winner = end.decidedFor;
     } else {
         h.gameScore = gameScore(end);
     }

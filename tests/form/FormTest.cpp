@@ -49,6 +49,12 @@ TEST(WindowCommands, NamesAreShownAsAMatchFileKeepsThemAndExitEndsAtOnce) {
     h.form.NomeTorneo_Click();
     h.form.NomeTorneo_Click();
     EXPECT_EQ(h.form.labels.NomeTorneo.caption(), "Roland Garros – Paris");
+    // As long as a match file can keep a name, and no longer.
+    for (const std::size_t typed : {32767u, 32768u}) {
+        h.platform.inputAnswers.push_back(std::string(typed, 'x'));
+        h.form.NomeTorneo_Click();
+        EXPECT_EQ(h.form.labels.NomeTorneo.caption().size(), 32767u);
+    }
 
     // Exit ends at once, even with unsaved points.
     h.play("AAA");
