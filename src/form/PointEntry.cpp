@@ -142,13 +142,8 @@ void MainForm::PuntoGiocatore_Click(int index) {
 }
 
 void MainForm::keepPointListInOrder(int laterPoints) {
-    const bool offerInsert = points_.count() < kMaxPoints;
-    ResidualAnswer answer = platform_.askResidualPoints(laterPoints, offerInsert);
-    if (answer == ResidualAnswer::Insert && !offerInsert) {
-        answer = ResidualAnswer::Overwrite;
-    }
-    residualChoice_ = answer;
-    points_.keepLater(answer, workingSlotStored_);
+    const ResidualAnswer answer = platform_.askResidualPoints(laterPoints, points_.canInsert());
+    residualChoice_ = points_.keepLater(answer, workingSlotStored_);
 }
 
 void MainForm::showWordInPanel(PointWord word) {

@@ -22,11 +22,11 @@ int PointList::recordWorking() {
     return count_ - current_;
 }
 
-void PointList::keepLater(ResidualAnswer answer, PointWord displaced) {
+ResidualAnswer PointList::keepLater(ResidualAnswer answer, PointWord displaced) {
     switch (answer) {
         case ResidualAnswer::Insert:
-            if (count_ >= kMaxPoints) {
-                return;  // no room: the new point overwrites the old one
+            if (!canInsert()) {
+                return ResidualAnswer::Overwrite;  // no room: the new point overwrites the old one
             }
             // The later points move up one slot, and the point that stood where the new one
             // was recorded follows it, as it was before the user marked the new point over it.
@@ -42,6 +42,7 @@ void PointList::keepLater(ResidualAnswer answer, PointWord displaced) {
         case ResidualAnswer::Overwrite:
             break;
     }
+    return answer;
 }
 
 void PointList::assign(std::span<const PointWord> points) {

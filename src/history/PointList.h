@@ -32,9 +32,12 @@ public:
     // The working slot becomes a recorded point and the position moves past it. Returns how
     // many recorded points now lie after it; with none, the new working slot is empty.
     int recordWorking();
+    // One more point fits in the list.
+    bool canInsert() const { return count_ < kMaxPoints; }
     // What becomes of the points after a point recorded in the middle: `displaced` is the
-    // point that stood where the new one was recorded.
-    void keepLater(ResidualAnswer answer, PointWord displaced);
+    // point that stood where the new one was recorded. Returns what was done: a full list
+    // takes no inserted point, so it is overwritten instead.
+    ResidualAnswer keepLater(ResidualAnswer answer, PointWord displaced);
 
     // Every point replaced by these (at most kMaxPoints of them); the position at their end.
     void assign(std::span<const PointWord> points);

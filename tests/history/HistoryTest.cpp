@@ -63,7 +63,11 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
     h.platform.messageAnswers = {MsgAnswer::No, MsgAnswer::No};
     h.games("AAAAAA AAAAAA");
     h.play("A!");  // after the end nothing is recorded, nor marked for the next point
-    EXPECT_EQ(h.form.points().working(), 0);
+    const MainForm::Labels& l = h.form.labels;
+    EXPECT_EQ(std::tuple(h.form.points().working(), l.PuntiDalMatch[0].caption(),
+                         l.PuntiDalMatch[1].caption() + l.PuntiDalSet[0].caption(),
+                         l.Set1[0].fore(), l.Set1[1].fore(), l.Set3[0].fore()),
+              std::tuple(0, "W", "L", colours::Yellow, colours::Black, colours::Black));
     h.form.GameStart_Click();
     h.form.GameEnd_Click();
     EXPECT_EQ(h.form.points().count(), 48);

@@ -242,7 +242,8 @@ TEST(PointsNeeded, SetPointsPerSetAndMatchPointsThroughTheMatch) {
               {
                   {"", "", "24/48 | 24/48"},
                   {"ABABABAA", "AABA", "1!/25 SP#1 | 16/40"},  // 5-3 40-15
-                  {"", "BB", "2/26 | 14/38"},                  // deuce
+                  {"", "B", "1!/25 SP#2 | 15/39"},             // 40-30
+                  {"", "B", "2/26 | 14/38"},                   // deuce
                   {"", "A", "1!/25 SP#3 | 15/39"},
                   {"", "A", "24/24 | 24/48"},  // set, and the numbers start again
                   {"ABABABAA", "AAA", "1/1! MP#1 | 17/41"},
