@@ -47,8 +47,9 @@ MainForm::MainForm(Platform& platform) : platform_(platform) {
     }
 
     initPair(labels.FrameStatistiche, "", LightGreen);
-    for (auto* row : {&labels.PuntiVinti, &labels.BreakFatti, &labels.BreakAvuti, &labels.Aces, &labels.DoppiFalli, &labels.ColpiVincenti,
-                      &labels.ErroriGratuiti, &labels.PuntiDalSet, &labels.PuntiDalMatch, &labels.Parziale}) {
+    for (auto* row : {&labels.PuntiVinti, &labels.BreakFatti, &labels.BreakAvuti, &labels.Aces,
+                      &labels.DoppiFalli, &labels.ColpiVincenti, &labels.ErroriGratuiti,
+                      &labels.PuntiDalSet, &labels.PuntiDalMatch, &labels.Parziale}) {
         initPair(*row, "0", Cyan);
     }
     // The serve percentages are worked out from their counters by the reset.

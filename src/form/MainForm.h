@@ -90,8 +90,7 @@ public:
     struct Menus {
         MenuCheck MatchInTreSet{false};
         MenuCheck MatchInCinqueSet{true};
-        std::array<MenuCheck, 3> TieBreakWhen{MenuCheck{false}, MenuCheck{true},
-                                              MenuCheck{false}};
+        std::array<MenuCheck, 3> TieBreakWhen{MenuCheck{false}, MenuCheck{true}, MenuCheck{false}};
         MenuCheck DisabilitaParziale{false};
         MenuCheck DisabilitaPuntiDalMatch{false};
         MenuCheck SalvaOpzioniInUscita{false};

@@ -33,9 +33,8 @@ std::string openingError(LoadError error) {
 }  // namespace
 
 std::string MainForm::defaultFileName() const {
-    std::string name =
-        labels.NomeGiocatore[0].caption() + "-" + labels.NomeGiocatore[1].caption() + " (" +
-        labels.NomeTorneo.caption();
+    std::string name = labels.NomeGiocatore[0].caption() + "-" + labels.NomeGiocatore[1].caption() +
+                       " (" + labels.NomeTorneo.caption();
     if (const std::string round = roundName(Turno.selected()); !round.empty()) {
         name += ", " + round;
     }

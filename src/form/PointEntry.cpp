@@ -131,10 +131,9 @@ void MainForm::PuntoGiocatore_Click(int index) {
     // Asked once the point is wholly scored, so that it shows over the final scoreboard.
     if (happened.match) {
         const int winner = courtlog::EstraiInfo(recorded, Attr::Punto);
-        const std::string text = "Fine partita! Ha vinto " +
-                                 labels.NomeGiocatore[winner].caption() + " in " +
-                                 std::to_string(score().sets[winner]) +
-                                 " set. Vuoi salvare la partita?";
+        const std::string text =
+            "Fine partita! Ha vinto " + labels.NomeGiocatore[winner].caption() + " in " +
+            std::to_string(score().sets[winner]) + " set. Vuoi salvare la partita?";
         if (platform_.messageBox(text, MsgButtons::YesNo) == MsgAnswer::Yes) {
             FileSave_Click();
         }

@@ -127,8 +127,7 @@ void MainForm::renderPointsNeeded() {
             labels.SetPoint[p].setCaption("Set Point #" + std::to_string(s.setPointShown[p]));
         }
         if (s.matchPointShown[p] > 0) {
-            labels.MatchPoint[p].setCaption("Match Point #" +
-                                            std::to_string(s.matchPointShown[p]));
+            labels.MatchPoint[p].setCaption("Match Point #" + std::to_string(s.matchPointShown[p]));
         }
         labels.SetPoint[p].setVisible(n.setPoint);
         labels.PuntiDalSet[p].setBack(n.setPoint ? colours::Red : colours::Cyan);

@@ -1,4 +1,7 @@
 // The stored options, and the window's load and close steps that use them.
+#include <algorithm>
+#include <array>
+
 #include "form/MainForm.h"
 #include "form/Version.h"
 #include "storage/StoredOptions.h"
@@ -7,65 +10,61 @@ namespace courtlog {
 
 namespace {
 
+// The options that are a check mark, each switched by its own menu handler.
+struct FlagOption {
+    StoredOption option;
+    MenuCheck MainForm::Menus::*check;
+    void (MainForm::*click)();
+};
+constexpr std::array<FlagOption, 3> kFlagOptions{{
+    {StoredOption::DisabilitaParziale, &MainForm::Menus::DisabilitaParziale,
+     &MainForm::DisabilitaParziale_Click},
+    {StoredOption::DisabilitaPuntiDalMatch, &MainForm::Menus::DisabilitaPuntiDalMatch,
+     &MainForm::DisabilitaPuntiDalMatch_Click},
+    {StoredOption::SalvaOpzioniInUscita, &MainForm::Menus::SalvaOpzioniInUscita,
+     &MainForm::SalvaOpzioniInUscita_Click},
+}};
+
+const FlagOption* flagOption(StoredOption option) {
+    const auto it = std::ranges::find(kFlagOptions, option, &FlagOption::option);
+    return it == kFlagOptions.end() ? nullptr : &*it;
+}
+
 // Applies a stored value through the option's own menu handler.
 void apply(MainForm& f, StoredOption option, int value) {
-    switch (option) {
-        case StoredOption::DisabilitaParziale:
-            if (value != 0) {
-                f.DisabilitaParziale_Click();
-            }
-            break;
-        case StoredOption::DisabilitaPuntiDalMatch:
-            if (value != 0) {
-                f.DisabilitaPuntiDalMatch_Click();
-            }
-            break;
-        case StoredOption::TieBreakWhen:
-            if (value >= 0 && value < static_cast<int>(f.menus.TieBreakWhen.size())) {
-                f.TieBreakWhen_Click(value);
-                break;
-            }
-            // A rule the menu does not have: none of its items is checked.
-            for (MenuCheck& item : f.menus.TieBreakWhen) {
-                item.setChecked(false);
-            }
-            break;
-        case StoredOption::MatchInTreSet:
-            if (value != 0) {
-                f.MatchInTreSet_Click();
-            } else {
-                f.MatchInCinqueSet_Click();
-            }
-            break;
-        case StoredOption::SalvaOpzioniInUscita:
-            if (value != 0) {
-                f.SalvaOpzioniInUscita_Click();
-            }
-            break;
+    if (const FlagOption* flag = flagOption(option)) {
+        if (value != 0) {
+            (f.*flag->click)();
+        }
+    } else if (option == StoredOption::MatchInTreSet && value != 0) {
+        f.MatchInTreSet_Click();
+    } else if (option == StoredOption::MatchInTreSet) {
+        f.MatchInCinqueSet_Click();
+    } else if (value >= 0 && value < static_cast<int>(f.menus.TieBreakWhen.size())) {
+        f.TieBreakWhen_Click(value);
+    } else {
+        // A rule the menu does not have: none of its items is checked.
+        for (MenuCheck& item : f.menus.TieBreakWhen) {
+            item.setChecked(false);
+        }
     }
 }
 
 // What is stored for an option; nothing: nothing to store.
 std::optional<std::string> stored(const MainForm& f, StoredOption option) {
     const MainForm::Menus& m = f.menus;
-    switch (option) {
-        case StoredOption::DisabilitaParziale:
-            return boolText(m.DisabilitaParziale.checked());
-        case StoredOption::DisabilitaPuntiDalMatch:
-            return boolText(m.DisabilitaPuntiDalMatch.checked());
-        case StoredOption::TieBreakWhen:
-            for (std::size_t i = 0; i < m.TieBreakWhen.size(); ++i) {
-                if (m.TieBreakWhen[i].checked()) {
-                    return std::to_string(i);
-                }
-            }
-            return std::nullopt;
-        case StoredOption::MatchInTreSet:
-            return boolText(m.MatchInTreSet.checked());
-        case StoredOption::SalvaOpzioniInUscita:
-            break;
+    if (const FlagOption* flag = flagOption(option)) {
+        return boolText((m.*flag->check).checked());
     }
-    return boolText(m.SalvaOpzioniInUscita.checked());
+    if (option == StoredOption::MatchInTreSet) {
+        return boolText(m.MatchInTreSet.checked());
+    }
+    for (std::size_t i = 0; i < m.TieBreakWhen.size(); ++i) {
+        if (m.TieBreakWhen[i].checked()) {
+            return std::to_string(i);
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -80,7 +79,7 @@ void MainForm::SalvaOpzioni_Click() {
 
 void MainForm::Form_Load() {
     caption_ = std::string(kAppTitle) + " - Versione " + std::to_string(kVersionMajor) + "." +
-              std::to_string(kVersionMinor);
+               std::to_string(kVersionMinor);
 
     // A stored value that cannot be read leaves that option as a fresh window has it.
     for (const StoredOptionKey& option : kStoredOptions) {

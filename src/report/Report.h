@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "report/MatchSummary.h"
 #include "form/MainForm.h"
+#include "report/MatchSummary.h"
 
 namespace courtlog::report {
 

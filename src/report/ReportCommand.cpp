@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "report/Report.h"
+#include "form/MainForm.h"
+#include "platform/HeadlessPlatform.h"
 #include "report/HtmlReport.h"
 #include "report/MatchSummary.h"
 #include "report/PointLogCsv.h"
-#include "form/MainForm.h"
-#include "platform/HeadlessPlatform.h"
+#include "report/Report.h"
 
 namespace courtlog::report {
 
@@ -92,8 +92,8 @@ std::optional<MatchRecord> load(const std::string& file, std::ostream& err) {
     return form.matchRecord();
 }
 
-int runTotals(const std::vector<std::string>& files, const QString& formatName,
-              std::ostream& out, std::ostream& err) {
+int runTotals(const std::vector<std::string>& files, const QString& formatName, std::ostream& out,
+              std::ostream& err) {
     // A file that cannot be used is reported, by name, and the others are added up all the
     // same: one bad file among many should not cost the whole total.
     std::vector<MatchSummary> matches;

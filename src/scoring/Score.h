@@ -24,8 +24,8 @@ enum class Closeness { Far, TwoPoints, MatchPoint };
 
 // What the set-point and match-point analysis last found for one player.
 struct Needs {
-    int set = 0;    // points still needed for the set
-    int match = 0;  // points still needed for the match
+    int set = 0;                    // points still needed for the set
+    int match = 0;                  // points still needed for the match
     bool setPoint = false;          // a set point that is not a match point
     bool matchPointMarker = false;  // the numbered match-point marker stands
     Closeness closeness = Closeness::Far;
@@ -38,8 +38,8 @@ struct Needs {
 struct Score {
     // Regular game: GamePoint values. Tie-break: the points of the tie-break.
     Pair points{};
-    Pair games{};  // of the set being played
-    Pair sets{};   // sets won
+    Pair games{};                           // of the set being played
+    Pair sets{};                            // sets won
     std::array<FinishedSet, 5> finished{};  // the first `set` of them, at most five
     int set = 0;                            // sets finished, so the set being played from 0
     int server = 0;
@@ -54,7 +54,7 @@ struct Score {
     Pair breaks{};
 
     // The game's indicators. A break point and deuce stand after a regular point only.
-    int breakPointFor = -1;    // the receiver who holds a break point, or -1
+    int breakPointFor = -1;  // the receiver who holds a break point, or -1
     bool deuce = false;
     int breakPointNumber = 0;  // points at break point in this game
     int deuceNumber = 0;       // points at deuce in this game

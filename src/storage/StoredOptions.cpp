@@ -67,7 +67,6 @@ std::optional<int> readFlag(const std::string& text) {
     return b ? std::optional<int>(*b ? 1 : 0) : std::nullopt;
 }
 
-
 }  // namespace
 
 std::string boolText(bool b) {

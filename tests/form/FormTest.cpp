@@ -1,7 +1,6 @@
 // The window model: point words by name, renaming and the system information.
 #include <gtest/gtest.h>
 
-
 #include "form/SystemInfo.h"
 #include "support/Harness.h"
 
@@ -28,7 +27,8 @@ TEST(PointInfo, UnknownNameIsReportedAndEndsTheProgram) {
 }
 
 std::string names(Harness& h, int p) {
-    return h.form.labels.NomeGiocatore[p].caption() + "|" + h.form.labels.PuntoGiocatore[p].caption() + "|" +
+    return h.form.labels.NomeGiocatore[p].caption() + "|" +
+           h.form.labels.PuntoGiocatore[p].caption() + "|" +
            h.form.labels.FrameStatistiche[p].caption();
 }
 

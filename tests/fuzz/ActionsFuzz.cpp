@@ -167,9 +167,11 @@ void checkState(const MainForm& f) {
     CHECK(f.score().server == 0 || f.score().server == 1);
     CHECK(f.score().set == f.score().sets[0] + f.score().sets[1]);
     const int most = std::max(f.score().sets[0], f.score().sets[1]);
-    CHECK(f.score().over == (most * 2 > f.rules().setsInMatch) && most <= f.rules().setsInMatch / 2 + 1);
+    CHECK(f.score().over == (most * 2 > f.rules().setsInMatch) &&
+          most <= f.rules().setsInMatch / 2 + 1);
     CHECK(f.score().over ? !f.labels.Serve[0].visible() && !f.labels.Serve[1].visible()
-                      : f.labels.Serve[f.score().server].visible() && !f.labels.Serve[1 - f.score().server].visible());
+                         : f.labels.Serve[f.score().server].visible() &&
+                               !f.labels.Serve[1 - f.score().server].visible());
     // Points after the end of the match are kept but not scored.
     const Score& sc = f.score();
     const int won = sc.pointsWon[0] + sc.pointsWon[1];
@@ -280,7 +282,8 @@ void checkReports(const MainForm& f) {
     CHECK(validJson(report::renderJson(f)));
 
     const MatchSummary summary = summarizeMatch(f.matchRecord());
-    if (f.points().current() == f.points().count()) {  // the reports score the match as the window does
+    if (f.points().current() ==
+        f.points().count()) {  // the reports score the match as the window does
         CHECK(summary.matchOver == f.score().over && summary.setsWon[0] == f.score().sets[0] &&
               summary.setsWon[1] == f.score().sets[1]);
     }

@@ -108,9 +108,10 @@ std::string rows(MainForm& f) {
     std::string s;
     for (int p = 0; p < 2; ++p) {
         s += (p ? " | " : "") + f.labels.PuntiVinti[p].caption();
-        for (const Field* c : {&f.labels.Aces[p], &f.labels.DoppiFalli[p], &f.labels.PercentualePrimePalle[p],
-                               &f.labels.PercentualeConPrimaPalla[p], &f.labels.PercentualeConSecondaPalla[p],
-                               &f.labels.ColpiVincenti[p], &f.labels.ErroriGratuiti[p]}) {
+        for (const Field* c :
+             {&f.labels.Aces[p], &f.labels.DoppiFalli[p], &f.labels.PercentualePrimePalle[p],
+              &f.labels.PercentualeConPrimaPalla[p], &f.labels.PercentualeConSecondaPalla[p],
+              &f.labels.ColpiVincenti[p], &f.labels.ErroriGratuiti[p]}) {
             s += " " + c->caption();
         }
     }
@@ -165,7 +166,8 @@ TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {
     for (const auto& [played, shown] : cases) {
         Harness h;
         h.play(played);
-        EXPECT_EQ(h.form.labels.Parziale[0].caption() + "-" + h.form.labels.Parziale[1].caption(), shown)
+        EXPECT_EQ(h.form.labels.Parziale[0].caption() + "-" + h.form.labels.Parziale[1].caption(),
+                  shown)
             << played;
     }
 }

@@ -39,9 +39,8 @@ TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithTheWindow) {
     EXPECT_EQ(covered, static_cast<int>(m.points.size()));
     EXPECT_EQ(winners, (std::vector<int>{0, 1, 0}));
     for (int p = 0; p < 2; ++p) {
-        EXPECT_EQ(
-            std::tuple(sum[p].won, sum[p].breaksMade, m.totals[p].won),
-            std::tuple(h.form.score().pointsWon[p], h.form.score().breaks[p], sum[p].won));
+        EXPECT_EQ(std::tuple(sum[p].won, sum[p].breaksMade, m.totals[p].won),
+                  std::tuple(h.form.score().pointsWon[p], h.form.score().breaks[p], sum[p].won));
     }
     EXPECT_EQ(m.points.back().diffAfter, script.pointsWonBy('A') - script.pointsWonBy('B'));
     // An index other than 1 names player A rather than running off the pair; a round past the

@@ -19,7 +19,9 @@ using testing::MatchScript;
 // and points of the set being played, "7-6(8-6) 2-3 15-40", or "over" once it has ended.
 std::string text(const Score& s) {
     static constexpr const char* kPoints[] = {"0", "15", "30", "40", "AD"};
-    const auto pair = [](const Pair& p) { return std::to_string(p[0]) + "-" + std::to_string(p[1]); };
+    const auto pair = [](const Pair& p) {
+        return std::to_string(p[0]) + "-" + std::to_string(p[1]);
+    };
     std::string t;
     for (int k = 0; k < s.set && k < 5; ++k) {
         const FinishedSet& f = s.finished[static_cast<std::size_t>(k)];
@@ -238,20 +240,19 @@ void playSteps(const Rules& rules, std::initializer_list<std::array<const char*,
 }
 
 TEST(PointsNeeded, SetPointsPerSetAndMatchPointsThroughTheMatch) {
-    playSteps(kThreeSets,
-              {
-                  {"", "", "24/48 | 24/48"},
-                  {"ABABABAA", "AABA", "1!/25 SP#1 | 16/40"},  // 5-3 40-15
-                  {"", "B", "1!/25 SP#2 | 15/39"},             // 40-30
-                  {"", "B", "2/26 | 14/38"},                   // deuce
-                  {"", "A", "1!/25 SP#3 | 15/39"},
-                  {"", "A", "24/24 | 24/48"},  // set, and the numbers start again
-                  {"ABABABAA", "AAA", "1/1! MP#1 | 17/41"},
-                  {"", "BBB", "2/2? | 14/38"},  // saved to deuce: no marker
-                  {"", "BB", "4/4 | 12/36"},    // B breaks back: 5-4
-                  {"BA", "AAA", "1/1! MP#4 | 12/36"},
-                  {"", "A", "W | L"},
-              });
+    playSteps(kThreeSets, {
+                              {"", "", "24/48 | 24/48"},
+                              {"ABABABAA", "AABA", "1!/25 SP#1 | 16/40"},  // 5-3 40-15
+                              {"", "B", "1!/25 SP#2 | 15/39"},             // 40-30
+                              {"", "B", "2/26 | 14/38"},                   // deuce
+                              {"", "A", "1!/25 SP#3 | 15/39"},
+                              {"", "A", "24/24 | 24/48"},  // set, and the numbers start again
+                              {"ABABABAA", "AAA", "1/1! MP#1 | 17/41"},
+                              {"", "BBB", "2/2? | 14/38"},  // saved to deuce: no marker
+                              {"", "BB", "4/4 | 12/36"},    // B breaks back: 5-4
+                              {"BA", "AAA", "1/1! MP#4 | 12/36"},
+                              {"", "A", "W | L"},
+                          });
     playSteps(kFiveSets, {{"", "", "24/72 | 24/72"}, {"", "BBB", "25/73 | 21/69"}});
 }
 
@@ -259,7 +260,7 @@ TEST(PointsNeeded, TieBreakOfTheDecidingSetAndLongSetWithoutTieBreak) {
     playSteps(Rules{3, TieBreakRule::EverySet},
               {{"AAAAAA BBBBBB ABABABABABAB", "ABABABABABAB", "2/2? | 2/2?"},
                {"", "A", "1/1! MP#2 | 3/3"},  // the first was at 6-5
-               {"", "B", "2/2? | 2/2?"}});     // 7-7: on past six points all
+               {"", "B", "2/2? | 2/2?"}});    // 7-7: on past six points all
     // Every game held to 9-9, then a break: A needs this game and two more.
     playSteps(Rules{5, TieBreakRule::None}, {{"ABABABABABABABABAB B", "", "12/60 | 4/52"}});
     // B wins the match: A's figures are worked out first, then the end is shown.

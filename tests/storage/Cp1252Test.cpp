@@ -19,7 +19,7 @@ TEST(Cp1252, KeepsWhatTheCodePageHoldsAndFoldsTheRest) {
         // Typed in decomposed form: composed first ("e" and an acute are "é").
         {"Ame\xCC\x81lie Nguye\xCC\x82\xCC\x83n", "Amélie Nguyên"},
         {"\xCC\x81x x\xCC\x81", "?x x?"},  // a mark with no letter, or one it cannot join
-        {"\xC2\x80", "?"},    // a control character, not the euro sign of byte 0x80
+        {"\xC2\x80", "?"},                 // a control character, not the euro sign of byte 0x80
         // Malformed input: a stray byte, a cut sequence, an encoded surrogate.
         {"a\377b x\303 \200", "a?b x? ?"},
         {"\355\240\200\342\202A", "???A"},

@@ -14,8 +14,8 @@ TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     h.games("AAAAAA BBBBBB AB");
     h.form.MatchInTreSet_Click();
     // The third set now decides, with no tie-break.
-    EXPECT_EQ(std::tuple(h.board(), h.form.labels.PuntiDalMatch[0].caption(), h.form.rules().tieBreakInSet(2),
-                         h.form.matchSaved()),
+    EXPECT_EQ(std::tuple(h.board(), h.form.labels.PuntiDalMatch[0].caption(),
+                         h.form.rules().tieBreakInSet(2), h.form.matchSaved()),
               std::tuple("6-0 0-6 1-1 0-0", "20", false, false));
     h.form.MatchInCinqueSet_Click();
     EXPECT_EQ(std::tuple(h.form.rules().tieBreakInSet(2), h.form.labels.PuntiDalMatch[0].caption()),
@@ -81,8 +81,10 @@ TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
     h.form.DisabilitaPuntiDalMatch_Click();
     // Everything since B last won a game; set points are counted while hidden: this is the
     // fourth of the set.
-    EXPECT_EQ(std::tuple(partial(), h.form.labels.SetPoint[0].visible(), h.form.labels.SetPoint[0].caption(),
-                         h.form.labels.PuntiDalSet[0].caption() + "/" + h.form.labels.PuntiDalMatch[1].caption()),
+    EXPECT_EQ(std::tuple(partial(), h.form.labels.SetPoint[0].visible(),
+                         h.form.labels.SetPoint[0].caption(),
+                         h.form.labels.PuntiDalSet[0].caption() + "/" +
+                             h.form.labels.PuntiDalMatch[1].caption()),
               std::tuple("12-3", true, "Set Point #4", "1/39"));
 }
 
@@ -115,10 +117,11 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         h.form.Form_Load();
         // The options as the menus show them, in the order they are stored; loading writes nothing.
         const auto c = [](const MenuCheck& m) { return m.checked() ? '1' : '0'; };
-        const std::string options{c(h.form.menus.DisabilitaParziale),  c(h.form.menus.DisabilitaPuntiDalMatch),
-                                  c(h.form.menus.TieBreakWhen[0]),     c(h.form.menus.TieBreakWhen[1]),
-                                  c(h.form.menus.TieBreakWhen[2]),     c(h.form.menus.MatchInTreSet),
-                                  c(h.form.menus.SalvaOpzioniInUscita)};
+        const std::string options{
+            c(h.form.menus.DisabilitaParziale),  c(h.form.menus.DisabilitaPuntiDalMatch),
+            c(h.form.menus.TieBreakWhen[0]),     c(h.form.menus.TieBreakWhen[1]),
+            c(h.form.menus.TieBreakWhen[2]),     c(h.form.menus.MatchInTreSet),
+            c(h.form.menus.SalvaOpzioniInUscita)};
         EXPECT_EQ(std::tuple(options, h.form.labels.Set4[0].visible(), h.platform.settings),
                   std::tuple(expected, expected[5] == '0', settings));
         h.form.SalvaOpzioni_Click();

@@ -63,9 +63,8 @@ struct Harness {
 
     // Which player's serve marker shows: "A", "B", "-" for none, "AB" for both.
     std::string server() {
-        const std::string s =
-            std::string(form.labels.Serve[0].visible() ? "A" : "") +
-            (form.labels.Serve[1].visible() ? "B" : "");
+        const std::string s = std::string(form.labels.Serve[0].visible() ? "A" : "") +
+                              (form.labels.Serve[1].visible() ? "B" : "");
         return s.empty() ? "-" : s;
     }
 };
