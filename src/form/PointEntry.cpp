@@ -107,13 +107,13 @@ void MainForm::PuntoGiocatore_Click(int index) {
         courtlog::CreaInfo(word, Attr::AceDoppioFallo, 0);
     }
     const PointWord recorded = word;
-    // Counted while its server still serves, and shown before any question about the later
-    // points; the score follows once the list is in order.
+    // Counted while its server still serves; the score follows once the list is in order.
     countPoint(position_.counted, recorded, score().server);
-    renderStatistics();
 
     matchSaved_ = false;
     if (const int later = points_.recordWorking(); later > 0) {
+        // The question about the later points shows over the statistics already counted.
+        renderStatistics();
         keepPointListInOrder(later);
     }
 
