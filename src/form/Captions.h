@@ -12,33 +12,33 @@ namespace courtlog {
 
 // A player's points in the game as the scoreboard shows them: "0", "15", "30", "40", "AD", or
 // the points of a tie-break.
-std::string pointCaption(const Score& score, int player);
+Text pointCaption(const Score& score, int player);
 
 // n of d as a whole percentage followed by "%": the quotient is taken in double precision,
 // then multiplied by 100 and rounded half to even (1 of 8 is 12%, 3 of 8 is 38%). "N/D" when
 // there is nothing to divide.
-std::string Percent(int n, int d);
+Text Percent(int n, int d);
 
 // The three serve percentages as the frames show them.
-std::string firstServesText(const PlayerCounts& c);
-std::string firstServeWonText(const PlayerCounts& c);
-std::string secondServeWonText(const PlayerCounts& c);
+Text firstServesText(const PlayerCounts& c);
+Text firstServeWonText(const PlayerCounts& c);
+Text secondServeWonText(const PlayerCounts& c);
 
 // Two values in one cell, as the frames show them side by side: "3 / 1".
-std::string pairCell(const std::string& first, const std::string& second);
+Text pairCell(Text first, Text second);
 
 // One row of the statistics frames: its caption, the labels that show it, and how a report
 // makes the same value from a player's counts.
 struct StatisticsRow {
-    std::string_view caption;  // without the colon the frames put after it
+    Source caption;  // without the colon the frames put after it
     std::array<Field, 2> MainForm::Labels::*first;
     std::array<Field, 2> MainForm::Labels::*second;  // null for a row with one value
     // Null for the one row that is not a count (the points the player still needs).
-    std::string (*fromCounts)(const PlayerCounts&);
+    Text (*fromCounts)(const PlayerCounts&);
 };
 extern const std::array<StatisticsRow, 8> kStatisticsRows;
 
 // A row's value for a player as the form shows it now.
-std::string shownValue(const StatisticsRow& row, const MainForm& form, int player);
+Text shownValue(const StatisticsRow& row, const MainForm& form, int player);
 
 }  // namespace courtlog

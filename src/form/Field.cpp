@@ -10,7 +10,7 @@ std::string colourToHex(Colour c) {
     return text;
 }
 
-void Field::setCaption(std::string caption) {
+void Field::setCaption(Text caption) {
     if (caption != caption_) {
         caption_ = std::move(caption);
         touch();

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Text.h"
+
 namespace courtlog {
 
 // Colours keep the 0x00BBGGRR order of the window's design, so the values read the same
@@ -55,23 +57,26 @@ private:
 class Field : public Dirty {
 public:
     Field() = default;
-    Field(std::string caption, Colour back, Colour fore = colours::Black, bool visible = true)
+    Field(Text caption, Colour back, Colour fore = colours::Black, bool visible = true)
         : caption_(std::move(caption)), visible_(visible), fore_(fore), back_(back) {}
 
-    const std::string& caption() const { return caption_; }
+    // What the label shows, to be translated by the view.
+    const Text& text() const { return caption_; }
+    // The caption in Italian, as reports and tests read it.
+    std::string caption() const { return caption_.italian(); }
     bool visible() const { return visible_; }
     Colour fore() const { return fore_; }
     Colour back() const { return back_; }
 
-    void setCaption(std::string caption);
+    void setCaption(Text caption);
     void setVisible(bool visible);
     void setFore(Colour fore);
     void setBack(Colour back);
 
-    void setNumber(int n) { setCaption(std::to_string(n)); }
+    void setNumber(int n) { setCaption(Text::number(n)); }
 
 private:
-    std::string caption_;
+    Text caption_;
     bool visible_ = true;
     Colour fore_ = colours::Black;
     Colour back_ = colours::White;

@@ -23,7 +23,7 @@ std::string NamedField::displayName() const {
 
 namespace {
 
-void initPair(std::array<Field, 2>& pair, const std::string& caption, Colour back,
+void initPair(std::array<Field, 2>& pair, const Text& caption, Colour back,
               Colour fore = colours::Black, bool visible = true) {
     for (Field& f : pair) {
         f = Field(caption, back, fore, visible);
@@ -34,42 +34,43 @@ void initPair(std::array<Field, 2>& pair, const std::string& caption, Colour bac
 
 MainForm::MainForm(Platform& platform) : platform_(platform) {
     using namespace colours;
-    labels.NomeTorneo = Field("", LightGreen);
-    initPair(labels.NomeGiocatore, "", Yellow);
+    const Text none, zero = Text::number(0);
+    labels.NomeTorneo = Field(none, LightGreen);
+    initPair(labels.NomeGiocatore, none, Yellow);
     // Player A serves first; the marker is a coloured block without text.
-    labels.Serve[0] = Field("", Red, Black, true);
-    labels.Serve[1] = Field("", Red, Black, false);
-    initPair(labels.Punteggio, "0", Cyan);
-    initPair(labels.Games, "0", Teal);
+    labels.Serve[0] = Field(none, Red, Black, true);
+    labels.Serve[1] = Field(none, Red, Black, false);
+    initPair(labels.Punteggio, zero, Cyan);
+    initPair(labels.Games, zero, Teal);
     for (int set = 1; set <= 5; ++set) {
-        initPair(labels.setRow(set), "0", Teal);
-        initPair(labels.tieBreakRow(set), "0", Teal, Black, false);
+        initPair(labels.setRow(set), zero, Teal);
+        initPair(labels.tieBreakRow(set), zero, Teal, Black, false);
     }
 
-    initPair(labels.FrameStatistiche, "", LightGreen);
+    initPair(labels.FrameStatistiche, none, LightGreen);
     for (auto* row : {&labels.PuntiVinti, &labels.BreakFatti, &labels.BreakAvuti, &labels.Aces,
                       &labels.DoppiFalli, &labels.ColpiVincenti, &labels.ErroriGratuiti,
                       &labels.PuntiDalSet, &labels.PuntiDalMatch, &labels.Parziale}) {
-        initPair(*row, "0", Cyan);
+        initPair(*row, zero, Cyan);
     }
     // The serve percentages are worked out from their counters by the reset.
-    initPair(labels.PercentualePrimePalle, "", Cyan);
-    initPair(labels.PercentualeConPrimaPalla, "", Cyan);
-    initPair(labels.PercentualeConSecondaPalla, "", Cyan);
+    initPair(labels.PercentualePrimePalle, none, Cyan);
+    initPair(labels.PercentualeConPrimaPalla, none, Cyan);
+    initPair(labels.PercentualeConSecondaPalla, none, Cyan);
 
-    initPair(labels.PuntoGiocatore, "", LightOrange);
-    const MatchRecord fresh;
+    initPair(labels.PuntoGiocatore, none, LightOrange);
+    // Until the user names them, the names are texts of the program, in the user's language.
     for (int p = 0; p < 2; ++p) {
-        setPlayerName(p, fresh.players[p]);
+        setPlayerName(p, kDefaultPlayers[p]);
     }
-    labels.NomeTorneo.setCaption(fresh.tournament);
+    labels.NomeTorneo.setCaption(kDefaultTournament);
 
     // The indicators are hidden until the score calls for them.
-    labels.PalleNuove = Field("Palle nuove", Green, Blue, false);
-    labels.Parità = Field("Parità", Green, Blue, false);
-    labels.BreakPoint = Field("Break Point", Red, Blue, false);
-    initPair(labels.SetPoint, "Set Point", Red, Blue, false);
-    initPair(labels.MatchPoint, "Match Point", Red, Blue, false);
+    labels.PalleNuove = Field(CL_TEXT("Scoreboard", "Palle nuove"), Green, Blue, false);
+    labels.Parità = Field(CL_TEXT("Scoreboard", "Parità"), Green, Blue, false);
+    labels.BreakPoint = Field(CL_TEXT("Scoreboard", "Break Point"), Red, Blue, false);
+    initPair(labels.SetPoint, CL_TEXT("Scoreboard", "Set Point"), Red, Blue, false);
+    initPair(labels.MatchPoint, CL_TEXT("Scoreboard", "Match Point"), Red, Blue, false);
 
     buildFieldList();
 }
@@ -150,16 +151,17 @@ void MainForm::buildFieldList() {
     pair("MatchPoint", labels.MatchPoint);
 }
 
-std::string MainForm::roundName(int index) {
+Text MainForm::roundName(int index) {
     return static_cast<std::size_t>(index) < TurnoEntries.size()
-               ? TurnoEntries[static_cast<std::size_t>(index)]
-               : "";
+               ? Text(TurnoEntries[static_cast<std::size_t>(index)])
+               : Text();
 }
 
 int MainForm::EstraiInfo(PointWord word, std::string_view name) {
     const auto attr = attrFromName(name);
     if (!attr) {
-        platform_.messageBox("Chiamata a EstraiInfo non valida (" + std::string(name) + ")",
+        platform_.messageBox(Text(CL_TEXT("Messages", "Chiamata a EstraiInfo non valida (%1)"))
+                                 .arg(Text::verbatim(std::string(name))),
                              MsgButtons::Ok);
         platform_.endProgram();
     }
@@ -169,7 +171,8 @@ int MainForm::EstraiInfo(PointWord word, std::string_view name) {
 void MainForm::CreaInfo(PointWord& word, std::string_view name, int value) {
     const auto attr = attrFromName(name);
     if (!attr) {
-        platform_.messageBox("Chiamata a CreaInfo non valida (" + std::string(name) + ")",
+        platform_.messageBox(Text(CL_TEXT("Messages", "Chiamata a CreaInfo non valida (%1)"))
+                                 .arg(Text::verbatim(std::string(name))),
                              MsgButtons::Ok);
         platform_.endProgram();
     }

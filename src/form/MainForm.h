@@ -114,7 +114,7 @@ public:
     // The answer to the last residual-points question.
     ResidualAnswer residualChoice() const { return residualChoice_; }
     // The window's caption, set by the load step.
-    const std::string& caption() const { return caption_; }
+    const Text& caption() const { return caption_; }
 
     // ---- Point record -----------------------------------------------------------------------
     // Field access by attribute name, for names that arrive as text. An unknown name is a
@@ -184,18 +184,24 @@ public:
     void NomeGiocatore_Click(int index);
     // A player's name wherever the window shows it: the name label, the title of the
     // statistics frame and the point button.
-    void setPlayerName(int player, const std::string& name);
+    void setPlayerName(int player, const Text& name);
     void NomeTorneo_Click();
     [[noreturn]] void FileExit_Click();
     void HelpInfo_Click();
     void Label3_Click();
 
     // Entries of the round list, by index.
-    static constexpr std::array<const char*, 8> TurnoEntries{
-        "",           "1° Turno", "2° Turno", "3° Turno", "Ottavi di finale", "Quarti di finale",
-        "Semifinale", "Finale"};
+    static constexpr std::array<Source, 8> TurnoEntries{
+        Source{},
+        CL_TEXT("Rounds", "1° Turno"),
+        CL_TEXT("Rounds", "2° Turno"),
+        CL_TEXT("Rounds", "3° Turno"),
+        CL_TEXT("Rounds", "Ottavi di finale"),
+        CL_TEXT("Rounds", "Quarti di finale"),
+        CL_TEXT("Rounds", "Semifinale"),
+        CL_TEXT("Rounds", "Finale")};
     // The round's name, empty for none and for an index the list does not have.
-    static std::string roundName(int index);
+    static Text roundName(int index);
 
 private:
     void buildFieldList();
@@ -233,7 +239,7 @@ private:
     PointWord workingSlotStored_ = 0;
     // The last save the user chose a file for could not be written.
     bool saveFailed_ = false;
-    std::string caption_;
+    Text caption_;
     // The command line while the start-up step loads it; empty at all other times.
     std::string matchFileName_;
 };

@@ -25,18 +25,20 @@ std::string safeFileName(std::string name) {
     return name;
 }
 
-std::string openingError(LoadError error) {
-    return "Errore " + std::to_string(errorNumber(error)) +
-           " durante il processo di apertura file.";
+Text openingError(LoadError error) {
+    return Text(CL_TEXT("Messages", "Errore %1 durante il processo di apertura file."))
+        .arg(errorNumber(error));
 }
 
 }  // namespace
 
 std::string MainForm::defaultFileName() const {
-    std::string name = labels.NomeGiocatore[0].caption() + "-" + labels.NomeGiocatore[1].caption() +
-                       " (" + labels.NomeTorneo.caption();
-    if (const std::string round = roundName(Turno.selected()); !round.empty()) {
-        name += ", " + round;
+    // In the words the user reads: a name not yet given is offered as shown.
+    std::string name = platform_.shown(labels.NomeGiocatore[0].text()) + "-" +
+                       platform_.shown(labels.NomeGiocatore[1].text()) + " (" +
+                       platform_.shown(labels.NomeTorneo.text());
+    if (const Text round = roundName(Turno.selected()); !round.empty()) {
+        name += ", " + platform_.shown(round);
     }
     return safeFileName(name + ").clg");
 }
@@ -47,8 +49,10 @@ MatchRecord MainForm::matchRecord() const {
     for (std::size_t i = 0; i < m.tieBreakWhen.size(); ++i) {
         m.tieBreakWhen[i] = menus.TieBreakWhen[i].checked();
     }
-    m.players = {labels.NomeGiocatore[0].caption(), labels.NomeGiocatore[1].caption()};
-    m.tournament = labels.NomeTorneo.caption();
+    // A name not yet given is kept as it was shown.
+    m.players = {platform_.shown(labels.NomeGiocatore[0].text()),
+                 platform_.shown(labels.NomeGiocatore[1].text())};
+    m.tournament = platform_.shown(labels.NomeTorneo.text());
     m.round = std::max(0, Turno.selected());
     const auto recorded = points_.recorded();
     m.points.assign(recorded.begin(), recorded.end());
@@ -61,15 +65,22 @@ void MainForm::FileSave_Click() {
     if (choice.title.empty()) {
         return;
     }
-    const std::optional<std::string> failure =
-        writeFileReplacing(choice.path, encodeMatch(matchRecord()));
+    const MatchRecord record = matchRecord();
+    const std::optional<Text> failure = writeFileReplacing(choice.path, encodeMatch(record));
     if (failure) {
         saveFailed_ = true;
         // The old file, the match and its saved state stay as they were.
-        platform_.messageBox("Impossibile salvare il file " + choice.title + ": " + *failure,
+        platform_.messageBox(Text(CL_TEXT("Messages", "Impossibile salvare il file %1: %2"))
+                                 .arg(Text::verbatim(choice.title))
+                                 .arg(*failure),
                              MsgButtons::Ok);
         return;
     }
+    // The names are now the file's: another language no longer renames them.
+    for (int p = 0; p < 2; ++p) {
+        setPlayerName(p, Text::verbatim(record.players[p]));
+    }
+    labels.NomeTorneo.setCaption(Text::verbatim(record.tournament));
     matchSaved_ = true;
 }
 
@@ -92,16 +103,21 @@ bool MainForm::loadMatch(const std::string& path) {
     // The whole file is read and checked before anything on screen changes.
     const ReadOutcome read = readFileStart(path, kMaxUsefulFileSize);
     if (read.error == LoadError::NotFound) {
-        platform_.messageBox("Errore " + std::to_string(errorNumber(LoadError::NotFound)) +
-                                 " nell'apertura del file " + fileTitleOf(path) +
-                                 ". Controllare la sua presenza!",
-                             MsgButtons::Ok);
+        platform_.messageBox(
+            Text(CL_TEXT("Messages",
+                         "Errore %1 nell'apertura del file %2. Controllare la sua presenza!"))
+                .arg(errorNumber(LoadError::NotFound))
+                .arg(Text::verbatim(fileTitleOf(path))),
+            MsgButtons::Ok);
         return false;
     }
     if (read.error) {
         // Which file, and why: the number alone tells the user little.
         platform_.messageBox(
-            openingError(*read.error) + " " + fileTitleOf(path) + ": " + read.reason,
+            Text(CL_TEXT("Messages", "Errore %1 durante il processo di apertura file. %2: %3"))
+                .arg(errorNumber(*read.error))
+                .arg(Text::verbatim(fileTitleOf(path)))
+                .arg(read.reason),
             MsgButtons::Ok);
         return false;
     }
@@ -117,11 +133,13 @@ bool MainForm::loadMatch(const std::string& path) {
     applyMatch(decoded.match, decoded.roundValid);
     if (decoded.pointsIgnored > 0) {
         // Said over the match as loaded, so the user sees what was kept.
-        const bool one = decoded.pointsIgnored == 1;
-        platform_.messageBox("Il file contiene " + std::to_string(decoded.pointsIgnored) +
-                                 (one ? " punto" : " punti") + " oltre il limite di " +
-                                 std::to_string(kMaxPoints) +
-                                 (one ? ": non è stato caricato." : ": non sono stati caricati."),
+        Text message =
+            decoded.pointsIgnored == 1
+                ? CL_TEXT("Messages",
+                          "Il file contiene %1 punto oltre il limite di %2: non è stato caricato.")
+                : CL_TEXT("Messages", "Il file contiene %1 punti oltre il limite di %2: non sono "
+                                      "stati caricati.");
+        platform_.messageBox(message.arg(static_cast<long long>(decoded.pointsIgnored)).arg(kMaxPoints),
                              MsgButtons::Ok);
     }
     return true;
@@ -132,9 +150,9 @@ void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
         menus.TieBreakWhen[i].setChecked(m.tieBreakWhen[i]);
     }
     for (int p = 0; p < 2; ++p) {
-        setPlayerName(p, m.players[p]);
+        setPlayerName(p, Text::verbatim(m.players[p]));
     }
-    labels.NomeTorneo.setCaption(m.tournament);
+    labels.NomeTorneo.setCaption(Text::verbatim(m.tournament));
     if (roundValid) {
         Turno.select(m.round);
     }

@@ -65,8 +65,9 @@ void MainForm::GameScroll_Change(int value) {
 }
 
 void MainForm::GameClear_Click() {
-    if (platform_.messageBox("Sei sicuro di voler cancellare tutti i dati di questa partita?",
-                             MsgButtons::YesNo, "Attenzione!!!") != MsgAnswer::Yes) {
+    if (platform_.messageBox(
+            CL_TEXT("Messages", "Sei sicuro di voler cancellare tutti i dati di questa partita?"),
+            MsgButtons::YesNo, CL_TEXT("Messages", "Attenzione!!!")) != MsgAnswer::Yes) {
         return;
     }
     // The first point after a clear starts from an empty slot and the panel's first buttons.
@@ -74,7 +75,8 @@ void MainForm::GameClear_Click() {
     showWordInPanel(0);
     workingSlotChanged();
     ResetMatch();
-    platform_.messageBox("Tutti i dati sono stati cancellati!", MsgButtons::Ok);
+    platform_.messageBox(CL_TEXT("Messages", "Tutti i dati sono stati cancellati!"),
+                         MsgButtons::Ok);
 }
 
 }  // namespace courtlog

@@ -26,14 +26,17 @@ void MainForm::MatchInTreSet_Click() {
     }
     if (score().set >= 3) {
         // The number keeps the blank of its sign position: two blanks before it.
-        platform_.messageBox("Spiacente, ma si è già al  " + std::to_string(score().set + 1) +
-                                 "° set. Impossibile modificare.",
-                             MsgButtons::Ok);
+        platform_.messageBox(
+            Text(CL_TEXT("Messages", "Spiacente, ma si è già al  %1° set. Impossibile modificare."))
+                .arg(score().set + 1),
+            MsgButtons::Ok);
         return;
     }
     if (score().sets[0] == 2 || score().sets[1] == 2) {
-        platform_.messageBox("Spiacente, ma la partita sarebbe già finita. Impossibile modificare.",
-                             MsgButtons::Ok);
+        platform_.messageBox(
+            CL_TEXT("Messages",
+                    "Spiacente, ma la partita sarebbe già finita. Impossibile modificare."),
+            MsgButtons::Ok);
         return;
     }
     setSetsInMatch(3);

@@ -85,9 +85,10 @@ bool MainForm::refuseWhenFull() {
     if (!points_.full()) {
         return false;
     }
-    platform_.messageBox("Impossibile registrare altri punti: la partita ha già " +
-                             std::to_string(kMaxPoints) + " punti.",
-                         MsgButtons::Ok);
+    platform_.messageBox(
+        Text(CL_TEXT("Messages", "Impossibile registrare altri punti: la partita ha già %1 punti."))
+            .arg(kMaxPoints),
+        MsgButtons::Ok);
     return true;
 }
 
@@ -131,9 +132,10 @@ void MainForm::PuntoGiocatore_Click(int index) {
     // Asked once the point is wholly scored, so that it shows over the final scoreboard.
     if (happened.match) {
         const int winner = courtlog::EstraiInfo(recorded, Attr::Punto);
-        const std::string text =
-            "Fine partita! Ha vinto " + labels.NomeGiocatore[winner].caption() + " in " +
-            std::to_string(score().sets[winner]) + " set. Vuoi salvare la partita?";
+        const Text text =
+            Text(CL_TEXT("Messages", "Fine partita! Ha vinto %1 in %2 set. Vuoi salvare la partita?"))
+                .arg(labels.NomeGiocatore[winner].text())
+                .arg(score().sets[winner]);
         if (platform_.messageBox(text, MsgButtons::YesNo) == MsgAnswer::Yes) {
             FileSave_Click();
         }

@@ -4,6 +4,8 @@
 #include <span>
 #include <string>
 
+#include "platform/Text.h"
+
 namespace courtlog {
 
 // The four option groups of the point panel.
@@ -11,17 +13,23 @@ enum class Panel { Servizio, DirittoRovescio, Colpo, ErroreVincente };
 
 // What the point panel's options and serve-outcome buttons say, by index. The window shows
 // these words and the reports name a point's marks with them.
-inline constexpr std::array<const char*, 2> kServizioCaptions{"Prima palla", "Seconda palla"};
-inline constexpr std::array<const char*, 3> kDirittoRovescioCaptions{"Miss", "Diritto", "Rovescio"};
-inline constexpr std::array<const char*, 8> kColpoCaptions{
-    "Miss", "Volee lunga", "Volee smorzata", "Lob", "Drop", "Passante", "Smash", "Risposta"};
-inline constexpr std::array<const char*, 5> kErroreVincenteCaptions{
-    "Miss", "Vincente", "Errore gratuito", "Errore forzato", "Errore tentato"};
+inline constexpr std::array<Source, 2> kServizioCaptions{CL_TEXT("Panel", "Prima palla"),
+                                                         CL_TEXT("Panel", "Seconda palla")};
+inline constexpr std::array<Source, 3> kDirittoRovescioCaptions{
+    CL_TEXT("Panel", "Miss"), CL_TEXT("Panel", "Diritto"), CL_TEXT("Panel", "Rovescio")};
+inline constexpr std::array<Source, 8> kColpoCaptions{
+    CL_TEXT("Panel", "Miss"),     CL_TEXT("Panel", "Volee lunga"), CL_TEXT("Panel", "Volee smorzata"),
+    CL_TEXT("Panel", "Lob"),      CL_TEXT("Panel", "Drop"),        CL_TEXT("Panel", "Passante"),
+    CL_TEXT("Panel", "Smash"),    CL_TEXT("Panel", "Risposta")};
+inline constexpr std::array<Source, 5> kErroreVincenteCaptions{
+    CL_TEXT("Panel", "Miss"), CL_TEXT("Panel", "Vincente"), CL_TEXT("Panel", "Errore gratuito"),
+    CL_TEXT("Panel", "Errore forzato"), CL_TEXT("Panel", "Errore tentato")};
 // Index 0 is a point played out, which has no button.
-inline constexpr std::array<const char*, 4> kAceDoppioFalloCaptions{"", "Ace", "Doppio fallo",
-                                                                    "Servizio vincente"};
+inline constexpr std::array<Source, 4> kAceDoppioFalloCaptions{
+    Source{}, CL_TEXT("Panel", "Ace"), CL_TEXT("Panel", "Doppio fallo"),
+    CL_TEXT("Panel", "Servizio vincente")};
 
-inline std::span<const char* const> captionsOf(Panel p) {
+inline std::span<const Source> captionsOf(Panel p) {
     switch (p) {
         case Panel::Servizio:
             return kServizioCaptions;
@@ -35,9 +43,9 @@ inline std::span<const char* const> captionsOf(Panel p) {
     return kErroreVincenteCaptions;
 }
 
-// A mark of a recorded point in words: "" for the first option ("Miss", nothing marked) and
+// A mark of a recorded point in words: empty for the first option ("Miss", nothing marked) and
 // for an index the panel has no option for.
-inline std::string markText(std::span<const char* const> captions, int index) {
+inline Text markText(std::span<const Source> captions, int index) {
     if (index <= 0 || index >= static_cast<int>(captions.size())) {
         return {};
     }

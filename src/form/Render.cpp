@@ -36,8 +36,8 @@ void MainForm::ResetMatch() {
     GameScroll.setValue(points_.current());
     render();
     // The partial of the start of a match, whatever the position says.
-    labels.Parziale[0].setCaption("0");
-    labels.Parziale[1].setCaption("0");
+    labels.Parziale[0].setNumber(0);
+    labels.Parziale[1].setNumber(0);
 }
 
 void MainForm::render() {
@@ -78,11 +78,12 @@ void MainForm::renderIndicators() {
     // A hidden marker keeps the number it last showed.
     labels.BreakPoint.setVisible(s.breakPointFor >= 0);
     if (s.breakPointShown > 0) {
-        labels.BreakPoint.setCaption("Break Point # " + std::to_string(s.breakPointShown));
+        labels.BreakPoint.setCaption(
+            Text(CL_TEXT("Scoreboard", "Break Point # %1")).arg(s.breakPointShown));
     }
     labels.Parità.setVisible(s.deuce);
     if (s.deuceShown > 0) {
-        labels.Parità.setCaption("Parità # " + std::to_string(s.deuceShown));
+        labels.Parità.setCaption(Text(CL_TEXT("Scoreboard", "Parità # %1")).arg(s.deuceShown));
     }
 }
 
@@ -111,8 +112,8 @@ void MainForm::renderPointsNeeded() {
     if (menus.DisabilitaPuntiDalMatch.checked()) {
         // Nothing stale stays on show while the analysis is switched off.
         for (int p = 0; p < 2; ++p) {
-            labels.PuntiDalMatch[p].setCaption("0");
-            labels.PuntiDalSet[p].setCaption("0");
+            labels.PuntiDalMatch[p].setNumber(0);
+            labels.PuntiDalSet[p].setNumber(0);
             labels.PuntiDalMatch[p].setBack(colours::Cyan);
             labels.PuntiDalSet[p].setBack(colours::Cyan);
             labels.SetPoint[p].setVisible(false);
@@ -124,10 +125,12 @@ void MainForm::renderPointsNeeded() {
     for (int p = 0; p < 2; ++p) {
         const Needs& n = s.needs[p];
         if (s.setPointShown[p] > 0) {
-            labels.SetPoint[p].setCaption("Set Point #" + std::to_string(s.setPointShown[p]));
+            labels.SetPoint[p].setCaption(
+                Text(CL_TEXT("Scoreboard", "Set Point #%1")).arg(s.setPointShown[p]));
         }
         if (s.matchPointShown[p] > 0) {
-            labels.MatchPoint[p].setCaption("Match Point #" + std::to_string(s.matchPointShown[p]));
+            labels.MatchPoint[p].setCaption(
+                Text(CL_TEXT("Scoreboard", "Match Point #%1")).arg(s.matchPointShown[p]));
         }
         labels.SetPoint[p].setVisible(n.setPoint);
         labels.PuntiDalSet[p].setBack(n.setPoint ? colours::Red : colours::Cyan);
@@ -138,8 +141,9 @@ void MainForm::renderPointsNeeded() {
             setPair(labels.PuntiDalMatch, p, n.match);
         } else {
             // Nothing is left to play: the winner and the loser.
-            labels.PuntiDalSet[p].setCaption("");
-            labels.PuntiDalMatch[p].setCaption(p == s.decidedFor ? "W" : "L");
+            labels.PuntiDalSet[p].setCaption(Text());
+            labels.PuntiDalMatch[p].setCaption(p == s.decidedFor ? CL_TEXT("Scoreboard", "W")
+                                                                 : CL_TEXT("Scoreboard", "L"));
         }
     }
 }

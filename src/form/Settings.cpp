@@ -78,8 +78,10 @@ void MainForm::SalvaOpzioni_Click() {
 }
 
 void MainForm::Form_Load() {
-    caption_ = std::string(kAppTitle) + " - Versione " + std::to_string(kVersionMajor) + "." +
-               std::to_string(kVersionMinor);
+    caption_ = Text(CL_TEXT("Window", "%1 - Versione %2.%3"))
+                   .arg(Text::verbatim(kAppTitle))
+                   .arg(kVersionMajor)
+                   .arg(kVersionMinor);
 
     // A stored value that cannot be read leaves that option as a fresh window has it.
     for (const StoredOptionKey& option : kStoredOptions) {

@@ -68,8 +68,9 @@ void StartSysInfo(Platform& platform) {
         started = platform.fileExists(path) && platform.startProgram(path);
     }
     if (!started) {
-        platform.messageBox("Le informazioni sul sistema non sono attualmente disponibili.",
-                            MsgButtons::Ok);
+        platform.messageBox(
+            CL_TEXT("Messages", "Le informazioni sul sistema non sono attualmente disponibili."),
+            MsgButtons::Ok);
     }
 }
 

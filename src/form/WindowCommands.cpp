@@ -8,9 +8,10 @@ namespace {
 
 // The answer of the rename box, or empty when the user cancelled or erased the text. The
 // name is kept as typed (blanks included) except for characters that a match file cannot hold.
-std::string askName(Platform& platform, const std::string& current) {
-    std::string name =
-        foldToCp1252(platform.inputBox("Inserire il nuovo nome", "Cambio nome", current));
+std::string askName(Platform& platform, const Text& current) {
+    std::string name = foldToCp1252(platform.inputBox(CL_TEXT("Messages", "Inserire il nuovo nome"),
+                                                      CL_TEXT("Messages", "Cambio nome"),
+                                                      platform.shown(current)));
     // A match file holds at most this many characters per name.
     if (utf8ToCp1252(name).size() > static_cast<std::size_t>(kMaxTextLength)) {
         name = cp1252ToUtf8(utf8ToCp1252(name).substr(0, kMaxTextLength));
@@ -21,23 +22,24 @@ std::string askName(Platform& platform, const std::string& current) {
 }  // namespace
 
 void MainForm::NomeGiocatore_Click(int index) {
-    const std::string name = askName(platform_, labels.NomeGiocatore[index].caption());
+    const std::string name = askName(platform_, labels.NomeGiocatore[index].text());
     if (name.empty()) {
         return;
     }
-    setPlayerName(index, name);
+    setPlayerName(index, Text::verbatim(name));
 }
 
-void MainForm::setPlayerName(int player, const std::string& name) {
+void MainForm::setPlayerName(int player, const Text& name) {
     labels.NomeGiocatore[player].setCaption(name);
-    labels.FrameStatistiche[player].setCaption("Statistiche " + name);
+    labels.FrameStatistiche[player].setCaption(
+        Text(CL_TEXT("Scoreboard", "Statistiche %1")).arg(name));
     labels.PuntoGiocatore[player].setCaption(name);
 }
 
 void MainForm::NomeTorneo_Click() {
-    const std::string name = askName(platform_, labels.NomeTorneo.caption());
+    const std::string name = askName(platform_, labels.NomeTorneo.text());
     if (!name.empty()) {
-        labels.NomeTorneo.setCaption(name);
+        labels.NomeTorneo.setCaption(Text::verbatim(name));
     }
 }
 

@@ -3,15 +3,19 @@
 #include <array>
 #include <string>
 
+#include "platform/Text.h"
+
 namespace courtlog {
 
 // What the residual-points question shows; the window draws it, the logic owns the words.
 struct ResidualQuestion {
-    static constexpr const char* Caption = "Attenzione: punti residui !!!";
-    static constexpr std::array<const char*, 3> Choices{
-        "Sovrascrivi il vecchio punto", "Inserisci il nuovo punto", "Cancella i punti residui"};
+    static constexpr Source Caption = CL_TEXT("Residual", "Attenzione: punti residui !!!");
+    static constexpr std::array<Source, 3> Choices{
+        CL_TEXT("Residual", "Sovrascrivi il vecchio punto"),
+        CL_TEXT("Residual", "Inserisci il nuovo punto"),
+        CL_TEXT("Residual", "Cancella i punti residui")};
 
-    std::string message;
+    Text message;
     // Which of the three choices are offered, by index.
     std::array<bool, 3> offered{true, true, true};
 };

@@ -5,10 +5,13 @@
 
 namespace courtlog {
 
-MsgAnswer HeadlessPlatform::messageBox(const std::string& text, MsgButtons buttons,
-                                       const std::string&) {
+std::string HeadlessPlatform::shown(const Text& text) {
+    return translate_ ? text.render(translate_) : text.italian();
+}
+
+MsgAnswer HeadlessPlatform::messageBox(const Text& text, MsgButtons buttons, const Text&) {
     // One line per message, so that each can be told apart in a log.
-    std::string line = text;
+    std::string line = shown(text);
     for (char& c : line) {
         if (c == '\n' || c == '\r') {
             c = ' ';
@@ -20,7 +23,7 @@ MsgAnswer HeadlessPlatform::messageBox(const std::string& text, MsgButtons butto
     return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
 }
 
-std::string HeadlessPlatform::inputBox(const std::string&, const std::string&, const std::string&) {
+std::string HeadlessPlatform::inputBox(const Text&, const Text&, const std::string&) {
     return {};  // a cancelled box: nothing is renamed
 }
 
@@ -28,7 +31,7 @@ ResidualAnswer HeadlessPlatform::askResidualPoints(int, bool) {
     return ResidualAnswer::Overwrite;  // the question's default button
 }
 
-FileChoice HeadlessPlatform::saveFileDialog(const std::string&, const std::string&) {
+FileChoice HeadlessPlatform::saveFileDialog(const std::string&, const Text&) {
     return {};
 }
 

@@ -20,18 +20,21 @@ public:
     explicit HeadlessPlatform(std::ostream& messages, std::string prefix = {})
         : messages_(&messages), prefix_(std::move(prefix)) {}
 
-    MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
-                         const std::string& title = {}) override;
-    std::string inputBox(const std::string& prompt, const std::string& title,
+    MsgAnswer messageBox(const Text& text, MsgButtons buttons, const Text& title = {}) override;
+    std::string inputBox(const Text& prompt, const Text& title,
                          const std::string& defaultText) override;
     ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override;
-    FileChoice saveFileDialog(const std::string& defaultName, const std::string& filter) override;
+    FileChoice saveFileDialog(const std::string& defaultName, const Text& filter) override;
     FileChoice openFileDialog() override;
     std::optional<std::string> getSetting(const std::string& app, const std::string& section,
                                           const std::string& key) override;
     void saveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override;
     void showAbout() override;
+    // Messages in the words translate gives; Italian unless set.
+    void setTranslate(Text::Translate translate) { translate_ = std::move(translate); }
+    std::string shown(const Text& text) override;
+
     Registry& registry() override { return registry_; }
     bool fileExists(const std::string& path) override;
     bool startProgram(const std::string& path) override;
@@ -43,6 +46,7 @@ private:
     std::ostream* messages_ = nullptr;
     std::string prefix_;
     MemoryRegistry registry_;
+    Text::Translate translate_;
 };
 
 }  // namespace courtlog

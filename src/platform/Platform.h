@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/Text.h"
+
 namespace courtlog {
 
 enum class MsgButtons { Ok, YesNo };
@@ -15,7 +17,7 @@ enum class MsgAnswer { Ok, Yes, No };
 enum class ResidualAnswer { Overwrite = 0, Insert = 1, DeleteLater = 2 };
 
 inline constexpr const char* kAppTitle = "Courtlog";
-inline constexpr const char* kFileFilter = "File di Courtlog (*.clg)";
+inline constexpr Source kFileFilter = CL_TEXT("Files", "File di Courtlog (*.clg)");
 
 // A file chosen in a file dialog; an empty title means the user cancelled.
 struct FileChoice {
@@ -50,11 +52,10 @@ public:
 
     // A modal box without icon. An empty title means the application's title. Yes/No boxes
     // have Yes as their default button.
-    virtual MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
-                                 const std::string& title = {}) = 0;
+    virtual MsgAnswer messageBox(const Text& text, MsgButtons buttons, const Text& title = {}) = 0;
 
     // A modal text input; an empty result when cancelled.
-    virtual std::string inputBox(const std::string& prompt, const std::string& title,
+    virtual std::string inputBox(const Text& prompt, const Text& title,
                                  const std::string& defaultText) = 0;
 
     // Asks about the residualPoints recorded points that follow a point just recorded in the
@@ -64,8 +65,7 @@ public:
 
     // The file dialogs. Saving offers a name, shows the given filter ("Description (*.ext)")
     // and asks before overwriting a file; opening shows match files.
-    virtual FileChoice saveFileDialog(const std::string& defaultName,
-                                      const std::string& filter) = 0;
+    virtual FileChoice saveFileDialog(const std::string& defaultName, const Text& filter) = 0;
     virtual FileChoice openFileDialog() = 0;
 
     // The per-user settings store: text values by application, section and key.
@@ -74,6 +74,10 @@ public:
                                                   const std::string& key) = 0;
     virtual void saveSetting(const std::string& app, const std::string& section,
                              const std::string& key, const std::string& value) = 0;
+
+    // A text in the language the user reads, for what leaves the window as words: the names
+    // a saved match keeps, a file name offered.
+    virtual std::string shown(const Text& text) { return text.italian(); }
 
     // The about box, modal.
     virtual void showAbout() = 0;

@@ -1,4 +1,5 @@
 #include "report/HtmlReport.h"
+#include "report/Language.h"
 
 #include <QFile>
 
@@ -73,7 +74,7 @@ void heading(PageWriter& w, const MatchSummary& m) {
     w.open("header", {{"class", "intestazione"}});
     w.element(
         "p",
-        joined({m.tournament, m.round, "al meglio dei " + std::to_string(m.setsInMatch) + " set"},
+        joined({m.tournament, sayUtf8(m.round), "al meglio dei " + std::to_string(m.setsInMatch) + " set"},
                " · "),
         {{"class", "torneo"}});
     w.open("h1");

@@ -1,4 +1,5 @@
 #include "report/HtmlTables.h"
+#include "report/Language.h"
 
 #include <array>
 
@@ -57,9 +58,9 @@ void statTable(PageWriter& w, const std::string& caption, const std::array<std::
     w.open("tbody");
     for (const StatisticsRow* row : countedRows()) {
         w.open("tr");
-        w.element("th", std::string(row->caption), {{"scope", "row"}});
-        w.element("td", row->fromCounts(counts[0]));
-        w.element("td", row->fromCounts(counts[1]));
+        w.element("th", sayUtf8(row->caption), {{"scope", "row"}});
+        w.element("td", sayUtf8(row->fromCounts(counts[0])));
+        w.element("td", sayUtf8(row->fromCounts(counts[1])));
         w.close();
     }
     w.close();
@@ -71,8 +72,8 @@ std::string setCaption(const SetSummary& s) {
 }
 
 std::string shotText(const PointRow& r) {
-    return joined({dirittoRovescioText(r.dirittoRovescio), colpoText(r.colpo),
-                   erroreVincenteText(r.erroreVincente)},
+    return joined({sayUtf8(dirittoRovescioText(r.dirittoRovescio)), sayUtf8(colpoText(r.colpo)),
+                   sayUtf8(erroreVincenteText(r.erroreVincente))},
                   ", ");
 }
 
@@ -102,8 +103,8 @@ void logRow(PageWriter& w, const MatchSummary& m, const PointRow& r) {
         w.element("span", "break", {{"class", "tag"}});
     }
     w.close();
-    w.element("td", servizioText(r.servizio));
-    w.element("td", outcomeText(r.outcome));
+    w.element("td", sayUtf8(servizioText(r.servizio)));
+    w.element("td", sayUtf8(outcomeText(r.outcome)));
     w.element("td", shotText(r), {{"class", "colpo"}});
     w.close();
 }
@@ -195,7 +196,7 @@ void writeMatchList(PageWriter& w, const std::vector<MatchSummary>& matches) {
     for (const MatchSummary& m : matches) {
         w.open("tr");
         w.element("td", std::to_string(++n));
-        w.element("td", joined({m.tournament, m.round}, " · "));
+        w.element("td", joined({m.tournament, sayUtf8(m.round)}, " · "));
         w.element("td", matchTitle(m));
         w.open("td");
         writeScore(w, m);
@@ -223,7 +224,7 @@ void writePlayerTable(PageWriter& w, const std::vector<PlayerTotals>& totals) {
     std::vector<std::string> headings{"Giocatore", "Partite", "Vinte", "Perse"};
     for (const StatisticsRow* row : rows) {
         widths.push_back(row->second != nullptr ? "coppia" : "");
-        headings.emplace_back(row->caption);
+        headings.push_back(sayUtf8(row->caption));
     }
     colgroup(w, widths);
     head(w, headings);
@@ -236,7 +237,7 @@ void writePlayerTable(PageWriter& w, const std::vector<PlayerTotals>& totals) {
             w.element("td", cell);
         }
         for (const StatisticsRow* row : rows) {
-            w.element("td", row->fromCounts(t.counts));
+            w.element("td", sayUtf8(row->fromCounts(t.counts)));
         }
         w.close();
     }

@@ -10,24 +10,25 @@ namespace courtlog {
 namespace {
 
 std::string gameScore(const Score& s) {
-    return pointCaption(s, 0) + "-" + pointCaption(s, 1);
+    // "AD" reads the same in every language the program speaks.
+    return pointCaption(s, 0).italian() + "-" + pointCaption(s, 1).italian();
 }
 
 }  // namespace
 
-std::string servizioText(int index) {
+Text servizioText(int index) {
     return kServizioCaptions[index == 1 ? 1 : 0];
 }
-std::string outcomeText(int index) {
+Text outcomeText(int index) {
     return markText(kAceDoppioFalloCaptions, index);
 }
-std::string dirittoRovescioText(int index) {
+Text dirittoRovescioText(int index) {
     return markText(kDirittoRovescioCaptions, index);
 }
-std::string colpoText(int index) {
+Text colpoText(int index) {
     return markText(kColpoCaptions, index);
 }
-std::string erroreVincenteText(int index) {
+Text erroreVincenteText(int index) {
     return markText(kErroreVincenteCaptions, index);
 }
 

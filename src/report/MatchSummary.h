@@ -49,7 +49,7 @@ struct SetSummary {
 struct MatchSummary {
     std::array<std::string, 2> players;
     std::string tournament;
-    std::string round;  // the round's text, empty when none
+    Text round;  // the round's text, empty when none
     int setsInMatch = 5;
     std::vector<PointRow> points;
     std::vector<SetSummary> sets;
@@ -85,11 +85,11 @@ std::string scoreLine(const MatchSummary& match);
 MatchSummary summarizeMatch(const MatchRecord& match);
 
 // The words of a point's marks, "" where nothing was marked.
-std::string servizioText(int index);
-std::string outcomeText(int index);
-std::string dirittoRovescioText(int index);
-std::string colpoText(int index);
-std::string erroreVincenteText(int index);
+Text servizioText(int index);
+Text outcomeText(int index);
+Text dirittoRovescioText(int index);
+Text colpoText(int index);
+Text erroreVincenteText(int index);
 
 // Several matches added up by player name: matches won and lost and every count.
 struct PlayerTotals {

@@ -1,4 +1,5 @@
 #include "report/PointLogCsv.h"
+#include "report/Language.h"
 
 #include <initializer_list>
 #include <utility>
@@ -58,9 +59,9 @@ std::string pointLogCsv(const MatchSummary& match) {
                      std::to_string(r.gamesB), cell(r.score.substr(0, dash)),
                      cell(dash == std::string::npos ? std::string() : r.score.substr(dash + 1)),
                      r.tieBreak ? "sì" : "", cell(match.players[r.server], true),
-                     cell(match.players[r.winner], true), servizioText(r.servizio),
-                     outcomeText(r.outcome), dirittoRovescioText(r.dirittoRovescio),
-                     colpoText(r.colpo), erroreVincenteText(r.erroreVincente)});
+                     cell(match.players[r.winner], true), sayUtf8(servizioText(r.servizio)),
+                     sayUtf8(outcomeText(r.outcome)), sayUtf8(dirittoRovescioText(r.dirittoRovescio)),
+                     sayUtf8(colpoText(r.colpo)), sayUtf8(erroreVincenteText(r.erroreVincente))});
     }
     return out;
 }

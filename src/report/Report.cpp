@@ -1,4 +1,5 @@
 #include "report/Report.h"
+#include "report/Language.h"
 
 #include <QJsonArray>
 #include <QString>
@@ -36,19 +37,19 @@ std::string scoreboard(const MainForm& f) {
     table.push_back(header);
 
     for (int p = 0; p < 2; ++p) {
-        std::vector<std::string> row{printable(l.NomeGiocatore[p].caption()),
+        std::vector<std::string> row{printable(sayUtf8(l.NomeGiocatore[p].text())),
                                      l.Serve[p].visible() ? "*" : ""};
         for (int s = 1; s <= sets; ++s) {
-            std::string cell = l.setRow(s)[p].caption();
+            std::string cell = sayUtf8(l.setRow(s)[p].text());
             const Field& tb = l.tieBreakRow(s)[p];
             if (tb.visible()) {
-                cell += "(" + tb.caption() + ")";
+                cell += "(" + sayUtf8(tb.text()) + ")";
             }
             row.push_back(cell);
         }
         if (playing) {
-            row.push_back(l.Games[p].caption());
-            row.push_back(l.Punteggio[p].caption());
+            row.push_back(sayUtf8(l.Games[p].text()));
+            row.push_back(sayUtf8(l.Punteggio[p].text()));
         }
         table.push_back(row);
     }
@@ -60,14 +61,14 @@ std::string indicators(const MainForm& f) {
     const MainForm::Labels& l = f.labels;
     for (const Field* single : {&l.BreakPoint, &l.Parità, &l.PalleNuove}) {
         if (single->visible()) {
-            shown.push_back(single->caption());
+            shown.push_back(sayUtf8(single->text()));
         }
     }
     for (const auto* pair : {&l.SetPoint, &l.MatchPoint}) {
         for (int p = 0; p < 2; ++p) {
             if ((*pair)[p].visible()) {
-                shown.push_back((*pair)[p].caption() + " (" +
-                                printable(l.NomeGiocatore[p].caption()) + ")");
+                shown.push_back(sayUtf8((*pair)[p].text()) + " (" +
+                                printable(sayUtf8(l.NomeGiocatore[p].text())) + ")");
             }
         }
     }
@@ -80,15 +81,16 @@ std::string indicators(const MainForm& f) {
 
 // A row's caption as the frames show it.
 std::string rowCaption(const StatisticsRow& row) {
-    return std::string(row.caption) + ":";
+    return sayUtf8(row.caption) + ":";
 }
 
 std::string statistics(const MainForm& f) {
     std::vector<std::vector<std::string>> table{
-        {"", printable(f.labels.FrameStatistiche[0].caption()),
-         printable(f.labels.FrameStatistiche[1].caption())}};
+        {"", printable(sayUtf8(f.labels.FrameStatistiche[0].text())),
+         printable(sayUtf8(f.labels.FrameStatistiche[1].text()))}};
     for (const StatisticsRow& row : kStatisticsRows) {
-        table.push_back({rowCaption(row), shownValue(row, f, 0), shownValue(row, f, 1)});
+        table.push_back(
+            {rowCaption(row), sayUtf8(shownValue(row, f, 0)), sayUtf8(shownValue(row, f, 1))});
     }
     return formatTable(table);
 }
@@ -153,9 +155,9 @@ std::string formatTable(const std::vector<std::vector<std::string>>& rows) {
 
 std::string renderText(const MainForm& f) {
     const MainForm::Labels& l = f.labels;
-    std::string out = "Torneo: " + printable(l.NomeTorneo.caption()) + "\n";
-    if (const std::string round = MainForm::roundName(f.Turno.selected()); !round.empty()) {
-        out += "Turno: " + round + "\n";
+    std::string out = "Torneo: " + printable(sayUtf8(l.NomeTorneo.text())) + "\n";
+    if (const Text round = MainForm::roundName(f.Turno.selected()); !round.empty()) {
+        out += "Turno: " + sayUtf8(round) + "\n";
     }
     out += "Punto " + std::to_string(f.points().current()) + " di " +
            std::to_string(f.points().count());
@@ -164,11 +166,11 @@ std::string renderText(const MainForm& f) {
 
     if (f.score().over) {
         const int winner = f.score().sets[1] > f.score().sets[0] ? 1 : 0;
-        out += "Vince: " + printable(l.NomeGiocatore[winner].caption()) + "\n";
+        out += "Vince: " + printable(sayUtf8(l.NomeGiocatore[winner].text())) + "\n";
     } else {
         for (int p = 0; p < 2; ++p) {
             if (l.Serve[p].visible()) {
-                out += "Al servizio: " + printable(l.NomeGiocatore[p].caption()) + "\n";
+                out += "Al servizio: " + printable(sayUtf8(l.NomeGiocatore[p].text())) + "\n";
             }
         }
     }
@@ -219,7 +221,7 @@ std::string matchLine(const MatchSummary& m) {
         line += ", " + printable(m.tournament);
     }
     if (!m.round.empty()) {
-        line += ", " + m.round;
+        line += ", " + sayUtf8(m.round);
     }
     return line;
 }
@@ -230,11 +232,13 @@ std::vector<std::pair<std::string, std::function<std::string(const PlayerTotals&
     auto n = [](int v) { return std::to_string(v); };
     std::vector<std::pair<std::string, std::function<std::string(const PlayerTotals&)>>> rows{
         {"Partite:", [n](T t) { return n(t.matches); }},
-        {"Vinte/perse:", [n](T t) { return pairCell(n(t.matchesWon), n(t.matchesLost)); }},
+        {"Vinte/perse:",
+         [n](T t) { return sayUtf8(pairCell(Text::verbatim(n(t.matchesWon)), Text::verbatim(n(t.matchesLost)))); }},
     };
     for (const StatisticsRow& row : kStatisticsRows) {
         if (row.fromCounts != nullptr) {
-            rows.emplace_back(rowCaption(row), [&row](T t) { return row.fromCounts(t.counts); });
+            rows.emplace_back(rowCaption(row),
+                              [&row](T t) { return sayUtf8(row.fromCounts(t.counts)); });
         }
     }
     return rows;
@@ -270,7 +274,7 @@ QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,
     for (const MatchSummary& m : matches) {
         list.append(QJsonObject{{"players", QJsonArray{text(m.players[0]), text(m.players[1])}},
                                 {"tournament", text(m.tournament)},
-                                {"round", text(m.round)},
+                                {"round", text(m.round.italian())},
                                 {"score", text(scoreLine(m))},
                                 {"matchOver", m.matchOver},
                                 {"winner", m.winner < 0 ? QJsonValue() : text(m.players[m.winner])},
@@ -283,9 +287,9 @@ QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,
                            {"matches", t.matches},
                            {"matchesWon", t.matchesWon},
                            {"matchesLost", t.matchesLost},
-                           {"firstServes", text(firstServesText(c))},
-                           {"firstServeWon", text(firstServeWonText(c))},
-                           {"secondServeWon", text(secondServeWonText(c))}};
+                           {"firstServes", text(firstServesText(c).italian())},
+                           {"firstServeWon", text(firstServeWonText(c).italian())},
+                           {"secondServeWon", text(secondServeWonText(c).italian())}};
         for (const CountName& count : kCountNames) {
             player.insert(QLatin1String(count.key.data(), static_cast<qsizetype>(count.key.size())),
                           c.*count.count);

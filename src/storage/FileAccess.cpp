@@ -189,36 +189,36 @@ bool syncToDisk(std::FILE* f) {
 #endif
 }
 
-std::string reasonOf(int err) {
+Text reasonOf(int err) {
     switch (err) {
         case kNotAFile:
 #ifdef ELOOP
         case ELOOP:
 #endif
-            return "il percorso non indica un file";
+            return CL_TEXT("Files", "il percorso non indica un file");
         case EACCES:
         case EPERM:
-            return "accesso negato";
+            return CL_TEXT("Files", "accesso negato");
         case ENOENT:
         case ENOTDIR:
-            return "la cartella non esiste";
+            return CL_TEXT("Files", "la cartella non esiste");
         case EISDIR:
-            return "il percorso indica una cartella";
+            return CL_TEXT("Files", "il percorso indica una cartella");
         case EROFS:
-            return "il disco è di sola lettura";
+            return CL_TEXT("Files", "il disco è di sola lettura");
         case ENOSPC:
 #ifdef EDQUOT
         case EDQUOT:
 #endif
-            return "spazio su disco esaurito";
+            return CL_TEXT("Files", "spazio su disco esaurito");
         case EIO:
-            return "errore di lettura o scrittura sul disco";
+            return CL_TEXT("Files", "errore di lettura o scrittura sul disco");
         case ENAMETOOLONG:
-            return "nome del file troppo lungo";
+            return CL_TEXT("Files", "nome del file troppo lungo");
         case EINVAL:
-            return "nome del file non valido";
+            return CL_TEXT("Files", "nome del file non valido");
         default:
-            return "errore di sistema " + std::to_string(err);
+            return Text(CL_TEXT("Files", "errore di sistema %1")).arg(err);
     }
 }
 
@@ -476,12 +476,12 @@ int writeInPlace(const fs::path& target, std::string_view bytes) {
 
 }  // namespace
 
-std::optional<std::string> writeFileInPlace(const std::string& path, std::string_view bytes) {
+std::optional<Text> writeFileInPlace(const std::string& path, std::string_view bytes) {
     const int err = writeInPlace(toPath(path), bytes);
-    return err == 0 ? std::nullopt : std::optional<std::string>(reasonOf(err));
+    return err == 0 ? std::nullopt : std::optional<Text>(reasonOf(err));
 }
 
-std::optional<std::string> writeFileReplacing(const std::string& path, std::string_view bytes) {
+std::optional<Text> writeFileReplacing(const std::string& path, std::string_view bytes) {
     const fs::path target = followLinks(toPath(path));
     std::error_code ec;
     // A link left after following links is a loop. A pipe or a device is no file to replace:
@@ -501,7 +501,7 @@ std::optional<std::string> writeFileReplacing(const std::string& path, std::stri
     constexpr fs::perms anyWrite =
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     if (replacing && (old.permissions() & anyWrite) == fs::perms::none) {
-        return std::string("il file è di sola lettura");
+        return Text(CL_TEXT("Files", "il file è di sola lettura"));
     }
 #ifndef _WIN32
     if (replacing && ::access(target.c_str(), W_OK) != 0) {
@@ -532,7 +532,7 @@ std::optional<std::string> writeFileReplacing(const std::string& path, std::stri
     if (replacing && (err == EACCES || err == EPERM)) {
         err = writeInPlace(target, bytes);
     }
-    return err == 0 ? std::nullopt : std::optional<std::string>(reasonOf(err));
+    return err == 0 ? std::nullopt : std::optional<Text>(reasonOf(err));
 }
 
 }  // namespace courtlog

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Text.h"
 #include "storage/LoadError.h"
 
 namespace courtlog {
@@ -16,10 +17,10 @@ struct ReadOutcome {
     std::string bytes;
     // The size of the whole file, also of what was not read.
     std::uint64_t size = 0;
-    // Why the file could not be opened or read, when it could not: the number and the reason
-    // in Italian.
+    // Why the file could not be opened or read, when it could not: the number and the
+    // reason.
     std::optional<LoadError> error;
-    std::string reason;
+    Text reason;
 };
 
 // Reads up to maxBytes of a file; anything beyond is never needed and never read.
@@ -27,14 +28,14 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes);
 
 // Writes the bytes to a temporary file beside the target and puts it in the target's place
 // only once everything is on disk, so a failure never leaves a half-written file. Returns
-// nothing on success, otherwise the reason in Italian. In a folder where no file may be made or
+// nothing on success, otherwise the reason. In a folder where no file may be made or
 // replaced (one the user may not write, or a sticky folder that holds someone else's file), a
 // file the user may write is written over instead: that is not atomic, so when the write fails
 // the old bytes are written back.
-std::optional<std::string> writeFileReplacing(const std::string& path, std::string_view bytes);
+std::optional<Text> writeFileReplacing(const std::string& path, std::string_view bytes);
 
 // That last way alone: writes the bytes over the file's contents, and the old ones back when
 // the new ones cannot all be written.
-std::optional<std::string> writeFileInPlace(const std::string& path, std::string_view bytes);
+std::optional<Text> writeFileInPlace(const std::string& path, std::string_view bytes);
 
 }  // namespace courtlog

@@ -1,6 +1,7 @@
 #include "ui/KeyMap.h"
 
 #include <QKeySequence>
+#include "report/Language.h"
 
 namespace courtlog::ui {
 
@@ -69,11 +70,11 @@ QString keyName(const KeyBinding& b) {
 QString choiceName(const KeyBinding& b, const MainForm& form) {
     switch (b.action) {
         case KeyAction::Option:
-            return QString::fromUtf8(captionsOf(b.panel)[static_cast<std::size_t>(b.index)]);
+            return say(captionsOf(b.panel)[static_cast<std::size_t>(b.index)]);
         case KeyAction::Outcome:
-            return QString::fromUtf8(kAceDoppioFalloCaptions[static_cast<std::size_t>(b.index)]);
+            return say(kAceDoppioFalloCaptions[static_cast<std::size_t>(b.index)]);
         case KeyAction::Point:
-            return pointTo(QString::fromStdString(form.labels.NomeGiocatore[b.index].caption()));
+            return pointTo(say(form.labels.NomeGiocatore[b.index].text()));
         case KeyAction::Clear:
             break;
     }

@@ -27,6 +27,7 @@
 #include "ui/KeyMapDialog.h"
 #include "ui/Look.h"
 #include "ui/QtPlatform.h"
+#include "report/Language.h"
 
 namespace courtlog::ui {
 
@@ -235,8 +236,8 @@ void MainWindow::buildTopBand(QWidget* area) {
     turno_->setEditable(false);
     turno_->setGeometry(360, 4, 180, 30);
     turno_->setFont(comicSans(14.25));
-    for (const char* entry : MainForm::TurnoEntries) {
-        turno_->addItem(QString::fromUtf8(entry));
+    for (const Source& entry : MainForm::TurnoEntries) {
+        turno_->addItem(entry.text == nullptr ? QString() : say(entry));
     }
     turno_->setAccessibleName(QStringLiteral("Turno"));
     // A flat face in the window's light green; the style would otherwise draw a gradient. A
@@ -293,7 +294,7 @@ QButtonGroup* MainWindow::optionGroup(Panel panel, QWidget* frame, const char* b
     group->setExclusive(true);
     const auto captions = captionsOf(panel);
     for (std::size_t i = 0; i < captions.size(); ++i) {
-        auto* option = new QRadioButton(QString::fromUtf8(captions[i]), frame);
+        auto* option = new QRadioButton(say(captions[i]), frame);
         option->setObjectName(name(base, static_cast<int>(i)));
         option->setGeometry(places[i]);
         option->setFont(font);
@@ -324,7 +325,7 @@ void MainWindow::buildPointPanel(QWidget* area) {
                 {QRect(8, 20, 100, 20), QRect(8, 44, 100, 20)}, small);
     for (int i = 1; i <= 3; ++i) {
         auto* button =
-            new ColourButton(QString::fromUtf8(kAceDoppioFalloCaptions[i]), LightOrange, servizio);
+            new ColourButton(say(kAceDoppioFalloCaptions[i]), LightOrange, servizio);
         button->setObjectName(name("AceDoppioFallo", i));
         button->setGeometry(122 + (i - 1) * 59, 18, 56, 46);
         button->setFont(small);
@@ -411,8 +412,7 @@ void MainWindow::buildStatistics(QWidget* area) {
         for (std::size_t r = 0; r < kStatisticsRows.size(); ++r) {
             const StatisticsRow& row = kStatisticsRows[r];
             const int y = 20 + static_cast<int>(r) * 19;
-            const QString text =
-                QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size()));
+            const QString text = say(row.caption);
             QLabel* caption =
                 label(stats, name("Label1", labels[r].caption[p]), QRect(6, y, 98, 16), small,
                       Qt::AlignLeft | Qt::AlignVCenter, text + QLatin1Char(':'));
@@ -578,15 +578,17 @@ void MainWindow::exportReport() {
     std::string name = form_.defaultFileName();
     name.replace(name.size() - 4, 4, ".html");  // in place of ".clg"
     Platform& platform = form_.platform();
-    const FileChoice choice = platform.saveFileDialog(name, "Pagina web (*.html)");
+    const FileChoice choice = platform.saveFileDialog(name, CL_TEXT("Files", "Pagina web (*.html)"));
     if (choice.title.empty()) {
         return;
     }
     // The whole recorded match, wherever the user stands in it.
-    const std::optional<std::string> failure =
+    const std::optional<Text> failure =
         writeFileReplacing(choice.path, htmlReport(summarizeMatch(form_.matchRecord())));
     if (failure) {
-        platform.messageBox("Impossibile salvare il file " + choice.title + ": " + *failure,
+        platform.messageBox(Text(CL_TEXT("Messages", "Impossibile salvare il file %1: %2"))
+                                .arg(Text::verbatim(choice.title))
+                                .arg(*failure),
                             MsgButtons::Ok);
     }
 }
@@ -661,7 +663,7 @@ void MainWindow::forward(const std::function<void()>& handler) {
 
 void MainWindow::showField(const FieldView& view) {
     const Field& f = *view.field;
-    const QString caption = QString::fromStdString(f.caption());
+    const QString caption = say(f.text());
     QWidget* w = view.widget;
     // Names too long for their place are cut with "…" and shown whole in the tooltip; assistive
     // clients always get them whole.
@@ -808,8 +810,8 @@ void MainWindow::refresh() {
             view.check->clearDirty();
         }
     }
-    if (windowTitle().toStdString() != form_.caption() && !form_.caption().empty()) {
-        setWindowTitle(QString::fromStdString(form_.caption()));
+    if (!form_.caption().empty() && windowTitle() != say(form_.caption())) {
+        setWindowTitle(say(form_.caption()));
     }
     layIndicators();
     if (!form_.focus.objectName.empty()) {

@@ -4,17 +4,18 @@
 #include <QPushButton>
 
 #include "ui/Look.h"
+#include "report/Language.h"
 
 namespace courtlog::ui {
 
 NuovoPuntoDialog::NuovoPuntoDialog(const ResidualQuestion& question, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setWindowTitle(QString::fromUtf8(ResidualQuestion::Caption));
+    setWindowTitle(say(ResidualQuestion::Caption));
     setFixedSize(346, 110);
     setBack(this, QColor(0, 128, 0));
 
-    message_ = new QLabel(QString::fromStdString(question.message), this);
+    message_ = new QLabel(say(question.message), this);
     message_->setObjectName(QStringLiteral("Messaggio"));
     message_->setGeometry(8, 16, 329, 25);
     message_->setAlignment(Qt::AlignCenter);
@@ -25,7 +26,7 @@ NuovoPuntoDialog::NuovoPuntoDialog(const ResidualQuestion& question, QWidget* ow
     const std::array<QRect, 3> places{QRect(8, 48, 153, 25), QRect(184, 48, 153, 25),
                                       QRect(96, 80, 153, 25)};
     for (int i = 0; i < 3; ++i) {
-        auto* button = new QPushButton(QString::fromUtf8(ResidualQuestion::Choices[i]), this);
+        auto* button = new QPushButton(say(ResidualQuestion::Choices[i]), this);
         button->setObjectName(QStringLiteral("Scelta_%1").arg(i));
         button->setGeometry(places[i]);
         button->setVisible(question.offered[i]);

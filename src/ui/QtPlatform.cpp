@@ -17,6 +17,7 @@
 #include "platform/WindowsRegistry.h"
 #else
 #include "platform/MemoryRegistry.h"
+#include "report/Language.h"
 #endif
 
 namespace courtlog::ui {
@@ -31,7 +32,7 @@ FileChoice chosen(const QString& path) {
 }
 
 QString matchFilter() {
-    return QString::fromUtf8(kFileFilter);
+    return say(kFileFilter);
 }
 
 // The settings store of the application, or nothing when it cannot be used. On Windows it is
@@ -70,14 +71,17 @@ QtPlatform::QtPlatform(QWidget* owner)
 
 QtPlatform::~QtPlatform() = default;
 
-MsgAnswer QtPlatform::messageBox(const std::string& text, MsgButtons buttons,
-                                 const std::string& title) {
+std::string QtPlatform::shown(const Text& text) {
+    return sayUtf8(text);
+}
+
+MsgAnswer QtPlatform::messageBox(const Text& text, MsgButtons buttons, const Text& title) {
     QMessageBox box(owner_);
     box.setIcon(QMessageBox::NoIcon);
-    box.setWindowTitle(QString::fromStdString(title.empty() ? std::string(kAppTitle) : title));
+    box.setWindowTitle(title.empty() ? QString::fromUtf8(kAppTitle) : say(title));
     // Names typed by the user end up in messages; show them as typed, never as markup.
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString::fromStdString(text));
+    box.setText(say(text));
     if (buttons == MsgButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
@@ -91,12 +95,12 @@ MsgAnswer QtPlatform::messageBox(const std::string& text, MsgButtons buttons,
     return box.clickedButton() == box.button(QMessageBox::Yes) ? MsgAnswer::Yes : MsgAnswer::No;
 }
 
-std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title,
+std::string QtPlatform::inputBox(const Text& prompt, const Text& title,
                                  const std::string& defaultText) {
     bool ok = false;
     const QString answer =
-        QInputDialog::getText(owner_, QString::fromStdString(title), QString::fromStdString(prompt),
-                              QLineEdit::Normal, QString::fromStdString(defaultText), &ok);
+        QInputDialog::getText(owner_, say(title), say(prompt), QLineEdit::Normal,
+                              QString::fromStdString(defaultText), &ok);
     return ok ? answer.toStdString() : std::string();
 }
 
@@ -105,13 +109,12 @@ ResidualAnswer QtPlatform::askResidualPoints(int residualPoints, bool offerInser
     return dialog.ask();
 }
 
-FileChoice QtPlatform::saveFileDialog(const std::string& defaultName, const std::string& filter) {
-    QFileDialog dialog(owner_, QStringLiteral("Salva con nome"), QString(),
-                       QString::fromStdString(filter));
+FileChoice QtPlatform::saveFileDialog(const std::string& defaultName, const Text& filter) {
+    QFileDialog dialog(owner_, tr("Salva con nome"), QString(), say(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The extension of the filter's pattern, "clg" of "(*.clg)".
-    const QString pattern = QString::fromStdString(filter);
+    const QString pattern = say(filter);
     const qsizetype dot = pattern.lastIndexOf(QLatin1String("*."));
     if (dot >= 0) {
         dialog.setDefaultSuffix(pattern.mid(dot + 2).remove(QLatin1Char(')')));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QWidget>
 #include <memory>
 
@@ -9,21 +11,23 @@ namespace courtlog::ui {
 
 // The program's dialogs drawn with Qt, its settings in QSettings, owned by the main window.
 class QtPlatform : public Platform {
+    Q_DECLARE_TR_FUNCTIONS(QtPlatform)
+
 public:
     explicit QtPlatform(QWidget* owner);
     ~QtPlatform() override;
 
-    MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
-                         const std::string& title = {}) override;
-    std::string inputBox(const std::string& prompt, const std::string& title,
+    MsgAnswer messageBox(const Text& text, MsgButtons buttons, const Text& title = {}) override;
+    std::string inputBox(const Text& prompt, const Text& title,
                          const std::string& defaultText) override;
     ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override;
-    FileChoice saveFileDialog(const std::string& defaultName, const std::string& filter) override;
+    FileChoice saveFileDialog(const std::string& defaultName, const Text& filter) override;
     FileChoice openFileDialog() override;
     std::optional<std::string> getSetting(const std::string& app, const std::string& section,
                                           const std::string& key) override;
     void saveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override;
+    std::string shown(const Text& text) override;
     void showAbout() override;
     Registry& registry() override { return *registry_; }
     bool fileExists(const std::string& path) override;

@@ -2,13 +2,12 @@
 
 namespace courtlog::ui {
 
-MsgAnswer ShowingPlatform::messageBox(const std::string& text, MsgButtons buttons,
-                                      const std::string& title) {
+MsgAnswer ShowingPlatform::messageBox(const Text& text, MsgButtons buttons, const Text& title) {
     showWindow_();
     return inner_.messageBox(text, buttons, title);
 }
 
-std::string ShowingPlatform::inputBox(const std::string& prompt, const std::string& title,
+std::string ShowingPlatform::inputBox(const Text& prompt, const Text& title,
                                       const std::string& defaultText) {
     showWindow_();
     return inner_.inputBox(prompt, title, defaultText);
@@ -19,8 +18,7 @@ ResidualAnswer ShowingPlatform::askResidualPoints(int residualPoints, bool offer
     return inner_.askResidualPoints(residualPoints, offerInsert);
 }
 
-FileChoice ShowingPlatform::saveFileDialog(const std::string& defaultName,
-                                           const std::string& filter) {
+FileChoice ShowingPlatform::saveFileDialog(const std::string& defaultName, const Text& filter) {
     showWindow_();
     return inner_.saveFileDialog(defaultName, filter);
 }

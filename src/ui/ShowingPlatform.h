@@ -14,12 +14,11 @@ public:
     ShowingPlatform(Platform& inner, std::function<void()> showWindow)
         : inner_(inner), showWindow_(std::move(showWindow)) {}
 
-    MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
-                         const std::string& title = {}) override;
-    std::string inputBox(const std::string& prompt, const std::string& title,
+    MsgAnswer messageBox(const Text& text, MsgButtons buttons, const Text& title = {}) override;
+    std::string inputBox(const Text& prompt, const Text& title,
                          const std::string& defaultText) override;
     ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override;
-    FileChoice saveFileDialog(const std::string& defaultName, const std::string& filter) override;
+    FileChoice saveFileDialog(const std::string& defaultName, const Text& filter) override;
     FileChoice openFileDialog() override;
     std::optional<std::string> getSetting(const std::string& app, const std::string& section,
                                           const std::string& key) override {
@@ -30,6 +29,7 @@ public:
         inner_.saveSetting(app, section, key, value);
     }
     void showAbout() override;
+    std::string shown(const Text& text) override { return inner_.shown(text); }
     Registry& registry() override { return inner_.registry(); }
     bool fileExists(const std::string& path) override { return inner_.fileExists(path); }
     bool startProgram(const std::string& path) override { return inner_.startProgram(path); }

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     five.useTieBreakRule(1);  // a tie-break in every set but the last
     five.rename(0, "Gaël Monfils");
     five.rename(1, "Nicolás Massú");
-    five.form.labels.NomeTorneo.setCaption("Roland-Garros");
+    five.form.labels.NomeTorneo.setCaption(courtlog::Text::verbatim("Roland-Garros"));
     five.form.Turno.select(5);
     play(five, MatchScript().set(6, 4).set(3, 6).tieBreakSet(8, 6).set(4, 6).set(12, 10).points());
 

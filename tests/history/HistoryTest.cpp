@@ -79,8 +79,8 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
     EXPECT_EQ(h.platform.messages.size(), 2u);
 
     // Clearing asks first, and keeps the names and the options.
-    h.form.labels.NomeGiocatore[0].setCaption("Pennetta");
-    fresh.form.labels.NomeGiocatore[0].setCaption("Pennetta");
+    h.form.labels.NomeGiocatore[0].setCaption(Text::verbatim("Pennetta"));
+    fresh.form.labels.NomeGiocatore[0].setCaption(Text::verbatim("Pennetta"));
     h.form.SelectOption(Panel::Colpo, 5);
     const std::string before = snapshot(h.form);
     h.platform.messageAnswers = {MsgAnswer::No};

@@ -49,7 +49,8 @@ TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithTheWindow) {
     MatchRecord rounds[2];
     rounds[0].round = 7;
     rounds[1].round = 8;
-    EXPECT_EQ(summarizeMatch(rounds[0]).round + summarizeMatch(rounds[1]).round, "Finale");
+    EXPECT_EQ(summarizeMatch(rounds[0]).round.italian() + summarizeMatch(rounds[1]).round.italian(),
+              "Finale");
 }
 
 TEST(PointLogCsv, OneRowPerPointWithThePositionBeforeItAndNamesAsText) {

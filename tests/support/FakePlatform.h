@@ -47,15 +47,21 @@ public:
     std::set<std::string> existingFiles;
     bool startSucceeds = true;
 
-    MsgAnswer messageBox(const std::string& text, MsgButtons kind, const std::string&) override {
-        messages.push_back(text);
+    // The words of another language, when a test gives them; Italian otherwise.
+    Text::Translate translate;
+    std::string shown(const Text& text) override {
+        return translate ? text.render(translate) : text.italian();
+    }
+
+    MsgAnswer messageBox(const Text& text, MsgButtons kind, const Text&) override {
+        messages.push_back(shown(text));
         buttons.push_back(kind);
         return next(messageAnswers, kind == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
     }
 
-    std::string inputBox(const std::string& prompt, const std::string& title,
+    std::string inputBox(const Text& prompt, const Text& title,
                          const std::string& defaultText) override {
-        inputPrompts.push_back(prompt + "|" + title + "|" + defaultText);
+        inputPrompts.push_back(shown(prompt) + "|" + shown(title) + "|" + defaultText);
         return next(inputAnswers, defaultText);
     }
 
@@ -64,7 +70,7 @@ public:
         return next(residualAnswers, ResidualAnswer::Overwrite);
     }
 
-    FileChoice saveFileDialog(const std::string& defaultName, const std::string&) override {
+    FileChoice saveFileDialog(const std::string& defaultName, const Text&) override {
         saveDialogNames.push_back(defaultName);
         return next(saveChoices);
     }

@@ -148,7 +148,7 @@ TEST_F(MainWindowTest, PanelOptionsByClickOrKeyGoIntoThePointAndThePanelStartsAg
 
 TEST_F(MainWindowTest, KeysMenusAndTheScrollBarGoThroughTheFormAndThePlatform) {
     testing::TempDir dir;
-    window.form().labels.NomeTorneo.setCaption("Roma 1/2");
+    window.form().labels.NomeTorneo.setCaption(Text::verbatim("Roma 1/2"));
     click("PuntoGiocatore_0", 2);
     platform.saveChoices.push_back({dir.file("match.clg"), "match.clg"});
     key(Qt::Key_F2);

@@ -21,8 +21,7 @@ public:
     std::function<std::string()> look;
     std::vector<std::string> seen;
 
-    MsgAnswer messageBox(const std::string& text, MsgButtons buttons,
-                         const std::string& title) override {
+    MsgAnswer messageBox(const Text& text, MsgButtons buttons, const Text& title) override {
         seen.push_back(look());
         return FakePlatform::messageBox(text, buttons, title);
     }
@@ -30,7 +29,7 @@ public:
         seen.push_back(look());
         return FakePlatform::askResidualPoints(residualPoints, offerInsert);
     }
-    FileChoice saveFileDialog(const std::string& defaultName, const std::string& filter) override {
+    FileChoice saveFileDialog(const std::string& defaultName, const Text& filter) override {
         seen.push_back(look());
         return FakePlatform::saveFileDialog(defaultName, filter);
     }
