@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
+#include <cstdio>
 
 #include "platform/Platform.h"
 #include "ui/AppIcon.h"
+#include "ui/CommandLine.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
 
@@ -13,23 +13,26 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QString::fromUtf8(courtlog::kAppTitle));
     QApplication::setApplicationName(QString::fromUtf8(courtlog::kAppTitle));
 
-    // Qt's own Italian texts, so the standard buttons read "Sì" and "No".
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_it"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
+    // courtlog [--lang it|en] [--] [FILE.clg]. The path's bytes as given, so that a name that
+    // is not valid text still opens.
+    const courtlog::ui::WindowArguments arguments =
+        courtlog::ui::parseWindowArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (!arguments.error.empty()) {
+        std::fprintf(stderr, "courtlog: %s\n", arguments.error.c_str());
+        return 2;
     }
-    courtlog::ui::installFonts();
 
+    courtlog::ui::installFonts();
     QApplication::setWindowIcon(courtlog::ui::appIcon());
 
-    // courtlog [FILE.clg]: the one argument is the path of a match file.
-    // Its bytes as given, so that a name that is not valid text still opens.
-    const std::string commandLine = argc > 1 ? std::string(argv[1]) : std::string();
-
+    // The window speaks the stored language, Italian at first, with Qt's own buttons in it.
     courtlog::ui::MainWindow window;
+    if (arguments.language) {
+        window.useLanguageForRun(*arguments.language);
+    }
     window.show();
     // The start-up step may show messages: let the window appear first.
-    QTimer::singleShot(0, &window, [&window, commandLine] { window.start(commandLine); });
+    const std::string file = arguments.file;
+    QTimer::singleShot(0, &window, [&window, file] { window.start(file); });
     return QApplication::exec();
 }

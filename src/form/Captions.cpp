@@ -54,14 +54,16 @@ Text pairCell(Text first, Text second) {
 using L = MainForm::Labels;
 
 const std::array<StatisticsRow, 8> kStatisticsRows{{
-    {CL_TEXT("Statistics", "Punti vinti"), &L::PuntiVinti, nullptr, [](const PlayerCounts& c) { return count(c.won); }},
+    {CL_TEXT("Statistics", "Punti vinti"), &L::PuntiVinti, nullptr,
+     [](const PlayerCounts& c) { return count(c.won); }},
     {CL_TEXT("Statistics", "Break points"), &L::BreakFatti, &L::BreakAvuti,
      [](const PlayerCounts& c) { return pairCell(count(c.breaksMade), count(c.breakPoints)); }},
     {CL_TEXT("Statistics", "Ace/Doppi falli"), &L::Aces, &L::DoppiFalli,
      [](const PlayerCounts& c) { return pairCell(count(c.aces), count(c.doubles)); }},
     {CL_TEXT("Statistics", "% Prime palle"), &L::PercentualePrimePalle, nullptr,
      [](const PlayerCounts& c) { return firstServesText(c); }},
-    {CL_TEXT("Statistics", "Punti con 1°/2°"), &L::PercentualeConPrimaPalla, &L::PercentualeConSecondaPalla,
+    {CL_TEXT("Statistics", "Punti con 1°/2°"), &L::PercentualeConPrimaPalla,
+     &L::PercentualeConSecondaPalla,
      [](const PlayerCounts& c) { return pairCell(firstServeWonText(c), secondServeWonText(c)); }},
     {CL_TEXT("Statistics", "Colpi vincenti"), &L::ColpiVincenti, nullptr,
      [](const PlayerCounts& c) { return count(c.winners); }},

@@ -94,6 +94,8 @@ public:
         MenuCheck DisabilitaParziale{false};
         MenuCheck DisabilitaPuntiDalMatch{false};
         MenuCheck SalvaOpzioniInUscita{false};
+        // Italian, English.
+        std::array<MenuCheck, 2> Lingua{MenuCheck{true}, MenuCheck{false}};
     };
     Menus menus;
 
@@ -158,6 +160,12 @@ public:
     void DisabilitaPuntiDalMatch_Click();
     void SalvaOpzioniInUscita_Click();
     void SalvaOpzioni_Click();
+    // Chooses the window's language and stores the choice at once.
+    void Lingua_Click(int index);
+    // Chooses it for this run only, as the command line may; the stored choice stays.
+    void useLanguageForRun(int index);
+    // The index of the language the window speaks.
+    int language() const { return menus.Lingua[1].checked() ? 1 : 0; }
 
     // ---- Match file and the window's start and close ------------------------------------------
     void FileSave_Click();
@@ -191,15 +199,14 @@ public:
     void Label3_Click();
 
     // Entries of the round list, by index.
-    static constexpr std::array<Source, 8> TurnoEntries{
-        Source{},
-        CL_TEXT("Rounds", "1° Turno"),
-        CL_TEXT("Rounds", "2° Turno"),
-        CL_TEXT("Rounds", "3° Turno"),
-        CL_TEXT("Rounds", "Ottavi di finale"),
-        CL_TEXT("Rounds", "Quarti di finale"),
-        CL_TEXT("Rounds", "Semifinale"),
-        CL_TEXT("Rounds", "Finale")};
+    static constexpr std::array<Source, 8> TurnoEntries{Source{},
+                                                        CL_TEXT("Rounds", "1° Turno"),
+                                                        CL_TEXT("Rounds", "2° Turno"),
+                                                        CL_TEXT("Rounds", "3° Turno"),
+                                                        CL_TEXT("Rounds", "Ottavi di finale"),
+                                                        CL_TEXT("Rounds", "Quarti di finale"),
+                                                        CL_TEXT("Rounds", "Semifinale"),
+                                                        CL_TEXT("Rounds", "Finale")};
     // The round's name, empty for none and for an index the list does not have.
     static Text roundName(int index);
 

@@ -137,10 +137,12 @@ bool MainForm::loadMatch(const std::string& path) {
             decoded.pointsIgnored == 1
                 ? CL_TEXT("Messages",
                           "Il file contiene %1 punto oltre il limite di %2: non è stato caricato.")
-                : CL_TEXT("Messages", "Il file contiene %1 punti oltre il limite di %2: non sono "
-                                      "stati caricati.");
-        platform_.messageBox(message.arg(static_cast<long long>(decoded.pointsIgnored)).arg(kMaxPoints),
-                             MsgButtons::Ok);
+                : CL_TEXT("Messages",
+                          "Il file contiene %1 punti oltre il limite di %2: non sono "
+                          "stati caricati.");
+        platform_.messageBox(
+            message.arg(static_cast<long long>(decoded.pointsIgnored)).arg(kMaxPoints),
+            MsgButtons::Ok);
     }
     return true;
 }

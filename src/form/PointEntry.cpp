@@ -133,7 +133,8 @@ void MainForm::PuntoGiocatore_Click(int index) {
     if (happened.match) {
         const int winner = courtlog::EstraiInfo(recorded, Attr::Punto);
         const Text text =
-            Text(CL_TEXT("Messages", "Fine partita! Ha vinto %1 in %2 set. Vuoi salvare la partita?"))
+            Text(CL_TEXT("Messages",
+                         "Fine partita! Ha vinto %1 in %2 set. Vuoi salvare la partita?"))
                 .arg(labels.NomeGiocatore[winner].text())
                 .arg(score().sets[winner]);
         if (platform_.messageBox(text, MsgButtons::YesNo) == MsgAnswer::Yes) {

@@ -18,9 +18,9 @@ inline constexpr std::array<Source, 2> kServizioCaptions{CL_TEXT("Panel", "Prima
 inline constexpr std::array<Source, 3> kDirittoRovescioCaptions{
     CL_TEXT("Panel", "Miss"), CL_TEXT("Panel", "Diritto"), CL_TEXT("Panel", "Rovescio")};
 inline constexpr std::array<Source, 8> kColpoCaptions{
-    CL_TEXT("Panel", "Miss"),     CL_TEXT("Panel", "Volee lunga"), CL_TEXT("Panel", "Volee smorzata"),
-    CL_TEXT("Panel", "Lob"),      CL_TEXT("Panel", "Drop"),        CL_TEXT("Panel", "Passante"),
-    CL_TEXT("Panel", "Smash"),    CL_TEXT("Panel", "Risposta")};
+    CL_TEXT("Panel", "Miss"),  CL_TEXT("Panel", "Volee lunga"), CL_TEXT("Panel", "Volee smorzata"),
+    CL_TEXT("Panel", "Lob"),   CL_TEXT("Panel", "Drop"),        CL_TEXT("Panel", "Passante"),
+    CL_TEXT("Panel", "Smash"), CL_TEXT("Panel", "Risposta")};
 inline constexpr std::array<Source, 5> kErroreVincenteCaptions{
     CL_TEXT("Panel", "Miss"), CL_TEXT("Panel", "Vincente"), CL_TEXT("Panel", "Errore gratuito"),
     CL_TEXT("Panel", "Errore forzato"), CL_TEXT("Panel", "Errore tentato")};

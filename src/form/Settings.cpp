@@ -77,6 +77,21 @@ void MainForm::SalvaOpzioni_Click() {
     }
 }
 
+void MainForm::Lingua_Click(int index) {
+    useLanguageForRun(index);
+    platform_.saveSetting(kAppTitle, kOptionsSection, kLanguageKey,
+                          kLanguageCodes[static_cast<std::size_t>(language())]);
+}
+
+void MainForm::useLanguageForRun(int index) {
+    if (index < 0 || index >= static_cast<int>(menus.Lingua.size())) {
+        return;
+    }
+    for (int i = 0; i < static_cast<int>(menus.Lingua.size()); ++i) {
+        menus.Lingua[static_cast<std::size_t>(i)].setChecked(i == index);
+    }
+}
+
 void MainForm::Form_Load() {
     caption_ = Text(CL_TEXT("Window", "%1 - Versione %2.%3"))
                    .arg(Text::verbatim(kAppTitle))
@@ -90,6 +105,10 @@ void MainForm::Form_Load() {
         if (const auto value = option.read(text)) {
             apply(*this, option.option, *value);
         }
+    }
+    // Italian unless another language was chosen, whatever the system's language.
+    if (const auto code = platform_.getSetting(kAppTitle, kOptionsSection, kLanguageKey)) {
+        useLanguageForRun(languageIndex(*code).value_or(0));
     }
 
     points_.clear();

@@ -8,9 +8,8 @@ ResidualQuestion residualQuestion(int residualPoints, bool offerInsert) {
         q.message = CL_TEXT("Residual", "E' presente un ulteriore punto. Cosa vuoi farne?");
         q.offered[2] = false;
     } else {
-        q.message =
-            Text(CL_TEXT("Residual", "Sono presenti %1 ulteriori punti. Cosa vuoi farne?"))
-                .arg(residualPoints);
+        q.message = Text(CL_TEXT("Residual", "Sono presenti %1 ulteriori punti. Cosa vuoi farne?"))
+                        .arg(residualPoints);
     }
     q.offered[1] = offerInsert;
     return q;

@@ -55,13 +55,14 @@ std::string pointLogCsv(const MatchSummary& match) {
     for (const PointRow& r : match.points) {
         // One column per player, as the games are: "6-4" in one cell reads as a date.
         const std::size_t dash = r.score.find('-');
-        addRow(out, {std::to_string(r.number), std::to_string(r.set), std::to_string(r.gamesA),
-                     std::to_string(r.gamesB), cell(r.score.substr(0, dash)),
-                     cell(dash == std::string::npos ? std::string() : r.score.substr(dash + 1)),
-                     r.tieBreak ? "sì" : "", cell(match.players[r.server], true),
-                     cell(match.players[r.winner], true), sayUtf8(servizioText(r.servizio)),
-                     sayUtf8(outcomeText(r.outcome)), sayUtf8(dirittoRovescioText(r.dirittoRovescio)),
-                     sayUtf8(colpoText(r.colpo)), sayUtf8(erroreVincenteText(r.erroreVincente))});
+        addRow(out,
+               {std::to_string(r.number), std::to_string(r.set), std::to_string(r.gamesA),
+                std::to_string(r.gamesB), cell(r.score.substr(0, dash)),
+                cell(dash == std::string::npos ? std::string() : r.score.substr(dash + 1)),
+                r.tieBreak ? "sì" : "", cell(match.players[r.server], true),
+                cell(match.players[r.winner], true), sayUtf8(servizioText(r.servizio)),
+                sayUtf8(outcomeText(r.outcome)), sayUtf8(dirittoRovescioText(r.dirittoRovescio)),
+                sayUtf8(colpoText(r.colpo)), sayUtf8(erroreVincenteText(r.erroreVincente))});
     }
     return out;
 }

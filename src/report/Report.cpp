@@ -233,7 +233,10 @@ std::vector<std::pair<std::string, std::function<std::string(const PlayerTotals&
     std::vector<std::pair<std::string, std::function<std::string(const PlayerTotals&)>>> rows{
         {"Partite:", [n](T t) { return n(t.matches); }},
         {"Vinte/perse:",
-         [n](T t) { return sayUtf8(pairCell(Text::verbatim(n(t.matchesWon)), Text::verbatim(n(t.matchesLost)))); }},
+         [n](T t) {
+             return sayUtf8(
+                 pairCell(Text::verbatim(n(t.matchesWon)), Text::verbatim(n(t.matchesLost))));
+         }},
     };
     for (const StatisticsRow& row : kStatisticsRows) {
         if (row.fromCounts != nullptr) {

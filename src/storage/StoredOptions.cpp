@@ -69,6 +69,15 @@ std::optional<int> readFlag(const std::string& text) {
 
 }  // namespace
 
+std::optional<int> languageIndex(const std::string& code) {
+    for (std::size_t i = 0; i < kLanguageCodes.size(); ++i) {
+        if (code == kLanguageCodes[i]) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
 std::string boolText(bool b) {
     return b ? "True" : "False";
 }

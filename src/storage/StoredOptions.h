@@ -29,6 +29,14 @@ struct StoredOptionKey {
 };
 extern const std::array<StoredOptionKey, 5> kStoredOptions;
 
+// The language of the window, stored at once when it is chosen, beside the options that wait
+// for the user to store them: its key, and the codes stored, by the language's index (the
+// first is the default).
+inline constexpr const char* kLanguageKey = "Lingua";
+inline constexpr std::array<const char*, 2> kLanguageCodes{"it", "en"};
+// The index of a stored code; nothing for a code the program does not speak.
+std::optional<int> languageIndex(const std::string& code);
+
 // A flag as the store keeps it.
 std::string boolText(bool b);
 

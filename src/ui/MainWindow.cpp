@@ -18,6 +18,7 @@
 
 #include "form/Captions.h"
 #include "report/HtmlReport.h"
+#include "report/Language.h"
 #include "report/MatchSummary.h"
 #include "storage/FileAccess.h"
 #include "ui/Accessibility.h"
@@ -27,7 +28,6 @@
 #include "ui/KeyMapDialog.h"
 #include "ui/Look.h"
 #include "ui/QtPlatform.h"
-#include "report/Language.h"
 
 namespace courtlog::ui {
 
@@ -71,45 +71,103 @@ constexpr int IndicatorBandEnd = 288;  // the scroll bar starts after it
 // The charting key of a control, kept for its tooltip.
 constexpr const char* kKeyHint = "courtlogKey";
 
-const QString kRenameTip = QStringLiteral("Clic per cambiare il nome");
+// "Tasto: S" for a control charted by a key; nothing for the others.
+QString keyHint(const QWidget* w) {
+    const QString key = w->property(kKeyHint).toString();
+    return key.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("courtlog::ui::MainWindow", "Tasto: %1").arg(key);
+}
+
+// A tooltip that says first what a cut caption holds whole, then the control's key.
+QString tipFor(const QString& whole, bool cut, const QString& hint) {
+    if (!cut) {
+        return hint;
+    }
+    return hint.isEmpty() ? whole : whole + QLatin1Char('\n') + hint;
+}
+
+// Shows a caption of the program's own as the control's width allows: a longer one, as
+// another language may have, is cut with "…" and shown whole in the tooltip, never drawn over
+// its neighbours. Assistive clients get it whole.
+void fit(QWidget* w, const QString& text) {
+    QString shown = text;
+    const QFontMetrics metrics(w->font());
+    const auto cut = [&](int room) {
+        shown = metrics.elidedText(text, Qt::ElideRight, std::max(room, 0));
+    };
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        cut(l->contentsRect().width() - std::max(l->indent(), 0) - 1);
+        l->setText(shown);
+    } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+        const QStyle* s = radio->style();
+        cut(radio->width() - s->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio) -
+            s->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio) - 2);
+        radio->setText(shown);
+        radio->setAccessibleName(text);
+    } else if (auto* colour = qobject_cast<ColourButton*>(w)) {
+        colour->setText(text);  // it breaks its caption over lines as it needs
+        colour->setAccessibleName(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        cut(button->width() - 12);
+        button->setText(shown);
+        button->setAccessibleName(text);
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        cut(box->width() - 16);
+        box->setTitle(shown);
+        box->setAccessibleName(text);
+    }
+    w->setToolTip(tipFor(text, shown != text, keyHint(w)));
+}
+
+QString renameTip() {
+    return QCoreApplication::translate("courtlog::ui::MainWindow", "Clic per cambiare il nome");
+}
 
 // What each label of the scoreboard and of the statistics is, for assistive clients; pairs are
 // named with the player, "Punteggio Giocatore A".
 QString accessibleNameOf(const NamedField& f) {
     static const std::map<std::string_view, const char*> names{
-        {"Serve", "Al servizio"},
-        {"Punteggio", "Punteggio"},
-        {"Games", "Games"},
-        {"PuntiVinti", "Punti vinti"},
-        {"BreakFatti", "Break fatti"},
-        {"BreakAvuti", "Palle break avute"},
-        {"Aces", "Ace"},
-        {"DoppiFalli", "Doppi falli"},
-        {"PercentualePrimePalle", "Prime palle in campo"},
-        {"PercentualeConPrimaPalla", "Punti vinti con la prima"},
-        {"PercentualeConSecondaPalla", "Punti vinti con la seconda"},
-        {"ColpiVincenti", "Colpi vincenti"},
-        {"ErroriGratuiti", "Errori gratuiti"},
-        {"PuntiDalSet", "Punti dal set"},
-        {"PuntiDalMatch", "Punti dal match"},
-        {"Parziale", "Parziale"},
-        {"SetPoint", "Set point"},
-        {"MatchPoint", "Match point"},
-        {"PalleNuove", "Palle nuove"},
-        {"Parità", "Parità"},
-        {"BreakPoint", "Break point"},
+        {"Serve", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Al servizio")},
+        {"Punteggio", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Punteggio")},
+        {"Games", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Games")},
+        {"PuntiVinti", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Punti vinti")},
+        {"BreakFatti", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Break fatti")},
+        {"BreakAvuti", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Palle break avute")},
+        {"Aces", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Ace")},
+        {"DoppiFalli", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Doppi falli")},
+        {"PercentualePrimePalle",
+         QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Prime palle in campo")},
+        {"PercentualeConPrimaPalla",
+         QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Punti vinti con la prima")},
+        {"PercentualeConSecondaPalla",
+         QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Punti vinti con la seconda")},
+        {"ColpiVincenti", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Colpi vincenti")},
+        {"ErroriGratuiti", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Errori gratuiti")},
+        {"PuntiDalSet", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Punti dal set")},
+        {"PuntiDalMatch", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Punti dal match")},
+        {"Parziale", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Parziale")},
+        {"SetPoint", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Set point")},
+        {"MatchPoint", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Match point")},
+        {"PalleNuove", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Palle nuove")},
+        {"Parità", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Parità")},
+        {"BreakPoint", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Break point")},
     };
     QString what;
     if (const auto it = names.find(f.name); it != names.end()) {
-        what = QString::fromUtf8(it->second);
+        what = QCoreApplication::translate("courtlog::ui::MainWindow", it->second);
     } else if (f.name.starts_with("TieBreak")) {
-        what = QStringLiteral("Tie-break ") + QString::fromUtf8(f.name.substr(8));
+        what = QCoreApplication::translate("courtlog::ui::MainWindow", "Tie-break %1")
+                   .arg(QString::fromUtf8(f.name.substr(8)));
     } else if (f.name.starts_with("Set")) {
-        what = QStringLiteral("Set ") + QString::fromUtf8(f.name.substr(3));
+        what = QCoreApplication::translate("courtlog::ui::MainWindow", "Set %1")
+                   .arg(QString::fromUtf8(f.name.substr(3)));
     } else {
         return {};  // not a value: a name, a frame or a button
     }
-    return f.index < 0 ? what : what + QStringLiteral(" Giocatore ") + QChar(u'A' + f.index);
+    return f.index < 0 ? what
+                       : QCoreApplication::translate("courtlog::ui::MainWindow", "%1 Giocatore %2")
+                             .arg(what, QChar(u'A' + f.index));
 }
 
 // The text as the width allows, cut with "…" when it does not fit.
@@ -126,15 +184,14 @@ ClickableLabel* clickableLabel(QWidget* parent, const QString& objectName, const
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     l->setIndent(4);
     l->setTextFormat(Qt::PlainText);
-    l->setToolTip(kRenameTip);
+    l->setToolTip(renameTip());
     return l;
 }
 
-QGroupBox* frame(QWidget* parent, const QString& objectName, const QString& title,
-                 const QRect& place, const QColor& back) {
-    auto* f = new QGroupBox(title, parent);
+QGroupBox* frame(QWidget* parent, const QString& objectName, const QRect& place,
+                 const QColor& back) {
+    auto* f = new QGroupBox(parent);
     f->setObjectName(objectName);
-    f->setAccessibleName(title);
     f->setGeometry(place);
     setBack(f, back);
     return f;
@@ -176,6 +233,46 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     form_.Form_Load();
     refresh();
+}
+
+void MainWindow::onLanguage(std::function<void()> set) {
+    texts_.push_back(std::move(set));
+}
+
+void MainWindow::translated(QWidget* control, const char* text) {
+    onLanguage([control, text] { fit(control, tr(text)); });
+}
+
+template <class Parent>
+QMenu* MainWindow::subMenu(Parent* parent, const char* title) {
+    QMenu* menu = parent->addMenu(QString());
+    onLanguage([menu, title] { menu->setTitle(tr(title)); });
+    return menu;
+}
+
+void MainWindow::useLanguageForRun(int index) {
+    form_.useLanguageForRun(index);
+    refresh();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    // Also when the language is changed by someone else than the window's own menu.
+    if (event->type() == QEvent::LanguageChange && shownLanguage_ >= 0) {
+        retranslate();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate() {
+    for (const auto& set : texts_) {
+        set();
+    }
+    for (const FieldView& view : fieldViews_) {
+        showField(view);
+    }
+    showPosition();
+    setWindowTitle(say(form_.caption()));
+    layIndicators();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -222,8 +319,9 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildTopBand(QWidget* area) {
     const QFont big = comicSans(15.75);
     QLabel* torneo = label(area, QStringLiteral("Label1_10"), QRect(6, 4, 80, 30), big,
-                           Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Torneo:"));
+                           Qt::AlignLeft | Qt::AlignVCenter);
     torneo->setIndent(4);
+    translated(torneo, QT_TR_NOOP("Torneo:"));
     setBack(torneo, LightGreen);
 
     auto* nomeTorneo =
@@ -236,10 +334,15 @@ void MainWindow::buildTopBand(QWidget* area) {
     turno_->setEditable(false);
     turno_->setGeometry(360, 4, 180, 30);
     turno_->setFont(comicSans(14.25));
-    for (const Source& entry : MainForm::TurnoEntries) {
-        turno_->addItem(entry.text == nullptr ? QString() : say(entry));
+    for (std::size_t i = 0; i < MainForm::TurnoEntries.size(); ++i) {
+        turno_->addItem(QString());
     }
-    turno_->setAccessibleName(QStringLiteral("Turno"));
+    onLanguage([this] {
+        for (int i = 0; i < turno_->count(); ++i) {
+            turno_->setItemText(i, say(MainForm::roundName(i)));
+        }
+        turno_->setAccessibleName(tr("Turno"));
+    });
     // A flat face in the window's light green; the style would otherwise draw a gradient. A
     // style sheet's border replaces the style's focus frame, so the focus draws its own: a
     // thicker border in the highlight colour, the text kept where it was.
@@ -270,7 +373,7 @@ void MainWindow::buildScoreboard(QWidget* area) {
                 [this, i] { forward([this, i] { form_.NomeGiocatore_Click(i); }); });
 
         QLabel* serve = label(area, name("Serve", i), QRect(177, y + 11, 11, 12), QFont());
-        serve->setToolTip(QStringLiteral("Turno di servizio"));
+        onLanguage([serve] { serve->setToolTip(tr("Turno di servizio")); });
 
         label(area, name("Punteggio", i), QRect(192, y, 52, 34), score);
         label(area, name("Games", i), QRect(250, y, SetWidth, 34), score);
@@ -294,10 +397,11 @@ QButtonGroup* MainWindow::optionGroup(Panel panel, QWidget* frame, const char* b
     group->setExclusive(true);
     const auto captions = captionsOf(panel);
     for (std::size_t i = 0; i < captions.size(); ++i) {
-        auto* option = new QRadioButton(say(captions[i]), frame);
+        auto* option = new QRadioButton(frame);
         option->setObjectName(name(base, static_cast<int>(i)));
         option->setGeometry(places[i]);
         option->setFont(font);
+        onLanguage([option, caption = captions[i]] { fit(option, say(caption)); });
         group->addButton(option, static_cast<int>(i));
     }
     // Whatever checks an option (a click, an arrow key, Space, an assistive client's toggle)
@@ -316,31 +420,34 @@ QButtonGroup* MainWindow::optionGroup(Panel panel, QWidget* frame, const char* b
 
 void MainWindow::buildPointPanel(QWidget* area) {
     const QFont small = comicSans(8.25);
-    QGroupBox* panel = frame(area, QStringLiteral("FrameButtons_0"),
-                             QStringLiteral("Punti giocati"), QRect(6, 118, 314, 358), LightGreen);
+    QGroupBox* panel =
+        frame(area, QStringLiteral("FrameButtons_0"), QRect(6, 118, 314, 358), LightGreen);
+    translated(panel, QT_TR_NOOP("Punti giocati"));
 
-    QGroupBox* servizio = frame(panel, QStringLiteral("FrameServizio_0"),
-                                QStringLiteral("Servizio"), QRect(6, 20, 302, 72), LightOrange);
+    QGroupBox* servizio =
+        frame(panel, QStringLiteral("FrameServizio_0"), QRect(6, 20, 302, 72), LightOrange);
+    translated(servizio, QT_TR_NOOP("Servizio"));
     optionGroup(Panel::Servizio, servizio, "Servizio",
                 {QRect(8, 20, 100, 20), QRect(8, 44, 100, 20)}, small);
     for (int i = 1; i <= 3; ++i) {
-        auto* button =
-            new ColourButton(say(kAceDoppioFalloCaptions[i]), LightOrange, servizio);
+        auto* button = new ColourButton(QString(), LightOrange, servizio);
         button->setObjectName(name("AceDoppioFallo", i));
         button->setGeometry(122 + (i - 1) * 59, 18, 56, 46);
         button->setFont(small);
+        onLanguage([button, i] { fit(button, say(kAceDoppioFalloCaptions[i])); });
         connect(button, &QPushButton::clicked, this,
                 [this, i] { forward([this, i] { form_.AceDoppioFallo_Click(i); }); });
     }
 
     QGroupBox* dirittoRovescio =
-        frame(panel, QStringLiteral("FrameDirittoRovescio_0"), QStringLiteral("Diritto / Rovescio"),
-              QRect(6, 96, 302, 42), LightOrange);
+        frame(panel, QStringLiteral("FrameDirittoRovescio_0"), QRect(6, 96, 302, 42), LightOrange);
+    translated(dirittoRovescio, QT_TR_NOOP("Diritto / Rovescio"));
     optionGroup(Panel::DirittoRovescio, dirittoRovescio, "DirittoRovescio",
                 {QRect(8, 18, 60, 20), QRect(100, 18, 90, 20), QRect(204, 18, 92, 20)}, small);
 
-    QGroupBox* colpo = frame(panel, QStringLiteral("FrameColpo_0"), QStringLiteral("Colpo"),
-                             QRect(6, 142, 302, 64), LightOrange);
+    QGroupBox* colpo =
+        frame(panel, QStringLiteral("FrameColpo_0"), QRect(6, 142, 302, 64), LightOrange);
+    translated(colpo, QT_TR_NOOP("Colpo"));
     const std::array<int, 4> colX{6, 55, 135, 233};
     const std::array<int, 4> colW{48, 79, 97, 64};
     std::vector<QRect> colpoPlaces;
@@ -352,15 +459,16 @@ void MainWindow::buildPointPanel(QWidget* area) {
     optionGroup(Panel::Colpo, colpo, "Colpo", colpoPlaces, small);
 
     QGroupBox* erroreVincente =
-        frame(panel, QStringLiteral("FrameErroreVincente_0"), QStringLiteral("Errore / Vincente"),
-              QRect(6, 210, 302, 64), LightOrange);
+        frame(panel, QStringLiteral("FrameErroreVincente_0"), QRect(6, 210, 302, 64), LightOrange);
+    translated(erroreVincente, QT_TR_NOOP("Errore / Vincente"));
     optionGroup(Panel::ErroreVincente, erroreVincente, "ErroreVincente",
                 {QRect(8, 18, 56, 20), QRect(66, 18, 84, 20), QRect(158, 18, 136, 20),
                  QRect(8, 40, 136, 20), QRect(158, 40, 136, 20)},
                 QFont());
 
-    QGroupBox* punto = frame(panel, QStringLiteral("FramePunto"), QStringLiteral("Punto"),
-                             QRect(6, 278, 302, 50), LightOrange);
+    QGroupBox* punto =
+        frame(panel, QStringLiteral("FramePunto"), QRect(6, 278, 302, 50), LightOrange);
+    translated(punto, QT_TR_NOOP("Punto"));
     for (int i = 0; i < 2; ++i) {
         auto* button = new QPushButton(punto);
         button->setObjectName(name("PuntoGiocatore", i));
@@ -370,8 +478,8 @@ void MainWindow::buildPointPanel(QWidget* area) {
     }
 
     label(panel, name("Parziale", 0), QRect(62, 334, 50, 18), small);
-    QLabel* title = label(panel, QStringLiteral("Label1_17"), QRect(116, 334, 82, 18), small,
-                          Qt::AlignCenter, QStringLiteral("Parziale"));
+    QLabel* title = label(panel, QStringLiteral("Label1_17"), QRect(116, 334, 82, 18), small);
+    translated(title, QT_TR_NOOP("Parziale"));
     setBack(title, LightOrange);
     label(panel, name("Parziale", 1), QRect(202, 334, 50, 18), small);
 }
@@ -407,24 +515,24 @@ void MainWindow::buildStatistics(QWidget* area) {
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
 
     for (int p = 0; p < 2; ++p) {
-        QGroupBox* stats = frame(area, name("FrameStatistiche", p), QString(),
+        QGroupBox* stats = frame(area, name("FrameStatistiche", p),
                                  QRect(324, 118 + p * 181, 216, 177), LightGreen);
         for (std::size_t r = 0; r < kStatisticsRows.size(); ++r) {
             const StatisticsRow& row = kStatisticsRows[r];
             const int y = 20 + static_cast<int>(r) * 19;
-            const QString text = say(row.caption);
-            QLabel* caption =
-                label(stats, name("Label1", labels[r].caption[p]), QRect(6, y, 98, 16), small,
-                      Qt::AlignLeft | Qt::AlignVCenter, text + QLatin1Char(':'));
+            QLabel* caption = label(stats, name("Label1", labels[r].caption[p]),
+                                    QRect(6, y, 98, 16), small, Qt::AlignLeft | Qt::AlignVCenter);
             caption->setIndent(3);
+            onLanguage([caption, &row] { fit(caption, tr("%1:").arg(say(row.caption))); });
             setBack(caption, LightOrange);
-            label(stats, controlName((form_.labels.*row.first)[p]), QRect(106, y, 46, 16), small, right)
+            label(stats, controlName((form_.labels.*row.first)[p]), QRect(106, y, 46, 16), small,
+                  right)
                 ->setIndent(3);
             if (row.second != nullptr) {
                 label(stats, name("Label2", labels[r].slash[p]), QRect(152, y - 1, 10, 18), slash,
                       Qt::AlignCenter, QStringLiteral("/"));
-                label(stats, controlName((form_.labels.*row.second)[p]), QRect(162, y, 46, 16), small,
-                      right)
+                label(stats, controlName((form_.labels.*row.second)[p]), QRect(162, y, 46, 16),
+                      small, right)
                     ->setIndent(3);
             }
         }
@@ -446,7 +554,7 @@ void MainWindow::buildBottomBand(QWidget* area) {
 
     gameScroll_ = new QScrollBar(Qt::Horizontal, area);
     gameScroll_->setObjectName(QStringLiteral("GameScroll"));
-    gameScroll_->setAccessibleName(QStringLiteral("Posizione nella partita"));
+    onLanguage([this] { gameScroll_->setAccessibleName(tr("Posizione nella partita")); });
     gameScroll_->setGeometry(292, 481, 248, 18);
     // Dragging the thumb moves nothing until it is released: a replay per step of a drag
     // would only slow the drag down.
@@ -458,18 +566,19 @@ void MainWindow::buildBottomBand(QWidget* area) {
 
     auto* credits = new ClickableLabel(area);
     credits->setObjectName(QStringLiteral("Label3"));
-    credits->setText(QStringLiteral("© 2026 Gli autori di Courtlog - Informazioni sul programma"));
     credits->setTextFormat(Qt::PlainText);
     credits->setAlignment(Qt::AlignCenter);
     credits->setGeometry(6, 505, 534, 18);
+    translated(credits, QT_TR_NOOP("© 2026 Gli autori di Courtlog - Informazioni sul programma"));
     setBack(credits, LightYellow);
     connect(credits, &ClickableLabel::clicked, this,
             [this] { forward([this] { form_.Label3_Click(); }); });
 }
 
-QAction* MainWindow::menuItem(QMenu* menu, const QString& text, const char* objectName,
+QAction* MainWindow::menuItem(QMenu* menu, const char* text, const char* objectName,
                               const QKeySequence& shortcut, MenuCheck* check) {
-    QAction* action = menu->addAction(text);
+    QAction* action = menu->addAction(QString());
+    onLanguage([action, text] { action->setText(tr(text)); });
     action->setObjectName(QString::fromUtf8(objectName));
     action->setShortcut(shortcut);
     action->setEnabled(false);
@@ -495,48 +604,47 @@ void MainWindow::buildMenus() {
                 [this, handler] { forward([this, handler] { (form_.*handler)(); }); });
     };
 
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = subMenu(bar, QT_TR_NOOP("&File"));
     file->setObjectName(QStringLiteral("File"));
-    command(menuItem(file, QStringLiteral("&Salva"), "FileSave", QKeySequence(Qt::Key_F2)),
+    command(menuItem(file, QT_TR_NOOP("&Salva"), "FileSave", QKeySequence(Qt::Key_F2)),
             &MainForm::FileSave_Click);
-    command(menuItem(file, QStringLiteral("&Carica"), "FileLoad", QKeySequence(Qt::Key_F3)),
+    command(menuItem(file, QT_TR_NOOP("&Carica"), "FileLoad", QKeySequence(Qt::Key_F3)),
             &MainForm::FileLoad_Click);
-    QAction* report = menuItem(file, QStringLiteral("Esporta &rapporto..."), "FileEsporta",
+    QAction* report = menuItem(file, QT_TR_NOOP("Esporta &rapporto..."), "FileEsporta",
                                QKeySequence(Qt::CTRL | Qt::Key_R));
     report->setEnabled(true);
     connect(report, &QAction::triggered, this, [this] { forward([this] { exportReport(); }); });
-    QAction* exit = menuItem(file, QStringLiteral("&Esci"), "FileExit");
+    QAction* exit = menuItem(file, QT_TR_NOOP("&Esci"), "FileExit");
     exit->setEnabled(true);
     connect(exit, &QAction::triggered, this, [this] { form_.FileExit_Click(); });
 
-    QMenu* game = bar->addMenu(QStringLiteral("&Game"));
+    QMenu* game = subMenu(bar, QT_TR_NOOP("&Game"));
     game->setObjectName(QStringLiteral("Game"));
-    command(menuItem(game, QStringLiteral("&Inizio"), "GameStart",
-                     QKeySequence(Qt::SHIFT | Qt::Key_F7)),
-            &MainForm::GameStart_Click);
-    command(menuItem(game, QStringLiteral("&Indietro"), "GameUndo", QKeySequence(Qt::Key_F7)),
+    command(
+        menuItem(game, QT_TR_NOOP("&Inizio"), "GameStart", QKeySequence(Qt::SHIFT | Qt::Key_F7)),
+        &MainForm::GameStart_Click);
+    command(menuItem(game, QT_TR_NOOP("&Indietro"), "GameUndo", QKeySequence(Qt::Key_F7)),
             &MainForm::GameUndo_Click);
-    command(menuItem(game, QStringLiteral("&Avanti"), "GameRedo", QKeySequence(Qt::Key_F8)),
+    command(menuItem(game, QT_TR_NOOP("&Avanti"), "GameRedo", QKeySequence(Qt::Key_F8)),
             &MainForm::GameRedo_Click);
-    command(
-        menuItem(game, QStringLiteral("&Fine"), "GameEnd", QKeySequence(Qt::SHIFT | Qt::Key_F8)),
-        &MainForm::GameEnd_Click);
-    command(menuItem(game, QStringLiteral("&Clear"), "GameClear"), &MainForm::GameClear_Click);
+    command(menuItem(game, QT_TR_NOOP("&Fine"), "GameEnd", QKeySequence(Qt::SHIFT | Qt::Key_F8)),
+            &MainForm::GameEnd_Click);
+    command(menuItem(game, QT_TR_NOOP("&Clear"), "GameClear"), &MainForm::GameClear_Click);
 
-    QMenu* options = bar->addMenu(QStringLiteral("&Opzioni"));
+    QMenu* options = subMenu(bar, QT_TR_NOOP("&Opzioni"));
     options->setObjectName(QStringLiteral("Opzioni"));
-    QMenu* matchIn = options->addMenu(QStringLiteral("&Match in"));
+    QMenu* matchIn = subMenu(options, QT_TR_NOOP("&Match in"));
     matchIn->setObjectName(QStringLiteral("OpzioniMatchIn"));
-    command(menuItem(matchIn, QStringLiteral("3 Set"), "MatchInTreSet", {}, &form_.menus.MatchInTreSet),
+    command(menuItem(matchIn, QT_TR_NOOP("3 Set"), "MatchInTreSet", {}, &form_.menus.MatchInTreSet),
             &MainForm::MatchInTreSet_Click);
-    command(
-        menuItem(matchIn, QStringLiteral("5 Set"), "MatchInCinqueSet", {}, &form_.menus.MatchInCinqueSet),
-        &MainForm::MatchInCinqueSet_Click);
-    QMenu* tieBreak = options->addMenu(QStringLiteral("&Tie-Break"));
+    command(menuItem(matchIn, QT_TR_NOOP("5 Set"), "MatchInCinqueSet", {},
+                     &form_.menus.MatchInCinqueSet),
+            &MainForm::MatchInCinqueSet_Click);
+    QMenu* tieBreak = subMenu(options, QT_TR_NOOP("&Tie-Break"));
     tieBreak->setObjectName(QStringLiteral("OpzioniTieBreak"));
-    const std::array<QString, 3> rules{QStringLiteral("&No Tie-Break"),
-                                       QStringLiteral("&Tranne l'ultimo set"),
-                                       QStringLiteral("&Tutti i set")};
+    const std::array<const char*, 3> rules{QT_TR_NOOP("&No Tie-Break"),
+                                           QT_TR_NOOP("&Tranne l'ultimo set"),
+                                           QT_TR_NOOP("&Tutti i set")};
     for (int i = 0; i < 3; ++i) {
         const QByteArray objectName = name("TieBreakWhen", i).toUtf8();
         QAction* rule =
@@ -545,28 +653,43 @@ void MainWindow::buildMenus() {
         connect(rule, &QAction::triggered, this,
                 [this, i] { forward([this, i] { form_.TieBreakWhen_Click(i); }); });
     }
-    QMenu* disable = options->addMenu(QStringLiteral("&Disabilita"));
+    QMenu* disable = subMenu(options, QT_TR_NOOP("&Disabilita"));
     disable->setObjectName(QStringLiteral("Disabilita"));
-    command(menuItem(disable, QStringLiteral("&Parziale"), "DisabilitaParziale", {},
+    command(menuItem(disable, QT_TR_NOOP("&Parziale"), "DisabilitaParziale", {},
                      &form_.menus.DisabilitaParziale),
             &MainForm::DisabilitaParziale_Click);
-    command(menuItem(disable, QStringLiteral("P&unti dal match"), "DisabilitaPuntiDalMatch", {},
+    command(menuItem(disable, QT_TR_NOOP("P&unti dal match"), "DisabilitaPuntiDalMatch", {},
                      &form_.menus.DisabilitaPuntiDalMatch),
             &MainForm::DisabilitaPuntiDalMatch_Click);
-    QMenu* save = options->addMenu(QStringLiteral("&Salva le opzioni"));
+    QMenu* save = subMenu(options, QT_TR_NOOP("&Salva le opzioni"));
     save->setObjectName(QStringLiteral("SalvaLeOpzioni"));
-    command(menuItem(save, QStringLiteral("&Adesso"), "SalvaOpzioni"),
-            &MainForm::SalvaOpzioni_Click);
-    command(menuItem(save, QStringLiteral("All'&uscita"), "SalvaOpzioniInUscita", {},
+    command(menuItem(save, QT_TR_NOOP("&Adesso"), "SalvaOpzioni"), &MainForm::SalvaOpzioni_Click);
+    command(menuItem(save, QT_TR_NOOP("All'&uscita"), "SalvaOpzioniInUscita", {},
                      &form_.menus.SalvaOpzioniInUscita),
             &MainForm::SalvaOpzioniInUscita_Click);
 
+    // The languages, each named in its own so that anyone finds theirs.
+    QMenu* language = subMenu(options, QT_TR_NOOP("&Lingua"));
+    language->setObjectName(QStringLiteral("OpzioniLingua"));
+    for (int i = 0; i < static_cast<int>(form_.menus.Lingua.size()); ++i) {
+        QAction* item =
+            language->addAction(i == 0 ? QStringLiteral("Italiano") : QStringLiteral("English"));
+        item->setObjectName(name("Lingua", i));
+        item->setCheckable(true);
+        MenuCheck* check = &form_.menus.Lingua[static_cast<std::size_t>(i)];
+        connect(item, &QAction::triggered, this, [this, item, check, i] {
+            const QSignalBlocker block(item);
+            item->setChecked(check->checked());
+            forward([this, i] { form_.Lingua_Click(i); });
+        });
+        checkViews_.push_back({check, item});
+    }
+
     QMenu* help = bar->addMenu(QStringLiteral("?"));
     help->setObjectName(QStringLiteral("Help"));
-    command(
-        menuItem(help, QStringLiteral("&Informazioni su"), "HelpInfo", QKeySequence(Qt::Key_F1)),
-        &MainForm::HelpInfo_Click);
-    QAction* keys = menuItem(help, QStringLiteral("&Tasti rapidi"), "HelpTasti");
+    command(menuItem(help, QT_TR_NOOP("&Informazioni su"), "HelpInfo", QKeySequence(Qt::Key_F1)),
+            &MainForm::HelpInfo_Click);
+    QAction* keys = menuItem(help, QT_TR_NOOP("&Tasti rapidi"), "HelpTasti");
     keys->setEnabled(true);
     connect(keys, &QAction::triggered, this, [this] {
         KeyMapDialog dialog(form_, this);
@@ -578,7 +701,8 @@ void MainWindow::exportReport() {
     std::string name = form_.defaultFileName();
     name.replace(name.size() - 4, 4, ".html");  // in place of ".clg"
     Platform& platform = form_.platform();
-    const FileChoice choice = platform.saveFileDialog(name, CL_TEXT("Files", "Pagina web (*.html)"));
+    const FileChoice choice =
+        platform.saveFileDialog(name, CL_TEXT("Files", "Pagina web (*.html)"));
     if (choice.title.empty()) {
         return;
     }
@@ -625,10 +749,8 @@ void MainWindow::buildKeys() {
             // is the key window's alone.
             const QString control = controlName(b);
             if (auto* pressed = control.isEmpty() ? nullptr : findChild<QWidget*>(control)) {
-                const QString hint = QStringLiteral("Tasto: ") + keyName(b);
-                pressed->setProperty(kKeyHint, hint);
-                pressed->setToolTip(hint);
-                pressed->setAccessibleDescription(hint);
+                pressed->setProperty(kKeyHint, keyName(b));
+                onLanguage([pressed] { pressed->setAccessibleDescription(keyHint(pressed)); });
             }
         }
     }
@@ -650,7 +772,9 @@ void MainWindow::bindFields() {
             kind = Shows::Button;
         }
         if (auto* shown = qobject_cast<QLabel*>(widget); shown && kind == Shows::Label) {
-            showsValue(shown, accessibleNameOf(named));
+            // Known as a value before any client asks; named in each language.
+            showsValue(shown, QString());
+            onLanguage([shown, named] { shown->setAccessibleName(accessibleNameOf(named)); });
         }
         fieldViews_.push_back({named.field, widget, kind});
     }
@@ -677,8 +801,8 @@ void MainWindow::showField(const FieldView& view) {
             shown =
                 fitted(caption, label->font(), label->contentsRect().width() - 2 * label->indent());
             label->setText(shown);
-            label->setToolTip(shown == caption ? kRenameTip
-                                               : caption + QLatin1Char('\n') + kRenameTip);
+            label->setToolTip(shown == caption ? renameTip()
+                                               : caption + QLatin1Char('\n') + renameTip());
             break;
         }
         case Shows::Frame:
@@ -690,8 +814,7 @@ void MainWindow::showField(const FieldView& view) {
             // The players' buttons keep the platform's button look; only the name follows.
             shown = fitted(caption, w->font(), w->width() - 12);
             static_cast<QAbstractButton*>(w)->setText(literal(shown.toStdString()));
-            const QString hint = w->property(kKeyHint).toString();
-            w->setToolTip(shown == caption ? hint : caption + QLatin1Char('\n') + hint);
+            w->setToolTip(tipFor(caption, shown != caption, keyHint(w)));
             // Not the bare name, which is the name label's: a client that looks a button up by
             // its name must not find the one that renames.
             w->setAccessibleName(pointTo(caption));
@@ -773,6 +896,14 @@ void MainWindow::layIndicators() {
     }
 }
 
+void MainWindow::showPosition() {
+    // Where the user stands, for the mouse and for assistive clients alike.
+    const QString where =
+        tr("Punto %1 di %2").arg(form_.GameScroll.value()).arg(form_.GameScroll.maximum());
+    gameScroll_->setToolTip(where);
+    gameScroll_->setAccessibleDescription(where);
+}
+
 void MainWindow::refresh() {
     for (const FieldView& view : fieldViews_) {
         if (view.field->dirty()) {
@@ -795,12 +926,7 @@ void MainWindow::refresh() {
         const QSignalBlocker block(gameScroll_);
         gameScroll_->setRange(form_.GameScroll.minimum(), form_.GameScroll.maximum());
         gameScroll_->setValue(form_.GameScroll.value());
-        // Where the user stands, for the mouse and for assistive clients alike.
-        const QString where = QStringLiteral("Punto %1 di %2")
-                                  .arg(form_.GameScroll.value())
-                                  .arg(form_.GameScroll.maximum());
-        gameScroll_->setToolTip(where);
-        gameScroll_->setAccessibleDescription(where);
+        showPosition();
         form_.GameScroll.clearDirty();
     }
     for (const CheckView& view : checkViews_) {
@@ -809,6 +935,11 @@ void MainWindow::refresh() {
             view.action->setChecked(view.check->checked());
             view.check->clearDirty();
         }
+    }
+    if (form_.language() != shownLanguage_) {
+        shownLanguage_ = form_.language();
+        useLanguage(static_cast<Language>(shownLanguage_));
+        retranslate();
     }
     if (!form_.caption().empty() && windowTitle() != say(form_.caption())) {
         setWindowTitle(say(form_.caption()));

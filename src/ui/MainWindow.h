@@ -40,8 +40,12 @@ public:
     // (empty for none) or prepares the point panel.
     void start(const std::string& commandLine);
 
+    // Speaks the language of the given index for this run, without storing the choice.
+    void useLanguageForRun(int index);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -64,8 +68,20 @@ private:
 
     QButtonGroup* optionGroup(Panel panel, QWidget* frame, const char* name,
                               const std::vector<QRect>& places, const QFont& font);
-    QAction* menuItem(QMenu* menu, const QString& text, const char* name,
+    // A menu item whose text, marked with QT_TR_NOOP, follows the language.
+    QAction* menuItem(QMenu* menu, const char* text, const char* name,
                       const QKeySequence& shortcut = {}, MenuCheck* check = nullptr);
+    template <class Parent>
+    QMenu* subMenu(Parent* parent, const char* title);
+
+    // Runs set whenever the language changes, and once the window is built.
+    void onLanguage(std::function<void()> set);
+    // A caption of a control, marked with QT_TR_NOOP, in the language in use.
+    void translated(QWidget* control, const char* text);
+    // Every text again, in the language now in use.
+    void retranslate();
+    // Where the user stands in the match, on the scroll bar.
+    void showPosition();
 
     // Runs a handler of the form and shows its effects.
     void forward(const std::function<void()>& handler);
@@ -101,6 +117,9 @@ private:
     // The indicators below the point panel, by the place they share.
     std::array<std::vector<QLabel*>, 3> indicators_;
     QScrollBar* gameScroll_ = nullptr;
+    std::vector<std::function<void()>> texts_;
+    // The index of the language the widgets speak; none before the first refresh.
+    int shownLanguage_ = -1;
 };
 
 }  // namespace courtlog::ui

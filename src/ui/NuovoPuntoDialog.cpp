@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/Look.h"
 #include "report/Language.h"
+#include "ui/Look.h"
 
 namespace courtlog::ui {
 

@@ -98,9 +98,8 @@ MsgAnswer QtPlatform::messageBox(const Text& text, MsgButtons buttons, const Tex
 std::string QtPlatform::inputBox(const Text& prompt, const Text& title,
                                  const std::string& defaultText) {
     bool ok = false;
-    const QString answer =
-        QInputDialog::getText(owner_, say(title), say(prompt), QLineEdit::Normal,
-                              QString::fromStdString(defaultText), &ok);
+    const QString answer = QInputDialog::getText(owner_, say(title), say(prompt), QLineEdit::Normal,
+                                                 QString::fromStdString(defaultText), &ok);
     return ok ? answer.toStdString() : std::string();
 }
 

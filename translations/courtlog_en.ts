@@ -1,0 +1,684 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="it">
+    <context>
+        <name>Files</name>
+        <message>
+            <source>File di Courtlog (*.clg)</source>
+            <translation>Courtlog files (*.clg)</translation>
+        </message>
+        <message>
+            <source>il percorso non indica un file</source>
+            <translation>the path does not name a file</translation>
+        </message>
+        <message>
+            <source>accesso negato</source>
+            <translation>access denied</translation>
+        </message>
+        <message>
+            <source>la cartella non esiste</source>
+            <translation>the folder does not exist</translation>
+        </message>
+        <message>
+            <source>il percorso indica una cartella</source>
+            <translation>the path names a folder</translation>
+        </message>
+        <message>
+            <source>il disco è di sola lettura</source>
+            <translation>the disk is read-only</translation>
+        </message>
+        <message>
+            <source>spazio su disco esaurito</source>
+            <translation>the disk is full</translation>
+        </message>
+        <message>
+            <source>errore di lettura o scrittura sul disco</source>
+            <translation>disk read or write error</translation>
+        </message>
+        <message>
+            <source>nome del file troppo lungo</source>
+            <translation>file name too long</translation>
+        </message>
+        <message>
+            <source>nome del file non valido</source>
+            <translation>invalid file name</translation>
+        </message>
+        <message>
+            <source>errore di sistema %1</source>
+            <translation>system error %1</translation>
+        </message>
+        <message>
+            <source>il file è di sola lettura</source>
+            <translation>the file is read-only</translation>
+        </message>
+        <message>
+            <source>Pagina web (*.html)</source>
+            <translation>Web page (*.html)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Match</name>
+        <message>
+            <source>Giocatore A</source>
+            <translation>Player A</translation>
+        </message>
+        <message>
+            <source>Giocatore B</source>
+            <translation>Player B</translation>
+        </message>
+        <message>
+            <source>Nome torneo</source>
+            <translation>Tournament name</translation>
+        </message>
+    </context>
+    <context>
+        <name>Messages</name>
+        <message>
+            <source>Chiamata a EstraiInfo non valida (%1)</source>
+            <translation>Invalid call to EstraiInfo (%1)</translation>
+        </message>
+        <message>
+            <source>Chiamata a CreaInfo non valida (%1)</source>
+            <translation>Invalid call to CreaInfo (%1)</translation>
+        </message>
+        <message>
+            <source>Errore %1 durante il processo di apertura file.</source>
+            <translation>Error %1 while opening the file.</translation>
+        </message>
+        <message>
+            <source>Impossibile salvare il file %1: %2</source>
+            <translation>Could not save the file %1: %2</translation>
+        </message>
+        <message>
+            <source>Errore %1 nell'apertura del file %2. Controllare la sua presenza!</source>
+            <translation>Error %1 opening the file %2. Check that it is there!</translation>
+        </message>
+        <message>
+            <source>Errore %1 durante il processo di apertura file. %2: %3</source>
+            <translation>Error %1 while opening the file. %2: %3</translation>
+        </message>
+        <message>
+            <source>Il file contiene %1 punto oltre il limite di %2: non è stato caricato.</source>
+            <translation>The file holds %1 point beyond the limit of %2: it was not loaded.</translation>
+        </message>
+        <message>
+            <source>Il file contiene %1 punti oltre il limite di %2: non sono stati caricati.</source>
+            <translation>The file holds %1 points beyond the limit of %2: they were not loaded.</translation>
+        </message>
+        <message>
+            <source>Sei sicuro di voler cancellare tutti i dati di questa partita?</source>
+            <translation>Are you sure you want to clear all the data of this match?</translation>
+        </message>
+        <message>
+            <source>Attenzione!!!</source>
+            <translation>Warning!</translation>
+        </message>
+        <message>
+            <source>Tutti i dati sono stati cancellati!</source>
+            <translation>All the data has been cleared!</translation>
+        </message>
+        <message>
+            <source>Spiacente, ma si è già al  %1° set. Impossibile modificare.</source>
+            <translation>Sorry, the match is already in set %1. It cannot be changed.</translation>
+        </message>
+        <message>
+            <source>Spiacente, ma la partita sarebbe già finita. Impossibile modificare.</source>
+            <translation>Sorry, the match would already be over. It cannot be changed.</translation>
+        </message>
+        <message>
+            <source>Impossibile registrare altri punti: la partita ha già %1 punti.</source>
+            <translation>No more points can be recorded: the match already has %1 points.</translation>
+        </message>
+        <message>
+            <source>Fine partita! Ha vinto %1 in %2 set. Vuoi salvare la partita?</source>
+            <translation>Game, set and match! %1 won in %2 sets. Save the match?</translation>
+        </message>
+        <message>
+            <source>Le informazioni sul sistema non sono attualmente disponibili.</source>
+            <translation>System information is not available at the moment.</translation>
+        </message>
+        <message>
+            <source>Inserire il nuovo nome</source>
+            <translation>Enter the new name</translation>
+        </message>
+        <message>
+            <source>Cambio nome</source>
+            <translation>Rename</translation>
+        </message>
+    </context>
+    <context>
+        <name>Panel</name>
+        <message>
+            <source>Prima palla</source>
+            <translation>First serve</translation>
+        </message>
+        <message>
+            <source>Seconda palla</source>
+            <translation>Second serve</translation>
+        </message>
+        <message>
+            <source>Miss</source>
+            <translation>None</translation>
+        </message>
+        <message>
+            <source>Diritto</source>
+            <translation>Forehand</translation>
+        </message>
+        <message>
+            <source>Rovescio</source>
+            <translation>Backhand</translation>
+        </message>
+        <message>
+            <source>Volee lunga</source>
+            <translation>Volley</translation>
+        </message>
+        <message>
+            <source>Volee smorzata</source>
+            <translation>Drop volley</translation>
+        </message>
+        <message>
+            <source>Lob</source>
+            <translation>Lob</translation>
+        </message>
+        <message>
+            <source>Drop</source>
+            <translation>Drop</translation>
+        </message>
+        <message>
+            <source>Passante</source>
+            <translation>Passing</translation>
+        </message>
+        <message>
+            <source>Smash</source>
+            <translation>Smash</translation>
+        </message>
+        <message>
+            <source>Risposta</source>
+            <translation>Return</translation>
+        </message>
+        <message>
+            <source>Vincente</source>
+            <translation>Winner</translation>
+        </message>
+        <message>
+            <source>Errore gratuito</source>
+            <translation>Unforced error</translation>
+        </message>
+        <message>
+            <source>Errore forzato</source>
+            <translation>Forced error</translation>
+        </message>
+        <message>
+            <source>Errore tentato</source>
+            <translation>Error going for it</translation>
+        </message>
+        <message>
+            <source>Ace</source>
+            <translation>Ace</translation>
+        </message>
+        <message>
+            <source>Doppio fallo</source>
+            <translation>Double fault</translation>
+        </message>
+        <message>
+            <source>Servizio vincente</source>
+            <translation>Service winner</translation>
+        </message>
+    </context>
+    <context>
+        <name>QtPlatform</name>
+        <message>
+            <source>Salva con nome</source>
+            <translation>Save as</translation>
+        </message>
+    </context>
+    <context>
+        <name>Residual</name>
+        <message>
+            <source>E' presente un ulteriore punto. Cosa vuoi farne?</source>
+            <translation>There is one more point after this one. What should happen to it?</translation>
+        </message>
+        <message>
+            <source>Sono presenti %1 ulteriori punti. Cosa vuoi farne?</source>
+            <translation>There are %1 more points after this one. What should happen to them?</translation>
+        </message>
+        <message>
+            <source>Attenzione: punti residui !!!</source>
+            <translation>Warning: points after this one!</translation>
+        </message>
+        <message>
+            <source>Sovrascrivi il vecchio punto</source>
+            <translation>Overwrite the old point</translation>
+        </message>
+        <message>
+            <source>Inserisci il nuovo punto</source>
+            <translation>Insert the new point</translation>
+        </message>
+        <message>
+            <source>Cancella i punti residui</source>
+            <translation>Delete the later points</translation>
+        </message>
+    </context>
+    <context>
+        <name>Rounds</name>
+        <message>
+            <source>1° Turno</source>
+            <translation>First round</translation>
+        </message>
+        <message>
+            <source>2° Turno</source>
+            <translation>Second round</translation>
+        </message>
+        <message>
+            <source>3° Turno</source>
+            <translation>Third round</translation>
+        </message>
+        <message>
+            <source>Ottavi di finale</source>
+            <translation>Round of 16</translation>
+        </message>
+        <message>
+            <source>Quarti di finale</source>
+            <translation>Quarterfinal</translation>
+        </message>
+        <message>
+            <source>Semifinale</source>
+            <translation>Semifinal</translation>
+        </message>
+        <message>
+            <source>Finale</source>
+            <translation>Final</translation>
+        </message>
+    </context>
+    <context>
+        <name>Scoreboard</name>
+        <message>
+            <source>AD</source>
+            <translation>AD</translation>
+        </message>
+        <message>
+            <source>Palle nuove</source>
+            <translation>New balls</translation>
+        </message>
+        <message>
+            <source>Parità</source>
+            <translation>Deuce</translation>
+        </message>
+        <message>
+            <source>Break Point</source>
+            <translation>Break Point</translation>
+        </message>
+        <message>
+            <source>Set Point</source>
+            <translation>Set Point</translation>
+        </message>
+        <message>
+            <source>Match Point</source>
+            <translation>Match Point</translation>
+        </message>
+        <message>
+            <source>Break Point # %1</source>
+            <translation>Break Point #%1</translation>
+        </message>
+        <message>
+            <source>Parità # %1</source>
+            <translation>Deuce #%1</translation>
+        </message>
+        <message>
+            <source>Set Point #%1</source>
+            <translation>Set Point #%1</translation>
+        </message>
+        <message>
+            <source>Match Point #%1</source>
+            <translation>Match Point #%1</translation>
+        </message>
+        <message>
+            <source>W</source>
+            <translation>W</translation>
+        </message>
+        <message>
+            <source>L</source>
+            <translation>L</translation>
+        </message>
+        <message>
+            <source>Statistiche %1</source>
+            <translation>%1 statistics</translation>
+        </message>
+    </context>
+    <context>
+        <name>Statistics</name>
+        <message>
+            <source>N/D</source>
+            <translation>N/A</translation>
+        </message>
+        <message>
+            <source>Punti vinti</source>
+            <translation>Points won</translation>
+        </message>
+        <message>
+            <source>Break points</source>
+            <translation>Break points</translation>
+        </message>
+        <message>
+            <source>Ace/Doppi falli</source>
+            <translation>Aces/Double faults</translation>
+        </message>
+        <message>
+            <source>% Prime palle</source>
+            <translation>1st serve %</translation>
+        </message>
+        <message>
+            <source>Punti con 1°/2°</source>
+            <translation>Won on 1st/2nd</translation>
+        </message>
+        <message>
+            <source>Colpi vincenti</source>
+            <translation>Winners</translation>
+        </message>
+        <message>
+            <source>Errori gratuiti</source>
+            <translation>Unforced errors</translation>
+        </message>
+        <message>
+            <source>Punti set/match</source>
+            <translation>Points to set/match</translation>
+        </message>
+    </context>
+    <context>
+        <name>Window</name>
+        <message>
+            <source>%1 - Versione %2.%3</source>
+            <translation>%1 - Version %2.%3</translation>
+        </message>
+    </context>
+    <context>
+        <name>courtlog::ui::CommandLine</name>
+        <message>
+            <source>--lang vuole una lingua: it o en</source>
+            <translation>--lang needs a language: it or en</translation>
+        </message>
+        <message>
+            <source>opzione sconosciuta: %1</source>
+            <translation>unknown option: %1</translation>
+        </message>
+        <message>
+            <source>lingua sconosciuta: %1 (it o en)</source>
+            <translation>unknown language: %1 (it or en)</translation>
+        </message>
+        <message>
+            <source>un solo file per volta</source>
+            <translation>one file at a time</translation>
+        </message>
+    </context>
+    <context>
+        <name>courtlog::ui::MainWindow</name>
+        <message>
+            <source>Tasto: %1</source>
+            <translation>Key: %1</translation>
+        </message>
+        <message>
+            <source>Clic per cambiare il nome</source>
+            <translation>Click to rename</translation>
+        </message>
+        <message>
+            <source>Al servizio</source>
+            <translation>Serving</translation>
+        </message>
+        <message>
+            <source>Punteggio</source>
+            <translation>Score</translation>
+        </message>
+        <message>
+            <source>Games</source>
+            <translation>Games</translation>
+        </message>
+        <message>
+            <source>Punti vinti</source>
+            <translation>Points won</translation>
+        </message>
+        <message>
+            <source>Break fatti</source>
+            <translation>Breaks made</translation>
+        </message>
+        <message>
+            <source>Palle break avute</source>
+            <translation>Break points earned</translation>
+        </message>
+        <message>
+            <source>Ace</source>
+            <translation>Ace</translation>
+        </message>
+        <message>
+            <source>Doppi falli</source>
+            <translation>Double faults</translation>
+        </message>
+        <message>
+            <source>Prime palle in campo</source>
+            <translation>First serves in</translation>
+        </message>
+        <message>
+            <source>Punti vinti con la prima</source>
+            <translation>Points won on first serve</translation>
+        </message>
+        <message>
+            <source>Punti vinti con la seconda</source>
+            <translation>Points won on second serve</translation>
+        </message>
+        <message>
+            <source>Colpi vincenti</source>
+            <translation>Winners</translation>
+        </message>
+        <message>
+            <source>Errori gratuiti</source>
+            <translation>Unforced errors</translation>
+        </message>
+        <message>
+            <source>Punti dal set</source>
+            <translation>Points to the set</translation>
+        </message>
+        <message>
+            <source>Punti dal match</source>
+            <translation>Points to the match</translation>
+        </message>
+        <message>
+            <source>Parziale</source>
+            <translation>Run</translation>
+        </message>
+        <message>
+            <source>Set point</source>
+            <translation>Set point</translation>
+        </message>
+        <message>
+            <source>Match point</source>
+            <translation>Match point</translation>
+        </message>
+        <message>
+            <source>Palle nuove</source>
+            <translation>New balls</translation>
+        </message>
+        <message>
+            <source>Parità</source>
+            <translation>Deuce</translation>
+        </message>
+        <message>
+            <source>Break point</source>
+            <translation>Break point</translation>
+        </message>
+        <message>
+            <source>Torneo:</source>
+            <translation>Event:</translation>
+        </message>
+        <message>
+            <source>Turno</source>
+            <translation>Round</translation>
+        </message>
+        <message>
+            <source>Turno di servizio</source>
+            <translation>Serving</translation>
+        </message>
+        <message>
+            <source>Punti giocati</source>
+            <translation>Points played</translation>
+        </message>
+        <message>
+            <source>Servizio</source>
+            <translation>Serve</translation>
+        </message>
+        <message>
+            <source>Diritto / Rovescio</source>
+            <translation>Forehand / Backhand</translation>
+        </message>
+        <message>
+            <source>Colpo</source>
+            <translation>Shot</translation>
+        </message>
+        <message>
+            <source>Errore / Vincente</source>
+            <translation>Error / Winner</translation>
+        </message>
+        <message>
+            <source>Punto</source>
+            <translation>Point</translation>
+        </message>
+        <message>
+            <source>%1:</source>
+            <translation>%1:</translation>
+        </message>
+        <message>
+            <source>Posizione nella partita</source>
+            <translation>Position in the match</translation>
+        </message>
+        <message>
+            <source>© 2026 Gli autori di Courtlog - Informazioni sul programma</source>
+            <translation>© 2026 The Courtlog authors - About the program</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;File</translation>
+        </message>
+        <message>
+            <source>&amp;Salva</source>
+            <translation>&amp;Save</translation>
+        </message>
+        <message>
+            <source>&amp;Carica</source>
+            <translation>&amp;Open</translation>
+        </message>
+        <message>
+            <source>Esporta &amp;rapporto...</source>
+            <translation>Export &amp;report...</translation>
+        </message>
+        <message>
+            <source>&amp;Esci</source>
+            <translation>E&amp;xit</translation>
+        </message>
+        <message>
+            <source>&amp;Game</source>
+            <translation>&amp;Match</translation>
+        </message>
+        <message>
+            <source>&amp;Inizio</source>
+            <translation>&amp;Start</translation>
+        </message>
+        <message>
+            <source>&amp;Indietro</source>
+            <translation>&amp;Back</translation>
+        </message>
+        <message>
+            <source>&amp;Avanti</source>
+            <translation>&amp;Forward</translation>
+        </message>
+        <message>
+            <source>&amp;Fine</source>
+            <translation>&amp;End</translation>
+        </message>
+        <message>
+            <source>&amp;Clear</source>
+            <translation>&amp;Clear</translation>
+        </message>
+        <message>
+            <source>&amp;Opzioni</source>
+            <translation>&amp;Options</translation>
+        </message>
+        <message>
+            <source>&amp;Match in</source>
+            <translation>&amp;Best of</translation>
+        </message>
+        <message>
+            <source>3 Set</source>
+            <translation>3 sets</translation>
+        </message>
+        <message>
+            <source>5 Set</source>
+            <translation>5 sets</translation>
+        </message>
+        <message>
+            <source>&amp;Tie-Break</source>
+            <translation>&amp;Tie-break</translation>
+        </message>
+        <message>
+            <source>&amp;No Tie-Break</source>
+            <translation>&amp;No tie-break</translation>
+        </message>
+        <message>
+            <source>&amp;Tranne l'ultimo set</source>
+            <translation>&amp;All but the final set</translation>
+        </message>
+        <message>
+            <source>&amp;Tutti i set</source>
+            <translation>&amp;Every set</translation>
+        </message>
+        <message>
+            <source>&amp;Disabilita</source>
+            <translation>&amp;Turn off</translation>
+        </message>
+        <message>
+            <source>&amp;Parziale</source>
+            <translation>&amp;Run</translation>
+        </message>
+        <message>
+            <source>P&amp;unti dal match</source>
+            <translation>Points to the &amp;match</translation>
+        </message>
+        <message>
+            <source>&amp;Salva le opzioni</source>
+            <translation>&amp;Save the options</translation>
+        </message>
+        <message>
+            <source>&amp;Adesso</source>
+            <translation>&amp;Now</translation>
+        </message>
+        <message>
+            <source>All'&amp;uscita</source>
+            <translation>On e&amp;xit</translation>
+        </message>
+        <message>
+            <source>&amp;Lingua</source>
+            <translation>&amp;Language</translation>
+        </message>
+        <message>
+            <source>&amp;Informazioni su</source>
+            <translation>&amp;About</translation>
+        </message>
+        <message>
+            <source>&amp;Tasti rapidi</source>
+            <translation>&amp;Keys</translation>
+        </message>
+        <message>
+            <source>Punto %1 di %2</source>
+            <translation>Point %1 of %2</translation>
+        </message>
+        <message>
+            <source>Tie-break %1</source>
+            <translation>Tie-break %1</translation>
+        </message>
+        <message>
+            <source>Set %1</source>
+            <translation>Set %1</translation>
+        </message>
+        <message>
+            <source>%1 Giocatore %2</source>
+            <translation>%1 Player %2</translation>
+        </message>
+    </context>
+</TS>
