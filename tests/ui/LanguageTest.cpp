@@ -1,0 +1,157 @@
+// The window in another language: every text follows at once, and comes back exactly.
+#include <gtest/gtest.h>
+
+#include <QtTest>
+#include <QtWidgets>
+#include <map>
+#include <set>
+
+#include "support/FakePlatform.h"
+#include "report/Language.h"
+#include "support/Translators.h"
+#include "ui/CommandLine.h"
+#include "ui/MainWindow.h"
+
+namespace courtlog::ui {
+namespace {
+
+// Every text the window shows or says, by control.
+std::map<QString, QString> textsOf(QMainWindow& w) {
+    std::map<QString, QString> texts;
+    for (QWidget* c : w.findChildren<QWidget*>()) {
+        if (c->objectName().isEmpty()) {
+            continue;  // a part of a control
+        }
+        QString s;
+        if (auto* l = qobject_cast<QLabel*>(c)) {
+            s = l->text();
+        } else if (auto* b = qobject_cast<QAbstractButton*>(c)) {
+            s = b->text();
+        } else if (auto* g = qobject_cast<QGroupBox*>(c)) {
+            s = g->title();
+        } else if (auto* list = qobject_cast<QComboBox*>(c)) {
+            for (int i = 0; i < list->count(); ++i) {
+                s += list->itemText(i) + "|";
+            }
+        }
+        texts[c->objectName()] = s + "|" + c->toolTip() + "|" + c->accessibleName() + "|" +
+                                 c->accessibleDescription();
+    }
+    for (QAction* a : w.findChildren<QAction*>()) {
+        texts["action " + a->objectName()] = a->text();
+    }
+    for (QMenu* m : w.findChildren<QMenu*>()) {
+        texts["menu " + m->objectName()] = m->title();
+    }
+    texts["title"] = w.windowTitle();
+    return texts;
+}
+
+class Language : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // The fake shows its messages as the program would, in the language in use.
+        platform.translate = translation();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void TearDown() override { choose(0); }
+
+    // From the Opzioni menu, as a user chooses.
+    void choose(int language) {
+        window.findChild<QAction*>(QStringLiteral("Lingua_%1").arg(language))->trigger();
+        QCoreApplication::processEvents();
+    }
+    template <class W = QWidget>
+    W* find(const char* name) {
+        auto* w = window.findChild<W*>(name);
+        return w ? w : throw std::runtime_error(std::string("no widget ") + name);
+    }
+
+    testing::FakePlatform platform;
+    MainWindow window{platform};
+};
+
+TEST_F(Language, EveryTextFollowsAtOnceAndComesBackExactly) {
+    platform.inputAnswers = {"Bianchi"};
+    QTest::mouseClick(find("NomeGiocatore_1"), Qt::LeftButton);
+    window.form().AceDoppioFallo_Click(1);
+    window.form().PuntoGiocatore_Click(0);
+    window.refresh();
+    const auto italian = textsOf(window);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Sì");
+
+    choose(1);
+    // Stored at once, unlike the options that wait for "Adesso".
+    EXPECT_EQ(platform.settings["Courtlog/Opzioni/Lingua"], "en");
+    const auto english = textsOf(window);
+    EXPECT_EQ(find<QLabel>("Label1_10")->text(), "Event:");
+    EXPECT_EQ(window.findChild<QAction*>("FileSave")->text(), "&Save");
+    EXPECT_EQ(find<QRadioButton>("ErroreVincente_2")->text(), "Unforced error");
+    // The names nobody gave are the program's; the one the user typed stays.
+    EXPECT_EQ(find<QLabel>("NomeGiocatore_0")->text() + "|" +
+                  find<QLabel>("NomeGiocatore_1")->text() + "|" +
+                  find<QGroupBox>("FrameStatistiche_1")->title(),
+              "Player A|Bianchi|Bianchi statistics");
+    EXPECT_EQ(find<QScrollBar>("GameScroll")->toolTip(), "Point 2 of 2");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
+    // Nothing is left in Italian where English reads otherwise.
+    const std::set<QString> italianOnly = testing::sourcesTranslatedOtherwise();
+    ASSERT_GT(italianOnly.size(), 100u);
+    int changed = 0;
+    for (const auto& [control, text] : english) {
+        changed += text != italian.at(control);
+        for (const QString& part : text.split('|')) {
+            EXPECT_FALSE(italianOnly.count(part)) << control.toStdString() << ": " << part.toStdString();
+        }
+    }
+    EXPECT_GT(changed, 60);
+
+    choose(0);
+    EXPECT_EQ(platform.settings["Courtlog/Opzioni/Lingua"], "it");
+    EXPECT_EQ(textsOf(window), italian);
+}
+
+TEST_F(Language, ASavedMatchKeepsTheNamesAsShown) {
+    choose(1);
+    platform.saveChoices = {{"/nonexistent-folder/m.clg", "m.clg"}};
+    window.form().FileSave_Click();
+    // The dialog offered the names as the user read them.
+    ASSERT_EQ(platform.saveDialogNames.size(), 1u);
+    EXPECT_EQ(platform.saveDialogNames[0], "Player A-Player B (Tournament name).clg");
+    EXPECT_EQ(platform.messages.back(),
+              "Could not save the file m.clg: the folder does not exist");
+    EXPECT_EQ(window.form().matchRecord().players[0], "Player A");
+}
+
+TEST_F(Language, TheCommandLineChoosesForOneRun) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string file;
+        std::optional<int> language;
+        bool error;
+    };
+    const Case cases[] = {
+        {{"x.clg"}, "x.clg", {}, false},
+        {{"--lang"}, "--lang", {}, false},  // a lone argument is a file, whatever its name
+        {{"--lang", "en", "x.clg"}, "x.clg", 1, false},
+        {{"--lang=it", "--", "--x.clg"}, "--x.clg", 0, false},
+        {{"--lang", "en"}, "", 1, false},
+        {{"--lang", "fr", "x.clg"}, "", {}, true},
+        {{"--lang", "en", "--colour", "x.clg"}, "", 1, true},
+        {{"a.clg", "b.clg"}, "a.clg", {}, true},
+    };
+    for (const Case& c : cases) {
+        const WindowArguments got = parseWindowArguments(c.args);
+        EXPECT_EQ(std::tuple(got.file, got.language, !got.error.empty()),
+                  std::tuple(c.file, c.language, c.error))
+            << c.args.front() << " " << c.args.size();
+    }
+
+    window.useLanguageForRun(1);
+    EXPECT_EQ(find<QLabel>("Label1_10")->text(), "Event:");
+    EXPECT_EQ(platform.settings.count("Courtlog/Opzioni/Lingua"), 0u);
+}
+
+}  // namespace
+}  // namespace courtlog::ui
