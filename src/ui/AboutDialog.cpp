@@ -1,12 +1,16 @@
 #include "ui/AboutDialog.h"
 
+#include <QDialogButtonBox>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <tuple>
 
 #include "form/SystemInfo.h"
 #include "form/Version.h"
 #include "ui/AppIcon.h"
+#include "ui/Look.h"
 
 namespace courtlog::ui {
 
@@ -16,14 +20,21 @@ namespace {
 constexpr int Width = 382;
 constexpr int Height = 284;
 
-QLabel* text(QWidget* parent, const char* name, const QString& caption, const QRect& place) {
-    auto* l = new QLabel(caption, parent);
+// A label of one line, or of as many as its place holds when it wraps.
+QLabel* text(QWidget* parent, const char* name, const QRect& place, bool wraps) {
+    auto* l = new QLabel(parent);
     l->setObjectName(QString::fromUtf8(name));
     l->setGeometry(place);
     l->setTextFormat(Qt::PlainText);
-    l->setWordWrap(true);
+    l->setWordWrap(wraps);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
+}
+
+QFont scaled(const QWidget* w, double factor) {
+    QFont f = w->font();
+    f.setPointSizeF(f.pointSizeF() * factor);
+    return f;
 }
 
 QFrame* line(QWidget* parent, const char* name, int y, const QColor& colour) {
@@ -41,8 +52,6 @@ QFrame* line(QWidget* parent, const char* name, int y, const QColor& colour) {
 
 AboutDialog::AboutDialog(Platform& platform, QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("frmAbout"));
-    const QString title = QString::fromUtf8(kAppTitle);
-    setWindowTitle(QStringLiteral("Informazioni su ") + title);
     setFixedSize(Width, Height);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -51,51 +60,73 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* owner) : QDialog(owner) {
     icon->setPixmap(appPixmap(48));
     icon->setGeometry(12, 12, 48, 48);
 
-    QLabel* name = text(this, "lblTitle", title, QRect(76, 10, 290, 30));
-    QFont big = name->font();
-    big.setPointSizeF(big.pointSizeF() * 1.6);
+    // The program's name reads the same in every language.
+    QLabel* name = text(this, "lblTitle", QRect(76, 10, 290, 30), false);
+    name->setText(QString::fromUtf8(kAppTitle));
+    QFont big = scaled(name, 1.6);
     big.setBold(true);
     name->setFont(big);
-    text(this, "lblVersion",
-         QStringLiteral("Versione %1.%2.%3")
-             .arg(kVersionMajor)
-             .arg(kVersionMinor)
-             .arg(kVersionPatch),
-         QRect(76, 42, 290, 18));
-    text(this, "lblDescription_0", QStringLiteral("Scritto dagli autori di Courtlog, 2026."),
-         QRect(76, 62, 290, 18));
-    // Below the icon the description takes the whole width, so all of it fits.
-    QLabel* description =
-        text(this, "lblDescription_1", QString::fromUtf8(Description), QRect(12, 84, 360, 122));
-    QFont smaller = description->font();
-    smaller.setPointSizeF(smaller.pointSizeF() * 0.9);
-    description->setFont(smaller);
+    version_ = text(this, "lblVersion", QRect(76, 42, 290, 18), false);
+    credit_ = text(this, "lblDescription_0", QRect(76, 62, 290, 18), false);
+    // Below the icon the description takes the whole width.
+    description_ = text(this, "lblDescription_1", QRect(12, 84, 360, 122), true);
 
     // A grey line over a white one: an etched separator.
     line(this, "Line1_0", 210, QColor(128, 128, 128));
     line(this, "Line1_1", 211, Qt::white);
 
-    QLabel* disclaimer =
-        text(this, "lblDisclaimer",
-             QStringLiteral("Il programma è fornito così com'è, senza garanzie di alcun tipo."),
-             QRect(12, 222, 260, 50));
-    QFont small = disclaimer->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    disclaimer->setFont(small);
+    disclaimer_ = text(this, "lblDisclaimer", QRect(12, 222, 260, 50), true);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    // Qt's own OK, which its catalogues translate.
+    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    box->setGeometry(282, 220, 92, 26);
+    QPushButton* ok = box->button(QDialogButtonBox::Ok);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(282, 220, 92, 26);
     ok->setDefault(true);
-    ok->setAutoDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);  // Esc rejects, which also closes
+    connect(box, &QDialogButtonBox::accepted, this,
+            &QDialog::accept);  // Esc rejects, which also closes
 
-    auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    sysInfo->setGeometry(282, 252, 92, 26);
-    sysInfo->setAutoDefault(false);
-    connect(sysInfo, &QPushButton::clicked, this, [&platform] { StartSysInfo(platform); });
+    sysInfo_ = new QPushButton(this);
+    sysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
+    sysInfo_->setGeometry(282, 252, 92, 26);
+    sysInfo_->setAutoDefault(false);
+    connect(sysInfo_, &QPushButton::clicked, this, [&platform] { StartSysInfo(platform); });
+    retranslate();
     ok->setFocus();
+}
+
+void AboutDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QDialog::changeEvent(event);
+}
+
+void AboutDialog::retranslate() {
+    setWindowTitle(tr("Informazioni su %1").arg(QString::fromUtf8(kAppTitle)));
+    // Each label's font as drawn, relative to the dialog's.
+    const std::tuple<QLabel*, double, QString> texts[] = {
+        {version_, 1.0,
+         tr("Versione %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch)},
+        {credit_, 1.0, tr("Scritto dagli autori di Courtlog, 2026.")},
+        {description_, 0.9,
+         tr("Il programma consente di mantenere le statistiche di un match di tennis, permettendo "
+            "di inserire oltre ai punti le caratteristiche di ogni colpo. Inoltre è possibile "
+            "salvare le partite immesse, e scorrere l'intero match con i tasti F7 e F8 (o con il "
+            "cursore in basso, o con il menu Game). Su macchine molto lente, potete disabilitare "
+            "alcune opzioni per velocizzare il programma (menu Opzioni). Altre chicche le "
+            "troverete usando il programma!")},
+        {disclaimer_, 0.85, tr("Il programma è fornito così com'è, senza garanzie di alcun tipo.")},
+    };
+    for (const auto& [label, scale, caption] : texts) {
+        label->setText(caption);
+        shrinkToFit({label}, scaled(this, scale));
+        showFitted(label, caption);
+    }
+    const QString sysInfo = tr("&System Info...");
+    sysInfo_->setText(sysInfo);
+    shrinkToFit({sysInfo_}, font());
+    showFitted(sysInfo_, sysInfo);
 }
 
 }  // namespace courtlog::ui

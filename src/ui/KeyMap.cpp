@@ -1,6 +1,8 @@
 #include "ui/KeyMap.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
+
 #include "report/Language.h"
 
 namespace courtlog::ui {
@@ -33,13 +35,13 @@ constexpr std::array kPoints{point(Qt::Key_F, 0), point(Qt::Key_J, 1)};
 constexpr std::array kClear{KeyBinding{Qt::Key_Escape, KeyAction::Clear, Panel::Servizio, 0}};
 
 const std::array<KeyGroup, 7> kGroups{{
-    {"Servizio", kServe},
-    {"Esito del servizio (registra il punto)", kOutcomes},
-    {"Diritto / Rovescio", kSide},
-    {"Colpo", kShots},
-    {"Errore / Vincente", kEndings},
-    {"Punto", kPoints},
-    {"Punto in corso", kClear},
+    {QT_TRANSLATE_NOOP("KeyMap", "Servizio"), kServe},
+    {QT_TRANSLATE_NOOP("KeyMap", "Esito del servizio (registra il punto)"), kOutcomes},
+    {QT_TRANSLATE_NOOP("KeyMap", "Diritto / Rovescio"), kSide},
+    {QT_TRANSLATE_NOOP("KeyMap", "Colpo"), kShots},
+    {QT_TRANSLATE_NOOP("KeyMap", "Errore / Vincente"), kEndings},
+    {QT_TRANSLATE_NOOP("KeyMap", "Punto"), kPoints},
+    {QT_TRANSLATE_NOOP("KeyMap", "Punto in corso"), kClear},
 }};
 
 const char* panelBase(Panel p) {
@@ -62,6 +64,10 @@ std::span<const KeyGroup> keyGroups() {
     return kGroups;
 }
 
+QString groupTitle(const KeyGroup& group) {
+    return QCoreApplication::translate("KeyMap", group.title);
+}
+
 QString keyName(const KeyBinding& b) {
     return b.action == KeyAction::Clear ? QStringLiteral("Esc")
                                         : QKeySequence(b.key).toString(QKeySequence::NativeText);
@@ -78,11 +84,11 @@ QString choiceName(const KeyBinding& b, const MainForm& form) {
         case KeyAction::Clear:
             break;
     }
-    return QStringLiteral("Annulla le scelte del punto");
+    return QCoreApplication::translate("KeyMap", "Annulla le scelte del punto");
 }
 
 QString pointTo(const QString& player) {
-    return QStringLiteral("Punto a ") + player;
+    return QCoreApplication::translate("KeyMap", "Punto a %1").arg(player);
 }
 
 QString controlName(const KeyBinding& b) {

@@ -25,7 +25,7 @@ struct KeyBinding {
 
 // The bindings of one group of the map, as the key window shows it.
 struct KeyGroup {
-    const char* title;
+    const char* title;  // in Italian, marked for the catalogues; groupTitle says it
     std::span<const KeyBinding> keys;
 };
 
@@ -33,7 +33,10 @@ struct KeyGroup {
 // one key, the players sit under different hands on the keys with the bumps (F and J).
 std::span<const KeyGroup> keyGroups();
 
-// The name of the key as printed on it: "F", "2", "Esc".
+// The group's title in the language in use.
+QString groupTitle(const KeyGroup& group);
+
+// The name of the key as printed on it, the same in every language: "F", "2", "Esc".
 QString keyName(const KeyBinding& binding);
 
 // What the key chooses, as the window says it: "Seconda palla", "Punto a Giocatore B".

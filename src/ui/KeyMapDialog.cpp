@@ -1,6 +1,7 @@
 #include "ui/KeyMapDialog.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -11,32 +12,34 @@
 
 namespace courtlog::ui {
 
-KeyMapDialog::KeyMapDialog(const MainForm& form, QWidget* parent) : QDialog(parent) {
+KeyMapDialog::KeyMapDialog(const MainForm& form, QWidget* parent) : QDialog(parent), form_(form) {
     setObjectName(QStringLiteral("TastiRapidi"));
-    setWindowTitle(QStringLiteral("Tasti rapidi"));
     text_ = new QTextBrowser(this);
     text_->setObjectName(QStringLiteral("Mappa"));
-    text_->setHtml(page(form));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* print =
-        buttons->addButton(QStringLiteral("&Stampa..."), QDialogButtonBox::ActionRole);
-    connect(print, &QPushButton::clicked, this, &KeyMapDialog::print);
+    print_ = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
+    print_->setObjectName(QStringLiteral("Stampa"));
+    connect(print_, &QPushButton::clicked, this, &KeyMapDialog::print);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
     layout->addWidget(buttons);
     resize(440, 600);
+    retranslate();
 }
 
 QString KeyMapDialog::page(const MainForm& form) {
-    QString html = QStringLiteral(
-        "<h2>Tasti rapidi</h2><p>Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, quando la "
-        "finestra principale è attiva. Un punto semplice è un tasto solo: F per il giocatore "
-        "a sinistra, J per quello a destra. Nell'elenco del turno e nella barra dei menu le "
-        "lettere scelgono lì e non registrano nulla.</p>");
+    QString html = QStringLiteral("<h2>%1</h2><p>%2</p>")
+                       .arg(tr("Tasti rapidi").toHtmlEscaped(),
+                            tr("Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, quando la "
+                               "finestra principale è attiva. Un punto semplice è un tasto solo: "
+                               "F per il giocatore a sinistra, J per quello a destra. Nell'elenco "
+                               "del turno e nella barra dei menu le lettere scelgono lì e non "
+                               "registrano nulla.")
+                                .toHtmlEscaped());
     for (const KeyGroup& group : keyGroups()) {
         html += QStringLiteral("<h3>%1</h3><table cellpadding='3'>")
-                    .arg(QString::fromUtf8(group.title).toHtmlEscaped());
+                    .arg(groupTitle(group).toHtmlEscaped());
         for (const KeyBinding& b : group.keys) {
             html += QStringLiteral("<tr><td width='60'><b>%1</b></td><td>%2</td></tr>")
                         .arg(keyName(b).toHtmlEscaped(), choiceName(b, form).toHtmlEscaped());
@@ -44,6 +47,20 @@ QString KeyMapDialog::page(const MainForm& form) {
         html += QStringLiteral("</table>");
     }
     return html;
+}
+
+void KeyMapDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QDialog::changeEvent(event);
+}
+
+void KeyMapDialog::retranslate() {
+    setWindowTitle(tr("Tasti rapidi"));
+    // The page wraps and scrolls, so the words of any language fit it.
+    text_->setHtml(page(form_));
+    print_->setText(tr("&Stampa..."));
 }
 
 void KeyMapDialog::print() {

@@ -4,6 +4,7 @@
 
 #include "form/MainForm.h"
 
+class QPushButton;
 class QTextBrowser;
 
 namespace courtlog::ui {
@@ -14,13 +15,20 @@ class KeyMapDialog : public QDialog {
 public:
     KeyMapDialog(const MainForm& form, QWidget* parent = nullptr);
 
-    // The map as a page of its own: a table per group, the key beside what it chooses.
+    // The map as a page of its own in the language in use: a table per group, the key beside
+    // what it chooses.
     static QString page(const MainForm& form);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     void print();
 
+    const MainForm& form_;
     QTextBrowser* text_;
+    QPushButton* print_;
 };
 
 }  // namespace courtlog::ui

@@ -1,5 +1,6 @@
 #include "ui/NuovoPuntoDialog.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -10,30 +11,29 @@ namespace courtlog::ui {
 
 NuovoPuntoDialog::NuovoPuntoDialog(const ResidualQuestion& question, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setWindowTitle(say(ResidualQuestion::Caption));
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      question_(question) {
     setFixedSize(346, 110);
     setBack(this, QColor(0, 128, 0));
 
-    message_ = new QLabel(say(question.message), this);
+    message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("Messaggio"));
     message_->setGeometry(8, 16, 329, 25);
     message_->setAlignment(Qt::AlignCenter);
     message_->setTextFormat(Qt::PlainText);
-    message_->setFont(comicSans(9.75));
     setBack(message_, QColor(255, 192, 128));
 
     const std::array<QRect, 3> places{QRect(8, 48, 153, 25), QRect(184, 48, 153, 25),
                                       QRect(96, 80, 153, 25)};
     for (int i = 0; i < 3; ++i) {
-        auto* button = new QPushButton(say(ResidualQuestion::Choices[i]), this);
+        auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("Scelta_%1").arg(i));
         button->setGeometry(places[i]);
         button->setVisible(question.offered[i]);
         connect(button, &QPushButton::clicked, this, [this, i] { choose(i); });
         choices_[i] = button;
     }
-    fitCaptions();
+    retranslate();
     choices_[0]->setDefault(true);
     setTabOrder(choices_[0], choices_[1]);
     setTabOrder(choices_[1], choices_[2]);
@@ -46,21 +46,29 @@ ResidualAnswer NuovoPuntoDialog::ask() {
     return answer_;
 }
 
-void NuovoPuntoDialog::fitCaptions() {
-    // The dialog keeps its drawn size; where the platform's font is too wide for a caption,
-    // all three take a smaller one rather than show a cut caption.
-    QFont font = choices_[0]->font();
-    auto fits = [this, &font] {
-        for (QPushButton* button : choices_) {
-            button->setFont(font);
-            if (button->sizeHint().width() > button->width()) {
-                return false;
-            }
-        }
-        return true;
-    };
-    while (!fits() && font.pointSizeF() > MinimumPointSize) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+void NuovoPuntoDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QDialog::changeEvent(event);
+}
+
+void NuovoPuntoDialog::retranslate() {
+    setWindowTitle(say(ResidualQuestion::Caption));
+    const QString message = say(question_.message);
+    message_->setText(message);
+    shrinkToFit({message_}, comicSans(MessagePointSize));
+    showFitted(message_, message);
+    // The dialog keeps its drawn size; the three captions share one font size, as a row of
+    // buttons should.
+    std::array<QString, 3> captions;
+    for (std::size_t i = 0; i < choices_.size(); ++i) {
+        captions[i] = say(ResidualQuestion::Choices[i]);
+        choices_[i]->setText(captions[i]);
+    }
+    shrinkToFit({choices_[0], choices_[1], choices_[2]}, font());
+    for (std::size_t i = 0; i < choices_.size(); ++i) {
+        showFitted(choices_[i], captions[i]);
     }
 }
 

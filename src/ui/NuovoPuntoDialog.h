@@ -12,7 +12,7 @@ class QPushButton;
 namespace courtlog::ui {
 
 // Asks what becomes of the recorded points that follow a point recorded in the middle of the
-// history. Made anew for every question.
+// history. Made anew for every question, in the language in use.
 class NuovoPuntoDialog : public QDialog {
     Q_OBJECT
 public:
@@ -23,12 +23,16 @@ public:
     // The choice made so far; closing without a button keeps the default, overwrite.
     ResidualAnswer answer() const { return answer_; }
 
-private:
-    static constexpr double MinimumPointSize = 6.0;
+protected:
+    void changeEvent(QEvent* event) override;
 
-    void fitCaptions();
+private:
+    static constexpr double MessagePointSize = 9.75;
+
+    void retranslate();
     void choose(int index);
 
+    ResidualQuestion question_;
     QLabel* message_;
     std::array<QPushButton*, 3> choices_{};
     ResidualAnswer answer_ = ResidualAnswer::Overwrite;

@@ -11,13 +11,13 @@
 #include <memory>
 
 #include "history/ResidualPoints.h"
+#include "report/Language.h"
 #include "ui/AboutDialog.h"
 #include "ui/NuovoPuntoDialog.h"
 #ifdef _WIN32
 #include "platform/WindowsRegistry.h"
 #else
 #include "platform/MemoryRegistry.h"
-#include "report/Language.h"
 #endif
 
 namespace courtlog::ui {
@@ -29,10 +29,6 @@ FileChoice chosen(const QString& path) {
         return {};
     }
     return {path.toStdString(), QFileInfo(path).fileName().toStdString()};
-}
-
-QString matchFilter() {
-    return say(kFileFilter);
 }
 
 // The settings store of the application, or nothing when it cannot be used. On Windows it is
@@ -109,11 +105,11 @@ ResidualAnswer QtPlatform::askResidualPoints(int residualPoints, bool offerInser
 }
 
 FileChoice QtPlatform::saveFileDialog(const std::string& defaultName, const Text& filter) {
-    QFileDialog dialog(owner_, tr("Salva con nome"), QString(), say(filter));
+    const QString pattern = say(filter);
+    QFileDialog dialog(owner_, tr("Salva con nome"), QString(), pattern);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The extension of the filter's pattern, "clg" of "(*.clg)".
-    const QString pattern = say(filter);
     const qsizetype dot = pattern.lastIndexOf(QLatin1String("*."));
     if (dot >= 0) {
         dialog.setDefaultSuffix(pattern.mid(dot + 2).remove(QLatin1Char(')')));
@@ -126,8 +122,7 @@ FileChoice QtPlatform::saveFileDialog(const std::string& defaultName, const Text
 }
 
 FileChoice QtPlatform::openFileDialog() {
-    return chosen(
-        QFileDialog::getOpenFileName(owner_, QStringLiteral("Apri"), QString(), matchFilter()));
+    return chosen(QFileDialog::getOpenFileName(owner_, tr("Apri"), QString(), say(kFileFilter)));
 }
 
 std::optional<std::string> QtPlatform::getSetting(const std::string& app,
