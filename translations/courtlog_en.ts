@@ -57,6 +57,45 @@
         </message>
     </context>
     <context>
+        <name>KeyMap</name>
+        <message>
+            <source>Servizio</source>
+            <translation>Serve</translation>
+        </message>
+        <message>
+            <source>Esito del servizio (registra il punto)</source>
+            <translation>Serve outcome (records the point)</translation>
+        </message>
+        <message>
+            <source>Diritto / Rovescio</source>
+            <translation>Forehand / Backhand</translation>
+        </message>
+        <message>
+            <source>Colpo</source>
+            <translation>Shot</translation>
+        </message>
+        <message>
+            <source>Errore / Vincente</source>
+            <translation>Error / Winner</translation>
+        </message>
+        <message>
+            <source>Punto</source>
+            <translation>Point</translation>
+        </message>
+        <message>
+            <source>Punto in corso</source>
+            <translation>Point in progress</translation>
+        </message>
+        <message>
+            <source>Annulla le scelte del punto</source>
+            <translation>Clear the point's choices</translation>
+        </message>
+        <message>
+            <source>Punto a %1</source>
+            <translation>Point to %1</translation>
+        </message>
+    </context>
+    <context>
         <name>Match</name>
         <message>
             <source>Giocatore A</source>
@@ -229,7 +268,11 @@
         <name>QtPlatform</name>
         <message>
             <source>Salva con nome</source>
-            <translation>Save as</translation>
+            <translation>Save As</translation>
+        </message>
+        <message>
+            <source>Apri</source>
+            <translation>Open</translation>
         </message>
     </context>
     <context>
@@ -392,6 +435,33 @@
         </message>
     </context>
     <context>
+        <name>courtlog::ui::AboutDialog</name>
+        <message>
+            <source>Informazioni su %1</source>
+            <translation>About %1</translation>
+        </message>
+        <message>
+            <source>Versione %1.%2.%3</source>
+            <translation>Version %1.%2.%3</translation>
+        </message>
+        <message>
+            <source>Scritto dagli autori di Courtlog, 2026.</source>
+            <translation>Written by the Courtlog authors, 2026.</translation>
+        </message>
+        <message>
+            <source>Il programma consente di mantenere le statistiche di un match di tennis, permettendo di inserire oltre ai punti le caratteristiche di ogni colpo. Inoltre è possibile salvare le partite immesse, e scorrere l'intero match con i tasti F7 e F8 (o con il cursore in basso, o con il menu Game). Su macchine molto lente, potete disabilitare alcune opzioni per velocizzare il programma (menu Opzioni). Altre chicche le troverete usando il programma!</source>
+            <translation>The program keeps the statistics of a tennis match: besides the points, you can record what kind of shot each one was. You can also save the matches you chart and step through the whole match with F7 and F8 (or with the slider at the bottom, or the Match menu). On very slow machines you can turn some options off to speed the program up (Options menu). You'll find more treats as you use the program!</translation>
+        </message>
+        <message>
+            <source>Il programma è fornito così com'è, senza garanzie di alcun tipo.</source>
+            <translation>The program is provided as is, without warranty of any kind.</translation>
+        </message>
+        <message>
+            <source>&amp;System Info...</source>
+            <translation>&amp;System Info...</translation>
+        </message>
+    </context>
+    <context>
         <name>courtlog::ui::CommandLine</name>
         <message>
             <source>--lang vuole una lingua: it o en</source>
@@ -408,6 +478,21 @@
         <message>
             <source>un solo file per volta</source>
             <translation>one file at a time</translation>
+        </message>
+    </context>
+    <context>
+        <name>courtlog::ui::KeyMapDialog</name>
+        <message>
+            <source>Tasti rapidi</source>
+            <translation>Charting keys</translation>
+        </message>
+        <message>
+            <source>Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, quando la finestra principale è attiva. Un punto semplice è un tasto solo: F per il giocatore a sinistra, J per quello a destra. Nell'elenco del turno e nella barra dei menu le lettere scelgono lì e non registrano nulla.</source>
+            <translation>One key per choice, without Ctrl, Alt or Shift, while the main window is active. A plain point is a single key: F for the player on the left, J for the one on the right. In the round list and in the menu bar, letters choose there and record nothing.</translation>
+        </message>
+        <message>
+            <source>&amp;Stampa...</source>
+            <translation>&amp;Print...</translation>
         </message>
     </context>
     <context>
@@ -662,7 +747,7 @@
         </message>
         <message>
             <source>&amp;Tasti rapidi</source>
-            <translation>&amp;Keys</translation>
+            <translation>&amp;Charting keys</translation>
         </message>
         <message>
             <source>Punto %1 di %2</source>
