@@ -197,7 +197,7 @@
         </message>
         <message>
             <source>Miss</source>
-            <translation>None</translation>
+            <translation>N/A</translation>
         </message>
         <message>
             <source>Diritto</source>

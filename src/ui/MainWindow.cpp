@@ -71,6 +71,9 @@ constexpr int IndicatorBandEnd = 288;  // the scroll bar starts after it
 // The charting key of a control, kept for its tooltip.
 constexpr const char* kKeyHint = "courtlogKey";
 
+// The whole caption of a label that may show less of it.
+constexpr const char* kWhole = "courtlogWhole";
+
 // "Tasto: S" for a control charted by a key; nothing for the others.
 QString keyHint(const QWidget* w) {
     const QString key = w->property(kKeyHint).toString();
@@ -94,22 +97,22 @@ void fit(QWidget* w, const QString& text) {
     QString shown = text;
     const QFontMetrics metrics(w->font());
     const auto cut = [&](int room) {
-        shown = metrics.elidedText(text, Qt::ElideRight, std::max(room, 0));
+        if (metrics.horizontalAdvance(text) > room) {
+            shown = metrics.elidedText(text, Qt::ElideRight, std::max(room, 0));
+        }
     };
     if (auto* l = qobject_cast<QLabel*>(w)) {
         cut(l->contentsRect().width() - std::max(l->indent(), 0) - 1);
         l->setText(shown);
-    } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
-        const QStyle* s = radio->style();
-        cut(radio->width() - s->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio) -
-            s->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio) - 2);
-        radio->setText(shown);
-        radio->setAccessibleName(text);
     } else if (auto* colour = qobject_cast<ColourButton*>(w)) {
-        colour->setText(text);  // it breaks its caption over lines as it needs
+        // It breaks its caption over lines; only what no line can hold is cut.
+        showFitted(colour, text);
+        shown = colour->text();
         colour->setAccessibleName(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        cut(button->width() - 12);
+        // The room is what the button's own parts (a radio's circle, a frame) leave.
+        button->setText(text);
+        cut(button->width() - (button->sizeHint().width() - metrics.horizontalAdvance(text)));
         button->setText(shown);
         button->setAccessibleName(text);
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
@@ -334,6 +337,9 @@ void MainWindow::buildTopBand(QWidget* area) {
     turno_->setEditable(false);
     turno_->setGeometry(360, 4, 180, 30);
     turno_->setFont(comicSans(14.25));
+    // Its place is fixed whatever the rounds are called; a longer name is cut when shown.
+    turno_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    turno_->setMinimumContentsLength(8);
     for (std::size_t i = 0; i < MainForm::TurnoEntries.size(); ++i) {
         turno_->addItem(QString());
     }
@@ -795,6 +801,7 @@ void MainWindow::showField(const FieldView& view) {
     switch (view.kind) {
         case Shows::Label:
             static_cast<QLabel*>(w)->setText(caption);
+            w->setProperty(kWhole, caption);
             break;
         case Shows::Name: {
             auto* label = static_cast<QLabel*>(w);
@@ -871,7 +878,8 @@ void MainWindow::layIndicators() {
                 continue;  // laid out when it shows
             }
             QFont f = comicSans(9.75);
-            const int needed = QFontMetrics(f).horizontalAdvance(l->text()) + 2;
+            const QString whole = l->property(kWhole).toString();
+            const int needed = QFontMetrics(f).horizontalAdvance(whole) + 2;
             QRect r = place;
             if (needed > place.width()) {
                 // Grow evenly, then into whichever side still has room.
@@ -881,11 +889,18 @@ void MainWindow::layIndicators() {
                 grow = std::min(extra - growRight, place.left() - left);
                 r.setLeft(place.left() - grow);
                 r.setRight(place.right() + growRight);
-                while (QFontMetrics(f).horizontalAdvance(l->text()) + 2 > r.width() &&
+                while (QFontMetrics(f).horizontalAdvance(whole) + 2 > r.width() &&
                        f.pointSizeF() > 6) {
                     f.setPointSizeF(f.pointSizeF() - 0.5);
                 }
             }
+            // Only what does not fit even in the smallest type is cut, and shown whole in the
+            // tooltip.
+            const QString shown = QFontMetrics(f).elidedText(whole, Qt::ElideRight, r.width() - 2);
+            if (l->text() != shown) {
+                l->setText(shown);
+            }
+            l->setToolTip(shown == whole ? QString() : whole);
             if (l->geometry() != r) {
                 l->setGeometry(r);
             }

@@ -6,8 +6,8 @@
 #include <map>
 #include <set>
 
-#include "support/FakePlatform.h"
 #include "report/Language.h"
+#include "support/FakePlatform.h"
 #include "support/Translators.h"
 #include "ui/CommandLine.h"
 #include "ui/MainWindow.h"
@@ -34,8 +34,8 @@ std::map<QString, QString> textsOf(QMainWindow& w) {
                 s += list->itemText(i) + "|";
             }
         }
-        texts[c->objectName()] = s + "|" + c->toolTip() + "|" + c->accessibleName() + "|" +
-                                 c->accessibleDescription();
+        texts[c->objectName()] =
+            s + "|" + c->toolTip() + "|" + c->accessibleName() + "|" + c->accessibleDescription();
     }
     for (QAction* a : w.findChildren<QAction*>()) {
         texts["action " + a->objectName()] = a->text();
@@ -102,7 +102,8 @@ TEST_F(Language, EveryTextFollowsAtOnceAndComesBackExactly) {
     for (const auto& [control, text] : english) {
         changed += text != italian.at(control);
         for (const QString& part : text.split('|')) {
-            EXPECT_FALSE(italianOnly.count(part)) << control.toStdString() << ": " << part.toStdString();
+            EXPECT_FALSE(italianOnly.count(part))
+                << control.toStdString() << ": " << part.toStdString();
         }
     }
     EXPECT_GT(changed, 60);
@@ -119,8 +120,7 @@ TEST_F(Language, ASavedMatchKeepsTheNamesAsShown) {
     // The dialog offered the names as the user read them.
     ASSERT_EQ(platform.saveDialogNames.size(), 1u);
     EXPECT_EQ(platform.saveDialogNames[0], "Player A-Player B (Tournament name).clg");
-    EXPECT_EQ(platform.messages.back(),
-              "Could not save the file m.clg: the folder does not exist");
+    EXPECT_EQ(platform.messages.back(), "Could not save the file m.clg: the folder does not exist");
     EXPECT_EQ(window.form().matchRecord().players[0], "Player A");
 }
 

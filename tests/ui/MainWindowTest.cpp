@@ -7,6 +7,7 @@
 #include "report/MatchSummary.h"
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
+#include "support/Translators.h"
 #include "ui/AboutDialog.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
@@ -49,8 +50,9 @@ protected:
     MainWindow window{platform};
 };
 
-// Positions are set by hand: no caption may be cut and no control may hide another.
-TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHidden) {
+// Positions are set by hand: no control may hide another, and no caption may be cut, in
+// Italian or English; texts a third longer are cut with "…" and shown whole in the tooltip.
+TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHiddenInAnyLanguage) {
     // Deuce and break point share a place, as do the set and match points, and a tie-break
     // score sits in the corner of its set's column.
     const auto place = [](QString n) {
@@ -58,25 +60,51 @@ TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHidden) {
             .replace(QRegularExpression("^(Set|Match)Point.*"), "SetPoint")
             .replace(QRegularExpression("^TieBreak"), "Set");
     };
-    for (QWidget* child : window.centralWidget()->findChildren<QWidget*>()) {
-        QWidget* parent = child->parentWidget();
-        if (parent != window.centralWidget() && !qobject_cast<QGroupBox*>(parent)) {
-            continue;  // a part of a control, placed by Qt
+    testing::LongerTexts longer;
+    for (const char* language : {"it", "en", "longer"}) {
+        window.form().Lingua_Click(language == std::string("en") ? 1 : 0);
+        if (language == std::string("longer")) {
+            QCoreApplication::installTranslator(&longer);
         }
-        SCOPED_TRACE(child->objectName().toStdString());
-        EXPECT_TRUE(parent->rect().contains(child->geometry())) << "outside its frame";
-        auto* l = qobject_cast<QLabel*>(child);
-        if (l ? !l->text().isEmpty()
-              : qobject_cast<QAbstractButton*>(child) || qobject_cast<QComboBox*>(child)) {
-            const QRect cut(child->pos(), child->sizeHint() - QSize(0, 2));
-            EXPECT_TRUE(child->geometry().contains(cut)) << "caption cut";
+        window.refresh();
+        QCoreApplication::processEvents();
+        int cut = 0;
+        for (QWidget* child : window.centralWidget()->findChildren<QWidget*>()) {
+            QWidget* parent = child->parentWidget();
+            if ((parent != window.centralWidget() && !qobject_cast<QGroupBox*>(parent)) ||
+                child->isHidden()) {
+                continue;  // a part of a control, placed by Qt, or nothing on screen
+            }
+            SCOPED_TRACE(language + (" " + child->objectName().toStdString()));
+            EXPECT_TRUE(parent->rect().contains(child->geometry())) << "outside its frame";
+            auto* l = qobject_cast<QLabel*>(child);
+            if (l ? !l->text().isEmpty()
+                  : qobject_cast<QAbstractButton*>(child) || qobject_cast<QComboBox*>(child)) {
+                const QRect drawn(child->pos(), child->sizeHint() - QSize(0, 2));
+                EXPECT_TRUE(child->geometry().contains(drawn)) << "caption drawn beyond its place";
+            }
+            QString shown = l ? l->text() : QString();
+            if (auto* b = qobject_cast<QAbstractButton*>(child)) {
+                shown = b->text();
+            } else if (auto* g = qobject_cast<QGroupBox*>(child)) {
+                shown = g->title();
+            }
+            if (shown.endsWith(QChar(u'…'))) {
+                ++cut;
+                EXPECT_TRUE(child->toolTip().startsWith(shown.chopped(1)));
+                EXPECT_GT(child->toolTip().split('\n').front().size(), shown.size());
+            }
+            for (QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                EXPECT_TRUE(place(child->objectName()) == place(other->objectName()) ||
+                            !child->geometry().intersects(other->geometry()))
+                    << "overlaps " << other->objectName().toStdString();
+            }
         }
-        for (QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            EXPECT_TRUE(place(child->objectName()) == place(other->objectName()) ||
-                        !child->geometry().intersects(other->geometry()))
-                << "overlaps " << other->objectName().toStdString();
-        }
+        // Italian and English fit whole; the longer texts do not.
+        EXPECT_EQ(cut > 0, language == std::string("longer")) << language;
     }
+    QCoreApplication::removeTranslator(&longer);
+    QCoreApplication::processEvents();
 }
 
 // Names are shown as typed: an ampersand is not taken as a key.
