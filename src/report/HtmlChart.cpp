@@ -1,9 +1,12 @@
 #include "report/HtmlChart.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+
+#include "report/Language.h"
 
 namespace courtlog {
 
@@ -85,7 +88,8 @@ void grid(PageWriter& w, const ChartFrame& f, int points) {
     }
     svgLine(w, F::kLeft, F::kTop, F::kLeft, F::kBottom, "asse");
     svgLine(w, F::kLeft, F::kBottom, F::kRight, F::kBottom, "asse");
-    svgText(w, F::kRight, F::kHeight - 6, "tacca", "punti giocati", "end");
+    svgText(w, F::kRight, F::kHeight - 6, "tacca",
+            filled(QCoreApplication::translate("HtmlReport", "punti giocati")), "end");
 }
 
 void tieBreakShading(PageWriter& w, const ChartFrame& f, const std::vector<const PointRow*>& rows) {
@@ -173,19 +177,25 @@ void breakMarkers(PageWriter& w, const ChartFrame& f, const MatchSummary& m,
                           {"stroke", r.winner == 1 ? kColourB : kColourA},
                           {"stroke-width", "2.5"}});
         w.element("title",
-                  "Punto " + std::to_string(r.number) + ": break di " + player(m, r.winner));
+                  filled(QCoreApplication::translate("HtmlReport", "Punto %1: break di %2"),
+                         {std::to_string(r.number), player(m, r.winner)}));
         w.close();
     }
 }
 
+// The label of the half of the chart where the player leads, and of its colour in the legend.
+std::string ahead(const std::string& name) {
+    return filled(QCoreApplication::translate("HtmlReport", "%1 avanti"), {name});
+}
+
 void whoIsAhead(PageWriter& w, const MatchSummary& m) {
     constexpr std::size_t kLongest = 40;
-    w.element("text", "▲ " + shortened(m.players[0], kLongest) + " avanti",
+    w.element("text", "▲ " + ahead(shortened(m.players[0], kLongest)),
               {{"x", coord(F::kLeft + 8)},
                {"y", coord(F::kTop + 18)},
                {"class", "chi"},
                {"fill", kColourA}});
-    w.element("text", "▼ " + shortened(m.players[1], kLongest) + " avanti",
+    w.element("text", "▼ " + ahead(shortened(m.players[1], kLongest)),
               {{"x", coord(F::kLeft + 8)},
                {"y", coord(F::kBottom - 9)},
                {"class", "chi"},
@@ -208,7 +218,8 @@ void svg(PageWriter& w, const MatchSummary& m, const std::vector<const PointRow*
             {"width", coord(F::kWidth)},
             {"height", coord(F::kHeight)},
             {"role", "img"},
-            {"aria-label", "Differenza di punti vinti lungo la partita"}},
+            {"aria-label", filled(QCoreApplication::translate(
+                               "HtmlReport", "Differenza di punti vinti lungo la partita"))}},
            kSvgNamespace);
     tieBreakShading(w, f, rows);
     grid(w, f, points);
@@ -217,7 +228,9 @@ void svg(PageWriter& w, const MatchSummary& m, const std::vector<const PointRow*
         setBoundaries(w, f, m);
         breakMarkers(w, f, m, rows);
     } else {
-        svgText(w, F::kWidth / 2, f.zero() - 16, "vuoto", "Nessun punto giocato", "middle");
+        svgText(w, F::kWidth / 2, f.zero() - 16, "vuoto",
+                filled(QCoreApplication::translate("HtmlReport", "Nessun punto giocato")),
+                "middle");
     }
     whoIsAhead(w, m);
     w.close();
@@ -235,21 +248,27 @@ void legendItem(PageWriter& w, const std::string& swatch, const std::string& lab
 void writeChart(PageWriter& w, const MatchSummary& m) {
     const auto rows = scoredPoints(m);
     w.open("section", {{"id", "andamento"}});
-    w.element("h2", "Andamento della partita");
-    w.element("p",
-              rows.empty() ? "Non ci sono ancora punti: il grafico si riempirà con la partita."
-                           : "Punti vinti da " + m.players[0] + " meno punti vinti da " +
-                                 m.players[1] + ", dopo ogni punto.",
-              {{"class", "nota"}});
+    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Andamento della partita")));
+    w.element(
+        "p",
+        rows.empty()
+            ? filled(QCoreApplication::translate(
+                  "HtmlReport", "Non ci sono ancora punti: il grafico si riempirà con la partita."))
+            : filled(
+                  QCoreApplication::translate(
+                      "HtmlReport", "Punti vinti da %1 meno punti vinti da %2, dopo ogni punto."),
+                  {m.players[0], m.players[1]}),
+        {{"class", "nota"}});
     w.open("figure");
     svg(w, m, rows);
     w.open("figcaption");
-    legendItem(w, "c-a", m.players[0] + " avanti");
-    legendItem(w, "c-b", m.players[1] + " avanti");
-    legendItem(w, "c-break", "break di servizio");
-    legendItem(w, "c-set", "fine del set");
+    legendItem(w, "c-a", ahead(m.players[0]));
+    legendItem(w, "c-b", ahead(m.players[1]));
+    legendItem(w, "c-break",
+               filled(QCoreApplication::translate("HtmlReport", "break di servizio")));
+    legendItem(w, "c-set", filled(QCoreApplication::translate("HtmlReport", "fine del set")));
     if (std::any_of(rows.begin(), rows.end(), [](const PointRow* r) { return r->tieBreak; })) {
-        legendItem(w, "c-tb", "tie-break");
+        legendItem(w, "c-tb", filled(QCoreApplication::translate("HtmlReport", "tie-break")));
     }
     w.close();
     w.close();

@@ -1,10 +1,11 @@
 #include "report/HtmlReport.h"
-#include "report/Language.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "report/HtmlChart.h"
 #include "report/HtmlTables.h"
+#include "report/Language.h"
 #include "report/PageWriter.h"
 
 namespace courtlog {
@@ -24,7 +25,8 @@ const std::string& styleSheet() {
 void openPage(PageWriter& w, const std::string& title) {
     w.doctype("<!DOCTYPE html>");
     w.text("\n");
-    w.open("html", {{"lang", "it"}, {"xml:lang", "it"}}, "http://www.w3.org/1999/xhtml");
+    const std::string language = codeOf(currentLanguage()).toStdString();
+    w.open("html", {{"lang", language}, {"xml:lang", language}}, "http://www.w3.org/1999/xhtml");
     w.text("\n");
     w.open("head");
     w.empty("meta", {{"charset", "utf-8"}});
@@ -39,7 +41,8 @@ void openPage(PageWriter& w, const std::string& title) {
 
 std::string closePage(PageWriter& w) {
     w.close();  // main
-    w.element("footer", "Resoconto creato con Courtlog");
+    w.element("footer",
+              filled(QCoreApplication::translate("HtmlReport", "Resoconto creato con Courtlog")));
     w.close();  // body
     w.text("\n");
     w.close();  // html
@@ -53,16 +56,21 @@ bool inTieBreak(const MatchSummary& m) {
 }
 
 std::string outcomeLine(const MatchSummary& m, int points) {
-    const std::string count = points == 1 ? "1 punto" : std::to_string(points) + " punti";
+    const std::string count = points == 1
+                                  ? filled(QCoreApplication::translate("HtmlReport", "1 punto"))
+                                  : filled(QCoreApplication::translate("HtmlReport", "%1 punti"),
+                                           {std::to_string(points)});
     if (decided(m)) {
         const int w = m.winner;
-        return "Vince " + m.players[w] + ", " + std::to_string(m.setsWon[w]) + " set a " +
-               std::to_string(m.setsWon[1 - w]) + " · " + count;
+        return filled(
+            QCoreApplication::translate("HtmlReport", "Vince %1, %2 set a %3 · %4"),
+            {m.players[w], std::to_string(m.setsWon[w]), std::to_string(m.setsWon[1 - w]), count});
     }
     if (points == 0) {
-        return "Partita non ancora iniziata: nessun punto registrato";
+        return filled(QCoreApplication::translate(
+            "HtmlReport", "Partita non ancora iniziata: nessun punto registrato"));
     }
-    return "Partita in corso · " + count;
+    return filled(QCoreApplication::translate("HtmlReport", "Partita in corso · %1"), {count});
 }
 
 void playerName(PageWriter& w, const MatchSummary& m, int p) {
@@ -72,11 +80,12 @@ void playerName(PageWriter& w, const MatchSummary& m, int p) {
 
 void heading(PageWriter& w, const MatchSummary& m) {
     w.open("header", {{"class", "intestazione"}});
-    w.element(
-        "p",
-        joined({m.tournament, sayUtf8(m.round), "al meglio dei " + std::to_string(m.setsInMatch) + " set"},
-               " · "),
-        {{"class", "torneo"}});
+    w.element("p",
+              joined({m.tournament, sayUtf8(m.round),
+                      filled(QCoreApplication::translate("HtmlReport", "al meglio dei %1 set"),
+                             {std::to_string(m.setsInMatch)})},
+                     " · "),
+              {{"class", "torneo"}});
     w.open("h1");
     playerName(w, m, 0);
     w.element("span", " – ", {{"class", "contro"}});
@@ -85,9 +94,10 @@ void heading(PageWriter& w, const MatchSummary& m) {
     w.open("p", {{"class", "punteggio"}});
     writeScore(w, m);
     if (!m.matchOver) {
-        w.element("span",
-                  " · " + std::string(inTieBreak(m) ? "tie-break " : "gioco ") + m.gameScore,
-                  {{"class", "gioco"}});
+        const QString game = inTieBreak(m)
+                                 ? QCoreApplication::translate("HtmlReport", "tie-break %1")
+                                 : QCoreApplication::translate("HtmlReport", "gioco %1");
+        w.element("span", " · " + filled(game, {m.gameScore}), {{"class", "gioco"}});
     }
     w.close();
     w.element("p", outcomeLine(m, static_cast<int>(scoredPoints(m).size())), {{"class", "esito"}});
@@ -109,13 +119,17 @@ std::string htmlReport(const MatchSummary& match) {
 
 std::string htmlTotals(const std::vector<PlayerTotals>& totals,
                        const std::vector<MatchSummary>& matches) {
-    const std::string count =
-        matches.size() == 1 ? "1 partita" : std::to_string(matches.size()) + " partite";
+    const std::string title =
+        matches.size() == 1
+            ? filled(QCoreApplication::translate("HtmlReport", "Totali di 1 partita"))
+            : filled(QCoreApplication::translate("HtmlReport", "Totali di %1 partite"),
+                     {std::to_string(matches.size())});
     PageWriter w;
-    openPage(w, "Totali di " + count);
+    openPage(w, title);
     w.open("header", {{"class", "intestazione"}});
-    w.element("p", "Riepilogo per giocatore", {{"class", "torneo"}});
-    w.element("h1", "Totali di " + count);
+    w.element("p", filled(QCoreApplication::translate("HtmlReport", "Riepilogo per giocatore")),
+              {{"class", "torneo"}});
+    w.element("h1", title);
     w.close();
     writeMatchList(w, matches);
     writePlayerTable(w, totals);

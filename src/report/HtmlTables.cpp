@@ -1,7 +1,9 @@
 #include "report/HtmlTables.h"
-#include "report/Language.h"
 
+#include <QCoreApplication>
 #include <array>
+
+#include "report/Language.h"
 
 namespace courtlog {
 
@@ -68,7 +70,9 @@ void statTable(PageWriter& w, const std::string& caption, const std::array<std::
 }
 
 std::string setCaption(const SetSummary& s) {
-    return std::to_string(s.number) + "° set · " + (s.finished ? "" : "in corso ") + setScore(s);
+    return filled(s.finished ? QCoreApplication::translate("HtmlReport", "%1° set · %2")
+                             : QCoreApplication::translate("HtmlReport", "%1° set · in corso %2"),
+                  {std::to_string(s.number), setScore(s)});
 }
 
 std::string shotText(const PointRow& r) {
@@ -95,12 +99,16 @@ void logRow(PageWriter& w, const MatchSummary& m, const PointRow& r) {
     w.element("td", std::to_string(r.number));
     w.element("td", r.scored ? std::to_string(r.set) : dash);
     w.element("td", r.scored ? std::to_string(r.gamesA) + "-" + std::to_string(r.gamesB) : dash);
-    w.element("td", r.scored ? (r.tieBreak ? "TB " : "") + r.score : dash);
+    const std::string game =
+        r.tieBreak ? filled(QCoreApplication::translate("HtmlReport", "TB %1"), {r.score})
+                   : r.score;
+    w.element("td", r.scored ? game : dash);
     w.element("td", inColumn(player(m, r.server)));
     w.open("td");
     w.text(inColumn(player(m, r.winner)));
     if (r.brokeServe) {
-        w.element("span", "break", {{"class", "tag"}});
+        w.element("span", filled(QCoreApplication::translate("HtmlReport", "break")),
+                  {{"class", "tag"}});
     }
     w.close();
     w.element("td", sayUtf8(servizioText(r.servizio)));
@@ -128,11 +136,13 @@ void writeScore(PageWriter& w, const MatchSummary& m) {
 
 void writeMatchStatistics(PageWriter& w, const MatchSummary& m) {
     w.open("section", {{"id", "statistiche"}});
-    w.element("h2", "Statistiche della partita");
+    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Statistiche della partita")));
     statTable(w, "", m.players, m.totals);
     w.element("p",
-              "Break points: break fatti / palle break avute. Punti con 1°/2°: punti vinti con "
-              "la prima e con la seconda di servizio.",
+              filled(QCoreApplication::translate(
+                  "HtmlReport",
+                  "Break points: break fatti / palle break avute. Punti con 1°/2°: punti vinti con "
+                  "la prima e con la seconda di servizio.")),
               {{"class", "nota"}});
     w.close();
 }
@@ -143,7 +153,7 @@ void writeSetStatistics(PageWriter& w, const MatchSummary& m) {
     }
     const std::array<std::string, 2> names{inColumn(m.players[0]), inColumn(m.players[1])};
     w.open("section", {{"id", "set"}, {"class", "nuova-pagina"}});
-    w.element("h2", "Set per set");
+    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Set per set")));
     w.open("div", {{"class", "set-per-set"}});
     for (const SetSummary& s : m.sets) {
         statTable(w, setCaption(s), names, s.counts);
@@ -155,27 +165,40 @@ void writeSetStatistics(PageWriter& w, const MatchSummary& m) {
 void writePointLog(PageWriter& w, const MatchSummary& m) {
     if (m.points.empty()) {
         w.open("section", {{"id", "punti"}});
-        w.element("h2", "Punto per punto");
-        w.element("p", "Nessun punto registrato.", {{"class", "nota"}});
+        w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Punto per punto")));
+        w.element("p",
+                  filled(QCoreApplication::translate("HtmlReport", "Nessun punto registrato.")),
+                  {{"class", "nota"}});
         w.close();
         return;
     }
     w.open("section", {{"id", "punti"}, {"class", "nuova-pagina"}});
-    w.element("h2", "Punto per punto");
+    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Punto per punto")));
     w.element("p",
-              "Giochi del set e punti del gioco sono quelli prima del punto. In giallo i punti di "
-              "tie-break, in arancio quelli che hanno strappato il servizio.",
+              filled(QCoreApplication::translate(
+                  "HtmlReport",
+                  "Giochi del set e punti del gioco sono quelli prima del punto. In giallo i punti "
+                  "di tie-break, in arancio quelli che hanno strappato il servizio.")),
               {{"class", "nota"}});
     if (scoredPoints(m).size() < m.points.size()) {
         w.element("p",
-                  "Le righe in corsivo sono punti registrati dopo la fine della partita: non "
-                  "contano nel punteggio.",
+                  filled(QCoreApplication::translate(
+                      "HtmlReport",
+                      "Le righe in corsivo sono punti registrati dopo la fine della partita: non "
+                      "contano nel punteggio.")),
                   {{"class", "nota"}});
     }
     w.open("table", {{"class", "registro"}});
     colgroup(w, {"n", "set", "giochi", "punti", "nome", "vince", "palla", "esito", "colpo"});
-    head(w, {"N.", "Set", "Giochi", "Gioco", "Al servizio", "Punto a", "Servizio", "Esito servizio",
-             "Colpo"});
+    head(w, {filled(QCoreApplication::translate("HtmlReport", "N.")),
+             filled(QCoreApplication::translate("HtmlReport", "Set")),
+             filled(QCoreApplication::translate("HtmlReport", "Giochi")),
+             filled(QCoreApplication::translate("HtmlReport", "Gioco")),
+             filled(QCoreApplication::translate("HtmlReport", "Al servizio")),
+             filled(QCoreApplication::translate("HtmlReport", "Punto a")),
+             filled(QCoreApplication::translate("HtmlReport", "Servizio")),
+             filled(QCoreApplication::translate("HtmlReport", "Esito servizio")),
+             filled(QCoreApplication::translate("HtmlReport", "Colpo"))});
     w.open("tbody");
     for (const PointRow& r : m.points) {
         logRow(w, m, r);
@@ -187,10 +210,14 @@ void writePointLog(PageWriter& w, const MatchSummary& m) {
 
 void writeMatchList(PageWriter& w, const std::vector<MatchSummary>& matches) {
     w.open("section", {{"id", "partite"}});
-    w.element("h2", "Partite");
+    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Partite")));
     w.open("table", {{"class", "partite"}});
     colgroup(w, {"n", "torneo", "incontro", "punteggio", ""});
-    head(w, {"N.", "Torneo", "Incontro", "Punteggio", "Esito"});
+    head(w, {filled(QCoreApplication::translate("HtmlReport", "N.")),
+             filled(QCoreApplication::translate("HtmlReport", "Torneo")),
+             filled(QCoreApplication::translate("HtmlReport", "Incontro")),
+             filled(QCoreApplication::translate("HtmlReport", "Punteggio")),
+             filled(QCoreApplication::translate("HtmlReport", "Esito"))});
     w.open("tbody");
     int n = 0;
     for (const MatchSummary& m : matches) {
@@ -201,7 +228,9 @@ void writeMatchList(PageWriter& w, const std::vector<MatchSummary>& matches) {
         w.open("td");
         writeScore(w, m);
         w.close();
-        w.element("td", decided(m) ? "Vince " + m.players[m.winner] : "In corso");
+        w.element("td", decided(m) ? filled(QCoreApplication::translate("HtmlReport", "Vince %1"),
+                                            {m.players[m.winner]})
+                                   : filled(QCoreApplication::translate("HtmlReport", "In corso")));
         w.close();
     }
     w.close();
@@ -212,16 +241,22 @@ void writeMatchList(PageWriter& w, const std::vector<MatchSummary>& matches) {
 void writePlayerTable(PageWriter& w, const std::vector<PlayerTotals>& totals) {
     const std::vector<const StatisticsRow*> rows = countedRows();
     w.open("section", {{"id", "giocatori"}});
-    w.element("h2", "Giocatori");
+    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Giocatori")));
     w.element("p",
-              "Somme di tutte le partite; le percentuali sono calcolate sui totali. Break "
-              "points: break fatti / palle break avute.",
+              filled(QCoreApplication::translate(
+                  "HtmlReport",
+                  "Somme di tutte le partite; le percentuali sono calcolate sui totali. Break "
+                  "points: break fatti / palle break avute.")),
               {{"class", "nota"}});
     w.open("table", {{"class", "giocatori"}});
     // The name, then the matches played, won and lost, then the statistics; a cell with two
     // values needs a wider column.
     std::vector<const char*> widths{"nome", "", "", ""};
-    std::vector<std::string> headings{"Giocatore", "Partite", "Vinte", "Perse"};
+    std::vector<std::string> headings{
+        filled(QCoreApplication::translate("HtmlReport", "Giocatore")),
+        filled(QCoreApplication::translate("HtmlReport", "Partite")),
+        filled(QCoreApplication::translate("HtmlReport", "Vinte")),
+        filled(QCoreApplication::translate("HtmlReport", "Perse"))};
     for (const StatisticsRow* row : rows) {
         widths.push_back(row->second != nullptr ? "coppia" : "");
         headings.push_back(sayUtf8(row->caption));

@@ -74,4 +74,8 @@ std::string sayUtf8(const Text& text) {
     return text.render(translation());
 }
 
+std::string filled(const QString& translated, const std::vector<std::string>& args) {
+    return fillIn(translated.toStdString(), args);
+}
+
 }  // namespace courtlog

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Text.h"
 
@@ -25,5 +26,10 @@ QString say(const Text& text);
 std::string sayUtf8(const Text& text);
 // The same, as a function for the core's calls.
 Text::Translate translation();
+
+// A translated text of the program with its arguments put in at %1, %2... in one pass, as the
+// core fills its own: a name that holds "%1" stays as typed, and a translation may reorder
+// the arguments or leave one out.
+std::string filled(const QString& translated, const std::vector<std::string>& args = {});
 
 }  // namespace courtlog

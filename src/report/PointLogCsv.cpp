@@ -1,9 +1,10 @@
 #include "report/PointLogCsv.h"
-#include "report/Language.h"
 
+#include <QCoreApplication>
 #include <initializer_list>
 #include <utility>
 
+#include "report/Language.h"
 #include "report/Report.h"
 
 namespace courtlog {
@@ -45,24 +46,45 @@ void addRow(std::string& out, std::initializer_list<std::string> cells) {
     out += "\r\n";
 }
 
+// A text of the program in the language in use, quoted if a translation needs it.
+std::string said(const QString& translated) {
+    return cell(filled(translated));
+}
+
+std::string said(const Text& text) {
+    return cell(sayUtf8(text));
+}
+
 }  // namespace
 
 std::string pointLogCsv(const MatchSummary& match) {
     std::string out;
-    addRow(out, {"Punto", "Set", "Game A", "Game B", "Punti A", "Punti B", "Tie-break",
-                 "Al servizio", "Vince", "Servizio", "Esito del servizio", "Diritto/Rovescio",
-                 "Colpo", "Errore/Vincente"});
+    // A and B stand for the players, as in the window's "Giocatore A" and "Giocatore B".
+    addRow(out, {said(QCoreApplication::translate("PointLogCsv", "Punto")),
+                 said(QCoreApplication::translate("PointLogCsv", "Set")),
+                 said(QCoreApplication::translate("PointLogCsv", "Game A")),
+                 said(QCoreApplication::translate("PointLogCsv", "Game B")),
+                 said(QCoreApplication::translate("PointLogCsv", "Punti A")),
+                 said(QCoreApplication::translate("PointLogCsv", "Punti B")),
+                 said(QCoreApplication::translate("PointLogCsv", "Tie-break")),
+                 said(QCoreApplication::translate("PointLogCsv", "Al servizio")),
+                 said(QCoreApplication::translate("PointLogCsv", "Vince")),
+                 said(QCoreApplication::translate("PointLogCsv", "Servizio")),
+                 said(QCoreApplication::translate("PointLogCsv", "Esito del servizio")),
+                 said(QCoreApplication::translate("PointLogCsv", "Diritto/Rovescio")),
+                 said(QCoreApplication::translate("PointLogCsv", "Colpo")),
+                 said(QCoreApplication::translate("PointLogCsv", "Errore/Vincente"))});
+    const std::string yes = said(QCoreApplication::translate("PointLogCsv", "sì"));
     for (const PointRow& r : match.points) {
         // One column per player, as the games are: "6-4" in one cell reads as a date.
         const std::size_t dash = r.score.find('-');
-        addRow(out,
-               {std::to_string(r.number), std::to_string(r.set), std::to_string(r.gamesA),
-                std::to_string(r.gamesB), cell(r.score.substr(0, dash)),
-                cell(dash == std::string::npos ? std::string() : r.score.substr(dash + 1)),
-                r.tieBreak ? "sì" : "", cell(match.players[r.server], true),
-                cell(match.players[r.winner], true), sayUtf8(servizioText(r.servizio)),
-                sayUtf8(outcomeText(r.outcome)), sayUtf8(dirittoRovescioText(r.dirittoRovescio)),
-                sayUtf8(colpoText(r.colpo)), sayUtf8(erroreVincenteText(r.erroreVincente))});
+        addRow(out, {std::to_string(r.number), std::to_string(r.set), std::to_string(r.gamesA),
+                     std::to_string(r.gamesB), cell(r.score.substr(0, dash)),
+                     cell(dash == std::string::npos ? std::string() : r.score.substr(dash + 1)),
+                     r.tieBreak ? yes : "", cell(match.players[r.server], true),
+                     cell(match.players[r.winner], true), said(servizioText(r.servizio)),
+                     said(outcomeText(r.outcome)), said(dirittoRovescioText(r.dirittoRovescio)),
+                     said(colpoText(r.colpo)), said(erroreVincenteText(r.erroreVincente))});
     }
     return out;
 }

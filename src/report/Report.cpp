@@ -1,11 +1,13 @@
 #include "report/Report.h"
-#include "report/Language.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QString>
 #include <algorithm>
 #include <array>
 #include <functional>
+
+#include "report/Language.h"
 
 namespace courtlog::report {
 
@@ -28,11 +30,14 @@ std::string scoreboard(const MainForm& f) {
     std::vector<std::vector<std::string>> table;
     std::vector<std::string> header{"", ""};
     for (int s = 1; s <= sets; ++s) {
-        header.push_back("Set " + std::to_string(s));
+        header.push_back(
+            filled(QCoreApplication::translate("TextReport", "Set %1"), {std::to_string(s)}));
     }
     if (playing) {
-        header.push_back("Games");
-        header.push_back(f.score().inTieBreak ? "Tie-break" : "Punti");
+        header.push_back(filled(QCoreApplication::translate("TextReport", "Games")));
+        header.push_back(filled(f.score().inTieBreak
+                                    ? QCoreApplication::translate("TextReport", "Tie-break")
+                                    : QCoreApplication::translate("TextReport", "Punti")));
     }
     table.push_back(header);
 
@@ -155,27 +160,38 @@ std::string formatTable(const std::vector<std::vector<std::string>>& rows) {
 
 std::string renderText(const MainForm& f) {
     const MainForm::Labels& l = f.labels;
-    std::string out = "Torneo: " + printable(sayUtf8(l.NomeTorneo.text())) + "\n";
+    std::string out = filled(QCoreApplication::translate("TextReport", "Torneo: %1"),
+                             {printable(sayUtf8(l.NomeTorneo.text()))}) +
+                      "\n";
     if (const Text round = MainForm::roundName(f.Turno.selected()); !round.empty()) {
-        out += "Turno: " + sayUtf8(round) + "\n";
+        out +=
+            filled(QCoreApplication::translate("TextReport", "Turno: %1"), {sayUtf8(round)}) + "\n";
     }
-    out += "Punto " + std::to_string(f.points().current()) + " di " +
-           std::to_string(f.points().count());
-    out += f.score().over ? ", partita finita\n" : "\n";
+    const std::vector<std::string> where{std::to_string(f.points().current()),
+                                         std::to_string(f.points().count())};
+    out += filled(f.score().over
+                      ? QCoreApplication::translate("TextReport", "Punto %1 di %2, partita finita")
+                      : QCoreApplication::translate("TextReport", "Punto %1 di %2"),
+                  where) +
+           "\n";
     out += "\n" + scoreboard(f) + "\n";
 
     if (f.score().over) {
         const int winner = f.score().sets[1] > f.score().sets[0] ? 1 : 0;
-        out += "Vince: " + printable(sayUtf8(l.NomeGiocatore[winner].text())) + "\n";
+        out += filled(QCoreApplication::translate("TextReport", "Vince: %1"),
+                      {printable(sayUtf8(l.NomeGiocatore[winner].text()))}) +
+               "\n";
     } else {
         for (int p = 0; p < 2; ++p) {
             if (l.Serve[p].visible()) {
-                out += "Al servizio: " + printable(sayUtf8(l.NomeGiocatore[p].text())) + "\n";
+                out += filled(QCoreApplication::translate("TextReport", "Al servizio: %1"),
+                              {printable(sayUtf8(l.NomeGiocatore[p].text()))}) +
+                       "\n";
             }
         }
     }
     if (const std::string shown = indicators(f); !shown.empty()) {
-        out += "Indicatori: " + shown + "\n";
+        out += filled(QCoreApplication::translate("TextReport", "Indicatori: %1"), {shown}) + "\n";
     }
     out += "\n" + statistics(f);
     return printable(out, true);
@@ -215,7 +231,7 @@ std::string matchLine(const MatchSummary& m) {
     std::string line =
         printable(m.players[0]) + " - " + printable(m.players[1]) + ": " + scoreLine(m);
     if (!m.matchOver) {
-        line += " (in corso)";
+        line = filled(QCoreApplication::translate("TextReport", "%1 (in corso)"), {line});
     }
     if (!m.tournament.empty()) {
         line += ", " + printable(m.tournament);
@@ -231,8 +247,9 @@ std::vector<std::pair<std::string, std::function<std::string(const PlayerTotals&
     using T = const PlayerTotals&;
     auto n = [](int v) { return std::to_string(v); };
     std::vector<std::pair<std::string, std::function<std::string(const PlayerTotals&)>>> rows{
-        {"Partite:", [n](T t) { return n(t.matches); }},
-        {"Vinte/perse:",
+        {filled(QCoreApplication::translate("TextReport", "Partite:", "row: matches played")),
+         [n](T t) { return n(t.matches); }},
+        {filled(QCoreApplication::translate("TextReport", "Vinte/perse:")),
          [n](T t) {
              return sayUtf8(
                  pairCell(Text::verbatim(n(t.matchesWon)), Text::verbatim(n(t.matchesLost))));
@@ -251,7 +268,7 @@ std::vector<std::pair<std::string, std::function<std::string(const PlayerTotals&
 
 std::string renderTotalsText(const std::vector<PlayerTotals>& totals,
                              const std::vector<MatchSummary>& matches) {
-    std::string out = "Partite:\n";
+    std::string out = filled(QCoreApplication::translate("TextReport", "Partite:")) + "\n";
     for (const MatchSummary& m : matches) {
         out += "  " + matchLine(m) + "\n";
     }

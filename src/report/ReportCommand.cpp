@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "form/MainForm.h"
 #include "platform/HeadlessPlatform.h"
 #include "report/HtmlReport.h"
+#include "report/Language.h"
 #include "report/MatchSummary.h"
 #include "report/PointLogCsv.h"
 #include "report/Report.h"
@@ -21,27 +23,37 @@ namespace courtlog::report {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Uso: courtlog-report [--at N] [--format text|json|csv|html] FILE.clg\n"
-    "     courtlog-report --total [--format text|json|html] FILE.clg...";
+std::string usageText() {
+    return filled(QCoreApplication::translate(
+        "ReportCommand",
+        "Uso: courtlog-report [--at N] [--format text|json|csv|html] [--lang it|en] FILE.clg\n"
+        "     courtlog-report --total [--format text|json|html] [--lang it|en] FILE.clg..."));
+}
 
-constexpr const char* kHelp =
-    "Mostra il punteggio e le statistiche di una partita registrata.\n"
-    "\n"
-    "Opzioni:\n"
-    "  --at N          la partita dopo N punti (0 = l'inizio; senza: la fine)\n"
-    "  --format F      text (testo, predefinito), json, csv (i punti) o html (rapporto)\n"
-    "  --total         somma più partite, giocatore per giocatore\n"
-    "  -h, --help      mostra questo aiuto\n"
-    "\n"
-    "Uscita: 0 fatto, 1 file inutilizzabile (con --total le altre partite sono sommate lo\n"
-    "stesso) o uscita non scrivibile, 2 riga di comando errata.\n";
+std::string helpText() {
+    return filled(QCoreApplication::translate(
+        "ReportCommand",
+        "Mostra il punteggio e le statistiche di una partita registrata.\n"
+        "\n"
+        "Opzioni:\n"
+        "  --at N          la partita dopo N punti (0 = l'inizio; senza: la fine)\n"
+        "  --format F      text (testo, predefinito), json, csv (i punti) o html (rapporto)\n"
+        "  --total         somma più partite, giocatore per giocatore\n"
+        "  --lang L        la lingua dell'uscita: it (italiano, predefinita) o en (inglese);\n"
+        "                  il json resta in italiano\n"
+        "  -h, --help      mostra questo aiuto\n"
+        "\n"
+        "Uscita: 0 fatto, 1 file inutilizzabile (con --total le altre partite sono sommate lo\n"
+        "stesso) o uscita non scrivibile, 2 riga di comando errata.\n"));
+}
 
 // The output is the program's work: one that cannot be written is a failure, never a success.
 int finished(std::ostream& out, std::ostream& err) {
     out.flush();
     if (!out) {
-        err << "courtlog-report: impossibile scrivere l'uscita\n";
+        err << "courtlog-report: "
+            << filled(QCoreApplication::translate("ReportCommand", "impossibile scrivere l'uscita"))
+            << "\n";
         return kExitUnreadable;
     }
     return kExitOk;
@@ -74,8 +86,8 @@ QString typedOptions(const QStringList& arguments, const QStringList& names) {
     return typed.join(QLatin1Char(' '));
 }
 
-int usageError(std::ostream& err, const QString& problem) {
-    err << "courtlog-report: " << problem.toStdString() << "\n" << kUsage << "\n";
+int usageError(std::ostream& err, const std::string& problem) {
+    err << "courtlog-report: " << problem << "\n" << usageText() << "\n";
     return kExitUsage;
 }
 
@@ -84,6 +96,7 @@ int usageError(std::ostream& err, const QString& problem) {
 std::optional<MatchRecord> load(const std::string& file, std::ostream& err) {
     // Among several files, each message says which one it is about.
     HeadlessPlatform platform(err, file + ": ");
+    platform.setTranslate(translation());
     MainForm form(platform);
     form.Form_Load();
     if (!form.loadMatch(file)) {
@@ -124,37 +137,46 @@ int runTotals(const std::vector<std::string>& files, const QString& formatName, 
 
 int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err,
               std::vector<std::string> rawArguments) {
+    // The options are described in helpText(), where the language in use says them.
     QCommandLineParser parser;
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Mostra questo aiuto."));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOption(help);
-    const QCommandLineOption at(QStringLiteral("at"),
-                                QStringLiteral("Mostra la partita dopo N punti (0 = inizio; "
-                                               "senza: la fine)."),
-                                QStringLiteral("N"));
-    const QCommandLineOption format(
-        QStringLiteral("format"),
-        QStringLiteral("Formato dell'uscita: text (testo), json, csv (i punti) o html (rapporto)."),
-        QStringLiteral("text|json|csv|html"), QStringLiteral("text"));
-    const QCommandLineOption total(QStringLiteral("total"),
-                                   QStringLiteral("Somma le statistiche di più partite, "
-                                                  "giocatore per giocatore."));
+    const QCommandLineOption at(QStringLiteral("at"), QString(), QStringLiteral("N"));
+    const QCommandLineOption format(QStringLiteral("format"), QString(),
+                                    QStringLiteral("text|json|csv|html"), QStringLiteral("text"));
+    const QCommandLineOption total(QStringLiteral("total"));
+    const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("it|en"));
     parser.addOption(at);
     parser.addOption(format);
     parser.addOption(total);
+    parser.addOption(lang);
     // "-bogus" is one unknown option, not five unknown letters; -h is the only short option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addPositionalArgument(QStringLiteral("FILE.clg"),
-                                 QStringLiteral("Il file della partita."));
 
-    if (!parser.parse(arguments)) {
+    // The parser reads every argument even past a wrong one, so the language chosen is known
+    // before anything is said, the complaint about the command line included. Italian unless
+    // chosen, whatever the system's own language.
+    const bool parsed = parser.parse(arguments);
+    // Without its value, --lang is the parser's complaint, not an unknown language.
+    const std::optional<Language> language =
+        parser.values(lang).isEmpty() ? Language::Italian : languageFromCode(parser.value(lang));
+    useLanguage(language.value_or(Language::Italian));
+    if (!language) {
+        return usageError(err, filled(QCoreApplication::translate(
+                                          "ReportCommand", "lingua sconosciuta: %1 (it o en)"),
+                                      {parser.value(lang).toStdString()}));
+    }
+    if (!parsed) {
         const QStringList unknown = parser.unknownOptionNames();
-        return usageError(err, unknown.isEmpty() ? QStringLiteral("manca il valore di un'opzione")
-                                                 : QStringLiteral("opzione sconosciuta: ") +
-                                                       typedOptions(arguments, unknown));
+        return usageError(err, unknown.isEmpty()
+                                   ? filled(QCoreApplication::translate(
+                                         "ReportCommand", "manca il valore di un'opzione"))
+                                   : filled(QCoreApplication::translate("ReportCommand",
+                                                                        "opzione sconosciuta: %1"),
+                                            {typedOptions(arguments, unknown).toStdString()}));
     }
     if (parser.isSet(help)) {
-        out << kUsage << "\n\n" << kHelp;
+        out << usageText() << "\n\n" << helpText();
         return finished(out, err);
     }
     std::vector<std::string> files;
@@ -162,37 +184,45 @@ int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err
         files.push_back(pathOf(file, rawArguments));
     }
     if (files.empty()) {
-        return usageError(err, QStringLiteral("manca il file della partita"));
+        return usageError(err, filled(QCoreApplication::translate("ReportCommand",
+                                                                  "manca il file della partita")));
     }
     const QString formatName = parser.value(format);
     const QStringList formats{QStringLiteral("text"), QStringLiteral("json"), QStringLiteral("csv"),
                               QStringLiteral("html")};
     if (!formats.contains(formatName)) {
-        return usageError(err, QStringLiteral("formato sconosciuto: ") + formatName);
+        return usageError(
+            err, filled(QCoreApplication::translate("ReportCommand", "formato sconosciuto: %1"),
+                        {formatName.toStdString()}));
     }
     if (parser.isSet(total)) {
         if (parser.isSet(at)) {
-            return usageError(err, QStringLiteral("--at non vale con --total"));
+            return usageError(err, filled(QCoreApplication::translate(
+                                       "ReportCommand", "--at non vale con --total")));
         }
         if (formatName == QLatin1String("csv")) {
-            return usageError(err, QStringLiteral("--total non ha il formato csv"));
+            return usageError(err, filled(QCoreApplication::translate(
+                                       "ReportCommand", "--total non ha il formato csv")));
         }
         return runTotals(files, formatName, out, err);
     }
     if (files.size() > 1) {
-        return usageError(err, QStringLiteral("un solo file per volta (o --total)"));
+        return usageError(err, filled(QCoreApplication::translate(
+                                   "ReportCommand", "un solo file per volta (o --total)")));
     }
     std::optional<int> position;
     if (parser.isSet(at)) {
         bool ok = false;
         position = parser.value(at).toInt(&ok);
         if (!ok) {
-            return usageError(err,
-                              QStringLiteral("--at vuole un numero di punti: ") + parser.value(at));
+            return usageError(err, filled(QCoreApplication::translate(
+                                              "ReportCommand", "--at vuole un numero di punti: %1"),
+                                          {parser.value(at).toStdString()}));
         }
     }
 
     HeadlessPlatform platform(err);
+    platform.setTranslate(translation());
     MainForm form(platform);
     // The load step of the window; with no stored settings it keeps the fresh window's options.
     form.Form_Load();
@@ -202,7 +232,9 @@ int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err
     if (position) {
         const int count = form.points().count();
         if (*position < 0 || *position > count) {
-            return usageError(err, QStringLiteral("--at fuori dall'intervallo 0..%1").arg(count));
+            return usageError(err, filled(QCoreApplication::translate(
+                                              "ReportCommand", "--at fuori dall'intervallo 0..%1"),
+                                          {std::to_string(count)}));
         }
         form.goTo(*position);
     }

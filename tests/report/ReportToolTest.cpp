@@ -43,10 +43,15 @@ TEST(ReportTool, FormatsPositionsTotalsAndExitCodes) {
         {{"--bogus", three}, 2, "courtlog-report: opzione sconosciuta: --bogus\n" + usage},
         {{"-x", "--y=1", three}, 2, "courtlog-report: opzione sconosciuta: -x --y\n" + usage},
         {{three, "--at"}, 2, "courtlog-report: manca il valore di un'opzione\n"},
+        {{"--lang", "xx", three}, 2, "courtlog-report: lingua sconosciuta: xx (it o en)\n" + usage},
     };
+    // Italian unless the command line says otherwise, whatever the user's own language.
+    QProcessEnvironment english = QProcessEnvironment::systemEnvironment();
+    english.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     for (const auto& [arguments, exitCode, message] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         QProcess run;
+        run.setProcessEnvironment(english);
         run.start(QStringLiteral(COURTLOG_REPORT_PROGRAM), arguments);
         EXPECT_TRUE(run.waitForFinished(30000));
         const std::string out = run.readAllStandardOutput().toStdString();
