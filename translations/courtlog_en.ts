@@ -57,6 +57,229 @@
         </message>
     </context>
     <context>
+        <name>HtmlReport</name>
+        <message>
+            <source>punti giocati</source>
+            <translation>points played</translation>
+        </message>
+        <message>
+            <source>Punto %1: break di %2</source>
+            <translation>Point %1: %2 breaks serve</translation>
+        </message>
+        <message>
+            <source>%1 avanti</source>
+            <translation>%1 ahead</translation>
+        </message>
+        <message>
+            <source>Differenza di punti vinti lungo la partita</source>
+            <translation>Difference in points won over the match</translation>
+        </message>
+        <message>
+            <source>Nessun punto giocato</source>
+            <translation>No points played</translation>
+        </message>
+        <message>
+            <source>Andamento della partita</source>
+            <translation>Course of the match</translation>
+        </message>
+        <message>
+            <source>Non ci sono ancora punti: il grafico si riempirà con la partita.</source>
+            <translation>No points yet: the chart fills in as the match is played.</translation>
+        </message>
+        <message>
+            <source>Punti vinti da %1 meno punti vinti da %2, dopo ogni punto.</source>
+            <translation>Points won by %1 minus points won by %2, after each point.</translation>
+        </message>
+        <message>
+            <source>break di servizio</source>
+            <translation>break of serve</translation>
+        </message>
+        <message>
+            <source>fine del set</source>
+            <translation>end of set</translation>
+        </message>
+        <message>
+            <source>tie-break</source>
+            <translation>tie-break</translation>
+        </message>
+        <message>
+            <source>Resoconto creato con Courtlog</source>
+            <translation>Report made with Courtlog</translation>
+        </message>
+        <message>
+            <source>1 punto</source>
+            <translation>1 point</translation>
+        </message>
+        <message>
+            <source>%1 punti</source>
+            <translation>%1 points</translation>
+        </message>
+        <message>
+            <source>Vince %1, %2 set a %3 · %4</source>
+            <translation>%1 wins %2 sets to %3 · %4</translation>
+        </message>
+        <message>
+            <source>Partita non ancora iniziata: nessun punto registrato</source>
+            <translation>Match not started yet: no points charted</translation>
+        </message>
+        <message>
+            <source>Partita in corso · %1</source>
+            <translation>Match in progress · %1</translation>
+        </message>
+        <message>
+            <source>al meglio dei %1 set</source>
+            <translation>best of %1 sets</translation>
+        </message>
+        <message>
+            <source>tie-break %1</source>
+            <translation>tie-break %1</translation>
+        </message>
+        <message>
+            <source>gioco %1</source>
+            <translation>game %1</translation>
+        </message>
+        <message>
+            <source>Totali di 1 partita</source>
+            <translation>Totals of 1 match</translation>
+        </message>
+        <message>
+            <source>Totali di %1 partite</source>
+            <translation>Totals of %1 matches</translation>
+        </message>
+        <message>
+            <source>Riepilogo per giocatore</source>
+            <translation>Summary by player</translation>
+        </message>
+        <message>
+            <source>%1° set · %2</source>
+            <translation>Set %1 · %2</translation>
+        </message>
+        <message>
+            <source>%1° set · in corso %2</source>
+            <translation>Set %1 · in progress %2</translation>
+        </message>
+        <message>
+            <source>TB %1</source>
+            <translation>TB %1</translation>
+        </message>
+        <message>
+            <source>break</source>
+            <translation>break</translation>
+        </message>
+        <message>
+            <source>Statistiche della partita</source>
+            <translation>Match statistics</translation>
+        </message>
+        <message>
+            <source>Break points: break fatti / palle break avute. Punti con 1°/2°: punti vinti con la prima e con la seconda di servizio.</source>
+            <translation>Break points: breaks made / break points earned. Won on 1st/2nd: points won on the first and on the second serve.</translation>
+        </message>
+        <message>
+            <source>Set per set</source>
+            <translation>Set by set</translation>
+        </message>
+        <message>
+            <source>Punto per punto</source>
+            <translation>Point by point</translation>
+        </message>
+        <message>
+            <source>Nessun punto registrato.</source>
+            <translation>No points charted.</translation>
+        </message>
+        <message>
+            <source>Giochi del set e punti del gioco sono quelli prima del punto. In giallo i punti di tie-break, in arancio quelli che hanno strappato il servizio.</source>
+            <translation>Games in the set and points in the game are those before the point. Tie-break points are in yellow, points that broke serve in orange.</translation>
+        </message>
+        <message>
+            <source>Le righe in corsivo sono punti registrati dopo la fine della partita: non contano nel punteggio.</source>
+            <translation>Rows in italics are points charted after the end of the match: they do not count in the score.</translation>
+        </message>
+        <message>
+            <source>N.</source>
+            <translation>No.</translation>
+        </message>
+        <message>
+            <source>Set</source>
+            <translation>Set</translation>
+        </message>
+        <message>
+            <source>Giochi</source>
+            <translation>Games</translation>
+        </message>
+        <message>
+            <source>Gioco</source>
+            <translation>Game</translation>
+        </message>
+        <message>
+            <source>Al servizio</source>
+            <translation>Server</translation>
+        </message>
+        <message>
+            <source>Punto a</source>
+            <translation>Point to</translation>
+        </message>
+        <message>
+            <source>Servizio</source>
+            <translation>Serve</translation>
+        </message>
+        <message>
+            <source>Esito servizio</source>
+            <translation>Serve outcome</translation>
+        </message>
+        <message>
+            <source>Colpo</source>
+            <translation>Shot</translation>
+        </message>
+        <message>
+            <source>Partite</source>
+            <translation>Matches</translation>
+        </message>
+        <message>
+            <source>Torneo</source>
+            <translation>Tournament</translation>
+        </message>
+        <message>
+            <source>Incontro</source>
+            <translation>Match</translation>
+        </message>
+        <message>
+            <source>Punteggio</source>
+            <translation>Score</translation>
+        </message>
+        <message>
+            <source>Esito</source>
+            <translation>Result</translation>
+        </message>
+        <message>
+            <source>Vince %1</source>
+            <translation>%1 won</translation>
+        </message>
+        <message>
+            <source>In corso</source>
+            <translation>In progress</translation>
+        </message>
+        <message>
+            <source>Giocatori</source>
+            <translation>Players</translation>
+        </message>
+        <message>
+            <source>Somme di tutte le partite; le percentuali sono calcolate sui totali. Break points: break fatti / palle break avute.</source>
+            <translation>Sums over all the matches; percentages are worked out from the totals. Break points: breaks made / break points earned.</translation>
+        </message>
+        <message>
+            <source>Giocatore</source>
+            <translation>Player</translation>
+        </message>
+        <message>
+            <source>Vinte</source>
+            <translation>Won</translation>
+        </message>
+        <message>
+            <source>Perse</source>
+            <translation>Lost</translation>
+        </message>
+    </context>
+    <context>
         <name>KeyMap</name>
         <message>
             <source>Servizio</source>
@@ -265,6 +488,69 @@
         </message>
     </context>
     <context>
+        <name>PointLogCsv</name>
+        <message>
+            <source>Punto</source>
+            <translation>Point</translation>
+        </message>
+        <message>
+            <source>Set</source>
+            <translation>Set</translation>
+        </message>
+        <message>
+            <source>Game A</source>
+            <translation>Games A</translation>
+        </message>
+        <message>
+            <source>Game B</source>
+            <translation>Games B</translation>
+        </message>
+        <message>
+            <source>Punti A</source>
+            <translation>Points A</translation>
+        </message>
+        <message>
+            <source>Punti B</source>
+            <translation>Points B</translation>
+        </message>
+        <message>
+            <source>Tie-break</source>
+            <translation>Tie-break</translation>
+        </message>
+        <message>
+            <source>Al servizio</source>
+            <translation>Server</translation>
+        </message>
+        <message>
+            <source>Vince</source>
+            <translation>Winner</translation>
+        </message>
+        <message>
+            <source>Servizio</source>
+            <translation>Serve</translation>
+        </message>
+        <message>
+            <source>Esito del servizio</source>
+            <translation>Serve outcome</translation>
+        </message>
+        <message>
+            <source>Diritto/Rovescio</source>
+            <translation>Forehand/Backhand</translation>
+        </message>
+        <message>
+            <source>Colpo</source>
+            <translation>Shot</translation>
+        </message>
+        <message>
+            <source>Errore/Vincente</source>
+            <translation>Error/Winner</translation>
+        </message>
+        <message>
+            <source>sì</source>
+            <translation>yes</translation>
+        </message>
+    </context>
+    <context>
         <name>QtPlatform</name>
         <message>
             <source>Salva con nome</source>
@@ -273,6 +559,87 @@
         <message>
             <source>Apri</source>
             <translation>Open</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReportCommand</name>
+        <message>
+            <source>Uso: courtlog-report [--at N] [--format text|json|csv|html] [--lang it|en] FILE.clg
+     courtlog-report --total [--format text|json|html] [--lang it|en] FILE.clg...</source>
+            <translation>Usage: courtlog-report [--at N] [--format text|json|csv|html] [--lang it|en] FILE.clg
+       courtlog-report --total [--format text|json|html] [--lang it|en] FILE.clg...</translation>
+        </message>
+        <message>
+            <source>Mostra il punteggio e le statistiche di una partita registrata.
+
+Opzioni:
+  --at N          la partita dopo N punti (0 = l'inizio; senza: la fine)
+  --format F      text (testo, predefinito), json, csv (i punti) o html (rapporto)
+  --total         somma più partite, giocatore per giocatore
+  --lang L        la lingua dell'uscita: it (italiano, predefinita) o en (inglese);
+                  il json resta in italiano
+  -h, --help      mostra questo aiuto
+
+Uscita: 0 fatto, 1 file inutilizzabile (con --total le altre partite sono sommate lo
+stesso) o uscita non scrivibile, 2 riga di comando errata.
+</source>
+            <translation>Shows the score and the statistics of a charted match.
+
+Options:
+  --at N          the match after N points (0 = the start; without it: the end)
+  --format F      text (the default), json, csv (the points) or html (the report)
+  --total         adds up several matches, player by player
+  --lang L        the language of the output: it (Italian, the default) or en (English);
+                  json stays in Italian
+  -h, --help      shows this help
+
+Exit status: 0 done, 1 a file cannot be used (with --total the other matches are added up
+all the same) or the output cannot be written, 2 the command line is wrong.
+</translation>
+        </message>
+        <message>
+            <source>impossibile scrivere l'uscita</source>
+            <translation>cannot write the output</translation>
+        </message>
+        <message>
+            <source>lingua sconosciuta: %1 (it o en)</source>
+            <translation>unknown language: %1 (it or en)</translation>
+        </message>
+        <message>
+            <source>manca il valore di un'opzione</source>
+            <translation>an option is missing its value</translation>
+        </message>
+        <message>
+            <source>opzione sconosciuta: %1</source>
+            <translation>unknown option: %1</translation>
+        </message>
+        <message>
+            <source>manca il file della partita</source>
+            <translation>no match file given</translation>
+        </message>
+        <message>
+            <source>formato sconosciuto: %1</source>
+            <translation>unknown format: %1</translation>
+        </message>
+        <message>
+            <source>--at non vale con --total</source>
+            <translation>--at does not go with --total</translation>
+        </message>
+        <message>
+            <source>--total non ha il formato csv</source>
+            <translation>--total has no csv format</translation>
+        </message>
+        <message>
+            <source>un solo file per volta (o --total)</source>
+            <translation>one file at a time (or --total)</translation>
+        </message>
+        <message>
+            <source>--at vuole un numero di punti: %1</source>
+            <translation>--at wants a number of points: %1</translation>
+        </message>
+        <message>
+            <source>--at fuori dall'intervallo 0..%1</source>
+            <translation>--at out of range 0..%1</translation>
         </message>
     </context>
     <context>
@@ -425,6 +792,70 @@
         <message>
             <source>Punti set/match</source>
             <translation>Points to set/match</translation>
+        </message>
+    </context>
+    <context>
+        <name>TextReport</name>
+        <message>
+            <source>Set %1</source>
+            <translation>Set %1</translation>
+        </message>
+        <message>
+            <source>Games</source>
+            <translation>Games</translation>
+        </message>
+        <message>
+            <source>Tie-break</source>
+            <translation>Tie-break</translation>
+        </message>
+        <message>
+            <source>Punti</source>
+            <translation>Points</translation>
+        </message>
+        <message>
+            <source>Torneo: %1</source>
+            <translation>Tournament: %1</translation>
+        </message>
+        <message>
+            <source>Turno: %1</source>
+            <translation>Round: %1</translation>
+        </message>
+        <message>
+            <source>Punto %1 di %2, partita finita</source>
+            <translation>Point %1 of %2, match over</translation>
+        </message>
+        <message>
+            <source>Punto %1 di %2</source>
+            <translation>Point %1 of %2</translation>
+        </message>
+        <message>
+            <source>Vince: %1</source>
+            <translation>Winner: %1</translation>
+        </message>
+        <message>
+            <source>Al servizio: %1</source>
+            <translation>Serving: %1</translation>
+        </message>
+        <message>
+            <source>Indicatori: %1</source>
+            <translation>Indicators: %1</translation>
+        </message>
+        <message>
+            <source>%1 (in corso)</source>
+            <translation>%1 (in progress)</translation>
+        </message>
+        <message>
+            <source>Partite:</source>
+            <comment>row: matches played</comment>
+            <translation>Played:</translation>
+        </message>
+        <message>
+            <source>Vinte/perse:</source>
+            <translation>Won/lost:</translation>
+        </message>
+        <message>
+            <source>Partite:</source>
+            <translation>Matches:</translation>
         </message>
     </context>
     <context>
