@@ -2,7 +2,8 @@
 """Charts a few points in the running courtlog as an assistive client would, over the
 accessibility bus: controls found by role and name, options chosen with their Toggle action,
 buttons pressed with Press, a player renamed from the keyboard, a round typed into its list, the
-match saved with F2 through the real file dialog.  Usage: assistive_client.py SAVED.clg"""
+match saved with F2 through the real file dialog, all by the names of the window's language.
+Usage: assistive_client.py SAVED.clg [it|en]"""
 import subprocess
 import sys
 import time
@@ -10,6 +11,29 @@ import time
 import pyatspi
 
 PAUSE = 0.3  # Qt animates a press: let each action finish
+
+# What the client looks for, by the language the window speaks.
+WORDS = {
+    "it": {
+        "title": "^Courtlog - Versione", "Giocatore A": "Giocatore A", "Cambio nome": "Cambio nome",
+        "Punto a %s": "Punto a %s", "Punto": "Punto", "Turno": "Turno", "s": "Semifinale",
+        "Seconda palla": "Seconda palla", "Servizio": "Servizio", "Rovescio": "Rovescio",
+        "Diritto / Rovescio": "Diritto / Rovescio", "Passante": "Passante", "Colpo": "Colpo",
+        "Vincente": "Vincente", "Errore / Vincente": "Errore / Vincente",
+        "Giocatore B": "Giocatore B", "Prima palla": "Prima palla", "Ace": "Ace",
+        "Punteggio %s": "Punteggio Giocatore %s", "Ace %s": "Ace Giocatore %s",
+    },
+    "en": {
+        "title": "^Courtlog - Version", "Giocatore A": "Player A", "Cambio nome": "Rename",
+        "Punto a %s": "Point to %s", "Punto": "Point", "Turno": "Round", "s": "Second round",
+        "Seconda palla": "Second serve", "Servizio": "Serve", "Rovescio": "Backhand",
+        "Diritto / Rovescio": "Forehand / Backhand", "Passante": "Passing", "Colpo": "Shot",
+        "Vincente": "Winner", "Errore / Vincente": "Error / Winner",
+        "Giocatore B": "Player B", "Prima palla": "First serve", "Ace": "Ace",
+        "Punteggio %s": "Score Player %s", "Ace %s": "Ace Player %s",
+    },
+}
+W = WORDS["it"]
 
 
 def fail(why):
@@ -71,51 +95,53 @@ def expect(what, got, wanted):
 
 def main():
     saved = sys.argv[1]
+    global W
+    W = WORDS[sys.argv[2] if len(sys.argv) > 2 else "it"]
     courtlog = app()
-    keys("search", "--sync", "--onlyvisible", "--name", "^Courtlog - Versione", "windowfocus",
+    keys("search", "--sync", "--onlyvisible", "--name", W["title"], "windowfocus",
          "--sync")
 
     # A player renamed from the keyboard: the name label takes the focus, Space opens the box.
-    find(courtlog, "push button", "Giocatore A").queryComponent().grabFocus()
+    find(courtlog, "push button", W["Giocatore A"]).queryComponent().grabFocus()
     time.sleep(PAUSE)
     keys("key", "space")
-    keys("search", "--sync", "--onlyvisible", "--name", "^Cambio nome$", "windowfocus", "--sync")
+    keys("search", "--sync", "--onlyvisible", "--name", "^" + W["Cambio nome"] + "$", "windowfocus", "--sync")
     keys("key", "ctrl+a")
     keys("type", "--delay", "20", "Jasmine Paolini")
     keys("key", "Return")
     # The name renames and the point button records: each is found by a name of its own.
     find(courtlog, "push button", "Jasmine Paolini")
-    find(courtlog, "push button", "Punto a Jasmine Paolini", inside="Punto")
+    find(courtlog, "push button", W["Punto a %s"] % "Jasmine Paolini", inside=W["Punto"])
 
     # The round list reads "Turno" with the round as its text; an S typed there chooses
     # "Semifinale" and charts no service winner.
-    turno = find(courtlog, "combo box", "Turno")
+    turno = find(courtlog, "combo box", W["Turno"])
     turno.queryComponent().grabFocus()
     time.sleep(PAUSE)
     keys("key", "s")
-    expect("round", turno.queryText().getText(0, -1), "Semifinale")
-    expect("score after typing in the round list", value(courtlog, "Punteggio Giocatore A"), "0")
+    expect("round", turno.queryText().getText(0, -1), W["s"])
+    expect("score after typing in the round list", value(courtlog, W["Punteggio %s"] % "A"), "0")
 
     # A second-serve backhand passing-shot winner for B, chosen by Toggle.
-    act(find(courtlog, "radio button", "Seconda palla", inside="Servizio"), "Toggle")
-    act(find(courtlog, "radio button", "Rovescio", inside="Diritto / Rovescio"), "Toggle")
-    act(find(courtlog, "radio button", "Passante", inside="Colpo"), "Toggle")
-    act(find(courtlog, "radio button", "Vincente", inside="Errore / Vincente"), "Toggle")
-    act(find(courtlog, "push button", "Punto a Giocatore B", inside="Punto"), "Press")
-    expect("score after the winner", value(courtlog, "Punteggio Giocatore B"), "15")
+    act(find(courtlog, "radio button", W["Seconda palla"], inside=W["Servizio"]), "Toggle")
+    act(find(courtlog, "radio button", W["Rovescio"], inside=W["Diritto / Rovescio"]), "Toggle")
+    act(find(courtlog, "radio button", W["Passante"], inside=W["Colpo"]), "Toggle")
+    act(find(courtlog, "radio button", W["Vincente"], inside=W["Errore / Vincente"]), "Toggle")
+    act(find(courtlog, "push button", W["Punto a %s"] % W["Giocatore B"], inside=W["Punto"]), "Press")
+    expect("score after the winner", value(courtlog, W["Punteggio %s"] % "B"), "15")
     # The panel starts the next point clean.
-    state = find(courtlog, "radio button", "Prima palla", inside="Servizio").getState()
+    state = find(courtlog, "radio button", W["Prima palla"], inside=W["Servizio"]).getState()
     if not state.contains(pyatspi.STATE_CHECKED):
         fail("the next point does not start on the first serve")
 
-    act(find(courtlog, "push button", "Ace", inside="Servizio"), "Press")
-    act(find(courtlog, "push button", "Punto a Jasmine Paolini", inside="Punto"), "Press")
-    expect("score", value(courtlog, "Punteggio Giocatore A") + "-" +
-           value(courtlog, "Punteggio Giocatore B"), "30-15")
-    expect("aces", value(courtlog, "Ace Giocatore A"), "1")
+    act(find(courtlog, "push button", W["Ace"], inside=W["Servizio"]), "Press")
+    act(find(courtlog, "push button", W["Punto a %s"] % "Jasmine Paolini", inside=W["Punto"]), "Press")
+    expect("score", value(courtlog, W["Punteggio %s"] % "A") + "-" +
+           value(courtlog, W["Punteggio %s"] % "B"), "30-15")
+    expect("aces", value(courtlog, W["Ace %s"] % "A"), "1")
 
     # Saved with F2 through the real file dialog.
-    keys("search", "--sync", "--onlyvisible", "--name", "^Courtlog - Versione", "windowfocus",
+    keys("search", "--sync", "--onlyvisible", "--name", W["title"], "windowfocus",
          "--sync")
     keys("key", "F2")
     time.sleep(1)

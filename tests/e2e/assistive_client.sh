@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real courtlog on the accessibility bus of a private session in Xvfb and lets an
 # assistive client chart and save a few points; then reads the saved file back.
-#   assistive_client.sh COURTLOG COURTLOG_REPORT WORK_DIR
+#   assistive_client.sh COURTLOG COURTLOG_REPORT WORK_DIR [it|en]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 if [ "${COURTLOG_IN_SESSION:-}" != 1 ]; then
@@ -12,6 +12,7 @@ fi
 program="$1"
 report="$2"
 work="$3"
+language="${4:-it}"
 rm -rf "$work"
 mkdir -p "$work"
 unset QT_QPA_PLATFORM  # a real window this time
@@ -21,16 +22,19 @@ export XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!
 sleep 1
-"$program" >"$work/courtlog.log" 2>&1 &
+"$program" --lang "$language" >"$work/courtlog.log" 2>&1 &
 pid=$!
 trap 'kill "$pid" "$bus" 2>/dev/null || true' EXIT
 
-/usr/bin/python3 "$here/assistive_client.py" "$work/saved.clg"
+/usr/bin/python3 "$here/assistive_client.py" "$work/saved.clg" "$language"
+# The name nobody gave is saved as the window showed it.
+second="Giocatore B"
+[ "$language" = en ] && second="Player B"
 
 # The file holds what the client chose.
 csv="$("$report" --format csv "$work/saved.clg")"
 expected='Punto,Set,Game A,Game B,Punti A,Punti B,Tie-break,Al servizio,Vince,Servizio,Esito del servizio,Diritto/Rovescio,Colpo,Errore/Vincente
-1,1,0,0,0,0,,Jasmine Paolini,Giocatore B,Seconda palla,,Rovescio,Passante,Vincente
+1,1,0,0,0,0,,Jasmine Paolini,'"$second"',Seconda palla,,Rovescio,Passante,Vincente
 2,1,0,0,0,15,,Jasmine Paolini,Jasmine Paolini,Prima palla,Ace,,,
 3,1,0,0,15,15,,Jasmine Paolini,Jasmine Paolini,Prima palla,,,,'
 if [ "$(printf '%s' "$csv" | tr -d '\r')" != "$expected" ]; then
