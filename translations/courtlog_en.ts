@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
     <context>
+        <name>CommandLine</name>
+        <message>
+            <source>--lang vuole una lingua: it o en</source>
+            <translation>--lang needs a language: it or en</translation>
+        </message>
+        <message>
+            <source>opzione sconosciuta: %1</source>
+            <translation>unknown option: %1</translation>
+        </message>
+        <message>
+            <source>lingua sconosciuta: %1 (it o en)</source>
+            <translation>unknown language: %1 (it or en)</translation>
+        </message>
+        <message>
+            <source>un solo file per volta</source>
+            <translation>one file at a time</translation>
+        </message>
+    </context>
+    <context>
         <name>Files</name>
         <message>
             <source>File di Courtlog (*.clg)</source>
@@ -894,22 +913,6 @@ all the same) or the output cannot be written, 2 the command line is wrong.
     </context>
     <context>
         <name>courtlog::ui::CommandLine</name>
-        <message>
-            <source>--lang vuole una lingua: it o en</source>
-            <translation>--lang needs a language: it or en</translation>
-        </message>
-        <message>
-            <source>opzione sconosciuta: %1</source>
-            <translation>unknown option: %1</translation>
-        </message>
-        <message>
-            <source>lingua sconosciuta: %1 (it o en)</source>
-            <translation>unknown language: %1 (it or en)</translation>
-        </message>
-        <message>
-            <source>un solo file per volta</source>
-            <translation>one file at a time</translation>
-        </message>
     </context>
     <context>
         <name>courtlog::ui::KeyMapDialog</name>

@@ -3,25 +3,30 @@
 #include <cstdio>
 
 #include "platform/Platform.h"
+#include "report/Language.h"
 #include "ui/AppIcon.h"
 #include "ui/CommandLine.h"
 #include "ui/Look.h"
 #include "ui/MainWindow.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QString::fromUtf8(courtlog::kAppTitle));
-    QApplication::setApplicationName(QString::fromUtf8(courtlog::kAppTitle));
-
     // courtlog [--lang it|en] [--] [FILE.clg]. The path's bytes as given, so that a name that
     // is not valid text still opens.
     const courtlog::ui::WindowArguments arguments =
         courtlog::ui::parseWindowArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!arguments.error.empty()) {
-        std::fprintf(stderr, "courtlog: %s\n", arguments.error.c_str());
+        // Said without a window, and in the language asked for when the mistake is elsewhere.
+        QCoreApplication app(argc, argv);
+        if (arguments.language) {
+            courtlog::useLanguage(static_cast<courtlog::Language>(*arguments.language));
+        }
+        std::fprintf(stderr, "courtlog: %s\n", courtlog::sayUtf8(arguments.error).c_str());
         return 2;
     }
 
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QString::fromUtf8(courtlog::kAppTitle));
+    QApplication::setApplicationName(QString::fromUtf8(courtlog::kAppTitle));
     courtlog::ui::installFonts();
     QApplication::setWindowIcon(courtlog::ui::appIcon());
 

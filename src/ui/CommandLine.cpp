@@ -1,18 +1,8 @@
 #include "ui/CommandLine.h"
 
-#include <QCoreApplication>
-
 #include "storage/StoredOptions.h"
 
 namespace courtlog::ui {
-
-namespace {
-
-std::string say(const char* text) {
-    return QCoreApplication::translate("courtlog::ui::CommandLine", text).toStdString();
-}
-
-}  // namespace
 
 WindowArguments parseWindowArguments(const std::vector<std::string>& args) {
     WindowArguments out;
@@ -20,6 +10,8 @@ WindowArguments parseWindowArguments(const std::vector<std::string>& args) {
         out.file = args[0];
         return out;
     }
+    // The words as typed, whatever bytes they hold.
+    const auto typed = [](const std::string& s) { return Text::verbatim(s); };
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -30,36 +22,29 @@ WindowArguments parseWindowArguments(const std::vector<std::string>& args) {
         std::string code;
         if (a == "--lang") {
             if (i + 1 == args.size()) {
-                out.error = say(QT_TRANSLATE_NOOP("courtlog::ui::CommandLine",
-                                                  "--lang vuole una lingua: it o en"));
+                out.error = CL_TEXT("CommandLine", "--lang vuole una lingua: it o en");
                 return out;
             }
             code = args[++i];
         } else if (a.starts_with("--lang=")) {
             code = a.substr(7);
         } else if (a.starts_with("-") && a.size() > 1) {
-            out.error =
-                QCoreApplication::translate("courtlog::ui::CommandLine", "opzione sconosciuta: %1")
-                    .arg(QString::fromLocal8Bit(a.c_str()))
-                    .toStdString();
+            out.error = Text(CL_TEXT("CommandLine", "opzione sconosciuta: %1")).arg(typed(a));
             return out;
         } else {
             break;  // the file
         }
         out.language = languageIndex(code);
         if (!out.language) {
-            out.error = QCoreApplication::translate("courtlog::ui::CommandLine",
-                                                    "lingua sconosciuta: %1 (it o en)")
-                            .arg(QString::fromLocal8Bit(code.c_str()))
-                            .toStdString();
+            out.error =
+                Text(CL_TEXT("CommandLine", "lingua sconosciuta: %1 (it o en)")).arg(typed(code));
             return out;
         }
     }
     if (i < args.size()) {
         out.file = args[i];
         if (i + 1 < args.size()) {
-            out.error =
-                say(QT_TRANSLATE_NOOP("courtlog::ui::CommandLine", "un solo file per volta"));
+            out.error = CL_TEXT("CommandLine", "un solo file per volta");
         }
     }
     return out;

@@ -4,13 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/Text.h"
+
 namespace courtlog::ui {
 
 // What `courtlog [--lang it|en] [--] [FILE.clg]` asks for.
 struct WindowArguments {
     std::string file;             // the path's bytes as given; empty for none
     std::optional<int> language;  // the language's index, for this run only
-    std::string error;            // what is wrong with the command line; empty when nothing
+    Text error;                   // what is wrong with the command line; empty when nothing
 };
 
 // The arguments after the program's name. Options come before the file and "--" ends them;
