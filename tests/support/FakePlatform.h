@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -46,6 +47,8 @@ public:
     MemoryRegistry memoryRegistry;
     std::set<std::string> existingFiles;
     bool startSucceeds = true;
+    // Called as each modal box opens, to note what the screen shows behind it.
+    std::function<void()> opening = [] {};
 
     // The words of another language, when a test gives them; Italian otherwise.
     Text::Translate translate;
@@ -54,6 +57,7 @@ public:
     }
 
     MsgAnswer messageBox(const Text& text, MsgButtons kind, const Text&) override {
+        opening();
         messages.push_back(shown(text));
         buttons.push_back(kind);
         return next(messageAnswers, kind == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
@@ -61,21 +65,27 @@ public:
 
     std::string inputBox(const Text& prompt, const Text& title,
                          const std::string& defaultText) override {
+        opening();
         inputPrompts.push_back(shown(prompt) + "|" + shown(title) + "|" + defaultText);
         return next(inputAnswers, defaultText);
     }
 
     ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override {
+        opening();
         residualQuestions.push_back({residualPoints, offerInsert});
         return next(residualAnswers, ResidualAnswer::Overwrite);
     }
 
     FileChoice saveFileDialog(const std::string& defaultName, const Text&) override {
+        opening();
         saveDialogNames.push_back(defaultName);
         return next(saveChoices);
     }
 
-    FileChoice openFileDialog() override { return next(openChoices); }
+    FileChoice openFileDialog() override {
+        opening();
+        return next(openChoices);
+    }
 
     std::optional<std::string> getSetting(const std::string& app, const std::string& section,
                                           const std::string& key) override {

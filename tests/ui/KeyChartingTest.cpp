@@ -1,15 +1,10 @@
 // Charting from the keyboard: one key per choice, the same path as a click.
-#include <gtest/gtest.h>
-
-#include <QtTest>
-#include <QtWidgets>
-
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
 #include "support/TempDir.h"
+#include "support/WindowTest.h"
 #include "ui/KeyMap.h"
 #include "ui/KeyMapDialog.h"
-#include "ui/MainWindow.h"
 
 namespace courtlog::ui {
 namespace {
@@ -45,16 +40,7 @@ void enter(MainForm& f, char key) {
     }
 }
 
-class KeyCharting : public ::testing::Test {
-protected:
-    void SetUp() override {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    testing::FakePlatform platform;
-    MainWindow window{platform};
-};
+using KeyCharting = testing::WindowTest;
 
 TEST_F(KeyCharting, AMatchChartedByKeysSavesTheSameFileAsTheSameClicks) {
     testing::TempDir dir;
@@ -104,7 +90,7 @@ TEST_F(KeyCharting, EveryKeyIsItsOwnAndNamedWhereItActs) {
 // Letters typed into the round list or the menu bar stay there and chart nothing; Esc, which the
 // closed list has no use for, still takes the point's choices back. Elsewhere the keys chart.
 TEST_F(KeyCharting, LettersTypedIntoTheRoundListOrTheMenusStayThere) {
-    auto* turno = window.findChild<QComboBox*>("Turno");
+    auto* turno = find<QComboBox>("Turno");
     turno->setFocus();
     QString rounds;
     for (char k : std::string_view("sfo12")) {
@@ -117,12 +103,12 @@ TEST_F(KeyCharting, LettersTypedIntoTheRoundListOrTheMenusStayThere) {
     QTest::keyClick(turno, Qt::Key_Escape);
     EXPECT_EQ(window.form().Servizio.selected(), 0);
     for (const char* focus : {"NomeGiocatore_0", "Colpo_0", "AceDoppioFallo_1"}) {
-        window.findChild<QWidget*>(focus)->setFocus();
+        find(focus)->setFocus();
         QTest::keyClick(&window, 'f');
     }
     QTest::keyClick(&window, Qt::Key_Alt);
     QTest::keyClick(QApplication::focusWidget(), 'f');  // the menu bar opens "&File"
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.findChild<QMenu*>("File")));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(find<QMenu>("File")));
     QTest::keyClick(QApplication::activePopupWidget(), 'j');
     EXPECT_EQ(window.form().points().count(), 3);
 }

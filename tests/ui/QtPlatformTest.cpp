@@ -32,9 +32,13 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
         });
         return platform;
     };
-    EXPECT_EQ(answering(Qt::Key_Return).messageBox(Text::verbatim("Salvare?"), MsgButtons::YesNo), MsgAnswer::Yes);
-    EXPECT_EQ(answering(Qt::Key_Escape).messageBox(Text::verbatim("Salvare?"), MsgButtons::YesNo), MsgAnswer::No);
-    EXPECT_EQ(answering(Qt::Key_Escape).inputBox(Text::verbatim("Nome"), Text::verbatim("Cambio nome"), "Giocatore A"), "");
+    EXPECT_EQ(answering(Qt::Key_Return).messageBox(Text::verbatim("Salvare?"), MsgButtons::YesNo),
+              MsgAnswer::Yes);
+    EXPECT_EQ(answering(Qt::Key_Escape).messageBox(Text::verbatim("Salvare?"), MsgButtons::YesNo),
+              MsgAnswer::No);
+    EXPECT_EQ(answering(Qt::Key_Escape)
+                  .inputBox(Text::verbatim("Nome"), Text::verbatim("Cambio nome"), "Giocatore A"),
+              "");
     EXPECT_EQ(answering(std::nullopt).askResidualPoints(4, true), ResidualAnswer::Overwrite);
 }
 

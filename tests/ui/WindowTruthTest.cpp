@@ -1,11 +1,5 @@
 // What the window shows is what the form holds, at every moment and however a choice is made.
-#include <gtest/gtest.h>
-
-#include <QtTest>
-#include <QtWidgets>
-
-#include "support/FakePlatform.h"
-#include "ui/MainWindow.h"
+#include "support/WindowTest.h"
 
 namespace courtlog::ui {
 namespace {
@@ -15,69 +9,39 @@ QAccessibleInterface* accessible(QObject* o) {
     return a ? a : throw std::runtime_error("no accessible interface");
 }
 
-// Notes what a few labels show at the moment each modal box opens.
-class WatchingPlatform : public testing::FakePlatform {
-public:
-    std::function<std::string()> look;
-    std::vector<std::string> seen;
-
-    MsgAnswer messageBox(const Text& text, MsgButtons buttons, const Text& title) override {
-        seen.push_back(look());
-        return FakePlatform::messageBox(text, buttons, title);
-    }
-    ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override {
-        seen.push_back(look());
-        return FakePlatform::askResidualPoints(residualPoints, offerInsert);
-    }
-    FileChoice saveFileDialog(const std::string& defaultName, const Text& filter) override {
-        seen.push_back(look());
-        return FakePlatform::saveFileDialog(defaultName, filter);
-    }
-};
-
-class WindowTruth : public ::testing::Test {
+class WindowTruth : public testing::WindowTest {
 protected:
-    void SetUp() override {
-        platform.look = [this] {
-            return text("Set1_0") + "-" + text("Set1_1") + " " + text("Games_0") + "-" +
-                   text("Games_1") + " " + text("Punteggio_0") + "-" + text("Punteggio_1") +
-                   " vinti " + text("PuntiVinti_0") + " ace " + text("Aces_0") +
-                   (window.findChild<QLabel*>("MatchPoint_0")->isHidden() ? "" : " MP");
-        };
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
-    std::string text(const char* name) {
-        return window.findChild<QLabel*>(name)->text().toStdString();
-    }
     // Presses the point button of the winner, A or B, or for '*' the ace of whoever serves.
     void play(std::string_view points) {
         for (char c : points) {
             const char* buttons[] = {"PuntoGiocatore_0", "PuntoGiocatore_1", "AceDoppioFallo_1"};
-            window.findChild<QPushButton*>(buttons[c == '*' ? 2 : c - 'A'])->click();
+            find<QPushButton>(buttons[c == '*' ? 2 : c - 'A'])->click();
         }
     }
     void toggle(const QString& name) {
-        accessible(window.findChild<QRadioButton*>(name))
+        accessible(find(name))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::toggleAction());
     }
     std::string shown(const char* base, int count) {
         std::string s;
         for (int i = 0; i < count; ++i) {
-            const auto* b =
-                window.findChild<QRadioButton*>(QStringLiteral("%1_%2").arg(base).arg(i));
-            s += b->isChecked() ? '1' : '0';
+            const QString name = QStringLiteral("%1_%2").arg(base).arg(i);
+            s += find<QRadioButton>(name)->isChecked() ? '1' : '0';
         }
         return s;
     }
-
-    WatchingPlatform platform;
-    MainWindow window{platform};
 };
 
+// Notes what a few labels show at the moment each modal box opens.
 TEST_F(WindowTruth, EveryQuestionShowsOverTheScreenItSpeaksOf) {
+    QStringList seen;
+    platform.opening = [&] {
+        seen << text("Set1_0") + "-" + text("Set1_1") + " " + text("Games_0") + "-" +
+                    text("Games_1") + " " + text("Punteggio_0") + "-" + text("Punteggio_1") +
+                    " vinti " + text("PuntiVinti_0") + " ace " + text("Aces_0") +
+                    (find("MatchPoint_0")->isHidden() ? "" : " MP");
+    };
     window.form().MatchInTreSet_Click();
     platform.messageAnswers = {MsgAnswer::Yes};  // save at the end of the match: cancelled
     play("*" + std::string(47, 'A'));
@@ -88,13 +52,13 @@ TEST_F(WindowTruth, EveryQuestionShowsOverTheScreenItSpeaksOf) {
     window.form().GameStart_Click();
     window.refresh();
     play("*");
-    EXPECT_EQ(platform.seen, (std::vector<std::string>{
-                                 "6-0 0-0 0-0 vinti 48 ace 1",  // "Fine partita! ..."
-                                 "6-0 0-0 0-0 vinti 48 ace 1",  // its save dialog
-                                 "6-0 0-0 0-0 vinti 48 ace 1",  // "Sei sicuro ..."
-                                 "0-0 0-0 0-0 vinti 0 ace 0",   // "Tutti i dati ..."
-                                 "0-0 0-0 0-0 vinti 0 ace 1",   // the later points
-                             }));
+    EXPECT_EQ(seen, (QStringList{
+                        "6-0 0-0 0-0 vinti 48 ace 1",  // "Fine partita! ..."
+                        "6-0 0-0 0-0 vinti 48 ace 1",  // its save dialog
+                        "6-0 0-0 0-0 vinti 48 ace 1",  // "Sei sicuro ..."
+                        "0-0 0-0 0-0 vinti 0 ace 0",   // "Tutti i dati ..."
+                        "0-0 0-0 0-0 vinti 0 ace 1",   // the later points
+                    }));
 }
 
 TEST_F(WindowTruth, AnAssistiveToggleIsRecordedAsAClickWouldBe) {
@@ -119,9 +83,9 @@ TEST_F(WindowTruth, AssistiveClientsReadWhatEachLabelIsAndWhatItShows) {
         {"BreakAvuti_0", "Palle break avute Giocatore A|0"},
         {"PalleNuove", "Palle nuove|Palle nuove"},
         {"Turno", "Turno|Finale"}};  // the list by what it is, not by its entry
-    window.findChild<QComboBox*>("Turno")->setCurrentIndex(7);
+    find<QComboBox>("Turno")->setCurrentIndex(7);
     for (const auto& [control, expected] : named) {
-        QAccessibleInterface* a = accessible(window.findChild<QWidget*>(control));
+        QAccessibleInterface* a = accessible(find(control));
         EXPECT_EQ(a->text(QAccessible::Name) + "|" + a->text(QAccessible::Value), expected);
         ASSERT_TRUE(a->textInterface());
         EXPECT_EQ(a->textInterface()->text(0, -1), a->text(QAccessible::Value));
@@ -131,25 +95,25 @@ TEST_F(WindowTruth, AssistiveClientsReadWhatEachLabelIsAndWhatItShows) {
     play("AA");
     window.form().GameUndo_Click();
     window.refresh();
-    auto* scroll = window.findChild<QScrollBar*>("GameScroll");
+    auto* scroll = find<QScrollBar>("GameScroll");
     EXPECT_EQ(scroll->toolTip(), "Punto 2 di 3");
     EXPECT_EQ(accessible(scroll)->text(QAccessible::Value), "Punto 2 di 3");
 }
 
 TEST_F(WindowTruth, NamesAreRenamedFromTheKeyboardAndShownWholeWhenCut) {
-    auto* name = window.findChild<QLabel*>("NomeGiocatore_0");
+    auto* name = find<QLabel>("NomeGiocatore_0");
     EXPECT_EQ(name->toolTip(), "Clic per cambiare il nome");
     platform.inputAnswers = {"Alejandro Davidovich Fokina", "Anastasia Pavlyuchenkova"};
     name->setFocus();
     QTest::keyClick(name, Qt::Key_Space);
-    accessible(window.findChild<QLabel*>("NomeGiocatore_1"))
+    accessible(find("NomeGiocatore_1"))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(platform.inputPrompts.size(), 2u);
     EXPECT_TRUE(name->text().endsWith(QChar(0x2026))) << name->text().toStdString();
     EXPECT_TRUE(name->toolTip().startsWith("Alejandro Davidovich Fokina\n"));
     EXPECT_EQ(accessible(name)->text(QAccessible::Name), "Alejandro Davidovich Fokina");
-    auto* button = window.findChild<QPushButton*>("PuntoGiocatore_1");
+    auto* button = find<QPushButton>("PuntoGiocatore_1");
     EXPECT_EQ(button->toolTip(), "Anastasia Pavlyuchenkova\nTasto: J");
     // Not the name label's name: a client looking the name up must find the label.
     EXPECT_EQ(accessible(button)->text(QAccessible::Name), "Punto a Anastasia Pavlyuchenkova");
@@ -163,7 +127,7 @@ TEST_F(WindowTruth, NamesAreRenamedFromTheKeyboardAndShownWholeWhenCut) {
 
 TEST_F(WindowTruth, ABreakPointInTheTensFitsItsLabel) {
     play("BBBAAABABABABABABAB");  // B's tenth break point of the game
-    auto* label = window.findChild<QLabel*>("BreakPoint");
+    auto* label = find<QLabel>("BreakPoint");
     ASSERT_EQ(label->text(), "Break Point # 10");
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
 }
