@@ -76,7 +76,8 @@ TEST(ReportJson, EveryLabelWithItsStateAndTheMatchSettings) {
 TEST(HeadlessPlatform, PrintsEachMessageOnOneLineAndAnswersNo) {
     std::ostringstream err;
     HeadlessPlatform platform(err);
-    EXPECT_EQ(platform.messageBox(Text::verbatim("Salvare?\nOra"), MsgButtons::YesNo), MsgAnswer::No);
+    EXPECT_EQ(platform.messageBox(Text::verbatim("Salvare?\nOra"), MsgButtons::YesNo),
+              MsgAnswer::No);
     EXPECT_EQ(platform.messageBox(Text::verbatim("Fatto"), MsgButtons::Ok), MsgAnswer::Ok);
     EXPECT_EQ(err.str(), "Salvare? Ora\nFatto\n");
     EXPECT_EQ(platform.saveFileDialog("x.clg", kFileFilter).title, "");
