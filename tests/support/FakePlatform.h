@@ -57,7 +57,6 @@ public:
     }
 
     MsgAnswer messageBox(const Text& text, MsgButtons kind, const Text&) override {
-        opening();
         messages.push_back(shown(text));
         buttons.push_back(kind);
         return next(messageAnswers, kind == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
@@ -65,27 +64,21 @@ public:
 
     std::string inputBox(const Text& prompt, const Text& title,
                          const std::string& defaultText) override {
-        opening();
         inputPrompts.push_back(shown(prompt) + "|" + shown(title) + "|" + defaultText);
         return next(inputAnswers, defaultText);
     }
 
     ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override {
-        opening();
         residualQuestions.push_back({residualPoints, offerInsert});
         return next(residualAnswers, ResidualAnswer::Overwrite);
     }
 
     FileChoice saveFileDialog(const std::string& defaultName, const Text&) override {
-        opening();
         saveDialogNames.push_back(defaultName);
         return next(saveChoices);
     }
 
-    FileChoice openFileDialog() override {
-        opening();
-        return next(openChoices);
-    }
+    FileChoice openFileDialog() override { return next(openChoices); }
 
     std::optional<std::string> getSetting(const std::string& app, const std::string& section,
                                           const std::string& key) override {
@@ -112,7 +105,8 @@ protected:
 private:
     // The next scripted answer, or the fallback once the script has run out.
     template <typename T>
-    static T next(std::deque<T>& answers, T fallback = {}) {
+    T next(std::deque<T>& answers, T fallback = {}) {
+        opening();
         if (!answers.empty()) {
             fallback = std::move(answers.front());
             answers.pop_front();
