@@ -136,22 +136,8 @@ TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
     EXPECT_TRUE(last.game && last.set && !last.breakOfServe && !last.match);
 }
 
-TEST(Sets, WhichSetsEndInATieBreak) {
-    // The rule, the sets of the match, then for sets 1 to 6 whether a tie-break decides it.
-    const std::tuple<TieBreakRule, int, const char*> cases[] = {
-        {TieBreakRule::None, 5, "------"},
-        {TieBreakRule::AllButDecidingSet, 3, "TT----"},
-        {TieBreakRule::AllButDecidingSet, 5, "TTTT--"},
-        {TieBreakRule::EverySet, 3, "TTTTT-"},
-    };
-    for (const auto& [rule, sets, expected] : cases) {
-        std::string seen;
-        for (int set = 0; set < 6; ++set) {
-            seen += Rules{sets, rule}.tieBreakInSet(set) ? "T" : "-";
-        }
-        EXPECT_EQ(seen, expected) << sets;
-    }
-    // The menu's marks, as a match file keeps them: the last one set decides.
+// The menu's marks, as a match file keeps them: the last one set decides.
+TEST(Sets, TheTieBreakRuleIsTheLastMarkSet) {
     const std::tuple<std::array<bool, 3>, TieBreakRule> marks[] = {
         {{false, false, false}, TieBreakRule::None},
         {{true, false, false}, TieBreakRule::None},
@@ -164,7 +150,8 @@ TEST(Sets, WhichSetsEndInATieBreak) {
     }
 }
 
-// Each row: the rules, the sets played, and the score they leave.
+// Each row: the rules, the sets played, and the score they leave. Once the match is over its
+// last point says so, and nothing after it counts.
 TEST(Sets, MatchesEndWhenOneSideHasMoreThanHalfTheSets) {
     const std::tuple<Rules, MatchScript, const char*> cases[] = {
         // The deciding set of three is played out.
@@ -182,21 +169,17 @@ TEST(Sets, MatchesEndWhenOneSideHasMoreThanHalfTheSets) {
     };
     for (const auto& [rules, script, expected] : cases) {
         Score s = startOfMatch(rules);
-        play(s, rules, script.points());
+        const Happened last = play(s, rules, script.points());
         EXPECT_EQ(text(s), expected);
+        EXPECT_EQ(last.game && last.set && last.match, s.over) << expected;
+        const Score before = s;
+        EXPECT_EQ(play(s, rules, "B").counted, !before.over);
+        EXPECT_TRUE(!before.over || s.pointsWon == before.pointsWon);
     }
-}
-
-TEST(Sets, NothingCountsAfterTheEnd) {
+    // Nobody serves a match that is over; the serve counters credit later points to B.
     Score s = startOfMatch(kThreeSets);
-    const Happened last = play(s, kThreeSets, "aaaaaa aaaaa AAAA");
-    EXPECT_TRUE(last.game && last.set && last.match);
-    // Nobody serves; the serve counters credit later points to B.
-    EXPECT_EQ(gameState(s), "6-0 6-0 over - held 6/0 br 6/0");
-    EXPECT_EQ(s.server, 1);
-    const Score over = s;
-    EXPECT_FALSE(play(s, kThreeSets, "B").counted);
-    EXPECT_EQ(s.pointsWon, over.pointsWon);
+    play(s, kThreeSets, "aaaaaa aaaaaa");
+    EXPECT_EQ(std::tuple(gameState(s), s.server), std::tuple("6-0 6-0 over - held 6/0 br 6/0", 1));
 }
 
 // Points each player needs for the set and the match, "!" when the figure is flagged red
