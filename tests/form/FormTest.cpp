@@ -1,5 +1,11 @@
-// The window model: point words by name, renaming and the system information.
+// The window model: recording points from the panel (the word each point leaves, points in the
+// middle of the history, the limit of the list), point words by name, renaming and the system
+// information.
 #include <gtest/gtest.h>
+
+#include <array>
+#include <utility>
+#include <vector>
 
 #include "form/SystemInfo.h"
 #include "support/Harness.h"
@@ -8,6 +14,124 @@ namespace courtlog {
 namespace {
 
 using namespace testing;
+
+// A history of count points whose words differ in every slot (winner, shot and error), standing
+// at position current as navigation leaves it.
+void standIn(Harness& h, int count, int current) {
+    MatchRecord m = h.form.matchRecord();
+    m.points.clear();
+    for (int k = 0; k < count; ++k) {
+        m.points.push_back(static_cast<PointWord>((k % 2) | ((k % 8) << 4) | ((k % 5) << 7)));
+    }
+    h.form.applyMatch(m);
+    h.form.goTo(current);
+}
+
+std::vector<PointWord> recorded(const MainForm& f) {
+    const auto points = f.points().recorded();
+    return {points.begin(), points.end()};
+}
+
+TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
+    Harness h;
+    MainForm& f = h.form;
+    standIn(h, 5, 5);
+    f.SelectOption(Panel::Servizio, 1);
+    EXPECT_TRUE(f.matchSaved());  // marking a new point changes no recorded one
+    f.SelectOption(Panel::ErroreVincente, 3);
+    f.SelectOption(Panel::Colpo, 0);  // no shot: the error stays
+    EXPECT_EQ(f.ErroreVincente.selected(), 3);
+    f.SelectOption(Panel::Colpo, 6);  // a shot makes it a winner...
+    EXPECT_EQ(f.ErroreVincente.selected(), 1);
+    f.SelectOption(Panel::ErroreVincente, 4);
+    f.SelectOption(Panel::Colpo, 6);  // ...until an error is chosen, even for the same shot
+    f.PuntoGiocatore_Click(1);
+    EXPECT_FALSE(f.matchSaved());
+    EXPECT_EQ((std::array{f.Servizio.selected(), f.DirittoRovescio.selected(), f.Colpo.selected(),
+                          f.ErroreVincente.selected()}),
+              (std::array{0, 0, 0, 0}));
+
+    // Leftover marks that an ace must not keep. The serve outcomes credit the point by who
+    // serves it: an ace and a service winner to the server, a double fault to the receiver.
+    f.SelectOption(Panel::DirittoRovescio, 2);
+    f.SelectOption(Panel::Colpo, 3);
+    std::vector<PointWord> expected{0x0263};
+    for (const auto& [outcome, word] : {std::pair{1, 0x0400}, {2, 0x0803}, {3, 0x0C02}}) {
+        const int server = f.score().server;
+        if (outcome == 3) {
+            f.SelectOption(Panel::Servizio, 1);  // a service winner keeps the marked serve
+        }
+        f.AceDoppioFallo_Click(outcome);
+        expected.push_back(static_cast<PointWord>(outcome == 2 ? word ^ server : word | server));
+    }
+    const std::vector<PointWord> all = recorded(f);
+    EXPECT_EQ(std::vector(all.begin() + 5, all.end()), expected);
+
+    // Stepping back, the panel shows the next point as stored, with its button in focus; marking
+    // it again edits it in place.
+    f.GameScroll_Change(5);
+    EXPECT_EQ(std::to_string(f.Colpo.selected()) + " " + f.focus.objectName, "6 PuntoGiocatore_0");
+    f.GameRedo_Click();  // the ace
+    EXPECT_EQ(f.focus.objectName, "AceDoppioFallo_1");
+    f.SelectOption(Panel::Colpo, 5);
+    EXPECT_EQ(EstraiInfo(f.points().at(6), Attr::Colpo), 5);
+}
+
+TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
+    // Which of the earlier words follow the new point in slot 7.
+    for (const auto& [answer, rest] :
+         {std::pair{ResidualAnswer::Overwrite, std::vector{8, 9}},
+          std::pair{ResidualAnswer::Insert, std::vector{7, 8, 9}},  // nothing is lost
+          std::pair{ResidualAnswer::DeleteLater, std::vector<int>{}}}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        Harness h;
+        standIn(h, 10, 7);
+        const std::vector<PointWord> before = recorded(h.form);
+        h.platform.residualAnswers.push_back(answer);
+        h.form.SelectOption(Panel::Servizio, 1);
+        h.form.PuntoGiocatore_Click(0);
+        EXPECT_EQ(h.platform.residualQuestions.at(0).residualPoints, 2);
+        EXPECT_EQ(h.form.residualChoice(), answer);
+        std::vector<PointWord> expected(before.begin(), before.begin() + 7);
+        expected.push_back((before[7] & ~0x0003) | 0x0002);  // the slot's other marks stay
+        for (int r : rest) {
+            expected.push_back(before[r]);
+        }
+        EXPECT_EQ(recorded(h.form), expected);
+        // The new working slot: the next stored point, or an empty one.
+        EXPECT_EQ(h.form.points().at(8), rest.empty() ? 0 : before[rest[0]]);
+    }
+}
+
+TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
+    Harness h;
+    // Points alternating from deuce on never end the game.
+    for (int k = 0; k < 999; ++k) {
+        h.play(k % 2 ? "B" : "A");
+    }
+    h.form.AceDoppioFallo_Click(1);  // the thousandth is still taken
+    EXPECT_EQ(h.form.points().count(), 1000);
+    h.platform.messageAnswers.push_back(MsgAnswer::No);
+    const std::vector<PointWord> before = recorded(h.form);
+    h.form.PuntoGiocatore_Click(1);
+    h.form.AceDoppioFallo_Click(1);
+    EXPECT_EQ(h.platform.messages,
+              std::vector<std::string>(
+                  2, "Impossibile registrare altri punti: la partita ha già 1000 punti."));
+    EXPECT_EQ(recorded(h.form), before);
+    // The refused click marked nothing: the ace, recorded again with a player's button, is not
+    // an ace any more.
+    h.form.GameUndo_Click();
+    h.play("B");
+    EXPECT_EQ(h.form.points().at(999), 0x0001);
+
+    // In a full list a point can still replace one, but an insert answer cannot grow it.
+    standIn(h, 1000, 500);
+    h.platform.residualAnswers.push_back(ResidualAnswer::Insert);
+    h.form.PuntoGiocatore_Click(0);
+    EXPECT_FALSE(h.platform.residualQuestions.at(0).offerInsert);
+    EXPECT_EQ(h.form.points().count(), 1000);
+}
 
 TEST(PointInfo, UnknownNameIsReportedAndEndsTheProgram) {
     Harness h;

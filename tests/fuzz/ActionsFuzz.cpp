@@ -40,19 +40,6 @@ void check(bool ok, const char* what) {
 }
 #define CHECK(cond) check((cond), #cond)
 
-// Two snapshots of a window are the same; otherwise the first line that differs is shown.
-void checkSameLines(const std::string& a, const std::string& b, const char* what) {
-    if (a != b) {
-        const auto differ = std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
-        const std::size_t from = a.rfind('\n', differ) + 1;  // npos + 1 is the text's start
-        const auto line = [&](const std::string& s) {
-            return s.substr(from, s.find('\n', from) - from);
-        };
-        std::fprintf(stderr, "window:  %s\n%s: %s\n", line(a).c_str(), what, line(b).c_str());
-        check(false, what);
-    }
-}
-
 // The input read front to back; once it runs out every read gives zero.
 struct Bytes {
     const std::uint8_t* data;
@@ -92,13 +79,12 @@ class ScriptedPlatform : public testing::FakePlatform {
 public:
     explicit ScriptedPlatform(Bytes& in) : in_(in) { startSucceeds = false; }
 
-    MsgAnswer messageBox(const std::string&, MsgButtons buttons, const std::string&) override {
+    MsgAnswer messageBox(const Text&, MsgButtons buttons, const Text&) override {
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok
                                          : (in_.below(2) == 0 ? MsgAnswer::Yes : MsgAnswer::No);
     }
     // Cancelled, confirmed as offered, or any text.
-    std::string inputBox(const std::string&, const std::string&,
-                         const std::string& defaultText) override {
+    std::string inputBox(const Text&, const Text&, const std::string& defaultText) override {
         const int pick = in_.below(4);
         return pick == 0 ? std::string() : (pick == 1 ? defaultText : in_.text());
     }
@@ -107,7 +93,7 @@ public:
         // Insertion is answered even when not offered: the program must not take it then.
         return static_cast<ResidualAnswer>(in_.below(3));
     }
-    FileChoice saveFileDialog(const std::string&, const std::string&) override { return choice(); }
+    FileChoice saveFileDialog(const std::string&, const Text&) override { return choice(); }
     FileChoice openFileDialog() override { return choice(); }
     bool fileExists(const std::string& path) override { return std::filesystem::exists(path); }
 
@@ -234,7 +220,12 @@ void checkReplayed(const MainForm& f, const DecodedMatch& d) {
     }
     fresh.applyMatch(d.match, d.roundValid);
     fresh.GameScroll_Change(f.points().current());
-    checkSameLines(shownState(f), shownState(fresh), "a fresh window replayed");
+    const std::string shown = shownState(f), replayed = shownState(fresh);
+    if (shown != replayed) {
+        std::fprintf(stderr, "the window:\n%s\na fresh window replayed:\n%s", shown.c_str(),
+                     replayed.c_str());
+    }
+    CHECK(shown == replayed);
 }
 
 bool validUtf8(const std::string& s) {

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <iterator>
+#include <memory>
 
 #include "form/SystemInfo.h"
 #include "platform/MemoryRegistry.h"
@@ -17,18 +17,11 @@
 namespace courtlog {
 namespace {
 
-namespace fs = std::filesystem;
 using testing::Harness;
 using testing::TempDir;
 
-std::size_t entriesIn(const TempDir& dir) {
-    return static_cast<std::size_t>(
-        std::distance(fs::directory_iterator(TempDir::path(dir.file(""))), {}));
-}
-
 TEST(Windows, NamesOutsideTheCodePageAreSavedAndLoadedUnderTheirOwnName) {
     TempDir dir;
-    const fs::path folder = TempDir::path(dir.file(""));
     // Greek, Japanese and an emoji (a surrogate pair): none has a place in Windows-1252.
     const std::pair<const char*, const wchar_t*> names[] = {
         {"\xce\x95\xce\xbb\xce\xbb\xce\xac\xce\xb4\xce\xb1.clg",
@@ -39,16 +32,16 @@ TEST(Windows, NamesOutsideTheCodePageAreSavedAndLoadedUnderTheirOwnName) {
     Harness h;
     h.play("ABA");
     for (const auto& [utf8, wide] : names) {
-        const std::string path = dir.file(utf8);
-        h.platform.saveChoices.push_back({path, utf8});
+        h.platform.saveChoices.push_back({dir.file(utf8), utf8});
         h.form.FileSave_Click();
-        EXPECT_NE(::GetFileAttributesW((folder / wide).c_str()), INVALID_FILE_ATTRIBUTES) << utf8;
+        const std::wstring path = TempDir::path(dir.file("")) / wide;
+        EXPECT_NE(::GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES) << utf8;
         Harness other;
-        EXPECT_TRUE(other.form.loadMatch(path)) << utf8;
-        EXPECT_EQ(other.form.points().count(), 3);
+        EXPECT_TRUE(other.form.loadMatch(dir.file(utf8)) && other.form.points().count() == 3);
     }
-    EXPECT_EQ(h.platform.messages, std::vector<std::string>{});
-    EXPECT_EQ(entriesIn(dir), 3u);  // nothing made under a name cut to "?"
+    // Nothing made under a name cut to "?".
+    EXPECT_EQ(std::tuple(h.platform.messages, TempDir::entries(dir.file(""))),
+              std::tuple(std::vector<std::string>{}, 3));
     EXPECT_EQ(fileTitleOf("C:\\Partite\\\xe6\x9d\xb1\xe4\xba\xac.clg"),
               "\xe6\x9d\xb1\xe4\xba\xac.clg");
 
@@ -63,8 +56,8 @@ TEST(Windows, ASaveReplacesTheOldFileUnlessAnotherProgramHoldsIt) {
     const std::string path = dir.file("partita.clg");
     ASSERT_EQ(writeFileReplacing(path, "old"), std::nullopt);
     ASSERT_EQ(writeFileReplacing(path, "new"), std::nullopt);
-    EXPECT_EQ(TempDir::read(path), "new");
-    EXPECT_EQ(entriesIn(dir), 1u);
+    EXPECT_EQ(std::tuple(TempDir::read(path), TempDir::entries(dir.file(""))),
+              std::tuple("new", 1));
 
     // A program that reads the file without letting it be replaced (most do) keeps it.
     const HANDLE held = ::CreateFileW(TempDir::path(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
@@ -72,53 +65,42 @@ TEST(Windows, ASaveReplacesTheOldFileUnlessAnotherProgramHoldsIt) {
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_EQ(writeFileReplacing(path, "newer"), "accesso negato");
     ::CloseHandle(held);
-    EXPECT_EQ(TempDir::read(path), "new");
-    EXPECT_EQ(entriesIn(dir), 1u);
+    EXPECT_EQ(std::tuple(TempDir::read(path), TempDir::entries(dir.file(""))),
+              std::tuple("new", 1));
     EXPECT_EQ(writeFileReplacing(path, "newer"), std::nullopt);
     EXPECT_EQ(TempDir::read(path), "newer");
 }
 
-// A key of its own under HKEY_CURRENT_USER, deleted afterwards.
-class ScratchKey {
-public:
-    ScratchKey() : path_("Software\\CourtlogTest-" + std::to_string(::GetCurrentProcessId())) {
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &key_, nullptr);
-    }
-    ~ScratchKey() {
-        ::RegCloseKey(key_);
-        ::RegDeleteKeyA(HKEY_CURRENT_USER, path_.c_str());
-    }
-    void set(const char* name, DWORD type, const void* data, DWORD size) {
-        ASSERT_EQ(::RegSetValueExA(key_, name, 0, type, static_cast<const BYTE*>(data), size),
-                  ERROR_SUCCESS);
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-    HKEY key_ = nullptr;
-};
-
-// HKEY_CURRENT_USER as the 32-bit number the about box's calls use for their roots.
-constexpr Registry::Key kCurrentUser = 0x80000001;
-
 TEST(Windows, TheRegistryAnswersAsTheInMemoryOneDoes) {
-    ScratchKey scratch;
+    // A key of its own under HKEY_CURRENT_USER, deleted afterwards.
+    const std::string scratch = "Software\\CourtlogTest-" + std::to_string(::GetCurrentProcessId());
+    HKEY made = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, scratch.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                nullptr, &made, nullptr),
+              ERROR_SUCCESS);
+    const std::shared_ptr<void> removed(nullptr, [&](void*) {
+        ::RegCloseKey(made);
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, scratch.c_str());
+    });
     const char text[] = "C:\\Programmi\\msinfo32.exe";
     const DWORD number = 0x12345;
-    scratch.set("PATH", REG_SZ, text, sizeof text);
-    scratch.set("Numero", REG_DWORD, &number, sizeof number);
+    const auto set = [&](const char* name, DWORD type, const void* data, DWORD size) {
+        return ::RegSetValueExA(made, name, 0, type, static_cast<const BYTE*>(data), size);
+    };
+    ASSERT_EQ(set("PATH", REG_SZ, text, sizeof text), ERROR_SUCCESS);
+    ASSERT_EQ(set("Numero", REG_DWORD, &number, sizeof number), ERROR_SUCCESS);
 
+    // HKEY_CURRENT_USER as the 32-bit number the about box's calls use for their roots.
+    constexpr Registry::Key kCurrentUser = 0x80000001;
     WindowsRegistry r;
     Registry::Key key = 0;
-    ASSERT_EQ(r.RegOpenKeyExA(kCurrentUser, scratch.path(), KEY_READ, key), Registry::Success);
+    ASSERT_EQ(r.RegOpenKeyExA(kCurrentUser, scratch, KEY_READ, key), Registry::Success);
     std::uint32_t type = 0;
     std::string data;
     std::uint32_t size = 64;
     ASSERT_EQ(r.RegQueryValueExA(key, "path", type, data, size), Registry::Success);
-    EXPECT_EQ(type, Registry::TypeText);
-    EXPECT_EQ(data.substr(0, size), std::string(text, sizeof text));
+    EXPECT_EQ(std::tuple(type, data.substr(0, size)),
+              std::tuple(Registry::TypeText, std::string(text, sizeof text)));
     size = 3;
     EXPECT_EQ(r.RegQueryValueExA(key, "PATH", type, data, size), MemoryRegistry::MoreData);
     EXPECT_EQ(size, sizeof text);
@@ -126,17 +108,17 @@ TEST(Windows, TheRegistryAnswersAsTheInMemoryOneDoes) {
     EXPECT_EQ(r.RegQueryValueExA(key, "Manca", type, data, size), MemoryRegistry::FileNotFound);
     EXPECT_EQ(r.RegCloseKey(key), Registry::Success);
     EXPECT_EQ(r.RegCloseKey(0), MemoryRegistry::InvalidHandle);
-    EXPECT_EQ(r.RegOpenKeyExA(kCurrentUser, scratch.path() + "\\Manca", KEY_READ, key),
+    EXPECT_EQ(r.RegOpenKeyExA(kCurrentUser, scratch + "\\Manca", KEY_READ, key),
               MemoryRegistry::FileNotFound);
 
     // The about box's reader, on the real registry.
-    std::string value = "stale";
-    EXPECT_TRUE(GetKeyValue(r, kCurrentUser, scratch.path(), "PATH", value));
-    EXPECT_EQ(value, text);
-    EXPECT_TRUE(GetKeyValue(r, kCurrentUser, scratch.path(), "Numero", value));
-    EXPECT_EQ(value, "74565");
-    EXPECT_FALSE(GetKeyValue(r, kCurrentUser, scratch.path(), "Manca", value));
-    EXPECT_EQ(value, "");
+    const auto read = [&](const char* name) {
+        std::string value = "stale";
+        return (GetKeyValue(r, kCurrentUser, scratch, name, value) ? "" : "missing ") + value;
+    };
+    EXPECT_EQ(read("PATH"), text);
+    EXPECT_EQ(read("Numero"), "74565");
+    EXPECT_EQ(read("Manca"), "missing ");
 
     // The root the about box reads, as every Windows has it.
     ASSERT_EQ(r.RegOpenKeyExA(Registry::LocalMachine,

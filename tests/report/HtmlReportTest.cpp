@@ -1,85 +1,19 @@
 // The match and totals pages, read back as XML.
 #include "report/HtmlReport.h"
 
-#include <gtest/gtest.h>
-
-#include <QRectF>
-#include <QXmlStreamReader>
-#include <map>
-
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
 #include "support/MatchScript.h"
+#include "support/Page.h"
 #include "support/TempDir.h"
 
 namespace courtlog {
 namespace {
 
-bool has(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
+using testing::has;
 using testing::MatchScript;
-
-// What a reader finds on a page: its text, with table cells ended by "|", chart labels by a
-// blank and rows, headings and paragraphs by a line break; how many elements there are by name
-// and by name.class; and the line numbers of places drawn outside the chart's viewBox.
-struct Reading {
-    std::string text, style, outside;
-    std::map<std::string, int> count;
-    int places = 0;
-};
-
-Reading read(const std::string& page) {
-    const std::map<std::string, std::string> ends{{"td", "|"},  {"th", "|"},       {"text", " "},
-                                                  {"tr", "\n"}, {"p", "\n"},       {"h1", "\n"},
-                                                  {"h2", "\n"}, {"caption", "\n"}, {"title", "\n"}};
-    Reading out;
-    QXmlStreamReader r(QByteArray::fromStdString(page));
-    QRectF box;
-    while (r.readNext() != QXmlStreamReader::EndDocument && !r.hasError()) {
-        const std::string name = r.name().toString().toStdString();
-        const QXmlStreamAttributes a = r.attributes();
-        const auto at = [&](const char* n) {
-            return a.hasAttribute(n) ? a.value(n).toDouble() : NAN;
-        };
-        out.text += r.isCharacters()                          ? r.text().toString().toStdString()
-                    : r.isEndElement() && ends.contains(name) ? ends.at(name)
-                                                              : "";
-        if (!r.isStartElement()) {
-            continue;
-        }
-        ++out.count[name];
-        for (const auto& c : a.value("class").split(u' ', Qt::SkipEmptyParts)) {
-            ++out.count[name + "." + c.toString().toStdString()];
-        }
-        if (name == "style") {
-            out.style = r.readElementText().toStdString();
-        } else if (name == "svg") {
-            const QStringList v = a.value("viewBox").toString().split(' ');
-            box = QRectF(v.value(0).toDouble(), v.value(1).toDouble(), v.value(2).toDouble(),
-                         v.value(3).toDouble());
-        } else if (r.namespaceUri() == QLatin1String("http://www.w3.org/2000/svg")) {
-            // Its x/y pairs, a rectangle's far corner and each vertex of a polyline.
-            QList<QPointF> places{{at("x1"), at("y1")},
-                                  {at("x2"), at("y2")},
-                                  {at("cx"), at("cy")},
-                                  {at("x"), at("y")},
-                                  {at("x") + at("width"), at("y") + at("height")}};
-            for (const auto& p : a.value("points").split(u' ', Qt::SkipEmptyParts)) {
-                places.append({p.split(u',')[0].toDouble(), p.split(u',').value(1).toDouble()});
-            }
-            for (const QPointF& p : places) {
-                const bool drawn = !std::isnan(p.x()) || !std::isnan(p.y());
-                out.places += drawn;
-                out.outside +=
-                    drawn && !box.contains(p) ? " " + std::to_string(r.lineNumber()) : "";
-            }
-        }
-    }
-    EXPECT_FALSE(r.hasError()) << r.errorString().toStdString() << " at " << r.lineNumber();
-    return out;
-}
+using testing::read;
+using testing::Reading;
 
 // Long enough to be cut in the log, with two bytes to each of its last letters.
 const std::string kLongName = std::string(20, 'x') + "èèèèèèèèèèèèèèèèèèèèèèèèè";

@@ -36,22 +36,15 @@ std::string text(const Score& s) {
     return t + pair(s.games) + " " + point(0) + "-" + point(1);
 }
 
-// Plays points written as A and B; anything else is layout. Returns what the last point did.
+// Plays points written as A and B, and whole games won to love as a and b; anything else is
+// layout. Returns what the last point did.
 Happened play(Score& s, const Rules& rules, std::string_view points) {
     Happened last;
     for (char c : points) {
-        if (c == 'A' || c == 'B') {
-            last = scorePoint(s, rules, c - 'A');
+        const bool game = c == 'a' || c == 'b';
+        for (int i = game ? 4 : c == 'A' || c == 'B'; i > 0; --i) {
+            last = scorePoint(s, rules, (c | 0x20) - 'a');
         }
-    }
-    return last;
-}
-
-// Whole games, each won to love by the player named. Returns what the last point did.
-Happened games(Score& s, const Rules& rules, std::string_view winners) {
-    Happened last;
-    for (char c : winners) {
-        last = c == 'A' || c == 'B' ? play(s, rules, std::string(4, c)) : last;
     }
     return last;
 }
@@ -107,7 +100,7 @@ TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
         {"BAAA", "1-0 40-15 B bpA#1 held 1/4 br 0/0"},
         {"B", "1-0 40-30 B bpA#2 held 2/4 br 0/0"},
         {"A", "2-0 0-0 A held 2/4 br 1/0"},
-        {"BBBB", "2-1 0-0 B held 2/5 br 1/1"},  // a break to love
+        {"b", "2-1 0-0 B held 2/5 br 1/1"},  // a break to love
     };
     for (const auto& [points, expected] : steps) {
         play(s, kFiveSets, points);
@@ -118,10 +111,10 @@ TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
 TEST(GameScoring, NewBallsAfterTheSeventhGameAndEveryNineAfter) {
     Score s = startOfMatch(kFiveSets);
     // The count runs across sets: four sets of 6-0, then two games of the fifth.
-    const std::string winners = "AAAAAABBBBBBAAAAAABBBBBBAB";
+    const std::string winners = "aaaaaabbbbbbaaaaaabbbbbbab";
     std::string shown = newBalls(s) ? "0 " : "";
     for (std::size_t game = 0; game < winners.size(); ++game) {
-        games(s, kFiveSets, winners.substr(game, 1));
+        play(s, kFiveSets, winners.substr(game, 1));
         shown += newBalls(s) ? std::to_string(game + 1) + " " : "";
     }
     EXPECT_EQ(shown, "7 16 25 ");
@@ -130,7 +123,7 @@ TEST(GameScoring, NewBallsAfterTheSeventhGameAndEveryNineAfter) {
 TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
     Score s = startOfMatch(kFiveSets);
     // B breaks for 6-5, A breaks back: the tie-break starts with the game that makes it 6-6.
-    EXPECT_TRUE(games(s, kFiveSets, "ABABABABAB BA").tieBreakStarts);
+    EXPECT_TRUE(play(s, kFiveSets, "ababababab ba").tieBreakStarts);
     // The first server of the set starts the tie-break, then two points each; the player who
     // received first in the set serves first in the next. Winning the tie-break is no break.
     std::string seen = s.server == 0 ? "A" : "B";
@@ -143,22 +136,8 @@ TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
     EXPECT_TRUE(last.game && last.set && !last.breakOfServe && !last.match);
 }
 
-TEST(Sets, WhichSetsEndInATieBreak) {
-    // The rule, the sets of the match, then for sets 1 to 6 whether a tie-break decides it.
-    const std::tuple<TieBreakRule, int, const char*> cases[] = {
-        {TieBreakRule::None, 5, "------"},
-        {TieBreakRule::AllButDecidingSet, 3, "TT----"},
-        {TieBreakRule::AllButDecidingSet, 5, "TTTT--"},
-        {TieBreakRule::EverySet, 3, "TTTTT-"},
-    };
-    for (const auto& [rule, sets, expected] : cases) {
-        std::string seen;
-        for (int set = 0; set < 6; ++set) {
-            seen += Rules{sets, rule}.tieBreakInSet(set) ? "T" : "-";
-        }
-        EXPECT_EQ(seen, expected) << sets;
-    }
-    // The menu's marks, as a match file keeps them: the last one set decides.
+// The menu's marks, as a match file keeps them: the last one set decides.
+TEST(Sets, TheTieBreakRuleIsTheLastMarkSet) {
     const std::tuple<std::array<bool, 3>, TieBreakRule> marks[] = {
         {{false, false, false}, TieBreakRule::None},
         {{true, false, false}, TieBreakRule::None},
@@ -171,7 +150,8 @@ TEST(Sets, WhichSetsEndInATieBreak) {
     }
 }
 
-// Each row: the rules, the sets played, and the score they leave.
+// Each row: the rules, the sets played, and the score they leave. Once the match is over its
+// last point says so, and nothing after it counts.
 TEST(Sets, MatchesEndWhenOneSideHasMoreThanHalfTheSets) {
     const std::tuple<Rules, MatchScript, const char*> cases[] = {
         // The deciding set of three is played out.
@@ -189,22 +169,17 @@ TEST(Sets, MatchesEndWhenOneSideHasMoreThanHalfTheSets) {
     };
     for (const auto& [rules, script, expected] : cases) {
         Score s = startOfMatch(rules);
-        play(s, rules, script.points());
+        const Happened last = play(s, rules, script.points());
         EXPECT_EQ(text(s), expected);
+        EXPECT_EQ(last.game && last.set && last.match, s.over) << expected;
+        const Score before = s;
+        EXPECT_EQ(play(s, rules, "B").counted, !before.over);
+        EXPECT_TRUE(!before.over || s.pointsWon == before.pointsWon);
     }
-}
-
-TEST(Sets, NothingCountsAfterTheEnd) {
+    // Nobody serves a match that is over; the serve counters credit later points to B.
     Score s = startOfMatch(kThreeSets);
-    games(s, kThreeSets, "AAAAAA AAAAA");
-    const Happened last = play(s, kThreeSets, "AAAA");
-    EXPECT_TRUE(last.game && last.set && last.match);
-    // Nobody serves; the serve counters credit later points to B.
-    EXPECT_EQ(gameState(s), "6-0 6-0 over - held 6/0 br 6/0");
-    EXPECT_EQ(s.server, 1);
-    const Score over = s;
-    EXPECT_FALSE(play(s, kThreeSets, "B").counted);
-    EXPECT_EQ(s.pointsWon, over.pointsWon);
+    play(s, kThreeSets, "aaaaaa aaaaaa");
+    EXPECT_EQ(std::tuple(gameState(s), s.server), std::tuple("6-0 6-0 over - held 6/0 br 6/0", 1));
 }
 
 // Points each player needs for the set and the match, "!" when the figure is flagged red
@@ -229,11 +204,11 @@ std::string needs(const Score& s) {
     return t;
 }
 
-// Each step plays whole games, then points, and reads the needs.
-void playSteps(const Rules& rules, std::initializer_list<std::array<const char*, 3>> steps) {
+// Each step plays and reads the needs.
+void playSteps(const Rules& rules,
+               std::initializer_list<std::pair<const char*, const char*>> steps) {
     Score s = startOfMatch(rules);
-    for (const auto& [won, points, expected] : steps) {
-        games(s, rules, won);
+    for (const auto& [points, expected] : steps) {
         play(s, rules, points);
         EXPECT_EQ(needs(s), expected) << text(s);
     }
@@ -241,30 +216,30 @@ void playSteps(const Rules& rules, std::initializer_list<std::array<const char*,
 
 TEST(PointsNeeded, SetPointsPerSetAndMatchPointsThroughTheMatch) {
     playSteps(kThreeSets, {
-                              {"", "", "24/48 | 24/48"},
-                              {"ABABABAA", "AABA", "1!/25 SP#1 | 16/40"},  // 5-3 40-15
-                              {"", "B", "1!/25 SP#2 | 15/39"},             // 40-30
-                              {"", "B", "2/26 | 14/38"},                   // deuce
-                              {"", "A", "1!/25 SP#3 | 15/39"},
-                              {"", "A", "24/24 | 24/48"},  // set, and the numbers start again
-                              {"ABABABAA", "AAA", "1/1! MP#1 | 17/41"},
-                              {"", "BBB", "2/2? | 14/38"},  // saved to deuce: no marker
-                              {"", "BB", "4/4 | 12/36"},    // B breaks back: 5-4
-                              {"BA", "AAA", "1/1! MP#4 | 12/36"},
-                              {"", "A", "W | L"},
+                              {"", "24/48 | 24/48"},
+                              {"abababaa AABA", "1!/25 SP#1 | 16/40"},  // 5-3 40-15
+                              {"B", "1!/25 SP#2 | 15/39"},              // 40-30
+                              {"B", "2/26 | 14/38"},                    // deuce
+                              {"A", "1!/25 SP#3 | 15/39"},
+                              {"A", "24/24 | 24/48"},  // set, and the numbers start again
+                              {"abababaa AAA", "1/1! MP#1 | 17/41"},
+                              {"BBB", "2/2? | 14/38"},  // saved to deuce: no marker
+                              {"BB", "4/4 | 12/36"},    // B breaks back: 5-4
+                              {"ba AAA", "1/1! MP#4 | 12/36"},
+                              {"A", "W | L"},
                           });
-    playSteps(kFiveSets, {{"", "", "24/72 | 24/72"}, {"", "BBB", "25/73 | 21/69"}});
+    playSteps(kFiveSets, {{"", "24/72 | 24/72"}, {"BBB", "25/73 | 21/69"}});
 }
 
 TEST(PointsNeeded, TieBreakOfTheDecidingSetAndLongSetWithoutTieBreak) {
     playSteps(Rules{3, TieBreakRule::EverySet},
-              {{"AAAAAA BBBBBB ABABABABABAB", "ABABABABABAB", "2/2? | 2/2?"},
-               {"", "A", "1/1! MP#2 | 3/3"},  // the first was at 6-5
-               {"", "B", "2/2? | 2/2?"}});    // 7-7: on past six points all
+              {{"aaaaaa bbbbbb abababababab ABABABABABAB", "2/2? | 2/2?"},
+               {"A", "1/1! MP#2 | 3/3"},  // the first was at 6-5
+               {"B", "2/2? | 2/2?"}});    // 7-7: on past six points all
     // Every game held to 9-9, then a break: A needs this game and two more.
-    playSteps(Rules{5, TieBreakRule::None}, {{"ABABABABABABABABAB B", "", "12/60 | 4/52"}});
+    playSteps(Rules{5, TieBreakRule::None}, {{"ababababababababab b", "12/60 | 4/52"}});
     // B wins the match: A's figures are worked out first, then the end is shown.
-    playSteps(kThreeSets, {{"BBBBBB BBBBB", "BBBA", "28/52 | 1/1! MP#2"}, {"", "B", "L | W"}});
+    playSteps(kThreeSets, {{"bbbbbb bbbbb BBBA", "28/52 | 1/1! MP#2"}, {"B", "L | W"}});
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <iterator>
 
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
@@ -48,7 +47,7 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
 #endif
     EXPECT_EQ(readFileStart(p + ".tmp", 100).bytes + readFileStart(mine, 100).bytes,
               "minemine too");
-    EXPECT_EQ(std::distance(fs::directory_iterator(TempDir::path(p).parent_path()), {}), 3);
+    EXPECT_EQ(TempDir::entries(dir.file("")), 3);
 
     fs::create_directory(dir.file("folder.clg"));
     EXPECT_EQ(std::tuple(readFileStart(dir.file("missing.clg"), 10).error,
@@ -108,7 +107,7 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
     EXPECT_EQ(writeFileReplacing(dir.file("real/" + longest + ".clg"), "m"), std::nullopt);
     EXPECT_EQ(writeFileReplacing(dir.file("real/" + longest + ".clg"), "again"), std::nullopt);
     // The two files and the three that are not leftovers, and nothing else, are in the folder.
-    EXPECT_EQ(std::tuple(std::distance(fs::directory_iterator(dir.file("real")), {}),
+    EXPECT_EQ(std::tuple(TempDir::entries(dir.file("real")),
                          fs::exists(dir.file("real/.courtlog-0a1b2c3d.tmp")), TempDir::read(m),
                          TempDir::read(dir.file("real/" + longest + ".clg"))),
               std::tuple(5, false, "new", "again"));
@@ -155,8 +154,7 @@ TEST(FileAccess, WritesInPlaceWhereNoFileMayBeMadeAndPutsTheOldBytesBackOnFailur
                               writeFileReplacing(folder + "/x.clg", "x") == "accesso negato");
                   }),
                   0);
-        EXPECT_EQ(std::tuple(TempDir::read(m), std::distance(fs::directory_iterator(folder), {})),
-                  std::tuple("new", 1));
+        EXPECT_EQ(std::tuple(TempDir::read(m), TempDir::entries(folder)), std::tuple("new", 1));
     }
 
     const std::string m = dir.file("m.clg"), old(500, 'o');
@@ -207,9 +205,7 @@ TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
                   0)
             << (big ? "short write" : "failed flush") << " not reported, or counted as saved";
         // The old file stays, and nothing else is left.
-        EXPECT_EQ(
-            std::tuple(pointsInFile(), std::distance(fs::directory_iterator(dir.file("")), {})),
-            std::tuple(3, 1));
+        EXPECT_EQ(std::tuple(pointsInFile(), TempDir::entries(dir.file(""))), std::tuple(3, 1));
     }
 
     // A later save goes through.

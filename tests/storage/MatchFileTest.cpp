@@ -12,7 +12,9 @@
 #endif
 
 #include <filesystem>
+#include <numeric>
 
+#include "storage/Cp1252.h"
 #include "support/Harness.h"
 #include "support/Snapshot.h"
 #include "support/TempDir.h"
@@ -52,6 +54,33 @@ TEST(MatchFile, BytesOfAMatchAndWhatTheFileCannotHold) {
     EXPECT_EQ(std::tuple(r.errors.empty(), r.match.players, r.match.tournament, r.match.round,
                          r.match.points),
               std::tuple(true, m.players, std::string(32767, 'T'), 0, Points(1000, 1)));
+}
+
+TEST(Cp1252, KeepsWhatTheCodePageHoldsAndFoldsTheRest) {
+    const std::pair<const char*, const char*> folds[] = {
+        {"Parità Müller Ñandú Œuvre €5 – “ok”", "Parità Müller Ñandú Œuvre €5 – “ok”"},
+        {"Šťa", "Šta"},  // ť is not in the code page, Š is
+        {"Đoković Ćorić", "?okovic Coric"},
+        {"Łukasz", "?ukasz"},      // no decomposition
+        {"Ǻ Nguyễn", "Å Nguyên"},  // the nearest letter the page has
+        {"李娜 🎾", "?? ?"},
+        // Typed in decomposed form: composed first ("e" and an acute are "é").
+        {"Ame\xCC\x81lie Nguye\xCC\x82\xCC\x83n", "Amélie Nguyên"},
+        {"\xCC\x81x x\xCC\x81", "?x x?"},  // a mark with no letter, or one it cannot join
+        {"\xC2\x80", "?"},                 // a control character, not the euro sign of byte 0x80
+        // Malformed input: a stray byte, a cut sequence, an encoded surrogate.
+        {"a\377b x\303 \200", "a?b x? ?"},
+        {"\355\240\200\342\202A", "???A"},
+    };
+    for (const auto& [in, out] : folds) {
+        EXPECT_EQ(foldToCp1252(in), out) << in;
+    }
+    // Every byte reads back to itself, the undefined ones too: a name read from a file is
+    // written back byte for byte.
+    std::string all(256, '\0');
+    std::iota(all.begin(), all.end(), '\0');
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+    EXPECT_EQ(cp1252ToUtf8("\x81\x80\x9F\xE0"), "\xC2\x81€Ÿà");
 }
 
 std::string opening(int error) {
@@ -136,6 +165,15 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
               std::tuple(0u, encodeMatch(a.form.matchRecord()), true));
     a.form.GameEnd_Click();
     EXPECT_EQ(snapshot(b.form), snapshot(a.form));
+
+    // Stepping back, marking the point as it is stored changes nothing; marking it otherwise
+    // is a change to save.
+    b.form.GameUndo_Click();
+    b.form.SelectOption(Panel::DirittoRovescio, 0);
+    EXPECT_TRUE(b.form.matchSaved());
+    b.form.SelectOption(Panel::Colpo, 3);
+    const PointWord last = b.form.points().at(b.form.points().count() - 1);
+    EXPECT_EQ(std::tuple(EstraiInfo(last, Attr::Colpo), b.form.matchSaved()), std::tuple(3, false));
 }
 
 // The file named at start-up replaces the match, even one in its fourth set of five. Its
@@ -159,6 +197,55 @@ TEST(MatchFileCommands, StartUpOpensTheFileReportsWhatItCannotReadAndLoadsTheRes
                              std::array<std::string, 2>{"", "Bo"}, 3, std::array<bool, 3>{}, true,
                              "1-0 0-15"));
     }
+}
+
+// Counted over the whole file, also past the part that is read: a 5 MB file has 2,499,000
+// words too many, not the few tens of thousands in the part read.
+TEST(KeepingTheMatch, NoPointIsDroppedInSilence) {
+    TempDir dir;
+    MatchRecord m;
+    m.points.assign(kMaxPoints, 0);
+    const std::string full = encodeMatch(m);
+    const std::pair<std::uintmax_t, std::string> cases[] = {
+        {full.size() + 2,
+         "Il file contiene 1 punto oltre il limite di 1000: non è stato caricato."},
+        {full.size() + 4998001,
+         "Il file contiene 2499000 punti oltre il limite di 1000: non sono stati caricati."}};
+    for (const auto& [size, message] : cases) {
+        TempDir::write(dir.file("long.clg"), full);
+        std::filesystem::resize_file(TempDir::path(dir.file("long.clg")), size);
+        Harness h;
+        ASSERT_TRUE(h.form.loadMatch(dir.file("long.clg")));
+        EXPECT_EQ(std::tuple(h.form.points().count(), h.platform.messages),
+                  std::tuple(kMaxPoints, std::vector{message}));
+    }
+}
+
+// The samples, and every file a fuzzing run kept (whatever its name), load and replay without
+// harm; a file that cannot be used leaves the empty window as it was.
+TEST(DataFiles, EveryFileLoadsOrIsRefusedCleanly) {
+    int files = 0;
+    for (const std::string folder : {COURTLOG_DATA_DIR, COURTLOG_DATA_DIR "/fuzz"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            const std::string name = entry.path().filename().string();
+            if (!name.ends_with(".clg") && (!folder.ends_with("fuzz") || name.starts_with("."))) {
+                continue;  // neither a sample nor a finding, such as the folder's placeholder
+            }
+            ++files;
+            SCOPED_TRACE(name);
+            Harness h;
+            h.form.Form_Load();
+            if (h.form.loadMatch(entry.path().string())) {
+                h.form.GameStart_Click();
+                h.form.GameEnd_Click();
+                EXPECT_EQ(h.form.points().current(), h.form.points().count());
+            } else {
+                EXPECT_EQ(h.form.points().count(), 0);
+                EXPECT_EQ(h.platform.messages.size(), 1u);
+            }
+        }
+    }
+    EXPECT_GE(files, 4);
 }
 
 }  // namespace

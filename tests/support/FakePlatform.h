@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -46,6 +47,8 @@ public:
     MemoryRegistry memoryRegistry;
     std::set<std::string> existingFiles;
     bool startSucceeds = true;
+    // Called as each modal box opens, to note what the screen shows behind it.
+    std::function<void()> opening = [] {};
 
     // The words of another language, when a test gives them; Italian otherwise.
     Text::Translate translate;
@@ -102,7 +105,8 @@ protected:
 private:
     // The next scripted answer, or the fallback once the script has run out.
     template <typename T>
-    static T next(std::deque<T>& answers, T fallback = {}) {
+    T next(std::deque<T>& answers, T fallback = {}) {
+        opening();
         if (!answers.empty()) {
             fallback = std::move(answers.front());
             answers.pop_front();

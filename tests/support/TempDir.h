@@ -43,6 +43,11 @@ public:
     static void write(const std::string& file, const std::string& bytes) {
         std::ofstream(path(file), std::ios::binary) << bytes;
     }
+    // How many entries a folder holds.
+    static long entries(const std::string& folder) {
+        return static_cast<long>(
+            std::distance(std::filesystem::directory_iterator(path(folder)), {}));
+    }
 
 private:
     std::filesystem::path path_;

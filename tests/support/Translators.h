@@ -1,48 +1,53 @@
 #pragma once
 
-#include <QFile>
+#include <QCoreApplication>
 #include <QTranslator>
-#include <QXmlStreamReader>
-#include <set>
+#include <functional>
+#include <map>
+#include <utility>
 
 namespace courtlog::testing {
 
-// The Italian texts that the English catalogue translates to something else.
-inline std::set<QString> sourcesTranslatedOtherwise() {
-    std::set<QString> sources;
-    QFile file(QStringLiteral(COURTLOG_CATALOGUE));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return sources;
+// A catalogue in place while it lives: each text becomes what the function makes of its context
+// and Italian source, or stays for the next catalogue when that is empty.
+class Translation : public QTranslator {
+public:
+    using Words = std::function<QString(const QString& context, const QString& source)>;
+
+    explicit Translation(Words words) : words_(std::move(words)) {
+        QCoreApplication::installTranslator(this);
+        settle();
     }
-    QXmlStreamReader xml(&file);
-    QString source;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement()) {
-            xml.readNext();
-            continue;
-        }
-        if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation")) {
-            const QString english = xml.readElementText();
-            if (english != source) {
-                sources.insert(source);
-            }
-        }
+    ~Translation() override {
+        QCoreApplication::removeTranslator(this);
+        settle();
     }
-    return sources;
+
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* = nullptr,
+                      int = -1) const override {
+        return words_(QString::fromUtf8(context), QString::fromUtf8(source));
+    }
+
+    // The windows hear of a new catalogue through posted events.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange); }
+
+private:
+    Words words_;
+};
+
+// The words of a catalogue by context and Italian source.
+inline Translation::Words known(std::map<std::pair<QString, QString>, QString> words) {
+    return [words = std::move(words)](const QString& context, const QString& source) {
+        const auto it = words.find({context, source});
+        return it == words.end() ? QString() : it->second;
+    };
 }
 
 // Every text a third longer than in Italian, as another language may well be: shows whether
 // the fixed layout still holds. Placeholders and access keys stay as they are.
-class LongerTexts : public QTranslator {
-public:
-    QString translate(const char*, const char* source, const char* = nullptr,
-                      int = -1) const override {
-        const QString text = QString::fromUtf8(source);
-        return text + QString((text.size() + 2) / 3, QChar(u'w'));
-    }
-    bool isEmpty() const override { return false; }
-};
+inline QString longer(const QString&, const QString& source) {
+    return source + QString((source.size() + 2) / 3, QChar(u'w'));
+}
 
 }  // namespace courtlog::testing

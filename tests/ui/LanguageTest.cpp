@@ -1,19 +1,34 @@
 // The window in another language: every text follows at once, and comes back exactly.
-#include <gtest/gtest.h>
-
-#include <QtTest>
-#include <QtWidgets>
+#include <QXmlStreamReader>
 #include <map>
 #include <set>
 
 #include "report/Language.h"
-#include "support/FakePlatform.h"
-#include "support/Translators.h"
+#include "support/WindowTest.h"
 #include "ui/CommandLine.h"
-#include "ui/MainWindow.h"
 
 namespace courtlog::ui {
 namespace {
+
+// The Italian texts that the English catalogue translates to something else.
+std::set<QString> sourcesTranslatedOtherwise() {
+    std::set<QString> sources;
+    QFile file(QStringLiteral(COURTLOG_CATALOGUE));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation") && xml.readElementText() != source) {
+            sources.insert(source);
+        }
+    }
+    return sources;
+}
 
 // Every text the window shows or says, by control.
 std::map<QString, QString> textsOf(QMainWindow& w) {
@@ -22,14 +37,9 @@ std::map<QString, QString> textsOf(QMainWindow& w) {
         if (c->objectName().isEmpty()) {
             continue;  // a part of a control
         }
-        QString s;
-        if (auto* l = qobject_cast<QLabel*>(c)) {
-            s = l->text();
-        } else if (auto* b = qobject_cast<QAbstractButton*>(c)) {
-            s = b->text();
-        } else if (auto* g = qobject_cast<QGroupBox*>(c)) {
-            s = g->title();
-        } else if (auto* list = qobject_cast<QComboBox*>(c)) {
+        // A label's or a button's text, or a frame's title.
+        QString s = c->property("text").toString() + c->property("title").toString();
+        if (auto* list = qobject_cast<QComboBox*>(c)) {
             for (int i = 0; i < list->count(); ++i) {
                 s += list->itemText(i) + "|";
             }
@@ -47,29 +57,20 @@ std::map<QString, QString> textsOf(QMainWindow& w) {
     return texts;
 }
 
-class Language : public ::testing::Test {
+class Language : public testing::WindowTest {
 protected:
     void SetUp() override {
         // The fake shows its messages as the program would, in the language in use.
         platform.translate = translation();
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        WindowTest::SetUp();
     }
     void TearDown() override { choose(0); }
 
     // From the Opzioni menu, as a user chooses.
     void choose(int language) {
-        window.findChild<QAction*>(QStringLiteral("Lingua_%1").arg(language))->trigger();
+        find<QAction>(QStringLiteral("Lingua_%1").arg(language))->trigger();
         QCoreApplication::processEvents();
     }
-    template <class W = QWidget>
-    W* find(const char* name) {
-        auto* w = window.findChild<W*>(name);
-        return w ? w : throw std::runtime_error(std::string("no widget ") + name);
-    }
-
-    testing::FakePlatform platform;
-    MainWindow window{platform};
 };
 
 TEST_F(Language, EveryTextFollowsAtOnceAndComesBackExactly) {
@@ -86,7 +87,7 @@ TEST_F(Language, EveryTextFollowsAtOnceAndComesBackExactly) {
     EXPECT_EQ(platform.settings["Courtlog/Opzioni/Lingua"], "en");
     const auto english = textsOf(window);
     EXPECT_EQ(find<QLabel>("Label1_10")->text(), "Event:");
-    EXPECT_EQ(window.findChild<QAction*>("FileSave")->text(), "&Save");
+    EXPECT_EQ(find<QAction>("FileSave")->text(), "&Save");
     EXPECT_EQ(find<QRadioButton>("ErroreVincente_2")->text(), "Unforced error");
     // The names nobody gave are the program's; the one the user typed stays.
     EXPECT_EQ(find<QLabel>("NomeGiocatore_0")->text() + "|" +
@@ -96,7 +97,7 @@ TEST_F(Language, EveryTextFollowsAtOnceAndComesBackExactly) {
     EXPECT_EQ(find<QScrollBar>("GameScroll")->toolTip(), "Point 2 of 2");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
     // Nothing is left in Italian where English reads otherwise.
-    const std::set<QString> italianOnly = testing::sourcesTranslatedOtherwise();
+    const std::set<QString> italianOnly = sourcesTranslatedOtherwise();
     ASSERT_GT(italianOnly.size(), 100u);
     int changed = 0;
     for (const auto& [control, text] : english) {
@@ -107,21 +108,17 @@ TEST_F(Language, EveryTextFollowsAtOnceAndComesBackExactly) {
         }
     }
     EXPECT_GT(changed, 60);
+    // A saved match keeps the names as the user read them, and so does the name offered.
+    platform.saveChoices = {{"/nonexistent-folder/m.clg", "m.clg"}};
+    window.form().FileSave_Click();
+    EXPECT_EQ(std::tuple(platform.saveDialogNames.back(), platform.messages.back(),
+                         window.form().matchRecord().players[0]),
+              std::tuple("Player A-Bianchi (Tournament name).clg",
+                         "Could not save the file m.clg: the folder does not exist", "Player A"));
 
     choose(0);
     EXPECT_EQ(platform.settings["Courtlog/Opzioni/Lingua"], "it");
     EXPECT_EQ(textsOf(window), italian);
-}
-
-TEST_F(Language, ASavedMatchKeepsTheNamesAsShown) {
-    choose(1);
-    platform.saveChoices = {{"/nonexistent-folder/m.clg", "m.clg"}};
-    window.form().FileSave_Click();
-    // The dialog offered the names as the user read them.
-    ASSERT_EQ(platform.saveDialogNames.size(), 1u);
-    EXPECT_EQ(platform.saveDialogNames[0], "Player A-Player B (Tournament name).clg");
-    EXPECT_EQ(platform.messages.back(), "Could not save the file m.clg: the folder does not exist");
-    EXPECT_EQ(window.form().matchRecord().players[0], "Player A");
 }
 
 TEST_F(Language, TheCommandLineChoosesForOneRun) {

@@ -1,35 +1,18 @@
-#include <gtest/gtest.h>
-
-#include <QtTest>
-#include <QtWidgets>
+#include <optional>
 
 #include "report/HtmlReport.h"
 #include "report/MatchSummary.h"
-#include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "support/Translators.h"
+#include "support/WindowTest.h"
 #include "ui/AboutDialog.h"
 #include "ui/Look.h"
-#include "ui/MainWindow.h"
 
 namespace courtlog::ui {
 namespace {
 
-// The window on screen and active, so keys reach the menus' shortcuts as a user's would.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::WindowTest {
 protected:
-    void SetUp() override {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    template <class W = QWidget>
-    W* find(const QString& name) {
-        auto* w = window.findChild<W*>(name);
-        return w ? w : throw std::runtime_error("no widget " + name.toStdString());
-    }
-    QString text(const QString& name) { return find<QLabel>(name)->text(); }
     QString score() {
         return text("Games_0") + "-" + text("Games_1") + " " + text("Punteggio_0") + "-" +
                text("Punteggio_1");
@@ -45,9 +28,6 @@ protected:
         QTest::mouseClick(find(name), Qt::LeftButton, {}, QPoint(7, find(name)->height() / 2));
     }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(&window, k, mods); }
-
-    testing::FakePlatform platform;
-    MainWindow window{platform};
 };
 
 // Positions are set by hand: no control may hide another, and no caption may be cut, in
@@ -60,11 +40,11 @@ TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHiddenInAnyLanguage) {
             .replace(QRegularExpression("^(Set|Match)Point.*"), "SetPoint")
             .replace(QRegularExpression("^TieBreak"), "Set");
     };
-    testing::LongerTexts longer;
+    std::optional<testing::Translation> longer;
     for (const char* language : {"it", "en", "longer"}) {
         window.form().Lingua_Click(language == std::string("en") ? 1 : 0);
         if (language == std::string("longer")) {
-            QCoreApplication::installTranslator(&longer);
+            longer.emplace(testing::longer);
         }
         window.refresh();
         QCoreApplication::processEvents();
@@ -83,12 +63,9 @@ TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHiddenInAnyLanguage) {
                 const QRect drawn(child->pos(), child->sizeHint() - QSize(0, 2));
                 EXPECT_TRUE(child->geometry().contains(drawn)) << "caption drawn beyond its place";
             }
-            QString shown = l ? l->text() : QString();
-            if (auto* b = qobject_cast<QAbstractButton*>(child)) {
-                shown = b->text();
-            } else if (auto* g = qobject_cast<QGroupBox*>(child)) {
-                shown = g->title();
-            }
+            // A label's or a button's text, or a frame's title.
+            const QString shown =
+                child->property("text").toString() + child->property("title").toString();
             if (shown.endsWith(QChar(u'…'))) {
                 ++cut;
                 EXPECT_TRUE(child->toolTip().startsWith(shown.chopped(1)));
@@ -103,8 +80,6 @@ TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHiddenInAnyLanguage) {
         // Italian and English fit whole; the longer texts do not.
         EXPECT_EQ(cut > 0, language == std::string("longer")) << language;
     }
-    QCoreApplication::removeTranslator(&longer);
-    QCoreApplication::processEvents();
 }
 
 // Names are shown as typed: an ampersand is not taken as a key.

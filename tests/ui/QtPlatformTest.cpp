@@ -32,10 +32,12 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
         });
         return platform;
     };
-    EXPECT_EQ(answering(Qt::Key_Return).messageBox(Text::verbatim("Salvare?"), MsgButtons::YesNo), MsgAnswer::Yes);
-    EXPECT_EQ(answering(Qt::Key_Escape).messageBox(Text::verbatim("Salvare?"), MsgButtons::YesNo), MsgAnswer::No);
-    EXPECT_EQ(answering(Qt::Key_Escape).inputBox(Text::verbatim("Nome"), Text::verbatim("Cambio nome"), "Giocatore A"), "");
-    EXPECT_EQ(answering(std::nullopt).askResidualPoints(4, true), ResidualAnswer::Overwrite);
+    const Text question = Text::verbatim("Salvare?");
+    EXPECT_EQ(std::tuple(answering(Qt::Key_Return).messageBox(question, MsgButtons::YesNo),
+                         answering(Qt::Key_Escape).messageBox(question, MsgButtons::YesNo),
+                         answering(Qt::Key_Escape).inputBox(question, question, "Giocatore A"),
+                         answering(std::nullopt).askResidualPoints(4, true)),
+              std::tuple(MsgAnswer::Yes, MsgAnswer::No, "", ResidualAnswer::Overwrite));
 }
 
 // The settings are where QSettings puts them by the program's name. A pipe in the place of

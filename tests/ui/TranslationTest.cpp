@@ -4,13 +4,12 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <map>
-#include <ostream>
-#include <utility>
 
 #include "form/Version.h"
 #include "history/ResidualPoints.h"
 #include "support/Harness.h"
 #include "support/QtPrinting.h"
+#include "support/Translators.h"
 #include "ui/AboutDialog.h"
 #include "ui/KeyMapDialog.h"
 #include "ui/Look.h"
@@ -20,37 +19,12 @@
 namespace courtlog::ui {
 namespace {
 
-// A catalogue in place while it lives: the words it knows by context and Italian source, the
-// source itself for any other.
-class Catalogue : public QTranslator {
-public:
-    using Words = std::map<std::pair<QString, QString>, QString>;
-
-    explicit Catalogue(Words words) : words_(std::move(words)) {
-        QCoreApplication::installTranslator(this);
-        settle();
-    }
-    ~Catalogue() override {
-        QCoreApplication::removeTranslator(this);
-        settle();
-    }
-
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char*, int) const override {
-        const auto it = words_.find({QString::fromUtf8(context), QString::fromUtf8(source)});
-        return it == words_.end() ? QString() : it->second;
-    }
-
-    // The windows hear of a new catalogue through posted events.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange); }
-
-private:
-    Words words_;
-};
+const QString kVersion =
+    QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch);
 
 // The contexts are those the catalogues are made with; a text under any other name would
 // stay Italian in every language.
-const Catalogue::Words kEnglish{
+const std::map<std::pair<QString, QString>, QString> kEnglish{
     {{"courtlog::ui::AboutDialog", "Informazioni su %1"}, "About %1"},
     {{"courtlog::ui::AboutDialog", "Versione %1.%2.%3"}, "Version %1.%2.%3"},
     {{"courtlog::ui::KeyMapDialog", "Tasti rapidi"}, "Charting keys"},
@@ -67,93 +41,68 @@ const Catalogue::Words kEnglish{
     {{"Files", "File di Courtlog (*.clg)"}, "Courtlog files (*.clg)"},
 };
 
-template <typename W>
-QString textOf(const QWidget& dialog, const char* name) {
-    const W* w = dialog.findChild<const W*>(QString::fromUtf8(name));
-    return w == nullptr ? QStringLiteral("<no %1>").arg(QString::fromUtf8(name)) : w->text();
+// The text of a label or a button.
+QString textOf(const QWidget& dialog, const QString& name) {
+    const auto* w = dialog.findChild<const QWidget*>(name);
+    return w ? w->property("text").toString() : "<no " + name + ">";
 }
 
-// What the user reads of each dialog that matters here.
-struct Shown {
-    QString aboutTitle, version, keysTitle, print, residualTitle, message, insert;
-    bool mapHasGroup, mapHasPoint;  // the key map's page has these texts
+// The three dialogs and what the user reads of them; of the key map's page, whether it has the
+// texts asked for.
+struct Dialogs {
+    explicit Dialogs(testing::Harness& core) : about(core.platform, nullptr), keys(core.form) {}
 
-    bool operator==(const Shown&) const = default;
+    QStringList shown(const QStringList& onTheMap) const {
+        QStringList s{about.windowTitle(),         textOf(about, "lblVersion"),
+                      keys.windowTitle(),          textOf(keys, "Stampa"),
+                      question.windowTitle(),      textOf(question, "Messaggio"),
+                      textOf(question, "Scelta_1")};
+        const QString page = keys.findChild<QTextBrowser*>("Mappa")->toHtml();
+        for (const QString& text : onTheMap) {
+            s << (page.contains(text) ? text : "not on the map: " + text);
+        }
+        return s;
+    }
+
+    AboutDialog about;
+    KeyMapDialog keys;
+    NuovoPuntoDialog question{residualQuestion(3, true), nullptr};
 };
-
-Shown shown(const AboutDialog& about, const KeyMapDialog& keys, const NuovoPuntoDialog& question,
-            const QString& group, const QString& point) {
-    const QString page = keys.findChild<QTextBrowser*>("Mappa")->toHtml();
-    return {about.windowTitle(),
-            textOf<QLabel>(about, "lblVersion"),
-            keys.windowTitle(),
-            textOf<QPushButton>(keys, "Stampa"),
-            question.windowTitle(),
-            textOf<QLabel>(question, "Messaggio"),
-            textOf<QPushButton>(question, "Scelta_1"),
-            page.contains(group),
-            page.contains(point)};
-}
-
-void PrintTo(const Shown& s, std::ostream* os) {
-    *os << QStringList{s.aboutTitle,    s.version, s.keysTitle, s.print,
-                       s.residualTitle, s.message, s.insert}
-               .join(QStringLiteral(" | "))
-               .toStdString()
-        << " | group " << s.mapHasGroup << " | point " << s.mapHasPoint;
-}
 
 // Open dialogs change language with the program, and those made later open in it; texts built
 // of pieces take them in the catalogue's order.
 TEST(Translation, DialogsSpeakTheLanguageInUseOpenOrNew) {
+    // The last two are looked for on the key map's page.
+    const QStringList italian{"Informazioni su Courtlog",
+                              "Versione " + kVersion,
+                              "Tasti rapidi",
+                              "&Stampa...",
+                              "Attenzione: punti residui !!!",
+                              "Sono presenti 3 ulteriori punti. Cosa vuoi farne?",
+                              "Inserisci il nuovo punto",
+                              "Esito del servizio (registra il punto)",
+                              "Punto a Giocatore B"};
+    const QStringList english{
+        "About Courtlog",         "Version " + kVersion,
+        "Charting keys",          "&Print...",
+        "Warning: later points!", "3 more points follow. What should become of them?",
+        "Insert the new point",   "Serve outcome (records the point)",
+        "Point to Player B"};
     testing::Harness core;
-    const QString version =
-        QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch);
-    const auto shownBy = [&](const AboutDialog& about, const KeyMapDialog& keys,
-                             const NuovoPuntoDialog& question, bool english) {
-        return english ? shown(about, keys, question, "Serve outcome (records the point)",
-                               "Point to Player B")
-                       : shown(about, keys, question, "Esito del servizio (registra il punto)",
-                               "Punto a Giocatore B");
-    };
-    const Shown italian{.aboutTitle = "Informazioni su Courtlog",
-                        .version = "Versione " + version,
-                        .keysTitle = "Tasti rapidi",
-                        .print = "&Stampa...",
-                        .residualTitle = "Attenzione: punti residui !!!",
-                        .message = "Sono presenti 3 ulteriori punti. Cosa vuoi farne?",
-                        .insert = "Inserisci il nuovo punto",
-                        .mapHasGroup = true,
-                        .mapHasPoint = true};
-    const Shown english{.aboutTitle = "About Courtlog",
-                        .version = "Version " + version,
-                        .keysTitle = "Charting keys",
-                        .print = "&Print...",
-                        .residualTitle = "Warning: later points!",
-                        .message = "3 more points follow. What should become of them?",
-                        .insert = "Insert the new point",
-                        .mapHasGroup = true,
-                        .mapHasPoint = true};
-
-    AboutDialog about(core.platform, nullptr);
-    KeyMapDialog keys(core.form);
-    NuovoPuntoDialog question(residualQuestion(3, true), nullptr);
-    keys.show();  // one of them on the screen, the others only made
-    EXPECT_EQ(shownBy(about, keys, question, false), italian);
+    Dialogs open(core);
+    open.keys.show();  // one of them on the screen, the others only made
+    EXPECT_EQ(open.shown(italian.mid(7)), italian);
     {
-        Catalogue catalogue(kEnglish);
-        EXPECT_EQ(shownBy(about, keys, question, true), english);
-        AboutDialog laterAbout(core.platform, nullptr);
-        KeyMapDialog laterKeys(core.form);
-        NuovoPuntoDialog laterQuestion(residualQuestion(3, true), nullptr);
-        EXPECT_EQ(shownBy(laterAbout, laterKeys, laterQuestion, true), english);
+        const testing::Translation catalogue(testing::known(kEnglish));
+        EXPECT_EQ(open.shown(english.mid(7)), english);
+        EXPECT_EQ(Dialogs(core).shown(english.mid(7)), english);
     }
-    EXPECT_EQ(shownBy(about, keys, question, false), italian);
+    EXPECT_EQ(open.shown(italian.mid(7)), italian);
 }
 
 // The file dialogs' titles and filters are the platform's own texts.
 TEST(Translation, FileDialogsSpeakTheLanguageInUse) {
-    Catalogue catalogue(kEnglish);
+    const testing::Translation catalogue(testing::known(kEnglish));
     QWidget owner;
     QtPlatform platform(&owner);
     QStringList seen;
@@ -173,23 +122,18 @@ TEST(Translation, FileDialogsSpeakTheLanguageInUse) {
               (QStringList{"Open", "Courtlog files (*.clg)", "Save As", "Courtlog files (*.clg)"}));
 }
 
-// Whether a widget shows all of its text inside its place: a wrapping label in its height, any
-// other in its width.
-bool inItsPlace(const QWidget* w) {
-    return w->hasHeightForWidth() ? w->heightForWidth(w->width()) <= w->height()
-                                  : w->sizeHint().width() <= w->width();
-}
-
-// The names of the widgets whose text is cut. Each text must be in its place, and a cut one
-// must end in "…", begin as the whole text does and show it whole in its tooltip.
+// The names of the widgets whose text is cut. Each text must be in its place (a wrapping label
+// in its height, any other in its width), and a cut one must end in "…", begin as the whole text
+// does and show it whole in its tooltip.
 QStringList cutTexts(const QWidget& dialog, const std::map<QString, QString>& whole) {
     QStringList cut;
     for (const auto& [name, text] : whole) {
         SCOPED_TRACE(name.toStdString());
         const auto* w = dialog.findChild<QWidget*>(name);
-        const auto* label = qobject_cast<const QLabel*>(w);
-        const QString shown = label ? label->text() : qobject_cast<const QPushButton*>(w)->text();
-        EXPECT_TRUE(inItsPlace(w)) << shown.toStdString();
+        const QString shown = textOf(dialog, name);
+        EXPECT_TRUE(w->hasHeightForWidth() ? w->heightForWidth(w->width()) <= w->height()
+                                           : w->sizeHint().width() <= w->width())
+            << shown.toStdString();
         if (shown == text) {
             EXPECT_EQ(w->toolTip(), QString());
             continue;
@@ -207,35 +151,29 @@ QStringList cutTexts(const QWidget& dialog, const std::map<QString, QString>& wh
 // Italian fits as drawn.
 TEST(Translation, LongerWordsStayInTheirPlaces) {
     testing::FakePlatform platform;
-    const QString version =
-        QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch);
-    const std::map<QString, QString> italianAbout{
-        {"lblVersion", "Versione " + version},
-        {"lblDescription_0", "Scritto dagli autori di Courtlog, 2026."},
-        {"lblDisclaimer", "Il programma è fornito così com'è, senza garanzie di alcun tipo."},
-        {"cmdSysInfo", "&System Info..."},
-    };
-    const std::map<QString, QString> italianQuestion{
-        {"Messaggio", "Sono presenti 12 ulteriori punti. Cosa vuoi farne?"},
-        {"Scelta_0", "Sovrascrivi il vecchio punto"},
-        {"Scelta_1", "Inserisci il nuovo punto"},
-        {"Scelta_2", "Cancella i punti residui"},
-    };
     {
         AboutDialog about(platform, nullptr);
-        EXPECT_EQ(cutTexts(about, italianAbout), QStringList());
+        EXPECT_EQ(cutTexts(about, {{"lblVersion", "Versione " + kVersion},
+                                   {"lblDescription_0", "Scritto dagli autori di Courtlog, 2026."},
+                                   {"lblDisclaimer",
+                                    "Il programma è fornito così com'è, senza "
+                                    "garanzie di alcun tipo."},
+                                   {"cmdSysInfo", "&System Info..."}}),
+                  QStringList());
         NuovoPuntoDialog question(residualQuestion(12, true), nullptr);
-        EXPECT_EQ(cutTexts(question, italianQuestion), QStringList());
+        EXPECT_EQ(
+            cutTexts(question, {{"Messaggio", "Sono presenti 12 ulteriori punti. Cosa vuoi farne?"},
+                                {"Scelta_0", "Sovrascrivi il vecchio punto"},
+                                {"Scelta_1", "Inserisci il nuovo punto"},
+                                {"Scelta_2", "Cancella i punti residui"}}),
+            QStringList());
     }
 
     const QString longer = QStringLiteral(
         "written by the authors of Courtlog, who chart tennis matches point by point and "
         "stroke by stroke from the first serve to the last ball of the final set");
-    QString description;
-    for (int i = 0; i < 12; ++i) {
-        description += longer + QStringLiteral(". ");
-    }
-    Catalogue catalogue({
+    const QString description = (longer + ". ").repeated(12);
+    const testing::Translation catalogue(testing::known({
         {{"courtlog::ui::AboutDialog", "Versione %1.%2.%3"}, "Version %1.%2.%3, " + longer},
         {{"courtlog::ui::AboutDialog", "Scritto dagli autori di Courtlog, 2026."}, longer},
         {{"courtlog::ui::AboutDialog",
@@ -250,16 +188,15 @@ TEST(Translation, LongerWordsStayInTheirPlaces) {
         {{"Residual", "Sono presenti %1 ulteriori punti. Cosa vuoi farne?"},
          "%1 more points follow the one just charted. What should become of them, " + longer},
         {{"Residual", "Sovrascrivi il vecchio punto"}, "Overwrite the old point"},
-    });
+    }));
     AboutDialog about(platform, nullptr);
-    const auto* text = about.findChild<QLabel*>("lblDescription_1");
-    EXPECT_EQ(cutTexts(about, {{"lblVersion", "Version " + version + ", " + longer},
+    EXPECT_EQ(cutTexts(about, {{"lblVersion", "Version " + kVersion + ", " + longer},
                                {"lblDescription_0", longer},
                                {"lblDescription_1", description},
                                {"cmdSysInfo", "&System information of this computer"}}),
               (QStringList{"cmdSysInfo", "lblDescription_0", "lblDescription_1", "lblVersion"}));
-    EXPECT_EQ(text->font().pointSizeF(), SmallestPointSize);
-    EXPECT_TRUE(about.findChild<QPushButton*>("cmdSysInfo")->text().startsWith("&S"));
+    EXPECT_EQ(about.findChild<QLabel*>("lblDescription_1")->font().pointSizeF(), SmallestPointSize);
+    EXPECT_TRUE(textOf(about, "cmdSysInfo").startsWith("&S"));
 
     NuovoPuntoDialog question(residualQuestion(12, true), nullptr);
     EXPECT_EQ(cutTexts(question, {{"Messaggio",

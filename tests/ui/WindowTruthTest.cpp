@@ -1,11 +1,11 @@
-// What the window shows is what the form holds, at every moment and however a choice is made.
-#include <gtest/gtest.h>
-
-#include <QtTest>
-#include <QtWidgets>
-
-#include "support/FakePlatform.h"
-#include "ui/MainWindow.h"
+// What the window shows is what the form holds, at every moment and however a choice is made:
+// by a click, a key or an assistive client.
+#include "storage/MatchFile.h"
+#include "support/Harness.h"
+#include "support/TempDir.h"
+#include "support/WindowTest.h"
+#include "ui/KeyMap.h"
+#include "ui/KeyMapDialog.h"
 
 namespace courtlog::ui {
 namespace {
@@ -15,69 +15,39 @@ QAccessibleInterface* accessible(QObject* o) {
     return a ? a : throw std::runtime_error("no accessible interface");
 }
 
-// Notes what a few labels show at the moment each modal box opens.
-class WatchingPlatform : public testing::FakePlatform {
-public:
-    std::function<std::string()> look;
-    std::vector<std::string> seen;
-
-    MsgAnswer messageBox(const Text& text, MsgButtons buttons, const Text& title) override {
-        seen.push_back(look());
-        return FakePlatform::messageBox(text, buttons, title);
-    }
-    ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override {
-        seen.push_back(look());
-        return FakePlatform::askResidualPoints(residualPoints, offerInsert);
-    }
-    FileChoice saveFileDialog(const std::string& defaultName, const Text& filter) override {
-        seen.push_back(look());
-        return FakePlatform::saveFileDialog(defaultName, filter);
-    }
-};
-
-class WindowTruth : public ::testing::Test {
+class WindowTruth : public testing::WindowTest {
 protected:
-    void SetUp() override {
-        platform.look = [this] {
-            return text("Set1_0") + "-" + text("Set1_1") + " " + text("Games_0") + "-" +
-                   text("Games_1") + " " + text("Punteggio_0") + "-" + text("Punteggio_1") +
-                   " vinti " + text("PuntiVinti_0") + " ace " + text("Aces_0") +
-                   (window.findChild<QLabel*>("MatchPoint_0")->isHidden() ? "" : " MP");
-        };
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
-    std::string text(const char* name) {
-        return window.findChild<QLabel*>(name)->text().toStdString();
-    }
     // Presses the point button of the winner, A or B, or for '*' the ace of whoever serves.
     void play(std::string_view points) {
         for (char c : points) {
             const char* buttons[] = {"PuntoGiocatore_0", "PuntoGiocatore_1", "AceDoppioFallo_1"};
-            window.findChild<QPushButton*>(buttons[c == '*' ? 2 : c - 'A'])->click();
+            find<QPushButton>(buttons[c == '*' ? 2 : c - 'A'])->click();
         }
     }
     void toggle(const QString& name) {
-        accessible(window.findChild<QRadioButton*>(name))
+        accessible(find(name))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::toggleAction());
     }
     std::string shown(const char* base, int count) {
         std::string s;
         for (int i = 0; i < count; ++i) {
-            const auto* b =
-                window.findChild<QRadioButton*>(QStringLiteral("%1_%2").arg(base).arg(i));
-            s += b->isChecked() ? '1' : '0';
+            const QString name = QStringLiteral("%1_%2").arg(base).arg(i);
+            s += find<QRadioButton>(name)->isChecked() ? '1' : '0';
         }
         return s;
     }
-
-    WatchingPlatform platform;
-    MainWindow window{platform};
 };
 
+// Notes what a few labels show at the moment each modal box opens.
 TEST_F(WindowTruth, EveryQuestionShowsOverTheScreenItSpeaksOf) {
+    QStringList seen;
+    platform.opening = [&] {
+        seen << text("Set1_0") + "-" + text("Set1_1") + " " + text("Games_0") + "-" +
+                    text("Games_1") + " " + text("Punteggio_0") + "-" + text("Punteggio_1") +
+                    " vinti " + text("PuntiVinti_0") + " ace " + text("Aces_0") +
+                    (find("MatchPoint_0")->isHidden() ? "" : " MP");
+    };
     window.form().MatchInTreSet_Click();
     platform.messageAnswers = {MsgAnswer::Yes};  // save at the end of the match: cancelled
     play("*" + std::string(47, 'A'));
@@ -88,13 +58,13 @@ TEST_F(WindowTruth, EveryQuestionShowsOverTheScreenItSpeaksOf) {
     window.form().GameStart_Click();
     window.refresh();
     play("*");
-    EXPECT_EQ(platform.seen, (std::vector<std::string>{
-                                 "6-0 0-0 0-0 vinti 48 ace 1",  // "Fine partita! ..."
-                                 "6-0 0-0 0-0 vinti 48 ace 1",  // its save dialog
-                                 "6-0 0-0 0-0 vinti 48 ace 1",  // "Sei sicuro ..."
-                                 "0-0 0-0 0-0 vinti 0 ace 0",   // "Tutti i dati ..."
-                                 "0-0 0-0 0-0 vinti 0 ace 1",   // the later points
-                             }));
+    EXPECT_EQ(seen, (QStringList{
+                        "6-0 0-0 0-0 vinti 48 ace 1",  // "Fine partita! ..."
+                        "6-0 0-0 0-0 vinti 48 ace 1",  // its save dialog
+                        "6-0 0-0 0-0 vinti 48 ace 1",  // "Sei sicuro ..."
+                        "0-0 0-0 0-0 vinti 0 ace 0",   // "Tutti i dati ..."
+                        "0-0 0-0 0-0 vinti 0 ace 1",   // the later points
+                    }));
 }
 
 TEST_F(WindowTruth, AnAssistiveToggleIsRecordedAsAClickWouldBe) {
@@ -119,9 +89,9 @@ TEST_F(WindowTruth, AssistiveClientsReadWhatEachLabelIsAndWhatItShows) {
         {"BreakAvuti_0", "Palle break avute Giocatore A|0"},
         {"PalleNuove", "Palle nuove|Palle nuove"},
         {"Turno", "Turno|Finale"}};  // the list by what it is, not by its entry
-    window.findChild<QComboBox*>("Turno")->setCurrentIndex(7);
+    find<QComboBox>("Turno")->setCurrentIndex(7);
     for (const auto& [control, expected] : named) {
-        QAccessibleInterface* a = accessible(window.findChild<QWidget*>(control));
+        QAccessibleInterface* a = accessible(find(control));
         EXPECT_EQ(a->text(QAccessible::Name) + "|" + a->text(QAccessible::Value), expected);
         ASSERT_TRUE(a->textInterface());
         EXPECT_EQ(a->textInterface()->text(0, -1), a->text(QAccessible::Value));
@@ -131,25 +101,25 @@ TEST_F(WindowTruth, AssistiveClientsReadWhatEachLabelIsAndWhatItShows) {
     play("AA");
     window.form().GameUndo_Click();
     window.refresh();
-    auto* scroll = window.findChild<QScrollBar*>("GameScroll");
+    auto* scroll = find<QScrollBar>("GameScroll");
     EXPECT_EQ(scroll->toolTip(), "Punto 2 di 3");
     EXPECT_EQ(accessible(scroll)->text(QAccessible::Value), "Punto 2 di 3");
 }
 
 TEST_F(WindowTruth, NamesAreRenamedFromTheKeyboardAndShownWholeWhenCut) {
-    auto* name = window.findChild<QLabel*>("NomeGiocatore_0");
+    auto* name = find<QLabel>("NomeGiocatore_0");
     EXPECT_EQ(name->toolTip(), "Clic per cambiare il nome");
     platform.inputAnswers = {"Alejandro Davidovich Fokina", "Anastasia Pavlyuchenkova"};
     name->setFocus();
     QTest::keyClick(name, Qt::Key_Space);
-    accessible(window.findChild<QLabel*>("NomeGiocatore_1"))
+    accessible(find("NomeGiocatore_1"))
         ->actionInterface()
         ->doAction(QAccessibleActionInterface::pressAction());
     QTRY_COMPARE(platform.inputPrompts.size(), 2u);
     EXPECT_TRUE(name->text().endsWith(QChar(0x2026))) << name->text().toStdString();
     EXPECT_TRUE(name->toolTip().startsWith("Alejandro Davidovich Fokina\n"));
     EXPECT_EQ(accessible(name)->text(QAccessible::Name), "Alejandro Davidovich Fokina");
-    auto* button = window.findChild<QPushButton*>("PuntoGiocatore_1");
+    auto* button = find<QPushButton>("PuntoGiocatore_1");
     EXPECT_EQ(button->toolTip(), "Anastasia Pavlyuchenkova\nTasto: J");
     // Not the name label's name: a client looking the name up must find the label.
     EXPECT_EQ(accessible(button)->text(QAccessible::Name), "Punto a Anastasia Pavlyuchenkova");
@@ -163,9 +133,114 @@ TEST_F(WindowTruth, NamesAreRenamedFromTheKeyboardAndShownWholeWhenCut) {
 
 TEST_F(WindowTruth, ABreakPointInTheTensFitsItsLabel) {
     play("BBBAAABABABABABABAB");  // B's tenth break point of the game
-    auto* label = window.findChild<QLabel*>("BreakPoint");
+    auto* label = find<QLabel>("BreakPoint");
     ASSERT_EQ(label->text(), "Break Point # 10");
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+}
+
+// Charting from the keyboard: one key per choice, the same path as a click.
+// A whole match with every kind of mark, as the keys a charter presses: "E" stands for Esc.
+// A wins every game, so the match ends after three sets.
+// clang-format off
+const std::string kChart = "A" "S" "2RNCJ" "IVGF" "F"   // A serves: ace, service winner, ...
+                           "D" "ZXF" "LF" "PTF"          // B serves: a double fault, ...
+                           "HF" "OF" "2EF" "MNCF"        // Esc takes back a second serve
+                           + std::string(15 * 4, 'F');  // games 3 to 17, each to love
+// clang-format on
+
+// The same choices made through the form's handlers, written out apart from the key map: where
+// a key stands in its row is the option or button it chooses; a blank holds a place no key has.
+void enter(MainForm& f, char key) {
+    const std::pair<Panel, std::string_view> options[] = {{Panel::Servizio, "12"},
+                                                          {Panel::DirittoRovescio, " IR"},
+                                                          {Panel::Colpo, "MVZLPNHO"},
+                                                          {Panel::ErroreVincente, " CGXT"}};
+    for (const auto& [panel, keys] : options) {
+        if (key == 'E') {
+            f.SelectOption(panel, 0);  // every panel back to its first option
+        } else if (keys.find(key) != keys.npos) {
+            f.SelectOption(panel, static_cast<int>(keys.find(key)));
+        }
+    }
+    const std::string_view outcomes = " ADS", points = "FJ";
+    if (outcomes.find(key) != outcomes.npos) {
+        f.AceDoppioFallo_Click(static_cast<int>(outcomes.find(key)));
+    } else if (points.find(key) != points.npos) {
+        f.PuntoGiocatore_Click(static_cast<int>(points.find(key)));
+    }
+}
+
+using KeyCharting = testing::WindowTest;
+
+TEST_F(KeyCharting, AMatchChartedByKeysSavesTheSameFileAsTheSameClicks) {
+    testing::TempDir dir;
+    platform.saveChoices.push_back({dir.file("keys.clg"), "keys.clg"});  // asked at the end
+    testing::Harness core;
+    for (char k : kChart) {
+        QTest::keyClick(&window, k == 'E' ? Qt::Key_Escape : static_cast<Qt::Key>(k));
+        enter(core.form, k);
+    }
+    ASSERT_TRUE(window.form().score().over);
+    EXPECT_EQ(testing::TempDir::read(dir.file("keys.clg")), encodeMatch(core.form.matchRecord()));
+}
+
+TEST_F(KeyCharting, EveryKeyIsItsOwnAndNamedWhereItActs) {
+    QSet<int> keys;
+    QSet<QKeySequence> taken;
+    for (const QAction* a : window.findChildren<QAction*>()) {
+        taken.insert(a->shortcut());
+    }
+    const QString map = KeyMapDialog::page(window.form());
+    for (const KeyGroup& group : keyGroups()) {
+        for (const KeyBinding& b : group.keys) {
+            SCOPED_TRACE(keyName(b).toStdString());
+            EXPECT_FALSE(keys.contains(b.key)) << "a key with two uses";
+            keys.insert(b.key);
+            // Without Alt, so never a menu's access key; and no menu item's shortcut.
+            EXPECT_EQ(b.key & Qt::KeyboardModifierMask, 0);
+            EXPECT_FALSE(taken.contains(QKeySequence(b.key)));
+            EXPECT_TRUE(map.contains(QStringLiteral("<b>%1</b></td><td>%2")
+                                         .arg(keyName(b), choiceName(b, window.form()))));
+            const QString name = controlName(b);  // empty is any name to findChild
+            if (auto* control = name.isEmpty() ? nullptr : window.findChild<QWidget*>(name)) {
+                EXPECT_TRUE(control->toolTip().endsWith("Tasto: " + keyName(b)));
+                EXPECT_EQ(control->accessibleDescription(), "Tasto: " + keyName(b));
+            } else {
+                EXPECT_EQ(b.action, KeyAction::Clear);
+            }
+        }
+    }
+    EXPECT_EQ(keys.size(), 22);
+    // Hints only on the controls the keys press: one on the window would show on every label.
+    const QWidgetList all = window.findChildren<QWidget*>() << &window;
+    EXPECT_EQ(std::ranges::count_if(all, [](auto* w) { return w->toolTip().contains("Tasto"); }),
+              21);
+}
+
+// Letters typed into the round list or the menu bar stay there and chart nothing; Esc, which the
+// closed list has no use for, still takes the point's choices back. Elsewhere the keys chart.
+TEST_F(KeyCharting, LettersTypedIntoTheRoundListOrTheMenusStayThere) {
+    auto* turno = find<QComboBox>("Turno");
+    turno->setFocus();
+    QString rounds;
+    for (char k : std::string_view("sfo12")) {
+        turno->view()->keyboardSearch({});  // each key a search of its own, as typed apart
+        QTest::keyClick(turno, k);
+        rounds += QString::number(window.form().Turno.selected());
+    }
+    EXPECT_EQ(rounds, "67412");
+    window.form().SelectOption(Panel::Servizio, 1);
+    QTest::keyClick(turno, Qt::Key_Escape);
+    EXPECT_EQ(window.form().Servizio.selected(), 0);
+    for (const char* focus : {"NomeGiocatore_0", "Colpo_0", "AceDoppioFallo_1"}) {
+        find(focus)->setFocus();
+        QTest::keyClick(&window, 'f');
+    }
+    QTest::keyClick(&window, Qt::Key_Alt);
+    QTest::keyClick(QApplication::focusWidget(), 'f');  // the menu bar opens "&File"
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(find<QMenu>("File")));
+    QTest::keyClick(QApplication::activePopupWidget(), 'j');
+    EXPECT_EQ(window.form().points().count(), 3);
 }
 
 }  // namespace

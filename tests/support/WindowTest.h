@@ -1,0 +1,35 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QtTest>
+#include <QtWidgets>
+#include <stdexcept>
+
+#include "support/FakePlatform.h"
+#include "support/QtPrinting.h"
+#include "ui/MainWindow.h"
+
+namespace courtlog::testing {
+
+// The window on screen and active, so keys reach the menus' shortcuts as a user's would.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    template <class W = QWidget>
+    W* find(const QString& name) {
+        auto* w = window.findChild<W*>(name);
+        return w ? w : throw std::runtime_error("no widget " + name.toStdString());
+    }
+    QString text(const QString& name) { return find<QLabel>(name)->text(); }
+
+    FakePlatform platform;
+    ui::MainWindow window{platform};
+};
+
+}  // namespace courtlog::testing
