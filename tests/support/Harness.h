@@ -60,13 +60,6 @@ struct Harness {
              "-" + l.Punteggio[1].caption();
         return s;
     }
-
-    // Which player's serve marker shows: "A", "B", "-" for none, "AB" for both.
-    std::string server() {
-        const std::string s = std::string(form.labels.Serve[0].visible() ? "A" : "") +
-                              (form.labels.Serve[1].visible() ? "B" : "");
-        return s.empty() ? "-" : s;
-    }
 };
 
 }  // namespace courtlog::testing
