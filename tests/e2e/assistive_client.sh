@@ -18,15 +18,25 @@ mkdir -p "$work"
 unset QT_QPA_PLATFORM  # a real window this time
 export XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
-# The bus the accessibility clients talk over, before the program looks for it.
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-bus=$!
-sleep 1
+# The bus the accessibility clients talk over, up before the program looks for it: asking the
+# session bus for its address starts it and answers once it is there.
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+    >/dev/null
 "$program" --lang "$language" >"$work/courtlog.log" 2>&1 &
 pid=$!
-trap 'kill "$pid" "$bus" 2>/dev/null || true' EXIT
+trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-/usr/bin/python3 "$here/assistive_client.py" "$work/saved.clg" "$language"
+if ! /usr/bin/python3 "$here/assistive_client.py" "$work/saved.clg" "$language"; then
+    # What the program said, and how it ended if it did, so that a failure can be read.
+    if ! kill -0 "$pid" 2>/dev/null; then
+        status=0
+        wait "$pid" || status=$?
+        echo "the program ended by itself with status $status"
+    fi
+    echo "-- what the program printed:"
+    cat "$work/courtlog.log"
+    exit 1
+fi
 # The name nobody gave is saved as the window showed it.
 second="Giocatore B"
 [ "$language" = en ] && second="Player B"
