@@ -49,8 +49,8 @@ Happened play(Score& s, const Rules& rules, std::string_view points) {
     return last;
 }
 
-const Rules kFiveSets{5, TieBreakRule::AllButDecidingSet};
-const Rules kThreeSets{3, TieBreakRule::AllButDecidingSet};
+const Rules kFiveSets{5, true};
+const Rules kThreeSets{3, true};
 
 // The score, the server, the break point or deuce standing with its number, and each
 // player's break points held and breaks made.
@@ -157,12 +157,12 @@ TEST(Sets, MatchesEndWhenOneSideHasMoreThanHalfTheSets) {
         // The deciding set of three is played out.
         {kThreeSets, MatchScript().set(4, 6).set(7, 5).set(12, 10), "4-6 7-5 12-10 over"},
         {kThreeSets, MatchScript().set(6, 0).set(6, 1), "6-0 6-1 over"},
-        {Rules{3, TieBreakRule::EverySet}, MatchScript().set(6, 4).set(3, 6).tieBreakSet(7, 9),
+        {Rules{3, true, DecidingSet::TieBreak7}, MatchScript().set(6, 4).set(3, 6).tieBreakSet(7, 9),
          "6-4 3-6 6-7(7-9) over"},
         {kFiveSets, MatchScript().set(6, 4).tieBreakSet(6, 8).set(6, 3).set(7, 5),
          "6-4 6-7(6-8) 6-3 7-5 over"},
         // Without tie-breaks six games all goes on.
-        {Rules{5, TieBreakRule::None}, MatchScript().set(6, 4).set(8, 6).set(5, 6),
+        {Rules{5, false}, MatchScript().set(6, 4).set(8, 6).set(5, 6),
          "6-4 8-6 5-6 0-0"},
         {kFiveSets, MatchScript().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(9, 9),
          "6-4 4-6 6-4 4-6 9-9 0-0"},
@@ -232,12 +232,12 @@ TEST(PointsNeeded, SetPointsPerSetAndMatchPointsThroughTheMatch) {
 }
 
 TEST(PointsNeeded, TieBreakOfTheDecidingSetAndLongSetWithoutTieBreak) {
-    playSteps(Rules{3, TieBreakRule::EverySet},
+    playSteps(Rules{3, true, DecidingSet::TieBreak7},
               {{"aaaaaa bbbbbb abababababab ABABABABABAB", "2/2? | 2/2?"},
                {"A", "1/1! MP#2 | 3/3"},  // the first was at 6-5
                {"B", "2/2? | 2/2?"}});    // 7-7: on past six points all
     // Every game held to 9-9, then a break: A needs this game and two more.
-    playSteps(Rules{5, TieBreakRule::None}, {{"ababababababababab b", "12/60 | 4/52"}});
+    playSteps(Rules{5, false}, {{"ababababababababab b", "12/60 | 4/52"}});
     // B wins the match: A's figures are worked out first, then the end is shown.
     playSteps(kThreeSets, {{"bbbbbb bbbbb BBBA", "28/52 | 1/1! MP#2"}, {"B", "L | W"}});
 }
