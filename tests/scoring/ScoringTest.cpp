@@ -242,5 +242,118 @@ TEST(PointsNeeded, TieBreakOfTheDecidingSetAndLongSetWithoutTieBreak) {
     playSteps(kThreeSets, {{"bbbbbb bbbbb BBBA", "28/52 | 1/1! MP#2"}, {"B", "L | W"}});
 }
 
+// Today's formats, each through a match whose set scores are known, then at its edges.
+TEST(Formats, MatchesEndAsTheirRulesSay) {
+    const Rules twelve{5, true, DecidingSet::TieBreak7At12};
+    const Rules tenAtSix{3, true, DecidingSet::TieBreak10};
+    const Rules matchTieBreak{3, true, DecidingSet::MatchTieBreak10};
+    const std::tuple<Rules, MatchScript, const char*> cases[] = {
+        // Wimbledon 2019, the gentlemen's final: a tie-break at twelve games all.
+        {twelve,
+         MatchScript().tieBreakSet(7, 5).set(1, 6).tieBreakSet(7, 4).set(4, 6).tieBreakSet(7, 3, 12),
+         "7-6(7-5) 1-6 7-6(7-4) 4-6 13-12(7-3) over"},
+        // Wimbledon 2018, Anderson against Isner: the deciding set played out.
+        {kFiveSets,
+         MatchScript().tieBreakSet(8, 6).tieBreakSet(5, 7).tieBreakSet(9, 11).set(6, 4).set(26, 24),
+         "7-6(8-6) 6-7(5-7) 6-7(9-11) 6-4 26-24 over"},
+        // Six all in the deciding set goes on under the twelve-all rule, and so does 11-11.
+        {twelve, MatchScript().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(6, 6),
+         "6-4 4-6 6-4 4-6 6-6 0-0"},
+        {twelve, MatchScript().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(11, 11),
+         "6-4 4-6 6-4 4-6 11-11 0-0"},
+        {twelve, MatchScript().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(13, 11),
+         "6-4 4-6 6-4 4-6 13-11 over"},
+        // Ten points at six all: seven is not enough, nine all goes on.
+        {tenAtSix, MatchScript().set(6, 4).set(3, 6).tieBreakSet(7, 2), "6-4 3-6 6-6 7-2"},
+        {tenAtSix, MatchScript().set(6, 4).set(3, 6).tieBreakSet(9, 9), "6-4 3-6 6-6 9-9"},
+        {tenAtSix, MatchScript().set(6, 4).set(3, 6).tieBreakSet(12, 10),
+         "6-4 3-6 7-6(12-10) over"},
+        // The other sets keep their seven points.
+        {tenAtSix, MatchScript().tieBreakSet(7, 5).tieBreakSet(8, 10), "7-6(7-5) 6-7(8-10) 0-0 0-0"},
+        // A match tie-break at one set all, shown as its set won 1-0.
+        {matchTieBreak, MatchScript().set(6, 4).set(3, 6), "6-4 3-6 0-0 0-0"},
+        {matchTieBreak, MatchScript().set(6, 4).set(3, 6).tieBreak(9, 9), "6-4 3-6 0-0 9-9"},
+        {matchTieBreak, MatchScript().set(6, 4).set(3, 6).tieBreak(10, 12),
+         "6-4 3-6 0-1(10-12) over"},
+        {matchTieBreak, MatchScript().set(6, 4).set(6, 3), "6-4 6-3 over"},
+    };
+    for (const auto& [rules, script, expected] : cases) {
+        Score s = startOfMatch(rules);
+        play(s, rules, script.points());
+        EXPECT_EQ(text(s), expected) << codeOf(rules.decidingSet);
+    }
+}
+
+// The serve under each rule: the player chosen serves first, and every tie-break starts with
+// the player whose turn it is, one point, then two each.
+TEST(Formats, TheServeInEveryTieBreak) {
+    const auto servers = [](const Rules& rules, const std::string& before, const char* points) {
+        Score s = startOfMatch(rules);
+        play(s, rules, before);
+        std::string seen = s.server == 0 ? "A" : "B";
+        for (const char* c = points; *c != '\0'; ++c) {
+            play(s, rules, std::string(1, *c));
+            seen += s.server == 0 ? "A" : "B";
+        }
+        return seen;
+    };
+    const Rules bFirst{3, true, DecidingSet::MatchTieBreak10, false, 1};
+    // B serves the first game, then A.
+    EXPECT_EQ(servers(bFirst, "", "AAAA"), "BBBBA");
+    // 6-4 3-6, nineteen games: A, who received first, serves first in the match tie-break.
+    EXPECT_EQ(servers(bFirst, MatchScript().set(6, 4).set(3, 6).points(), "ABABAB"), "ABBAABB");
+    // Twelve all: the set's first server (B, after A served the first set's last game)
+    // starts the tie-break.
+    const Rules twelve{3, true, DecidingSet::TieBreak7At12};
+    EXPECT_EQ(servers(twelve, MatchScript().set(6, 3).set(4, 6).set(12, 12).points(), "ABAB"),
+              "BAABB");
+}
+
+// At forty all the next point decides the game: it is the receiver's break point, never
+// deuce, whoever serves.
+TEST(Formats, NoAdGames) {
+    const Rules noAd{3, true, DecidingSet::Advantage, true};
+    Score s = startOfMatch(noAd);
+    const std::pair<const char*, const char*> steps[] = {
+        {"AABB", "0-0 30-30 A held 0/0 br 0/0"},
+        {"A", "0-0 40-30 A held 0/0 br 0/0"},
+        {"B", "0-0 40-40 A bpB#1 held 0/1 br 0/0"},
+        {"B", "0-1 0-0 B held 0/1 br 0/1"},  // the break
+        {"ABBA BA", "0-1 40-40 B bpA#1 held 1/1 br 0/1"},
+        {"B", "0-2 0-0 A held 1/1 br 0/1"},  // B holds on the deciding point
+    };
+    for (const auto& [points, expected] : steps) {
+        play(s, noAd, points);
+        EXPECT_EQ(gameState(s), expected) << points;
+        EXPECT_EQ(s.deuceNumber + s.deuceShown, 0);
+    }
+}
+
+TEST(Formats, PointsNeededUnderEachRule) {
+    // A no-ad game needs 4, 3, 2 or 1 whatever the other side has.
+    playSteps(Rules{3, true, DecidingSet::Advantage, true},
+              {{"BBB", "24/48 | 21/45"}, {"AAA", "21/45 | 21/45"}});
+    // A deciding match tie-break counts ten as a further set, and ten in itself; two sets to
+    // love are still the shortest way at the start.
+    const Rules mtb{3, true, DecidingSet::MatchTieBreak10};
+    playSteps(mtb, {{"", "24/48 | 24/48"},
+                    {"aaaaaa", "24/24 | 24/34"},
+                    {"bbbbbb", "10/10 | 10/10"},
+                    {"ABABABABABABABABA", "1/1! MP#1 | 3/3"},  // 9-8
+                    {"B", "2/2? | 2/2?"}});
+    // Ten points at six all: 9-8 needs one, 9-9 two, 9-10 three.
+    const Rules tenAtSix{3, true, DecidingSet::TieBreak10};
+    const std::string oneSetAll = MatchScript().set(6, 0).set(0, 6).set(6, 6).points();
+    playSteps(tenAtSix, {{oneSetAll.c_str(), "10/10 | 10/10"},
+                         {"ABABABABABABABABA", "1/1! MP#2 | 3/3"},
+                         {"B", "2/2? | 2/2?"},
+                         {"B", "3/3 | 1/1! MP#1"}});
+    // Twelve all: four a game until then, the tie-break's seven at 11-12.
+    const Rules twelve{3, true, DecidingSet::TieBreak7At12};
+    const std::string sixAll = MatchScript().set(6, 0).set(0, 6).set(6, 6).points();
+    playSteps(twelve, {{sixAll.c_str(), "8/8 | 8/8"}, {"ababab ababa", "4/4 | 11/11"},
+                       {"b", "7/7 | 7/7"}});
+}
+
 }  // namespace
 }  // namespace courtlog
