@@ -49,6 +49,10 @@ MatchRecord MainForm::matchRecord() const {
     for (std::size_t i = 0; i < m.tieBreakWhen.size(); ++i) {
         m.tieBreakWhen[i] = menus.TieBreakWhen[i].checked();
     }
+    const Rules rules = rulesFromMenus();
+    m.decidingSet = rules.decidingSet;
+    m.noAd = rules.noAd;
+    m.firstServer = rules.firstServer;
     // A name not yet given is kept as it was shown.
     m.players = {platform_.shown(labels.NomeGiocatore[0].text()),
                  platform_.shown(labels.NomeGiocatore[1].text())};
@@ -148,6 +152,8 @@ bool MainForm::loadMatch(const std::string& path) {
 }
 
 void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
+    showRules(m.rules());
+    // The marks as the file has them, so that saving it again writes them back.
     for (int i = 0; i < 3; ++i) {
         menus.TieBreakWhen[i].setChecked(m.tieBreakWhen[i]);
     }

@@ -52,6 +52,11 @@ void PointList::assign(std::span<const PointWord> points) {
     words_[n] = 0;
 }
 
+void PointList::rewrite(std::span<const PointWord> points) {
+    std::copy_n(points.begin(), std::min<std::size_t>(points.size(), size(count_)),
+                words_.begin());
+}
+
 void PointList::clear() {
     count_ = current_ = 0;
     words_[0] = 0;

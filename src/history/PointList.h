@@ -41,6 +41,8 @@ public:
 
     // Every point replaced by these (at most kMaxPoints of them); the position at their end.
     void assign(std::span<const PointWord> points);
+    // The recorded points become these, as many; the position stays.
+    void rewrite(std::span<const PointWord> points);
     // No points: the position and the working slot empty.
     void clear();
 

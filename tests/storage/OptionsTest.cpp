@@ -88,14 +88,21 @@ TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
               std::tuple("12-3", true, "Set Point #4", "1/39"));
 }
 
-// The five stored options, in the order the window reads them.
-Settings stored(const std::array<std::string, 5>& v) {
+// The first five stored options, in the order the window reads them, and the rules of today's
+// matches when given.
+Settings stored(const std::array<std::string, 5>& v, const std::array<std::string, 3>& today = {}) {
     const std::string k = "Courtlog/Opzioni/";
-    return {{k + "DisabilitaParziale", v[0]},
-            {k + "DisabilitaPuntiDalMatch", v[1]},
-            {k + "TieBreakWhen", v[2]},
-            {k + "MatchInTreSet", v[3]},
-            {k + "SalvaOpzioniInUscita", v[4]}};
+    Settings s{{k + "DisabilitaParziale", v[0]},
+               {k + "DisabilitaPuntiDalMatch", v[1]},
+               {k + "TieBreakWhen", v[2]},
+               {k + "MatchInTreSet", v[3]},
+               {k + "SalvaOpzioniInUscita", v[4]}};
+    if (!today[0].empty()) {
+        s[k + "SetDecisivo"] = today[0];
+        s[k + "KillerPoint"] = today[1];
+        s[k + "OraDeiPunti"] = today[2];
+    }
+    return s;
 }
 
 TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked) {
@@ -103,10 +110,11 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         {{}, "0001000"},
         {stored({"true", "-1", " 0 ", "TRUE", "1"}), "1110011"},
         {stored({"False", "0", "2", "True", "false"}), "0000110"},
-        // What cannot be read leaves the fresh options; a rule the menu lacks checks none.
-        {stored({"forse", "", "7", "3 set", "yes"}), "0000000"},
-        {stored({"1", "", "3", "", ""}), "1000000"},
-        {stored({"", "", "-32768", "", ""}), "0000000"},
+        // What cannot be read leaves the fresh options; a rule the menu lacks is no
+        // tie-break, and its mark stands.
+        {stored({"forse", "", "7", "3 set", "yes"}), "0010000"},
+        {stored({"1", "", "3", "", ""}), "1010000"},
+        {stored({"", "", "-32768", "", ""}), "0010000"},
         {stored({"", "", "2.5", "", ""}), "0001000"},
         {stored({"", "", "0x2", "", ""}), "0001000"},
     };
@@ -126,11 +134,10 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
                   std::tuple(expected, expected[5] == '0', settings));
         h.form.SalvaOpzioni_Click();
         const auto b = [&](int i) { return expected[i] == '1' ? "True" : "False"; };
-        auto saved = stored({b(0), b(1), std::to_string(expected.find('1', 2) - 2), b(5), b(6)});
-        if (expected.substr(2, 3) == "000") {  // no rule checked: the stored one stays
-            saved["Courtlog/Opzioni/TieBreakWhen"] = settings.at("Courtlog/Opzioni/TieBreakWhen");
-        }
-        EXPECT_EQ(h.platform.settings, saved);
+        const std::string deciding = expected[4] == '1' ? "tb7" : "adv";
+        EXPECT_EQ(h.platform.settings,
+                  stored({b(0), b(1), std::to_string(expected.find('1', 2) - 2), b(5), b(6)},
+                         {deciding, "False", "False"}));
         // Closing stores them only when asked to, and offers to save only an unsaved match.
         h.platform.settings.clear();
         h.form.Form_Unload();
@@ -138,6 +145,34 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         h.play("A");
         h.form.Form_Unload();
         EXPECT_EQ(h.platform.saveDialogNames.size(), 1u);
+    }
+}
+
+// The rules of today's matches are stored after the tie-break rule and read after it: the
+// deciding set stored overrides the one the rule stands for, and moves its mark.
+TEST(Settings, TodaysRulesAreStoredAfterTheTieBreakRule) {
+    const std::tuple<std::array<std::string, 3>, const char*, const char*> cases[] = {
+        {{"tb10", "1", "true"}, "010 tb10 noAd timed", "tb10"},
+        {{"mtb10", "False", "0"}, "010 mtb10", "mtb10"},
+        {{"tb9", "forse", ""}, "001 tb7", "tb7"},  // unreadable: the rule's own deciding set
+    };
+    for (const auto& [today, shown, decidingSaved] : cases) {
+        Harness h;
+        h.platform.settings = stored({"False", "False", "2", "False", "False"}, today);
+        h.form.Form_Load();
+        const Rules r = h.form.rulesFromMenus();
+        std::string marks;
+        for (const MenuCheck& m : h.form.menus.TieBreakWhen) {
+            marks += m.checked() ? '1' : '0';
+        }
+        EXPECT_EQ(marks + " " + std::string(codeOf(r.decidingSet)) + (r.noAd ? " noAd" : "") +
+                      (h.form.menus.OraDeiPunti.checked() ? " timed" : ""),
+                  shown);
+        h.platform.settings.clear();
+        h.form.SalvaOpzioni_Click();
+        EXPECT_EQ(h.platform.settings.at("Courtlog/Opzioni/SetDecisivo"), decidingSaved);
+        EXPECT_EQ(h.platform.settings.at("Courtlog/Opzioni/KillerPoint"),
+                  r.noAd ? "True" : "False");
     }
 }
 

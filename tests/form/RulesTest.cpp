@@ -1,0 +1,138 @@
+// The rules of the match from the menus: the deciding set, no-ad games and the first server,
+// how they meet the tie-break menu, and what changing them does to a recorded match.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "storage/MatchFile.h"
+#include "support/Harness.h"
+#include "support/MatchScript.h"
+
+namespace courtlog {
+namespace {
+
+using testing::Harness;
+using testing::MatchScript;
+
+// The tie-break marks, then the deciding set's code.
+std::string menusOf(const MainForm& f) {
+    std::string t;
+    for (const MenuCheck& m : f.menus.TieBreakWhen) {
+        t += m.checked() ? '1' : '0';
+    }
+    int checked = 0;
+    for (const MenuCheck& m : f.menus.SetDecisivo) {
+        checked += m.checked() ? 1 : 0;
+    }
+    return t + " " + std::string(codeOf(f.rulesFromMenus().decidingSet)) +
+           (checked == 1 ? "" : " (" + std::to_string(checked) + " checked)");
+}
+
+TEST(Rules, TheDecidingSetAndTheTieBreakMenuMoveTogether) {
+    Harness h;
+    EXPECT_EQ(menusOf(h.form), "010 adv");
+    const std::tuple<void (*)(MainForm&), const char*> steps[] = {
+        {[](MainForm& f) { f.TieBreakWhen_Click(2); }, "001 tb7"},
+        {[](MainForm& f) { f.SetDecisivo_Click(2); }, "010 tb10"},
+        {[](MainForm& f) { f.SetDecisivo_Click(1); }, "001 tb7"},
+        {[](MainForm& f) { f.TieBreakWhen_Click(0); }, "100 adv"},
+        // Without tie-breaks in the other sets the mark stays on "No Tie-Break".
+        {[](MainForm& f) { f.SetDecisivo_Click(1); }, "100 tb7"},
+        {[](MainForm& f) { f.SetDecisivo_Click(4); }, "100 mtb10"},
+        {[](MainForm& f) { f.TieBreakWhen_Click(1); }, "010 adv"},
+    };
+    for (const auto& [step, expected] : steps) {
+        step(h.form);
+        EXPECT_EQ(menusOf(h.form), expected);
+    }
+}
+
+TEST(Rules, TodaysFormatsOnTheScoreboard) {
+    Harness h;
+    h.useThreeSets();
+    h.form.SetDecisivo_Click(4);
+    h.play(MatchScript().set(6, 4).set(3, 6).tieBreak(10, 8).points());
+    EXPECT_EQ(h.board(), "6-4 3-6 1-0(10-8) 0-0 0-0");
+    EXPECT_TRUE(h.form.score().over);
+
+    // No-ad: the deciding point is a break point on the board, and no deuce is shown.
+    Harness n;
+    n.form.KillerPoint_Click();
+    n.play("ABABAB");
+    EXPECT_EQ(std::tuple(n.board(), n.form.labels.BreakPoint.visible(),
+                         n.form.labels.Parità.visible(), n.form.labels.Punteggio[1].back()),
+              std::tuple("0-0 40-40", true, false, colours::Red));
+}
+
+// A change that would make a completed set end otherwise is refused and changes nothing; one
+// that only rescores the set being played is made.
+TEST(Rules, ChangesRescoreUnlessASetPlayedWouldEndOtherwise) {
+    Harness h;
+    h.useThreeSets();
+    h.play(MatchScript().set(6, 4).set(4, 6).set(8, 6).points());
+    const std::string played = h.board();
+    h.platform.messages.clear();
+    h.form.SetDecisivo_Click(1);
+    std::cerr << "after tb7: " << h.board() << " " << menusOf(h.form) << "\n";  // the third set would have had a tie-break at six all
+    h.form.KillerPoint_Click();   // and its deuces would have ended games
+    EXPECT_EQ(h.platform.messages,
+              std::vector<std::string>(
+                  2, "Spiacente, ma cambierebbe un set già giocato. Impossibile modificare."));
+    EXPECT_EQ(std::tuple(h.board(), menusOf(h.form), h.form.menus.KillerPoint.checked()),
+              std::tuple(played, "010 adv", false));
+
+    // Stepping back does not make a completed set open to change.
+    h.form.goTo(10);
+    h.form.SetDecisivo_Click(4);
+    EXPECT_EQ(menusOf(h.form), "010 adv");
+
+    Harness open;
+    open.useThreeSets();
+    open.play(MatchScript().set(6, 4).set(4, 6).set(6, 6).points());
+    open.form.SetDecisivo_Click(2);
+    EXPECT_EQ(std::tuple(open.board(), menusOf(open.form), open.form.matchSaved()),
+              std::tuple("6-4 4-6 6-6 0-0", "010 tb10", false));
+    open.play(MatchScript().tieBreak(10, 3).points());
+    EXPECT_EQ(open.board(), "6-4 4-6 7-6(10-3) 0-0 0-0");
+}
+
+// The first server: an ace or a service winner stays with the serve, a double fault with the
+// receiver, and the match is rescored.
+TEST(Rules, TheFirstServerTakesTheMarksOfTheServe) {
+    Harness h;
+    h.play("*BA!");  // A serves: an ace, a point each, a double fault
+    EXPECT_EQ(h.board(), "0-0 30-30");
+    h.form.applyMatch(h.form.matchRecord());  // as loaded: saved
+    h.form.PrimoAlServizio_Click(1);
+    EXPECT_EQ(std::tuple(h.board(), h.form.score().server, h.form.matchSaved()),
+              std::tuple("0-0 30-30", 1, false));
+    EXPECT_EQ(EstraiInfo(h.form.points().at(0), Attr::Punto), 1);
+    h.play("*");
+    EXPECT_EQ(h.board(), "0-0 30-40");
+    h.form.PrimoAlServizio_Click(0);
+    EXPECT_EQ(h.board(), "0-0 40-30");
+}
+
+// A match file keeps no deciding set of its own: its marks say it, no-ad is off and A serves.
+TEST(Rules, AMatchFileSetsTheRulesFromItsMarks) {
+    for (const auto& [marks, expected] :
+         {std::tuple(std::array<bool, 3>{false, false, true}, "001 tb7"),
+          std::tuple(std::array<bool, 3>{true, true, false}, "110 adv")}) {
+        Harness h;
+        h.form.SetDecisivo_Click(4);
+        h.form.KillerPoint_Click();
+        h.form.PrimoAlServizio_Click(1);
+        MatchRecord record;
+        record.tieBreakWhen = marks;
+        h.form.applyMatch(decodeMatch(encodeMatch(record)).match);
+        EXPECT_EQ(std::tuple(menusOf(h.form), h.form.rulesFromMenus().noAd,
+                             h.form.rulesFromMenus().firstServer),
+                  std::tuple(expected, false, 0));
+        // Saved again, the file has its own marks back.
+        EXPECT_EQ(h.form.matchRecord().tieBreakWhen, marks);
+    }
+}
+
+}  // namespace
+}  // namespace courtlog
