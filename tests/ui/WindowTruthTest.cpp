@@ -131,6 +131,26 @@ TEST_F(WindowTruth, NamesAreRenamedFromTheKeyboardAndShownWholeWhenCut) {
     EXPECT_EQ(text("Punteggio_1"), "15");
 }
 
+// The first server is chosen from items captioned with the players' names, which assistive
+// clients read by what they do.
+TEST_F(WindowTruth, TheFirstServerItemsShowTheNamesAndAreReadByWhatTheyDo) {
+    platform.inputAnswers = {"Dominik & Iga \u015awi\u0105tek"};
+    window.form().NomeGiocatore_Click(1);
+    window.refresh();
+    auto* a = find<QAction>("PrimoAlServizio_0");
+    auto* b = find<QAction>("PrimoAlServizio_1");
+    EXPECT_EQ(a->text() + "|" + b->text(), "Giocatore A|Dominik && Iga \u015awi\u0105tek");
+    QAccessibleInterface* item = accessible(b);
+    EXPECT_EQ(item->text(QAccessible::Name) + "|" + item->text(QAccessible::Description),
+              "Primo al servizio Giocatore B|Dominik & Iga \u015awi\u0105tek");
+    EXPECT_EQ(item->role(), QAccessible::MenuItem);
+    item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(b->isChecked());
+    EXPECT_FALSE(a->isChecked());
+    EXPECT_EQ(window.form().rulesFromMenus().firstServer, 1);
+    EXPECT_TRUE(find<QLabel>("Serve_1")->isVisible());
+}
+
 TEST_F(WindowTruth, ABreakPointInTheTensFitsItsLabel) {
     play("BBBAAABABABABABABAB");  // B's tenth break point of the game
     auto* label = find<QLabel>("BreakPoint");
