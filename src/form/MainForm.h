@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -236,7 +238,13 @@ private:
     void showWordInPanel(PointWord word);
     // The working slot has become another slot (or was refilled): remember what it holds, so
     // that inserting a point before it keeps that point.
-    void workingSlotChanged() { workingSlotStored_ = points_.working(); }
+    void workingSlotChanged() {
+        workingSlotStored_ = points_.working();
+        workingSlotStoredTime_ = points_.workingTime();
+    }
+    // The time a point recorded now keeps: milliseconds since the first timed point of the
+    // match, which this may be; none while the times are not recorded.
+    std::int64_t timeOfNewPoint();
     // Three or five sets: the check marks and the columns of sets four and five.
     void setSetsInMatch(int sets);
     // The check marks that show these rules.
@@ -263,6 +271,9 @@ private:
     bool serveOutcomeSet_ = false;
     ResidualAnswer residualChoice_ = ResidualAnswer::Overwrite;
     PointWord workingSlotStored_ = 0;
+    std::int64_t workingSlotStoredTime_ = kNoTime;
+    // The moment of the first timed point, in milliseconds since 1970 UTC.
+    std::optional<std::int64_t> start_;
     // The last save the user chose a file for could not be written.
     bool saveFailed_ = false;
     Text caption_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "form/MainForm.h"
+#include "platform/Clock.h"
 #include "storage/FileAccess.h"
 #include "storage/MatchFile.h"
 
@@ -60,6 +61,11 @@ MatchRecord MainForm::matchRecord() const {
     m.round = std::max(0, Turno.selected());
     const auto recorded = points_.recorded();
     m.points.assign(recorded.begin(), recorded.end());
+    const auto times = points_.recordedTimes();
+    if (start_ && std::ranges::any_of(times, [](std::int64_t t) { return t != kNoTime; })) {
+        m.start = isoUtc(*start_);
+        m.times.assign(times.begin(), times.end());
+    }
     return m;
 }
 
@@ -164,7 +170,8 @@ void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
     if (roundValid) {
         Turno.select(m.round);
     }
-    points_.assign(m.points);
+    points_.assign(m.points, m.times);
+    start_ = m.start.empty() ? std::nullopt : parseIsoUtc(m.start);
 
     // The file's number of sets replaces the match in progress, so nothing is refused here.
     setSetsInMatch(rulesOf(m.setsInMatch, m.tieBreakWhen).setsInMatch);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -78,6 +79,13 @@ public:
     // A text in the language the user reads, for what leaves the window as words: the names
     // a saved match keeps, a file name offered.
     virtual std::string shown(const Text& text) { return text.italian(); }
+
+    // The time now, in milliseconds since 1970-01-01 00:00 UTC.
+    virtual std::int64_t now() {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::system_clock::now().time_since_epoch())
+            .count();
+    }
 
     // The about box, modal.
     virtual void showAbout() = 0;

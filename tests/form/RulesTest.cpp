@@ -1,10 +1,12 @@
-// The rules of the match from the menus: the deciding set, no-ad games and the first server,
-// how they meet the tie-break menu, and what changing them does to a recorded match.
+// What the menus set for the match itself: the deciding set, no-ad games and the first server,
+// how they meet the tie-break menu and what changing them does to a recorded match; and the
+// times of the points.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 
+#include "platform/Clock.h"
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
 #include "support/MatchScript.h"
@@ -131,6 +133,74 @@ TEST(Rules, AMatchFileSetsTheRulesFromItsMarks) {
                   std::tuple(expected, false, 0));
         // Saved again, the file has its own marks back.
         EXPECT_EQ(h.form.matchRecord().tieBreakWhen, marks);
+    }
+}
+
+// Each point recorded while the times are kept has its milliseconds since the first timed
+// point; the times move with their points through re-recording, insertion and cuts.
+TEST(PointTimes, KeptFromTheFirstTimedPointAndMovedWithTheirPoints) {
+    Harness h;
+    const std::int64_t t0 = h.platform.clock;
+    h.play("A");  // not timed
+    h.form.OraDeiPunti_Click();
+    const auto at = [&](std::int64_t ms, const char* point) {
+        h.platform.clock = t0 + ms;
+        h.play(point);
+    };
+    at(60'000, "B");
+    at(61'000, "A");
+    at(62'500, "A");
+    const auto times = [&] {
+        const MatchRecord m = h.form.matchRecord();
+        std::string t = m.start;
+        for (std::int64_t ms : m.times) {
+            t += " " + std::to_string(ms);
+        }
+        return t;
+    };
+    EXPECT_EQ(times(), "2024-07-14T13:01:00.000Z -1 0 1000 2500");
+    // Re-recorded: a new time. Inserted: the old point keeps its own after it.
+    h.form.goTo(2);
+    at(70'000, "B");
+    EXPECT_EQ(times(), "2024-07-14T13:01:00.000Z -1 0 10000 2500");
+    h.form.goTo(1);
+    h.platform.residualAnswers = {ResidualAnswer::Insert};
+    at(75'000, "B");
+    EXPECT_EQ(times(), "2024-07-14T13:01:00.000Z -1 15000 0 10000 2500");
+    h.platform.residualAnswers = {ResidualAnswer::DeleteLater};
+    h.form.OraDeiPunti_Click();  // no longer timed
+    at(80'000, "A");
+    EXPECT_EQ(times(), "2024-07-14T13:01:00.000Z -1 15000 -1");
+
+    // Loaded, the times stay with the match, and the next timed point counts from its start.
+    Harness loaded;
+    loaded.form.applyMatch(h.form.matchRecord());
+    loaded.form.OraDeiPunti_Click();
+    loaded.platform.clock = t0 + 90'000;
+    loaded.play("A");
+    EXPECT_EQ(loaded.form.matchRecord().times, (std::vector<std::int64_t>{-1, 15000, -1, 30000}));
+    // A cleared match starts its times again; one never timed keeps none.
+    loaded.platform.messageAnswers = {MsgAnswer::Yes};
+    loaded.form.GameClear_Click();
+    EXPECT_EQ(loaded.form.matchRecord().start, "");
+    loaded.play("A");
+    EXPECT_EQ(loaded.form.matchRecord().start, "2024-07-14T13:01:30.000Z");
+    Harness untimed;
+    untimed.play("AB");
+    EXPECT_TRUE(untimed.form.matchRecord().start.empty() && untimed.form.matchRecord().times.empty());
+}
+
+TEST(PointTimes, MomentsReadBackAsWritten) {
+    for (const std::int64_t ms : {0LL, 1'720'962'062'500LL, 951'782'400'000LL, -86'400'001LL}) {
+        EXPECT_EQ(parseIsoUtc(isoUtc(ms)), ms) << isoUtc(ms);
+    }
+    EXPECT_EQ(isoUtc(951'782'400'000), "2000-02-29T00:00:00.000Z");
+    EXPECT_EQ(parseIsoUtc("2024-07-14T13:01:00Z"), 1'720'962'060'000);
+    EXPECT_EQ(parseIsoUtc("2024-07-14T13:01:00.25+00:00"), 1'720'962'060'250);
+    for (const char* bad : {"2023-02-29T00:00:00Z", "2024-07-14 13:01:00Z", "2024-07-14T13:01:00",
+                            "2024-07-14T13:01:00+02:00", "2024-13-01T00:00:00Z", "2024-07-14T24:00:00Z",
+                            "2024-07-14T13:01:00.Z", ""}) {
+        EXPECT_FALSE(parseIsoUtc(bad)) << bad;
     }
 }
 

@@ -35,6 +35,8 @@ public:
     // The prompts of the input boxes, the default names the save dialogs offered and the
     // programs started.
     std::vector<std::string> inputPrompts, saveDialogNames, started;
+    // The clock, moved by the test: 2024-07-14 13:00:00 UTC.
+    std::int64_t clock = 1'720'962'000'000;
     int aboutBoxes = 0;
 
     std::deque<MsgAnswer> messageAnswers;
@@ -101,6 +103,7 @@ public:
 
 protected:
     void exitProgram() override { throw ProgramEnded(); }
+    std::int64_t now() override { return clock; }
 
 private:
     // The next scripted answer, or the fallback once the script has run out.
