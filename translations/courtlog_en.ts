@@ -426,6 +426,10 @@
             <source>Cambio nome</source>
             <translation>Rename</translation>
         </message>
+        <message>
+            <source>Spiacente, ma cambierebbe un set già giocato. Impossibile modificare.</source>
+            <translation>Sorry, that would change a set already played. It cannot be changed.</translation>
+        </message>
     </context>
     <context>
         <name>Panel</name>
@@ -912,9 +916,6 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         </message>
     </context>
     <context>
-        <name>courtlog::ui::CommandLine</name>
-    </context>
-    <context>
         <name>courtlog::ui::KeyMapDialog</name>
         <message>
             <source>Tasti rapidi</source>
@@ -1198,6 +1199,50 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <message>
             <source>%1 Giocatore %2</source>
             <translation>%1 Player %2</translation>
+        </message>
+        <message>
+            <source>Primo al &amp;servizio</source>
+            <translation>First se&amp;rver</translation>
+        </message>
+        <message>
+            <source>Primo al servizio Giocatore A</source>
+            <translation>First server Player A</translation>
+        </message>
+        <message>
+            <source>Primo al servizio Giocatore B</source>
+            <translation>First server Player B</translation>
+        </message>
+        <message>
+            <source>Set d&amp;ecisivo</source>
+            <translation>&amp;Deciding set</translation>
+        </message>
+        <message>
+            <source>&amp;Ai vantaggi</source>
+            <translation>&amp;Advantage set</translation>
+        </message>
+        <message>
+            <source>Tie-break a &amp;7 sul 6 pari</source>
+            <translation>Tie-break to &amp;7 at 6-all</translation>
+        </message>
+        <message>
+            <source>Tie-break a &amp;10 sul 6 pari</source>
+            <translation>Tie-break to &amp;10 at 6-all</translation>
+        </message>
+        <message>
+            <source>Tie-break a 7 sul &amp;12 pari</source>
+            <translation>Tie-break to 7 at &amp;12-all</translation>
+        </message>
+        <message>
+            <source>&amp;Match tie-break a 10</source>
+            <translation>&amp;Match tie-break to 10</translation>
+        </message>
+        <message>
+            <source>&amp;Killer point (senza vantaggi)</source>
+            <translation>&amp;Killer point (no advantage)</translation>
+        </message>
+        <message>
+            <source>&amp;Registra l'ora dei punti</source>
+            <translation>&amp;Record the time of each point</translation>
         </message>
     </context>
 </TS>
