@@ -165,10 +165,14 @@ void checkState(const MainForm& f) {
     for (int p = 0; p < 2; ++p) {
         const int s = sc.points[p];
         const int g = sc.games[p];
+        const SetFormat format = f.rules().formatOf(sc.set);
         if (sc.inTieBreak) {
-            CHECK(sc.games[0] == 6 && sc.games[1] == 6 && s >= 0);
+            // At the games all of the set's tie-break, or a match tie-break from its start.
+            CHECK(sc.games[0] == sc.games[1] && s >= 0 &&
+                  sc.games[0] == (format.matchTieBreak ? 0 : format.tieBreakAt));
         } else {
-            CHECK(s >= Love && s <= Forty || (s == Advantage && sc.points[1 - p] == Forty));
+            CHECK(s >= Love && s <= Forty ||
+                  (s == Advantage && sc.points[1 - p] == Forty && !f.rules().noAd));
         }
         CHECK(f.labels.Games[p].caption() == std::to_string(g) && g >= 0);
         CHECK(!(g >= 6 && g - sc.games[1 - p] >= 2));  // that set would be over
@@ -298,7 +302,7 @@ void checkReports(const MainForm& f) {
 
 // The user's actions by opcode, in the order make_actions_seeds.py names them.
 using Action = void (*)(MainForm& f, Bytes& in);
-const std::array<Action, 25> kActions{{
+const std::array<Action, 29> kActions{{
     [](MainForm& f, Bytes& in) {  // a choice in one of the point panel's groups
         const auto p = static_cast<Panel>(in.below(4));
         f.SelectOption(p, in.below(f.panel(p).count()));
@@ -336,6 +340,10 @@ const std::array<Action, 25> kActions{{
         f.Form_Activate(in.below(2) == 0 ? std::string()
                                          : "\"" + ScriptedPlatform::matchFile() + "\"");
     },
+    [](MainForm& f, Bytes& in) { f.SetDecisivo_Click(in.below(5)); },
+    [](MainForm& f, Bytes&) { f.KillerPoint_Click(); },
+    [](MainForm& f, Bytes& in) { f.PrimoAlServizio_Click(in.below(2)); },
+    [](MainForm& f, Bytes&) { f.OraDeiPunti_Click(); },
 }};
 
 constexpr int kMaxActions = 64;
