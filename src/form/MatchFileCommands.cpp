@@ -61,7 +61,7 @@ MatchRecord MainForm::matchRecord() const {
 
 void MainForm::FileSave_Click() {
     saveFailed_ = false;
-    const FileChoice choice = platform_.saveFileDialog(defaultFileName(), kFileFilter);
+    const FileChoice choice = platform_.saveFileDialog(defaultFileName(), {kFileFilter}, 0);
     if (choice.title.empty()) {
         return;
     }

@@ -155,7 +155,7 @@ TEST(HeadlessPlatform, PrintsEachMessageOnOneLineAndAnswersNo) {
               MsgAnswer::No);
     EXPECT_EQ(platform.messageBox(Text::verbatim("Fatto"), MsgButtons::Ok), MsgAnswer::Ok);
     EXPECT_EQ(err.str(), "Salvare? Ora\nFatto\n");
-    EXPECT_EQ(platform.saveFileDialog("x.clg", kFileFilter).title, "");
+    EXPECT_EQ(platform.saveFileDialog("x.clg", {kFileFilter}, 0).title, "");
     platform.saveSetting("Courtlog", "Opzioni", "MatchInTreSet", "True");
     EXPECT_FALSE(platform.getSetting("Courtlog", "Opzioni", "MatchInTreSet").has_value());
 }

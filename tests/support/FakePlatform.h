@@ -35,6 +35,8 @@ public:
     // The prompts of the input boxes, the default names the save dialogs offered and the
     // programs started.
     std::vector<std::string> inputPrompts, saveDialogNames, started;
+    // The filter each save dialog started on.
+    std::vector<std::string> saveDialogFilters;
     int aboutBoxes = 0;
 
     std::deque<MsgAnswer> messageAnswers;
@@ -73,8 +75,10 @@ public:
         return next(residualAnswers, ResidualAnswer::Overwrite);
     }
 
-    FileChoice saveFileDialog(const std::string& defaultName, const Text&) override {
+    FileChoice saveFileDialog(const std::string& defaultName, const std::vector<Text>& filters,
+                              std::size_t selected) override {
         saveDialogNames.push_back(defaultName);
+        saveDialogFilters.push_back(selected < filters.size() ? shown(filters[selected]) : "");
         return next(saveChoices);
     }
 
