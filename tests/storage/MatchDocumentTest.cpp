@@ -278,6 +278,12 @@ TEST(MatchDocumentCommands, SavesInTheFormatThatKeepsTheMatchOrAsksFirst) {
         const std::string w = c.written;
         EXPECT_EQ(h.form.matchSaved(), !w.empty());
         EXPECT_EQ(std::filesystem::exists(TempDir::path(dir.file(c.file))), !w.empty());
+        if (w.empty()) {
+            // Declined on closing the window, it keeps the window open with the match.
+            h.platform.saveChoices.push_back({dir.file(c.file), c.file});
+            h.platform.messageAnswers.push_back(MsgAnswer::No);
+            EXPECT_FALSE(h.form.Form_Unload());
+        }
         if (!w.empty()) {
             EXPECT_EQ(TempDir::read(dir.file(c.file)),
                       w == "clg" ? encodeMatch(record) : encodeDocument(record));
