@@ -18,6 +18,8 @@ constexpr std::string_view kFormat = "courtlog-match";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // Deeper nesting is no match: refusing it keeps the recursive writer off a huge stack.
 constexpr int kMaxDepth = 64;
+// The entries of the round list, the first being none.
+constexpr int kRounds = 8;
 
 constexpr const char* kTopKeys[] = {"format", "version", "players", "tournament",
                                     "round",  "rules",   "start",   "points"};
@@ -226,7 +228,8 @@ std::string encodeDocument(const MatchRecord& match) {
     put("version", std::to_string(kDocumentVersion));
     put("players", dumped(Json::array({match.players[0], match.players[1]})));
     put("tournament", dumped(Json(match.tournament)));
-    put("round", std::to_string(match.round));
+    // A round the list does not have is none, as a reader would take it.
+    put("round", std::to_string(match.round >= 0 && match.round < kRounds ? match.round : 0));
     put("rules", dumped(rules));
     const bool timed = !match.start.empty();
     if (timed) {
@@ -311,9 +314,9 @@ DecodedDocument decodeDocument(std::string_view bytes) {
         m.tournament = member(doc, "tournament", &Json::is_string, "tournament").get<std::string>();
         // As in a match file: a round the list does not have is reported, and left out.
         const Json& round = member(doc, "round", &Json::is_number_integer, "round");
-        const bool inList = round.is_number_unsigned()
-                                ? round.get<std::uint64_t>() < 8
-                                : round.get<std::int64_t>() >= 0 && round.get<std::int64_t>() < 8;
+        const bool inList = round.is_number_unsigned() ? round.get<std::uint64_t>() < kRounds
+                                                       : round.get<std::int64_t>() >= 0 &&
+                                                             round.get<std::int64_t>() < kRounds;
         if (inList) {
             m.round = round.get<int>();
         } else {
