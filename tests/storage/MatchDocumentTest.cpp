@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
@@ -127,13 +126,11 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
         {"[1]", "Il file non è una partita di Courtlog."},
         {with(kForeign, "courtlog-match", "courtlog-matches"),
          "Il file non è una partita di Courtlog."},
-        {with(kForeign, R"("version": 1)", R"("version": "1")"), valueOf("version")},
         {with(kForeign, R"("version": 1)", R"("version": 0)"), notAllowed("version")},
         {with(kForeign, R"("Sinner")", "null"), valueOf("players[1]")},
         {with(kForeign, R"(, "Sinner")", ""), notAllowed("players")},
         {with(kForeign, R"("round": 7)", R"("round": 1.0)"), valueOf("round")},
         {with(kForeign, R"("bestOf": 3)", R"("bestOf": 4)"), notAllowed("rules.bestOf")},
-        {with(kForeign, R"("noAd": true)", R"("noAd": 1)"), valueOf("rules.noAd")},
         {with(kForeign, R"("noAd": true, )", ""), valueOf("rules.noAd")},
         {with(kForeign, "mtb10", "tb12"), notAllowed("rules.decidingSet")},
         {with(kForeign, R"("firstServer": 1)", R"("firstServer": 2)"),
@@ -142,7 +139,6 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
         {with(kForeign, R"("start": "2024-06-09T13:05:00.250Z",)", ""), notAllowed("points[0].ms")},
         {with(kForeign, R"("ms": 31250)", R"("ms": -1)"), notAllowed("points[2].ms")},
         {with(kForeign, R"({"word": 65535})", R"({"word": 65536})"), notAllowed("points[1].word")},
-        {with(kForeign, R"({"word": 65535})", R"({"Word": 1})"), valueOf("points[1].word")},
         {with(kForeign, R"({"word": 65535})", "7"), valueOf("points[1]")},
         {with(kForeign, R"("round": 7)", R"("round": 1e999)"),
          "Il documento non è valido: contiene un numero troppo grande."},
@@ -180,53 +176,44 @@ TEST(MatchDocument, ARoundBeyondTheListAndPointsBeyondTheCapacity) {
 }
 
 TEST(MatchDocument, SaysWhatAMatchFileWouldLose) {
-    const auto losses = [](const std::function<void(MatchRecord&)>& change) {
-        MatchRecord m;
-        change(m);
+    const auto losses = [](const MatchRecord& m) {
         std::string all;
         for (const Text& t : matchFileLosses(m)) {
             all += t.italian() + ";";
         }
         return all;
     };
-    const std::pair<std::function<void(MatchRecord&)>, std::string> cases[] = {
-        {[](MatchRecord&) {}, ""},
-        // What the marks stand for is kept, a file's odd marks included.
-        {[](MatchRecord& m) {
-             m.tieBreakWhen = {true, true, true};
-             m.decidingSet = DecidingSet::TieBreak7;
-             m.players[0] = "Parità Œuvre";
-             m.times = {kNoTime};
-             m.points = {1};
-         },
-         ""},
-        {[](MatchRecord& m) { m.decidingSet = DecidingSet::TieBreak10; },
-         "la regola del set decisivo (tb10);"},
-        {[](MatchRecord& m) {
-             m.tieBreakWhen = {false, false, true};
-         },
-         "la regola del set decisivo (adv);"},
-        {[](MatchRecord& m) {
-             m.noAd = true;
-             m.firstServer = 1;
-         },
-         "il punto secco sul 40 pari;il servizio del secondo giocatore all'inizio;"},
-        {[](MatchRecord& m) {
-             m.players[1] = "Đoković";
-             m.tournament = std::string(32768, 'x');
-         },
-         "il nome \"Đoković\", che diventerebbe \"?okovic\";il nome \"" + std::string(32768, 'x') +
-             "\", che diventerebbe \"" + std::string(32767, 'x') + "\";"},
-        {[](MatchRecord& m) {
-             m.points = {1, 2};
-             m.times = {kNoTime, 5};
-             m.unknown = "{\"a\":1}";
-         },
-         "i tempi dei punti;i dati del documento che questa versione di Courtlog non legge;"},
-    };
-    for (const auto& [change, lost] : cases) {
-        EXPECT_EQ(losses(change), lost);
-    }
+    // What the marks stand for is kept, a file's odd marks included, and so is every name the
+    // code page holds and a point without time.
+    MatchRecord kept;
+    kept.tieBreakWhen = {true, true, true};
+    kept.decidingSet = DecidingSet::TieBreak7;
+    kept.players = {"Parità Œuvre", std::string(32767, 'x')};
+    kept.points = {1};
+    kept.times = {kNoTime};
+    EXPECT_EQ(losses(kept), "");
+
+    MatchRecord rules;
+    rules.decidingSet = DecidingSet::TieBreak10;
+    rules.noAd = true;
+    rules.firstServer = 1;
+    EXPECT_EQ(losses(rules),
+              "la regola del set decisivo (tb10);il punto secco sul 40 pari;il servizio del "
+              "secondo giocatore all'inizio;");
+
+    MatchRecord rest;
+    rest.tieBreakWhen = {false, false, true};
+    rest.tournament = "Đoković";
+    rest.points = {1, 2};
+    rest.times = {kNoTime, 5};
+    rest.unknown = "{\"a\":1}";
+    EXPECT_EQ(losses(rest),
+              "la regola del set decisivo (adv);il nome \"Đoković\", che diventerebbe "
+              "\"?okovic\";i tempi dei punti;i dati del documento che questa versione di "
+              "Courtlog non legge;");
+    // A name longer than a match file keeps would be cut.
+    kept.players[1] += 'x';
+    EXPECT_NE(losses(kept), "");
 }
 
 // ---- The save and load commands -------------------------------------------------------------
