@@ -277,6 +277,8 @@ private:
     // The last save the user chose a file for could not be written.
     bool saveFailed_ = false;
     Text caption_;
+    // What the loaded document held that this program does not read, for the next save.
+    std::string unknown_;
     // The command line while the start-up step loads it; empty at all other times.
     std::string matchFileName_;
 };

@@ -761,7 +761,7 @@ void MainWindow::exportReport() {
     name.replace(name.size() - 4, 4, ".html");  // in place of ".clg"
     Platform& platform = form_.platform();
     const FileChoice choice =
-        platform.saveFileDialog(name, CL_TEXT("Files", "Pagina web (*.html)"));
+        platform.saveFileDialog(name, {CL_TEXT("Files", "Pagina web (*.html)")}, 0);
     if (choice.title.empty()) {
         return;
     }

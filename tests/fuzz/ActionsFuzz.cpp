@@ -93,7 +93,9 @@ public:
         // Insertion is answered even when not offered: the program must not take it then.
         return static_cast<ResidualAnswer>(in_.below(3));
     }
-    FileChoice saveFileDialog(const std::string&, const Text&) override { return choice(); }
+    FileChoice saveFileDialog(const std::string&, const std::vector<Text>&, std::size_t) override {
+        return choice();
+    }
     FileChoice openFileDialog() override { return choice(); }
     bool fileExists(const std::string& path) override { return std::filesystem::exists(path); }
 
