@@ -1,5 +1,6 @@
 // Renaming the players and the tournament, the about box, and leaving from the File menu.
 #include "form/MainForm.h"
+#include "storage/Cp1252.h"
 
 namespace courtlog {
 
@@ -9,9 +10,10 @@ namespace {
 // name is kept as typed, blanks included: a match document keeps any character, and a match
 // file folds what it cannot hold only when it is written.
 std::string askName(Platform& platform, const Text& current) {
-    std::string name =
+    // Whatever bytes arrive, the name is text that every file and report can hold.
+    std::string name = wellFormedUtf8(
         platform.inputBox(CL_TEXT("Messages", "Inserire il nuovo nome"),
-                          CL_TEXT("Messages", "Cambio nome"), platform.shown(current));
+                          CL_TEXT("Messages", "Cambio nome"), platform.shown(current)));
     // No longer than a match file keeps, in characters: cut before the first one past it.
     int characters = 0;
     for (std::size_t i = 0; i < name.size(); ++i) {

@@ -5,6 +5,7 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 
+#include "platform/Clock.h"
 #include "storage/Cp1252.h"
 
 namespace courtlog {
@@ -85,26 +86,6 @@ std::int64_t integer(const Json& value, std::int64_t low, std::int64_t high,
 }
 
 // 2024-06-30T14:05:00Z, seconds possibly with a fraction: UTC as the writer puts it.
-bool isUtcMoment(const std::string& s) {
-    constexpr std::string_view shape = "dddd-dd-ddTdd:dd:dd";
-    if (s.size() < shape.size() + 1 || s.back() != 'Z') {
-        return false;
-    }
-    for (std::size_t i = 0; i < shape.size(); ++i) {
-        const bool digit = std::isdigit(static_cast<unsigned char>(s[i])) != 0;
-        if (shape[i] == 'd' ? !digit : s[i] != shape[i]) {
-            return false;
-        }
-    }
-    const std::string_view rest(s.data() + shape.size(), s.size() - shape.size() - 1);
-    if (rest.empty()) {
-        return true;
-    }
-    return rest.size() >= 2 && rest[0] == '.' &&
-           std::all_of(rest.begin() + 1, rest.end(),
-                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
-}
-
 // The line and the column (both from 1, the column in characters) of the byte at offset.
 std::pair<long long, long long> lineAndColumn(std::string_view text, std::size_t offset) {
     offset = std::min(offset, text.size());
@@ -331,7 +312,7 @@ DecodedDocument decodeDocument(std::string_view bytes) {
                 missingOrWrongType("start");
             }
             m.start = it->get<std::string>();
-            if (!isUtcMoment(m.start)) {
+            if (!parseIsoUtc(m.start)) {
                 badValue("start");
             }
         }
