@@ -1,6 +1,7 @@
 #include "storage/MatchDocument.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -348,8 +349,14 @@ bool isMatchDocument(std::string_view bytes) {
 std::vector<Text> matchFileLosses(const MatchRecord& match) {
     std::vector<Text> losses;
     if (match.decidingSet != decidingSetOf(tieBreakRuleOf(match.tieBreakWhen))) {
-        losses.emplace_back(Text(CL_TEXT("Messages", "la regola del set decisivo (%1)"))
-                                .arg(Text::verbatim(std::string(codeOf(match.decidingSet)))));
+        // In the words of the menu that chose it.
+        static constexpr std::array<Source, 5> kDecidingSetNames{
+            CL_TEXT("Messages", "ai vantaggi"), CL_TEXT("Messages", "tie-break a 7 sul 6 pari"),
+            CL_TEXT("Messages", "tie-break a 10 sul 6 pari"),
+            CL_TEXT("Messages", "tie-break a 7 sul 12 pari"),
+            CL_TEXT("Messages", "match tie-break a 10")};
+        losses.emplace_back(Text(CL_TEXT("Messages", "il set decisivo: %1"))
+                                .arg(kDecidingSetNames[static_cast<std::size_t>(match.decidingSet)]));
     }
     if (match.noAd) {
         losses.emplace_back(CL_TEXT("Messages", "il punto secco sul 40 pari"));

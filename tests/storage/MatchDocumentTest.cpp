@@ -198,7 +198,7 @@ TEST(MatchDocument, SaysWhatAMatchFileWouldLose) {
     rules.noAd = true;
     rules.firstServer = 1;
     EXPECT_EQ(losses(rules),
-              "la regola del set decisivo (tb10);il punto secco sul 40 pari;il servizio del "
+              "il set decisivo: tie-break a 10 sul 6 pari;il punto secco sul 40 pari;il servizio del "
               "secondo giocatore all'inizio;");
 
     MatchRecord rest;
@@ -208,7 +208,7 @@ TEST(MatchDocument, SaysWhatAMatchFileWouldLose) {
     rest.times = {kNoTime, 5};
     rest.unknown = "{\"a\":1}";
     EXPECT_EQ(losses(rest),
-              "la regola del set decisivo (adv);il nome \"Đoković\", che diventerebbe "
+              "il set decisivo: ai vantaggi;il nome \"Đoković\", che diventerebbe "
               "\"?okovic\";i tempi dei punti;i dati del documento che questa versione di "
               "Courtlog non legge;");
     // A name longer than a match file keeps would be cut.
