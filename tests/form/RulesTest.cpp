@@ -75,8 +75,7 @@ TEST(Rules, ChangesRescoreUnlessASetPlayedWouldEndOtherwise) {
     h.play(MatchScript().set(6, 4).set(4, 6).set(8, 6).points());
     const std::string played = h.board();
     h.platform.messages.clear();
-    h.form.SetDecisivo_Click(1);
-    std::cerr << "after tb7: " << h.board() << " " << menusOf(h.form) << "\n";  // the third set would have had a tie-break at six all
+    h.form.SetDecisivo_Click(1);  // the third set would have had a tie-break at six all
     h.form.KillerPoint_Click();   // and its deuces would have ended games
     EXPECT_EQ(h.platform.messages,
               std::vector<std::string>(
