@@ -74,6 +74,14 @@
             <source>Pagina web (*.html)</source>
             <translation>Web page (*.html)</translation>
         </message>
+        <message>
+            <source>Partita Courtlog (*.courtlog)</source>
+            <translation>Courtlog match (*.courtlog)</translation>
+        </message>
+        <message>
+            <source>Partite di Courtlog (*.clg *.courtlog)</source>
+            <translation>Courtlog matches (*.clg *.courtlog)</translation>
+        </message>
     </context>
     <context>
         <name>HtmlReport</name>
@@ -425,6 +433,98 @@
         <message>
             <source>Cambio nome</source>
             <translation>Rename</translation>
+        </message>
+        <message>
+            <source>Spiacente, ma cambierebbe un set già giocato. Impossibile modificare.</source>
+            <translation>Sorry, that would change a set already played. It cannot be changed.</translation>
+        </message>
+        <message>
+            <source>Un file .clg non può conservare:
+%1
+Salvare comunque il file %2 in questo formato?</source>
+            <translation>A .clg file cannot keep:
+%1
+Save the file %2 in this format anyway?</translation>
+        </message>
+        <message>
+            <source>Il documento è troppo grande: supera %1 byte.</source>
+            <translation>The document is too large: it exceeds %1 bytes.</translation>
+        </message>
+        <message>
+            <source>Impossibile aprire il file %1. %2</source>
+            <translation>Could not open the file %1. %2</translation>
+        </message>
+        <message>
+            <source>Il documento non è valido: il valore "%1" manca o non è del tipo previsto.</source>
+            <translation>The document is not valid: the value "%1" is missing or not of the expected type.</translation>
+        </message>
+        <message>
+            <source>Il documento non è valido: il valore "%1" non è ammesso.</source>
+            <translation>The document is not valid: the value "%1" is not allowed.</translation>
+        </message>
+        <message>
+            <source>Il documento non è scritto correttamente: errore di sintassi alla riga %1, colonna %2.</source>
+            <translation>The document is not well formed: syntax error at line %1, column %2.</translation>
+        </message>
+        <message>
+            <source>Il documento non è valido: contiene un numero troppo grande.</source>
+            <translation>The document is not valid: it holds a number too large.</translation>
+        </message>
+        <message>
+            <source>Il documento non è valido: contiene valori annidati troppo in profondità.</source>
+            <translation>The document is not valid: it holds values nested too deeply.</translation>
+        </message>
+        <message>
+            <source>Il file non è una partita di Courtlog.</source>
+            <translation>The file is not a Courtlog match.</translation>
+        </message>
+        <message>
+            <source>Il documento è della versione %1 di Courtlog, più recente di quella che questo programma sa leggere. Per aprirlo occorre una versione aggiornata di Courtlog.</source>
+            <translation>The document is from version %1 of Courtlog, newer than this program can read. Opening it needs an updated Courtlog.</translation>
+        </message>
+        <message>
+            <source>il punto secco sul 40 pari</source>
+            <translation>the deciding point at deuce</translation>
+        </message>
+        <message>
+            <source>il servizio del secondo giocatore all'inizio</source>
+            <translation>the second player serving first</translation>
+        </message>
+        <message>
+            <source>il nome "%1", che diventerebbe "%2"</source>
+            <translation>the name "%1", which would become "%2"</translation>
+        </message>
+        <message>
+            <source>i tempi dei punti</source>
+            <translation>the times of the points</translation>
+        </message>
+        <message>
+            <source>i dati del documento che questa versione di Courtlog non legge</source>
+            <translation>the data of the document that this version of Courtlog does not read</translation>
+        </message>
+        <message>
+            <source>ai vantaggi</source>
+            <translation>advantage set</translation>
+        </message>
+        <message>
+            <source>tie-break a 7 sul 6 pari</source>
+            <translation>tie-break to 7 at 6-all</translation>
+        </message>
+        <message>
+            <source>tie-break a 10 sul 6 pari</source>
+            <translation>tie-break to 10 at 6-all</translation>
+        </message>
+        <message>
+            <source>tie-break a 7 sul 12 pari</source>
+            <translation>tie-break to 7 at 12-all</translation>
+        </message>
+        <message>
+            <source>match tie-break a 10</source>
+            <translation>match tie-break to 10</translation>
+        </message>
+        <message>
+            <source>il set decisivo: %1</source>
+            <translation>the deciding set: %1</translation>
         </message>
     </context>
     <context>
@@ -912,9 +1012,6 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         </message>
     </context>
     <context>
-        <name>courtlog::ui::CommandLine</name>
-    </context>
-    <context>
         <name>courtlog::ui::KeyMapDialog</name>
         <message>
             <source>Tasti rapidi</source>
@@ -1198,6 +1295,50 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <message>
             <source>%1 Giocatore %2</source>
             <translation>%1 Player %2</translation>
+        </message>
+        <message>
+            <source>Primo al &amp;servizio</source>
+            <translation>First se&amp;rver</translation>
+        </message>
+        <message>
+            <source>Primo al servizio Giocatore A</source>
+            <translation>First server Player A</translation>
+        </message>
+        <message>
+            <source>Primo al servizio Giocatore B</source>
+            <translation>First server Player B</translation>
+        </message>
+        <message>
+            <source>Set d&amp;ecisivo</source>
+            <translation>&amp;Deciding set</translation>
+        </message>
+        <message>
+            <source>&amp;Ai vantaggi</source>
+            <translation>&amp;Advantage set</translation>
+        </message>
+        <message>
+            <source>Tie-break a &amp;7 sul 6 pari</source>
+            <translation>Tie-break to &amp;7 at 6-all</translation>
+        </message>
+        <message>
+            <source>Tie-break a &amp;10 sul 6 pari</source>
+            <translation>Tie-break to &amp;10 at 6-all</translation>
+        </message>
+        <message>
+            <source>Tie-break a 7 sul &amp;12 pari</source>
+            <translation>Tie-break to 7 at &amp;12-all</translation>
+        </message>
+        <message>
+            <source>&amp;Match tie-break a 10</source>
+            <translation>&amp;Match tie-break to 10</translation>
+        </message>
+        <message>
+            <source>&amp;Killer point (senza vantaggi)</source>
+            <translation>&amp;Killer point (no advantage)</translation>
+        </message>
+        <message>
+            <source>&amp;Registra l'ora dei punti</source>
+            <translation>&amp;Record the time of each point</translation>
         </message>
     </context>
 </TS>

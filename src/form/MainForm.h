@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,6 +93,13 @@ public:
         MenuCheck MatchInTreSet{false};
         MenuCheck MatchInCinqueSet{true};
         std::array<MenuCheck, 3> TieBreakWhen{MenuCheck{false}, MenuCheck{true}, MenuCheck{false}};
+        // How the deciding set ends, in the order of kDecidingSets.
+        std::array<MenuCheck, 5> SetDecisivo{MenuCheck{true}, MenuCheck{false}, MenuCheck{false},
+                                             MenuCheck{false}, MenuCheck{false}};
+        MenuCheck KillerPoint{false};
+        MenuCheck OraDeiPunti{false};
+        // Player A, player B.
+        std::array<MenuCheck, 2> PrimoAlServizio{MenuCheck{true}, MenuCheck{false}};
         MenuCheck DisabilitaParziale{false};
         MenuCheck DisabilitaPuntiDalMatch{false};
         MenuCheck SalvaOpzioniInUscita{false};
@@ -112,6 +121,8 @@ public:
     const Score& score() const { return position_.score; }
     // The rules the score was reckoned by: the option menus at the last reset.
     const Rules& rules() const { return rules_; }
+    // The rules the option menus stand for, which the next replay takes.
+    Rules rulesFromMenus() const;
     bool matchSaved() const { return matchSaved_; }
     // The answer to the last residual-points question.
     ResidualAnswer residualChoice() const { return residualChoice_; }
@@ -156,6 +167,13 @@ public:
     void MatchInTreSet_Click();
     void MatchInCinqueSet_Click();
     void TieBreakWhen_Click(int index);
+    // The rules of the match itself: each rescores the recorded points, and is refused when a
+    // set already completed would end differently.
+    void SetDecisivo_Click(int index);
+    void KillerPoint_Click();
+    // Who serves first. The points marked as won or lost on the serve stay with the serve.
+    void PrimoAlServizio_Click(int index);
+    void OraDeiPunti_Click();
     void DisabilitaParziale_Click();
     void DisabilitaPuntiDalMatch_Click();
     void SalvaOpzioniInUscita_Click();
@@ -220,11 +238,20 @@ private:
     void showWordInPanel(PointWord word);
     // The working slot has become another slot (or was refilled): remember what it holds, so
     // that inserting a point before it keeps that point.
-    void workingSlotChanged() { workingSlotStored_ = points_.working(); }
+    void workingSlotChanged() {
+        workingSlotStored_ = points_.working();
+        workingSlotStoredTime_ = points_.workingTime();
+    }
+    // The time a point recorded now keeps: milliseconds since the first timed point of the
+    // match, which this may be; none while the times are not recorded.
+    std::int64_t timeOfNewPoint();
     // Three or five sets: the check marks and the columns of sets four and five.
     void setSetsInMatch(int sets);
-    // The rules the option menus stand for.
-    Rules rulesFromMenus() const;
+    // The check marks that show these rules.
+    void showRules(const Rules& rules);
+    // Rescores the recorded points, now these words, by these rules, unless a set already
+    // completed would end differently: then it says so and changes nothing. True when done.
+    bool rescore(const Rules& next, std::span<const PointWord> words);
 
     // The score, the statistics, the partial and the indicators into the labels.
     void render();
@@ -244,9 +271,14 @@ private:
     bool serveOutcomeSet_ = false;
     ResidualAnswer residualChoice_ = ResidualAnswer::Overwrite;
     PointWord workingSlotStored_ = 0;
+    std::int64_t workingSlotStoredTime_ = kNoTime;
+    // The moment of the first timed point, in milliseconds since 1970 UTC.
+    std::optional<std::int64_t> start_;
     // The last save the user chose a file for could not be written.
     bool saveFailed_ = false;
     Text caption_;
+    // What the loaded document held that this program does not read, for the next save.
+    std::string unknown_;
     // The command line while the start-up step loads it; empty at all other times.
     std::string matchFileName_;
 };

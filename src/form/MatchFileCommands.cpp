@@ -1,9 +1,13 @@
 // Saving and loading matches, and the start-up step that opens the file named on the command
 // line.
 #include <algorithm>
+#include <cctype>
+#include <string_view>
 
 #include "form/MainForm.h"
+#include "platform/Clock.h"
 #include "storage/FileAccess.h"
+#include "storage/MatchDocument.h"
 #include "storage/MatchFile.h"
 
 namespace courtlog {
@@ -23,6 +27,24 @@ std::string safeFileName(std::string name) {
         }
     }
     return name;
+}
+
+bool endsWithNoCase(std::string_view name, std::string_view ending) {
+    return name.size() >= ending.size() &&
+           std::equal(ending.begin(), ending.end(), name.end() - ending.size(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+// One line each, under the question.
+Text lossList(const std::vector<Text>& losses) {
+    Text list;
+    for (const Text& loss : losses) {
+        list = list.empty() ? Text(Text::pattern("- %1")).arg(loss)
+                            : Text(Text::pattern("%1\n- %2")).arg(list).arg(loss);
+    }
+    return list;
 }
 
 Text openingError(LoadError error) {
@@ -49,6 +71,10 @@ MatchRecord MainForm::matchRecord() const {
     for (std::size_t i = 0; i < m.tieBreakWhen.size(); ++i) {
         m.tieBreakWhen[i] = menus.TieBreakWhen[i].checked();
     }
+    const Rules rules = rulesFromMenus();
+    m.decidingSet = rules.decidingSet;
+    m.noAd = rules.noAd;
+    m.firstServer = rules.firstServer;
     // A name not yet given is kept as it was shown.
     m.players = {platform_.shown(labels.NomeGiocatore[0].text()),
                  platform_.shown(labels.NomeGiocatore[1].text())};
@@ -56,17 +82,50 @@ MatchRecord MainForm::matchRecord() const {
     m.round = std::max(0, Turno.selected());
     const auto recorded = points_.recorded();
     m.points.assign(recorded.begin(), recorded.end());
+    const auto times = points_.recordedTimes();
+    if (start_ && std::ranges::any_of(times, [](std::int64_t t) { return t != kNoTime; })) {
+        m.start = isoUtc(*start_);
+        m.times.assign(times.begin(), times.end());
+    }
+    m.unknown = unknown_;
     return m;
 }
 
 void MainForm::FileSave_Click() {
     saveFailed_ = false;
-    const FileChoice choice = platform_.saveFileDialog(defaultFileName(), kFileFilter);
+    const MatchRecord record = matchRecord();
+    // A match file as before whenever it keeps the whole match; otherwise the dialog starts on
+    // the document, which keeps everything.
+    const std::vector<Text> losses = matchFileLosses(record);
+    std::string name = defaultFileName();
+    if (!losses.empty()) {
+        name.replace(name.size() - 4, 4, ".courtlog");  // in place of ".clg"
+    }
+    const FileChoice choice =
+        platform_.saveFileDialog(name, {kFileFilter, kDocumentFilter}, losses.empty() ? 0 : 1);
     if (choice.title.empty()) {
         return;
     }
-    const MatchRecord record = matchRecord();
-    const std::optional<Text> failure = writeFileReplacing(choice.path, encodeMatch(record));
+    // The name's extension picks the format; any other keeps the one the dialog started on.
+    const bool asDocument = endsWithNoCase(choice.path, ".courtlog") ||
+                            (!losses.empty() && !endsWithNoCase(choice.path, ".clg"));
+    if (!asDocument && !losses.empty()) {
+        const MsgAnswer answer = platform_.messageBox(
+            Text(CL_TEXT("Messages",
+                         "Un file .clg non può conservare:\n%1\nSalvare comunque il file %2 in "
+                         "questo formato?"))
+                .arg(lossList(losses))
+                .arg(Text::verbatim(choice.title)),
+            MsgButtons::YesNo);
+        if (answer != MsgAnswer::Yes) {
+            // Nothing written: closing the window keeps it open, so the match can still be
+            // saved as a document.
+            saveFailed_ = true;
+            return;
+        }
+    }
+    const std::optional<Text> failure =
+        writeFileReplacing(choice.path, asDocument ? encodeDocument(record) : encodeMatch(record));
     if (failure) {
         saveFailed_ = true;
         // The old file, the match and its saved state stay as they were.
@@ -101,7 +160,8 @@ void MainForm::FileLoad_Click() {
 
 bool MainForm::loadMatch(const std::string& path) {
     // The whole file is read and checked before anything on screen changes.
-    const ReadOutcome read = readFileStart(path, kMaxUsefulFileSize);
+    const ReadOutcome read =
+        readFileStart(path, std::max(kMaxUsefulFileSize, kMaxUsefulDocumentSize));
     if (read.error == LoadError::NotFound) {
         platform_.messageBox(
             Text(CL_TEXT("Messages",
@@ -121,7 +181,35 @@ bool MainForm::loadMatch(const std::string& path) {
             MsgButtons::Ok);
         return false;
     }
-    const DecodedMatch decoded = decodeMatch(read.bytes, read.size - read.bytes.size());
+    // Either kind of match, whatever the file is called.
+    DecodedMatch decoded;
+    if (isMatchDocument(read.bytes)) {
+        DecodedDocument document;
+        // A document cut short by the cap could only be refused as broken; say why instead.
+        if (read.size > read.bytes.size()) {
+            document.fatalError =
+                Text(CL_TEXT("Messages", "Il documento è troppo grande: supera %1 byte."))
+                    .arg(static_cast<long long>(kMaxUsefulDocumentSize));
+        } else {
+            document = decodeDocument(read.bytes);
+        }
+        if (document.fatalError) {
+            platform_.messageBox(Text(CL_TEXT("Messages", "Impossibile aprire il file %1. %2"))
+                                     .arg(Text::verbatim(fileTitleOf(path)))
+                                     .arg(*document.fatalError),
+                                 MsgButtons::Ok);
+            return false;
+        }
+        decoded.match = std::move(document.match);
+        decoded.errors = std::move(document.errors);
+        decoded.roundValid = document.roundValid;
+        decoded.pointsIgnored = document.pointsIgnored;
+    } else {
+        // The match file's reader takes no more than it can use.
+        decoded = decodeMatch(
+            std::string_view(read.bytes).substr(0, std::min(read.bytes.size(), kMaxUsefulFileSize)),
+            read.size - std::min(read.bytes.size(), kMaxUsefulFileSize));
+    }
     if (decoded.fatalError) {
         platform_.messageBox(openingError(*decoded.fatalError), MsgButtons::Ok);
         return false;
@@ -148,6 +236,8 @@ bool MainForm::loadMatch(const std::string& path) {
 }
 
 void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
+    showRules(m.rules());
+    // The marks as the file has them, so that saving it again writes them back.
     for (int i = 0; i < 3; ++i) {
         menus.TieBreakWhen[i].setChecked(m.tieBreakWhen[i]);
     }
@@ -158,7 +248,9 @@ void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
     if (roundValid) {
         Turno.select(m.round);
     }
-    points_.assign(m.points);
+    points_.assign(m.points, m.times);
+    start_ = m.start.empty() ? std::nullopt : parseIsoUtc(m.start);
+    unknown_ = m.unknown;
 
     // The file's number of sets replaces the match in progress, so nothing is refused here.
     setSetsInMatch(rulesOf(m.setsInMatch, m.tieBreakWhen).setsInMatch);

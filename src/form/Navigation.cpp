@@ -72,6 +72,7 @@ void MainForm::GameClear_Click() {
     }
     // The first point after a clear starts from an empty slot and the panel's first buttons.
     points_.clear();
+    start_.reset();
     showWordInPanel(0);
     workingSlotChanged();
     ResetMatch();

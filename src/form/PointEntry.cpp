@@ -1,6 +1,8 @@
 // Recording a point from the point panel, and scoring it again during a replay.
 #include <string>
 
+#include <algorithm>
+
 #include "form/MainForm.h"
 #include "scoring/Scoring.h"
 
@@ -107,6 +109,7 @@ void MainForm::PuntoGiocatore_Click(int index) {
     } else {
         courtlog::CreaInfo(word, Attr::AceDoppioFallo, 0);
     }
+    points_.workingTime() = timeOfNewPoint();
     const PointWord recorded = word;
     // Counted while its server still serves; the score follows once the list is in order.
     countPoint(position_.counted, recorded, score().server);
@@ -145,7 +148,19 @@ void MainForm::PuntoGiocatore_Click(int index) {
 
 void MainForm::keepPointListInOrder(int laterPoints) {
     const ResidualAnswer answer = platform_.askResidualPoints(laterPoints, points_.canInsert());
-    residualChoice_ = points_.keepLater(answer, workingSlotStored_);
+    residualChoice_ = points_.keepLater(answer, workingSlotStored_, workingSlotStoredTime_);
+}
+
+std::int64_t MainForm::timeOfNewPoint() {
+    if (!menus.OraDeiPunti.checked()) {
+        return kNoTime;
+    }
+    const std::int64_t now = platform_.now();
+    if (!start_) {
+        start_ = now;
+    }
+    // A clock set back never dates a point before the first.
+    return std::max<std::int64_t>(0, now - *start_);
 }
 
 void MainForm::showWordInPanel(PointWord word) {

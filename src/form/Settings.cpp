@@ -16,7 +16,9 @@ struct FlagOption {
     MenuCheck MainForm::Menus::*check;
     void (MainForm::*click)();
 };
-constexpr std::array<FlagOption, 3> kFlagOptions{{
+constexpr std::array<FlagOption, 5> kFlagOptions{{
+    {StoredOption::KillerPoint, &MainForm::Menus::KillerPoint, &MainForm::KillerPoint_Click},
+    {StoredOption::OraDeiPunti, &MainForm::Menus::OraDeiPunti, &MainForm::OraDeiPunti_Click},
     {StoredOption::DisabilitaParziale, &MainForm::Menus::DisabilitaParziale,
      &MainForm::DisabilitaParziale_Click},
     {StoredOption::DisabilitaPuntiDalMatch, &MainForm::Menus::DisabilitaPuntiDalMatch,
@@ -40,13 +42,14 @@ void apply(MainForm& f, StoredOption option, int value) {
         f.MatchInTreSet_Click();
     } else if (option == StoredOption::MatchInTreSet) {
         f.MatchInCinqueSet_Click();
+    } else if (option == StoredOption::SetDecisivo) {
+        f.SetDecisivo_Click(value);
     } else if (value >= 0 && value < static_cast<int>(f.menus.TieBreakWhen.size())) {
         f.TieBreakWhen_Click(value);
     } else {
-        // A rule the menu does not have: none of its items is checked.
-        for (MenuCheck& item : f.menus.TieBreakWhen) {
-            item.setChecked(false);
-        }
+        // A rule the menu does not have: no set has a tie-break, as when none of the marks
+        // stands, and the mark that says so is checked.
+        f.TieBreakWhen_Click(static_cast<int>(TieBreakRule::None));
     }
 }
 
@@ -58,6 +61,9 @@ std::optional<std::string> stored(const MainForm& f, StoredOption option) {
     }
     if (option == StoredOption::MatchInTreSet) {
         return boolText(m.MatchInTreSet.checked());
+    }
+    if (option == StoredOption::SetDecisivo) {
+        return std::string(codeOf(f.rulesFromMenus().decidingSet));
     }
     for (std::size_t i = 0; i < m.TieBreakWhen.size(); ++i) {
         if (m.TieBreakWhen[i].checked()) {

@@ -7,14 +7,20 @@ namespace courtlog {
 namespace {
 
 // The answer of the rename box, or empty when the user cancelled or erased the text. The
-// name is kept as typed (blanks included) except for characters that a match file cannot hold.
+// name is kept as typed, blanks included: a match document keeps any character, and a match
+// file folds what it cannot hold only when it is written.
 std::string askName(Platform& platform, const Text& current) {
-    std::string name = foldToCp1252(platform.inputBox(CL_TEXT("Messages", "Inserire il nuovo nome"),
-                                                      CL_TEXT("Messages", "Cambio nome"),
-                                                      platform.shown(current)));
-    // A match file holds at most this many characters per name.
-    if (utf8ToCp1252(name).size() > static_cast<std::size_t>(kMaxTextLength)) {
-        name = cp1252ToUtf8(utf8ToCp1252(name).substr(0, kMaxTextLength));
+    // Whatever bytes arrive, the name is text that every file and report can hold.
+    std::string name = wellFormedUtf8(
+        platform.inputBox(CL_TEXT("Messages", "Inserire il nuovo nome"),
+                          CL_TEXT("Messages", "Cambio nome"), platform.shown(current)));
+    // No longer than a match file keeps, in characters: cut before the first one past it.
+    int characters = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80 && ++characters > kMaxTextLength) {
+            name.resize(i);
+            break;
+        }
     }
     return name;
 }

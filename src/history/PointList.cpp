@@ -16,13 +16,15 @@ int PointList::recordWorking() {
     ++current_;
     if (current_ >= count_) {
         words_[size(current_)] = 0;
+        times_[size(current_)] = kNoTime;
         count_ = current_;
         return 0;
     }
     return count_ - current_;
 }
 
-ResidualAnswer PointList::keepLater(ResidualAnswer answer, PointWord displaced) {
+ResidualAnswer PointList::keepLater(ResidualAnswer answer, PointWord displaced,
+                                    std::int64_t displacedTime) {
     switch (answer) {
         case ResidualAnswer::Insert:
             if (!canInsert()) {
@@ -32,11 +34,15 @@ ResidualAnswer PointList::keepLater(ResidualAnswer answer, PointWord displaced) 
             // was recorded follows it, as it was before the user marked the new point over it.
             std::copy_backward(words_.begin() + current_, words_.begin() + count_,
                                words_.begin() + count_ + 1);
+            std::copy_backward(times_.begin() + current_, times_.begin() + count_,
+                               times_.begin() + count_ + 1);
             words_[size(current_)] = displaced;
+            times_[size(current_)] = displacedTime;
             ++count_;
             break;
         case ResidualAnswer::DeleteLater:
             words_[size(current_)] = 0;
+            times_[size(current_)] = kNoTime;
             count_ = current_;
             break;
         case ResidualAnswer::Overwrite:
@@ -45,16 +51,25 @@ ResidualAnswer PointList::keepLater(ResidualAnswer answer, PointWord displaced) 
     return answer;
 }
 
-void PointList::assign(std::span<const PointWord> points) {
+void PointList::assign(std::span<const PointWord> points, std::span<const std::int64_t> times) {
     const std::size_t n = std::min<std::size_t>(points.size(), kMaxPoints);
     std::copy_n(points.begin(), n, words_.begin());
+    for (std::size_t i = 0; i <= n; ++i) {
+        times_[i] = i < n && i < times.size() ? times[i] : kNoTime;
+    }
     count_ = current_ = static_cast<int>(n);
     words_[n] = 0;
+}
+
+void PointList::rewrite(std::span<const PointWord> points) {
+    std::copy_n(points.begin(), std::min<std::size_t>(points.size(), size(count_)),
+                words_.begin());
 }
 
 void PointList::clear() {
     count_ = current_ = 0;
     words_[0] = 0;
+    times_[0] = kNoTime;
 }
 
 }  // namespace courtlog

@@ -20,6 +20,10 @@ public:
     bool full() const { return current_ >= kMaxPoints; }
 
     PointWord& working() { return words_[static_cast<std::size_t>(current_)]; }
+    // The time of the point in the working slot, kept with it wherever it goes.
+    std::int64_t& workingTime() { return times_[static_cast<std::size_t>(current_)]; }
+    std::int64_t workingTime() const { return times_[static_cast<std::size_t>(current_)]; }
+    std::span<const std::int64_t> recordedTimes() const { return {times_.data(), size(count_)}; }
     PointWord working() const { return words_[static_cast<std::size_t>(current_)]; }
     PointWord at(int k) const { return words_[static_cast<std::size_t>(k)]; }
     std::span<const PointWord> recorded() const { return {words_.data(), size(count_)}; }
@@ -37,10 +41,14 @@ public:
     // What becomes of the points after a point recorded in the middle: `displaced` is the
     // point that stood where the new one was recorded. Returns what was done: a full list
     // takes no inserted point, so it is overwritten instead.
-    ResidualAnswer keepLater(ResidualAnswer answer, PointWord displaced);
+    ResidualAnswer keepLater(ResidualAnswer answer, PointWord displaced,
+                             std::int64_t displacedTime = kNoTime);
 
-    // Every point replaced by these (at most kMaxPoints of them); the position at their end.
-    void assign(std::span<const PointWord> points);
+    // Every point replaced by these (at most kMaxPoints of them), with their times when
+    // given; the position at their end.
+    void assign(std::span<const PointWord> points, std::span<const std::int64_t> times = {});
+    // The recorded points become these, as many; the position stays.
+    void rewrite(std::span<const PointWord> points);
     // No points: the position and the working slot empty.
     void clear();
 
@@ -48,6 +56,11 @@ private:
     static std::size_t size(int n) { return static_cast<std::size_t>(n); }
 
     std::array<PointWord, kMaxPoints + 1> words_{};
+    std::array<std::int64_t, kMaxPoints + 1> times_ = [] {
+        std::array<std::int64_t, kMaxPoints + 1> t{};
+        t.fill(kNoTime);
+        return t;
+    }();
     int count_ = 0;
     int current_ = 0;
 };

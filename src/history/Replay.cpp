@@ -23,6 +23,22 @@ Position replay(std::span<const PointWord> points, const Rules& rules) {
     return position;
 }
 
+std::vector<PointWord> serveMarksFollowingServer(std::span<const PointWord> points,
+                                                 const Rules& rules) {
+    std::vector<PointWord> moved(points.begin(), points.end());
+    Position position = startPosition(rules);
+    for (PointWord& word : moved) {
+        const int server = position.score.server;
+        const int outcome = EstraiInfo(word, Attr::AceDoppioFallo);
+        // Nobody serves once the match is over: what follows keeps its marks.
+        if (!position.score.over && outcome != 0) {
+            CreaInfo(word, Attr::Punto, outcome == 2 ? 1 - server : server);
+        }
+        playPoint(position, rules, word);
+    }
+    return moved;
+}
+
 Pair partialScore(std::span<const PointWord> played) {
     Pair shown{0, 0};
     // Stretches grow backwards from the last point; a and b count each player's points in

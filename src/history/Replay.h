@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <vector>
 
 #include "history/Statistics.h"
 #include "scoring/PointWord.h"
@@ -29,6 +30,11 @@ Happened playPoint(Position& position, const Rules& rules, PointWord word);
 
 // The position after the given points, from the start of the match.
 Position replay(std::span<const PointWord> points, const Rules& rules);
+
+// The points with the marks of the serve kept with it under these rules: a point marked as an
+// ace or a service winner goes to the server of its game, a double fault to the receiver.
+std::vector<PointWord> serveMarksFollowingServer(std::span<const PointWord> points,
+                                                 const Rules& rules);
 
 // The partial score: points won by each player over the most lopsided recent stretch of the
 // points played, the last one being the most recent. {0, 0} before the first point.

@@ -31,7 +31,8 @@ ResidualAnswer HeadlessPlatform::askResidualPoints(int, bool) {
     return ResidualAnswer::Overwrite;  // the question's default button
 }
 
-FileChoice HeadlessPlatform::saveFileDialog(const std::string&, const Text&) {
+FileChoice HeadlessPlatform::saveFileDialog(const std::string&, const std::vector<Text>&,
+                                            std::size_t) {
     return {};
 }
 

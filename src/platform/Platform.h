@@ -1,9 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Text.h"
 
@@ -18,6 +20,7 @@ enum class ResidualAnswer { Overwrite = 0, Insert = 1, DeleteLater = 2 };
 
 inline constexpr const char* kAppTitle = "Courtlog";
 inline constexpr Source kFileFilter = CL_TEXT("Files", "File di Courtlog (*.clg)");
+inline constexpr Source kDocumentFilter = CL_TEXT("Files", "Partita Courtlog (*.courtlog)");
 
 // A file chosen in a file dialog; an empty title means the user cancelled.
 struct FileChoice {
@@ -63,9 +66,11 @@ public:
     // offerInsert is false and is never the answer then.
     virtual ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) = 0;
 
-    // The file dialogs. Saving offers a name, shows the given filter ("Description (*.ext)")
-    // and asks before overwriting a file; opening shows match files.
-    virtual FileChoice saveFileDialog(const std::string& defaultName, const Text& filter) = 0;
+    // The file dialogs. Saving offers a name, shows the given filters ("Description (*.ext)")
+    // with the one at index `selected` chosen, gives a name typed without extension that
+    // filter's, and asks before overwriting a file; opening shows match files.
+    virtual FileChoice saveFileDialog(const std::string& defaultName,
+                                      const std::vector<Text>& filters, std::size_t selected) = 0;
     virtual FileChoice openFileDialog() = 0;
 
     // The per-user settings store: text values by application, section and key.
@@ -78,6 +83,13 @@ public:
     // A text in the language the user reads, for what leaves the window as words: the names
     // a saved match keeps, a file name offered.
     virtual std::string shown(const Text& text) { return text.italian(); }
+
+    // The time now, in milliseconds since 1970-01-01 00:00 UTC.
+    virtual std::int64_t now() {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::system_clock::now().time_since_epoch())
+            .count();
+    }
 
     // The about box, modal.
     virtual void showAbout() = 0;

@@ -211,11 +211,17 @@ QJsonObject renderJson(const MainForm& f) {
                                                 {"back", qs(colourToHex(nf.field->back()))},
                                             });
     }
+    const Rules& rules = f.rules();
     return QJsonObject{
         {"pointCount", f.points().count()},
         {"currentPoint", f.points().current()},
         {"setsInMatch", f.rules().setsInMatch},
         {"tieBreakWhen", tieBreakWhen},
+        {"rules", QJsonObject{{"bestOf", rules.setsInMatch},
+                              {"setTieBreak", rules.setTieBreak},
+                              {"decidingSet", QString::fromUtf8(codeOf(rules.decidingSet))},
+                              {"noAd", rules.noAd},
+                              {"firstServer", rules.firstServer}}},
         {"players", QJsonArray{qs(f.labels.NomeGiocatore[0].caption()),
                                qs(f.labels.NomeGiocatore[1].caption())}},
         {"tournament", qs(f.labels.NomeTorneo.caption())},

@@ -2,30 +2,36 @@
 // match-point markers.
 #include "scoring/Scoring.h"
 
+#include <algorithm>
+
 namespace courtlog {
 
 PointsToWin pointsNeeded(const Score& s, const Rules& rules, int i) {
     const int o = 1 - i;
     PointsToWin need;
-    const int game = pointsToWinGame(s, i);
+    const int game = pointsToWinGame(s, rules, i);
+    const SetFormat format = rules.formatOf(s.set);
     if (s.inTieBreak) {
         need.set = game;
     } else {
-        // Every game counts as four points, a tie-break as seven.
+        // Every game counts as four points up to the games all of the tie-break, which counts
+        // the points that win it.
         const int g = s.games[i];
         const int h = s.games[o];
-        if (h <= 4) {
-            need.set = game + (5 - g) * 4;
-        } else if (h == 5) {
-            need.set = game + (6 - g) * 4;
-        } else if (rules.tieBreakInSet(s.set)) {
-            need.set = game + (5 - g) * 4 + 7;
+        if (format.tieBreakAt > 0 && h >= format.tieBreakAt) {
+            need.set = game + (format.tieBreakAt - 1 - g) * 4 + format.tieBreakTo;
         } else {
-            need.set = game + ((h + 1) - g) * 4;
+            need.set = game + (std::max(6, h + 2) - 1 - g) * 4;
         }
     }
-    // A further set takes at least 24 points: six games of four.
-    need.match = need.set + (rules.setsInMatch / 2 - s.sets[i]) * 24;
+    // A further set takes at least 24 points, six games of four; a deciding match tie-break
+    // ten. The winner of the match needs one set fewer than none: nothing.
+    const int further = rules.setsToWin() - 1 - s.sets[i];
+    need.match = need.set + further * 24;
+    if (further > 0 && rules.isDecidingSet(s.set + further) &&
+        rules.formatOf(s.set + further).matchTieBreak) {
+        need.match -= 24 - rules.formatOf(s.set + further).tieBreakTo;
+    }
     return need;
 }
 

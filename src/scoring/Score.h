@@ -17,6 +17,8 @@ struct FinishedSet {
     Pair games{};
     bool tieBreak = false;  // decided by a tie-break
     Pair tieBreakPoints{};
+
+    bool operator==(const FinishedSet&) const = default;
 };
 
 // How close the figure of the points still needed for the match is to the end.

@@ -33,6 +33,11 @@ void setWon(Score& s, const Rules& rules, int w, int nextServer, const Pair& tie
     s.inTieBreak = false;
     s.server = s.setFirstServer = nextServer;
     ++s.set;
+    if (!s.over && rules.formatOf(s.set).matchTieBreak) {
+        // The deciding set is one tie-break, from its first point.
+        s.inTieBreak = true;
+        happened.tieBreakStarts = true;
+    }
 }
 
 void gameWon(Score& s, const Rules& rules, int w, Happened& happened) {
@@ -51,8 +56,10 @@ void gameWon(Score& s, const Rules& rules, int w, Happened& happened) {
         happened.breakOfServe = true;
     }
 
-    if (s.games[0] == 6 && s.games[1] == 6 && rules.tieBreakInSet(s.set)) {
-        // Twelve games played: the player who served first in the set serves first now.
+    const int level = rules.formatOf(s.set).tieBreakAt;
+    if (!s.inTieBreak && level > 0 && s.games[0] == level && s.games[1] == level) {
+        // An even number of games played: the player who served first in the set serves
+        // first now.
         s.inTieBreak = true;
         happened.tieBreakStarts = true;
     } else if (s.inTieBreak) {
@@ -69,7 +76,7 @@ void gameStep(Score& s, const Rules& rules, int w, Happened& happened) {
     int& theirs = s.points[l];
     if (mine < Forty) {
         ++mine;
-    } else if (mine == Forty && theirs == Forty) {
+    } else if (mine == Forty && theirs == Forty && !rules.noAd) {
         mine = Advantage;
     } else if (mine == Forty && theirs == Advantage) {
         theirs = Forty;  // deuce again
@@ -78,7 +85,7 @@ void gameStep(Score& s, const Rules& rules, int w, Happened& happened) {
     }
 }
 
-void updateBreakPoint(Score& s) {
+void updateBreakPoint(Score& s, const Rules& rules) {
     s.breakPointFor = -1;
     if (s.over) {
         return;
@@ -86,15 +93,17 @@ void updateBreakPoint(Score& s) {
     const int r = 1 - s.server;
     const int server = s.points[s.server];
     const int receiver = s.points[r];
-    if ((server < Forty && receiver == Forty) || (server == Forty && receiver == Advantage)) {
+    // Without advantage the point at 40-40 decides the game: the receiver's break point.
+    if ((server < Forty && receiver == Forty) || (server == Forty && receiver == Advantage) ||
+        (rules.noAd && server == Forty && receiver == Forty)) {
         s.breakPointFor = r;
         ++s.breakPoints[r];
         s.breakPointShown = ++s.breakPointNumber;
     }
 }
 
-void updateDeuce(Score& s) {
-    s.deuce = s.points[0] == Forty && s.points[1] == Forty;
+void updateDeuce(Score& s, const Rules& rules) {
+    s.deuce = !rules.noAd && s.points[0] == Forty && s.points[1] == Forty;
     if (s.deuce) {
         s.deuceShown = ++s.deuceNumber;
     }
@@ -106,7 +115,7 @@ void tieBreakPoint(Score& s, const Rules& rules, int w, Happened& happened) {
     if ((s.points[0] + s.points[1]) % 2 == 1) {
         changeServer(s);
     }
-    if (mine >= 7 && mine - s.points[1 - w] >= 2) {
+    if (mine >= rules.formatOf(s.set).tieBreakTo && mine - s.points[1 - w] >= 2) {
         gameWon(s, rules, w, happened);
     }
 }
@@ -115,6 +124,7 @@ void tieBreakPoint(Score& s, const Rules& rules, int w, Happened& happened) {
 
 Score startOfMatch(const Rules& rules) {
     Score s;
+    s.server = s.setFirstServer = rules.firstServer == 1 ? 1 : 0;
     analyse(s, rules);
     return s;
 }
@@ -132,18 +142,22 @@ Happened scorePoint(Score& s, const Rules& rules, int winner) {
     } else {
         // The indicators of a regular point, also when it started a tie-break.
         gameStep(s, rules, w, happened);
-        updateBreakPoint(s);
-        updateDeuce(s);
+        updateBreakPoint(s, rules);
+        updateDeuce(s, rules);
     }
     analyse(s, rules);
     return happened;
 }
 
-int pointsToWinGame(const Score& s, int i) {
+int pointsToWinGame(const Score& s, const Rules& rules, int i) {
     const int m = s.points[i];
     const int n = s.points[1 - i];
     if (s.inTieBreak) {
-        return n < 6 ? 7 - m : n - m + 2;
+        const int to = rules.formatOf(s.set).tieBreakTo;
+        return n < to - 1 ? to - m : n - m + 2;
+    }
+    if (rules.noAd) {
+        return Forty + 1 - m;
     }
     switch (m) {
         case Love:

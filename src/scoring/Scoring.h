@@ -15,10 +15,11 @@ Happened scorePoint(Score& score, const Rules& rules, int winner);
 
 // The fewest points a player must win, winning every one, to take the game or the tie-break
 // being played.
-int pointsToWinGame(const Score& score, int player);
+int pointsToWinGame(const Score& score, const Rules& rules, int player);
 
 // The fewest points a player must still win, winning every one, to take the set and the
-// match: a game counts as four points, a tie-break as seven, a further set as 24.
+// match: a game counts as four points, a tie-break as the points that win it, a further set as
+// 24 and a deciding match tie-break as 10.
 struct PointsToWin {
     int set = 0;
     int match = 0;
@@ -29,7 +30,8 @@ PointsToWin pointsNeeded(const Score& score, const Rules& rules, int player);
 // or match point counts one more such point.
 void analyse(Score& score, const Rules& rules);
 
-// New balls come after the 7th game of the match and every 9 games after it.
+// New balls come after the 7th game of the match and every 9 games after it; a tie-break
+// counts as one game.
 bool newBalls(const Score& score);
 
 }  // namespace courtlog

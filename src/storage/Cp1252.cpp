@@ -160,6 +160,15 @@ std::string cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::string wellFormedUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        appendUtf8(out, decodeAt(text, i));
+    }
+    return out;
+}
+
 std::string foldToCp1252(std::string_view utf8) {
     return cp1252ToUtf8(utf8ToCp1252(utf8));
 }

@@ -101,6 +101,7 @@ DecodedMatch decodeMatch(std::string_view bytes, std::uint64_t bytesBeyond) {
         }
         flag = v != 0;
     }
+    m.decidingSet = decidingSetOf(tieBreakRuleOf(m.tieBreakWhen));
     for (std::string* text : {&m.players[0], &m.players[1], &m.tournament}) {
         std::int16_t length = 0;
         if (!in.read16(length)) {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "scoring/Rules.h"
+
 namespace courtlog {
 
 namespace {
@@ -67,6 +69,11 @@ std::optional<int> readFlag(const std::string& text) {
     return b ? std::optional<int>(*b ? 1 : 0) : std::nullopt;
 }
 
+std::optional<int> readDecidingSet(const std::string& text) {
+    const auto d = decidingSetFromCode(trimmed(text));
+    return d ? std::optional<int>(static_cast<int>(*d)) : std::nullopt;
+}
+
 }  // namespace
 
 std::optional<int> languageIndex(const std::string& code) {
@@ -82,10 +89,14 @@ std::string boolText(bool b) {
     return b ? "True" : "False";
 }
 
-const std::array<StoredOptionKey, 5> kStoredOptions{{
+const std::array<StoredOptionKey, 8> kStoredOptions{{
     {StoredOption::DisabilitaParziale, "DisabilitaParziale", "False", readFlag},
     {StoredOption::DisabilitaPuntiDalMatch, "DisabilitaPuntiDalMatch", "False", readFlag},
     {StoredOption::TieBreakWhen, "TieBreakWhen", "1", readWholeNumber},
+    // None stored: the deciding set the tie-break rule stands for.
+    {StoredOption::SetDecisivo, "SetDecisivo", "", readDecidingSet},
+    {StoredOption::KillerPoint, "KillerPoint", "False", readFlag},
+    {StoredOption::OraDeiPunti, "OraDeiPunti", "False", readFlag},
     {StoredOption::MatchInTreSet, "MatchInTreSet", "False", readFlag},
     {StoredOption::SalvaOpzioniInUscita, "SalvaOpzioniInUscita", "False", readFlag},
 }};

@@ -15,19 +15,23 @@ enum class StoredOption {
     DisabilitaParziale,
     DisabilitaPuntiDalMatch,
     TieBreakWhen,
+    SetDecisivo,
+    KillerPoint,
+    OraDeiPunti,
     MatchInTreSet,
     SalvaOpzioniInUscita,
 };
 
 // One stored option: its key, the text a fresh window stands for, and how a stored text reads
-// as a value (a flag reads as 0 or 1). Nothing: the text cannot be read.
+// as a value (a flag reads as 0 or 1, a deciding set as its place in kDecidingSets). Nothing:
+// the text cannot be read.
 struct StoredOptionKey {
     StoredOption option;
     const char* key;
     const char* missing;
     std::optional<int> (*read)(const std::string& text);
 };
-extern const std::array<StoredOptionKey, 5> kStoredOptions;
+extern const std::array<StoredOptionKey, 8> kStoredOptions;
 
 // The language of the window, stored at once when it is chosen, beside the options that wait
 // for the user to store them: its key, and the codes stored, by the language's index (the

@@ -5,6 +5,9 @@
 #include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QAction>
+#include <QMenu>
+#include <QPointer>
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
@@ -17,6 +20,7 @@ namespace courtlog::ui {
 namespace {
 
 constexpr const char* kShowsValue = "courtlogShowsValue";
+constexpr const char* kItemName = "courtlogAccessibleName";
 
 // Text offered as text too, read-only and without a selection or cursor of its own, for
 // screen readers that read a control's text rather than its value.
@@ -154,7 +158,83 @@ private:
     QScrollBar* bar() const { return static_cast<QScrollBar*>(widget()); }
 };
 
+// A menu item whose caption is not what it does (a player's name): assistive clients read
+// the name given to it, and the caption as its description.
+class NamedMenuItem : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    explicit NamedMenuItem(QAction* action) : action_(action) {}
+
+    bool isValid() const override { return !action_.isNull() && menu() != nullptr; }
+    QObject* object() const override { return action_; }
+    QWindow* window() const override { return menu() ? menu()->windowHandle() : nullptr; }
+    QVector<std::pair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation) const override {
+        return {};
+    }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(menu());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            return action_->property(kItemName).toString();
+        }
+        if (t == QAccessible::Description) {
+            return QString(action_->text()).replace(QLatin1String("&&"), QLatin1String("&"));
+        }
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        QMenu* m = menu();
+        const QRect r = m->actionGeometry(action_);
+        return {m->mapToGlobal(r.topLeft()), r.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        QMenu* m = menu();
+        s.checkable = action_->isCheckable();
+        s.checked = action_->isChecked();
+        s.disabled = !action_->isEnabled();
+        s.invisible = !m->isVisible();
+        s.focusable = true;
+        s.focused = m->activeAction() == action_;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction() || name == toggleAction()) {
+            action_->trigger();
+        }
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QMenu* menu() const {
+        for (QObject* o : action_->associatedObjects()) {
+            if (auto* m = qobject_cast<QMenu*>(o)) {
+                return m;
+            }
+        }
+        return nullptr;
+    }
+
+    QPointer<QAction> action_;
+};
+
 QAccessibleInterface* face(const QString& className, QObject* object) {
+    if (auto* action = qobject_cast<QAction*>(object)) {
+        return action->property(kItemName).isValid() ? new NamedMenuItem(action) : nullptr;
+    }
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr) {
         return nullptr;
@@ -184,6 +264,10 @@ void installAccessibility() {
         return true;
     }();
     (void)installed;
+}
+
+void nameMenuItem(QAction* action, const QString& name) {
+    action->setProperty(kItemName, name);
 }
 
 void showsValue(QLabel* label, const QString& name) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QAction;
 class QLabel;
 
 namespace courtlog::ui {
@@ -14,5 +15,9 @@ void installAccessibility();
 // A label whose text is a value: assistive clients read the name as what it is and whose, and
 // the text as its value ("Punteggio Giocatore A", "30").
 void showsValue(QLabel* label, const QString& name);
+
+// A menu item read by this name rather than its caption, which becomes its description. Given
+// before the menu is first read; the name may change afterwards.
+void nameMenuItem(QAction* action, const QString& name);
 
 }  // namespace courtlog::ui

@@ -274,8 +274,19 @@ void MainWindow::retranslate() {
         showField(view);
     }
     showPosition();
+    showFirstServerNames();
     setWindowTitle(say(form_.caption()));
     layIndicators();
+}
+
+void MainWindow::showFirstServerNames() {
+    for (std::size_t i = 0; i < firstServer_.size(); ++i) {
+        const QString caption =
+            say(form_.labels.NomeGiocatore[i].text()).replace(QLatin1Char('&'), QLatin1String("&&"));
+        if (firstServer_[i] != nullptr && firstServer_[i]->text() != caption) {
+            firstServer_[i]->setText(caption);
+        }
+    }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -636,6 +647,27 @@ void MainWindow::buildMenus() {
     command(menuItem(game, QT_TR_NOOP("&Fine"), "GameEnd", QKeySequence(Qt::SHIFT | Qt::Key_F8)),
             &MainForm::GameEnd_Click);
     command(menuItem(game, QT_TR_NOOP("&Clear"), "GameClear"), &MainForm::GameClear_Click);
+    // Each item is captioned with a player's name, and read by what it does.
+    QMenu* firstServer = subMenu(game, QT_TR_NOOP("Primo al &servizio"));
+    firstServer->setObjectName(QStringLiteral("GamePrimoAlServizio"));
+    const std::array<const char*, 2> firstServerNames{QT_TR_NOOP("Primo al servizio Giocatore A"),
+                                                      QT_TR_NOOP("Primo al servizio Giocatore B")};
+    for (int i = 0; i < 2; ++i) {
+        QAction* item = firstServer->addAction(QString());
+        item->setObjectName(name("PrimoAlServizio", i));
+        item->setCheckable(true);
+        const char* accessible = firstServerNames[static_cast<std::size_t>(i)];
+        nameMenuItem(item, tr(accessible));
+        onLanguage([item, accessible] { nameMenuItem(item, tr(accessible)); });
+        MenuCheck* check = &form_.menus.PrimoAlServizio[static_cast<std::size_t>(i)];
+        connect(item, &QAction::triggered, this, [this, item, check, i] {
+            const QSignalBlocker block(item);
+            item->setChecked(check->checked());
+            forward([this, i] { form_.PrimoAlServizio_Click(i); });
+        });
+        checkViews_.push_back({check, item});
+        firstServer_[static_cast<std::size_t>(i)] = item;
+    }
 
     QMenu* options = subMenu(bar, QT_TR_NOOP("&Opzioni"));
     options->setObjectName(QStringLiteral("Opzioni"));
@@ -659,6 +691,27 @@ void MainWindow::buildMenus() {
         connect(rule, &QAction::triggered, this,
                 [this, i] { forward([this, i] { form_.TieBreakWhen_Click(i); }); });
     }
+    QMenu* deciding = subMenu(options, QT_TR_NOOP("Set d&ecisivo"));
+    deciding->setObjectName(QStringLiteral("OpzioniSetDecisivo"));
+    const std::array<const char*, 5> decidingRules{
+        QT_TR_NOOP("&Ai vantaggi"), QT_TR_NOOP("Tie-break a &7 sul 6 pari"),
+        QT_TR_NOOP("Tie-break a &10 sul 6 pari"), QT_TR_NOOP("Tie-break a 7 sul &12 pari"),
+        QT_TR_NOOP("&Match tie-break a 10")};
+    for (int i = 0; i < 5; ++i) {
+        const QByteArray objectName = name("SetDecisivo", i).toUtf8();
+        QAction* rule = menuItem(deciding, decidingRules[static_cast<std::size_t>(i)],
+                                 objectName.constData(), {},
+                                 &form_.menus.SetDecisivo[static_cast<std::size_t>(i)]);
+        rule->setEnabled(true);
+        connect(rule, &QAction::triggered, this,
+                [this, i] { forward([this, i] { form_.SetDecisivo_Click(i); }); });
+    }
+    command(menuItem(options, QT_TR_NOOP("&Killer point (senza vantaggi)"), "KillerPoint", {},
+                     &form_.menus.KillerPoint),
+            &MainForm::KillerPoint_Click);
+    command(menuItem(options, QT_TR_NOOP("&Registra l'ora dei punti"), "OraDeiPunti", {},
+                     &form_.menus.OraDeiPunti),
+            &MainForm::OraDeiPunti_Click);
     QMenu* disable = subMenu(options, QT_TR_NOOP("&Disabilita"));
     disable->setObjectName(QStringLiteral("Disabilita"));
     command(menuItem(disable, QT_TR_NOOP("&Parziale"), "DisabilitaParziale", {},
@@ -708,7 +761,7 @@ void MainWindow::exportReport() {
     name.replace(name.size() - 4, 4, ".html");  // in place of ".clg"
     Platform& platform = form_.platform();
     const FileChoice choice =
-        platform.saveFileDialog(name, CL_TEXT("Files", "Pagina web (*.html)"));
+        platform.saveFileDialog(name, {CL_TEXT("Files", "Pagina web (*.html)")}, 0);
     if (choice.title.empty()) {
         return;
     }
@@ -944,6 +997,7 @@ void MainWindow::refresh() {
         showPosition();
         form_.GameScroll.clearDirty();
     }
+    showFirstServerNames();
     for (const CheckView& view : checkViews_) {
         if (view.check->dirty()) {
             const QSignalBlocker block(view.action);

@@ -80,6 +80,8 @@ private:
     void translated(QWidget* control, const char* text);
     // Every text again, in the language now in use.
     void retranslate();
+    // The first-server items show the players' names.
+    void showFirstServerNames();
     // Where the user stands in the match, on the scroll bar.
     void showPosition();
 
@@ -113,6 +115,7 @@ private:
     std::vector<FieldView> fieldViews_;
     std::vector<GroupView> groupViews_;
     std::vector<CheckView> checkViews_;
+    std::array<QAction*, 2> firstServer_{};
     QComboBox* turno_ = nullptr;
     // The indicators below the point panel, by the place they share.
     std::array<std::vector<QLabel*>, 3> indicators_;

@@ -104,16 +104,27 @@ ResidualAnswer QtPlatform::askResidualPoints(int residualPoints, bool offerInser
     return dialog.ask();
 }
 
-FileChoice QtPlatform::saveFileDialog(const std::string& defaultName, const Text& filter) {
-    const QString pattern = say(filter);
-    QFileDialog dialog(owner_, tr("Salva con nome"), QString(), pattern);
+FileChoice QtPlatform::saveFileDialog(const std::string& defaultName,
+                                      const std::vector<Text>& filters, std::size_t selected) {
+    QStringList patterns;
+    for (const Text& filter : filters) {
+        patterns << say(filter);
+    }
+    QFileDialog dialog(owner_, tr("Salva con nome"));
+    dialog.setNameFilters(patterns);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // The extension of the filter's pattern, "clg" of "(*.clg)".
-    const qsizetype dot = pattern.lastIndexOf(QLatin1String("*."));
-    if (dot >= 0) {
-        dialog.setDefaultSuffix(pattern.mid(dot + 2).remove(QLatin1Char(')')));
+    // A name typed without extension takes that of the filter in use: "clg" of "(*.clg)".
+    const auto useSuffixOf = [&dialog](const QString& pattern) {
+        const qsizetype dot = pattern.lastIndexOf(QLatin1String("*."));
+        dialog.setDefaultSuffix(dot >= 0 ? pattern.mid(dot + 2).remove(QLatin1Char(')'))
+                                         : QString());
+    };
+    if (selected < filters.size()) {
+        dialog.selectNameFilter(patterns[static_cast<qsizetype>(selected)]);
+        useSuffixOf(patterns[static_cast<qsizetype>(selected)]);
     }
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useSuffixOf);
     dialog.selectFile(QString::fromStdString(defaultName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
@@ -122,7 +133,11 @@ FileChoice QtPlatform::saveFileDialog(const std::string& defaultName, const Text
 }
 
 FileChoice QtPlatform::openFileDialog() {
-    return chosen(QFileDialog::getOpenFileName(owner_, tr("Apri"), QString(), say(kFileFilter)));
+    // Either kind of match, told apart by its contents once opened.
+    const QString filters = say(CL_TEXT("Files", "Partite di Courtlog (*.clg *.courtlog)")) +
+                            QLatin1String(";;") + say(kFileFilter) + QLatin1String(";;") +
+                            say(kDocumentFilter);
+    return chosen(QFileDialog::getOpenFileName(owner_, tr("Apri"), QString(), filters));
 }
 
 std::optional<std::string> QtPlatform::getSetting(const std::string& app,

@@ -21,7 +21,8 @@ public:
     std::string inputBox(const Text& prompt, const Text& title,
                          const std::string& defaultText) override;
     ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) override;
-    FileChoice saveFileDialog(const std::string& defaultName, const Text& filter) override;
+    FileChoice saveFileDialog(const std::string& defaultName, const std::vector<Text>& filters,
+                              std::size_t selected) override;
     FileChoice openFileDialog() override;
     std::optional<std::string> getSetting(const std::string& app, const std::string& section,
                                           const std::string& key) override;

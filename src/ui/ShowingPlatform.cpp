@@ -18,9 +18,10 @@ ResidualAnswer ShowingPlatform::askResidualPoints(int residualPoints, bool offer
     return inner_.askResidualPoints(residualPoints, offerInsert);
 }
 
-FileChoice ShowingPlatform::saveFileDialog(const std::string& defaultName, const Text& filter) {
+FileChoice ShowingPlatform::saveFileDialog(const std::string& defaultName,
+                                           const std::vector<Text>& filters, std::size_t selected) {
     showWindow_();
-    return inner_.saveFileDialog(defaultName, filter);
+    return inner_.saveFileDialog(defaultName, filters, selected);
 }
 
 FileChoice ShowingPlatform::openFileDialog() {

@@ -22,6 +22,8 @@ WORDS = {
         "Vincente": "Vincente", "Errore / Vincente": "Errore / Vincente",
         "Giocatore B": "Giocatore B", "Prima palla": "Prima palla", "Ace": "Ace",
         "Punteggio %s": "Punteggio Giocatore %s", "Ace %s": "Ace Giocatore %s",
+        "tb7": "Tie-break a 7 sul 6 pari", "Tutti i set": "Tutti i set",
+        "Primo al servizio %s": "Primo al servizio Giocatore %s",
     },
     "en": {
         "title": "^Courtlog - Version", "Giocatore A": "Player A", "Cambio nome": "Rename",
@@ -31,6 +33,8 @@ WORDS = {
         "Vincente": "Winner", "Errore / Vincente": "Error / Winner",
         "Giocatore B": "Player B", "Prima palla": "First serve", "Ace": "Ace",
         "Punteggio %s": "Score Player %s", "Ace %s": "Ace Player %s",
+        "tb7": "Tie-break to 7 at 6-all", "Tutti i set": "Every set",
+        "Primo al servizio %s": "First server Player %s",
     },
 }
 W = WORDS["it"]
@@ -139,6 +143,18 @@ def main():
     expect("score", value(courtlog, W["Punteggio %s"] % "A") + "-" +
            value(courtlog, W["Punteggio %s"] % "B"), "30-15")
     expect("aces", value(courtlog, W["Ace %s"] % "A"), "1")
+
+    # A deciding set with a tie-break at six all, chosen from its menu: the tie-break menu
+    # then marks every set.
+    act(find(courtlog, "menu item", W["tb7"]), "Press")
+    every = find(courtlog, "menu item", W["Tutti i set"]).getState()
+    if not every.contains(pyatspi.STATE_CHECKED):
+        fail("the tie-break menu does not mark every set")
+    # The first server's items are read by what they do, not by the names they show.
+    first = find(courtlog, "menu item", W["Primo al servizio %s"] % "A")
+    act(first, "Press")
+    if not first.getState().contains(pyatspi.STATE_CHECKED):
+        fail("A is not the first server")
 
     # Saved with F2 through the real file dialog.
     keys("search", "--sync", "--onlyvisible", "--name", W["title"], "windowfocus",

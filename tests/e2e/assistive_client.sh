@@ -52,4 +52,9 @@ if [ "$(printf '%s' "$csv" | tr -d '\r')" != "$expected" ]; then
     printf '%s\n' "$csv"
     exit 1
 fi
+# With the rule the client chose from the menus.
+if ! "$report" --format json "$work/saved.clg" | tr -d ' \n' | grep -q '"tieBreakWhen":\[false,false,true\]'; then
+    echo "FAIL: the saved match does not have a tie-break in every set"
+    exit 1
+fi
 echo "the saved match is what the client charted"

@@ -156,7 +156,7 @@ std::string names(Harness& h, int p) {
            h.form.labels.FrameStatistiche[p].caption();
 }
 
-TEST(WindowCommands, NamesAreShownAsAMatchFileKeepsThemAndExitEndsAtOnce) {
+TEST(WindowCommands, NamesAreShownAsTypedAndExitEndsAtOnce) {
     Harness h;
     h.platform.inputAnswers = {"Sinner", "", "   ", "Đoković", "Roland Garros – Paris", ""};
     h.form.NomeGiocatore_Click(1);
@@ -165,7 +165,7 @@ TEST(WindowCommands, NamesAreShownAsAMatchFileKeepsThemAndExitEndsAtOnce) {
     EXPECT_TRUE(h.form.matchSaved());
     // An empty answer keeps the name; blanks are a name.
     for (const char* shown : {"Giocatore A|Giocatore A|Statistiche Giocatore A",
-                              "   |   |Statistiche    ", "?okovic|?okovic|Statistiche ?okovic"}) {
+                              "   |   |Statistiche    ", "Đoković|Đoković|Statistiche Đoković"}) {
         h.form.NomeGiocatore_Click(0);
         EXPECT_EQ(names(h, 0), shown);
     }
@@ -173,11 +173,16 @@ TEST(WindowCommands, NamesAreShownAsAMatchFileKeepsThemAndExitEndsAtOnce) {
     h.form.NomeTorneo_Click();
     h.form.NomeTorneo_Click();
     EXPECT_EQ(h.form.labels.NomeTorneo.caption(), "Roland Garros – Paris");
-    // As long as a match file can keep a name, and no longer.
-    for (const std::size_t typed : {32767u, 32768u}) {
-        h.platform.inputAnswers.push_back(std::string(typed, 'x'));
+    // As many characters as a match file can keep, and no more; a character is never cut.
+    std::string accents;
+    for (int i = 0; i < 32768; ++i) {
+        accents += "é";
+    }
+    for (const std::string& typed : {std::string(32767, 'x'), std::string(32768, 'x'), accents}) {
+        h.platform.inputAnswers.push_back(typed);
         h.form.NomeTorneo_Click();
-        EXPECT_EQ(h.form.labels.NomeTorneo.caption().size(), 32767u);
+        EXPECT_EQ(h.form.labels.NomeTorneo.caption(),
+                  typed.substr(0, typed[0] == 'x' ? 32767 : 2 * 32767));
     }
 
     // Exit ends at once, even with unsaved points.

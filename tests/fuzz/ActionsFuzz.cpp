@@ -24,6 +24,7 @@
 #include "report/MatchSummary.h"
 #include "report/PointLogCsv.h"
 #include "report/Report.h"
+#include "storage/MatchDocument.h"
 #include "storage/MatchFile.h"
 #include "support/FakePlatform.h"
 #include "support/Snapshot.h"
@@ -93,7 +94,9 @@ public:
         // Insertion is answered even when not offered: the program must not take it then.
         return static_cast<ResidualAnswer>(in_.below(3));
     }
-    FileChoice saveFileDialog(const std::string&, const Text&) override { return choice(); }
+    FileChoice saveFileDialog(const std::string&, const std::vector<Text>&, std::size_t) override {
+        return choice();
+    }
     FileChoice openFileDialog() override { return choice(); }
     bool fileExists(const std::string& path) override { return std::filesystem::exists(path); }
 
@@ -165,10 +168,14 @@ void checkState(const MainForm& f) {
     for (int p = 0; p < 2; ++p) {
         const int s = sc.points[p];
         const int g = sc.games[p];
+        const SetFormat format = f.rules().formatOf(sc.set);
         if (sc.inTieBreak) {
-            CHECK(sc.games[0] == 6 && sc.games[1] == 6 && s >= 0);
+            // At the games all of the set's tie-break, or a match tie-break from its start.
+            CHECK(sc.games[0] == sc.games[1] && s >= 0 &&
+                  sc.games[0] == (format.matchTieBreak ? 0 : format.tieBreakAt));
         } else {
-            CHECK(s >= Love && s <= Forty || (s == Advantage && sc.points[1 - p] == Forty));
+            CHECK(s >= Love && s <= Forty ||
+                  (s == Advantage && sc.points[1 - p] == Forty && !f.rules().noAd));
         }
         CHECK(f.labels.Games[p].caption() == std::to_string(g) && g >= 0);
         CHECK(!(g >= 6 && g - sc.games[1 - p] >= 2));  // that set would be over
@@ -196,12 +203,27 @@ std::string shownState(const MainForm& f) {
     return s;
 }
 
-// A save and a load give back the same match.
+// A save and a load give back the same match: a match file when it keeps everything, as the
+// window saves it, and a match document otherwise.
 DecodedMatch checkSaved(const MainForm& f) {
     const MatchRecord m = f.matchRecord();
-    const DecodedMatch d = decodeMatch(encodeMatch(m));
-    CHECK(!d.fatalError && d.errors.empty() && d.roundValid && d.pointsIgnored == 0);
-    CHECK(d.match.setsInMatch == m.setsInMatch && d.match.tieBreakWhen == m.tieBreakWhen);
+    DecodedMatch d;
+    if (matchFileLosses(m).empty()) {
+        d = decodeMatch(encodeMatch(m));
+        CHECK(!d.fatalError);
+    } else {
+        const DecodedDocument doc = decodeDocument(encodeDocument(m));
+        CHECK(!doc.fatalError);
+        d.match = doc.match;
+        d.errors = doc.errors;
+        d.roundValid = doc.roundValid;
+        d.pointsIgnored = doc.pointsIgnored;
+        CHECK(d.match.start == m.start && d.match.times == m.times && d.match.unknown == m.unknown);
+    }
+    CHECK(d.errors.empty() && d.roundValid && d.pointsIgnored == 0);
+    // A document keeps the one tie-break mark its rules stand for; a match file any marks.
+    CHECK(d.match.rules() == m.rules() &&
+          (d.match.tieBreakWhen == m.tieBreakWhen || !matchFileLosses(m).empty()));
     CHECK(d.match.players == m.players && d.match.tournament == m.tournament);
     CHECK(d.match.round == m.round && d.match.points == m.points);
     return d;
@@ -298,7 +320,7 @@ void checkReports(const MainForm& f) {
 
 // The user's actions by opcode, in the order make_actions_seeds.py names them.
 using Action = void (*)(MainForm& f, Bytes& in);
-const std::array<Action, 25> kActions{{
+const std::array<Action, 29> kActions{{
     [](MainForm& f, Bytes& in) {  // a choice in one of the point panel's groups
         const auto p = static_cast<Panel>(in.below(4));
         f.SelectOption(p, in.below(f.panel(p).count()));
@@ -336,6 +358,10 @@ const std::array<Action, 25> kActions{{
         f.Form_Activate(in.below(2) == 0 ? std::string()
                                          : "\"" + ScriptedPlatform::matchFile() + "\"");
     },
+    [](MainForm& f, Bytes& in) { f.SetDecisivo_Click(in.below(5)); },
+    [](MainForm& f, Bytes&) { f.KillerPoint_Click(); },
+    [](MainForm& f, Bytes& in) { f.PrimoAlServizio_Click(in.below(2)); },
+    [](MainForm& f, Bytes&) { f.OraDeiPunti_Click(); },
 }};
 
 constexpr int kMaxActions = 64;

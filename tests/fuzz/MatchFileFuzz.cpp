@@ -1,11 +1,13 @@
-// Feeds arbitrary bytes to the match-file reader and, when it takes them, to the replay and the
-// moves that follow a load. Any crash, sanitizer report or broken round trip is a finding.
+// Feeds arbitrary bytes to the match-file reader, or to the document reader when they look like
+// a document, and, when it takes them, to the replay and the moves that follow a load. Any crash,
+// sanitizer report or broken round trip is a finding.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
 #include "form/MainForm.h"
 #include "platform/HeadlessPlatform.h"
+#include "storage/MatchDocument.h"
 #include "storage/MatchFile.h"
 
 using namespace courtlog;
@@ -18,26 +20,54 @@ void check(bool ok) {
     }
 }
 
+// A document that was read is written back and reads back the same, and the second text is
+// the first.
+bool documentRoundTrip(const MatchRecord& m) {
+    const std::string text = encodeDocument(m);
+    const DecodedDocument again = decodeDocument(text);
+    const MatchRecord& a = again.match;
+    return !again.fatalError && a.points == m.points && a.times == m.times &&
+           a.players == m.players && a.tournament == m.tournament && a.rules() == m.rules() &&
+           a.start == m.start && a.unknown == m.unknown && encodeDocument(a) == text;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const DecodedMatch decoded = decodeMatch(bytes);
-    if (decoded.fatalError) {
-        return 0;
-    }
-    const MatchRecord& m = decoded.match;
-    check(m.points.size() <= static_cast<std::size_t>(kMaxPoints));
+    MatchRecord m;
+    bool roundValid = true;
+    if (isMatchDocument(bytes)) {
+        DecodedDocument decoded = decodeDocument(bytes);
+        if (decoded.fatalError) {
+            check(decoded.match.points.empty());
+            return 0;
+        }
+        check(documentRoundTrip(decoded.match));
+        m = std::move(decoded.match);
+        roundValid = decoded.roundValid;
+    } else {
+        DecodedMatch decoded = decodeMatch(bytes);
+        if (decoded.fatalError) {
+            return 0;
+        }
+        m = std::move(decoded.match);
+        roundValid = decoded.roundValid;
 
-    // What was read is written back the same way and reads back the same.
-    const DecodedMatch again = decodeMatch(encodeMatch(m));
-    check(!again.fatalError && again.match.points == m.points && again.match.players == m.players &&
-          again.match.tournament == m.tournament && again.match.tieBreakWhen == m.tieBreakWhen);
+        // What was read is written back the same way and reads back the same.
+        const DecodedMatch again = decodeMatch(encodeMatch(m));
+        check(!again.fatalError && again.match.points == m.points &&
+              again.match.players == m.players && again.match.tournament == m.tournament &&
+              again.match.tieBreakWhen == m.tieBreakWhen);
+        // A match file keeps its own matches whole, and so does a document.
+        check(matchFileLosses(m).empty() && documentRoundTrip(m));
+    }
+    check(m.points.size() <= static_cast<std::size_t>(kMaxPoints));
 
     static HeadlessPlatform platform;
     MainForm form(platform);
     form.Form_Load();
-    form.applyMatch(m, decoded.roundValid);
+    form.applyMatch(m, roundValid);
     check(form.points().count() == static_cast<int>(m.points.size()));
 
     // The moves a user makes after opening a file.

@@ -6,7 +6,8 @@ import sys
 
 (SELECT, POINT, SERVE_OUTCOME, RUN, UNDO, REDO, START, END, SCROLL, CLEAR, THREE_SETS, FIVE_SETS,
  TIE_BREAK_RULE, PARTIAL, POINTS_TO_MATCH, SAVE_ON_EXIT, SAVE_OPTIONS, RENAME_PLAYER,
- RENAME_TOURNAMENT, ROUND, SAVE, LOAD, CLOSE, ABOUT, OPEN) = range(25)
+ RENAME_TOURNAMENT, ROUND, SAVE, LOAD, CLOSE, ABOUT, OPEN, DECIDING_SET, NO_AD, FIRST_SERVER,
+ POINT_TIMES) = range(29)
 MISSING, RAW = 15, 16  # option bytes past the table of stored texts
 CANCEL, MATCH_FILE, MISSING_FOLDER, FOLDER, OTHER_FILE = range(5)  # file dialog answers
 YES, NO = 0, 1
@@ -54,6 +55,12 @@ seeds = {
     # and more of them than a match holds; then a point in the middle of it.
     "damaged-file": bytes([MISSING] * 5) + bytes([LOAD, OTHER_FILE, 255, 0, 0xFF, SCROLL, 40,
         POINT, 0, INSERT, START, END]),
+    # Today's formats: a match tie-break, no-ad games, B serving first and timed points, each
+    # changed again once sets are played; then saved and loaded.
+    "todays-formats": bytes([MISSING] * 5) + bytes([THREE_SETS, DECIDING_SET, 4, NO_AD,
+        FIRST_SERVER, 1, POINT_TIMES, SERVE_OUTCOME, 0, SERVE_OUTCOME, 1]) + run(48, HOLDS)
+        + run(48, 0x0F) + run(12, 0x55) + bytes([DECIDING_SET, 0, NO_AD, FIRST_SERVER, 0,
+        UNDO, DECIDING_SET, 2, SAVE, MATCH_FILE, CLEAR, YES, LOAD, MATCH_FILE]),
 }
 
 folder = pathlib.Path(sys.argv[1])

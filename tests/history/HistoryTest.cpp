@@ -57,9 +57,8 @@ TEST(Navigation, FiveSetMatchReplaysToWhatLiveEntryShowedAtEveryPoint) {
 // live finish; clearing it leaves a fresh match.
 TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgainAndClears) {
     Harness h, fresh;
-    for (Harness* x : {&h, &fresh}) {
-        x->useThreeSets();
-    }
+    h.useThreeSets();
+    fresh.useThreeSets();
     h.platform.messageAnswers = {MsgAnswer::No, MsgAnswer::No};
     h.games("AAAAAA AAAAAA");
     h.play("A!");  // after the end nothing is recorded, nor marked for the next point

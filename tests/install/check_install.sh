@@ -21,13 +21,15 @@ done
 [ -x "$prefix/bin/courtlog" ] || fail "courtlog is not executable"
 
 desktop-file-validate "$prefix/share/applications/courtlog.desktop" || fail "invalid desktop entry"
-grep -q '^MimeType=application/x-courtlog;$' "$prefix/share/applications/courtlog.desktop" \
-    || fail "the desktop entry does not open match files"
+grep -q '^MimeType=application/x-courtlog;application/x-courtlog-match;$' \
+    "$prefix/share/applications/courtlog.desktop" \
+    || fail "the desktop entry does not open both kinds of match"
 
-# The type must be what the shared database makes of *.clg.
+# The types must be what the shared database makes of *.clg and *.courtlog.
 update-mime-database "$prefix/share/mime" >/dev/null 2>&1
-grep -q 'application/x-courtlog' "$prefix/share/mime/globs2" || fail "no *.clg glob"
-grep -q '\*\.clg' "$prefix/share/mime/globs2" || fail "no *.clg glob"
+grep -q 'application/x-courtlog:\*\.clg$' "$prefix/share/mime/globs2" || fail "no *.clg glob"
+grep -q 'application/x-courtlog-match:\*\.courtlog$' "$prefix/share/mime/globs2" \
+    || fail "no *.courtlog glob"
 
 # The metadata and the desktop entry it launches, as a software centre sees them.
 appstreamcli validate --no-net --pedantic \

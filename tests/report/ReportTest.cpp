@@ -145,6 +145,9 @@ TEST(ReportJson, EveryLabelWithItsStateAndTheMatchSettings) {
     // Colours are stored blue-green-red; the report gives them as #RRGGBB.
     EXPECT_EQ(fields["Punteggio(0)"]["back"].toString(), "#00FFFF");
     EXPECT_EQ(r["tieBreakWhen"].toArray(), (QJsonArray{false, false, true}));
+    EXPECT_EQ(r["rules"].toObject(),
+              (QJsonObject{{"bestOf", 5}, {"setTieBreak", true}, {"decidingSet", "tb7"},
+                           {"noAd", false}, {"firstServer", 0}}));
     EXPECT_EQ(r["round"].toInt(), 3);
 }
 
@@ -155,7 +158,7 @@ TEST(HeadlessPlatform, PrintsEachMessageOnOneLineAndAnswersNo) {
               MsgAnswer::No);
     EXPECT_EQ(platform.messageBox(Text::verbatim("Fatto"), MsgButtons::Ok), MsgAnswer::Ok);
     EXPECT_EQ(err.str(), "Salvare? Ora\nFatto\n");
-    EXPECT_EQ(platform.saveFileDialog("x.clg", kFileFilter).title, "");
+    EXPECT_EQ(platform.saveFileDialog("x.clg", {kFileFilter}, 0).title, "");
     platform.saveSetting("Courtlog", "Opzioni", "MatchInTreSet", "True");
     EXPECT_FALSE(platform.getSetting("Courtlog", "Opzioni", "MatchInTreSet").has_value());
 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdio>
 
+#include "storage/MatchDocument.h"
 #include "storage/MatchFile.h"
 #include "support/TempDir.h"
 
@@ -87,6 +88,32 @@ TEST(ReportTool, FormatsPositionsTotalsLanguagesAndExitCodes) {
         EXPECT_NE(all.find(says), std::string::npos) << all;
         EXPECT_TRUE(never.empty() || all.find(never) == std::string::npos) << all;
     }
+}
+
+// A match document reads as the match file it was made from, in every format and in totals,
+// whatever either is called.
+TEST(ReportTool, ReadsAMatchDocumentAsItsMatchFile) {
+    TempDir dir;
+    const std::string five = COURTLOG_SAMPLES_DIR "/best-of-five-fifth-set.clg";
+    const QString file = QString::fromStdString(dir.file("five.clg"));
+    const QString document = QString::fromStdString(dir.file("five-document.clg"));
+    TempDir::write(file.toStdString(), TempDir::read(five));
+    TempDir::write(document.toStdString(),
+                   encodeDocument(decodeMatch(TempDir::read(five)).match));
+    const auto report = [](QStringList arguments) {
+        QProcess run;
+        run.start(QStringLiteral(COURTLOG_REPORT_PROGRAM), arguments);
+        EXPECT_TRUE(run.waitForFinished(30000));
+        return std::pair(run.exitCode(), run.readAll().toStdString());
+    };
+    for (const char* format : {"text", "json", "csv", "html"}) {
+        SCOPED_TRACE(format);
+        const auto [code, out] = report({"--format", format, document});
+        EXPECT_EQ(std::pair(code, out), report({"--format", format, file}));
+        const auto [totalCode, total] = report({"--total", "--format", format, document, file});
+        EXPECT_EQ(totalCode, std::string(format) == "csv" ? 2 : 0);
+    }
+    EXPECT_EQ(report({"--total", document, document}), report({"--total", file, file}));
 }
 
 // The exit status, and standard output and standard error together.

@@ -49,8 +49,10 @@ Happened play(Score& s, const Rules& rules, std::string_view points) {
     return last;
 }
 
-const Rules kFiveSets{5, TieBreakRule::AllButDecidingSet};
-const Rules kThreeSets{3, TieBreakRule::AllButDecidingSet};
+const Rules kFiveSets{5, true};
+const Rules kThreeSets{3, true};
+const Rules kTenAtSix{3, true, DecidingSet::TieBreak10};
+const Rules kMatchTieBreak{3, true, DecidingSet::MatchTieBreak10};
 
 // The score, the server, the break point or deuce standing with its number, and each
 // player's break points held and breaks made.
@@ -64,122 +66,6 @@ std::string gameState(const Score& s) {
     return t + " held " + std::to_string(s.breakPoints[0]) + "/" +
            std::to_string(s.breakPoints[1]) + " br " + std::to_string(s.breaks[0]) + "/" +
            std::to_string(s.breaks[1]);
-}
-
-TEST(PointInfo, EachFieldHasItsOwnBitsAndKeepsTheOthers) {
-    const std::tuple<Attr, int, PointWord> cases[] = {
-        {Attr::Punto, 1, 0x0001},           {Attr::Servizio, 1, 0x0002},
-        {Attr::DirittoRovescio, 2, 0x0008}, {Attr::Colpo, 7, 0x0070},
-        {Attr::ErroreVincente, 4, 0x0200},  {Attr::ErroreVincente, 3, 0x0180},
-        {Attr::AceDoppioFallo, 3, 0x0C00},  {Attr::CircolettoRosso, 1, 0x1000},
-    };
-    for (const auto& [attr, value, word] : cases) {
-        PointWord w = 0;
-        CreaInfo(w, attr, value);
-        EXPECT_EQ(w, word) << layoutOf(attr).name << "=" << value;
-        EXPECT_EQ(EstraiInfo(w, attr), value) << layoutOf(attr).name;
-        // The marker bit and the unused high bits survive too: they go to the file as read.
-        w = 0xFFFF;
-        CreaInfo(w, attr, 0);
-        EXPECT_EQ(w, static_cast<PointWord>(0xFFFF & ~layoutOf(attr).mask));
-    }
-}
-
-TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
-    Score s = startOfMatch(kFiveSets);
-    const std::pair<const char*, const char*> steps[] = {
-        {"B", "0-0 0-15 A held 0/0 br 0/0"},
-        {"BB", "0-0 0-40 A bpB#1 held 0/1 br 0/0"},
-        {"A", "0-0 15-40 A bpB#2 held 0/2 br 0/0"},
-        {"AA", "0-0 40-40 A deuce#1 held 0/3 br 0/0"},
-        {"B", "0-0 40-AD A bpB#4 held 0/4 br 0/0"},
-        {"A", "0-0 40-40 A deuce#2 held 0/4 br 0/0"},
-        {"A", "0-0 AD-40 A held 0/4 br 0/0"},
-        {"A", "1-0 0-0 B held 0/4 br 0/0"},  // A holds; the numbers start again
-        // In B's service game the break points are A's.
-        {"BAAA", "1-0 40-15 B bpA#1 held 1/4 br 0/0"},
-        {"B", "1-0 40-30 B bpA#2 held 2/4 br 0/0"},
-        {"A", "2-0 0-0 A held 2/4 br 1/0"},
-        {"b", "2-1 0-0 B held 2/5 br 1/1"},  // a break to love
-    };
-    for (const auto& [points, expected] : steps) {
-        play(s, kFiveSets, points);
-        EXPECT_EQ(gameState(s), expected) << points;
-    }
-}
-
-TEST(GameScoring, NewBallsAfterTheSeventhGameAndEveryNineAfter) {
-    Score s = startOfMatch(kFiveSets);
-    // The count runs across sets: four sets of 6-0, then two games of the fifth.
-    const std::string winners = "aaaaaabbbbbbaaaaaabbbbbbab";
-    std::string shown = newBalls(s) ? "0 " : "";
-    for (std::size_t game = 0; game < winners.size(); ++game) {
-        play(s, kFiveSets, winners.substr(game, 1));
-        shown += newBalls(s) ? std::to_string(game + 1) + " " : "";
-    }
-    EXPECT_EQ(shown, "7 16 25 ");
-}
-
-TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
-    Score s = startOfMatch(kFiveSets);
-    // B breaks for 6-5, A breaks back: the tie-break starts with the game that makes it 6-6.
-    EXPECT_TRUE(play(s, kFiveSets, "ababababab ba").tieBreakStarts);
-    // The first server of the set starts the tie-break, then two points each; the player who
-    // received first in the set serves first in the next. Winning the tie-break is no break.
-    std::string seen = s.server == 0 ? "A" : "B";
-    Happened last;
-    for (char c : std::string("ABABABABABABAA")) {
-        last = play(s, kFiveSets, std::string(1, c));
-        seen += s.server == 0 ? "A" : "B";
-    }
-    EXPECT_EQ(seen + " " + gameState(s), "ABBAABBAABBAABB 7-6(8-6) 0-0 0-0 B held 1/1 br 1/1");
-    EXPECT_TRUE(last.game && last.set && !last.breakOfServe && !last.match);
-}
-
-// The menu's marks, as a match file keeps them: the last one set decides.
-TEST(Sets, TheTieBreakRuleIsTheLastMarkSet) {
-    const std::tuple<std::array<bool, 3>, TieBreakRule> marks[] = {
-        {{false, false, false}, TieBreakRule::None},
-        {{true, false, false}, TieBreakRule::None},
-        {{true, true, false}, TieBreakRule::AllButDecidingSet},
-        {{false, true, true}, TieBreakRule::EverySet},
-        {{true, false, true}, TieBreakRule::EverySet},
-    };
-    for (const auto& [checked, rule] : marks) {
-        EXPECT_EQ(tieBreakRuleOf(checked), rule);
-    }
-}
-
-// Each row: the rules, the sets played, and the score they leave. Once the match is over its
-// last point says so, and nothing after it counts.
-TEST(Sets, MatchesEndWhenOneSideHasMoreThanHalfTheSets) {
-    const std::tuple<Rules, MatchScript, const char*> cases[] = {
-        // The deciding set of three is played out.
-        {kThreeSets, MatchScript().set(4, 6).set(7, 5).set(12, 10), "4-6 7-5 12-10 over"},
-        {kThreeSets, MatchScript().set(6, 0).set(6, 1), "6-0 6-1 over"},
-        {Rules{3, TieBreakRule::EverySet}, MatchScript().set(6, 4).set(3, 6).tieBreakSet(7, 9),
-         "6-4 3-6 6-7(7-9) over"},
-        {kFiveSets, MatchScript().set(6, 4).tieBreakSet(6, 8).set(6, 3).set(7, 5),
-         "6-4 6-7(6-8) 6-3 7-5 over"},
-        // Without tie-breaks six games all goes on.
-        {Rules{5, TieBreakRule::None}, MatchScript().set(6, 4).set(8, 6).set(5, 6),
-         "6-4 8-6 5-6 0-0"},
-        {kFiveSets, MatchScript().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(9, 9),
-         "6-4 4-6 6-4 4-6 9-9 0-0"},
-    };
-    for (const auto& [rules, script, expected] : cases) {
-        Score s = startOfMatch(rules);
-        const Happened last = play(s, rules, script.points());
-        EXPECT_EQ(text(s), expected);
-        EXPECT_EQ(last.game && last.set && last.match, s.over) << expected;
-        const Score before = s;
-        EXPECT_EQ(play(s, rules, "B").counted, !before.over);
-        EXPECT_TRUE(!before.over || s.pointsWon == before.pointsWon);
-    }
-    // Nobody serves a match that is over; the serve counters credit later points to B.
-    Score s = startOfMatch(kThreeSets);
-    play(s, kThreeSets, "aaaaaa aaaaaa");
-    EXPECT_EQ(std::tuple(gameState(s), s.server), std::tuple("6-0 6-0 over - held 6/0 br 6/0", 1));
 }
 
 // Points each player needs for the set and the match, "!" when the figure is flagged red
@@ -204,13 +90,100 @@ std::string needs(const Score& s) {
     return t;
 }
 
-// Each step plays and reads the needs.
-void playSteps(const Rules& rules,
-               std::initializer_list<std::pair<const char*, const char*>> steps) {
+// Each step plays and reads the score, the needs unless told otherwise.
+void playSteps(const Rules& rules, std::initializer_list<std::pair<const char*, const char*>> steps,
+               std::string (*read)(const Score&) = needs) {
     Score s = startOfMatch(rules);
     for (const auto& [points, expected] : steps) {
         play(s, rules, points);
-        EXPECT_EQ(needs(s), expected) << text(s);
+        EXPECT_EQ(read(s), expected) << text(s) << " after " << points;
+    }
+}
+
+// Who serves after the points before, then after each of the points.
+std::string servers(const Rules& rules, std::string_view before, std::string_view points) {
+    Score s = startOfMatch(rules);
+    play(s, rules, before);
+    std::string seen = s.server == 0 ? "A" : "B";
+    for (char c : points) {
+        play(s, rules, std::string_view(&c, 1));
+        seen += s.server == 0 ? "A" : "B";
+    }
+    return seen;
+}
+
+TEST(PointInfo, EachFieldHasItsOwnBitsAndKeepsTheOthers) {
+    const std::tuple<Attr, int, PointWord> cases[] = {
+        {Attr::Punto, 1, 0x0001},           {Attr::Servizio, 1, 0x0002},
+        {Attr::DirittoRovescio, 2, 0x0008}, {Attr::Colpo, 7, 0x0070},
+        {Attr::ErroreVincente, 4, 0x0200},  {Attr::ErroreVincente, 3, 0x0180},
+        {Attr::AceDoppioFallo, 3, 0x0C00},  {Attr::CircolettoRosso, 1, 0x1000},
+    };
+    for (const auto& [attr, value, word] : cases) {
+        PointWord w = 0;
+        CreaInfo(w, attr, value);
+        EXPECT_EQ(w, word) << layoutOf(attr).name << "=" << value;
+        EXPECT_EQ(EstraiInfo(w, attr), value) << layoutOf(attr).name;
+        // The marker bit and the unused high bits survive too: they go to the file as read.
+        w = 0xFFFF;
+        CreaInfo(w, attr, 0);
+        EXPECT_EQ(w, static_cast<PointWord>(0xFFFF & ~layoutOf(attr).mask));
+    }
+}
+
+TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
+    playSteps(kFiveSets,
+              {{"B", "0-0 0-15 A held 0/0 br 0/0"},
+               {"BB", "0-0 0-40 A bpB#1 held 0/1 br 0/0"},
+               {"A", "0-0 15-40 A bpB#2 held 0/2 br 0/0"},
+               {"AA", "0-0 40-40 A deuce#1 held 0/3 br 0/0"},
+               {"B", "0-0 40-AD A bpB#4 held 0/4 br 0/0"},
+               {"A", "0-0 40-40 A deuce#2 held 0/4 br 0/0"},
+               {"A", "0-0 AD-40 A held 0/4 br 0/0"},
+               {"A", "1-0 0-0 B held 0/4 br 0/0"},  // A holds; the numbers start again
+               // In B's service game the break points are A's.
+               {"BAAA", "1-0 40-15 B bpA#1 held 1/4 br 0/0"},
+               {"B", "1-0 40-30 B bpA#2 held 2/4 br 0/0"},
+               {"A", "2-0 0-0 A held 2/4 br 1/0"},
+               {"b", "2-1 0-0 B held 2/5 br 1/1"}},  // a break to love
+              gameState);
+}
+
+TEST(GameScoring, NewBallsAfterTheSeventhGameAndEveryNineAfter) {
+    Score s = startOfMatch(kFiveSets);
+    // The count runs across sets: four sets of 6-0, then two games of the fifth.
+    const std::string winners = "aaaaaabbbbbbaaaaaabbbbbbab";
+    std::string shown = newBalls(s) ? "0 " : "";
+    for (std::size_t game = 0; game < winners.size(); ++game) {
+        play(s, kFiveSets, winners.substr(game, 1));
+        shown += newBalls(s) ? std::to_string(game + 1) + " " : "";
+    }
+    EXPECT_EQ(shown, "7 16 25 ");
+}
+
+TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
+    // B breaks for 6-5, A breaks back: the tie-break starts with the game that makes it 6-6.
+    // The first server of the set starts the tie-break, then two points each; the player who
+    // received first in the set serves first in the next. Winning the tie-break is no break.
+    EXPECT_EQ(servers(kFiveSets, "ababababab ba", "ABABABABABABAA"), "ABBAABBAABBAABB");
+    Score s = startOfMatch(kFiveSets);
+    EXPECT_TRUE(play(s, kFiveSets, "ababababab ba").tieBreakStarts);
+    const Happened last = play(s, kFiveSets, "ABABABABABABAA");
+    EXPECT_EQ(gameState(s), "7-6(8-6) 0-0 0-0 B held 1/1 br 1/1");
+    EXPECT_TRUE(last.game && last.set && !last.breakOfServe && !last.match);
+}
+
+// The menu's marks, as a match file keeps them: the last one set decides.
+TEST(Sets, TheTieBreakRuleIsTheLastMarkSet) {
+    const std::tuple<std::array<bool, 3>, TieBreakRule> marks[] = {
+        {{false, false, false}, TieBreakRule::None},
+        {{true, false, false}, TieBreakRule::None},
+        {{true, true, false}, TieBreakRule::AllButDecidingSet},
+        {{false, true, true}, TieBreakRule::EverySet},
+        {{true, false, true}, TieBreakRule::EverySet},
+    };
+    for (const auto& [checked, rule] : marks) {
+        EXPECT_EQ(tieBreakRuleOf(checked), rule);
     }
 }
 
@@ -232,14 +205,131 @@ TEST(PointsNeeded, SetPointsPerSetAndMatchPointsThroughTheMatch) {
 }
 
 TEST(PointsNeeded, TieBreakOfTheDecidingSetAndLongSetWithoutTieBreak) {
-    playSteps(Rules{3, TieBreakRule::EverySet},
+    playSteps(Rules{3, true, DecidingSet::TieBreak7},
               {{"aaaaaa bbbbbb abababababab ABABABABABAB", "2/2? | 2/2?"},
                {"A", "1/1! MP#2 | 3/3"},  // the first was at 6-5
                {"B", "2/2? | 2/2?"}});    // 7-7: on past six points all
     // Every game held to 9-9, then a break: A needs this game and two more.
-    playSteps(Rules{5, TieBreakRule::None}, {{"ababababababababab b", "12/60 | 4/52"}});
+    playSteps(Rules{5, false}, {{"ababababababababab b", "12/60 | 4/52"}});
     // B wins the match: A's figures are worked out first, then the end is shown.
     playSteps(kThreeSets, {{"bbbbbb bbbbb BBBA", "28/52 | 1/1! MP#2"}, {"B", "L | W"}});
+}
+
+// The formats of every time, each through a match whose set scores are known, then at its
+// edges. Each row: the rules, the sets played, and the score they leave. Once the match is over
+// its last point says so, and nothing after it counts.
+TEST(Formats, MatchesEndAsTheirRulesSay) {
+    const Rules twelve{5, true, DecidingSet::TieBreak7At12};
+    const std::tuple<Rules, MatchScript, const char*> cases[] = {
+        // The deciding set of three is played out.
+        {kThreeSets, MatchScript().set(4, 6).set(7, 5).set(12, 10), "4-6 7-5 12-10 over"},
+        {kThreeSets, MatchScript().set(6, 0).set(6, 1), "6-0 6-1 over"},
+        {Rules{3, true, DecidingSet::TieBreak7},
+         MatchScript().set(6, 4).set(3, 6).tieBreakSet(7, 9), "6-4 3-6 6-7(7-9) over"},
+        {kFiveSets, MatchScript().set(6, 4).tieBreakSet(6, 8).set(6, 3).set(7, 5),
+         "6-4 6-7(6-8) 6-3 7-5 over"},
+        // Without tie-breaks six games all goes on.
+        {Rules{5, false}, MatchScript().set(6, 4).set(8, 6).set(5, 6), "6-4 8-6 5-6 0-0"},
+        {kFiveSets, MatchScript().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(9, 9),
+         "6-4 4-6 6-4 4-6 9-9 0-0"},
+        // Wimbledon 2019, the gentlemen's final: a tie-break at twelve games all.
+        {twelve,
+         MatchScript().tieBreakSet(7, 5).set(1, 6).tieBreakSet(7, 4).set(4, 6).tieBreakSet(7, 3,
+                                                                                           12),
+         "7-6(7-5) 1-6 7-6(7-4) 4-6 13-12(7-3) over"},
+        // Wimbledon 2018, Anderson against Isner: the deciding set played out.
+        {kFiveSets,
+         MatchScript().tieBreakSet(8, 6).tieBreakSet(5, 7).tieBreakSet(9, 11).set(6, 4).set(26, 24),
+         "7-6(8-6) 6-7(5-7) 6-7(9-11) 6-4 26-24 over"},
+        // Six all in the deciding set goes on under the twelve-all rule, and so does 11-11.
+        {twelve, MatchScript().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(6, 6),
+         "6-4 4-6 6-4 4-6 6-6 0-0"},
+        {twelve, MatchScript().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(11, 11),
+         "6-4 4-6 6-4 4-6 11-11 0-0"},
+        {twelve, MatchScript().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(13, 11),
+         "6-4 4-6 6-4 4-6 13-11 over"},
+        // Ten points at six all: seven is not enough, nine all goes on.
+        {kTenAtSix, MatchScript().set(6, 4).set(3, 6).tieBreakSet(7, 2), "6-4 3-6 6-6 7-2"},
+        {kTenAtSix, MatchScript().set(6, 4).set(3, 6).tieBreakSet(9, 9), "6-4 3-6 6-6 9-9"},
+        {kTenAtSix, MatchScript().set(6, 4).set(3, 6).tieBreakSet(12, 10),
+         "6-4 3-6 7-6(12-10) over"},
+        // The other sets keep their seven points.
+        {kTenAtSix, MatchScript().tieBreakSet(7, 5).tieBreakSet(8, 10),
+         "7-6(7-5) 6-7(8-10) 0-0 0-0"},
+        // A match tie-break at one set all, shown as its set won 1-0.
+        {kMatchTieBreak, MatchScript().set(6, 4).set(3, 6), "6-4 3-6 0-0 0-0"},
+        {kMatchTieBreak, MatchScript().set(6, 4).set(3, 6).tieBreak(9, 9), "6-4 3-6 0-0 9-9"},
+        {kMatchTieBreak, MatchScript().set(6, 4).set(3, 6).tieBreak(10, 12),
+         "6-4 3-6 0-1(10-12) over"},
+        {kMatchTieBreak, MatchScript().set(6, 4).set(6, 3), "6-4 6-3 over"},
+    };
+    for (const auto& [rules, script, expected] : cases) {
+        Score s = startOfMatch(rules);
+        const Happened last = play(s, rules, script.points());
+        EXPECT_EQ(text(s), expected) << codeOf(rules.decidingSet);
+        EXPECT_EQ(last.game && last.set && last.match, s.over) << expected;
+        const Score before = s;
+        EXPECT_EQ(play(s, rules, "B").counted, !before.over);
+        EXPECT_TRUE(!before.over || s.pointsWon == before.pointsWon);
+    }
+    // Nobody serves a match that is over; the serve counters credit later points to B.
+    Score s = startOfMatch(kThreeSets);
+    play(s, kThreeSets, "aaaaaa aaaaaa");
+    EXPECT_EQ(std::tuple(gameState(s), s.server), std::tuple("6-0 6-0 over - held 6/0 br 6/0", 1));
+}
+
+// The serve under each rule: the player chosen serves first, and every tie-break starts with
+// the player whose turn it is, one point, then two each.
+TEST(Formats, TheServeInEveryTieBreak) {
+    const Rules bFirst{3, true, DecidingSet::MatchTieBreak10, false, 1};
+    // B serves the first game, then A.
+    EXPECT_EQ(servers(bFirst, "", "AAAA"), "BBBBA");
+    // 6-4 3-6, nineteen games: A, who received first, serves first in the match tie-break.
+    EXPECT_EQ(servers(bFirst, MatchScript().set(6, 4).set(3, 6).points(), "ABABAB"), "ABBAABB");
+    // Twelve all: the set's first server (B, after A served the first set's last game)
+    // starts the tie-break.
+    const Rules twelve{3, true, DecidingSet::TieBreak7At12};
+    EXPECT_EQ(servers(twelve, MatchScript().set(6, 3).set(4, 6).set(12, 12).points(), "ABAB"),
+              "BAABB");
+}
+
+// At forty all the next point decides the game: it is the receiver's break point, never
+// deuce, whoever serves.
+TEST(Formats, NoAdGames) {
+    playSteps(Rules{3, true, DecidingSet::Advantage, true},
+              {{"AABB", "0-0 30-30 A held 0/0 br 0/0"},
+               {"A", "0-0 40-30 A held 0/0 br 0/0"},
+               {"B", "0-0 40-40 A bpB#1 held 0/1 br 0/0"},
+               {"B", "0-1 0-0 B held 0/1 br 0/1"},  // the break
+               {"ABBA BA", "0-1 40-40 B bpA#1 held 1/1 br 0/1"},
+               {"B", "0-2 0-0 A held 1/1 br 0/1"}},  // B holds on the deciding point
+              [](const Score& s) {
+                  return gameState(s) + (s.deuceNumber + s.deuceShown ? " with a deuce" : "");
+              });
+}
+
+TEST(Formats, PointsNeededUnderEachRule) {
+    // A no-ad game needs 4, 3, 2 or 1 whatever the other side has.
+    playSteps(Rules{3, true, DecidingSet::Advantage, true},
+              {{"BBB", "24/48 | 21/45"}, {"AAA", "21/45 | 21/45"}});
+    // A deciding match tie-break counts ten as a further set, and ten in itself; two sets to
+    // love are still the shortest way at the start.
+    playSteps(kMatchTieBreak, {{"", "24/48 | 24/48"},
+                               {"aaaaaa", "24/24 | 24/34"},
+                               {"bbbbbb", "10/10 | 10/10"},
+                               {"ABABABABABABABABA", "1/1! MP#1 | 3/3"},  // 9-8
+                               {"B", "2/2? | 2/2?"}});
+    // Ten points at six all: 9-8 needs one, 9-9 two, 9-10 three.
+    const std::string oneSetAll = MatchScript().set(6, 0).set(0, 6).set(6, 6).points();
+    playSteps(kTenAtSix, {{oneSetAll.c_str(), "10/10 | 10/10"},
+                          {"ABABABABABABABABA", "1/1! MP#2 | 3/3"},
+                          {"B", "2/2? | 2/2?"},
+                          {"B", "3/3 | 1/1! MP#1"}});
+    // Twelve all: four a game until then, the tie-break's seven at 11-12.
+    const Rules twelve{3, true, DecidingSet::TieBreak7At12};
+    playSteps(
+        twelve,
+        {{oneSetAll.c_str(), "8/8 | 8/8"}, {"ababab ababa", "4/4 | 11/11"}, {"b", "7/7 | 7/7"}});
 }
 
 }  // namespace

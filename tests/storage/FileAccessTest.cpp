@@ -114,23 +114,23 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
 }
 
 #ifndef _WIN32  // another user, and a device that fails partway, are made with fork
-// The exit status of a child that runs body, as nobody when the test runs as root.
-int inChild(const std::function<bool()>& body, bool asNobody = true) {
+// Whether body succeeds in a child: as nobody when the test runs as root, or on a device that
+// takes 1000 bytes and refuses the rest.
+bool inChild(const std::function<bool()>& body, bool onSmallDevice = false) {
     const pid_t pid = ::fork();
     if (pid == 0) {
-        const bool root = ::geteuid() == 0;
-        ::_exit(asNobody && root && (::setgid(65534) != 0 || ::setuid(65534) != 0) ? 2 : !body());
+        const rlimit small{1000, 1000};
+        if (onSmallDevice) {
+            ::signal(SIGXFSZ, SIG_IGN);
+            ::setrlimit(RLIMIT_FSIZE, &small);
+        } else if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(2);
+        }
+        ::_exit(!body());
     }
     int status = 0;
     ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// A device that takes 1000 bytes and refuses the rest.
-void onSmallDevice() {
-    ::signal(SIGXFSZ, SIG_IGN);
-    const rlimit r{1000, 1000};
-    ::setrlimit(RLIMIT_FSIZE, &r);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 // In a folder the user may not write, or a sticky one where the file is someone else's, a file
@@ -148,24 +148,18 @@ TEST(FileAccess, WritesInPlaceWhereNoFileMayBeMadeAndPutsTheOldBytesBackOnFailur
         ASSERT_EQ(::chmod(m.c_str(), 0666), 0);
         ASSERT_TRUE(!root || !ownedBySaver || ::chown(m.c_str(), 65534, 65534) == 0);
         ASSERT_EQ(::chmod(folder.c_str(), folderMode), 0);
-        EXPECT_EQ(inChild([&] {
-                      return writeFileReplacing(m, "new") == std::nullopt &&
-                             (folderMode != 0555 ||
-                              writeFileReplacing(folder + "/x.clg", "x") == "accesso negato");
-                  }),
-                  0);
+        EXPECT_TRUE(inChild([&] {
+            return writeFileReplacing(m, "new") == std::nullopt &&
+                   (folderMode != 0555 ||
+                    writeFileReplacing(folder + "/x.clg", "x") == "accesso negato");
+        }));
         EXPECT_EQ(std::tuple(TempDir::read(m), TempDir::entries(folder)), std::tuple("new", 1));
     }
 
     const std::string m = dir.file("m.clg"), old(500, 'o');
     TempDir::write(m, old);
-    EXPECT_EQ(inChild(
-                  [&] {
-                      onSmallDevice();
-                      return writeFileInPlace(m, std::string(5000, 'n')).has_value();
-                  },
-                  false),
-              0);
+    EXPECT_TRUE(
+        inChild([&] { return writeFileInPlace(m, std::string(5000, 'n')).has_value(); }, true));
     EXPECT_EQ(TempDir::read(m), old);
 }
 
@@ -192,17 +186,15 @@ TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
     // itself; a smaller one only fails when flushed.
     for (const bool big : {false, true}) {
         // The child saves on the device and tells whether it saw the failure.
-        EXPECT_EQ(inChild(
-                      [&] {
-                          onSmallDevice();
-                          if (big) {
-                              h.rename(0, std::string(5000, 'x'));
-                          }
-                          save();
-                          return h.platform.messages.size() == 1 && !h.form.matchSaved();
-                      },
-                      false),
-                  0)
+        EXPECT_TRUE(inChild(
+            [&] {
+                if (big) {
+                    h.rename(0, std::string(5000, 'x'));
+                }
+                save();
+                return h.platform.messages.size() == 1 && !h.form.matchSaved();
+            },
+            true))
             << (big ? "short write" : "failed flush") << " not reported, or counted as saved";
         // The old file stays, and nothing else is left.
         EXPECT_EQ(std::tuple(pointsInFile(), TempDir::entries(dir.file(""))), std::tuple(3, 1));

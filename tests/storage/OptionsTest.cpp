@@ -9,6 +9,10 @@ namespace {
 using testing::Harness;
 using Settings = std::map<std::string, std::string>;
 
+bool has(const std::string& text, const char* part) {
+    return text.find(part) != text.npos;
+}
+
 TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     Harness h, over;
     h.games("AAAAAA BBBBBB AB");
@@ -88,49 +92,68 @@ TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
               std::tuple("12-3", true, "Set Point #4", "1/39"));
 }
 
-// The five stored options, in the order the window reads them.
-Settings stored(const std::array<std::string, 5>& v) {
+// The first five stored options, in the order the window reads them, and the rules of today's
+// matches when given.
+Settings stored(const std::array<std::string, 5>& v, const std::array<std::string, 3>& today = {}) {
     const std::string k = "Courtlog/Opzioni/";
-    return {{k + "DisabilitaParziale", v[0]},
-            {k + "DisabilitaPuntiDalMatch", v[1]},
-            {k + "TieBreakWhen", v[2]},
-            {k + "MatchInTreSet", v[3]},
-            {k + "SalvaOpzioniInUscita", v[4]}};
+    Settings s{{k + "DisabilitaParziale", v[0]},
+               {k + "DisabilitaPuntiDalMatch", v[1]},
+               {k + "TieBreakWhen", v[2]},
+               {k + "MatchInTreSet", v[3]},
+               {k + "SalvaOpzioniInUscita", v[4]}};
+    if (!today[0].empty()) {
+        s[k + "SetDecisivo"] = today[0];
+        s[k + "KillerPoint"] = today[1];
+        s[k + "OraDeiPunti"] = today[2];
+    }
+    return s;
 }
 
+// The rules of today's matches are read after the tie-break rule: the deciding set stored
+// overrides the one the rule stands for, and moves its mark.
 TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked) {
+    const std::array<std::string, 5> rule2{"False", "False", "2", "False", "False"};
     const std::vector<std::pair<Settings, std::string>> cases{
-        {{}, "0001000"},
-        {stored({"true", "-1", " 0 ", "TRUE", "1"}), "1110011"},
-        {stored({"False", "0", "2", "True", "false"}), "0000110"},
-        // What cannot be read leaves the fresh options; a rule the menu lacks checks none.
-        {stored({"forse", "", "7", "3 set", "yes"}), "0000000"},
-        {stored({"1", "", "3", "", ""}), "1000000"},
-        {stored({"", "", "-32768", "", ""}), "0000000"},
-        {stored({"", "", "2.5", "", ""}), "0001000"},
-        {stored({"", "", "0x2", "", ""}), "0001000"},
+        {{}, "0001000 adv"},
+        {stored({"true", "-1", " 0 ", "TRUE", "1"}), "1110011 adv"},
+        {stored({"False", "0", "2", "True", "false"}), "0000110 tb7"},
+        // What cannot be read leaves the fresh options; a rule the menu lacks is no
+        // tie-break, and its mark stands.
+        {stored({"forse", "", "7", "3 set", "yes"}), "0010000 adv"},
+        {stored({"1", "", "3", "", ""}), "1010000 adv"},
+        {stored({"", "", "-32768", "", ""}), "0010000 adv"},
+        {stored({"", "", "2.5", "", ""}), "0001000 adv"},
+        {stored({"", "", "0x2", "", ""}), "0001000 adv"},
+        {stored(rule2, {"tb10", "1", "true"}), "0001000 tb10 noAd timed"},
+        {stored(rule2, {"mtb10", "False", "0"}), "0001000 mtb10"},
+        {stored(rule2, {"tb9", "forse", ""}), "0000100 tb7"},  // the rule's own deciding set
     };
     for (const auto& [settings, expected] : cases) {
         SCOPED_TRACE(expected);
         Harness h;
         h.platform.settings = settings;
         h.form.Form_Load();
-        // The options as the menus show them, in the order they are stored; loading writes nothing.
+        // The options as the menus show them, in the order they are stored, then the rules;
+        // loading writes nothing.
         const auto c = [](const MenuCheck& m) { return m.checked() ? '1' : '0'; };
-        const std::string options{
-            c(h.form.menus.DisabilitaParziale),  c(h.form.menus.DisabilitaPuntiDalMatch),
-            c(h.form.menus.TieBreakWhen[0]),     c(h.form.menus.TieBreakWhen[1]),
-            c(h.form.menus.TieBreakWhen[2]),     c(h.form.menus.MatchInTreSet),
-            c(h.form.menus.SalvaOpzioniInUscita)};
+        const Rules r = h.form.rulesFromMenus();
+        const MainForm::Menus& m = h.form.menus;
+        const std::string options =
+            std::string{c(m.DisabilitaParziale),  c(m.DisabilitaPuntiDalMatch),
+                        c(m.TieBreakWhen[0]),     c(m.TieBreakWhen[1]),
+                        c(m.TieBreakWhen[2]),     c(m.MatchInTreSet),
+                        c(m.SalvaOpzioniInUscita)} +
+            " " + std::string(codeOf(r.decidingSet)) + (r.noAd ? " noAd" : "") +
+            (m.OraDeiPunti.checked() ? " timed" : "");
         EXPECT_EQ(std::tuple(options, h.form.labels.Set4[0].visible(), h.platform.settings),
                   std::tuple(expected, expected[5] == '0', settings));
         h.form.SalvaOpzioni_Click();
         const auto b = [&](int i) { return expected[i] == '1' ? "True" : "False"; };
-        auto saved = stored({b(0), b(1), std::to_string(expected.find('1', 2) - 2), b(5), b(6)});
-        if (expected.substr(2, 3) == "000") {  // no rule checked: the stored one stays
-            saved["Courtlog/Opzioni/TieBreakWhen"] = settings.at("Courtlog/Opzioni/TieBreakWhen");
-        }
-        EXPECT_EQ(h.platform.settings, saved);
+        const auto word = [&](const char* w) { return has(expected, w) ? "True" : "False"; };
+        EXPECT_EQ(
+            h.platform.settings,
+            stored({b(0), b(1), std::to_string(expected.find('1', 2) - 2), b(5), b(6)},
+                   {expected.substr(8, expected.find(' ', 8) - 8), word(" noAd"), word(" timed")}));
         // Closing stores them only when asked to, and offers to save only an unsaved match.
         h.platform.settings.clear();
         h.form.Form_Unload();

@@ -35,6 +35,10 @@ public:
     // The prompts of the input boxes, the default names the save dialogs offered and the
     // programs started.
     std::vector<std::string> inputPrompts, saveDialogNames, started;
+    // The clock, moved by the test: 2024-07-14 13:00:00 UTC.
+    std::int64_t clock = 1'720'962'000'000;
+    // The filter each save dialog started on.
+    std::vector<std::string> saveDialogFilters;
     int aboutBoxes = 0;
 
     std::deque<MsgAnswer> messageAnswers;
@@ -73,8 +77,10 @@ public:
         return next(residualAnswers, ResidualAnswer::Overwrite);
     }
 
-    FileChoice saveFileDialog(const std::string& defaultName, const Text&) override {
+    FileChoice saveFileDialog(const std::string& defaultName, const std::vector<Text>& filters,
+                              std::size_t selected) override {
         saveDialogNames.push_back(defaultName);
+        saveDialogFilters.push_back(selected < filters.size() ? shown(filters[selected]) : "");
         return next(saveChoices);
     }
 
@@ -101,6 +107,7 @@ public:
 
 protected:
     void exitProgram() override { throw ProgramEnded(); }
+    std::int64_t now() override { return clock; }
 
 private:
     // The next scripted answer, or the fallback once the script has run out.

@@ -22,9 +22,14 @@ public:
         return *this;
     }
 
-    // A set at six games all decided by a tie-break with these points.
-    MatchScript& tieBreakSet(int pointsA, int pointsB) {
-        set(6, 6);
+    // A set at `level` games all decided by a tie-break with these points.
+    MatchScript& tieBreakSet(int pointsA, int pointsB, int level = 6) {
+        return set(level, level).tieBreak(pointsA, pointsB);
+    }
+
+    // The points of a tie-break, the match tie-break too: level to the lower score, then the
+    // winner's run.
+    MatchScript& tieBreak(int pointsA, int pointsB) {
         const int low = std::min(pointsA, pointsB);
         for (int i = 0; i < low; ++i) {
             points_ += "AB";

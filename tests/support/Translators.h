@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QTranslator>
 #include <functional>
-#include <map>
 #include <utility>
 
 namespace courtlog::testing {
@@ -35,14 +34,6 @@ public:
 private:
     Words words_;
 };
-
-// The words of a catalogue by context and Italian source.
-inline Translation::Words known(std::map<std::pair<QString, QString>, QString> words) {
-    return [words = std::move(words)](const QString& context, const QString& source) {
-        const auto it = words.find({context, source});
-        return it == words.end() ? QString() : it->second;
-    };
-}
 
 // Every text a third longer than in Italian, as another language may well be: shows whether
 // the fixed layout still holds. Placeholders and access keys stay as they are.

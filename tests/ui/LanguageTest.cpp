@@ -122,13 +122,8 @@ TEST_F(Language, EveryTextFollowsAtOnceAndComesBackExactly) {
 }
 
 TEST_F(Language, TheCommandLineChoosesForOneRun) {
-    struct Case {
-        std::vector<std::string> args;
-        std::string file;
-        std::optional<int> language;
-        bool error;
-    };
-    const Case cases[] = {
+    // The arguments, then the file, the language and whether that is an error.
+    const std::tuple<std::vector<std::string>, std::string, std::optional<int>, bool> cases[] = {
         {{"x.clg"}, "x.clg", {}, false},
         {{"--lang"}, "--lang", {}, false},  // a lone argument is a file, whatever its name
         {{"--lang", "en", "x.clg"}, "x.clg", 1, false},
@@ -138,11 +133,11 @@ TEST_F(Language, TheCommandLineChoosesForOneRun) {
         {{"--lang", "en", "--colour", "x.clg"}, "", 1, true},
         {{"a.clg", "b.clg"}, "a.clg", {}, true},
     };
-    for (const Case& c : cases) {
-        const WindowArguments got = parseWindowArguments(c.args);
+    for (const auto& [args, file, language, error] : cases) {
+        const WindowArguments got = parseWindowArguments(args);
         EXPECT_EQ(std::tuple(got.file, got.language, !got.error.empty()),
-                  std::tuple(c.file, c.language, c.error))
-            << c.args.front() << " " << c.args.size();
+                  std::tuple(file, language, error))
+            << args.front() << " " << args.size();
     }
 
     window.useLanguageForRun(1);

@@ -205,9 +205,6 @@ TEST(AboutDialog, EnterOrEscapeClosesItAndItsButtonAsksForTheSystemInformation) 
     for (Qt::Key closing : {Qt::Key_Return, Qt::Key_Escape}) {
         AboutDialog about(platform, nullptr);
         about.show();
-        // The whole description is readable, none of it cut off at the bottom.
-        const auto* text = about.findChild<QLabel*>("lblDescription_1");
-        EXPECT_LE(text->heightForWidth(text->width()), text->height());
         QTest::keyClick(&about, closing);
         EXPECT_FALSE(about.isVisible());
         QTest::mouseClick(about.findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);

@@ -43,6 +43,37 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
 // The settings are where QSettings puts them by the program's name. A pipe in the place of
 // their file is never waited on (a writer that finds it open says the start would have hung
 // there), read as no settings and left a pipe.
+// The save dialog starts on the filter asked for, and a name typed without extension takes
+// that of the filter in use when the dialog is accepted.
+TEST(QtPlatform, SaveDialogStartsOnItsFilterAndGivesItsExtension) {
+    QWidget owner;
+    QtPlatform platform(&owner);
+    QTemporaryDir dir;
+    const std::vector<Text> filters{kFileFilter, kDocumentFilter};
+    for (const auto& [selected, switchTo, file] :
+         {std::tuple(std::size_t{1}, -1, "x.courtlog"), std::tuple(std::size_t{1}, 0, "x.clg"),
+          std::tuple(std::size_t{0}, -1, "x.clg")}) {
+        QString started;
+        QTimer::singleShot(0, [&, switchTo = switchTo] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            started = dialog->selectedNameFilter();
+            if (switchTo >= 0) {
+                // As the user's choice in the dialog's list does.
+                dialog->selectNameFilter(dialog->nameFilters().value(switchTo));
+                emit dialog->filterSelected(dialog->nameFilters().value(switchTo));
+            }
+            dialog->selectFile(dir.filePath("x"));
+            static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+        });
+        const FileChoice choice = platform.saveFileDialog("x.courtlog", filters, selected);
+        EXPECT_EQ(
+            std::tuple(started.toStdString(), choice.title),
+            std::tuple(selected == 1 ? "Partita Courtlog (*.courtlog)" : "File di Courtlog (*.clg)",
+                       file));
+    }
+}
+
 TEST(QtPlatform, SettingsLiveInTheirFileAndAPipeThereIsNeverWaitedOn) {
     QWidget owner;
     QtPlatform platform(&owner);

@@ -7,6 +7,7 @@
 
 #include "form/Version.h"
 #include "history/ResidualPoints.h"
+#include "report/Language.h"
 #include "support/Harness.h"
 #include "support/QtPrinting.h"
 #include "support/Translators.h"
@@ -22,23 +23,14 @@ namespace {
 const QString kVersion =
     QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionPatch);
 
-// The contexts are those the catalogues are made with; a text under any other name would
-// stay Italian in every language.
-const std::map<std::pair<QString, QString>, QString> kEnglish{
-    {{"courtlog::ui::AboutDialog", "Informazioni su %1"}, "About %1"},
-    {{"courtlog::ui::AboutDialog", "Versione %1.%2.%3"}, "Version %1.%2.%3"},
-    {{"courtlog::ui::KeyMapDialog", "Tasti rapidi"}, "Charting keys"},
-    {{"courtlog::ui::KeyMapDialog", "&Stampa..."}, "&Print..."},
-    {{"KeyMap", "Esito del servizio (registra il punto)"}, "Serve outcome (records the point)"},
-    {{"KeyMap", "Punto a %1"}, "Point to %1"},
-    {{"Match", "Giocatore B"}, "Player B"},
-    {{"Residual", "Attenzione: punti residui !!!"}, "Warning: later points!"},
-    {{"Residual", "Sono presenti %1 ulteriori punti. Cosa vuoi farne?"},
-     "%1 more points follow. What should become of them?"},
-    {{"Residual", "Inserisci il nuovo punto"}, "Insert the new point"},
-    {{"QtPlatform", "Apri"}, "Open"},
-    {{"QtPlatform", "Salva con nome"}, "Save As"},
-    {{"Files", "File di Courtlog (*.clg)"}, "Courtlog files (*.clg)"},
+// The program in English, from its own catalogue, while it lives.
+struct English {
+    English() { switchTo(Language::English); }
+    ~English() { switchTo(Language::Italian); }
+    static void switchTo(Language language) {
+        useLanguage(language);
+        testing::Translation::settle();
+    }
 };
 
 // The text of a label or a button.
@@ -72,28 +64,29 @@ struct Dialogs {
 // Open dialogs change language with the program, and those made later open in it; texts built
 // of pieces take them in the catalogue's order.
 TEST(Translation, DialogsSpeakTheLanguageInUseOpenOrNew) {
-    // The last two are looked for on the key map's page.
-    const QStringList italian{"Informazioni su Courtlog",
-                              "Versione " + kVersion,
-                              "Tasti rapidi",
-                              "&Stampa...",
-                              "Attenzione: punti residui !!!",
-                              "Sono presenti 3 ulteriori punti. Cosa vuoi farne?",
-                              "Inserisci il nuovo punto",
-                              "Esito del servizio (registra il punto)",
-                              "Punto a Giocatore B"};
-    const QStringList english{
-        "About Courtlog",         "Version " + kVersion,
-        "Charting keys",          "&Print...",
-        "Warning: later points!", "3 more points follow. What should become of them?",
-        "Insert the new point",   "Serve outcome (records the point)",
-        "Point to Player B"};
+    // In Italian and in English; the last two are looked for on the key map's page.
+    const std::pair<QString, QString> texts[] = {
+        {"Informazioni su Courtlog", "About Courtlog"},
+        {"Versione " + kVersion, "Version " + kVersion},
+        {"Tasti rapidi", "Charting keys"},
+        {"&Stampa...", "&Print..."},
+        {"Attenzione: punti residui !!!", "Warning: points after this one!"},
+        {"Sono presenti 3 ulteriori punti. Cosa vuoi farne?",
+         "There are 3 more points after this one. What should happen to them?"},
+        {"Inserisci il nuovo punto", "Insert the new point"},
+        {"Esito del servizio (registra il punto)", "Serve outcome (records the point)"},
+        {"Punto a Giocatore B", "Point to Player B"}};
+    QStringList italian, english;
+    for (const auto& [it, en] : texts) {
+        italian << it;
+        english << en;
+    }
     testing::Harness core;
     Dialogs open(core);
     open.keys.show();  // one of them on the screen, the others only made
     EXPECT_EQ(open.shown(italian.mid(7)), italian);
     {
-        const testing::Translation catalogue(testing::known(kEnglish));
+        const English inEnglish;
         EXPECT_EQ(open.shown(english.mid(7)), english);
         EXPECT_EQ(Dialogs(core).shown(english.mid(7)), english);
     }
@@ -102,7 +95,7 @@ TEST(Translation, DialogsSpeakTheLanguageInUseOpenOrNew) {
 
 // The file dialogs' titles and filters are the platform's own texts.
 TEST(Translation, FileDialogsSpeakTheLanguageInUse) {
-    const testing::Translation catalogue(testing::known(kEnglish));
+    const English inEnglish;
     QWidget owner;
     QtPlatform platform(&owner);
     QStringList seen;
@@ -117,9 +110,10 @@ TEST(Translation, FileDialogsSpeakTheLanguageInUse) {
     look();
     platform.openFileDialog();
     look();
-    platform.saveFileDialog("match.clg", kFileFilter);
-    EXPECT_EQ(seen,
-              (QStringList{"Open", "Courtlog files (*.clg)", "Save As", "Courtlog files (*.clg)"}));
+    platform.saveFileDialog("match.clg", {kFileFilter}, 0);
+    EXPECT_EQ(std::tuple(seen.value(0), seen.contains("Courtlog files (*.clg)"),
+                         seen.mid(seen.size() - 2)),
+              std::tuple(QString("Open"), true, QStringList{"Save As", "Courtlog files (*.clg)"}));
 }
 
 // The names of the widgets whose text is cut. Each text must be in its place (a wrapping label
@@ -146,65 +140,49 @@ QStringList cutTexts(const QWidget& dialog, const std::map<QString, QString>& wh
     return cut;
 }
 
+// The Italian with a long tail, twelve times over for the long description.
+QString grown(const QString& italian) {
+    const QString tail = QStringLiteral(
+        ", written by the authors of Courtlog, who chart tennis matches point by point and "
+        "stroke by stroke from the first serve to the last ball of the final set");
+    return italian + (italian.size() > 300 ? tail.repeated(12) : tail);
+}
+
 // Longer words than the Italian keep to the drawn places of the about box and the question:
 // first a smaller font, then a cut text whole in its tooltip, never one over another. The
 // Italian fits as drawn.
 TEST(Translation, LongerWordsStayInTheirPlaces) {
     testing::FakePlatform platform;
+    std::map<QString, QString> about, question;  // the whole texts by widget
     {
-        AboutDialog about(platform, nullptr);
-        EXPECT_EQ(cutTexts(about, {{"lblVersion", "Versione " + kVersion},
-                                   {"lblDescription_0", "Scritto dagli autori di Courtlog, 2026."},
-                                   {"lblDisclaimer",
-                                    "Il programma è fornito così com'è, senza "
-                                    "garanzie di alcun tipo."},
-                                   {"cmdSysInfo", "&System Info..."}}),
-                  QStringList());
-        NuovoPuntoDialog question(residualQuestion(12, true), nullptr);
-        EXPECT_EQ(
-            cutTexts(question, {{"Messaggio", "Sono presenti 12 ulteriori punti. Cosa vuoi farne?"},
-                                {"Scelta_0", "Sovrascrivi il vecchio punto"},
-                                {"Scelta_1", "Inserisci il nuovo punto"},
-                                {"Scelta_2", "Cancella i punti residui"}}),
-            QStringList());
+        AboutDialog a(platform, nullptr);
+        NuovoPuntoDialog q(residualQuestion(12, true), nullptr);
+        for (const char* name : {"lblVersion", "lblDescription_0", "lblDescription_1",
+                                 "lblDisclaimer", "cmdSysInfo"}) {
+            about[name] = textOf(a, name);
+        }
+        for (const char* name : {"Messaggio", "Scelta_0", "Scelta_1", "Scelta_2"}) {
+            question[name] = textOf(q, name);
+        }
+        EXPECT_EQ(cutTexts(a, about) + cutTexts(q, question), QStringList());
     }
-
-    const QString longer = QStringLiteral(
-        "written by the authors of Courtlog, who chart tennis matches point by point and "
-        "stroke by stroke from the first serve to the last ball of the final set");
-    const QString description = (longer + ". ").repeated(12);
-    const testing::Translation catalogue(testing::known({
-        {{"courtlog::ui::AboutDialog", "Versione %1.%2.%3"}, "Version %1.%2.%3, " + longer},
-        {{"courtlog::ui::AboutDialog", "Scritto dagli autori di Courtlog, 2026."}, longer},
-        {{"courtlog::ui::AboutDialog",
-          "Il programma consente di mantenere le statistiche di un match di tennis, permettendo "
-          "di inserire oltre ai punti le caratteristiche di ogni colpo. Inoltre è possibile "
-          "salvare le partite immesse, e scorrere l'intero match con i tasti F7 e F8 (o con il "
-          "cursore in basso, o con il menu Game). Su macchine molto lente, potete disabilitare "
-          "alcune opzioni per velocizzare il programma (menu Opzioni). Altre chicche le "
-          "troverete usando il programma!"},
-         description},
-        {{"courtlog::ui::AboutDialog", "&System Info..."}, "&System information of this computer"},
-        {{"Residual", "Sono presenti %1 ulteriori punti. Cosa vuoi farne?"},
-         "%1 more points follow the one just charted. What should become of them, " + longer},
-        {{"Residual", "Sovrascrivi il vecchio punto"}, "Overwrite the old point"},
-    }));
-    AboutDialog about(platform, nullptr);
-    EXPECT_EQ(cutTexts(about, {{"lblVersion", "Version " + kVersion + ", " + longer},
-                               {"lblDescription_0", longer},
-                               {"lblDescription_1", description},
-                               {"cmdSysInfo", "&System information of this computer"}}),
+    for (auto* texts : {&about, &question}) {
+        for (auto& [name, text] : *texts) {
+            text = grown(text);
+        }
+    }
+    const testing::Translation catalogue([](const QString& context, const QString& source) {
+        return context == "courtlog::ui::AboutDialog" || context == "Residual" ? grown(source)
+                                                                               : QString();
+    });
+    AboutDialog a(platform, nullptr);
+    EXPECT_EQ(cutTexts(a, about),
               (QStringList{"cmdSysInfo", "lblDescription_0", "lblDescription_1", "lblVersion"}));
-    EXPECT_EQ(about.findChild<QLabel*>("lblDescription_1")->font().pointSizeF(), SmallestPointSize);
-    EXPECT_TRUE(textOf(about, "cmdSysInfo").startsWith("&S"));
-
-    NuovoPuntoDialog question(residualQuestion(12, true), nullptr);
-    EXPECT_EQ(cutTexts(question, {{"Messaggio",
-                                   "12 more points follow the one just charted. What "
-                                   "should become of them, " +
-                                       longer},
-                                  {"Scelta_0", "Overwrite the old point"}}),
-              QStringList{"Messaggio"});
+    EXPECT_EQ(a.findChild<QLabel*>("lblDescription_1")->font().pointSizeF(), SmallestPointSize);
+    EXPECT_TRUE(textOf(a, "cmdSysInfo").startsWith("&S"));
+    NuovoPuntoDialog q(residualQuestion(12, true), nullptr);
+    EXPECT_EQ(cutTexts(q, question),
+              (QStringList{"Messaggio", "Scelta_0", "Scelta_1", "Scelta_2"}));
 }
 
 }  // namespace

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace courtlog {
+
+// A moment as milliseconds since 1970-01-01 00:00 UTC, written in ISO 8601:
+// "2024-07-14T13:05:09.250Z".
+std::string isoUtc(std::int64_t msSinceEpoch);
+
+// Reads that form back, with or without the milliseconds (any fraction of a second is read
+// to the millisecond), ending in "Z" or "+00:00"; nothing for anything else.
+std::optional<std::int64_t> parseIsoUtc(std::string_view text);
+
+}  // namespace courtlog

@@ -1,0 +1,388 @@
+#include "storage/MatchDocument.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <limits>
+#include <nlohmann/json.hpp>
+
+#include "platform/Clock.h"
+#include "storage/Cp1252.h"
+
+namespace courtlog {
+
+namespace {
+
+// Keys keep the order they were read in, so that what is written back reads as it was.
+using Json = nlohmann::ordered_json;
+
+constexpr std::string_view kFormat = "courtlog-match";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Deeper nesting is no match: refusing it keeps the recursive writer off a huge stack.
+constexpr int kMaxDepth = 64;
+// The entries of the round list, the first being none.
+constexpr int kRounds = 8;
+
+constexpr const char* kTopKeys[] = {"format", "version", "players", "tournament",
+                                    "round",  "rules",   "start",   "points"};
+constexpr const char* kRuleKeys[] = {"bestOf", "setTieBreak", "decidingSet", "noAd", "firstServer"};
+
+template <std::size_t N>
+bool isOneOf(const std::string& key, const char* const (&keys)[N]) {
+    return std::find(std::begin(keys), std::end(keys), key) != std::end(keys);
+}
+
+std::string_view withoutByteOrderMark(std::string_view bytes) {
+    return bytes.starts_with(kByteOrderMark) ? bytes.substr(kByteOrderMark.size()) : bytes;
+}
+
+// Names whatever the reader refuses; the text is what the user reads.
+struct Refused {
+    Text reason;
+};
+
+[[noreturn]] void missingOrWrongType(const std::string& key) {
+    throw Refused{Text(CL_TEXT("Messages",
+                               "Il documento non è valido: il valore \"%1\" manca o non è del "
+                               "tipo previsto."))
+                      .arg(Text::verbatim(key))};
+}
+
+[[noreturn]] void badValue(const std::string& key) {
+    throw Refused{
+        Text(CL_TEXT("Messages", "Il documento non è valido: il valore \"%1\" non è ammesso."))
+            .arg(Text::verbatim(key))};
+}
+
+struct TooDeep {};
+
+const Json& member(const Json& object, const char* key, bool (Json::*is)() const,
+                   const std::string& path) {
+    const auto it = object.find(key);
+    if (it == object.end() || !((*it).*is)()) {
+        missingOrWrongType(path);
+    }
+    return *it;
+}
+
+// A whole number in [low, high]; JSON's 3.0 is a number of another type.
+std::int64_t integer(const Json& value, std::int64_t low, std::int64_t high,
+                     const std::string& path) {
+    if (!value.is_number_integer()) {
+        missingOrWrongType(path);
+    }
+    if (value.is_number_unsigned()) {
+        const auto v = value.get<std::uint64_t>();
+        if (v > static_cast<std::uint64_t>(high) ||
+            (low > 0 && v < static_cast<std::uint64_t>(low))) {
+            badValue(path);
+        }
+        return static_cast<std::int64_t>(v);
+    }
+    const auto v = value.get<std::int64_t>();
+    if (v < low || v > high) {
+        badValue(path);
+    }
+    return v;
+}
+
+// 2024-06-30T14:05:00Z, seconds possibly with a fraction: UTC as the writer puts it.
+// The line and the column (both from 1, the column in characters) of the byte at offset.
+std::pair<long long, long long> lineAndColumn(std::string_view text, std::size_t offset) {
+    offset = std::min(offset, text.size());
+    long long line = 1, column = 1;
+    for (std::size_t i = 0; i < offset; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '\n') {
+            ++line;
+            column = 1;
+        } else if ((c & 0xC0) != 0x80) {  // a continuation byte is part of the character before
+            ++column;
+        }
+    }
+    return {line, column};
+}
+
+std::string dumped(const Json& value) {
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+void readRules(const Json& rules, DecodedDocument& result, Json& unknown) {
+    MatchRecord& m = result.match;
+    Rules r;
+    r.setsInMatch = static_cast<int>(integer(
+        member(rules, "bestOf", &Json::is_number_integer, "rules.bestOf"), 0, 99, "rules.bestOf"));
+    if (r.setsInMatch != 3 && r.setsInMatch != 5) {
+        badValue("rules.bestOf");
+    }
+    r.setTieBreak =
+        member(rules, "setTieBreak", &Json::is_boolean, "rules.setTieBreak").get<bool>();
+    const auto deciding = decidingSetFromCode(
+        member(rules, "decidingSet", &Json::is_string, "rules.decidingSet").get<std::string>());
+    if (!deciding) {
+        badValue("rules.decidingSet");
+    }
+    r.decidingSet = *deciding;
+    r.noAd = member(rules, "noAd", &Json::is_boolean, "rules.noAd").get<bool>();
+    r.firstServer = static_cast<int>(
+        integer(member(rules, "firstServer", &Json::is_number_integer, "rules.firstServer"), 0, 1,
+                "rules.firstServer"));
+    m.setRules(r);
+
+    Json extra = Json::object();
+    for (const auto& [key, value] : rules.items()) {
+        if (!isOneOf(key, kRuleKeys)) {
+            extra[key] = value;
+        }
+    }
+    if (!extra.empty()) {
+        unknown["rules"] = std::move(extra);
+    }
+}
+
+void readPoints(const Json& points, bool timed, DecodedDocument& result) {
+    MatchRecord& m = result.match;
+    const std::size_t taken = std::min<std::size_t>(points.size(), kMaxPoints);
+    result.pointsIgnored = points.size() - taken;
+    bool anyTime = false;
+    std::vector<std::int64_t> times;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        // Every point is checked, also those left out: a damaged list is not half loaded.
+        const std::string path = "points[" + std::to_string(i) + "]";
+        const Json& point = points[i];
+        if (!point.is_object()) {
+            missingOrWrongType(path);
+        }
+        // A point's other keys are not kept: nothing written so far puts any there, and a
+        // point list edited in the window could not say where they belong.
+        const auto word = static_cast<PointWord>(
+            integer(member(point, "word", &Json::is_number_integer, path + ".word"), 0, 0xFFFF,
+                    path + ".word"));
+        std::int64_t ms = kNoTime;
+        if (const auto it = point.find("ms"); it != point.end()) {
+            if (!timed) {
+                badValue(path + ".ms");  // a time after no start
+            }
+            ms = integer(*it, 0, std::numeric_limits<std::int64_t>::max(), path + ".ms");
+            anyTime = true;
+        }
+        if (i < taken) {
+            m.points.push_back(word);
+            times.push_back(ms);
+        }
+    }
+    if (anyTime) {
+        m.times = std::move(times);
+    }
+}
+
+}  // namespace
+
+std::string encodeDocument(const MatchRecord& match) {
+    const Rules r = match.rules();
+    Json rules = {{"bestOf", r.setsInMatch},
+                  {"setTieBreak", r.setTieBreak},
+                  {"decidingSet", std::string(codeOf(r.decidingSet))},
+                  {"noAd", r.noAd},
+                  {"firstServer", r.firstServer}};
+    Json unknown = Json::object();
+    if (!match.unknown.empty()) {
+        unknown = Json::parse(match.unknown, nullptr, false);
+        if (!unknown.is_object()) {
+            unknown = Json::object();  // kept by no reader of ours: nothing to give back
+        }
+    }
+    if (const auto it = unknown.find("rules"); it != unknown.end() && it->is_object()) {
+        for (const auto& [key, value] : it->items()) {
+            if (!isOneOf(key, kRuleKeys)) {
+                rules[key] = value;
+            }
+        }
+    }
+
+    // One key a line and one point a line: a document stays readable, and a diff of two saves
+    // shows the points that changed.
+    std::string out = "{\n";
+    const auto put = [&out](std::string_view key, const std::string& value) {
+        out += "  " + dumped(Json(key)) + ": " + value + ",\n";
+    };
+    put("format", dumped(Json(kFormat)));
+    put("version", std::to_string(kDocumentVersion));
+    put("players", dumped(Json::array({match.players[0], match.players[1]})));
+    put("tournament", dumped(Json(match.tournament)));
+    // A round the list does not have is none, as a reader would take it.
+    put("round", std::to_string(match.round >= 0 && match.round < kRounds ? match.round : 0));
+    put("rules", dumped(rules));
+    const bool timed = !match.start.empty();
+    if (timed) {
+        put("start", dumped(Json(match.start)));
+    }
+    for (const auto& [key, value] : unknown.items()) {
+        if (!isOneOf(key, kTopKeys)) {
+            put(key, dumped(value));
+        }
+    }
+    out += "  \"points\": [";
+    const std::size_t n = std::min<std::size_t>(match.points.size(), kMaxPoints);
+    for (std::size_t i = 0; i < n; ++i) {
+        out += i == 0 ? "\n" : ",\n";
+        out += "    {\"word\": " + std::to_string(match.points[i]);
+        if (timed && i < match.times.size() && match.times[i] != kNoTime) {
+            out += ", \"ms\": " + std::to_string(match.times[i]);
+        }
+        out += "}";
+    }
+    out += n == 0 ? "]\n}\n" : "\n  ]\n}\n";
+    return out;
+}
+
+DecodedDocument decodeDocument(std::string_view bytes) {
+    DecodedDocument result;
+    const std::string_view text = withoutByteOrderMark(bytes);
+    Json doc;
+    try {
+        doc = Json::parse(text.begin(), text.end(), [](int depth, Json::parse_event_t, Json&) {
+            if (depth > kMaxDepth) {
+                throw TooDeep{};
+            }
+            return true;
+        });
+    } catch (const Json::parse_error& e) {
+        // The position is of the byte that broke the text, counted from 1.
+        const auto [line, column] = lineAndColumn(text, e.byte == 0 ? 0 : e.byte - 1);
+        result.fatalError = Text(CL_TEXT("Messages",
+                                         "Il documento non è scritto correttamente: errore di "
+                                         "sintassi alla riga %1, colonna %2."))
+                                .arg(line)
+                                .arg(column);
+        return result;
+    } catch (const Json::out_of_range&) {
+        result.fatalError =
+            CL_TEXT("Messages", "Il documento non è valido: contiene un numero troppo grande.");
+        return result;
+    } catch (const TooDeep&) {
+        result.fatalError = CL_TEXT("Messages",
+                                    "Il documento non è valido: contiene valori annidati troppo "
+                                    "in profondità.");
+        return result;
+    }
+
+    try {
+        if (!doc.is_object() || doc.value("format", Json()) != Json(kFormat)) {
+            throw Refused{CL_TEXT("Messages", "Il file non è una partita di Courtlog.")};
+        }
+        const auto version = integer(member(doc, "version", &Json::is_number_integer, "version"), 1,
+                                     std::numeric_limits<std::int64_t>::max(), "version");
+        if (version > kDocumentVersion) {
+            throw Refused{Text(CL_TEXT("Messages",
+                                       "Il documento è della versione %1 di Courtlog, più "
+                                       "recente di quella che questo programma sa leggere. "
+                                       "Per aprirlo occorre una versione aggiornata di "
+                                       "Courtlog."))
+                              .arg(version)};
+        }
+
+        MatchRecord& m = result.match;
+        const Json& players = member(doc, "players", &Json::is_array, "players");
+        if (players.size() != 2) {
+            badValue("players");
+        }
+        for (std::size_t p = 0; p < 2; ++p) {
+            if (!players[p].is_string()) {
+                missingOrWrongType("players[" + std::to_string(p) + "]");
+            }
+            m.players[p] = players[p].get<std::string>();
+        }
+        m.tournament = member(doc, "tournament", &Json::is_string, "tournament").get<std::string>();
+        // As in a match file: a round the list does not have is reported, and left out.
+        const Json& round = member(doc, "round", &Json::is_number_integer, "round");
+        const bool inList = round.is_number_unsigned() ? round.get<std::uint64_t>() < kRounds
+                                                       : round.get<std::int64_t>() >= 0 &&
+                                                             round.get<std::int64_t>() < kRounds;
+        if (inList) {
+            m.round = round.get<int>();
+        } else {
+            result.errors.push_back(LoadError::BadRound);
+            result.roundValid = false;
+        }
+
+        Json unknown = Json::object();
+        readRules(member(doc, "rules", &Json::is_object, "rules"), result, unknown);
+        if (const auto it = doc.find("start"); it != doc.end()) {
+            if (!it->is_string()) {
+                missingOrWrongType("start");
+            }
+            m.start = it->get<std::string>();
+            if (!parseIsoUtc(m.start)) {
+                badValue("start");
+            }
+        }
+        readPoints(member(doc, "points", &Json::is_array, "points"), !m.start.empty(), result);
+
+        for (const auto& [key, value] : doc.items()) {
+            if (!isOneOf(key, kTopKeys)) {
+                unknown[key] = value;
+            }
+        }
+        if (!unknown.empty()) {
+            m.unknown = dumped(unknown);
+        }
+    } catch (const Refused& refused) {
+        result.fatalError = refused.reason;
+    }
+    if (result.fatalError) {
+        result.match = MatchRecord{};
+        result.errors.clear();
+    }
+    return result;
+}
+
+bool isMatchDocument(std::string_view bytes) {
+    for (char c : withoutByteOrderMark(bytes)) {
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
+            return c == '{';
+        }
+    }
+    return false;
+}
+
+std::vector<Text> matchFileLosses(const MatchRecord& match) {
+    std::vector<Text> losses;
+    if (match.decidingSet != decidingSetOf(tieBreakRuleOf(match.tieBreakWhen))) {
+        // In the words of the menu that chose it.
+        static constexpr std::array<Source, 5> kDecidingSetNames{
+            CL_TEXT("Messages", "ai vantaggi"), CL_TEXT("Messages", "tie-break a 7 sul 6 pari"),
+            CL_TEXT("Messages", "tie-break a 10 sul 6 pari"),
+            CL_TEXT("Messages", "tie-break a 7 sul 12 pari"),
+            CL_TEXT("Messages", "match tie-break a 10")};
+        losses.emplace_back(Text(CL_TEXT("Messages", "il set decisivo: %1"))
+                                .arg(kDecidingSetNames[static_cast<std::size_t>(match.decidingSet)]));
+    }
+    if (match.noAd) {
+        losses.emplace_back(CL_TEXT("Messages", "il punto secco sul 40 pari"));
+    }
+    if (match.firstServer != 0) {
+        losses.emplace_back(CL_TEXT("Messages", "il servizio del secondo giocatore all'inizio"));
+    }
+    for (const std::string* name : {&match.players[0], &match.players[1], &match.tournament}) {
+        std::string kept = utf8ToCp1252(*name);
+        kept.resize(std::min<std::size_t>(kept.size(), kMaxTextLength));
+        if (cp1252ToUtf8(kept) != *name) {
+            losses.emplace_back(Text(CL_TEXT("Messages", "il nome \"%1\", che diventerebbe \"%2\""))
+                                    .arg(Text::verbatim(*name))
+                                    .arg(Text::verbatim(cp1252ToUtf8(kept))));
+        }
+    }
+    if (std::any_of(match.times.begin(), match.times.end(),
+                    [](std::int64_t t) { return t != kNoTime; })) {
+        losses.emplace_back(CL_TEXT("Messages", "i tempi dei punti"));
+    }
+    if (!match.unknown.empty()) {
+        losses.emplace_back(CL_TEXT("Messages",
+                                    "i dati del documento che questa versione di Courtlog non "
+                                    "legge"));
+    }
+    return losses;
+}
+
+}  // namespace courtlog

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "history/MatchRecord.h"
+#include "platform/Text.h"
+#include "storage/LoadError.h"
+
+namespace courtlog {
+
+// The match document: UTF-8 JSON that keeps everything a match record holds, the rules a
+// match file cannot express, the points' times and the names as typed.
+//
+//   {"format": "courtlog-match", "version": 1, "players": [a, b], "tournament": t,
+//    "round": r, "rules": {"bestOf", "setTieBreak", "decidingSet", "noAd", "firstServer"},
+//    "start": optional ISO 8601 UTC, "points": [{"word": w, "ms": optional}, ...]}
+//
+// Keys this program does not know, at the top level and in "rules", are kept in
+// MatchRecord::unknown and written back.
+
+inline constexpr int kDocumentVersion = 1;
+
+// The document's text. At most kMaxPoints points are written.
+std::string encodeDocument(const MatchRecord& match);
+
+struct DecodedDocument {
+    MatchRecord match;
+    // Faults that the rest of the document survives, as a match file's reader reports them.
+    std::vector<LoadError> errors;
+    // Why the document cannot be used, when it cannot: nothing of it is taken then.
+    std::optional<Text> fatalError;
+    bool roundValid = true;
+    // Points beyond the capacity of the point list, left out.
+    std::uint64_t pointsIgnored = 0;
+};
+
+// Reads a document. A round beyond the list is reported and the rest loads; a newer version,
+// bad JSON, a missing key, a value of the wrong type or out of its range refuse the document.
+DecodedDocument decodeDocument(std::string_view bytes);
+
+// Whether the bytes are a document rather than a match file: the first byte after an
+// optional byte-order mark and white space is "{". A match file never starts so, since its
+// first field is a small number of sets.
+bool isMatchDocument(std::string_view bytes);
+
+// What a match file would lose of this match, one text for each thing; empty when it keeps
+// everything.
+std::vector<Text> matchFileLosses(const MatchRecord& match);
+
+// The largest document worth reading: a full point list with times, long names and room for
+// what a later version adds.
+inline constexpr std::size_t kMaxUsefulDocumentSize = 4u << 20;
+
+}  // namespace courtlog

@@ -1,0 +1,207 @@
+// What the menus set for the match itself: the deciding set, no-ad games and the first server,
+// how they meet the tie-break menu and what changing them does to a recorded match; and the
+// times of the points.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+#include "platform/Clock.h"
+#include "storage/MatchFile.h"
+#include "support/Harness.h"
+#include "support/MatchScript.h"
+
+namespace courtlog {
+namespace {
+
+using testing::Harness;
+using testing::MatchScript;
+
+// The tie-break marks, then the deciding set's code.
+std::string menusOf(const MainForm& f) {
+    std::string t;
+    for (const MenuCheck& m : f.menus.TieBreakWhen) {
+        t += m.checked() ? '1' : '0';
+    }
+    int checked = 0;
+    for (const MenuCheck& m : f.menus.SetDecisivo) {
+        checked += m.checked() ? 1 : 0;
+    }
+    return t + " " + std::string(codeOf(f.rulesFromMenus().decidingSet)) +
+           (checked == 1 ? "" : " (" + std::to_string(checked) + " checked)");
+}
+
+TEST(Rules, TheDecidingSetAndTheTieBreakMenuMoveTogether) {
+    Harness h;
+    EXPECT_EQ(menusOf(h.form), "010 adv");
+    const std::tuple<void (*)(MainForm&), const char*> steps[] = {
+        {[](MainForm& f) { f.TieBreakWhen_Click(2); }, "001 tb7"},
+        {[](MainForm& f) { f.SetDecisivo_Click(2); }, "010 tb10"},
+        {[](MainForm& f) { f.SetDecisivo_Click(1); }, "001 tb7"},
+        {[](MainForm& f) { f.TieBreakWhen_Click(0); }, "100 adv"},
+        // Without tie-breaks in the other sets the mark stays on "No Tie-Break".
+        {[](MainForm& f) { f.SetDecisivo_Click(1); }, "100 tb7"},
+        {[](MainForm& f) { f.SetDecisivo_Click(4); }, "100 mtb10"},
+        {[](MainForm& f) { f.TieBreakWhen_Click(1); }, "010 adv"},
+    };
+    for (const auto& [step, expected] : steps) {
+        step(h.form);
+        EXPECT_EQ(menusOf(h.form), expected);
+    }
+}
+
+TEST(Rules, TodaysFormatsOnTheScoreboard) {
+    Harness h;
+    h.useThreeSets();
+    h.form.SetDecisivo_Click(4);
+    h.play(MatchScript().set(6, 4).set(3, 6).tieBreak(10, 8).points());
+    EXPECT_EQ(h.board(), "6-4 3-6 1-0(10-8) 0-0 0-0");
+    EXPECT_TRUE(h.form.score().over);
+
+    // No-ad: the deciding point is a break point on the board, and no deuce is shown.
+    Harness n;
+    n.form.KillerPoint_Click();
+    n.play("ABABAB");
+    EXPECT_EQ(std::tuple(n.board(), n.form.labels.BreakPoint.visible(),
+                         n.form.labels.Parità.visible(), n.form.labels.Punteggio[1].back()),
+              std::tuple("0-0 40-40", true, false, colours::Red));
+}
+
+// A change that would make a completed set end otherwise is refused and changes nothing; one
+// that only rescores the set being played is made.
+TEST(Rules, ChangesRescoreUnlessASetPlayedWouldEndOtherwise) {
+    Harness h;
+    h.useThreeSets();
+    h.play(MatchScript().set(6, 4).set(4, 6).set(8, 6).points());
+    const std::string played = h.board();
+    h.platform.messages.clear();
+    h.form.SetDecisivo_Click(1);  // the third set would have had a tie-break at six all
+    h.form.KillerPoint_Click();   // and its deuces would have ended games
+    EXPECT_EQ(h.platform.messages,
+              std::vector<std::string>(
+                  2, "Spiacente, ma cambierebbe un set già giocato. Impossibile modificare."));
+    EXPECT_EQ(std::tuple(h.board(), menusOf(h.form), h.form.menus.KillerPoint.checked()),
+              std::tuple(played, "010 adv", false));
+
+    // Stepping back does not make a completed set open to change.
+    h.form.goTo(10);
+    h.form.SetDecisivo_Click(4);
+    EXPECT_EQ(menusOf(h.form), "010 adv");
+
+    Harness open;
+    open.useThreeSets();
+    open.play(MatchScript().set(6, 4).set(4, 6).set(6, 6).points());
+    open.form.SetDecisivo_Click(2);
+    EXPECT_EQ(std::tuple(open.board(), menusOf(open.form), open.form.matchSaved()),
+              std::tuple("6-4 4-6 6-6 0-0", "010 tb10", false));
+    open.play(MatchScript().tieBreak(10, 3).points());
+    EXPECT_EQ(open.board(), "6-4 4-6 7-6(10-3) 0-0 0-0");
+}
+
+// The first server: an ace or a service winner stays with the serve, a double fault with the
+// receiver, and the match is rescored.
+TEST(Rules, TheFirstServerTakesTheMarksOfTheServe) {
+    Harness h;
+    h.play("*BA!");  // A serves: an ace, a point each, a double fault
+    EXPECT_EQ(h.board(), "0-0 30-30");
+    h.form.applyMatch(h.form.matchRecord());  // as loaded: saved
+    h.form.PrimoAlServizio_Click(1);
+    EXPECT_EQ(std::tuple(h.board(), h.form.score().server, h.form.matchSaved()),
+              std::tuple("0-0 30-30", 1, false));
+    EXPECT_EQ(EstraiInfo(h.form.points().at(0), Attr::Punto), 1);
+    h.play("*");
+    EXPECT_EQ(h.board(), "0-0 30-40");
+    h.form.PrimoAlServizio_Click(0);
+    EXPECT_EQ(h.board(), "0-0 40-30");
+}
+
+// A match file keeps no deciding set of its own: its marks say it, no-ad is off and A serves.
+TEST(Rules, AMatchFileSetsTheRulesFromItsMarks) {
+    for (const auto& [marks, expected] :
+         {std::tuple(std::array<bool, 3>{false, false, true}, "001 tb7"),
+          std::tuple(std::array<bool, 3>{true, true, false}, "110 adv")}) {
+        Harness h;
+        h.form.SetDecisivo_Click(4);
+        h.form.KillerPoint_Click();
+        h.form.PrimoAlServizio_Click(1);
+        MatchRecord record;
+        record.tieBreakWhen = marks;
+        h.form.applyMatch(decodeMatch(encodeMatch(record)).match);
+        EXPECT_EQ(std::tuple(menusOf(h.form), h.form.rulesFromMenus().noAd,
+                             h.form.rulesFromMenus().firstServer),
+                  std::tuple(expected, false, 0));
+        // Saved again, the file has its own marks back.
+        EXPECT_EQ(h.form.matchRecord().tieBreakWhen, marks);
+    }
+}
+
+// Each point recorded while the times are kept has its milliseconds since the first timed
+// point; the times move with their points through re-recording, insertion and cuts.
+TEST(PointTimes, KeptFromTheFirstTimedPointAndMovedWithTheirPoints) {
+    Harness h;
+    const std::int64_t t0 = h.platform.clock;
+    h.play("A");  // not timed
+    h.form.OraDeiPunti_Click();
+    const auto at = [&](std::int64_t ms, const char* point) {
+        h.platform.clock = t0 + ms;
+        h.play(point);
+    };
+    at(60'000, "B");
+    at(61'000, "A");
+    at(62'500, "A");
+    const auto times = [&] {
+        const MatchRecord m = h.form.matchRecord();
+        std::string t = m.start;
+        for (std::int64_t ms : m.times) {
+            t += " " + std::to_string(ms);
+        }
+        return t;
+    };
+    EXPECT_EQ(times(), "2024-07-14T13:01:00.000Z -1 0 1000 2500");
+    // Re-recorded: a new time. Inserted: the old point keeps its own after it.
+    h.form.goTo(2);
+    at(70'000, "B");
+    EXPECT_EQ(times(), "2024-07-14T13:01:00.000Z -1 0 10000 2500");
+    h.form.goTo(1);
+    h.platform.residualAnswers = {ResidualAnswer::Insert};
+    at(75'000, "B");
+    EXPECT_EQ(times(), "2024-07-14T13:01:00.000Z -1 15000 0 10000 2500");
+    h.platform.residualAnswers = {ResidualAnswer::DeleteLater};
+    h.form.OraDeiPunti_Click();  // no longer timed
+    at(80'000, "A");
+    EXPECT_EQ(times(), "2024-07-14T13:01:00.000Z -1 15000 -1");
+
+    // Loaded, the times stay with the match, and the next timed point counts from its start.
+    Harness loaded;
+    loaded.form.applyMatch(h.form.matchRecord());
+    loaded.form.OraDeiPunti_Click();
+    loaded.platform.clock = t0 + 90'000;
+    loaded.play("A");
+    EXPECT_EQ(loaded.form.matchRecord().times, (std::vector<std::int64_t>{-1, 15000, -1, 30000}));
+    // A cleared match starts its times again; one never timed keeps none.
+    loaded.platform.messageAnswers = {MsgAnswer::Yes};
+    loaded.form.GameClear_Click();
+    EXPECT_EQ(loaded.form.matchRecord().start, "");
+    loaded.play("A");
+    EXPECT_EQ(loaded.form.matchRecord().start, "2024-07-14T13:01:30.000Z");
+    Harness untimed;
+    untimed.play("AB");
+    EXPECT_TRUE(untimed.form.matchRecord().start.empty() && untimed.form.matchRecord().times.empty());
+}
+
+TEST(PointTimes, MomentsReadBackAsWritten) {
+    for (const std::int64_t ms : {0LL, 1'720'962'062'500LL, 951'782'400'000LL, -86'400'001LL}) {
+        EXPECT_EQ(parseIsoUtc(isoUtc(ms)), ms) << isoUtc(ms);
+    }
+    EXPECT_EQ(isoUtc(951'782'400'000), "2000-02-29T00:00:00.000Z");
+    EXPECT_EQ(parseIsoUtc("2024-07-14T13:01:00Z"), 1'720'962'060'000);
+    EXPECT_EQ(parseIsoUtc("2024-07-14T13:01:00.25+00:00"), 1'720'962'060'250);
+    for (const char* bad : {"2023-02-29T00:00:00Z", "2024-07-14 13:01:00Z", "2024-07-14T13:01:00",
+                            "2024-07-14T13:01:00+02:00", "2024-13-01T00:00:00Z", "2024-07-14T24:00:00Z",
+                            "2024-07-14T13:01:00.Z", ""}) {
+        EXPECT_FALSE(parseIsoUtc(bad)) << bad;
+    }
+}
+
+}  // namespace
+}  // namespace courtlog

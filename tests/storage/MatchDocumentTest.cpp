@@ -1,0 +1,350 @@
+// The match document: its text, what it keeps that a match file cannot, the documents it
+// refuses and why, and how the save and load commands choose between the two formats.
+#include "storage/MatchDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "storage/MatchFile.h"
+#include "support/Harness.h"
+#include "support/Snapshot.h"
+#include "support/TempDir.h"
+
+namespace courtlog {
+namespace {
+
+using testing::Harness;
+using testing::snapshot;
+using testing::TempDir;
+
+// A document as another program, or a later version of this one, may write it: keys in
+// another order, keys this version does not know, a time on some points only.
+const std::string kForeign = R"({
+  "version": 1, "format": "courtlog-match", "comment": {"by": ["x", 1]},
+  "players": ["Đoković", "Sinner"], "tournament": "Roland Garros – Paris", "round": 7,
+  "rules": {"firstServer": 1, "bestOf": 3, "setTieBreak": false, "decidingSet": "mtb10",
+            "noAd": true, "shotClock": 25},
+  "start": "2024-06-09T13:05:00.250Z",
+  "points": [{"word": 4097, "ms": 0}, {"word": 65535}, {"word": 2, "ms": 31250, "note": "x"}]
+})";
+
+std::string field(const MatchRecord& m) {
+    return std::to_string(m.setsInMatch) + " " + std::string(codeOf(m.decidingSet)) + " " +
+           std::to_string(m.rules().setTieBreak) + std::to_string(m.noAd) +
+           std::to_string(m.firstServer) + " " + m.players[0] + "|" + m.players[1] + "|" +
+           m.tournament + " " + std::to_string(m.round) + " " + m.start;
+}
+
+TEST(MatchDocument, KeepsEveryFieldAndWhatItDoesNotKnowThroughASecondSave) {
+    const DecodedDocument d = decodeDocument(kForeign);
+    ASSERT_FALSE(d.fatalError);
+    const MatchRecord& m = d.match;
+    EXPECT_EQ(field(m),
+              "3 mtb10 011 Đoković|Sinner|Roland Garros – Paris 7 2024-06-09T13:05:00.250Z");
+    EXPECT_EQ(m.points, (std::vector<PointWord>{4097, 65535, 2}));
+    EXPECT_EQ(m.times, (std::vector<std::int64_t>{0, kNoTime, 31250}));
+    EXPECT_EQ(m.tieBreakWhen, (std::array<bool, 3>{true, false, false}));
+
+    // Written back, the unknown keys are where a reader looks for them; a point's are not.
+    const std::string written = encodeDocument(m);
+    EXPECT_NE(written.find(R"("comment": {"by":["x",1]})"), std::string::npos) << written;
+    EXPECT_NE(written.find(R"("shotClock":25)"), std::string::npos) << written;
+    EXPECT_EQ(written.find("note"), std::string::npos);
+    const DecodedDocument again = decodeDocument(written);
+    ASSERT_FALSE(again.fatalError);
+    EXPECT_EQ(std::tuple(field(again.match), again.match.points, again.match.times,
+                         again.match.unknown, encodeDocument(again.match)),
+              std::tuple(field(m), m.points, m.times, m.unknown, written));
+}
+
+TEST(MatchDocument, TheTextOfASmallMatch) {
+    MatchRecord m;
+    m.setsInMatch = 3;
+    m.tieBreakWhen = {false, false, true};
+    m.decidingSet = DecidingSet::TieBreak7;
+    m.players = {"A \"Bo\"", "B"};
+    m.points = {1, 2};
+    m.round = 9;  // none, as a reader would take it
+    EXPECT_EQ(encodeDocument(m), R"({
+  "format": "courtlog-match",
+  "version": 1,
+  "players": ["A \"Bo\"","B"],
+  "tournament": "Nome torneo",
+  "round": 0,
+  "rules": {"bestOf":3,"setTieBreak":true,"decidingSet":"tb7","noAd":false,"firstServer":0},
+  "points": [
+    {"word": 1},
+    {"word": 2}
+  ]
+}
+)");
+    m.points.clear();
+    EXPECT_NE(encodeDocument(m).find("\"points\": []\n}"), std::string::npos);
+}
+
+// Told by the first byte after a byte-order mark and blanks, never by the file's name.
+TEST(MatchDocument, IsToldFromAMatchFileByItsContents) {
+    const std::pair<std::string, bool> cases[] = {
+        {"{", true},          {"\xEF\xBB\xBF \r\n\t{}", true}, {encodeMatch(MatchRecord{}), false},
+        {"", false},          {"\xEF\xBB\xBF", false},         {" [{}]", false},
+        {"\xEF\xBB{", false},  // half a mark is no mark
+    };
+    for (const auto& [bytes, document] : cases) {
+        EXPECT_EQ(isMatchDocument(bytes), document) << bytes;
+    }
+    EXPECT_FALSE(decodeDocument("\xEF\xBB\xBF\n" + kForeign).fatalError);
+}
+
+// Nothing of a refused document is taken; the message says what is wrong and where.
+TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
+    const auto valueOf = [](const std::string& key) {
+        return "Il documento non è valido: il valore \"" + key +
+               "\" manca o non è del tipo previsto.";
+    };
+    const auto notAllowed = [](const std::string& key) {
+        return "Il documento non è valido: il valore \"" + key + "\" non è ammesso.";
+    };
+    const auto syntax = [](int line, int column) {
+        return "Il documento non è scritto correttamente: errore di sintassi alla riga " +
+               std::to_string(line) + ", colonna " + std::to_string(column) + ".";
+    };
+    const auto with = [](std::string from, const std::string& what, const std::string& by) {
+        const std::size_t at = from.find(what);
+        return at == std::string::npos ? "not found: " + what : from.replace(at, what.size(), by);
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {with(kForeign, R"("version": 1)", R"("version": 2)"),
+         "Il documento è della versione 2 di Courtlog, più recente di quella che questo "
+         "programma sa leggere. Per aprirlo occorre una versione aggiornata di Courtlog."},
+        // The column counts characters: "Đoković" is seven of them in nine bytes. The list
+        // ends at the colon after "tournament".
+        {with(kForeign, R"("Sinner"])", R"("Sinner")"), syntax(3, 48)},
+        {"{\n\n  \"a\": tru }", syntax(3, 11)},
+        {"", syntax(1, 1)},
+        {"{\"format\": \"courtlog-match\"", syntax(1, 28)},
+        {"[1]", "Il file non è una partita di Courtlog."},
+        {with(kForeign, "courtlog-match", "courtlog-matches"),
+         "Il file non è una partita di Courtlog."},
+        {with(kForeign, R"("version": 1)", R"("version": 0)"), notAllowed("version")},
+        {with(kForeign, R"("Sinner")", "null"), valueOf("players[1]")},
+        {with(kForeign, R"(, "Sinner")", ""), notAllowed("players")},
+        {with(kForeign, R"("round": 7)", R"("round": 1.0)"), valueOf("round")},
+        {with(kForeign, R"("bestOf": 3)", R"("bestOf": 4)"), notAllowed("rules.bestOf")},
+        {with(kForeign, R"("noAd": true, )", ""), valueOf("rules.noAd")},
+        {with(kForeign, "mtb10", "tb12"), notAllowed("rules.decidingSet")},
+        {with(kForeign, R"("firstServer": 1)", R"("firstServer": 2)"),
+         notAllowed("rules.firstServer")},
+        {with(kForeign, "13:05:00.250Z", "13:05:00+02:00"), notAllowed("start")},
+        {with(kForeign, R"("start": "2024-06-09T13:05:00.250Z",)", ""), notAllowed("points[0].ms")},
+        {with(kForeign, R"("ms": 31250)", R"("ms": -1)"), notAllowed("points[2].ms")},
+        {with(kForeign, R"({"word": 65535})", R"({"word": 65536})"), notAllowed("points[1].word")},
+        {with(kForeign, R"({"word": 65535})", "7"), valueOf("points[1]")},
+        {with(kForeign, R"("round": 7)", R"("round": 1e999)"),
+         "Il documento non è valido: contiene un numero troppo grande."},
+        {with(kForeign, R"(["x", 1])", std::string(100, '[') + std::string(100, ']')),
+         "Il documento non è valido: contiene valori annidati troppo in profondità."},
+    };
+    for (const auto& [text, message] : cases) {
+        const DecodedDocument d = decodeDocument(text);
+        EXPECT_EQ(
+            std::tuple(d.fatalError ? d.fatalError->italian() : "(taken)", d.match.points.size()),
+            std::tuple(message, 0u))
+            << text;
+    }
+}
+
+// As with a match file: a round beyond the list is reported and the rest loads, and points
+// past the list's capacity are counted.
+TEST(MatchDocument, ARoundBeyondTheListAndPointsBeyondTheCapacity) {
+    std::string points;
+    for (int i = 0; i < kMaxPoints + 2; ++i) {
+        points += std::string(i ? "," : "") + "{\"word\": 1}";
+    }
+    for (const char* round : {"8", "-1", "18446744073709551615"}) {
+        const DecodedDocument d = decodeDocument(
+            R"({"format": "courtlog-match", "version": 1, "players": ["a", "b"], "tournament": "",
+                "round": )" +
+            std::string(round) + R"(, "rules": {"bestOf": 5, "setTieBreak": true,
+                "decidingSet": "adv", "noAd": false, "firstServer": 0}, "points": [)" +
+            points + "]}");
+        EXPECT_EQ(std::tuple(d.fatalError.has_value(), d.errors, d.roundValid,
+                             d.match.points.size(), d.pointsIgnored, d.match.times.empty()),
+                  std::tuple(false, std::vector{LoadError::BadRound}, false, 1000u, 2u, true))
+            << round;
+    }
+}
+
+TEST(MatchDocument, SaysWhatAMatchFileWouldLose) {
+    const auto losses = [](const MatchRecord& m) {
+        std::string all;
+        for (const Text& t : matchFileLosses(m)) {
+            all += t.italian() + ";";
+        }
+        return all;
+    };
+    // What the marks stand for is kept, a file's odd marks included, and so is every name the
+    // code page holds and a point without time.
+    MatchRecord kept;
+    kept.tieBreakWhen = {true, true, true};
+    kept.decidingSet = DecidingSet::TieBreak7;
+    kept.players = {"Parità Œuvre", std::string(32767, 'x')};
+    kept.points = {1};
+    kept.times = {kNoTime};
+    EXPECT_EQ(losses(kept), "");
+
+    MatchRecord rules;
+    rules.decidingSet = DecidingSet::TieBreak10;
+    rules.noAd = true;
+    rules.firstServer = 1;
+    EXPECT_EQ(losses(rules),
+              "il set decisivo: tie-break a 10 sul 6 pari;il punto secco sul 40 pari;il servizio del "
+              "secondo giocatore all'inizio;");
+
+    MatchRecord rest;
+    rest.tieBreakWhen = {false, false, true};
+    rest.tournament = "Đoković";
+    rest.points = {1, 2};
+    rest.times = {kNoTime, 5};
+    rest.unknown = "{\"a\":1}";
+    EXPECT_EQ(losses(rest),
+              "il set decisivo: ai vantaggi;il nome \"Đoković\", che diventerebbe "
+              "\"?okovic\";i tempi dei punti;i dati del documento che questa versione di "
+              "Courtlog non legge;");
+    // A name longer than a match file keeps would be cut.
+    kept.players[1] += 'x';
+    EXPECT_NE(losses(kept), "");
+}
+
+// ---- The save and load commands -------------------------------------------------------------
+
+// A match a match file keeps is saved as one, byte for byte as before, unless the user names
+// a document. Any other is offered as a document; a match file for it is written only when
+// the user agrees to what it loses, and "No" writes nothing.
+TEST(MatchDocumentCommands, SavesInTheFormatThatKeepsTheMatchOrAsksFirst) {
+    TempDir dir;
+    struct Case {
+        const char* name;     // "" keeps the default names
+        const char* file;     // the name the user gives
+        MsgAnswer answer;     // to the question, when asked
+        const char* offered;  // the name the dialog offered
+        const char* written;  // "clg", "doc" or "" for nothing
+    };
+    const Case cases[] = {
+        {"", "a.clg", MsgAnswer::Yes, "Giocatore A-Giocatore B (Nome torneo).clg", "clg"},
+        {"", "b.courtlog", MsgAnswer::Yes, "Giocatore A-Giocatore B (Nome torneo).clg", "doc"},
+        {"", "c.txt", MsgAnswer::Yes, "Giocatore A-Giocatore B (Nome torneo).clg", "clg"},
+        {"Ćorić", "d.CourtLog", MsgAnswer::Yes, "Giocatore A-Ćorić (Nome torneo).courtlog", "doc"},
+        {"Ćorić", "e", MsgAnswer::Yes, "Giocatore A-Ćorić (Nome torneo).courtlog", "doc"},
+        {"Ćorić", "f.CLG", MsgAnswer::No, "Giocatore A-Ćorić (Nome torneo).courtlog", ""},
+        {"Ćorić", "g.clg", MsgAnswer::Yes, "Giocatore A-Ćorić (Nome torneo).courtlog", "clg"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        Harness h;
+        if (*c.name) {
+            h.rename(1, c.name);
+        }
+        h.play("AB*");
+        const MatchRecord record = h.form.matchRecord();
+        h.platform.saveChoices.push_back({dir.file(c.file), c.file});
+        h.platform.messageAnswers.push_back(c.answer);
+        h.form.FileSave_Click();
+
+        const bool fits = !*c.name;
+        EXPECT_EQ(std::tuple(h.platform.saveDialogNames.at(0), h.platform.saveDialogFilters.at(0)),
+                  std::tuple(c.offered,
+                             fits ? "File di Courtlog (*.clg)" : "Partita Courtlog (*.courtlog)"));
+        const std::string_view file = c.file;
+        const bool asked = !fits && (file.ends_with(".clg") || file.ends_with(".CLG"));
+        EXPECT_EQ(h.platform.messages,
+                  asked ? std::vector<std::string>{"Un file .clg non può conservare:\n- il nome "
+                                                   "\"Ćorić\", che diventerebbe \"Coric\"\nSalvare "
+                                                   "comunque il file " +
+                                                   std::string(c.file) + " in questo formato?"}
+                        : std::vector<std::string>{});
+        const std::string w = c.written;
+        EXPECT_EQ(h.form.matchSaved(), !w.empty());
+        EXPECT_EQ(std::filesystem::exists(TempDir::path(dir.file(c.file))), !w.empty());
+        if (w.empty()) {
+            // Declined on closing the window, it keeps the window open with the match.
+            h.platform.saveChoices.push_back({dir.file(c.file), c.file});
+            h.platform.messageAnswers.push_back(MsgAnswer::No);
+            EXPECT_FALSE(h.form.Form_Unload());
+        }
+        if (!w.empty()) {
+            EXPECT_EQ(TempDir::read(dir.file(c.file)),
+                      w == "clg" ? encodeMatch(record) : encodeDocument(record));
+        }
+    }
+}
+
+// Both formats load whatever their name; a document refused for any reason, like a match file,
+// leaves the match on screen as it was.
+TEST(MatchDocumentCommands, LoadsByContentsAndARefusedDocumentChangesNothing) {
+    TempDir dir;
+    TempDir::write(dir.file("match.courtlog"), encodeMatch(MatchRecord{}));
+    TempDir::write(dir.file("doc.clg"), kForeign);
+    TempDir::write(dir.file("newer.courtlog"), "\xEF\xBB\xBF" + std::string(R"({"format":
+        "courtlog-match", "version": 3, "players": "anything goes here"})"));
+    TempDir::write(dir.file("broken.clg"), "\n {\"format\": }");
+
+    Harness a;
+    EXPECT_TRUE(a.form.loadMatch(dir.file("match.courtlog")));
+    EXPECT_EQ(a.form.matchRecord().players[0], "Giocatore A");
+    Harness b;
+    EXPECT_TRUE(b.form.loadMatch(dir.file("doc.clg")));
+    // The unknown keys go out again with the next save as a document.
+    b.platform.saveChoices.push_back({dir.file("again.courtlog"), "again.courtlog"});
+    b.form.FileSave_Click();
+    EXPECT_EQ(decodeDocument(TempDir::read(dir.file("again.courtlog"))).match.unknown,
+              decodeDocument(kForeign).match.unknown);
+    EXPECT_EQ(a.platform.messages.size() + b.platform.messages.size(), 0u);
+
+    const std::pair<const char*, std::string> refused[] = {
+        {"newer.courtlog",
+         "Impossibile aprire il file newer.courtlog. Il documento è della versione 3 di "
+         "Courtlog, più recente di quella che questo programma sa leggere. Per aprirlo occorre "
+         "una versione aggiornata di Courtlog."},
+        {"broken.clg",
+         "Impossibile aprire il file broken.clg. Il documento non è scritto correttamente: "
+         "errore di sintassi alla riga 2, colonna 13."}};
+    for (const auto& [file, message] : refused) {
+        Harness h;
+        h.play("AABBA*!");
+        const std::string before = snapshot(h.form);
+        EXPECT_FALSE(h.form.loadMatch(dir.file(file)));
+        EXPECT_EQ(std::tuple(h.platform.messages, h.form.matchSaved(), snapshot(h.form)),
+                  std::tuple(std::vector{message}, false, before));
+    }
+}
+
+// A full match with times and the longest names, far larger than any match file, loads whole.
+TEST(MatchDocumentCommands, TheLargestDocumentLoads) {
+    TempDir dir;
+    MatchRecord m;
+    std::string name;
+    for (int i = 0; i < kMaxTextLength; ++i) {
+        name += "李";  // \u674E: three bytes
+    }
+    m.players = {name, name};
+    m.tournament = name;
+    m.start = "2024-06-09T13:05:00Z";
+    m.points.assign(kMaxPoints, 0xFFFF);
+    m.times.assign(kMaxPoints, 99'999'999'999);
+    TempDir::write(dir.file("big.courtlog"), encodeDocument(m));
+    Harness h;
+    ASSERT_TRUE(h.form.loadMatch(dir.file("big.courtlog")));
+    EXPECT_EQ(std::tuple(h.platform.messages.size(), h.form.points().count(),
+                         h.form.matchRecord().tournament),
+              std::tuple(0u, kMaxPoints, name));
+
+    TempDir::write(dir.file("huge.courtlog"), "{" + std::string(kMaxUsefulDocumentSize, ' '));
+    EXPECT_FALSE(h.form.loadMatch(dir.file("huge.courtlog")));
+    EXPECT_EQ(h.platform.messages.back(),
+              "Impossibile aprire il file huge.courtlog. Il documento è troppo grande: supera "
+              "4194304 byte.");
+}
+
+}  // namespace
+}  // namespace courtlog
