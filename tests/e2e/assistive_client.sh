@@ -6,7 +6,7 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 if [ "${COURTLOG_IN_SESSION:-}" != 1 ]; then
     export COURTLOG_IN_SESSION=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- "$0" "$@"
+    exec "$(dirname "$0")/in_xvfb.sh" dbus-run-session -- "$0" "$@"
 fi
 
 program="$1"

@@ -6,7 +6,7 @@
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ] || [ "${COURTLOG_IN_XVFB:-}" != 1 ]; then
     export COURTLOG_IN_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec "$(dirname "$0")/in_xvfb.sh" "$0" "$@"
 fi
 
 program="$1"
