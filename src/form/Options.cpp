@@ -86,7 +86,8 @@ void MainForm::KillerPoint_Click() {
 }
 
 void MainForm::PrimoAlServizio_Click(int index) {
-    if (index < 0 || index > 1 || menus.PrimoAlServizio[static_cast<std::size_t>(index)].checked()) {
+    if (index < 0 || index > 1 ||
+        menus.PrimoAlServizio[static_cast<std::size_t>(index)].checked()) {
         return;
     }
     Rules next = rulesFromMenus();
@@ -147,8 +148,7 @@ void MainForm::TieBreakWhen_Click(int index) {
     checkOnly(menus.TieBreakWhen, index);
     // The deciding set the rule stands for: played out, or a tie-break at six all when every
     // set has one.
-    checkOnly(menus.SetDecisivo,
-              static_cast<int>(decidingSetOf(static_cast<TieBreakRule>(index))));
+    checkOnly(menus.SetDecisivo, static_cast<int>(decidingSetOf(static_cast<TieBreakRule>(index))));
     ReplayToCurrentPoint();
 }
 

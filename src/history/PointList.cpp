@@ -62,8 +62,7 @@ void PointList::assign(std::span<const PointWord> points, std::span<const std::i
 }
 
 void PointList::rewrite(std::span<const PointWord> points) {
-    std::copy_n(points.begin(), std::min<std::size_t>(points.size(), size(count_)),
-                words_.begin());
+    std::copy_n(points.begin(), std::min<std::size_t>(points.size(), size(count_)), words_.begin());
 }
 
 void PointList::clear() {

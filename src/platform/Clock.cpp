@@ -104,23 +104,19 @@ std::optional<std::int64_t> parseIsoUtc(std::string_view t) {
         }
     }
     const std::string_view zone = t.substr(pos);
-    const bool monthDays = mo >= 1 && mo <= 12 && d >= 1 && d <= 31;
-    if ((zone != "Z" && zone != "+00:00") || !monthDays || h > 23 || mi > 59 || s > 60) {
+    if ((zone != "Z" && zone != "+00:00") || h > 23 || mi > 59 || s > 60) {
         return std::nullopt;
     }
+    // A date the calendar does not have (month 13, February 30) comes back as another.
     const std::int64_t days = daysFromCivil(y, mo, d);
-    std::int64_t back = 0;
-    int by = 0;
-    int bm = 0;
-    int bd = 0;
-    std::int64_t y64 = 0;
-    civilFromDays(days, y64, bm, bd);
-    by = static_cast<int>(y64);
-    if (by != y || bm != mo || bd != d) {
-        return std::nullopt;  // a day the month does not have
+    std::int64_t backYear = 0;
+    int backMonth = 0;
+    int backDay = 0;
+    civilFromDays(days, backYear, backMonth, backDay);
+    if (backYear != y || backMonth != mo || backDay != d) {
+        return std::nullopt;
     }
-    back = days * kMsPerDay + ((h * 60 + mi) * 60 + s) * 1000LL + ms;
-    return back;
+    return days * kMsPerDay + ((h * 60 + mi) * 60 + s) * 1000LL + ms;
 }
 
 }  // namespace courtlog

@@ -32,14 +32,14 @@ std::optional<DecidingSet> decidingSetFromCode(std::string_view code);
 
 // How one set is decided.
 struct SetFormat {
-    int tieBreakAt = 0;   // the games all at which its tie-break is played; 0 for none
-    int tieBreakTo = 7;   // the points that win its tie-break
+    int tieBreakAt = 0;          // the games all at which its tie-break is played; 0 for none
+    int tieBreakTo = 7;          // the points that win its tie-break
     bool matchTieBreak = false;  // the set is one tie-break, shown as won 1-0
 };
 
 // How a match is scored: everything that two matches with the same points may differ in.
 struct Rules {
-    int setsInMatch = 5;  // 3 or 5
+    int setsInMatch = 5;      // 3 or 5
     bool setTieBreak = true;  // the sets before the deciding one end in a tie-break at 6-6
     DecidingSet decidingSet = DecidingSet::Advantage;
     bool noAd = false;    // at 40-40 the next point wins the game

@@ -355,8 +355,9 @@ std::vector<Text> matchFileLosses(const MatchRecord& match) {
             CL_TEXT("Messages", "tie-break a 10 sul 6 pari"),
             CL_TEXT("Messages", "tie-break a 7 sul 12 pari"),
             CL_TEXT("Messages", "match tie-break a 10")};
-        losses.emplace_back(Text(CL_TEXT("Messages", "il set decisivo: %1"))
-                                .arg(kDecidingSetNames[static_cast<std::size_t>(match.decidingSet)]));
+        losses.emplace_back(
+            Text(CL_TEXT("Messages", "il set decisivo: %1"))
+                .arg(kDecidingSetNames[static_cast<std::size_t>(match.decidingSet)]));
     }
     if (match.noAd) {
         losses.emplace_back(CL_TEXT("Messages", "il punto secco sul 40 pari"));

@@ -6,10 +6,10 @@
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QAction>
-#include <QMenu>
-#include <QPointer>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTimer>
 

@@ -281,8 +281,8 @@ void MainWindow::retranslate() {
 
 void MainWindow::showFirstServerNames() {
     for (std::size_t i = 0; i < firstServer_.size(); ++i) {
-        const QString caption =
-            say(form_.labels.NomeGiocatore[i].text()).replace(QLatin1Char('&'), QLatin1String("&&"));
+        const QString caption = say(form_.labels.NomeGiocatore[i].text())
+                                    .replace(QLatin1Char('&'), QLatin1String("&&"));
         if (firstServer_[i] != nullptr && firstServer_[i]->text() != caption) {
             firstServer_[i]->setText(caption);
         }
@@ -699,9 +699,9 @@ void MainWindow::buildMenus() {
         QT_TR_NOOP("&Match tie-break a 10")};
     for (int i = 0; i < 5; ++i) {
         const QByteArray objectName = name("SetDecisivo", i).toUtf8();
-        QAction* rule = menuItem(deciding, decidingRules[static_cast<std::size_t>(i)],
-                                 objectName.constData(), {},
-                                 &form_.menus.SetDecisivo[static_cast<std::size_t>(i)]);
+        QAction* rule =
+            menuItem(deciding, decidingRules[static_cast<std::size_t>(i)], objectName.constData(),
+                     {}, &form_.menus.SetDecisivo[static_cast<std::size_t>(i)]);
         rule->setEnabled(true);
         connect(rule, &QAction::triggered, this,
                 [this, i] { forward([this, i] { form_.SetDecisivo_Click(i); }); });

@@ -186,7 +186,8 @@ TEST(PointTimes, KeptFromTheFirstTimedPointAndMovedWithTheirPoints) {
     EXPECT_EQ(loaded.form.matchRecord().start, "2024-07-14T13:01:30.000Z");
     Harness untimed;
     untimed.play("AB");
-    EXPECT_TRUE(untimed.form.matchRecord().start.empty() && untimed.form.matchRecord().times.empty());
+    EXPECT_TRUE(untimed.form.matchRecord().start.empty() &&
+                untimed.form.matchRecord().times.empty());
 }
 
 TEST(PointTimes, MomentsReadBackAsWritten) {
@@ -196,9 +197,10 @@ TEST(PointTimes, MomentsReadBackAsWritten) {
     EXPECT_EQ(isoUtc(951'782'400'000), "2000-02-29T00:00:00.000Z");
     EXPECT_EQ(parseIsoUtc("2024-07-14T13:01:00Z"), 1'720'962'060'000);
     EXPECT_EQ(parseIsoUtc("2024-07-14T13:01:00.25+00:00"), 1'720'962'060'250);
-    for (const char* bad : {"2023-02-29T00:00:00Z", "2024-07-14 13:01:00Z", "2024-07-14T13:01:00",
-                            "2024-07-14T13:01:00+02:00", "2024-13-01T00:00:00Z", "2024-07-14T24:00:00Z",
-                            "2024-07-14T13:01:00.Z", ""}) {
+    for (const char* bad :
+         {"2023-02-29T00:00:00Z", "2024-07-14 13:01:00Z", "2024-07-14T13:01:00",
+          "2024-07-14T13:01:00+02:00", "2024-13-01T00:00:00Z", "2024-07-00T00:00:00Z",
+          "2024-07-14T24:00:00Z", "2024-07-14T13:01:00.Z", ""}) {
         EXPECT_FALSE(parseIsoUtc(bad)) << bad;
     }
 }

@@ -145,9 +145,11 @@ TEST(ReportJson, EveryLabelWithItsStateAndTheMatchSettings) {
     // Colours are stored blue-green-red; the report gives them as #RRGGBB.
     EXPECT_EQ(fields["Punteggio(0)"]["back"].toString(), "#00FFFF");
     EXPECT_EQ(r["tieBreakWhen"].toArray(), (QJsonArray{false, false, true}));
-    EXPECT_EQ(r["rules"].toObject(),
-              (QJsonObject{{"bestOf", 5}, {"setTieBreak", true}, {"decidingSet", "tb7"},
-                           {"noAd", false}, {"firstServer", 0}}));
+    EXPECT_EQ(r["rules"].toObject(), (QJsonObject{{"bestOf", 5},
+                                                  {"setTieBreak", true},
+                                                  {"decidingSet", "tb7"},
+                                                  {"noAd", false},
+                                                  {"firstServer", 0}}));
     EXPECT_EQ(r["round"].toInt(), 3);
 }
 

@@ -98,8 +98,7 @@ TEST(ReportTool, ReadsAMatchDocumentAsItsMatchFile) {
     const QString file = QString::fromStdString(dir.file("five.clg"));
     const QString document = QString::fromStdString(dir.file("five-document.clg"));
     TempDir::write(file.toStdString(), TempDir::read(five));
-    TempDir::write(document.toStdString(),
-                   encodeDocument(decodeMatch(TempDir::read(five)).match));
+    TempDir::write(document.toStdString(), encodeDocument(decodeMatch(TempDir::read(five)).match));
     const auto report = [](QStringList arguments) {
         QProcess run;
         run.start(QStringLiteral(COURTLOG_REPORT_PROGRAM), arguments);

@@ -197,9 +197,10 @@ TEST(MatchDocument, SaysWhatAMatchFileWouldLose) {
     rules.decidingSet = DecidingSet::TieBreak10;
     rules.noAd = true;
     rules.firstServer = 1;
-    EXPECT_EQ(losses(rules),
-              "il set decisivo: tie-break a 10 sul 6 pari;il punto secco sul 40 pari;il servizio del "
-              "secondo giocatore all'inizio;");
+    EXPECT_EQ(
+        losses(rules),
+        "il set decisivo: tie-break a 10 sul 6 pari;il punto secco sul 40 pari;il servizio del "
+        "secondo giocatore all'inizio;");
 
     MatchRecord rest;
     rest.tieBreakWhen = {false, false, true};
