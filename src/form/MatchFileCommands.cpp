@@ -187,23 +187,20 @@ bool MainForm::loadMatch(const std::string& path) {
         DecodedDocument document;
         // A document cut short by the cap could only be refused as broken; say why instead.
         if (read.size > read.bytes.size()) {
-            document.fatalError =
+            document.refusal =
                 Text(CL_TEXT("Messages", "Il documento è troppo grande: supera %1 byte."))
                     .arg(static_cast<long long>(kMaxUsefulDocumentSize));
         } else {
             document = decodeDocument(read.bytes);
         }
-        if (document.fatalError) {
+        if (document.refusal) {
             platform_.messageBox(Text(CL_TEXT("Messages", "Impossibile aprire il file %1. %2"))
                                      .arg(Text::verbatim(fileTitleOf(path)))
-                                     .arg(*document.fatalError),
+                                     .arg(*document.refusal),
                                  MsgButtons::Ok);
             return false;
         }
-        decoded.match = std::move(document.match);
-        decoded.errors = std::move(document.errors);
-        decoded.roundValid = document.roundValid;
-        decoded.pointsIgnored = document.pointsIgnored;
+        decoded = std::move(document);
     } else {
         // The match file's reader takes no more than it can use.
         decoded = decodeMatch(

@@ -250,18 +250,18 @@ DecodedDocument decodeDocument(std::string_view bytes) {
     } catch (const Json::parse_error& e) {
         // The position is of the byte that broke the text, counted from 1.
         const auto [line, column] = lineAndColumn(text, e.byte == 0 ? 0 : e.byte - 1);
-        result.fatalError = Text(CL_TEXT("Messages",
+        result.refusal = Text(CL_TEXT("Messages",
                                          "Il documento non è scritto correttamente: errore di "
                                          "sintassi alla riga %1, colonna %2."))
                                 .arg(line)
                                 .arg(column);
         return result;
     } catch (const Json::out_of_range&) {
-        result.fatalError =
+        result.refusal =
             CL_TEXT("Messages", "Il documento non è valido: contiene un numero troppo grande.");
         return result;
     } catch (const TooDeep&) {
-        result.fatalError = CL_TEXT("Messages",
+        result.refusal = CL_TEXT("Messages",
                                     "Il documento non è valido: contiene valori annidati troppo "
                                     "in profondità.");
         return result;
@@ -328,9 +328,9 @@ DecodedDocument decodeDocument(std::string_view bytes) {
             m.unknown = dumped(unknown);
         }
     } catch (const Refused& refused) {
-        result.fatalError = refused.reason;
+        result.refusal = refused.reason;
     }
-    if (result.fatalError) {
+    if (result.refusal) {
         result.match = MatchRecord{};
         result.errors.clear();
     }

@@ -10,6 +10,7 @@
 #include "history/MatchRecord.h"
 #include "platform/Text.h"
 #include "storage/LoadError.h"
+#include "storage/MatchFile.h"
 
 namespace courtlog {
 
@@ -28,15 +29,11 @@ inline constexpr int kDocumentVersion = 1;
 // The document's text. At most kMaxPoints points are written.
 std::string encodeDocument(const MatchRecord& match);
 
-struct DecodedDocument {
-    MatchRecord match;
-    // Faults that the rest of the document survives, as a match file's reader reports them.
-    std::vector<LoadError> errors;
+// What a match file's reader gives, the faults the rest survives reported the same way; a
+// document refused says why in words rather than by number.
+struct DecodedDocument : DecodedMatch {
     // Why the document cannot be used, when it cannot: nothing of it is taken then.
-    std::optional<Text> fatalError;
-    bool roundValid = true;
-    // Points beyond the capacity of the point list, left out.
-    std::uint64_t pointsIgnored = 0;
+    std::optional<Text> refusal;
 };
 
 // Reads a document. A round beyond the list is reported and the rest loads; a newer version,

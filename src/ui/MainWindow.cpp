@@ -246,6 +246,21 @@ void MainWindow::translated(QWidget* control, const char* text) {
     onLanguage([control, text] { fit(control, tr(text)); });
 }
 
+QAction* MainWindow::choiceItem(QMenu* menu, const QString& name, MenuCheck* check,
+                                std::function<void()> handler) {
+    QAction* item = menu->addAction(QString());
+    item->setObjectName(name);
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [this, item, check, handler = std::move(handler)] {
+        // The form decides the mark: undo Qt's toggle and let the refresh show its answer.
+        const QSignalBlocker block(item);
+        item->setChecked(check->checked());
+        forward(handler);
+    });
+    checkViews_.push_back({check, item});
+    return item;
+}
+
 template <class Parent>
 QMenu* MainWindow::subMenu(Parent* parent, const char* title) {
     QMenu* menu = parent->addMenu(QString());
@@ -653,20 +668,14 @@ void MainWindow::buildMenus() {
     const std::array<const char*, 2> firstServerNames{QT_TR_NOOP("Primo al servizio Giocatore A"),
                                                       QT_TR_NOOP("Primo al servizio Giocatore B")};
     for (int i = 0; i < 2; ++i) {
-        QAction* item = firstServer->addAction(QString());
-        item->setObjectName(name("PrimoAlServizio", i));
-        item->setCheckable(true);
-        const char* accessible = firstServerNames[static_cast<std::size_t>(i)];
+        const auto k = static_cast<std::size_t>(i);
+        QAction* item =
+            choiceItem(firstServer, name("PrimoAlServizio", i), &form_.menus.PrimoAlServizio[k],
+                       [this, i] { form_.PrimoAlServizio_Click(i); });
+        const char* accessible = firstServerNames[k];
         nameMenuItem(item, tr(accessible));
         onLanguage([item, accessible] { nameMenuItem(item, tr(accessible)); });
-        MenuCheck* check = &form_.menus.PrimoAlServizio[static_cast<std::size_t>(i)];
-        connect(item, &QAction::triggered, this, [this, item, check, i] {
-            const QSignalBlocker block(item);
-            item->setChecked(check->checked());
-            forward([this, i] { form_.PrimoAlServizio_Click(i); });
-        });
-        checkViews_.push_back({check, item});
-        firstServer_[static_cast<std::size_t>(i)] = item;
+        firstServer_[k] = item;
     }
 
     QMenu* options = subMenu(bar, QT_TR_NOOP("&Opzioni"));
@@ -731,17 +740,9 @@ void MainWindow::buildMenus() {
     QMenu* language = subMenu(options, QT_TR_NOOP("&Lingua"));
     language->setObjectName(QStringLiteral("OpzioniLingua"));
     for (int i = 0; i < static_cast<int>(form_.menus.Lingua.size()); ++i) {
-        QAction* item =
-            language->addAction(i == 0 ? QStringLiteral("Italiano") : QStringLiteral("English"));
-        item->setObjectName(name("Lingua", i));
-        item->setCheckable(true);
-        MenuCheck* check = &form_.menus.Lingua[static_cast<std::size_t>(i)];
-        connect(item, &QAction::triggered, this, [this, item, check, i] {
-            const QSignalBlocker block(item);
-            item->setChecked(check->checked());
-            forward([this, i] { form_.Lingua_Click(i); });
-        });
-        checkViews_.push_back({check, item});
+        choiceItem(language, name("Lingua", i), &form_.menus.Lingua[static_cast<std::size_t>(i)],
+                   [this, i] { form_.Lingua_Click(i); })
+            ->setText(i == 0 ? QStringLiteral("Italiano") : QStringLiteral("English"));
     }
 
     QMenu* help = bar->addMenu(QStringLiteral("?"));

@@ -71,6 +71,10 @@ private:
     // A menu item whose text, marked with QT_TR_NOOP, follows the language.
     QAction* menuItem(QMenu* menu, const char* text, const char* name,
                       const QKeySequence& shortcut = {}, MenuCheck* check = nullptr);
+    // A checkable item whose caption its caller keeps: its mark is the form's, and a choice
+    // runs the handler.
+    QAction* choiceItem(QMenu* menu, const QString& name, MenuCheck* check,
+                        std::function<void()> handler);
     template <class Parent>
     QMenu* subMenu(Parent* parent, const char* title);
 

@@ -213,11 +213,8 @@ DecodedMatch checkSaved(const MainForm& f) {
         CHECK(!d.fatalError);
     } else {
         const DecodedDocument doc = decodeDocument(encodeDocument(m));
-        CHECK(!doc.fatalError);
-        d.match = doc.match;
-        d.errors = doc.errors;
-        d.roundValid = doc.roundValid;
-        d.pointsIgnored = doc.pointsIgnored;
+        CHECK(!doc.refusal);
+        d = doc;
         CHECK(d.match.start == m.start && d.match.times == m.times && d.match.unknown == m.unknown);
     }
     CHECK(d.errors.empty() && d.roundValid && d.pointsIgnored == 0);

@@ -26,9 +26,9 @@ bool documentRoundTrip(const MatchRecord& m) {
     const std::string text = encodeDocument(m);
     const DecodedDocument again = decodeDocument(text);
     const MatchRecord& a = again.match;
-    return !again.fatalError && a.points == m.points && a.times == m.times &&
-           a.players == m.players && a.tournament == m.tournament && a.rules() == m.rules() &&
-           a.start == m.start && a.unknown == m.unknown && encodeDocument(a) == text;
+    return !again.refusal && a.points == m.points && a.times == m.times && a.players == m.players &&
+           a.tournament == m.tournament && a.rules() == m.rules() && a.start == m.start &&
+           a.unknown == m.unknown && encodeDocument(a) == text;
 }
 
 }  // namespace
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool roundValid = true;
     if (isMatchDocument(bytes)) {
         DecodedDocument decoded = decodeDocument(bytes);
-        if (decoded.fatalError) {
+        if (decoded.refusal) {
             check(decoded.match.points.empty());
             return 0;
         }

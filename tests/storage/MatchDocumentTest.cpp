@@ -38,7 +38,7 @@ std::string field(const MatchRecord& m) {
 
 TEST(MatchDocument, KeepsEveryFieldAndWhatItDoesNotKnowThroughASecondSave) {
     const DecodedDocument d = decodeDocument(kForeign);
-    ASSERT_FALSE(d.fatalError);
+    ASSERT_FALSE(d.refusal);
     const MatchRecord& m = d.match;
     EXPECT_EQ(field(m),
               "3 mtb10 011 Đoković|Sinner|Roland Garros – Paris 7 2024-06-09T13:05:00.250Z");
@@ -52,7 +52,7 @@ TEST(MatchDocument, KeepsEveryFieldAndWhatItDoesNotKnowThroughASecondSave) {
     EXPECT_NE(written.find(R"("shotClock":25)"), std::string::npos) << written;
     EXPECT_EQ(written.find("note"), std::string::npos);
     const DecodedDocument again = decodeDocument(written);
-    ASSERT_FALSE(again.fatalError);
+    ASSERT_FALSE(again.refusal);
     EXPECT_EQ(std::tuple(field(again.match), again.match.points, again.match.times,
                          again.match.unknown, encodeDocument(again.match)),
               std::tuple(field(m), m.points, m.times, m.unknown, written));
@@ -93,7 +93,7 @@ TEST(MatchDocument, IsToldFromAMatchFileByItsContents) {
     for (const auto& [bytes, document] : cases) {
         EXPECT_EQ(isMatchDocument(bytes), document) << bytes;
     }
-    EXPECT_FALSE(decodeDocument("\xEF\xBB\xBF\n" + kForeign).fatalError);
+    EXPECT_FALSE(decodeDocument("\xEF\xBB\xBF\n" + kForeign).refusal);
 }
 
 // Nothing of a refused document is taken; the message says what is wrong and where.
@@ -147,9 +147,8 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
     };
     for (const auto& [text, message] : cases) {
         const DecodedDocument d = decodeDocument(text);
-        EXPECT_EQ(
-            std::tuple(d.fatalError ? d.fatalError->italian() : "(taken)", d.match.points.size()),
-            std::tuple(message, 0u))
+        EXPECT_EQ(std::tuple(d.refusal ? d.refusal->italian() : "(taken)", d.match.points.size()),
+                  std::tuple(message, 0u))
             << text;
     }
 }
@@ -168,8 +167,8 @@ TEST(MatchDocument, ARoundBeyondTheListAndPointsBeyondTheCapacity) {
             std::string(round) + R"(, "rules": {"bestOf": 5, "setTieBreak": true,
                 "decidingSet": "adv", "noAd": false, "firstServer": 0}, "points": [)" +
             points + "]}");
-        EXPECT_EQ(std::tuple(d.fatalError.has_value(), d.errors, d.roundValid,
-                             d.match.points.size(), d.pointsIgnored, d.match.times.empty()),
+        EXPECT_EQ(std::tuple(d.refusal.has_value(), d.errors, d.roundValid, d.match.points.size(),
+                             d.pointsIgnored, d.match.times.empty()),
                   std::tuple(false, std::vector{LoadError::BadRound}, false, 1000u, 2u, true))
             << round;
     }
