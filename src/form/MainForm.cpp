@@ -72,7 +72,10 @@ MainForm::MainForm(Platform& platform) : platform_(platform) {
     initPair(labels.SetPoint, CL_TEXT("Scoreboard", "Set Point"), Red, Blue, false);
     initPair(labels.MatchPoint, CL_TEXT("Scoreboard", "Match Point"), Red, Blue, false);
 
+    labels.Posizione = Field(none, LightGreen);
     buildFieldList();
+    renderPosition();
+    startAfresh(true);
 }
 
 std::array<Field, 2>& MainForm::Labels::setRow(int set) {
@@ -149,6 +152,7 @@ void MainForm::buildFieldList() {
     single("BreakPoint", labels.BreakPoint);
     pair("SetPoint", labels.SetPoint);
     pair("MatchPoint", labels.MatchPoint);
+    single("Posizione", labels.Posizione);
 }
 
 Text MainForm::roundName(int index) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "form/Field.h"
@@ -12,6 +13,7 @@
 #include "history/MatchRecord.h"
 #include "history/PointList.h"
 #include "history/Replay.h"
+#include "history/UndoHistory.h"
 #include "platform/Platform.h"
 #include "scoring/PointWord.h"
 #include "scoring/Rules.h"
@@ -73,6 +75,9 @@ public:
         Field Parità;
         Field BreakPoint;
         std::array<Field, 2> SetPoint, MatchPoint;
+
+        // Where the user stands: "Punto N di M", highlighted in the history, or the end.
+        Field Posizione;
 
         std::array<Field, 2>& setRow(int set);       // set 1 to 5
         std::array<Field, 2>& tieBreakRow(int set);  // set 1 to 5
@@ -162,6 +167,25 @@ public:
     void GameEnd_Click();
     void GameScroll_Change(int value);
     void GameClear_Click();
+    // Removes the point the scoreboard shows as the last one played and shows the position
+    // before it; nothing at the start.
+    void GameDelete_Click();
+    bool canDeletePoint() const { return points_.current() > 0; }
+    void Turno_Click(int index);
+
+    // ---- Undo and redo ----------------------------------------------------------------------
+    // Every change to the match can be taken back and made again, with the position the user
+    // stood at.
+    void EditUndo_Click();
+    void EditRedo_Click();
+    // "Annulla punto", "Ripeti nome"...; "Annulla" and "Ripeti" when there is nothing.
+    Text undoCaption() const;
+    Text redoCaption() const;
+    bool canUndo() const { return undo_.nextUndo().has_value(); }
+    bool canRedo() const { return undo_.nextRedo().has_value(); }
+    // A short word for the user that the view shows for a moment where the position is,
+    // never in a box; taking it clears it.
+    std::optional<Text> takeNotice() { return std::exchange(notice_, std::nullopt); }
 
     // ---- Options ----------------------------------------------------------------------------
     void MatchInTreSet_Click();
@@ -187,6 +211,13 @@ public:
 
     // ---- Match file and the window's start and close ------------------------------------------
     void FileSave_Click();
+    // Saves to the file the match came from or was last saved to, without a dialog; as
+    // FileSave_Click when there is none, or when that match file cannot hold the match.
+    void FileSaveCurrent_Click();
+    // The file the match came from or was last saved to; empty for none.
+    const std::string& currentFile() const { return currentFile_; }
+    // This window's recovery file, once it has written one.
+    const std::string& recoveryFile() const { return recoveryPath_; }
     void FileLoad_Click();
     // Loads the match file at path and shows it at its end; false, with the match on screen
     // untouched, when the file cannot be used. Recoverable faults are reported and the rest
@@ -196,7 +227,8 @@ public:
     void applyMatch(const MatchRecord& match, bool roundValid = true);
     // Before the window is first shown: caption, stored options, the first reset.
     void Form_Load();
-    // When the window is first shown: the match named on the command line, or a clean panel.
+    // When the window is first shown: a match left by a window that died, offered back; else
+    // the match named on the command line, or a clean panel.
     void Form_Activate(const std::string& commandLine);
     // When the user closes the window: options saved if asked, an unsaved match offered.
     // False when the window must stay open: the save it offered failed.
@@ -230,6 +262,26 @@ public:
 
 private:
     void buildFieldList();
+    // The match as it stands, with the position and the names as shown.
+    MatchMoment moment() const;
+    // Puts a match in place of the one on screen, at its position, as a load does.
+    void putMatch(const MatchMoment& m, bool roundValid);
+    // After every change to the match: the step to undo it, the saved state, the recovery
+    // file. `from` is the position the user stood at before it.
+    void changed(ChangeKind kind, int from);
+    // Goes to a moment of the undo history.
+    void goBackTo(const MatchMoment& m);
+    // The match now on screen is the one in `file` (none: nobody saved it): nothing to undo.
+    void startAfresh(bool saved);
+    // The recovery file: the whole match after each change, nothing once it is saved.
+    void writeRecovery();
+    void removeRecovery();
+    // Offers back the matches of windows that died; true when one was taken.
+    bool offerRecovery();
+    // Writes the match to a file in the chosen format; false, with the reason told, on failure.
+    bool writeMatchTo(const std::string& path, const std::string& title, bool asDocument,
+                      const MatchRecord& record);
+    void renderPosition();
     // Stops a point that would take the list past its capacity; true when refused.
     bool refuseWhenFull();
     void keepPointListInOrder(int laterPoints);
@@ -281,6 +333,18 @@ private:
     std::string unknown_;
     // The command line while the start-up step loads it; empty at all other times.
     std::string matchFileName_;
+
+    UndoHistory undo_;
+    // The match after the last change, and as last saved or loaded (none: never saved).
+    MatchMoment last_;
+    std::optional<MatchRecord> saved_;
+    std::string currentFile_;
+    bool currentFileIsDocument_ = false;
+    // The recovery file is written once the start-up step has offered back what it found.
+    bool recoveryArmed_ = false;
+    std::string recoveryPath_;
+    bool recoveryFailed_ = false;
+    std::optional<Text> notice_;
 };
 
 }  // namespace courtlog

@@ -9,6 +9,7 @@
 #include "storage/FileAccess.h"
 #include "storage/MatchDocument.h"
 #include "storage/MatchFile.h"
+#include "storage/Recovery.h"
 
 namespace courtlog {
 
@@ -27,14 +28,6 @@ std::string safeFileName(std::string name) {
         }
     }
     return name;
-}
-
-bool endsWithNoCase(std::string_view name, std::string_view ending) {
-    return name.size() >= ending.size() &&
-           std::equal(ending.begin(), ending.end(), name.end() - ending.size(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
 }
 
 // One line each, under the question.
@@ -107,8 +100,8 @@ void MainForm::FileSave_Click() {
         return;
     }
     // The name's extension picks the format; any other keeps the one the dialog started on.
-    const bool asDocument = endsWithNoCase(choice.path, ".courtlog") ||
-                            (!losses.empty() && !endsWithNoCase(choice.path, ".clg"));
+    const bool asDocument = hasExtension(choice.path, ".courtlog") ||
+                            (!losses.empty() && !hasExtension(choice.path, ".clg"));
     if (!asDocument && !losses.empty()) {
         const MsgAnswer answer = platform_.messageBox(
             Text(CL_TEXT("Messages",
@@ -124,23 +117,48 @@ void MainForm::FileSave_Click() {
             return;
         }
     }
+    writeMatchTo(choice.path, choice.title, asDocument, record);
+}
+
+void MainForm::FileSaveCurrent_Click() {
+    const MatchRecord record = matchRecord();
+    // A match file that would lose part of the match is a choice for the dialog to offer.
+    if (currentFile_.empty() || (!currentFileIsDocument_ && !matchFileLosses(record).empty())) {
+        FileSave_Click();
+        return;
+    }
+    saveFailed_ = false;
+    writeMatchTo(currentFile_, fileTitleOf(currentFile_), currentFileIsDocument_, record);
+}
+
+bool MainForm::writeMatchTo(const std::string& path, const std::string& title, bool asDocument,
+                            const MatchRecord& record) {
     const std::optional<Text> failure =
-        writeFileReplacing(choice.path, asDocument ? encodeDocument(record) : encodeMatch(record));
+        writeFileReplacing(path, asDocument ? encodeDocument(record) : encodeMatch(record));
     if (failure) {
         saveFailed_ = true;
         // The old file, the match and its saved state stay as they were.
         platform_.messageBox(Text(CL_TEXT("Messages", "Impossibile salvare il file %1: %2"))
-                                 .arg(Text::verbatim(choice.title))
+                                 .arg(Text::verbatim(title))
                                  .arg(*failure),
                              MsgButtons::Ok);
-        return;
+        return false;
     }
     // The names are now the file's: another language no longer renames them.
     for (int p = 0; p < 2; ++p) {
         setPlayerName(p, Text::verbatim(record.players[p]));
     }
     labels.NomeTorneo.setCaption(Text::verbatim(record.tournament));
+    currentFile_ = path;
+    currentFileIsDocument_ = asDocument;
+    // What is undone from here on is measured against this file; the steps before it stay.
+    const int from = points_.current();
+    last_ = moment();
+    last_.position = from;
+    saved_ = last_.match;
     matchSaved_ = true;
+    removeRecovery();
+    return true;
 }
 
 void MainForm::FileLoad_Click() {
@@ -216,6 +234,8 @@ bool MainForm::loadMatch(const std::string& path) {
     }
 
     applyMatch(decoded.match, decoded.roundValid);
+    currentFile_ = path;
+    currentFileIsDocument_ = isMatchDocument(read.bytes);
     if (decoded.pointsIgnored > 0) {
         // Said over the match as loaded, so the user sees what was kept.
         Text message =
@@ -233,19 +253,38 @@ bool MainForm::loadMatch(const std::string& path) {
 }
 
 void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
+    // The match it replaces, if never saved, stays a week among the declined recovery files.
+    if (!matchSaved_ && !recoveryPath_.empty() && declineRecovery(recoveryPath_)) {
+        platform_.unlockFile(lockPathOf(recoveryPath_));
+        recoveryPath_.clear();
+    }
+    putMatch({m,
+              {Text::verbatim(m.players[0]), Text::verbatim(m.players[1])},
+              Text::verbatim(m.tournament),
+              static_cast<int>(m.points.size())},
+             roundValid);
+    // Another match: nothing of the one before can be undone into it.
+    currentFile_.clear();
+    currentFileIsDocument_ = false;
+    startAfresh(true);
+}
+
+void MainForm::putMatch(const MatchMoment& moment, bool roundValid) {
+    const MatchRecord& m = moment.match;
     showRules(m.rules());
     // The marks as the file has them, so that saving it again writes them back.
     for (int i = 0; i < 3; ++i) {
         menus.TieBreakWhen[i].setChecked(m.tieBreakWhen[i]);
     }
     for (int p = 0; p < 2; ++p) {
-        setPlayerName(p, Text::verbatim(m.players[p]));
+        setPlayerName(p, moment.players[p]);
     }
-    labels.NomeTorneo.setCaption(Text::verbatim(m.tournament));
+    labels.NomeTorneo.setCaption(moment.tournament);
     if (roundValid) {
         Turno.select(m.round);
     }
     points_.assign(m.points, m.times);
+    points_.moveTo(moment.position);
     start_ = m.start.empty() ? std::nullopt : parseIsoUtc(m.start);
     unknown_ = m.unknown;
 
@@ -257,7 +296,6 @@ void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
         showWordInPanel(0);
         workingSlotChanged();
     }
-    matchSaved_ = true;
 }
 
 void MainForm::Form_Activate(const std::string& commandLine) {
@@ -266,6 +304,12 @@ void MainForm::Form_Activate(const std::string& commandLine) {
     if (name.size() >= 2 && name.front() == '"' && name.back() == '"') {
         name = name.substr(1, name.size() - 2);
     }
+    // A match that only a recovery file still holds comes first; the file named can be
+    // opened once it is safe.
+    if (offerRecovery()) {
+        return;
+    }
+    recoveryArmed_ = true;
     matchFileName_ = name;
     if (!matchFileName_.empty()) {
         FileLoad_Click();
@@ -276,6 +320,7 @@ void MainForm::Form_Activate(const std::string& commandLine) {
     }
     Turno.select(0);
     focus.objectName = "PuntoGiocatore_0";
+    startAfresh(true);
 }
 
 }  // namespace courtlog

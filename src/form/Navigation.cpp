@@ -4,12 +4,8 @@
 namespace courtlog {
 
 void MainForm::ReplayToCurrentPoint() {
-    // Moving through the history changes no recorded point, so an unsaved match stays
-    // unsaved whatever the reset says.
-    const bool saved = matchSaved_;
     if (points_.count() < 1) {
         ResetMatch();
-        matchSaved_ = saved;
         return;
     }
 
@@ -71,11 +67,13 @@ void MainForm::GameClear_Click() {
         return;
     }
     // The first point after a clear starts from an empty slot and the panel's first buttons.
+    const int from = points_.current();
     points_.clear();
     start_.reset();
     showWordInPanel(0);
     workingSlotChanged();
     ResetMatch();
+    changed(ChangeKind::Clear, from);
     platform_.messageBox(CL_TEXT("Messages", "Tutti i dati sono stati cancellati!"),
                          MsgButtons::Ok);
 }

@@ -62,10 +62,8 @@ bool MainForm::rescore(const Rules& next, std::span<const PointWord> words) {
     showRules(next);
     points_.rewrite(words);
     workingSlotChanged();
-    // The match to be saved is not the one saved any more.
-    const bool changed = points_.count() > 0;
     ReplayToCurrentPoint();
-    matchSaved_ = matchSaved_ && !changed;
+    changed(ChangeKind::Rule, points_.current());
     return true;
 }
 
@@ -106,6 +104,7 @@ void MainForm::MatchInCinqueSet_Click() {
     }
     setSetsInMatch(5);
     ReplayToCurrentPoint();
+    changed(ChangeKind::Rule, points_.current());
 }
 
 void MainForm::MatchInTreSet_Click() {
@@ -129,6 +128,7 @@ void MainForm::MatchInTreSet_Click() {
     }
     setSetsInMatch(3);
     ReplayToCurrentPoint();
+    changed(ChangeKind::Rule, points_.current());
 }
 
 void MainForm::setSetsInMatch(int sets) {
@@ -150,6 +150,7 @@ void MainForm::TieBreakWhen_Click(int index) {
     // set has one.
     checkOnly(menus.SetDecisivo, static_cast<int>(decidingSetOf(static_cast<TieBreakRule>(index))));
     ReplayToCurrentPoint();
+    changed(ChangeKind::Rule, points_.current());
 }
 
 void MainForm::DisabilitaParziale_Click() {

@@ -13,6 +13,7 @@ void MainForm::SelectOption(Panel p, int index) {
         return;
     }
     const PointWord before = points_.working();
+    const int from = points_.current();
     switch (p) {
         case Panel::Servizio:
             Servizio_Click(index);
@@ -29,7 +30,7 @@ void MainForm::SelectOption(Panel p, int index) {
     }
     // A recorded point changed while stepping through the history is a change to the match.
     if (!points_.atEnd() && points_.working() != before) {
-        matchSaved_ = false;
+        changed(ChangeKind::EditPoint, from);
     }
 }
 
@@ -57,7 +58,11 @@ void MainForm::Colpo_Click(int index) {
 void MainForm::AceDoppioFallo_Click(int index) {
     // After the end of the match the point would be ignored; leave the working slot alone,
     // since it may hold a recorded point.
-    if (score().over || refuseWhenFull()) {
+    if (score().over) {
+        notice_ = Text(CL_TEXT("Position", "Partita finita: il punto non è stato registrato."));
+        return;
+    }
+    if (refuseWhenFull()) {
         return;
     }
     PointWord& word = points_.working();
@@ -97,10 +102,16 @@ bool MainForm::refuseWhenFull() {
 void MainForm::PuntoGiocatore_Click(int index) {
     // After the end of the match a point is ignored, and the serve-outcome flag belongs to
     // this point only: never carry it to the next one.
-    if (score().over || refuseWhenFull()) {
+    if (score().over) {
+        serveOutcomeSet_ = false;
+        notice_ = Text(CL_TEXT("Position", "Partita finita: il punto non è stato registrato."));
+        return;
+    }
+    if (refuseWhenFull()) {
         serveOutcomeSet_ = false;
         return;
     }
+    const int from = points_.current();
 
     PointWord& word = points_.working();
     courtlog::CreaInfo(word, Attr::Punto, index);
@@ -114,11 +125,22 @@ void MainForm::PuntoGiocatore_Click(int index) {
     // Counted while its server still serves; the score follows once the list is in order.
     countPoint(position_.counted, recorded, score().server);
 
-    matchSaved_ = false;
+    ChangeKind kind = ChangeKind::Point;
     if (const int later = points_.recordWorking(); later > 0) {
         // The question about the later points shows over the statistics already counted.
         renderStatistics();
         keepPointListInOrder(later);
+        if (residualChoice_ == ResidualAnswer::Cancel) {
+            // Closed without an answer: the point is taken back, and the panel shows the
+            // recorded point as it was.
+            MatchMoment before = last_;
+            before.position = from;
+            goBackTo(before);
+            return;
+        }
+        kind = residualChoice_ == ResidualAnswer::Insert        ? ChangeKind::Insert
+               : residualChoice_ == ResidualAnswer::DeleteLater ? ChangeKind::Cut
+                                                                : ChangeKind::Overwrite;
     }
 
     GameScroll.setMaximum(points_.count());
@@ -132,6 +154,7 @@ void MainForm::PuntoGiocatore_Click(int index) {
     const Happened happened =
         scorePoint(position_.score, rules_, courtlog::EstraiInfo(recorded, Attr::Punto));
     render();
+    changed(kind, from);
     // Asked once the point is wholly scored, so that it shows over the final scoreboard.
     if (happened.match) {
         const int winner = courtlog::EstraiInfo(recorded, Attr::Punto);

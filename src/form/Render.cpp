@@ -28,7 +28,6 @@ Colour closenessColour(Closeness c) {
 void MainForm::ResetMatch() {
     // Pending window events are deliberately not processed here: a navigation command handled
     // at that moment would start a replay inside this one.
-    matchSaved_ = true;
     rules_ = rulesFromMenus();
     position_ = startPosition(rules_);
     GameScroll.setMinimum(0);
@@ -45,6 +44,7 @@ void MainForm::render() {
     renderIndicators();
     renderStatistics();
     renderPointsNeeded();
+    renderPosition();
 }
 
 void MainForm::renderScoreboard() {

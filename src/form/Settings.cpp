@@ -4,6 +4,7 @@
 
 #include "form/MainForm.h"
 #include "form/Version.h"
+#include "storage/Recovery.h"
 #include "storage/StoredOptions.h"
 
 namespace courtlog {
@@ -119,6 +120,8 @@ void MainForm::Form_Load() {
 
     points_.clear();
     ResetMatch();
+    // The options just read are where this match starts, not changes to undo.
+    startAfresh(true);
 }
 
 bool MainForm::Form_Unload() {
@@ -132,6 +135,11 @@ bool MainForm::Form_Unload() {
         if (saveFailed_) {
             return false;
         }
+    }
+    // Saved, or the user chose not to: a clean end leaves no recovery file.
+    removeRecovery();
+    if (!recoveryPath_.empty()) {
+        platform_.unlockFile(lockPathOf(recoveryPath_));
     }
     return true;
 }

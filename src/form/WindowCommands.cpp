@@ -33,6 +33,7 @@ void MainForm::NomeGiocatore_Click(int index) {
         return;
     }
     setPlayerName(index, Text::verbatim(name));
+    changed(ChangeKind::Name, points_.current());
 }
 
 void MainForm::setPlayerName(int player, const Text& name) {
@@ -46,6 +47,7 @@ void MainForm::NomeTorneo_Click() {
     const std::string name = askName(platform_, labels.NomeTorneo.text());
     if (!name.empty()) {
         labels.NomeTorneo.setCaption(Text::verbatim(name));
+        changed(ChangeKind::Name, points_.current());
     }
 }
 

@@ -46,6 +46,7 @@ ResidualAnswer PointList::keepLater(ResidualAnswer answer, PointWord displaced,
             count_ = current_;
             break;
         case ResidualAnswer::Overwrite:
+        case ResidualAnswer::Cancel:
             break;
     }
     return answer;
@@ -59,6 +60,20 @@ void PointList::assign(std::span<const PointWord> points, std::span<const std::i
     }
     count_ = current_ = static_cast<int>(n);
     words_[n] = 0;
+}
+
+bool PointList::erase(int k) {
+    if (k < 0 || k >= count_) {
+        return false;
+    }
+    // The empty slot after the last point comes along, so the list still ends in one.
+    std::copy(words_.begin() + k + 1, words_.begin() + count_ + 1, words_.begin() + k);
+    std::copy(times_.begin() + k + 1, times_.begin() + count_ + 1, times_.begin() + k);
+    --count_;
+    if (current_ > k) {
+        --current_;
+    }
+    return true;
 }
 
 void PointList::rewrite(std::span<const PointWord> points) {

@@ -47,6 +47,9 @@ public:
     // Every point replaced by these (at most kMaxPoints of them), with their times when
     // given; the position at their end.
     void assign(std::span<const PointWord> points, std::span<const std::int64_t> times = {});
+    // Removes the recorded point k; the later points move up, and a position past it moves
+    // back with them. False, with nothing removed, for a k the list does not have.
+    bool erase(int k);
     // The recorded points become these, as many; the position stays.
     void rewrite(std::span<const PointWord> points);
     // No points: the position and the working slot empty.

@@ -1,6 +1,7 @@
 #include "platform/Clock.h"
 
 #include <cstdio>
+#include <ctime>
 
 namespace courtlog {
 
@@ -117,6 +118,20 @@ std::optional<std::int64_t> parseIsoUtc(std::string_view t) {
         return std::nullopt;
     }
     return days * kMsPerDay + ((h * 60 + mi) * 60 + s) * 1000LL + ms;
+}
+
+std::string localDayMonthTime(std::int64_t ms) {
+    const std::time_t seconds = static_cast<std::time_t>(ms / 1000);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &seconds);
+#else
+    localtime_r(&seconds, &local);
+#endif
+    char out[32];
+    std::snprintf(out, sizeof out, "%02d/%02d %02d:%02d", local.tm_mday, local.tm_mon + 1,
+                  local.tm_hour, local.tm_min);
+    return out;
 }
 
 }  // namespace courtlog

@@ -15,4 +15,7 @@ std::string isoUtc(std::int64_t msSinceEpoch);
 // to the millisecond), ending in "Z" or "+00:00"; nothing for anything else.
 std::optional<std::int64_t> parseIsoUtc(std::string_view text);
 
+// The moment in the user's own time zone as "DD/MM HH:MM", as a person reads a recent time.
+std::string localDayMonthTime(std::int64_t msSinceEpoch);
+
 }  // namespace courtlog

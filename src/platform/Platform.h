@@ -15,8 +15,8 @@ enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer { Ok, Yes, No };
 
 // The residual-points question: what to do with the recorded points after a point recorded in
-// the middle of the history.
-enum class ResidualAnswer { Overwrite = 0, Insert = 1, DeleteLater = 2 };
+// the middle of the history, or none: the question was closed and nothing is recorded.
+enum class ResidualAnswer { Overwrite = 0, Insert = 1, DeleteLater = 2, Cancel = 3 };
 
 inline constexpr const char* kAppTitle = "Courtlog";
 inline constexpr Source kFileFilter = CL_TEXT("Files", "File di Courtlog (*.clg)");
@@ -62,8 +62,9 @@ public:
                                  const std::string& defaultText) = 0;
 
     // Asks about the residualPoints recorded points that follow a point just recorded in the
-    // middle of the history. Must always give an answer; insertion is not offered when
-    // offerInsert is false and is never the answer then.
+    // middle of the history. Must always give an answer, Cancel when the question was closed
+    // without one; insertion is not offered when offerInsert is false and is never the
+    // answer then.
     virtual ResidualAnswer askResidualPoints(int residualPoints, bool offerInsert) = 0;
 
     // The file dialogs. Saving offers a name, shows the given filters ("Description (*.ext)")
@@ -90,6 +91,16 @@ public:
                    std::chrono::system_clock::now().time_since_epoch())
             .count();
     }
+
+    // The folder of the recovery files, made if need be; empty when there is none to write.
+    virtual std::string recoveryFolder() { return {}; }
+    // Takes the lock file at path and holds it until unlockFile or the end of the process;
+    // false when a running program holds it. A lock left by a program that died is taken.
+    virtual bool lockFile(const std::string& path) {
+        (void)path;
+        return true;
+    }
+    virtual void unlockFile(const std::string& path) { (void)path; }
 
     // The about box, modal.
     virtual void showAbout() = 0;

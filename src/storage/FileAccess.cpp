@@ -1,6 +1,7 @@
 #include "storage/FileAccess.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -223,6 +224,15 @@ Text reasonOf(int err) {
 }
 
 }  // namespace
+
+bool hasExtension(std::string_view name, std::string_view extension) {
+    return name.size() >= extension.size() &&
+           std::equal(extension.begin(), extension.end(), name.end() - extension.size(),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
+}
 
 std::string fileTitleOf(const std::string& path) {
     const fs::path name = toPath(path).filename();

@@ -13,6 +13,9 @@ namespace courtlog {
 // The file's name without its folder.
 std::string fileTitleOf(const std::string& path);
 
+// Whether the name ends in this extension (".clg"), in any case.
+bool hasExtension(std::string_view name, std::string_view extension);
+
 struct ReadOutcome {
     std::string bytes;
     // The size of the whole file, also of what was not read.

@@ -1,0 +1,136 @@
+#include "storage/Recovery.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <system_error>
+
+namespace courtlog {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::string_view kFileKey = "file";
+constexpr std::string_view kPending = "recovery-";
+constexpr std::string_view kDeclined = "declined-";
+constexpr std::string_view kExtension = ".courtlog";
+
+std::int64_t msOf(fs::file_time_type time) {
+    const auto system = std::chrono::file_clock::to_sys(time);
+    return std::chrono::duration_cast<std::chrono::milliseconds>(system.time_since_epoch()).count();
+}
+
+bool named(const fs::path& path, std::string_view prefix) {
+    const std::string name = path.filename().string();
+    return name.starts_with(prefix) && name.ends_with(kExtension);
+}
+
+}  // namespace
+
+std::string encodeRecovery(const MatchRecord& match, const std::string& file) {
+    if (file.empty()) {
+        return encodeDocument(match);
+    }
+    // The file's name rides with whatever the document keeps for a later reader.
+    MatchRecord m = match;
+    Json unknown = m.unknown.empty() ? Json::object() : Json::parse(m.unknown, nullptr, false);
+    if (!unknown.is_object()) {
+        unknown = Json::object();
+    }
+    unknown[std::string(kFileKey)] = file;
+    m.unknown = unknown.dump();
+    return encodeDocument(m);
+}
+
+DecodedRecovery decodeRecovery(std::string_view bytes) {
+    DecodedRecovery result;
+    static_cast<DecodedDocument&>(result) = decodeDocument(bytes);
+    if (result.match.unknown.empty()) {
+        return result;
+    }
+    Json unknown = Json::parse(result.match.unknown, nullptr, false);
+    if (const auto it = unknown.find(kFileKey); it != unknown.end()) {
+        if (it->is_string()) {
+            result.file = it->get<std::string>();
+        }
+        unknown.erase(it);
+        result.match.unknown = unknown.empty() ? std::string() : unknown.dump();
+    }
+    return result;
+}
+
+std::vector<RecoveryFile> recoveryFiles(const std::string& folder) {
+    std::vector<RecoveryFile> files;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        std::error_code ignored;
+        if (named(entry.path(), kPending) && entry.is_regular_file(ignored)) {
+            const auto time = entry.last_write_time(ignored);
+            files.push_back({entry.path().string(), ignored ? 0 : msOf(time)});
+        }
+    }
+    std::ranges::sort(files, [](const RecoveryFile& a, const RecoveryFile& b) {
+        return a.modified != b.modified ? a.modified > b.modified : a.path > b.path;
+    });
+    return files;
+}
+
+std::string recoveryPathIn(const std::string& folder, std::int64_t now, int attempt) {
+    std::string name = std::string(kPending) + std::to_string(now);
+    if (attempt > 0) {
+        name += "-" + std::to_string(attempt);
+    }
+    return (fs::path(folder) / (name + std::string(kExtension))).string();
+}
+
+std::string lockPathOf(const std::string& recoveryPath) {
+    return recoveryPath + ".lock";
+}
+
+bool declineRecovery(const std::string& path) {
+    const fs::path from(path);
+    std::string name = from.filename().string();
+    if (!name.starts_with(kPending)) {
+        return false;
+    }
+    name.replace(0, kPending.size(), kDeclined);
+    const fs::path to = from.parent_path() / name;
+    std::error_code error;
+    fs::rename(from, to, error);
+    if (error) {
+        return false;
+    }
+    // The week starts now, not when the match was last charted.
+    fs::last_write_time(to, fs::file_time_type::clock::now(), error);
+    return true;
+}
+
+void removeOldDeclined(const std::string& folder, std::int64_t now) {
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        std::error_code ignored;
+        if (named(entry.path(), kDeclined) && entry.is_regular_file(ignored)) {
+            const auto time = entry.last_write_time(ignored);
+            if (!ignored && now - msOf(time) > kDeclinedKeptMs) {
+                fs::remove(entry.path(), ignored);
+            }
+        }
+    }
+}
+
+bool fileIsThere(const std::string& path) {
+    std::error_code error;
+    return fs::exists(fs::symlink_status(path, error));
+}
+
+bool removeFileIfAny(const std::string& path) {
+    std::error_code error;
+    fs::remove(path, error);
+    return !fs::exists(path, error);
+}
+
+}  // namespace courtlog
