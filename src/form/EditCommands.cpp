@@ -170,7 +170,7 @@ bool MainForm::offerRecovery() {
     if (folder.empty()) {
         return false;
     }
-    removeOldDeclined(folder, platform_.now());
+    removeOldDeclined(folder);
     for (const RecoveryFile& file : recoveryFiles(folder)) {
         const std::string lock = lockPathOf(file.path);
         // Another window still running keeps its own.

@@ -109,7 +109,8 @@ bool declineRecovery(const std::string& path) {
     return true;
 }
 
-void removeOldDeclined(const std::string& folder, std::int64_t now) {
+void removeOldDeclined(const std::string& folder) {
+    const std::int64_t now = msOf(fs::file_time_type::clock::now());
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         std::error_code ignored;

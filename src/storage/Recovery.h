@@ -43,8 +43,8 @@ std::string lockPathOf(const std::string& recoveryPath);
 
 // Renames a recovery file the user declined and starts its week; false when it could not.
 bool declineRecovery(const std::string& path);
-// Removes the declined files kept longer than a week.
-void removeOldDeclined(const std::string& folder, std::int64_t now);
+// Removes the declined files kept longer than a week, by the file system's own clock.
+void removeOldDeclined(const std::string& folder);
 // Whether anything is at the path.
 bool fileIsThere(const std::string& path);
 // Removes a file if it is there; false when it is there still.

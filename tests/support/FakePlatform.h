@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -95,6 +96,26 @@ public:
     void saveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override {
         settings[app + "/" + section + "/" + key] = value;
+    }
+
+    // The recovery folder (none unless a test gives one); the locks this program holds, and
+    // those held on the machine, which programs that run together share. A program's locks
+    // end with it.
+    std::string recovery;
+    std::set<std::string> locks;
+    std::shared_ptr<std::set<std::string>> machineLocks = std::make_shared<std::set<std::string>>();
+    std::string recoveryFolder() override { return recovery; }
+    bool lockFile(const std::string& path) override {
+        return machineLocks->insert(path).second && locks.insert(path).second;
+    }
+    void unlockFile(const std::string& path) override {
+        machineLocks->erase(path);
+        locks.erase(path);
+    }
+    ~FakePlatform() override {
+        for (const std::string& lock : locks) {
+            machineLocks->erase(lock);
+        }
     }
 
     void showAbout() override { ++aboutBoxes; }

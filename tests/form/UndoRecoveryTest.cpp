@@ -1,0 +1,371 @@
+// Undo and redo of every change to the match, what "saved" means, saving to the current file,
+// and the recovery file that outlives a window that died.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "storage/MatchDocument.h"
+#include "storage/MatchFile.h"
+#include "storage/Recovery.h"
+#include "support/Harness.h"
+#include "support/Snapshot.h"
+#include "support/TempDir.h"
+
+namespace courtlog {
+namespace {
+
+using testing::FakePlatform;
+using testing::Harness;
+using testing::TempDir;
+
+// Everything the user sees of the match, the panel and the points behind it.
+std::string everything(MainForm& f) {
+    std::string s = testing::snapshot(f);
+    for (Panel p : {Panel::Servizio, Panel::DirittoRovescio, Panel::Colpo, Panel::ErroreVincente}) {
+        s += std::to_string(f.panel(p).selected()) + " ";
+    }
+    const Rules r = f.rulesFromMenus();
+    s += "rules " + std::to_string(r.setsInMatch) + std::to_string(r.setTieBreak) +
+         std::string(codeOf(r.decidingSet)) + std::to_string(r.noAd) +
+         std::to_string(r.firstServer);
+    s += " round " + std::to_string(f.Turno.selected()) + " points";
+    for (PointWord w : f.points().recorded()) {
+        s += " " + std::to_string(w);
+    }
+    return s;
+}
+
+struct Change {
+    const char* caption;
+    int at;  // where the user stands when making it
+    std::function<void(Harness&)> make;
+};
+
+TEST(Undo, EveryKindOfChangeIsTakenBackAndMadeAgainWithItsPosition) {
+    const std::vector<Change> changes = {
+        {"Annulla punto", 9, [](Harness& h) { h.play("A"); }},
+        // In the history, where a B-A deuce was just played.
+        {"Annulla sovrascrittura", 6, [](Harness& h) { h.play("B"); }},
+        {"Annulla inserimento", 6,
+         [](Harness& h) {
+             h.platform.residualAnswers = {ResidualAnswer::Insert};
+             h.play("*");
+         }},
+        {"Annulla taglio", 6,
+         [](Harness& h) {
+             h.platform.residualAnswers = {ResidualAnswer::DeleteLater};
+             h.play("A");
+         }},
+        {"Annulla eliminazione", 6, [](Harness& h) { h.form.GameDelete_Click(); }},
+        {"Annulla modifica del punto", 1, [](Harness& h) { h.form.SelectOption(Panel::Colpo, 3); }},
+        {"Annulla nome", 6, [](Harness& h) { h.rename(0, "Alcaraz"); }},
+        {"Annulla nome", 6,
+         [](Harness& h) {
+             h.platform.inputAnswers = {"Wimbledon"};
+             h.form.NomeTorneo_Click();
+         }},
+        {"Annulla turno", 6, [](Harness& h) { h.form.Turno_Click(7); }},
+        {"Annulla regola", 6, [](Harness& h) { h.form.KillerPoint_Click(); }},
+        {"Annulla regola", 6, [](Harness& h) { h.form.PrimoAlServizio_Click(1); }},
+        {"Annulla regola", 6, [](Harness& h) { h.useThreeSets(); }},
+        {"Annulla regola", 6, [](Harness& h) { h.useTieBreakRule(2); }},
+        {"Annulla cancellazione del match", 6, [](Harness& h) { h.form.GameClear_Click(); }},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.caption);
+        Harness h;
+        h.play("AB*A!BAAB");
+        h.form.goTo(change.at);
+        const std::string before = everything(h.form);
+        change.make(h);
+        const std::string after = everything(h.form);
+        ASSERT_NE(after, before);
+        EXPECT_EQ(h.form.undoCaption(), change.caption);
+        EXPECT_EQ(h.form.redoCaption(), "Ripeti");
+
+        h.form.EditUndo_Click();
+        EXPECT_EQ(everything(h.form), before);
+        const std::string redo = std::string(change.caption).replace(0, 7, "Ripeti");
+        EXPECT_EQ(h.form.redoCaption(), redo);
+        h.form.EditRedo_Click();
+        EXPECT_EQ(everything(h.form), after);
+        EXPECT_FALSE(h.form.canRedo());
+    }
+}
+
+TEST(Undo, TakesBackAWholeMatchAndANewChangeDropsWhatWasUndone) {
+    Harness h;
+    const std::string fresh = everything(h.form);
+    h.play(std::string(250, 'A'));  // the match ends; later presses record nothing
+    EXPECT_EQ(h.form.points().count(), 72);
+    EXPECT_EQ(h.form.labels.Posizione.caption(), "Partita finita");
+    // Nothing to undo for the presses after the end, and the user is told so in passing.
+    EXPECT_EQ(h.form.takeNotice(), "Partita finita: il punto non è stato registrato.");
+    EXPECT_FALSE(h.form.takeNotice());
+    while (h.form.canUndo()) {
+        h.form.EditUndo_Click();
+    }
+    EXPECT_EQ(everything(h.form), fresh);
+    EXPECT_EQ(h.form.undoCaption(), "Annulla");
+    h.form.EditRedo_Click();
+    h.form.EditRedo_Click();
+    h.play("B");
+    EXPECT_FALSE(h.form.canRedo());
+    EXPECT_EQ(h.form.points().count(), 3);
+
+    // Beyond what the history keeps, the oldest steps go first.
+    Harness longer;
+    for (int i = 0; i < 300; ++i) {
+        longer.rename(i % 2, "N" + std::to_string(i));
+    }
+    int undone = 0;
+    while (longer.form.canUndo()) {
+        longer.form.EditUndo_Click();
+        ++undone;
+    }
+    EXPECT_EQ(undone, static_cast<int>(UndoHistory::kSteps));
+    EXPECT_GE(undone, 200);
+}
+
+TEST(Undo, SavedMeansTheMatchEqualsTheFileAndUndoingBackToItSavesAgain) {
+    TempDir dir;
+    Harness h;
+    EXPECT_TRUE(h.form.matchSaved());
+    h.play("A");
+    EXPECT_FALSE(h.form.matchSaved());
+    h.form.EditUndo_Click();
+    EXPECT_TRUE(h.form.matchSaved());
+
+    h.form.Turno_Click(3);
+    EXPECT_FALSE(h.form.matchSaved());
+    h.platform.saveChoices = {{dir.file("m.clg"), "m.clg"}};
+    h.form.FileSave_Click();
+    EXPECT_TRUE(h.form.matchSaved());
+    h.play("AB");
+    h.form.EditUndo_Click();
+    EXPECT_FALSE(h.form.matchSaved());
+    h.form.EditUndo_Click();
+    EXPECT_TRUE(h.form.matchSaved());
+    // Undoing past the save leaves the file behind.
+    h.form.EditUndo_Click();
+    EXPECT_FALSE(h.form.matchSaved());
+    EXPECT_EQ(h.form.Turno.selected(), 0);
+
+    // Moving through the history is no change.
+    h.form.EditRedo_Click();
+    h.form.goTo(0);
+    EXPECT_TRUE(h.form.matchSaved());
+    EXPECT_EQ(h.form.labels.Posizione.caption(), "Punto 0 di 0");
+}
+
+TEST(Undo, ClosingTheResidualQuestionRecordsNothing) {
+    Harness h;
+    h.play("AABAB");
+    h.form.goTo(2);
+    h.form.SelectOption(Panel::DirittoRovescio, 2);
+    const std::string before = everything(h.form);
+    h.platform.residualAnswers = {ResidualAnswer::Cancel};
+    h.play("*");
+    EXPECT_EQ(h.platform.residualQuestions.size(), 1u);
+    EXPECT_EQ(everything(h.form), before);
+    EXPECT_EQ(h.form.undoCaption(), "Annulla modifica del punto");
+    EXPECT_EQ(h.form.labels.Posizione.caption(), "Punto 2 di 5 (storico)");
+    EXPECT_EQ(h.form.labels.Posizione.back(), colours::Yellow);
+}
+
+TEST(Undo, DeletingAPointRescoresWhatFollowsAndNothingAtTheStart) {
+    Harness h;
+    h.form.GameDelete_Click();
+    EXPECT_FALSE(h.form.canUndo());
+    h.play(
+        "AAAA"
+        "BBBB"
+        "A");
+    h.form.goTo(4);  // A has just won the first game
+    h.form.GameDelete_Click();
+    EXPECT_EQ(h.form.points().count(), 8);
+    EXPECT_EQ(h.form.points().current(), 3);
+    EXPECT_EQ(h.board(), "0-0 40-0");
+    h.form.GameEnd_Click();
+    EXPECT_EQ(h.board(), "0-0 40-40");  // BBBB and A after AAA
+}
+
+TEST(SaveCurrent, WritesWhereTheMatchLivesInItsFormatOrAsksWhereItCannot) {
+    TempDir dir;
+    Harness h;
+    // No file yet: the dialog.
+    h.form.FileSaveCurrent_Click();
+    EXPECT_EQ(h.platform.saveDialogNames.size(), 1u);
+
+    h.play("AB*");
+    const std::string clg = dir.file("m.clg");
+    h.platform.saveChoices = {{clg, "m.clg"}};
+    h.form.FileSave_Click();
+    h.play("B");
+    h.form.FileSaveCurrent_Click();
+    EXPECT_EQ(h.platform.saveDialogNames.size(), 2u);
+    EXPECT_TRUE(h.form.matchSaved());
+    EXPECT_EQ(TempDir::read(clg), encodeMatch(h.form.matchRecord()));
+
+    // A name the match file cannot hold: the dialog again, on the document.
+    h.rename(1, "Đoković");
+    h.form.FileSaveCurrent_Click();
+    EXPECT_EQ(h.platform.saveDialogNames.size(), 3u);
+    EXPECT_FALSE(h.form.matchSaved());
+    EXPECT_EQ(decodeMatch(TempDir::read(clg)).match.points.size(), 4u);
+
+    // A document loaded is written back as a document, whatever its name.
+    const std::string doc = dir.file("odd name.clg");
+    TempDir::write(doc, encodeDocument(h.form.matchRecord()));
+    Harness other;
+    ASSERT_TRUE(other.form.loadMatch(doc));
+    EXPECT_EQ(other.form.currentFile(), doc);
+    other.play("A");
+    other.form.FileSaveCurrent_Click();
+    EXPECT_TRUE(other.platform.saveDialogNames.empty());
+    EXPECT_EQ(decodeDocument(TempDir::read(doc)).match.players[1], "Đoković");
+    EXPECT_EQ(decodeDocument(TempDir::read(doc)).match.points.size(), 5u);
+}
+
+using Locks = std::shared_ptr<std::set<std::string>>;
+
+// A window started on a recovery folder, as the program starts, on a machine with these
+// locks.
+struct Window {
+    FakePlatform platform;
+    MainForm form{platform};
+    Window(const std::string& folder, const Locks& machine, std::vector<MsgAnswer> answers = {},
+           const std::string& commandLine = "") {
+        platform.recovery = folder;
+        platform.machineLocks = machine;
+        platform.messageAnswers.assign(answers.begin(), answers.end());
+        form.Form_Load();
+        form.Form_Activate(commandLine);
+    }
+    void play(std::string_view points) {
+        for (char c : points) {
+            form.PuntoGiocatore_Click(c - 'A');
+        }
+    }
+};
+
+void age(const std::string& file, std::chrono::hours by) {
+    std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) - by);
+}
+
+std::vector<std::string> filesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        names.push_back(e.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(Recovery, TheFileFollowsEveryChangeAndACleanEndRemovesIt) {
+    TempDir dir;
+    Window w(dir.file(""), std::make_shared<std::set<std::string>>());
+    EXPECT_TRUE(filesIn(dir.file("")).empty());
+    w.play("AB");
+    w.platform.inputAnswers = {"Sinner"};
+    w.form.NomeGiocatore_Click(0);
+    const std::string file = w.form.recoveryFile();
+    ASSERT_FALSE(file.empty());
+    DecodedRecovery kept = decodeRecovery(TempDir::read(file));
+    EXPECT_TRUE(sameMatch(kept.match, w.form.matchRecord()));
+    EXPECT_EQ(kept.match.players[0], "Sinner");
+    EXPECT_TRUE(kept.match.unknown.empty());
+    EXPECT_TRUE(w.platform.locks.count(lockPathOf(file)));
+
+    // A save removes it, the next change writes it again, undoing back to the save removes it.
+    w.platform.saveChoices = {{dir.file("m.courtlog"), "m.courtlog"}};
+    w.form.FileSave_Click();
+    EXPECT_FALSE(std::filesystem::exists(file));
+    w.play("A");
+    EXPECT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(decodeRecovery(TempDir::read(file)).file, dir.file("m.courtlog"));
+    w.form.EditUndo_Click();
+    EXPECT_FALSE(std::filesystem::exists(file));
+
+    // Declining the save that closing offers is a clean end too; the lock goes with it.
+    w.play("A");
+    EXPECT_TRUE(w.form.Form_Unload());
+    EXPECT_EQ(filesIn(dir.file("")), std::vector<std::string>{"m.courtlog"});
+    EXPECT_TRUE(w.platform.locks.empty());
+}
+
+TEST(Recovery, AMatchLeftByAWindowThatDiedIsOfferedOnceTheMostRecentFirst) {
+    TempDir dir;
+    const std::string folder = dir.file("");
+    const Locks machine = std::make_shared<std::set<std::string>>();
+    Window running(folder, machine);
+    running.play("B");
+    // Two more windows chart at once, then die: no close step, and their locks go with them.
+    std::optional<Window> first(std::in_place, folder, machine);
+    std::optional<Window> second(std::in_place, folder, machine);
+    first->play("A");
+    second->platform.inputAnswers = {"Sinner"};
+    second->form.NomeGiocatore_Click(0);
+    second->play("AAB");
+    const std::string older = first->form.recoveryFile();
+    first.reset();
+    second.reset();
+    age(older, std::chrono::hours(1));
+    const std::string named = dir.file("named.clg");
+    TempDir::write(named, encodeMatch(MatchRecord{}));
+
+    // The running window's file is not offered; the newer one is declined, the older taken in
+    // place of the file on the command line.
+    Window next(folder, machine, {MsgAnswer::No, MsgAnswer::Yes}, named);
+    ASSERT_EQ(next.platform.messages.size(), 2u);
+    EXPECT_TRUE(std::regex_match(
+        next.platform.messages[0],
+        std::regex("È stata trovata una partita non salvata: Sinner-Giocatore B, 3 punti, "
+                   "ultima modifica [0-3][0-9]/[01][0-9] [0-2][0-9]:[0-5][0-9]\\. "
+                   "Ripristinarla\\?")));
+    EXPECT_NE(next.platform.messages[1].find(": Giocatore A-Giocatore B, 1 punto, "),
+              std::string::npos);
+    EXPECT_EQ(next.form.points().count(), 1);
+    EXPECT_FALSE(next.form.matchSaved());
+    EXPECT_TRUE(next.form.currentFile().empty());
+    EXPECT_EQ(next.form.recoveryFile(), older);
+    next.play("B");
+    EXPECT_EQ(decodeRecovery(TempDir::read(older)).match.points.size(), 2u);
+
+    // Never offered again: two windows run, and the declined file waits out its week.
+    Window again(folder, machine);
+    EXPECT_TRUE(again.platform.messages.empty());
+    int declined = 0;
+    for (const std::string& name : filesIn(folder)) {
+        declined += name.starts_with("declined-") ? 1 : 0;
+    }
+    EXPECT_EQ(declined, 1);
+}
+
+TEST(Recovery, AFileThatCannotBeReadIsKeptAndAWeekOldDeclinedOneGoes) {
+    TempDir dir;
+    const std::string folder = dir.file("");
+    TempDir::write(dir.file("recovery-1.courtlog"), "{\"format\": \"courtlog-match\"");
+    for (const char* name : {"declined-1.courtlog", "declined-2.courtlog"}) {
+        TempDir::write(dir.file(name), "{}");
+    }
+    age(dir.file("declined-1.courtlog"), std::chrono::hours(8 * 24));
+    age(dir.file("declined-2.courtlog"), std::chrono::hours(6 * 24));
+    Window w(folder, std::make_shared<std::set<std::string>>());
+    ASSERT_EQ(w.platform.messages.size(), 1u);
+    EXPECT_TRUE(w.platform.messages[0].starts_with("Impossibile leggere il file di ripristino "));
+    EXPECT_EQ(filesIn(folder),
+              (std::vector<std::string>{"declined-2.courtlog", "recovery-1.courtlog"}));
+    EXPECT_TRUE(w.platform.locks.empty());
+}
+
+}  // namespace
+}  // namespace courtlog
