@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Charts a match from the keyboard in the real window, kills the program with SIGKILL, starts
+# it again and takes the match back from the recovery file. Saved then, it must be byte for
+# byte the file that a save just before the kill would have written: the same keys charted
+# and saved in another run.
+#   kill_and_recover.sh COURTLOG WORK_DIR
+set -euo pipefail
+if [ -z "${DISPLAY:-}" ] || [ "${COURTLOG_IN_XVFB:-}" != 1 ]; then
+    export COURTLOG_IN_XVFB=1
+    exec "$(dirname "$0")/in_xvfb.sh" "$0" "$@"
+fi
+
+program="$1"
+work="$2"
+rm -rf "$work"
+mkdir -p "$work"
+unset QT_QPA_PLATFORM
+pid=""
+
+fail() {
+    echo "FAIL: $*"
+    import -window root "$work/failure.png" 2>/dev/null || true
+    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
+    exit 1
+}
+window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
+gone() {
+    for _ in $(seq 1 50); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+# Starts the program with its own settings and data folders; prints the main window's id.
+start() {
+    export XDG_CONFIG_HOME="$work/$1/config" XDG_DATA_HOME="$work/$1/data"
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+    "$program" >>"$work/courtlog.log" 2>&1 &
+    pid=$!
+}
+main_window() {
+    local main
+    main=$(window '^Courtlog - Versione') || fail "no main window"
+    xdotool windowfocus --sync "$main"
+    echo "$main"
+}
+# Points of every kind: serves, aces, double faults, strokes, shots and endings.
+chart() {
+    xdotool key --delay 120 2 r n c j a f d f j i v g f 1 r z x j s f i l t j f f j j
+}
+save_as() {
+    local dialog
+    xdotool key F2
+    dialog=$(window '^Salva con nome$') || fail "no save dialog"
+    xdotool windowfocus --sync "$dialog" key ctrl+a
+    xdotool type --delay 10 "$1"
+    xdotool key Return
+    for _ in $(seq 1 50); do
+        [ -s "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "nothing saved to $1"
+}
+stop() {
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    pid=""
+}
+
+# What a save just before the kill writes.
+start reference
+main_window >/dev/null
+chart
+save_as "$work/reference.clg"
+stop
+
+# The same points, then the program dies.
+start charted
+main_window >/dev/null
+chart
+sleep 1
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+pid=""
+recovery=$(find "$work/charted/data" -name 'recovery-*.courtlog' | head -n 1)
+[ -n "$recovery" ] || fail "no recovery file after the kill"
+
+# The next start offers it; Enter takes it.
+start charted
+question=$(window '^Courtlog$') || fail "the recovered match was not offered"
+xdotool windowfocus --sync "$question" key Return
+gone '^Courtlog$' || fail "the question did not close"
+main_window >/dev/null
+save_as "$work/recovered.clg"
+stop
+cmp "$work/reference.clg" "$work/recovered.clg" || fail "the recovered match differs"
+left=$(find "$work/charted/data" -name 'recovery-*.courtlog' | wc -l)
+[ "$left" = 0 ] || fail "$left recovery files left after the save"
+echo "the match charted before the kill came back whole"
