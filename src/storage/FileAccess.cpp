@@ -542,6 +542,16 @@ std::optional<Text> writeFileReplacing(const std::string& path, std::string_view
     if (replacing && (err == EACCES || err == EPERM)) {
         err = writeInPlace(target, bytes);
     }
+#ifndef _WIN32
+    // The new name is on disk too, so that a machine losing power keeps the new file.
+    if (err == 0) {
+        const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+        if (const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
+            ::fsync(fd);
+            ::close(fd);
+        }
+    }
+#endif
     return err == 0 ? std::nullopt : std::optional<Text>(reasonOf(err));
 }
 
