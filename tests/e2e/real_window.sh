@@ -16,7 +16,7 @@ shots="$4"
 mkdir -p "$shots"
 rm -f "$shots"/*.png "$shots/keys.clg"  # nothing left from an earlier run
 unset QT_QPA_PLATFORM  # a real window this time
-export XDG_CONFIG_HOME="$(mktemp -d)"
+export XDG_CONFIG_HOME="$(mktemp -d)" XDG_DATA_HOME="$(mktemp -d)"
 log="$shots/courtlog.log"
 
 fail() {

@@ -9,6 +9,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "history/ResidualPoints.h"
@@ -106,6 +107,49 @@ TEST(QtPlatform, SettingsLiveInTheirFileAndAPipeThereIsNeverWaitedOn) {
                   .value(QStringLiteral("Opzioni/Chiave")),
               QStringLiteral("True"));
     EXPECT_EQ(platform.getSetting("Courtlog", "Opzioni", "Chiave"), "True");
+}
+
+// The recovery folder is the application's data folder, made when missing; where it cannot be
+// made there is none. A lock holds against another window however old it grows, and one left
+// by a process that died is taken.
+TEST(QtPlatform, RecoveryFolderAndItsLocks) {
+    QWidget owner;
+    QtPlatform first(&owner), second(&owner);
+    QTemporaryDir data;
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    const QString folder = QString::fromStdString(first.recoveryFolder());
+    EXPECT_TRUE(folder.startsWith(data.path()) && folder.endsWith("/recovery"))
+        << folder.toStdString();
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    QFile blocker(data.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    qputenv("XDG_DATA_HOME", blocker.fileName().toUtf8());
+    EXPECT_EQ(first.recoveryFolder(), "");
+    qputenv("XDG_DATA_HOME", saved);
+
+    const std::string lock = data.filePath("a.lock").toStdString();
+    ASSERT_TRUE(first.lockFile(lock));
+    EXPECT_TRUE(first.lockFile(lock));  // already its own
+    EXPECT_FALSE(second.lockFile(lock));
+    const std::filesystem::path file(lock);
+    std::filesystem::last_write_time(
+        file, std::filesystem::last_write_time(file) - std::chrono::hours(5));
+    EXPECT_FALSE(second.lockFile(lock)) << "a window's lock passed for stale by its age";
+    first.unlockFile(lock);
+    EXPECT_TRUE(second.lockFile(lock));
+
+    const QString dead = data.filePath("dead.lock");
+    const pid_t child = fork();
+    if (child == 0) {
+        QLockFile held(dead);
+        _exit(held.tryLock(0) ? 0 : 1);  // ends without letting it go
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(QFileInfo::exists(dead));
+    EXPECT_TRUE(first.lockFile(dead.toStdString()));
 }
 
 QPushButton* choice(QDialog& d, int i) {
