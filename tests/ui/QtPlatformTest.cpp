@@ -19,8 +19,8 @@
 namespace courtlog::ui {
 namespace {
 
-// Enter takes the default answer and closing a question is a refusal, except that a closed
-// residual-points question overwrites, as its first button does.
+// Enter takes the default answer and closing a question is a refusal; a closed residual-points
+// question chooses nothing.
 TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
     QWidget owner;
     QtPlatform platform(&owner);
@@ -38,7 +38,7 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
                          answering(Qt::Key_Escape).messageBox(question, MsgButtons::YesNo),
                          answering(Qt::Key_Escape).inputBox(question, question, "Giocatore A"),
                          answering(std::nullopt).askResidualPoints(4, true)),
-              std::tuple(MsgAnswer::Yes, MsgAnswer::No, "", ResidualAnswer::Overwrite));
+              std::tuple(MsgAnswer::Yes, MsgAnswer::No, "", ResidualAnswer::Cancel));
 }
 
 // The settings are where QSettings puts them by the program's name. A pipe in the place of
@@ -157,12 +157,13 @@ QPushButton* choice(QDialog& d, int i) {
 }
 
 // Deleting the later points is offered only when there are several, inserting only when the
-// list has room. Enter and closing both overwrite; each shown button gives its own answer.
+// list has room. Enter overwrites, Escape chooses nothing; each shown button gives its own
+// answer.
 TEST(NuovoPuntoDialog, ShowsTheOfferedChoicesAndAnswersForEachWayOut) {
     constexpr int Enter = -1, Escape = -2;
     const std::tuple<int, bool, int, ResidualAnswer, const char*> cases[] = {
         {1, true, Enter, ResidualAnswer::Overwrite, "E' presente un ulteriore punto."},
-        {2, true, Escape, ResidualAnswer::Overwrite, "Sono presenti 2 ulteriori punti."},
+        {2, true, Escape, ResidualAnswer::Cancel, "Sono presenti 2 ulteriori punti."},
         {12, true, 1, ResidualAnswer::Insert, "Sono presenti 12 ulteriori punti."},
         {3, false, 2, ResidualAnswer::DeleteLater, "Sono presenti 3 ulteriori punti."},
     };
