@@ -21,6 +21,97 @@
     </message>
 </context>
 <context>
+    <name>Edit</name>
+    <message>
+        <source>Annulla punto</source>
+        <translation>Undo point</translation>
+    </message>
+    <message>
+        <source>Ripeti punto</source>
+        <translation>Redo point</translation>
+    </message>
+    <message>
+        <source>Annulla sovrascrittura</source>
+        <translation>Undo overwrite</translation>
+    </message>
+    <message>
+        <source>Ripeti sovrascrittura</source>
+        <translation>Redo overwrite</translation>
+    </message>
+    <message>
+        <source>Annulla inserimento</source>
+        <translation>Undo insertion</translation>
+    </message>
+    <message>
+        <source>Ripeti inserimento</source>
+        <translation>Redo insertion</translation>
+    </message>
+    <message>
+        <source>Annulla taglio</source>
+        <translation>Undo cut</translation>
+    </message>
+    <message>
+        <source>Ripeti taglio</source>
+        <translation>Redo cut</translation>
+    </message>
+    <message>
+        <source>Annulla eliminazione</source>
+        <translation>Undo deletion</translation>
+    </message>
+    <message>
+        <source>Ripeti eliminazione</source>
+        <translation>Redo deletion</translation>
+    </message>
+    <message>
+        <source>Annulla modifica del punto</source>
+        <translation>Undo point edit</translation>
+    </message>
+    <message>
+        <source>Ripeti modifica del punto</source>
+        <translation>Redo point edit</translation>
+    </message>
+    <message>
+        <source>Annulla nome</source>
+        <translation>Undo name</translation>
+    </message>
+    <message>
+        <source>Ripeti nome</source>
+        <translation>Redo name</translation>
+    </message>
+    <message>
+        <source>Annulla turno</source>
+        <translation>Undo round</translation>
+    </message>
+    <message>
+        <source>Ripeti turno</source>
+        <translation>Redo round</translation>
+    </message>
+    <message>
+        <source>Annulla regola</source>
+        <translation>Undo rule</translation>
+    </message>
+    <message>
+        <source>Ripeti regola</source>
+        <translation>Redo rule</translation>
+    </message>
+    <message>
+        <source>Annulla cancellazione del match</source>
+        <translation>Undo match clear</translation>
+    </message>
+    <message>
+        <source>Ripeti cancellazione del match</source>
+        <translation>Redo match clear</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Redo</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>File di Courtlog (*.clg)</source>
@@ -526,6 +617,30 @@ Save the file %2 in this format anyway?</translation>
         <source>il set decisivo: %1</source>
         <translation>the deciding set: %1</translation>
     </message>
+    <message>
+        <source>Impossibile scrivere il file di ripristino %1: %2
+Se il programma si chiude senza salvare, la partita andrà persa.</source>
+        <translation>Could not write the recovery file %1: %2
+If the program closes without saving, the match will be lost.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file di ripristino %1. %2
+Il file resta dov&apos;è.</source>
+        <translation>Could not read the recovery file %1. %2
+The file stays where it is.</translation>
+    </message>
+    <message>
+        <source>1 punto</source>
+        <translation>1 point</translation>
+    </message>
+    <message>
+        <source>%1 punti</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>È stata trovata una partita non salvata: %1-%2, %3, ultima modifica %4. Ripristinarla?</source>
+        <translation>An unsaved match was found: %1-%2, %3, last changed %4. Restore it?</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -667,6 +782,25 @@ Save the file %2 in this format anyway?</translation>
     <message>
         <source>sì</source>
         <translation>yes</translation>
+    </message>
+</context>
+<context>
+    <name>Position</name>
+    <message>
+        <source>Partita finita</source>
+        <translation>Match over</translation>
+    </message>
+    <message>
+        <source>Punto %1 di %2</source>
+        <translation>Point %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1 (storico)</source>
+        <translation>%1 (history)</translation>
+    </message>
+    <message>
+        <source>Partita finita: il punto non è stato registrato.</source>
+        <translation>Match over: the point was not recorded.</translation>
     </message>
 </context>
 <context>
@@ -1025,6 +1159,10 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <source>&amp;Stampa...</source>
         <translation>&amp;Print...</translation>
     </message>
+    <message>
+        <source>Comandi dei menu</source>
+        <translation>Menu commands</translation>
+    </message>
 </context>
 <context>
     <name>courtlog::ui::MainWindow</name>
@@ -1339,6 +1477,22 @@ all the same) or the output cannot be written, 2 the command line is wrong.
     <message>
         <source>&amp;Registra l&apos;ora dei punti</source>
         <translation>&amp;Record the time of each point</translation>
+    </message>
+    <message>
+        <source>Dove si è nella partita</source>
+        <translation>Where you are in the match</translation>
+    </message>
+    <message>
+        <source>Sa&amp;lva nel file corrente</source>
+        <translation>Save to c&amp;urrent file</translation>
+    </message>
+    <message>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina il punto</source>
+        <translation>&amp;Delete point</translation>
     </message>
 </context>
 </TS>

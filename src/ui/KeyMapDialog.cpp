@@ -1,5 +1,6 @@
 #include "ui/KeyMapDialog.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QPrintDialog>
@@ -12,7 +13,8 @@
 
 namespace courtlog::ui {
 
-KeyMapDialog::KeyMapDialog(const MainForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+KeyMapDialog::KeyMapDialog(const MainForm& form, QWidget* parent, QList<QAction*> commands)
+    : QDialog(parent), form_(form), commands_(std::move(commands)) {
     setObjectName(QStringLiteral("TastiRapidi"));
     text_ = new QTextBrowser(this);
     text_->setObjectName(QStringLiteral("Mappa"));
@@ -28,7 +30,7 @@ KeyMapDialog::KeyMapDialog(const MainForm& form, QWidget* parent) : QDialog(pare
     retranslate();
 }
 
-QString KeyMapDialog::page(const MainForm& form) {
+QString KeyMapDialog::page(const MainForm& form, const QList<QAction*>& commands) {
     QString html = QStringLiteral("<h2>%1</h2><p>%2</p>")
                        .arg(tr("Tasti rapidi").toHtmlEscaped(),
                             tr("Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, quando la "
@@ -46,6 +48,27 @@ QString KeyMapDialog::page(const MainForm& form) {
         }
         html += QStringLiteral("</table>");
     }
+    // The menus' keys as the menus show them now, so the two never disagree.
+    QString rows;
+    for (const QAction* command : commands) {
+        if (command->shortcuts().isEmpty()) {
+            continue;
+        }
+        QStringList keys;
+        for (const QKeySequence& key : command->shortcuts()) {
+            keys << key.toString(QKeySequence::NativeText);
+        }
+        QString caption = command->text();
+        caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+            .remove(QLatin1Char('&'))
+            .replace(QStringLiteral("\x01"), QStringLiteral("&"));
+        rows += QStringLiteral("<tr><td width='60'><b>%1</b></td><td>%2</td></tr>")
+                    .arg(keys.join(QStringLiteral(", ")).toHtmlEscaped(), caption.toHtmlEscaped());
+    }
+    if (!rows.isEmpty()) {
+        html += QStringLiteral("<h3>%1</h3><table cellpadding='3'>%2</table>")
+                    .arg(tr("Comandi dei menu").toHtmlEscaped(), rows);
+    }
     return html;
 }
 
@@ -59,7 +82,7 @@ void KeyMapDialog::changeEvent(QEvent* event) {
 void KeyMapDialog::retranslate() {
     setWindowTitle(tr("Tasti rapidi"));
     // The page wraps and scrolls, so the words of any language fit it.
-    text_->setHtml(page(form_));
+    text_->setHtml(page(form_, commands_));
     print_->setText(tr("&Stampa..."));
 }
 

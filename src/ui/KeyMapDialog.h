@@ -1,23 +1,26 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
 #include "form/MainForm.h"
 
+class QAction;
 class QPushButton;
 class QTextBrowser;
 
 namespace courtlog::ui {
 
-// "Tasti rapidi": the whole charting key map laid out by group, ready to print.
+// "Tasti rapidi": the whole charting key map laid out by group, and the keys of the menu
+// items given, ready to print.
 class KeyMapDialog : public QDialog {
     Q_OBJECT
 public:
-    KeyMapDialog(const MainForm& form, QWidget* parent = nullptr);
+    KeyMapDialog(const MainForm& form, QWidget* parent = nullptr, QList<QAction*> commands = {});
 
     // The map as a page of its own in the language in use: a table per group, the key beside
-    // what it chooses.
-    static QString page(const MainForm& form);
+    // what it chooses; then the menu items that have keys, each beside its keys.
+    static QString page(const MainForm& form, const QList<QAction*>& commands = {});
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -27,6 +30,7 @@ private:
     void print();
 
     const MainForm& form_;
+    QList<QAction*> commands_;
     QTextBrowser* text_;
     QPushButton* print_;
 };

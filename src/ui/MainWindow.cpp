@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <map>
 
 #include "form/Captions.h"
@@ -67,6 +68,9 @@ QLabel* label(QWidget* parent, const QString& objectName, const QRect& place, co
 constexpr std::array<QRect, 3> IndicatorSlots{QRect(6, 480, 88, 20), QRect(98, 480, 88, 20),
                                               QRect(190, 480, 96, 20)};
 constexpr int IndicatorBandEnd = 288;  // the scroll bar starts after it
+
+// Long enough to read a short sentence, short enough not to hide where the user stands.
+constexpr int NoticeTime = 3000;  // ms
 
 // The charting key of a control, kept for its tooltip.
 constexpr const char* kKeyHint = "courtlogKey";
@@ -155,6 +159,7 @@ QString accessibleNameOf(const NamedField& f) {
         {"PalleNuove", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Palle nuove")},
         {"Parità", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Parità")},
         {"BreakPoint", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Break point")},
+        {"Posizione", QT_TRANSLATE_NOOP("courtlog::ui::MainWindow", "Dove si è nella partita")},
     };
     QString what;
     if (const auto it = names.find(f.name); it != names.end()) {
@@ -290,8 +295,49 @@ void MainWindow::retranslate() {
     }
     showPosition();
     showFirstServerNames();
+    showEditItems();
+    showPositionLine();
     setWindowTitle(say(form_.caption()));
     layIndicators();
+}
+
+void MainWindow::showEditItems() {
+    const QString undo = say(form_.undoCaption());
+    const QString redo = say(form_.redoCaption());
+    if (editUndo_->text() != undo) {
+        editUndo_->setText(undo);
+    }
+    if (editRedo_->text() != redo) {
+        editRedo_->setText(redo);
+    }
+    editUndo_->setEnabled(form_.canUndo());
+    editRedo_->setEnabled(form_.canRedo());
+    gameDelete_->setEnabled(form_.canDeletePoint());
+}
+
+void MainWindow::showPositionLine() {
+    const QString text = say(notice_ ? *notice_ : form_.labels.Posizione.text());
+    // The line is sized for where the user stands; a longer text, as a notice or another
+    // language may have, takes smaller type, and is cut only below the smallest.
+    QFont f = comicSans(9.75);
+    const int room = position_->contentsRect().width() - 4;
+    while (QFontMetrics(f).horizontalAdvance(text) > room && f.pointSizeF() > 6) {
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    }
+    const QString shown = QFontMetrics(f).elidedText(text, Qt::ElideRight, room);
+    if (position_->font() != f) {
+        position_->setFont(f);
+    }
+    position_->setText(shown);
+    position_->setToolTip(shown == text ? QString() : text);
+}
+
+void MainWindow::endNotice() {
+    noticeTimer_->stop();
+    if (notice_) {
+        notice_.reset();
+        showPositionLine();
+    }
 }
 
 void MainWindow::showFirstServerNames() {
@@ -308,12 +354,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // A control that takes typed letters keeps them, charting keys included: the round list
     // chooses "Semifinale" by S, the menu bar taken with Alt opens a menu by its letter. (Text
     // fields keep theirs by themselves; an open menu is a window the shortcuts never reach.)
-    // Keys with Ctrl or Alt, and keys without text such as Esc, still go to the shortcuts.
+    // Delete stays there too: in a list it reads as clearing the choice, not as taking a point
+    // out of the match. Keys with Ctrl or Alt, and other keys without text such as Esc, still
+    // go to the shortcuts.
     if (event->type() == QEvent::ShortcutOverride && takesLetters(watched)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool plain =
             (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
-        if (plain && !key->text().isEmpty() && key->text().front().isPrint()) {
+        const bool typed = !key->text().isEmpty() && key->text().front().isPrint();
+        if (plain && (typed || key->key() == Qt::Key_Delete)) {
             event->accept();
             return true;
         }
@@ -386,7 +435,7 @@ void MainWindow::buildTopBand(QWidget* area) {
                               .arg(LightGreen.name()));
     // activated comes only from the user, never from a program-made setCurrentIndex.
     connect(turno_, &QComboBox::activated, this,
-            [this](int index) { forward([this, index] { form_.Turno.select(index); }); });
+            [this](int index) { forward([this, index] { form_.Turno_Click(index); }); });
 }
 
 void MainWindow::buildScoreboard(QWidget* area) {
@@ -596,15 +645,24 @@ void MainWindow::buildBottomBand(QWidget* area) {
     connect(gameScroll_, &QScrollBar::valueChanged, this,
             [this](int value) { forward([this, value] { form_.GameScroll_Change(value); }); });
 
+    // The bottom row is shared as the columns above it are: the credits under the point
+    // panel, in its small type, and where the user stands under the statistics.
     auto* credits = new ClickableLabel(area);
     credits->setObjectName(QStringLiteral("Label3"));
     credits->setTextFormat(Qt::PlainText);
     credits->setAlignment(Qt::AlignCenter);
-    credits->setGeometry(6, 505, 534, 18);
+    credits->setGeometry(6, 505, 314, 18);
+    credits->setFont(comicSans(8.25));
     translated(credits, QT_TR_NOOP("© 2026 Gli autori di Courtlog - Informazioni sul programma"));
     setBack(credits, LightYellow);
     connect(credits, &ClickableLabel::clicked, this,
             [this] { forward([this] { form_.Label3_Click(); }); });
+
+    position_ = label(area, QStringLiteral("Posizione"), QRect(324, 505, 216, 18), indicator);
+    noticeTimer_ = new QTimer(this);
+    noticeTimer_->setSingleShot(true);
+    noticeTimer_->setInterval(NoticeTime);
+    connect(noticeTimer_, &QTimer::timeout, this, &MainWindow::endNotice);
 }
 
 QAction* MainWindow::menuItem(QMenu* menu, const char* text, const char* objectName,
@@ -640,6 +698,9 @@ void MainWindow::buildMenus() {
     file->setObjectName(QStringLiteral("File"));
     command(menuItem(file, QT_TR_NOOP("&Salva"), "FileSave", QKeySequence(Qt::Key_F2)),
             &MainForm::FileSave_Click);
+    command(menuItem(file, QT_TR_NOOP("Sa&lva nel file corrente"), "FileSaveCurrent",
+                     QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &MainForm::FileSaveCurrent_Click);
     command(menuItem(file, QT_TR_NOOP("&Carica"), "FileLoad", QKeySequence(Qt::Key_F3)),
             &MainForm::FileLoad_Click);
     QAction* report = menuItem(file, QT_TR_NOOP("Esporta &rapporto..."), "FileEsporta",
@@ -649,6 +710,21 @@ void MainWindow::buildMenus() {
     QAction* exit = menuItem(file, QT_TR_NOOP("&Esci"), "FileExit");
     exit->setEnabled(true);
     connect(exit, &QAction::triggered, this, [this] { form_.FileExit_Click(); });
+
+    // Its items are captioned by the form, with what they would take back or make again.
+    QMenu* edit = subMenu(bar, QT_TR_NOOP("&Modifica"));
+    edit->setObjectName(QStringLiteral("Modifica"));
+    editUndo_ = edit->addAction(QString());
+    editUndo_->setObjectName(QStringLiteral("EditUndo"));
+    editUndo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(editUndo_, &QAction::triggered, this,
+            [this] { forward([this] { form_.EditUndo_Click(); }); });
+    editRedo_ = edit->addAction(QString());
+    editRedo_->setObjectName(QStringLiteral("EditRedo"));
+    editRedo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(editRedo_, &QAction::triggered, this,
+            [this] { forward([this] { form_.EditRedo_Click(); }); });
 
     QMenu* game = subMenu(bar, QT_TR_NOOP("&Game"));
     game->setObjectName(QStringLiteral("Game"));
@@ -661,6 +737,10 @@ void MainWindow::buildMenus() {
             &MainForm::GameRedo_Click);
     command(menuItem(game, QT_TR_NOOP("&Fine"), "GameEnd", QKeySequence(Qt::SHIFT | Qt::Key_F8)),
             &MainForm::GameEnd_Click);
+    gameDelete_ =
+        menuItem(game, QT_TR_NOOP("&Elimina il punto"), "GameDelete", QKeySequence(Qt::Key_Delete));
+    connect(gameDelete_, &QAction::triggered, this,
+            [this] { forward([this] { form_.GameDelete_Click(); }); });
     command(menuItem(game, QT_TR_NOOP("&Clear"), "GameClear"), &MainForm::GameClear_Click);
     // Each item is captioned with a player's name, and read by what it does.
     QMenu* firstServer = subMenu(game, QT_TR_NOOP("Primo al &servizio"));
@@ -752,7 +832,7 @@ void MainWindow::buildMenus() {
     QAction* keys = menuItem(help, QT_TR_NOOP("&Tasti rapidi"), "HelpTasti");
     keys->setEnabled(true);
     connect(keys, &QAction::triggered, this, [this] {
-        KeyMapDialog dialog(form_, this);
+        KeyMapDialog dialog(form_, this, menuBar()->findChildren<QAction*>());
         dialog.exec();
     });
 }
@@ -974,6 +1054,12 @@ void MainWindow::showPosition() {
 }
 
 void MainWindow::refresh() {
+    // Where the user stands has moved on: that says more than a word about the last step.
+    const bool moved = form_.labels.Posizione.dirty();
+    if (moved) {
+        notice_.reset();
+        noticeTimer_->stop();
+    }
     for (const FieldView& view : fieldViews_) {
         if (view.field->dirty()) {
             showField(view);
@@ -1015,6 +1101,15 @@ void MainWindow::refresh() {
         setWindowTitle(say(form_.caption()));
     }
     layIndicators();
+    showEditItems();
+    // A newer notice takes the place of one still on show, for the whole time again.
+    if (std::optional<Text> notice = form_.takeNotice()) {
+        notice_ = std::move(notice);
+        noticeTimer_->start();
+        showPositionLine();
+    } else if (moved) {
+        showPositionLine();
+    }
     if (!form_.focus.objectName.empty()) {
         if (auto* target = findChild<QWidget*>(QString::fromStdString(form_.focus.objectName))) {
             target->setFocus();

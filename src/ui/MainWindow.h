@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "form/MainForm.h"
@@ -17,6 +18,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QScrollBar;
+class QTimer;
 
 namespace courtlog::ui {
 
@@ -88,6 +90,12 @@ private:
     void showFirstServerNames();
     // Where the user stands in the match, on the scroll bar.
     void showPosition();
+    // The items whose caption or use follows the match: undo, redo, delete.
+    void showEditItems();
+    // Where the user stands, or for a moment the form's last word to the user, in the
+    // position line.
+    void showPositionLine();
+    void endNotice();
 
     // Runs a handler of the form and shows its effects.
     void forward(const std::function<void()>& handler);
@@ -124,6 +132,13 @@ private:
     // The indicators below the point panel, by the place they share.
     std::array<std::vector<QLabel*>, 3> indicators_;
     QScrollBar* gameScroll_ = nullptr;
+    QLabel* position_ = nullptr;
+    // The notice on show in the position line and how long it stays.
+    std::optional<Text> notice_;
+    QTimer* noticeTimer_ = nullptr;
+    QAction* editUndo_ = nullptr;
+    QAction* editRedo_ = nullptr;
+    QAction* gameDelete_ = nullptr;
     std::vector<std::function<void()>> texts_;
     // The index of the language the widgets speak; none before the first refresh.
     int shownLanguage_ = -1;

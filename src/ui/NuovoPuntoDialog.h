@@ -20,7 +20,8 @@ public:
 
     // Shows the question modally and returns the choice.
     ResidualAnswer ask();
-    // The choice made so far; closing without a button keeps the default, overwrite.
+    // The choice made so far. Escape or the close box choose nothing: the point is taken
+    // back. Enter presses the default button, overwrite.
     ResidualAnswer answer() const { return answer_; }
 
 protected:
@@ -35,7 +36,7 @@ private:
     ResidualQuestion question_;
     QLabel* message_;
     std::array<QPushButton*, 3> choices_{};
-    ResidualAnswer answer_ = ResidualAnswer::Overwrite;
+    ResidualAnswer answer_ = ResidualAnswer::Cancel;
 };
 
 }  // namespace courtlog::ui

@@ -1,8 +1,10 @@
 #include "ui/QtPlatform.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
@@ -175,6 +177,35 @@ bool QtPlatform::fileExists(const std::string& path) {
 
 bool QtPlatform::startProgram(const std::string& path) {
     return QProcess::startDetached(QString::fromStdString(path), {});
+}
+
+std::string QtPlatform::recoveryFolder() {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (base.isEmpty()) {
+        return {};
+    }
+    const QString folder = base + QLatin1String("/recovery");
+    return QDir().mkpath(folder) ? folder.toStdString() : std::string();
+}
+
+bool QtPlatform::lockFile(const std::string& path) {
+    if (locks_.contains(path)) {
+        return true;
+    }
+    auto lock = std::make_unique<QLockFile>(QString::fromStdString(path));
+    // A window may chart for hours: its lock must never pass for stale by its age alone. One
+    // whose process has died is still taken.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        return false;
+    }
+    locks_.emplace(path, std::move(lock));
+    return true;
+}
+
+void QtPlatform::unlockFile(const std::string& path) {
+    // The lock file goes with its QLockFile.
+    locks_.erase(path);
 }
 
 void QtPlatform::exitProgram() {

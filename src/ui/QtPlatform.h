@@ -3,9 +3,12 @@
 #include <QCoreApplication>
 
 #include <QWidget>
+#include <map>
 #include <memory>
 
 #include "platform/Platform.h"
+
+class QLockFile;
 
 namespace courtlog::ui {
 
@@ -33,6 +36,9 @@ public:
     Registry& registry() override { return *registry_; }
     bool fileExists(const std::string& path) override;
     bool startProgram(const std::string& path) override;
+    std::string recoveryFolder() override;
+    bool lockFile(const std::string& path) override;
+    void unlockFile(const std::string& path) override;
 
 protected:
     void exitProgram() override;
@@ -40,6 +46,8 @@ protected:
 private:
     QWidget* owner_;  // the main window, which owns this platform
     std::unique_ptr<Registry> registry_;
+    // The locks this window holds, by path, until it lets them go or ends.
+    std::map<std::string, std::unique_ptr<QLockFile>> locks_;
 };
 
 }  // namespace courtlog::ui

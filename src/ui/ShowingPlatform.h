@@ -34,6 +34,10 @@ public:
     Registry& registry() override { return inner_.registry(); }
     bool fileExists(const std::string& path) override { return inner_.fileExists(path); }
     bool startProgram(const std::string& path) override { return inner_.startProgram(path); }
+    std::int64_t now() override { return inner_.now(); }
+    std::string recoveryFolder() override { return inner_.recoveryFolder(); }
+    bool lockFile(const std::string& path) override { return inner_.lockFile(path); }
+    void unlockFile(const std::string& path) override { inner_.unlockFile(path); }
 
 protected:
     void exitProgram() override { inner_.endProgram(); }

@@ -16,7 +16,7 @@ language="${4:-it}"
 rm -rf "$work"
 mkdir -p "$work"
 unset QT_QPA_PLATFORM  # a real window this time
-export XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # The bus the accessibility clients talk over, up before the program looks for it: asking the
 # session bus for its address starts it and answers once it is there.

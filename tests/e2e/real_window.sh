@@ -16,7 +16,7 @@ shots="$4"
 mkdir -p "$shots"
 rm -f "$shots"/*.png "$shots/keys.clg"  # nothing left from an earlier run
 unset QT_QPA_PLATFORM  # a real window this time
-export XDG_CONFIG_HOME="$(mktemp -d)"
+export XDG_CONFIG_HOME="$(mktemp -d)" XDG_DATA_HOME="$(mktemp -d)"
 log="$shots/courtlog.log"
 
 fail() {
@@ -59,12 +59,13 @@ xdotool key shift+F7
 shot start
 same end start && fail "Shift+F7 changed nothing on screen"
 
-# A point recorded at the start of a recorded match asks about the points after it.
+# A point recorded at the start of a recorded match asks about the points after it; Enter
+# answers with the default button, overwriting.
 eval "$(xdotool getwindowgeometry --shell "$main")"
 menubar=$((HEIGHT - 527))
 xdotool mousemove --window "$main" 89 $((menubar + 427)) click 1
 question=$(window '^Attenzione: punti residui !!!$') || fail "no residual-points question"
-xdotool windowfocus --sync "$question" key Escape
+xdotool windowfocus --sync "$question" key Return
 for _ in $(seq 1 30); do
     xdotool search --onlyvisible --name '^Attenzione: punti residui' >/dev/null 2>&1 || break
     sleep 0.1

@@ -1,7 +1,9 @@
 #include <optional>
 
 #include "report/HtmlReport.h"
+#include "report/Language.h"
 #include "report/MatchSummary.h"
+#include "storage/MatchFile.h"
 #include "support/TempDir.h"
 #include "support/Translators.h"
 #include "support/WindowTest.h"
@@ -198,6 +200,107 @@ TEST_F(MainWindowTest, KeysMenusAndTheScrollBarGoThroughTheFormAndThePlatform) {
     EXPECT_TRUE(window.close());
     EXPECT_EQ(platform.saveDialogNames.size(), 5u);
     EXPECT_FALSE(window.isVisible());
+}
+
+// Every change can be taken back and made again by its keys, the menu saying which; Delete takes
+// out the point shown as the last one played, never from the round list; Ctrl+S asks for a
+// file only the first time.
+TEST_F(MainWindowTest, UndoRedoDeleteAndSaveToTheCurrentFileByTheirKeys) {
+    auto* undo = find<QAction>("EditUndo");
+    auto* redo = find<QAction>("EditRedo");
+    EXPECT_FALSE(find<QAction>("GameDelete")->isEnabled());
+    key(Qt::Key_Delete);
+    EXPECT_EQ(std::tuple(undo->isEnabled(), undo->text(), window.form().points().count()),
+              std::tuple(false, QString("Annulla"), 0));
+    key(Qt::Key_F);
+    key(Qt::Key_F);
+    EXPECT_EQ(undo->text(), "Annulla punto");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(score() + " " + redo->text(), "0-0 15-0 Ripeti punto");
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(score(), "0-0 30-0");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(score(), redo->isEnabled()), std::tuple(QString("0-0 30-0"), false));
+
+    key(Qt::Key_F7);
+    key(Qt::Key_Delete);
+    EXPECT_EQ(std::tuple(score(), window.form().points().count(), undo->text()),
+              std::tuple(QString("0-0 0-0"), 1, QString("Annulla eliminazione")));
+    key(Qt::Key_F8);
+    find("Turno")->setFocus();
+    QTest::keyClick(find("Turno"), Qt::Key_Delete);
+    EXPECT_EQ(window.form().points().count(), 1);
+    QTest::keyClick(find("Turno"), Qt::Key_Z, Qt::ControlModifier);  // Ctrl still reaches
+    EXPECT_EQ(window.form().points().count(), 2);
+
+    testing::TempDir dir;
+    platform.saveChoices.push_back({dir.file("m.clg"), "m.clg"});
+    key(Qt::Key_S, Qt::ControlModifier);
+    key(Qt::Key_J);
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(platform.saveDialogNames.size(), window.form().matchSaved()),
+              std::tuple(1u, true));
+    EXPECT_EQ(testing::TempDir::read(dir.file("m.clg")), encodeMatch(window.form().matchRecord()));
+}
+
+// The line under the statistics says where the user stands, in either language whole up to the
+// list's last point; a key that does nothing is told there for a moment.
+TEST_F(MainWindowTest, PositionLineAndItsNotices) {
+    auto* line = find<QLabel>("Posizione");
+    EXPECT_EQ(std::tuple(line->text(), line->accessibleName()),
+              std::tuple(QString("Punto 0 di 0"), QString("Dove si è nella partita")));
+    for (int i = 0; i < kMaxPoints; ++i) {
+        window.form().PuntoGiocatore_Click(i % 2);  // deuce after deuce: no end
+    }
+    window.form().GameUndo_Click();
+    window.refresh();
+    EXPECT_EQ(line->palette().color(QPalette::Window), toQColor(colours::Yellow));
+    for (const char* shown : {"Punto 999 di 1000 (storico)", "Point 999 of 1000 (history)"}) {
+        // The widest the line ever says, in its own type.
+        const QString widest = say(
+            Text(CL_TEXT("Position", "%1 (storico)"))
+                .arg(Text(CL_TEXT("Position", "Punto %1 di %2")).arg(kMaxPoints).arg(kMaxPoints)));
+        EXPECT_LE(QFontMetrics(comicSans(9.75)).horizontalAdvance(widest),
+                  line->contentsRect().width() - 4);
+        EXPECT_EQ(std::tuple(line->text(), line->font().pointSizeF()), std::tuple(shown, 9.75));
+        window.form().Lingua_Click(1);
+        window.refresh();
+    }
+    window.form().Lingua_Click(0);
+
+    MatchRecord won = window.form().matchRecord();
+    won.points.assign(72, 0);  // three sets to love
+    window.form().applyMatch(won);
+    window.refresh();
+    EXPECT_EQ(line->text(), "Partita finita");
+    key(Qt::Key_F);
+    EXPECT_EQ(
+        std::tuple(line->text(), line->toolTip(), window.form().points().count()),
+        std::tuple(QString("Partita finita: il punto non è stato registrato."), QString(), 72));
+    QTRY_COMPARE_WITH_TIMEOUT(line->text(), QString("Partita finita"), 5000);
+}
+
+// Closing the residual-points question, as Escape does, takes the new point back.
+TEST(ResidualQuestion, EscapeRecordsNothing) {
+    MainWindow window;  // with Qt's own dialogs
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (Qt::Key k : {Qt::Key_F, Qt::Key_J, Qt::Key_F, Qt::Key_F7, Qt::Key_F7}) {
+        QTest::keyClick(&window, k);
+    }
+    const std::vector<PointWord> before = window.form().matchRecord().points;
+    bool asked = false;
+    QTimer::singleShot(0, [&asked] {
+        QWidget* question = QApplication::activeModalWidget();
+        asked = question != nullptr;
+        QTest::keyClick(question ? question : QApplication::activeWindow(), Qt::Key_Escape);
+    });
+    QTest::keyClick(&window, Qt::Key_J);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(window.form().matchRecord().points, before);
+    EXPECT_EQ(window.findChild<QLabel*>("Posizione")->text(), "Punto 1 di 3 (storico)");
 }
 
 TEST(AboutDialog, EnterOrEscapeClosesItAndItsButtonAsksForTheSystemInformation) {

@@ -9,6 +9,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "history/ResidualPoints.h"
@@ -18,8 +19,8 @@
 namespace courtlog::ui {
 namespace {
 
-// Enter takes the default answer and closing a question is a refusal, except that a closed
-// residual-points question overwrites, as its first button does.
+// Enter takes the default answer and closing a question is a refusal; a closed residual-points
+// question chooses nothing.
 TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
     QWidget owner;
     QtPlatform platform(&owner);
@@ -37,7 +38,7 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
                          answering(Qt::Key_Escape).messageBox(question, MsgButtons::YesNo),
                          answering(Qt::Key_Escape).inputBox(question, question, "Giocatore A"),
                          answering(std::nullopt).askResidualPoints(4, true)),
-              std::tuple(MsgAnswer::Yes, MsgAnswer::No, "", ResidualAnswer::Overwrite));
+              std::tuple(MsgAnswer::Yes, MsgAnswer::No, "", ResidualAnswer::Cancel));
 }
 
 // The settings are where QSettings puts them by the program's name. A pipe in the place of
@@ -108,17 +109,61 @@ TEST(QtPlatform, SettingsLiveInTheirFileAndAPipeThereIsNeverWaitedOn) {
     EXPECT_EQ(platform.getSetting("Courtlog", "Opzioni", "Chiave"), "True");
 }
 
+// The recovery folder is the application's data folder, made when missing; where it cannot be
+// made there is none. A lock holds against another window however old it grows, and one left
+// by a process that died is taken.
+TEST(QtPlatform, RecoveryFolderAndItsLocks) {
+    QWidget owner;
+    QtPlatform first(&owner), second(&owner);
+    QTemporaryDir data;
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
+    const QString folder = QString::fromStdString(first.recoveryFolder());
+    EXPECT_TRUE(folder.startsWith(data.path()) && folder.endsWith("/recovery"))
+        << folder.toStdString();
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    QFile blocker(data.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    qputenv("XDG_DATA_HOME", blocker.fileName().toUtf8());
+    EXPECT_EQ(first.recoveryFolder(), "");
+    qputenv("XDG_DATA_HOME", saved);
+
+    const std::string lock = data.filePath("a.lock").toStdString();
+    ASSERT_TRUE(first.lockFile(lock));
+    EXPECT_TRUE(first.lockFile(lock));  // already its own
+    EXPECT_FALSE(second.lockFile(lock));
+    const std::filesystem::path file(lock);
+    std::filesystem::last_write_time(
+        file, std::filesystem::last_write_time(file) - std::chrono::hours(5));
+    EXPECT_FALSE(second.lockFile(lock)) << "a window's lock passed for stale by its age";
+    first.unlockFile(lock);
+    EXPECT_TRUE(second.lockFile(lock));
+
+    const QString dead = data.filePath("dead.lock");
+    const pid_t child = fork();
+    if (child == 0) {
+        QLockFile held(dead);
+        _exit(held.tryLock(0) ? 0 : 1);  // ends without letting it go
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(QFileInfo::exists(dead));
+    EXPECT_TRUE(first.lockFile(dead.toStdString()));
+}
+
 QPushButton* choice(QDialog& d, int i) {
     return d.findChild<QPushButton*>(QStringLiteral("Scelta_%1").arg(i));
 }
 
 // Deleting the later points is offered only when there are several, inserting only when the
-// list has room. Enter and closing both overwrite; each shown button gives its own answer.
+// list has room. Enter overwrites, Escape chooses nothing; each shown button gives its own
+// answer.
 TEST(NuovoPuntoDialog, ShowsTheOfferedChoicesAndAnswersForEachWayOut) {
     constexpr int Enter = -1, Escape = -2;
     const std::tuple<int, bool, int, ResidualAnswer, const char*> cases[] = {
         {1, true, Enter, ResidualAnswer::Overwrite, "E' presente un ulteriore punto."},
-        {2, true, Escape, ResidualAnswer::Overwrite, "Sono presenti 2 ulteriori punti."},
+        {2, true, Escape, ResidualAnswer::Cancel, "Sono presenti 2 ulteriori punti."},
         {12, true, 1, ResidualAnswer::Insert, "Sono presenti 12 ulteriori punti."},
         {3, false, 2, ResidualAnswer::DeleteLater, "Sono presenti 3 ulteriori punti."},
     };
