@@ -425,6 +425,7 @@ constexpr int kRun = 3;
 constexpr int kLoad = 21;
 constexpr int kOpen = 24;
 constexpr int kUndo = 29;
+constexpr int kRedo = 30;
 
 constexpr int kMaxActions = 64;
 
@@ -434,9 +435,10 @@ struct Session {
     std::unique_ptr<MainForm> form;
     // The start-up step has run, so the match is kept in a recovery file.
     bool activated = false;
-    // The match the undo history starts from, and at most how many changes it has recorded
-    // since: past UndoHistory::kSteps the oldest are dropped.
-    MatchRecord first;
+    // The match the undo history starts from, the one after its last change, and at most how
+    // many changes it has recorded since it started: past UndoHistory::kSteps the oldest are
+    // dropped.
+    MatchRecord first, newest;
     std::size_t changes = 0;
 
     Session(Bytes& in, const std::map<std::string, std::string>& settings)
@@ -444,7 +446,7 @@ struct Session {
           form(std::make_unique<MainForm>(*platform)) {
         platform->settings = settings;
         form->Form_Load();
-        first = form->matchRecord();
+        first = newest = form->matchRecord();
     }
 };
 
@@ -475,11 +477,14 @@ void dies(Session& s, Bytes& in) {
     s = std::move(next);
 }
 
-// Undoing every change gives back the match the history started from, and redoing them all
-// the match as it was.
+// Redoing every change undone gives the match after the last change; undoing every change
+// then gives back the match the history started from, and redoing them all the last again.
 void checkUndoRedo(Session& s) {
     MainForm& f = *s.form;
-    const MatchRecord last = f.matchRecord();
+    while (f.canRedo()) {
+        f.EditRedo_Click();
+    }
+    CHECK(sameMatch(f.matchRecord(), s.newest));
     std::size_t undone = 0;
     for (; f.canUndo(); ++undone) {
         f.EditUndo_Click();
@@ -493,7 +498,7 @@ void checkUndoRedo(Session& s) {
         f.EditRedo_Click();
     }
     checkState(f);
-    CHECK(sameMatch(f.matchRecord(), last));
+    CHECK(sameMatch(f.matchRecord(), s.newest));
 }
 
 }  // namespace
@@ -527,16 +532,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool same = sameMatch(form.matchRecord(), before);
         // A change rewrites the recovery file that a close removed.
         closedCleanly() = closedCleanly() && same;
-        // Every change can be undone, and an undo made again; a load, the start-up step and a
-        // recovery start a new history.
+        // Every change can be undone, and an undo made again; a change of the user's own
+        // leaves nothing to redo. A load, the start-up step and a recovery start a new history.
+        const bool undoOrRedo = action == kUndo || action == kRedo;
         if (!same && action != kLoad && action != kOpen && action != kDies) {
             CHECK(action == kUndo ? form.canRedo() : form.canUndo());
+            CHECK(undoOrRedo || !form.canRedo());
         }
         if (!form.canUndo() && !form.canRedo()) {
             s.first = form.matchRecord();
             s.changes = 0;
         } else {
             s.changes += action == kRun ? 64 : 1;
+        }
+        if (!undoOrRedo && !form.canRedo()) {
+            s.newest = form.matchRecord();
         }
         checkState(form);
         const DecodedMatch saved = checkSaved(form);
