@@ -1,10 +1,12 @@
 // Drives the whole window model as a user would: the input gives the stored options read at
 // start-up, then a run of actions (panel choices, points, serve outcomes, moves through the
-// history, the option menus, renames, saves and loads), and every question the program asks is
-// answered from the same bytes. After each action the match must still make sense, survive a
-// save and a load, and look the same when replayed in a fresh window; now and then, and at the
-// end, every report of it must be well-formed. Any crash, sanitizer report or failed check is a
-// finding.
+// history, the option menus, renames, saves and loads, undo and redo, and the program dying
+// and being started again), and every question the program asks is answered from the same
+// bytes. After each action the match must still make sense, survive a save and a load, and
+// look the same when replayed in a fresh window; now and then, and at the end, every report of
+// it must be well-formed. A program that dies must get its match back from the recovery file,
+// and at the end undoing every change must give back the match the history started from, and
+// redoing them the last one. Any crash, sanitizer report or failed check is a finding.
 #include <QByteArray>
 #include <QJsonDocument>
 #include <QStringDecoder>
@@ -16,9 +18,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <memory>
 #include <string>
 
 #include "form/MainForm.h"
+#include "history/UndoHistory.h"
 #include "platform/HeadlessPlatform.h"
 #include "report/HtmlReport.h"
 #include "report/MatchSummary.h"
@@ -74,15 +79,50 @@ const std::filesystem::path& scratchDir() {
     return dir;
 }
 
+// The recovery files are written after every change, each synced to disk: in memory when the
+// system has a folder there, so that the runs stay fast.
+const std::filesystem::path& recoveryDir() {
+    static const std::filesystem::path dir = [] {
+        std::error_code error;
+        const bool shm = std::filesystem::is_directory("/dev/shm", error);
+        std::string name =
+            shm ? "/dev/shm/courtlog-recovery-XXXXXX" : (scratchDir() / "recovery-XXXXXX").string();
+        check(mkdtemp(name.data()) != nullptr, "mkdtemp");
+        return std::filesystem::path(name);
+    }();
+    [[maybe_unused]] static const int removed =
+        std::atexit([] { std::filesystem::remove_all(recoveryDir()); });
+    return dir;
+}
+
+// The locks on recovery files, by the platform of the window that holds each: as with a
+// running program, a held lock is not taken again, and a window that dies lets go of its own.
+std::map<std::string, const void*>& heldLocks() {
+    static std::map<std::string, const void*> locks;
+    return locks;
+}
+
 // Every dialog is answered from the input; the settings store is the fake's map, which the
 // input fills, and files are the real ones of the scratch folder.
 class ScriptedPlatform : public testing::FakePlatform {
 public:
     explicit ScriptedPlatform(Bytes& in) : in_(in) { startSucceeds = false; }
+    ScriptedPlatform(const ScriptedPlatform&) = delete;
+    ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
+    ~ScriptedPlatform() override {
+        std::erase_if(heldLocks(), [this](const auto& lock) { return lock.second == this; });
+    }
+
+    // While set, every question is answered yes without reading the input.
+    bool sayYes = false;
+    int questions = 0;
 
     MsgAnswer messageBox(const Text&, MsgButtons buttons, const Text&) override {
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok
-                                         : (in_.below(2) == 0 ? MsgAnswer::Yes : MsgAnswer::No);
+        if (buttons == MsgButtons::Ok) {
+            return MsgAnswer::Ok;
+        }
+        ++questions;
+        return sayYes || in_.below(2) == 0 ? MsgAnswer::Yes : MsgAnswer::No;
     }
     // Cancelled, confirmed as offered, or any text.
     std::string inputBox(const Text&, const Text&, const std::string& defaultText) override {
@@ -92,13 +132,22 @@ public:
     ResidualAnswer askResidualPoints(int residualPoints, bool) override {
         CHECK(residualPoints > 0);
         // Insertion is answered even when not offered: the program must not take it then.
-        return static_cast<ResidualAnswer>(in_.below(3));
+        return static_cast<ResidualAnswer>(in_.below(4));
     }
     FileChoice saveFileDialog(const std::string&, const std::vector<Text>&, std::size_t) override {
         return choice();
     }
     FileChoice openFileDialog() override { return choice(); }
     bool fileExists(const std::string& path) override { return std::filesystem::exists(path); }
+    std::string recoveryFolder() override { return recoveryDir().string(); }
+    bool lockFile(const std::string& path) override {
+        return heldLocks().try_emplace(path, this).second;
+    }
+    void unlockFile(const std::string& path) override {
+        if (const auto it = heldLocks().find(path); it != heldLocks().end() && it->second == this) {
+            heldLocks().erase(it);
+        }
+    }
 
     static std::string matchFile() { return (scratchDir() / "match.clg").string(); }
 
@@ -315,9 +364,16 @@ void checkReports(const MainForm& f) {
     CHECK(validJson(report::renderTotalsJson(totals, matches)));
 }
 
-// The user's actions by opcode, in the order make_actions_seeds.py names them.
+// Whether the last close ended the program as the user asked: it leaves no recovery file.
+bool& closedCleanly() {
+    static bool closed = false;
+    return closed;
+}
+
+// The user's actions by opcode, in the order make_actions_seeds.py names them; the program
+// dying comes after them.
 using Action = void (*)(MainForm& f, Bytes& in);
-const std::array<Action, 29> kActions{{
+const std::array<Action, 33> kActions{{
     [](MainForm& f, Bytes& in) {  // a choice in one of the point panel's groups
         const auto p = static_cast<Panel>(in.below(4));
         f.SelectOption(p, in.below(f.panel(p).count()));
@@ -346,10 +402,10 @@ const std::array<Action, 29> kActions{{
     [](MainForm& f, Bytes&) { f.SalvaOpzioni_Click(); },
     [](MainForm& f, Bytes& in) { f.NomeGiocatore_Click(in.below(2)); },
     [](MainForm& f, Bytes&) { f.NomeTorneo_Click(); },
-    [](MainForm& f, Bytes& in) { f.Turno.select(in.below(8)); },  // the round list
+    [](MainForm& f, Bytes& in) { f.Turno_Click(in.below(8)); },  // the round list
     [](MainForm& f, Bytes&) { f.FileSave_Click(); },
     [](MainForm& f, Bytes&) { f.FileLoad_Click(); },
-    [](MainForm& f, Bytes&) { f.Form_Unload(); },
+    [](MainForm& f, Bytes&) { closedCleanly() = f.Form_Unload(); },
     [](MainForm& f, Bytes&) { f.HelpInfo_Click(); },
     [](MainForm& f, Bytes& in) {  // the first showing, with a file named on the command line
         f.Form_Activate(in.below(2) == 0 ? std::string()
@@ -359,24 +415,139 @@ const std::array<Action, 29> kActions{{
     [](MainForm& f, Bytes&) { f.KillerPoint_Click(); },
     [](MainForm& f, Bytes& in) { f.PrimoAlServizio_Click(in.below(2)); },
     [](MainForm& f, Bytes&) { f.OraDeiPunti_Click(); },
+    [](MainForm& f, Bytes&) { f.EditUndo_Click(); },
+    [](MainForm& f, Bytes&) { f.EditRedo_Click(); },
+    [](MainForm& f, Bytes&) { f.GameDelete_Click(); },
+    [](MainForm& f, Bytes&) { f.FileSaveCurrent_Click(); },
 }};
+constexpr int kDies = static_cast<int>(kActions.size());
+constexpr int kRun = 3;
+constexpr int kLoad = 21;
+constexpr int kOpen = 24;
+constexpr int kUndo = 29;
+constexpr int kRedo = 30;
 
 constexpr int kMaxActions = 64;
+
+// One run of the program: its platform, its window and what the fuzzer knows of its history.
+struct Session {
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<MainForm> form;
+    // The start-up step has run, so the match is kept in a recovery file.
+    bool activated = false;
+    // The match the undo history starts from, the one after its last change, and at most how
+    // many changes it has recorded since it started: past UndoHistory::kSteps the oldest are
+    // dropped.
+    MatchRecord first, newest;
+    std::size_t changes = 0;
+
+    Session(Bytes& in, const std::map<std::string, std::string>& settings)
+        : platform(std::make_unique<ScriptedPlatform>(in)),
+          form(std::make_unique<MainForm>(*platform)) {
+        platform->settings = settings;
+        form->Form_Load();
+        first = newest = form->matchRecord();
+    }
+};
+
+// The program dies without closing; started again over the same recovery folder, it offers
+// the match back, and taken, it is the match the dead window held.
+void dies(Session& s, Bytes& in) {
+    const MatchRecord held = s.form->matchRecord();
+    const bool kept = s.activated && !s.form->matchSaved() && !closedCleanly();
+    const std::map<std::string, std::string> settings = s.platform->settings;
+    s.form.reset();
+    s.platform.reset();
+    closedCleanly() = false;
+
+    Session next(in, settings);
+    next.platform->sayYes = true;
+    next.form->Form_Activate({});
+    next.platform->sayYes = false;
+    next.activated = true;
+    if (kept) {
+        CHECK(next.platform->questions == 1);
+        CHECK(sameMatch(next.form->matchRecord(), held));
+        CHECK(!next.form->matchSaved() && !next.form->canUndo() && !next.form->canRedo());
+    } else {
+        // Nothing was left to offer: saved, closed, or never kept.
+        CHECK(next.platform->questions == 0);
+        CHECK(next.form->points().count() == 0);
+    }
+    s = std::move(next);
+}
+
+// Redoing every change undone gives the match after the last change; undoing every change
+// then gives back the match the history started from, and redoing them all the last again.
+void checkUndoRedo(Session& s) {
+    MainForm& f = *s.form;
+    while (f.canRedo()) {
+        f.EditRedo_Click();
+    }
+    CHECK(sameMatch(f.matchRecord(), s.newest));
+    std::size_t undone = 0;
+    for (; f.canUndo(); ++undone) {
+        f.EditUndo_Click();
+        CHECK(undone <= UndoHistory::kSteps);
+    }
+    checkState(f);
+    if (s.changes < UndoHistory::kSteps) {
+        CHECK(sameMatch(f.matchRecord(), s.first));
+    }
+    while (f.canRedo()) {
+        f.EditRedo_Click();
+    }
+    checkState(f);
+    CHECK(sameMatch(f.matchRecord(), s.newest));
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Bytes in{data, size};
-    ScriptedPlatform platform(in);
     std::filesystem::remove(ScriptedPlatform::matchFile());
-    readStoredOptions(in, platform);
+    std::filesystem::remove_all(recoveryDir());
+    std::filesystem::create_directory(recoveryDir());
+    closedCleanly() = false;
+    std::map<std::string, std::string> settings;
+    {
+        ScriptedPlatform options(in);
+        readStoredOptions(in, options);
+        settings = options.settings;
+    }
 
-    MainForm form(platform);
-    form.Form_Load();
-    checkState(form);
+    Session s(in, settings);
+    checkState(*s.form);
 
     for (int step = 1; step <= kMaxActions && !in.empty(); ++step) {
-        kActions[static_cast<std::size_t>(in.below(static_cast<int>(kActions.size())))](form, in);
+        const MatchRecord before = s.form->matchRecord();
+        const int action = in.below(kDies + 1);
+        if (action == kDies) {
+            dies(s, in);
+        } else {
+            kActions[static_cast<std::size_t>(action)](*s.form, in);
+        }
+        MainForm& form = *s.form;
+        s.activated = s.activated || action == kOpen;
+        const bool same = sameMatch(form.matchRecord(), before);
+        // A change rewrites the recovery file that a close removed.
+        closedCleanly() = closedCleanly() && same;
+        // Every change can be undone, and an undo made again; a change of the user's own
+        // leaves nothing to redo. A load, the start-up step and a recovery start a new history.
+        const bool undoOrRedo = action == kUndo || action == kRedo;
+        if (!same && action != kLoad && action != kOpen && action != kDies) {
+            CHECK(action == kUndo ? form.canRedo() : form.canUndo());
+            CHECK(undoOrRedo || !form.canRedo());
+        }
+        if (!form.canUndo() && !form.canRedo()) {
+            s.first = form.matchRecord();
+            s.changes = 0;
+        } else {
+            s.changes += action == kRun ? 64 : 1;
+        }
+        if (!undoOrRedo && !form.canRedo()) {
+            s.newest = form.matchRecord();
+        }
         checkState(form);
         const DecodedMatch saved = checkSaved(form);
         // A replay costs as much as the match is long: long matches are replayed less often.
@@ -388,5 +559,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             checkReports(form);
         }
     }
+    checkUndoRedo(s);
     return 0;
 }

@@ -7,11 +7,11 @@ import sys
 (SELECT, POINT, SERVE_OUTCOME, RUN, UNDO, REDO, START, END, SCROLL, CLEAR, THREE_SETS, FIVE_SETS,
  TIE_BREAK_RULE, PARTIAL, POINTS_TO_MATCH, SAVE_ON_EXIT, SAVE_OPTIONS, RENAME_PLAYER,
  RENAME_TOURNAMENT, ROUND, SAVE, LOAD, CLOSE, ABOUT, OPEN, DECIDING_SET, NO_AD, FIRST_SERVER,
- POINT_TIMES) = range(29)
+ POINT_TIMES, EDIT_UNDO, EDIT_REDO, DELETE_POINT, SAVE_CURRENT, DIES) = range(34)
 MISSING, RAW = 15, 16  # option bytes past the table of stored texts
 CANCEL, MATCH_FILE, MISSING_FOLDER, FOLDER, OTHER_FILE = range(5)  # file dialog answers
 YES, NO = 0, 1
-OVERWRITE, INSERT, DELETE_LATER = range(3)
+OVERWRITE, INSERT, DELETE_LATER, CANCEL_QUESTION = range(4)
 HOLDS = 0xF0  # A wins four points, then B four: every game goes with serve
 
 
@@ -61,6 +61,16 @@ seeds = {
         FIRST_SERVER, 1, POINT_TIMES, SERVE_OUTCOME, 0, SERVE_OUTCOME, 1]) + run(48, HOLDS)
         + run(48, 0x0F) + run(12, 0x55) + bytes([DECIDING_SET, 0, NO_AD, FIRST_SERVER, 0,
         UNDO, DECIDING_SET, 2, SAVE, MATCH_FILE, CLEAR, YES, LOAD, MATCH_FILE]),
+    # Changes undone and made again, a point deleted, a question closed; the program dies
+    # unsaved and gets its match back, saves to its file and dies saved; the file loaded, two
+    # points deleted, it dies again, and again after a clear it took back.
+    "undo-and-recovery": bytes([MISSING] * 5) + bytes([OPEN, 0]) + run(20, 0x3C)
+        + bytes([EDIT_UNDO, EDIT_UNDO, EDIT_UNDO, EDIT_REDO, DELETE_POINT, DIES, UNDO, UNDO,
+        POINT, 0, CANCEL_QUESTION, POINT, 1, INSERT, RENAME_PLAYER, 0, 2]) + text("Chris")
+        + bytes([ROUND, 3, EDIT_UNDO, EDIT_UNDO, EDIT_REDO, SAVE_CURRENT, MATCH_FILE, END])
+        + run(5, 0xFF) + bytes([SAVE_CURRENT, DIES, LOAD, MATCH_FILE, DELETE_POINT,
+        DELETE_POINT, DIES, CLEAR, YES, EDIT_UNDO, DIES, EDIT_UNDO, EDIT_REDO, TIE_BREAK_RULE, 1,
+        DIES]),
 }
 
 folder = pathlib.Path(sys.argv[1])
