@@ -20,6 +20,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "form/MainForm.h"
@@ -95,10 +96,10 @@ const std::filesystem::path& recoveryDir() {
     return dir;
 }
 
-// The locks on recovery files, by the platform of the window that holds each: as with a
-// running program, a held lock is not taken again, and a window that dies lets go of its own.
-std::map<std::string, const void*>& heldLocks() {
-    static std::map<std::string, const void*> locks;
+// The locks on recovery files that the windows of one machine share: a window that dies lets
+// go of its own.
+const std::shared_ptr<std::set<std::string>>& machineLocksOfAll() {
+    static const auto locks = std::make_shared<std::set<std::string>>();
     return locks;
 }
 
@@ -106,12 +107,13 @@ std::map<std::string, const void*>& heldLocks() {
 // input fills, and files are the real ones of the scratch folder.
 class ScriptedPlatform : public testing::FakePlatform {
 public:
-    explicit ScriptedPlatform(Bytes& in) : in_(in) { startSucceeds = false; }
+    explicit ScriptedPlatform(Bytes& in) : in_(in) {
+        startSucceeds = false;
+        recovery = recoveryDir().string();
+        machineLocks = machineLocksOfAll();
+    }
     ScriptedPlatform(const ScriptedPlatform&) = delete;
     ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
-    ~ScriptedPlatform() override {
-        std::erase_if(heldLocks(), [this](const auto& lock) { return lock.second == this; });
-    }
 
     // While set, every question is answered yes without reading the input.
     bool sayYes = false;
@@ -139,15 +141,6 @@ public:
     }
     FileChoice openFileDialog() override { return choice(); }
     bool fileExists(const std::string& path) override { return std::filesystem::exists(path); }
-    std::string recoveryFolder() override { return recoveryDir().string(); }
-    bool lockFile(const std::string& path) override {
-        return heldLocks().try_emplace(path, this).second;
-    }
-    void unlockFile(const std::string& path) override {
-        if (const auto it = heldLocks().find(path); it != heldLocks().end() && it->second == this) {
-            heldLocks().erase(it);
-        }
-    }
 
     static std::string matchFile() { return (scratchDir() / "match.clg").string(); }
 
