@@ -300,6 +300,15 @@ TEST(Recovery, TheFileFollowsEveryChangeAndACleanEndRemovesIt) {
     EXPECT_TRUE(w.form.Form_Unload());
     EXPECT_EQ(filesIn(dir.file("")), std::vector<std::string>{"m.courtlog"});
     EXPECT_TRUE(w.platform.locks.empty());
+
+    // A file loaded over an unsaved match keeps that match a week among the declined.
+    w.play("AB");
+    ASSERT_TRUE(w.form.loadMatch(dir.file("m.courtlog")));
+    const auto files = filesIn(dir.file(""));
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_TRUE(files[0].starts_with("declined-"));
+    EXPECT_EQ(decodeRecovery(TempDir::read(dir.file(files[0]))).match.points.size(), 5u);
+    EXPECT_TRUE(w.platform.locks.empty());
 }
 
 TEST(Recovery, AMatchLeftByAWindowThatDiedIsOfferedOnceTheMostRecentFirst) {
