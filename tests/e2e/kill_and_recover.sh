@@ -4,33 +4,13 @@
 # byte the file that a save just before the kill would have written: the same keys charted
 # and saved in another run.
 #   kill_and_recover.sh COURTLOG WORK_DIR
-set -euo pipefail
-if [ -z "${DISPLAY:-}" ] || [ "${COURTLOG_IN_XVFB:-}" != 1 ]; then
-    export COURTLOG_IN_XVFB=1
-    exec "$(dirname "$0")/in_xvfb.sh" "$0" "$@"
-fi
+source "$(dirname "$0")/driving.sh"
 
 program="$1"
 work="$2"
+shots="$work"
 rm -rf "$work"
 mkdir -p "$work"
-unset QT_QPA_PLATFORM
-pid=""
-
-fail() {
-    echo "FAIL: $*"
-    import -window root "$work/failure.png" 2>/dev/null || true
-    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
-    exit 1
-}
-window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
-gone() {
-    for _ in $(seq 1 50); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
-}
 # Starts the program with its own settings and data folders; prints the main window's id.
 start() {
     export XDG_CONFIG_HOME="$work/$1/config" XDG_DATA_HOME="$work/$1/data"

@@ -3,11 +3,7 @@
 # would: function keys, a click, the residual-points question, the File menu. Checks the
 # window's title, what the keys do to the picture, and that the program ends cleanly.
 #   real_window.sh COURTLOG COURTLOG_REPORT SAMPLE.clg SHOTS_DIR
-set -euo pipefail
-if [ -z "${DISPLAY:-}" ] || [ "${COURTLOG_IN_XVFB:-}" != 1 ]; then
-    export COURTLOG_IN_XVFB=1
-    exec "$(dirname "$0")/in_xvfb.sh" "$0" "$@"
-fi
+source "$(dirname "$0")/driving.sh"
 
 program="$1"
 report="$2"
@@ -15,18 +11,9 @@ sample="$3"
 shots="$4"
 mkdir -p "$shots"
 rm -f "$shots"/*.png "$shots/keys.clg"  # nothing left from an earlier run
-unset QT_QPA_PLATFORM  # a real window this time
 export XDG_CONFIG_HOME="$(mktemp -d)" XDG_DATA_HOME="$(mktemp -d)"
 log="$shots/courtlog.log"
 
-fail() {
-    echo "FAIL: $*"
-    import -window root "$shots/failure.png" 2>/dev/null || true
-    kill "$pid" 2>/dev/null || true
-    exit 1
-}
-# Waits for a window whose title matches, up to 20 s; prints its id.
-window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
 # A screenshot once the screen has settled: two in a row that are the same.
 shot() {
     local previous="" current
@@ -77,13 +64,6 @@ same start recorded && fail "the click recorded nothing"
 
 # The end-of-match question shows over the final score: the scoreboard is the same while it
 # is open and after it has closed, and not the one before the last point.
-gone() {
-    for _ in $(seq 1 30); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
-}
 board() {  # the scoreboard rows of a screenshot
     convert "$shots/$1.png" -crop "546x78+$X+$((Y + menubar + 38))" +repage "$shots/$1-board.png"
 }
