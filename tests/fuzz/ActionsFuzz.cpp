@@ -260,6 +260,26 @@ bool wellFormed(const std::string& page) {
     return !xml.hasError();
 }
 
+// The fields of each line of a CSV text, with quoted fields that may hold commas, quotes and line
+// breaks. A doubled quote inside quotes opens and closes them at once, so quoting is the parity
+// of the quotes read so far.
+std::vector<int> csvColumns(const std::string& csv) {
+    std::vector<int> columns{1};
+    bool quoted = false;
+    for (std::size_t i = 0; i < csv.size(); ++i) {
+        quoted ^= csv[i] == '"';
+        if (!quoted && csv[i] == ',') {
+            ++columns.back();
+        } else if (!quoted && csv.compare(i, 2, "\r\n") == 0) {
+            columns.push_back(1);
+            ++i;
+        }
+    }
+    CHECK(!quoted);
+    columns.pop_back();  // what follows the last line break is no line
+    return columns;
+}
+
 void checkReports(const MainForm& f) {
     const std::string text = report::renderText(f);
     CHECK(validUtf8(text));
@@ -273,7 +293,11 @@ void checkReports(const MainForm& f) {
         CHECK(summary.matchOver == f.score().over && summary.setsWon[0] == f.score().sets[0] &&
               summary.setsWon[1] == f.score().sets[1]);
     }
-    CHECK(validUtf8(pointLogCsv(summary)));
+    // A name with commas, quotes or line breaks stays in its own field of its own row.
+    const std::string csv = pointLogCsv(summary);
+    const std::vector<int> columns = csvColumns(csv);
+    CHECK(validUtf8(csv) && columns.size() == summary.points.size() + 1);
+    CHECK(std::ranges::all_of(columns, [&](int n) { return n == columns.front(); }));
     const std::vector<MatchSummary> matches{summary};
     const std::vector<PlayerTotals> totals = addUp(matches);
     CHECK(wellFormed(htmlReport(summary)) && wellFormed(htmlTotals(totals, matches)));
