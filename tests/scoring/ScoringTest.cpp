@@ -1,12 +1,10 @@
-// The match engine: the point word, points into games, sets and the match, and the points each
-// side needs.
+// The match engine: points into games, sets and the match, and the points each side needs.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 #include <tuple>
 
-#include "scoring/PointWord.h"
 #include "scoring/Scoring.h"
 #include "support/MatchScript.h"
 
@@ -112,25 +110,6 @@ std::string servers(const Rules& rules, std::string_view before, std::string_vie
     return seen;
 }
 
-TEST(PointInfo, EachFieldHasItsOwnBitsAndKeepsTheOthers) {
-    const std::tuple<Attr, int, PointWord> cases[] = {
-        {Attr::Punto, 1, 0x0001},           {Attr::Servizio, 1, 0x0002},
-        {Attr::DirittoRovescio, 2, 0x0008}, {Attr::Colpo, 7, 0x0070},
-        {Attr::ErroreVincente, 4, 0x0200},  {Attr::ErroreVincente, 3, 0x0180},
-        {Attr::AceDoppioFallo, 3, 0x0C00},  {Attr::CircolettoRosso, 1, 0x1000},
-    };
-    for (const auto& [attr, value, word] : cases) {
-        PointWord w = 0;
-        CreaInfo(w, attr, value);
-        EXPECT_EQ(w, word) << layoutOf(attr).name << "=" << value;
-        EXPECT_EQ(EstraiInfo(w, attr), value) << layoutOf(attr).name;
-        // The marker bit and the unused high bits survive too: they go to the file as read.
-        w = 0xFFFF;
-        CreaInfo(w, attr, 0);
-        EXPECT_EQ(w, static_cast<PointWord>(0xFFFF & ~layoutOf(attr).mask));
-    }
-}
-
 TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
     playSteps(kFiveSets,
               {{"B", "0-0 0-15 A held 0/0 br 0/0"},
@@ -171,20 +150,6 @@ TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
     const Happened last = play(s, kFiveSets, "ABABABABABABAA");
     EXPECT_EQ(gameState(s), "7-6(8-6) 0-0 0-0 B held 1/1 br 1/1");
     EXPECT_TRUE(last.game && last.set && !last.breakOfServe && !last.match);
-}
-
-// The menu's marks, as a match file keeps them: the last one set decides.
-TEST(Sets, TheTieBreakRuleIsTheLastMarkSet) {
-    const std::tuple<std::array<bool, 3>, TieBreakRule> marks[] = {
-        {{false, false, false}, TieBreakRule::None},
-        {{true, false, false}, TieBreakRule::None},
-        {{true, true, false}, TieBreakRule::AllButDecidingSet},
-        {{false, true, true}, TieBreakRule::EverySet},
-        {{true, false, true}, TieBreakRule::EverySet},
-    };
-    for (const auto& [checked, rule] : marks) {
-        EXPECT_EQ(tieBreakRuleOf(checked), rule);
-    }
 }
 
 TEST(PointsNeeded, SetPointsPerSetAndMatchPointsThroughTheMatch) {

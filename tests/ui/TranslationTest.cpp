@@ -15,7 +15,6 @@
 #include "ui/KeyMapDialog.h"
 #include "ui/Look.h"
 #include "ui/NuovoPuntoDialog.h"
-#include "ui/QtPlatform.h"
 
 namespace courtlog::ui {
 namespace {
@@ -91,29 +90,6 @@ TEST(Translation, DialogsSpeakTheLanguageInUseOpenOrNew) {
         EXPECT_EQ(Dialogs(core).shown(english.mid(7)), english);
     }
     EXPECT_EQ(open.shown(italian.mid(7)), italian);
-}
-
-// The file dialogs' titles and filters are the platform's own texts.
-TEST(Translation, FileDialogsSpeakTheLanguageInUse) {
-    const English inEnglish;
-    QWidget owner;
-    QtPlatform platform(&owner);
-    QStringList seen;
-    const auto look = [&seen] {
-        QTimer::singleShot(0, [&seen] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            seen << dialog->windowTitle() << dialog->nameFilters();
-            dialog->reject();
-        });
-    };
-    look();
-    platform.openFileDialog();
-    look();
-    platform.saveFileDialog("match.clg", {kFileFilter}, 0);
-    EXPECT_EQ(std::tuple(seen.value(0), seen.contains("Courtlog files (*.clg)"),
-                         seen.mid(seen.size() - 2)),
-              std::tuple(QString("Open"), true, QStringList{"Save As", "Courtlog files (*.clg)"}));
 }
 
 // The names of the widgets whose text is cut. Each text must be in its place (a wrapping label

@@ -24,11 +24,6 @@ protected:
             find<QPushButton>(buttons[c == '*' ? 2 : c - 'A'])->click();
         }
     }
-    void toggle(const QString& name) {
-        accessible(find(name))
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::toggleAction());
-    }
 };
 
 // Notes what a few labels show at the moment each modal box opens.
@@ -57,15 +52,6 @@ TEST_F(WindowTruth, EveryQuestionShowsOverTheScreenItSpeaksOf) {
                         "0-0 0-0 0-0 vinti 0 ace 0",   // "Tutti i dati ..."
                         "0-0 0-0 0-0 vinti 0 ace 1",   // the later points
                     }));
-}
-
-TEST_F(WindowTruth, AnAssistiveToggleIsRecordedAsAClickWouldBe) {
-    toggle("Servizio_1");
-    toggle("Colpo_3");  // a lob selects "Vincente" too
-    EXPECT_TRUE(find<QRadioButton>("ErroreVincente_1")->isChecked());
-    play("B");
-    // B's point on a second serve, a lob, a winner.
-    EXPECT_EQ(window.form().points().at(0), 0x0001 | 0x0002 | 3 << 4 | 1 << 7);
 }
 
 TEST_F(WindowTruth, AssistiveClientsReadWhatEachLabelIsAndWhatItShows) {
