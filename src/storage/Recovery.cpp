@@ -15,6 +15,9 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kFileKey = "file";
+// The tie-break marks of a match file, when it has more than the one its rules stand for: a
+// match taken back saves to the same bytes.
+constexpr std::string_view kMarksKey = "tieBreakMarks";
 constexpr std::string_view kPending = "recovery-";
 constexpr std::string_view kDeclined = "declined-";
 constexpr std::string_view kExtension = ".courtlog";
@@ -32,16 +35,23 @@ bool named(const fs::path& path, std::string_view prefix) {
 }  // namespace
 
 std::string encodeRecovery(const MatchRecord& match, const std::string& file) {
-    if (file.empty()) {
+    const bool ownMarks = match.tieBreakWhen != marksOf(match.rules().tieBreakRule());
+    if (file.empty() && !ownMarks) {
         return encodeDocument(match);
     }
-    // The file's name rides with whatever the document keeps for a later reader.
+    // What only a recovery file keeps rides with whatever the document keeps for a later
+    // reader.
     MatchRecord m = match;
     Json unknown = m.unknown.empty() ? Json::object() : Json::parse(m.unknown, nullptr, false);
     if (!unknown.is_object()) {
         unknown = Json::object();
     }
-    unknown[std::string(kFileKey)] = file;
+    if (!file.empty()) {
+        unknown[std::string(kFileKey)] = file;
+    }
+    if (ownMarks) {
+        unknown[std::string(kMarksKey)] = match.tieBreakWhen;
+    }
     m.unknown = unknown.dump();
     return encodeDocument(m);
 }
@@ -58,8 +68,21 @@ DecodedRecovery decodeRecovery(std::string_view bytes) {
             result.file = it->get<std::string>();
         }
         unknown.erase(it);
-        result.match.unknown = unknown.empty() ? std::string() : unknown.dump();
     }
+    if (const auto it = unknown.find(kMarksKey); it != unknown.end()) {
+        MatchRecord marked = result.match;
+        if (it->is_array() && it->size() == 3 &&
+            std::ranges::all_of(*it, [](const Json& v) { return v.is_boolean(); })) {
+            marked.tieBreakWhen = {(*it)[0].get<bool>(), (*it)[1].get<bool>(),
+                                   (*it)[2].get<bool>()};
+        }
+        // Marks that would score the match otherwise are no marks of this match.
+        if (marked.rules() == result.match.rules()) {
+            result.match.tieBreakWhen = marked.tieBreakWhen;
+        }
+        unknown.erase(it);
+    }
+    result.match.unknown = unknown.empty() ? std::string() : unknown.dump();
     return result;
 }
 
