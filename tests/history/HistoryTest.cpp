@@ -125,6 +125,11 @@ std::string rows(MainForm& f) {
 
 TEST(Statistics, OnlyTheServersPercentagesMoveAndOnlyWinnersAndUnforcedErrorsCount) {
     Harness h;
+    // Markers that have not shown keep their design captions.
+    const MainForm::Labels& l = h.form.labels;
+    EXPECT_EQ(l.Parità.caption() + "|" + l.BreakPoint.caption() + "|" + l.SetPoint[0].caption() +
+                  "|" + l.MatchPoint[1].caption(),
+              "Parità|Break Point|Set Point|Match Point");
     h.play("A");  // won on the first serve
     EXPECT_EQ(rows(h.form), "1 0 0 100% 100% N/D 0 0 | 0 0 0 0% N/D N/D 0 0");
     // Lost on the second serve by an unforced error of the server.
