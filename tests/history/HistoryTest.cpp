@@ -171,9 +171,8 @@ TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {
     for (const auto& [played, shown] : cases) {
         Harness h;
         h.play(played);
-        EXPECT_EQ(h.form.labels.Parziale[0].caption() + "-" + h.form.labels.Parziale[1].caption(),
-                  shown)
-            << played;
+        const auto& p = h.form.labels.Parziale;
+        EXPECT_EQ(p[0].caption() + "-" + p[1].caption(), shown) << played;
     }
 }
 

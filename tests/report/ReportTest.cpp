@@ -94,16 +94,13 @@ TEST(PointLogCsv, OneRowPerPointWithThePositionBeforeItAndNamesAsText) {
     EXPECT_NE(rows.back().find(",6,6,6,5,sì,"), std::string::npos);  // the point that won 7-5
 }
 
-TEST(ReportTable, ColumnsAlignByCharactersNotBytes) {
+// Columns align by characters, not bytes. Every control character becomes "?": below the
+// blank, DEL, and U+0080 to U+009F; a line break too, unless a whole output keeps its own.
+TEST(ReportText, ColumnsByCharactersAndControlCharactersInNames) {
     EXPECT_EQ(formatTable({{"Gaël", "1", ""}, {"Al", "22", "x"}, {"Nicolás", "", ""}}),
               "Gaël     1\n"
               "Al       22  x\n"
               "Nicolás\n");
-}
-
-// Every control character becomes "?": below the blank, DEL, and U+0080 to U+009F; a line break
-// too, unless a whole output keeps its own.
-TEST(ReportText, ControlCharactersAndTheirNeighboursInNames) {
     const std::string text("\x1F \x7E\x7F\xC2\x7F\xC2\x80\xC2\x9F\xC2\xA0\n\0", 14);
     EXPECT_EQ(printable(text), "? ~?\xC2???\xC2\xA0??");
     EXPECT_EQ(printable(text, true), "? ~?\xC2???\xC2\xA0\n?");

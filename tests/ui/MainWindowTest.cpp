@@ -148,7 +148,7 @@ TEST_F(MainWindowTest, PanelOptionsByClickOrKeyGoIntoThePointAndThePanelStartsAg
     EXPECT_EQ(window.form().Turno.selected(), 1);
     window.form().Turno.select(5);
     window.refresh();
-    EXPECT_EQ(find<QComboBox>("Turno")->currentIndex(), 5);
+    EXPECT_EQ(turno->currentIndex(), 5);
 }
 
 TEST_F(MainWindowTest, KeysMenusAndTheScrollBarGoThroughTheFormAndThePlatform) {
@@ -279,28 +279,6 @@ TEST_F(MainWindowTest, PositionLineAndItsNotices) {
         std::tuple(line->text(), line->toolTip(), window.form().points().count()),
         std::tuple(QString("Partita finita: il punto non è stato registrato."), QString(), 72));
     QTRY_COMPARE_WITH_TIMEOUT(line->text(), QString("Partita finita"), 5000);
-}
-
-// Closing the residual-points question, as Escape does, takes the new point back.
-TEST(ResidualQuestion, EscapeRecordsNothing) {
-    MainWindow window;  // with Qt's own dialogs
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    for (Qt::Key k : {Qt::Key_F, Qt::Key_J, Qt::Key_F, Qt::Key_F7, Qt::Key_F7}) {
-        QTest::keyClick(&window, k);
-    }
-    const std::vector<PointWord> before = window.form().matchRecord().points;
-    bool asked = false;
-    QTimer::singleShot(0, [&asked] {
-        QWidget* question = QApplication::activeModalWidget();
-        asked = question != nullptr;
-        QTest::keyClick(question ? question : QApplication::activeWindow(), Qt::Key_Escape);
-    });
-    QTest::keyClick(&window, Qt::Key_J);
-    EXPECT_TRUE(asked);
-    EXPECT_EQ(window.form().matchRecord().points, before);
-    EXPECT_EQ(window.findChild<QLabel*>("Posizione")->text(), "Punto 1 di 3 (storico)");
 }
 
 TEST(AboutDialog, EnterOrEscapeClosesItAndItsButtonAsksForTheSystemInformation) {

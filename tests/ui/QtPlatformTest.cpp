@@ -41,9 +41,6 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
               std::tuple(MsgAnswer::Yes, MsgAnswer::No, "", ResidualAnswer::Cancel));
 }
 
-// The settings are where QSettings puts them by the program's name. A pipe in the place of
-// their file is never waited on (a writer that finds it open says the start would have hung
-// there), read as no settings and left a pipe.
 // The save dialog starts on the filter asked for, and a name typed without extension takes
 // that of the filter in use when the dialog is accepted.
 TEST(QtPlatform, SaveDialogStartsOnItsFilterAndGivesItsExtension) {
@@ -75,6 +72,9 @@ TEST(QtPlatform, SaveDialogStartsOnItsFilterAndGivesItsExtension) {
     }
 }
 
+// The settings are where QSettings puts them by the program's name. A pipe in the place of
+// their file is never waited on (a writer that finds it open says the start would have hung
+// there), read as no settings and left a pipe.
 TEST(QtPlatform, SettingsLiveInTheirFileAndAPipeThereIsNeverWaitedOn) {
     QWidget owner;
     QtPlatform platform(&owner);
