@@ -347,5 +347,22 @@ TEST(Recovery, AFileThatCannotBeReadIsKeptAndAWeekOldDeclinedOneGoes) {
     EXPECT_TRUE(w.platform.locks.empty());
 }
 
+// A match file may set more marks than its rules need; a save of the match taken back must
+// still give its bytes.
+TEST(Recovery, TheDocumentKeepsTheFileAndTheMarksOfAMatchFile) {
+    MatchRecord m;
+    m.tieBreakWhen = {true, true, true};
+    m.points = {1, 2};
+    const DecodedRecovery back = decodeRecovery(encodeRecovery(m, "/x/a.clg"));
+    EXPECT_EQ(back.file, "/x/a.clg");
+    EXPECT_EQ(back.match.tieBreakWhen, m.tieBreakWhen);
+    EXPECT_TRUE(back.match.unknown.empty());
+    EXPECT_TRUE(sameMatch(back.match, m));
+    // Marks that would score it otherwise are not taken.
+    std::string doc = encodeRecovery(m, "");
+    doc.replace(doc.find("[true,true,true]"), 16, "[true,false,false]");
+    EXPECT_EQ(decodeRecovery(doc).match.tieBreakWhen, marksOf(m.rules().tieBreakRule()));
+}
+
 }  // namespace
 }  // namespace courtlog
