@@ -16,22 +16,22 @@ void UndoHistory::record(ChangeKind kind, MatchMoment before, MatchMoment after)
     }
 }
 
-std::optional<UndoHistory::Step> UndoHistory::undo() {
-    if (done_.empty()) {
+std::optional<UndoHistory::Step> UndoHistory::moveLast(std::deque<Step>& from,
+                                                       std::deque<Step>& to) {
+    if (from.empty()) {
         return std::nullopt;
     }
-    undone_.push_back(std::move(done_.back()));
-    done_.pop_back();
-    return undone_.back();
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    return to.back();
+}
+
+std::optional<UndoHistory::Step> UndoHistory::undo() {
+    return moveLast(done_, undone_);
 }
 
 std::optional<UndoHistory::Step> UndoHistory::redo() {
-    if (undone_.empty()) {
-        return std::nullopt;
-    }
-    done_.push_back(std::move(undone_.back()));
-    undone_.pop_back();
-    return done_.back();
+    return moveLast(undone_, done_);
 }
 
 std::optional<ChangeKind> UndoHistory::nextUndo() const {

@@ -65,6 +65,9 @@ public:
     void clear();
 
 private:
+    // The last step of one list becomes the last of the other.
+    static std::optional<Step> moveLast(std::deque<Step>& from, std::deque<Step>& to);
+
     std::deque<Step> done_;
     std::deque<Step> undone_;
 };
