@@ -34,17 +34,18 @@ Text Percent(int n, int d) {
     return Text::verbatim(std::to_string(static_cast<long long>(rounded)) + "%");
 }
 
-Text firstServesText(const PlayerCounts& c) {
+Text firstServesText(const PlayerStatistics& c) {
     // Before the first serve the frame reads 0%, not "nothing to divide".
-    return c.served < 1 ? Text::verbatim("0%") : Percent(c.firstIn, c.served);
+    return c.servicePointsPlayed < 1 ? Text::verbatim("0%")
+                                     : Percent(c.firstServesIn, c.servicePointsPlayed);
 }
 
-Text firstServeWonText(const PlayerCounts& c) {
-    return Percent(c.firstWon, c.firstIn);
+Text firstServeWonText(const PlayerStatistics& c) {
+    return Percent(c.firstServePointsWon, c.firstServesIn);
 }
 
-Text secondServeWonText(const PlayerCounts& c) {
-    return Percent(c.secondWon, c.served - c.firstIn);
+Text secondServeWonText(const PlayerStatistics& c) {
+    return Percent(c.secondServePointsWon, c.servicePointsPlayed - c.firstServesIn);
 }
 
 Text pairCell(Text first, Text second) {
@@ -55,20 +56,24 @@ using L = MainForm::Labels;
 
 const std::array<StatisticsRow, 8> kStatisticsRows{{
     {CL_TEXT("Statistics", "Punti vinti"), &L::PuntiVinti, nullptr,
-     [](const PlayerCounts& c) { return count(c.won); }},
+     [](const PlayerStatistics& c) { return count(c.pointsWon); }},
     {CL_TEXT("Statistics", "Break points"), &L::BreakFatti, &L::BreakAvuti,
-     [](const PlayerCounts& c) { return pairCell(count(c.breaksMade), count(c.breakPoints)); }},
+     [](const PlayerStatistics& c) {
+         return pairCell(count(c.breakPointsWon), count(c.breakPointsHad));
+     }},
     {CL_TEXT("Statistics", "Ace/Doppi falli"), &L::Aces, &L::DoppiFalli,
-     [](const PlayerCounts& c) { return pairCell(count(c.aces), count(c.doubles)); }},
+     [](const PlayerStatistics& c) { return pairCell(count(c.aces), count(c.doubleFaults)); }},
     {CL_TEXT("Statistics", "% Prime palle"), &L::PercentualePrimePalle, nullptr,
-     [](const PlayerCounts& c) { return firstServesText(c); }},
+     [](const PlayerStatistics& c) { return firstServesText(c); }},
     {CL_TEXT("Statistics", "Punti con 1°/2°"), &L::PercentualeConPrimaPalla,
      &L::PercentualeConSecondaPalla,
-     [](const PlayerCounts& c) { return pairCell(firstServeWonText(c), secondServeWonText(c)); }},
+     [](const PlayerStatistics& c) {
+         return pairCell(firstServeWonText(c), secondServeWonText(c));
+     }},
     {CL_TEXT("Statistics", "Colpi vincenti"), &L::ColpiVincenti, nullptr,
-     [](const PlayerCounts& c) { return count(c.winners); }},
+     [](const PlayerStatistics& c) { return count(c.shots.winners); }},
     {CL_TEXT("Statistics", "Errori gratuiti"), &L::ErroriGratuiti, nullptr,
-     [](const PlayerCounts& c) { return count(c.errors); }},
+     [](const PlayerStatistics& c) { return count(c.shots.unforcedErrors); }},
     {CL_TEXT("Statistics", "Punti set/match"), &L::PuntiDalSet, &L::PuntiDalMatch, nullptr},
 }};
 

@@ -20,9 +20,9 @@ Text pointCaption(const Score& score, int player);
 Text Percent(int n, int d);
 
 // The three serve percentages as the frames show them.
-Text firstServesText(const PlayerCounts& c);
-Text firstServeWonText(const PlayerCounts& c);
-Text secondServeWonText(const PlayerCounts& c);
+Text firstServesText(const PlayerStatistics& c);
+Text firstServeWonText(const PlayerStatistics& c);
+Text secondServeWonText(const PlayerStatistics& c);
 
 // Two values in one cell, as the frames show them side by side: "3 / 1".
 Text pairCell(Text first, Text second);
@@ -34,7 +34,7 @@ struct StatisticsRow {
     std::array<Field, 2> MainForm::Labels::*first;
     std::array<Field, 2> MainForm::Labels::*second;  // null for a row with one value
     // Null for the one row that is not a count (the points the player still needs).
-    Text (*fromCounts)(const PlayerCounts&);
+    Text (*fromCounts)(const PlayerStatistics&);
 };
 extern const std::array<StatisticsRow, 8> kStatisticsRows;
 

@@ -89,14 +89,14 @@ void MainForm::renderIndicators() {
 
 void MainForm::renderStatistics() {
     for (int p = 0; p < 2; ++p) {
-        const PlayerCounts c = position_.counts(p);
-        setPair(labels.PuntiVinti, p, c.won);
-        setPair(labels.BreakFatti, p, c.breaksMade);
-        setPair(labels.BreakAvuti, p, c.breakPoints);
+        const PlayerStatistics c = position_.counts(p);
+        setPair(labels.PuntiVinti, p, c.pointsWon);
+        setPair(labels.BreakFatti, p, c.breakPointsWon);
+        setPair(labels.BreakAvuti, p, c.breakPointsHad);
         setPair(labels.Aces, p, c.aces);
-        setPair(labels.DoppiFalli, p, c.doubles);
-        setPair(labels.ColpiVincenti, p, c.winners);
-        setPair(labels.ErroriGratuiti, p, c.errors);
+        setPair(labels.DoppiFalli, p, c.doubleFaults);
+        setPair(labels.ColpiVincenti, p, c.shots.winners);
+        setPair(labels.ErroriGratuiti, p, c.shots.unforcedErrors);
         labels.PercentualePrimePalle[p].setCaption(firstServesText(c));
         labels.PercentualeConPrimaPalla[p].setCaption(firstServeWonText(c));
         labels.PercentualeConSecondaPalla[p].setCaption(secondServeWonText(c));

@@ -15,10 +15,10 @@ namespace courtlog {
 // point.
 struct Position {
     Score score;
-    std::array<PlayerCounts, 2> counted{};
+    std::array<PlayerStatistics, 2> counted{};
 
     // A player's whole statistics at this position.
-    PlayerCounts counts(int player) const { return countsOf(counted, score, player); }
+    PlayerStatistics counts(int player) const { return countsOf(counted, score, player); }
 };
 
 // Before the first point.

@@ -1,72 +1,234 @@
-// The statistics frames, counted one point at a time.
+// The statistics of a match, counted one point at a time.
 #include "history/Statistics.h"
+
+#include <algorithm>
+
+#include "history/MatchRecord.h"
+#include "history/Replay.h"
 
 namespace courtlog {
 
-const std::array<CountName, 11> kCountNames{{
-    {"pointsWon", &PlayerCounts::won},
-    {"aces", &PlayerCounts::aces},
-    {"doubleFaults", &PlayerCounts::doubles},
-    {"winners", &PlayerCounts::winners},
-    {"unforcedErrors", &PlayerCounts::errors},
-    {"breaksMade", &PlayerCounts::breaksMade},
-    {"breakPoints", &PlayerCounts::breakPoints},
-    {"servedPoints", &PlayerCounts::served},
-    {"firstServesIn", &PlayerCounts::firstIn},
-    {"firstServePointsWon", &PlayerCounts::firstWon},
-    {"secondServePointsWon", &PlayerCounts::secondWon},
+const std::array<FigureName<PlayerStatistics>, 16> kPlayerFigures{{
+    {"pointsWon", &PlayerStatistics::pointsWon},
+    {"servicePointsWon", &PlayerStatistics::servicePointsWon},
+    {"servicePointsPlayed", &PlayerStatistics::servicePointsPlayed},
+    {"returnPointsWon", &PlayerStatistics::returnPointsWon},
+    {"returnPointsPlayed", &PlayerStatistics::returnPointsPlayed},
+    {"aces", &PlayerStatistics::aces},
+    {"doubleFaults", &PlayerStatistics::doubleFaults},
+    {"serviceWinners", &PlayerStatistics::serviceWinners},
+    {"firstServesIn", &PlayerStatistics::firstServesIn},
+    {"firstServePointsWon", &PlayerStatistics::firstServePointsWon},
+    {"secondServePointsWon", &PlayerStatistics::secondServePointsWon},
+    {"breakPointsWon", &PlayerStatistics::breakPointsWon},
+    {"breakPointsHad", &PlayerStatistics::breakPointsHad},
+    {"breakPointsSaved", &PlayerStatistics::breakPointsSaved},
+    {"breakPointsFaced", &PlayerStatistics::breakPointsFaced},
+    {"longestRun", &PlayerStatistics::longestRun},
 }};
 
-PlayerCounts& PlayerCounts::operator+=(const PlayerCounts& o) {
-    for (const CountName& c : kCountNames) {
-        this->*c.count += o.*c.count;
+const std::array<FigureName<ShotCounts>, 4> kShotFigures{{
+    {"winners", &ShotCounts::winners},
+    {"unforcedErrors", &ShotCounts::unforcedErrors},
+    {"forcedErrors", &ShotCounts::forcedErrors},
+    {"attemptedErrors", &ShotCounts::attemptedErrors},
+}};
+
+namespace {
+
+// Each shot figure of `to` combined with the same figure of `from`.
+template <typename Op>
+void eachShot(PlayerStatistics& to, const PlayerStatistics& from, Op op) {
+    auto both = [&op](ShotCounts& a, const ShotCounts& b) {
+        for (const auto& f : kShotFigures) {
+            a.*f.figure = op(a.*f.figure, b.*f.figure);
+        }
+    };
+    both(to.shots, from.shots);
+    for (std::size_t k = 0; k < kStrokeKinds; ++k) {
+        both(to.byStroke[k], from.byStroke[k]);
     }
+    for (std::size_t k = 0; k < kShotKinds; ++k) {
+        both(to.byShot[k], from.byShot[k]);
+    }
+}
+
+template <typename Op>
+void eachFigure(PlayerStatistics& to, const PlayerStatistics& from, Op op) {
+    const int run = std::max(to.longestRun, from.longestRun);
+    for (const auto& f : kPlayerFigures) {
+        to.*f.figure = op(to.*f.figure, from.*f.figure);
+    }
+    to.longestRun = run;
+    eachShot(to, from, op);
+}
+
+}  // namespace
+
+PlayerStatistics& PlayerStatistics::operator+=(const PlayerStatistics& o) {
+    eachFigure(*this, o, [](int a, int b) { return a + b; });
     return *this;
 }
 
-PlayerCounts PlayerCounts::operator-(const PlayerCounts& o) const {
-    PlayerCounts d = *this;
-    for (const CountName& c : kCountNames) {
-        d.*c.count -= o.*c.count;
-    }
+PlayerStatistics PlayerStatistics::operator-(const PlayerStatistics& earlier) const {
+    PlayerStatistics d = *this;
+    eachFigure(d, earlier, [](int a, int b) { return a - b; });
+    d.longestRun = longestRun;
     return d;
 }
 
-void countPoint(std::array<PlayerCounts, 2>& counts, PointWord word, int server) {
+void countPoint(std::array<PlayerStatistics, 2>& counted, PointWord word, int server) {
     const int w = EstraiInfo(word, Attr::Punto);
     const int l = 1 - w;
-    const int s = server;
-    const int servizio = EstraiInfo(word, Attr::Servizio);
+    const int s = server == 1 ? 1 : 0;
+    const int r = 1 - s;
+    const bool first = EstraiInfo(word, Attr::Servizio) == 0;
     const int outcome = EstraiInfo(word, Attr::AceDoppioFallo);
-    const int shot = EstraiInfo(word, Attr::ErroreVincente);
 
+    ++counted[s].servicePointsPlayed;
+    ++counted[r].returnPointsPlayed;
+    if (first) {
+        ++counted[s].firstServesIn;
+    }
     if (w == s) {
-        ++(servizio == 0 ? counts[w].firstWon : counts[w].secondWon);
+        ++counted[s].servicePointsWon;
+        ++(first ? counted[s].firstServePointsWon : counted[s].secondServePointsWon);
+    } else {
+        ++counted[r].returnPointsWon;
     }
+    // The serve's outcomes go with the point's winner and loser, as the frames count them.
     if (outcome == 1) {
-        ++counts[w].aces;  // credited to the winner of the point, whoever served
+        ++counted[w].aces;
+    } else if (outcome == 2) {
+        ++counted[l].doubleFaults;
+    } else if (outcome == 3) {
+        ++counted[w].serviceWinners;
     }
-    if (outcome == 2) {
-        ++counts[l].doubles;
+
+    const int ending = EstraiInfo(word, Attr::ErroreVincente);
+    if (ending < 1 || ending > 4) {
+        return;
     }
-    if (servizio == 0) {
-        ++counts[s].firstIn;
+    PlayerStatistics& by = counted[ending == 1 ? w : l];
+    const auto figure = kShotFigures[static_cast<std::size_t>(ending - 1)].figure;
+    ++(by.shots.*figure);
+    const auto stroke = static_cast<std::size_t>(EstraiInfo(word, Attr::DirittoRovescio));
+    if (stroke < kStrokeKinds) {
+        ++(by.byStroke[stroke].*figure);
     }
-    if (shot == 1) {
-        ++counts[w].winners;
-    }
-    if (shot == 2) {
-        ++counts[l].errors;
-    }
-    ++counts[s].served;
+    ++(by.byShot[static_cast<std::size_t>(EstraiInfo(word, Attr::Colpo))].*figure);
 }
 
-PlayerCounts countsOf(const std::array<PlayerCounts, 2>& counted, const Score& score, int p) {
-    PlayerCounts c = counted[p];
-    c.won = score.pointsWon[p];
-    c.breaksMade = score.breaks[p];
-    c.breakPoints = score.breakPoints[p];
+PlayerStatistics countsOf(const std::array<PlayerStatistics, 2>& counted, const Score& score,
+                          int p) {
+    const int o = 1 - p;
+    PlayerStatistics c = counted[p];
+    c.pointsWon = score.pointsWon[p];
+    c.breakPointsWon = score.breaks[p];
+    c.breakPointsHad = score.breakPoints[p];
+    c.breakPointsFaced = score.breakPoints[o];
+    c.breakPointsSaved = score.breakPoints[o] - score.breaks[o];
     return c;
+}
+
+namespace {
+
+// Longest runs and times, which are not sums of points.
+struct StretchTally {
+    std::array<int, 2> run{};
+    std::optional<std::int64_t> firstTime;
+    std::optional<std::int64_t> lastTime;
+    std::vector<std::int64_t> gaps;
+
+    void point(StretchStatistics& into, int winner, bool scored, std::int64_t time) {
+        if (scored) {
+            ++run[winner];
+            run[1 - winner] = 0;
+            int& longest = into.players[winner].longestRun;
+            longest = std::max(longest, run[winner]);
+        }
+        if (time == kNoTime) {
+            return;
+        }
+        if (lastTime && time > *lastTime) {
+            gaps.push_back(time - *lastTime);
+        }
+        firstTime = firstTime.value_or(time);
+        lastTime = time;
+    }
+
+    void finish(StretchStatistics& into) {
+        if (firstTime && lastTime && firstTime != lastTime) {
+            into.lengthMs = *lastTime - *firstTime;
+        }
+        if (!gaps.empty()) {
+            const auto middle = gaps.begin() + static_cast<std::ptrdiff_t>(gaps.size() / 2);
+            std::nth_element(gaps.begin(), middle, gaps.end());
+            std::int64_t median = *middle;
+            if (gaps.size() % 2 == 0) {
+                // The mean of the two middle gaps, the lower one being the largest below.
+                median = (median + *std::max_element(gaps.begin(), middle)) / 2;
+            }
+            into.medianGapMs = median;
+        }
+    }
+};
+
+}  // namespace
+
+MatchStatistics statisticsOf(std::span<const PointWord> points, std::span<const std::int64_t> times,
+                             const Rules& rules) {
+    MatchStatistics m;
+    StretchTally matchTally;
+    std::vector<StretchTally> setTallies;
+    // The counts at the start of each set, turned into the set's own when it ends.
+    std::vector<std::array<PlayerStatistics, 2>> atStart;
+    auto whole = [](const Position& at) {
+        return std::array<PlayerStatistics, 2>{at.counts(0), at.counts(1)};
+    };
+
+    Position position = startPosition(rules);
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        const int set = position.score.set;
+        // After the end of the match a point belongs to the last set.
+        if (!position.score.over && set >= static_cast<int>(m.sets.size())) {
+            m.sets.emplace_back();
+            m.sets.back().firstPoint = static_cast<int>(k);
+            setTallies.emplace_back();
+            atStart.push_back(whole(position));
+        }
+        const Happened happened = playPoint(position, rules, points[k]);
+        if (m.sets.empty()) {
+            continue;  // not reached: a match is over only after a point of its own
+        }
+        const std::size_t in = m.sets.size() - 1;
+        m.sets[in].endPoint = static_cast<int>(k) + 1;
+        const int winner = EstraiInfo(points[k], Attr::Punto);
+        const std::int64_t time = k < times.size() ? times[k] : kNoTime;
+        setTallies[in].point(m.sets[in], winner, happened.counted, time);
+        matchTally.point(m.match, winner, happened.counted, time);
+        if (happened.set || k + 1 == points.size()) {
+            // Also when more points follow the end of the match: they add to the last set.
+            const auto now = whole(position);
+            for (int p = 0; p < 2; ++p) {
+                const int run = m.sets[in].players[p].longestRun;
+                m.sets[in].players[p] = now[p] - atStart[in][p];
+                m.sets[in].players[p].longestRun = run;
+            }
+        }
+    }
+    const auto end = whole(position);
+    for (int p = 0; p < 2; ++p) {
+        const int run = m.match.players[p].longestRun;
+        m.match.players[p] = end[p];
+        m.match.players[p].longestRun = run;
+    }
+    m.match.endPoint = static_cast<int>(points.size());
+    matchTally.finish(m.match);
+    for (std::size_t s = 0; s < m.sets.size(); ++s) {
+        setTallies[s].finish(m.sets[s]);
+    }
+    return m;
 }
 
 }  // namespace courtlog

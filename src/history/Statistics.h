@@ -1,44 +1,101 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "scoring/PointWord.h"
 #include "scoring/Score.h"
 
 namespace courtlog {
 
-// One player's counts, as the statistics frames keep them.
-struct PlayerCounts {
-    int won = 0;  // points won
-    int aces = 0;
-    int doubles = 0;  // double faults
+// Winners and errors of one kind. A winner counts for the player who won the point, an error
+// for the player who lost it.
+struct ShotCounts {
     int winners = 0;
-    int errors = 0;       // unforced errors
-    int breaksMade = 0;   // breaks of serve converted
-    int breakPoints = 0;  // break points held
-    int served = 0;       // points served
-    int firstIn = 0;      // points played on the first serve
-    int firstWon = 0;     // first-serve points won
-    int secondWon = 0;    // second-serve points won
+    int unforcedErrors = 0;
+    int forcedErrors = 0;
+    int attemptedErrors = 0;
 
-    PlayerCounts& operator+=(const PlayerCounts& o);
-    PlayerCounts operator-(const PlayerCounts& o) const;
+    bool operator==(const ShotCounts&) const = default;
 };
 
-// Every count with the name programs read it by.
-struct CountName {
+// How the point panel splits a stroke (none, forehand, backhand) and a shot (none and seven).
+inline constexpr std::size_t kStrokeKinds = 3;
+inline constexpr std::size_t kShotKinds = 8;
+
+// One player's statistics over a stretch of the match: a set or the whole of it.
+struct PlayerStatistics {
+    int pointsWon = 0;
+    int servicePointsWon = 0;
+    int servicePointsPlayed = 0;
+    int returnPointsWon = 0;
+    int returnPointsPlayed = 0;
+    int aces = 0;  // credited to the winner of the point, as the frames count them
+    int doubleFaults = 0;
+    int serviceWinners = 0;
+    int firstServesIn = 0;  // points played on the first serve
+    int firstServePointsWon = 0;
+    int secondServePointsWon = 0;
+    int breakPointsWon = 0;  // breaks of serve made
+    int breakPointsHad = 0;
+    int breakPointsSaved = 0;
+    int breakPointsFaced = 0;
+    ShotCounts shots;
+    std::array<ShotCounts, kStrokeKinds> byStroke{};  // by the panel's DirittoRovescio index
+    std::array<ShotCounts, kShotKinds> byShot{};      // by the panel's Colpo index
+    int longestRun = 0;                               // points won in a row
+
+    bool operator==(const PlayerStatistics&) const = default;
+    // Adds a stretch after this one; the longest run is the longer of the two.
+    PlayerStatistics& operator+=(const PlayerStatistics& o);
+    // What was counted after `earlier`, which came first. The longest run is not a sum and is
+    // left as it is.
+    PlayerStatistics operator-(const PlayerStatistics& earlier) const;
+};
+
+// Every whole-number figure with the name programs read it by, in the order they list them.
+template <typename Of>
+struct FigureName {
     std::string_view key;
-    int PlayerCounts::*count;
+    int Of::*figure;
 };
-extern const std::array<CountName, 11> kCountNames;
+extern const std::array<FigureName<PlayerStatistics>, 16> kPlayerFigures;
+extern const std::array<FigureName<ShotCounts>, 4> kShotFigures;
 
-// Counts one point, served by `server`, into both players' counts: the serve, the aces and
-// double faults, the winners and unforced errors. Points won and breaks are the score's.
-void countPoint(std::array<PlayerCounts, 2>& counts, PointWord word, int server);
+// Counts one point's marks, served by `server`, into both players' statistics: the serve and
+// its outcome, the points on serve and on return, the winners and errors. What the score
+// keeps (points won, break points) is left to `countsOf`.
+void countPoint(std::array<PlayerStatistics, 2>& counted, PointWord word, int server);
 
-// A player's whole counts: those counted point by point, with points won and breaks from the
-// score.
-PlayerCounts countsOf(const std::array<PlayerCounts, 2>& counted, const Score& score, int player);
+// A player's statistics: those counted point by point, with points won and the break points
+// from the score.
+PlayerStatistics countsOf(const std::array<PlayerStatistics, 2>& counted, const Score& score,
+                          int player);
+
+// The figures of a stretch of the match: a set or the whole of it.
+struct StretchStatistics {
+    int firstPoint = 0;  // index of its first point
+    int endPoint = 0;    // index after its last point
+    std::array<PlayerStatistics, 2> players{};
+    // From its first timed point to its last, and the median of the positive gaps between
+    // consecutive timed points; none without two timed points.
+    std::optional<std::int64_t> lengthMs;
+    std::optional<std::int64_t> medianGapMs;
+};
+
+struct MatchStatistics {
+    StretchStatistics match;
+    std::vector<StretchStatistics> sets;  // each set with at least one point, in order
+};
+
+// The statistics of the points given, from the start of the match: the whole match and each
+// set. Points recorded after the end of the match are counted as the frames count them, in the
+// last set. `times` is either empty or holds each point's milliseconds, kNoTime for none.
+MatchStatistics statisticsOf(std::span<const PointWord> points, std::span<const std::int64_t> times,
+                             const Rules& rules);
 
 }  // namespace courtlog

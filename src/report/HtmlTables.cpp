@@ -50,7 +50,7 @@ std::vector<const StatisticsRow*> countedRows() {
 }
 
 void statTable(PageWriter& w, const std::string& caption, const std::array<std::string, 2>& players,
-               const std::array<PlayerCounts, 2>& counts) {
+               const std::array<PlayerStatistics, 2>& counts) {
     w.open("table", {{"class", "statistiche"}});
     if (!caption.empty()) {
         w.element("caption", caption);

@@ -46,8 +46,7 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
     Position position = startPosition(rules);
     int diff = 0;
     for (std::size_t k = 0; k < count; ++k) {
-        const Position before = position;
-        const Score& b = before.score;
+        const Score b = position.score;
         const PointWord w = match.points[k];
         const Happened happened = playPoint(position, rules, w);
 
@@ -65,6 +64,7 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
         row.dirittoRovescio = EstraiInfo(w, Attr::DirittoRovescio);
         row.colpo = EstraiInfo(w, Attr::Colpo);
         row.erroreVincente = EstraiInfo(w, Attr::ErroreVincente);
+        row.ms = k < match.times.size() ? match.times[k] : kNoTime;
         row.scored = happened.counted;
         row.endedGame = happened.game;
         row.brokeServe = happened.breakOfServe;
@@ -81,8 +81,6 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
             SetSummary s;
             s.number = b.set + 1;
             s.firstPoint = static_cast<int>(k);
-            // The counts at its start, turned into its own below.
-            s.counts = {before.counts(0), before.counts(1)};
             h.sets.push_back(s);
         }
         SetSummary& s = h.sets.back();
@@ -96,14 +94,12 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
             s.tieBreak = result.tieBreak;
             s.tieBreakA = result.tieBreakPoints[0];
             s.tieBreakB = result.tieBreakPoints[1];
-            s.counts = {position.counts(0) - s.counts[0], position.counts(1) - s.counts[1]};
         }
     }
 
     const Score& end = position.score;
     h.matchOver = end.over;
     h.setsWon = end.sets;
-    h.totals = {position.counts(0), position.counts(1)};
     if (end.over) {
         h.winner = end.decidedFor;
     } else {
@@ -113,7 +109,14 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
         SetSummary& s = h.sets.back();
         s.gamesA = end.games[0];
         s.gamesB = end.games[1];
-        s.counts = {position.counts(0) - s.counts[0], position.counts(1) - s.counts[1]};
+    }
+    const std::span<const PointWord> counted(match.points.data(), count);
+    h.statistics = statisticsOf(
+        counted, std::span(match.times).first(std::min(match.times.size(), count)), rules);
+    h.totals = h.statistics.match.players;
+    // The model and the summary start a set at the same point.
+    for (std::size_t s = 0; s < h.sets.size() && s < h.statistics.sets.size(); ++s) {
+        h.sets[s].counts = h.statistics.sets[s].players;
     }
     return h;
 }

@@ -25,10 +25,11 @@ struct PointRow {
     int dirittoRovescio = 0;  // option indexes of the point panel
     int colpo = 0;
     int erroreVincente = 0;
-    bool scored = true;       // false for points after the end of the match
-    bool endedGame = false;   // the point won a game (a tie-break included)
-    bool brokeServe = false;  // ... and that game was a break of serve
-    int diffAfter = 0;        // points won by A minus points won by B after this point
+    bool scored = true;         // false for points after the end of the match
+    bool endedGame = false;     // the point won a game (a tie-break included)
+    bool brokeServe = false;    // ... and that game was a break of serve
+    int diffAfter = 0;          // points won by A minus points won by B after this point
+    std::int64_t ms = kNoTime;  // after the start of the match
 };
 
 struct SetSummary {
@@ -40,9 +41,9 @@ struct SetSummary {
     int tieBreakB = 0;
     bool finished = false;
     int winner = -1;
-    int firstPoint = 0;  // index of its first point
-    int endPoint = 0;    // index after its last point
-    std::array<PlayerCounts, 2> counts;
+    int firstPoint = 0;                      // index of its first point
+    int endPoint = 0;                        // index after its last point
+    std::array<PlayerStatistics, 2> counts;  // with the points after the end of the match
 };
 
 // The whole match as the window's own replay sees it, point by point and set by set.
@@ -53,7 +54,8 @@ struct MatchSummary {
     int setsInMatch = 5;
     std::vector<PointRow> points;
     std::vector<SetSummary> sets;
-    std::array<PlayerCounts, 2> totals;
+    std::array<PlayerStatistics, 2> totals;
+    MatchStatistics statistics;
     std::array<int, 2> setsWon{};
     bool matchOver = false;
     int winner = -1;
@@ -97,7 +99,7 @@ struct PlayerTotals {
     int matches = 0;
     int matchesWon = 0;
     int matchesLost = 0;
-    PlayerCounts counts;
+    PlayerStatistics counts;
 };
 std::vector<PlayerTotals> addUp(const std::vector<MatchSummary>& matches);
 

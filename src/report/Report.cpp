@@ -233,6 +233,21 @@ QJsonObject renderJson(const MainForm& f) {
 
 namespace {
 
+// The figures of the totals, by the names programs have read them by since the first version.
+const std::array<std::pair<const char*, int (*)(const PlayerStatistics&)>, 11> kTotalsFigures{{
+    {"pointsWon", [](const PlayerStatistics& c) { return c.pointsWon; }},
+    {"aces", [](const PlayerStatistics& c) { return c.aces; }},
+    {"doubleFaults", [](const PlayerStatistics& c) { return c.doubleFaults; }},
+    {"winners", [](const PlayerStatistics& c) { return c.shots.winners; }},
+    {"unforcedErrors", [](const PlayerStatistics& c) { return c.shots.unforcedErrors; }},
+    {"breaksMade", [](const PlayerStatistics& c) { return c.breakPointsWon; }},
+    {"breakPoints", [](const PlayerStatistics& c) { return c.breakPointsHad; }},
+    {"servedPoints", [](const PlayerStatistics& c) { return c.servicePointsPlayed; }},
+    {"firstServesIn", [](const PlayerStatistics& c) { return c.firstServesIn; }},
+    {"firstServePointsWon", [](const PlayerStatistics& c) { return c.firstServePointsWon; }},
+    {"secondServePointsWon", [](const PlayerStatistics& c) { return c.secondServePointsWon; }},
+}};
+
 std::string matchLine(const MatchSummary& m) {
     std::string line =
         printable(m.players[0]) + " - " + printable(m.players[1]) + ": " + scoreLine(m);
@@ -308,7 +323,7 @@ QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,
     }
     QJsonArray players;
     for (const PlayerTotals& t : totals) {
-        const PlayerCounts& c = t.counts;
+        const PlayerStatistics& c = t.counts;
         QJsonObject player{{"name", text(t.name)},
                            {"matches", t.matches},
                            {"matchesWon", t.matchesWon},
@@ -316,9 +331,8 @@ QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,
                            {"firstServes", text(firstServesText(c).italian())},
                            {"firstServeWon", text(firstServeWonText(c).italian())},
                            {"secondServeWon", text(secondServeWonText(c).italian())}};
-        for (const CountName& count : kCountNames) {
-            player.insert(QLatin1String(count.key.data(), static_cast<qsizetype>(count.key.size())),
-                          c.*count.count);
+        for (const auto& [key, figure] : kTotalsFigures) {
+            player.insert(QLatin1String(key), figure(c));
         }
         players.append(player);
     }

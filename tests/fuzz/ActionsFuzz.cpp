@@ -220,15 +220,16 @@ void checkState(const MainForm& f) {
         }
         CHECK(f.labels.Games[p].caption() == std::to_string(g) && g >= 0);
         CHECK(!(g >= 6 && g - sc.games[1 - p] >= 2));  // that set would be over
-        const PlayerCounts c = f.position().counts(p);
-        CHECK(c.firstIn <= c.served && c.firstWon <= c.firstIn);
-        CHECK(c.secondWon <= c.served - c.firstIn);
-        CHECK(f.labels.PuntiVinti[p].caption() == std::to_string(c.won));
+        const PlayerStatistics c = f.position().counts(p);
+        CHECK(c.firstServesIn <= c.servicePointsPlayed && c.firstServePointsWon <= c.firstServesIn);
+        CHECK(c.secondServePointsWon <= c.servicePointsPlayed - c.firstServesIn);
+        CHECK(f.labels.PuntiVinti[p].caption() == std::to_string(c.pointsWon));
     }
     // Aces and double faults go to whoever won or lost the point; each is one served point.
-    const PlayerCounts a = f.position().counts(0);
-    const PlayerCounts b = f.position().counts(1);
-    CHECK(a.aces + b.aces + a.doubles + b.doubles <= a.served + b.served);
+    const PlayerStatistics a = f.position().counts(0);
+    const PlayerStatistics b = f.position().counts(1);
+    CHECK(a.aces + b.aces + a.doubleFaults + b.doubleFaults <=
+          a.servicePointsPlayed + b.servicePointsPlayed);
 }
 
 // The snapshot of the window, without the set-point and match-point counters while their

@@ -153,9 +153,10 @@ TEST(Statistics, OnlyTheServersPercentagesMoveAndOnlyWinnersAndUnforcedErrorsCou
     }
     EXPECT_EQ(rows(h.form), "3 0 1 57% 50% 33% 1 1 | 4 0 0 0% N/D N/D 0 0");
     // A word marked as an ace but won by the receiver, as a file may hold, credits the winner.
-    std::array<PlayerCounts, 2> counts{};
+    std::array<PlayerStatistics, 2> counts{};
     countPoint(counts, 0x0401, 0);
-    EXPECT_EQ(std::tuple(counts[1].aces, counts[0].aces, counts[0].served), std::tuple(1, 0, 1));
+    EXPECT_EQ(std::tuple(counts[1].aces, counts[0].aces, counts[0].servicePointsPlayed),
+              std::tuple(1, 0, 1));
 }
 
 TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {

@@ -36,7 +36,7 @@ TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithTheWindow) {
     EXPECT_EQ(m.winner, 0);
     // The sets cover every point once, and their counts add up to the window's.
     ASSERT_EQ(m.points.size(), script.points().size());
-    std::array<PlayerCounts, 2> sum;
+    std::array<PlayerStatistics, 2> sum;
     std::vector<int> winners;
     int covered = 0;
     for (const SetSummary& s : m.sets) {
@@ -48,8 +48,9 @@ TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithTheWindow) {
     EXPECT_EQ(covered, static_cast<int>(m.points.size()));
     EXPECT_EQ(winners, (std::vector<int>{0, 1, 0}));
     for (int p = 0; p < 2; ++p) {
-        EXPECT_EQ(std::tuple(sum[p].won, sum[p].breaksMade, m.totals[p].won),
-                  std::tuple(h.form.score().pointsWon[p], h.form.score().breaks[p], sum[p].won));
+        EXPECT_EQ(
+            std::tuple(sum[p].pointsWon, sum[p].breakPointsWon, m.totals[p].pointsWon),
+            std::tuple(h.form.score().pointsWon[p], h.form.score().breaks[p], sum[p].pointsWon));
     }
     EXPECT_EQ(m.points.back().diffAfter, script.pointsWonBy('A') - script.pointsWonBy('B'));
     // An index other than 1 names player A rather than running off the pair; a round past the

@@ -23,11 +23,11 @@ inline std::string snapshot(const MainForm& f) {
       << " MatchOver " << sc.over << " GamesPlayed " << sc.gamesPlayed << " BreakPointNumber "
       << sc.breakPointNumber << " DeuceNumber " << sc.deuceNumber << "\n";
     for (int p = 0; p < 2; ++p) {
-        const PlayerCounts& c = f.position().counted[p];
-        s << "player " << p << " sets " << sc.sets[p] << " served " << c.served << " firstIn "
-          << c.firstIn << " firstWon " << c.firstWon << " secondWon " << c.secondWon
-          << " setPoints " << sc.needs[p].setPointCount << " matchPoints "
-          << sc.needs[p].matchPointCount << "\n";
+        const PlayerStatistics& c = f.position().counted[p];
+        s << "player " << p << " sets " << sc.sets[p] << " served " << c.servicePointsPlayed
+          << " firstIn " << c.firstServesIn << " firstWon " << c.firstServePointsWon
+          << " secondWon " << c.secondServePointsWon << " setPoints " << sc.needs[p].setPointCount
+          << " matchPoints " << sc.needs[p].matchPointCount << "\n";
     }
     s << "scroll " << f.GameScroll.minimum() << ".." << f.GameScroll.maximum() << " at "
       << f.GameScroll.value() << "\n";
