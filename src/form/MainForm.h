@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -124,6 +125,13 @@ public:
     // The score and statistics at the current position.
     const Position& position() const { return position_; }
     const Score& score() const { return position_.score; }
+    // The detailed statistics of the points before the position, the match and each set.
+    MatchStatistics statistics() const {
+        return statisticsOf(points_.played(),
+                            points_.recordedTimes().first(static_cast<std::size_t>(
+                                std::min(points_.current(), points_.count()))),
+                            rules_);
+    }
     // The rules the score was reckoned by: the option menus at the last reset.
     const Rules& rules() const { return rules_; }
     // The rules the option menus stand for, which the next replay takes.

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "history/Statistics.h"
+#include "platform/Text.h"
+
+namespace courtlog {
+
+// A table of figures as every view of the detailed statistics lays it out: the window, the
+// text and HTML reports and the printed page.
+struct FigureTable {
+    Text caption;
+    std::vector<Text> headers;            // the first names the rows' own column
+    std::vector<std::vector<Text>> rows;  // each as long as headers
+};
+
+// The detailed statistics of one stretch of the match, the whole match or a set.
+struct StretchTables {
+    Text title;                       // "Partita", "Set 2"
+    std::vector<Text> times;          // the length and the median gap, when the points are timed
+    std::vector<FigureTable> tables;  // the figures, then the shots of each player
+};
+
+// "n/d (p%)", or "n/d" with nothing to divide.
+Text shareText(int n, int d);
+
+// A length of time as "h:mm:ss", or "m:ss" under an hour.
+std::string clockText(std::int64_t ms);
+
+// The tables of a stretch, with the players' names as they should be shown.
+StretchTables stretchTables(Text title, const StretchStatistics& stretch,
+                            const std::array<Text, 2>& players);
+
+// The match, then each set.
+std::vector<StretchTables> detailedTables(const MatchStatistics& statistics,
+                                          const std::array<Text, 2>& players);
+
+}  // namespace courtlog
