@@ -1046,6 +1046,106 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <source>Punti set/match</source>
         <translation>Points to set/match</translation>
     </message>
+    <message>
+        <source>Punti vinti al servizio</source>
+        <translation>Service points won</translation>
+    </message>
+    <message>
+        <source>Punti vinti in risposta</source>
+        <translation>Return points won</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Aces</translation>
+    </message>
+    <message>
+        <source>Doppi falli</source>
+        <translation>Double faults</translation>
+    </message>
+    <message>
+        <source>Servizi vincenti</source>
+        <translation>Service winners</translation>
+    </message>
+    <message>
+        <source>Prime palle in campo</source>
+        <translation>First serves in</translation>
+    </message>
+    <message>
+        <source>Punti vinti con la prima</source>
+        <translation>Won on 1st serve</translation>
+    </message>
+    <message>
+        <source>Punti vinti con la seconda</source>
+        <translation>Won on 2nd serve</translation>
+    </message>
+    <message>
+        <source>Palle break trasformate</source>
+        <translation>Break points won</translation>
+    </message>
+    <message>
+        <source>Palle break salvate</source>
+        <translation>Break points saved</translation>
+    </message>
+    <message>
+        <source>Vincenti</source>
+        <translation>Winners</translation>
+    </message>
+    <message>
+        <source>Errori forzati</source>
+        <translation>Forced errors</translation>
+    </message>
+    <message>
+        <source>Errori su colpi tentati</source>
+        <translation>Errors on attempted shots</translation>
+    </message>
+    <message>
+        <source>Punti di fila, al massimo</source>
+        <translation>Longest run of points</translation>
+    </message>
+    <message>
+        <source>Vincenti ed errori di %1</source>
+        <translation>Winners and errors of %1</translation>
+    </message>
+    <message>
+        <source>Colpo</source>
+        <translation>Shot</translation>
+    </message>
+    <message>
+        <source>Diritto o rovescio non indicato</source>
+        <translation>Stroke not given</translation>
+    </message>
+    <message>
+        <source>Colpo non indicato</source>
+        <translation>Shot not given</translation>
+    </message>
+    <message>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Durata: %1</source>
+        <translation>Length: %1</translation>
+    </message>
+    <message>
+        <source>Tempo mediano tra due punti: %1</source>
+        <translation>Median time between points: %1</translation>
+    </message>
+    <message>
+        <source>Punti, servizio e palle break</source>
+        <translation>Points, serve and break points</translation>
+    </message>
+    <message>
+        <source>Statistica</source>
+        <translation>Statistic</translation>
+    </message>
+    <message>
+        <source>Partita</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
 </context>
 <context>
     <name>TextReport</name>
