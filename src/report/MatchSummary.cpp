@@ -56,6 +56,7 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
         row.gamesA = b.games[0];
         row.gamesB = b.games[1];
         row.score = gameScore(b);
+        row.gamePoints = {pointCaption(b, 0).italian(), pointCaption(b, 1).italian()};
         row.tieBreak = b.inTieBreak;
         row.server = b.server;
         row.winner = EstraiInfo(w, Attr::Punto);

@@ -16,8 +16,9 @@ struct PointRow {
     int set = 0;     // from 1
     int gamesA = 0;  // games of the set before the point
     int gamesB = 0;
-    std::string score;      // game score before the point, "15-30", or tie-break points "5-4"
-    bool tieBreak = false;  // played in a tie-break
+    std::string score;  // game score before the point, "15-30", or tie-break points "5-4"
+    std::array<std::string, 2> gamePoints;  // the same for each player: "15", "AD", "5"
+    bool tieBreak = false;                  // played in a tie-break
     int server = 0;
     int winner = 0;
     int servizio = 0;         // 0 first serve, 1 second serve

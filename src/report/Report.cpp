@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "report/Language.h"
+#include "report/StatisticsJson.h"
 
 namespace courtlog::report {
 
@@ -228,6 +229,9 @@ QJsonObject renderJson(const MainForm& f) {
         {"round", f.Turno.selected()},
         {"matchOver", f.score().over},
         {"fields", fields},
+        // At the position, as the frames show them; the points are the whole match's.
+        {"statistics", statisticsJson(f.statistics())},
+        {"points", pointsJson(summarizeMatch(f.matchRecord()))},
     };
 }
 

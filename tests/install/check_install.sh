@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 for f in bin/courtlog bin/courtlog-report share/applications/courtlog.desktop \
          share/mime/packages/courtlog.xml share/icons/hicolor/scalable/apps/courtlog.svg \
          share/doc/courtlog/copyright share/doc/courtlog/changelog.gz \
-         share/metainfo/org.example.courtlog.metainfo.xml \
+         share/metainfo/org.example.courtlog.metainfo.xml share/courtlog/courtlog-report.schema.json \
          share/man/man1/courtlog.1.gz share/man/man1/courtlog-report.1.gz; do
     [ -e "$prefix/$f" ] || fail "$f is not installed"
 done

@@ -1,0 +1,86 @@
+#!/usr/bin/env python3
+"""The tool's JSON follows the installed schema, for the samples and for a timed match with
+points after its end, and the schema refuses what a program could not read."""
+import copy
+import json
+import os
+import subprocess
+import sys
+import tempfile
+
+import jsonschema
+
+tool, schema_path, samples = sys.argv[1], sys.argv[2], sys.argv[3:]
+schema = json.load(open(schema_path, encoding="utf-8"))
+jsonschema.Draft202012Validator.check_schema(schema)
+validator = jsonschema.Draft202012Validator(schema)
+
+
+def report(*args):
+    out = subprocess.run([tool, "--format", "json", *args], capture_output=True, check=True)
+    return json.loads(out.stdout)
+
+
+def check(doc, what):
+    errors = [e.message for e in validator.iter_errors(doc)]
+    if errors:
+        sys.exit(f"FAIL {what}: {errors[:3]}")
+
+
+# Player A wins two sets 6-0 with an ace on every first point of a game; two more points follow
+# the end. The fifth point has no time.
+points = []
+for i in range(50):
+    point = {"word": 0x0400 if i % 4 == 0 else 0}
+    if i != 5:
+        point["ms"] = 20000 * i
+    points.append(point)
+document = {"format": "courtlog-match", "version": 1, "players": ["Ана", "李"],
+            "tournament": "", "round": 0, "start": "2026-06-01T10:00:00Z",
+            "rules": {"bestOf": 3, "setTieBreak": True, "decidingSet": "mtb10", "noAd": False,
+                      "firstServer": 1}, "points": points}
+with tempfile.TemporaryDirectory() as scratch:
+    timed = os.path.join(scratch, "timed.courtlog")
+    with open(timed, "w", encoding="utf-8") as f:
+        json.dump(document, f, ensure_ascii=False)
+    outputs = {"timed": report(timed), "timed --at 30": report("--at", "30", timed)}
+for sample in samples:
+    whole = outputs[os.path.basename(sample)] = report(sample)
+    middle = str(whole["pointCount"] // 2)
+    outputs[os.path.basename(sample) + " --at " + middle] = report("--at", middle, sample)
+for what, doc in outputs.items():
+    check(doc, what)
+
+whole, at30 = outputs["timed"], outputs["timed --at 30"]
+a = whole["statistics"]["match"][0]
+# Thirteen aces, the one after the end included; B serves the two points after the end, as the
+# frames count them.
+expect = {"aces": 13, "pointsWon": 48, "servicePointsPlayed": 24, "longestRun": 48,
+          "returnPointsWon": 24 + 2}
+got = {k: a[k] for k in expect}
+if got != expect:
+    sys.exit(f"FAIL timed match figures: {got} != {expect}")
+last = whole["points"][-2:]
+if [p["afterMatchEnd"] for p in last] != [True, True] or {p["set"] for p in last} != {2}:
+    sys.exit(f"FAIL points after the end: {last}")
+if "ms" in whole["points"][5] or whole["points"][6]["ms"] != 120000:
+    sys.exit("FAIL point times")
+# The statistics follow --at; the points stay the whole match's.
+if (len(at30["points"]), len(at30["statistics"]["sets"]), at30["statistics"]["match"][0]["aces"]) \
+        != (50, 2, 8):
+    sys.exit("FAIL --at 30")
+if whole["statistics"]["times"]["match"] != {"lengthMs": 49 * 20000, "medianGapMs": 20000}:
+    sys.exit(f"FAIL times {whole['statistics']['times']['match']}")
+
+# What the schema must refuse.
+for name, spoil in {
+    "a missing figure": lambda d: d["statistics"]["match"][0].pop("breakPointsSaved"),
+    "a third player": lambda d: d["statistics"]["match"].append(d["statistics"]["match"][0]),
+    "a stroke the panel has not": lambda d: d["points"][0].update(stroke="Volee"),
+    "a negative count": lambda d: d["statistics"]["sets"][0][1].update(aces=-1),
+}.items():
+    spoilt = copy.deepcopy(whole)
+    spoil(spoilt)
+    if validator.is_valid(spoilt):
+        sys.exit(f"FAIL the schema takes {name}")
+print(f"{len(outputs)} outputs follow the schema")
