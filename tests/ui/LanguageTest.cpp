@@ -11,8 +11,11 @@ namespace courtlog::ui {
 namespace {
 
 // The Italian texts that the English catalogue translates to something else.
+// Sources whose English differs; one that some context keeps as it is ("Ace" on the button,
+// "Aces" in a table) may stand in English.
 std::set<QString> sourcesTranslatedOtherwise() {
     std::set<QString> sources;
+    std::set<QString> kept;
     QFile file(QStringLiteral(COURTLOG_CATALOGUE));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
@@ -23,9 +26,12 @@ std::set<QString> sourcesTranslatedOtherwise() {
         }
         if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation") && xml.readElementText() != source) {
-            sources.insert(source);
+        } else if (xml.name() == QLatin1String("translation")) {
+            (xml.readElementText() != source ? sources : kept).insert(source);
         }
+    }
+    for (const QString& same : kept) {
+        sources.erase(same);
     }
     return sources;
 }
