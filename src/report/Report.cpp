@@ -338,6 +338,8 @@ QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,
         for (const auto& [key, figure] : kTotalsFigures) {
             player.insert(QLatin1String(key), figure(c));
         }
+        // Every figure of the detailed statistics, summed as for one match.
+        player.insert(QStringLiteral("statistics"), playerStatisticsJson(c));
         players.append(player);
     }
     return QJsonObject{{"matches", list}, {"players", players}};

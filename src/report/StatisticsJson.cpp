@@ -32,7 +32,9 @@ QJsonObject byKind(const std::array<ShotCounts, N>& counts, const std::array<Sou
     return o;
 }
 
-QJsonObject player(const PlayerStatistics& c) {
+}  // namespace
+
+QJsonObject playerStatisticsJson(const PlayerStatistics& c) {
     QJsonObject o = shots(c.shots);
     for (const auto& f : kPlayerFigures) {
         o.insert(key(f.key), c.*f.figure);
@@ -42,8 +44,10 @@ QJsonObject player(const PlayerStatistics& c) {
     return o;
 }
 
+namespace {
+
 QJsonArray players(const StretchStatistics& s) {
-    return {player(s.players[0]), player(s.players[1])};
+    return {playerStatisticsJson(s.players[0]), playerStatisticsJson(s.players[1])};
 }
 
 QJsonValue optional(const std::optional<std::int64_t>& ms) {

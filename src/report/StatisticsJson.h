@@ -12,6 +12,9 @@ namespace courtlog::report {
 // in the order of the players, and the times of each stretch.
 QJsonObject statisticsJson(const MatchStatistics& statistics);
 
+// One player's figures, keyed as in `statisticsJson`.
+QJsonObject playerStatisticsJson(const PlayerStatistics& figures);
+
 // Every recorded point: where it was played from, who served and won it, and its marks in the
 // point panel's words.
 QJsonArray pointsJson(const MatchSummary& match);

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""The tool's JSON follows the installed schema, for the samples and for a timed match with
-points after its end, and the schema refuses what a program could not read."""
+"""The tool's JSON follows the installed schema, for the samples, a timed match with points after
+its end and the totals, and the schema refuses what a program could not read."""
 import copy
 import json
 import os
@@ -48,6 +48,7 @@ for sample in samples:
     whole = outputs[os.path.basename(sample)] = report(sample)
     middle = str(whole["pointCount"] // 2)
     outputs[os.path.basename(sample) + " --at " + middle] = report("--at", middle, sample)
+outputs["--total"] = report("--total", *samples)
 for what, doc in outputs.items():
     check(doc, what)
 
@@ -73,13 +74,15 @@ if whole["statistics"]["times"]["match"] != {"lengthMs": 49 * 20000, "medianGapM
     sys.exit(f"FAIL times {whole['statistics']['times']['match']}")
 
 # What the schema must refuse.
-for name, spoil in {
-    "a missing figure": lambda d: d["statistics"]["match"][0].pop("breakPointsSaved"),
-    "a third player": lambda d: d["statistics"]["match"].append(d["statistics"]["match"][0]),
-    "a stroke the panel has not": lambda d: d["points"][0].update(stroke="Volee"),
-    "a negative count": lambda d: d["statistics"]["sets"][0][1].update(aces=-1),
-}.items():
-    spoilt = copy.deepcopy(whole)
+totals = outputs["--total"]
+for name, base, spoil in [
+    ("a missing figure", whole, lambda d: d["statistics"]["match"][0].pop("breakPointsSaved")),
+    ("a third player", whole, lambda d: d["statistics"]["match"].append({})),
+    ("a stroke the panel has not", whole, lambda d: d["points"][0].update(stroke="Volee")),
+    ("a negative count", whole, lambda d: d["statistics"]["sets"][0][1].update(aces=-1)),
+    ("totals without a run", totals, lambda d: d["players"][1]["statistics"].pop("longestRun")),
+]:
+    spoilt = copy.deepcopy(base)
     spoil(spoilt)
     if validator.is_valid(spoilt):
         sys.exit(f"FAIL the schema takes {name}")
