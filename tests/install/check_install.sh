@@ -47,6 +47,8 @@ for option in $("$prefix/bin/courtlog-report" --help | grep -o -- '--[a-z]*' | s
 done
 
 # The installed report program works on its own.
-"$prefix/bin/courtlog-report" --format json "$source_dir/tests/data/fresh.clg" \
-    | grep -q '"pointCount": 0' || fail "the installed courtlog-report does not run"
+# Read whole: grep -q stops at the first match and would cut the program's output short.
+json="$("$prefix/bin/courtlog-report" --format json "$source_dir/tests/data/fresh.clg")" \
+    || fail "the installed courtlog-report does not run"
+grep -q '"pointCount": 0' <<<"$json" || fail "the installed courtlog-report writes no match"
 echo "installation looks complete"
