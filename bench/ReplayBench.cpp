@@ -1,4 +1,5 @@
-// How long stepping through a long match takes: a full replay of a 1000-point match.
+// How long stepping through a long match takes: a full replay of a 1000-point match, and its
+// detailed statistics.
 #include <benchmark/benchmark.h>
 
 #include "BenchMatch.h"
@@ -27,6 +28,18 @@ void BM_StepBackAndForward(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StepBackAndForward)->Unit(benchmark::kMicrosecond);
+
+// What the detailed statistics window and the reports compute after every point.
+void BM_StatisticsOfThousandPoints(benchmark::State& state) {
+    courtlog::bench::QuietPlatform platform;
+    courtlog::MainForm form(platform);
+    courtlog::bench::fillThousandPointMatch(form);
+    for (auto _ : state) {
+        const courtlog::MatchStatistics m = form.statistics();
+        benchmark::DoNotOptimize(m.match.players[0].pointsWon);
+    }
+}
+BENCHMARK(BM_StatisticsOfThousandPoints)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
