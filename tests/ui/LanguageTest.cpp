@@ -10,9 +10,12 @@
 namespace courtlog::ui {
 namespace {
 
-// The Italian texts that the English catalogue translates to something else.
+// The Italian texts that the English catalogue translates to something else wherever they
+// occur: one that English keeps as it is somewhere ("Ace" on the button, "Aces" in the tables)
+// may well be read in English.
 std::set<QString> sourcesTranslatedOtherwise() {
     std::set<QString> sources;
+    std::set<QString> kept;
     QFile file(QStringLiteral(COURTLOG_CATALOGUE));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
@@ -23,9 +26,12 @@ std::set<QString> sourcesTranslatedOtherwise() {
         }
         if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation") && xml.readElementText() != source) {
-            sources.insert(source);
+        } else if (xml.name() == QLatin1String("translation")) {
+            (xml.readElementText() == source ? kept : sources).insert(source);
         }
+    }
+    for (const QString& same : kept) {
+        sources.erase(same);
     }
     return sources;
 }
