@@ -1594,5 +1594,28 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <source>&amp;Elimina il punto</source>
         <translation>&amp;Delete point</translation>
     </message>
+    <message>
+        <source>Statistiche &amp;dettagliate</source>
+        <translation>Detailed s&amp;tatistics</translation>
+    </message>
+</context>
+<context>
+    <name>courtlog::ui::StatisticsWindow</name>
+    <message>
+        <source>Statistiche dettagliate</source>
+        <translation>Detailed statistics</translation>
+    </message>
+    <message>
+        <source>Partita e set</source>
+        <translation>Match and sets</translation>
+    </message>
+    <message>
+        <source>Dove si è nella partita</source>
+        <translation>Where you are in the match</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa...</source>
+        <translation>&amp;Print...</translation>
+    </message>
 </context>
 </TS>

@@ -29,6 +29,7 @@
 #include "ui/KeyMapDialog.h"
 #include "ui/Look.h"
 #include "ui/QtPlatform.h"
+#include "ui/StatisticsWindow.h"
 
 namespace courtlog::ui {
 
@@ -757,6 +758,11 @@ void MainWindow::buildMenus() {
         onLanguage([item, accessible] { nameMenuItem(item, tr(accessible)); });
         firstServer_[k] = item;
     }
+    game->addSeparator();
+    QAction* statistics = menuItem(game, QT_TR_NOOP("Statistiche &dettagliate"), "GameStatistiche",
+                                   QKeySequence(Qt::Key_F6));
+    statistics->setEnabled(true);
+    connect(statistics, &QAction::triggered, this, &MainWindow::showStatisticsWindow);
 
     QMenu* options = subMenu(bar, QT_TR_NOOP("&Opzioni"));
     options->setObjectName(QStringLiteral("Opzioni"));
@@ -855,6 +861,16 @@ void MainWindow::exportReport() {
                                 .arg(*failure),
                             MsgButtons::Ok);
     }
+}
+
+void MainWindow::showStatisticsWindow() {
+    if (statistics_ == nullptr) {
+        statistics_ = new StatisticsWindow(form_, this);
+    }
+    statistics_->showFigures();
+    statistics_->show();
+    statistics_->raise();
+    statistics_->activateWindow();
 }
 
 void MainWindow::buildKeys() {
@@ -1102,6 +1118,9 @@ void MainWindow::refresh() {
     }
     layIndicators();
     showEditItems();
+    if (statistics_ != nullptr && statistics_->isVisible()) {
+        statistics_->showFigures();
+    }
     // A newer notice takes the place of one still on show, for the whole time again.
     if (std::optional<Text> notice = form_.takeNotice()) {
         notice_ = std::move(notice);

@@ -22,6 +22,8 @@ class QTimer;
 
 namespace courtlog::ui {
 
+class StatisticsWindow;
+
 // The main window: builds the controls, hands every user event to the form's handler, and
 // then shows in the widgets whatever the handler changed.
 class MainWindow : public QMainWindow {
@@ -67,6 +69,8 @@ private:
     // File, "Esporta rapporto...": the report of the whole match as a web page, to a file the
     // user names.
     void exportReport();
+    // Game, "Statistiche dettagliate": the one statistics window, shown and brought forward.
+    void showStatisticsWindow();
 
     QButtonGroup* optionGroup(Panel panel, QWidget* frame, const char* name,
                               const std::vector<QRect>& places, const QFont& font);
@@ -139,6 +143,8 @@ private:
     QAction* editUndo_ = nullptr;
     QAction* editRedo_ = nullptr;
     QAction* gameDelete_ = nullptr;
+    // Made when first asked for; while it is open, every refresh shows its figures again.
+    StatisticsWindow* statistics_ = nullptr;
     std::vector<std::function<void()>> texts_;
     // The index of the language the widgets speak; none before the first refresh.
     int shownLanguage_ = -1;

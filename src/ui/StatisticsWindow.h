@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "form/MainForm.h"
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+
+namespace courtlog::ui {
+
+// "Statistiche dettagliate": the detailed tables of the match and of each set, a tab for each,
+// at the position the scoreboard shows. It stays open beside the main window, which has it
+// show the figures again after every change.
+class StatisticsWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit StatisticsWindow(const MainForm& form, QWidget* parent = nullptr);
+
+    // The figures at the form's position, in the language in use. Only what changed is
+    // rewritten, so the tab, the cell and the scroll the user had stay where they were.
+    void showFigures();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // One tab: the stretch's times, then each table under its caption.
+    struct Page {
+        QWidget* page;
+        QLabel* times;
+        std::vector<QLabel*> captions;
+        std::vector<QTableWidget*> tables;
+    };
+
+    Page& page(std::size_t index);
+    QTableWidget* table(std::size_t stretch, std::size_t index);
+    void orderTabs();
+    void retranslate();
+    void print();
+
+    const MainForm& form_;
+    QLabel* position_;
+    QTabWidget* tabs_;
+    QPushButton* print_;
+    QPushButton* close_;
+    std::vector<Page> pages_;
+};
+
+}  // namespace courtlog::ui

@@ -1,0 +1,172 @@
+// The detailed statistics window: one, beside the main window, at the position it shows.
+#include <QAccessibleTableInterface>
+
+#include "report/DetailedStatistics.h"
+#include "report/Language.h"
+#include "support/WindowTest.h"
+#include "ui/StatisticsWindow.h"
+
+namespace courtlog::ui {
+namespace {
+
+class StatisticsWindowTest : public testing::WindowTest {
+protected:
+    void TearDown() override {
+        find<QAction>("Lingua_0")->trigger();
+        QCoreApplication::processEvents();
+    }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(&window, k, mods); }
+    // A point every half minute.
+    void click(const QString& name, int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            platform.clock += 30'000;
+            QTest::mouseClick(find(name), Qt::LeftButton);
+        }
+    }
+    // F6 on the main window, which then takes the keys again.
+    StatisticsWindow* open() {
+        key(Qt::Key_F6);
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        return find<StatisticsWindow>("StatisticheDettagliate");
+    }
+    QString cell(const QString& table, int row, int column) {
+        return find<QTableWidget>(table)->item(row, column)->text();
+    }
+
+    // Each tab as the window shows it: title, times, then each table's caption and its grid
+    // with the headers, the name of the rows in the corner.
+    QStringList shown() {
+        QStringList out;
+        auto* tabs = find<QTabWidget>("Tratti");
+        for (int s = 0; s < tabs->count(); ++s) {
+            out << tabs->tabText(s) << find<QLabel>(QStringLiteral("Tempi_%1").arg(s))->text();
+            const QString place = QStringLiteral("%1_%2").arg(s);
+            for (int t = 0;
+                 auto* table = window.findChild<QTableWidget*>("Tabella_" + place.arg(t)); ++t) {
+                out << find<QLabel>("Didascalia_" + place.arg(t))->text();
+                for (int r = -1; r < table->rowCount(); ++r) {
+                    for (int c = -1; c < table->columnCount(); ++c) {
+                        out << (r < 0 && c < 0
+                                    ? table->findChild<QAbstractButton*>()->accessibleName()
+                                : r < 0 ? table->horizontalHeaderItem(c)->text()
+                                : c < 0 ? table->verticalHeaderItem(r)->text()
+                                        : table->item(r, c)->text());
+                    }
+                }
+            }
+        }
+        return out;
+    }
+    // The same drawn from the model at the form's position, with the scoreboard's names.
+    QStringList expected() {
+        const auto said = [](const std::vector<Text>& texts) {
+            QStringList l;
+            for (const Text& t : texts) {
+                l << say(t);
+            }
+            return l;
+        };
+        const MainForm& form = window.form();
+        QStringList out;
+        for (const StretchTables& stretch : detailedTables(
+                 form.statistics(),
+                 {form.labels.NomeGiocatore[0].text(), form.labels.NomeGiocatore[1].text()})) {
+            out << say(stretch.title) << said(stretch.times).join('\n');
+            for (const FigureTable& table : stretch.tables) {
+                out << say(table.caption) << said(table.headers);
+                for (const auto& row : table.rows) {
+                    out << said(row);
+                }
+            }
+        }
+        return out;
+    }
+};
+
+TEST_F(StatisticsWindowTest, F6OpensOneWindowThatFollowsThePositionShownAndTheLanguage) {
+    StatisticsWindow* statistics = open();
+    EXPECT_EQ(std::tuple(statistics->isVisible(), statistics->isModal(), statistics->windowTitle()),
+              std::tuple(true, false, QString("Statistiche dettagliate")));
+    EXPECT_EQ(shown(), expected());
+
+    // The main window still charts, and the figures follow each point at once.
+    find<QAction>("OraDeiPunti")->trigger();
+    click("AceDoppioFallo_1", 2);
+    EXPECT_EQ(cell("Tabella_0_0", 3, 0) + " " + cell("Tabella_0_0", 0, 0), "2 2");  // aces, won
+    EXPECT_EQ(open(), statistics);
+    EXPECT_EQ(window.findChildren<StatisticsWindow*>().size(), 1);
+    click("PuntoGiocatore_0", 22);  // the first set, to love
+    click("PuntoGiocatore_1");
+    EXPECT_EQ(find<QTabWidget>("Tratti")->count(), 3);              // the match and two sets
+    EXPECT_TRUE(find<QLabel>("Tempi_0")->text().contains("0:30"));  // every gap
+    EXPECT_EQ(shown(), expected());
+
+    // Back through the history: fewer sets, and the figures of the points before the position.
+    key(Qt::Key_F7, Qt::ShiftModifier);
+    key(Qt::Key_F8);
+    EXPECT_EQ(std::tuple(find<QTabWidget>("Tratti")->count(), cell("Tabella_0_0", 3, 0)),
+              std::tuple(2, QString("1")));
+    EXPECT_EQ(shown(), expected());
+    find<QScrollBar>("GameScroll")->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(shown(), expected());
+
+    // The names the scoreboard shows head the columns.
+    platform.inputAnswers = {"Rossi"};
+    click("NomeGiocatore_0");
+    EXPECT_EQ(find<QTableWidget>("Tabella_1_0")->horizontalHeaderItem(0)->text(), "Rossi");
+    EXPECT_EQ(shown(), expected());
+
+    // Closed, it is left alone until it opens again, then shows where the user stands.
+    EXPECT_EQ(cell("Tabella_0_0", 3, 0), "2");
+    statistics->close();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    key(Qt::Key_F7, Qt::ShiftModifier);
+    EXPECT_EQ(cell("Tabella_0_0", 3, 0), "2");
+    open();
+    EXPECT_EQ(cell("Tabella_0_0", 3, 0), "0");
+    EXPECT_EQ(shown(), expected());
+
+    // Another language: the window's own texts and the tables' at once.
+    find<QAction>("Lingua_1")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::tuple(statistics->windowTitle(), find<QPushButton>("Stampa")->text(),
+                         find<QTabWidget>("Tratti")->tabText(0),
+                         find<QTableWidget>("Tabella_0_0")->verticalHeaderItem(3)->text()),
+              std::tuple(QString("Detailed statistics"), QString("&Print..."), QString("Match"),
+                         QString("Aces")));
+    EXPECT_EQ(shown(), expected());
+}
+
+// Each figure is read with its row and its column, in a table named by its caption; Tab goes
+// from the tab bar through the tables, in the order shown, to the buttons.
+TEST_F(StatisticsWindowTest, TablesAreReadWithTheirHeadersAndReachedByTab) {
+    click("AceDoppioFallo_1");
+    key(Qt::Key_F6);
+    QTRY_COMPARE(QApplication::activeWindow(), find("StatisticheDettagliate"));
+    QStringList order;
+    for (int i = 0; i < 5; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        order << (qobject_cast<QTabBar*>(focus) ? "tab bar" : focus->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    EXPECT_EQ(order,
+              QStringList({"tab bar", "Tabella_0_0", "Tabella_0_1", "Tabella_0_2", "Stampa"}));
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(find("Tabella_0_0"));
+    EXPECT_EQ(std::tuple(a->role(), a->text(QAccessible::Name)),
+              std::tuple(QAccessible::Table, QString("Punti, servizio e palle break")));
+    QAccessibleTableCellInterface* ace = a->tableInterface()->cellAt(3, 1)->tableCellInterface();
+    ASSERT_EQ(ace->rowHeaderCells().size(), 1);
+    ASSERT_EQ(ace->columnHeaderCells().size(), 1);
+    EXPECT_EQ(ace->rowHeaderCells()[0]->text(QAccessible::Name) + "|" +
+                  ace->columnHeaderCells()[0]->text(QAccessible::Name),
+              "Ace|Giocatore B");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(find("StatisticheDettagliate"))
+                  ->text(QAccessible::Name),
+              "Statistiche dettagliate");
+}
+
+}  // namespace
+}  // namespace courtlog::ui
