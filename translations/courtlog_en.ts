@@ -428,6 +428,10 @@
         <source>Somme di tutte le partite; i punti di fila sono la serie più lunga di una partita.</source>
         <translation>Sums over all the matches; the longest run of points is the longest in any one match.</translation>
     </message>
+    <message>
+        <source>Nessun vincente e nessun errore segnato finora.</source>
+        <translation>No winner and no error marked so far.</translation>
+    </message>
 </context>
 <context>
     <name>KeyMap</name>

@@ -31,8 +31,7 @@ constexpr double kShortestBar = 2;
 
 // Winners, then unforced, forced and attempted errors: dark to light, so that the bars differ in
 // grey too, in the order of the legend and of the table's columns.
-constexpr std::array<const char*, 4> kEndingClass{"barra fine-v", "barra fine-g", "barra fine-f",
-                                                  "barra fine-t"};
+constexpr std::array<const char*, 4> kEndingClass{"fine-v", "fine-g", "fine-f", "fine-t"};
 
 struct Group {
     std::string label;
@@ -72,7 +71,7 @@ void panel(PageWriter& w, double left, const std::string& heading, const std::ve
             const double y = top + static_cast<double>(e) * (kBar + kBarGap);
             const double length = barLength(count, most);
             if (length > 0) {
-                svgRect(w, barsLeft, y, length, kBar, kEndingClass[e]);
+                svgRect(w, barsLeft, y, length, kBar, std::string("barra ") + kEndingClass[e]);
             }
             svgText(w, barsLeft + length + 4, y + kBar - 1.5, count > 0 ? "valore" : "valore nullo",
                     std::to_string(count));
@@ -85,7 +84,7 @@ void panel(PageWriter& w, double left, const std::string& heading, const std::ve
 void legend(PageWriter& w, double top) {
     for (std::size_t e = 0; e < kShotFigures.size(); ++e) {
         const double y = top + static_cast<double>(e) * 22;
-        svgRect(w, 16, y, 18, kBar, kEndingClass[e]);
+        svgRect(w, 16, y, 18, kBar, std::string("chiave ") + kEndingClass[e]);
         svgText(w, 42, y + kBar - 1, "voce", sayUtf8(Text(kErroreVincenteCaptions[e + 1])));
     }
 }
@@ -150,6 +149,12 @@ void writeShotCharts(PageWriter& w, const MatchSummary& m) {
                   "Per diritto e rovescio e per colpo, nella stessa scala per i due giocatori. "
                   "Un vincente conta per chi ha vinto il punto, un errore per chi l'ha perso.")),
               {{"class", "nota"}});
+    if (scale == 0) {
+        w.element("p",
+                  filled(QCoreApplication::translate(
+                      "HtmlReport", "Nessun vincente e nessun errore segnato finora.")),
+                  {{"class", "nota"}});
+    }
     for (int p = 0; p < 2; ++p) {
         w.open("figure", {{"class", "colpi"}});
         w.element("figcaption", player(m, p), {{"class", "giocatore-grafico"}});
