@@ -913,8 +913,8 @@ grafici di vincenti ed errori per colpo.
 
 Opzioni:
   --at N          la partita dopo N punti (0 = l&apos;inizio; senza: la fine)
-  --format F      text (testo, predefinito), json, csv (i punti, e il tempo di ciascuno
-                  quando è registrato) o html (rapporto)
+  --format F      text (testo, predefinito), json, csv (i punti, con il tempo
+                  di ciascuno quando è registrato) o html (rapporto)
   --total         somma più partite, giocatore per giocatore, statistiche
                   dettagliate comprese
   --lang L        la lingua dell&apos;uscita: it (italiano, predefinita) o en (inglese);
@@ -924,14 +924,14 @@ Opzioni:
 Uscita: 0 fatto, 1 file inutilizzabile (con --total le altre partite sono sommate lo
 stesso) o uscita non scrivibile, 2 riga di comando errata.
 </source>
-        <translation>Shows the score and the statistics of a charted match. Text and html also give the
-detailed statistics of the match and of each set, html with charts of winners and errors by
-stroke and shot.
+        <translation>Shows the score and the statistics of a charted match. Text and html also give
+the detailed statistics of the match and of each set, html with charts of winners
+and errors by stroke and shot.
 
 Options:
   --at N          the match after N points (0 = the start; without it: the end)
-  --format F      text (the default), json, csv (the points, and the time of each when it
-                  was recorded) or html (the report)
+  --format F      text (the default), json, csv (the points, with the time of each
+                  when it was recorded) or html (the report)
   --total         adds up several matches, player by player, detailed statistics included
   --lang L        the language of the output: it (Italian, the default) or en (English);
                   json stays in Italian
