@@ -10,9 +10,11 @@
 namespace courtlog::ui {
 namespace {
 
-// The Italian texts that the English catalogue translates to something else.
+// The Italian texts that the English catalogue translates to something else wherever they
+// appear: one that reads the same in English in some context ("Ace" on its button, "Aces" as a
+// row of figures) may be left as it is.
 std::set<QString> sourcesTranslatedOtherwise() {
-    std::set<QString> sources;
+    std::set<QString> otherwise, same;
     QFile file(QStringLiteral(COURTLOG_CATALOGUE));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
@@ -23,11 +25,12 @@ std::set<QString> sourcesTranslatedOtherwise() {
         }
         if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation") && xml.readElementText() != source) {
-            sources.insert(source);
+        } else if (xml.name() == QLatin1String("translation")) {
+            (xml.readElementText() != source ? otherwise : same).insert(source);
         }
     }
-    return sources;
+    std::erase_if(otherwise, [&same](const QString& s) { return same.contains(s); });
+    return otherwise;
 }
 
 // Every text the window shows or says, by control.
