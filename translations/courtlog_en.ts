@@ -396,6 +396,42 @@
         <source>Perse</source>
         <translation>Lost</translation>
     </message>
+    <message>
+        <source>Non indicato</source>
+        <translation>Not given</translation>
+    </message>
+    <message>
+        <source>Vincenti ed errori di %1 per diritto e rovescio e per colpo</source>
+        <translation>Winners and errors of %1 by stroke and by shot</translation>
+    </message>
+    <message>
+        <source>Diritto e rovescio</source>
+        <translation>Forehand and backhand</translation>
+    </message>
+    <message>
+        <source>Vincenti ed errori</source>
+        <translation>Winners and errors</translation>
+    </message>
+    <message>
+        <source>Per diritto e rovescio e per colpo, nella stessa scala per i due giocatori. Un vincente conta per chi ha vinto il punto, un errore per chi l&apos;ha perso.</source>
+        <translation>By stroke and by shot, on one scale for both players. A winner counts for the player who won the point, an error for the player who lost it.</translation>
+    </message>
+    <message>
+        <source>Statistiche dettagliate</source>
+        <translation>Detailed statistics</translation>
+    </message>
+    <message>
+        <source>Un vincente conta per chi ha vinto il punto, un errore per chi l&apos;ha perso.</source>
+        <translation>A winner counts for the player who won the point, an error for the player who lost it.</translation>
+    </message>
+    <message>
+        <source>Somme di tutte le partite; i punti di fila sono la serie più lunga di una partita.</source>
+        <translation>Sums over all the matches; the longest run of points is the longest in any one match.</translation>
+    </message>
+    <message>
+        <source>Nessun vincente e nessun errore segnato finora.</source>
+        <translation>No winner and no error marked so far.</translation>
+    </message>
 </context>
 <context>
     <name>KeyMap</name>
@@ -783,6 +819,10 @@ The file stays where it is.</translation>
         <source>sì</source>
         <translation>yes</translation>
     </message>
+    <message>
+        <source>Tempo</source>
+        <translation>Time</translation>
+    </message>
 </context>
 <context>
     <name>Position</name>
@@ -821,34 +861,6 @@ The file stays where it is.</translation>
      courtlog-report --total [--format text|json|html] [--lang it|en] FILE.clg...</source>
         <translation>Usage: courtlog-report [--at N] [--format text|json|csv|html] [--lang it|en] FILE.clg
        courtlog-report --total [--format text|json|html] [--lang it|en] FILE.clg...</translation>
-    </message>
-    <message>
-        <source>Mostra il punteggio e le statistiche di una partita registrata.
-
-Opzioni:
-  --at N          la partita dopo N punti (0 = l&apos;inizio; senza: la fine)
-  --format F      text (testo, predefinito), json, csv (i punti) o html (rapporto)
-  --total         somma più partite, giocatore per giocatore
-  --lang L        la lingua dell&apos;uscita: it (italiano, predefinita) o en (inglese);
-                  il json resta in italiano
-  -h, --help      mostra questo aiuto
-
-Uscita: 0 fatto, 1 file inutilizzabile (con --total le altre partite sono sommate lo
-stesso) o uscita non scrivibile, 2 riga di comando errata.
-</source>
-        <translation>Shows the score and the statistics of a charted match.
-
-Options:
-  --at N          the match after N points (0 = the start; without it: the end)
-  --format F      text (the default), json, csv (the points) or html (the report)
-  --total         adds up several matches, player by player
-  --lang L        the language of the output: it (Italian, the default) or en (English);
-                  json stays in Italian
-  -h, --help      shows this help
-
-Exit status: 0 done, 1 a file cannot be used (with --total the other matches are added up
-all the same) or the output cannot be written, 2 the command line is wrong.
-</translation>
     </message>
     <message>
         <source>impossibile scrivere l&apos;uscita</source>
@@ -893,6 +905,41 @@ all the same) or the output cannot be written, 2 the command line is wrong.
     <message>
         <source>--at fuori dall&apos;intervallo 0..%1</source>
         <translation>--at out of range 0..%1</translation>
+    </message>
+    <message>
+        <source>Mostra il punteggio e le statistiche di una partita registrata. Il testo e l&apos;html
+danno anche le statistiche dettagliate della partita e di ogni set, l&apos;html con i
+grafici di vincenti ed errori per colpo.
+
+Opzioni:
+  --at N          la partita dopo N punti (0 = l&apos;inizio; senza: la fine)
+  --format F      text (testo, predefinito), json, csv (i punti, con il tempo
+                  di ciascuno quando è registrato) o html (rapporto)
+  --total         somma più partite, giocatore per giocatore, statistiche
+                  dettagliate comprese
+  --lang L        la lingua dell&apos;uscita: it (italiano, predefinita) o en (inglese);
+                  il json resta in italiano
+  -h, --help      mostra questo aiuto
+
+Uscita: 0 fatto, 1 file inutilizzabile (con --total le altre partite sono sommate lo
+stesso) o uscita non scrivibile, 2 riga di comando errata.
+</source>
+        <translation>Shows the score and the statistics of a charted match. Text and html also give
+the detailed statistics of the match and of each set, html with charts of winners
+and errors by stroke and shot.
+
+Options:
+  --at N          the match after N points (0 = the start; without it: the end)
+  --format F      text (the default), json, csv (the points, with the time of each
+                  when it was recorded) or html (the report)
+  --total         adds up several matches, player by player, detailed statistics included
+  --lang L        the language of the output: it (Italian, the default) or en (English);
+                  json stays in Italian
+  -h, --help      shows this help
+
+Exit status: 0 done, 1 a file cannot be used (with --total the other matches are added up
+all the same) or the output cannot be written, 2 the command line is wrong.
+</translation>
     </message>
 </context>
 <context>

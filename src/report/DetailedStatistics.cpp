@@ -63,6 +63,25 @@ std::vector<Text> shotRow(Text caption, const ShotCounts& c) {
     return row;
 }
 
+}  // namespace
+
+Text shareText(int n, int d) {
+    if (d <= 0) {
+        return Text::pattern("%1/%2").arg(n).arg(d);
+    }
+    return Text::pattern("%1/%2 (%3)").arg(n).arg(d).arg(Percent(n, d));
+}
+
+std::string clockText(std::int64_t ms) {
+    const std::int64_t seconds = ms / 1000;
+    const std::int64_t h = seconds / 3600;
+    const std::int64_t m = seconds / 60 % 60;
+    const std::int64_t s = seconds % 60;
+    auto two = [](std::int64_t v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+    return h > 0 ? std::to_string(h) + ":" + two(m) + ":" + two(s)
+                 : std::to_string(seconds / 60) + ":" + two(s);
+}
+
 FigureTable shotTable(const PlayerStatistics& c, const Text& player) {
     FigureTable t;
     t.caption = Text(CL_TEXT("Statistics", "Vincenti ed errori di %1")).arg(player);
@@ -83,23 +102,20 @@ FigureTable shotTable(const PlayerStatistics& c, const Text& player) {
     return t;
 }
 
-}  // namespace
-
-Text shareText(int n, int d) {
-    if (d <= 0) {
-        return Text::pattern("%1/%2").arg(n).arg(d);
+FigureTable figureTable(std::span<const PlayerStatistics> statistics,
+                        std::span<const Text> players) {
+    FigureTable figures;
+    figures.caption = CL_TEXT("Statistics", "Punti, servizio e palle break");
+    figures.headers = {Text(CL_TEXT("Statistics", "Statistica"))};
+    figures.headers.insert(figures.headers.end(), players.begin(), players.end());
+    for (const FigureRow& row : kFigureRows) {
+        std::vector<Text> cells{row.caption};
+        for (const PlayerStatistics& s : statistics) {
+            cells.push_back(row.value(s));
+        }
+        figures.rows.push_back(std::move(cells));
     }
-    return Text::pattern("%1/%2 (%3)").arg(n).arg(d).arg(Percent(n, d));
-}
-
-std::string clockText(std::int64_t ms) {
-    const std::int64_t seconds = ms / 1000;
-    const std::int64_t h = seconds / 3600;
-    const std::int64_t m = seconds / 60 % 60;
-    const std::int64_t s = seconds % 60;
-    auto two = [](std::int64_t v) { return (v < 10 ? "0" : "") + std::to_string(v); };
-    return h > 0 ? std::to_string(h) + ":" + two(m) + ":" + two(s)
-                 : std::to_string(seconds / 60) + ":" + two(s);
+    return figures;
 }
 
 StretchTables stretchTables(Text title, const StretchStatistics& stretch,
@@ -114,14 +130,7 @@ StretchTables stretchTables(Text title, const StretchStatistics& stretch,
         out.times.push_back(Text(CL_TEXT("Statistics", "Tempo mediano tra due punti: %1"))
                                 .arg(Text::verbatim(clockText(*stretch.medianGapMs))));
     }
-    FigureTable figures;
-    figures.caption = CL_TEXT("Statistics", "Punti, servizio e palle break");
-    figures.headers = {Text(CL_TEXT("Statistics", "Statistica")), players[0], players[1]};
-    for (const FigureRow& row : kFigureRows) {
-        figures.rows.push_back(
-            {row.caption, row.value(stretch.players[0]), row.value(stretch.players[1])});
-    }
-    out.tables.push_back(std::move(figures));
+    out.tables.push_back(figureTable(stretch.players, players));
     for (int p = 0; p < 2; ++p) {
         out.tables.push_back(shotTable(stretch.players[static_cast<std::size_t>(p)],
                                        players[static_cast<std::size_t>(p)]));

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,14 @@ Text shareText(int n, int d);
 
 // A length of time as "h:mm:ss", or "m:ss" under an hour.
 std::string clockText(std::int64_t ms);
+
+// The figures of any number of players, one column each in the order given: both players of a
+// stretch, or every player of several matches added up.
+FigureTable figureTable(std::span<const PlayerStatistics> statistics,
+                        std::span<const Text> players);
+
+// One player's winners and errors by stroke and by shot, and in all.
+FigureTable shotTable(const PlayerStatistics& statistics, const Text& player);
 
 // The tables of a stretch, with the players' names as they should be shown.
 StretchTables stretchTables(Text title, const StretchStatistics& stretch,

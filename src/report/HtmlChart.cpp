@@ -31,14 +31,6 @@ int ChartFrame::niceStep(int span, int most) {
     }
 }
 
-namespace {
-
-constexpr const char* kColourA = "#2e7d32";
-constexpr const char* kColourB = "#b07d00";
-constexpr const char* kSvgNamespace = "http://www.w3.org/2000/svg";
-
-using F = ChartFrame;
-
 // A coordinate with one decimal at most, independent of the process locale.
 std::string coord(double v) {
     std::array<char, 32> buf{};
@@ -52,7 +44,7 @@ std::string coord(double v) {
 }
 
 void svgText(PageWriter& w, double x, double y, const std::string& cls, const std::string& content,
-             const std::string& anchor = "start") {
+             const std::string& anchor) {
     w.element("text", content,
               {{"x", coord(x)}, {"y", coord(y)}, {"class", cls}, {"text-anchor", anchor}});
 }
@@ -73,6 +65,13 @@ void svgRect(PageWriter& w, double x, double y, double width, double height,
                      {"height", coord(height)},
                      {"class", cls}});
 }
+
+namespace {
+
+constexpr const char* kColourA = "#2e7d32";
+constexpr const char* kColourB = "#b07d00";
+
+using F = ChartFrame;
 
 void grid(PageWriter& w, const ChartFrame& f, int points) {
     for (int d = -f.down(); d <= f.up(); d += f.step()) {

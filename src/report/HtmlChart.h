@@ -1,11 +1,22 @@
 #pragma once
 
 #include <algorithm>
+#include <string>
 
 #include "report/MatchSummary.h"
 #include "report/PageWriter.h"
 
 namespace courtlog {
+
+inline constexpr const char* kSvgNamespace = "http://www.w3.org/2000/svg";
+
+// The shapes the charts are drawn with, at coordinates in the units of their viewBox.
+std::string coord(double v);  // one decimal at most, whatever the process locale
+void svgText(PageWriter& page, double x, double y, const std::string& cls,
+             const std::string& content, const std::string& anchor = "start");
+void svgLine(PageWriter& page, double x1, double y1, double x2, double y2, const std::string& cls);
+void svgRect(PageWriter& page, double x, double y, double width, double height,
+             const std::string& cls);
 
 // The drawing area of the course of the match in the units of its viewBox, and how points and
 // differences map onto it.
@@ -45,5 +56,9 @@ private:
 // drawn as inline SVG with tie-breaks shaded, the end of each set and each break of serve
 // marked, and its legend.
 void writeChart(PageWriter& page, const MatchSummary& match);
+
+// The section with each player's winners and errors over the match, by stroke and by shot, as
+// bars on one scale for both players, with the count beside each bar.
+void writeShotCharts(PageWriter& page, const MatchSummary& match);
 
 }  // namespace courtlog

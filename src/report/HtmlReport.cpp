@@ -113,6 +113,8 @@ std::string htmlReport(const MatchSummary& match) {
     writeMatchStatistics(w, match);
     writeChart(w, match);
     writeSetStatistics(w, match);
+    writeShotCharts(w, match);
+    writeDetailedStatistics(w, match);
     writePointLog(w, match);
     return closePage(w);
 }
@@ -133,6 +135,7 @@ std::string htmlTotals(const std::vector<PlayerTotals>& totals,
     w.close();
     writeMatchList(w, matches);
     writePlayerTable(w, totals);
+    writeDetailedTotals(w, totals);
     return closePage(w);
 }
 

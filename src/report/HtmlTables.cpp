@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <array>
 
+#include "report/DetailedStatistics.h"
 #include "report/Language.h"
 
 namespace courtlog {
@@ -117,6 +118,41 @@ void logRow(PageWriter& w, const MatchSummary& m, const PointRow& r) {
     w.close();
 }
 
+// A table of the detailed statistics: its caption, the column headings, then each row headed by
+// its first cell.
+void htmlTable(PageWriter& w, const FigureTable& table, const char* kind) {
+    w.open("table", {{"class", std::string("dettaglio ") + kind}});
+    w.element("caption", sayUtf8(table.caption));
+    std::vector<const char*> widths(table.headers.size(), "");
+    widths.front() = "voce";
+    colgroup(w, widths);
+    std::vector<std::string> headings;
+    for (const Text& h : table.headers) {
+        headings.push_back(sayUtf8(h));
+    }
+    head(w, headings);
+    w.open("tbody");
+    for (const std::vector<Text>& row : table.rows) {
+        w.open("tr");
+        w.element("th", sayUtf8(row.front()), {{"scope", "row"}});
+        for (std::size_t c = 1; c < row.size(); ++c) {
+            w.element("td", sayUtf8(row[c]));
+        }
+        w.close();
+    }
+    w.close();
+    w.close();
+}
+
+// The tables after the first, which each hold one player's winners and errors, side by side.
+void shotTables(PageWriter& w, const std::vector<FigureTable>& tables) {
+    w.open("div", {{"class", "colpi-giocatori"}});
+    for (const FigureTable& t : tables) {
+        htmlTable(w, t, "colpi");
+    }
+    w.close();
+}
+
 }  // namespace
 
 std::string matchTitle(const MatchSummary& m) {
@@ -159,6 +195,33 @@ void writeSetStatistics(PageWriter& w, const MatchSummary& m) {
         statTable(w, setCaption(s), names, s.counts);
     }
     w.close();
+    w.close();
+}
+
+void writeDetailedStatistics(PageWriter& w, const MatchSummary& m) {
+    const std::array<Text, 2> names{Text::verbatim(inColumn(m.players[0])),
+                                    Text::verbatim(inColumn(m.players[1]))};
+    w.open("section", {{"id", "dettaglio"}, {"class", "nuova-pagina"}});
+    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Statistiche dettagliate")));
+    w.element("p",
+              filled(QCoreApplication::translate(
+                  "HtmlReport",
+                  "Un vincente conta per chi ha vinto il punto, un errore per chi l'ha perso.")),
+              {{"class", "nota"}});
+    for (const StretchTables& stretch : detailedTables(m.statistics, names)) {
+        w.open("div", {{"class", "tratto"}});
+        w.element("h3", sayUtf8(stretch.title));
+        if (!stretch.times.empty()) {
+            std::vector<std::string> times;
+            for (const Text& t : stretch.times) {
+                times.push_back(sayUtf8(t));
+            }
+            w.element("p", joined(times, " · "), {{"class", "nota"}});
+        }
+        htmlTable(w, stretch.tables.front(), "figure");
+        shotTables(w, {stretch.tables.begin() + 1, stretch.tables.end()});
+        w.close();
+    }
     w.close();
 }
 
@@ -278,6 +341,30 @@ void writePlayerTable(PageWriter& w, const std::vector<PlayerTotals>& totals) {
     }
     w.close();
     w.close();
+    w.close();
+}
+
+void writeDetailedTotals(PageWriter& w, const std::vector<PlayerTotals>& totals) {
+    std::vector<PlayerStatistics> figures;
+    std::vector<Text> names;
+    for (const PlayerTotals& t : totals) {
+        figures.push_back(t.counts);
+        names.push_back(Text::verbatim(inColumn(t.name)));
+    }
+    std::vector<FigureTable> shots;
+    for (std::size_t p = 0; p < totals.size(); ++p) {
+        shots.push_back(shotTable(figures[p], names[p]));
+    }
+    w.open("section", {{"id", "dettaglio"}});
+    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Statistiche dettagliate")));
+    w.element("p",
+              filled(QCoreApplication::translate(
+                  "HtmlReport",
+                  "Somme di tutte le partite; i punti di fila sono la serie più "
+                  "lunga di una partita.")),
+              {{"class", "nota"}});
+    htmlTable(w, figureTable(figures, names), "figure");
+    shotTables(w, shots);
     w.close();
 }
 

@@ -20,6 +20,10 @@ void writeMatchStatistics(PageWriter& page, const MatchSummary& match);
 // The same for each set, nothing when no set has begun.
 void writeSetStatistics(PageWriter& page, const MatchSummary& match);
 
+// Every figure and each player's winners and errors by stroke and shot, for the match and for
+// each set.
+void writeDetailedStatistics(PageWriter& page, const MatchSummary& match);
+
 // Every recorded point with the position before it and its marks.
 void writePointLog(PageWriter& page, const MatchSummary& match);
 
@@ -28,5 +32,9 @@ void writeMatchList(PageWriter& page, const std::vector<MatchSummary>& matches);
 
 // Several matches added up, one row per player.
 void writePlayerTable(PageWriter& page, const std::vector<PlayerTotals>& totals);
+
+// Every figure of several matches added up, one column per player, and each player's winners
+// and errors.
+void writeDetailedTotals(PageWriter& page, const std::vector<PlayerTotals>& totals);
 
 }  // namespace courtlog

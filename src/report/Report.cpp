@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+#include "report/DetailedStatistics.h"
 #include "report/Language.h"
 #include "report/StatisticsJson.h"
 
@@ -99,6 +100,49 @@ std::string statistics(const MainForm& f) {
             {rowCaption(row), sayUtf8(shownValue(row, f, 0)), sayUtf8(shownValue(row, f, 1))});
     }
     return formatTable(table);
+}
+
+std::vector<std::string> said(const std::vector<Text>& cells) {
+    std::vector<std::string> out;
+    out.reserve(cells.size());
+    for (const Text& cell : cells) {
+        out.push_back(sayUtf8(cell));
+    }
+    return out;
+}
+
+// A table of the detailed statistics under its caption.
+std::string figureTableText(const FigureTable& table) {
+    std::vector<std::vector<std::string>> rows{said(table.headers)};
+    for (const std::vector<Text>& row : table.rows) {
+        rows.push_back(said(row));
+    }
+    return sayUtf8(table.caption) + "\n" + formatTable(rows);
+}
+
+// A stretch of the match under its underlined title: its times, then its tables.
+std::string stretchText(const StretchTables& stretch) {
+    const std::string title = sayUtf8(stretch.title);
+    std::string out =
+        title + "\n" + std::string(static_cast<std::size_t>(displayWidth(title)), '=') + "\n";
+    for (const Text& line : stretch.times) {
+        out += sayUtf8(line) + "\n";
+    }
+    for (const FigureTable& table : stretch.tables) {
+        out += "\n" + figureTableText(table);
+    }
+    return out;
+}
+
+std::string detailedStatistics(const MainForm& f) {
+    const MainForm::Labels& l = f.labels;
+    const std::array<Text, 2> names{Text::verbatim(printable(sayUtf8(l.NomeGiocatore[0].text()))),
+                                    Text::verbatim(printable(sayUtf8(l.NomeGiocatore[1].text())))};
+    std::string out;
+    for (const StretchTables& stretch : detailedTables(f.statistics(), names)) {
+        out += "\n" + stretchText(stretch);
+    }
+    return out;
 }
 
 }  // namespace
@@ -195,6 +239,8 @@ std::string renderText(const MainForm& f) {
         out += filled(QCoreApplication::translate("TextReport", "Indicatori: %1"), {shown}) + "\n";
     }
     out += "\n" + statistics(f);
+    // The figures behind the frames, for the match and each set up to the position.
+    out += detailedStatistics(f);
     return printable(out, true);
 }
 
@@ -309,7 +355,19 @@ std::string renderTotalsText(const std::vector<PlayerTotals>& totals,
         }
         rows.push_back(row);
     }
-    return printable(out + formatTable(rows), true);
+    out += formatTable(rows);
+    // Every figure and each player's winners and errors, from the sums.
+    std::vector<PlayerStatistics> figures;
+    std::vector<Text> names;
+    for (const PlayerTotals& t : totals) {
+        figures.push_back(t.counts);
+        names.push_back(Text::verbatim(printable(t.name)));
+    }
+    out += "\n" + figureTableText(figureTable(figures, names));
+    for (std::size_t p = 0; p < totals.size(); ++p) {
+        out += "\n" + figureTableText(shotTable(figures[p], names[p]));
+    }
+    return printable(out, true);
 }
 
 QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,

@@ -33,12 +33,16 @@ std::string usageText() {
 std::string helpText() {
     return filled(QCoreApplication::translate(
         "ReportCommand",
-        "Mostra il punteggio e le statistiche di una partita registrata.\n"
+        "Mostra il punteggio e le statistiche di una partita registrata. Il testo e l'html\n"
+        "danno anche le statistiche dettagliate della partita e di ogni set, l'html con i\n"
+        "grafici di vincenti ed errori per colpo.\n"
         "\n"
         "Opzioni:\n"
         "  --at N          la partita dopo N punti (0 = l'inizio; senza: la fine)\n"
-        "  --format F      text (testo, predefinito), json, csv (i punti) o html (rapporto)\n"
-        "  --total         somma più partite, giocatore per giocatore\n"
+        "  --format F      text (testo, predefinito), json, csv (i punti, con il tempo\n"
+        "                  di ciascuno quando è registrato) o html (rapporto)\n"
+        "  --total         somma più partite, giocatore per giocatore, statistiche\n"
+        "                  dettagliate comprese\n"
         "  --lang L        la lingua dell'uscita: it (italiano, predefinita) o en (inglese);\n"
         "                  il json resta in italiano\n"
         "  -h, --help      mostra questo aiuto\n"

@@ -46,13 +46,14 @@ TEST(HtmlReport, FinishedMatchShowsScoreWinnerSetsChartAndEveryPoint) {
     EXPECT_TRUE(has(page.text, "\n1|1|0-0|0-0|" + kName24 + "|" + kName24 + "|Prima palla|||"));
     EXPECT_TRUE(has(page.text, "|" + kLongName.substr(0, 28) + "…|"));
     // One winner, a row per point; the one tie-break shaded in the chart and the log; a zero
-    // line; the widths of the match's and each set's table; and every break of serve marked.
+    // line; the widths of the match's and each set's table, and of the three detailed tables of
+    // each; and every break of serve marked.
     const int breaks = static_cast<int>(std::ranges::count(m.points, true, &PointRow::brokeServe));
     EXPECT_GT(breaks, 0);
     auto& n = page.count;
     EXPECT_EQ((std::vector{n["span.vincitore"], n["tr.punto"], n["rect.tb"], n["tr.tb"],
                            n["line.zero"], n["col.voce"], n["circle"], n["span.tag"]}),
-              (std::vector{1, points, 1, 12, 1, 4, breaks, breaks}));
+              (std::vector{1, points, 1, 12, 1, 4 + 4 * 3, breaks, breaks}));
     // A point recorded after the end is listed, with a note, but not charted.
     EXPECT_FALSE(has(page.text, "dopo la fine della partita"));
     m.points.push_back(m.points.back());
