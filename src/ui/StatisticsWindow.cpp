@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
@@ -254,10 +255,20 @@ void StatisticsWindow::retranslate() {
     showFigures();
 }
 
+QString printablePage(const std::string& html) {
+    // A text document draws no SVG: it would print the charts' labels as a run of loose words.
+    // Each chart gives way to its description, which the page's figure caption follows.
+    QString page = QString::fromStdString(html);
+    static const QRegularExpression chart(
+        QStringLiteral(R"re(<svg\b[^>]*?(?:\baria-label="([^"]*)"[^>]*)?>.*?</svg>)re"),
+        QRegularExpression::DotMatchesEverythingOption);
+    return page.replace(chart, QStringLiteral("<p><i>\\1</i></p>"));
+}
+
 void StatisticsWindow::print() {
     // The same page as the exported report, of the whole recorded match.
     QTextDocument page;
-    page.setHtml(QString::fromStdString(htmlReport(summarizeMatch(form_.matchRecord()))));
+    page.setHtml(printablePage(htmlReport(summarizeMatch(form_.matchRecord()))));
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) {

@@ -12,6 +12,10 @@ class QTableWidget;
 
 namespace courtlog::ui {
 
+// The report page as a text document prints it: each chart, which it cannot draw, replaced by
+// what the chart shows in words.
+QString printablePage(const std::string& html);
+
 // "Statistiche dettagliate": the detailed tables of the match and of each set, a tab for each,
 // at the position the scoreboard shows. It stays open beside the main window, which has it
 // show the figures again after every change.

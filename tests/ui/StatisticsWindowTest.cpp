@@ -168,5 +168,14 @@ TEST_F(StatisticsWindowTest, TablesAreReadWithTheirHeadersAndReachedByTab) {
               "Statistiche dettagliate");
 }
 
+// The printed page keeps every table and says in words what each chart shows, which a text
+// document cannot draw, instead of spilling the charts' labels.
+TEST(PrintablePage, ChartsGiveWayToTheirDescriptions) {
+    const std::string html =
+        "<p>a</p><svg class=\"g\" aria-label=\"Course\" width=\"9\"><text>15"
+        "</text></svg><table/><svg><text>30</text>\n</svg>";
+    EXPECT_EQ(printablePage(html), "<p>a</p><p><i>Course</i></p><table/><p><i></i></p>");
+}
+
 }  // namespace
 }  // namespace courtlog::ui
