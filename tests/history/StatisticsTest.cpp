@@ -83,43 +83,22 @@ TEST(StatisticsModel, TwoGamesWithEveryMarkAddUpAsWorkedOutByHand) {
     };
     const MatchStatistics m = statisticsOf(points, {}, bestOfThree());
 
-    PlayerStatistics a;
-    a.pointsWon = 8;
-    a.servicePointsWon = 4;
-    a.servicePointsPlayed = 10;
-    a.returnPointsWon = 4;
-    a.returnPointsPlayed = 4;
-    a.aces = 1;
-    a.doubleFaults = 1;
-    a.serviceWinners = 1;
-    a.firstServesIn = 8;
-    a.firstServePointsWon = 3;
-    a.secondServePointsWon = 1;
-    a.breakPointsWon = 1;
-    a.breakPointsHad = 1;
-    a.breakPointsSaved = 0;
-    a.breakPointsFaced = 1;
+    // clang-format off
+    PlayerStatistics a{.pointsWon = 8, .servicePointsWon = 4, .servicePointsPlayed = 10,
+                       .returnPointsWon = 4, .returnPointsPlayed = 4, .aces = 1, .doubleFaults = 1,
+                       .serviceWinners = 1, .firstServesIn = 8, .firstServePointsWon = 3,
+                       .secondServePointsWon = 1, .breakPointsWon = 1, .breakPointsHad = 1,
+                       .breakPointsFaced = 1, .longestRun = 4};
     a.shots = {.winners = 1, .unforcedErrors = 1, .attemptedErrors = 1};
     a.byStroke[1] = {.winners = 1, .attemptedErrors = 1};
-    a.byStroke[2] = {.unforcedErrors = 1};
+    a.byStroke[2] = a.byShot[4] = {.unforcedErrors = 1};
     a.byShot[1] = {.winners = 1};
-    a.byShot[4] = {.unforcedErrors = 1};
     a.byShot[6] = {.attemptedErrors = 1};
-    a.longestRun = 4;
-
-    PlayerStatistics b;
-    b.pointsWon = 6;
-    b.servicePointsPlayed = 4;
-    b.returnPointsWon = 6;
-    b.returnPointsPlayed = 10;
-    b.firstServesIn = 4;
-    b.breakPointsWon = 1;
-    b.breakPointsHad = 1;
-    b.breakPointsFaced = 1;
-    b.shots.forcedErrors = 1;
-    b.byStroke[0].forcedErrors = 1;
-    b.byShot[5].forcedErrors = 1;
-    b.longestRun = 3;
+    PlayerStatistics b{.pointsWon = 6, .servicePointsPlayed = 4, .returnPointsWon = 6,
+                       .returnPointsPlayed = 10, .firstServesIn = 4, .breakPointsWon = 1,
+                       .breakPointsHad = 1, .breakPointsFaced = 1, .longestRun = 3};
+    // clang-format on
+    b.shots = b.byStroke[0] = b.byShot[5] = {.forcedErrors = 1};
 
     EXPECT_EQ(m.match.players[0], a);
     EXPECT_EQ(m.match.players[1], b);
