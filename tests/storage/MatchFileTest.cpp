@@ -11,7 +11,6 @@
 #include <sys/stat.h>
 #endif
 
-#include <filesystem>
 #include <numeric>
 
 #include "storage/Cp1252.h"
@@ -22,9 +21,7 @@
 namespace courtlog {
 namespace {
 
-using testing::Harness;
-using testing::snapshot;
-using testing::TempDir;
+using namespace testing;
 using Points = std::vector<PointWord>;
 
 // A fresh match is 48 bytes, any non-zero flag is read as set and an odd last byte is no point.
@@ -139,9 +136,8 @@ TEST(HostileFile, UnusableFilesChangeNothingOnScreen) {
         h.play("AABBA*!");
         const std::string before = snapshot(h.form);
         EXPECT_FALSE(h.form.loadMatch(path));
-        EXPECT_EQ(std::tuple(h.platform.messages, h.form.points().count(), h.form.matchSaved()),
-                  std::tuple(std::vector{message}, 7, false));
-        EXPECT_EQ(snapshot(h.form), before);
+        EXPECT_EQ(std::tuple(h.platform.messages, h.form.matchSaved(), snapshot(h.form)),
+                  std::tuple(std::vector{message}, false, before));
     }
 #ifdef _WIN32
     ::CloseHandle(server);

@@ -9,10 +9,6 @@ namespace {
 using testing::Harness;
 using Settings = std::map<std::string, std::string>;
 
-bool has(const std::string& text, const char* part) {
-    return text.find(part) != text.npos;
-}
-
 TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     Harness h, over;
     h.games("AAAAAA BBBBBB AB");
@@ -149,7 +145,9 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
                   std::tuple(expected, expected[5] == '0', settings));
         h.form.SalvaOpzioni_Click();
         const auto b = [&](int i) { return expected[i] == '1' ? "True" : "False"; };
-        const auto word = [&](const char* w) { return has(expected, w) ? "True" : "False"; };
+        const auto word = [&](const char* w) {
+            return expected.find(w) != expected.npos ? "True" : "False";
+        };
         EXPECT_EQ(
             h.platform.settings,
             stored({b(0), b(1), std::to_string(expected.find('1', 2) - 2), b(5), b(6)},
