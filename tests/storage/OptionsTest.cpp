@@ -91,16 +91,13 @@ TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
 // The first five stored options, in the order the window reads them, and the rules of today's
 // matches when given.
 Settings stored(const std::array<std::string, 5>& v, const std::array<std::string, 3>& today = {}) {
-    const std::string k = "Courtlog/Opzioni/";
-    Settings s{{k + "DisabilitaParziale", v[0]},
-               {k + "DisabilitaPuntiDalMatch", v[1]},
-               {k + "TieBreakWhen", v[2]},
-               {k + "MatchInTreSet", v[3]},
-               {k + "SalvaOpzioniInUscita", v[4]}};
-    if (!today[0].empty()) {
-        s[k + "SetDecisivo"] = today[0];
-        s[k + "KillerPoint"] = today[1];
-        s[k + "OraDeiPunti"] = today[2];
+    const char* keys[] = {"DisabilitaParziale",   "DisabilitaPuntiDalMatch",
+                          "TieBreakWhen",         "MatchInTreSet",
+                          "SalvaOpzioniInUscita", "SetDecisivo",
+                          "KillerPoint",          "OraDeiPunti"};
+    Settings s;
+    for (std::size_t i = 0; i < (today[0].empty() ? 5u : 8u); ++i) {
+        s[std::string("Courtlog/Opzioni/") + keys[i]] = i < 5 ? v[i] : today[i - 5];
     }
     return s;
 }
