@@ -149,8 +149,8 @@ TEST(Undo, ClosingTheResidualQuestionRecordsNothing) {
     EXPECT_EQ(h.form.undoCaption(), "Annulla modifica del punto");
 }
 
-TEST(Undo, DeletingAPointRescoresWhatFollowsAndNothingAtTheStart) {
-    // Deleting at the start, which records nothing, is left to the window's test.
+// Deleting at the start, which records nothing, is checked by the window's test.
+TEST(Undo, DeletingAPointRescoresWhatFollows) {
     Harness h;
     h.play("AAAABBBBA");
     h.form.goTo(4);  // A has just won the first game
@@ -161,8 +161,8 @@ TEST(Undo, DeletingAPointRescoresWhatFollowsAndNothingAtTheStart) {
     EXPECT_EQ(h.board(), "0-0 40-40");  // BBBB and A after AAA
 }
 
+// The window's test saves a match file to its own file again without the dialog.
 TEST(SaveCurrent, WritesWhereTheMatchLivesInItsFormatOrAsksWhereItCannot) {
-    // The window's test saves a match file to its own file again without the dialog.
     TempDir dir;
     Harness h;
     h.play("AB*B");
