@@ -3,10 +3,6 @@
 // information.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <utility>
-#include <vector>
-
 #include "form/SystemInfo.h"
 #include "support/Harness.h"
 
@@ -143,11 +139,10 @@ TEST(PointInfo, UnknownNameIsReportedAndEndsTheProgram) {
     // Names are exact: case and blanks matter.
     EXPECT_THROW(h.form.EstraiInfo(w, "punto"), ProgramEnded);
     EXPECT_THROW(h.form.CreaInfo(w, "Colpo ", 1), ProgramEnded);
-    EXPECT_EQ(h.platform.messages,
-              (std::vector<std::string>{"Chiamata a EstraiInfo non valida (punto)",
-                                        "Chiamata a CreaInfo non valida (Colpo )"}));
-    EXPECT_EQ(h.platform.buttons[0], MsgButtons::Ok);
-    EXPECT_EQ(w, 0x0071);
+    EXPECT_EQ(std::tuple(h.platform.messages, h.platform.buttons[0], w),
+              std::tuple(std::vector<std::string>{"Chiamata a EstraiInfo non valida (punto)",
+                                                  "Chiamata a CreaInfo non valida (Colpo )"},
+                         MsgButtons::Ok, 0x0071));
 }
 
 std::string names(Harness& h, int p) {

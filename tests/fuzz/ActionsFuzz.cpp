@@ -7,7 +7,6 @@
 // it must be well-formed. A program that dies must get its match back from the recovery file,
 // and at the end undoing every change must give back the match the history started from, and
 // redoing them the last one. Any crash, sanitizer report or failed check is a finding.
-#include <QByteArray>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 #include <algorithm>
@@ -17,12 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
-#include <memory>
-#include <set>
-#include <string>
 
-#include "form/MainForm.h"
 #include "history/UndoHistory.h"
 #include "platform/HeadlessPlatform.h"
 #include "report/HtmlReport.h"
@@ -67,40 +61,36 @@ struct Bytes {
     }
 };
 
+// A new folder made from a mkdtemp pattern, removed when the run ends.
+std::filesystem::path madeDir(std::string pattern) {
+    static std::vector<std::filesystem::path> made;
+    check(mkdtemp(pattern.data()) != nullptr, "mkdtemp");
+    // Registered once the list exists, so it runs before the list is destroyed.
+    if (made.empty()) {
+        std::atexit([] { std::ranges::for_each(made, [](auto& d) { remove_all(d); }); });
+    }
+    return made.emplace_back(pattern);
+}
+
 const std::filesystem::path& scratchDir() {
-    static const std::filesystem::path dir = [] {
-        char name[] = "/tmp/courtlog-actions-XXXXXX";
-        check(mkdtemp(name) != nullptr, "mkdtemp");
-        return std::filesystem::path(name);
-    }();
-    // Registered once the path exists, so it runs before the path is destroyed.
-    [[maybe_unused]] static const int removed =
-        std::atexit([] { std::filesystem::remove_all(scratchDir()); });
+    static const std::filesystem::path dir = madeDir("/tmp/courtlog-actions-XXXXXX");
     return dir;
 }
 
 // The recovery files are written after every change, each synced to disk: in memory when the
 // system has a folder there, so that the runs stay fast.
 const std::filesystem::path& recoveryDir() {
-    static const std::filesystem::path dir = [] {
-        std::error_code error;
-        const bool shm = std::filesystem::is_directory("/dev/shm", error);
-        std::string name =
-            shm ? "/dev/shm/courtlog-recovery-XXXXXX" : (scratchDir() / "recovery-XXXXXX").string();
-        check(mkdtemp(name.data()) != nullptr, "mkdtemp");
-        return std::filesystem::path(name);
-    }();
-    [[maybe_unused]] static const int removed =
-        std::atexit([] { std::filesystem::remove_all(recoveryDir()); });
+    static std::error_code error;
+    static const std::filesystem::path dir =
+        madeDir(std::filesystem::is_directory("/dev/shm", error)
+                    ? "/dev/shm/courtlog-recovery-XXXXXX"
+                    : (scratchDir() / "recovery-XXXXXX").string());
     return dir;
 }
 
 // The locks on recovery files that the windows of one machine share: a window that dies lets
 // go of its own.
-const std::shared_ptr<std::set<std::string>>& machineLocksOfAll() {
-    static const auto locks = std::make_shared<std::set<std::string>>();
-    return locks;
-}
+const auto machineLocksOfAll = std::make_shared<std::set<std::string>>();
 
 // Every dialog is answered from the input; the settings store is the fake's map, which the
 // input fills, and files are the real ones of the scratch folder.
@@ -109,10 +99,8 @@ public:
     explicit ScriptedPlatform(Bytes& in) : in_(in) {
         startSucceeds = false;
         recovery = recoveryDir().string();
-        machineLocks = machineLocksOfAll();
+        machineLocks = machineLocksOfAll;
     }
-    ScriptedPlatform(const ScriptedPlatform&) = delete;
-    ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
 
     // While set, every question is answered yes without reading the input.
     bool sayYes = false;
@@ -350,10 +338,7 @@ void checkReports(const MainForm& f) {
 }
 
 // Whether the last close ended the program as the user asked: it leaves no recovery file.
-bool& closedCleanly() {
-    static bool closed = false;
-    return closed;
-}
+bool closedCleanly = false;
 
 // The user's actions by opcode, in the order make_actions_seeds.py names them; the program
 // dying comes after them.
@@ -390,7 +375,7 @@ const std::array<Action, 33> kActions{{
     [](MainForm& f, Bytes& in) { f.Turno_Click(in.below(8)); },  // the round list
     [](MainForm& f, Bytes&) { f.FileSave_Click(); },
     [](MainForm& f, Bytes&) { f.FileLoad_Click(); },
-    [](MainForm& f, Bytes&) { closedCleanly() = f.Form_Unload(); },
+    [](MainForm& f, Bytes&) { closedCleanly = f.Form_Unload(); },
     [](MainForm& f, Bytes&) { f.HelpInfo_Click(); },
     [](MainForm& f, Bytes& in) {  // the first showing, with a file named on the command line
         f.Form_Activate(in.below(2) == 0 ? std::string()
@@ -439,11 +424,11 @@ struct Session {
 // the match back, and taken, it is the match the dead window held.
 void dies(Session& s, Bytes& in) {
     const MatchRecord held = s.form->matchRecord();
-    const bool kept = s.activated && !s.form->matchSaved() && !closedCleanly();
+    const bool kept = s.activated && !s.form->matchSaved() && !closedCleanly;
     const std::map<std::string, std::string> settings = s.platform->settings;
     s.form.reset();
     s.platform.reset();
-    closedCleanly() = false;
+    closedCleanly = false;
 
     Session next(in, settings);
     next.platform->sayYes = true;
@@ -466,10 +451,13 @@ void dies(Session& s, Bytes& in) {
 // then gives back the match the history started from, and redoing them all the last again.
 void checkUndoRedo(Session& s) {
     MainForm& f = *s.form;
-    while (f.canRedo()) {
-        f.EditRedo_Click();
-    }
-    CHECK(sameMatch(f.matchRecord(), s.newest));
+    const auto redoAll = [&] {
+        while (f.canRedo()) {
+            f.EditRedo_Click();
+        }
+        CHECK(sameMatch(f.matchRecord(), s.newest));
+    };
+    redoAll();
     std::size_t undone = 0;
     for (; f.canUndo(); ++undone) {
         f.EditUndo_Click();
@@ -479,11 +467,8 @@ void checkUndoRedo(Session& s) {
     if (s.changes < UndoHistory::kSteps) {
         CHECK(sameMatch(f.matchRecord(), s.first));
     }
-    while (f.canRedo()) {
-        f.EditRedo_Click();
-    }
+    redoAll();
     checkState(f);
-    CHECK(sameMatch(f.matchRecord(), s.newest));
 }
 
 }  // namespace
@@ -493,7 +478,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::filesystem::remove(ScriptedPlatform::matchFile());
     std::filesystem::remove_all(recoveryDir());
     std::filesystem::create_directory(recoveryDir());
-    closedCleanly() = false;
+    closedCleanly = false;
     std::map<std::string, std::string> settings;
     {
         ScriptedPlatform options(in);
@@ -516,7 +501,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         s.activated = s.activated || action == kOpen;
         const bool same = sameMatch(form.matchRecord(), before);
         // A change rewrites the recovery file that a close removed.
-        closedCleanly() = closedCleanly() && same;
+        closedCleanly = closedCleanly && same;
         // Every change can be undone, and an undo made again; a change of the user's own
         // leaves nothing to redo. A load, the start-up step and a recovery start a new history.
         const bool undoOrRedo = action == kUndo || action == kRedo;

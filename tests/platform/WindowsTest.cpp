@@ -4,11 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <filesystem>
-#include <memory>
-
 #include "form/SystemInfo.h"
-#include "platform/MemoryRegistry.h"
 #include "platform/WindowsRegistry.h"
 #include "storage/FileAccess.h"
 #include "support/Harness.h"
@@ -17,8 +13,7 @@
 namespace courtlog {
 namespace {
 
-using testing::Harness;
-using testing::TempDir;
+using namespace testing;
 
 TEST(Windows, NamesOutsideTheCodePageAreSavedAndLoadedUnderTheirOwnName) {
     TempDir dir;
@@ -91,9 +86,8 @@ TEST(Windows, TheRegistryAnswersAsTheInMemoryOneDoes) {
     WindowsRegistry r;
     Registry::Key key = 0;
     ASSERT_EQ(r.RegOpenKeyExA(kCurrentUser, scratch, KEY_READ, key), Registry::Success);
-    std::uint32_t type = 0;
+    std::uint32_t type = 0, size = 64;
     std::string data;
-    std::uint32_t size = 64;
     ASSERT_EQ(r.RegQueryValueExA(key, "path", type, data, size), Registry::Success);
     EXPECT_EQ(std::tuple(type, data.substr(0, size)),
               std::tuple(Registry::TypeText, std::string(text, sizeof text)));

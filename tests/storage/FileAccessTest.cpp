@@ -13,7 +13,6 @@
 #endif
 
 #include <chrono>
-#include <filesystem>
 #include <functional>
 
 #include "storage/MatchFile.h"
@@ -24,16 +23,15 @@ namespace courtlog {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Harness;
-using testing::TempDir;
+using namespace testing;
 
 // A save replaces only its target, keeping its permissions, goes through a link to it, never
 // over a file in read-only mode, takes any name the file system takes, leaves nothing else in
 // the folder and names each failure.
 TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) {
     TempDir dir;
-    const std::string p = dir.file("Parità (Roma).clg");
-    const std::string mine = dir.file(".Parità (Roma).clg.salvataggio-0.tmp");
+    const std::string p = dir.file("Parità (Roma).clg"),
+                      mine = dir.file(".Parità (Roma).clg.salvataggio-0.tmp");
     const auto perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     ASSERT_EQ(writeFileReplacing(p, "first version"), std::nullopt);
     fs::permissions(TempDir::path(p), perms);
@@ -61,8 +59,7 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
     for (const char* special : {"pipe.clg", "loop.clg"}) {
         EXPECT_EQ(writeFileReplacing(dir.file(special), "new"), "il percorso non indica un file");
     }
-    EXPECT_EQ(std::tuple(fs::is_fifo(dir.file("pipe.clg")), fs::is_symlink(dir.file("loop.clg"))),
-              std::tuple(true, true));
+    EXPECT_TRUE(fs::is_fifo(dir.file("pipe.clg")) && fs::is_symlink(dir.file("loop.clg")));
 #endif
 
     const std::string m = dir.file("real/m.clg");
@@ -90,11 +87,10 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
 
     // What saves killed midway left goes at the next save once a minute old; a younger one may
     // be a save at work, and a name not quite of that kind is the user's.
-    const std::pair<const char*, int> aged[] = {{".courtlog-0a1b2c3d.tmp", 61},
-                                                {".courtlog-0a1b2c3.tmp", 61},
-                                                {".courtlog-ZZZZZZZZ.tmp", 61},
-                                                {".courtlog-young000.tmp", 50}};
-    for (const auto& [name, seconds] : aged) {
+    for (const auto& [name, seconds] : {std::pair{".courtlog-0a1b2c3d.tmp", 61},
+                                        {".courtlog-0a1b2c3.tmp", 61},
+                                        {".courtlog-ZZZZZZZZ.tmp", 61},
+                                        {".courtlog-young000.tmp", 50}}) {
         TempDir::write(dir.file("real/") + name, "x");
         fs::last_write_time(TempDir::path(dir.file("real/") + name),
                             fs::file_time_type::clock::now() - std::chrono::seconds(seconds));

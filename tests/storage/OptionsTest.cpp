@@ -9,10 +9,6 @@ namespace {
 using testing::Harness;
 using Settings = std::map<std::string, std::string>;
 
-bool has(const std::string& text, const char* part) {
-    return text.find(part) != text.npos;
-}
-
 TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     Harness h, over;
     h.games("AAAAAA BBBBBB AB");
@@ -95,16 +91,13 @@ TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
 // The first five stored options, in the order the window reads them, and the rules of today's
 // matches when given.
 Settings stored(const std::array<std::string, 5>& v, const std::array<std::string, 3>& today = {}) {
-    const std::string k = "Courtlog/Opzioni/";
-    Settings s{{k + "DisabilitaParziale", v[0]},
-               {k + "DisabilitaPuntiDalMatch", v[1]},
-               {k + "TieBreakWhen", v[2]},
-               {k + "MatchInTreSet", v[3]},
-               {k + "SalvaOpzioniInUscita", v[4]}};
-    if (!today[0].empty()) {
-        s[k + "SetDecisivo"] = today[0];
-        s[k + "KillerPoint"] = today[1];
-        s[k + "OraDeiPunti"] = today[2];
+    const char* keys[] = {"DisabilitaParziale",   "DisabilitaPuntiDalMatch",
+                          "TieBreakWhen",         "MatchInTreSet",
+                          "SalvaOpzioniInUscita", "SetDecisivo",
+                          "KillerPoint",          "OraDeiPunti"};
+    Settings s;
+    for (std::size_t i = 0; i < (today[0].empty() ? 5u : 8u); ++i) {
+        s[std::string("Courtlog/Opzioni/") + keys[i]] = i < 5 ? v[i] : today[i - 5];
     }
     return s;
 }
@@ -149,7 +142,9 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
                   std::tuple(expected, expected[5] == '0', settings));
         h.form.SalvaOpzioni_Click();
         const auto b = [&](int i) { return expected[i] == '1' ? "True" : "False"; };
-        const auto word = [&](const char* w) { return has(expected, w) ? "True" : "False"; };
+        const auto word = [&](const char* w) {
+            return expected.find(w) != expected.npos ? "True" : "False";
+        };
         EXPECT_EQ(
             h.platform.settings,
             stored({b(0), b(1), std::to_string(expected.find('1', 2) - 2), b(5), b(6)},

@@ -6,9 +6,6 @@
 #include <memory>
 #include <set>
 #include <stdexcept>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "platform/MemoryRegistry.h"
 #include "platform/Platform.h"
@@ -30,16 +27,13 @@ public:
         bool offerInsert;
     };
 
-    std::vector<std::string> messages;
+    // The messages, the prompts of the input boxes, the default names the save dialogs offered
+    // and the filter each started on, and the programs started.
+    std::vector<std::string> messages, inputPrompts, saveDialogNames, saveDialogFilters, started;
     std::vector<MsgButtons> buttons;  // of each message
     std::vector<Residual> residualQuestions;
-    // The prompts of the input boxes, the default names the save dialogs offered and the
-    // programs started.
-    std::vector<std::string> inputPrompts, saveDialogNames, started;
     // The clock, moved by the test: 2024-07-14 13:00:00 UTC.
     std::int64_t clock = 1'720'962'000'000;
-    // The filter each save dialog started on.
-    std::vector<std::string> saveDialogFilters;
     int aboutBoxes = 0;
 
     std::deque<MsgAnswer> messageAnswers;

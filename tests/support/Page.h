@@ -58,11 +58,9 @@ inline Reading read(const std::string& page) {
                          v.value(3).toDouble());
         } else if (r.namespaceUri() == QLatin1String("http://www.w3.org/2000/svg")) {
             // Its x/y pairs, a rectangle's far corner and each vertex of a polyline.
-            QList<QPointF> places{{at("x1"), at("y1")},
-                                  {at("x2"), at("y2")},
-                                  {at("cx"), at("cy")},
-                                  {at("x"), at("y")},
-                                  {at("x") + at("width"), at("y") + at("height")}};
+            QList<QPointF> places{{at("x1"), at("y1")}, {at("x2"), at("y2")}, {at("cx"), at("cy")}};
+            places << QPointF(at("x"), at("y"))
+                   << QPointF(at("x") + at("width"), at("y") + at("height"));
             for (const auto& p : a.value("points").split(u' ', Qt::SkipEmptyParts)) {
                 places.append({p.split(u',')[0].toDouble(), p.split(u',').value(1).toDouble()});
             }
