@@ -21,13 +21,10 @@ std::string text(const Score& s) {
         const FinishedSet& f = s.finished[static_cast<std::size_t>(k)];
         t += pair(f.games) + (f.tieBreak ? "(" + pair(f.tieBreakPoints) + ")" : "") + " ";
     }
-    if (s.over) {
-        return t + "over";
-    }
     const auto point = [&](int p) {
         return s.inTieBreak ? std::to_string(s.points[p]) : std::string(kPoints[s.points[p]]);
     };
-    return t + pair(s.games) + " " + point(0) + "-" + point(1);
+    return t + (s.over ? "over" : pair(s.games) + " " + point(0) + "-" + point(1));
 }
 
 // Plays points written as A and B, and whole games won to love as a and b; anything else is
@@ -51,10 +48,9 @@ const Rules kMatchTieBreak{3, true, DecidingSet::MatchTieBreak10};
 // The score, the server, the break point or deuce standing with its number, and each
 // player's break points held and breaks made.
 std::string gameState(const Score& s) {
-    std::string t = text(s) + " " + (s.over ? "-" : s.server == 0 ? "A" : "B");
+    std::string t = text(s) + " " + (s.over ? '-' : "AB"[s.server]);
     if (s.breakPointFor >= 0) {
-        t += " bp" + std::string(s.breakPointFor == 0 ? "A" : "B") + "#" +
-             std::to_string(s.breakPointNumber);
+        t += std::string(" bp") + "AB"[s.breakPointFor] + "#" + std::to_string(s.breakPointNumber);
     }
     t += s.deuce ? " deuce#" + std::to_string(s.deuceNumber) : "";
     return t + " held " + std::to_string(s.breakPoints[0]) + "/" +
@@ -66,14 +62,13 @@ std::string gameState(const Score& s) {
 // and "?" yellow, then the set-point or match-point marker with its number; "W" and "L" once
 // the match is decided.
 std::string needs(const Score& s) {
+    if (s.decidedFor >= 0) {
+        return s.decidedFor == 0 ? "W | L" : "L | W";
+    }
     std::string t;
     for (int p = 0; p < 2; ++p) {
         const Needs& n = s.needs[p];
         t += p ? " | " : "";
-        if (s.decidedFor >= 0) {
-            t += s.decidedFor == p ? "W" : "L";
-            continue;
-        }
         t += std::to_string(n.set) + (n.setPoint ? "!" : "") + "/" + std::to_string(n.match) +
              (n.closeness == Closeness::MatchPoint  ? "!"
               : n.closeness == Closeness::TwoPoints ? "?"
@@ -84,13 +79,15 @@ std::string needs(const Score& s) {
     return t;
 }
 
-// Each step plays and reads the score, the needs unless told otherwise.
-void playSteps(const Rules& rules, std::initializer_list<std::pair<const char*, const char*>> steps,
+// Each step, "points: expected", plays the points and reads the score, the needs unless told
+// otherwise.
+void playSteps(const Rules& rules, std::initializer_list<std::string> steps,
                std::string (*read)(const Score&) = needs) {
     Score s = startOfMatch(rules);
-    for (const auto& [points, expected] : steps) {
-        play(s, rules, points);
-        EXPECT_EQ(read(s), expected) << text(s) << " after " << points;
+    for (const std::string& step : steps) {
+        const std::size_t colon = step.find(": ");
+        play(s, rules, step.substr(0, colon));
+        EXPECT_EQ(read(s), step.substr(colon + 2)) << text(s) << " after " << step;
     }
 }
 
@@ -98,29 +95,24 @@ void playSteps(const Rules& rules, std::initializer_list<std::pair<const char*, 
 std::string servers(const Rules& rules, std::string_view before, std::string_view points) {
     Score s = startOfMatch(rules);
     play(s, rules, before);
-    std::string seen = s.server == 0 ? "A" : "B";
-    for (char c : points) {
-        play(s, rules, std::string_view(&c, 1));
-        seen += s.server == 0 ? "A" : "B";
+    std::string seen;
+    for (char c : " " + std::string(points)) {  // the blank plays nothing
+        play(s, rules, {&c, 1});
+        seen += "AB"[s.server];
     }
     return seen;
 }
 
+// A holds after two deuces, and the numbers start again; in B's service game the break points
+// are A's, and B is then broken to love.
 TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
     playSteps(kFiveSets,
-              {{"B", "0-0 0-15 A held 0/0 br 0/0"},
-               {"BB", "0-0 0-40 A bpB#1 held 0/1 br 0/0"},
-               {"A", "0-0 15-40 A bpB#2 held 0/2 br 0/0"},
-               {"AA", "0-0 40-40 A deuce#1 held 0/3 br 0/0"},
-               {"B", "0-0 40-AD A bpB#4 held 0/4 br 0/0"},
-               {"A", "0-0 40-40 A deuce#2 held 0/4 br 0/0"},
-               {"A", "0-0 AD-40 A held 0/4 br 0/0"},
-               {"A", "1-0 0-0 B held 0/4 br 0/0"},  // A holds; the numbers start again
-               // In B's service game the break points are A's.
-               {"BAAA", "1-0 40-15 B bpA#1 held 1/4 br 0/0"},
-               {"B", "1-0 40-30 B bpA#2 held 2/4 br 0/0"},
-               {"A", "2-0 0-0 A held 2/4 br 1/0"},
-               {"b", "2-1 0-0 B held 2/5 br 1/1"}},  // a break to love
+              {"B: 0-0 0-15 A held 0/0 br 0/0", "BB: 0-0 0-40 A bpB#1 held 0/1 br 0/0",
+               "A: 0-0 15-40 A bpB#2 held 0/2 br 0/0", "AA: 0-0 40-40 A deuce#1 held 0/3 br 0/0",
+               "B: 0-0 40-AD A bpB#4 held 0/4 br 0/0", "A: 0-0 40-40 A deuce#2 held 0/4 br 0/0",
+               "A: 0-0 AD-40 A held 0/4 br 0/0", "A: 1-0 0-0 B held 0/4 br 0/0",
+               "BAAA: 1-0 40-15 B bpA#1 held 1/4 br 0/0", "B: 1-0 40-30 B bpA#2 held 2/4 br 0/0",
+               "A: 2-0 0-0 A held 2/4 br 1/0", "b: 2-1 0-0 B held 2/5 br 1/1"},
               gameState);
 }
 
@@ -148,32 +140,28 @@ TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
     EXPECT_TRUE(last.game && last.set && !last.breakOfServe && !last.match);
 }
 
+// At 5-3 40-15 A has a set point, a second at 40-30, none at deuce, a third at advantage; the
+// set won, the numbers start again. A match point at 5-3 40-0 is saved to deuce (two points
+// then, no marker), B breaks back to 5-4, and A's fourth match point comes at 5-4 40-0.
 TEST(PointsNeeded, SetPointsPerSetAndMatchPointsThroughTheMatch) {
-    playSteps(kThreeSets, {
-                              {"", "24/48 | 24/48"},
-                              {"abababaa AABA", "1!/25 SP#1 | 16/40"},  // 5-3 40-15
-                              {"B", "1!/25 SP#2 | 15/39"},              // 40-30
-                              {"B", "2/26 | 14/38"},                    // deuce
-                              {"A", "1!/25 SP#3 | 15/39"},
-                              {"A", "24/24 | 24/48"},  // set, and the numbers start again
-                              {"abababaa AAA", "1/1! MP#1 | 17/41"},
-                              {"BBB", "2/2? | 14/38"},  // saved to deuce: no marker
-                              {"BB", "4/4 | 12/36"},    // B breaks back: 5-4
-                              {"ba AAA", "1/1! MP#4 | 12/36"},
-                              {"A", "W | L"},
-                          });
-    playSteps(kFiveSets, {{"", "24/72 | 24/72"}, {"BBB", "25/73 | 21/69"}});
+    playSteps(kThreeSets,
+              {": 24/48 | 24/48", "abababaa AABA: 1!/25 SP#1 | 16/40", "B: 1!/25 SP#2 | 15/39",
+               "B: 2/26 | 14/38", "A: 1!/25 SP#3 | 15/39", "A: 24/24 | 24/48",
+               "abababaa AAA: 1/1! MP#1 | 17/41", "BBB: 2/2? | 14/38", "BB: 4/4 | 12/36",
+               "ba AAA: 1/1! MP#4 | 12/36", "A: W | L"});
+    playSteps(kFiveSets, {": 24/72 | 24/72", "BBB: 25/73 | 21/69"});
 }
 
+// In the deciding set's tie-break the first match point was at 6-5, the second at 7-6; at 7-7
+// play goes on past six points all. Without tie-breaks, every game held to 9-9 and then a
+// break: A needs this game and two more. When B wins the match, A's figures are worked out
+// first, then the end is shown.
 TEST(PointsNeeded, TieBreakOfTheDecidingSetAndLongSetWithoutTieBreak) {
     playSteps(Rules{3, true, DecidingSet::TieBreak7},
-              {{"aaaaaa bbbbbb abababababab ABABABABABAB", "2/2? | 2/2?"},
-               {"A", "1/1! MP#2 | 3/3"},  // the first was at 6-5
-               {"B", "2/2? | 2/2?"}});    // 7-7: on past six points all
-    // Every game held to 9-9, then a break: A needs this game and two more.
-    playSteps(Rules{5, false}, {{"ababababababababab b", "12/60 | 4/52"}});
-    // B wins the match: A's figures are worked out first, then the end is shown.
-    playSteps(kThreeSets, {{"bbbbbb bbbbb BBBA", "28/52 | 1/1! MP#2"}, {"B", "L | W"}});
+              {"aaaaaa bbbbbb abababababab ABABABABABAB: 2/2? | 2/2?", "A: 1/1! MP#2 | 3/3",
+               "B: 2/2? | 2/2?"});
+    playSteps(Rules{5, false}, {"ababababababababab b: 12/60 | 4/52"});
+    playSteps(kThreeSets, {"bbbbbb bbbbb BBBA: 28/52 | 1/1! MP#2", "B: L | W"});
 }
 
 // The formats of every time, each through a match whose set scores are known, then at its
@@ -247,15 +235,12 @@ TEST(Formats, TheServeInEveryTieBreak) {
 }
 
 // At forty all the next point decides the game: it is the receiver's break point, never
-// deuce, whoever serves.
+// deuce, whoever serves: B breaks, then holds on the deciding point.
 TEST(Formats, NoAdGames) {
     playSteps(Rules{3, true, DecidingSet::Advantage, true},
-              {{"AABB", "0-0 30-30 A held 0/0 br 0/0"},
-               {"A", "0-0 40-30 A held 0/0 br 0/0"},
-               {"B", "0-0 40-40 A bpB#1 held 0/1 br 0/0"},
-               {"B", "0-1 0-0 B held 0/1 br 0/1"},  // the break
-               {"ABBA BA", "0-1 40-40 B bpA#1 held 1/1 br 0/1"},
-               {"B", "0-2 0-0 A held 1/1 br 0/1"}},  // B holds on the deciding point
+              {"AABB: 0-0 30-30 A held 0/0 br 0/0", "A: 0-0 40-30 A held 0/0 br 0/0",
+               "B: 0-0 40-40 A bpB#1 held 0/1 br 0/0", "B: 0-1 0-0 B held 0/1 br 0/1",
+               "ABBA BA: 0-1 40-40 B bpA#1 held 1/1 br 0/1", "B: 0-2 0-0 A held 1/1 br 0/1"},
               [](const Score& s) {
                   return gameState(s) + (s.deuceNumber + s.deuceShown ? " with a deuce" : "");
               });
@@ -264,25 +249,18 @@ TEST(Formats, NoAdGames) {
 TEST(Formats, PointsNeededUnderEachRule) {
     // A no-ad game needs 4, 3, 2 or 1 whatever the other side has.
     playSteps(Rules{3, true, DecidingSet::Advantage, true},
-              {{"BBB", "24/48 | 21/45"}, {"AAA", "21/45 | 21/45"}});
-    // A deciding match tie-break counts ten as a further set, and ten in itself; two sets to
-    // love are still the shortest way at the start.
-    playSteps(kMatchTieBreak, {{"", "24/48 | 24/48"},
-                               {"aaaaaa", "24/24 | 24/34"},
-                               {"bbbbbb", "10/10 | 10/10"},
-                               {"ABABABABABABABABA", "1/1! MP#1 | 3/3"},  // 9-8
-                               {"B", "2/2? | 2/2?"}});
+              {"BBB: 24/48 | 21/45", "AAA: 21/45 | 21/45"});
+    // A deciding match tie-break counts ten as a further set, and ten in itself (1 at 9-8); two
+    // sets to love are still the shortest way at the start.
+    playSteps(kMatchTieBreak, {": 24/48 | 24/48", "aaaaaa: 24/24 | 24/34", "bbbbbb: 10/10 | 10/10",
+                               "ABABABABABABABABA: 1/1! MP#1 | 3/3", "B: 2/2? | 2/2?"});
     // Ten points at six all: 9-8 needs one, 9-9 two, 9-10 three.
     const std::string oneSetAll = MatchScript().set(6, 0).set(0, 6).set(6, 6).points();
-    playSteps(kTenAtSix, {{oneSetAll.c_str(), "10/10 | 10/10"},
-                          {"ABABABABABABABABA", "1/1! MP#2 | 3/3"},
-                          {"B", "2/2? | 2/2?"},
-                          {"B", "3/3 | 1/1! MP#1"}});
+    playSteps(kTenAtSix, {oneSetAll + ": 10/10 | 10/10", "ABABABABABABABABA: 1/1! MP#2 | 3/3",
+                          "B: 2/2? | 2/2?", "B: 3/3 | 1/1! MP#1"});
     // Twelve all: four a game until then, the tie-break's seven at 11-12.
     const Rules twelve{3, true, DecidingSet::TieBreak7At12};
-    playSteps(
-        twelve,
-        {{oneSetAll.c_str(), "8/8 | 8/8"}, {"ababab ababa", "4/4 | 11/11"}, {"b", "7/7 | 7/7"}});
+    playSteps(twelve, {oneSetAll + ": 8/8 | 8/8", "ababab ababa: 4/4 | 11/11", "b: 7/7 | 7/7"});
 }
 
 }  // namespace
