@@ -156,16 +156,15 @@ TEST(Statistics, OnlyTheServersPercentagesMoveAndOnlyWinnersAndUnforcedErrorsCou
               std::tuple(1, 0, 1));
 }
 
+// BA: the even pair replaces the single A. BAAA: a pure run of three gives way to the first
+// mixed stretch. BBAAAAAA: a run of six ends the search. AAAAAAB: 1 of 1, then 1-6 beats every
+// shorter mixed stretch. ABABABAB: an even pair, then 1-2 which no longer stretch beats.
+// AAAAAAAAAAAABBBBB: a run of five is only shown until a mixed one.
 TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {
     const std::pair<const char*, const char*> cases[] = {
-        {"BA", "1-1"},                 // the even pair replaces the single A
-        {"BAAA", "3-1"},               // a pure run of three gives way to the first mixed stretch
-        {"BBAAAAAA", "6-0"},           // a run of six ends the search
-        {"AAAAAAB", "6-1"},            // 1 of 1, then 1-6 beats every shorter mixed stretch
-        {"ABABABAB", "1-2"},           // an even pair, then 1-2 which no longer stretch beats
-        {"AAAAAAAAAAAABBBBB", "1-5"},  // a run of five is only shown until a mixed one
-        {"AAAABBBBBBBBA", "1-8"},
-    };
+        {"BA", "1-1"},           {"BAAA", "3-1"},     {"BBAAAAAA", "6-0"},
+        {"AAAAAAB", "6-1"},      {"ABABABAB", "1-2"}, {"AAAAAAAAAAAABBBBB", "1-5"},
+        {"AAAABBBBBBBBA", "1-8"}};
     for (const auto& [played, shown] : cases) {
         Harness h;
         h.play(played);

@@ -11,39 +11,30 @@
 
 namespace courtlog {
 
-// Failures list the figures by name rather than as bytes.
+// Failures list the figures by name, then the shots' counts in all, by stroke and by shot.
 void PrintTo(const PlayerStatistics& s, std::ostream* os) {
     for (const auto& f : kPlayerFigures) {
         *os << f.key << "=" << s.*f.figure << " ";
     }
-    auto shots = [os](const char* name, const ShotCounts& c) {
-        *os << name << "(" << c.winners << "," << c.unforcedErrors << "," << c.forcedErrors << ","
+    const auto shots = [os](const ShotCounts& c) {
+        *os << "(" << c.winners << "," << c.unforcedErrors << "," << c.forcedErrors << ","
             << c.attemptedErrors << ") ";
     };
-    shots("shots", s.shots);
-    for (std::size_t k = 0; k < kStrokeKinds; ++k) {
-        shots(("stroke" + std::to_string(k)).c_str(), s.byStroke[k]);
-    }
-    for (std::size_t k = 0; k < kShotKinds; ++k) {
-        shots(("shot" + std::to_string(k)).c_str(), s.byShot[k]);
-    }
+    shots(s.shots);
+    std::ranges::for_each(s.byStroke, shots);
+    std::ranges::for_each(s.byShot, shots);
 }
 
 namespace {
 
 struct Marks {
-    int winner = 0;
-    bool second = false;
-    int stroke = 0;
-    int shot = 0;
-    int ending = 0;
-    int outcome = 0;
+    int winner = 0, second = 0, stroke = 0, shot = 0, ending = 0, outcome = 0;
 };
 
 PointWord word(const Marks& m) {
     PointWord w = 0;
     CreaInfo(w, Attr::Punto, m.winner);
-    CreaInfo(w, Attr::Servizio, m.second ? 1 : 0);
+    CreaInfo(w, Attr::Servizio, m.second);
     CreaInfo(w, Attr::DirittoRovescio, m.stroke);
     CreaInfo(w, Attr::Colpo, m.shot);
     CreaInfo(w, Attr::ErroreVincente, m.ending);
@@ -59,16 +50,14 @@ std::vector<PointWord> words(const std::string& letters) {
     return out;
 }
 
-Rules bestOfThree() {
-    return rulesOf(3, {false, true, false});
-}
+const Rules kBestOfThree = rulesOf(3, {false, true, false});
 
 TEST(StatisticsModel, TwoGamesWithEveryMarkAddUpAsWorkedOutByHand) {
     // A serves the first game and loses it after deuce; B serves the second and is broken.
     const std::vector<PointWord> points{
-        word({.winner = 0, .outcome = 1}),                                         // ace
-        word({.winner = 1, .second = true, .outcome = 2}),                         // double fault
-        word({.winner = 0, .second = true, .stroke = 1, .shot = 1, .ending = 1}),  // winner
+        word({.winner = 0, .outcome = 1}),                                      // ace
+        word({.winner = 1, .second = 1, .outcome = 2}),                         // double fault
+        word({.winner = 0, .second = 1, .stroke = 1, .shot = 1, .ending = 1}),  // winner
         word({.winner = 1, .stroke = 2, .shot = 4, .ending = 2}),  // A's unforced error
         word({.winner = 0, .shot = 5, .ending = 3}),               // B's forced error
         word({.winner = 1, .stroke = 1, .shot = 6, .ending = 4}),  // A's error on an attempt
@@ -81,7 +70,7 @@ TEST(StatisticsModel, TwoGamesWithEveryMarkAddUpAsWorkedOutByHand) {
         word({.winner = 0}),  // 0-40: one break point for A, taken at once
         word({.winner = 0}),  // broken back
     };
-    const MatchStatistics m = statisticsOf(points, {}, bestOfThree());
+    const MatchStatistics m = statisticsOf(points, {}, kBestOfThree);
 
     // clang-format off
     PlayerStatistics a{.pointsWon = 8, .servicePointsWon = 4, .servicePointsPlayed = 10,
@@ -100,12 +89,11 @@ TEST(StatisticsModel, TwoGamesWithEveryMarkAddUpAsWorkedOutByHand) {
     // clang-format on
     b.shots = b.byStroke[0] = b.byShot[5] = {.forcedErrors = 1};
 
-    EXPECT_EQ(m.match.players[0], a);
-    EXPECT_EQ(m.match.players[1], b);
+    EXPECT_EQ(m.match.players, (std::array{a, b}));
     ASSERT_EQ(m.sets.size(), 1u);
-    EXPECT_EQ(m.sets[0].players, m.match.players);
-    EXPECT_EQ(std::tuple(m.sets[0].firstPoint, m.sets[0].endPoint, m.match.endPoint),
-              std::tuple(0, 14, 14));
+    EXPECT_EQ(
+        std::tuple(m.sets[0].players, m.sets[0].firstPoint, m.sets[0].endPoint, m.match.endPoint),
+        std::tuple(m.match.players, 0, 14, 14));
     EXPECT_FALSE(m.match.lengthMs || m.match.medianGapMs);
 }
 
@@ -121,21 +109,20 @@ TEST(StatisticsModel, SetsAddUpToTheMatchAndPointsAfterTheEndJoinTheLastSet) {
         CreaInfo(points[k], Attr::ErroreVincente, static_cast<int>(k % 5));
         CreaInfo(points[k], Attr::AceDoppioFallo, static_cast<int>(k % 7 % 4));
     }
-    const MatchStatistics m = statisticsOf(points, {}, bestOfThree());
+    const MatchStatistics m = statisticsOf(points, {}, kBestOfThree);
     ASSERT_EQ(m.sets.size(), 3u);
     EXPECT_EQ(m.sets.back().endPoint, static_cast<int>(points.size()));
-    for (int p = 0; p < 2; ++p) {
-        PlayerStatistics sum;
-        int covered = 0;
-        for (const StretchStatistics& s : m.sets) {
-            EXPECT_EQ(s.firstPoint, std::exchange(covered, s.endPoint));
-            sum += s.players[static_cast<std::size_t>(p)];
-        }
-        EXPECT_EQ(sum, m.match.players[static_cast<std::size_t>(p)]) << "player " << p;
+    std::array<PlayerStatistics, 2> sum{};
+    int covered = 0;
+    for (const StretchStatistics& s : m.sets) {
+        EXPECT_EQ(s.firstPoint, std::exchange(covered, s.endPoint));
+        sum[0] += s.players[0];
+        sum[1] += s.players[1];
     }
+    EXPECT_EQ(sum, m.match.players);
     // The three points after the end are served and marked, not won.
     const MatchStatistics atEnd =
-        statisticsOf(std::span(points).first(points.size() - 3), {}, bestOfThree());
+        statisticsOf(std::span(points).first(points.size() - 3), {}, kBestOfThree);
     const PlayerStatistics& later = m.sets.back().players[0];
     const PlayerStatistics& before = atEnd.sets.back().players[0];
     EXPECT_EQ(later.pointsWon, before.pointsWon);
@@ -148,34 +135,27 @@ TEST(StatisticsModel, SetsAddUpToTheMatchAndPointsAfterTheEndJoinTheLastSet) {
 }
 
 TEST(StatisticsModel, TimesSkipUntimedPointsAndCountOnlyForwardGaps) {
-    const std::vector<PointWord> points = words(std::string(24, 'A') + "BB");
+    const std::vector<PointWord> points = words(std::string(24, 'A') + "BBA");
     std::vector<std::int64_t> times(points.size(), kNoTime);
     // The first set: gaps 10, 30, 0 (a repeat), 20 and -5 (a clock set back) seconds between
-    // timed points; the median of the forward gaps 10, 30, 20 is 20.
+    // timed points; the median of the forward gaps 10, 30, 20 is 20. The second set: one gap of
+    // 40 seconds.
     const std::int64_t s = 1000;
-    times[0] = 100 * s;
-    times[3] = 110 * s;
-    times[7] = 140 * s;
-    times[8] = 140 * s;
-    times[20] = 160 * s;
-    times[23] = 155 * s;
-    // The second set: one gap of 40 seconds.
-    times[24] = 200 * s;
-    times[25] = 240 * s;
-    const MatchStatistics m = statisticsOf(points, times, bestOfThree());
+    const std::pair<int, int> timed[] = {{0, 100},  {3, 110},  {7, 140},  {8, 140}, {20, 160},
+                                         {23, 155}, {24, 200}, {25, 240}, {26, 290}};
+    for (const auto& [k, seconds] : timed) {
+        times[k] = seconds * s;
+    }
+    const MatchStatistics m =
+        statisticsOf(std::span(points).first(26), std::span(times).first(26), kBestOfThree);
     ASSERT_EQ(m.sets.size(), 2u);
-    EXPECT_EQ(m.sets[0].lengthMs, 55 * s);
-    EXPECT_EQ(m.sets[0].medianGapMs, 20 * s);
-    EXPECT_EQ(m.sets[1].lengthMs, 40 * s);
-    EXPECT_EQ(m.sets[1].medianGapMs, 40 * s);
     // Across the whole match the gaps are 10, 30, 20, 45, 40: the median is 30.
-    EXPECT_EQ(m.match.lengthMs, 140 * s);
-    EXPECT_EQ(m.match.medianGapMs, 30 * s);
-    // One more point makes gaps of 40 and 50 seconds, whose median is their mean.
-    times.push_back(290 * s);
-    std::vector<PointWord> more = points;
-    more.push_back(words("A")[0]);
-    EXPECT_EQ(statisticsOf(more, times, bestOfThree()).sets[1].medianGapMs, 45 * s);
+    EXPECT_EQ((std::array{m.sets[0].lengthMs, m.sets[0].medianGapMs, m.sets[1].lengthMs,
+                          m.sets[1].medianGapMs, m.match.lengthMs, m.match.medianGapMs}),
+              (std::array<std::optional<std::int64_t>, 6>{55 * s, 20 * s, 40 * s, 40 * s, 140 * s,
+                                                          30 * s}));
+    // The last point, at 290 s, makes gaps of 40 and 50 seconds, whose median is their mean.
+    EXPECT_EQ(statisticsOf(points, times, kBestOfThree).sets[1].medianGapMs, 45 * s);
 }
 
 TEST(StatisticsModel, FramesShowTheModelsFiguresAtEveryPositionOfEverySample) {
