@@ -13,35 +13,31 @@ namespace {
 
 using namespace testing;
 
-// The tie-break marks, then the deciding set's code.
+// The tie-break marks, the deciding set's marks, then its code.
 std::string menusOf(const MainForm& f) {
     std::string t;
     for (const MenuCheck& m : f.menus.TieBreakWhen) {
         t += m.checked() ? '1' : '0';
     }
-    int checked = 0;
+    t += ' ';
     for (const MenuCheck& m : f.menus.SetDecisivo) {
-        checked += m.checked() ? 1 : 0;
+        t += m.checked() ? '1' : '0';
     }
-    return t + " " + std::string(codeOf(f.rulesFromMenus().decidingSet)) +
-           (checked == 1 ? "" : " (" + std::to_string(checked) + " checked)");
+    return t + " " + std::string(codeOf(f.rulesFromMenus().decidingSet));
 }
 
+// Without tie-breaks in the other sets the tie-break mark stays on "No Tie-Break".
 TEST(Rules, TheDecidingSetAndTheTieBreakMenuMoveTogether) {
     Harness h;
-    EXPECT_EQ(menusOf(h.form), "010 adv");
-    const std::tuple<void (*)(MainForm&), const char*> steps[] = {
-        {[](MainForm& f) { f.TieBreakWhen_Click(2); }, "001 tb7"},
-        {[](MainForm& f) { f.SetDecisivo_Click(2); }, "010 tb10"},
-        {[](MainForm& f) { f.SetDecisivo_Click(1); }, "001 tb7"},
-        {[](MainForm& f) { f.TieBreakWhen_Click(0); }, "100 adv"},
-        // Without tie-breaks in the other sets the mark stays on "No Tie-Break".
-        {[](MainForm& f) { f.SetDecisivo_Click(1); }, "100 tb7"},
-        {[](MainForm& f) { f.SetDecisivo_Click(4); }, "100 mtb10"},
-        {[](MainForm& f) { f.TieBreakWhen_Click(1); }, "010 adv"},
-    };
-    for (const auto& [step, expected] : steps) {
-        step(h.form);
+    EXPECT_EQ(menusOf(h.form), "010 10000 adv");
+    // T: an item of the tie-break menu, S: one of the deciding set's.
+    const auto T = &MainForm::TieBreakWhen_Click, S = &MainForm::SetDecisivo_Click;
+    const std::tuple<void (MainForm::*)(int), int, const char*> steps[] = {
+        {T, 2, "001 01000 tb7"}, {S, 2, "010 00100 tb10"}, {S, 1, "001 01000 tb7"},
+        {T, 0, "100 10000 adv"}, {S, 1, "100 01000 tb7"},  {S, 4, "100 00001 mtb10"},
+        {T, 1, "010 10000 adv"}};
+    for (const auto& [click, item, expected] : steps) {
+        (h.form.*click)(item);
         EXPECT_EQ(menusOf(h.form), expected);
     }
 }
@@ -76,19 +72,19 @@ TEST(Rules, ChangesRescoreUnlessASetPlayedWouldEndOtherwise) {
               std::vector<std::string>(
                   2, "Spiacente, ma cambierebbe un set già giocato. Impossibile modificare."));
     EXPECT_EQ(std::tuple(h.board(), menusOf(h.form), h.form.menus.KillerPoint.checked()),
-              std::tuple(played, "010 adv", false));
+              std::tuple(played, "010 10000 adv", false));
 
     // Stepping back does not make a completed set open to change.
     h.form.goTo(10);
     h.form.SetDecisivo_Click(4);
-    EXPECT_EQ(menusOf(h.form), "010 adv");
+    EXPECT_EQ(menusOf(h.form), "010 10000 adv");
 
     Harness open;
     open.useThreeSets();
     open.play(MatchScript().set(6, 4).set(4, 6).set(6, 6).points());
     open.form.SetDecisivo_Click(2);
     EXPECT_EQ(std::tuple(open.board(), menusOf(open.form), open.form.matchSaved()),
-              std::tuple("6-4 4-6 6-6 0-0", "010 tb10", false));
+              std::tuple("6-4 4-6 6-6 0-0", "010 00100 tb10", false));
     open.play(MatchScript().tieBreak(10, 3).points());
     EXPECT_EQ(open.board(), "6-4 4-6 7-6(10-3) 0-0 0-0");
 }
@@ -113,8 +109,8 @@ TEST(Rules, TheFirstServerTakesTheMarksOfTheServe) {
 // A match file keeps no deciding set of its own: its marks say it, no-ad is off and A serves.
 TEST(Rules, AMatchFileSetsTheRulesFromItsMarks) {
     for (const auto& [marks, expected] :
-         {std::tuple(std::array<bool, 3>{false, false, true}, "001 tb7"),
-          std::tuple(std::array<bool, 3>{true, true, false}, "110 adv")}) {
+         {std::tuple(std::array<bool, 3>{false, false, true}, "001 01000 tb7"),
+          std::tuple(std::array<bool, 3>{true, true, false}, "110 10000 adv")}) {
         Harness h;
         h.form.SetDecisivo_Click(4);
         h.form.KillerPoint_Click();

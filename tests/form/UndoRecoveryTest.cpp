@@ -33,6 +33,7 @@ struct Change {
     const char* caption;
     int at;  // where the user stands when making it
     std::function<void(Harness&)> make;
+    ResidualAnswer answer = ResidualAnswer::Overwrite;  // to a point recorded in the history
 };
 
 TEST(Undo, EveryKindOfChangeIsTakenBackAndMadeAgainWithItsPosition) {
@@ -40,24 +41,12 @@ TEST(Undo, EveryKindOfChangeIsTakenBackAndMadeAgainWithItsPosition) {
         {"Annulla punto", 9, [](Harness& h) { h.play("A"); }},
         // In the history, where a B-A deuce was just played.
         {"Annulla sovrascrittura", 6, [](Harness& h) { h.play("B"); }},
-        {"Annulla inserimento", 6,
-         [](Harness& h) {
-             h.platform.residualAnswers = {ResidualAnswer::Insert};
-             h.play("*");
-         }},
-        {"Annulla taglio", 6,
-         [](Harness& h) {
-             h.platform.residualAnswers = {ResidualAnswer::DeleteLater};
-             h.play("A");
-         }},
+        {"Annulla inserimento", 6, [](Harness& h) { h.play("*"); }, ResidualAnswer::Insert},
+        {"Annulla taglio", 6, [](Harness& h) { h.play("A"); }, ResidualAnswer::DeleteLater},
         {"Annulla eliminazione", 6, [](Harness& h) { h.form.GameDelete_Click(); }},
         {"Annulla modifica del punto", 1, [](Harness& h) { h.form.SelectOption(Panel::Colpo, 3); }},
-        {"Annulla nome", 6, [](Harness& h) { h.rename(0, "Alcaraz"); }},
-        {"Annulla nome", 6,
-         [](Harness& h) {
-             h.platform.inputAnswers = {"Wimbledon"};
-             h.form.NomeTorneo_Click();
-         }},
+        {"Annulla nome", 6, [](Harness& h) { h.form.NomeGiocatore_Click(0); }},
+        {"Annulla nome", 6, [](Harness& h) { h.form.NomeTorneo_Click(); }},
         {"Annulla turno", 6, [](Harness& h) { h.form.Turno_Click(7); }},
         {"Annulla regola", 6, [](Harness& h) { h.form.KillerPoint_Click(); }},
         {"Annulla regola", 6, [](Harness& h) { h.form.PrimoAlServizio_Click(1); }},
@@ -70,20 +59,19 @@ TEST(Undo, EveryKindOfChangeIsTakenBackAndMadeAgainWithItsPosition) {
         Harness h;
         h.play("AB*A!BAAB");
         h.form.goTo(change.at);
+        h.platform.residualAnswers = {change.answer};
+        h.platform.inputAnswers = {"Wimbledon"};  // the name typed
         const std::string before = everything(h.form);
         change.make(h);
         const std::string after = everything(h.form);
         ASSERT_NE(after, before);
-        EXPECT_EQ(h.form.undoCaption(), change.caption);
-        EXPECT_EQ(h.form.redoCaption(), "Ripeti");
-
+        EXPECT_EQ(std::tuple(h.form.undoCaption(), h.form.redoCaption()),
+                  std::tuple(change.caption, "Ripeti"));
         h.form.EditUndo_Click();
-        EXPECT_EQ(everything(h.form), before);
-        const std::string redo = std::string(change.caption).replace(0, 7, "Ripeti");
-        EXPECT_EQ(h.form.redoCaption(), redo);
+        EXPECT_EQ(std::tuple(everything(h.form), h.form.redoCaption()),
+                  std::tuple(before, std::string(change.caption).replace(0, 7, "Ripeti")));
         h.form.EditRedo_Click();
-        EXPECT_EQ(everything(h.form), after);
-        EXPECT_FALSE(h.form.canRedo());
+        EXPECT_EQ(std::tuple(everything(h.form), h.form.canRedo()), std::tuple(after, false));
     }
 }
 
@@ -98,8 +86,7 @@ TEST(Undo, TakesBackAWholeMatchAndANewChangeDropsWhatWasUndone) {
     while (h.form.canUndo()) {
         h.form.EditUndo_Click();
     }
-    EXPECT_EQ(everything(h.form), fresh);
-    EXPECT_EQ(h.form.undoCaption(), "Annulla");
+    EXPECT_EQ(std::tuple(everything(h.form), h.form.undoCaption()), std::tuple(fresh, "Annulla"));
     h.form.EditRedo_Click();
     h.form.EditRedo_Click();
     h.play("B");
@@ -132,8 +119,8 @@ TEST(Undo, SavedMeansTheMatchEqualsTheFileAndUndoingBackToItSavesAgain) {
         h.form.EditUndo_Click();
         saved += h.form.matchSaved() ? "1" : "0";
     }
-    EXPECT_EQ(saved, "010");  // undoing past the save leaves the file behind
-    EXPECT_EQ(h.form.Turno.selected(), 0);
+    // Undoing past the save leaves the file behind.
+    EXPECT_EQ(saved + std::to_string(h.form.Turno.selected()), "0100");
 }
 
 TEST(Undo, ClosingTheResidualQuestionRecordsNothing) {
@@ -144,9 +131,9 @@ TEST(Undo, ClosingTheResidualQuestionRecordsNothing) {
     const std::string before = everything(h.form);
     h.platform.residualAnswers = {ResidualAnswer::Cancel};
     h.play("*");
-    EXPECT_EQ(h.platform.residualQuestions.size(), 1u);
-    EXPECT_EQ(everything(h.form), before);
-    EXPECT_EQ(h.form.undoCaption(), "Annulla modifica del punto");
+    EXPECT_EQ(
+        std::tuple(h.platform.residualQuestions.size(), everything(h.form), h.form.undoCaption()),
+        std::tuple(1u, before, "Annulla modifica del punto"));
 }
 
 // Deleting at the start, which records nothing, is checked by the window's test.
@@ -192,8 +179,9 @@ using Locks = std::shared_ptr<std::set<std::string>>;
 // A window started on a recovery folder, as the program starts, on a machine with these
 // locks.
 struct Window : Harness {
-    Window(const std::string& folder, const Locks& machine, std::vector<MsgAnswer> answers = {},
-           const std::string& commandLine = "") {
+    explicit Window(const std::string& folder,
+                    const Locks& machine = std::make_shared<std::set<std::string>>(),
+                    std::vector<MsgAnswer> answers = {}, const std::string& commandLine = "") {
         platform.recovery = folder;
         platform.machineLocks = machine;
         platform.messageAnswers.assign(answers.begin(), answers.end());
@@ -216,7 +204,7 @@ std::set<std::string> filesIn(const std::string& folder) {
 
 TEST(Recovery, TheFileFollowsEveryChangeAndACleanEndRemovesIt) {
     TempDir dir;
-    Window w(dir.file(""), std::make_shared<std::set<std::string>>());
+    Window w(dir.file(""));
     EXPECT_TRUE(filesIn(dir.file("")).empty());
     w.play("AB");
     w.rename(0, "Sinner");
@@ -238,8 +226,8 @@ TEST(Recovery, TheFileFollowsEveryChangeAndACleanEndRemovesIt) {
     // Declining the save that closing offers is a clean end too; the lock goes with it.
     w.play("A");
     EXPECT_TRUE(w.form.Form_Unload());
-    EXPECT_EQ(filesIn(dir.file("")), std::set<std::string>{"m.courtlog"});
-    EXPECT_TRUE(w.platform.locks.empty());
+    EXPECT_EQ(std::tuple(filesIn(dir.file("")), w.platform.locks.size()),
+              std::tuple(std::set<std::string>{"m.courtlog"}, 0u));
 
     // A file loaded over an unsaved match keeps that match a week among the declined.
     w.play("AB");
@@ -302,12 +290,11 @@ TEST(Recovery, AFileThatCannotBeReadIsKeptAndAWeekOldDeclinedOneGoes) {
     TempDir::write(dir.file("declined-2.courtlog"), "{}");
     age(dir.file("declined-1.courtlog"), std::chrono::hours(8 * 24));
     age(dir.file("declined-2.courtlog"), std::chrono::hours(6 * 24));
-    Window w(folder, std::make_shared<std::set<std::string>>());
+    Window w(folder);
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_TRUE(w.platform.messages[0].starts_with("Impossibile leggere il file di ripristino "));
-    EXPECT_EQ(filesIn(folder),
-              (std::set<std::string>{"declined-2.courtlog", "recovery-1.courtlog"}));
-    EXPECT_TRUE(w.platform.locks.empty());
+    EXPECT_EQ(std::tuple(filesIn(folder), w.platform.locks.size()),
+              std::tuple(std::set<std::string>{"declined-2.courtlog", "recovery-1.courtlog"}, 0u));
 }
 
 // A match file may set more marks than its rules need; a save of the match taken back must

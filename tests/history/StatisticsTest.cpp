@@ -11,18 +11,11 @@
 
 namespace courtlog {
 
-// Failures list the figures by name, then the shots' counts in all, by stroke and by shot.
+// Failures list the figures by name; the shots' counts are compared but not printed.
 void PrintTo(const PlayerStatistics& s, std::ostream* os) {
     for (const auto& f : kPlayerFigures) {
         *os << f.key << "=" << s.*f.figure << " ";
     }
-    const auto shots = [os](const ShotCounts& c) {
-        *os << "(" << c.winners << "," << c.unforcedErrors << "," << c.forcedErrors << ","
-            << c.attemptedErrors << ") ";
-    };
-    shots(s.shots);
-    std::ranges::for_each(s.byStroke, shots);
-    std::ranges::for_each(s.byShot, shots);
 }
 
 namespace {
