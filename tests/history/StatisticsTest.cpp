@@ -93,14 +93,10 @@ TEST(StatisticsModel, TwoGamesWithEveryMarkAddUpAsWorkedOutByHand) {
 TEST(StatisticsModel, SetsAddUpToTheMatchAndPointsAfterTheEndJoinTheLastSet) {
     const std::string script =
         testing::MatchScript().set(6, 4).tieBreakSet(5, 7).set(7, 5).points() + "BBA";
-    std::vector<PointWord> points = words(script);
     // Every mark somewhere, so that the sums cover each figure.
-    for (std::size_t k = 0; k < points.size(); ++k) {
-        CreaInfo(points[k], Attr::Servizio, static_cast<int>(k % 2));
-        CreaInfo(points[k], Attr::DirittoRovescio, static_cast<int>(k % 3));
-        CreaInfo(points[k], Attr::Colpo, static_cast<int>(k % 8));
-        CreaInfo(points[k], Attr::ErroreVincente, static_cast<int>(k % 5));
-        CreaInfo(points[k], Attr::AceDoppioFallo, static_cast<int>(k % 7 % 4));
+    std::vector<PointWord> points;
+    for (int k = 0; k < static_cast<int>(script.size()); ++k) {
+        points.push_back(word({script[k] == 'B', k % 2, k % 3, k % 8, k % 5, k % 7 % 4}));
     }
     const MatchStatistics m = statisticsOf(points, {}, kBestOfThree);
     ASSERT_EQ(m.sets.size(), 3u);
@@ -161,12 +157,10 @@ TEST(StatisticsModel, FramesShowTheModelsFiguresAtEveryPositionOfEverySample) {
             const MatchStatistics m =
                 statisticsOf(all.first(static_cast<std::size_t>(k)), {}, h.form.rules());
             for (const StatisticsRow& row : kStatisticsRows) {
-                for (int p = 0; p < 2; ++p) {
-                    if (row.fromCounts != nullptr) {
-                        ASSERT_EQ(shownValue(row, h.form, p),
-                                  row.fromCounts(m.match.players[static_cast<std::size_t>(p)]))
-                            << name << " at " << k << ", " << row.caption.text;
-                    }
+                for (int p = 0; p < 2 && row.fromCounts != nullptr; ++p) {
+                    ASSERT_EQ(shownValue(row, h.form, p),
+                              row.fromCounts(m.match.players[static_cast<std::size_t>(p)]))
+                        << name << " at " << k << ", " << row.caption.text;
                 }
             }
         }
