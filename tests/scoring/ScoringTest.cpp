@@ -168,41 +168,37 @@ TEST(PointsNeeded, TieBreakOfTheDecidingSetAndLongSetWithoutTieBreak) {
 // edges. Each row: the rules, the sets played, and the score they leave. Once the match is over
 // its last point says so, and nothing after it counts.
 TEST(Formats, MatchesEndAsTheirRulesSay) {
+    using S = MatchScript;
     const Rules twelve{5, true, DecidingSet::TieBreak7At12};
     const std::tuple<Rules, MatchScript, const char*> cases[] = {
         // The deciding set of three is played out.
-        {kThreeSets, MatchScript().set(4, 6).set(7, 5).set(12, 10), "4-6 7-5 12-10 over"},
-        {Rules{3, true, DecidingSet::TieBreak7},
-         MatchScript().set(6, 4).set(3, 6).tieBreakSet(7, 9), "6-4 3-6 6-7(7-9) over"},
+        {kThreeSets, S().set(4, 6).set(7, 5).set(12, 10), "4-6 7-5 12-10 over"},
+        {Rules{3, true, DecidingSet::TieBreak7}, S().set(6, 4).set(3, 6).tieBreakSet(7, 9),
+         "6-4 3-6 6-7(7-9) over"},
         // Without tie-breaks six games all goes on.
-        {Rules{5, false}, MatchScript().set(6, 4).set(8, 6).set(5, 6), "6-4 8-6 5-6 0-0"},
+        {Rules{5, false}, S().set(6, 4).set(8, 6).set(5, 6), "6-4 8-6 5-6 0-0"},
         // Wimbledon 2019, the gentlemen's final: a tie-break at twelve games all.
-        {twelve,
-         MatchScript().tieBreakSet(7, 5).set(1, 6).tieBreakSet(7, 4).set(4, 6).tieBreakSet(7, 3,
-                                                                                           12),
+        {twelve, S().tieBreakSet(7, 5).set(1, 6).tieBreakSet(7, 4).set(4, 6).tieBreakSet(7, 3, 12),
          "7-6(7-5) 1-6 7-6(7-4) 4-6 13-12(7-3) over"},
         // Wimbledon 2018, Anderson against Isner: the deciding set played out.
         {kFiveSets,
-         MatchScript().tieBreakSet(8, 6).tieBreakSet(5, 7).tieBreakSet(9, 11).set(6, 4).set(26, 24),
+         S().tieBreakSet(8, 6).tieBreakSet(5, 7).tieBreakSet(9, 11).set(6, 4).set(26, 24),
          "7-6(8-6) 6-7(5-7) 6-7(9-11) 6-4 26-24 over"},
         // Eleven all in the deciding set goes on under the twelve-all rule, with no tie-break
         // at six all on the way.
-        {twelve, MatchScript().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(11, 11),
+        {twelve, S().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(11, 11),
          "6-4 4-6 6-4 4-6 11-11 0-0"},
-        {twelve, MatchScript().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(13, 11),
+        {twelve, S().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(13, 11),
          "6-4 4-6 6-4 4-6 13-11 over"},
         // Ten points at six all: seven is not enough, nine all goes on.
-        {kTenAtSix, MatchScript().set(6, 4).set(3, 6).tieBreakSet(7, 2), "6-4 3-6 6-6 7-2"},
-        {kTenAtSix, MatchScript().set(6, 4).set(3, 6).tieBreakSet(12, 10),
-         "6-4 3-6 7-6(12-10) over"},
+        {kTenAtSix, S().set(6, 4).set(3, 6).tieBreakSet(7, 2), "6-4 3-6 6-6 7-2"},
+        {kTenAtSix, S().set(6, 4).set(3, 6).tieBreakSet(12, 10), "6-4 3-6 7-6(12-10) over"},
         // The other sets keep their seven points.
-        {kTenAtSix, MatchScript().tieBreakSet(7, 5).tieBreakSet(8, 10),
-         "7-6(7-5) 6-7(8-10) 0-0 0-0"},
+        {kTenAtSix, S().tieBreakSet(7, 5).tieBreakSet(8, 10), "7-6(7-5) 6-7(8-10) 0-0 0-0"},
         // A match tie-break at one set all, shown as its set won 1-0.
-        {kMatchTieBreak, MatchScript().set(6, 4).set(3, 6), "6-4 3-6 0-0 0-0"},
-        {kMatchTieBreak, MatchScript().set(6, 4).set(3, 6).tieBreak(10, 12),
-         "6-4 3-6 0-1(10-12) over"},
-        {kMatchTieBreak, MatchScript().set(6, 4).set(6, 3), "6-4 6-3 over"},
+        {kMatchTieBreak, S().set(6, 4).set(3, 6), "6-4 3-6 0-0 0-0"},
+        {kMatchTieBreak, S().set(6, 4).set(3, 6).tieBreak(10, 12), "6-4 3-6 0-1(10-12) over"},
+        {kMatchTieBreak, S().set(6, 4).set(6, 3), "6-4 6-3 over"},
     };
     for (const auto& [rules, script, expected] : cases) {
         Score s = startOfMatch(rules);
