@@ -128,11 +128,9 @@ TEST(ReportJson, EveryLabelWithItsStateAndTheMatchSettings) {
     // Colours are stored blue-green-red; the report gives them as #RRGGBB.
     EXPECT_EQ(fields["Punteggio(0)"]["back"].toString(), "#00FFFF");
     EXPECT_EQ(r["tieBreakWhen"].toArray(), (QJsonArray{false, false, true}));
-    EXPECT_EQ(r["rules"].toObject(), (QJsonObject{{"bestOf", 5},
-                                                  {"setTieBreak", true},
-                                                  {"decidingSet", "tb7"},
-                                                  {"noAd", false},
-                                                  {"firstServer", 0}}));
+    EXPECT_EQ(
+        QJsonDocument(r["rules"].toObject()).toJson(QJsonDocument::Compact),
+        R"({"bestOf":5,"decidingSet":"tb7","firstServer":0,"noAd":false,"setTieBreak":true})");
     EXPECT_EQ(r["round"].toInt(), 3);
 }
 
@@ -143,9 +141,6 @@ TEST(HeadlessPlatform, PrintsEachMessageOnOneLineAndAnswersNo) {
               MsgAnswer::No);
     EXPECT_EQ(platform.messageBox(Text::verbatim("Fatto"), MsgButtons::Ok), MsgAnswer::Ok);
     EXPECT_EQ(err.str(), "Salvare? Ora\nFatto\n");
-    EXPECT_EQ(platform.saveFileDialog("x.clg", {kFileFilter}, 0).title, "");
-    platform.saveSetting("Courtlog", "Opzioni", "MatchInTreSet", "True");
-    EXPECT_FALSE(platform.getSetting("Courtlog", "Opzioni", "MatchInTreSet").has_value());
 }
 
 // The reports in another language than Italian: every text a person reads comes from the
@@ -170,7 +165,7 @@ std::string readable(const std::string& page) {
 }
 
 TEST(ReportLanguage, EveryTextReadComesFromTheCatalogueAndTheJsonNever) {
-    testing::Harness h;
+    Harness h;
     h.useThreeSets();
     h.form.Turno.select(7);
     h.rename(0, "ROSSI");
@@ -178,8 +173,7 @@ TEST(ReportLanguage, EveryTextReadComesFromTheCatalogueAndTheJsonNever) {
     h.platform.messageAnswers = {MsgAnswer::No};
     h.form.SelectOption(Panel::DirittoRovescio, 2);
     h.form.SelectOption(Panel::Colpo, 5);
-    h.play(testing::MatchScript().set(6, 4).tieBreakSet(7, 5).points() +
-           "AB");  // two after the end
+    h.play(MatchScript().set(6, 4).tieBreakSet(7, 5).points() + "AB");  // two after the end
     MatchRecord record = h.form.matchRecord();
     record.tournament = "OPEN";
     const MatchSummary over = summarizeMatch(record);
@@ -211,13 +205,11 @@ TEST(ReportLanguage, EveryTextReadComesFromTheCatalogueAndTheJsonNever) {
         part.points.resize(static_cast<std::size_t>(points));
         playing.push_back(summarizeMatch(part));
     }
-    const std::string page = htmlReport(over);
-    EXPECT_TRUE(testing::has(
-        page, "<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\" xml:lang=\"en\">"));
     for (const std::string& read :
-         {text, renderTotalsText(addUp(playing), playing), pointLogCsv(over), readable(page),
-          readable(htmlReport(playing[0])), readable(htmlReport(playing[1])),
-          readable(htmlReport(playing[2])), readable(htmlTotals(addUp(playing), playing)),
+         {text, renderTotalsText(addUp(playing), playing), pointLogCsv(over),
+          readable(htmlReport(over)), readable(htmlReport(playing[0])),
+          readable(htmlReport(playing[1])), readable(htmlReport(playing[2])),
+          readable(htmlTotals(addUp(playing), playing)),
           readable(htmlTotals(addUp({over}), {over}))}) {
         EXPECT_EQ(lowerCase(read), "") << read.substr(0, 200);
     }

@@ -70,7 +70,7 @@ TEST(ReportTool, FormatsPositionsTotalsLanguagesAndExitCodes) {
         {{"--lang", "xx", three}, 2, "lingua sconosciuta: xx (it o en)\n" + usage, "language"},
         // In English when chosen, before anything is said.
         {{"--lang", "en", three}, 0, "Point 140 of 140, match over\n", "Punto"},
-        {{"--format", "html", "--lang", "en", three}, 0, "lang=\"en\"", "Statistiche"},
+        {{"--format", "html", "--lang", "en", three}, 0, "=\"en\" xml:lang=\"en\"", "Statistiche"},
         {{"--lang", "en", "--help"}, 0, "Options:\n", "Opzioni"},
         {{"--lang", "en", missing}, 1, "Error 53 opening the file nope.clg.", "nell'apertura"},
         // A complaint about the command line, even one met before the language.
