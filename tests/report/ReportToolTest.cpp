@@ -151,7 +151,7 @@ TEST(SampleFiles, AreWhatTheWriterMakesToday) {
 
     const QDir committed(QStringLiteral(COURTLOG_SAMPLES_DIR));
     const QStringList made = QDir(dir.path()).entryList({"*.clg"}, QDir::Files, QDir::Name);
-    EXPECT_FALSE(made.isEmpty());
+    // None made fails here too: the report's tests read the committed ones.
     EXPECT_EQ(made, committed.entryList({"*.clg"}, QDir::Files, QDir::Name));
     for (const QString& name : made) {
         EXPECT_TRUE(TempDir::read(dir.filePath(name).toStdString()) ==
