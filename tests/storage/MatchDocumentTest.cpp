@@ -242,12 +242,11 @@ TEST(MatchDocumentCommands, SavesInTheFormatThatKeepsTheMatchOrAsksFirst) {
                        : std::tuple("Giocatore A-Ćorić (Nome torneo).courtlog",
                                     "Partita Courtlog (*.courtlog)"));
         const bool asked = !fits && (file.ends_with(".clg") || file.ends_with(".CLG"));
-        EXPECT_EQ(h.platform.messages,
-                  std::vector<std::string>(asked,
-                                           "Un file .clg non può conservare:\n- il nome "
-                                           "\"Ćorić\", che diventerebbe \"Coric\"\nSalvare "
-                                           "comunque il file " +
-                                               file + " in questo formato?"));
+        const std::string question =
+            "Un file .clg non può conservare:\n- il nome \"Ćorić\", che "
+            "diventerebbe \"Coric\"\nSalvare comunque il file " +
+            file + " in questo formato?";
+        EXPECT_EQ(h.platform.messages, std::vector<std::string>(asked, question));
         // Nothing at all is written when the user says no.
         EXPECT_EQ(std::tuple(h.form.matchSaved(), TempDir::read(dir.file(file))),
                   std::tuple(!w.empty(), w.empty()    ? ""
