@@ -39,13 +39,12 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
     TempDir::write(p + ".tmp", "mine");
     TempDir::write(mine, "mine too");
     EXPECT_EQ(writeFileReplacing(p, "second"), std::nullopt);
-    EXPECT_EQ(readFileStart(p, 100).bytes, "second");
 #ifndef _WIN32  // Windows keeps only a read-only mark
     EXPECT_EQ(fs::status(TempDir::path(p)).permissions() & fs::perms::all, perms);
 #endif
-    EXPECT_EQ(readFileStart(p + ".tmp", 100).bytes + readFileStart(mine, 100).bytes,
-              "minemine too");
-    EXPECT_EQ(TempDir::entries(dir.file("")), 3);
+    EXPECT_EQ(std::tuple(readFileStart(p, 100).bytes, TempDir::read(p + ".tmp"),
+                         TempDir::read(mine), TempDir::entries(dir.file(""))),
+              std::tuple("second", "mine", "mine too", 3));
 
     fs::create_directory(dir.file("folder.clg"));
     EXPECT_EQ(writeFileReplacing(dir.file("nofolder/x.clg"), "new"), "la cartella non esiste");

@@ -105,40 +105,38 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
         return "Il documento non è scritto correttamente: errore di sintassi alla riga " +
                std::to_string(line) + ", colonna " + std::to_string(column) + ".";
     };
-    const auto with = [](std::string from, const std::string& what, const std::string& by) {
-        const std::size_t at = from.find(what);
-        return at == std::string::npos ? "not found: " + what : from.replace(at, what.size(), by);
+    // The foreign document with one part replaced; a part it lacks throws.
+    const auto with = [](const std::string& what, const std::string& by) {
+        return std::string(kForeign).replace(kForeign.find(what), what.size(), by);
     };
     const std::pair<std::string, std::string> cases[] = {
-        {with(kForeign, R"("version": 1)", R"("version": 2)"),
+        {with(R"("version": 1)", R"("version": 2)"),
          "Il documento è della versione 2 di Courtlog, più recente di quella che questo "
          "programma sa leggere. Per aprirlo occorre una versione aggiornata di Courtlog."},
         // The column counts characters: "Đoković" is seven of them in nine bytes. The list
         // ends at the colon after "tournament".
-        {with(kForeign, R"("Sinner"])", R"("Sinner")"), syntax(3, 48)},
+        {with(R"("Sinner"])", R"("Sinner")"), syntax(3, 48)},
         {"{\n\n  \"a\": tru }", syntax(3, 11)},
         {"", syntax(1, 1)},
         {"{\"format\": \"courtlog-match\"", syntax(1, 28)},
         {"[1]", "Il file non è una partita di Courtlog."},
-        {with(kForeign, "courtlog-match", "courtlog-matches"),
-         "Il file non è una partita di Courtlog."},
-        {with(kForeign, R"("version": 1)", R"("version": 0)"), notAllowed("version")},
-        {with(kForeign, R"("Sinner")", "null"), valueOf("players[1]")},
-        {with(kForeign, R"(, "Sinner")", ""), notAllowed("players")},
-        {with(kForeign, R"("round": 7)", R"("round": 1.0)"), valueOf("round")},
-        {with(kForeign, R"("bestOf": 3)", R"("bestOf": 4)"), notAllowed("rules.bestOf")},
-        {with(kForeign, R"("noAd": true, )", ""), valueOf("rules.noAd")},
-        {with(kForeign, "mtb10", "tb12"), notAllowed("rules.decidingSet")},
-        {with(kForeign, R"("firstServer": 1)", R"("firstServer": 2)"),
-         notAllowed("rules.firstServer")},
-        {with(kForeign, "13:05:00.250Z", "13:05:00+02:00"), notAllowed("start")},
-        {with(kForeign, R"("start": "2024-06-09T13:05:00.250Z",)", ""), notAllowed("points[0].ms")},
-        {with(kForeign, R"("ms": 31250)", R"("ms": -1)"), notAllowed("points[2].ms")},
-        {with(kForeign, R"({"word": 65535})", R"({"word": 65536})"), notAllowed("points[1].word")},
-        {with(kForeign, R"({"word": 65535})", "7"), valueOf("points[1]")},
-        {with(kForeign, R"("round": 7)", R"("round": 1e999)"),
+        {with("courtlog-match", "courtlog-matches"), "Il file non è una partita di Courtlog."},
+        {with(R"("version": 1)", R"("version": 0)"), notAllowed("version")},
+        {with(R"("Sinner")", "null"), valueOf("players[1]")},
+        {with(R"(, "Sinner")", ""), notAllowed("players")},
+        {with(R"("round": 7)", R"("round": 1.0)"), valueOf("round")},
+        {with(R"("bestOf": 3)", R"("bestOf": 4)"), notAllowed("rules.bestOf")},
+        {with(R"("noAd": true, )", ""), valueOf("rules.noAd")},
+        {with("mtb10", "tb12"), notAllowed("rules.decidingSet")},
+        {with(R"("firstServer": 1)", R"("firstServer": 2)"), notAllowed("rules.firstServer")},
+        {with("13:05:00.250Z", "13:05:00+02:00"), notAllowed("start")},
+        {with(R"("start": "2024-06-09T13:05:00.250Z",)", ""), notAllowed("points[0].ms")},
+        {with(R"("ms": 31250)", R"("ms": -1)"), notAllowed("points[2].ms")},
+        {with(R"({"word": 65535})", R"({"word": 65536})"), notAllowed("points[1].word")},
+        {with(R"({"word": 65535})", "7"), valueOf("points[1]")},
+        {with(R"("round": 7)", R"("round": 1e999)"),
          "Il documento non è valido: contiene un numero troppo grande."},
-        {with(kForeign, R"(["x", 1])", std::string(100, '[') + std::string(100, ']')),
+        {with(R"(["x", 1])", std::string(100, '[') + std::string(100, ']')),
          "Il documento non è valido: contiene valori annidati troppo in profondità."},
     };
     for (const auto& [text, message] : cases) {
@@ -219,81 +217,55 @@ TEST(MatchDocument, SaysWhatAMatchFileWouldLose) {
 // the user agrees to what it loses, and "No" writes nothing.
 TEST(MatchDocumentCommands, SavesInTheFormatThatKeepsTheMatchOrAsksFirst) {
     TempDir dir;
-    struct Case {
-        const char* name;     // "" keeps the default names
-        const char* file;     // the name the user gives
-        MsgAnswer answer;     // to the question, when asked
-        const char* offered;  // the name the dialog offered
-        const char* written;  // "clg", "doc" or "" for nothing
+    // Whether the default names are kept, the name the user gives and what is written: "clg",
+    // "doc", or nothing when the user declines.
+    const std::tuple<bool, std::string, std::string> cases[] = {
+        {true, "a.clg", "clg"},       {true, "b.courtlog", "doc"}, {true, "c.txt", "clg"},
+        {false, "d.CourtLog", "doc"}, {false, "e", "doc"},         {false, "f.CLG", ""},
+        {false, "g.clg", "clg"},
     };
-    const Case cases[] = {
-        {"", "a.clg", MsgAnswer::Yes, "Giocatore A-Giocatore B (Nome torneo).clg", "clg"},
-        {"", "b.courtlog", MsgAnswer::Yes, "Giocatore A-Giocatore B (Nome torneo).clg", "doc"},
-        {"", "c.txt", MsgAnswer::Yes, "Giocatore A-Giocatore B (Nome torneo).clg", "clg"},
-        {"Ćorić", "d.CourtLog", MsgAnswer::Yes, "Giocatore A-Ćorić (Nome torneo).courtlog", "doc"},
-        {"Ćorić", "e", MsgAnswer::Yes, "Giocatore A-Ćorić (Nome torneo).courtlog", "doc"},
-        {"Ćorić", "f.CLG", MsgAnswer::No, "Giocatore A-Ćorić (Nome torneo).courtlog", ""},
-        {"Ćorić", "g.clg", MsgAnswer::Yes, "Giocatore A-Ćorić (Nome torneo).courtlog", "clg"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
+    for (const auto& [fits, file, w] : cases) {
+        SCOPED_TRACE(file);
         Harness h;
-        if (*c.name) {
-            h.rename(1, c.name);
+        if (!fits) {
+            h.rename(1, "Ćorić");
         }
         h.play("AB*");
         const MatchRecord record = h.form.matchRecord();
-        h.platform.saveChoices.push_back({dir.file(c.file), c.file});
-        h.platform.messageAnswers.push_back(c.answer);
+        h.platform.saveChoices.push_back({dir.file(file), file});
+        h.platform.messageAnswers.push_back(w.empty() ? MsgAnswer::No : MsgAnswer::Yes);
         h.form.FileSave_Click();
 
-        const bool fits = !*c.name;
         EXPECT_EQ(std::tuple(h.platform.saveDialogNames.at(0), h.platform.saveDialogFilters.at(0)),
-                  std::tuple(c.offered,
-                             fits ? "File di Courtlog (*.clg)" : "Partita Courtlog (*.courtlog)"));
-        const std::string file = c.file, w = c.written;
+                  fits ? std::tuple("Giocatore A-Giocatore B (Nome torneo).clg",
+                                    "File di Courtlog (*.clg)")
+                       : std::tuple("Giocatore A-Ćorić (Nome torneo).courtlog",
+                                    "Partita Courtlog (*.courtlog)"));
         const bool asked = !fits && (file.ends_with(".clg") || file.ends_with(".CLG"));
-        EXPECT_EQ(h.platform.messages,
-                  std::vector<std::string>(asked,
-                                           "Un file .clg non può conservare:\n- il nome "
-                                           "\"Ćorić\", che diventerebbe \"Coric\"\nSalvare "
-                                           "comunque il file " +
-                                               file + " in questo formato?"));
+        const std::string question =
+            "Un file .clg non può conservare:\n- il nome \"Ćorić\", che "
+            "diventerebbe \"Coric\"\nSalvare comunque il file " +
+            file + " in questo formato?";
+        EXPECT_EQ(h.platform.messages, std::vector<std::string>(asked, question));
         // Nothing at all is written when the user says no.
-        EXPECT_EQ(std::tuple(h.form.matchSaved(), TempDir::read(dir.file(c.file))),
+        EXPECT_EQ(std::tuple(h.form.matchSaved(), TempDir::read(dir.file(file))),
                   std::tuple(!w.empty(), w.empty()    ? ""
                                          : w == "clg" ? encodeMatch(record)
                                                       : encodeDocument(record)));
         if (w.empty()) {
             // Declined on closing the window, it keeps the window open with the match.
-            h.platform.saveChoices.push_back({dir.file(c.file), c.file});
+            h.platform.saveChoices.push_back({dir.file(file), file});
             h.platform.messageAnswers.push_back(MsgAnswer::No);
             EXPECT_FALSE(h.form.Form_Unload());
         }
     }
 }
 
-// Both formats load whatever their name. A refused document, like a match file, leaves the
-// match on screen as it was: the match file's test loads some.
-TEST(MatchDocumentCommands, LoadsByContents) {
-    TempDir dir;
-    TempDir::write(dir.file("match.courtlog"), encodeMatch(MatchRecord{}));
-    TempDir::write(dir.file("doc.clg"), kForeign);
-
-    Harness a;
-    EXPECT_TRUE(a.form.loadMatch(dir.file("match.courtlog")));
-    Harness b;
-    EXPECT_TRUE(b.form.loadMatch(dir.file("doc.clg")));
-    // The unknown keys go out again with the next save as a document.
-    b.platform.saveChoices.push_back({dir.file("again.courtlog"), "again.courtlog"});
-    b.form.FileSave_Click();
-    EXPECT_EQ(decodeDocument(TempDir::read(dir.file("again.courtlog"))).match.unknown,
-              decodeDocument(kForeign).match.unknown);
-    EXPECT_EQ(a.platform.messages.size() + b.platform.messages.size(), 0u);
-}
-
-// A full match with times and the longest names, far larger than any match file, loads whole.
-TEST(MatchDocumentCommands, TheLargestDocumentLoads) {
+// Both formats load whatever their name, and a full match with times and the longest names, far
+// larger than any match file, loads whole. What this version does not know goes out again with
+// the next save as a document. A refused document, like a match file, leaves the match on
+// screen as it was: the match file's test loads some.
+TEST(MatchDocumentCommands, LoadsByContentsUpToTheLargestDocument) {
     TempDir dir;
     MatchRecord m;
     std::string name;
@@ -306,11 +278,19 @@ TEST(MatchDocumentCommands, TheLargestDocumentLoads) {
     m.points.assign(kMaxPoints, 0xFFFF);
     m.times.assign(kMaxPoints, 99'999'999'999);
     TempDir::write(dir.file("big.courtlog"), encodeDocument(m));
+    TempDir::write(dir.file("match.courtlog"), encodeMatch(MatchRecord{}));
+    TempDir::write(dir.file("doc.clg"), kForeign);
     Harness h;
+    EXPECT_TRUE(h.form.loadMatch(dir.file("match.courtlog")));
     ASSERT_TRUE(h.form.loadMatch(dir.file("big.courtlog")));
-    EXPECT_EQ(std::tuple(h.platform.messages.size(), h.form.points().count(),
-                         h.form.matchRecord().tournament),
-              std::tuple(0u, kMaxPoints, name));
+    EXPECT_EQ(std::tuple(h.form.points().count(), h.form.matchRecord().tournament),
+              std::tuple(kMaxPoints, name));
+    ASSERT_TRUE(h.form.loadMatch(dir.file("doc.clg")));
+    h.platform.saveChoices.push_back({dir.file("again.courtlog"), "again.courtlog"});
+    h.form.FileSave_Click();
+    EXPECT_EQ(std::tuple(h.platform.messages.size(),
+                         decodeDocument(TempDir::read(dir.file("again.courtlog"))).match.unknown),
+              std::tuple(0u, decodeDocument(kForeign).match.unknown));
 
     TempDir::write(dir.file("huge.courtlog"), "{" + std::string(kMaxUsefulDocumentSize, ' '));
     EXPECT_FALSE(h.form.loadMatch(dir.file("huge.courtlog")));
