@@ -217,7 +217,6 @@ TEST_F(MainWindowTest, UndoRedoDeleteAndSaveToTheCurrentFileByTheirKeys) {
               std::tuple(false, QString("Annulla"), 0));
     key(Qt::Key_F);
     key(Qt::Key_F);
-    EXPECT_EQ(undo->text(), "Annulla punto");
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(score() + " " + redo->text(), "0-0 15-0 Ripeti punto");
     key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -303,9 +302,8 @@ TEST(AboutDialog, EnterOrEscapeClosesItAndItsButtonAsksForTheSystemInformation) 
 TEST_F(MainWindowTest, EveryQuestionShowsOverTheScreenItSpeaksOf) {
     QStringList seen;
     platform.opening = [&] {
-        seen << text("Set1_0") + "-" + text("Set1_1") + " " + text("Games_0") + "-" +
-                    text("Games_1") + " " + text("Punteggio_0") + "-" + text("Punteggio_1") +
-                    " vinti " + text("PuntiVinti_0") + " ace " + text("Aces_0") +
+        seen << text("Set1_0") + "-" + text("Set1_1") + " " + score() + " vinti " +
+                    text("PuntiVinti_0") + " ace " + text("Aces_0") +
                     (find("MatchPoint_0")->isHidden() ? "" : " MP");
     };
     window.form().MatchInTreSet_Click();
@@ -318,13 +316,11 @@ TEST_F(MainWindowTest, EveryQuestionShowsOverTheScreenItSpeaksOf) {
     window.form().GameStart_Click();
     window.refresh();
     play("*");
-    EXPECT_EQ(seen, (QStringList{
-                        "6-0 0-0 0-0 vinti 48 ace 1",  // "Fine partita! ..."
-                        "6-0 0-0 0-0 vinti 48 ace 1",  // its save dialog
-                        "6-0 0-0 0-0 vinti 48 ace 1",  // "Sei sicuro ..."
-                        "0-0 0-0 0-0 vinti 0 ace 0",   // "Tutti i dati ..."
-                        "0-0 0-0 0-0 vinti 0 ace 1",   // the later points
-                    }));
+    // "Fine partita! ...", its save dialog, "Sei sicuro ...", "Tutti i dati ...", the later
+    // points.
+    EXPECT_EQ(seen.join('|'),
+              "6-0 0-0 0-0 vinti 48 ace 1|6-0 0-0 0-0 vinti 48 ace 1|6-0 0-0 0-0 vinti 48 ace 1|"
+              "0-0 0-0 0-0 vinti 0 ace 0|0-0 0-0 0-0 vinti 0 ace 1");
 }
 
 TEST_F(MainWindowTest, AssistiveClientsReadWhatEachLabelIsAndWhatItShows) {
@@ -408,10 +404,8 @@ void enter(MainForm& f, char key) {
                                                           {Panel::Colpo, "MVZLPNHO"},
                                                           {Panel::ErroreVincente, " CGXT"}};
     for (const auto& [panel, keys] : options) {
-        if (key == 'E') {
-            f.SelectOption(panel, 0);  // every panel back to its first option
-        } else if (keys.find(key) != keys.npos) {
-            f.SelectOption(panel, static_cast<int>(keys.find(key)));
+        if (key == 'E' || keys.find(key) != keys.npos) {  // Esc: every panel to its first option
+            f.SelectOption(panel, key == 'E' ? 0 : static_cast<int>(keys.find(key)));
         }
     }
     const std::string_view outcomes = " ADS", points = "FJ";

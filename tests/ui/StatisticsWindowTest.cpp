@@ -31,9 +31,6 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
         return find<StatisticsWindow>("StatisticheDettagliate");
     }
-    QString cell(const QString& table, int row, int column) {
-        return find<QTableWidget>(table)->item(row, column)->text();
-    }
 
     // Each tab as the window shows it: title, times, then each table's caption and its grid
     // with the headers, the name of the rows in the corner.
@@ -113,7 +110,6 @@ TEST_F(StatisticsWindowTest, F6OpensOneWindowThatFollowsThePositionShownAndTheLa
     // The names the scoreboard shows head the columns.
     platform.inputAnswers = {"Rossi"};
     click("NomeGiocatore_0");
-    EXPECT_EQ(find<QTableWidget>("Tabella_1_0")->horizontalHeaderItem(0)->text(), "Rossi");
     EXPECT_EQ(shown(), expected());
 
     // Closed, it is left alone until it opens again, then shows where the user stands.
@@ -121,9 +117,8 @@ TEST_F(StatisticsWindowTest, F6OpensOneWindowThatFollowsThePositionShownAndTheLa
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     key(Qt::Key_F7, Qt::ShiftModifier);
-    EXPECT_EQ(cell("Tabella_0_0", 3, 0), "2");  // the aces
+    EXPECT_EQ(find<QTableWidget>("Tabella_0_0")->item(3, 0)->text(), "2");  // the aces
     open();
-    EXPECT_EQ(cell("Tabella_0_0", 3, 0), "0");
     EXPECT_EQ(shown(), expected());
 
     // Another language: the window's own texts and the tables' at once.
@@ -149,8 +144,7 @@ TEST_F(StatisticsWindowTest, TablesAreReadWithTheirHeadersAndReachedByTab) {
     EXPECT_EQ(order,
               QStringList({"tab bar", "Tabella_0_0", "Tabella_0_1", "Tabella_0_2", "Stampa"}));
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(find("Tabella_0_0"));
-    EXPECT_EQ(std::tuple(a->role(), a->text(QAccessible::Name)),
-              std::tuple(QAccessible::Table, QString("Punti, servizio e palle break")));
+    EXPECT_EQ(a->text(QAccessible::Name), "Punti, servizio e palle break");
     QAccessibleTableCellInterface* ace = a->tableInterface()->cellAt(3, 1)->tableCellInterface();
     // Qt makes a new header cell on every call and leaves it to the caller; registering each
     // hands it to Qt's cache, which frees it.
@@ -162,9 +156,6 @@ TEST_F(StatisticsWindowTest, TablesAreReadWithTheirHeadersAndReachedByTab) {
         }
     }
     EXPECT_EQ(headers, QStringList({"Ace", "Giocatore B"}));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(find("StatisticheDettagliate"))
-                  ->text(QAccessible::Name),
-              "Statistiche dettagliate");
 }
 
 // The printed page keeps every table and says in words what each chart shows, which a text
