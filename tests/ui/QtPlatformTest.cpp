@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "history/ResidualPoints.h"
+#include "report/Language.h"
 #include "ui/NuovoPuntoDialog.h"
 #include "ui/QtPlatform.h"
 
@@ -65,10 +66,7 @@ TEST(QtPlatform, SaveDialogStartsOnItsFilterAndGivesItsExtension) {
             static_cast<QDialog*>(dialog)->accept();  // as the Save button does
         });
         const FileChoice choice = platform.saveFileDialog("x.courtlog", filters, selected);
-        EXPECT_EQ(
-            std::tuple(started.toStdString(), choice.title),
-            std::tuple(selected == 1 ? "Partita Courtlog (*.courtlog)" : "File di Courtlog (*.clg)",
-                       file));
+        EXPECT_EQ(std::tuple(started, choice.title), std::tuple(say(filters[selected]), file));
     }
 }
 
