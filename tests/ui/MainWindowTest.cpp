@@ -323,7 +323,11 @@ TEST_F(MainWindowTest, EveryQuestionShowsOverTheScreenItSpeaksOf) {
               "0-0 0-0 0-0 vinti 0 ace 0|0-0 0-0 0-0 vinti 0 ace 1");
 }
 
-TEST_F(MainWindowTest, AssistiveClientsReadWhatEachLabelIsAndWhatItShows) {
+// Assistive clients read what each label is and what it shows. Names are given from the keyboard
+// or by an assistive client; one that is cut is shown whole in the tooltip and to assistive
+// clients. The first server is chosen from items captioned with the players' names, which
+// assistive clients read by what they do.
+TEST_F(MainWindowTest, AssistiveClientsReadTheLabelsAndTheNamesGivenWithoutTheMouse) {
     const std::pair<const char*, const char*> named[] = {
         {"Set2_1", "Set 2 Giocatore B|0"},
         {"TieBreak1_0", "Tie-break 1 Giocatore A|0"},
@@ -335,12 +339,7 @@ TEST_F(MainWindowTest, AssistiveClientsReadWhatEachLabelIsAndWhatItShows) {
         ASSERT_TRUE(a->textInterface());
         EXPECT_EQ(a->textInterface()->text(0, -1), a->text(QAccessible::Value));
     }
-}
 
-// Names are given from the keyboard or by an assistive client; one that is cut is shown whole
-// in the tooltip and to assistive clients. The first server is chosen from items captioned with
-// the players' names, which assistive clients read by what they do.
-TEST_F(MainWindowTest, NamesGivenWithoutTheMouseShownWholeWhenCutAndOnTheFirstServerItems) {
     auto* name = find<QLabel>("NomeGiocatore_0");
     EXPECT_EQ(name->toolTip(), "Clic per cambiare il nome");
     const QString b = "Anastasia Pavlyuchenkova & Iga \u015awi\u0105tek";
