@@ -20,10 +20,9 @@ namespace {
 
 class MainWindowTest : public testing::WindowTest {
 protected:
-    QString score() {
-        return text("Games_0") + "-" + text("Games_1") + " " + text("Punteggio_0") + "-" +
-               text("Punteggio_1");
-    }
+    // Both players' figures of a row, as "15-30".
+    QString both(const QString& row) { return text(row + "_0") + "-" + text(row + "_1"); }
+    QString score() { return both("Games") + " " + both("Punteggio"); }
     bool checked(const QString& name) { return find<QRadioButton>(name)->isChecked(); }
     void click(const QString& name) { QTest::mouseClick(find(name), Qt::LeftButton); }
     // On the round indicator, which is clickable whatever the caption's width.
@@ -104,8 +103,7 @@ TEST_F(MainWindowTest, NamesServesAndPointsReachTheFormAndTheWindowFollows) {
     click("AceDoppioFallo_1");
     click("AceDoppioFallo_2");
     click("PuntoGiocatore_1");
-    EXPECT_EQ(text("Aces_0") + text("DoppiFalli_0") + text("PuntiVinti_0") + text("PuntiVinti_1"),
-              "1112");
+    EXPECT_EQ(text("Aces_0") + text("DoppiFalli_0") + both("PuntiVinti"), "111-2");
     EXPECT_EQ(find<QScrollBar>("GameScroll")->value(), 3);
     // Every bound widget shows what its field holds: text, colours and visibility.
     for (const NamedField& named : window.form().fields()) {
@@ -302,9 +300,8 @@ TEST(AboutDialog, EnterOrEscapeClosesItAndItsButtonAsksForTheSystemInformation) 
 TEST_F(MainWindowTest, EveryQuestionShowsOverTheScreenItSpeaksOf) {
     QStringList seen;
     platform.opening = [&] {
-        seen << text("Set1_0") + "-" + text("Set1_1") + " " + score() + " vinti " +
-                    text("PuntiVinti_0") + " ace " + text("Aces_0") +
-                    (find("MatchPoint_0")->isHidden() ? "" : " MP");
+        seen << both("Set1") + " " + score() + " vinti " + text("PuntiVinti_0") + " ace " +
+                    text("Aces_0") + (find("MatchPoint_0")->isHidden() ? "" : " MP");
     };
     window.form().MatchInTreSet_Click();
     platform.messageAnswers = {MsgAnswer::Yes};  // save at the end of the match: cancelled

@@ -60,9 +60,7 @@ protected:
     QStringList expected() {
         const auto said = [](const std::vector<Text>& texts) {
             QStringList l;
-            for (const Text& t : texts) {
-                l << say(t);
-            }
+            std::ranges::transform(texts, std::back_inserter(l), say);
             return l;
         };
         const MainForm& form = window.form();
