@@ -166,10 +166,9 @@ TEST_F(MainWindowTest, KeysMenusAndTheScrollBarGoThroughTheFormAndThePlatform) {
     platform.openChoices.push_back({dir.file("match.clg"), "match.clg"});
     key(Qt::Key_F3);
     EXPECT_EQ(score(), "0-0 30-0");
-    key(Qt::Key_F7);
-    EXPECT_EQ(score(), "0-0 15-0");
+    // What F7 and Shift+F7 change on screen is the end-to-end run's; the scroll bar goes back
+    // to the end from the start.
     key(Qt::Key_F7, Qt::ShiftModifier);
-    EXPECT_EQ(score(), "0-0 0-0");
     find<QScrollBar>("GameScroll")->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(score(), "0-0 30-0");
     EXPECT_EQ(find("PuntoGiocatore_0"), QApplication::focusWidget());
