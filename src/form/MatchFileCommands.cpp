@@ -309,7 +309,10 @@ void MainForm::Form_Activate(const std::string& commandLine) {
     if (offerRecovery()) {
         return;
     }
+    // From here on an unsaved match is kept, even one that changed before the first showing
+    // and stays if the file named cannot be opened.
     recoveryArmed_ = true;
+    writeRecovery();
     matchFileName_ = name;
     if (!matchFileName_.empty()) {
         FileLoad_Click();
