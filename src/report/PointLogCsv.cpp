@@ -2,6 +2,10 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <array>
+#include <initializer_list>
+#include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -36,14 +40,21 @@ std::string cell(std::string value, bool typed = false) {
     return quoted + "\"";
 }
 
-void addRow(std::string& out, const std::vector<std::string>& cells) {
+// The cells are views, so a long name that stands in every row is never copied for one.
+// `last` is a column that only some logs have.
+void addRow(std::string& out, std::initializer_list<std::string_view> cells,
+            std::optional<std::string_view> last) {
     bool first = true;
-    for (const std::string& c : cells) {
+    for (std::string_view c : cells) {
         if (!first) {
             out += ',';
         }
         out += c;
         first = false;
+    }
+    if (last) {
+        out += ',';
+        out += *last;
     }
     out += "\r\n";
 }
@@ -65,49 +76,42 @@ std::string pointLogCsv(const MatchSummary& match) {
         std::ranges::any_of(match.points, [](const PointRow& r) { return r.ms != kNoTime; });
     std::string out;
     // A and B stand for the players, as in the window's "Giocatore A" and "Giocatore B".
-    std::vector<std::string> header{
-        said(QCoreApplication::translate("PointLogCsv", "Punto")),
-        said(QCoreApplication::translate("PointLogCsv", "Set")),
-        said(QCoreApplication::translate("PointLogCsv", "Game A")),
-        said(QCoreApplication::translate("PointLogCsv", "Game B")),
-        said(QCoreApplication::translate("PointLogCsv", "Punti A")),
-        said(QCoreApplication::translate("PointLogCsv", "Punti B")),
-        said(QCoreApplication::translate("PointLogCsv", "Tie-break")),
-        said(QCoreApplication::translate("PointLogCsv", "Al servizio")),
-        said(QCoreApplication::translate("PointLogCsv", "Vince")),
-        said(QCoreApplication::translate("PointLogCsv", "Servizio")),
-        said(QCoreApplication::translate("PointLogCsv", "Esito del servizio")),
-        said(QCoreApplication::translate("PointLogCsv", "Diritto/Rovescio")),
-        said(QCoreApplication::translate("PointLogCsv", "Colpo")),
-        said(QCoreApplication::translate("PointLogCsv", "Errore/Vincente"))};
-    if (timed) {
-        header.push_back(said(QCoreApplication::translate("PointLogCsv", "Tempo")));
-    }
-    addRow(out, header);
+    const std::string tempo = said(QCoreApplication::translate("PointLogCsv", "Tempo"));
+    addRow(out,
+           {said(QCoreApplication::translate("PointLogCsv", "Punto")),
+            said(QCoreApplication::translate("PointLogCsv", "Set")),
+            said(QCoreApplication::translate("PointLogCsv", "Game A")),
+            said(QCoreApplication::translate("PointLogCsv", "Game B")),
+            said(QCoreApplication::translate("PointLogCsv", "Punti A")),
+            said(QCoreApplication::translate("PointLogCsv", "Punti B")),
+            said(QCoreApplication::translate("PointLogCsv", "Tie-break")),
+            said(QCoreApplication::translate("PointLogCsv", "Al servizio")),
+            said(QCoreApplication::translate("PointLogCsv", "Vince")),
+            said(QCoreApplication::translate("PointLogCsv", "Servizio")),
+            said(QCoreApplication::translate("PointLogCsv", "Esito del servizio")),
+            said(QCoreApplication::translate("PointLogCsv", "Diritto/Rovescio")),
+            said(QCoreApplication::translate("PointLogCsv", "Colpo")),
+            said(QCoreApplication::translate("PointLogCsv", "Errore/Vincente"))},
+           timed ? std::optional<std::string_view>(tempo) : std::nullopt);
     const std::string yes = said(QCoreApplication::translate("PointLogCsv", "sì"));
+    // Made once: a name may be thousands of characters long, and it stands in every row.
+    const std::array<std::string, 2> names{cell(match.players[0], true),
+                                           cell(match.players[1], true)};
+    out.reserve(out.size() + match.points.size() * (names[0].size() + names[1].size() + 80));
     for (const PointRow& r : match.points) {
         // One column per player, as the games are: "6-4" in one cell reads as a date.
         const std::size_t dash = r.score.find('-');
-        std::vector<std::string> row{
-            std::to_string(r.number),
-            std::to_string(r.set),
-            std::to_string(r.gamesA),
-            std::to_string(r.gamesB),
-            cell(r.score.substr(0, dash)),
-            cell(dash == std::string::npos ? std::string() : r.score.substr(dash + 1)),
-            r.tieBreak ? yes : "",
-            cell(match.players[r.server], true),
-            cell(match.players[r.winner], true),
-            said(servizioText(r.servizio)),
-            said(outcomeText(r.outcome)),
-            said(dirittoRovescioText(r.dirittoRovescio)),
-            said(colpoText(r.colpo)),
-            said(erroreVincenteText(r.erroreVincente))};
-        if (timed) {
-            // From the first timed point; a point charted without its time has an empty cell.
-            row.push_back(r.ms != kNoTime ? clockText(r.ms) : std::string());
-        }
-        addRow(out, row);
+        // From the first timed point; a point charted without its time has an empty cell.
+        const std::string time = r.ms != kNoTime ? clockText(r.ms) : std::string();
+        addRow(out,
+               {std::to_string(r.number), std::to_string(r.set), std::to_string(r.gamesA),
+                std::to_string(r.gamesB), cell(r.score.substr(0, dash)),
+                cell(dash == std::string::npos ? std::string() : r.score.substr(dash + 1)),
+                r.tieBreak ? std::string_view(yes) : std::string_view(), names[r.server],
+                names[r.winner], said(servizioText(r.servizio)), said(outcomeText(r.outcome)),
+                said(dirittoRovescioText(r.dirittoRovescio)), said(colpoText(r.colpo)),
+                said(erroreVincenteText(r.erroreVincente))},
+               timed ? std::optional<std::string_view>(time) : std::nullopt);
     }
     return out;
 }
