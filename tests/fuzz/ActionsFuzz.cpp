@@ -520,8 +520,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         MainForm& form = *s.form;
         s.activated = s.activated || action == kOpen;
         const bool same = sameMatch(form.matchRecord(), before);
-        // A change rewrites the recovery file that a close removed.
-        closedCleanly = closedCleanly && same;
+        // A change rewrites the recovery file that a close removed, and so does the start-up
+        // step, which keeps an unsaved match from then on.
+        closedCleanly = closedCleanly && same && action != kOpen;
         // Every change can be undone, and an undo made again; a change of the user's own
         // leaves nothing to redo. A load, the start-up step and a recovery start a new history.
         const bool undoOrRedo = action == kUndo || action == kRedo;
