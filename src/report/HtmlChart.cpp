@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "report/HtmlTables.h"
 #include "report/Language.h"
 
 namespace courtlog {
@@ -246,18 +247,16 @@ void legendItem(PageWriter& w, const std::string& swatch, const std::string& lab
 
 void writeChart(PageWriter& w, const MatchSummary& m) {
     const auto rows = scoredPoints(m);
-    w.open("section", {{"id", "andamento"}});
-    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Andamento della partita")));
-    w.element(
-        "p",
+    openSection(
+        w, "andamento",
+        filled(QCoreApplication::translate("HtmlReport", "Andamento della partita")),
         rows.empty()
             ? filled(QCoreApplication::translate(
                   "HtmlReport", "Non ci sono ancora punti: il grafico si riempirà con la partita."))
             : filled(
                   QCoreApplication::translate(
                       "HtmlReport", "Punti vinti da %1 meno punti vinti da %2, dopo ogni punto."),
-                  {m.players[0], m.players[1]}),
-        {{"class", "nota"}});
+                  {m.players[0], m.players[1]}));
     w.open("figure");
     svg(w, m, rows);
     w.open("figcaption");

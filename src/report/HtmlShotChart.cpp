@@ -6,6 +6,7 @@
 
 #include "form/PointPanel.h"
 #include "report/HtmlChart.h"
+#include "report/HtmlTables.h"
 #include "report/Language.h"
 
 namespace courtlog {
@@ -141,14 +142,12 @@ void writeShotCharts(PageWriter& w, const MatchSummary& m) {
     const std::array<PlayerStatistics, 2>& players = m.statistics.match.players;
     // One scale for both, so that the longer bar is the larger count across the pair.
     const int scale = std::max(most(players[0]), most(players[1]));
-    w.open("section", {{"id", "colpi"}, {"class", "nuova-pagina"}});
-    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Vincenti ed errori")));
-    w.element("p",
-              filled(QCoreApplication::translate(
-                  "HtmlReport",
-                  "Per diritto e rovescio e per colpo, nella stessa scala per i due giocatori. "
-                  "Un vincente conta per chi ha vinto il punto, un errore per chi l'ha perso.")),
-              {{"class", "nota"}});
+    openSection(w, "colpi", filled(QCoreApplication::translate("HtmlReport", "Vincenti ed errori")),
+                filled(QCoreApplication::translate(
+                    "HtmlReport",
+                    "Per diritto e rovescio e per colpo, nella stessa scala per i due giocatori. "
+                    "Un vincente conta per chi ha vinto il punto, un errore per chi l'ha perso.")),
+                true);
     if (scale == 0) {
         w.element("p",
                   filled(QCoreApplication::translate(

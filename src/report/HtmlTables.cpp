@@ -155,6 +155,19 @@ void shotTables(PageWriter& w, const std::vector<FigureTable>& tables) {
 
 }  // namespace
 
+void openSection(PageWriter& w, std::string_view id, const std::string& heading,
+                 const std::string& note, bool newPage) {
+    if (newPage) {
+        w.open("section", {{"id", std::string(id)}, {"class", "nuova-pagina"}});
+    } else {
+        w.open("section", {{"id", std::string(id)}});
+    }
+    w.element("h2", heading);
+    if (!note.empty()) {
+        w.element("p", note, {{"class", "nota"}});
+    }
+}
+
 std::string matchTitle(const MatchSummary& m) {
     return m.players[0] + " – " + m.players[1];
 }
@@ -171,8 +184,8 @@ void writeScore(PageWriter& w, const MatchSummary& m) {
 }
 
 void writeMatchStatistics(PageWriter& w, const MatchSummary& m) {
-    w.open("section", {{"id", "statistiche"}});
-    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Statistiche della partita")));
+    openSection(w, "statistiche",
+                filled(QCoreApplication::translate("HtmlReport", "Statistiche della partita")));
     statTable(w, "", m.players, m.totals);
     w.element("p",
               filled(QCoreApplication::translate(
@@ -188,8 +201,8 @@ void writeSetStatistics(PageWriter& w, const MatchSummary& m) {
         return;
     }
     const std::array<std::string, 2> names{inColumn(m.players[0]), inColumn(m.players[1])};
-    w.open("section", {{"id", "set"}, {"class", "nuova-pagina"}});
-    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Set per set")));
+    openSection(w, "set", filled(QCoreApplication::translate("HtmlReport", "Set per set")), {},
+                true);
     w.open("div", {{"class", "set-per-set"}});
     for (const SetSummary& s : m.sets) {
         statTable(w, setCaption(s), names, s.counts);
@@ -201,13 +214,12 @@ void writeSetStatistics(PageWriter& w, const MatchSummary& m) {
 void writeDetailedStatistics(PageWriter& w, const MatchSummary& m) {
     const std::array<Text, 2> names{Text::verbatim(inColumn(m.players[0])),
                                     Text::verbatim(inColumn(m.players[1]))};
-    w.open("section", {{"id", "dettaglio"}, {"class", "nuova-pagina"}});
-    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Statistiche dettagliate")));
-    w.element("p",
-              filled(QCoreApplication::translate(
-                  "HtmlReport",
-                  "Un vincente conta per chi ha vinto il punto, un errore per chi l'ha perso.")),
-              {{"class", "nota"}});
+    openSection(w, "dettaglio",
+                filled(QCoreApplication::translate("HtmlReport", "Statistiche dettagliate")),
+                filled(QCoreApplication::translate(
+                    "HtmlReport",
+                    "Un vincente conta per chi ha vinto il punto, un errore per chi l'ha perso.")),
+                true);
     for (const StretchTables& stretch : detailedTables(m.statistics, names)) {
         w.open("div", {{"class", "tratto"}});
         w.element("h3", sayUtf8(stretch.title));
@@ -227,22 +239,19 @@ void writeDetailedStatistics(PageWriter& w, const MatchSummary& m) {
 
 void writePointLog(PageWriter& w, const MatchSummary& m) {
     if (m.points.empty()) {
-        w.open("section", {{"id", "punti"}});
-        w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Punto per punto")));
-        w.element("p",
-                  filled(QCoreApplication::translate("HtmlReport", "Nessun punto registrato.")),
-                  {{"class", "nota"}});
+        openSection(w, "punti",
+                    filled(QCoreApplication::translate("HtmlReport", "Punto per punto")),
+                    filled(QCoreApplication::translate("HtmlReport", "Nessun punto registrato.")));
         w.close();
         return;
     }
-    w.open("section", {{"id", "punti"}, {"class", "nuova-pagina"}});
-    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Punto per punto")));
-    w.element("p",
-              filled(QCoreApplication::translate(
-                  "HtmlReport",
-                  "Giochi del set e punti del gioco sono quelli prima del punto. In giallo i punti "
-                  "di tie-break, in arancio quelli che hanno strappato il servizio.")),
-              {{"class", "nota"}});
+    openSection(
+        w, "punti", filled(QCoreApplication::translate("HtmlReport", "Punto per punto")),
+        filled(QCoreApplication::translate(
+            "HtmlReport",
+            "Giochi del set e punti del gioco sono quelli prima del punto. In giallo i punti "
+            "di tie-break, in arancio quelli che hanno strappato il servizio.")),
+        true);
     if (scoredPoints(m).size() < m.points.size()) {
         w.element("p",
                   filled(QCoreApplication::translate(
@@ -272,8 +281,7 @@ void writePointLog(PageWriter& w, const MatchSummary& m) {
 }
 
 void writeMatchList(PageWriter& w, const std::vector<MatchSummary>& matches) {
-    w.open("section", {{"id", "partite"}});
-    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Partite")));
+    openSection(w, "partite", filled(QCoreApplication::translate("HtmlReport", "Partite")));
     w.open("table", {{"class", "partite"}});
     colgroup(w, {"n", "torneo", "incontro", "punteggio", ""});
     head(w, {filled(QCoreApplication::translate("HtmlReport", "N.")),
@@ -303,14 +311,11 @@ void writeMatchList(PageWriter& w, const std::vector<MatchSummary>& matches) {
 
 void writePlayerTable(PageWriter& w, const std::vector<PlayerTotals>& totals) {
     const std::vector<const StatisticsRow*> rows = countedRows();
-    w.open("section", {{"id", "giocatori"}});
-    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Giocatori")));
-    w.element("p",
-              filled(QCoreApplication::translate(
-                  "HtmlReport",
-                  "Somme di tutte le partite; le percentuali sono calcolate sui totali. Break "
-                  "points: break fatti / palle break avute.")),
-              {{"class", "nota"}});
+    openSection(w, "giocatori", filled(QCoreApplication::translate("HtmlReport", "Giocatori")),
+                filled(QCoreApplication::translate(
+                    "HtmlReport",
+                    "Somme di tutte le partite; le percentuali sono calcolate sui totali. Break "
+                    "points: break fatti / palle break avute.")));
     w.open("table", {{"class", "giocatori"}});
     // The name, then the matches played, won and lost, then the statistics; a cell with two
     // values needs a wider column.
@@ -355,14 +360,12 @@ void writeDetailedTotals(PageWriter& w, const std::vector<PlayerTotals>& totals)
     for (std::size_t p = 0; p < totals.size(); ++p) {
         shots.push_back(shotTable(figures[p], names[p]));
     }
-    w.open("section", {{"id", "dettaglio"}});
-    w.element("h2", filled(QCoreApplication::translate("HtmlReport", "Statistiche dettagliate")));
-    w.element("p",
-              filled(QCoreApplication::translate(
-                  "HtmlReport",
-                  "Somme di tutte le partite; i punti di fila sono la serie più "
-                  "lunga di una partita.")),
-              {{"class", "nota"}});
+    openSection(w, "dettaglio",
+                filled(QCoreApplication::translate("HtmlReport", "Statistiche dettagliate")),
+                filled(QCoreApplication::translate(
+                    "HtmlReport",
+                    "Somme di tutte le partite; i punti di fila sono la serie più "
+                    "lunga di una partita.")));
     htmlTable(w, figureTable(figures, names), "figure");
     shotTables(w, shots);
     w.close();

@@ -8,6 +8,11 @@
 
 namespace courtlog {
 
+// Opens a section of the page with its heading and, when given, a note under it; a section
+// that starts a new printed page says so.
+void openSection(PageWriter& page, std::string_view id, const std::string& heading,
+                 const std::string& note = {}, bool newPage = false);
+
 // "A – B".
 std::string matchTitle(const MatchSummary& match);
 
