@@ -72,8 +72,15 @@ xdotool windowfocus --sync "$question" key Return
 gone '^Courtlog$' || fail "the question did not close"
 main_window >/dev/null
 save_as "$work/recovered.clg"
+# The saved file shows before the save has finished (the folder is still being synced), and
+# the recovery file goes only then: it is waited for, not raced against the stop.
+recovery_files() { find "$work/charted/data" -name 'recovery-*.courtlog' | wc -l; }
+for _ in $(seq 1 50); do
+    [ "$(recovery_files)" = 0 ] && break
+    sleep 0.1
+done
 stop
 cmp "$work/reference.clg" "$work/recovered.clg" || fail "the recovered match differs"
-left=$(find "$work/charted/data" -name 'recovery-*.courtlog' | wc -l)
+left=$(recovery_files)
 [ "$left" = 0 ] || fail "$left recovery files left after the save"
 echo "the match charted before the kill came back whole"
