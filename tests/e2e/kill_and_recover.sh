@@ -58,7 +58,15 @@ stop
 start charted
 main_window >/dev/null
 chart
-sleep 1
+# The last keys may still be queued when xdotool returns: the kill waits until the recovery
+# file has stayed the same for a second.
+before=""
+for _ in $(seq 1 20); do
+    now=$(find "$work/charted/data" -name 'recovery-*.courtlog' -exec md5sum {} + 2>/dev/null)
+    [ -n "$now" ] && [ "$now" = "$before" ] && break
+    before="$now"
+    sleep 1
+done
 kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""
