@@ -4,6 +4,7 @@
 #include <QtWidgets>
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 #include <tuple>
 
@@ -14,6 +15,7 @@
 
 #include "history/ResidualPoints.h"
 #include "report/Language.h"
+#include "support/TempDir.h"
 #include "ui/NuovoPuntoDialog.h"
 #include "ui/QtPlatform.h"
 
@@ -141,6 +143,51 @@ TEST(QtPlatform, RecoveryFolderAndItsLocks) {
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     ASSERT_TRUE(QFileInfo::exists(dead));
     EXPECT_TRUE(first.lockFile(dead.toStdString()));
+}
+
+// A lock hides its file only from a live window's lock: one that cannot be read or makes no
+// sense is taken, and so is one from another machine once its file has not changed for a day.
+// One that cannot be put away hides nothing either: the file is used unlocked.
+TEST(QtPlatform, OnlyALiveWindowsLockHidesItsFile) {
+    QTemporaryDir dir;                             // outlives the locks in it
+    QtPlatform platform(nullptr), other(nullptr);  // no window: nothing is shown
+    // The lock of a file written `hours` ago, holding these bytes, or held by `other`.
+    const auto lockOf = [&](const QString& name, const char* bytes, int hours) {
+        const std::string file = dir.filePath(name).toStdString(), lock = file + ".lock";
+        std::ofstream(file) << "{}";
+        std::filesystem::last_write_time(
+            file, std::filesystem::file_time_type::clock::now() - std::chrono::hours(hours));
+        bytes ? void(std::ofstream(lock) << bytes) : void(other.lockFile(lock));
+        return lock;
+    };
+    const char* elsewhere = "4242\ncourtlog\nanother-machine\n";
+    std::vector<std::pair<bool, bool>> taken;  // by the platform, then by the other window
+    for (const auto& [name, bytes, hours] :
+         {std::tuple("empty", "", 0), std::tuple("garbage", "\xff\xfe-1\n\n", 0),
+          std::tuple("elsewhere-old", elsewhere, 25), std::tuple("elsewhere-young", elsewhere, 23),
+          std::tuple<const char*, const char*, int>("live", nullptr, 48)}) {
+        const std::string lock = lockOf(QString::fromUtf8(name), bytes, hours);
+        const bool first = platform.lockFile(lock);
+        taken.emplace_back(first, other.lockFile(lock));
+    }
+    EXPECT_EQ(taken,
+              (std::vector<std::pair<bool, bool>>{
+                  {true, false}, {true, false}, {true, false}, {false, false}, {false, true}}));
+
+    // In a folder where nothing may be removed, as another user when the test runs as root.
+    const std::string stuck = lockOf(QStringLiteral("stuck"), "garbage", 0);
+    ASSERT_EQ(::chmod(dir.path().toUtf8().constData(), 0555), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        const bool other = ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0);
+        _exit(other && platform.lockFile(stuck) ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    ::chmod(dir.path().toUtf8().constData(), 0700);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "an unremovable lock hid its file";
+    EXPECT_EQ(testing::TempDir::read(stuck), "garbage");
 }
 
 QPushButton* choice(QDialog& d, int i) {
