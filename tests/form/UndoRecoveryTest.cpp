@@ -7,6 +7,10 @@
 #include <optional>
 #include <regex>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include "storage/MatchDocument.h"
 #include "storage/MatchFile.h"
 #include "storage/Recovery.h"
@@ -296,6 +300,42 @@ TEST(Recovery, AFileThatCannotBeReadIsKeptAndAWeekOldDeclinedOneGoes) {
     EXPECT_EQ(std::tuple(filesIn(folder), w.platform.locks.size()),
               std::tuple(std::set<std::string>{"declined-2.courtlog", "recovery-1.courtlog"}, 0u));
 }
+
+#ifndef _WIN32  // links need a privilege there, and files are not given away
+// Only the user's own files are offered, never a link or a file someone else put there: either
+// could lead the window to write its points into another match. The file a recovered match
+// came from may be any path: the first save only offers it.
+TEST(Recovery, OnlyTheUsersOwnFilesAreOfferedAndTheirFileIsOnlySuggested) {
+    TempDir dir, other;
+    const std::string folder = dir.file(""), elsewhere = other.file("m.courtlog"),
+                      own = dir.file("recovery-1.courtlog"), mine = other.file("mine.courtlog");
+    MatchRecord m;
+    m.points = {1, 2};
+    TempDir::write(elsewhere, encodeDocument(m));
+    TempDir::write(own, encodeRecovery(m, elsewhere));
+    age(own, std::chrono::hours(2));  // the others are newer, so are offered first if at all
+    std::filesystem::create_symlink(elsewhere, dir.file("recovery-2.courtlog"));
+    if (::geteuid() == 0) {
+        TempDir::write(dir.file("recovery-3.courtlog"), encodeRecovery(m, ""));
+        ASSERT_EQ(::chown(dir.file("recovery-3.courtlog").c_str(), 4242, 4242), 0);
+    }
+    Window w(folder);
+    EXPECT_EQ(std::tuple(w.platform.messages.size(), w.form.recoveryFile(), w.form.currentFile()),
+              std::tuple(1u, own, ""));
+    // A link put in its place later is not written through either.
+    std::filesystem::remove(own);
+    std::filesystem::create_symlink(elsewhere, own);
+    w.play("A");
+    const bool linkLeft = std::filesystem::is_symlink(own);
+    w.platform.saveChoices = {{mine, "mine.courtlog"}};
+    w.form.FileSaveCurrent_Click();
+    w.play("B");
+    w.form.FileSaveCurrent_Click();
+    EXPECT_EQ(std::tuple(TempDir::read(elsewhere), linkLeft, w.platform.saveDialogNames,
+                         decodeDocument(TempDir::read(mine)).match.points.size()),
+              std::tuple(encodeDocument(m), true, std::vector{elsewhere}, 4u));
+}
+#endif
 
 // A match file may set more marks than its rules need; a save of the match taken back must
 // still give its bytes.
