@@ -286,54 +286,55 @@ TEST(Recovery, AMatchLeftByAWindowThatDiedIsOfferedOnceTheMostRecentFirst) {
               1);
 }
 
+// Only the user's own files are the program's: a link, or a file someone else put there, is
+// never offered nor removed, since either could lead to another match.
 TEST(Recovery, AFileThatCannotBeReadIsKeptAndAWeekOldDeclinedOneGoes) {
-    TempDir dir;
+    TempDir dir, other;
     const std::string folder = dir.file("");
     TempDir::write(dir.file("recovery-1.courtlog"), "{\"format\": \"courtlog-match\"");
     TempDir::write(dir.file("declined-1.courtlog"), "{}");
     TempDir::write(dir.file("declined-2.courtlog"), "{}");
     age(dir.file("declined-1.courtlog"), std::chrono::hours(8 * 24));
     age(dir.file("declined-2.courtlog"), std::chrono::hours(6 * 24));
+    std::set<std::string> kept = {"declined-2.courtlog", "recovery-1.courtlog"};
+#ifndef _WIN32
+    const std::string elsewhere = other.file("m.courtlog"),
+                      theirs = dir.file("recovery-3.courtlog");
+    TempDir::write(elsewhere, encodeDocument(MatchRecord{}));
+    std::filesystem::create_symlink(elsewhere, dir.file("recovery-2.courtlog"));
+    kept.insert("recovery-2.courtlog");
+    if (::geteuid() == 0) {  // only root may give a file away
+        std::filesystem::copy(elsewhere, theirs);
+        ASSERT_EQ(::chown(theirs.c_str(), 4242, 4242), 0);
+        kept.insert("recovery-3.courtlog");
+    }
+#endif
     Window w(folder);
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_TRUE(w.platform.messages[0].starts_with("Impossibile leggere il file di ripristino "));
-    EXPECT_EQ(std::tuple(filesIn(folder), w.platform.locks.size()),
-              std::tuple(std::set<std::string>{"declined-2.courtlog", "recovery-1.courtlog"}, 0u));
+    EXPECT_EQ(std::tuple(filesIn(folder), w.platform.locks.size()), std::tuple(kept, 0u));
 }
 
-#ifndef _WIN32  // links need a privilege there, and files are not given away
-// Only the user's own files are offered, never a link or a file someone else put there: either
-// could lead the window to write its points into another match. The file a recovered match
-// came from may be any path: the first save only offers it.
-TEST(Recovery, OnlyTheUsersOwnFilesAreOfferedAndTheirFileIsOnlySuggested) {
+#ifndef _WIN32  // links need a privilege there
+// The file a recovered match came from may be any path: the first save only offers it. A link
+// put in the place of the recovery file is not written through.
+TEST(Recovery, TheFileARecoveredMatchCameFromIsOnlySuggestedAndNoLinkIsWrittenThrough) {
     TempDir dir, other;
-    const std::string folder = dir.file(""), elsewhere = other.file("m.courtlog"),
-                      own = dir.file("recovery-1.courtlog"), mine = other.file("mine.courtlog");
-    MatchRecord m;
-    m.points = {1, 2};
-    TempDir::write(elsewhere, encodeDocument(m));
-    TempDir::write(own, encodeRecovery(m, elsewhere));
-    age(own, std::chrono::hours(2));  // the others are newer, so are offered first if at all
-    std::filesystem::create_symlink(elsewhere, dir.file("recovery-2.courtlog"));
-    if (::geteuid() == 0) {
-        TempDir::write(dir.file("recovery-3.courtlog"), encodeRecovery(m, ""));
-        ASSERT_EQ(::chown(dir.file("recovery-3.courtlog").c_str(), 4242, 4242), 0);
-    }
-    Window w(folder);
-    EXPECT_EQ(std::tuple(w.platform.messages.size(), w.form.recoveryFile(), w.form.currentFile()),
-              std::tuple(1u, own, ""));
-    // A link put in its place later is not written through either.
+    const std::string named = other.file("m.courtlog"), chosen = other.file("c.courtlog"),
+                      own = dir.file("recovery-1.courtlog");
+    TempDir::write(named, "precious");
+    TempDir::write(own, encodeRecovery(MatchRecord{}, named));
+    Window w(dir.file(""));
     std::filesystem::remove(own);
-    std::filesystem::create_symlink(elsewhere, own);
-    w.play("A");
-    const bool linkLeft = std::filesystem::is_symlink(own);
-    w.platform.saveChoices = {{mine, "mine.courtlog"}};
-    w.form.FileSaveCurrent_Click();
-    w.play("B");
-    w.form.FileSaveCurrent_Click();
-    EXPECT_EQ(std::tuple(TempDir::read(elsewhere), linkLeft, w.platform.saveDialogNames,
-                         decodeDocument(TempDir::read(mine)).match.points.size()),
-              std::tuple(encodeDocument(m), true, std::vector{elsewhere}, 4u));
+    std::filesystem::create_symlink(named, own);
+    w.platform.saveChoices = {{chosen, "c.courtlog"}};
+    for (const char* point : {"A", "B", "A"}) {
+        w.play(point);
+        w.form.FileSaveCurrent_Click();
+    }
+    EXPECT_EQ(std::tuple(TempDir::read(named), w.platform.saveDialogNames,
+                         decodeDocument(TempDir::read(chosen)).match.points.size()),
+              std::tuple("precious", std::vector{named}, 3u));
 }
 #endif
 

@@ -15,7 +15,6 @@
 
 #include "history/ResidualPoints.h"
 #include "report/Language.h"
-#include "support/TempDir.h"
 #include "ui/NuovoPuntoDialog.h"
 #include "ui/QtPlatform.h"
 
@@ -109,11 +108,13 @@ TEST(QtPlatform, SettingsLiveInTheirFileAndAPipeThereIsNeverWaitedOn) {
 }
 
 // Where the recovery folder cannot be made there is none (the end-to-end test finds it made in
-// the data folder). A lock holds against another window however old it grows, and one left by
-// a process that died is taken.
+// the data folder). A lock hides its file only while a window of the program holds it, however
+// old it grows: one left by a process that died, one that cannot be read or makes no sense, and
+// one from another machine whose file has not changed for a day are taken. One that cannot be
+// put away hides nothing either: the file is used unlocked.
 TEST(QtPlatform, RecoveryFolderAndItsLocks) {
+    QTemporaryDir data;                          // outlives the locks in it
     QtPlatform first(nullptr), second(nullptr);  // no window: nothing is shown
-    QTemporaryDir data;
     const QByteArray saved = qgetenv("XDG_DATA_HOME");
     QFile blocker(data.filePath("file"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -121,73 +122,43 @@ TEST(QtPlatform, RecoveryFolderAndItsLocks) {
     EXPECT_EQ(first.recoveryFolder(), "");
     qputenv("XDG_DATA_HOME", saved);
 
-    const std::string lock = data.filePath("a.lock").toStdString();
-    ASSERT_TRUE(first.lockFile(lock));
-    EXPECT_TRUE(first.lockFile(lock));  // already its own
-    EXPECT_FALSE(second.lockFile(lock));
-    const std::filesystem::path file(lock);
-    std::filesystem::last_write_time(
-        file, std::filesystem::last_write_time(file) - std::chrono::hours(5));
-    EXPECT_FALSE(second.lockFile(lock)) << "a window's lock passed for stale by its age";
-    first.unlockFile(lock);
-    EXPECT_TRUE(second.lockFile(lock));
-
-    const QString dead = data.filePath("dead.lock");
-    const pid_t child = fork();
-    if (child == 0) {
-        QLockFile held(dead);
-        _exit(held.tryLock(0) ? 0 : 1);  // ends without letting it go
-    }
-    int status = -1;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_TRUE(QFileInfo::exists(dead));
-    EXPECT_TRUE(first.lockFile(dead.toStdString()));
-}
-
-// A lock hides its file only from a live window's lock: one that cannot be read or makes no
-// sense is taken, and so is one from another machine once its file has not changed for a day.
-// One that cannot be put away hides nothing either: the file is used unlocked.
-TEST(QtPlatform, OnlyALiveWindowsLockHidesItsFile) {
-    QTemporaryDir dir;                             // outlives the locks in it
-    QtPlatform platform(nullptr), other(nullptr);  // no window: nothing is shown
-    // The lock of a file written `hours` ago, holding these bytes, or held by `other`.
-    const auto lockOf = [&](const QString& name, const char* bytes, int hours) {
-        const std::string file = dir.filePath(name).toStdString(), lock = file + ".lock";
+    // The lock of a file written `hours` ago: these bytes, or one taken by the first window, or
+    // a folder, which no one can put away.
+    const auto lockOf = [&](const char* name, const std::string& bytes, int hours) {
+        const std::string file = data.filePath(QString::fromUtf8(name)).toStdString(),
+                          lock = file + ".lock";
         std::ofstream(file) << "{}";
-        std::filesystem::last_write_time(
-            file, std::filesystem::file_time_type::clock::now() - std::chrono::hours(hours));
-        bytes ? void(std::ofstream(lock) << bytes) : void(other.lockFile(lock));
+        bytes == "held"     ? void(first.lockFile(lock))
+        : bytes == "folder" ? void(std::filesystem::create_directory(lock))
+                            : void(std::ofstream(lock) << bytes);
+        for (const std::string& f : {file, lock}) {
+            std::filesystem::last_write_time(
+                f, std::filesystem::file_time_type::clock::now() - std::chrono::hours(hours));
+        }
         return lock;
     };
-    const char* elsewhere = "4242\ncourtlog\nanother-machine\n";
-    std::vector<std::pair<bool, bool>> taken;  // by the platform, then by the other window
-    for (const auto& [name, bytes, hours] :
-         {std::tuple("empty", "", 0), std::tuple("garbage", "\xff\xfe-1\n\n", 0),
-          std::tuple("elsewhere-old", elsewhere, 25), std::tuple("elsewhere-young", elsewhere, 23),
-          std::tuple<const char*, const char*, int>("live", nullptr, 48)}) {
-        const std::string lock = lockOf(QString::fromUtf8(name), bytes, hours);
-        const bool first = platform.lockFile(lock);
-        taken.emplace_back(first, other.lockFile(lock));
+    const std::string here = QSysInfo::machineHostName().toStdString(),
+                      elsewhere = "4242\ncourtlog\nanother-machine\n";
+    std::string taken;  // "+" taken or "-" refused, by the second window then by the first
+    const auto lock = [&taken](QtPlatform& window, const std::string& path) {
+        taken += window.lockFile(path) ? "+" : "-";
+    };
+    for (const auto& [name, bytes, hours] : std::vector<std::tuple<const char*, std::string, int>>{
+             {"live", "held", 48},
+             {"dead", "99999999\nui_tests\n" + here + "\n", 0},
+             {"empty", "", 0},
+             {"garbage", "\xff\xfe-1\n\n", 0},
+             {"elsewhere-old", elsewhere, 25},
+             {"elsewhere-young", elsewhere, 23},
+             {"stuck", "folder", 0}}) {
+        const std::string path = lockOf(name, bytes, hours);
+        lock(second, path);
+        lock(first, path);
+        taken += " ";
     }
-    EXPECT_EQ(taken,
-              (std::vector<std::pair<bool, bool>>{
-                  {true, false}, {true, false}, {true, false}, {false, false}, {false, true}}));
-
-    // In a folder where nothing may be removed, as another user when the test runs as root.
-    const std::string stuck = lockOf(QStringLiteral("stuck"), "garbage", 0);
-    ASSERT_EQ(::chmod(dir.path().toUtf8().constData(), 0555), 0);
-    const pid_t child = fork();
-    if (child == 0) {
-        const bool other = ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0);
-        _exit(other && platform.lockFile(stuck) ? 0 : 1);
-    }
-    int status = -1;
-    waitpid(child, &status, 0);
-    ::chmod(dir.path().toUtf8().constData(), 0700);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        << "an unremovable lock hid its file";
-    EXPECT_EQ(testing::TempDir::read(stuck), "garbage");
+    first.unlockFile(data.filePath("live.lock").toStdString());
+    lock(second, data.filePath("live.lock").toStdString());
+    EXPECT_EQ(taken, "-+ +- +- +- +- -- ++ +");
 }
 
 QPushButton* choice(QDialog& d, int i) {
