@@ -144,8 +144,8 @@ void MainForm::writeRecovery() {
             return;
         }
     }
-    const std::optional<Text> failure =
-        writeFileReplacing(recoveryPath_, encodeRecovery(matchRecord(), currentFile_));
+    const std::optional<Text> failure = writeFileReplacing(
+        recoveryPath_, encodeRecovery(matchRecord(), fileOfMatch()), Links::Refuse);
     // Said once, not after every point; a later write that works makes it good again.
     if (failure && !recoveryFailed_) {
         platform_.messageBox(
@@ -177,7 +177,7 @@ bool MainForm::offerRecovery() {
         if (!platform_.lockFile(lock)) {
             continue;
         }
-        const ReadOutcome read = readFileStart(file.path, kMaxUsefulDocumentSize);
+        const ReadOutcome read = readFileStart(file.path, kMaxUsefulDocumentSize, Links::Refuse);
         DecodedRecovery decoded;
         if (read.error) {
             decoded.refusal = read.reason;
@@ -219,8 +219,8 @@ bool MainForm::offerRecovery() {
             continue;
         }
         applyMatch(m, decoded.roundValid);
-        currentFile_ = decoded.file;
-        currentFileIsDocument_ = !currentFile_.empty() && !hasExtension(currentFile_, ".clg");
+        // Only a suggestion: the recovery file may name any path, and the first save asks.
+        suggestedFile_ = decoded.file;
         // This window carries the match on in the same file, under the lock it now holds.
         removeRecovery();
         recoveryPath_ = file.path;

@@ -348,6 +348,11 @@ private:
     std::optional<MatchRecord> saved_;
     std::string currentFile_;
     bool currentFileIsDocument_ = false;
+    // The file a recovered match came from, offered by the save dialog until a save.
+    std::string suggestedFile_;
+    const std::string& fileOfMatch() const {
+        return currentFile_.empty() ? suggestedFile_ : currentFile_;
+    }
     // The recovery file is written once the start-up step has offered back what it found.
     bool recoveryArmed_ = false;
     std::string recoveryPath_;

@@ -90,18 +90,19 @@ void MainForm::FileSave_Click() {
     // A match file as before whenever it keeps the whole match; otherwise the dialog starts on
     // the document, which keeps everything.
     const std::vector<Text> losses = matchFileLosses(record);
-    std::string name = defaultFileName();
-    if (!losses.empty()) {
-        name.replace(name.size() - 4, 4, ".courtlog");  // in place of ".clg"
+    std::string name = suggestedFile_.empty() ? defaultFileName() : suggestedFile_;
+    if (!losses.empty() && hasExtension(name, ".clg")) {
+        name.replace(name.size() - 4, 4, ".courtlog");
     }
+    const bool onDocument = !hasExtension(name, ".clg");
     const FileChoice choice =
-        platform_.saveFileDialog(name, {kFileFilter, kDocumentFilter}, losses.empty() ? 0 : 1);
+        platform_.saveFileDialog(name, {kFileFilter, kDocumentFilter}, onDocument ? 1 : 0);
     if (choice.title.empty()) {
         return;
     }
     // The name's extension picks the format; any other keeps the one the dialog started on.
     const bool asDocument = hasExtension(choice.path, ".courtlog") ||
-                            (!losses.empty() && !hasExtension(choice.path, ".clg"));
+                            (onDocument && !hasExtension(choice.path, ".clg"));
     if (!asDocument && !losses.empty()) {
         const MsgAnswer answer = platform_.messageBox(
             Text(CL_TEXT("Messages",
@@ -151,6 +152,7 @@ bool MainForm::writeMatchTo(const std::string& path, const std::string& title, b
     labels.NomeTorneo.setCaption(Text::verbatim(record.tournament));
     currentFile_ = path;
     currentFileIsDocument_ = asDocument;
+    suggestedFile_.clear();
     // What is undone from here on is measured against this file; the steps before it stay.
     const int from = points_.current();
     last_ = moment();
@@ -266,6 +268,7 @@ void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
     // Another match: nothing of the one before can be undone into it.
     currentFile_.clear();
     currentFileIsDocument_ = false;
+    suggestedFile_.clear();
     startAfresh(true);
 }
 

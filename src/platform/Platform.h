@@ -94,8 +94,10 @@ public:
 
     // The folder of the recovery files, made if need be; empty when there is none to write.
     virtual std::string recoveryFolder() { return {}; }
-    // Takes the lock file at path and holds it until unlockFile or the end of the process;
-    // false when a running program holds it. A lock left by a program that died is taken.
+    // Takes the lock file at path ("<file>.lock") and holds it until unlockFile or the end of
+    // the process; false only when a running program holds it. A lock left by a program that
+    // died, one that cannot be read, and one from another machine whose file has not changed
+    // for a day are taken. Where no lock can be made or put away, the file is used unlocked.
     virtual bool lockFile(const std::string& path) {
         (void)path;
         return true;

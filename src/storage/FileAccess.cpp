@@ -128,19 +128,24 @@ int moveOver(const fs::path& from, const fs::path& to) {
 
 // Opens a file for reading, or for reading and writing, only if it is a regular file when it
 // is opened, without ever waiting on it: a path that became a pipe since it was looked at
-// fails rather than blocks.
-std::FILE* openRegularFile(const fs::path& path, bool update = false) {
+// fails rather than blocks. With links refused, a link there is no file either.
+std::FILE* openRegularFile(const fs::path& path, bool update, Links links) {
+    const bool refuse = links == Links::Refuse;
 #ifdef _WIN32
     // A file being written over is not for others to write or remove meanwhile.
     const HANDLE h = ::CreateFileW(
         path.c_str(), GENERIC_READ | (update ? GENERIC_WRITE : 0),
         update ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | (refuse ? FILE_FLAG_OPEN_REPARSE_POINT : 0),
+        nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         errno = errnoOf(::GetLastError());
         return nullptr;
     }
-    if (::GetFileType(h) != FILE_TYPE_DISK) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (::GetFileType(h) != FILE_TYPE_DISK ||
+        (refuse && (!::GetFileInformationByHandle(h, &info) ||
+                    (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0))) {
         ::CloseHandle(h);
         errno = kNotAFile;
         return nullptr;
@@ -148,7 +153,8 @@ std::FILE* openRegularFile(const fs::path& path, bool update = false) {
     return update ? streamOf(h, _O_RDWR | _O_BINARY, "r+b")
                   : streamOf(h, _O_RDONLY | _O_BINARY, "rb");
 #else
-    const int fd = ::open(path.c_str(), (update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), (update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC |
+                                            (refuse ? O_NOFOLLOW : 0));
     if (fd < 0) {
         return nullptr;
     }
@@ -163,6 +169,21 @@ std::FILE* openRegularFile(const fs::path& path, bool update = false) {
         ::close(fd);
     }
     return f;
+#endif
+}
+
+// A regular file, not a link, of the user who runs the program. Windows is not asked whose it
+// is: its folders of user data are the user's alone.
+bool ownFile(const fs::path& path) {
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::symlink_status(path, ec))) {
+        return false;
+    }
+#ifdef _WIN32
+    return true;
+#else
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && st.st_uid == ::geteuid();
 #endif
 }
 
@@ -225,6 +246,12 @@ Text reasonOf(int err) {
 
 }  // namespace
 
+bool gUseUnnamedFiles = true;
+
+bool isOwnFile(const std::string& path) {
+    return ownFile(toPath(path));
+}
+
 bool hasExtension(std::string_view name, std::string_view extension) {
     return name.size() >= extension.size() &&
            std::equal(extension.begin(), extension.end(), name.end() - extension.size(),
@@ -240,7 +267,7 @@ std::string fileTitleOf(const std::string& path) {
     return std::string(u8.begin(), u8.end());
 }
 
-ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
+ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes, Links links) {
     ReadOutcome out;
     const auto failed = [&out](LoadError error, int err) {
         out.error = error;
@@ -249,7 +276,8 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
     };
     const fs::path p = toPath(path);
     std::error_code ec;
-    const fs::file_status status = fs::status(p, ec);
+    const fs::file_status status =
+        links == Links::Follow ? fs::status(p, ec) : fs::symlink_status(p, ec);
     if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
         // The file may well be there, behind a folder that cannot be looked into.
         return failed(
@@ -266,13 +294,13 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes) {
         const bool folderThere = folder.empty() || fs::is_directory(folder, ec);
         return failed(folderThere ? LoadError::NotFound : LoadError::NoFolder, ENOENT);
     }
-    // A folder, a pipe, a socket or a device is not a match file; reading a pipe or a device
-    // could wait for ever.
+    // A folder, a pipe, a socket, a device or a refused link is not a match file; reading a
+    // pipe or a device could wait for ever.
     if (!fs::is_regular_file(status)) {
         return failed(LoadError::Unreachable, fs::is_directory(status) ? EISDIR : kNotAFile);
     }
     errno = 0;
-    std::FILE* f = openRegularFile(p);
+    std::FILE* f = openRegularFile(p, false, links);
     if (f == nullptr) {
         const int err = errno;
         return failed(
@@ -332,16 +360,16 @@ bool isTemporaryName(const std::string& name) {
 }
 
 // Removes the temporary files that saves killed midway left in the folder. One written in the
-// last minute may be another window's save still at work, and is left alone.
+// last minute may be another window's save still at work, and one of another user's is theirs:
+// both are left alone.
 void sweepLeftovers(const fs::path& folder) {
     std::error_code ec;
     const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(1);
     fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const std::u8string name = it->path().filename().u8string();
-        if (isTemporaryName(std::string(name.begin(), name.end())) &&
-            fs::is_regular_file(it->symlink_status(ec)) && it->last_write_time(ec) < cutoff &&
-            !ec) {
+        if (isTemporaryName(std::string(name.begin(), name.end())) && ownFile(it->path()) &&
+            it->last_write_time(ec) < cutoff && !ec) {
             fs::remove(it->path(), ec);
         }
         ec.clear();
@@ -380,7 +408,9 @@ void giveTo([[maybe_unused]] int fd, [[maybe_unused]] const Owner& owner) {
 int writeUnnamed(const fs::path& target, std::string_view bytes, mode_t mode, const Owner& owner,
                  std::mt19937& random) {
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    errno = EOPNOTSUPP;
+    const int fd =
+        gUseUnnamedFiles ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode) : -1;
     if (fd < 0) {
         return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? -1 : errno;
     }
@@ -460,9 +490,9 @@ int putContents(std::FILE* f, std::string_view bytes) {
 
 // Writes over the file itself, for a folder where no file may be made or replaced. This is not
 // atomic: the old bytes are kept, and written back when the new ones cannot all be written.
-int writeInPlace(const fs::path& target, std::string_view bytes) {
+int writeInPlace(const fs::path& target, std::string_view bytes, Links links) {
     errno = 0;
-    std::FILE* f = openRegularFile(target, true);
+    std::FILE* f = openRegularFile(target, true, links);
     if (f == nullptr) {
         return errno != 0 ? errno : EIO;
     }
@@ -487,14 +517,15 @@ int writeInPlace(const fs::path& target, std::string_view bytes) {
 }  // namespace
 
 std::optional<Text> writeFileInPlace(const std::string& path, std::string_view bytes) {
-    const int err = writeInPlace(toPath(path), bytes);
+    const int err = writeInPlace(toPath(path), bytes, Links::Follow);
     return err == 0 ? std::nullopt : std::optional<Text>(reasonOf(err));
 }
 
-std::optional<Text> writeFileReplacing(const std::string& path, std::string_view bytes) {
-    const fs::path target = followLinks(toPath(path));
+std::optional<Text> writeFileReplacing(const std::string& path, std::string_view bytes,
+                                       Links links) {
+    const fs::path target = links == Links::Follow ? followLinks(toPath(path)) : toPath(path);
     std::error_code ec;
-    // A link left after following links is a loop. A pipe or a device is no file to replace:
+    // A link still there is a loop, or one refused. A pipe or a device is no file to replace:
     // a save would put a file in its place, and writing to it could wait for ever.
     const fs::file_status old = fs::symlink_status(target, ec);
     const bool replacing = !ec && fs::exists(old);
@@ -540,7 +571,7 @@ std::optional<Text> writeFileReplacing(const std::string& path, std::string_view
     // No file may be made in the folder, or the sticky bit keeps someone else's file there in
     // place: the file, which the user may write, is written over as it is.
     if (replacing && (err == EACCES || err == EPERM)) {
-        err = writeInPlace(target, bytes);
+        err = writeInPlace(target, bytes, links);
     }
 #ifndef _WIN32
     // The new name is on disk too, so that a machine losing power keeps the new file.

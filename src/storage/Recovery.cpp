@@ -6,6 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <system_error>
 
+#include "storage/FileAccess.h"
+
 namespace courtlog {
 
 namespace fs = std::filesystem;
@@ -27,9 +29,11 @@ std::int64_t msOf(fs::file_time_type time) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(system.time_since_epoch()).count();
 }
 
-bool named(const fs::path& path, std::string_view prefix) {
+// Only the user's own files of that name are the program's: a link, or a file someone else
+// put there, could lead a recovery to read or write another match.
+bool ours(const fs::path& path, std::string_view prefix) {
     const std::string name = path.filename().string();
-    return name.starts_with(prefix) && name.ends_with(kExtension);
+    return name.starts_with(prefix) && name.ends_with(kExtension) && isOwnFile(path.string());
 }
 
 }  // namespace
@@ -91,7 +95,7 @@ std::vector<RecoveryFile> recoveryFiles(const std::string& folder) {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         std::error_code ignored;
-        if (named(entry.path(), kPending) && entry.is_regular_file(ignored)) {
+        if (ours(entry.path(), kPending)) {
             const auto time = entry.last_write_time(ignored);
             files.push_back({entry.path().string(), ignored ? 0 : msOf(time)});
         }
@@ -137,7 +141,7 @@ void removeOldDeclined(const std::string& folder) {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         std::error_code ignored;
-        if (named(entry.path(), kDeclined) && entry.is_regular_file(ignored)) {
+        if (ours(entry.path(), kDeclined)) {
             const auto time = entry.last_write_time(ignored);
             if (!ignored && now - msOf(time) > kDeclinedKeptMs) {
                 fs::remove(entry.path(), ignored);

@@ -32,7 +32,8 @@ struct RecoveryFile {
     std::int64_t modified = 0;
 };
 
-// The recovery files in the folder, not the declined ones, the most recently written first.
+// The recovery files in the folder, not the declined ones, the most recently written first:
+// the user's own files, never a link.
 std::vector<RecoveryFile> recoveryFiles(const std::string& folder);
 
 // The name of a window's recovery file, unique with `now` and a number the caller counts up

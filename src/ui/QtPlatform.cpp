@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <cstdlib>
 #include <memory>
 
@@ -53,6 +54,35 @@ std::unique_ptr<QSettings> openSettings(const std::string& app) {
     }
     return std::make_unique<QSettings>(file, QSettings::IniFormat);
 #endif
+}
+
+// The name of this machine as a lock records it.
+QString machineName() {
+#ifdef _WIN32
+    return qEnvironmentVariable("COMPUTERNAME");
+#else
+    return QSysInfo::machineHostName();
+#endif
+}
+
+// Whether a lock that QLockFile would not take is held by no live window. QLockFile has already
+// found its process running on this machine, or could not tell: a lock it cannot read or make
+// sense of, or one taken on another machine (a shared folder), of which it cannot know whether
+// it is still live. A window charting elsewhere writes its file after every point, so a day
+// without a change means it is gone.
+bool lockIsStale(const QLockFile& lock) {
+    qint64 pid = 0;
+    QString host, app;
+    if (!lock.getLockInfo(&pid, &host, &app)) {
+        return true;
+    }
+    if (host.isEmpty() || host == machineName()) {
+        return false;
+    }
+    QString guarded = lock.fileName();
+    guarded.chop(QStringLiteral(".lock").size());
+    const QFileInfo file(QFileInfo::exists(guarded) ? guarded : lock.fileName());
+    return file.lastModified().secsTo(QDateTime::currentDateTime()) > 24 * 3600;
 }
 
 }  // namespace
@@ -196,10 +226,21 @@ bool QtPlatform::lockFile(const std::string& path) {
     // A window may chart for hours: its lock must never pass for stale by its age alone. One
     // whose process has died is still taken.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
-        return false;
+    if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError) {
+        if (!lockIsStale(*lock)) {
+            return false;
+        }
+        lock->removeStaleLockFile();
+        if (!lock->tryLock(0) && lock->error() == QLockFile::LockFailedError &&
+            !lockIsStale(*lock)) {
+            return false;  // a window took it meanwhile
+        }
     }
-    locks_.emplace(path, std::move(lock));
+    // A lock that cannot be made or put away (a full disk, a folder the user may not write)
+    // hides nothing: the file is used unlocked.
+    if (lock->isLocked()) {
+        locks_.emplace(path, std::move(lock));
+    }
     return true;
 }
 

@@ -7,6 +7,10 @@
 #include <optional>
 #include <regex>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include "storage/MatchDocument.h"
 #include "storage/MatchFile.h"
 #include "storage/Recovery.h"
@@ -282,20 +286,57 @@ TEST(Recovery, AMatchLeftByAWindowThatDiedIsOfferedOnceTheMostRecentFirst) {
               1);
 }
 
+// Only the user's own files are the program's: a link, or a file someone else put there, is
+// never offered nor removed, since either could lead to another match.
 TEST(Recovery, AFileThatCannotBeReadIsKeptAndAWeekOldDeclinedOneGoes) {
-    TempDir dir;
+    TempDir dir, other;
     const std::string folder = dir.file("");
     TempDir::write(dir.file("recovery-1.courtlog"), "{\"format\": \"courtlog-match\"");
     TempDir::write(dir.file("declined-1.courtlog"), "{}");
     TempDir::write(dir.file("declined-2.courtlog"), "{}");
     age(dir.file("declined-1.courtlog"), std::chrono::hours(8 * 24));
     age(dir.file("declined-2.courtlog"), std::chrono::hours(6 * 24));
+    std::set<std::string> kept = {"declined-2.courtlog", "recovery-1.courtlog"};
+#ifndef _WIN32
+    const std::string elsewhere = other.file("m.courtlog"),
+                      theirs = dir.file("recovery-3.courtlog");
+    TempDir::write(elsewhere, encodeDocument(MatchRecord{}));
+    std::filesystem::create_symlink(elsewhere, dir.file("recovery-2.courtlog"));
+    kept.insert("recovery-2.courtlog");
+    if (::geteuid() == 0) {  // only root may give a file away
+        std::filesystem::copy(elsewhere, theirs);
+        ASSERT_EQ(::chown(theirs.c_str(), 4242, 4242), 0);
+        kept.insert("recovery-3.courtlog");
+    }
+#endif
     Window w(folder);
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_TRUE(w.platform.messages[0].starts_with("Impossibile leggere il file di ripristino "));
-    EXPECT_EQ(std::tuple(filesIn(folder), w.platform.locks.size()),
-              std::tuple(std::set<std::string>{"declined-2.courtlog", "recovery-1.courtlog"}, 0u));
+    EXPECT_EQ(std::tuple(filesIn(folder), w.platform.locks.size()), std::tuple(kept, 0u));
 }
+
+#ifndef _WIN32  // links need a privilege there
+// The file a recovered match came from may be any path: the first save only offers it. A link
+// put in the place of the recovery file is not written through.
+TEST(Recovery, TheFileARecoveredMatchCameFromIsOnlySuggestedAndNoLinkIsWrittenThrough) {
+    TempDir dir, other;
+    const std::string named = other.file("m.courtlog"), chosen = other.file("c.courtlog"),
+                      own = dir.file("recovery-1.courtlog");
+    TempDir::write(named, "precious");
+    TempDir::write(own, encodeRecovery(MatchRecord{}, named));
+    Window w(dir.file(""));
+    std::filesystem::remove(own);
+    std::filesystem::create_symlink(named, own);
+    w.platform.saveChoices = {{chosen, "c.courtlog"}};
+    for (const char* point : {"A", "B", "A"}) {
+        w.play(point);
+        w.form.FileSaveCurrent_Click();
+    }
+    EXPECT_EQ(std::tuple(TempDir::read(named), w.platform.saveDialogNames,
+                         decodeDocument(TempDir::read(chosen)).match.points.size()),
+              std::tuple("precious", std::vector{named}, 3u));
+}
+#endif
 
 // A match file may set more marks than its rules need; a save of the match taken back must
 // still give its bytes.

@@ -38,6 +38,8 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
     // Files of the user's beside the target, whatever their names, are never touched.
     TempDir::write(p + ".tmp", "mine");
     TempDir::write(mine, "mine too");
+    // Also where the file system has no files without a name, in a named temporary file.
+    gUseUnnamedFiles = false;
     EXPECT_EQ(writeFileReplacing(p, "second"), std::nullopt);
 #ifndef _WIN32  // Windows keeps only a read-only mark
     EXPECT_EQ(fs::status(TempDir::path(p)).permissions() & fs::perms::all, perms);
@@ -78,22 +80,33 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
     ::stat(m.c_str(), &st);
     EXPECT_EQ(std::tuple(fs::is_symlink(dir.file("link.clg")), st.st_uid, st.st_gid),
               std::tuple(true, root ? 65534 : ::getuid(), root ? 65534 : ::getgid()));
+    // A file the program keeps for itself is neither read nor written through a link.
+    EXPECT_EQ(std::tuple(writeFileReplacing(dir.file("link.clg"), "x", Links::Refuse),
+                         readFileStart(dir.file("link.clg"), 9, Links::Refuse).reason),
+              std::tuple("il percorso non indica un file", "il percorso non indica un file"));
 #endif
     EXPECT_EQ(TempDir::read(m) + "|" + TempDir::read(dir.file("hard.clg")), "new|old");
+    gUseUnnamedFiles = true;
     fs::permissions(m, fs::perms::owner_read);
     EXPECT_EQ(writeFileReplacing(m, "newer"), "il file è di sola lettura");
     EXPECT_EQ(TempDir::read(m), "new");
 
     // What saves killed midway left goes at the next save once a minute old; a younger one may
-    // be a save at work, and a name not quite of that kind is the user's.
+    // be a save at work, a name not quite of that kind is the user's, and another user's file
+    // is theirs.
     for (const auto& [name, seconds] : {std::pair{".courtlog-0a1b2c3d.tmp", 61},
                                         {".courtlog-0a1b2c3.tmp", 61},
                                         {".courtlog-ZZZZZZZZ.tmp", 61},
-                                        {".courtlog-young000.tmp", 50}}) {
+                                        {".courtlog-young000.tmp", 50},
+                                        {".courtlog-others00.tmp", 61}}) {
         TempDir::write(dir.file("real/") + name, "x");
         fs::last_write_time(TempDir::path(dir.file("real/") + name),
                             fs::file_time_type::clock::now() - std::chrono::seconds(seconds));
     }
+    int kept = 5;
+#ifndef _WIN32
+    kept += root && ::chown(dir.file("real/.courtlog-others00.tmp").c_str(), 4242, 4242) == 0;
+#endif
     const std::string longest(251, 'x');  // with ".clg", the most a name may have here
     EXPECT_EQ(writeFileReplacing(dir.file("real/" + longest + ".clg"), "m"), std::nullopt);
     EXPECT_EQ(writeFileReplacing(dir.file("real/" + longest + ".clg"), "again"), std::nullopt);
@@ -101,7 +114,7 @@ TEST(FileAccess, ReplacesOnlyTheTargetKeepingItsPermissionsAndNamesEachFailure) 
     EXPECT_EQ(std::tuple(TempDir::entries(dir.file("real")),
                          fs::exists(dir.file("real/.courtlog-0a1b2c3d.tmp")), TempDir::read(m),
                          TempDir::read(dir.file("real/" + longest + ".clg"))),
-              std::tuple(5, false, "new", "again"));
+              std::tuple(kept, false, "new", "again"));
 }
 
 #ifndef _WIN32  // another user, and a device that fails partway, are made with fork

@@ -4,6 +4,7 @@
 #include <QtWidgets>
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 #include <tuple>
 
@@ -107,11 +108,13 @@ TEST(QtPlatform, SettingsLiveInTheirFileAndAPipeThereIsNeverWaitedOn) {
 }
 
 // Where the recovery folder cannot be made there is none (the end-to-end test finds it made in
-// the data folder). A lock holds against another window however old it grows, and one left by
-// a process that died is taken.
+// the data folder). A lock hides its file only while a window of the program holds it, however
+// old it grows: one left by a process that died, one that cannot be read or makes no sense, and
+// one from another machine whose file has not changed for a day are taken. One that cannot be
+// put away hides nothing either: the file is used unlocked.
 TEST(QtPlatform, RecoveryFolderAndItsLocks) {
+    QTemporaryDir data;                          // outlives the locks in it
     QtPlatform first(nullptr), second(nullptr);  // no window: nothing is shown
-    QTemporaryDir data;
     const QByteArray saved = qgetenv("XDG_DATA_HOME");
     QFile blocker(data.filePath("file"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -119,28 +122,43 @@ TEST(QtPlatform, RecoveryFolderAndItsLocks) {
     EXPECT_EQ(first.recoveryFolder(), "");
     qputenv("XDG_DATA_HOME", saved);
 
-    const std::string lock = data.filePath("a.lock").toStdString();
-    ASSERT_TRUE(first.lockFile(lock));
-    EXPECT_TRUE(first.lockFile(lock));  // already its own
-    EXPECT_FALSE(second.lockFile(lock));
-    const std::filesystem::path file(lock);
-    std::filesystem::last_write_time(
-        file, std::filesystem::last_write_time(file) - std::chrono::hours(5));
-    EXPECT_FALSE(second.lockFile(lock)) << "a window's lock passed for stale by its age";
-    first.unlockFile(lock);
-    EXPECT_TRUE(second.lockFile(lock));
-
-    const QString dead = data.filePath("dead.lock");
-    const pid_t child = fork();
-    if (child == 0) {
-        QLockFile held(dead);
-        _exit(held.tryLock(0) ? 0 : 1);  // ends without letting it go
+    // The lock of a file written `hours` ago: these bytes, or one taken by the first window, or
+    // a folder, which no one can put away.
+    const auto lockOf = [&](const char* name, const std::string& bytes, int hours) {
+        const std::string file = data.filePath(QString::fromUtf8(name)).toStdString(),
+                          lock = file + ".lock";
+        std::ofstream(file) << "{}";
+        bytes == "held"     ? void(first.lockFile(lock))
+        : bytes == "folder" ? void(std::filesystem::create_directory(lock))
+                            : void(std::ofstream(lock) << bytes);
+        for (const std::string& f : {file, lock}) {
+            std::filesystem::last_write_time(
+                f, std::filesystem::file_time_type::clock::now() - std::chrono::hours(hours));
+        }
+        return lock;
+    };
+    const std::string here = QSysInfo::machineHostName().toStdString(),
+                      elsewhere = "4242\ncourtlog\nanother-machine\n";
+    std::string taken;  // "+" taken or "-" refused, by the second window then by the first
+    const auto lock = [&taken](QtPlatform& window, const std::string& path) {
+        taken += window.lockFile(path) ? "+" : "-";
+    };
+    for (const auto& [name, bytes, hours] : std::vector<std::tuple<const char*, std::string, int>>{
+             {"live", "held", 48},
+             {"dead", "99999999\nui_tests\n" + here + "\n", 0},
+             {"empty", "", 0},
+             {"garbage", "\xff\xfe-1\n\n", 0},
+             {"elsewhere-old", elsewhere, 25},
+             {"elsewhere-young", elsewhere, 23},
+             {"stuck", "folder", 0}}) {
+        const std::string path = lockOf(name, bytes, hours);
+        lock(second, path);
+        lock(first, path);
+        taken += " ";
     }
-    int status = -1;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_TRUE(QFileInfo::exists(dead));
-    EXPECT_TRUE(first.lockFile(dead.toStdString()));
+    first.unlockFile(data.filePath("live.lock").toStdString());
+    lock(second, data.filePath("live.lock").toStdString());
+    EXPECT_EQ(taken, "-+ +- +- +- +- -- ++ +");
 }
 
 QPushButton* choice(QDialog& d, int i) {
