@@ -59,10 +59,10 @@ TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHiddenInAnyLanguage) {
         window.refresh();
         QCoreApplication::processEvents();
         int cut = 0;
-        for (QWidget* child : window.centralWidget()->findChildren<QWidget*>()) {
+        QWidget* area = find("MainForm");
+        for (QWidget* child : area->findChildren<QWidget*>()) {
             QWidget* parent = child->parentWidget();
-            if ((parent != window.centralWidget() && !qobject_cast<QGroupBox*>(parent)) ||
-                child->isHidden()) {
+            if ((parent != area && !qobject_cast<QGroupBox*>(parent)) || child->isHidden()) {
                 continue;  // a part of a control, placed by Qt, or nothing on screen
             }
             SCOPED_TRACE(language + (" " + child->objectName().toStdString()));
