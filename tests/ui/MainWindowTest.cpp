@@ -283,6 +283,35 @@ TEST_F(MainWindowTest, PositionLineAndItsNotices) {
     QTRY_COMPARE_WITH_TIMEOUT(line->text(), QString("Partita finita"), 5000);
 }
 
+// A recovery folder that is a file is said from the start in a band under the menu bar, read as
+// an alert; the window grows by the band and what it draws moves down unchanged, until a
+// write works. A notice that may be closed has a button for it.
+TEST_F(MainWindowTest, TheNoticeBandGrowsTheWindowWhileItIsShown) {
+    testing::TempDir dir;
+    testing::TempDir::write(dir.file("recovery"), "x");
+    platform.recovery = dir.file("recovery");
+    QWidget* area = find("MainForm");
+    QWidget* band = find("Avviso");
+    const auto placed = [&] { return std::tuple(window.size(), area->mapTo(&window, QPoint())); };
+    const auto before = placed();
+    window.start("");
+    QCoreApplication::processEvents();
+    const QSize grown = std::get<0>(before) + QSize(0, band->height());
+    EXPECT_EQ(std::tuple(placed(), a11y(band)->role(), find<QLabel>("AvvisoTesto")->text(),
+                         find("AvvisoChiudi")->isVisible()),
+              std::tuple(std::tuple(grown, std::get<1>(before) + QPoint(0, band->height())),
+                         QAccessible::AlertMessage,
+                         say(window.form().Avviso.text()), false));
+    EXPECT_GT(band->height(), 20);
+    std::filesystem::remove(dir.file("recovery"));
+    play("A");
+    QTRY_COMPARE(placed(), before);
+    window.form().Avviso.show(Text::verbatim("Chiudibile"), true);
+    window.refresh();
+    click("AvvisoChiudi");
+    QTRY_COMPARE(std::tuple(placed(), band->isHidden()), std::tuple(before, true));
+}
+
 TEST(AboutDialog, EnterOrEscapeClosesItAndItsButtonAsksForTheSystemInformation) {
     testing::FakePlatform platform;
     for (Qt::Key closing : {Qt::Key_Return, Qt::Key_Escape}) {

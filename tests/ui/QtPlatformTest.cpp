@@ -36,11 +36,15 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
         return platform;
     };
     const Text question = Text::verbatim("Salvare?");
+    const MsgButtons replace = MsgButtons::ReplaceSaveAsCancel;
     EXPECT_EQ(std::tuple(answering(Qt::Key_Return).messageBox(question, MsgButtons::YesNo),
                          answering(Qt::Key_Escape).messageBox(question, MsgButtons::YesNo),
+                         answering(Qt::Key_Return).messageBox(question, replace),
+                         answering(Qt::Key_Escape).messageBox(question, replace),
                          answering(Qt::Key_Escape).inputBox(question, question, "Giocatore A"),
                          answering(std::nullopt).askResidualPoints(4, true)),
-              std::tuple(MsgAnswer::Yes, MsgAnswer::No, "", ResidualAnswer::Cancel));
+              std::tuple(MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::SaveAs, MsgAnswer::Cancel, "",
+                         ResidualAnswer::Cancel));
 }
 
 // The save dialog starts on the filter asked for, and a name typed without extension takes
