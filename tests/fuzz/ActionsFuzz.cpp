@@ -111,10 +111,6 @@ public:
             return MsgAnswer::Ok;
         }
         ++questions;
-        if (buttons == MsgButtons::ReplaceSaveAsCancel) {
-            return std::array{MsgAnswer::Replace, MsgAnswer::SaveAs,
-                              MsgAnswer::Cancel}[in_.below(3)];
-        }
         return sayYes || in_.below(2) == 0 ? MsgAnswer::Yes : MsgAnswer::No;
     }
     // Cancelled, confirmed as offered, or any text.
