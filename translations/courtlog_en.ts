@@ -173,6 +173,10 @@
         <source>Partite di Courtlog (*.clg *.courtlog)</source>
         <translation>Courtlog matches (*.clg *.courtlog)</translation>
     </message>
+    <message>
+        <source>il percorso non indica una cartella</source>
+        <translation>the path does not name a folder</translation>
+    </message>
 </context>
 <context>
     <name>HtmlReport</name>
@@ -677,6 +681,26 @@ The file stays where it is.</translation>
         <source>È stata trovata una partita non salvata: %1-%2, %3, ultima modifica %4. Ripristinarla?</source>
         <translation>An unsaved match was found: %1-%2, %3, last changed %4. Restore it?</translation>
     </message>
+    <message>
+        <source>Impossibile scrivere i file di ripristino nella cartella %1: %2
+Se il programma si chiude senza salvare, la partita andrà persa.</source>
+        <translation>Cannot write recovery files in the folder %1: %2
+If the program closes without saving, the match will be lost.</translation>
+    </message>
+    <message>
+        <source>non vi si può creare alcun file</source>
+        <translation>no file can be made there</translation>
+    </message>
+    <message>
+        <source>Un&apos;altra finestra di Courtlog ha una partita non salvata (file di ripristino %1): la si salva da quella finestra.</source>
+        <translation>Another Courtlog window has an unsaved match (recovery file %1): save it from that window.</translation>
+    </message>
+    <message>
+        <source>Il file %1 è cambiato da quando questa finestra lo ha aperto o salvato: forse un&apos;altra finestra vi ha salvato una partita.
+Sostituirlo con la partita di questa finestra?</source>
+        <translation>The file %1 has changed since this window opened or saved it: another window may have saved a match in it.
+Replace it with this window&apos;s match?</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
@@ -852,6 +876,18 @@ The file stays where it is.</translation>
     <message>
         <source>Apri</source>
         <translation>Open</translation>
+    </message>
+    <message>
+        <source>Sostituisci</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Salva con nome…</source>
+        <translation>Save as…</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +1680,10 @@ all the same) or the output cannot be written, 2 the command line is wrong.
     <message>
         <source>Statistiche &amp;dettagliate</source>
         <translation>Detailed s&amp;tatistics</translation>
+    </message>
+    <message>
+        <source>Chiudi l&apos;avviso</source>
+        <translation>Close the notice</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,11 @@ constexpr std::array<ChangeCaptions, 10> kChangeCaptions{{
      CL_TEXT("Edit", "Ripeti cancellazione del match")},
 }};
 
+constexpr Source kFolderNotice =
+    CL_TEXT("Messages",
+            "Impossibile scrivere i file di ripristino nella cartella %1: %2\nSe il programma "
+            "si chiude senza salvare, la partita andrà persa.");
+
 const ChangeCaptions& captionsOf(ChangeKind kind) {
     return kChangeCaptions[static_cast<std::size_t>(kind)];
 }
@@ -129,7 +134,7 @@ void MainForm::writeRecovery() {
         return;
     }
     if (recoveryPath_.empty()) {
-        const std::string folder = platform_.recoveryFolder();
+        const std::string folder = usableRecoveryFolder();
         if (folder.empty()) {
             return;
         }
@@ -141,22 +146,49 @@ void MainForm::writeRecovery() {
             }
         }
         if (recoveryPath_.empty()) {
+            // Tried again at the next change.
+            recoveryOff(Text(kFolderNotice)
+                            .arg(Text::verbatim(folder))
+                            .arg(CL_TEXT("Messages", "non vi si può creare alcun file")));
             return;
         }
     }
     const std::optional<Text> failure = writeFileReplacing(
         recoveryPath_, encodeRecovery(matchRecord(), fileOfMatch()), Links::Refuse);
-    // Said once, not after every point; a later write that works makes it good again.
-    if (failure && !recoveryFailed_) {
-        platform_.messageBox(
-            Text(CL_TEXT("Messages",
-                         "Impossibile scrivere il file di ripristino %1: %2\nSe il programma si "
-                         "chiude senza salvare, la partita andrà persa."))
-                .arg(Text::verbatim(recoveryPath_))
-                .arg(*failure),
-            MsgButtons::Ok);
+    if (failure) {
+        recoveryOff(Text(CL_TEXT("Messages",
+                                 "Impossibile scrivere il file di ripristino %1: %2\nSe il "
+                                 "programma si chiude senza salvare, la partita andrà persa."))
+                        .arg(Text::verbatim(recoveryPath_))
+                        .arg(*failure));
+    } else if (recoveryOff_) {
+        recoveryOff_ = false;
+        Avviso.clear();
     }
-    recoveryFailed_ = failure.has_value();
+}
+
+std::string MainForm::usableRecoveryFolder() {
+    const std::string folder = platform_.recoveryFolder();
+    if (folder.empty()) {
+        return {};
+    }
+    if (const std::optional<Text> why = makeFolder(folder)) {
+        recoveryOff(Text(kFolderNotice).arg(Text::verbatim(folder)).arg(*why));
+        return {};
+    }
+    return folder;
+}
+
+void MainForm::recoveryOff(const Text& notice) {
+    // In place of any other notice: nothing else matters as much.
+    recoveryOff_ = true;
+    Avviso.show(notice, false);
+}
+
+void MainForm::Avviso_Close() {
+    if (Avviso.closable()) {
+        Avviso.clear();
+    }
 }
 
 void MainForm::removeRecovery() {
@@ -173,8 +205,16 @@ bool MainForm::offerRecovery() {
     removeOldDeclined(folder);
     for (const RecoveryFile& file : recoveryFiles(folder)) {
         const std::string lock = lockPathOf(file.path);
-        // Another window still running keeps its own.
+        // Another window still running keeps its own; the user is told where it is.
         if (!platform_.lockFile(lock)) {
+            if (Avviso.text().empty()) {
+                Avviso.show(
+                    Text(CL_TEXT("Messages",
+                                 "Un'altra finestra di Courtlog ha una partita non salvata "
+                                 "(file di ripristino %1): la si salva da quella finestra."))
+                        .arg(Text::verbatim(file.path)),
+                    true);
+            }
             continue;
         }
         const ReadOutcome read = readFileStart(file.path, kMaxUsefulDocumentSize, Links::Refuse);

@@ -17,6 +17,14 @@ void Field::setCaption(Text caption) {
     }
 }
 
+void Notice::show(Text text, bool closable) {
+    if (text != text_ || closable != closable_) {
+        text_ = std::move(text);
+        closable_ = closable;
+        touch();
+    }
+}
+
 void Field::setVisible(bool visible) {
     if (visible != visible_) {
         visible_ = visible;

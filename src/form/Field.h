@@ -108,6 +108,20 @@ private:
     bool checked_;
 };
 
+// A word to the user that stays in a band of its own until what it says is resolved, or, when
+// it may be closed, until the user closes it. Empty: no band.
+class Notice : public Dirty {
+public:
+    const Text& text() const { return text_; }
+    bool closable() const { return closable_; }
+    void show(Text text, bool closable);
+    void clear() { show({}, false); }
+
+private:
+    Text text_;
+    bool closable_ = false;
+};
+
 class ScrollBar : public Dirty {
 public:
     int minimum() const { return minimum_; }

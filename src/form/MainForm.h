@@ -18,6 +18,7 @@
 #include "platform/Platform.h"
 #include "scoring/PointWord.h"
 #include "scoring/Rules.h"
+#include "storage/FileAccess.h"
 
 namespace courtlog {
 
@@ -116,6 +117,11 @@ public:
 
     FocusRequest focus;
 
+    // The band under the menu bar: the recovery file that cannot be written, for as long as it
+    // cannot, or a match another window holds, until the user closes it.
+    Notice Avviso;
+    void Avviso_Close();
+
     // Every label above with its control name, in a fixed order.
     const std::vector<NamedField>& fields() const { return fields_; }
     OptionGroup& panel(Panel p);
@@ -205,7 +211,10 @@ public:
     void KillerPoint_Click();
     // Who serves first. The points marked as won or lost on the serve stay with the serve.
     void PrimoAlServizio_Click(int index);
+    // The user's choice: a match loaded with times goes on timing its points and shows the
+    // mark, but the choice, which "Salva le opzioni" stores, stays the user's.
     void OraDeiPunti_Click();
+    bool timingChosen() const { return timingChosen_; }
     void DisabilitaParziale_Click();
     void DisabilitaPuntiDalMatch_Click();
     void SalvaOpzioniInUscita_Click();
@@ -284,6 +293,11 @@ private:
     // The recovery file: the whole match after each change, nothing once it is saved.
     void writeRecovery();
     void removeRecovery();
+    // The folder of the recovery files, made if need be; empty when this platform keeps none or
+    // it cannot be made, which the notice then says.
+    std::string usableRecoveryFolder();
+    // The recovery file cannot be written, where and why: said in the notice until it can.
+    void recoveryOff(const Text& notice);
     // Offers back the matches of windows that died; true when one was taken.
     bool offerRecovery();
     // Writes the match to a file in the chosen format; false, with the reason told, on failure.
@@ -356,7 +370,11 @@ private:
     // The recovery file is written once the start-up step has offered back what it found.
     bool recoveryArmed_ = false;
     std::string recoveryPath_;
-    bool recoveryFailed_ = false;
+    // The notice says that the recovery file cannot be written.
+    bool recoveryOff_ = false;
+    // The file as this window last loaded or saved it, to see whether another wrote it since.
+    std::optional<FileFingerprint> fileOnDisk_;
+    bool timingChosen_ = false;
     std::optional<Text> notice_;
 };
 

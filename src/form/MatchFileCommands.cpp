@@ -134,6 +134,29 @@ void MainForm::FileSaveCurrent_Click() {
 
 bool MainForm::writeMatchTo(const std::string& path, const std::string& title, bool asDocument,
                             const MatchRecord& record) {
+    // Another window may have saved its own match there since this one read or wrote it; that
+    // is replaced only when the user says so. A file that has gone loses nothing.
+    if (fileOnDisk_ && sameFile(path, currentFile_)) {
+        const std::optional<FileFingerprint> now = fingerprintOf(path);
+        if (now && *now != *fileOnDisk_) {
+            const MsgAnswer answer = platform_.messageBox(
+                Text(CL_TEXT("Messages",
+                             "Il file %1 è cambiato da quando questa finestra lo ha aperto o "
+                             "salvato: forse un'altra finestra vi ha salvato una partita.\n"
+                             "Sostituirlo con la partita di questa finestra?"))
+                    .arg(Text::verbatim(title)),
+                MsgButtons::ReplaceSaveAsCancel);
+            if (answer == MsgAnswer::SaveAs) {
+                FileSave_Click();
+                return !saveFailed_;
+            }
+            if (answer != MsgAnswer::Replace) {
+                // Nothing written: closing the window keeps it open with the match.
+                saveFailed_ = true;
+                return false;
+            }
+        }
+    }
     const std::optional<Text> failure =
         writeFileReplacing(path, asDocument ? encodeDocument(record) : encodeMatch(record));
     if (failure) {
@@ -153,6 +176,7 @@ bool MainForm::writeMatchTo(const std::string& path, const std::string& title, b
     currentFile_ = path;
     currentFileIsDocument_ = asDocument;
     suggestedFile_.clear();
+    fileOnDisk_ = fingerprintOf(path);
     // What is undone from here on is measured against this file; the steps before it stay.
     const int from = points_.current();
     last_ = moment();
@@ -238,6 +262,7 @@ bool MainForm::loadMatch(const std::string& path) {
     applyMatch(decoded.match, decoded.roundValid);
     currentFile_ = path;
     currentFileIsDocument_ = isMatchDocument(read.bytes);
+    fileOnDisk_ = fingerprintOf(path);
     if (decoded.pointsIgnored > 0) {
         // Said over the match as loaded, so the user sees what was kept.
         Text message =
@@ -269,6 +294,10 @@ void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
     currentFile_.clear();
     currentFileIsDocument_ = false;
     suggestedFile_.clear();
+    fileOnDisk_.reset();
+    // A timed match goes on timing its points; another takes the user's choice back.
+    menus.OraDeiPunti.setChecked(
+        timingChosen_ || std::ranges::any_of(m.times, [](std::int64_t t) { return t != kNoTime; }));
     startAfresh(true);
 }
 
@@ -315,6 +344,8 @@ void MainForm::Form_Activate(const std::string& commandLine) {
     // From here on an unsaved match is kept, even one that changed before the first showing
     // and stays if the file named cannot be opened.
     recoveryArmed_ = true;
+    // A folder that cannot take the recovery file is said before the first point.
+    usableRecoveryFolder();
     writeRecovery();
     matchFileName_ = name;
     if (!matchFileName_.empty()) {

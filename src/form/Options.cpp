@@ -96,6 +96,7 @@ void MainForm::PrimoAlServizio_Click(int index) {
 
 void MainForm::OraDeiPunti_Click() {
     menus.OraDeiPunti.setChecked(!menus.OraDeiPunti.checked());
+    timingChosen_ = menus.OraDeiPunti.checked();
 }
 
 void MainForm::MatchInCinqueSet_Click() {

@@ -57,6 +57,10 @@ void apply(MainForm& f, StoredOption option, int value) {
 // What is stored for an option; nothing: nothing to store.
 std::optional<std::string> stored(const MainForm& f, StoredOption option) {
     const MainForm::Menus& m = f.menus;
+    // The mark a timed match set is the match's, not the user's choice.
+    if (option == StoredOption::OraDeiPunti) {
+        return boolText(f.timingChosen());
+    }
     if (const FlagOption* flag = flagOption(option)) {
         return boolText((m.*flag->check).checked());
     }

@@ -20,7 +20,14 @@ MsgAnswer HeadlessPlatform::messageBox(const Text& text, MsgButtons buttons, con
     if (messages_ != nullptr) {
         *messages_ << prefix_ << line << '\n' << std::flush;
     }
-    return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+    switch (buttons) {
+        case MsgButtons::YesNo:
+            return MsgAnswer::No;
+        case MsgButtons::ReplaceSaveAsCancel:
+            return MsgAnswer::Cancel;
+        default:
+            return MsgAnswer::Ok;
+    }
 }
 
 std::string HeadlessPlatform::inputBox(const Text&, const Text&, const std::string&) {

@@ -11,8 +11,10 @@
 
 namespace courtlog {
 
-enum class MsgButtons { Ok, YesNo };
-enum class MsgAnswer { Ok, Yes, No };
+// ReplaceSaveAsCancel: "Sostituisci", "Salva con nome…", "Annulla", for a file that changed
+// since this window last read or wrote it.
+enum class MsgButtons { Ok, YesNo, ReplaceSaveAsCancel };
+enum class MsgAnswer { Ok, Yes, No, Replace, SaveAs, Cancel };
 
 // The residual-points question: what to do with the recorded points after a point recorded in
 // the middle of the history, or none: the question was closed and nothing is recorded.
@@ -54,7 +56,8 @@ public:
     virtual ~Platform() = default;
 
     // A modal box without icon. An empty title means the application's title. Yes/No boxes
-    // have Yes as their default button.
+    // have Yes as their default button, the replace question "Salva con nome…"; closing either
+    // without a choice is No or Cancel.
     virtual MsgAnswer messageBox(const Text& text, MsgButtons buttons, const Text& title = {}) = 0;
 
     // A modal text input; an empty result when cancelled.
@@ -92,7 +95,8 @@ public:
             .count();
     }
 
-    // The folder of the recovery files, made if need be; empty when there is none to write.
+    // The folder of the recovery files, which the program makes when it needs it; empty when
+    // this platform keeps none.
     virtual std::string recoveryFolder() { return {}; }
     // Takes the lock file at path ("<file>.lock") and holds it until unlockFile or the end of
     // the process; false only when a running program holds it. A lock left by a program that

@@ -1,6 +1,7 @@
 #include "storage/FileAccess.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <chrono>
@@ -319,6 +320,52 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes, Links l
     const std::uintmax_t whole = fs::file_size(p, ec);
     out.size = ec ? got : std::max<std::uint64_t>(whole, got);
     return out;
+}
+
+std::optional<FileFingerprint> fingerprintOf(const std::string& path) {
+    const fs::path p = toPath(path);
+    std::FILE* f = openRegularFile(p);
+    if (f == nullptr) {
+        return std::nullopt;
+    }
+    // FNV-1a: quick, and a change of any byte changes it.
+    FileFingerprint print{0, 0, 0xcbf29ce484222325ULL};
+    std::array<unsigned char, 65536> block{};
+    std::size_t got = 0;
+    while ((got = std::fread(block.data(), 1, block.size(), f)) > 0) {
+        print.size += got;
+        for (std::size_t i = 0; i < got; ++i) {
+            print.hash = (print.hash ^ block[i]) * 0x100000001b3ULL;
+        }
+    }
+    const bool readError = std::ferror(f) != 0;
+    std::fclose(f);
+    std::error_code ec;
+    const auto modified = fs::last_write_time(p, ec);
+    if (readError || ec) {
+        return std::nullopt;
+    }
+    print.modified = modified.time_since_epoch().count();
+    return print;
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return a == b || fs::equivalent(toPath(a), toPath(b), ec);
+}
+
+std::optional<Text> makeFolder(const std::string& path) {
+    const fs::path p = toPath(path);
+    std::error_code ec;
+    fs::create_directories(p, ec);
+    if (fs::is_directory(p)) {
+        return std::nullopt;
+    }
+    // Something else on the way: a file where a folder should be.
+    if (!ec || ec == std::errc::file_exists || ec == std::errc::not_a_directory) {
+        return Text(CL_TEXT("Files", "il percorso non indica una cartella"));
+    }
+    return reasonOf(ec.default_error_condition().value());
 }
 
 namespace {

@@ -44,6 +44,22 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes,
 std::optional<Text> writeFileReplacing(const std::string& path, std::string_view bytes,
                                        Links links = Links::Follow);
 
+// What a file held when this window last read or wrote it, to tell whether anyone has
+// written it since.
+struct FileFingerprint {
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;  // in the file system's own ticks
+    std::uint64_t hash = 0;     // of all its bytes
+    bool operator==(const FileFingerprint&) const = default;
+};
+// None when nothing readable as a file is there.
+std::optional<FileFingerprint> fingerprintOf(const std::string& path);
+// Whether the two paths name one file, also through links; false when either is not there.
+bool sameFile(const std::string& a, const std::string& b);
+
+// Makes the folder and those above it as needed; nothing when it is there, otherwise why not.
+std::optional<Text> makeFolder(const std::string& path);
+
 // That last way alone: writes the bytes over the file's contents, and the old ones back when
 // the new ones cannot all be written.
 std::optional<Text> writeFileInPlace(const std::string& path, std::string_view bytes);

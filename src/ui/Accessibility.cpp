@@ -249,6 +249,10 @@ QAccessibleInterface* face(const QString& className, QObject* object) {
     if (className == QLatin1String("QComboBox") && !static_cast<QComboBox*>(widget)->isEditable()) {
         return new NamedList(widget);
     }
+    // The notice band, read out as an alert when it shows.
+    if (className == QLatin1String("QFrame") && widget->objectName() == QLatin1String("Avviso")) {
+        return new QAccessibleWidget(widget, QAccessible::AlertMessage);
+    }
     if (className == QLatin1String("QScrollBar") &&
         widget->objectName() == QLatin1String("GameScroll")) {
         return new HistoryScroll(widget);

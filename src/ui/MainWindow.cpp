@@ -1,10 +1,12 @@
 #include "ui/MainWindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLayout>
@@ -15,6 +17,8 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include <map>
 
 #include "form/Captions.h"
@@ -219,11 +223,19 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     installAccessibility();
     // Keys reach the focused control before the window's shortcuts see them.
     QApplication::instance()->installEventFilter(this);
-    auto* area = new QWidget(this);
+    // The notice band, when shown, over the drawn area, which it moves down unchanged.
+    auto* client = new QWidget(this);
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* area = new QWidget(client);
     area->setObjectName(QStringLiteral("MainForm"));
     area->setFixedSize(ClientWidth, ClientHeight);
     setBack(area, DarkGreen);
-    setCentralWidget(area);
+    buildNoticeBand(client);
+    column->addWidget(noticeBand_);
+    column->addWidget(area);
+    setCentralWidget(client);
 
     buildTopBand(area);
     buildScoreboard(area);
@@ -298,6 +310,7 @@ void MainWindow::retranslate() {
     showFirstServerNames();
     showEditItems();
     showPositionLine();
+    showNoticeBand();
     setWindowTitle(say(form_.caption()));
     layIndicators();
 }
@@ -394,6 +407,55 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::buildNoticeBand(QWidget* client) {
+    noticeBand_ = new QFrame(client);
+    noticeBand_->setObjectName(QStringLiteral("Avviso"));
+    noticeBand_->setFixedWidth(ClientWidth);
+    setBack(noticeBand_, LightYellow);
+    noticeText_ = new QLabel(noticeBand_);
+    noticeText_->setObjectName(QStringLiteral("AvvisoTesto"));
+    noticeText_->setTextFormat(Qt::PlainText);
+    noticeText_->setWordWrap(true);
+    noticeText_->setFont(comicSans(8.25));
+    noticeClose_ = new QToolButton(noticeBand_);
+    noticeClose_->setObjectName(QStringLiteral("AvvisoChiudi"));
+    noticeClose_->setText(QStringLiteral("×"));
+    noticeClose_->setAutoRaise(true);
+    onLanguage([this] {
+        noticeClose_->setAccessibleName(tr("Chiudi l'avviso"));
+        noticeClose_->setToolTip(tr("Chiudi l'avviso"));
+    });
+    connect(noticeClose_, &QToolButton::clicked, this,
+            [this] { forward([this] { form_.Avviso_Close(); }); });
+    noticeBand_->hide();
+}
+
+void MainWindow::showNoticeBand() {
+    const Notice& notice = form_.Avviso;
+    if (notice.text().empty()) {
+        noticeBand_->hide();
+        return;
+    }
+    constexpr int Margin = 4;
+    constexpr int Button = 22;
+    const QString text = say(notice.text());
+    const int width = ClientWidth - 2 * Margin - (notice.closable() ? Button + Margin : 0);
+    noticeText_->setText(text);
+    const int height = std::max(noticeText_->heightForWidth(width), Button);
+    noticeText_->setGeometry(Margin, Margin, width, height);
+    noticeClose_->setGeometry(ClientWidth - Margin - Button, Margin, Button, Button);
+    noticeClose_->setVisible(notice.closable());
+    noticeBand_->setAccessibleName(text);
+    noticeBand_->setFixedHeight(height + 2 * Margin);
+    const bool appears = noticeBand_->isHidden();
+    noticeBand_->show();
+    // Read out at once, as a screen reader reads an alert.
+    if (appears || notice.dirty()) {
+        QAccessibleEvent alert(noticeBand_, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
 
 void MainWindow::buildTopBand(QWidget* area) {
     const QFont big = comicSans(15.75);
@@ -1087,6 +1149,10 @@ void MainWindow::refresh() {
             showGroup(view);
             view.group->clearDirty();
         }
+    }
+    if (form_.Avviso.dirty()) {
+        showNoticeBand();
+        form_.Avviso.clearDirty();
     }
     if (form_.Turno.dirty()) {
         const QSignalBlocker block(turno_);

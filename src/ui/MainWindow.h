@@ -14,6 +14,8 @@ class QAbstractButton;
 class QAction;
 class QButtonGroup;
 class QComboBox;
+class QFrame;
+class QToolButton;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -55,6 +57,9 @@ protected:
 private:
     MainWindow(std::unique_ptr<Platform> own, Platform* injected);
 
+    void buildNoticeBand(QWidget* client);
+    // The form's notice in its band, which grows the window while it is shown.
+    void showNoticeBand();
     void buildTopBand(QWidget* area);
     void buildScoreboard(QWidget* area);
     void buildPointPanel(QWidget* area);
@@ -137,6 +142,9 @@ private:
     std::array<std::vector<QLabel*>, 3> indicators_;
     QScrollBar* gameScroll_ = nullptr;
     QLabel* position_ = nullptr;
+    QFrame* noticeBand_ = nullptr;
+    QLabel* noticeText_ = nullptr;
+    QToolButton* noticeClose_ = nullptr;
     // The notice on show in the position line and how long it stays.
     std::optional<Text> notice_;
     QTimer* noticeTimer_ = nullptr;

@@ -1,12 +1,12 @@
 #include "ui/QtPlatform.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -115,6 +115,18 @@ MsgAnswer QtPlatform::messageBox(const Text& text, MsgButtons buttons, const Tex
         box.exec();
         return MsgAnswer::Ok;
     }
+    if (buttons == MsgButtons::ReplaceSaveAsCancel) {
+        QPushButton* replace = box.addButton(tr("Sostituisci"), QMessageBox::DestructiveRole);
+        QPushButton* saveAs = box.addButton(tr("Salva con nome…"), QMessageBox::AcceptRole);
+        QPushButton* cancel = box.addButton(tr("Annulla"), QMessageBox::RejectRole);
+        // Enter keeps both versions; closing the box writes nothing.
+        box.setDefaultButton(saveAs);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == replace  ? MsgAnswer::Replace
+               : box.clickedButton() == saveAs ? MsgAnswer::SaveAs
+                                               : MsgAnswer::Cancel;
+    }
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     // Closing the box without choosing is a refusal.
@@ -214,8 +226,8 @@ std::string QtPlatform::recoveryFolder() {
     if (base.isEmpty()) {
         return {};
     }
-    const QString folder = base + QLatin1String("/recovery");
-    return QDir().mkpath(folder) ? folder.toStdString() : std::string();
+    // Made by the program when it writes there, which can then say why it could not.
+    return (base + QLatin1String("/recovery")).toStdString();
 }
 
 bool QtPlatform::lockFile(const std::string& path) {

@@ -164,11 +164,14 @@ TEST(PointTimes, KeptFromTheFirstTimedPointAndMovedWithTheirPoints) {
     at(h, 80'000, "A");
     EXPECT_EQ(times(h), "2024-07-14T13:01:00.000Z -1 15000 -1");
 
-    // Loaded, the times stay with the match, and the next timed point counts from its start.
+    // Loaded or recovered, the times stay with the match, it goes on timing from its start and
+    // the menu says so; the option stored stays the user's.
     loaded.form.applyMatch(h.form.matchRecord());
-    loaded.form.OraDeiPunti_Click();
     at(loaded, 90'000, "A");
-    EXPECT_EQ(times(loaded), "2024-07-14T13:01:00.000Z -1 15000 -1 30000");
+    loaded.form.SalvaOpzioni_Click();
+    EXPECT_EQ(std::tuple(times(loaded), loaded.form.menus.OraDeiPunti.checked(),
+                         loaded.platform.settings["Courtlog/Opzioni/OraDeiPunti"]),
+              std::tuple("2024-07-14T13:01:00.000Z -1 15000 -1 30000", true, "False"));
     // A cleared match starts its times again; one never timed keeps none.
     loaded.form.GameClear_Click();  // unscripted: yes
     EXPECT_EQ(times(loaded), "");
@@ -176,6 +179,9 @@ TEST(PointTimes, KeptFromTheFirstTimedPointAndMovedWithTheirPoints) {
     EXPECT_EQ(times(loaded), "2024-07-14T13:01:30.000Z 0");
     untimed.play("AB");
     EXPECT_EQ(times(untimed), "");
+    // A match without times loaded after it: the user's choice again.
+    loaded.form.applyMatch(untimed.form.matchRecord());
+    EXPECT_FALSE(loaded.form.menus.OraDeiPunti.checked());
 }
 
 TEST(PointTimes, MomentsReadBackAsWritten) {

@@ -178,6 +178,40 @@ TEST(SaveCurrent, WritesWhereTheMatchLivesInItsFormatOrAsksWhereItCannot) {
     EXPECT_EQ(TempDir::read(doc), encodeDocument(other.form.matchRecord()));
 }
 
+// Another window saved into the file since this one loaded or saved it: nothing is written
+// before the user chooses, by Ctrl+S, by the dialog on the same file, or by the close's save,
+// which keeps the window open when cancelled.
+TEST(SaveCurrent, AFileAnotherWindowChangedIsReplacedOnlyWhenTheUserSaysSo) {
+    TempDir dir;
+    const std::string file = dir.file("m.courtlog");
+    const auto pointsIn = [&] { return decodeDocument(TempDir::read(file)).match.points.size(); };
+    Harness first, second;
+    first.play("AB");
+    first.platform.saveChoices = {{file, "m.courtlog"}, {file, "m.courtlog"}};
+    first.form.FileSaveCurrent_Click();
+    ASSERT_TRUE(second.form.loadMatch(file));
+    second.play("BBB");
+    second.form.FileSaveCurrent_Click();  // as it loaded it: no question
+    first.play("A");
+    first.platform.messageAnswers = {MsgAnswer::Cancel, MsgAnswer::SaveAs, MsgAnswer::Replace};
+    std::vector<std::size_t> kept;
+    for (int i = 0; i < 3; ++i) {  // the last finds its own file
+        first.form.FileSaveCurrent_Click();
+        kept.push_back(pointsIn());
+    }
+    second.play("A");
+    second.platform.saveChoices = {{file, "m.courtlog"}};
+    second.platform.messageAnswers = {MsgAnswer::Cancel};
+    kept.push_back(second.form.Form_Unload());
+    kept.push_back(pointsIn());
+    const auto asked = [](std::size_t n) {
+        return std::vector(n, MsgButtons::ReplaceSaveAsCancel);
+    };
+    EXPECT_EQ(std::tuple(first.platform.buttons, second.platform.buttons,
+                         first.platform.saveDialogNames.size(), kept),
+              std::tuple(asked(3), asked(1), 2u, std::vector<std::size_t>{5, 3, 3, 0, 3}));
+}
+
 using Locks = std::shared_ptr<std::set<std::string>>;
 
 // A window started on a recovery folder, as the program starts, on a machine with these
@@ -273,6 +307,13 @@ TEST(Recovery, AMatchLeftByAWindowThatDiedIsOfferedOnceTheMostRecentFirst) {
                    "Ripristinarla\\?")));
     EXPECT_NE(next.platform.messages[1].find(": Giocatore A-Giocatore B, 1 punto, "),
               std::string::npos);
+    // The running window's match is named in a notice the user may close.
+    const std::string held = next.form.Avviso.text().italian();
+    next.form.Avviso_Close();
+    EXPECT_TRUE(held.starts_with("Un'altra finestra di Courtlog ha una partita non salvata (file "
+                                 "di ripristino " +
+                                 running.form.recoveryFile() + ")") &&
+                next.form.Avviso.text().empty());
     EXPECT_EQ(std::tuple(next.form.points().count(), next.form.matchSaved(),
                          next.form.currentFile(), next.form.recoveryFile()),
               std::tuple(1, false, "", older));

@@ -208,6 +208,23 @@ TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
     save();
     EXPECT_EQ(std::tuple(h.form.matchSaved(), pointsInFile()), std::tuple(true, 903));
 }
+
+// A recovery file on a full disk is said in the notice, in no box, until a write works.
+TEST(FailingDevice, ARecoveryFileThatCannotBeWrittenIsSaidInTheNoticeUntilItIs) {
+    TempDir dir;
+    EXPECT_TRUE(inChild(
+        [&] {
+            Harness h;
+            h.platform.recovery = dir.file("");
+            h.form.Form_Activate("");
+            h.rename(0, std::string(5000, 'x'));
+            const std::string said = h.form.Avviso.text().italian();
+            h.rename(0, "Sinner");
+            return said.starts_with("Impossibile scrivere il file di ripristino ") &&
+                   h.platform.messages.empty() && h.form.Avviso.text().empty();
+        },
+        true));
+}
 #endif
 
 }  // namespace

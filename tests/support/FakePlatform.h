@@ -58,7 +58,9 @@ public:
     MsgAnswer messageBox(const Text& text, MsgButtons kind, const Text&) override {
         messages.push_back(shown(text));
         buttons.push_back(kind);
-        return next(messageAnswers, kind == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
+        return next(messageAnswers, kind == MsgButtons::YesNo                 ? MsgAnswer::Yes
+                                    : kind == MsgButtons::ReplaceSaveAsCancel ? MsgAnswer::SaveAs
+                                                                              : MsgAnswer::Ok);
     }
 
     std::string inputBox(const Text& prompt, const Text& title,

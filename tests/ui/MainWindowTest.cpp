@@ -59,10 +59,10 @@ TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHiddenInAnyLanguage) {
         window.refresh();
         QCoreApplication::processEvents();
         int cut = 0;
-        for (QWidget* child : window.centralWidget()->findChildren<QWidget*>()) {
+        QWidget* area = find("MainForm");
+        for (QWidget* child : area->findChildren<QWidget*>()) {
             QWidget* parent = child->parentWidget();
-            if ((parent != window.centralWidget() && !qobject_cast<QGroupBox*>(parent)) ||
-                child->isHidden()) {
+            if ((parent != area && !qobject_cast<QGroupBox*>(parent)) || child->isHidden()) {
                 continue;  // a part of a control, placed by Qt, or nothing on screen
             }
             SCOPED_TRACE(language + (" " + child->objectName().toStdString()));
@@ -281,6 +281,36 @@ TEST_F(MainWindowTest, PositionLineAndItsNotices) {
         std::tuple(line->text(), line->toolTip(), window.form().points().count()),
         std::tuple(QString("Partita finita: il punto non è stato registrato."), QString(), 72));
     QTRY_COMPARE_WITH_TIMEOUT(line->text(), QString("Partita finita"), 5000);
+}
+
+// A recovery folder that is a file is said from the start in a band under the menu bar, read as
+// an alert; the window grows by the band and what it draws moves down unchanged, until a
+// write works. A notice that may be closed has a button for it.
+TEST_F(MainWindowTest, TheNoticeBandGrowsTheWindowWhileItIsShown) {
+    testing::TempDir dir;
+    testing::TempDir::write(dir.file("recovery"), "x");
+    platform.recovery = dir.file("recovery");
+    QWidget* area = find("MainForm");
+    QWidget* band = find("Avviso");
+    const auto placed = [&] { return std::tuple(window.size(), area->mapTo(&window, QPoint())); };
+    const auto before = placed();
+    window.start("");
+    QCoreApplication::processEvents();
+    const QPoint down(0, band->height());
+    const QString said = find<QLabel>("AvvisoTesto")->text();
+    EXPECT_EQ(
+        std::tuple(placed(), a11y(band)->role(), find("AvvisoChiudi")->isVisible(),
+                   platform.messages.size(), band->height() > 20,
+                   said.contains(": il percorso non indica una cartella\n")),
+        std::tuple(std::tuple(std::get<0>(before) + QSize(0, down.y()), std::get<1>(before) + down),
+                   QAccessible::AlertMessage, false, 0u, true, true));
+    std::filesystem::remove(dir.file("recovery"));
+    play("A");
+    QTRY_COMPARE(placed(), before);
+    window.form().Avviso.show(Text::verbatim("Chiudibile"), true);
+    window.refresh();
+    click("AvvisoChiudi");
+    QTRY_COMPARE(std::tuple(placed(), band->isHidden()), std::tuple(before, true));
 }
 
 TEST(AboutDialog, EnterOrEscapeClosesItAndItsButtonAsksForTheSystemInformation) {

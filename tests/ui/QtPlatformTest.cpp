@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "form/MainForm.h"
 #include "history/ResidualPoints.h"
 #include "report/Language.h"
 #include "ui/NuovoPuntoDialog.h"
@@ -36,11 +37,15 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
         return platform;
     };
     const Text question = Text::verbatim("Salvare?");
+    const MsgButtons replace = MsgButtons::ReplaceSaveAsCancel;
     EXPECT_EQ(std::tuple(answering(Qt::Key_Return).messageBox(question, MsgButtons::YesNo),
                          answering(Qt::Key_Escape).messageBox(question, MsgButtons::YesNo),
+                         answering(Qt::Key_Return).messageBox(question, replace),
+                         answering(Qt::Key_Escape).messageBox(question, replace),
                          answering(Qt::Key_Escape).inputBox(question, question, "Giocatore A"),
                          answering(std::nullopt).askResidualPoints(4, true)),
-              std::tuple(MsgAnswer::Yes, MsgAnswer::No, "", ResidualAnswer::Cancel));
+              std::tuple(MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::SaveAs, MsgAnswer::Cancel, "",
+                         ResidualAnswer::Cancel));
 }
 
 // The save dialog starts on the filter asked for, and a name typed without extension takes
@@ -107,21 +112,40 @@ TEST(QtPlatform, SettingsLiveInTheirFileAndAPipeThereIsNeverWaitedOn) {
     EXPECT_EQ(platform.getSetting("Courtlog", "Opzioni", "Chiave"), "True");
 }
 
-// Where the recovery folder cannot be made there is none (the end-to-end test finds it made in
-// the data folder). A lock hides its file only while a window of the program holds it, however
+// In a recovery folder it may not write (as nobody, when run as root) the window takes no lock
+// and says so in its notice once it has a point to keep.
+TEST(QtPlatform, ARecoveryFolderTheUserMayNotWriteIsSaidInTheNotice) {
+    QTemporaryDir data;
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", data.filePath("readonly").toUtf8());
+    QtPlatform platform(nullptr);
+    const std::string folder = platform.recoveryFolder();
+    std::filesystem::create_directories(folder);
+    ASSERT_EQ(::chmod(folder.c_str(), 0555) | ::chmod(data.path().toUtf8().constData(), 0755), 0);
+    const pid_t nobody = fork();
+    if (nobody == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            _exit(2);
+        }
+        MainForm form(platform);
+        form.ResetMatch();
+        form.Form_Activate("");
+        form.PuntoGiocatore_Click(0);
+        _exit(form.Avviso.text().italian().find(folder) == std::string::npos);
+    }
+    int result = -1;
+    waitpid(nobody, &result, 0);
+    EXPECT_TRUE(WIFEXITED(result) && WEXITSTATUS(result) == 0) << "no notice where none may write";
+    qputenv("XDG_DATA_HOME", saved);
+}
+
+// A lock hides its file only while a window of the program holds it, however
 // old it grows: one left by a process that died, one that cannot be read or makes no sense, and
 // one from another machine whose file has not changed for a day are taken. One that cannot be
 // put away hides nothing either: the file is used unlocked.
 TEST(QtPlatform, RecoveryFolderAndItsLocks) {
     QTemporaryDir data;                          // outlives the locks in it
     QtPlatform first(nullptr), second(nullptr);  // no window: nothing is shown
-    const QByteArray saved = qgetenv("XDG_DATA_HOME");
-    QFile blocker(data.filePath("file"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    qputenv("XDG_DATA_HOME", blocker.fileName().toUtf8());
-    EXPECT_EQ(first.recoveryFolder(), "");
-    qputenv("XDG_DATA_HOME", saved);
-
     // The lock of a file written `hours` ago: these bytes, or one taken by the first window, or
     // a folder, which no one can put away.
     const auto lockOf = [&](const char* name, const std::string& bytes, int hours) {
