@@ -324,7 +324,7 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes, Links l
 
 std::optional<FileFingerprint> fingerprintOf(const std::string& path) {
     const fs::path p = toPath(path);
-    std::FILE* f = openRegularFile(p);
+    std::FILE* f = openRegularFile(p, false, Links::Follow);
     if (f == nullptr) {
         return std::nullopt;
     }
