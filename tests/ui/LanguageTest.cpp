@@ -175,21 +175,28 @@ TEST_F(Language, EveryTextOfTheWindowAndItsDialogsFollowsAtOnceAndComesBackExact
 }
 
 TEST_F(Language, TheCommandLineChoosesForOneRun) {
-    // The arguments, then the file, the language and whether that is an error.
-    const std::tuple<std::vector<std::string>, std::string, std::optional<int>, bool> cases[] = {
-        {{"x.clg"}, "x.clg", {}, false},
-        {{"--lang"}, "--lang", {}, false},  // a lone argument is a file, whatever its name
-        {{"--lang", "en", "x.clg"}, "x.clg", 1, false},
-        {{"--lang=it", "--", "--x.clg"}, "--x.clg", 0, false},
-        {{"--lang", "en"}, "", 1, false},
-        {{"--lang", "fr", "x.clg"}, "", {}, true},
-        {{"--lang", "en", "--colour", "x.clg"}, "", 1, true},
-        {{"a.clg", "b.clg"}, "a.clg", {}, true},
-    };
-    for (const auto& [args, file, language, error] : cases) {
+    // The arguments, then the file, the language, what is asked and whether that is an error.
+    using enum WindowArguments::Asks;
+    const std::tuple<std::vector<std::string>, std::string, std::optional<int>,
+                     WindowArguments::Asks, bool>
+        cases[] = {
+            {{"x.clg"}, "x.clg", {}, Window, false},
+            {{"--x.clg"}, "--x.clg", {}, Window, false},  // a lone argument is a file
+            {{"--lang"}, "", {}, Window, true},           // unless the program answers it
+            {{"--lang=en"}, "", 1, Window, false},
+            {{"-h"}, "", {}, Help, false},
+            {{"--version"}, "", {}, Version, false},
+            {{"--version", "--lang", "en", "--help"}, "", 1, Help, false},
+            {{"--lang", "en", "x.clg"}, "x.clg", 1, Window, false},
+            {{"--lang=it", "--", "--help"}, "--help", 0, Window, false},
+            {{"--lang", "fr", "x.clg"}, "", {}, Window, true},
+            {{"--lang", "en", "--colour", "x.clg"}, "", 1, Window, true},
+            {{"a.clg", "b.clg"}, "a.clg", {}, Window, true},
+        };
+    for (const auto& [args, file, language, asks, error] : cases) {
         const WindowArguments got = parseWindowArguments(args);
-        EXPECT_EQ(std::tuple(got.file, got.language, !got.error.empty()),
-                  std::tuple(file, language, error))
+        EXPECT_EQ(std::tuple(got.file, got.language, got.asks, !got.error.empty()),
+                  std::tuple(file, language, asks, error))
             << args.front() << " " << args.size();
     }
 
