@@ -298,8 +298,24 @@ void MainWindow::retranslate() {
     showFirstServerNames();
     showEditItems();
     showPositionLine();
-    setWindowTitle(say(form_.caption()));
+    showTitle();
     layIndicators();
+}
+
+void MainWindow::showTitle() {
+    // "[*]" is where Qt shows "*" while the match is unsaved; one in the file's own name is
+    // doubled, which Qt shows as it is.
+    const QString caption = say(form_.caption());
+    const std::string& file = form_.currentFile();
+    const QString title = file.empty()
+                              ? caption + QStringLiteral("[*]")
+                              : QString::fromStdString(fileTitleOf(file))
+                                        .replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
+                                    QStringLiteral("[*] - ") + caption;
+    if (windowTitle() != title) {
+        setWindowTitle(title);
+    }
+    setWindowModified(!form_.matchSaved());
 }
 
 void MainWindow::showEditItems() {
@@ -1113,9 +1129,7 @@ void MainWindow::refresh() {
         useLanguage(static_cast<Language>(shownLanguage_));
         retranslate();
     }
-    if (!form_.caption().empty() && windowTitle() != say(form_.caption())) {
-        setWindowTitle(say(form_.caption()));
-    }
+    showTitle();
     layIndicators();
     showEditItems();
     if (statistics_ != nullptr && statistics_->isVisible()) {

@@ -7,6 +7,7 @@
 #include "form/Version.h"
 #include "history/ResidualPoints.h"
 #include "report/Language.h"
+#include "support/TempDir.h"
 #include "support/Translators.h"
 #include "support/WindowTest.h"
 #include "ui/AboutDialog.h"
@@ -172,6 +173,25 @@ TEST_F(Language, EveryTextOfTheWindowAndItsDialogsFollowsAtOnceAndComesBackExact
     EXPECT_EQ(platform.settings["Courtlog/Opzioni/Lingua"], "it");
     EXPECT_EQ(textsOf(window), italian);
     EXPECT_EQ(open.shown(italianDialogs), italianDialogs);
+}
+
+// Choosing a language changes nothing of the match: it stays saved, with nothing new to undo,
+// and the title, as the window system shows it, follows the language.
+TEST_F(Language, AChangeOfLanguageIsNoChangeToTheMatch) {
+    const auto shown = [this] {
+        return std::tuple(window.windowHandle()->title(), window.form().matchSaved(),
+                          find<QAction>("EditUndo")->text());
+    };
+    const QString version = QStringLiteral("%1.%2").arg(kVersionMajor).arg(kVersionMinor);
+    choose(1);
+    EXPECT_EQ(shown(), std::tuple("Courtlog - Version " + version, true, QString("Undo")));
+    testing::TempDir dir;
+    platform.saveChoices = {{dir.file("partita.courtlog"), "partita.courtlog"}};
+    QTest::keyClick(&window, Qt::Key_F);
+    QTest::keyClick(&window, Qt::Key_F2);
+    choose(0);
+    EXPECT_EQ(shown(), std::tuple("partita.courtlog - Courtlog - Versione " + version, true,
+                                  QString("Annulla punto")));
 }
 
 TEST_F(Language, TheCommandLineChoosesForOneRun) {

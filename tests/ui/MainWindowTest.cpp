@@ -2,10 +2,12 @@
 #include <optional>
 #include <set>
 
+#include "form/Version.h"
 #include "report/HtmlReport.h"
 #include "report/Language.h"
 #include "report/MatchSummary.h"
 #include "storage/MatchFile.h"
+#include "storage/Recovery.h"
 #include "support/Harness.h"
 #include "support/TempDir.h"
 #include "support/Translators.h"
@@ -241,6 +243,49 @@ TEST_F(MainWindowTest, UndoRedoDeleteAndSaveToTheCurrentFileByTheirKeys) {
     // What the save writes is the form's test.
     EXPECT_EQ(std::tuple(platform.saveDialogNames.size(), window.form().matchSaved()),
               std::tuple(1u, true));
+}
+
+// The title, as the window system shows it, names the open file and marks an unsaved match
+// with "*", through every change, undo, save, load, clear and recovery.
+TEST_F(MainWindowTest, TheTitleNamesTheOpenFileAndMarksAnUnsavedMatch) {
+    const auto title = [this] { return window.windowHandle()->title(); };
+    const QString program =
+        QStringLiteral("Courtlog - Versione %1.%2").arg(kVersionMajor).arg(kVersionMinor);
+    testing::TempDir dir;
+    QStringList seen{title()};
+    const auto press = [&](Qt::Key k, Qt::KeyboardModifiers mods = {}) {
+        key(k, mods);
+        seen << title();
+    };
+    press(Qt::Key_F);
+    // A name that holds Qt's mark keeps it as it is.
+    const std::string named = dir.file("partita [*].courtlog");
+    platform.saveChoices = {{named, "partita [*].courtlog"}, {dir.file("m.clg"), "m.clg"}};
+    press(Qt::Key_F2);
+    press(Qt::Key_J);
+    press(Qt::Key_Z, Qt::ControlModifier);  // back to the match as saved
+    press(Qt::Key_Y, Qt::ControlModifier);
+    press(Qt::Key_S, Qt::ControlModifier);
+    press(Qt::Key_F2);
+    platform.openChoices = {{named, "partita [*].courtlog"}};
+    press(Qt::Key_F3);
+    platform.messageAnswers = {MsgAnswer::Yes};
+    find<QAction>("GameClear")->trigger();
+    seen << title();
+    const QString file = "partita [*].courtlog - " + program,
+                  changed = "partita [*].courtlog* - " + program;
+    EXPECT_EQ(seen, (QStringList{program, program + "*", file, changed, file, changed, file,
+                                 "m.clg - " + program, file, changed}));
+
+    // A match taken back from a window that died is not saved anywhere yet.
+    testing::FakePlatform next;
+    next.recovery = dir.file("");
+    next.messageAnswers = {MsgAnswer::Yes};
+    testing::TempDir::write(dir.file("recovery-1.courtlog"), encodeRecovery(MatchRecord{}, ""));
+    MainWindow recovered(next);
+    recovered.show();
+    recovered.start("");
+    EXPECT_EQ(recovered.windowHandle()->title(), program + "*");
 }
 
 // The line under the statistics says where the user stands, in either language whole up to the
