@@ -427,6 +427,10 @@ void MainWindow::buildTopBand(QWidget* area) {
     turno_ = new QComboBox(area);
     turno_->setObjectName(QStringLiteral("Turno"));
     turno_->setEditable(false);
+    // Reached by Tab only: a round picked with the mouse, or the wheel turned over the list,
+    // leaves the keys where they were, so the next charting key charts instead of choosing a
+    // round by its letter.
+    turno_->setFocusPolicy(Qt::TabFocus);
     turno_->setGeometry(360, 4, 180, 30);
     turno_->setFont(comicSans(14.25));
     // Its place is fixed whatever the rounds are called; a longer name is cut when shown.

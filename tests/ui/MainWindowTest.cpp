@@ -504,11 +504,43 @@ TEST_F(MainWindowTest, EveryKeyIsItsOwnAndNamedWhereItActs) {
               21);
 }
 
-// Letters typed into the round list or the menu bar stay there and chart nothing; Esc, which the
-// closed list has no use for, still takes the point's choices back. Elsewhere the keys chart.
+// A round chosen from the open list, with the mouse or with Enter, gives the keys back to where
+// they were before the list opened: the next F charts a point instead of choosing "Finale".
+TEST_F(MainWindowTest, ARoundChosenFromTheOpenListGivesTheKeysBack) {
+    auto* turno = find<QComboBox>("Turno");
+    QStringList seen;
+    for (const bool mouse : {true, false}) {
+        find("Colpo_2")->setFocus();
+        QTest::mouseClick(turno, Qt::LeftButton);
+        QWidget* list = turno->view()->window();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+        if (mouse) {
+            const QRect third = turno->view()->visualRect(turno->model()->index(3, 0));
+            QTest::qWait(QApplication::doubleClickInterval() + 100);  // a hand is no faster
+            QTest::mouseClick(turno->view()->viewport(), Qt::LeftButton, {}, third.center());
+        } else {
+            QTest::keyClick(turno->view(), Qt::Key_Down);
+            QTest::keyClick(turno->view(), Qt::Key_Return);
+        }
+        EXPECT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
+        seen << QStringLiteral("%1 %2 %3")
+                    .arg(window.form().Turno.selected())
+                    .arg(window.form().points().count())
+                    .arg(QApplication::focusWidget()->objectName());
+    }
+    EXPECT_EQ(seen, (QStringList{"3 1 Colpo_2", "4 2 Colpo_2"}));
+}
+
+// Letters typed into the round list, reached by Tab, or the menu bar stay there and chart nothing;
+// Esc, which the closed list has no use for, still takes the point's choices back. Elsewhere the
+// keys chart.
 TEST_F(MainWindowTest, LettersTypedIntoTheRoundListOrTheMenusStayThere) {
     auto* turno = find<QComboBox>("Turno");
-    turno->setFocus();
+    find("NomeTorneo")->setFocus();
+    QTest::keyClick(&window, Qt::Key_Tab);  // reached as the keyboard reaches it
+    ASSERT_EQ(QApplication::focusWidget(), turno);
     QString rounds;
     for (char k : std::string_view("sfo12")) {
         turno->view()->keyboardSearch({});  // each key a search of its own, as typed apart
