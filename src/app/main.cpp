@@ -39,13 +39,13 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QString::fromUtf8(courtlog::kAppTitle));
     QApplication::setApplicationName(QString::fromUtf8(courtlog::kAppTitle));
     courtlog::ui::installFonts();
-    QApplication::setWindowIcon(courtlog::ui::appIcon());
 
     // The window speaks the stored language, Italian at first, with Qt's own buttons in it.
     courtlog::ui::MainWindow window;
     if (arguments.language) {
         window.useLanguageForRun(*arguments.language);
     }
+    courtlog::ui::setIconWhenDrawn(window);
     window.show();
     // The start-up step may show messages: let the window appear first.
     const std::string file = arguments.file;

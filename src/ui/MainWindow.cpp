@@ -293,6 +293,7 @@ void MainWindow::retranslate() {
     }
     for (const FieldView& view : fieldViews_) {
         showField(view);
+        view.field->clearDirty();
     }
     showPosition();
     showFirstServerNames();
@@ -1096,6 +1097,16 @@ void MainWindow::refresh() {
         notice_.reset();
         noticeTimer_->stop();
     }
+    // A new language shows every text again, fields included, so it goes first: the fields
+    // that changed with it are shown once.
+    if (form_.language() != shownLanguage_) {
+        shownLanguage_ = form_.language();
+        useLanguage(static_cast<Language>(shownLanguage_));
+        retranslate();
+        // The change of catalogue posts the window a LanguageChange of its own, which would
+        // only show every text a second time.
+        QCoreApplication::removePostedEvents(this, QEvent::LanguageChange);
+    }
     for (const FieldView& view : fieldViews_) {
         if (view.field->dirty()) {
             showField(view);
@@ -1127,11 +1138,6 @@ void MainWindow::refresh() {
             view.action->setChecked(view.check->checked());
             view.check->clearDirty();
         }
-    }
-    if (form_.language() != shownLanguage_) {
-        shownLanguage_ = form_.language();
-        useLanguage(static_cast<Language>(shownLanguage_));
-        retranslate();
     }
     showTitle();
     layIndicators();
