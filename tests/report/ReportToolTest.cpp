@@ -21,40 +21,11 @@ namespace {
 
 using testing::TempDir;
 
-// The arguments, the exit status, what the run must say and, where given, what it must not.
-using Runs = std::vector<std::tuple<QStringList, int, std::string, std::string>>;
-
-// Runs the program once for each row, Italian unless the command line says otherwise whatever
-// the user's own language, and with no display: what a program answers without a window must
-// not need one.
-void expectRuns(const QString& program, const Runs& runs) {
-    QProcessEnvironment english = QProcessEnvironment::systemEnvironment();
-    english.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        english.remove(QString::fromLatin1(display));
-    }
-    for (const auto& [arguments, exitCode, says, never] : runs) {
-        SCOPED_TRACE(arguments.join(' ').toStdString());
-        QProcess run;
-        run.setProcessEnvironment(english);
-        run.start(program, arguments);
-        EXPECT_TRUE(run.waitForFinished(30000));
-        const std::string out = run.readAllStandardOutput().toStdString();
-        const std::string all = out + run.readAllStandardError().toStdString();
-        EXPECT_EQ(std::tuple(run.exitStatus(), run.exitCode(), out.empty()),
-                  std::tuple(QProcess::NormalExit, exitCode, exitCode != 0));
-        EXPECT_NE(all.find(says), std::string::npos) << all;
-        EXPECT_TRUE(never.empty() || all.find(never) == std::string::npos) << all;
-    }
-}
-
-const std::string kVersion = std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) +
-                             "." + std::to_string(kVersionPatch) + "\n";
-
 // 0: a report, even if the file had a fault that could be passed over; 1: a file that cannot
-// be used, with the window's message; 2: a wrong command line, with the usage. Where a row
-// says what must not be said, it is the Italian once English is chosen, or the English when it
-// is not.
+// be used, with the window's message; 2: a wrong command line, with the usage. Each row says
+// what the run must say and, where given, what it must not: the Italian, once English is
+// chosen, or the English when it is not. Rows that begin with "courtlog" run the window's
+// program, which answers them before it needs a display.
 TEST(ReportTool, FormatsPositionsTotalsLanguagesAndExitCodes) {
     const QString three = QStringLiteral(COURTLOG_SAMPLES_DIR "/best-of-three-tiebreak.clg");
     const QString five = QStringLiteral(COURTLOG_SAMPLES_DIR "/best-of-five-fifth-set.clg");
@@ -74,69 +45,70 @@ TEST(ReportTool, FormatsPositionsTotalsLanguagesAndExitCodes) {
         "Set 1  Games  Punti\nGiocatore A     7(7)   5      40\nGiocatore B  *  "
         "6(4)   3      0\n\nAl servizio: Giocatore B\nIndicatori: Break Point "
         "# 1, Match Point #1 (Giocatore A)\n";
-    expectRuns(
-        QStringLiteral(COURTLOG_REPORT_PROGRAM),
-        {
-            {{three}, 0, over, "Point 140"},  // text, at the end; Italian unless chosen
-            // Over, the winner and nothing of a next set; before, the server and the indicators.
-            {{"--lang=it", three}, 0, "\nVince: Giocatore A\n", "Set 3"},
-            {{"--at", "139", three}, 0, at139, ""},
-            {{"--at", "80", three}, 0, "Giocatore A     6      3\nGiocatore B  *  6      2\n", ""},
-            {{"--at", "0", three}, 0, "Punto 0 di 140\n", ""},
-            {{"--format", "json", five}, 0, "\"Gaël Monfils\"", ""},  // names from the code page
-            {{"--format", "csv", "--at", "10", three}, 0, "\r\n10,1,", ""},
-            {{"--format", "html", "--at", "37", five}, 0, "Partita in corso · 37 punti", ""},
-            {{"--total", document, five},
-             0,
-             "Partite:\n  Giocatore A - Giocatore B: 7-6(7-4) 6-3",
-             ""},
-            {{"--total", "--format", "json", five, five}, 0, "\"matchesWon\": 2", ""},
-            {{"--total", "--format", "html", three}, 0, "<!DOCTYPE html>", ""},
-            {{badRound}, 0, "Errore 380 durante il processo di apertura file.\n", ""},
-            {{missing}, 1, "Errore 53 nell'apertura del file nope.clg. Controllare", ""},
-            {{}, 2, usage, ""},
-            {{three, three}, 2, usage, ""},
-            {{"--format", "xml", three}, 2, usage, ""},
-            {{"--at", "141", three}, 2, usage, ""},
-            {{"--total", "--format", "csv", three}, 2, usage, ""},
-            {{"--help"}, 0, "Opzioni:\n  --at N ", "Options"},
-            {{"--bogus", three}, 2, "courtlog-report: opzione sconosciuta: --bogus\n" + usage, ""},
-            {{"-x", "--y=1", three},
-             2,
-             "courtlog-report: opzione sconosciuta: -x --y\n" + usage,
-             ""},
-            {{three, "--at"}, 2, "courtlog-report: manca il valore di un'opzione\n", ""},
-            {{"--lang", "xx", three}, 2, "lingua sconosciuta: xx (it o en)\n" + usage, "language"},
-            // In English when chosen, before anything is said.
-            {{"--lang", "en", three}, 0, "Point 140 of 140, match over\n", "Punto"},
-            {{"--format", "html", "--lang", "en", three},
-             0,
-             "=\"en\" xml:lang=\"en\"",
-             "Statistiche"},
-            {{"--lang", "en", "--help"}, 0, "Options:\n", "Opzioni"},
-            {{"--lang", "en", missing}, 1, "Error 53 opening the file nope.clg.", "nell'apertura"},
-            // A complaint about the command line, even one met before the language.
-            {{"--bogus", "--lang", "en", three}, 2, "unknown option: --bogus\n", "sconosciuta"},
-            {{"--version", three}, 0, "courtlog-report, versione " + kVersion, ""},
-            {{"--lang=en", "--version"}, 0, "courtlog-report, version " + kVersion, ""},
-        });
-}
-
-// The window's program answers --help and --version as every program does, and a wrong command
-// line, before it needs a display; a lone argument that is none of these is still the file.
-TEST(WindowProgram, AnswersHelpVersionAndUsageErrorsWithoutADisplay) {
-    const std::string usage = "Uso: courtlog [--lang it|en] [--] [FILE]\n";
-    expectRuns(QStringLiteral(COURTLOG_WINDOW_PROGRAM),
-               {
-                   {{"--help"}, 0, usage + "\nApre la finestra", "Usage"},
-                   {{"-h"}, 0, "  --version    mostra la versione\n", "Errore 53"},
-                   {{"--help", "--lang=en"}, 0, "Usage: courtlog", "Uso"},
-                   {{"--version"}, 0, "courtlog, versione " + kVersion, ""},
-                   {{"--lang", "en", "--version"}, 0, "courtlog, version " + kVersion, ""},
-                   {{"--lang"}, 2, "courtlog: --lang vuole una lingua: it o en\n" + usage, ""},
-                   {{"--lang=en", "--lang"}, 2, "--lang needs a language: it or en\nUsage", ""},
-                   {{"--bogus", "x.clg"}, 2, "courtlog: opzione sconosciuta: --bogus\n", ""},
-               });
+    const std::string version = std::to_string(kVersionMajor) + "." +
+                                std::to_string(kVersionMinor) + "." +
+                                std::to_string(kVersionPatch) + "\n";
+    const std::vector<std::tuple<QStringList, int, std::string, std::string>> cases{
+        {{three}, 0, over, "Point 140"},  // text, at the end; Italian unless chosen
+        // Over, the winner and nothing of a next set; before, the server and the indicators.
+        {{"--lang=it", three}, 0, "\nVince: Giocatore A\n", "Set 3"},
+        {{"--at", "139", three}, 0, at139, ""},
+        {{"--at", "80", three}, 0, "Giocatore A     6      3\nGiocatore B  *  6      2\n", ""},
+        {{"--at", "0", three}, 0, "Punto 0 di 140\n", ""},
+        {{"--format", "json", five}, 0, "\"Gaël Monfils\"", ""},  // names from the code page
+        {{"--format", "csv", "--at", "10", three}, 0, "\r\n10,1,", ""},
+        {{"--format", "html", "--at", "37", five}, 0, "Partita in corso · 37 punti", ""},
+        {{"--total", document, five}, 0, "Partite:\n  Giocatore A - Giocatore B: 7-6(7-4) 6-3", ""},
+        {{"--total", "--format", "json", five, five}, 0, "\"matchesWon\": 2", ""},
+        {{"--total", "--format", "html", three}, 0, "<!DOCTYPE html>", ""},
+        {{badRound}, 0, "Errore 380 durante il processo di apertura file.\n", ""},
+        {{missing}, 1, "Errore 53 nell'apertura del file nope.clg. Controllare", ""},
+        {{}, 2, usage, ""},
+        {{three, three}, 2, usage, ""},
+        {{"--format", "xml", three}, 2, usage, ""},
+        {{"--at", "141", three}, 2, usage, ""},
+        {{"--total", "--format", "csv", three}, 2, usage, ""},
+        {{"--help"}, 0, "Opzioni:\n  --at N ", "Options"},
+        {{"--bogus", three}, 2, "courtlog-report: opzione sconosciuta: --bogus\n" + usage, ""},
+        {{"-x", "--y=1", three}, 2, "courtlog-report: opzione sconosciuta: -x --y\n" + usage, ""},
+        {{three, "--at"}, 2, "courtlog-report: manca il valore di un'opzione\n", ""},
+        {{"--lang", "xx", three}, 2, "lingua sconosciuta: xx (it o en)\n" + usage, "language"},
+        // In English when chosen, before anything is said.
+        {{"--lang", "en", three}, 0, "Point 140 of 140, match over\n", "Punto"},
+        {{"--format", "html", "--lang", "en", three}, 0, "=\"en\" xml:lang=\"en\"", "Statistiche"},
+        {{"--lang", "en", "--help"}, 0, "Options:\n", "Opzioni"},
+        {{"--lang", "en", missing}, 1, "Error 53 opening the file nope.clg.", "nell'apertura"},
+        // A complaint about the command line, even one met before the language.
+        {{"--bogus", "--lang", "en", three}, 2, "unknown option: --bogus\n", "sconosciuta"},
+        {{"--version", three}, 0, "courtlog-report, versione " + version, ""},
+        {{"--lang=en", "--version"}, 0, "courtlog-report, version " + version, ""},
+        {{"courtlog", "--help"}, 0, "Uso: courtlog [--lang it|en] [--] [FILE]\n\nApre", "Errore"},
+        {{"courtlog", "-h", "--lang=en"}, 0, "Usage: courtlog [--lang it|en] [--] [FILE]\n", "Uso"},
+        {{"courtlog", "--version"}, 0, "courtlog, versione " + version, ""},
+        {{"courtlog", "--lang"}, 2, "courtlog: --lang vuole una lingua: it o en\nUso: ", ""},
+    };
+    // Italian unless the command line says otherwise, whatever the user's own language; no
+    // display.
+    QProcessEnvironment english = QProcessEnvironment::systemEnvironment();
+    english.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    english.remove(QStringLiteral("DISPLAY"));
+    english.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const auto& [arguments, exitCode, says, never] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        QProcess run;
+        run.setProcessEnvironment(english);
+        const bool window = arguments.value(0) == QLatin1String("courtlog");
+        run.start(window ? QStringLiteral(COURTLOG_WINDOW_PROGRAM)
+                         : QStringLiteral(COURTLOG_REPORT_PROGRAM),
+                  arguments.mid(window ? 1 : 0));
+        EXPECT_TRUE(run.waitForFinished(30000));
+        const std::string out = run.readAllStandardOutput().toStdString();
+        const std::string all = out + run.readAllStandardError().toStdString();
+        EXPECT_EQ(std::tuple(run.exitStatus(), run.exitCode(), out.empty()),
+                  std::tuple(QProcess::NormalExit, exitCode, exitCode != 0));
+        EXPECT_NE(all.find(says), std::string::npos) << all;
+        EXPECT_TRUE(never.empty() || all.find(never) == std::string::npos) << all;
+    }
 }
 
 // The exit status, and standard output and standard error together.
