@@ -19,6 +19,42 @@
         <source>un solo file per volta</source>
         <translation>one file at a time</translation>
     </message>
+    <message>
+        <source>Uso: courtlog [--lang it|en] [--] [FILE]</source>
+        <translation>Usage: courtlog [--lang it|en] [--] [FILE]</translation>
+    </message>
+    <message>
+        <source>%1
+
+Apre la finestra di Courtlog con la partita del FILE (.clg o .courtlog),
+se è dato.
+
+Opzioni:
+  --lang L     la lingua della finestra per questa volta: it (italiano)
+               o en (inglese); la scelta salvata resta
+  --           fine delle opzioni: ciò che segue è il file
+  -h, --help   mostra questo aiuto
+  --version    mostra la versione
+
+Le opzioni vanno prima del file. Un argomento da solo è il file, tranne
+-h, --help, --version e --lang.
+</source>
+        <translation>%1
+
+Opens the Courtlog window with the match in FILE (.clg or .courtlog),
+if given.
+
+Options:
+  --lang L     the window&apos;s language for this run: it (Italian)
+               or en (English); the stored choice stays
+  --           ends the options: what follows is the file
+  -h, --help   shows this help
+  --version    shows the version
+
+Options come before the file. A lone argument is the file, except
+-h, --help, --version and --lang.
+</translation>
+    </message>
 </context>
 <context>
     <name>Edit</name>
@@ -956,6 +992,7 @@ Opzioni:
   --lang L        la lingua dell&apos;uscita: it (italiano, predefinita) o en (inglese);
                   il json resta in italiano
   -h, --help      mostra questo aiuto
+  --version       mostra la versione
 
 Uscita: 0 fatto, 1 file inutilizzabile (con --total le altre partite sono sommate lo
 stesso) o uscita non scrivibile, 2 riga di comando errata.
@@ -972,10 +1009,15 @@ Options:
   --lang L        the language of the output: it (Italian, the default) or en (English);
                   json stays in Italian
   -h, --help      shows this help
+  --version       shows the version
 
 Exit status: 0 done, 1 a file cannot be used (with --total the other matches are added up
 all the same) or the output cannot be written, 2 the command line is wrong.
 </translation>
+    </message>
+    <message>
+        <source>%1, versione %2.%3.%4</source>
+        <translation>%1, version %2.%3.%4</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "form/MainForm.h"
+#include "form/Version.h"
 #include "platform/HeadlessPlatform.h"
 #include "report/HtmlReport.h"
 #include "report/Language.h"
@@ -46,6 +47,7 @@ std::string helpText() {
         "  --lang L        la lingua dell'uscita: it (italiano, predefinita) o en (inglese);\n"
         "                  il json resta in italiano\n"
         "  -h, --help      mostra questo aiuto\n"
+        "  --version       mostra la versione\n"
         "\n"
         "Uscita: 0 fatto, 1 file inutilizzabile (con --total le altre partite sono sommate lo\n"
         "stesso) o uscita non scrivibile, 2 riga di comando errata.\n"));
@@ -145,6 +147,8 @@ int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOption(help);
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOption(version);
     const QCommandLineOption at(QStringLiteral("at"), QString(), QStringLiteral("N"));
     const QCommandLineOption format(QStringLiteral("format"), QString(),
                                     QStringLiteral("text|json|csv|html"), QStringLiteral("text"));
@@ -181,6 +185,10 @@ int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err
     }
     if (parser.isSet(help)) {
         out << usageText() << "\n\n" << helpText();
+        return finished(out, err);
+    }
+    if (parser.isSet(version)) {
+        out << versionText("courtlog-report") << "\n";
         return finished(out, err);
     }
     std::vector<std::string> files;
@@ -255,6 +263,12 @@ int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err
         out << renderText(form);
     }
     return finished(out, err);
+}
+
+std::string versionText(const std::string& program) {
+    return filled(QCoreApplication::translate("ReportCommand", "%1, versione %2.%3.%4"),
+                  {program, std::to_string(kVersionMajor), std::to_string(kVersionMinor),
+                   std::to_string(kVersionPatch)});
 }
 
 }  // namespace courtlog::report

@@ -22,4 +22,8 @@ inline constexpr int kExitUsage = 2;       // the command line is wrong
 int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err,
               std::vector<std::string> rawArguments = {});
 
+// What --version says for the named program, in the language in use: "courtlog, versione
+// 1.1.0", the number last, where programs that read it look.
+std::string versionText(const std::string& program);
+
 }  // namespace courtlog::report

@@ -1,7 +1,10 @@
 #include "ui/AppIcon.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 
 namespace courtlog::ui {
 
@@ -35,6 +38,30 @@ QIcon appIcon() {
         icon.addPixmap(appPixmap(size));
     }
     return icon;
+}
+
+namespace {
+
+class IconWhenDrawn : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            // After the whole first drawing, which this paint event begins.
+            QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(appIcon()); });
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void setIconWhenDrawn(QWidget& window) {
+    window.installEventFilter(new IconWhenDrawn(&window));
 }
 
 }  // namespace courtlog::ui

@@ -4,9 +4,18 @@
 
 namespace courtlog::ui {
 
+namespace {
+
+bool isLanguageOption(const std::string& a) {
+    return a == "--lang" || a.starts_with("--lang=");
+}
+
+}  // namespace
+
 WindowArguments parseWindowArguments(const std::vector<std::string>& args) {
     WindowArguments out;
-    if (args.size() == 1) {
+    if (args.size() == 1 && args[0] != "-h" && args[0] != "--help" && args[0] != "--version" &&
+        !isLanguageOption(args[0])) {
         out.file = args[0];
         return out;
     }
@@ -18,6 +27,17 @@ WindowArguments parseWindowArguments(const std::vector<std::string>& args) {
         if (a == "--") {
             ++i;
             break;
+        }
+        if (a == "-h" || a == "--help") {
+            out.asks = WindowArguments::Asks::Help;
+            continue;
+        }
+        if (a == "--version") {
+            // Help says more, version included, when both are asked for.
+            if (out.asks == WindowArguments::Asks::Window) {
+                out.asks = WindowArguments::Asks::Version;
+            }
+            continue;
         }
         std::string code;
         if (a == "--lang") {
@@ -48,6 +68,29 @@ WindowArguments parseWindowArguments(const std::vector<std::string>& args) {
         }
     }
     return out;
+}
+
+Text windowUsage() {
+    return CL_TEXT("CommandLine", "Uso: courtlog [--lang it|en] [--] [FILE]");
+}
+
+Text windowHelp() {
+    return Text(CL_TEXT("CommandLine",
+                        "%1\n"
+                        "\n"
+                        "Apre la finestra di Courtlog con la partita del FILE (.clg o .courtlog),\n"
+                        "se è dato.\n"
+                        "\n"
+                        "Opzioni:\n"
+                        "  --lang L     la lingua della finestra per questa volta: it (italiano)\n"
+                        "               o en (inglese); la scelta salvata resta\n"
+                        "  --           fine delle opzioni: ciò che segue è il file\n"
+                        "  -h, --help   mostra questo aiuto\n"
+                        "  --version    mostra la versione\n"
+                        "\n"
+                        "Le opzioni vanno prima del file. Un argomento da solo è il file, tranne\n"
+                        "-h, --help, --version e --lang.\n"))
+        .arg(windowUsage());
 }
 
 }  // namespace courtlog::ui

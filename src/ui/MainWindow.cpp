@@ -305,14 +305,31 @@ void MainWindow::retranslate() {
     }
     for (const FieldView& view : fieldViews_) {
         showField(view);
+        view.field->clearDirty();
     }
     showPosition();
     showFirstServerNames();
     showEditItems();
     showPositionLine();
     showNoticeBand();
-    setWindowTitle(say(form_.caption()));
+    showTitle();
     layIndicators();
+}
+
+void MainWindow::showTitle() {
+    // "[*]" is where Qt shows "*" while the match is unsaved; one in the file's own name is
+    // doubled, which Qt shows as it is.
+    const QString caption = say(form_.caption());
+    const std::string& file = form_.currentFile();
+    const QString title = file.empty()
+                              ? caption + QStringLiteral("[*]")
+                              : QString::fromStdString(fileTitleOf(file))
+                                        .replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
+                                    QStringLiteral("[*] - ") + caption;
+    if (windowTitle() != title) {
+        setWindowTitle(title);
+    }
+    setWindowModified(!form_.matchSaved());
 }
 
 void MainWindow::showEditItems() {
@@ -473,6 +490,10 @@ void MainWindow::buildTopBand(QWidget* area) {
     turno_ = new QComboBox(area);
     turno_->setObjectName(QStringLiteral("Turno"));
     turno_->setEditable(false);
+    // Reached by Tab only: a round picked with the mouse, or the wheel turned over the list,
+    // leaves the keys where they were, so the next charting key charts instead of choosing a
+    // round by its letter.
+    turno_->setFocusPolicy(Qt::TabFocus);
     turno_->setGeometry(360, 4, 180, 30);
     turno_->setFont(comicSans(14.25));
     // Its place is fixed whatever the rounds are called; a longer name is cut when shown.
@@ -1138,6 +1159,16 @@ void MainWindow::refresh() {
         notice_.reset();
         noticeTimer_->stop();
     }
+    // A new language shows every text again, fields included, so it goes first: the fields
+    // that changed with it are shown once.
+    if (form_.language() != shownLanguage_) {
+        shownLanguage_ = form_.language();
+        useLanguage(static_cast<Language>(shownLanguage_));
+        retranslate();
+        // The change of catalogue posts the window a LanguageChange of its own, which would
+        // only show every text a second time.
+        QCoreApplication::removePostedEvents(this, QEvent::LanguageChange);
+    }
     for (const FieldView& view : fieldViews_) {
         if (view.field->dirty()) {
             showField(view);
@@ -1174,14 +1205,7 @@ void MainWindow::refresh() {
             view.check->clearDirty();
         }
     }
-    if (form_.language() != shownLanguage_) {
-        shownLanguage_ = form_.language();
-        useLanguage(static_cast<Language>(shownLanguage_));
-        retranslate();
-    }
-    if (!form_.caption().empty() && windowTitle() != say(form_.caption())) {
-        setWindowTitle(say(form_.caption()));
-    }
+    showTitle();
     layIndicators();
     showEditItems();
     if (statistics_ != nullptr && statistics_->isVisible()) {

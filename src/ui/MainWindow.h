@@ -99,6 +99,9 @@ private:
     void showFirstServerNames();
     // Where the user stands in the match, on the scroll bar.
     void showPosition();
+    // The title: the open file's name, the program and its version, and whether the match is
+    // saved.
+    void showTitle();
     // The items whose caption or use follows the match: undo, redo, delete.
     void showEditItems();
     // Where the user stands, or for a moment the form's last word to the user, in the

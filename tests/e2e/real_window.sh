@@ -30,9 +30,11 @@ same() { [ "$(compare -metric AE "$shots/$1.png" "$shots/$2.png" null: 2>&1 || t
 "$program" "$sample" >"$log" 2>&1 &
 pid=$!
 
-main=$(window '^Courtlog - Versione 1\.1$') || fail "no main window"
+# The title names the file opened, and the match is as saved.
+main=$(window ' - Courtlog - Versione 1\.1$') || fail "no main window"
 [ -n "$main" ] || fail "no main window"
-[ "$(xdotool getwindowname "$main")" = "Courtlog - Versione 1.1" ] || fail "wrong title"
+[ "$(xdotool getwindowname "$main")" = "$(basename "$sample") - Courtlog - Versione 1.1" ] \
+    || fail "wrong title: $(xdotool getwindowname "$main")"
 xdotool windowfocus --sync "$main"
 shot end
 

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdio>
 
+#include "form/Version.h"
 #include "storage/MatchDocument.h"
 #include "storage/MatchFile.h"
 #include "support/TempDir.h"
@@ -23,7 +24,8 @@ using testing::TempDir;
 // 0: a report, even if the file had a fault that could be passed over; 1: a file that cannot
 // be used, with the window's message; 2: a wrong command line, with the usage. Each row says
 // what the run must say and, where given, what it must not: the Italian, once English is
-// chosen, or the English when it is not.
+// chosen, or the English when it is not. Rows that begin with "courtlog" run the window's
+// program, which answers them before it needs a display.
 TEST(ReportTool, FormatsPositionsTotalsLanguagesAndExitCodes) {
     const QString three = QStringLiteral(COURTLOG_SAMPLES_DIR "/best-of-three-tiebreak.clg");
     const QString five = QStringLiteral(COURTLOG_SAMPLES_DIR "/best-of-five-fifth-set.clg");
@@ -43,6 +45,9 @@ TEST(ReportTool, FormatsPositionsTotalsLanguagesAndExitCodes) {
         "Set 1  Games  Punti\nGiocatore A     7(7)   5      40\nGiocatore B  *  "
         "6(4)   3      0\n\nAl servizio: Giocatore B\nIndicatori: Break Point "
         "# 1, Match Point #1 (Giocatore A)\n";
+    const std::string version = std::to_string(kVersionMajor) + "." +
+                                std::to_string(kVersionMinor) + "." +
+                                std::to_string(kVersionPatch) + "\n";
     const std::vector<std::tuple<QStringList, int, std::string, std::string>> cases{
         {{three}, 0, over, "Point 140"},  // text, at the end; Italian unless chosen
         // Over, the winner and nothing of a next set; before, the server and the indicators.
@@ -75,15 +80,27 @@ TEST(ReportTool, FormatsPositionsTotalsLanguagesAndExitCodes) {
         {{"--lang", "en", missing}, 1, "Error 53 opening the file nope.clg.", "nell'apertura"},
         // A complaint about the command line, even one met before the language.
         {{"--bogus", "--lang", "en", three}, 2, "unknown option: --bogus\n", "sconosciuta"},
+        {{"--version", three}, 0, "courtlog-report, versione " + version, ""},
+        {{"--lang=en", "--version"}, 0, "courtlog-report, version " + version, ""},
+        {{"courtlog", "--help"}, 0, "Uso: courtlog [--lang it|en] [--] [FILE]\n\nApre", "Errore"},
+        {{"courtlog", "-h", "--lang=en"}, 0, "Usage: courtlog [--lang it|en] [--] [FILE]\n", "Uso"},
+        {{"courtlog", "--version"}, 0, "courtlog, versione " + version, ""},
+        {{"courtlog", "--lang"}, 2, "courtlog: --lang vuole una lingua: it o en\nUso: ", ""},
     };
-    // Italian unless the command line says otherwise, whatever the user's own language.
+    // Italian unless the command line says otherwise, whatever the user's own language; no
+    // display.
     QProcessEnvironment english = QProcessEnvironment::systemEnvironment();
     english.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    english.remove(QStringLiteral("DISPLAY"));
+    english.remove(QStringLiteral("QT_QPA_PLATFORM"));
     for (const auto& [arguments, exitCode, says, never] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         QProcess run;
         run.setProcessEnvironment(english);
-        run.start(QStringLiteral(COURTLOG_REPORT_PROGRAM), arguments);
+        const bool window = arguments.value(0) == QLatin1String("courtlog");
+        run.start(window ? QStringLiteral(COURTLOG_WINDOW_PROGRAM)
+                         : QStringLiteral(COURTLOG_REPORT_PROGRAM),
+                  arguments.mid(window ? 1 : 0));
         EXPECT_TRUE(run.waitForFinished(30000));
         const std::string out = run.readAllStandardOutput().toStdString();
         const std::string all = out + run.readAllStandardError().toStdString();

@@ -7,6 +7,7 @@
 #include "form/Version.h"
 #include "history/ResidualPoints.h"
 #include "report/Language.h"
+#include "support/TempDir.h"
 #include "support/Translators.h"
 #include "support/WindowTest.h"
 #include "ui/AboutDialog.h"
@@ -174,13 +175,30 @@ TEST_F(Language, EveryTextOfTheWindowAndItsDialogsFollowsAtOnceAndComesBackExact
     EXPECT_EQ(open.shown(italianDialogs), italianDialogs);
 }
 
+// Choosing a language is no change to the match: still saved, nothing new to undo; the title,
+// as the window system shows it, follows.
+TEST_F(Language, AChangeOfLanguageIsNoChangeToTheMatch) {
+    testing::TempDir dir;
+    platform.saveChoices = {{dir.file("partita.courtlog"), "partita.courtlog"}};
+    QTest::keyClick(&window, Qt::Key_F);
+    QTest::keyClick(&window, Qt::Key_F2);
+    choose(1);
+    EXPECT_EQ(std::tuple(window.windowHandle()->title(), window.form().matchSaved(),
+                         find<QAction>("EditUndo")->text()),
+              std::tuple(QStringLiteral("partita.courtlog - Courtlog - Version %1.%2")
+                             .arg(kVersionMajor)
+                             .arg(kVersionMinor),
+                         true, QString("Undo point")));
+}
+
 TEST_F(Language, TheCommandLineChoosesForOneRun) {
     // The arguments, then the file, the language and whether that is an error.
     const std::tuple<std::vector<std::string>, std::string, std::optional<int>, bool> cases[] = {
-        {{"x.clg"}, "x.clg", {}, false},
-        {{"--lang"}, "--lang", {}, false},  // a lone argument is a file, whatever its name
+        {{"--x.clg"}, "--x.clg", {}, false},  // a lone argument is a file, whatever its name,
+        {{"--lang"}, "", {}, true},           // but for the options every program answers
+        {{"--lang=en"}, "", 1, false},
         {{"--lang", "en", "x.clg"}, "x.clg", 1, false},
-        {{"--lang=it", "--", "--x.clg"}, "--x.clg", 0, false},
+        {{"--lang=it", "--", "--help"}, "--help", 0, false},
         {{"--lang", "en"}, "", 1, false},
         {{"--lang", "fr", "x.clg"}, "", {}, true},
         {{"--lang", "en", "--colour", "x.clg"}, "", 1, true},

@@ -2,6 +2,7 @@
 #include <optional>
 #include <set>
 
+#include "form/Version.h"
 #include "report/HtmlReport.h"
 #include "report/Language.h"
 #include "report/MatchSummary.h"
@@ -241,6 +242,26 @@ TEST_F(MainWindowTest, UndoRedoDeleteAndSaveToTheCurrentFileByTheirKeys) {
     // What the save writes is the form's test.
     EXPECT_EQ(std::tuple(platform.saveDialogNames.size(), window.form().matchSaved()),
               std::tuple(1u, true));
+}
+
+// The title, as the window system shows it, names the open file and marks an unsaved match
+// with "*", through changes, saves, undo back to the save and loads.
+TEST_F(MainWindowTest, TheTitleNamesTheOpenFileAndMarksAnUnsavedMatch) {
+    testing::TempDir dir;
+    const std::string name = "partita [*].courtlog";  // Qt's mark in a name stays as typed
+    platform.saveChoices = {{dir.file(name), name}};
+    platform.openChoices = {{dir.file(name), name}};
+    QStringList seen{window.windowHandle()->title()};
+    for (const char* keys : {"F", "F2", "J", "Ctrl+Z", "Ctrl+Y", "Ctrl+S", "J", "F3"}) {
+        QTest::keySequence(&window, QKeySequence(QString::fromLatin1(keys)));
+        seen << window.windowHandle()->title();
+    }
+    const QString program =
+        QStringLiteral("Courtlog - Versione %1.%2").arg(kVersionMajor).arg(kVersionMinor);
+    const QString saved = "partita [*].courtlog - " + program,
+                  changed = "partita [*].courtlog* - " + program;
+    EXPECT_EQ(seen, (QStringList{program, program + "*", saved, changed, saved, changed, saved,
+                                 changed, saved}));
 }
 
 // The line under the statistics says where the user stands, in either language whole up to the
@@ -489,11 +510,40 @@ TEST_F(MainWindowTest, EveryKeyIsItsOwnAndNamedWhereItActs) {
               21);
 }
 
-// Letters typed into the round list or the menu bar stay there and chart nothing; Esc, which the
-// closed list has no use for, still takes the point's choices back. Elsewhere the keys chart.
+// A round chosen from the open list, with the mouse or with Enter, gives the keys back to where
+// they were before the list opened: the next F charts a point instead of choosing "Finale".
+TEST_F(MainWindowTest, ARoundChosenFromTheOpenListGivesTheKeysBack) {
+    auto* turno = find<QComboBox>("Turno");
+    for (const bool mouse : {true, false}) {
+        find("Colpo_2")->setFocus();
+        QTest::mouseClick(turno, Qt::LeftButton);
+        QWidget* list = turno->view()->window();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+        if (mouse) {
+            QTest::qWait(QApplication::doubleClickInterval() + 100);  // a hand is no faster
+            const QRect third = turno->view()->visualRect(turno->model()->index(3, 0));
+            QTest::mouseClick(turno->view()->viewport(), Qt::LeftButton, {}, third.center());
+        } else {
+            QTest::keyClick(turno->view(), Qt::Key_Down);
+            QTest::keyClick(turno->view(), Qt::Key_Return);
+        }
+        ASSERT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }) &&
+                    QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
+        EXPECT_EQ(std::tuple(window.form().Turno.selected(), window.form().points().count(),
+                             QApplication::focusWidget()),
+                  std::tuple(mouse ? 3 : 4, mouse ? 1 : 2, find("Colpo_2")));
+    }
+}
+
+// Letters typed into the round list, reached by Tab, or the menu bar stay there and chart nothing;
+// Esc, which the closed list has no use for, still takes the point's choices back. Elsewhere the
+// keys chart.
 TEST_F(MainWindowTest, LettersTypedIntoTheRoundListOrTheMenusStayThere) {
     auto* turno = find<QComboBox>("Turno");
-    turno->setFocus();
+    find("NomeTorneo")->setFocus();
+    QTest::keyClick(&window, Qt::Key_Tab);  // reached as the keyboard reaches it
+    ASSERT_EQ(QApplication::focusWidget(), turno);
     QString rounds;
     for (char k : std::string_view("sfo12")) {
         turno->view()->keyboardSearch({});  // each key a search of its own, as typed apart
