@@ -677,6 +677,10 @@ The file stays where it is.</translation>
         <source>È stata trovata una partita non salvata: %1-%2, %3, ultima modifica %4. Ripristinarla?</source>
         <translation>An unsaved match was found: %1-%2, %3, last changed %4. Restore it?</translation>
     </message>
+    <message>
+        <source>Il file è un testo in %1, non una partita di Courtlog. Un documento di Courtlog è scritto in UTF-8.</source>
+        <translation>The file is %1 text, not a Courtlog match. A Courtlog document is written in UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>
