@@ -278,7 +278,7 @@ TEST(MatchDocumentCommands, SavesInTheFormatThatKeepsTheMatchOrAsksFirst) {
         SCOPED_TRACE(file);
         Harness h;
         if (!fits) {
-            h.rename(1, "Ćorić");
+            h.rename(1, "Ćorić\U0010FFFF");  // the highest code point too
         }
         h.play("AB*");
         const MatchRecord record = h.form.matchRecord();
@@ -289,12 +289,12 @@ TEST(MatchDocumentCommands, SavesInTheFormatThatKeepsTheMatchOrAsksFirst) {
         EXPECT_EQ(std::tuple(h.platform.saveDialogNames.at(0), h.platform.saveDialogFilters.at(0)),
                   fits ? std::tuple("Giocatore A-Giocatore B (Nome torneo).clg",
                                     "File di Courtlog (*.clg)")
-                       : std::tuple("Giocatore A-Ćorić (Nome torneo).courtlog",
+                       : std::tuple("Giocatore A-Ćorić\U0010FFFF (Nome torneo).courtlog",
                                     "Partita Courtlog (*.courtlog)"));
         const bool asked = !fits && (file.ends_with(".clg") || file.ends_with(".CLG"));
         const std::string question =
-            "Un file .clg non può conservare:\n- il nome \"Ćorić\", che "
-            "diventerebbe \"Coric\"\nSalvare comunque il file " +
+            "Un file .clg non può conservare:\n- il nome \"Ćorić\U0010FFFF\", che "
+            "diventerebbe \"Coric?\"\nSalvare comunque il file " +
             file + " in questo formato?";
         EXPECT_EQ(h.platform.messages, std::vector<std::string>(asked, question));
         // Nothing at all is written when the user says no.
@@ -302,6 +302,12 @@ TEST(MatchDocumentCommands, SavesInTheFormatThatKeepsTheMatchOrAsksFirst) {
                   std::tuple(!w.empty(), w.empty()    ? ""
                                          : w == "clg" ? encodeMatch(record)
                                                       : encodeDocument(record)));
+        // Read back, the name is as typed, or as folded once the user agreed.
+        if (!w.empty()) {
+            ASSERT_TRUE(h.form.loadMatch(dir.file(file)));
+            EXPECT_EQ(h.form.matchRecord().players[1],
+                      !fits && w == "clg" ? "Coric?" : record.players[1]);
+        }
         if (w.empty()) {
             // Declined on closing the window, it keeps the window open with the match.
             h.platform.saveChoices.push_back({dir.file(file), file});

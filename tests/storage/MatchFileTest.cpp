@@ -39,7 +39,7 @@ TEST(MatchFile, BytesOfAMatchAndWhatTheFileCannotHold) {
               std::tuple(std::nullopt, std::array<bool, 3>{false, false, true}, Points{1, 0}));
 
     MatchRecord m;
-    m.players = {"Parità", ""};
+    m.players = {"Parita\xCC\x80", ""};  // typed decomposed: "è" is one byte, 0xE8
     m.tournament = std::string(32768, 'T');
     m.round = 300;
     m.points.assign(1500, 1);
@@ -50,7 +50,8 @@ TEST(MatchFile, BytesOfAMatchAndWhatTheFileCannotHold) {
     // An empty name is no bad length.
     EXPECT_EQ(std::tuple(r.errors.empty(), r.match.players, r.match.tournament, r.match.round,
                          r.match.points),
-              std::tuple(true, m.players, std::string(32767, 'T'), 0, Points(1000, 1)));
+              std::tuple(true, std::array<std::string, 2>{"Parità", ""}, std::string(32767, 'T'), 0,
+                         Points(1000, 1)));
 }
 
 TEST(Cp1252, KeepsWhatTheCodePageHoldsAndFoldsTheRest) {
