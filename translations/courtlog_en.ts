@@ -737,6 +737,10 @@ Sostituirlo con la partita di questa finestra?</source>
         <translation>The file %1 has changed since this window opened or saved it: another window may have saved a match in it.
 Replace it with this window&apos;s match?</translation>
     </message>
+    <message>
+        <source>Il file è un testo in %1, non una partita di Courtlog. Un documento di Courtlog è scritto in UTF-8.</source>
+        <translation>The file is %1 text, not a Courtlog match. A Courtlog document is written in UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>Panel</name>

@@ -40,6 +40,19 @@ const ChangeCaptions& captionsOf(ChangeKind kind) {
     return kChangeCaptions[static_cast<std::size_t>(kind)];
 }
 
+// A name as a question shows it: one of thousands of characters, which the window shows cut,
+// is cut here too, before the first character past a hundred, so that the box lays out at once.
+Text shortName(std::string name) {
+    int characters = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if ((name[i] & 0xC0) != 0x80 && ++characters > 100) {
+            name.resize(i);
+            return Text::verbatim(name + "…");
+        }
+    }
+    return Text::verbatim(name);
+}
+
 }  // namespace
 
 MatchMoment MainForm::moment() const {
@@ -248,8 +261,8 @@ bool MainForm::offerRecovery() {
             Text(CL_TEXT("Messages",
                          "È stata trovata una partita non salvata: %1-%2, %3, ultima modifica "
                          "%4. Ripristinarla?"))
-                .arg(Text::verbatim(m.players[0]))
-                .arg(Text::verbatim(m.players[1]))
+                .arg(shortName(m.players[0]))
+                .arg(shortName(m.players[1]))
                 .arg(points)
                 .arg(Text::verbatim(localDayMonthTime(file.modified))),
             MsgButtons::YesNo);

@@ -4,10 +4,10 @@
 #include <array>
 #include <cctype>
 #include <limits>
-#include <nlohmann/json.hpp>
 
 #include "platform/Clock.h"
 #include "storage/Cp1252.h"
+#include "storage/JsonReader.h"
 
 namespace courtlog {
 
@@ -18,8 +18,6 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kFormat = "courtlog-match";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-// Deeper nesting is no match: refusing it keeps the recursive writer off a huge stack.
-constexpr int kMaxDepth = 64;
 // The entries of the round list, the first being none.
 constexpr int kRounds = 8;
 
@@ -34,6 +32,23 @@ bool isOneOf(const std::string& key, const char* const (&keys)[N]) {
 
 std::string_view withoutByteOrderMark(std::string_view bytes) {
     return bytes.starts_with(kByteOrderMark) ? bytes.substr(kByteOrderMark.size()) : bytes;
+}
+
+// The encoding of text that begins with the byte-order mark of one other than UTF-8, or
+// nothing. UTF-32's little-endian mark begins as UTF-16's does, so it is looked for first.
+std::string_view foreignEncoding(std::string_view bytes) {
+    using namespace std::string_view_literals;
+    static constexpr std::pair<std::string_view, std::string_view> kMarks[] = {
+        {"\xFF\xFE\0\0"sv, "UTF-32"},
+        {"\0\0\xFE\xFF"sv, "UTF-32"},
+        {"\xFF\xFE"sv, "UTF-16"},
+        {"\xFE\xFF"sv, "UTF-16"}};
+    for (const auto& [mark, encoding] : kMarks) {
+        if (bytes.starts_with(mark)) {
+            return encoding;
+        }
+    }
+    return {};
 }
 
 // Names whatever the reader refuses; the text is what the user reads.
@@ -53,8 +68,6 @@ struct Refused {
         Text(CL_TEXT("Messages", "Il documento non è valido: il valore \"%1\" non è ammesso."))
             .arg(Text::verbatim(key))};
 }
-
-struct TooDeep {};
 
 const Json& member(const Json& object, const char* key, bool (Json::*is)() const,
                    const std::string& path) {
@@ -86,7 +99,19 @@ std::int64_t integer(const Json& value, std::int64_t low, std::int64_t high,
     return v;
 }
 
-// 2024-06-30T14:05:00Z, seconds possibly with a fraction: UTC as the writer puts it.
+// A name no longer than the window lets one be typed, in characters: a longer one comes from
+// no writer of ours, and would take seconds to lay out on screen.
+std::string name(const Json& value, const std::string& path) {
+    if (!value.is_string()) {
+        missingOrWrongType(path);
+    }
+    const auto& text = value.get_ref<const std::string&>();
+    if (std::ranges::count_if(text, [](char c) { return (c & 0xC0) != 0x80; }) > kMaxTextLength) {
+        badValue(path);
+    }
+    return text;
+}
+
 // The line and the column (both from 1, the column in characters) of the byte at offset.
 std::pair<long long, long long> lineAndColumn(std::string_view text, std::size_t offset) {
     offset = std::min(offset, text.size());
@@ -130,9 +155,10 @@ void readRules(const Json& rules, DecodedDocument& result, Json& unknown) {
     m.setRules(r);
 
     Json extra = Json::object();
+    extra.get_ref<Json::object_t&>().reserve(rules.size());
     for (const auto& [key, value] : rules.items()) {
         if (!isOneOf(key, kRuleKeys)) {
-            extra[key] = value;
+            appendMember(extra, key, value);
         }
     }
     if (!extra.empty()) {
@@ -161,7 +187,7 @@ void readPoints(const Json& points, bool timed, DecodedDocument& result) {
         std::int64_t ms = kNoTime;
         if (const auto it = point.find("ms"); it != point.end()) {
             if (!timed) {
-                badValue(path + ".ms");  // a time after no start
+                missingOrWrongType("start");  // what the time counts from
             }
             ms = integer(*it, 0, std::numeric_limits<std::int64_t>::max(), path + ".ms");
             anyTime = true;
@@ -187,15 +213,16 @@ std::string encodeDocument(const MatchRecord& match) {
                   {"firstServer", r.firstServer}};
     Json unknown = Json::object();
     if (!match.unknown.empty()) {
-        unknown = Json::parse(match.unknown, nullptr, false);
+        unknown = readJson(match.unknown).value;
         if (!unknown.is_object()) {
             unknown = Json::object();  // kept by no reader of ours: nothing to give back
         }
     }
     if (const auto it = unknown.find("rules"); it != unknown.end() && it->is_object()) {
+        rules.get_ref<Json::object_t&>().reserve(rules.size() + it->size());
         for (const auto& [key, value] : it->items()) {
             if (!isOneOf(key, kRuleKeys)) {
-                rules[key] = value;
+                appendMember(rules, key, value);
             }
         }
     }
@@ -237,35 +264,46 @@ std::string encodeDocument(const MatchRecord& match) {
 }
 
 DecodedDocument decodeDocument(std::string_view bytes) {
+    return decodeDocumentTaking(bytes, [](nlohmann::ordered_json&) {});
+}
+
+DecodedDocument decodeDocumentTaking(std::string_view bytes,
+                                     const std::function<void(nlohmann::ordered_json&)>& take) {
     DecodedDocument result;
-    const std::string_view text = withoutByteOrderMark(bytes);
-    Json doc;
-    try {
-        doc = Json::parse(text.begin(), text.end(), [](int depth, Json::parse_event_t, Json&) {
-            if (depth > kMaxDepth) {
-                throw TooDeep{};
-            }
-            return true;
-        });
-    } catch (const Json::parse_error& e) {
-        // The position is of the byte that broke the text, counted from 1.
-        const auto [line, column] = lineAndColumn(text, e.byte == 0 ? 0 : e.byte - 1);
+    if (const std::string_view encoding = foreignEncoding(bytes); !encoding.empty()) {
         result.refusal = Text(CL_TEXT("Messages",
-                                         "Il documento non è scritto correttamente: errore di "
-                                         "sintassi alla riga %1, colonna %2."))
-                                .arg(line)
-                                .arg(column);
-        return result;
-    } catch (const Json::out_of_range&) {
-        result.refusal =
-            CL_TEXT("Messages", "Il documento non è valido: contiene un numero troppo grande.");
-        return result;
-    } catch (const TooDeep&) {
-        result.refusal = CL_TEXT("Messages",
-                                    "Il documento non è valido: contiene valori annidati troppo "
-                                    "in profondità.");
+                                      "Il file è un testo in %1, non una partita di Courtlog. Un "
+                                      "documento di Courtlog è scritto in UTF-8."))
+                             .arg(Text::verbatim(std::string(encoding)));
         return result;
     }
+    const std::string_view text = withoutByteOrderMark(bytes);
+    ReadJson read = readJson(text);
+    switch (read.fault) {
+        case ReadJson::Fault::None:
+            break;
+        case ReadJson::Fault::Syntax: {
+            // The position is of the byte that broke the text, counted from 1.
+            const auto [line, column] =
+                lineAndColumn(text, read.bytesRead == 0 ? 0 : read.bytesRead - 1);
+            result.refusal = Text(CL_TEXT("Messages",
+                                          "Il documento non è scritto correttamente: errore di "
+                                          "sintassi alla riga %1, colonna %2."))
+                                 .arg(line)
+                                 .arg(column);
+            return result;
+        }
+        case ReadJson::Fault::NumberTooLarge:
+            result.refusal =
+                CL_TEXT("Messages", "Il documento non è valido: contiene un numero troppo grande.");
+            return result;
+        case ReadJson::Fault::TooDeep:
+            result.refusal = CL_TEXT("Messages",
+                                     "Il documento non è valido: contiene valori annidati troppo "
+                                     "in profondità.");
+            return result;
+    }
+    Json& doc = read.value;
 
     try {
         if (!doc.is_object() || doc.value("format", Json()) != Json(kFormat)) {
@@ -288,12 +326,10 @@ DecodedDocument decodeDocument(std::string_view bytes) {
             badValue("players");
         }
         for (std::size_t p = 0; p < 2; ++p) {
-            if (!players[p].is_string()) {
-                missingOrWrongType("players[" + std::to_string(p) + "]");
-            }
-            m.players[p] = players[p].get<std::string>();
+            m.players[p] = name(players[p], "players[" + std::to_string(p) + "]");
         }
-        m.tournament = member(doc, "tournament", &Json::is_string, "tournament").get<std::string>();
+        m.tournament =
+            name(member(doc, "tournament", &Json::is_string, "tournament"), "tournament");
         // As in a match file: a round the list does not have is reported, and left out.
         const Json& round = member(doc, "round", &Json::is_number_integer, "round");
         const bool inList = round.is_number_unsigned() ? round.get<std::uint64_t>() < kRounds
@@ -319,11 +355,13 @@ DecodedDocument decodeDocument(std::string_view bytes) {
         }
         readPoints(member(doc, "points", &Json::is_array, "points"), !m.start.empty(), result);
 
-        for (const auto& [key, value] : doc.items()) {
+        unknown.get_ref<Json::object_t&>().reserve(doc.size());
+        for (auto& [key, value] : doc.get_ref<Json::object_t&>()) {
             if (!isOneOf(key, kTopKeys)) {
-                unknown[key] = value;
+                appendMember(unknown, key, std::move(value));
             }
         }
+        take(unknown);
         if (!unknown.empty()) {
             m.unknown = dumped(unknown);
         }
@@ -338,6 +376,9 @@ DecodedDocument decodeDocument(std::string_view bytes) {
 }
 
 bool isMatchDocument(std::string_view bytes) {
+    if (!foreignEncoding(bytes).empty()) {
+        return true;  // text all the same, which the document's reader names
+    }
     for (char c : withoutByteOrderMark(bytes)) {
         if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
             return c == '{';

@@ -37,12 +37,14 @@ struct DecodedDocument : DecodedMatch {
 };
 
 // Reads a document. A round beyond the list is reported and the rest loads; a newer version,
-// bad JSON, a missing key, a value of the wrong type or out of its range refuse the document.
+// bad JSON, text in another encoding than UTF-8, a missing key, a value of the wrong type or
+// out of its range refuse the document.
 DecodedDocument decodeDocument(std::string_view bytes);
 
 // Whether the bytes are a document rather than a match file: the first byte after an
 // optional byte-order mark and white space is "{". A match file never starts so, since its
-// first field is a small number of sets.
+// first field is a small number of sets. Text in UTF-16 or UTF-32, told by its byte-order mark,
+// is read as a document too, which refuses it by its encoding.
 bool isMatchDocument(std::string_view bytes);
 
 // What a match file would lose of this match, one text for each thing; empty when it keeps

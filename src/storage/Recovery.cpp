@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <nlohmann/json.hpp>
 #include <system_error>
 
 #include "storage/FileAccess.h"
+#include "storage/JsonReader.h"
 
 namespace courtlog {
 
@@ -46,7 +46,7 @@ std::string encodeRecovery(const MatchRecord& match, const std::string& file) {
     // What only a recovery file keeps rides with whatever the document keeps for a later
     // reader.
     MatchRecord m = match;
-    Json unknown = m.unknown.empty() ? Json::object() : Json::parse(m.unknown, nullptr, false);
+    Json unknown = m.unknown.empty() ? Json::object() : readJson(m.unknown).value;
     if (!unknown.is_object()) {
         unknown = Json::object();
     }
@@ -62,31 +62,28 @@ std::string encodeRecovery(const MatchRecord& match, const std::string& file) {
 
 DecodedRecovery decodeRecovery(std::string_view bytes) {
     DecodedRecovery result;
-    static_cast<DecodedDocument&>(result) = decodeDocument(bytes);
-    if (result.match.unknown.empty()) {
-        return result;
-    }
-    Json unknown = Json::parse(result.match.unknown, nullptr, false);
-    if (const auto it = unknown.find(kFileKey); it != unknown.end()) {
-        if (it->is_string()) {
-            result.file = it->get<std::string>();
+    Json marks;
+    static_cast<DecodedDocument&>(result) = decodeDocumentTaking(bytes, [&](Json& unknown) {
+        if (const auto it = unknown.find(kFileKey); it != unknown.end()) {
+            if (it->is_string()) {
+                result.file = it->get<std::string>();
+            }
+            unknown.erase(it);
         }
-        unknown.erase(it);
-    }
-    if (const auto it = unknown.find(kMarksKey); it != unknown.end()) {
+        if (const auto it = unknown.find(kMarksKey); it != unknown.end()) {
+            marks = std::move(*it);
+            unknown.erase(it);
+        }
+    });
+    if (marks.is_array() && marks.size() == 3 &&
+        std::ranges::all_of(marks, [](const Json& v) { return v.is_boolean(); })) {
         MatchRecord marked = result.match;
-        if (it->is_array() && it->size() == 3 &&
-            std::ranges::all_of(*it, [](const Json& v) { return v.is_boolean(); })) {
-            marked.tieBreakWhen = {(*it)[0].get<bool>(), (*it)[1].get<bool>(),
-                                   (*it)[2].get<bool>()};
-        }
+        marked.tieBreakWhen = {marks[0].get<bool>(), marks[1].get<bool>(), marks[2].get<bool>()};
         // Marks that would score the match otherwise are no marks of this match.
         if (marked.rules() == result.match.rules()) {
             result.match.tieBreakWhen = marked.tieBreakWhen;
         }
-        unknown.erase(it);
     }
-    result.match.unknown = unknown.empty() ? std::string() : unknown.dump();
     return result;
 }
 

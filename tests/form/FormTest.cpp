@@ -5,6 +5,7 @@
 
 #include "form/SystemInfo.h"
 #include "support/Harness.h"
+#include "support/TempDir.h"
 
 namespace courtlog {
 namespace {
@@ -183,6 +184,39 @@ TEST(WindowCommands, NamesAreShownAsTypedAndExitEndsAtOnce) {
     h.play("AAA");
     EXPECT_THROW(h.form.FileExit_Click(), ProgramEnded);
     EXPECT_TRUE(h.platform.messages.empty());
+}
+
+// A name is put into a message as typed: a "%1" or "%2" in it is never filled in again. A
+// question at start-up shows a long name cut.
+TEST(WindowCommands, EveryMessageThatNamesAPlayerShowsTheNameAsTyped) {
+    TempDir dir;
+    const auto start = [&dir](Harness& h) {
+        h.platform.recovery = dir.file("");
+        h.form.Form_Load();
+        h.form.Form_Activate("");
+    };
+    const std::string b = "%1" + std::string(200, 'x');
+    {
+        Harness h;
+        start(h);
+        h.rename(0, "%2 Ć%1");
+        h.rename(1, b);
+        // Saved at the end of the match as a match file, which cannot be written there.
+        h.platform.saveChoices.push_back({dir.file("no/m.clg"), "%2 Ć%1.clg"});
+        h.useThreeSets();
+        h.games("AAAAAA AAAAAA");
+        EXPECT_EQ(h.platform.messages,
+                  (std::vector<std::string>{
+                      "Fine partita! Ha vinto %2 Ć%1 in 2 set. Vuoi salvare la partita?",
+                      "Un file .clg non può conservare:\n- il nome \"%2 Ć%1\", che diventerebbe "
+                      "\"%2 C%1\"\nSalvare comunque il file %2 Ć%1.clg in questo formato?",
+                      "Impossibile salvare il file %2 Ć%1.clg: la cartella non esiste"}));
+    }  // the window dies, its match left in the recovery folder
+    Harness next;
+    start(next);
+    const std::string offer = "È stata trovata una partita non salvata: %2 Ć%1-" +
+                              b.substr(0, 100) + "…, 48 punti, ultima modifica ";
+    EXPECT_EQ(next.platform.messages.at(0).substr(0, offer.size()), offer);
 }
 
 constexpr const char* kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";

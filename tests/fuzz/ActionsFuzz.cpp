@@ -203,7 +203,7 @@ void checkState(const MainForm& f) {
             CHECK(sc.games[0] == sc.games[1] && s >= 0 &&
                   sc.games[0] == (format.matchTieBreak ? 0 : format.tieBreakAt));
         } else {
-            CHECK(s >= Love && s <= Forty ||
+            CHECK((s >= Love && s <= Forty) ||
                   (s == Advantage && sc.points[1 - p] == Forty && !f.rules().noAd));
         }
         CHECK(f.labels.Games[p].caption() == std::to_string(g) && g >= 0);

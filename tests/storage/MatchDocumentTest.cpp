@@ -82,9 +82,16 @@ TEST(MatchDocument, TheTextOfASmallMatch) {
 // Told by the first byte after a byte-order mark and blanks, never by the file's name.
 TEST(MatchDocument, IsToldFromAMatchFileByItsContents) {
     const std::pair<std::string, bool> cases[] = {
-        {"{", true},          {"\xEF\xBB\xBF \r\n\t{}", true}, {encodeMatch(MatchRecord{}), false},
-        {"", false},          {"\xEF\xBB\xBF", false},         {" [{}]", false},
+        {"{", true},
+        {"\xEF\xBB\xBF \r\n\t{}", true},
+        {encodeMatch(MatchRecord{}), false},
+        {"", false},
+        {"\xEF\xBB\xBF", false},
+        {" [{}]", false},
         {"\xEF\xBB{", false},  // half a mark is no mark
+        // Text in another encoding, which the document's reader refuses by name.
+        {"\xFE\xFF", true},
+        {std::string("\0\0\xFE\xFF", 4), true},
     };
     for (const auto& [bytes, document] : cases) {
         EXPECT_EQ(isMatchDocument(bytes), document) << bytes;
@@ -100,6 +107,10 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
     };
     const auto notAllowed = [](const std::string& key) {
         return "Il documento non è valido: il valore \"" + key + "\" non è ammesso.";
+    };
+    const auto encoding = [](int bits) {
+        return "Il file è un testo in UTF-" + std::to_string(bits) +
+               ", non una partita di Courtlog. Un documento di Courtlog è scritto in UTF-8.";
     };
     const auto syntax = [](int line, int column) {
         return "Il documento non è scritto correttamente: errore di sintassi alla riga " +
@@ -123,6 +134,8 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
         {with("courtlog-match", "courtlog-matches"), "Il file non è una partita di Courtlog."},
         {with(R"("version": 1)", R"("version": 0)"), notAllowed("version")},
         {with(R"("Sinner")", "null"), valueOf("players[1]")},
+        // Longer than a name can be typed, in characters.
+        {with("Sinner", std::string(32768, 'x')), notAllowed("players[1]")},
         {with(R"(, "Sinner")", ""), notAllowed("players")},
         {with(R"("round": 7)", R"("round": 1.0)"), valueOf("round")},
         {with(R"("bestOf": 3)", R"("bestOf": 4)"), notAllowed("rules.bestOf")},
@@ -130,14 +143,19 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
         {with("mtb10", "tb12"), notAllowed("rules.decidingSet")},
         {with(R"("firstServer": 1)", R"("firstServer": 2)"), notAllowed("rules.firstServer")},
         {with("13:05:00.250Z", "13:05:00+02:00"), notAllowed("start")},
-        {with(R"("start": "2024-06-09T13:05:00.250Z",)", ""), notAllowed("points[0].ms")},
+        {with(R"("start": "2024-06-09T13:05:00.250Z",)", ""), valueOf("start")},
         {with(R"("ms": 31250)", R"("ms": -1)"), notAllowed("points[2].ms")},
         {with(R"({"word": 65535})", R"({"word": 65536})"), notAllowed("points[1].word")},
         {with(R"({"word": 65535})", "7"), valueOf("points[1]")},
         {with(R"("round": 7)", R"("round": 1e999)"),
          "Il documento non è valido: contiene un numero troppo grande."},
-        {with(R"(["x", 1])", std::string(100, '[') + std::string(100, ']')),
+        // One array or object too many: the top, the comment's and 63 more.
+        {with(R"(["x", 1])", std::string(63, '[') + "1" + std::string(63, ']')),
          "Il documento non è valido: contiene valori annidati troppo in profondità."},
+        {"\xFE\xFF", encoding(16)},
+        {std::string("\xFF\xFE{\0", 4), encoding(16)},
+        {std::string("\xFF\xFE\0\0{\0\0\0", 8), encoding(32)},
+        {std::string("\0\0\xFE\xFF", 4), encoding(32)},
     };
     for (const auto& [text, message] : cases) {
         const DecodedDocument d = decodeDocument(text);
@@ -145,6 +163,38 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
                   std::tuple(message, 0u))
             << text;
     }
+}
+
+// Read in one pass whatever the shape, each of these up to the largest document: they took
+// minutes while every object's end went over its parent again and every key was looked up
+// along its object.
+TEST(MatchDocument, AnyShapeIsReadInOnePass) {
+    std::string empties = "{\"x\": [{}";
+    while (empties.size() < kMaxUsefulDocumentSize - 5) {
+        empties += ",{}";
+    }
+    EXPECT_EQ(decodeDocument(empties + "]}").refusal.value_or(Text()).italian(),
+              "Il file non è una partita di Courtlog.");
+
+    // 200,000 points, a long object, and nesting as deep as allowed. A key given twice keeps
+    // its first place and its last value.
+    std::string keys = "{", kept = "{", points = "[{\"word\": 1}";
+    const std::string deep = std::string(62, '[') + std::string(62, ']');
+    for (int i = 0; i < 150'000; ++i) {
+        keys += "\"" + std::to_string(i) + "\":0,";
+        kept += (i ? ",\"" : "\"") + std::to_string(i) + (i == 7 ? "\":\"x\"" : "\":0");
+    }
+    for (int i = 1; i < 200'000; ++i) {
+        points += ",{\"word\": 2}";
+    }
+    std::string text = kForeign, unknown = decodeDocument(kForeign).match.unknown;
+    text.replace(text.find("[{\"word\": 4097"), std::string::npos, points + "]}");
+    text.replace(text.find(R"({"by": ["x", 1]})"), 16, keys + R"("7":"x", "d": )" + deep + "}");
+    unknown.replace(unknown.find(R"({"by":["x",1]})"), 14, kept + R"(,"d":)" + deep + "}");
+    const DecodedDocument d = decodeDocument(text);
+    EXPECT_EQ(std::tuple(d.refusal.has_value(), d.match.points.size(), d.pointsIgnored,
+                         d.match.unknown == unknown),
+              std::tuple(false, 1000u, 199'000u, true));
 }
 
 // As with a match file: a round beyond the list is reported and the rest loads, and points
@@ -228,7 +278,7 @@ TEST(MatchDocumentCommands, SavesInTheFormatThatKeepsTheMatchOrAsksFirst) {
         SCOPED_TRACE(file);
         Harness h;
         if (!fits) {
-            h.rename(1, "Ćorić");
+            h.rename(1, "Ćorić\U0010FFFF");  // the highest code point too
         }
         h.play("AB*");
         const MatchRecord record = h.form.matchRecord();
@@ -239,12 +289,12 @@ TEST(MatchDocumentCommands, SavesInTheFormatThatKeepsTheMatchOrAsksFirst) {
         EXPECT_EQ(std::tuple(h.platform.saveDialogNames.at(0), h.platform.saveDialogFilters.at(0)),
                   fits ? std::tuple("Giocatore A-Giocatore B (Nome torneo).clg",
                                     "File di Courtlog (*.clg)")
-                       : std::tuple("Giocatore A-Ćorić (Nome torneo).courtlog",
+                       : std::tuple("Giocatore A-Ćorić\U0010FFFF (Nome torneo).courtlog",
                                     "Partita Courtlog (*.courtlog)"));
         const bool asked = !fits && (file.ends_with(".clg") || file.ends_with(".CLG"));
         const std::string question =
-            "Un file .clg non può conservare:\n- il nome \"Ćorić\", che "
-            "diventerebbe \"Coric\"\nSalvare comunque il file " +
+            "Un file .clg non può conservare:\n- il nome \"Ćorić\U0010FFFF\", che "
+            "diventerebbe \"Coric?\"\nSalvare comunque il file " +
             file + " in questo formato?";
         EXPECT_EQ(h.platform.messages, std::vector<std::string>(asked, question));
         // Nothing at all is written when the user says no.
@@ -252,6 +302,12 @@ TEST(MatchDocumentCommands, SavesInTheFormatThatKeepsTheMatchOrAsksFirst) {
                   std::tuple(!w.empty(), w.empty()    ? ""
                                          : w == "clg" ? encodeMatch(record)
                                                       : encodeDocument(record)));
+        // Read back, the name is as typed, or as folded once the user agreed.
+        if (!w.empty()) {
+            ASSERT_TRUE(h.form.loadMatch(dir.file(file)));
+            EXPECT_EQ(h.form.matchRecord().players[1],
+                      !fits && w == "clg" ? "Coric?" : record.players[1]);
+        }
         if (w.empty()) {
             // Declined on closing the window, it keeps the window open with the match.
             h.platform.saveChoices.push_back({dir.file(file), file});
