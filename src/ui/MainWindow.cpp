@@ -119,10 +119,14 @@ void fit(QWidget* w, const QString& text) {
         shown = colour->text();
         colour->setAccessibleName(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        // The room is what the button's own parts (a radio's circle, a frame) leave.
+        // The room is what the button's own parts (a radio's circle, a frame) leave. Its size
+        // hint says whether the caption fits, so one that does is measured no further.
         button->setText(text);
-        cut(button->width() - (button->sizeHint().width() - metrics.horizontalAdvance(text)));
-        button->setText(shown);
+        const int over = button->sizeHint().width() - button->width();
+        if (over > 0) {
+            cut(metrics.horizontalAdvance(text) - over);
+            button->setText(shown);
+        }
         button->setAccessibleName(text);
     } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
         cut(box->width() - 16);
@@ -352,10 +356,13 @@ void MainWindow::showPositionLine() {
     // language may have, takes smaller type, and is cut only below the smallest.
     QFont f = comicSans(9.75);
     const int room = position_->contentsRect().width() - 4;
-    while (QFontMetrics(f).horizontalAdvance(text) > room && f.pointSizeF() > 6) {
+    int width = QFontMetrics(f).horizontalAdvance(text);
+    while (width > room && f.pointSizeF() > 6) {
         f.setPointSizeF(f.pointSizeF() - 0.5);
+        width = QFontMetrics(f).horizontalAdvance(text);
     }
-    const QString shown = QFontMetrics(f).elidedText(text, Qt::ElideRight, room);
+    const QString shown =
+        width > room ? QFontMetrics(f).elidedText(text, Qt::ElideRight, room) : text;
     if (position_->font() != f) {
         position_->setFont(f);
     }

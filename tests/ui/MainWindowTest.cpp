@@ -304,6 +304,14 @@ TEST_F(MainWindowTest, PositionLineAndItsNotices) {
     QTRY_COMPARE_WITH_TIMEOUT(line->text(), QString("Partita finita"), 5000);
 }
 
+// Each face is asked for by the name it is installed under: a missing one sends the first use
+// of every size through a search of all the fonts for its stand-in, at every start.
+TEST(Look, FacesAreAskedForByTheNameTheyAreInstalledUnder) {
+    for (const QFont& face : {comicSans(9), timesNewRoman(9)}) {
+        EXPECT_EQ(QFontInfo(face).family().toStdString(), face.family().toStdString());
+    }
+}
+
 // A recovery folder that is a file is said from the start in a band under the menu bar, read as
 // an alert; the window grows by the band and what it draws moves down unchanged, until a
 // write works. A notice that may be closed has a button for it.
