@@ -226,7 +226,7 @@ void put(FakePlatform& p, const char* key, const char* name, const std::string& 
     p.memoryRegistry.put(Registry::LocalMachine, key, name, Registry::TypeText, value);
 }
 
-TEST(SystemInfo, ThePathValueComesFirstThenTheFolderAndAnyFailureIsOneMessage) {
+TEST(SystemInfo, ThePathValueComesFirstThenTheFolderAnyFailureIsOneMessageValuesAreText) {
     FakePlatform p;
     put(p, kPathKey, "PATH", std::string("C:\\Tools\\msinfo32.exe\0", 22));
     put(p, kFolderKey, "MSINFO", "C:\\Other");
@@ -244,16 +244,14 @@ TEST(SystemInfo, ThePathValueComesFirstThenTheFolderAndAnyFailureIsOneMessage) {
     put(noProgram, kFolderKey, "MSINFO", "C:\\Shared");
     failing.startSucceeds = false;
     put(failing, kPathKey, "PATH", "x");
-    for (FakePlatform* p : {&nothing, &noProgram, &failing}) {
-        StartSysInfo(*p);
-        EXPECT_EQ(p->messages,
+    for (FakePlatform* q : {&nothing, &noProgram, &failing}) {
+        StartSysInfo(*q);
+        EXPECT_EQ(q->messages,
                   std::vector<std::string>{
                       "Le informazioni sul sistema non sono attualmente disponibili."});
     }
-}
 
-TEST(SystemInfo, ValuesAreReadAsText) {
-    FakePlatform p;
+    // Values are read as text.
     auto& r = p.memoryRegistry;
     put(p, "K", "cut", std::string("abc\0", 4));
     r.put(Registry::LocalMachine, "K", "number", Registry::TypeNumber,
@@ -263,12 +261,10 @@ TEST(SystemInfo, ValuesAreReadAsText) {
         const bool found = GetKeyValue(r, Registry::LocalMachine, key, name, v);
         return (found ? "" : "missing ") + v;
     };
-    EXPECT_EQ(read("k", "CUT", ""), "abc");     // key paths compare regardless of case
-    EXPECT_EQ(read("K", "number", ""), "538");  // digits 0, 0, 2, 1A read as 0x0021A
-    EXPECT_EQ(read("K", "binary", "kept"), "kept");
-    EXPECT_EQ(read("K", "absent", "x"), "missing ");
-    EXPECT_EQ(read("Nope", "cut", "x"), "missing ");
-    EXPECT_EQ(r.openHandles(), 0);
+    // Key paths compare regardless of case; the number's digits 0, 0, 2, 1A read as 0x0021A.
+    EXPECT_EQ(std::tuple(read("k", "CUT", ""), read("K", "number", ""), read("K", "binary", "kept"),
+                         read("K", "absent", "x"), read("Nope", "cut", "x"), r.openHandles()),
+              std::tuple("abc", "538", "kept", "missing ", "missing ", 0));
 }
 
 }  // namespace

@@ -127,9 +127,10 @@ TEST(Undo, SavedMeansTheMatchEqualsTheFileAndUndoingBackToItSavesAgain) {
     EXPECT_EQ(saved + std::to_string(h.form.Turno.selected()), "0100");
 }
 
-TEST(Undo, ClosingTheResidualQuestionRecordsNothing) {
+// Deleting at the start, which records nothing, is checked by the window's test.
+TEST(Undo, ClosingTheResidualQuestionRecordsNothingAndDeletingAPointRescoresWhatFollows) {
     Harness h;
-    h.play("AABAB");
+    h.play("AAAABBBBA");
     h.form.goTo(2);
     h.form.SelectOption(Panel::DirittoRovescio, 2);
     const std::string before = everything(h.form);
@@ -138,12 +139,7 @@ TEST(Undo, ClosingTheResidualQuestionRecordsNothing) {
     EXPECT_EQ(
         std::tuple(h.platform.residualQuestions.size(), everything(h.form), h.form.undoCaption()),
         std::tuple(1u, before, "Annulla modifica del punto"));
-}
 
-// Deleting at the start, which records nothing, is checked by the window's test.
-TEST(Undo, DeletingAPointRescoresWhatFollows) {
-    Harness h;
-    h.play("AAAABBBBA");
     h.form.goTo(4);  // A has just won the first game
     h.form.GameDelete_Click();
     EXPECT_EQ(std::tuple(h.form.points().count(), h.form.points().current(), h.board()),

@@ -121,28 +121,27 @@ std::string rows(MainForm& f) {
 
 TEST(Statistics, OnlyTheServersPercentagesMoveAndOnlyWinnersAndUnforcedErrorsCount) {
     Harness h;
-    h.play("A");  // won on the first serve
-    EXPECT_EQ(rows(h.form), "1 0 0 100% 100% N/D 0 0 | 0 0 0 0% N/D N/D 0 0");
-    // Lost on the second serve by an unforced error of the server.
-    h.form.SelectOption(Panel::Servizio, 1);
-    h.form.SelectOption(Panel::ErroreVincente, 2);
-    h.play("B");
-    EXPECT_EQ(rows(h.form), "1 0 0 50% 100% 0% 0 1 | 1 0 0 0% N/D N/D 0 0");
-    // A double fault counts for the server.
-    h.form.AceDoppioFallo_Click(2);
-    EXPECT_EQ(rows(h.form), "1 0 1 33% 100% 0% 0 1 | 2 0 0 0% N/D N/D 0 0");
-    // A winner on the second serve.
-    h.form.SelectOption(Panel::Servizio, 1);
-    h.form.SelectOption(Panel::Colpo, 6);
-    h.play("A");
-    EXPECT_EQ(rows(h.form), "2 0 1 25% 100% 33% 1 1 | 2 0 0 0% N/D N/D 0 0");
-    // A service winner is no ace; forced errors and errors on attempts count nowhere.
-    h.form.AceDoppioFallo_Click(3);
-    for (int kind : {3, 4}) {
-        h.form.SelectOption(Panel::ErroreVincente, kind);
-        h.play("B");
+    // Each step: the serve, the error or winner and the shot marked, then the point: A or B, or
+    // a double fault '!' or a service winner 's' of the server; and the rows after it.
+    const std::tuple<int, int, int, char, const char*> steps[] = {
+        {0, 0, 0, 'A', "1 0 0 100% 100% N/D 0 0 | 0 0 0 0% N/D N/D 0 0"},  // on the first serve
+        // Lost on the second serve by an unforced error of the server.
+        {1, 2, 0, 'B', "1 0 0 50% 100% 0% 0 1 | 1 0 0 0% N/D N/D 0 0"},
+        // A double fault counts for the server; then a winner on the second serve.
+        {0, 0, 0, '!', "1 0 1 33% 100% 0% 0 1 | 2 0 0 0% N/D N/D 0 0"},
+        {1, 0, 6, 'A', "2 0 1 25% 100% 33% 1 1 | 2 0 0 0% N/D N/D 0 0"},
+        // A service winner is no ace; forced errors and errors on attempts count nowhere.
+        {0, 0, 0, 's', nullptr},
+        {0, 3, 0, 'B', nullptr},
+        {0, 4, 0, 'B', "3 0 1 57% 50% 33% 1 1 | 4 0 0 0% N/D N/D 0 0"}};
+    for (const auto& [serve, ending, shot, point, expected] : steps) {
+        h.form.SelectOption(Panel::Servizio, serve);
+        h.form.SelectOption(Panel::ErroreVincente, ending);
+        h.form.SelectOption(Panel::Colpo, shot);
+        point == '!' || point == 's' ? h.form.AceDoppioFallo_Click(point == '!' ? 2 : 3)
+                                     : h.play(std::string(1, point));
+        EXPECT_TRUE(!expected || rows(h.form) == expected) << rows(h.form);
     }
-    EXPECT_EQ(rows(h.form), "3 0 1 57% 50% 33% 1 1 | 4 0 0 0% N/D N/D 0 0");
     // A word marked as an ace but won by the receiver, as a file may hold, credits the winner.
     std::array<PlayerStatistics, 2> counts{};
     countPoint(counts, 0x0401, 0);

@@ -20,34 +20,13 @@ void PrintTo(const PlayerStatistics& s, std::ostream* os) {
 
 namespace {
 
-struct Marks {
-    int winner = 0, second = 0, stroke = 0, shot = 0, ending = 0, outcome = 0;
-};
-
-PointWord word(const Marks& m) {
-    PointWord w = 0;
-    CreaInfo(w, Attr::Punto, m.winner);
-    CreaInfo(w, Attr::Servizio, m.second);
-    CreaInfo(w, Attr::DirittoRovescio, m.stroke);
-    CreaInfo(w, Attr::Colpo, m.shot);
-    CreaInfo(w, Attr::ErroreVincente, m.ending);
-    CreaInfo(w, Attr::AceDoppioFallo, m.outcome);
-    return w;
-}
-
-std::vector<PointWord> words(const std::string& letters) {
-    std::vector<PointWord> out;
-    for (char c : letters) {
-        out.push_back(word({.winner = c == 'B' ? 1 : 0}));
-    }
-    return out;
-}
+using testing::word;
 
 const Rules kBestOfThree = rulesOf(3, {false, true, false});
 
 TEST(StatisticsModel, TwoGamesWithEveryMarkAddUpAsWorkedOutByHand) {
     // A serves the first game and loses it after deuce; B serves the second and is broken.
-    const std::vector<PointWord> points{
+    std::vector<PointWord> points{
         word({.winner = 0, .outcome = 1}),                                      // ace
         word({.winner = 1, .second = 1, .outcome = 2}),                         // double fault
         word({.winner = 0, .second = 1, .stroke = 1, .shot = 1, .ending = 1}),  // winner
@@ -55,14 +34,11 @@ TEST(StatisticsModel, TwoGamesWithEveryMarkAddUpAsWorkedOutByHand) {
         word({.winner = 0, .shot = 5, .ending = 3}),               // B's forced error
         word({.winner = 1, .stroke = 1, .shot = 6, .ending = 4}),  // A's error on an attempt
         word({.winner = 0, .outcome = 3}),                         // service winner, AD-40
-        word({.winner = 1}),
-        word({.winner = 1}),  // break point B
-        word({.winner = 1}),  // broken
-        word({.winner = 0}),
-        word({.winner = 0}),
-        word({.winner = 0}),  // 0-40: one break point for A, taken at once
-        word({.winner = 0}),  // broken back
     };
+    // Break point B, broken; 0-40, one break point for A, taken at once: broken back.
+    for (char c : std::string_view("BBBAAAA")) {
+        points.push_back(word({.winner = c == 'B'}));
+    }
     const MatchStatistics m = statisticsOf(points, {}, kBestOfThree);
 
     // clang-format off
@@ -124,7 +100,8 @@ TEST(StatisticsModel, SetsAddUpToTheMatchAndPointsAfterTheEndJoinTheLastSet) {
 }
 
 TEST(StatisticsModel, TimesSkipUntimedPointsAndCountOnlyForwardGaps) {
-    const std::vector<PointWord> points = words(std::string(24, 'A') + "BBA");
+    std::vector<PointWord> points(27, word({}));  // A wins all but two in the second set
+    points[24] = points[25] = word({.winner = 1});
     std::vector<std::int64_t> times(points.size(), kNoTime);
     // The first set: gaps 10, 30, 0 (a repeat), 20 and -5 (a clock set back) seconds between
     // timed points; the median of the forward gaps 10, 30, 20 is 20. The second set: one gap of

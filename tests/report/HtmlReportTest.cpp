@@ -20,6 +20,7 @@ using testing::has;
 using testing::MatchScript;
 using testing::read;
 using testing::Reading;
+using testing::word;
 
 // Long enough to be cut in the log, with two bytes to each of its last letters.
 const std::string kLongName = std::string(20, 'x') + "èèèèèèèèèèèèèèèèèèèèèèèèè";
@@ -68,6 +69,14 @@ TEST(HtmlReport, FinishedMatchShowsScoreWinnerSetsChartAndEveryPoint) {
     EXPECT_EQ(std::pair(after.places, after.count["tr.dopo"]), std::pair(page.places, 1));
     EXPECT_TRUE(has(after.text, "dopo la fine della partita") &&
                 has(after.text, "\n6-4 6-7(5-7) 7-5\nVince "));
+
+    // Names with markup and control characters stay text.
+    m.players = {"A<b>&\"c\"", "]]> <!-- D'Arco \x01"};
+    m.tournament = "<script>x</script>";
+    const Reading named = read(htmlReport(m));
+    EXPECT_EQ(named.count.count("script") + read(htmlTotals(addUp({m}), {m})).count.count("script"),
+              0u);
+    EXPECT_TRUE(has(named.text, "\nA<b>&\"c\" – ]]> <!-- D'Arco ? · <script>x</script>\n"));
 }
 
 TEST(HtmlReport, WhereTheMatchStandsServeSharesAndAxes) {
@@ -109,16 +118,6 @@ TEST(HtmlReport, SamplePagesStandAloneAndTheChartStaysInItsBox) {
     }
 }
 
-TEST(HtmlReport, NamesWithMarkupAndControlCharactersStayText) {
-    MatchSummary m = played("AAAA B");
-    m.players = {"A<b>&\"c\"", "]]> <!-- D'Arco \x01"};
-    m.tournament = "<script>x</script>";
-    const Reading page = read(htmlReport(m));
-    EXPECT_EQ(page.count.count("script") + read(htmlTotals(addUp({m}), {m})).count.count("script"),
-              0u);
-    EXPECT_TRUE(has(page.text, "\nA<b>&\"c\" – ]]> <!-- D'Arco ? · <script>x</script>\n"));
-}
-
 TEST(HtmlTotals, ListsTheMatchesAndAddsUpEachPlayer) {
     std::vector<MatchSummary> matches{played(std::string(48, 'A')), played("*AAB")};
     matches[0].players = {"Vinci", "Pennetta"};
@@ -138,15 +137,6 @@ TEST(HtmlTotals, ListsTheMatchesAndAddsUpEachPlayer) {
 // here: the text at a position, the page's tables and bars, the totals and the CSV's times.
 using Cells = std::vector<std::string>;
 
-PointWord mark(int winner, std::initializer_list<std::pair<Attr, int>> marks = {}) {
-    PointWord w = 0;
-    CreaInfo(w, Attr::Punto, winner);
-    for (const auto& [attr, value] : marks) {
-        CreaInfo(w, attr, value);
-    }
-    return w;
-}
-
 // A takes the first set 6-0 to love, a point every 40 s (the tenth untimed). After an hour the
 // second set opens on A's serve: an ace, a double fault, A's forehand winner, B's backhand
 // forced error, B's unforced error on a smash against A's second serve; then B serves a service
@@ -154,14 +144,12 @@ PointWord mark(int winner, std::initializer_list<std::pair<Attr, int>> marks = {
 MatchRecord handMade() {
     MatchRecord r;
     r.setsInMatch = 3;
-    r.points.assign(24, mark(0));
-    r.points.insert(r.points.end(),
-                    {mark(0, {{Attr::AceDoppioFallo, 1}}),
-                     mark(1, {{Attr::Servizio, 1}, {Attr::AceDoppioFallo, 2}}),
-                     mark(0, {{Attr::DirittoRovescio, 1}, {Attr::ErroreVincente, 1}}),
-                     mark(0, {{Attr::DirittoRovescio, 2}, {Attr::ErroreVincente, 3}}),
-                     mark(0, {{Attr::Servizio, 1}, {Attr::Colpo, 6}, {Attr::ErroreVincente, 2}}),
-                     mark(1, {{Attr::AceDoppioFallo, 3}})});
+    r.points.assign(24, word({}));
+    r.points.insert(
+        r.points.end(),
+        {word({.outcome = 1}), word({.winner = 1, .second = 1, .outcome = 2}),
+         word({.stroke = 1, .ending = 1}), word({.stroke = 2, .ending = 3}),
+         word({.second = 1, .shot = 6, .ending = 2}), word({.winner = 1, .outcome = 3})});
     r.start = "2026-06-01T10:00:00Z";
     for (int k = 0; k < 24; ++k) {
         r.times.push_back(k == 9 ? kNoTime : k * 40'000);
@@ -280,8 +268,8 @@ TEST(StatisticsReport, PageHasHeadedTablesAndBarsInProportion) {
 
 TEST(StatisticsReport, TotalsAddEveryFigureAndKeepTheLongerRun) {
     MatchRecord second;
-    second.points = {mark(0, {{Attr::AceDoppioFallo, 1}}), mark(0, {{Attr::AceDoppioFallo, 1}}),
-                     mark(0), mark(1, {{Attr::DirittoRovescio, 2}, {Attr::ErroreVincente, 1}})};
+    second.points = {word({.outcome = 1}), word({.outcome = 1}), word({}),
+                     word({.winner = 1, .stroke = 2, .ending = 1})};
     const std::vector<MatchSummary> matches{summarizeMatch(handMade()), summarizeMatch(second)};
     const std::string text = renderTotalsText(addUp(matches), matches);
     const std::string figures = "\nPunti, servizio e palle break\n";

@@ -44,6 +44,8 @@ const Rules kFiveSets{5, true};
 const Rules kThreeSets{3, true};
 const Rules kTenAtSix{3, true, DecidingSet::TieBreak10};
 const Rules kMatchTieBreak{3, true, DecidingSet::MatchTieBreak10};
+const Rules kTwelve{3, true, DecidingSet::TieBreak7At12};
+const Rules kNoAd{3, true, DecidingSet::Advantage, true};
 
 // The score, the server, the break point or deuce standing with its number, and each
 // player's break points held and breaks made.
@@ -184,10 +186,7 @@ TEST(Formats, MatchesEndAsTheirRulesSay) {
         {kFiveSets,
          S().tieBreakSet(8, 6).tieBreakSet(5, 7).tieBreakSet(9, 11).set(6, 4).set(26, 24),
          "7-6(8-6) 6-7(5-7) 6-7(9-11) 6-4 26-24 over"},
-        // Eleven all in the deciding set goes on under the twelve-all rule, with no tie-break
-        // at six all on the way.
-        {twelve, S().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(11, 11),
-         "6-4 4-6 6-4 4-6 11-11 0-0"},
+        // The deciding set goes on past eleven all, with no tie-break at six all on the way.
         {twelve, S().set(6, 4).set(4, 6).set(6, 4).set(4, 6).set(13, 11),
          "6-4 4-6 6-4 4-6 13-11 over"},
         // Ten points at six all: seven is not enough, nine all goes on.
@@ -225,15 +224,14 @@ TEST(Formats, TheServeInEveryTieBreak) {
     EXPECT_EQ(servers(bFirst, MatchScript().set(6, 4).set(3, 6).points(), "ABABAB"), "ABBAABB");
     // Twelve all: the set's first server (B, after A served the first set's last game)
     // starts the tie-break.
-    const Rules twelve{3, true, DecidingSet::TieBreak7At12};
-    EXPECT_EQ(servers(twelve, MatchScript().set(6, 3).set(4, 6).set(12, 12).points(), "ABAB"),
+    EXPECT_EQ(servers(kTwelve, MatchScript().set(6, 3).set(4, 6).set(12, 12).points(), "ABAB"),
               "BAABB");
 }
 
 // At forty all the next point decides the game: it is the receiver's break point, never
 // deuce, whoever serves: B breaks, then holds on the deciding point.
 TEST(Formats, NoAdGames) {
-    playSteps(Rules{3, true, DecidingSet::Advantage, true},
+    playSteps(kNoAd,
               {"AABB: 0-0 30-30 A held 0/0 br 0/0", "A: 0-0 40-30 A held 0/0 br 0/0",
                "B: 0-0 40-40 A bpB#1 held 0/1 br 0/0", "B: 0-1 0-0 B held 0/1 br 0/1",
                "ABBA BA: 0-1 40-40 B bpA#1 held 1/1 br 0/1", "B: 0-2 0-0 A held 1/1 br 0/1"},
@@ -244,8 +242,7 @@ TEST(Formats, NoAdGames) {
 
 TEST(Formats, PointsNeededUnderEachRule) {
     // A no-ad game needs 4, 3, 2 or 1 whatever the other side has.
-    playSteps(Rules{3, true, DecidingSet::Advantage, true},
-              {"BBB: 24/48 | 21/45", "AAA: 21/45 | 21/45"});
+    playSteps(kNoAd, {"BBB: 24/48 | 21/45", "AAA: 21/45 | 21/45"});
     // A deciding match tie-break counts ten as a further set, and ten in itself (1 at 9-8); two
     // sets to love are still the shortest way at the start.
     playSteps(kMatchTieBreak, {": 24/48 | 24/48", "aaaaaa: 24/24 | 24/34", "bbbbbb: 10/10 | 10/10",
@@ -255,8 +252,7 @@ TEST(Formats, PointsNeededUnderEachRule) {
     playSteps(kTenAtSix, {oneSetAll + ": 10/10 | 10/10", "ABABABABABABABABA: 1/1! MP#2 | 3/3",
                           "B: 2/2? | 2/2?", "B: 3/3 | 1/1! MP#1"});
     // Twelve all: four a game until then, the tie-break's seven at 11-12.
-    const Rules twelve{3, true, DecidingSet::TieBreak7At12};
-    playSteps(twelve, {oneSetAll + ": 8/8 | 8/8", "ababab ababa: 4/4 | 11/11", "b: 7/7 | 7/7"});
+    playSteps(kTwelve, {oneSetAll + ": 8/8 | 8/8", "ababab ababa: 4/4 | 11/11", "b: 7/7 | 7/7"});
 }
 
 }  // namespace

@@ -3,7 +3,25 @@
 #include <algorithm>
 #include <string>
 
+#include "scoring/PointWord.h"
+
 namespace courtlog::testing {
+
+// The marks of one point, by name; what is not given is the slot's first option.
+struct Marks {
+    int winner = 0, second = 0, stroke = 0, shot = 0, ending = 0, outcome = 0;
+};
+
+inline PointWord word(const Marks& m) {
+    PointWord w = 0;
+    CreaInfo(w, Attr::Punto, m.winner);
+    CreaInfo(w, Attr::Servizio, m.second);
+    CreaInfo(w, Attr::DirittoRovescio, m.stroke);
+    CreaInfo(w, Attr::Colpo, m.shot);
+    CreaInfo(w, Attr::ErroreVincente, m.ending);
+    CreaInfo(w, Attr::AceDoppioFallo, m.outcome);
+    return w;
+}
 
 // Builds point sequences for whole sets from their final score, so long matches read as the
 // score they produce. Points are letters A and B, as Harness::play takes them.

@@ -20,6 +20,15 @@ protected:
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
+    // The language is the program's, not the test's: each ends in Italian.
+    void TearDown() override { choose(0); }
+
+    // From the Opzioni menu, as a user chooses.
+    void choose(int language) {
+        find<QAction>(QStringLiteral("Lingua_%1").arg(language))->trigger();
+        QCoreApplication::processEvents();
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(&window, k, mods); }
 
     template <class W = QWidget>
     W* find(const QString& name) {

@@ -100,13 +100,6 @@ protected:
         platform.translate = translation();
         WindowTest::SetUp();
     }
-    void TearDown() override { choose(0); }
-
-    // From the Opzioni menu, as a user chooses.
-    void choose(int language) {
-        find<QAction>(QStringLiteral("Lingua_%1").arg(language))->trigger();
-        QCoreApplication::processEvents();
-    }
 };
 
 // Open dialogs change language with the window, and those made later open in it; texts built

@@ -30,7 +30,6 @@ protected:
     void clickOption(const QString& name) {
         QTest::mouseClick(find(name), Qt::LeftButton, {}, QPoint(7, find(name)->height() / 2));
     }
-    void key(Qt::Key k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(&window, k, mods); }
     // Presses the point button of the winner, A or B, or for '*' the ace of whoever serves.
     void play(std::string_view points) {
         for (char c : points) {

@@ -24,7 +24,7 @@ namespace {
 
 // Enter takes the default answer and closing a question is a refusal; a closed residual-points
 // question chooses nothing.
-TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
+TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestionAndTheSaveDialogsFilter) {
     QWidget owner;
     QtPlatform platform(&owner);
     // The platform, its next question answered by this key or, with none, closed.
@@ -46,13 +46,9 @@ TEST(QtPlatform, DefaultAndClosingAnswersOfEachQuestion) {
                          answering(std::nullopt).askResidualPoints(4, true)),
               std::tuple(MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::SaveAs, MsgAnswer::Cancel, "",
                          ResidualAnswer::Cancel));
-}
 
-// The save dialog starts on the filter asked for, and a name typed without extension takes
-// that of the filter in use when the dialog is accepted.
-TEST(QtPlatform, SaveDialogStartsOnItsFilterAndGivesItsExtension) {
-    QWidget owner;
-    QtPlatform platform(&owner);
+    // The save dialog starts on the filter asked for, and a name typed without extension takes
+    // that of the filter in use when the dialog is accepted.
     QTemporaryDir dir;
     const std::vector<Text> filters{kFileFilter, kDocumentFilter};
     for (const auto& [selected, switchTo, file] :

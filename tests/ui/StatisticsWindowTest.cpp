@@ -11,12 +11,6 @@ namespace {
 
 class StatisticsWindowTest : public testing::WindowTest {
 protected:
-    void TearDown() override {
-        find<QAction>("Lingua_0")->trigger();
-        QCoreApplication::processEvents();
-    }
-
-    void key(Qt::Key k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(&window, k, mods); }
     // A point every half minute.
     void click(const QString& name, int times = 1) {
         for (int i = 0; i < times; ++i) {
@@ -148,8 +142,7 @@ TEST_F(StatisticsWindowTest, F6OpensOneWindowReadByItsHeadersThatFollowsThePosit
     EXPECT_EQ(shown(), expected());
 
     // Another language: the window's own texts and the tables' at once.
-    find<QAction>("Lingua_1")->trigger();
-    QCoreApplication::processEvents();
+    choose(1);
     EXPECT_EQ(statistics->windowTitle() + find<QPushButton>("Stampa")->text(),
               "Detailed statistics&Print...");
     EXPECT_EQ(shown(), expected());
