@@ -1,21 +1,23 @@
-// Feeds every file of the folders named on the command line to the fuzz target it is linked
-// with, as a fuzzing run would, so that what a run once found stays fixed without the fuzzer:
-// a failed check aborts the program, and the test with it.
+// Feeds every file of the folders it was built with (separated by "|") to the fuzz target it is
+// linked with, as a fuzzing run would, so that what a run once found stays fixed without the
+// fuzzer: a failed check aborts the program, and the test with it.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-int main(int argc, char** argv) {
+int main() {
     std::vector<std::filesystem::path> files;
-    for (int i = 1; i < argc; ++i) {
-        for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
+    std::istringstream folders(COURTLOG_REPLAY_FOLDERS);
+    for (std::string folder; std::getline(folders, folder, '|');) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
             // A folder's placeholder is no input.
             if (entry.is_regular_file() && !entry.path().filename().string().starts_with(".")) {
                 files.push_back(entry.path());
