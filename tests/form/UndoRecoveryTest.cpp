@@ -246,7 +246,8 @@ TEST(Recovery, TheFileFollowsEveryChangeAndACleanEndRemovesIt) {
     ASSERT_FALSE(file.empty());
     const DecodedRecovery kept = decodeRecovery(TempDir::read(file));
     EXPECT_TRUE(sameMatch(kept.match, w.form.matchRecord()) && kept.match.unknown.empty());
-    EXPECT_TRUE(w.platform.locks.count(lockPathOf(file)));
+    EXPECT_TRUE(w.platform.locks.count(lockPathOf(file)) &&
+                std::regex_match(file, std::regex(".*/recovery-[0-9]+\\.courtlog")));
 
     // A save removes it, the next change writes it again, undoing back to the save removes it.
     w.platform.saveChoices = {{dir.file("m.courtlog"), "m.courtlog"}};

@@ -177,19 +177,20 @@ TEST(MatchDocument, AnyShapeIsReadInOnePass) {
               "Il file non è una partita di Courtlog.");
 
     // 200,000 points, a long object, and nesting as deep as allowed. A key given twice keeps
-    // its first place and its last value.
+    // its first place and its last value, also one placed since the keys were last spread.
     std::string keys = "{", kept = "{", points = "[{\"word\": 1}";
     const std::string deep = std::string(62, '[') + std::string(62, ']');
     for (int i = 0; i < 150'000; ++i) {
         keys += "\"" + std::to_string(i) + "\":0,";
-        kept += (i ? ",\"" : "\"") + std::to_string(i) + (i == 7 ? "\":\"x\"" : "\":0");
+        kept += (i ? ",\"" : "\"") + std::to_string(i) + (i == 149'999 ? "\":\"x\"" : "\":0");
     }
     for (int i = 1; i < 200'000; ++i) {
         points += ",{\"word\": 2}";
     }
     std::string text = kForeign, unknown = decodeDocument(kForeign).match.unknown;
     text.replace(text.find("[{\"word\": 4097"), std::string::npos, points + "]}");
-    text.replace(text.find(R"({"by": ["x", 1]})"), 16, keys + R"("7":"x", "d": )" + deep + "}");
+    text.replace(text.find(R"({"by": ["x", 1]})"), 16,
+                 keys + R"("149999":"x", "d": )" + deep + "}");
     unknown.replace(unknown.find(R"({"by":["x",1]})"), 14, kept + R"(,"d":)" + deep + "}");
     const DecodedDocument d = decodeDocument(text);
     EXPECT_EQ(std::tuple(d.refusal.has_value(), d.match.points.size(), d.pointsIgnored,
