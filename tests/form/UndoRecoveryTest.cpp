@@ -247,7 +247,7 @@ TEST(Recovery, TheFileFollowsEveryChangeAndACleanEndRemovesIt) {
     const DecodedRecovery kept = decodeRecovery(TempDir::read(file));
     EXPECT_TRUE(sameMatch(kept.match, w.form.matchRecord()) && kept.match.unknown.empty());
     EXPECT_TRUE(w.platform.locks.count(lockPathOf(file)) &&
-                std::regex_match(file, std::regex(".*/recovery-[0-9]+\\.courtlog")));
+                std::regex_search(file, std::regex("recovery-[0-9]+\\.courtlog$")));
 
     // A save removes it, the next change writes it again, undoing back to the save removes it.
     w.platform.saveChoices = {{dir.file("m.courtlog"), "m.courtlog"}};
