@@ -87,8 +87,9 @@ TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
         h.platform.residualAnswers.push_back(answer);
         h.form.SelectOption(Panel::Servizio, 1);
         h.form.PuntoGiocatore_Click(0);
-        EXPECT_EQ(h.platform.residualQuestions.at(0).residualPoints, 2);
-        EXPECT_EQ(h.form.residualChoice(), answer);
+        EXPECT_EQ(
+            std::tuple(h.platform.residualQuestions.at(0).residualPoints, h.form.residualChoice()),
+            std::tuple(2, answer));
         std::vector<PointWord> expected(before.begin(), before.begin() + 7);
         expected.push_back((before[7] & ~0x0003) | 0x0002);  // the slot's other marks stay
         for (int r : rest) {

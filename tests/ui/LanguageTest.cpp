@@ -7,7 +7,6 @@
 #include "form/Version.h"
 #include "history/ResidualPoints.h"
 #include "report/Language.h"
-#include "support/TempDir.h"
 #include "support/Translators.h"
 #include "support/WindowTest.h"
 #include "ui/AboutDialog.h"
@@ -93,14 +92,7 @@ struct Dialogs {
     NuovoPuntoDialog question{residualQuestion(3, true), nullptr};
 };
 
-class Language : public testing::WindowTest {
-protected:
-    void SetUp() override {
-        // The fake shows its messages as the program would, in the language in use.
-        platform.translate = translation();
-        WindowTest::SetUp();
-    }
-};
+using Language = testing::WindowTest;
 
 // Open dialogs change language with the window, and those made later open in it; texts built
 // of pieces take them in the catalogue's order.
@@ -166,22 +158,6 @@ TEST_F(Language, EveryTextOfTheWindowAndItsDialogsFollowsAtOnceAndComesBackExact
     EXPECT_EQ(platform.settings["Courtlog/Opzioni/Lingua"], "it");
     EXPECT_EQ(textsOf(window), italian);
     EXPECT_EQ(open.shown(italianDialogs), italianDialogs);
-}
-
-// Choosing a language is no change to the match: still saved, nothing new to undo; the title,
-// as the window system shows it, follows.
-TEST_F(Language, AChangeOfLanguageIsNoChangeToTheMatch) {
-    testing::TempDir dir;
-    platform.saveChoices = {{dir.file("partita.courtlog"), "partita.courtlog"}};
-    QTest::keyClick(&window, Qt::Key_F);
-    QTest::keyClick(&window, Qt::Key_F2);
-    choose(1);
-    EXPECT_EQ(std::tuple(window.windowHandle()->title(), window.form().matchSaved(),
-                         find<QAction>("EditUndo")->text()),
-              std::tuple(QStringLiteral("partita.courtlog - Courtlog - Version %1.%2")
-                             .arg(kVersionMajor)
-                             .arg(kVersionMinor),
-                         true, QString("Undo point")));
 }
 
 TEST_F(Language, TheCommandLineChoosesForOneRun) {

@@ -244,7 +244,7 @@ TEST_F(MainWindowTest, UndoRedoDeleteAndSaveToTheCurrentFileByTheirKeys) {
 }
 
 // The title, as the window system shows it, names the open file and marks an unsaved match
-// with "*", through changes, saves, undo back to the save and loads.
+// with "*", through changes, saves, undo back to the save and loads, in either language.
 TEST_F(MainWindowTest, TheTitleNamesTheOpenFileAndMarksAnUnsavedMatch) {
     testing::TempDir dir;
     const std::string name = "partita [*].courtlog";  // Qt's mark in a name stays as typed
@@ -261,6 +261,10 @@ TEST_F(MainWindowTest, TheTitleNamesTheOpenFileAndMarksAnUnsavedMatch) {
                   changed = "partita [*].courtlog* - " + program;
     EXPECT_EQ(seen, (QStringList{program, program + "*", saved, changed, saved, changed, saved,
                                  changed, saved}));
+    // A change of language is no change to the match: still saved, nothing new to undo.
+    choose(1);
+    EXPECT_EQ(std::tuple(window.windowHandle()->title(), find<QAction>("EditUndo")->text()),
+              std::tuple(QString(saved).replace("Versione", "Version"), QString("Undo")));
 }
 
 // The line under the statistics says where the user stands, in either language whole up to the
