@@ -6,7 +6,6 @@
 
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
-#include "support/Snapshot.h"
 #include "support/TempDir.h"
 
 namespace courtlog {
