@@ -18,25 +18,6 @@
 namespace courtlog::ui {
 namespace {
 
-// The Italian texts that the English catalogue translates to something else.
-// Sources whose English differs; one that some context keeps as it is ("Ace" on the button,
-// "Aces" in a table) may stand in English.
-std::set<QString> sourcesTranslatedOtherwise() {
-    std::set<QString> sources, kept;
-    QFile file(QStringLiteral(COURTLOG_CATALOGUE));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    QXmlStreamReader xml(&file);
-    for (QString source; !xml.atEnd();) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"source") {
-            source = xml.readElementText();
-        } else if (xml.isStartElement() && xml.name() == u"translation") {
-            (xml.readElementText() != source ? sources : kept).insert(source);
-        }
-    }
-    std::erase_if(sources, [&](const QString& s) { return kept.contains(s); });
-    return sources;
-}
-
 // Every text a window shows or says, by control.
 std::map<QString, QString> textsOf(const QWidget& w) {
     std::map<QString, QString> texts;
@@ -135,7 +116,21 @@ TEST_F(Language, EveryTextOfTheWindowAndItsDialogsFollowsAtOnceAndComesBackExact
     EXPECT_EQ(find<QScrollBar>("GameScroll")->toolTip(), "Point 2 of 2");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
     // Nothing is left in Italian where English reads otherwise.
-    const std::set<QString> italianOnly = sourcesTranslatedOtherwise();
+    // The Italian texts that the English catalogue translates to something else: sources whose
+    // English differs; one that some context keeps as it is ("Ace" on the button, "Aces" in a
+    // table) may stand in English.
+    std::set<QString> italianOnly, kept;
+    QFile file(QStringLiteral(COURTLOG_CATALOGUE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    for (QString source; !xml.atEnd();) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"source") {
+            source = xml.readElementText();
+        } else if (xml.isStartElement() && xml.name() == u"translation") {
+            (xml.readElementText() != source ? italianOnly : kept).insert(source);
+        }
+    }
+    std::erase_if(italianOnly, [&](const QString& s) { return kept.contains(s); });
     ASSERT_GT(italianOnly.size(), 100u);
     int changed = 0;
     for (const auto& [control, text] : english) {
@@ -217,7 +212,7 @@ QStringList cutTexts(const QWidget& dialog, const QStringList& names, const QStr
 
 // Longer words than the Italian keep to the drawn places of the about box and the question:
 // first a smaller font, then a cut text whole in its tooltip, never one over another. The
-// Italian fits as drawn.
+// Italian fits as drawn, and the about box answers its keys and its button.
 TEST(Translation, LongerWordsStayInTheirPlaces) {
     testing::FakePlatform platform;
     const QStringList about{"lblVersion", "lblDescription_0", "lblDescription_1", "lblDisclaimer",
@@ -227,6 +222,14 @@ TEST(Translation, LongerWordsStayInTheirPlaces) {
         AboutDialog a(platform, nullptr);
         NuovoPuntoDialog q(residualQuestion(12, true), nullptr);
         EXPECT_EQ(cutTexts(a, about, "") + cutTexts(q, question, ""), QStringList());
+        // Enter or Escape closes the about box; its button asks for the system information.
+        for (Qt::Key closing : {Qt::Key_Return, Qt::Key_Escape}) {
+            a.show();
+            QTest::keyClick(&a, closing);
+            EXPECT_FALSE(a.isVisible());
+        }
+        QTest::mouseClick(a.findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+        EXPECT_EQ(platform.messages.size(), 1u);
     }
     const testing::Translation catalogue([](const QString& context, const QString& source) {
         return context == "courtlog::ui::AboutDialog" || context == "Residual"
