@@ -18,30 +18,25 @@
 namespace courtlog::ui {
 namespace {
 
-// Every text a window shows or says, by control.
+// Every text a window shows or says, by control, action or menu.
 std::map<QString, QString> textsOf(const QWidget& w) {
-    std::map<QString, QString> texts;
-    for (QWidget* c : w.findChildren<QWidget*>()) {
+    std::map<QString, QString> texts{{"title", w.windowTitle()}};
+    for (QObject* c : w.findChildren<QObject*>()) {
         if (c->objectName().isEmpty()) {
             continue;  // a part of a control
         }
-        // A label's or a button's text, or a frame's title.
+        // A label's, a button's or an action's text, or a frame's or a menu's title.
         QString s = c->property("text").toString() + c->property("title").toString();
         if (auto* list = qobject_cast<QComboBox*>(c)) {
             for (int i = 0; i < list->count(); ++i) {
                 s += list->itemText(i) + "|";
             }
         }
-        texts[c->objectName()] =
-            s + "|" + c->toolTip() + "|" + c->accessibleName() + "|" + c->accessibleDescription();
+        for (const char* said : {"toolTip", "accessibleName", "accessibleDescription"}) {
+            s += "|" + c->property(said).toString();
+        }
+        texts[c->metaObject()->className() + (" " + c->objectName())] = s;
     }
-    for (QAction* a : w.findChildren<QAction*>()) {
-        texts["action " + a->objectName()] = a->text();
-    }
-    for (QMenu* m : w.findChildren<QMenu*>()) {
-        texts["menu " + m->objectName()] = m->title();
-    }
-    texts["title"] = w.windowTitle();
     return texts;
 }
 
