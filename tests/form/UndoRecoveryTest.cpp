@@ -189,22 +189,6 @@ TEST(SaveCurrent, AFileAnotherWindowChangedIsReplacedOnlyWhenTheUserSaysSo) {
               std::tuple(asked(3), asked(1), 2u, std::vector<std::size_t>{5, 3, 3, 0, 3}));
 }
 
-using Locks = std::shared_ptr<std::set<std::string>>;
-
-// A window started on a recovery folder, as the program starts, on a machine with these
-// locks.
-struct Window : Harness {
-    explicit Window(const std::string& folder,
-                    const Locks& machine = std::make_shared<std::set<std::string>>(),
-                    std::vector<MsgAnswer> answers = {}, const std::string& commandLine = "") {
-        platform.recovery = folder;
-        platform.machineLocks = machine;
-        platform.messageAnswers.assign(answers.begin(), answers.end());
-        form.Form_Load();
-        form.Form_Activate(commandLine);
-    }
-};
-
 void age(const std::string& file, std::chrono::hours by) {
     std::filesystem::last_write_time(file, std::filesystem::last_write_time(file) - by);
 }
