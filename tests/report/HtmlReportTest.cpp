@@ -98,8 +98,7 @@ TEST(HtmlReport, WhereTheMatchStandsServeSharesAndAxes) {
     for (const auto& [points, expected] : cases) {
         const std::string page = read(htmlReport(played(points))).text;
         EXPECT_TRUE(std::ranges::all_of(expected, [&](const auto& e) { return has(page, e); }))
-            << points << "\n"
-            << page;
+            << points + "\n" + page;
     }
 }
 
@@ -134,7 +133,7 @@ TEST(HtmlTotals, ListsTheMatchesAndAddsUpEachPlayer) {
 }
 
 // The detailed statistics in the reports, on a match made by hand whose figures are worked out
-// here: the text at a position, the page's tables and bars, the totals and the CSV's times.
+// here: the text at a position and the CSV's times, the page's tables and bars, the totals.
 using Cells = std::vector<std::string>;
 
 // A takes the first set 6-0 to love, a point every 40 s (the tenth untimed). After an hour the
@@ -209,6 +208,23 @@ TEST(StatisticsReport, TextGivesTheMatchAndEachSetAtThePosition) {
     const std::string atSetEnd = renderText(h.form);
     EXPECT_EQ(row(atSetEnd, "\nPartita\n", "Punti vinti"), (Cells{"24", "0"}));
     EXPECT_TRUE(has(atSetEnd, "\nSet 1\n") && !has(atSetEnd, "Set 2"));
+
+    // The point log's times, only for a timed match.
+    const auto rows = [](const MatchRecord& r) {
+        std::vector<std::string> out;
+        std::istringstream csv(pointLogCsv(summarizeMatch(r)));
+        for (std::string line; std::getline(csv, line);) {
+            out.push_back(line.substr(line.rfind(',') + 1));
+        }
+        return out;
+    };
+    const std::vector<std::string> timed = rows(handMade());
+    EXPECT_EQ((Cells{timed[0], timed[1], timed[10], timed[24], timed[30]}),
+              (Cells{"Tempo\r", "0:00\r", "\r", "15:20\r", "1:02:45\r"}));
+    // Without times at all, the point log's own test has the header.
+    MatchRecord untimed = handMade();
+    untimed.times.assign(untimed.points.size(), kNoTime);
+    EXPECT_EQ(rows(untimed)[0], "Errore/Vincente\r");
 }
 
 // Each bar of a player's chart with the count written beside it, in page order.
@@ -281,24 +297,6 @@ TEST(StatisticsReport, TotalsAddEveryFigureAndKeepTheLongerRun) {
     EXPECT_EQ(std::tuple(page.count["table.dettaglio"], page.count["table.colpi"]),
               std::tuple(3, 2));
     EXPECT_TRUE(has(page.text, "\nPunti di fila, al massimo|25|1|\n"));
-}
-
-TEST(StatisticsReport, CsvTimesOnlyForATimedMatch) {
-    const auto rows = [](const MatchRecord& r) {
-        std::vector<std::string> out;
-        std::istringstream csv(pointLogCsv(summarizeMatch(r)));
-        for (std::string line; std::getline(csv, line);) {
-            out.push_back(line.substr(line.rfind(',') + 1));
-        }
-        return out;
-    };
-    const std::vector<std::string> timed = rows(handMade());
-    EXPECT_EQ((Cells{timed[0], timed[1], timed[10], timed[24], timed[30]}),
-              (Cells{"Tempo\r", "0:00\r", "\r", "15:20\r", "1:02:45\r"}));
-    // Without times at all, the point log's own test has the header.
-    MatchRecord untimed = handMade();
-    untimed.times.assign(untimed.points.size(), kNoTime);
-    EXPECT_EQ(rows(untimed)[0], "Errore/Vincente\r");
 }
 
 }  // namespace
