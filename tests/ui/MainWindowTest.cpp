@@ -42,6 +42,11 @@ protected:
 // Positions are set by hand: no control may hide another, and no caption may be cut, in
 // Italian or English; texts a third longer are cut with "…" and shown whole in the tooltip.
 TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHiddenInAnyLanguage) {
+    // Each face is asked for by the name it is installed under: a missing one sends the first use
+    // of every size through a search of all the fonts for its stand-in, at every start.
+    for (const QFont& face : {comicSans(9), timesNewRoman(9)}) {
+        EXPECT_EQ(QFontInfo(face).family().toStdString(), face.family().toStdString());
+    }
     // Deuce and break point share a place, as do the set and match points, and a tie-break
     // score sits in the corner of its set's column.
     const auto place = [](QString n) {
@@ -298,14 +303,6 @@ TEST_F(MainWindowTest, PositionLineAndItsNotices) {
     QTRY_COMPARE_WITH_TIMEOUT(line->text(), QString("Partita finita"), 5000);
 }
 
-// Each face is asked for by the name it is installed under: a missing one sends the first use
-// of every size through a search of all the fonts for its stand-in, at every start.
-TEST(Look, FacesAreAskedForByTheNameTheyAreInstalledUnder) {
-    for (const QFont& face : {comicSans(9), timesNewRoman(9)}) {
-        EXPECT_EQ(QFontInfo(face).family().toStdString(), face.family().toStdString());
-    }
-}
-
 // A recovery folder that is a file is said from the start in a band under the menu bar, read as
 // an alert; the window grows by the band and what it draws moves down unchanged, until a
 // write works. A notice that may be closed has a button for it.
@@ -502,7 +499,10 @@ TEST_F(MainWindowTest, EveryKeyIsItsOwnAndNamedWhereItActs) {
 
 // A round chosen from the open list, with the mouse or with Enter, gives the keys back to where
 // they were before the list opened: the next F charts a point instead of choosing "Finale".
-TEST_F(MainWindowTest, ARoundChosenFromTheOpenListGivesTheKeysBack) {
+// Letters typed into the round list, reached by Tab, or the menu bar stay there and chart nothing;
+// Esc, which the closed list has no use for, still takes the point's choices back. Elsewhere the
+// keys chart.
+TEST_F(MainWindowTest, TheRoundListAndTheMenusKeepTheirKeysAndGiveThemBack) {
     auto* turno = find<QComboBox>("Turno");
     for (const bool mouse : {true, false}) {
         find("Colpo_2")->setFocus();
@@ -524,13 +524,7 @@ TEST_F(MainWindowTest, ARoundChosenFromTheOpenListGivesTheKeysBack) {
                              QApplication::focusWidget()),
                   std::tuple(mouse ? 3 : 4, mouse ? 1 : 2, find("Colpo_2")));
     }
-}
 
-// Letters typed into the round list, reached by Tab, or the menu bar stay there and chart nothing;
-// Esc, which the closed list has no use for, still takes the point's choices back. Elsewhere the
-// keys chart.
-TEST_F(MainWindowTest, LettersTypedIntoTheRoundListOrTheMenusStayThere) {
-    auto* turno = find<QComboBox>("Turno");
     find("NomeTorneo")->setFocus();
     QTest::keyClick(&window, Qt::Key_Tab);  // reached as the keyboard reaches it
     ASSERT_EQ(QApplication::focusWidget(), turno);
@@ -552,7 +546,7 @@ TEST_F(MainWindowTest, LettersTypedIntoTheRoundListOrTheMenusStayThere) {
     QTest::keyClick(QApplication::focusWidget(), 'f');  // the menu bar opens "&File"
     ASSERT_TRUE(QTest::qWaitForWindowExposed(find<QMenu>("File")));
     QTest::keyClick(QApplication::activePopupWidget(), 'j');
-    EXPECT_EQ(window.form().points().count(), 3);
+    EXPECT_EQ(window.form().points().count(), 5);  // three more
 }
 
 }  // namespace
