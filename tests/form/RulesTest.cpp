@@ -138,7 +138,7 @@ std::string times(const Harness& h) {
 
 // Each point recorded while the times are kept has its milliseconds since the first timed
 // point; the times move with their points through re-recording, insertion and cuts.
-TEST(PointTimes, KeptFromTheFirstTimedPointAndMovedWithTheirPoints) {
+TEST(PointTimes, KeptFromTheFirstTimedPointMovedWithTheirPointsAndWrittenAsRead) {
     Harness h, loaded, untimed;
     const std::int64_t t0 = h.platform.clock;
     h.play("A");  // not timed
@@ -182,9 +182,8 @@ TEST(PointTimes, KeptFromTheFirstTimedPointAndMovedWithTheirPoints) {
     // A match without times loaded after it: the user's choice again.
     loaded.form.applyMatch(untimed.form.matchRecord());
     EXPECT_FALSE(loaded.form.menus.OraDeiPunti.checked());
-}
 
-TEST(PointTimes, MomentsReadBackAsWritten) {
+    // The moments read back as written.
     for (const std::int64_t ms : {0LL, 1'720'962'062'500LL, 951'782'400'000LL, -86'400'001LL}) {
         EXPECT_EQ(parseIsoUtc(isoUtc(ms)), ms) << isoUtc(ms);
     }

@@ -117,21 +117,6 @@ TEST(HtmlReport, SamplePagesStandAloneAndTheChartStaysInItsBox) {
     }
 }
 
-TEST(HtmlTotals, ListsTheMatchesAndAddsUpEachPlayer) {
-    std::vector<MatchSummary> matches{played(std::string(48, 'A')), played("*AAB")};
-    matches[0].players = {"Vinci", "Pennetta"};
-    matches[1].players = {"Pennetta", "Vinci"};  // unfinished: an ace and two more points served
-    ASSERT_EQ(addUp(matches).size(), 2u);
-    const std::string page = read(htmlTotals(addUp(matches), matches)).text;
-    EXPECT_TRUE(has(page, "\nTotali di 2 partite\n") &&
-                has(page,
-                    "1|Nome torneo|Vinci – Pennetta|6-0 6-0|Vince Vinci|\n"
-                    "2|Nome torneo|Pennetta – Vinci|0-0|In corso|\n"));
-    // Pennetta won 3 of 28 points on first serve: 11% from the sums, not an average of 0% and
-    // 75%.
-    EXPECT_TRUE(has(page, "\nPennetta|2|0|1|3|0 / 0|1 / 0|100%|11% / N/D|0|0|\n"));
-}
-
 // The detailed statistics in the reports, on a match made by hand whose figures are worked out
 // here: the text at a position and the CSV's times, the page's tables and bars, the totals.
 using Cells = std::vector<std::string>;
@@ -282,7 +267,7 @@ TEST(StatisticsReport, PageHasHeadedTablesAndBarsInProportion) {
     EXPECT_TRUE(has(testing::read(none).text, "Nessun vincente e nessun errore segnato"));
 }
 
-TEST(StatisticsReport, TotalsAddEveryFigureAndKeepTheLongerRun) {
+TEST(StatisticsReport, TotalsListTheMatchesAddEveryFigureAndKeepTheLongerRun) {
     MatchRecord second;
     second.points = {word({.outcome = 1}), word({.outcome = 1}), word({}),
                      word({.winner = 1, .stroke = 2, .ending = 1})};
@@ -297,6 +282,20 @@ TEST(StatisticsReport, TotalsAddEveryFigureAndKeepTheLongerRun) {
     EXPECT_EQ(std::tuple(page.count["table.dettaglio"], page.count["table.colpi"]),
               std::tuple(3, 2));
     EXPECT_TRUE(has(page.text, "\nPunti di fila, al massimo|25|1|\n"));
+
+    // The page lists the matches and adds up each player.
+    std::vector<MatchSummary> listed{played(std::string(48, 'A')), played("*AAB")};
+    listed[0].players = {"Vinci", "Pennetta"};
+    listed[1].players = {"Pennetta", "Vinci"};  // unfinished: an ace and two more points served
+    ASSERT_EQ(addUp(listed).size(), 2u);
+    const std::string totals = read(htmlTotals(addUp(listed), listed)).text;
+    EXPECT_TRUE(has(totals, "\nTotali di 2 partite\n") &&
+                has(totals,
+                    "1|Nome torneo|Vinci – Pennetta|6-0 6-0|Vince Vinci|\n"
+                    "2|Nome torneo|Pennetta – Vinci|0-0|In corso|\n"));
+    // Pennetta won 3 of 28 points on first serve: 11% from the sums, not an average of 0% and
+    // 75%.
+    EXPECT_TRUE(has(totals, "\nPennetta|2|0|1|3|0 / 0|1 / 0|100%|11% / N/D|0|0|\n"));
 }
 
 }  // namespace

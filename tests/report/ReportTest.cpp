@@ -64,7 +64,7 @@ TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithItsPoints) {
 
 // Columns align by characters, not bytes. Every control character becomes "?": below the
 // blank, DEL, and U+0080 to U+009F; a line break too, unless a whole output keeps its own.
-TEST(ReportText, ColumnsByCharactersAndControlCharactersInNames) {
+TEST(ReportText, ColumnsByCharactersControlCharactersAndMessagesOnOneLine) {
     EXPECT_EQ(formatTable({{"Gaël", "1", ""}, {"Al", "22", "x"}, {"Nicolás", "", ""}}),
               "Gaël     1\n"
               "Al       22  x\n"
@@ -72,6 +72,14 @@ TEST(ReportText, ColumnsByCharactersAndControlCharactersInNames) {
     const std::string text("\x1F \x7E\x7F\xC2\x7F\xC2\x80\xC2\x9F\xC2\xA0\n\0", 14);
     EXPECT_EQ(printable(text), "? ~?\xC2???\xC2\xA0??");
     EXPECT_EQ(printable(text, true), "? ~?\xC2???\xC2\xA0\n?");
+
+    // The headless platform prints each message on one line and answers no.
+    std::ostringstream err;
+    HeadlessPlatform platform(err);
+    EXPECT_EQ(platform.messageBox(Text::verbatim("Salvare?\nOra"), MsgButtons::YesNo),
+              MsgAnswer::No);
+    EXPECT_EQ(platform.messageBox(Text::verbatim("Fatto"), MsgButtons::Ok), MsgAnswer::Ok);
+    EXPECT_EQ(err.str(), "Salvare? Ora\nFatto\n");
 }
 
 TEST(ReportJson, EveryLabelWithItsStateAndTheMatchSettings) {
@@ -96,15 +104,6 @@ TEST(ReportJson, EveryLabelWithItsStateAndTheMatchSettings) {
             "#00FFFF", QJsonArray{false, false, true},
             R"({"bestOf":5,"decidingSet":"tb7","firstServer":0,"noAd":false,"setTieBreak":true})",
             3));
-}
-
-TEST(HeadlessPlatform, PrintsEachMessageOnOneLineAndAnswersNo) {
-    std::ostringstream err;
-    HeadlessPlatform platform(err);
-    EXPECT_EQ(platform.messageBox(Text::verbatim("Salvare?\nOra"), MsgButtons::YesNo),
-              MsgAnswer::No);
-    EXPECT_EQ(platform.messageBox(Text::verbatim("Fatto"), MsgButtons::Ok), MsgAnswer::Ok);
-    EXPECT_EQ(err.str(), "Salvare? Ora\nFatto\n");
 }
 
 // The reports in another language than Italian: every text a person reads comes from the
