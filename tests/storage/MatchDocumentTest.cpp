@@ -35,7 +35,7 @@ std::string field(const MatchRecord& m) {
            m.tournament + " " + std::to_string(m.round) + " " + m.start;
 }
 
-TEST(MatchDocument, KeepsEveryFieldAndWhatItDoesNotKnowThroughASecondSave) {
+TEST(MatchDocument, ItsTextKeepsEveryFieldAndWhatItDoesNotKnowThroughASecondSave) {
     const DecodedDocument d = decodeDocument(kForeign);
     ASSERT_FALSE(d.refusal);
     const MatchRecord& m = d.match;
@@ -55,17 +55,16 @@ TEST(MatchDocument, KeepsEveryFieldAndWhatItDoesNotKnowThroughASecondSave) {
     EXPECT_EQ(std::tuple(field(again.match), again.match.points, again.match.times,
                          again.match.unknown, encodeDocument(again.match)),
               std::tuple(field(m), m.points, m.times, m.unknown, written));
-}
 
-TEST(MatchDocument, TheTextOfASmallMatch) {
-    MatchRecord m;
-    m.setsInMatch = 3;
-    m.tieBreakWhen = {false, false, true};
-    m.decidingSet = DecidingSet::TieBreak7;
-    m.players = {"A \"Bo\"", "B"};
-    m.points = {1, 2};
-    m.round = 9;  // none, as a reader would take it
-    EXPECT_EQ(encodeDocument(m), R"({
+    // The text of a small match.
+    MatchRecord small;
+    small.setsInMatch = 3;
+    small.tieBreakWhen = {false, false, true};
+    small.decidingSet = DecidingSet::TieBreak7;
+    small.players = {"A \"Bo\"", "B"};
+    small.points = {1, 2};
+    small.round = 9;  // none, as a reader would take it
+    EXPECT_EQ(encodeDocument(small), R"({
   "format": "courtlog-match",
   "version": 1,
   "players": ["A \"Bo\"","B"],
@@ -78,8 +77,8 @@ TEST(MatchDocument, TheTextOfASmallMatch) {
   ]
 }
 )");
-    m.points.clear();
-    EXPECT_NE(encodeDocument(m).find("\"points\": []\n}"), std::string::npos);
+    small.points.clear();
+    EXPECT_NE(encodeDocument(small).find("\"points\": []\n}"), std::string::npos);
 }
 
 // Told by the first byte after a byte-order mark and blanks, never by the file's name.
