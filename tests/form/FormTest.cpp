@@ -87,8 +87,9 @@ TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
         h.platform.residualAnswers.push_back(answer);
         h.form.SelectOption(Panel::Servizio, 1);
         h.form.PuntoGiocatore_Click(0);
-        EXPECT_EQ(h.platform.residualQuestions.at(0).residualPoints, 2);
-        EXPECT_EQ(h.form.residualChoice(), answer);
+        EXPECT_EQ(
+            std::tuple(h.platform.residualQuestions.at(0).residualPoints, h.form.residualChoice()),
+            std::tuple(2, answer));
         std::vector<PointWord> expected(before.begin(), before.begin() + 7);
         expected.push_back((before[7] & ~0x0003) | 0x0002);  // the slot's other marks stay
         for (int r : rest) {
@@ -190,15 +191,9 @@ TEST(WindowCommands, NamesAreShownAsTypedAndExitEndsAtOnce) {
 // question at start-up shows a long name cut.
 TEST(WindowCommands, EveryMessageThatNamesAPlayerShowsTheNameAsTyped) {
     TempDir dir;
-    const auto start = [&dir](Harness& h) {
-        h.platform.recovery = dir.file("");
-        h.form.Form_Load();
-        h.form.Form_Activate("");
-    };
     const std::string b = "%1" + std::string(200, 'x');
     {
-        Harness h;
-        start(h);
+        Window h(dir.file(""));
         h.rename(0, "%2 Ć%1");
         h.rename(1, b);
         // Saved at the end of the match as a match file, which cannot be written there.
@@ -212,8 +207,7 @@ TEST(WindowCommands, EveryMessageThatNamesAPlayerShowsTheNameAsTyped) {
                       "\"%2 C%1\"\nSalvare comunque il file %2 Ć%1.clg in questo formato?",
                       "Impossibile salvare il file %2 Ć%1.clg: la cartella non esiste"}));
     }  // the window dies, its match left in the recovery folder
-    Harness next;
-    start(next);
+    Window next(dir.file(""));
     const std::string offer = "È stata trovata una partita non salvata: %2 Ć%1-" +
                               b.substr(0, 100) + "…, 48 punti, ultima modifica ";
     EXPECT_EQ(next.platform.messages.at(0).substr(0, offer.size()), offer);

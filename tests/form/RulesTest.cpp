@@ -3,6 +3,8 @@
 // times of the points.
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "platform/Clock.h"
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
@@ -15,15 +17,13 @@ using namespace testing;
 
 // The tie-break marks, the deciding set's marks, then its code.
 std::string menusOf(const MainForm& f) {
-    std::string t;
-    for (const MenuCheck& m : f.menus.TieBreakWhen) {
-        t += m.checked() ? '1' : '0';
-    }
-    t += ' ';
-    for (const MenuCheck& m : f.menus.SetDecisivo) {
-        t += m.checked() ? '1' : '0';
-    }
-    return t + " " + std::string(codeOf(f.rulesFromMenus().decidingSet));
+    const auto marks = [](const auto& menu) {
+        return std::accumulate(
+            menu.begin(), menu.end(), std::string(),
+            [](std::string t, const MenuCheck& m) { return t + "01"[m.checked()]; });
+    };
+    return marks(f.menus.TieBreakWhen) + " " + marks(f.menus.SetDecisivo) + " " +
+           std::string(codeOf(f.rulesFromMenus().decidingSet));
 }
 
 // Without tie-breaks in the other sets the tie-break mark stays on "No Tie-Break".
@@ -138,7 +138,7 @@ std::string times(const Harness& h) {
 
 // Each point recorded while the times are kept has its milliseconds since the first timed
 // point; the times move with their points through re-recording, insertion and cuts.
-TEST(PointTimes, KeptFromTheFirstTimedPointAndMovedWithTheirPoints) {
+TEST(PointTimes, KeptFromTheFirstTimedPointMovedWithTheirPointsAndWrittenAsRead) {
     Harness h, loaded, untimed;
     const std::int64_t t0 = h.platform.clock;
     h.play("A");  // not timed
@@ -182,15 +182,14 @@ TEST(PointTimes, KeptFromTheFirstTimedPointAndMovedWithTheirPoints) {
     // A match without times loaded after it: the user's choice again.
     loaded.form.applyMatch(untimed.form.matchRecord());
     EXPECT_FALSE(loaded.form.menus.OraDeiPunti.checked());
-}
 
-TEST(PointTimes, MomentsReadBackAsWritten) {
+    // The moments read back as written.
     for (const std::int64_t ms : {0LL, 1'720'962'062'500LL, 951'782'400'000LL, -86'400'001LL}) {
         EXPECT_EQ(parseIsoUtc(isoUtc(ms)), ms) << isoUtc(ms);
     }
-    EXPECT_EQ(isoUtc(951'782'400'000), "2000-02-29T00:00:00.000Z");
-    EXPECT_EQ(parseIsoUtc("2024-07-14T13:01:00Z"), 1'720'962'060'000);
-    EXPECT_EQ(parseIsoUtc("2024-07-14T13:01:00.25+00:00"), 1'720'962'060'250);
+    EXPECT_EQ(std::tuple(isoUtc(951'782'400'000), parseIsoUtc("2024-07-14T13:01:00Z"),
+                         parseIsoUtc("2024-07-14T13:01:00.25+00:00")),
+              std::tuple("2000-02-29T00:00:00.000Z", 1'720'962'060'000, 1'720'962'060'250));
     for (const char* bad :
          {"2023-02-29T00:00:00Z", "2024-07-14 13:01:00Z", "2024-07-14T13:01:00",
           "2024-07-14T13:01:00+02:00", "2024-13-01T00:00:00Z", "2024-07-00T00:00:00Z",

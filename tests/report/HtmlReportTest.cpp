@@ -98,8 +98,7 @@ TEST(HtmlReport, WhereTheMatchStandsServeSharesAndAxes) {
     for (const auto& [points, expected] : cases) {
         const std::string page = read(htmlReport(played(points))).text;
         EXPECT_TRUE(std::ranges::all_of(expected, [&](const auto& e) { return has(page, e); }))
-            << points << "\n"
-            << page;
+            << points + "\n" + page;
     }
 }
 
@@ -118,23 +117,8 @@ TEST(HtmlReport, SamplePagesStandAloneAndTheChartStaysInItsBox) {
     }
 }
 
-TEST(HtmlTotals, ListsTheMatchesAndAddsUpEachPlayer) {
-    std::vector<MatchSummary> matches{played(std::string(48, 'A')), played("*AAB")};
-    matches[0].players = {"Vinci", "Pennetta"};
-    matches[1].players = {"Pennetta", "Vinci"};  // unfinished: an ace and two more points served
-    ASSERT_EQ(addUp(matches).size(), 2u);
-    const std::string page = read(htmlTotals(addUp(matches), matches)).text;
-    EXPECT_TRUE(has(page, "\nTotali di 2 partite\n") &&
-                has(page,
-                    "1|Nome torneo|Vinci – Pennetta|6-0 6-0|Vince Vinci|\n"
-                    "2|Nome torneo|Pennetta – Vinci|0-0|In corso|\n"));
-    // Pennetta won 3 of 28 points on first serve: 11% from the sums, not an average of 0% and
-    // 75%.
-    EXPECT_TRUE(has(page, "\nPennetta|2|0|1|3|0 / 0|1 / 0|100%|11% / N/D|0|0|\n"));
-}
-
 // The detailed statistics in the reports, on a match made by hand whose figures are worked out
-// here: the text at a position, the page's tables and bars, the totals and the CSV's times.
+// here: the text at a position and the CSV's times, the page's tables and bars, the totals.
 using Cells = std::vector<std::string>;
 
 // A takes the first set 6-0 to love, a point every 40 s (the tenth untimed). After an hour the
@@ -209,6 +193,23 @@ TEST(StatisticsReport, TextGivesTheMatchAndEachSetAtThePosition) {
     const std::string atSetEnd = renderText(h.form);
     EXPECT_EQ(row(atSetEnd, "\nPartita\n", "Punti vinti"), (Cells{"24", "0"}));
     EXPECT_TRUE(has(atSetEnd, "\nSet 1\n") && !has(atSetEnd, "Set 2"));
+
+    // The point log's times, only for a timed match.
+    const auto rows = [](const MatchRecord& r) {
+        std::vector<std::string> out;
+        std::istringstream csv(pointLogCsv(summarizeMatch(r)));
+        for (std::string line; std::getline(csv, line);) {
+            out.push_back(line.substr(line.rfind(',') + 1));
+        }
+        return out;
+    };
+    const std::vector<std::string> timed = rows(handMade());
+    EXPECT_EQ((Cells{timed[0], timed[1], timed[10], timed[24], timed[30]}),
+              (Cells{"Tempo\r", "0:00\r", "\r", "15:20\r", "1:02:45\r"}));
+    // Without times at all, the point log's own test has the header.
+    MatchRecord untimed = handMade();
+    untimed.times.assign(untimed.points.size(), kNoTime);
+    EXPECT_EQ(rows(untimed)[0], "Errore/Vincente\r");
 }
 
 // Each bar of a player's chart with the count written beside it, in page order.
@@ -266,7 +267,7 @@ TEST(StatisticsReport, PageHasHeadedTablesAndBarsInProportion) {
     EXPECT_TRUE(has(testing::read(none).text, "Nessun vincente e nessun errore segnato"));
 }
 
-TEST(StatisticsReport, TotalsAddEveryFigureAndKeepTheLongerRun) {
+TEST(StatisticsReport, TotalsListTheMatchesAddEveryFigureAndKeepTheLongerRun) {
     MatchRecord second;
     second.points = {word({.outcome = 1}), word({.outcome = 1}), word({}),
                      word({.winner = 1, .stroke = 2, .ending = 1})};
@@ -281,24 +282,20 @@ TEST(StatisticsReport, TotalsAddEveryFigureAndKeepTheLongerRun) {
     EXPECT_EQ(std::tuple(page.count["table.dettaglio"], page.count["table.colpi"]),
               std::tuple(3, 2));
     EXPECT_TRUE(has(page.text, "\nPunti di fila, al massimo|25|1|\n"));
-}
 
-TEST(StatisticsReport, CsvTimesOnlyForATimedMatch) {
-    const auto rows = [](const MatchRecord& r) {
-        std::vector<std::string> out;
-        std::istringstream csv(pointLogCsv(summarizeMatch(r)));
-        for (std::string line; std::getline(csv, line);) {
-            out.push_back(line.substr(line.rfind(',') + 1));
-        }
-        return out;
-    };
-    const std::vector<std::string> timed = rows(handMade());
-    EXPECT_EQ((Cells{timed[0], timed[1], timed[10], timed[24], timed[30]}),
-              (Cells{"Tempo\r", "0:00\r", "\r", "15:20\r", "1:02:45\r"}));
-    // Without times at all, the point log's own test has the header.
-    MatchRecord untimed = handMade();
-    untimed.times.assign(untimed.points.size(), kNoTime);
-    EXPECT_EQ(rows(untimed)[0], "Errore/Vincente\r");
+    // The page lists the matches and adds up each player.
+    std::vector<MatchSummary> listed{played(std::string(48, 'A')), played("*AAB")};
+    listed[0].players = {"Vinci", "Pennetta"};
+    listed[1].players = {"Pennetta", "Vinci"};  // unfinished: an ace and two more points served
+    ASSERT_EQ(addUp(listed).size(), 2u);
+    const std::string totals = read(htmlTotals(addUp(listed), listed)).text;
+    EXPECT_TRUE(has(totals, "\nTotali di 2 partite\n") &&
+                has(totals,
+                    "1|Nome torneo|Vinci – Pennetta|6-0 6-0|Vince Vinci|\n"
+                    "2|Nome torneo|Pennetta – Vinci|0-0|In corso|\n"));
+    // Pennetta won 3 of 28 points on first serve: 11% from the sums, not an average of 0% and
+    // 75%.
+    EXPECT_TRUE(has(totals, "\nPennetta|2|0|1|3|0 / 0|1 / 0|100%|11% / N/D|0|0|\n"));
 }
 
 }  // namespace

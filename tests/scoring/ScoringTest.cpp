@@ -130,7 +130,7 @@ TEST(GameScoring, NewBallsAfterTheSeventhGameAndEveryNineAfter) {
     EXPECT_EQ(shown, "7 16 25 ");
 }
 
-TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
+TEST(Sets, TieBreakServesAndTheServerOfTheNextSetUnderEachRule) {
     // B breaks for 6-5, A breaks back: the tie-break starts with the game that makes it 6-6.
     // The first server of the set starts the tie-break, then two points each; the player who
     // received first in the set serves first in the next. Winning the tie-break is no break.
@@ -140,30 +140,50 @@ TEST(Sets, TieBreakServesAndTheServerOfTheNextSet) {
     const Happened last = play(s, kFiveSets, "ABABABABABABAA");
     EXPECT_EQ(gameState(s), "7-6(8-6) 0-0 0-0 B held 1/1 br 1/1");
     EXPECT_TRUE(last.game && last.set && !last.breakOfServe && !last.match);
+    // The serve under each rule: the player chosen serves first, and every tie-break starts with
+    // the player whose turn it is, one point, then two each.
+    const Rules bFirst{3, true, DecidingSet::MatchTieBreak10, false, 1};
+    // B serves the first game, then A.
+    EXPECT_EQ(servers(bFirst, "", "AAAA"), "BBBBA");
+    // 6-4 3-6, nineteen games: A, who received first, serves first in the match tie-break.
+    EXPECT_EQ(servers(bFirst, MatchScript().set(6, 4).set(3, 6).points(), "ABABAB"), "ABBAABB");
+    // Twelve all: the set's first server (B, after A served the first set's last game)
+    // starts the tie-break.
+    EXPECT_EQ(servers(kTwelve, MatchScript().set(6, 3).set(4, 6).set(12, 12).points(), "ABAB"),
+              "BAABB");
 }
 
 // At 5-3 40-15 A has a set point, a second at 40-30, none at deuce, a third at advantage; the
 // set won, the numbers start again. A match point at 5-3 40-0 is saved to deuce (two points
 // then, no marker), B breaks back to 5-4, and A's fourth match point comes at 5-4 40-0.
-TEST(PointsNeeded, SetPointsPerSetAndMatchPointsThroughTheMatch) {
+TEST(PointsNeeded, SetPointsMatchPointsAndLongSetsUnderEachRule) {
     playSteps(kThreeSets,
               {": 24/48 | 24/48", "abababaa AABA: 1!/25 SP#1 | 16/40", "B: 1!/25 SP#2 | 15/39",
                "B: 2/26 | 14/38", "A: 1!/25 SP#3 | 15/39", "A: 24/24 | 24/48",
                "abababaa AAA: 1/1! MP#1 | 17/41", "BBB: 2/2? | 14/38", "BB: 4/4 | 12/36",
                "ba AAA: 1/1! MP#4 | 12/36", "A: W | L"});
     playSteps(kFiveSets, {": 24/72 | 24/72", "BBB: 25/73 | 21/69"});
-}
-
-// In the deciding set's tie-break the first match point was at 6-5, the second at 7-6; at 7-7
-// play goes on past six points all. Without tie-breaks, every game held to 9-9 and then a
-// break: A needs this game and two more. When B wins the match, A's figures are worked out
-// first, then the end is shown.
-TEST(PointsNeeded, TieBreakOfTheDecidingSetAndLongSetWithoutTieBreak) {
+    // In the deciding set's tie-break the first match point was at 6-5, the second at 7-6; at 7-7
+    // play goes on past six points all. Without tie-breaks, every game held to 9-9 and then a
+    // break: A needs this game and two more. When B wins the match, A's figures are worked out
+    // first, then the end is shown.
     playSteps(Rules{3, true, DecidingSet::TieBreak7},
               {"aaaaaa bbbbbb abababababab ABABABABABAB: 2/2? | 2/2?", "A: 1/1! MP#2 | 3/3",
                "B: 2/2? | 2/2?"});
     playSteps(Rules{5, false}, {"ababababababababab b: 12/60 | 4/52"});
     playSteps(kThreeSets, {"bbbbbb bbbbb BBBA: 28/52 | 1/1! MP#2", "B: L | W"});
+    // A no-ad game needs 4, 3, 2 or 1 whatever the other side has.
+    playSteps(kNoAd, {"BBB: 24/48 | 21/45", "AAA: 21/45 | 21/45"});
+    // A deciding match tie-break counts ten as a further set, and ten in itself (1 at 9-8); two
+    // sets to love are still the shortest way at the start.
+    playSteps(kMatchTieBreak, {": 24/48 | 24/48", "aaaaaa: 24/24 | 24/34", "bbbbbb: 10/10 | 10/10",
+                               "ABABABABABABABABA: 1/1! MP#1 | 3/3", "B: 2/2? | 2/2?"});
+    // Ten points at six all: 9-8 needs one, 9-9 two, 9-10 three.
+    const std::string oneSetAll = MatchScript().set(6, 0).set(0, 6).set(6, 6).points();
+    playSteps(kTenAtSix, {oneSetAll + ": 10/10 | 10/10", "ABABABABABABABABA: 1/1! MP#2 | 3/3",
+                          "B: 2/2? | 2/2?", "B: 3/3 | 1/1! MP#1"});
+    // Twelve all: four a game until then, the tie-break's seven at 11-12.
+    playSteps(kTwelve, {oneSetAll + ": 8/8 | 8/8", "ababab ababa: 4/4 | 11/11", "b: 7/7 | 7/7"});
 }
 
 // The formats of every time, each through a match whose set scores are known, then at its
@@ -214,20 +234,6 @@ TEST(Formats, MatchesEndAsTheirRulesSay) {
     EXPECT_EQ(std::tuple(gameState(s), s.server), std::tuple("6-0 6-0 over - held 6/0 br 6/0", 1));
 }
 
-// The serve under each rule: the player chosen serves first, and every tie-break starts with
-// the player whose turn it is, one point, then two each.
-TEST(Formats, TheServeInEveryTieBreak) {
-    const Rules bFirst{3, true, DecidingSet::MatchTieBreak10, false, 1};
-    // B serves the first game, then A.
-    EXPECT_EQ(servers(bFirst, "", "AAAA"), "BBBBA");
-    // 6-4 3-6, nineteen games: A, who received first, serves first in the match tie-break.
-    EXPECT_EQ(servers(bFirst, MatchScript().set(6, 4).set(3, 6).points(), "ABABAB"), "ABBAABB");
-    // Twelve all: the set's first server (B, after A served the first set's last game)
-    // starts the tie-break.
-    EXPECT_EQ(servers(kTwelve, MatchScript().set(6, 3).set(4, 6).set(12, 12).points(), "ABAB"),
-              "BAABB");
-}
-
 // At forty all the next point decides the game: it is the receiver's break point, never
 // deuce, whoever serves: B breaks, then holds on the deciding point.
 TEST(Formats, NoAdGames) {
@@ -238,21 +244,6 @@ TEST(Formats, NoAdGames) {
               [](const Score& s) {
                   return gameState(s) + (s.deuceNumber + s.deuceShown ? " with a deuce" : "");
               });
-}
-
-TEST(Formats, PointsNeededUnderEachRule) {
-    // A no-ad game needs 4, 3, 2 or 1 whatever the other side has.
-    playSteps(kNoAd, {"BBB: 24/48 | 21/45", "AAA: 21/45 | 21/45"});
-    // A deciding match tie-break counts ten as a further set, and ten in itself (1 at 9-8); two
-    // sets to love are still the shortest way at the start.
-    playSteps(kMatchTieBreak, {": 24/48 | 24/48", "aaaaaa: 24/24 | 24/34", "bbbbbb: 10/10 | 10/10",
-                               "ABABABABABABABABA: 1/1! MP#1 | 3/3", "B: 2/2? | 2/2?"});
-    // Ten points at six all: 9-8 needs one, 9-9 two, 9-10 three.
-    const std::string oneSetAll = MatchScript().set(6, 0).set(0, 6).set(6, 6).points();
-    playSteps(kTenAtSix, {oneSetAll + ": 10/10 | 10/10", "ABABABABABABABABA: 1/1! MP#2 | 3/3",
-                          "B: 2/2? | 2/2?", "B: 3/3 | 1/1! MP#1"});
-    // Twelve all: four a game until then, the tie-break's seven at 11-12.
-    playSteps(kTwelve, {oneSetAll + ": 8/8 | 8/8", "ababab ababa: 4/4 | 11/11", "b: 7/7 | 7/7"});
 }
 
 }  // namespace

@@ -62,4 +62,20 @@ struct Harness {
     }
 };
 
+using Locks = std::shared_ptr<std::set<std::string>>;
+
+// A window started on a recovery folder, as the program starts, on a machine with these
+// locks.
+struct Window : Harness {
+    explicit Window(const std::string& folder,
+                    const Locks& machine = std::make_shared<std::set<std::string>>(),
+                    std::vector<MsgAnswer> answers = {}, const std::string& commandLine = "") {
+        platform.recovery = folder;
+        platform.machineLocks = machine;
+        platform.messageAnswers.assign(answers.begin(), answers.end());
+        form.Form_Load();
+        form.Form_Activate(commandLine);
+    }
+};
+
 }  // namespace courtlog::testing

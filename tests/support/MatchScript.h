@@ -66,9 +66,6 @@ public:
     }
 
     const std::string& points() const { return points_; }
-    int pointsWonBy(char p) const {
-        return static_cast<int>(std::count(points_.begin(), points_.end(), p));
-    }
 
 private:
     std::string points_;

@@ -6,6 +6,7 @@
 #include <QtWidgets>
 #include <stdexcept>
 
+#include "report/Language.h"
 #include "support/FakePlatform.h"
 #include "support/QtPrinting.h"
 #include "ui/MainWindow.h"
@@ -16,6 +17,7 @@ namespace courtlog::testing {
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        platform.translate = translation();  // messages as the program shows them, in its language
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

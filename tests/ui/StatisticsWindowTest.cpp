@@ -113,8 +113,8 @@ TEST_F(StatisticsWindowTest, F6OpensOneWindowReadByItsHeadersThatFollowsThePosit
     find<QAction>("OraDeiPunti")->trigger();
     click("AceDoppioFallo_1");
     EXPECT_EQ(shown(), expected());
-    EXPECT_EQ(open(), statistics);
-    EXPECT_EQ(window.findChildren<StatisticsWindow*>().size(), 1);
+    EXPECT_EQ(std::pair(open(), window.findChildren<StatisticsWindow*>().size()),
+              std::pair(statistics, qsizetype{1}));
     click("PuntoGiocatore_0", 22);  // the first set, to love
     click("PuntoGiocatore_1");
     EXPECT_TRUE(find<QLabel>("Tempi_0")->text().contains("0:30"));  // every gap
