@@ -212,7 +212,7 @@ TEST(WindowCommands, EveryMessageThatNamesAPlayerShowsTheNameAsTyped) {
                               b.substr(0, 100) + "…, 48 punti, ultima modifica ";
     EXPECT_EQ(next.platform.messages.at(0).substr(0, offer.size()), offer);
     // Only "%" and a digit make a place for an argument.
-    EXPECT_EQ(Text::pattern("%1 in 2 set").arg(Text::verbatim("%2")).italian(), "%2 in 2 set");
+    EXPECT_EQ(Text::pattern("%1 a 1 set").arg(Text::verbatim("%2")).italian(), "%2 a 1 set");
 }
 
 constexpr const char* kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
