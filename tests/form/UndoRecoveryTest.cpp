@@ -324,6 +324,10 @@ TEST(Recovery, AFileThatCannotBeReadIsKeptAndAWeekOldDeclinedOneGoes) {
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_TRUE(w.platform.messages[0].starts_with("Impossibile leggere il file di ripristino "));
     EXPECT_EQ(std::tuple(filesIn(folder), w.platform.locks.size()), std::tuple(kept, 0u));
+    // A file that cannot be set aside says so, and stays.
+    std::filesystem::create_directories(other.file("declined-1.courtlog/x"));
+    TempDir::write(other.file("recovery-1.courtlog"), "{}");
+    EXPECT_FALSE(declineRecovery(other.file("recovery-1.courtlog")));
 }
 
 #ifndef _WIN32  // links need a privilege there
