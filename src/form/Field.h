@@ -44,13 +44,14 @@ std::string colourToHex(Colour c);
 class Dirty {
 public:
     bool dirty() const { return dirty_; }
-    void clearDirty() { dirty_ = false; }
+    // The view's own bookkeeping, not part of what the model holds.
+    void clearDirty() const { dirty_ = false; }
 
 protected:
     void touch() { dirty_ = true; }
 
 private:
-    bool dirty_ = true;
+    mutable bool dirty_ = true;
 };
 
 // One label of the window as the logic sees it: the scoreboard carries the score in these.

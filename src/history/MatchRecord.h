@@ -29,15 +29,10 @@ inline constexpr std::int64_t kNoTime = -1;
 // A match as a value: everything a match file or a match document keeps. Texts are UTF-8
 // here; a match file holds them in Windows-1252.
 struct MatchRecord {
-    std::int16_t setsInMatch = 5;
-    // The tie-break menu's marks as a match file keeps them; with a match document, the one
-    // mark that the rules stand for.
-    std::array<bool, 3> tieBreakWhen{false, true, false};
-    // What a match file cannot keep: read from a file, the deciding set follows its marks,
-    // no-ad is off and A serves first.
-    DecidingSet decidingSet = DecidingSet::Advantage;
-    bool noAd = false;
-    int firstServer = 0;
+    Rules rules;
+    // The three marks of the tie-break rule as a match file keeps them, beside the rules they
+    // stand for: a file read with more than one mark set writes them back as it had them.
+    std::array<bool, 3> tieBreakMarks{false, true, false};
     std::array<std::string, 2> players{kDefaultPlayers[0].text, kDefaultPlayers[1].text};
     std::string tournament = kDefaultTournament.text;
     int round = 0;  // index of the round list; a file may hold up to 255
@@ -52,21 +47,10 @@ struct MatchRecord {
     // look inside.
     std::string unknown;
 
-    // The rules the match is scored by.
-    Rules rules() const {
-        Rules r = rulesOf(setsInMatch, tieBreakWhen);
-        r.decidingSet = decidingSet;
-        r.noAd = noAd;
-        r.firstServer = firstServer;
-        return r;
-    }
-    // Takes these rules: the number of sets, the one tie-break mark they show and the rest.
+    // Takes these rules, and the one tie-break mark that stands for them.
     void setRules(const Rules& r) {
-        setsInMatch = static_cast<std::int16_t>(r.setsInMatch);
-        tieBreakWhen = marksOf(r.tieBreakRule());
-        decidingSet = r.decidingSet;
-        noAd = r.noAd;
-        firstServer = r.firstServer;
+        rules = r;
+        tieBreakMarks = marksOf(r.tieBreakRule());
     }
 };
 

@@ -3,7 +3,7 @@
 namespace courtlog {
 
 bool sameMatch(const MatchRecord& a, const MatchRecord& b) {
-    return a.rules() == b.rules() && a.tieBreakWhen == b.tieBreakWhen && a.players == b.players &&
+    return a.rules == b.rules && a.tieBreakMarks == b.tieBreakMarks && a.players == b.players &&
            a.tournament == b.tournament && a.round == b.round && a.points == b.points &&
            a.start == b.start && a.times == b.times;
 }

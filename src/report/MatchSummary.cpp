@@ -34,7 +34,7 @@ Text erroreVincenteText(int index) {
 
 MatchSummary summarizeMatch(const MatchRecord& match) {
     // The rules a window shows the match by once the file is loaded.
-    const Rules rules = match.rules();
+    const Rules& rules = match.rules;
     const std::size_t count = std::min<std::size_t>(match.points.size(), kMaxPoints);
 
     MatchSummary h;

@@ -205,7 +205,7 @@ void readPoints(const Json& points, bool timed, DecodedDocument& result) {
 }  // namespace
 
 std::string encodeDocument(const MatchRecord& match) {
-    const Rules r = match.rules();
+    const Rules& r = match.rules;
     Json rules = {{"bestOf", r.setsInMatch},
                   {"setTieBreak", r.setTieBreak},
                   {"decidingSet", std::string(codeOf(r.decidingSet))},
@@ -389,7 +389,7 @@ bool isMatchDocument(std::string_view bytes) {
 
 std::vector<Text> matchFileLosses(const MatchRecord& match) {
     std::vector<Text> losses;
-    if (match.decidingSet != decidingSetOf(tieBreakRuleOf(match.tieBreakWhen))) {
+    if (match.rules.decidingSet != decidingSetOf(tieBreakRuleOf(match.tieBreakMarks))) {
         // In the words of the menu that chose it.
         static constexpr std::array<Source, 5> kDecidingSetNames{
             CL_TEXT("Messages", "ai vantaggi"), CL_TEXT("Messages", "tie-break a 7 sul 6 pari"),
@@ -398,12 +398,12 @@ std::vector<Text> matchFileLosses(const MatchRecord& match) {
             CL_TEXT("Messages", "match tie-break a 10")};
         losses.emplace_back(
             Text(CL_TEXT("Messages", "il set decisivo: %1"))
-                .arg(kDecidingSetNames[static_cast<std::size_t>(match.decidingSet)]));
+                .arg(kDecidingSetNames[static_cast<std::size_t>(match.rules.decidingSet)]));
     }
-    if (match.noAd) {
+    if (match.rules.noAd) {
         losses.emplace_back(CL_TEXT("Messages", "il punto secco sul 40 pari"));
     }
-    if (match.firstServer != 0) {
+    if (match.rules.firstServer != 0) {
         losses.emplace_back(CL_TEXT("Messages", "il servizio del secondo giocatore all'inizio"));
     }
     for (const std::string* name : {&match.players[0], &match.players[1], &match.tournament}) {

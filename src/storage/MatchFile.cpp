@@ -67,8 +67,8 @@ private:
 
 std::string encodeMatch(const MatchRecord& match) {
     std::string out;
-    put16(out, match.setsInMatch);
-    for (bool flag : match.tieBreakWhen) {
+    put16(out, static_cast<std::int16_t>(match.rules.setsInMatch));
+    for (bool flag : match.tieBreakMarks) {
         put16(out, flag ? 0xFFFF : 0);
     }
     putText(out, match.players[0]);
@@ -91,17 +91,18 @@ DecodedMatch decodeMatch(std::string_view bytes, std::uint64_t bytesBeyond) {
         return result;
     };
 
-    if (!in.read16(m.setsInMatch)) {
+    std::int16_t sets = 0;
+    if (!in.read16(sets)) {
         return pastEnd();
     }
-    for (bool& flag : m.tieBreakWhen) {
+    for (bool& flag : m.tieBreakMarks) {
         std::int16_t v = 0;
         if (!in.read16(v)) {
             return pastEnd();
         }
         flag = v != 0;
     }
-    m.decidingSet = decidingSetOf(tieBreakRuleOf(m.tieBreakWhen));
+    m.rules = rulesOf(sets, m.tieBreakMarks);
     for (std::string* text : {&m.players[0], &m.players[1], &m.tournament}) {
         std::int16_t length = 0;
         if (!in.read16(length)) {

@@ -39,7 +39,7 @@ bool ours(const fs::path& path, std::string_view prefix) {
 }  // namespace
 
 std::string encodeRecovery(const MatchRecord& match, const std::string& file) {
-    const bool ownMarks = match.tieBreakWhen != marksOf(match.rules().tieBreakRule());
+    const bool ownMarks = match.tieBreakMarks != marksOf(match.rules.tieBreakRule());
     if (file.empty() && !ownMarks) {
         return encodeDocument(match);
     }
@@ -54,7 +54,7 @@ std::string encodeRecovery(const MatchRecord& match, const std::string& file) {
         unknown[std::string(kFileKey)] = file;
     }
     if (ownMarks) {
-        unknown[std::string(kMarksKey)] = match.tieBreakWhen;
+        unknown[std::string(kMarksKey)] = match.tieBreakMarks;
     }
     m.unknown = unknown.dump();
     return encodeDocument(m);
@@ -77,11 +77,11 @@ DecodedRecovery decodeRecovery(std::string_view bytes) {
     });
     if (marks.is_array() && marks.size() == 3 &&
         std::ranges::all_of(marks, [](const Json& v) { return v.is_boolean(); })) {
-        MatchRecord marked = result.match;
-        marked.tieBreakWhen = {marks[0].get<bool>(), marks[1].get<bool>(), marks[2].get<bool>()};
+        const std::array<bool, 3> own{marks[0].get<bool>(), marks[1].get<bool>(),
+                                      marks[2].get<bool>()};
         // Marks that would score the match otherwise are no marks of this match.
-        if (marked.rules() == result.match.rules()) {
-            result.match.tieBreakWhen = marked.tieBreakWhen;
+        if (setTieBreakOf(tieBreakRuleOf(own)) == result.match.rules.setTieBreak) {
+            result.match.tieBreakMarks = own;
         }
     }
     return result;

@@ -1,0 +1,162 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+
+#include "history/MatchRecord.h"
+#include "history/PointList.h"
+#include "history/RecoveryWriter.h"
+#include "history/Replay.h"
+#include "history/Statistics.h"
+#include "history/UndoHistory.h"
+#include "platform/Text.h"
+#include "scoring/PointWord.h"
+#include "scoring/Rules.h"
+
+namespace courtlog {
+
+// Why a point was not recorded.
+enum class NotRecorded {
+    No,         // it was
+    MatchOver,  // after the end of the match a point changes nothing
+    Full,       // the match holds kMaxPoints points already
+    Cancelled,  // the question about the later points was closed without an answer
+};
+
+// What recording a point did.
+struct PointRecorded {
+    NotRecorded refused = NotRecorded::No;
+    int winner = 0;
+    Happened happened;
+};
+
+// Why a change of rules was refused.
+enum class RuleRefusal {
+    No,
+    SetPlayed,     // a set already completed would end differently
+    PastLastSet,   // three sets: the match is already past its third set
+    AlreadyOver,   // three sets: the match would already be over
+};
+
+// What a change of rules is checked against before it is made.
+enum class RuleCheck {
+    SetsPlayed,   // no set already completed may end differently
+    SetsInMatch,  // the number of sets: the match must not be past or over by three
+    None,         // taken as chosen
+};
+
+// The match being charted and everything done to it: the point list and the position shown,
+// the rules, the names, the undo history, whether it is saved, and its recovery copy. Every
+// edit goes through here; the window only draws what it holds.
+class MatchSession {
+public:
+    // `shown` gives a text in the user's language, for the names a saved match keeps.
+    using Shown = std::function<std::string(const Text&)>;
+    explicit MatchSession(Shown shown = {}, RecoveryWriter* recovery = nullptr);
+
+    // ---- What it holds -----------------------------------------------------------------------
+    const Rules& rules() const { return rules_; }
+    const PointList& points() const { return points_; }
+    const Position& position() const { return position_; }
+    const Score& score() const { return position_.score; }
+    const std::array<Text, 2>& players() const { return players_; }
+    const Text& tournament() const { return tournament_; }
+    int round() const { return round_; }
+    // The match whole, as a file keeps it, with the names in the user's language.
+    MatchRecord record() const;
+    // The detailed statistics of the points before the position, the match and each set.
+    MatchStatistics statistics() const;
+    // Some point carries its time.
+    bool timed() const;
+    bool saved() const { return saved_; }
+
+    // ---- Point entry -------------------------------------------------------------------------
+    // The point being marked, or the recorded point the position stands before.
+    PointWord working() const { return points_.working(); }
+    // Marks the working point; a recorded point changed while stepping through the history is
+    // a change to the match. False when nothing changed.
+    bool mark(std::span<const std::pair<Attr, int>> marks);
+    // Asked when a point recorded in the history has later points after it.
+    using AskLater = std::function<ResidualAnswer(int laterPoints, bool canInsert)>;
+    // Records the working point as won by `winner`; `now` is the time of day in milliseconds
+    // since 1970 when the points are timed.
+    PointRecorded recordPoint(int winner, std::optional<std::int64_t> now, const AskLater& ask);
+    // An ace (1), a double fault (2) or a service winner (3): the point goes to the server or
+    // the receiver without its shot.
+    PointRecorded recordServe(int outcome, std::optional<std::int64_t> now, const AskLater& ask);
+
+    // ---- Moving and cutting ------------------------------------------------------------------
+    // Shows the match after `point` points, from 0 to the number recorded; false otherwise.
+    bool goTo(int point);
+    // Removes the point before the position; false at the start.
+    bool deletePoint();
+    // No points, no times, an empty working point.
+    void clear();
+
+    // ---- Names and rules ---------------------------------------------------------------------
+    void renamePlayer(int player, const Text& name);
+    void renameTournament(const Text& name);
+    void chooseRound(int round);
+    // The rules the recorded points are scored by, as chosen.
+    RuleRefusal chooseRules(const Rules& next, RuleCheck check = RuleCheck::SetsPlayed);
+
+    // ---- Undo --------------------------------------------------------------------------------
+    bool undo();
+    bool redo();
+    std::optional<ChangeKind> nextUndo() const { return undo_.nextUndo(); }
+    std::optional<ChangeKind> nextRedo() const { return undo_.nextRedo(); }
+
+    // ---- Whole matches -----------------------------------------------------------------------
+    // Puts a match in place of this one and stands at its end; the round stays as it was when
+    // the match's own cannot be used. Nothing to undo: it is as saved.
+    void replace(const MatchRecord& match, bool roundValid = true);
+    // The match was just written as `written`: its names are now the file's, and what is
+    // undone from here is measured against it.
+    void markSaved(const MatchRecord& written);
+    // The match as it stands is where the user starts: nothing to undo, and it is saved or
+    // (a match brought back from a recovery file) not.
+    void startAfresh(bool saved);
+    // Writes the recovery copy now, or discards it when saved.
+    void keepRecovery();
+
+private:
+    MatchMoment moment() const;
+    // Replays the recorded points up to the position.
+    void replayToPosition();
+    void put(const MatchMoment& m);
+    // After every change: the step to undo it, the saved state, the recovery copy.
+    void changed(ChangeKind kind, int from);
+    void goBackTo(const MatchMoment& m);
+    PointRecorded record(int winner, bool serveMarked, std::optional<std::int64_t> now,
+                         const AskLater& ask);
+    std::int64_t timeOf(std::optional<std::int64_t> now);
+
+    Shown shown_;
+    RecoveryWriter* recovery_;
+
+    PointList points_;
+    Rules rules_;
+    std::array<bool, 3> tieBreakMarks_{false, true, false};
+    std::array<Text, 2> players_{Text(kDefaultPlayers[0]), Text(kDefaultPlayers[1])};
+    Text tournament_{kDefaultTournament};
+    int round_ = 0;
+    // The moment of the first timed point, in milliseconds since 1970 UTC.
+    std::optional<std::int64_t> start_;
+    std::string unknown_;
+    Position position_;
+    // What the working slot held when it became the working slot, so that a point inserted
+    // before it keeps it.
+    PointWord workingStored_ = 0;
+    std::int64_t workingStoredTime_ = kNoTime;
+
+    UndoHistory undo_;
+    // The match after the last change, and as last saved (none: never saved).
+    MatchMoment last_;
+    std::optional<MatchRecord> savedMatch_;
+    bool saved_ = true;
+};
+
+}  // namespace courtlog
