@@ -40,7 +40,7 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
     MatchSummary h;
     h.players = match.players;
     h.tournament = match.tournament;
-    h.round = MainForm::roundName(match.round);
+    h.round = roundName(match.round);
     h.setsInMatch = rules.setsInMatch;
 
     Position position = startPosition(rules);
