@@ -106,8 +106,8 @@ void MainForm::afterMove() {
         return;
     }
     const int outcome = EstraiInfo(session_.working(), Attr::AceDoppioFallo);
-    view_.focus.objectName =
-        outcome > 0 ? "AceDoppioFallo_" + std::to_string(outcome) : std::string("PuntoGiocatore_0");
+    view_.focus.request(outcome > 0 ? "AceDoppioFallo_" + std::to_string(outcome)
+                                    : std::string("PuntoGiocatore_0"));
 }
 
 void MainForm::Avviso_Close() {

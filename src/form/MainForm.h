@@ -21,9 +21,18 @@ namespace courtlog {
 
 class RecoveryCopy;
 
-// Where the window should put the keyboard focus next.
-struct FocusRequest {
-    std::string objectName;  // empty: leave the focus where it is
+// Where the window should put the keyboard focus next: the view moves it when the request is
+// new.
+class FocusRequest : public Dirty {
+public:
+    const std::string& objectName() const { return objectName_; }
+    void request(std::string objectName) {
+        objectName_ = std::move(objectName);
+        touch();
+    }
+
+private:
+    std::string objectName_;  // empty: leave the focus where it is
 };
 
 // The menus whose items choose a rule of the match; each item is one choice.

@@ -291,7 +291,7 @@ void MainForm::Form_Activate(const std::string& commandLine) {
     }
     session_.startAfresh(true);
     draw();
-    view_.focus.objectName = "PuntoGiocatore_0";
+    view_.focus.request("PuntoGiocatore_0");
 }
 
 void MainForm::ExportReport_Click(const std::function<std::string(const MatchRecord&)>& page) {
