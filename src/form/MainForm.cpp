@@ -18,6 +18,28 @@ void checkOnly(std::array<MenuCheck, N>& items, int index) {
 
 }  // namespace
 
+int EstraiInfo(Platform& platform, PointWord word, std::string_view name) {
+    const auto attr = attrFromName(name);
+    if (!attr) {
+        platform.messageBox(Text(CL_TEXT("Messages", "Chiamata a EstraiInfo non valida (%1)"))
+                                .arg(Text::verbatim(std::string(name))),
+                            MsgButtons::Ok);
+        platform.endProgram();
+    }
+    return EstraiInfo(word, *attr);
+}
+
+void CreaInfo(Platform& platform, PointWord& word, std::string_view name, int value) {
+    const auto attr = attrFromName(name);
+    if (!attr) {
+        platform.messageBox(Text(CL_TEXT("Messages", "Chiamata a CreaInfo non valida (%1)"))
+                                .arg(Text::verbatim(std::string(name))),
+                            MsgButtons::Ok);
+        platform.endProgram();
+    }
+    CreaInfo(word, *attr, value);
+}
+
 const OptionGroup& FormView::panel(Panel p) const {
     switch (p) {
         case Panel::Servizio:
@@ -57,6 +79,7 @@ void MainForm::draw() {
     view_.canUndo = session_.nextUndo().has_value();
     view_.canRedo = session_.nextRedo().has_value();
     showRecoveryProblem();
+    view_.recoveryFile = recovery_->path();
     view_.undoCaption = undoCaptionOf(session_.nextUndo());
     view_.redoCaption = redoCaptionOf(session_.nextRedo());
 }

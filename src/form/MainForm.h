@@ -92,9 +92,16 @@ struct FormView {
     int language = 0;
     // The file the match came from or was last saved to; empty for none.
     std::string currentFile;
+    // This window's recovery file, once it has written one.
+    std::string recoveryFile;
 
     const OptionGroup& panel(Panel p) const;
 };
+
+// Field access by attribute name, for names that arrive as text. An unknown name is a
+// programming error: it is reported and the program ends.
+int EstraiInfo(Platform& platform, PointWord word, std::string_view name);
+void CreaInfo(Platform& platform, PointWord& word, std::string_view name, int value);
 
 // The main window's logic: it turns the user's commands into calls of the match session and
 // draws what the session holds into the view. It keeps nothing of the match itself.
@@ -145,9 +152,9 @@ public:
     // Saves to the file the match came from or was last saved to, without a dialog.
     void FileSaveCurrent_Click();
     void FileLoad_Click();
-    // Loads the match file at path and shows it at its end; false, with the match on screen
-    // untouched, when it cannot be used.
-    bool loadMatch(const std::string& path);
+    // Puts a match in place of the one on screen and shows it at its end, as loading does;
+    // the round stays as it was when the match's own cannot be used.
+    void applyMatch(const MatchRecord& match, bool roundValid = true);
     // The whole match as a web page, in a file the user chooses; `page` writes it.
     void ExportReport_Click(const std::function<std::string(const MatchRecord&)>& page);
     // Before the window is first shown: caption, stored options, the first reset.
@@ -178,7 +185,9 @@ private:
     void refuseWhenFull();
     void afterPoint(const PointRecorded& done);
     std::string defaultFileName() const;
-    void applyMatch(const MatchRecord& match, bool roundValid);
+    // Loads the match file at path and shows it at its end; false, with the match on screen
+    // untouched, when it cannot be used.
+    bool loadMatch(const std::string& path);
     bool writeMatchTo(const std::string& path, const std::string& title, bool asDocument,
                       const MatchRecord& record);
     bool offerRecovery();

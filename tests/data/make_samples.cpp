@@ -20,9 +20,9 @@ using courtlog::testing::MatchScript;
 // both serves, both wings, every shot, winners and every kind of error.
 void play(Harness& h, const std::string& points) {
     for (char winner : points) {
-        const int n = h.form.points().count();
+        const int n = h.form.session().points().count();
         const int w = winner == 'A' ? 0 : 1;
-        const bool serverWins = w == h.form.score().server;
+        const bool serverWins = w == h.form.session().score().server;
         const int outcome = serverWins && n % 9 == 0     ? 1
                             : !serverWins && n % 13 == 4 ? 2
                             : serverWins && n % 17 == 8  ? 3
@@ -47,7 +47,7 @@ bool write(const std::string& folder, const char* file, Harness& h, const std::s
         return false;
     }
     std::ofstream out(folder + "/" + file, std::ios::binary | std::ios::trunc);
-    out << courtlog::encodeMatch(h.form.matchRecord());
+    out << courtlog::encodeMatch(h.form.session().record());
     out.close();
     if (!out) {
         std::fprintf(stderr, "%s: cannot write to %s\n", file, folder.c_str());
@@ -70,8 +70,8 @@ int main(int argc, char** argv) {
     five.useTieBreakRule(1);  // a tie-break in every set but the last
     five.rename(0, "Gaël Monfils");
     five.rename(1, "Nicolás Massú");
-    five.form.labels.NomeTorneo.setCaption(courtlog::Text::verbatim("Roland-Garros"));
-    five.form.Turno.select(5);
+    five.form.view().board.NomeTorneo.setCaption(courtlog::Text::verbatim("Roland-Garros"));
+    five.form.Turno_Click(5);
     play(five, MatchScript().set(6, 4).set(3, 6).tieBreakSet(8, 6).set(4, 6).set(12, 10).points());
 
     // Fifty games (and tie-breaks) of nine deuces each, the winners taking turns: the list is
