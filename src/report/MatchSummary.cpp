@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "form/PointPanel.h"
+#include "form/Rounds.h"
+#include "history/Replay.h"
 #include "scoring/Rules.h"
 
 namespace courtlog {
@@ -40,7 +43,7 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
     MatchSummary h;
     h.players = match.players;
     h.tournament = match.tournament;
-    h.round = MainForm::roundName(match.round);
+    h.round = roundName(match.round);
     h.setsInMatch = rules.setsInMatch;
 
     Position position = startPosition(rules);
