@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <array>
 
+#include "form/PointPanel.h"
+#include "form/Rounds.h"
+#include "history/Replay.h"
 #include "scoring/Rules.h"
 
 namespace courtlog {

@@ -7,9 +7,12 @@
 #include <array>
 #include <functional>
 
+#include "form/Board.h"
+#include "form/Rounds.h"
 #include "report/DetailedStatistics.h"
 #include "report/Language.h"
 #include "report/StatisticsJson.h"
+#include "scoring/Scoring.h"
 
 namespace courtlog::report {
 
@@ -20,68 +23,96 @@ QString qs(const std::string& utf8) {
 }
 
 // Sets that have an end: a best-of-three never shows a fourth or fifth column.
-int finishedSets(const MainForm& f) {
-    return std::clamp<int>(f.score().set, 0, std::min<int>(f.rules().setsInMatch, 5));
+int finishedSets(const Score& s, const Rules& rules) {
+    return std::clamp<int>(s.set, 0, std::min<int>(rules.setsInMatch, 5));
 }
 
-std::string scoreboard(const MainForm& f) {
-    const int sets = finishedSets(f);
-    const bool playing = !f.score().over;
-    const MainForm::Labels& l = f.labels;
+std::string nameOf(const MatchSession& session, int player) {
+    return printable(sayUtf8(session.players()[static_cast<std::size_t>(player)]));
+}
+
+// The marker of who serves stands while the match goes on.
+bool serving(const Score& s, int player) {
+    return !s.over && s.server == player;
+}
+
+std::string scoreboard(const MatchSession& session) {
+    const Score& s = session.score();
+    const int sets = finishedSets(s, session.rules());
+    const bool playing = !s.over;
 
     std::vector<std::vector<std::string>> table;
     std::vector<std::string> header{"", ""};
-    for (int s = 1; s <= sets; ++s) {
+    for (int set = 1; set <= sets; ++set) {
         header.push_back(
-            filled(QCoreApplication::translate("TextReport", "Set %1"), {std::to_string(s)}));
+            filled(QCoreApplication::translate("TextReport", "Set %1"), {std::to_string(set)}));
     }
     if (playing) {
         header.push_back(filled(QCoreApplication::translate("TextReport", "Games")));
-        header.push_back(filled(f.score().inTieBreak
+        header.push_back(filled(s.inTieBreak
                                     ? QCoreApplication::translate("TextReport", "Tie-break")
                                     : QCoreApplication::translate("TextReport", "Punti")));
     }
     table.push_back(header);
 
     for (int p = 0; p < 2; ++p) {
-        std::vector<std::string> row{printable(sayUtf8(l.NomeGiocatore[p].text())),
-                                     l.Serve[p].visible() ? "*" : ""};
-        for (int s = 1; s <= sets; ++s) {
-            std::string cell = sayUtf8(l.setRow(s)[p].text());
-            const Field& tb = l.tieBreakRow(s)[p];
-            if (tb.visible()) {
-                cell += "(" + sayUtf8(tb.text()) + ")";
+        std::vector<std::string> row{nameOf(session, p), serving(s, p) ? "*" : ""};
+        for (int set = 0; set < sets; ++set) {
+            const FinishedSet& result = s.finished[static_cast<std::size_t>(set)];
+            std::string cell = std::to_string(result.games[p]);
+            if (result.tieBreak) {
+                cell += "(" + std::to_string(result.tieBreakPoints[p]) + ")";
             }
             row.push_back(cell);
         }
         if (playing) {
-            row.push_back(sayUtf8(l.Games[p].text()));
-            row.push_back(sayUtf8(l.Punteggio[p].text()));
+            row.push_back(std::to_string(s.games[p]));
+            row.push_back(sayUtf8(pointCaption(s, p)));
         }
         table.push_back(row);
     }
     return formatTable(table);
 }
 
-std::string indicators(const MainForm& f) {
+// A marker's caption: numbered once it has shown, as the scoreboard numbers it.
+Text marker(Source plain, Source numbered, int shown) {
+    return shown > 0 ? Text(numbered).arg(shown) : Text(plain);
+}
+
+std::string indicators(const MatchSession& session) {
+    const Score& s = session.score();
     std::vector<std::string> shown;
-    const MainForm::Labels& l = f.labels;
-    for (const Field* single : {&l.BreakPoint, &l.Parità, &l.PalleNuove}) {
-        if (single->visible()) {
-            shown.push_back(sayUtf8(single->text()));
+    if (s.breakPointFor >= 0) {
+        shown.push_back(
+            sayUtf8(marker(CL_TEXT("Scoreboard", "Break Point"),
+                           CL_TEXT("Scoreboard", "Break Point # %1"), s.breakPointShown)));
+    }
+    if (s.deuce) {
+        shown.push_back(sayUtf8(marker(CL_TEXT("Scoreboard", "Parità"),
+                                       CL_TEXT("Scoreboard", "Parità # %1"), s.deuceShown)));
+    }
+    if (newBalls(s)) {
+        shown.push_back(sayUtf8(CL_TEXT("Scoreboard", "Palle nuove")));
+    }
+    for (int p = 0; p < 2; ++p) {
+        if (s.needs[p].setPoint) {
+            shown.push_back(
+                sayUtf8(marker(CL_TEXT("Scoreboard", "Set Point"),
+                               CL_TEXT("Scoreboard", "Set Point #%1"), s.setPointShown[p])) +
+                " (" + nameOf(session, p) + ")");
         }
     }
-    for (const auto* pair : {&l.SetPoint, &l.MatchPoint}) {
-        for (int p = 0; p < 2; ++p) {
-            if ((*pair)[p].visible()) {
-                shown.push_back(sayUtf8((*pair)[p].text()) + " (" +
-                                printable(sayUtf8(l.NomeGiocatore[p].text())) + ")");
-            }
+    for (int p = 0; p < 2; ++p) {
+        if (s.needs[p].matchPointMarker) {
+            shown.push_back(
+                sayUtf8(marker(CL_TEXT("Scoreboard", "Match Point"),
+                               CL_TEXT("Scoreboard", "Match Point #%1"), s.matchPointShown[p])) +
+                " (" + nameOf(session, p) + ")");
         }
     }
     std::string line;
-    for (const std::string& s : shown) {
-        line += (line.empty() ? "" : ", ") + s;
+    for (const std::string& one : shown) {
+        line += (line.empty() ? "" : ", ") + one;
     }
     return line;
 }
@@ -91,13 +122,32 @@ std::string rowCaption(const StatisticsRow& row) {
     return sayUtf8(row.caption) + ":";
 }
 
-std::string statistics(const MainForm& f) {
-    std::vector<std::vector<std::string>> table{
-        {"", printable(sayUtf8(f.labels.FrameStatistiche[0].text())),
-         printable(sayUtf8(f.labels.FrameStatistiche[1].text()))}};
+// The one row that is not a count: the points each player still needs for the set and the
+// match, or, once nothing is left to play, who won.
+Text pointsNeeded(const Score& s, int player) {
+    if (s.decidedFor >= 0) {
+        return pairCell(Text(), player == s.decidedFor ? CL_TEXT("Scoreboard", "W")
+                                                       : CL_TEXT("Scoreboard", "L"));
+    }
+    const Needs& n = s.needs[player];
+    return pairCell(Text::number(n.set), Text::number(n.match));
+}
+
+std::string statistics(const MatchSession& session) {
+    std::vector<std::vector<std::string>> table{{""}};
+    for (int p = 0; p < 2; ++p) {
+        table.front().push_back(printable(
+            sayUtf8(Text(CL_TEXT("Scoreboard", "Statistiche %1")).arg(session.players()[p]))));
+    }
+    const std::array<PlayerStatistics, 2> counts{session.position().counts(0),
+                                                 session.position().counts(1)};
     for (const StatisticsRow& row : kStatisticsRows) {
-        table.push_back(
-            {rowCaption(row), sayUtf8(shownValue(row, f, 0)), sayUtf8(shownValue(row, f, 1))});
+        std::vector<std::string> cells{rowCaption(row)};
+        for (int p = 0; p < 2; ++p) {
+            cells.push_back(sayUtf8(row.fromCounts != nullptr ? row.fromCounts(counts[p])
+                                                              : pointsNeeded(session.score(), p)));
+        }
+        table.push_back(cells);
     }
     return formatTable(table);
 }
@@ -134,12 +184,11 @@ std::string stretchText(const StretchTables& stretch) {
     return out;
 }
 
-std::string detailedStatistics(const MainForm& f) {
-    const MainForm::Labels& l = f.labels;
-    const std::array<Text, 2> names{Text::verbatim(printable(sayUtf8(l.NomeGiocatore[0].text()))),
-                                    Text::verbatim(printable(sayUtf8(l.NomeGiocatore[1].text())))};
+std::string detailedStatistics(const MatchSession& session) {
+    const std::array<Text, 2> names{Text::verbatim(nameOf(session, 0)),
+                                    Text::verbatim(nameOf(session, 1))};
     std::string out;
-    for (const StretchTables& stretch : detailedTables(f.statistics(), names)) {
+    for (const StretchTables& stretch : detailedTables(session.statistics(), names)) {
         out += "\n" + stretchText(stretch);
     }
     return out;
@@ -203,54 +252,65 @@ std::string formatTable(const std::vector<std::vector<std::string>>& rows) {
     return out;
 }
 
-std::string renderText(const MainForm& f) {
-    const MainForm::Labels& l = f.labels;
+std::string renderText(const MatchSession& session) {
+    const Score& s = session.score();
     std::string out = filled(QCoreApplication::translate("TextReport", "Torneo: %1"),
-                             {printable(sayUtf8(l.NomeTorneo.text()))}) +
+                             {printable(sayUtf8(session.tournament()))}) +
                       "\n";
-    if (const Text round = MainForm::roundName(f.Turno.selected()); !round.empty()) {
+    if (const Text round = roundName(session.round()); !round.empty()) {
         out +=
             filled(QCoreApplication::translate("TextReport", "Turno: %1"), {sayUtf8(round)}) + "\n";
     }
-    const std::vector<std::string> where{std::to_string(f.points().current()),
-                                         std::to_string(f.points().count())};
-    out += filled(f.score().over
-                      ? QCoreApplication::translate("TextReport", "Punto %1 di %2, partita finita")
+    const std::vector<std::string> where{std::to_string(session.points().current()),
+                                         std::to_string(session.points().count())};
+    out +=
+        filled(s.over ? QCoreApplication::translate("TextReport", "Punto %1 di %2, partita finita")
                       : QCoreApplication::translate("TextReport", "Punto %1 di %2"),
-                  where) +
-           "\n";
-    out += "\n" + scoreboard(f) + "\n";
+               where) +
+        "\n";
+    out += "\n" + scoreboard(session) + "\n";
 
-    if (f.score().over) {
-        const int winner = f.score().sets[1] > f.score().sets[0] ? 1 : 0;
+    if (s.over) {
+        const int winner = s.sets[1] > s.sets[0] ? 1 : 0;
         out += filled(QCoreApplication::translate("TextReport", "Vince: %1"),
-                      {printable(sayUtf8(l.NomeGiocatore[winner].text()))}) +
+                      {nameOf(session, winner)}) +
                "\n";
     } else {
         for (int p = 0; p < 2; ++p) {
-            if (l.Serve[p].visible()) {
+            if (serving(s, p)) {
                 out += filled(QCoreApplication::translate("TextReport", "Al servizio: %1"),
-                              {printable(sayUtf8(l.NomeGiocatore[p].text()))}) +
+                              {nameOf(session, p)}) +
                        "\n";
             }
         }
     }
-    if (const std::string shown = indicators(f); !shown.empty()) {
+    if (const std::string shown = indicators(session); !shown.empty()) {
         out += filled(QCoreApplication::translate("TextReport", "Indicatori: %1"), {shown}) + "\n";
     }
-    out += "\n" + statistics(f);
+    out += "\n" + statistics(session);
     // The figures behind the frames, for the match and each set up to the position.
-    out += detailedStatistics(f);
+    out += detailedStatistics(session);
     return printable(out, true);
 }
 
-QJsonObject renderJson(const MainForm& f) {
+QJsonObject renderJson(const MatchSession& session) {
+    const MatchRecord record = session.record();
     QJsonArray tieBreakWhen;
-    for (const MenuCheck& item : f.menus.TieBreakWhen) {
-        tieBreakWhen.append(item.checked());
+    for (bool mark : record.tieBreakMarks) {
+        tieBreakWhen.append(mark);
+    }
+    // The labels as a window shows them that opened the match, at its end, and then went to
+    // the position: a hidden marker keeps the number it last showed.
+    Board board;
+    const PointList& points = session.points();
+    const Position end = replay(points.recorded(), session.rules());
+    for (const auto& [position, played] :
+         {std::pair{&end, points.recorded()}, std::pair{&session.position(), points.played()}}) {
+        board.draw(BoardState{session.players(), session.tournament(), &session.rules(), position,
+                              played, points.count()});
     }
     QJsonObject fields;
-    for (const NamedField& nf : f.fields()) {
+    for (const NamedField& nf : board.fields()) {
         fields.insert(qs(nf.displayName()), QJsonObject{
                                                 {"caption", qs(nf.field->caption())},
                                                 {"visible", nf.field->visible()},
@@ -258,26 +318,26 @@ QJsonObject renderJson(const MainForm& f) {
                                                 {"back", qs(colourToHex(nf.field->back()))},
                                             });
     }
-    const Rules& rules = f.rules();
+    const Rules& rules = session.rules();
     return QJsonObject{
-        {"pointCount", f.points().count()},
-        {"currentPoint", f.points().current()},
-        {"setsInMatch", f.rules().setsInMatch},
+        {"pointCount", session.points().count()},
+        {"currentPoint", session.points().current()},
+        {"setsInMatch", rules.setsInMatch},
         {"tieBreakWhen", tieBreakWhen},
         {"rules", QJsonObject{{"bestOf", rules.setsInMatch},
                               {"setTieBreak", rules.setTieBreak},
                               {"decidingSet", QString::fromUtf8(codeOf(rules.decidingSet))},
                               {"noAd", rules.noAd},
                               {"firstServer", rules.firstServer}}},
-        {"players", QJsonArray{qs(f.labels.NomeGiocatore[0].caption()),
-                               qs(f.labels.NomeGiocatore[1].caption())}},
-        {"tournament", qs(f.labels.NomeTorneo.caption())},
-        {"round", f.Turno.selected()},
-        {"matchOver", f.score().over},
+        {"players",
+         QJsonArray{qs(session.players()[0].italian()), qs(session.players()[1].italian())}},
+        {"tournament", qs(session.tournament().italian())},
+        {"round", session.round()},
+        {"matchOver", session.score().over},
         {"fields", fields},
         // At the position, as the frames show them; the points are the whole match's.
-        {"statistics", statisticsJson(f.statistics())},
-        {"points", pointsJson(summarizeMatch(f.matchRecord()))},
+        {"statistics", statisticsJson(session.statistics())},
+        {"points", pointsJson(summarizeMatch(record))},
     };
 }
 

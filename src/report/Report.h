@@ -5,18 +5,19 @@
 #include <string_view>
 #include <vector>
 
-#include "form/MainForm.h"
+#include "history/MatchSession.h"
 #include "report/MatchSummary.h"
 
 namespace courtlog::report {
 
-// What the window shows, as text for a terminal: tournament and round, the scoreboard, the
-// indicators on show and both statistics frames side by side. UTF-8, one line per row.
-std::string renderText(const MainForm& form);
+// What the window shows at the session's position, as text for a terminal: tournament and
+// round, the scoreboard, the indicators on show and both statistics frames side by side, then
+// the detailed statistics. UTF-8, one line per row.
+std::string renderText(const MatchSession& session);
 
-// What the window shows, for programs: the match settings and every label of the window by
-// its display name, with caption, visibility and colours.
-QJsonObject renderJson(const MainForm& form);
+// The same for programs: the match settings, every label of the window by its display name
+// with caption, visibility and colours, the statistics and every recorded point.
+QJsonObject renderJson(const MatchSession& session);
 
 // Several matches added up by player, as text: the matches, then one column per player.
 std::string renderTotalsText(const std::vector<PlayerTotals>& totals,

@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "form/MainForm.h"
 #include "form/Version.h"
-#include "platform/HeadlessPlatform.h"
+#include "history/MatchSession.h"
 #include "report/HtmlReport.h"
 #include "report/Language.h"
 #include "report/MatchSummary.h"
 #include "report/PointLogCsv.h"
 #include "report/Report.h"
+#include "storage/MatchLoading.h"
 
 namespace courtlog::report {
 
@@ -97,18 +97,33 @@ int usageError(std::ostream& err, const std::string& problem) {
     return kExitUsage;
 }
 
-// Loads one match file as the window does; nullopt when it cannot be used (the message that
-// says why is already out).
-std::optional<MatchRecord> load(const std::string& file, std::ostream& err) {
-    // Among several files, each message says which one it is about.
-    HeadlessPlatform platform(err, file + ": ");
-    platform.setTranslate(translation());
-    MainForm form(platform);
-    form.Form_Load();
-    if (!form.loadMatch(file)) {
-        return std::nullopt;
+// A message the window would show in a box, as one line after prefix, so that each can be
+// told apart in a log.
+void say(std::ostream& err, const std::string& prefix, const Text& message) {
+    std::string line = message.render(translation());
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    err << prefix << line << '\n' << std::flush;
+}
+
+// Loads one match file as the window does, saying what the window would say, and puts it in
+// the session at its end; false when it cannot be used.
+bool load(const std::string& file, std::ostream& err, const std::string& prefix,
+          MatchSession& session) {
+    const LoadedMatch loaded = loadMatchFile(file);
+    if (loaded.refusal) {
+        say(err, prefix, *loaded.refusal);
+        return false;
     }
-    return form.matchRecord();
+    for (const Text& fault : loaded.faults) {
+        say(err, prefix, fault);
+    }
+    session.replace(loaded.record, loaded.roundValid);
+    // Said over the match as loaded, as the window says it.
+    if (const std::optional<Text> leftOut = loaded.leftOut()) {
+        say(err, prefix, *leftOut);
+    }
+    return true;
 }
 
 int runTotals(const std::vector<std::string>& files, const QString& formatName, std::ostream& out,
@@ -118,11 +133,13 @@ int runTotals(const std::vector<std::string>& files, const QString& formatName, 
     std::vector<MatchSummary> matches;
     bool allUsed = true;
     for (const std::string& file : files) {
-        const std::optional<MatchRecord> record = load(file, err);
-        if (record) {
-            matches.push_back(summarizeMatch(*record));
+        // Among several files, each message says which one it is about.
+        MatchSession session;
+        const bool used = load(file, err, file + ": ", session);
+        if (used) {
+            matches.push_back(summarizeMatch(session.record()));
         }
-        allUsed = allUsed && record;
+        allUsed = allUsed && used;
     }
     if (matches.empty()) {
         return kExitUnreadable;
@@ -233,34 +250,30 @@ int runReport(const QStringList& arguments, std::ostream& out, std::ostream& err
         }
     }
 
-    HeadlessPlatform platform(err);
-    platform.setTranslate(translation());
-    MainForm form(platform);
-    // The load step of the window; with no stored settings it keeps the fresh window's options.
-    form.Form_Load();
-    if (!form.loadMatch(files.front())) {
+    MatchSession session;
+    if (!load(files.front(), err, {}, session)) {
         return kExitUnreadable;  // the message that says why is already out
     }
     if (position) {
-        const int count = form.points().count();
+        const int count = session.points().count();
         if (*position < 0 || *position > count) {
             return usageError(err, filled(QCoreApplication::translate(
                                               "ReportCommand", "--at fuori dall'intervallo 0..%1"),
                                           {std::to_string(count)}));
         }
-        form.goTo(*position);
+        session.goTo(*position);
     }
 
     if (formatName == QLatin1String("json")) {
-        out << QJsonDocument(renderJson(form)).toJson(QJsonDocument::Indented).toStdString();
+        out << QJsonDocument(renderJson(session)).toJson(QJsonDocument::Indented).toStdString();
     } else if (formatName == QLatin1String("csv") || formatName == QLatin1String("html")) {
         // The log and the report of the match as it stood at that position.
-        MatchRecord record = form.matchRecord();
-        record.points.resize(static_cast<std::size_t>(form.points().current()));
+        MatchRecord record = session.record();
+        record.points.resize(static_cast<std::size_t>(session.points().current()));
         const MatchSummary history = summarizeMatch(record);
         out << (formatName == QLatin1String("csv") ? pointLogCsv(history) : htmlReport(history));
     } else {
-        out << renderText(form);
+        out << renderText(session);
     }
     return finished(out, err);
 }
