@@ -6,7 +6,6 @@
 #include <array>
 
 #include "form/PointPanel.h"
-#include "form/Rounds.h"
 #include "history/Replay.h"
 #include "scoring/Rules.h"
 

@@ -70,7 +70,8 @@ int main(int argc, char** argv) {
     five.useTieBreakRule(1);  // a tie-break in every set but the last
     five.rename(0, "Gaël Monfils");
     five.rename(1, "Nicolás Massú");
-    five.form.view().board.NomeTorneo.setCaption(courtlog::Text::verbatim("Roland-Garros"));
+    five.platform.inputAnswers.push_back("Roland-Garros");
+    five.form.NomeTorneo_Click();
     five.form.Turno_Click(5);
     play(five, MatchScript().set(6, 4).set(3, 6).tieBreakSet(8, 6).set(4, 6).set(12, 10).points());
 
