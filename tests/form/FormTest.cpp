@@ -74,31 +74,6 @@ TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     EXPECT_EQ(EstraiInfo(f.session().points().at(6), Attr::Colpo), 5);
 }
 
-TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
-    // Which of the earlier words follow the new point in slot 7.
-    for (const auto& [answer, rest] :
-         {std::pair{ResidualAnswer::Overwrite, std::vector{8, 9}},
-          std::pair{ResidualAnswer::Insert, std::vector{7, 8, 9}},  // nothing is lost
-          std::pair{ResidualAnswer::DeleteLater, std::vector<int>{}}}) {
-        SCOPED_TRACE(static_cast<int>(answer));
-        Harness h;
-        standIn(h, 10, 7);
-        const std::vector<PointWord> before = recorded(h.form);
-        h.platform.residualAnswers.push_back(answer);
-        h.form.SelectOption(Panel::Servizio, 1);
-        h.form.PuntoGiocatore_Click(0);
-        EXPECT_EQ(h.platform.residualQuestions.at(0).residualPoints, 2);
-        std::vector<PointWord> expected(before.begin(), before.begin() + 7);
-        expected.push_back((before[7] & ~0x0003) | 0x0002);  // the slot's other marks stay
-        for (int r : rest) {
-            expected.push_back(before[r]);
-        }
-        EXPECT_EQ(recorded(h.form), expected);
-        // The new working slot: the next stored point, or an empty one.
-        EXPECT_EQ(h.form.session().points().at(8), rest.empty() ? 0 : before[rest[0]]);
-    }
-}
-
 TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
     Harness h;
     // Points alternating from deuce on never end the game.

@@ -58,35 +58,28 @@ TEST(Rules, TodaysFormatsOnTheScoreboard) {
               std::tuple("0-0 40-40", true, false, colours::Red));
 }
 
-// A change that would make a completed set end otherwise is refused and changes nothing; one
-// that only rescores the set being played is made.
-TEST(Rules, ChangesRescoreUnlessASetPlayedWouldEndOtherwise) {
+// What the session refuses is said, and the menus keep their marks; a choice made redraws the
+// board and the menus.
+TEST(Rules, RefusedChangesAreSaidAndChangeNoMark) {
     Harness h;
-    h.useThreeSets();
-    h.play(MatchScript().set(6, 4).set(4, 6).set(8, 6).points());
+    h.play(MatchScript().set(6, 4).set(4, 6).set(8, 6).points() + "A");
     const std::string played = h.board();
-    h.platform.messages.clear();
-    h.form.chooseRule(RuleMenu::SetDecisivo, 1);  // the third set would have had a tie-break at six all
-    h.form.chooseRule(RuleMenu::KillerPoint, 1);   // and its deuces would have ended games
-    EXPECT_EQ(h.platform.messages,
-              std::vector<std::string>(
-                  2, "Spiacente, ma cambierebbe un set già giocato. Impossibile modificare."));
-    EXPECT_EQ(std::tuple(h.board(), menusOf(h.form), h.form.view().menus.KillerPoint.checked()),
-              std::tuple(played, "010 10000 adv", false));
-
-    // Stepping back does not make a completed set open to change.
-    h.form.goTo(10);
-    h.form.chooseRule(RuleMenu::SetDecisivo, 4);
-    EXPECT_EQ(menusOf(h.form), "010 10000 adv");
-
-    Harness open;
-    open.useThreeSets();
-    open.play(MatchScript().set(6, 4).set(4, 6).set(6, 6).points());
-    open.form.chooseRule(RuleMenu::SetDecisivo, 2);
-    EXPECT_EQ(std::tuple(open.board(), menusOf(open.form), open.form.session().saved()),
-              std::tuple("6-4 4-6 6-6 0-0", "010 00100 tb10", false));
-    open.play(MatchScript().tieBreak(10, 3).points());
-    EXPECT_EQ(open.board(), "6-4 4-6 7-6(10-3) 0-0 0-0");
+    h.form.chooseRule(RuleMenu::KillerPoint, 1);  // its deuces would have ended games
+    h.form.chooseRule(RuleMenu::MatchIn, 0);      // past the third set
+    Harness over;
+    over.play(MatchScript().set(6, 4).set(6, 4).points());
+    over.form.chooseRule(RuleMenu::MatchIn, 0);
+    EXPECT_EQ(std::tuple(h.platform.messages, over.platform.messages, h.board(), menusOf(h.form),
+                         h.menus().KillerPoint.checked(), h.menus().MatchInTreSet.checked()),
+              std::tuple(std::vector<std::string>{
+                             "Spiacente, ma cambierebbe un set già giocato. Impossibile modificare.",
+                             "Spiacente, ma si è già al  4° set. Impossibile modificare."},
+                         std::vector<std::string>{"Spiacente, ma la partita sarebbe già finita. "
+                                                  "Impossibile modificare."},
+                         played, "010 10000 adv", false, false));
+    h.form.chooseRule(RuleMenu::SetDecisivo, 2);
+    EXPECT_EQ(std::tuple(menusOf(h.form), h.form.session().saved()),
+              std::tuple("010 00100 tb10", false));
 }
 
 // The first server: an ace or a service winner stays with the serve, a double fault with the
