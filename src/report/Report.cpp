@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QString>
 #include <algorithm>
 #include <array>
@@ -10,6 +11,7 @@
 #include "report/DetailedStatistics.h"
 #include "report/Language.h"
 #include "report/StatisticsJson.h"
+#include "storage/MatchDocument.h"
 
 namespace courtlog::report {
 
@@ -258,17 +260,13 @@ QJsonObject renderJson(const MainForm& f) {
                                                 {"back", qs(colourToHex(nf.field->back()))},
                                             });
     }
-    const Rules& rules = f.rules();
     return QJsonObject{
         {"pointCount", f.points().count()},
         {"currentPoint", f.points().current()},
         {"setsInMatch", f.rules().setsInMatch},
         {"tieBreakWhen", tieBreakWhen},
-        {"rules", QJsonObject{{"bestOf", rules.setsInMatch},
-                              {"setTieBreak", rules.setTieBreak},
-                              {"decidingSet", QString::fromUtf8(codeOf(rules.decidingSet))},
-                              {"noAd", rules.noAd},
-                              {"firstServer", rules.firstServer}}},
+        {"rules",
+         QJsonDocument::fromJson(QByteArray::fromStdString(encodeRules(f.rules()))).object()},
         {"players", QJsonArray{qs(f.labels.NomeGiocatore[0].caption()),
                                qs(f.labels.NomeGiocatore[1].caption())}},
         {"tournament", qs(f.labels.NomeTorneo.caption())},

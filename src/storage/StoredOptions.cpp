@@ -1,11 +1,10 @@
 // Reading the stored options' texts.
 #include "storage/StoredOptions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
-
-#include "scoring/Rules.h"
 
 namespace courtlog {
 
@@ -69,9 +68,17 @@ std::optional<int> readFlag(const std::string& text) {
     return b ? std::optional<int>(*b ? 1 : 0) : std::nullopt;
 }
 
-std::optional<int> readDecidingSet(const std::string& text) {
-    const auto d = decidingSetFromCode(trimmed(text));
-    return d ? std::optional<int>(static_cast<int>(*d)) : std::nullopt;
+// A rule's option as the window applies it today: three sets as a flag, the other rules by
+// their value, each the place of its choice in its menu.
+StoredOptionKey ruleOption(StoredOption option, std::string_view key) {
+    const RuleRow* row = storedRule(key);
+    return {option, row->storedKey.data(), "", [row, option](const std::string& text) {
+                const auto value = readStoredRule(*row, text);
+                if (value && option == StoredOption::MatchInTreSet) {
+                    return std::optional<int>(*value == 3 ? 1 : 0);
+                }
+                return value;
+            }};
 }
 
 }  // namespace
@@ -89,15 +96,53 @@ std::string boolText(bool b) {
     return b ? "True" : "False";
 }
 
+const RuleRow* storedRule(std::string_view key) {
+    const auto rows = ruleRows();
+    const auto it = std::ranges::find(rows, key, &RuleRow::storedKey);
+    return key.empty() || it == rows.end() ? nullptr : &*it;
+}
+
+std::optional<int> readStoredRule(const RuleRow& row, const std::string& text) {
+    std::string word;
+    if (row.storedForm == RuleForm::Flag) {
+        const auto b = readBoolean(text);
+        if (!b) {
+            return std::nullopt;
+        }
+        word = boolText(*b);
+    } else if (row.storedForm == RuleForm::Number) {
+        const auto n = readWholeNumber(text);
+        if (!n) {
+            return std::nullopt;
+        }
+        word = std::to_string(*n);
+    } else {
+        word = trimmed(text);
+    }
+    const auto it = std::ranges::find(row.choices, word, &RuleChoice::stored);
+    if (it != row.choices.end()) {
+        return it->value;
+    }
+    // A rule the menu does not have: as when none of its marks stands.
+    return row.storedForm == RuleForm::Number ? std::optional<int>(row.choices.front().value)
+                                              : std::nullopt;
+}
+
+std::string storedRuleText(const RuleRow& row, int value) {
+    const RuleChoice* choice = choiceOf(row, value);
+    return choice ? std::string(choice->stored) : std::string();
+}
+
+// A rule stored but missing reads as nothing, so that the rules applied before it stand: the
+// deciding set the tie-break rule stands for, say.
 const std::array<StoredOptionKey, 8> kStoredOptions{{
     {StoredOption::DisabilitaParziale, "DisabilitaParziale", "False", readFlag},
     {StoredOption::DisabilitaPuntiDalMatch, "DisabilitaPuntiDalMatch", "False", readFlag},
-    {StoredOption::TieBreakWhen, "TieBreakWhen", "1", readWholeNumber},
-    // None stored: the deciding set the tie-break rule stands for.
-    {StoredOption::SetDecisivo, "SetDecisivo", "", readDecidingSet},
-    {StoredOption::KillerPoint, "KillerPoint", "False", readFlag},
+    ruleOption(StoredOption::TieBreakWhen, "TieBreakWhen"),
+    ruleOption(StoredOption::SetDecisivo, "SetDecisivo"),
+    ruleOption(StoredOption::KillerPoint, "KillerPoint"),
     {StoredOption::OraDeiPunti, "OraDeiPunti", "False", readFlag},
-    {StoredOption::MatchInTreSet, "MatchInTreSet", "False", readFlag},
+    ruleOption(StoredOption::MatchInTreSet, "MatchInTreSet"),
     {StoredOption::SalvaOpzioniInUscita, "SalvaOpzioniInUscita", "False", readFlag},
 }};
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
+
+#include "scoring/Rules.h"
 
 namespace courtlog {
 
@@ -24,14 +27,22 @@ enum class StoredOption {
 
 // One stored option: its key, the text a fresh window stands for, and how a stored text reads
 // as a value (a flag reads as 0 or 1, a deciding set as its place in kDecidingSets). Nothing:
-// the text cannot be read.
+// the text cannot be read. The rules' options are read through their rows.
 struct StoredOptionKey {
     StoredOption option;
     const char* key;
     const char* missing;
-    std::optional<int> (*read)(const std::string& text);
+    std::function<std::optional<int>(const std::string& text)> read;
 };
 extern const std::array<StoredOptionKey, 8> kStoredOptions;
+
+// The rule a stored option keeps, or nothing.
+const RuleRow* storedRule(std::string_view key);
+// The rule's value that a stored text stands for; nothing: it cannot be read. A whole number
+// that a numbered rule does not offer reads as its first choice.
+std::optional<int> readStoredRule(const RuleRow& row, const std::string& text);
+// The text stored for a rule's value.
+std::string storedRuleText(const RuleRow& row, int value);
 
 // The language of the window, stored at once when it is chosen, beside the options that wait
 // for the user to store them: its key, and the codes stored, by the language's index (the

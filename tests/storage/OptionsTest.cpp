@@ -15,10 +15,11 @@ TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     h.form.MatchInTreSet_Click();
     // The third set now decides, with no tie-break.
     EXPECT_EQ(std::tuple(h.board(), h.form.labels.PuntiDalMatch[0].caption(),
-                         h.form.rules().tieBreakInSet(2), h.form.matchSaved()),
+                         h.form.rules().formatOf(2).tieBreakAt > 0, h.form.matchSaved()),
               std::tuple("6-0 0-6 1-1 0-0", "20", false, false));
     h.form.MatchInCinqueSet_Click();
-    EXPECT_EQ(std::tuple(h.form.rules().tieBreakInSet(2), h.form.labels.PuntiDalMatch[0].caption()),
+    EXPECT_EQ(std::tuple(h.form.rules().formatOf(2).tieBreakAt > 0,
+                         h.form.labels.PuntiDalMatch[0].caption()),
               std::tuple(true, "44"));
     h.games("AAAAA");
     h.form.MatchInTreSet_Click();
