@@ -92,7 +92,7 @@ enum class RuleMenu { Options, Game };
 
 // One value a rule may take.
 struct RuleChoice {
-    int value;                // as RuleRow::get gives it
+    int value = 0;            // as RuleRow::get gives it
     std::string_view code;    // the document's word for it: "true", "tb7"; unused by a number
     std::string_view stored;  // the stored option's text; empty when the rule is not stored
     Source caption;           // the menu item's; none for the unchecked state of a check item
@@ -101,22 +101,22 @@ struct RuleChoice {
 };
 
 struct RuleRow {
-    std::string_view key;  // in the document's "rules"
-    RuleForm form;
+    std::string_view key{};  // in the document's "rules"
+    RuleForm form = RuleForm::Flag;
     // Otherwise left out at its default value, so that documents without the rule stay as
     // they were.
-    bool writtenWhenDefault;
-    std::string_view storedKey;  // empty: not stored
-    RuleForm storedForm;
-    RuleMenu menu;
+    bool writtenWhenDefault = false;
+    std::string_view storedKey{};  // empty: not stored
+    RuleForm storedForm = RuleForm::Flag;
+    RuleMenu menu = RuleMenu::Options;
     // The submenu's caption; none: the rule is one check item, its second choice checked.
-    Source title;
-    std::string_view menuName;            // the submenu's object name
-    std::span<const RuleChoice> choices;  // in the menu's order
-    int (*get)(const Rules&);
-    void (*set)(Rules&, int);  // one of the choices' values
+    Source title{};
+    std::string_view menuName{};            // the submenu's object name
+    std::span<const RuleChoice> choices{};  // in the menu's order
+    int (*get)(const Rules&) = nullptr;
+    void (*set)(Rules&, int) = nullptr;  // one of the choices' values
     // What a match file loses of it, %1 the choice in words; none: a match file keeps it.
-    Source lost;
+    Source lost{};
 };
 
 // Every rule a user may choose, in the order the document writes them.
