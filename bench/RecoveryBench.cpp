@@ -41,7 +41,7 @@ private:
 // Three hundred points of a five-set match still running: every game held after deuce, the
 // first two sets in tie-breaks one each, and the third well under way.
 void chartThreeHundredPoints(courtlog::MainForm& form) {
-    form.chooseRule(courtlog::RuleMenu::MatchIn, 1);
+    form.chooseRule("bestOf", 1);
     auto point = [&form](int winner) {
         if (form.session().points().count() >= 300) {
             return;

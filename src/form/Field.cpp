@@ -62,6 +62,13 @@ void MenuCheck::setChecked(bool checked) {
     }
 }
 
+void MenuCheck::setEnabled(bool enabled) {
+    if (enabled != enabled_) {
+        enabled_ = enabled;
+        touch();
+    }
+}
+
 void ScrollBar::setMinimum(int v) {
     if (v != minimum_) {
         minimum_ = v;

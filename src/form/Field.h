@@ -98,15 +98,18 @@ private:
     int selected_;
 };
 
-// A menu item with a check mark.
+// A menu item with a check mark, which may be offered or not.
 class MenuCheck : public Dirty {
 public:
     explicit MenuCheck(bool checked = false) : checked_(checked) {}
     bool checked() const { return checked_; }
     void setChecked(bool checked);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
 
 private:
     bool checked_;
+    bool enabled_ = true;
 };
 
 // A word to the user that stays in a band of its own until what it says is resolved, or, when

@@ -2,21 +2,12 @@
 // history's bounds.
 #include "form/MainForm.h"
 
+#include <stdexcept>
+
 #include "form/Captions.h"
 #include "storage/RecoveryCopy.h"
 
 namespace courtlog {
-
-namespace {
-
-template <std::size_t N>
-void checkOnly(std::array<MenuCheck, N>& items, int index) {
-    for (std::size_t i = 0; i < N; ++i) {
-        items[i].setChecked(static_cast<int>(i) == index);
-    }
-}
-
-}  // namespace
 
 int EstraiInfo(Platform& platform, PointWord word, std::string_view name) {
     const auto attr = attrFromName(name);
@@ -98,20 +89,45 @@ void MainForm::drawPanel() {
     show(view_.ErroreVincente, Attr::ErroreVincente);
 }
 
+std::vector<std::vector<MenuCheck>> Menus::ruleItems() {
+    std::vector<std::vector<MenuCheck>> items;
+    for (const RuleRow& row : ruleRows()) {
+        items.emplace_back(row.choices.size());
+    }
+    return items;
+}
+
+const MenuCheck& Menus::rule(std::string_view item) const {
+    const auto rows = ruleRows();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0; c < rows[r].choices.size(); ++c) {
+            if (rows[r].choices[c].item == item) {
+                return rules[r][c];
+            }
+        }
+    }
+    throw std::out_of_range("no rule item " + std::string(item));
+}
+
 void MainForm::drawMenus() {
     const Rules& rules = session_.rules();
-    Menus& m = view_.menus;
-    m.MatchInTreSet.setChecked(rules.setsInMatch == 3);
-    m.MatchInCinqueSet.setChecked(rules.setsInMatch != 3);
-    // A match file's own marks, as it has them, so that what is saved is what was read.
-    const std::array<bool, 3>& marks = session_.tieBreakMarks();
-    for (std::size_t i = 0; i < marks.size(); ++i) {
-        m.TieBreakWhen[i].setChecked(marks[i]);
+    const auto rows = ruleRows();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const RuleRow& row = rows[r];
+        for (std::size_t c = 0; c < row.choices.size(); ++c) {
+            const int value = row.choices[c].value;
+            MenuCheck& item = view_.menus.rules[r][c];
+            // The tie-break rule shows a match file's own marks, as it has them, so that what
+            // is saved is what was read.
+            item.setChecked(row.key == "setTieBreak" ? session_.tieBreakMarks()[c]
+                                                     : row.get(rules) == value);
+            // A choice that cannot go with the other rules is not offered.
+            Rules with = rules;
+            row.set(with, value);
+            item.setEnabled(!conflictOf(with));
+        }
     }
-    checkOnly(m.SetDecisivo, static_cast<int>(rules.decidingSet));
-    m.KillerPoint.setChecked(rules.noAd);
-    checkOnly(m.PrimoAlServizio, rules.firstServer);
-    m.OraDeiPunti.setChecked(timing_);
+    view_.menus.OraDeiPunti.setChecked(timing_);
 }
 
 void MainForm::showRecoveryProblem() {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "form/Board.h"
 #include "form/Field.h"
@@ -35,35 +36,25 @@ private:
     std::string objectName_;  // empty: leave the focus where it is
 };
 
-// The menus whose items choose a rule of the match; each item is one choice.
-enum class RuleMenu {
-    MatchIn,          // 3 sets, 5 sets
-    TieBreakWhen,     // no tie-break, all but the deciding set, every set
-    SetDecisivo,      // in the order of kDecidingSets
-    KillerPoint,      // off, on
-    PrimoAlServizio,  // player A, player B
-};
-
 // The check marks of the Opzioni menu that are the user's choices, not the match's.
 enum class Switch { OraDeiPunti, DisabilitaParziale, DisabilitaPuntiDalMatch, SalvaOpzioniInUscita };
 
 // Menu check marks, as the window draws them.
 struct Menus {
-    MenuCheck MatchInTreSet{false};
-    MenuCheck MatchInCinqueSet{true};
-    std::array<MenuCheck, 3> TieBreakWhen{MenuCheck{false}, MenuCheck{true}, MenuCheck{false}};
-    // How the deciding set ends, in the order of kDecidingSets.
-    std::array<MenuCheck, 5> SetDecisivo{MenuCheck{true}, MenuCheck{false}, MenuCheck{false},
-                                         MenuCheck{false}, MenuCheck{false}};
-    MenuCheck KillerPoint{false};
+    // The items of the rules, by row of the rule table and by choice.
+    std::vector<std::vector<MenuCheck>> rules = ruleItems();
     MenuCheck OraDeiPunti{false};
-    // Player A, player B.
-    std::array<MenuCheck, 2> PrimoAlServizio{MenuCheck{true}, MenuCheck{false}};
     MenuCheck DisabilitaParziale{false};
     MenuCheck DisabilitaPuntiDalMatch{false};
     MenuCheck SalvaOpzioniInUscita{false};
     // Italian, English.
     std::array<MenuCheck, 2> Lingua{MenuCheck{true}, MenuCheck{false}};
+
+    // A rule's item by its object name, "MatchInTreSet" or "SetDecisivo_2".
+    const MenuCheck& rule(std::string_view item) const;
+
+private:
+    static std::vector<std::vector<MenuCheck>> ruleItems();
 };
 
 // Everything the window shows, as the form last drew it: the one thing the view reads.
@@ -137,9 +128,10 @@ public:
     void EditRedo_Click();
 
     // ---- Options ----------------------------------------------------------------------------
-    // A rule of the match chosen from its menu: each rescores the recorded points, and is
-    // refused when the match would read otherwise than it was played.
-    void chooseRule(RuleMenu menu, int index);
+    // A rule of the match chosen from its menu, by the rule's key and the choice's place
+    // among its row's; a rule that is one check item is switched. It rescores the recorded
+    // points, and is refused when the match would read otherwise than it was played.
+    void chooseRule(std::string_view rule, int choice);
     void toggle(Switch option);
     void SalvaOpzioni_Click();
     // Chooses the window's language and stores the choice at once.

@@ -1,43 +1,28 @@
 // The Opzioni and Game menus' rules of the match, and the display switches.
+#include <algorithm>
+
 #include "form/MainForm.h"
 
 namespace courtlog {
 
-void MainForm::chooseRule(RuleMenu menu, int index) {
-    Rules next = session_.rules();
-    RuleCheck check = RuleCheck::SetsPlayed;
-    switch (menu) {
-        case RuleMenu::MatchIn:
-            next.setsInMatch = index == 0 ? 3 : 5;
-            check = RuleCheck::SetsInMatch;
-            break;
-        case RuleMenu::TieBreakWhen:
-            if (index < 0 || index > 2) {
-                return;
-            }
-            // The deciding set the rule stands for: played out, or a tie-break at six all when
-            // every set has one. Taken as chosen.
-            next.setTieBreak = setTieBreakOf(static_cast<TieBreakRule>(index));
-            next.decidingSet = decidingSetOf(static_cast<TieBreakRule>(index));
-            check = RuleCheck::None;
-            break;
-        case RuleMenu::SetDecisivo:
-            if (index < 0 || index >= static_cast<int>(kDecidingSets.size())) {
-                return;
-            }
-            next.decidingSet = kDecidingSets[static_cast<std::size_t>(index)];
-            break;
-        case RuleMenu::KillerPoint:
-            next.noAd = !next.noAd;
-            break;
-        case RuleMenu::PrimoAlServizio:
-            if (index < 0 || index > 1) {
-                return;
-            }
-            next.firstServer = index;
-            break;
+void MainForm::chooseRule(std::string_view rule, int choice) {
+    const auto rows = ruleRows();
+    const auto row = std::ranges::find(rows, rule, &RuleRow::key);
+    if (row == rows.end() || choice < 0 || choice >= static_cast<int>(row->choices.size())) {
+        return;
     }
-    switch (session_.chooseRules(next, check)) {
+    Rules next = session_.rules();
+    int value = row->choices[static_cast<std::size_t>(choice)].value;
+    // One check item: choosing it again takes it off.
+    if (row->title.text == nullptr && row->get(next) == value) {
+        value = row->choices.front().value;
+    }
+    row->set(next, value);
+    if (conflictOf(next)) {
+        draw();
+        return;
+    }
+    switch (session_.chooseRules(next, row->check)) {
         case RuleRefusal::No:
             break;
         case RuleRefusal::SetPlayed:

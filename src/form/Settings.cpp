@@ -1,4 +1,6 @@
 // The stored options, and the window's load and close steps that use them.
+#include <algorithm>
+
 #include "form/MainForm.h"
 #include "form/Version.h"
 #include "storage/RecoveryCopy.h"
@@ -8,45 +10,45 @@ namespace courtlog {
 
 namespace {
 
-// What is stored for an option; nothing: nothing to store.
-std::optional<std::string> stored(StoredOption option, const MatchSession& session,
-                                  const Menus& m, bool timingChosen) {
-    const Rules& rules = session.rules();
+// The options that are the user's own check marks, not rules of the match.
+MenuCheck* switchOf(Menus& m, StoredOption option) {
     switch (option) {
-        case StoredOption::OraDeiPunti:
-            // The mark a timed match set is the match's, not the user's choice.
-            return boolText(timingChosen);
         case StoredOption::DisabilitaParziale:
-            return boolText(m.DisabilitaParziale.checked());
+            return &m.DisabilitaParziale;
         case StoredOption::DisabilitaPuntiDalMatch:
-            return boolText(m.DisabilitaPuntiDalMatch.checked());
+            return &m.DisabilitaPuntiDalMatch;
         case StoredOption::SalvaOpzioniInUscita:
-            return boolText(m.SalvaOpzioniInUscita.checked());
-        case StoredOption::KillerPoint:
-            return boolText(rules.noAd);
-        case StoredOption::MatchInTreSet:
-            return boolText(rules.setsInMatch == 3);
-        case StoredOption::SetDecisivo:
-            return std::string(codeOf(rules.decidingSet));
-        case StoredOption::TieBreakWhen:
+            return &m.SalvaOpzioniInUscita;
+        case StoredOption::OraDeiPunti:
             break;
     }
-    const auto& marks = session.tieBreakMarks();
-    for (std::size_t i = 0; i < marks.size(); ++i) {
-        if (marks[i]) {
-            return std::to_string(i);
-        }
-    }
-    return std::nullopt;
+    return nullptr;
 }
 
 }  // namespace
 
 void MainForm::SalvaOpzioni_Click() {
+    const auto save = [this](std::string_view key, const std::string& text) {
+        platform_.saveSetting(kAppTitle, kOptionsSection, std::string(key), text);
+    };
     for (const StoredOptionKey& option : kStoredOptions) {
-        if (const auto text = stored(option.option, session_, view_.menus, timingChosen_)) {
-            platform_.saveSetting(kAppTitle, kOptionsSection, option.key, *text);
+        MenuCheck* check = switchOf(view_.menus, option.option);
+        // The mark a timed match set is the match's, not the user's choice.
+        save(option.key, boolText(check ? check->checked() : timingChosen_));
+    }
+    for (const RuleRow& row : ruleRows()) {
+        if (row.storedKey.empty()) {
+            continue;
         }
+        // The tie-break rule is stored as the first of the marks shown; none, not at all.
+        if (row.key == "setTieBreak") {
+            const auto& marks = session_.tieBreakMarks();
+            if (const auto first = std::ranges::find(marks, true); first != marks.end()) {
+                save(row.storedKey, std::to_string(first - marks.begin()));
+            }
+            continue;
+        }
+        save(row.storedKey, storedRuleText(row, row.get(session_.rules())));
     }
 }
 
@@ -67,54 +69,34 @@ void MainForm::useLanguageForRun(int index) {
 }
 
 void MainForm::applyStoredOptions() {
-    // A stored value that cannot be read leaves that option as a fresh window has it. The
-    // rules read are where the match starts, in the order the options are stored.
-    Rules rules = session_.rules();
-    Menus& m = view_.menus;
+    // A stored value that cannot be read leaves that option as a fresh window has it.
     for (const StoredOptionKey& option : kStoredOptions) {
         const std::string text =
             platform_.getSetting(kAppTitle, kOptionsSection, option.key).value_or(option.missing);
-        const auto value = option.read(text);
-        if (!value) {
-            continue;
-        }
-        const bool on = *value != 0;
-        switch (option.option) {
-            case StoredOption::DisabilitaParziale:
-                m.DisabilitaParziale.setChecked(on);
-                break;
-            case StoredOption::DisabilitaPuntiDalMatch:
-                m.DisabilitaPuntiDalMatch.setChecked(on);
-                break;
-            case StoredOption::SalvaOpzioniInUscita:
-                m.SalvaOpzioniInUscita.setChecked(on);
-                break;
-            case StoredOption::OraDeiPunti:
-                timing_ = timingChosen_ = on;
-                break;
-            case StoredOption::KillerPoint:
-                rules.noAd = on;
-                break;
-            case StoredOption::MatchInTreSet:
-                rules.setsInMatch = on ? 3 : 5;
-                break;
-            case StoredOption::SetDecisivo:
-                if (*value >= 0 && *value < static_cast<int>(kDecidingSets.size())) {
-                    rules.decidingSet = kDecidingSets[static_cast<std::size_t>(*value)];
-                }
-                break;
-            case StoredOption::TieBreakWhen: {
-                // A rule the menu does not have: no set has a tie-break, as when none of the
-                // marks stands.
-                const auto rule = *value >= 0 && *value <= 2 ? static_cast<TieBreakRule>(*value)
-                                                             : TieBreakRule::None;
-                rules.setTieBreak = setTieBreakOf(rule);
-                rules.decidingSet = decidingSetOf(rule);
-                break;
+        if (const auto value = option.read(text)) {
+            if (MenuCheck* check = switchOf(view_.menus, option.option)) {
+                check->setChecked(*value != 0);
+            } else {
+                timing_ = timingChosen_ = *value != 0;
             }
         }
     }
-    session_.chooseRules(rules, RuleCheck::None);
+    // The rules read are where the match starts, in the table's order: the deciding set the
+    // tie-break rule stands for, then the deciding set stored.
+    Rules rules = session_.rules();
+    for (const RuleRow& row : ruleRows()) {
+        if (row.storedKey.empty()) {
+            continue;
+        }
+        const auto text =
+            platform_.getSetting(kAppTitle, kOptionsSection, std::string(row.storedKey));
+        if (const auto value = text ? readStoredRule(row, *text) : std::nullopt) {
+            row.set(rules, *value);
+        }
+    }
+    if (!conflictOf(rules)) {
+        session_.chooseRules(rules, RuleCheck::None);
+    }
 }
 
 void MainForm::Form_Load() {

@@ -89,10 +89,10 @@ std::int64_t MatchSession::timeOf(std::optional<std::int64_t> now) {
 PointRecorded MatchSession::recordServe(int outcome, std::optional<std::int64_t> now,
                                         const AskLater& ask) {
     if (score().over) {
-        return {NotRecorded::MatchOver};
+        return {NotRecorded::MatchOver, 0, {}};
     }
     if (points_.full()) {
-        return {NotRecorded::Full};
+        return {NotRecorded::Full, 0, {}};
     }
     PointWord& word = points_.working();
     CreaInfo(word, Attr::DirittoRovescio, 0);
@@ -116,10 +116,10 @@ PointRecorded MatchSession::recordPoint(int winner, std::optional<std::int64_t> 
 PointRecorded MatchSession::record(int winner, bool serveMarked, std::optional<std::int64_t> now,
                                    const AskLater& ask) {
     if (score().over) {
-        return {NotRecorded::MatchOver, winner};
+        return {NotRecorded::MatchOver, winner, {}};
     }
     if (points_.full()) {
-        return {NotRecorded::Full, winner};
+        return {NotRecorded::Full, winner, {}};
     }
     const int from = points_.current();
     PointWord& word = points_.working();
@@ -142,7 +142,7 @@ PointRecorded MatchSession::record(int winner, bool serveMarked, std::optional<s
             MatchMoment before = last_;
             before.position = from;
             put(before);
-            return {NotRecorded::Cancelled, winner};
+            return {NotRecorded::Cancelled, winner, {}};
         }
         kind = answer == ResidualAnswer::Insert        ? ChangeKind::Insert
                : answer == ResidualAnswer::DeleteLater ? ChangeKind::Cut

@@ -41,13 +41,6 @@ enum class RuleRefusal {
     AlreadyOver,   // three sets: the match would already be over
 };
 
-// What a change of rules is checked against before it is made.
-enum class RuleCheck {
-    SetsPlayed,   // no set already completed may end differently
-    SetsInMatch,  // the number of sets: the match must not be past or over by three
-    None,         // taken as chosen
-};
-
 // The match being charted and everything done to it: the point list and the position shown,
 // the rules, the names, the undo history, whether it is saved, and its recovery copy. Every
 // edit goes through here; the window only draws what it holds.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QString>
 #include <algorithm>
 #include <array>
@@ -12,6 +13,7 @@
 #include "report/Language.h"
 #include "report/StatisticsJson.h"
 #include "scoring/Scoring.h"
+#include "storage/MatchDocument.h"
 
 namespace courtlog::report {
 
@@ -323,11 +325,8 @@ QJsonObject renderJson(const MatchSession& session) {
         {"currentPoint", session.points().current()},
         {"setsInMatch", rules.setsInMatch},
         {"tieBreakWhen", tieBreakWhen},
-        {"rules", QJsonObject{{"bestOf", rules.setsInMatch},
-                              {"setTieBreak", rules.setTieBreak},
-                              {"decidingSet", QString::fromUtf8(codeOf(rules.decidingSet))},
-                              {"noAd", rules.noAd},
-                              {"firstServer", rules.firstServer}}},
+        {"rules",
+         QJsonDocument::fromJson(QByteArray::fromStdString(encodeRules(rules))).object()},
         {"players",
          QJsonArray{qs(session.players()[0].italian()), qs(session.players()[1].italian())}},
         {"tournament", qs(session.tournament().italian())},

@@ -21,16 +21,16 @@ PointsToWin pointsNeeded(const Score& s, const Rules& rules, int i) {
         if (format.tieBreakAt > 0 && h >= format.tieBreakAt) {
             need.set = game + (format.tieBreakAt - 1 - g) * 4 + format.tieBreakTo;
         } else {
-            need.set = game + (std::max(6, h + 2) - 1 - g) * 4;
+            need.set = game + (std::max(format.gamesToWin, h + 2) - 1 - g) * 4;
         }
     }
-    // A further set takes at least 24 points, six games of four; a deciding match tie-break
-    // ten. The winner of the match needs one set fewer than none: nothing.
+    // A further set takes at least its games at four points each, or the points of its match
+    // tie-break. The winner of the match needs nothing.
     const int further = rules.setsToWin() - 1 - s.sets[i];
-    need.match = need.set + further * 24;
-    if (further > 0 && rules.isDecidingSet(s.set + further) &&
-        rules.formatOf(s.set + further).matchTieBreak) {
-        need.match -= 24 - rules.formatOf(s.set + further).tieBreakTo;
+    need.match = further < 0 ? 0 : need.set;
+    for (int k = 1; k <= further; ++k) {
+        const SetFormat next = rules.formatOf(s.set + k);
+        need.match += next.matchTieBreak ? next.tieBreakTo : next.gamesToWin * 4;
     }
     return need;
 }

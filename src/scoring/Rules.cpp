@@ -1,5 +1,7 @@
 #include "scoring/Rules.h"
 
+#include <algorithm>
+
 namespace courtlog {
 
 namespace {
@@ -7,43 +9,148 @@ namespace {
 // A match has at most five sets; nothing is played after the fifth.
 constexpr int kMostSets = 5;
 
-constexpr std::array<std::string_view, 5> kDecidingCodes{"adv", "tb7", "tb10", "tb7at12", "mtb10"};
+// Each: value, document code, stored text, caption, item name, in words.
+constexpr RuleChoice kSetsChoices[] = {
+    {3, {}, "True", CL_TEXT("Options", "3 Set"), "MatchInTreSet", {}},
+    {5, {}, "False", CL_TEXT("Options", "5 Set"), "MatchInCinqueSet", {}},
+};
+// A document says only whether the other sets have a tie-break; the deciding set is its own
+// rule, read after this one.
+constexpr RuleChoice kTieBreakChoices[] = {
+    {0, "false", "0", CL_TEXT("Options", "&No Tie-Break"), "TieBreakWhen_0", {}},
+    {1, "true", "1", CL_TEXT("Options", "&Tranne l'ultimo set"), "TieBreakWhen_1", {}},
+    {2, "true", "2", CL_TEXT("Options", "&Tutti i set"), "TieBreakWhen_2", {}},
+};
+constexpr RuleChoice kDecidingChoices[] = {
+    {0, "adv", "adv", CL_TEXT("Options", "&Ai vantaggi"), "SetDecisivo_0",
+     CL_TEXT("Messages", "ai vantaggi")},
+    {1, "tb7", "tb7", CL_TEXT("Options", "Tie-break a &7 sul 6 pari"), "SetDecisivo_1",
+     CL_TEXT("Messages", "tie-break a 7 sul 6 pari")},
+    {2, "tb10", "tb10", CL_TEXT("Options", "Tie-break a &10 sul 6 pari"), "SetDecisivo_2",
+     CL_TEXT("Messages", "tie-break a 10 sul 6 pari")},
+    {3, "tb7at12", "tb7at12", CL_TEXT("Options", "Tie-break a 7 sul &12 pari"), "SetDecisivo_3",
+     CL_TEXT("Messages", "tie-break a 7 sul 12 pari")},
+    {4, "mtb10", "mtb10", CL_TEXT("Options", "&Match tie-break a 10"), "SetDecisivo_4",
+     CL_TEXT("Messages", "match tie-break a 10")},
+};
+constexpr RuleChoice kNoAdChoices[] = {
+    {0, "false", "False", {}, {}, {}},
+    {1, "true", "True", CL_TEXT("Options", "&Killer point (senza vantaggi)"), "KillerPoint", {}},
+};
+// The items show the players' names; these are what a screen reader says.
+constexpr RuleChoice kFirstServerChoices[] = {
+    {0, {}, {}, CL_TEXT("Options", "Primo al servizio Giocatore A"), "PrimoAlServizio_0", {}},
+    {1, {}, {}, CL_TEXT("Options", "Primo al servizio Giocatore B"), "PrimoAlServizio_1", {}},
+};
+
+constexpr RuleRow kRows[] = {
+    {.key = "bestOf",
+     .form = RuleForm::Number,
+     .writtenWhenDefault = true,
+     .storedKey = "MatchInTreSet",
+     .title = CL_TEXT("Options", "&Match in"),
+     .menuName = "OpzioniMatchIn",
+     .choices = kSetsChoices,
+     .get = [](const Rules& r) { return r.setsInMatch; },
+     .set = [](Rules& r, int v) { r.setsInMatch = v; },
+     .check = RuleCheck::SetsInMatch},
+    {.key = "setTieBreak",
+     .writtenWhenDefault = true,
+     .storedKey = "TieBreakWhen",
+     .storedForm = RuleForm::Number,
+     .title = CL_TEXT("Options", "&Tie-Break"),
+     .menuName = "OpzioniTieBreak",
+     .choices = kTieBreakChoices,
+     .get = [](const Rules& r) { return static_cast<int>(r.tieBreakRule()); },
+     .set =
+         [](Rules& r, int v) {
+             r.setTieBreak = setTieBreakOf(static_cast<TieBreakRule>(v));
+             r.decidingSet = decidingSetOf(static_cast<TieBreakRule>(v));
+         },
+     // The deciding set the rule stands for comes with it, whatever was played.
+     .check = RuleCheck::None},
+    {.key = "decidingSet",
+     .form = RuleForm::Code,
+     .writtenWhenDefault = true,
+     .storedKey = "SetDecisivo",
+     .storedForm = RuleForm::Code,
+     .title = CL_TEXT("Options", "Set d&ecisivo"),
+     .menuName = "OpzioniSetDecisivo",
+     .choices = kDecidingChoices,
+     .get = [](const Rules& r) { return static_cast<int>(r.decidingSet); },
+     .set = [](Rules& r, int v) { r.decidingSet = static_cast<DecidingSet>(v); },
+     .lost = CL_TEXT("Messages", "il set decisivo: %1")},
+    {.key = "noAd",
+     .writtenWhenDefault = true,
+     .storedKey = "KillerPoint",
+     .choices = kNoAdChoices,
+     .get = [](const Rules& r) { return r.noAd ? 1 : 0; },
+     .set = [](Rules& r, int v) { r.noAd = v != 0; },
+     .lost = CL_TEXT("Messages", "il punto secco sul 40 pari")},
+    {.key = "firstServer",
+     .form = RuleForm::Number,
+     .writtenWhenDefault = true,
+     .menu = RuleMenu::Game,
+     .title = CL_TEXT("Options", "Primo al &servizio"),
+     .menuName = "GamePrimoAlServizio",
+     .choices = kFirstServerChoices,
+     .get = [](const Rules& r) { return r.firstServer; },
+     .set = [](Rules& r, int v) { r.firstServer = v; },
+     .lost = CL_TEXT("Messages", "il servizio del secondo giocatore all'inizio")},
+};
 
 }  // namespace
 
+std::span<const RuleRow> ruleRows() {
+    return kRows;
+}
+
+const RuleChoice* choiceOf(const RuleRow& row, int value) {
+    const auto it = std::ranges::find(row.choices, value, &RuleChoice::value);
+    return it == row.choices.end() ? nullptr : &*it;
+}
+
 std::string_view codeOf(DecidingSet deciding) {
-    return kDecidingCodes[static_cast<std::size_t>(deciding)];
+    return kDecidingChoices[static_cast<std::size_t>(deciding)].code;
 }
 
 std::optional<DecidingSet> decidingSetFromCode(std::string_view code) {
-    for (DecidingSet d : kDecidingSets) {
-        if (codeOf(d) == code) {
-            return d;
+    for (const RuleChoice& choice : kDecidingChoices) {
+        if (choice.code == code) {
+            return static_cast<DecidingSet>(choice.value);
         }
     }
     return std::nullopt;
 }
 
+std::optional<std::string_view> conflictOf(const Rules&) {
+    return std::nullopt;  // every rule goes with every other
+}
+
 SetFormat Rules::formatOf(int set) const {
+    // Six games win a set; a tie-break, when there is one, is played at six all to seven.
+    constexpr int kGames = 6;
+    constexpr SetFormat kPlayedOut{kGames, 0, 7, false};
+    constexpr SetFormat kTieBreak{kGames, kGames, 7, false};
     if (set < 0 || set >= kMostSets) {
-        return {};
+        return kPlayedOut;
     }
     if (!isDecidingSet(set)) {
-        return setTieBreak ? SetFormat{6, 7, false} : SetFormat{};
+        return setTieBreak ? kTieBreak : kPlayedOut;
     }
     switch (decidingSet) {
         case DecidingSet::Advantage:
-            return {};
+            return kPlayedOut;
         case DecidingSet::TieBreak7:
-            return {6, 7, false};
+            return kTieBreak;
         case DecidingSet::TieBreak10:
-            return {6, 10, false};
+            return {kGames, kGames, 10, false};
         case DecidingSet::TieBreak7At12:
-            return {12, 7, false};
+            return {kGames, 12, 7, false};
         case DecidingSet::MatchTieBreak10:
             break;
     }
-    return {0, 10, true};
+    return {kGames, 0, 10, true};
 }
 
 TieBreakRule Rules::tieBreakRule() const {

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string_view>
+
+#include "platform/Text.h"
 
 namespace courtlog {
 
@@ -32,15 +35,16 @@ std::optional<DecidingSet> decidingSetFromCode(std::string_view code);
 
 // How one set is decided.
 struct SetFormat {
+    int gamesToWin = 0;          // the games that win it, two clear
     int tieBreakAt = 0;          // the games all at which its tie-break is played; 0 for none
-    int tieBreakTo = 7;          // the points that win its tie-break
+    int tieBreakTo = 0;          // the points that win its tie-break
     bool matchTieBreak = false;  // the set is one tie-break, shown as won 1-0
 };
 
 // How a match is scored: everything that two matches with the same points may differ in.
 struct Rules {
     int setsInMatch = 5;      // 3 or 5
-    bool setTieBreak = true;  // the sets before the deciding one end in a tie-break at 6-6
+    bool setTieBreak = true;  // the sets before the deciding one end in a tie-break
     DecidingSet decidingSet = DecidingSet::Advantage;
     bool noAd = false;    // at 40-40 the next point wins the game
     int firstServer = 0;  // who serves the first game of the match
@@ -48,10 +52,8 @@ struct Rules {
     // Sets a player must win: two of three, three of five.
     int setsToWin() const { return setsInMatch / 2 + 1; }
     bool isDecidingSet(int set) const { return set == setsInMatch - 1; }
-    // How set number `set` (from 0) is decided.
+    // How set number `set` (from 0) is decided; past the last set, as a set without tie-break.
     SetFormat formatOf(int set) const;
-    // Whether set number `set` (from 0) is decided by a tie-break when its games are level.
-    bool tieBreakInSet(int set) const { return formatOf(set).tieBreakAt > 0; }
     // The rule the tie-break menu shows for these rules: exactly one of its marks stands.
     TieBreakRule tieBreakRule() const;
 
@@ -71,5 +73,63 @@ DecidingSet decidingSetOf(TieBreakRule rule);
 
 // The rules of a match kept as a number of sets (3, or else five) and the tie-break menu's marks.
 Rules rulesOf(int setsInMatch, const std::array<bool, 3>& tieBreakMarks);
+
+// Rules that cannot go together: the document key of the rule at fault, so that a document
+// asking for both is refused and a menu offers no choice that would make them.
+std::optional<std::string_view> conflictOf(const Rules& rules);
+
+// ---- The rules a user chooses, one row each: how the document, the stored options and the
+// menus name them, and where a Rules keeps them.
+
+// How a rule's value is written, in the document's "rules" and as a stored option.
+enum class RuleForm {
+    Number,  // the value itself, in decimal
+    Flag,    // true or false, as the choice's code or stored text says
+    Code,    // the choice's code or stored text
+};
+
+enum class RuleMenu { Options, Game };
+
+// What a change of a rule under a recorded match is checked against before it is made.
+enum class RuleCheck {
+    SetsPlayed,   // no set already completed may end differently
+    SetsInMatch,  // the number of sets: the match must not be past or over by three
+    None,         // taken as chosen
+};
+
+// One value a rule may take.
+struct RuleChoice {
+    int value = 0;            // as RuleRow::get gives it
+    std::string_view code;    // the document's word for it: "true", "tb7"; unused by a number
+    std::string_view stored;  // the stored option's text; empty when the rule is not stored
+    Source caption;           // the menu item's; none for the unchecked state of a check item
+    std::string_view item;    // the menu item's object name
+    Source inWords;           // how a sentence names it, where one does
+};
+
+struct RuleRow {
+    std::string_view key{};  // in the document's "rules"
+    RuleForm form = RuleForm::Flag;
+    // Otherwise left out at its default value, so that documents without the rule stay as
+    // they were.
+    bool writtenWhenDefault = false;
+    std::string_view storedKey{};  // empty: not stored
+    RuleForm storedForm = RuleForm::Flag;
+    RuleMenu menu = RuleMenu::Options;
+    // The submenu's caption; none: the rule is one check item, its second choice checked.
+    Source title{};
+    std::string_view menuName{};            // the submenu's object name
+    std::span<const RuleChoice> choices{};  // in the menu's order
+    int (*get)(const Rules&) = nullptr;
+    void (*set)(Rules&, int) = nullptr;  // one of the choices' values
+    // What a match file loses of it, %1 the choice in words; none: a match file keeps it.
+    Source lost{};
+    RuleCheck check = RuleCheck::SetsPlayed;
+};
+
+// Every rule a user may choose, in the order the document writes them.
+std::span<const RuleRow> ruleRows();
+// The row's choice of that value; nothing for a value it does not offer.
+const RuleChoice* choiceOf(const RuleRow& row, int value);
 
 }  // namespace courtlog

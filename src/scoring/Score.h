@@ -78,7 +78,6 @@ struct Happened {
     bool counted = false;  // false: the match was already over
     bool game = false;     // a game (a tie-break included) was won
     bool breakOfServe = false;
-    bool tieBreakStarts = false;
     bool set = false;
     bool match = false;
 };

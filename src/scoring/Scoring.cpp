@@ -36,7 +36,6 @@ void setWon(Score& s, const Rules& rules, int w, int nextServer, const Pair& tie
     if (!s.over && rules.formatOf(s.set).matchTieBreak) {
         // The deciding set is one tie-break, from its first point.
         s.inTieBreak = true;
-        happened.tieBreakStarts = true;
     }
 }
 
@@ -56,16 +55,16 @@ void gameWon(Score& s, const Rules& rules, int w, Happened& happened) {
         happened.breakOfServe = true;
     }
 
-    const int level = rules.formatOf(s.set).tieBreakAt;
+    const SetFormat format = rules.formatOf(s.set);
+    const int level = format.tieBreakAt;
     if (!s.inTieBreak && level > 0 && s.games[0] == level && s.games[1] == level) {
         // An even number of games played: the player who served first in the set serves
         // first now.
         s.inTieBreak = true;
-        happened.tieBreakStarts = true;
     } else if (s.inTieBreak) {
         // After a tie-break the player who received first in the set serves first next.
         setWon(s, rules, w, 1 - s.setFirstServer, tieBreakPoints, happened);
-    } else if (s.games[w] >= 6 && s.games[w] - s.games[l] >= 2) {
+    } else if (s.games[w] >= format.gamesToWin && s.games[w] - s.games[l] >= 2) {
         setWon(s, rules, w, s.server, {}, happened);
     }
 }

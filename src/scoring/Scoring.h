@@ -18,8 +18,8 @@ Happened scorePoint(Score& score, const Rules& rules, int winner);
 int pointsToWinGame(const Score& score, const Rules& rules, int player);
 
 // The fewest points a player must still win, winning every one, to take the set and the
-// match: a game counts as four points, a tie-break as the points that win it, a further set as
-// 24 and a deciding match tie-break as 10.
+// match: a game counts as four points and a tie-break, a match tie-break included, as the
+// points that win it.
 struct PointsToWin {
     int set = 0;
     int match = 0;

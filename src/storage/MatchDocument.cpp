@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "platform/Clock.h"
+#include "scoring/Rounds.h"
 #include "storage/Cp1252.h"
 #include "storage/JsonReader.h"
 
@@ -18,16 +19,16 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kFormat = "courtlog-match";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-// The entries of the round list, the first being none.
-constexpr int kRounds = 8;
-
 constexpr const char* kTopKeys[] = {"format", "version", "players", "tournament",
                                     "round",  "rules",   "start",   "points"};
-constexpr const char* kRuleKeys[] = {"bestOf", "setTieBreak", "decidingSet", "noAd", "firstServer"};
 
 template <std::size_t N>
 bool isOneOf(const std::string& key, const char* const (&keys)[N]) {
     return std::find(std::begin(keys), std::end(keys), key) != std::end(keys);
+}
+
+bool isRuleKey(const std::string& key) {
+    return std::ranges::any_of(ruleRows(), [&key](const RuleRow& row) { return row.key == key; });
 }
 
 std::string_view withoutByteOrderMark(std::string_view bytes) {
@@ -132,32 +133,75 @@ std::string dumped(const Json& value) {
     return value.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+// A rule's value as the document writes it.
+Json ruleJson(const RuleRow& row, int value) {
+    if (row.form == RuleForm::Number) {
+        return value;
+    }
+    const RuleChoice* choice = choiceOf(row, value);
+    const std::string code(choice ? choice->code : std::string_view());
+    return row.form == RuleForm::Flag ? Json(code == "true") : Json(code);
+}
+
+// The rules as the document writes them, one key a rule.
+Json rulesJson(const Rules& r) {
+    const Rules defaults;
+    Json rules = Json::object();
+    for (const RuleRow& row : ruleRows()) {
+        if (row.writtenWhenDefault || row.get(r) != row.get(defaults)) {
+            rules[std::string(row.key)] = ruleJson(row, row.get(r));
+        }
+    }
+    return rules;
+}
+
+// The value of the row's choice that the document's value names.
+int ruleValue(const RuleRow& row, const Json& value, const std::string& path) {
+    if (row.form == RuleForm::Number) {
+        const auto v =
+            integer(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), path);
+        if (!choiceOf(row, static_cast<int>(v))) {
+            badValue(path);
+        }
+        return static_cast<int>(v);
+    }
+    const bool flag = row.form == RuleForm::Flag;
+    if (flag ? !value.is_boolean() : !value.is_string()) {
+        missingOrWrongType(path);
+    }
+    const std::string code =
+        flag ? (value.get<bool>() ? "true" : "false") : value.get<std::string>();
+    const auto it = std::ranges::find(row.choices, code, &RuleChoice::code);
+    if (it == row.choices.end()) {
+        badValue(path);
+    }
+    return it->value;
+}
+
 void readRules(const Json& rules, DecodedDocument& result, Json& unknown) {
     MatchRecord& m = result.match;
     Rules r;
-    r.setsInMatch = static_cast<int>(integer(
-        member(rules, "bestOf", &Json::is_number_integer, "rules.bestOf"), 0, 99, "rules.bestOf"));
-    if (r.setsInMatch != 3 && r.setsInMatch != 5) {
-        badValue("rules.bestOf");
+    // In the table's order: a rule may set what a later one refines.
+    for (const RuleRow& row : ruleRows()) {
+        const std::string path = "rules." + std::string(row.key);
+        const auto it = rules.find(std::string(row.key));
+        if (it == rules.end() && !row.writtenWhenDefault) {
+            continue;
+        }
+        if (it == rules.end()) {
+            missingOrWrongType(path);
+        }
+        row.set(r, ruleValue(row, *it, path));
     }
-    r.setTieBreak =
-        member(rules, "setTieBreak", &Json::is_boolean, "rules.setTieBreak").get<bool>();
-    const auto deciding = decidingSetFromCode(
-        member(rules, "decidingSet", &Json::is_string, "rules.decidingSet").get<std::string>());
-    if (!deciding) {
-        badValue("rules.decidingSet");
+    if (const auto key = conflictOf(r)) {
+        badValue("rules." + std::string(*key));
     }
-    r.decidingSet = *deciding;
-    r.noAd = member(rules, "noAd", &Json::is_boolean, "rules.noAd").get<bool>();
-    r.firstServer = static_cast<int>(
-        integer(member(rules, "firstServer", &Json::is_number_integer, "rules.firstServer"), 0, 1,
-                "rules.firstServer"));
     m.setRules(r);
 
     Json extra = Json::object();
     extra.get_ref<Json::object_t&>().reserve(rules.size());
     for (const auto& [key, value] : rules.items()) {
-        if (!isOneOf(key, kRuleKeys)) {
+        if (!isRuleKey(key)) {
             appendMember(extra, key, value);
         }
     }
@@ -205,12 +249,7 @@ void readPoints(const Json& points, bool timed, DecodedDocument& result) {
 }  // namespace
 
 std::string encodeDocument(const MatchRecord& match) {
-    const Rules& r = match.rules;
-    Json rules = {{"bestOf", r.setsInMatch},
-                  {"setTieBreak", r.setTieBreak},
-                  {"decidingSet", std::string(codeOf(r.decidingSet))},
-                  {"noAd", r.noAd},
-                  {"firstServer", r.firstServer}};
+    Json rules = rulesJson(match.rules);
     Json unknown = Json::object();
     if (!match.unknown.empty()) {
         unknown = readJson(match.unknown).value;
@@ -221,7 +260,7 @@ std::string encodeDocument(const MatchRecord& match) {
     if (const auto it = unknown.find("rules"); it != unknown.end() && it->is_object()) {
         rules.get_ref<Json::object_t&>().reserve(rules.size() + it->size());
         for (const auto& [key, value] : it->items()) {
-            if (!isOneOf(key, kRuleKeys)) {
+            if (!isRuleKey(key)) {
                 appendMember(rules, key, value);
             }
         }
@@ -238,7 +277,7 @@ std::string encodeDocument(const MatchRecord& match) {
     put("players", dumped(Json::array({match.players[0], match.players[1]})));
     put("tournament", dumped(Json(match.tournament)));
     // A round the list does not have is none, as a reader would take it.
-    put("round", std::to_string(match.round >= 0 && match.round < kRounds ? match.round : 0));
+    put("round", std::to_string(isRound(match.round) ? match.round : 0));
     put("rules", dumped(rules));
     const bool timed = !match.start.empty();
     if (timed) {
@@ -261,6 +300,10 @@ std::string encodeDocument(const MatchRecord& match) {
     }
     out += n == 0 ? "]\n}\n" : "\n  ]\n}\n";
     return out;
+}
+
+std::string encodeRules(const Rules& rules) {
+    return dumped(rulesJson(rules));
 }
 
 DecodedDocument decodeDocument(std::string_view bytes) {
@@ -332,9 +375,8 @@ DecodedDocument decodeDocumentTaking(std::string_view bytes,
             name(member(doc, "tournament", &Json::is_string, "tournament"), "tournament");
         // As in a match file: a round the list does not have is reported, and left out.
         const Json& round = member(doc, "round", &Json::is_number_integer, "round");
-        const bool inList = round.is_number_unsigned() ? round.get<std::uint64_t>() < kRounds
-                                                       : round.get<std::int64_t>() >= 0 &&
-                                                             round.get<std::int64_t>() < kRounds;
+        const bool inList = round.is_number_unsigned() ? round.get<std::uint64_t>() < kRounds.size()
+                                                       : isRound(round.get<std::int64_t>());
         if (inList) {
             m.round = round.get<int>();
         } else {
@@ -389,22 +431,18 @@ bool isMatchDocument(std::string_view bytes) {
 
 std::vector<Text> matchFileLosses(const MatchRecord& match) {
     std::vector<Text> losses;
-    if (match.rules.decidingSet != decidingSetOf(tieBreakRuleOf(match.tieBreakMarks))) {
-        // In the words of the menu that chose it.
-        static constexpr std::array<Source, 5> kDecidingSetNames{
-            CL_TEXT("Messages", "ai vantaggi"), CL_TEXT("Messages", "tie-break a 7 sul 6 pari"),
-            CL_TEXT("Messages", "tie-break a 10 sul 6 pari"),
-            CL_TEXT("Messages", "tie-break a 7 sul 12 pari"),
-            CL_TEXT("Messages", "match tie-break a 10")};
-        losses.emplace_back(
-            Text(CL_TEXT("Messages", "il set decisivo: %1"))
-                .arg(kDecidingSetNames[static_cast<std::size_t>(match.rules.decidingSet)]));
-    }
-    if (match.rules.noAd) {
-        losses.emplace_back(CL_TEXT("Messages", "il punto secco sul 40 pari"));
-    }
-    if (match.rules.firstServer != 0) {
-        losses.emplace_back(CL_TEXT("Messages", "il servizio del secondo giocatore all'inizio"));
+    // What a match file keeps: the number of sets and the tie-break menu's marks.
+    const Rules& r = match.rules;
+    const Rules kept = rulesOf(r.setsInMatch, match.tieBreakMarks);
+    for (const RuleRow& row : ruleRows()) {
+        if (row.lost.text != nullptr && row.get(r) != row.get(kept)) {
+            Text loss(row.lost);
+            if (const RuleChoice* choice = choiceOf(row, row.get(r));
+                choice && choice->inWords.text != nullptr) {
+                loss.arg(choice->inWords);
+            }
+            losses.push_back(std::move(loss));
+        }
     }
     for (const std::string* name : {&match.players[0], &match.players[1], &match.tournament}) {
         std::string kept = utf8ToCp1252(*name);

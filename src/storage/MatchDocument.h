@@ -18,7 +18,7 @@ namespace courtlog {
 // match file cannot express, the points' times and the names as typed.
 //
 //   {"format": "courtlog-match", "version": 1, "players": [a, b], "tournament": t,
-//    "round": r, "rules": {"bestOf", "setTieBreak", "decidingSet", "noAd", "firstServer"},
+//    "round": r, "rules": {one key a rule, as ruleRows() names them},
 //    "start": optional ISO 8601 UTC, "points": [{"word": w, "ms": optional}, ...]}
 //
 // Keys this program does not know, at the top level and in "rules", are kept in
@@ -28,6 +28,8 @@ inline constexpr int kDocumentVersion = 1;
 
 // The document's text. At most kMaxPoints points are written.
 std::string encodeDocument(const MatchRecord& match);
+// The document's "rules", as JSON text: what a report says of them.
+std::string encodeRules(const Rules& rules);
 
 // What a match file's reader gives, the faults the rest survives reported the same way; a
 // document refused says why in words rather than by number.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "scoring/Rounds.h"
 #include "storage/Cp1252.h"
 
 namespace courtlog {
@@ -122,7 +123,7 @@ DecodedMatch decodeMatch(std::string_view bytes, std::uint64_t bytesBeyond) {
     if (!in.readByte(m.round)) {
         return pastEnd();
     }
-    if (m.round > 7) {
+    if (!isRound(m.round)) {
         result.errors.push_back(LoadError::BadRound);
         result.roundValid = false;
     }

@@ -1,11 +1,10 @@
 // Reading the stored options' texts.
 #include "storage/StoredOptions.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
-
-#include "scoring/Rules.h"
 
 namespace courtlog {
 
@@ -69,11 +68,6 @@ std::optional<int> readFlag(const std::string& text) {
     return b ? std::optional<int>(*b ? 1 : 0) : std::nullopt;
 }
 
-std::optional<int> readDecidingSet(const std::string& text) {
-    const auto d = decidingSetFromCode(trimmed(text));
-    return d ? std::optional<int>(static_cast<int>(*d)) : std::nullopt;
-}
-
 }  // namespace
 
 std::optional<int> languageIndex(const std::string& code) {
@@ -89,15 +83,47 @@ std::string boolText(bool b) {
     return b ? "True" : "False";
 }
 
-const std::array<StoredOptionKey, 8> kStoredOptions{{
+const RuleRow* storedRule(std::string_view key) {
+    const auto rows = ruleRows();
+    const auto it = std::ranges::find(rows, key, &RuleRow::storedKey);
+    return key.empty() || it == rows.end() ? nullptr : &*it;
+}
+
+std::optional<int> readStoredRule(const RuleRow& row, const std::string& text) {
+    std::string word;
+    if (row.storedForm == RuleForm::Flag) {
+        const auto b = readBoolean(text);
+        if (!b) {
+            return std::nullopt;
+        }
+        word = boolText(*b);
+    } else if (row.storedForm == RuleForm::Number) {
+        const auto n = readWholeNumber(text);
+        if (!n) {
+            return std::nullopt;
+        }
+        word = std::to_string(*n);
+    } else {
+        word = trimmed(text);
+    }
+    const auto it = std::ranges::find(row.choices, word, &RuleChoice::stored);
+    if (it != row.choices.end()) {
+        return it->value;
+    }
+    // A rule the menu does not have: as when none of its marks stands.
+    return row.storedForm == RuleForm::Number ? std::optional<int>(row.choices.front().value)
+                                              : std::nullopt;
+}
+
+std::string storedRuleText(const RuleRow& row, int value) {
+    const RuleChoice* choice = choiceOf(row, value);
+    return choice ? std::string(choice->stored) : std::string();
+}
+
+const std::array<StoredOptionKey, 4> kStoredOptions{{
     {StoredOption::DisabilitaParziale, "DisabilitaParziale", "False", readFlag},
     {StoredOption::DisabilitaPuntiDalMatch, "DisabilitaPuntiDalMatch", "False", readFlag},
-    {StoredOption::TieBreakWhen, "TieBreakWhen", "1", readWholeNumber},
-    // None stored: the deciding set the tie-break rule stands for.
-    {StoredOption::SetDecisivo, "SetDecisivo", "", readDecidingSet},
-    {StoredOption::KillerPoint, "KillerPoint", "False", readFlag},
     {StoredOption::OraDeiPunti, "OraDeiPunti", "False", readFlag},
-    {StoredOption::MatchInTreSet, "MatchInTreSet", "False", readFlag},
     {StoredOption::SalvaOpzioniInUscita, "SalvaOpzioniInUscita", "False", readFlag},
 }};
 

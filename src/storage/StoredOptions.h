@@ -4,34 +4,39 @@
 #include <optional>
 #include <string>
 
+#include "scoring/Rules.h"
+
 namespace courtlog {
 
 // The section of the settings store that holds the options.
 inline constexpr const char* kOptionsSection = "Opzioni";
 
-// The options the window keeps between runs, in the order they are read at start-up and
-// written.
+// The options the window keeps between runs that are the user's own, not rules of the match
+// (those are stored by their rows), in the order they are read at start-up and written.
 enum class StoredOption {
     DisabilitaParziale,
     DisabilitaPuntiDalMatch,
-    TieBreakWhen,
-    SetDecisivo,
-    KillerPoint,
     OraDeiPunti,
-    MatchInTreSet,
     SalvaOpzioniInUscita,
 };
 
 // One stored option: its key, the text a fresh window stands for, and how a stored text reads
-// as a value (a flag reads as 0 or 1, a deciding set as its place in kDecidingSets). Nothing:
-// the text cannot be read.
+// as a value (a flag reads as 0 or 1). Nothing: the text cannot be read.
 struct StoredOptionKey {
     StoredOption option;
     const char* key;
     const char* missing;
     std::optional<int> (*read)(const std::string& text);
 };
-extern const std::array<StoredOptionKey, 8> kStoredOptions;
+extern const std::array<StoredOptionKey, 4> kStoredOptions;
+
+// The rule a stored option keeps, or nothing.
+const RuleRow* storedRule(std::string_view key);
+// The rule's value that a stored text stands for; nothing: it cannot be read. A whole number
+// that a numbered rule does not offer reads as its first choice.
+std::optional<int> readStoredRule(const RuleRow& row, const std::string& text);
+// The text stored for a rule's value.
+std::string storedRuleText(const RuleRow& row, int value);
 
 // The language of the window, stored at once when it is chosen, beside the options that wait
 // for the user to store them: its key, and the codes stored, by the language's index (the

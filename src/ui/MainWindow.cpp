@@ -506,7 +506,7 @@ void MainWindow::buildTopBand(QWidget* area) {
     // Its place is fixed whatever the rounds are called; a longer name is cut when shown.
     turno_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     turno_->setMinimumContentsLength(8);
-    for (std::size_t i = 0; i < kRoundNames.size(); ++i) {
+    for (std::size_t i = 0; i < kRounds.size(); ++i) {
         turno_->addItem(QString());
     }
     onLanguage([this] {
@@ -776,6 +776,45 @@ QAction* MainWindow::menuItem(QMenu* menu, const char* text, const char* objectN
     return action;
 }
 
+void MainWindow::ruleItems(QMenu* parent, RuleMenu where) {
+    const auto rows = ruleRows();
+    const Menus& menus = form_.view().menus;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const RuleRow& row = rows[r];
+        if (row.menu != where) {
+            continue;
+        }
+        // A rule of several choices has a submenu of its own; one that is switched on or off,
+        // one item.
+        QMenu* menu = parent;
+        if (row.title.text != nullptr) {
+            menu = parent->addMenu(QString());
+            menu->setObjectName(QString::fromUtf8(row.menuName.data(),
+                                                  static_cast<qsizetype>(row.menuName.size())));
+            onLanguage([menu, &row] { menu->setTitle(say(Text(row.title))); });
+        }
+        for (std::size_t c = 0; c < row.choices.size(); ++c) {
+            const RuleChoice& choice = row.choices[c];
+            if (choice.caption.text == nullptr) {
+                continue;  // the unchecked state of a single item
+            }
+            QAction* item = choiceItem(
+                menu,
+                QString::fromUtf8(choice.item.data(), static_cast<qsizetype>(choice.item.size())),
+                &menus.rules[r][c], [this, key = row.key, c] {
+                    form_.chooseRule(key, static_cast<int>(c));
+                });
+            if (row.key == "firstServer") {
+                // Captioned with a player's name, and read by what it does.
+                onLanguage([item, &choice] { nameMenuItem(item, say(Text(choice.caption))); });
+                firstServer_.at(c) = item;
+            } else {
+                onLanguage([item, &choice] { item->setText(say(Text(choice.caption))); });
+            }
+        }
+    }
+}
+
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     // Each item runs its handler and then shows what changed.
@@ -783,13 +822,6 @@ void MainWindow::buildMenus() {
         action->setEnabled(true);
         connect(action, &QAction::triggered, this,
                 [this, handler] { forward([this, handler] { (form_.*handler)(); }); });
-    };
-    // A rule of the match, one choice of its menu.
-    auto rule = [this](QAction* action, RuleMenu menu, int index) {
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, [this, menu, index] {
-            forward([this, menu, index] { form_.chooseRule(menu, index); });
-        });
     };
     auto toggle = [this](QAction* action, Switch option) {
         action->setEnabled(true);
@@ -853,21 +885,7 @@ void MainWindow::buildMenus() {
     connect(gameDelete_, &QAction::triggered, this,
             [this] { forward([this] { form_.GameDelete_Click(); }); });
     command(menuItem(game, QT_TR_NOOP("&Clear"), "GameClear"), &MainForm::GameClear_Click);
-    // Each item is captioned with a player's name, and read by what it does.
-    QMenu* firstServer = subMenu(game, QT_TR_NOOP("Primo al &servizio"));
-    firstServer->setObjectName(QStringLiteral("GamePrimoAlServizio"));
-    const std::array<const char*, 2> firstServerNames{QT_TR_NOOP("Primo al servizio Giocatore A"),
-                                                      QT_TR_NOOP("Primo al servizio Giocatore B")};
-    for (int i = 0; i < 2; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        QAction* item =
-            choiceItem(firstServer, name("PrimoAlServizio", i), &menus.PrimoAlServizio[k],
-                       [this, i] { form_.chooseRule(RuleMenu::PrimoAlServizio, i); });
-        const char* accessible = firstServerNames[k];
-        nameMenuItem(item, tr(accessible));
-        onLanguage([item, accessible] { nameMenuItem(item, tr(accessible)); });
-        firstServer_[k] = item;
-    }
+    ruleItems(game, RuleMenu::Game);
     game->addSeparator();
     QAction* statistics = menuItem(game, QT_TR_NOOP("Statistiche &dettagliate"), "GameStatistiche",
                                    QKeySequence(Qt::Key_F6));
@@ -876,37 +894,7 @@ void MainWindow::buildMenus() {
 
     QMenu* options = subMenu(bar, QT_TR_NOOP("&Opzioni"));
     options->setObjectName(QStringLiteral("Opzioni"));
-    QMenu* matchIn = subMenu(options, QT_TR_NOOP("&Match in"));
-    matchIn->setObjectName(QStringLiteral("OpzioniMatchIn"));
-    rule(menuItem(matchIn, QT_TR_NOOP("3 Set"), "MatchInTreSet", {}, &menus.MatchInTreSet),
-         RuleMenu::MatchIn, 0);
-    rule(menuItem(matchIn, QT_TR_NOOP("5 Set"), "MatchInCinqueSet", {}, &menus.MatchInCinqueSet),
-         RuleMenu::MatchIn, 1);
-    QMenu* tieBreak = subMenu(options, QT_TR_NOOP("&Tie-Break"));
-    tieBreak->setObjectName(QStringLiteral("OpzioniTieBreak"));
-    const std::array<const char*, 3> rules{QT_TR_NOOP("&No Tie-Break"),
-                                           QT_TR_NOOP("&Tranne l'ultimo set"),
-                                           QT_TR_NOOP("&Tutti i set")};
-    for (int i = 0; i < 3; ++i) {
-        const QByteArray objectName = name("TieBreakWhen", i).toUtf8();
-        rule(menuItem(tieBreak, rules[i], objectName.constData(), {}, &menus.TieBreakWhen[i]),
-             RuleMenu::TieBreakWhen, i);
-    }
-    QMenu* deciding = subMenu(options, QT_TR_NOOP("Set d&ecisivo"));
-    deciding->setObjectName(QStringLiteral("OpzioniSetDecisivo"));
-    const std::array<const char*, 5> decidingRules{
-        QT_TR_NOOP("&Ai vantaggi"), QT_TR_NOOP("Tie-break a &7 sul 6 pari"),
-        QT_TR_NOOP("Tie-break a &10 sul 6 pari"), QT_TR_NOOP("Tie-break a 7 sul &12 pari"),
-        QT_TR_NOOP("&Match tie-break a 10")};
-    for (int i = 0; i < 5; ++i) {
-        const QByteArray objectName = name("SetDecisivo", i).toUtf8();
-        rule(menuItem(deciding, decidingRules[static_cast<std::size_t>(i)], objectName.constData(),
-                      {}, &menus.SetDecisivo[static_cast<std::size_t>(i)]),
-             RuleMenu::SetDecisivo, i);
-    }
-    rule(menuItem(options, QT_TR_NOOP("&Killer point (senza vantaggi)"), "KillerPoint", {},
-                  &menus.KillerPoint),
-         RuleMenu::KillerPoint, 1);
+    ruleItems(options, RuleMenu::Options);
     toggle(menuItem(options, QT_TR_NOOP("&Registra l'ora dei punti"), "OraDeiPunti", {},
                     &menus.OraDeiPunti),
            Switch::OraDeiPunti);
@@ -1207,6 +1195,7 @@ void MainWindow::refresh() {
         if (view.check->dirty()) {
             const QSignalBlocker block(view.action);
             view.action->setChecked(view.check->checked());
+            view.action->setEnabled(view.check->enabled());
             view.check->clearDirty();
         }
     }

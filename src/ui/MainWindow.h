@@ -74,6 +74,8 @@ private:
     // File, "Esporta rapporto...": the report of the whole match as a web page, to a file the
     // user names.
     void exportReport();
+    // The items of the rules that sit in this menu, as the rule table lists them.
+    void ruleItems(QMenu* parent, RuleMenu where);
     // Game, "Statistiche dettagliate": the one statistics window, shown and brought forward.
     void showStatisticsWindow();
 

@@ -17,12 +17,14 @@ using namespace testing;
 
 // The tie-break marks, the deciding set's marks, then its code.
 std::string menusOf(const MainForm& f) {
-    const auto marks = [](const auto& menu) {
-        return std::accumulate(
-            menu.begin(), menu.end(), std::string(),
-            [](std::string t, const MenuCheck& m) { return t + "01"[m.checked()]; });
+    const auto marks = [&](const char* item, int n) {
+        std::string t;
+        for (int i = 0; i < n; ++i) {
+            t += "01"[f.view().menus.rule(item + std::to_string(i)).checked()];
+        }
+        return t;
     };
-    return marks(f.view().menus.TieBreakWhen) + " " + marks(f.view().menus.SetDecisivo) + " " +
+    return marks("TieBreakWhen_", 3) + " " + marks("SetDecisivo_", 5) + " " +
            std::string(codeOf(f.session().rules().decidingSet));
 }
 
@@ -31,8 +33,8 @@ TEST(Rules, TheDecidingSetAndTheTieBreakMenuMoveTogether) {
     Harness h;
     EXPECT_EQ(menusOf(h.form), "010 10000 adv");
     // T: an item of the tie-break menu, S: one of the deciding set's.
-    const auto T = RuleMenu::TieBreakWhen, S = RuleMenu::SetDecisivo;
-    const std::tuple<RuleMenu, int, const char*> steps[] = {
+    const auto T = "setTieBreak", S = "decidingSet";
+    const std::tuple<const char*, int, const char*> steps[] = {
         {T, 2, "001 01000 tb7"}, {S, 2, "010 00100 tb10"}, {S, 1, "001 01000 tb7"},
         {T, 0, "100 10000 adv"}, {S, 1, "100 01000 tb7"},  {S, 4, "100 00001 mtb10"},
         {T, 1, "010 10000 adv"}};
@@ -45,13 +47,13 @@ TEST(Rules, TheDecidingSetAndTheTieBreakMenuMoveTogether) {
 TEST(Rules, TodaysFormatsOnTheScoreboard) {
     Harness h;
     h.useThreeSets();
-    h.form.chooseRule(RuleMenu::SetDecisivo, 4);
+    h.form.chooseRule("decidingSet", 4);
     h.play(MatchScript().set(6, 4).set(3, 6).tieBreak(10, 8).points());
     EXPECT_EQ(h.board() + (h.form.session().score().over ? " over" : ""), "6-4 3-6 1-0(10-8) 0-0 0-0 over");
 
     // No-ad: the deciding point is a break point on the board, and no deuce is shown.
     Harness n;
-    n.form.chooseRule(RuleMenu::KillerPoint, 1);
+    n.form.chooseRule("noAd", 1);
     n.play("ABABAB");
     EXPECT_EQ(std::tuple(n.board(), n.form.view().board.BreakPoint.visible(),
                          n.form.view().board.Parità.visible(), n.form.view().board.Punteggio[1].back()),
@@ -64,20 +66,20 @@ TEST(Rules, RefusedChangesAreSaidAndChangeNoMark) {
     Harness h;
     h.play(MatchScript().set(6, 4).set(4, 6).set(8, 6).points() + "A");
     const std::string played = h.board();
-    h.form.chooseRule(RuleMenu::KillerPoint, 1);  // its deuces would have ended games
-    h.form.chooseRule(RuleMenu::MatchIn, 0);      // past the third set
+    h.form.chooseRule("noAd", 1);  // its deuces would have ended games
+    h.form.chooseRule("bestOf", 0);      // past the third set
     Harness over;
     over.play(MatchScript().set(6, 4).set(6, 4).points());
-    over.form.chooseRule(RuleMenu::MatchIn, 0);
+    over.form.chooseRule("bestOf", 0);
     EXPECT_EQ(std::tuple(h.platform.messages, over.platform.messages, h.board(), menusOf(h.form),
-                         h.menus().KillerPoint.checked(), h.menus().MatchInTreSet.checked()),
+                         h.menus().rule("KillerPoint").checked(), h.menus().rule("MatchInTreSet").checked()),
               std::tuple(std::vector<std::string>{
                              "Spiacente, ma cambierebbe un set già giocato. Impossibile modificare.",
                              "Spiacente, ma si è già al  4° set. Impossibile modificare."},
                          std::vector<std::string>{"Spiacente, ma la partita sarebbe già finita. "
                                                   "Impossibile modificare."},
                          played, "010 10000 adv", false, false));
-    h.form.chooseRule(RuleMenu::SetDecisivo, 2);
+    h.form.chooseRule("decidingSet", 2);
     EXPECT_EQ(std::tuple(menusOf(h.form), h.form.session().saved()),
               std::tuple("010 00100 tb10", false));
 }
@@ -89,13 +91,13 @@ TEST(Rules, TheFirstServerTakesTheMarksOfTheServe) {
     h.play("*BA!");  // A serves: an ace, a point each, a double fault
     EXPECT_EQ(h.board(), "0-0 30-30");
     h.form.applyMatch(h.form.session().record());  // as loaded: saved
-    h.form.chooseRule(RuleMenu::PrimoAlServizio, 1);
+    h.form.chooseRule("firstServer", 1);
     EXPECT_EQ(std::tuple(h.board(), h.form.session().score().server, h.form.session().saved()),
               std::tuple("0-0 30-30", 1, false));
     EXPECT_EQ(EstraiInfo(h.form.session().points().at(0), Attr::Punto), 1);
     h.play("*");
     EXPECT_EQ(h.board(), "0-0 30-40");
-    h.form.chooseRule(RuleMenu::PrimoAlServizio, 0);
+    h.form.chooseRule("firstServer", 0);
     EXPECT_EQ(h.board(), "0-0 40-30");
 }
 
@@ -105,9 +107,9 @@ TEST(Rules, AMatchFileSetsTheRulesFromItsMarks) {
          {std::tuple(std::array<bool, 3>{false, false, true}, "001 01000 tb7"),
           std::tuple(std::array<bool, 3>{true, true, false}, "110 10000 adv")}) {
         Harness h;
-        h.form.chooseRule(RuleMenu::SetDecisivo, 4);
-        h.form.chooseRule(RuleMenu::KillerPoint, 1);
-        h.form.chooseRule(RuleMenu::PrimoAlServizio, 1);
+        h.form.chooseRule("decidingSet", 4);
+        h.form.chooseRule("noAd", 1);
+        h.form.chooseRule("firstServer", 1);
         MatchRecord record;
         record.tieBreakMarks = marks;
         h.form.applyMatch(decodeMatch(encodeMatch(record)).match);

@@ -75,8 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.goTo(form.session().points().count() / 2);
     form.goTo(0);
     form.goTo(form.session().points().count());
-    form.chooseRule(RuleMenu::TieBreakWhen, 2);
-    form.chooseRule(RuleMenu::MatchIn, 0);
+    form.chooseRule("setTieBreak", 2);
+    form.chooseRule("bestOf", 0);
     form.PuntoGiocatore_Click(size % 2);
     form.goTo(form.session().points().count() / 3);
     form.AceDoppioFallo_Click(1 + static_cast<int>(size % 3));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/MatchFile.h"
+#include "storage/StoredOptions.h"
 #include "support/Harness.h"
 #include "support/TempDir.h"
 
@@ -79,6 +80,26 @@ TEST(MatchDocument, ItsTextKeepsEveryFieldAndWhatItDoesNotKnowThroughASecondSave
 )");
     small.points.clear();
     EXPECT_NE(encodeDocument(small).find("\"points\": []\n}"), std::string::npos);
+}
+
+// Every choice of every rule reads back as written, from the document and from the stored
+// options, and leaves the other rules as they were.
+TEST(MatchDocument, EveryRuleChoiceReadsBackAsWritten) {
+    for (const RuleRow& row : ruleRows()) {
+        for (const RuleChoice& choice : row.choices) {
+            Rules rules;
+            row.set(rules, choice.value);
+            MatchRecord m;
+            m.setRules(rules);
+            const std::optional<int> stored =
+                row.storedKey.empty() ? choice.value
+                                      : readStoredRule(row, storedRuleText(row, choice.value));
+            EXPECT_EQ(
+                std::tuple(row.get(rules), stored, decodeDocument(encodeDocument(m)).match.rules),
+                std::tuple(choice.value, choice.value, rules))
+                << row.key << " " << choice.value;
+        }
+    }
 }
 
 // Told by the first byte after a byte-order mark and blanks, never by the file's name.

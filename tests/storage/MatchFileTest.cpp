@@ -199,7 +199,7 @@ TEST(MatchFileCommands, StartUpOpensTheFileReportsWhatItCannotReadAndLoadsTheRes
         h.form.Form_Activate(line);
         const MatchRecord r = h.form.session().record();
         EXPECT_EQ(std::tuple(h.platform.messages, r.players, r.round, r.tieBreakMarks,
-                             h.form.view().menus.MatchInTreSet.checked(), h.board()),
+                             h.form.view().menus.rule("MatchInTreSet").checked(), h.board()),
                   std::tuple(std::vector{opening(5), opening(5), opening(380)},
                              std::array<std::string, 2>{"", "Bo"}, 3, std::array<bool, 3>{}, true,
                              "1-0 0-15"));

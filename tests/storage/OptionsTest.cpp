@@ -12,27 +12,28 @@ using Settings = std::map<std::string, std::string>;
 TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     Harness h, over;
     h.games("AAAAAA BBBBBB AB");
-    h.form.chooseRule(RuleMenu::MatchIn, 0);
+    h.form.chooseRule("bestOf", 0);
     // The third set now decides, with no tie-break.
-    EXPECT_EQ(std::tuple(h.board(), h.form.view().board.PuntiDalMatch[0].caption(),
-                         h.form.session().rules().tieBreakInSet(2), h.form.session().saved()),
+    EXPECT_EQ(std::tuple(h.board(), h.labels().PuntiDalMatch[0].caption(),
+                         h.session().rules().formatOf(2).tieBreakAt > 0, h.session().saved()),
               std::tuple("6-0 0-6 1-1 0-0", "20", false, false));
-    h.form.chooseRule(RuleMenu::MatchIn, 1);
-    EXPECT_EQ(std::tuple(h.form.session().rules().tieBreakInSet(2), h.form.view().board.PuntiDalMatch[0].caption()),
+    h.form.chooseRule("bestOf", 1);
+    EXPECT_EQ(std::tuple(h.session().rules().formatOf(2).tieBreakAt > 0,
+                         h.labels().PuntiDalMatch[0].caption()),
               std::tuple(true, "44"));
     h.games("AAAAA");
-    h.form.chooseRule(RuleMenu::MatchIn, 0);
+    h.form.chooseRule("bestOf", 0);
     EXPECT_EQ(h.board(), "6-0 0-6 6-1 0-0 0-0");
 
     // Five sets reopen a finished best-of-three match, which cannot go back to three.
     over.useThreeSets();
     over.platform.messageAnswers = {MsgAnswer::No};
     over.games("AAAAAA AAAAAA");
-    over.form.chooseRule(RuleMenu::MatchIn, 1);
+    over.form.chooseRule("bestOf", 1);
     over.games("A");
-    over.form.chooseRule(RuleMenu::MatchIn, 0);
+    over.form.chooseRule("bestOf", 0);
     EXPECT_EQ(over.board(), "6-0 6-0 1-0 0-0");
-    EXPECT_FALSE(h.form.view().menus.MatchInTreSet.checked() || over.form.view().menus.MatchInTreSet.checked());
+    EXPECT_FALSE(h.form.view().menus.rule("MatchInTreSet").checked() || over.form.view().menus.rule("MatchInTreSet").checked());
     // All of h's messages, then over's last. The number keeps the blank of its sign: two
     // blanks before it.
     h.platform.messages.push_back(over.platform.messages.back());
@@ -49,11 +50,11 @@ TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
     h.games("AAAAAA BBBBBB ABABABABABAB AA");
     ASSERT_EQ(h.board(), "6-0 0-6 8-6 0-0 0-0");
     const int points = h.form.session().points().count();
-    h.form.chooseRule(RuleMenu::TieBreakWhen, 2);
-    h.form.chooseRule(RuleMenu::TieBreakWhen, 3);  // no such rule
+    h.form.chooseRule("setTieBreak", 2);
+    h.form.chooseRule("setTieBreak", 3);  // no such rule
     // Seven of the last eight points win the tie-break; the eighth lies after the end of the
     // match: counted by the statistics, not scored. The replay asks no question.
-    EXPECT_EQ(std::tuple(h.form.view().menus.TieBreakWhen[2].checked(), h.board(),
+    EXPECT_EQ(std::tuple(h.form.view().menus.rule("TieBreakWhen_2").checked(), h.board(),
                          h.form.session().score().pointsWon[0] + h.form.session().score().pointsWon[1],
                          h.platform.messages.size()),
               std::tuple(true, "6-0 0-6 7-6(7-0) 0-0 0-0", points - 1, 1u));
@@ -132,8 +133,8 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         const Menus& m = h.menus();
         const std::string options =
             std::string{c(m.DisabilitaParziale),  c(m.DisabilitaPuntiDalMatch),
-                        c(m.TieBreakWhen[0]),     c(m.TieBreakWhen[1]),
-                        c(m.TieBreakWhen[2]),     c(m.MatchInTreSet),
+                        c(m.rule("TieBreakWhen_0")),     c(m.rule("TieBreakWhen_1")),
+                        c(m.rule("TieBreakWhen_2")),     c(m.rule("MatchInTreSet")),
                         c(m.SalvaOpzioniInUscita)} +
             " " + std::string(codeOf(r.decidingSet)) + (r.noAd ? " noAd" : "") +
             (m.OraDeiPunti.checked() ? " timed" : "");

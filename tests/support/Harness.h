@@ -32,9 +32,10 @@ struct Harness {
         }
     }
 
-    void useThreeSets() { form.chooseRule(RuleMenu::MatchIn, 0); }
-    void useTieBreakRule(int index) { form.chooseRule(RuleMenu::TieBreakWhen, index); }
+    void useThreeSets() { form.chooseRule("bestOf", 0); }
+    void useTieBreakRule(int index) { form.chooseRule("setTieBreak", index); }
     const Board& labels() const { return form.view().board; }
+    const MatchSession& session() const { return form.session(); }
     const Menus& menus() const { return form.view().menus; }
     const Score& score() const { return form.session().score(); }
     const PointList& points() const { return form.session().points(); }

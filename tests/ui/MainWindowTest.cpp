@@ -337,7 +337,7 @@ TEST_F(MainWindowTest, EveryQuestionShowsOverTheScreenItSpeaksOf) {
         seen << both("Set1") + " " + score() + " vinti " + text("PuntiVinti_0") + " ace " +
                     text("Aces_0") + (find("MatchPoint_0")->isHidden() ? "" : " MP");
     };
-    window.form().chooseRule(RuleMenu::MatchIn, 0);
+    window.form().chooseRule("bestOf", 0);
     platform.messageAnswers = {MsgAnswer::Yes};  // save at the end of the match: cancelled
     play("*" + std::string(47, 'A'));
     window.form().GameClear_Click();
