@@ -52,7 +52,7 @@ Text pairCell(Text first, Text second) {
     return Text::pattern("%1 / %2").arg(std::move(first)).arg(std::move(second));
 }
 
-using L = MainForm::Labels;
+using L = Board;
 
 const std::array<StatisticsRow, 8> kStatisticsRows{{
     {CL_TEXT("Statistics", "Punti vinti"), &L::PuntiVinti, nullptr,
@@ -77,9 +77,43 @@ const std::array<StatisticsRow, 8> kStatisticsRows{{
     {CL_TEXT("Statistics", "Punti set/match"), &L::PuntiDalSet, &L::PuntiDalMatch, nullptr},
 }};
 
-Text shownValue(const StatisticsRow& row, const MainForm& f, int p) {
-    const Text& first = (f.labels.*row.first)[p].text();
-    return row.second == nullptr ? first : pairCell(first, (f.labels.*row.second)[p].text());
+Text shownValue(const StatisticsRow& row, const Board& board, int p) {
+    const Text& first = (board.*row.first)[p].text();
+    return row.second == nullptr ? first : pairCell(first, (board.*row.second)[p].text());
+}
+
+namespace {
+
+struct ChangeCaptions {
+    Source undo;
+    Source redo;
+};
+
+// By ChangeKind.
+constexpr std::array<ChangeCaptions, 10> kChangeCaptions{{
+    {CL_TEXT("Edit", "Annulla punto"), CL_TEXT("Edit", "Ripeti punto")},
+    {CL_TEXT("Edit", "Annulla sovrascrittura"), CL_TEXT("Edit", "Ripeti sovrascrittura")},
+    {CL_TEXT("Edit", "Annulla inserimento"), CL_TEXT("Edit", "Ripeti inserimento")},
+    {CL_TEXT("Edit", "Annulla taglio"), CL_TEXT("Edit", "Ripeti taglio")},
+    {CL_TEXT("Edit", "Annulla eliminazione"), CL_TEXT("Edit", "Ripeti eliminazione")},
+    {CL_TEXT("Edit", "Annulla modifica del punto"), CL_TEXT("Edit", "Ripeti modifica del punto")},
+    {CL_TEXT("Edit", "Annulla nome"), CL_TEXT("Edit", "Ripeti nome")},
+    {CL_TEXT("Edit", "Annulla turno"), CL_TEXT("Edit", "Ripeti turno")},
+    {CL_TEXT("Edit", "Annulla regola"), CL_TEXT("Edit", "Ripeti regola")},
+    {CL_TEXT("Edit", "Annulla cancellazione del match"),
+     CL_TEXT("Edit", "Ripeti cancellazione del match")},
+}};
+
+}  // namespace
+
+Text undoCaptionOf(std::optional<ChangeKind> kind) {
+    return kind ? Text(kChangeCaptions[static_cast<std::size_t>(*kind)].undo)
+                : Text(CL_TEXT("Edit", "Annulla"));
+}
+
+Text redoCaptionOf(std::optional<ChangeKind> kind) {
+    return kind ? Text(kChangeCaptions[static_cast<std::size_t>(*kind)].redo)
+                : Text(CL_TEXT("Edit", "Ripeti"));
 }
 
 }  // namespace courtlog

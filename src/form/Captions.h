@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "form/MainForm.h"
+#include "form/Board.h"
+#include "history/UndoHistory.h"
 #include "history/Statistics.h"
 #include "scoring/Score.h"
 
@@ -31,14 +32,19 @@ Text pairCell(Text first, Text second);
 // makes the same value from a player's counts.
 struct StatisticsRow {
     Source caption;  // without the colon the frames put after it
-    std::array<Field, 2> MainForm::Labels::*first;
-    std::array<Field, 2> MainForm::Labels::*second;  // null for a row with one value
+    std::array<Field, 2> Board::*first;
+    std::array<Field, 2> Board::*second;  // null for a row with one value
     // Null for the one row that is not a count (the points the player still needs).
     Text (*fromCounts)(const PlayerStatistics&);
 };
 extern const std::array<StatisticsRow, 8> kStatisticsRows;
 
-// A row's value for a player as the form shows it now.
-Text shownValue(const StatisticsRow& row, const MainForm& form, int player);
+// A row's value for a player as the board shows it.
+Text shownValue(const StatisticsRow& row, const Board& board, int player);
+
+// What the Modifica menu offers to take back or make again: "Annulla punto", "Ripeti nome"...;
+// "Annulla" and "Ripeti" when there is nothing.
+Text undoCaptionOf(std::optional<ChangeKind> kind);
+Text redoCaptionOf(std::optional<ChangeKind> kind);
 
 }  // namespace courtlog

@@ -1,103 +1,46 @@
+// The form's drawing: the session's match into the board, the panel, the menus and the
+// history's bounds.
 #include "form/MainForm.h"
+
+#include "form/Captions.h"
+#include "storage/RecoveryCopy.h"
 
 namespace courtlog {
 
-std::string NamedField::objectName() const {
-    std::string s(name);
-    if (index >= 0) {
-        s += '_';
-        s += std::to_string(index);
-    }
-    return s;
-}
-
-std::string NamedField::displayName() const {
-    std::string s(name);
-    if (index >= 0) {
-        s += '(';
-        s += std::to_string(index);
-        s += ')';
-    }
-    return s;
-}
-
 namespace {
 
-void initPair(std::array<Field, 2>& pair, const Text& caption, Colour back,
-              Colour fore = colours::Black, bool visible = true) {
-    for (Field& f : pair) {
-        f = Field(caption, back, fore, visible);
+template <std::size_t N>
+void checkOnly(std::array<MenuCheck, N>& items, int index) {
+    for (std::size_t i = 0; i < N; ++i) {
+        items[i].setChecked(static_cast<int>(i) == index);
     }
 }
 
 }  // namespace
 
-MainForm::MainForm(Platform& platform) : platform_(platform) {
-    using namespace colours;
-    const Text none, zero = Text::number(0);
-    labels.NomeTorneo = Field(none, LightGreen);
-    initPair(labels.NomeGiocatore, none, Yellow);
-    // Player A serves first; the marker is a coloured block without text.
-    labels.Serve[0] = Field(none, Red, Black, true);
-    labels.Serve[1] = Field(none, Red, Black, false);
-    initPair(labels.Punteggio, zero, Cyan);
-    initPair(labels.Games, zero, Teal);
-    for (int set = 1; set <= 5; ++set) {
-        initPair(labels.setRow(set), zero, Teal);
-        initPair(labels.tieBreakRow(set), zero, Teal, Black, false);
+int EstraiInfo(Platform& platform, PointWord word, std::string_view name) {
+    const auto attr = attrFromName(name);
+    if (!attr) {
+        platform.messageBox(Text(CL_TEXT("Messages", "Chiamata a EstraiInfo non valida (%1)"))
+                                .arg(Text::verbatim(std::string(name))),
+                            MsgButtons::Ok);
+        platform.endProgram();
     }
+    return EstraiInfo(word, *attr);
+}
 
-    initPair(labels.FrameStatistiche, none, LightGreen);
-    for (auto* row : {&labels.PuntiVinti, &labels.BreakFatti, &labels.BreakAvuti, &labels.Aces,
-                      &labels.DoppiFalli, &labels.ColpiVincenti, &labels.ErroriGratuiti,
-                      &labels.PuntiDalSet, &labels.PuntiDalMatch, &labels.Parziale}) {
-        initPair(*row, zero, Cyan);
+void CreaInfo(Platform& platform, PointWord& word, std::string_view name, int value) {
+    const auto attr = attrFromName(name);
+    if (!attr) {
+        platform.messageBox(Text(CL_TEXT("Messages", "Chiamata a CreaInfo non valida (%1)"))
+                                .arg(Text::verbatim(std::string(name))),
+                            MsgButtons::Ok);
+        platform.endProgram();
     }
-    // The serve percentages are worked out from their counters by the reset.
-    initPair(labels.PercentualePrimePalle, none, Cyan);
-    initPair(labels.PercentualeConPrimaPalla, none, Cyan);
-    initPair(labels.PercentualeConSecondaPalla, none, Cyan);
-
-    initPair(labels.PuntoGiocatore, none, LightOrange);
-    // Until the user names them, the names are texts of the program, in the user's language.
-    for (int p = 0; p < 2; ++p) {
-        setPlayerName(p, kDefaultPlayers[p]);
-    }
-    labels.NomeTorneo.setCaption(kDefaultTournament);
-
-    // The indicators are hidden until the score calls for them.
-    labels.PalleNuove = Field(CL_TEXT("Scoreboard", "Palle nuove"), Green, Blue, false);
-    labels.Parità = Field(CL_TEXT("Scoreboard", "Parità"), Green, Blue, false);
-    labels.BreakPoint = Field(CL_TEXT("Scoreboard", "Break Point"), Red, Blue, false);
-    initPair(labels.SetPoint, CL_TEXT("Scoreboard", "Set Point"), Red, Blue, false);
-    initPair(labels.MatchPoint, CL_TEXT("Scoreboard", "Match Point"), Red, Blue, false);
-
-    labels.Posizione = Field(none, LightGreen);
-    buildFieldList();
-    renderPosition();
-    startAfresh(true);
+    CreaInfo(word, *attr, value);
 }
 
-std::array<Field, 2>& MainForm::Labels::setRow(int set) {
-    std::array<std::array<Field, 2>*, 5> rows{&Set1, &Set2, &Set3, &Set4, &Set5};
-    return *rows.at(static_cast<std::size_t>(set - 1));
-}
-
-const std::array<Field, 2>& MainForm::Labels::setRow(int set) const {
-    return const_cast<Labels*>(this)->setRow(set);
-}
-
-std::array<Field, 2>& MainForm::Labels::tieBreakRow(int set) {
-    std::array<std::array<Field, 2>*, 5> rows{&TieBreak1, &TieBreak2, &TieBreak3, &TieBreak4,
-                                              &TieBreak5};
-    return *rows.at(static_cast<std::size_t>(set - 1));
-}
-
-const std::array<Field, 2>& MainForm::Labels::tieBreakRow(int set) const {
-    return const_cast<Labels*>(this)->tieBreakRow(set);
-}
-
-OptionGroup& MainForm::panel(Panel p) {
+const OptionGroup& FormView::panel(Panel p) const {
     switch (p) {
         case Panel::Servizio:
             return Servizio;
@@ -111,76 +54,97 @@ OptionGroup& MainForm::panel(Panel p) {
     return ErroreVincente;
 }
 
-void MainForm::buildFieldList() {
-    auto single = [this](std::string_view name, Field& f) { fields_.push_back({name, -1, &f}); };
-    auto pair = [this](std::string_view name, std::array<Field, 2>& a) {
-        fields_.push_back({name, 0, &a[0]});
-        fields_.push_back({name, 1, &a[1]});
+MainForm::MainForm(Platform& platform)
+    : platform_(platform),
+      recovery_(std::make_unique<RecoveryCopy>(platform)),
+      session_([&platform](const Text& t) { return platform.shown(t); }, recovery_.get()) {
+    draw();
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::draw() {
+    const PointList& points = session_.points();
+    view_.board.draw({session_.players(), session_.tournament(), &session_.rules(),
+                      &session_.position(), points.played(), points.count(),
+                      view_.menus.DisabilitaParziale.checked(),
+                      view_.menus.DisabilitaPuntiDalMatch.checked()});
+    drawPanel();
+    view_.Turno.select(session_.round());
+    view_.GameScroll.setMinimum(0);
+    view_.GameScroll.setMaximum(points.count());
+    view_.GameScroll.setValue(points.current());
+    drawMenus();
+    view_.canDelete = points.current() > 0;
+    view_.canUndo = session_.nextUndo().has_value();
+    view_.canRedo = session_.nextRedo().has_value();
+    showRecoveryProblem();
+    view_.recoveryFile = recovery_->path();
+    view_.undoCaption = undoCaptionOf(session_.nextUndo());
+    view_.redoCaption = redoCaptionOf(session_.nextRedo());
+}
+
+void MainForm::drawPanel() {
+    // The working point as it stands: a fresh one shows "Prima palla" and three times "Miss",
+    // a recorded one its own marks.
+    const PointWord word = session_.working();
+    auto show = [word](OptionGroup& group, Attr attr) {
+        const int v = EstraiInfo(word, attr);
+        group.select(v < group.count() ? v : -1);
     };
-    single("NomeTorneo", labels.NomeTorneo);
-    pair("NomeGiocatore", labels.NomeGiocatore);
-    pair("Serve", labels.Serve);
-    pair("Punteggio", labels.Punteggio);
-    pair("Games", labels.Games);
-    pair("Set1", labels.Set1);
-    pair("Set2", labels.Set2);
-    pair("Set3", labels.Set3);
-    pair("Set4", labels.Set4);
-    pair("Set5", labels.Set5);
-    pair("TieBreak1", labels.TieBreak1);
-    pair("TieBreak2", labels.TieBreak2);
-    pair("TieBreak3", labels.TieBreak3);
-    pair("TieBreak4", labels.TieBreak4);
-    pair("TieBreak5", labels.TieBreak5);
-    pair("FrameStatistiche", labels.FrameStatistiche);
-    pair("PuntiVinti", labels.PuntiVinti);
-    pair("BreakFatti", labels.BreakFatti);
-    pair("BreakAvuti", labels.BreakAvuti);
-    pair("Aces", labels.Aces);
-    pair("DoppiFalli", labels.DoppiFalli);
-    pair("PercentualePrimePalle", labels.PercentualePrimePalle);
-    pair("PercentualeConPrimaPalla", labels.PercentualeConPrimaPalla);
-    pair("PercentualeConSecondaPalla", labels.PercentualeConSecondaPalla);
-    pair("ColpiVincenti", labels.ColpiVincenti);
-    pair("ErroriGratuiti", labels.ErroriGratuiti);
-    pair("PuntiDalSet", labels.PuntiDalSet);
-    pair("PuntiDalMatch", labels.PuntiDalMatch);
-    pair("PuntoGiocatore", labels.PuntoGiocatore);
-    pair("Parziale", labels.Parziale);
-    single("PalleNuove", labels.PalleNuove);
-    single("Parità", labels.Parità);
-    single("BreakPoint", labels.BreakPoint);
-    pair("SetPoint", labels.SetPoint);
-    pair("MatchPoint", labels.MatchPoint);
-    single("Posizione", labels.Posizione);
+    show(view_.Servizio, Attr::Servizio);
+    show(view_.DirittoRovescio, Attr::DirittoRovescio);
+    show(view_.Colpo, Attr::Colpo);
+    show(view_.ErroreVincente, Attr::ErroreVincente);
 }
 
-Text MainForm::roundName(int index) {
-    return static_cast<std::size_t>(index) < TurnoEntries.size()
-               ? Text(TurnoEntries[static_cast<std::size_t>(index)])
-               : Text();
-}
-
-int MainForm::EstraiInfo(PointWord word, std::string_view name) {
-    const auto attr = attrFromName(name);
-    if (!attr) {
-        platform_.messageBox(Text(CL_TEXT("Messages", "Chiamata a EstraiInfo non valida (%1)"))
-                                 .arg(Text::verbatim(std::string(name))),
-                             MsgButtons::Ok);
-        platform_.endProgram();
+void MainForm::drawMenus() {
+    const Rules& rules = session_.rules();
+    Menus& m = view_.menus;
+    m.MatchInTreSet.setChecked(rules.setsInMatch == 3);
+    m.MatchInCinqueSet.setChecked(rules.setsInMatch != 3);
+    // A match file's own marks, as it has them, so that what is saved is what was read.
+    const std::array<bool, 3>& marks = session_.tieBreakMarks();
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        m.TieBreakWhen[i].setChecked(marks[i]);
     }
-    return courtlog::EstraiInfo(word, *attr);
+    checkOnly(m.SetDecisivo, static_cast<int>(rules.decidingSet));
+    m.KillerPoint.setChecked(rules.noAd);
+    checkOnly(m.PrimoAlServizio, rules.firstServer);
+    m.OraDeiPunti.setChecked(timing_);
 }
 
-void MainForm::CreaInfo(PointWord& word, std::string_view name, int value) {
-    const auto attr = attrFromName(name);
-    if (!attr) {
-        platform_.messageBox(Text(CL_TEXT("Messages", "Chiamata a CreaInfo non valida (%1)"))
-                                 .arg(Text::verbatim(std::string(name))),
-                             MsgButtons::Ok);
-        platform_.endProgram();
+void MainForm::showRecoveryProblem() {
+    // In place of any other notice: nothing else matters as much.
+    if (const auto& problem = recovery_->problem()) {
+        view_.Avviso.show(*problem, false);
+    } else if (!view_.Avviso.text().empty() && !view_.Avviso.closable()) {
+        view_.Avviso.clear();
     }
-    courtlog::CreaInfo(word, *attr, value);
+}
+
+void MainForm::afterMove() {
+    draw();
+    if (session_.points().count() == 0) {
+        return;
+    }
+    const int outcome = EstraiInfo(session_.working(), Attr::AceDoppioFallo);
+    view_.focus.request(outcome > 0 ? "AceDoppioFallo_" + std::to_string(outcome)
+                                    : std::string("PuntoGiocatore_0"));
+}
+
+void MainForm::Avviso_Close() {
+    if (view_.Avviso.closable()) {
+        view_.Avviso.clear();
+    }
+}
+
+void MainForm::FileExit_Click() {
+    platform_.endProgram();
+}
+
+void MainForm::HelpInfo_Click() {
+    platform_.showAbout();
 }
 
 }  // namespace courtlog

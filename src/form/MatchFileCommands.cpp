@@ -10,6 +10,7 @@
 #include "storage/MatchDocument.h"
 #include "storage/MatchFile.h"
 #include "storage/Recovery.h"
+#include "storage/RecoveryCopy.h"
 
 namespace courtlog {
 
@@ -49,44 +50,18 @@ Text openingError(LoadError error) {
 
 std::string MainForm::defaultFileName() const {
     // In the words the user reads: a name not yet given is offered as shown.
-    std::string name = platform_.shown(labels.NomeGiocatore[0].text()) + "-" +
-                       platform_.shown(labels.NomeGiocatore[1].text()) + " (" +
-                       platform_.shown(labels.NomeTorneo.text());
-    if (const Text round = roundName(Turno.selected()); !round.empty()) {
+    std::string name = platform_.shown(session_.players()[0]) + "-" +
+                       platform_.shown(session_.players()[1]) + " (" +
+                       platform_.shown(session_.tournament());
+    if (const Text round = roundName(session_.round()); !round.empty()) {
         name += ", " + platform_.shown(round);
     }
     return safeFileName(name + ").clg");
 }
 
-MatchRecord MainForm::matchRecord() const {
-    MatchRecord m;
-    m.setsInMatch = static_cast<std::int16_t>(menus.MatchInTreSet.checked() ? 3 : 5);
-    for (std::size_t i = 0; i < m.tieBreakWhen.size(); ++i) {
-        m.tieBreakWhen[i] = menus.TieBreakWhen[i].checked();
-    }
-    const Rules rules = rulesFromMenus();
-    m.decidingSet = rules.decidingSet;
-    m.noAd = rules.noAd;
-    m.firstServer = rules.firstServer;
-    // A name not yet given is kept as it was shown.
-    m.players = {platform_.shown(labels.NomeGiocatore[0].text()),
-                 platform_.shown(labels.NomeGiocatore[1].text())};
-    m.tournament = platform_.shown(labels.NomeTorneo.text());
-    m.round = std::max(0, Turno.selected());
-    const auto recorded = points_.recorded();
-    m.points.assign(recorded.begin(), recorded.end());
-    const auto times = points_.recordedTimes();
-    if (start_ && std::ranges::any_of(times, [](std::int64_t t) { return t != kNoTime; })) {
-        m.start = isoUtc(*start_);
-        m.times.assign(times.begin(), times.end());
-    }
-    m.unknown = unknown_;
-    return m;
-}
-
 void MainForm::FileSave_Click() {
     saveFailed_ = false;
-    const MatchRecord record = matchRecord();
+    const MatchRecord record = session_.record();
     // A match file as before whenever it keeps the whole match; otherwise the dialog starts on
     // the document, which keeps everything.
     const std::vector<Text> losses = matchFileLosses(record);
@@ -122,7 +97,8 @@ void MainForm::FileSave_Click() {
 }
 
 void MainForm::FileSaveCurrent_Click() {
-    const MatchRecord record = matchRecord();
+    const MatchRecord record = session_.record();
+    const std::string& currentFile_ = view_.currentFile;
     // A match file that would lose part of the match is a choice for the dialog to offer.
     if (currentFile_.empty() || (!currentFileIsDocument_ && !matchFileLosses(record).empty())) {
         FileSave_Click();
@@ -136,7 +112,7 @@ bool MainForm::writeMatchTo(const std::string& path, const std::string& title, b
                             const MatchRecord& record) {
     // Another window may have saved its own match there since this one read or wrote it; that
     // is replaced only when the user says so. A file that has gone loses nothing.
-    if (fileOnDisk_ && sameFile(path, currentFile_)) {
+    if (fileOnDisk_ && sameFile(path, view_.currentFile)) {
         const std::optional<FileFingerprint> now = fingerprintOf(path);
         if (now && *now != *fileOnDisk_) {
             const MsgAnswer answer = platform_.messageBox(
@@ -168,22 +144,13 @@ bool MainForm::writeMatchTo(const std::string& path, const std::string& title, b
                              MsgButtons::Ok);
         return false;
     }
-    // The names are now the file's: another language no longer renames them.
-    for (int p = 0; p < 2; ++p) {
-        setPlayerName(p, Text::verbatim(record.players[p]));
-    }
-    labels.NomeTorneo.setCaption(Text::verbatim(record.tournament));
-    currentFile_ = path;
+    view_.currentFile = path;
     currentFileIsDocument_ = asDocument;
     suggestedFile_.clear();
+    recovery_->setFileOfMatch(path);
     fileOnDisk_ = fingerprintOf(path);
-    // What is undone from here on is measured against this file; the steps before it stay.
-    const int from = points_.current();
-    last_ = moment();
-    last_.position = from;
-    saved_ = last_.match;
-    matchSaved_ = true;
-    removeRecovery();
+    session_.markSaved(record);
+    draw();
     return true;
 }
 
@@ -260,8 +227,9 @@ bool MainForm::loadMatch(const std::string& path) {
     }
 
     applyMatch(decoded.match, decoded.roundValid);
-    currentFile_ = path;
+    view_.currentFile = path;
     currentFileIsDocument_ = isMatchDocument(read.bytes);
+    recovery_->setFileOfMatch(path);
     fileOnDisk_ = fingerprintOf(path);
     if (decoded.pointsIgnored > 0) {
         // Said over the match as loaded, so the user sees what was kept.
@@ -281,53 +249,19 @@ bool MainForm::loadMatch(const std::string& path) {
 
 void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
     // The match it replaces, if never saved, stays a week among the declined recovery files.
-    if (!matchSaved_ && !recoveryPath_.empty() && declineRecovery(recoveryPath_)) {
-        platform_.unlockFile(lockPathOf(recoveryPath_));
-        recoveryPath_.clear();
+    if (!session_.saved()) {
+        recovery_->setAside();
     }
-    putMatch({m,
-              {Text::verbatim(m.players[0]), Text::verbatim(m.players[1])},
-              Text::verbatim(m.tournament),
-              static_cast<int>(m.points.size())},
-             roundValid);
     // Another match: nothing of the one before can be undone into it.
-    currentFile_.clear();
+    view_.currentFile.clear();
     currentFileIsDocument_ = false;
     suggestedFile_.clear();
+    recovery_->setFileOfMatch({});
     fileOnDisk_.reset();
+    session_.replace(m, roundValid);
     // A timed match goes on timing its points; another takes the user's choice back.
-    menus.OraDeiPunti.setChecked(
-        timingChosen_ || std::ranges::any_of(m.times, [](std::int64_t t) { return t != kNoTime; }));
-    startAfresh(true);
-}
-
-void MainForm::putMatch(const MatchMoment& moment, bool roundValid) {
-    const MatchRecord& m = moment.match;
-    showRules(m.rules());
-    // The marks as the file has them, so that saving it again writes them back.
-    for (int i = 0; i < 3; ++i) {
-        menus.TieBreakWhen[i].setChecked(m.tieBreakWhen[i]);
-    }
-    for (int p = 0; p < 2; ++p) {
-        setPlayerName(p, moment.players[p]);
-    }
-    labels.NomeTorneo.setCaption(moment.tournament);
-    if (roundValid) {
-        Turno.select(m.round);
-    }
-    points_.assign(m.points, m.times);
-    points_.moveTo(moment.position);
-    start_ = m.start.empty() ? std::nullopt : parseIsoUtc(m.start);
-    unknown_ = m.unknown;
-
-    // The file's number of sets replaces the match in progress, so nothing is refused here.
-    setSetsInMatch(rulesOf(m.setsInMatch, m.tieBreakWhen).setsInMatch);
-    ReplayToCurrentPoint();
-    if (points_.count() == 0) {
-        // Nothing to replay: the panel still shows the empty working slot as it is.
-        showWordInPanel(0);
-        workingSlotChanged();
-    }
+    timing_ = timingChosen_ || session_.timed();
+    afterMove();
 }
 
 void MainForm::Form_Activate(const std::string& commandLine) {
@@ -343,10 +277,10 @@ void MainForm::Form_Activate(const std::string& commandLine) {
     }
     // From here on an unsaved match is kept, even one that changed before the first showing
     // and stays if the file named cannot be opened.
-    recoveryArmed_ = true;
+    recovery_->arm();
     // A folder that cannot take the recovery file is said before the first point.
-    usableRecoveryFolder();
-    writeRecovery();
+    recovery_->usableFolder();
+    session_.keepRecovery();
     matchFileName_ = name;
     if (!matchFileName_.empty()) {
         FileLoad_Click();
@@ -355,9 +289,26 @@ void MainForm::Form_Activate(const std::string& commandLine) {
     for (Panel p : {Panel::Servizio, Panel::DirittoRovescio, Panel::Colpo, Panel::ErroreVincente}) {
         SelectOption(p, 0);
     }
-    Turno.select(0);
-    focus.objectName = "PuntoGiocatore_0";
-    startAfresh(true);
+    session_.startAfresh(true);
+    draw();
+    view_.focus.request("PuntoGiocatore_0");
+}
+
+void MainForm::ExportReport_Click(const std::function<std::string(const MatchRecord&)>& page) {
+    std::string name = defaultFileName();
+    name.replace(name.size() - 4, 4, ".html");  // in place of ".clg"
+    const FileChoice choice =
+        platform_.saveFileDialog(name, {CL_TEXT("Files", "Pagina web (*.html)")}, 0);
+    if (choice.title.empty()) {
+        return;
+    }
+    // The whole recorded match, wherever the user stands in it.
+    if (const std::optional<Text> failure = writeFileReplacing(choice.path, page(session_.record()))) {
+        platform_.messageBox(Text(CL_TEXT("Messages", "Impossibile salvare il file %1: %2"))
+                                 .arg(Text::verbatim(choice.title))
+                                 .arg(*failure),
+                             MsgButtons::Ok);
+    }
 }
 
 }  // namespace courtlog

@@ -1,77 +1,39 @@
 // The stored options, and the window's load and close steps that use them.
-#include <algorithm>
-#include <array>
-
 #include "form/MainForm.h"
 #include "form/Version.h"
-#include "storage/Recovery.h"
+#include "storage/RecoveryCopy.h"
 #include "storage/StoredOptions.h"
 
 namespace courtlog {
 
 namespace {
 
-// The options that are a check mark, each switched by its own menu handler.
-struct FlagOption {
-    StoredOption option;
-    MenuCheck MainForm::Menus::*check;
-    void (MainForm::*click)();
-};
-constexpr std::array<FlagOption, 5> kFlagOptions{{
-    {StoredOption::KillerPoint, &MainForm::Menus::KillerPoint, &MainForm::KillerPoint_Click},
-    {StoredOption::OraDeiPunti, &MainForm::Menus::OraDeiPunti, &MainForm::OraDeiPunti_Click},
-    {StoredOption::DisabilitaParziale, &MainForm::Menus::DisabilitaParziale,
-     &MainForm::DisabilitaParziale_Click},
-    {StoredOption::DisabilitaPuntiDalMatch, &MainForm::Menus::DisabilitaPuntiDalMatch,
-     &MainForm::DisabilitaPuntiDalMatch_Click},
-    {StoredOption::SalvaOpzioniInUscita, &MainForm::Menus::SalvaOpzioniInUscita,
-     &MainForm::SalvaOpzioniInUscita_Click},
-}};
-
-const FlagOption* flagOption(StoredOption option) {
-    const auto it = std::ranges::find(kFlagOptions, option, &FlagOption::option);
-    return it == kFlagOptions.end() ? nullptr : &*it;
-}
-
-// Applies a stored value through the option's own menu handler.
-void apply(MainForm& f, StoredOption option, int value) {
-    if (const FlagOption* flag = flagOption(option)) {
-        if (value != 0) {
-            (f.*flag->click)();
-        }
-    } else if (option == StoredOption::MatchInTreSet && value != 0) {
-        f.MatchInTreSet_Click();
-    } else if (option == StoredOption::MatchInTreSet) {
-        f.MatchInCinqueSet_Click();
-    } else if (option == StoredOption::SetDecisivo) {
-        f.SetDecisivo_Click(value);
-    } else if (value >= 0 && value < static_cast<int>(f.menus.TieBreakWhen.size())) {
-        f.TieBreakWhen_Click(value);
-    } else {
-        // A rule the menu does not have: no set has a tie-break, as when none of the marks
-        // stands, and the mark that says so is checked.
-        f.TieBreakWhen_Click(static_cast<int>(TieBreakRule::None));
-    }
-}
-
 // What is stored for an option; nothing: nothing to store.
-std::optional<std::string> stored(const MainForm& f, StoredOption option) {
-    const MainForm::Menus& m = f.menus;
-    // The mark a timed match set is the match's, not the user's choice.
-    if (option == StoredOption::OraDeiPunti) {
-        return boolText(f.timingChosen());
+std::optional<std::string> stored(StoredOption option, const MatchSession& session,
+                                  const Menus& m, bool timingChosen) {
+    const Rules& rules = session.rules();
+    switch (option) {
+        case StoredOption::OraDeiPunti:
+            // The mark a timed match set is the match's, not the user's choice.
+            return boolText(timingChosen);
+        case StoredOption::DisabilitaParziale:
+            return boolText(m.DisabilitaParziale.checked());
+        case StoredOption::DisabilitaPuntiDalMatch:
+            return boolText(m.DisabilitaPuntiDalMatch.checked());
+        case StoredOption::SalvaOpzioniInUscita:
+            return boolText(m.SalvaOpzioniInUscita.checked());
+        case StoredOption::KillerPoint:
+            return boolText(rules.noAd);
+        case StoredOption::MatchInTreSet:
+            return boolText(rules.setsInMatch == 3);
+        case StoredOption::SetDecisivo:
+            return std::string(codeOf(rules.decidingSet));
+        case StoredOption::TieBreakWhen:
+            break;
     }
-    if (const FlagOption* flag = flagOption(option)) {
-        return boolText((m.*flag->check).checked());
-    }
-    if (option == StoredOption::MatchInTreSet) {
-        return boolText(m.MatchInTreSet.checked());
-    }
-    if (option == StoredOption::SetDecisivo) {
-        return std::string(codeOf(f.rulesFromMenus().decidingSet));
-    }
-    for (std::size_t i = 0; i < m.TieBreakWhen.size(); ++i) {
-        if (m.TieBreakWhen[i].checked()) {
+    const auto& marks = session.tieBreakMarks();
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        if (marks[i]) {
             return std::to_string(i);
         }
     }
@@ -82,7 +44,7 @@ std::optional<std::string> stored(const MainForm& f, StoredOption option) {
 
 void MainForm::SalvaOpzioni_Click() {
     for (const StoredOptionKey& option : kStoredOptions) {
-        if (const auto text = stored(*this, option.option)) {
+        if (const auto text = stored(option.option, session_, view_.menus, timingChosen_)) {
             platform_.saveSetting(kAppTitle, kOptionsSection, option.key, *text);
         }
     }
@@ -91,48 +53,90 @@ void MainForm::SalvaOpzioni_Click() {
 void MainForm::Lingua_Click(int index) {
     useLanguageForRun(index);
     platform_.saveSetting(kAppTitle, kOptionsSection, kLanguageKey,
-                          kLanguageCodes[static_cast<std::size_t>(language())]);
+                          kLanguageCodes[static_cast<std::size_t>(view_.language)]);
 }
 
 void MainForm::useLanguageForRun(int index) {
-    if (index < 0 || index >= static_cast<int>(menus.Lingua.size())) {
+    if (index < 0 || index >= static_cast<int>(view_.menus.Lingua.size())) {
         return;
     }
-    for (int i = 0; i < static_cast<int>(menus.Lingua.size()); ++i) {
-        menus.Lingua[static_cast<std::size_t>(i)].setChecked(i == index);
+    for (int i = 0; i < static_cast<int>(view_.menus.Lingua.size()); ++i) {
+        view_.menus.Lingua[static_cast<std::size_t>(i)].setChecked(i == index);
     }
+    view_.language = index;
 }
 
-void MainForm::Form_Load() {
-    caption_ = Text(CL_TEXT("Window", "%1 - Versione %2.%3"))
-                   .arg(Text::verbatim(kAppTitle))
-                   .arg(kVersionMajor)
-                   .arg(kVersionMinor);
-
-    // A stored value that cannot be read leaves that option as a fresh window has it.
+void MainForm::applyStoredOptions() {
+    // A stored value that cannot be read leaves that option as a fresh window has it. The
+    // rules read are where the match starts, in the order the options are stored.
+    Rules rules = session_.rules();
+    Menus& m = view_.menus;
     for (const StoredOptionKey& option : kStoredOptions) {
         const std::string text =
             platform_.getSetting(kAppTitle, kOptionsSection, option.key).value_or(option.missing);
-        if (const auto value = option.read(text)) {
-            apply(*this, option.option, *value);
+        const auto value = option.read(text);
+        if (!value) {
+            continue;
+        }
+        const bool on = *value != 0;
+        switch (option.option) {
+            case StoredOption::DisabilitaParziale:
+                m.DisabilitaParziale.setChecked(on);
+                break;
+            case StoredOption::DisabilitaPuntiDalMatch:
+                m.DisabilitaPuntiDalMatch.setChecked(on);
+                break;
+            case StoredOption::SalvaOpzioniInUscita:
+                m.SalvaOpzioniInUscita.setChecked(on);
+                break;
+            case StoredOption::OraDeiPunti:
+                timing_ = timingChosen_ = on;
+                break;
+            case StoredOption::KillerPoint:
+                rules.noAd = on;
+                break;
+            case StoredOption::MatchInTreSet:
+                rules.setsInMatch = on ? 3 : 5;
+                break;
+            case StoredOption::SetDecisivo:
+                if (*value >= 0 && *value < static_cast<int>(kDecidingSets.size())) {
+                    rules.decidingSet = kDecidingSets[static_cast<std::size_t>(*value)];
+                }
+                break;
+            case StoredOption::TieBreakWhen: {
+                // A rule the menu does not have: no set has a tie-break, as when none of the
+                // marks stands.
+                const auto rule = *value >= 0 && *value <= 2 ? static_cast<TieBreakRule>(*value)
+                                                             : TieBreakRule::None;
+                rules.setTieBreak = setTieBreakOf(rule);
+                rules.decidingSet = decidingSetOf(rule);
+                break;
+            }
         }
     }
+    session_.chooseRules(rules, RuleCheck::None);
+}
+
+void MainForm::Form_Load() {
+    view_.caption = Text(CL_TEXT("Window", "%1 - Versione %2.%3"))
+                        .arg(Text::verbatim(kAppTitle))
+                        .arg(kVersionMajor)
+                        .arg(kVersionMinor);
+    applyStoredOptions();
     // Italian unless another language was chosen, whatever the system's language.
     if (const auto code = platform_.getSetting(kAppTitle, kOptionsSection, kLanguageKey)) {
         useLanguageForRun(languageIndex(*code).value_or(0));
     }
-
-    points_.clear();
-    ResetMatch();
     // The options just read are where this match starts, not changes to undo.
-    startAfresh(true);
+    session_.startAfresh(true);
+    draw();
 }
 
 bool MainForm::Form_Unload() {
-    if (menus.SalvaOpzioniInUscita.checked()) {
+    if (view_.menus.SalvaOpzioniInUscita.checked()) {
         SalvaOpzioni_Click();
     }
-    if (!matchSaved_) {
+    if (!session_.saved()) {
         FileSave_Click();
         // A save that failed keeps the window and the match, so the user can save elsewhere;
         // a cancelled one still closes.
@@ -141,10 +145,7 @@ bool MainForm::Form_Unload() {
         }
     }
     // Saved, or the user chose not to: a clean end leaves no recovery file.
-    removeRecovery();
-    if (!recoveryPath_.empty()) {
-        platform_.unlockFile(lockPathOf(recoveryPath_));
-    }
+    recovery_->release();
     return true;
 }
 

@@ -1,4 +1,4 @@
-// Renaming the players and the tournament, the about box, and leaving from the File menu.
+// Renaming the players and the tournament.
 #include "form/MainForm.h"
 #include "storage/Cp1252.h"
 
@@ -28,39 +28,22 @@ std::string askName(Platform& platform, const Text& current) {
 }  // namespace
 
 void MainForm::NomeGiocatore_Click(int index) {
-    const std::string name = askName(platform_, labels.NomeGiocatore[index].text());
-    if (name.empty()) {
+    if (index < 0 || index > 1) {
         return;
     }
-    setPlayerName(index, Text::verbatim(name));
-    changed(ChangeKind::Name, points_.current());
-}
-
-void MainForm::setPlayerName(int player, const Text& name) {
-    labels.NomeGiocatore[player].setCaption(name);
-    labels.FrameStatistiche[player].setCaption(
-        Text(CL_TEXT("Scoreboard", "Statistiche %1")).arg(name));
-    labels.PuntoGiocatore[player].setCaption(name);
+    const std::string name = askName(platform_, session_.players()[static_cast<std::size_t>(index)]);
+    if (!name.empty()) {
+        session_.renamePlayer(index, Text::verbatim(name));
+        draw();
+    }
 }
 
 void MainForm::NomeTorneo_Click() {
-    const std::string name = askName(platform_, labels.NomeTorneo.text());
+    const std::string name = askName(platform_, session_.tournament());
     if (!name.empty()) {
-        labels.NomeTorneo.setCaption(Text::verbatim(name));
-        changed(ChangeKind::Name, points_.current());
+        session_.renameTournament(Text::verbatim(name));
+        draw();
     }
-}
-
-void MainForm::FileExit_Click() {
-    platform_.endProgram();
-}
-
-void MainForm::HelpInfo_Click() {
-    platform_.showAbout();
-}
-
-void MainForm::Label3_Click() {
-    platform_.showAbout();
 }
 
 }  // namespace courtlog

@@ -23,6 +23,22 @@ inline constexpr std::array<Source, 2> kDefaultPlayers{CL_TEXT("Match", "Giocato
                                                        CL_TEXT("Match", "Giocatore B")};
 inline constexpr Source kDefaultTournament = CL_TEXT("Match", "Nome torneo");
 
+// The rounds a match may be played in, by the index a match keeps; 0 is none.
+inline constexpr std::array<Source, 8> kRoundNames{Source{},
+                                                   CL_TEXT("Rounds", "1° Turno"),
+                                                   CL_TEXT("Rounds", "2° Turno"),
+                                                   CL_TEXT("Rounds", "3° Turno"),
+                                                   CL_TEXT("Rounds", "Ottavi di finale"),
+                                                   CL_TEXT("Rounds", "Quarti di finale"),
+                                                   CL_TEXT("Rounds", "Semifinale"),
+                                                   CL_TEXT("Rounds", "Finale")};
+// The round's name, empty for none and for an index the list does not have.
+inline Text roundName(int index) {
+    return static_cast<std::size_t>(index) < kRoundNames.size()
+               ? Text(kRoundNames[static_cast<std::size_t>(index)])
+               : Text();
+}
+
 // A point recorded without its time.
 inline constexpr std::int64_t kNoTime = -1;
 

@@ -59,6 +59,8 @@ public:
 
     // ---- What it holds -----------------------------------------------------------------------
     const Rules& rules() const { return rules_; }
+    // The tie-break marks a match file keeps beside the rules.
+    const std::array<bool, 3>& tieBreakMarks() const { return tieBreakMarks_; }
     const PointList& points() const { return points_; }
     const Position& position() const { return position_; }
     const Score& score() const { return position_.score; }

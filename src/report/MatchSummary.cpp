@@ -1,5 +1,7 @@
 #include "report/MatchSummary.h"
 
+#include "form/PointPanel.h"
+
 #include <algorithm>
 #include <array>
 

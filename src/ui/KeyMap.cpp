@@ -80,7 +80,7 @@ QString choiceName(const KeyBinding& b, const MainForm& form) {
         case KeyAction::Outcome:
             return say(kAceDoppioFalloCaptions[static_cast<std::size_t>(b.index)]);
         case KeyAction::Point:
-            return pointTo(say(form.labels.NomeGiocatore[b.index].text()));
+            return pointTo(say(form.session().players()[static_cast<std::size_t>(b.index)]));
         case KeyAction::Clear:
             break;
     }

@@ -268,7 +268,7 @@ void MainWindow::translated(QWidget* control, const char* text) {
     onLanguage([control, text] { fit(control, tr(text)); });
 }
 
-QAction* MainWindow::choiceItem(QMenu* menu, const QString& name, MenuCheck* check,
+QAction* MainWindow::choiceItem(QMenu* menu, const QString& name, const MenuCheck* check,
                                 std::function<void()> handler) {
     QAction* item = menu->addAction(QString());
     item->setObjectName(name);
@@ -323,8 +323,8 @@ void MainWindow::retranslate() {
 void MainWindow::showTitle() {
     // "[*]" is where Qt shows "*" while the match is unsaved; one in the file's own name is
     // doubled, which Qt shows as it is.
-    const QString caption = say(form_.caption());
-    const std::string& file = form_.currentFile();
+    const QString caption = say(form_.view().caption);
+    const std::string& file = form_.view().currentFile;
     const QString title = file.empty()
                               ? caption + QStringLiteral("[*]")
                               : QString::fromStdString(fileTitleOf(file))
@@ -333,25 +333,25 @@ void MainWindow::showTitle() {
     if (windowTitle() != title) {
         setWindowTitle(title);
     }
-    setWindowModified(!form_.matchSaved());
+    setWindowModified(!form_.session().saved());
 }
 
 void MainWindow::showEditItems() {
-    const QString undo = say(form_.undoCaption());
-    const QString redo = say(form_.redoCaption());
+    const QString undo = say(form_.view().undoCaption);
+    const QString redo = say(form_.view().redoCaption);
     if (editUndo_->text() != undo) {
         editUndo_->setText(undo);
     }
     if (editRedo_->text() != redo) {
         editRedo_->setText(redo);
     }
-    editUndo_->setEnabled(form_.canUndo());
-    editRedo_->setEnabled(form_.canRedo());
-    gameDelete_->setEnabled(form_.canDeletePoint());
+    editUndo_->setEnabled(form_.view().canUndo);
+    editRedo_->setEnabled(form_.view().canRedo);
+    gameDelete_->setEnabled(form_.view().canDelete);
 }
 
 void MainWindow::showPositionLine() {
-    const QString text = say(notice_ ? *notice_ : form_.labels.Posizione.text());
+    const QString text = say(notice_ ? *notice_ : form_.view().board.Posizione.text());
     // The line is sized for where the user stands; a longer text, as a notice or another
     // language may have, takes smaller type, and is cut only below the smallest.
     QFont f = comicSans(9.75);
@@ -380,7 +380,7 @@ void MainWindow::endNotice() {
 
 void MainWindow::showFirstServerNames() {
     for (std::size_t i = 0; i < firstServer_.size(); ++i) {
-        const QString caption = say(form_.labels.NomeGiocatore[i].text())
+        const QString caption = say(form_.session().players()[i])
                                     .replace(QLatin1Char('&'), QLatin1String("&&"));
         if (firstServer_[i] != nullptr && firstServer_[i]->text() != caption) {
             firstServer_[i]->setText(caption);
@@ -456,7 +456,7 @@ void MainWindow::buildNoticeBand(QWidget* client) {
 }
 
 void MainWindow::showNoticeBand() {
-    const Notice& notice = form_.Avviso;
+    const Notice& notice = form_.view().Avviso;
     if (notice.text().empty()) {
         noticeBand_->hide();
         return;
@@ -506,12 +506,12 @@ void MainWindow::buildTopBand(QWidget* area) {
     // Its place is fixed whatever the rounds are called; a longer name is cut when shown.
     turno_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     turno_->setMinimumContentsLength(8);
-    for (std::size_t i = 0; i < MainForm::TurnoEntries.size(); ++i) {
+    for (std::size_t i = 0; i < kRoundNames.size(); ++i) {
         turno_->addItem(QString());
     }
     onLanguage([this] {
         for (int i = 0; i < turno_->count(); ++i) {
-            turno_->setItemText(i, say(MainForm::roundName(i)));
+            turno_->setItemText(i, say(roundName(i)));
         }
         turno_->setAccessibleName(tr("Turno"));
     });
@@ -583,10 +583,10 @@ QButtonGroup* MainWindow::optionGroup(Panel panel, QWidget* frame, const char* b
         if (checked) {
             forward([this, panel, id] { form_.SelectOption(panel, id); });
             // The screen shows the form's selection even where the form kept its own.
-            showGroup({&form_.panel(panel), group});
+            showGroup({&form_.view().panel(panel), group});
         }
     });
-    groupViews_.push_back({&form_.panel(panel), group});
+    groupViews_.push_back({&form_.view().panel(panel), group});
     return group;
 }
 
@@ -675,7 +675,7 @@ void MainWindow::buildStatistics(QWidget* area) {
     }};
     // The control that shows a label of the form.
     auto controlName = [this](const Field& field) {
-        for (const NamedField& named : form_.fields()) {
+        for (const NamedField& named : form_.view().board.fields()) {
             if (named.field == &field) {
                 return QString::fromStdString(named.objectName());
             }
@@ -697,13 +697,13 @@ void MainWindow::buildStatistics(QWidget* area) {
             caption->setIndent(3);
             onLanguage([caption, &row] { fit(caption, tr("%1:").arg(say(row.caption))); });
             setBack(caption, LightOrange);
-            label(stats, controlName((form_.labels.*row.first)[p]), QRect(106, y, 46, 16), small,
+            label(stats, controlName((form_.view().board.*row.first)[p]), QRect(106, y, 46, 16), small,
                   right)
                 ->setIndent(3);
             if (row.second != nullptr) {
                 label(stats, name("Label2", labels[r].slash[p]), QRect(152, y - 1, 10, 18), slash,
                       Qt::AlignCenter, QStringLiteral("/"));
-                label(stats, controlName((form_.labels.*row.second)[p]), QRect(162, y, 46, 16),
+                label(stats, controlName((form_.view().board.*row.second)[p]), QRect(162, y, 46, 16),
                       small, right)
                     ->setIndent(3);
             }
@@ -734,7 +734,7 @@ void MainWindow::buildBottomBand(QWidget* area) {
     gameScroll_->setSingleStep(1);
     gameScroll_->setPageStep(10);
     connect(gameScroll_, &QScrollBar::valueChanged, this,
-            [this](int value) { forward([this, value] { form_.GameScroll_Change(value); }); });
+            [this](int value) { forward([this, value] { form_.goTo(value); }); });
 
     // The bottom row is shared as the columns above it are: the credits under the point
     // panel, in its small type, and where the user stands under the statistics.
@@ -747,7 +747,7 @@ void MainWindow::buildBottomBand(QWidget* area) {
     translated(credits, QT_TR_NOOP("© 2026 Gli autori di Courtlog - Informazioni sul programma"));
     setBack(credits, LightYellow);
     connect(credits, &ClickableLabel::clicked, this,
-            [this] { forward([this] { form_.Label3_Click(); }); });
+            [this] { forward([this] { form_.HelpInfo_Click(); }); });
 
     position_ = label(area, QStringLiteral("Posizione"), QRect(324, 505, 216, 18), indicator);
     noticeTimer_ = new QTimer(this);
@@ -757,7 +757,7 @@ void MainWindow::buildBottomBand(QWidget* area) {
 }
 
 QAction* MainWindow::menuItem(QMenu* menu, const char* text, const char* objectName,
-                              const QKeySequence& shortcut, MenuCheck* check) {
+                              const QKeySequence& shortcut, const MenuCheck* check) {
     QAction* action = menu->addAction(QString());
     onLanguage([action, text] { action->setText(tr(text)); });
     action->setObjectName(QString::fromUtf8(objectName));
@@ -784,6 +784,19 @@ void MainWindow::buildMenus() {
         connect(action, &QAction::triggered, this,
                 [this, handler] { forward([this, handler] { (form_.*handler)(); }); });
     };
+    // A rule of the match, one choice of its menu.
+    auto rule = [this](QAction* action, RuleMenu menu, int index) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, [this, menu, index] {
+            forward([this, menu, index] { form_.chooseRule(menu, index); });
+        });
+    };
+    auto toggle = [this](QAction* action, Switch option) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this,
+                [this, option] { forward([this, option] { form_.toggle(option); }); });
+    };
+    const Menus& menus = form_.view().menus;
 
     QMenu* file = subMenu(bar, QT_TR_NOOP("&File"));
     file->setObjectName(QStringLiteral("File"));
@@ -841,8 +854,8 @@ void MainWindow::buildMenus() {
     for (int i = 0; i < 2; ++i) {
         const auto k = static_cast<std::size_t>(i);
         QAction* item =
-            choiceItem(firstServer, name("PrimoAlServizio", i), &form_.menus.PrimoAlServizio[k],
-                       [this, i] { form_.PrimoAlServizio_Click(i); });
+            choiceItem(firstServer, name("PrimoAlServizio", i), &menus.PrimoAlServizio[k],
+                       [this, i] { form_.chooseRule(RuleMenu::PrimoAlServizio, i); });
         const char* accessible = firstServerNames[k];
         nameMenuItem(item, tr(accessible));
         onLanguage([item, accessible] { nameMenuItem(item, tr(accessible)); });
@@ -858,11 +871,10 @@ void MainWindow::buildMenus() {
     options->setObjectName(QStringLiteral("Opzioni"));
     QMenu* matchIn = subMenu(options, QT_TR_NOOP("&Match in"));
     matchIn->setObjectName(QStringLiteral("OpzioniMatchIn"));
-    command(menuItem(matchIn, QT_TR_NOOP("3 Set"), "MatchInTreSet", {}, &form_.menus.MatchInTreSet),
-            &MainForm::MatchInTreSet_Click);
-    command(menuItem(matchIn, QT_TR_NOOP("5 Set"), "MatchInCinqueSet", {},
-                     &form_.menus.MatchInCinqueSet),
-            &MainForm::MatchInCinqueSet_Click);
+    rule(menuItem(matchIn, QT_TR_NOOP("3 Set"), "MatchInTreSet", {}, &menus.MatchInTreSet),
+         RuleMenu::MatchIn, 0);
+    rule(menuItem(matchIn, QT_TR_NOOP("5 Set"), "MatchInCinqueSet", {}, &menus.MatchInCinqueSet),
+         RuleMenu::MatchIn, 1);
     QMenu* tieBreak = subMenu(options, QT_TR_NOOP("&Tie-Break"));
     tieBreak->setObjectName(QStringLiteral("OpzioniTieBreak"));
     const std::array<const char*, 3> rules{QT_TR_NOOP("&No Tie-Break"),
@@ -870,11 +882,8 @@ void MainWindow::buildMenus() {
                                            QT_TR_NOOP("&Tutti i set")};
     for (int i = 0; i < 3; ++i) {
         const QByteArray objectName = name("TieBreakWhen", i).toUtf8();
-        QAction* rule =
-            menuItem(tieBreak, rules[i], objectName.constData(), {}, &form_.menus.TieBreakWhen[i]);
-        rule->setEnabled(true);
-        connect(rule, &QAction::triggered, this,
-                [this, i] { forward([this, i] { form_.TieBreakWhen_Click(i); }); });
+        rule(menuItem(tieBreak, rules[i], objectName.constData(), {}, &menus.TieBreakWhen[i]),
+             RuleMenu::TieBreakWhen, i);
     }
     QMenu* deciding = subMenu(options, QT_TR_NOOP("Set d&ecisivo"));
     deciding->setObjectName(QStringLiteral("OpzioniSetDecisivo"));
@@ -884,39 +893,36 @@ void MainWindow::buildMenus() {
         QT_TR_NOOP("&Match tie-break a 10")};
     for (int i = 0; i < 5; ++i) {
         const QByteArray objectName = name("SetDecisivo", i).toUtf8();
-        QAction* rule =
-            menuItem(deciding, decidingRules[static_cast<std::size_t>(i)], objectName.constData(),
-                     {}, &form_.menus.SetDecisivo[static_cast<std::size_t>(i)]);
-        rule->setEnabled(true);
-        connect(rule, &QAction::triggered, this,
-                [this, i] { forward([this, i] { form_.SetDecisivo_Click(i); }); });
+        rule(menuItem(deciding, decidingRules[static_cast<std::size_t>(i)], objectName.constData(),
+                      {}, &menus.SetDecisivo[static_cast<std::size_t>(i)]),
+             RuleMenu::SetDecisivo, i);
     }
-    command(menuItem(options, QT_TR_NOOP("&Killer point (senza vantaggi)"), "KillerPoint", {},
-                     &form_.menus.KillerPoint),
-            &MainForm::KillerPoint_Click);
-    command(menuItem(options, QT_TR_NOOP("&Registra l'ora dei punti"), "OraDeiPunti", {},
-                     &form_.menus.OraDeiPunti),
-            &MainForm::OraDeiPunti_Click);
+    rule(menuItem(options, QT_TR_NOOP("&Killer point (senza vantaggi)"), "KillerPoint", {},
+                  &menus.KillerPoint),
+         RuleMenu::KillerPoint, 1);
+    toggle(menuItem(options, QT_TR_NOOP("&Registra l'ora dei punti"), "OraDeiPunti", {},
+                    &menus.OraDeiPunti),
+           Switch::OraDeiPunti);
     QMenu* disable = subMenu(options, QT_TR_NOOP("&Disabilita"));
     disable->setObjectName(QStringLiteral("Disabilita"));
-    command(menuItem(disable, QT_TR_NOOP("&Parziale"), "DisabilitaParziale", {},
-                     &form_.menus.DisabilitaParziale),
-            &MainForm::DisabilitaParziale_Click);
-    command(menuItem(disable, QT_TR_NOOP("P&unti dal match"), "DisabilitaPuntiDalMatch", {},
-                     &form_.menus.DisabilitaPuntiDalMatch),
-            &MainForm::DisabilitaPuntiDalMatch_Click);
+    toggle(menuItem(disable, QT_TR_NOOP("&Parziale"), "DisabilitaParziale", {},
+                    &menus.DisabilitaParziale),
+           Switch::DisabilitaParziale);
+    toggle(menuItem(disable, QT_TR_NOOP("P&unti dal match"), "DisabilitaPuntiDalMatch", {},
+                    &menus.DisabilitaPuntiDalMatch),
+           Switch::DisabilitaPuntiDalMatch);
     QMenu* save = subMenu(options, QT_TR_NOOP("&Salva le opzioni"));
     save->setObjectName(QStringLiteral("SalvaLeOpzioni"));
     command(menuItem(save, QT_TR_NOOP("&Adesso"), "SalvaOpzioni"), &MainForm::SalvaOpzioni_Click);
-    command(menuItem(save, QT_TR_NOOP("All'&uscita"), "SalvaOpzioniInUscita", {},
-                     &form_.menus.SalvaOpzioniInUscita),
-            &MainForm::SalvaOpzioniInUscita_Click);
+    toggle(menuItem(save, QT_TR_NOOP("All'&uscita"), "SalvaOpzioniInUscita", {},
+                    &menus.SalvaOpzioniInUscita),
+           Switch::SalvaOpzioniInUscita);
 
     // The languages, each named in its own so that anyone finds theirs.
     QMenu* language = subMenu(options, QT_TR_NOOP("&Lingua"));
     language->setObjectName(QStringLiteral("OpzioniLingua"));
-    for (int i = 0; i < static_cast<int>(form_.menus.Lingua.size()); ++i) {
-        choiceItem(language, name("Lingua", i), &form_.menus.Lingua[static_cast<std::size_t>(i)],
+    for (int i = 0; i < static_cast<int>(menus.Lingua.size()); ++i) {
+        choiceItem(language, name("Lingua", i), &menus.Lingua[static_cast<std::size_t>(i)],
                    [this, i] { form_.Lingua_Click(i); })
             ->setText(i == 0 ? QStringLiteral("Italiano") : QStringLiteral("English"));
     }
@@ -934,23 +940,7 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::exportReport() {
-    std::string name = form_.defaultFileName();
-    name.replace(name.size() - 4, 4, ".html");  // in place of ".clg"
-    Platform& platform = form_.platform();
-    const FileChoice choice =
-        platform.saveFileDialog(name, {CL_TEXT("Files", "Pagina web (*.html)")}, 0);
-    if (choice.title.empty()) {
-        return;
-    }
-    // The whole recorded match, wherever the user stands in it.
-    const std::optional<Text> failure =
-        writeFileReplacing(choice.path, htmlReport(summarizeMatch(form_.matchRecord())));
-    if (failure) {
-        platform.messageBox(Text(CL_TEXT("Messages", "Impossibile salvare il file %1: %2"))
-                                .arg(Text::verbatim(choice.title))
-                                .arg(*failure),
-                            MsgButtons::Ok);
-    }
+    form_.ExportReport_Click([](const MatchRecord& match) { return htmlReport(summarizeMatch(match)); });
 }
 
 void MainWindow::showStatisticsWindow() {
@@ -1003,7 +993,7 @@ void MainWindow::buildKeys() {
 }
 
 void MainWindow::bindFields() {
-    for (const NamedField& named : form_.fields()) {
+    for (const NamedField& named : form_.view().board.fields()) {
         const QString objectName = QString::fromStdString(named.objectName());
         auto* widget = findChild<QWidget*>(objectName);
         if (widget == nullptr) {
@@ -1154,22 +1144,22 @@ void MainWindow::layIndicators() {
 void MainWindow::showPosition() {
     // Where the user stands, for the mouse and for assistive clients alike.
     const QString where =
-        tr("Punto %1 di %2").arg(form_.GameScroll.value()).arg(form_.GameScroll.maximum());
+        tr("Punto %1 di %2").arg(form_.view().GameScroll.value()).arg(form_.view().GameScroll.maximum());
     gameScroll_->setToolTip(where);
     gameScroll_->setAccessibleDescription(where);
 }
 
 void MainWindow::refresh() {
     // Where the user stands has moved on: that says more than a word about the last step.
-    const bool moved = form_.labels.Posizione.dirty();
+    const bool moved = form_.view().board.Posizione.dirty();
     if (moved) {
         notice_.reset();
         noticeTimer_->stop();
     }
     // A new language shows every text again, fields included, so it goes first: the fields
     // that changed with it are shown once.
-    if (form_.language() != shownLanguage_) {
-        shownLanguage_ = form_.language();
+    if (form_.view().language != shownLanguage_) {
+        shownLanguage_ = form_.view().language;
         useLanguage(static_cast<Language>(shownLanguage_));
         retranslate();
         // The change of catalogue posts the window a LanguageChange of its own, which would
@@ -1188,21 +1178,22 @@ void MainWindow::refresh() {
             view.group->clearDirty();
         }
     }
-    if (form_.Avviso.dirty()) {
+    const FormView& drawn = form_.view();
+    if (drawn.Avviso.dirty()) {
         showNoticeBand();
-        form_.Avviso.clearDirty();
+        drawn.Avviso.clearDirty();
     }
-    if (form_.Turno.dirty()) {
+    if (drawn.Turno.dirty()) {
         const QSignalBlocker block(turno_);
-        turno_->setCurrentIndex(form_.Turno.selected());
-        form_.Turno.clearDirty();
+        turno_->setCurrentIndex(drawn.Turno.selected());
+        drawn.Turno.clearDirty();
     }
-    if (form_.GameScroll.dirty()) {
+    if (drawn.GameScroll.dirty()) {
         const QSignalBlocker block(gameScroll_);
-        gameScroll_->setRange(form_.GameScroll.minimum(), form_.GameScroll.maximum());
-        gameScroll_->setValue(form_.GameScroll.value());
+        gameScroll_->setRange(drawn.GameScroll.minimum(), drawn.GameScroll.maximum());
+        gameScroll_->setValue(drawn.GameScroll.value());
         showPosition();
-        form_.GameScroll.clearDirty();
+        drawn.GameScroll.clearDirty();
     }
     showFirstServerNames();
     for (const CheckView& view : checkViews_) {
@@ -1226,11 +1217,13 @@ void MainWindow::refresh() {
     } else if (moved) {
         showPositionLine();
     }
-    if (!form_.focus.objectName.empty()) {
-        if (auto* target = findChild<QWidget*>(QString::fromStdString(form_.focus.objectName))) {
+    if (drawn.focus.dirty()) {
+        const std::string& focus = drawn.focus.objectName();
+        if (auto* target = focus.empty() ? nullptr
+                                         : findChild<QWidget*>(QString::fromStdString(focus))) {
             target->setFocus();
         }
-        form_.focus.objectName.clear();
+        drawn.focus.clearDirty();
     }
 }
 

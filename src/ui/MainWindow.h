@@ -81,10 +81,10 @@ private:
                               const std::vector<QRect>& places, const QFont& font);
     // A menu item whose text, marked with QT_TR_NOOP, follows the language.
     QAction* menuItem(QMenu* menu, const char* text, const char* name,
-                      const QKeySequence& shortcut = {}, MenuCheck* check = nullptr);
+                      const QKeySequence& shortcut = {}, const MenuCheck* check = nullptr);
     // A checkable item whose caption its caller keeps: its mark is the form's, and a choice
     // runs the handler.
-    QAction* choiceItem(QMenu* menu, const QString& name, MenuCheck* check,
+    QAction* choiceItem(QMenu* menu, const QString& name, const MenuCheck* check,
                         std::function<void()> handler);
     template <class Parent>
     QMenu* subMenu(Parent* parent, const char* title);
@@ -114,16 +114,16 @@ private:
 
     enum class Shows { Label, Name, Frame, Button };
     struct FieldView {
-        Field* field;
+        const Field* field;
         QWidget* widget;
         Shows kind;
     };
     struct GroupView {
-        OptionGroup* group;
+        const OptionGroup* group;
         QButtonGroup* buttons;
     };
     struct CheckView {
-        MenuCheck* check;
+        const MenuCheck* check;
         QAction* action;
     };
 

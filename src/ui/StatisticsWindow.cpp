@@ -188,10 +188,9 @@ void StatisticsWindow::orderTabs() {
 }
 
 void StatisticsWindow::showFigures() {
-    const std::array<Text, 2> players{form_.labels.NomeGiocatore[0].text(),
-                                      form_.labels.NomeGiocatore[1].text()};
-    const std::vector<StretchTables> stretches = detailedTables(form_.statistics(), players);
-    position_->setText(say(form_.labels.Posizione.text()));
+    const std::vector<StretchTables> stretches =
+        detailedTables(form_.session().statistics(), form_.session().players());
+    position_->setText(say(form_.view().board.Posizione.text()));
     // Sets the position no longer reaches lose their tabs.
     while (pages_.size() > stretches.size()) {
         delete pages_.back().page;
@@ -268,7 +267,7 @@ QString printablePage(const std::string& html) {
 void StatisticsWindow::print() {
     // The same page as the exported report, of the whole recorded match.
     QTextDocument page;
-    page.setHtml(printablePage(htmlReport(summarizeMatch(form_.matchRecord()))));
+    page.setHtml(printablePage(htmlReport(summarizeMatch(form_.session().record()))));
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) {

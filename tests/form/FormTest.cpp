@@ -15,7 +15,7 @@ using namespace testing;
 // A history of count points whose words differ in every slot (winner, shot and error), standing
 // at position current as navigation leaves it.
 void standIn(Harness& h, int count, int current) {
-    MatchRecord m = h.form.matchRecord();
+    MatchRecord m = h.form.session().record();
     m.points.clear();
     for (int k = 0; k < count; ++k) {
         m.points.push_back(static_cast<PointWord>((k % 2) | ((k % 8) << 4) | ((k % 5) << 7)));
@@ -25,7 +25,7 @@ void standIn(Harness& h, int count, int current) {
 }
 
 std::vector<PointWord> recorded(const MainForm& f) {
-    const auto points = f.points().recorded();
+    const auto points = f.session().points().recorded();
     return {points.begin(), points.end()};
 }
 
@@ -34,18 +34,18 @@ TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     MainForm& f = h.form;
     standIn(h, 5, 5);
     f.SelectOption(Panel::Servizio, 1);
-    EXPECT_TRUE(f.matchSaved());  // marking a new point changes no recorded one
+    EXPECT_TRUE(f.session().saved());  // marking a new point changes no recorded one
     f.SelectOption(Panel::ErroreVincente, 3);
     f.SelectOption(Panel::Colpo, 0);  // no shot: the error stays
-    EXPECT_EQ(f.ErroreVincente.selected(), 3);
+    EXPECT_EQ(f.view().ErroreVincente.selected(), 3);
     f.SelectOption(Panel::Colpo, 6);  // a shot makes it a winner...
-    EXPECT_EQ(f.ErroreVincente.selected(), 1);
+    EXPECT_EQ(f.view().ErroreVincente.selected(), 1);
     f.SelectOption(Panel::ErroreVincente, 4);
     f.SelectOption(Panel::Colpo, 6);  // ...until an error is chosen, even for the same shot
     f.PuntoGiocatore_Click(1);
-    EXPECT_FALSE(f.matchSaved());
-    EXPECT_EQ((std::array{f.Servizio.selected(), f.DirittoRovescio.selected(), f.Colpo.selected(),
-                          f.ErroreVincente.selected()}),
+    EXPECT_FALSE(f.session().saved());
+    EXPECT_EQ((std::array{f.view().Servizio.selected(), f.view().DirittoRovescio.selected(), f.view().Colpo.selected(),
+                          f.view().ErroreVincente.selected()}),
               (std::array{0, 0, 0, 0}));
 
     // Leftover marks that an ace must not keep. The serve outcomes credit the point by who
@@ -54,7 +54,7 @@ TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     f.SelectOption(Panel::Colpo, 3);
     std::vector<PointWord> expected{0x0263};
     for (const auto& [outcome, word] : {std::pair{1, 0x0400}, {2, 0x0803}, {3, 0x0C02}}) {
-        const int server = f.score().server;
+        const int server = f.session().score().server;
         if (outcome == 3) {
             f.SelectOption(Panel::Servizio, 1);  // a service winner keeps the marked serve
         }
@@ -66,12 +66,12 @@ TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
 
     // Stepping back, the panel shows the next point as stored, with its button in focus; marking
     // it again edits it in place.
-    f.GameScroll_Change(5);
-    EXPECT_EQ(std::to_string(f.Colpo.selected()) + " " + f.focus.objectName, "6 PuntoGiocatore_0");
-    f.GameRedo_Click();  // the ace
-    EXPECT_EQ(f.focus.objectName, "AceDoppioFallo_1");
+    f.goTo(5);
+    EXPECT_EQ(std::to_string(f.view().Colpo.selected()) + " " + f.view().focus.objectName(), "6 PuntoGiocatore_0");
+    f.goTo(f.session().points().current() + 1);  // the ace
+    EXPECT_EQ(f.view().focus.objectName(), "AceDoppioFallo_1");
     f.SelectOption(Panel::Colpo, 5);
-    EXPECT_EQ(EstraiInfo(f.points().at(6), Attr::Colpo), 5);
+    EXPECT_EQ(EstraiInfo(f.session().points().at(6), Attr::Colpo), 5);
 }
 
 TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
@@ -87,9 +87,7 @@ TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
         h.platform.residualAnswers.push_back(answer);
         h.form.SelectOption(Panel::Servizio, 1);
         h.form.PuntoGiocatore_Click(0);
-        EXPECT_EQ(
-            std::tuple(h.platform.residualQuestions.at(0).residualPoints, h.form.residualChoice()),
-            std::tuple(2, answer));
+        EXPECT_EQ(h.platform.residualQuestions.at(0).residualPoints, 2);
         std::vector<PointWord> expected(before.begin(), before.begin() + 7);
         expected.push_back((before[7] & ~0x0003) | 0x0002);  // the slot's other marks stay
         for (int r : rest) {
@@ -97,7 +95,7 @@ TEST(PointEntry, PointInTheMiddleFollowsTheAnswer) {
         }
         EXPECT_EQ(recorded(h.form), expected);
         // The new working slot: the next stored point, or an empty one.
-        EXPECT_EQ(h.form.points().at(8), rest.empty() ? 0 : before[rest[0]]);
+        EXPECT_EQ(h.form.session().points().at(8), rest.empty() ? 0 : before[rest[0]]);
     }
 }
 
@@ -106,7 +104,7 @@ TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
     // Points alternating from deuce on never end the game.
     standIn(h, 999, 999);
     h.form.AceDoppioFallo_Click(1);  // the thousandth is still taken
-    EXPECT_EQ(h.form.points().count(), 1000);
+    EXPECT_EQ(h.form.session().points().count(), 1000);
     h.platform.messageAnswers.push_back(MsgAnswer::No);
     const std::vector<PointWord> before = recorded(h.form);
     h.form.PuntoGiocatore_Click(1);
@@ -117,28 +115,28 @@ TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
     EXPECT_EQ(recorded(h.form), before);
     // The refused click marked nothing: the ace, recorded again with a player's button, is not
     // an ace any more.
-    h.form.GameUndo_Click();
+    h.form.goTo(h.form.session().points().current() - 1);
     h.play("B");
-    EXPECT_EQ(h.form.points().at(999), 0x0001);
+    EXPECT_EQ(h.form.session().points().at(999), 0x0001);
 
     // In a full list a point can still replace one, but an insert answer cannot grow it.
     standIn(h, 1000, 500);
     h.platform.residualAnswers.push_back(ResidualAnswer::Insert);
     h.form.PuntoGiocatore_Click(0);
     EXPECT_FALSE(h.platform.residualQuestions.at(0).offerInsert);
-    EXPECT_EQ(h.form.points().count(), 1000);
+    EXPECT_EQ(h.form.session().points().count(), 1000);
 }
 
 TEST(PointInfo, UnknownNameIsReportedAndEndsTheProgram) {
     Harness h;
     PointWord w = 0x0070;
-    EXPECT_EQ(h.form.EstraiInfo(w, "Colpo"), 7);
-    h.form.CreaInfo(w, "Punto", 1);
+    EXPECT_EQ(EstraiInfo(h.platform, w, "Colpo"), 7);
+    CreaInfo(h.platform, w, "Punto", 1);
     EXPECT_EQ(w, 0x0071);
 
     // Names are exact: case and blanks matter.
-    EXPECT_THROW(h.form.EstraiInfo(w, "punto"), ProgramEnded);
-    EXPECT_THROW(h.form.CreaInfo(w, "Colpo ", 1), ProgramEnded);
+    EXPECT_THROW(EstraiInfo(h.platform, w, "punto"), ProgramEnded);
+    EXPECT_THROW(CreaInfo(h.platform, w, "Colpo ", 1), ProgramEnded);
     EXPECT_EQ(std::tuple(h.platform.messages, h.platform.buttons[0], w),
               std::tuple(std::vector<std::string>{"Chiamata a EstraiInfo non valida (punto)",
                                                   "Chiamata a CreaInfo non valida (Colpo )"},
@@ -146,9 +144,9 @@ TEST(PointInfo, UnknownNameIsReportedAndEndsTheProgram) {
 }
 
 std::string names(Harness& h, int p) {
-    return h.form.labels.NomeGiocatore[p].caption() + "|" +
-           h.form.labels.PuntoGiocatore[p].caption() + "|" +
-           h.form.labels.FrameStatistiche[p].caption();
+    return h.form.view().board.NomeGiocatore[p].caption() + "|" +
+           h.form.view().board.PuntoGiocatore[p].caption() + "|" +
+           h.form.view().board.FrameStatistiche[p].caption();
 }
 
 TEST(WindowCommands, NamesAreShownAsTypedAndExitEndsAtOnce) {
@@ -158,7 +156,7 @@ TEST(WindowCommands, NamesAreShownAsTypedAndExitEndsAtOnce) {
     EXPECT_EQ(h.platform.inputPrompts[0], "Inserire il nuovo nome|Cambio nome|Giocatore B");
     EXPECT_EQ(names(h, 1), "Sinner|Sinner|Statistiche Sinner");
     // A rename is a change to the match: closing must not lose it.
-    EXPECT_FALSE(h.form.matchSaved());
+    EXPECT_FALSE(h.form.session().saved());
     // An empty answer keeps the name; blanks are a name.
     for (const char* shown : {"Giocatore A|Giocatore A|Statistiche Giocatore A",
                               "   |   |Statistiche    ", "Đoković|Đoković|Statistiche Đoković"}) {
@@ -168,7 +166,7 @@ TEST(WindowCommands, NamesAreShownAsTypedAndExitEndsAtOnce) {
 
     h.form.NomeTorneo_Click();
     h.form.NomeTorneo_Click();
-    EXPECT_EQ(h.form.labels.NomeTorneo.caption(), "Roland Garros – Paris");
+    EXPECT_EQ(h.form.view().board.NomeTorneo.caption(), "Roland Garros – Paris");
     // As many characters as a match file can keep, and no more; a character is never cut.
     std::string accents;
     for (int i = 0; i < 32768; ++i) {
@@ -177,7 +175,7 @@ TEST(WindowCommands, NamesAreShownAsTypedAndExitEndsAtOnce) {
     for (const std::string& typed : {std::string(32767, 'x'), std::string(32768, 'x'), accents}) {
         h.platform.inputAnswers.push_back(typed);
         h.form.NomeTorneo_Click();
-        EXPECT_EQ(h.form.labels.NomeTorneo.caption(),
+        EXPECT_EQ(h.form.view().board.NomeTorneo.caption(),
                   typed.substr(0, typed[0] == 'x' ? 32767 : 2 * 32767));
     }
 

@@ -22,8 +22,8 @@ std::string menusOf(const MainForm& f) {
             menu.begin(), menu.end(), std::string(),
             [](std::string t, const MenuCheck& m) { return t + "01"[m.checked()]; });
     };
-    return marks(f.menus.TieBreakWhen) + " " + marks(f.menus.SetDecisivo) + " " +
-           std::string(codeOf(f.rulesFromMenus().decidingSet));
+    return marks(f.view().menus.TieBreakWhen) + " " + marks(f.view().menus.SetDecisivo) + " " +
+           std::string(codeOf(f.session().rules().decidingSet));
 }
 
 // Without tie-breaks in the other sets the tie-break mark stays on "No Tie-Break".
@@ -31,13 +31,13 @@ TEST(Rules, TheDecidingSetAndTheTieBreakMenuMoveTogether) {
     Harness h;
     EXPECT_EQ(menusOf(h.form), "010 10000 adv");
     // T: an item of the tie-break menu, S: one of the deciding set's.
-    const auto T = &MainForm::TieBreakWhen_Click, S = &MainForm::SetDecisivo_Click;
-    const std::tuple<void (MainForm::*)(int), int, const char*> steps[] = {
+    const auto T = RuleMenu::TieBreakWhen, S = RuleMenu::SetDecisivo;
+    const std::tuple<RuleMenu, int, const char*> steps[] = {
         {T, 2, "001 01000 tb7"}, {S, 2, "010 00100 tb10"}, {S, 1, "001 01000 tb7"},
         {T, 0, "100 10000 adv"}, {S, 1, "100 01000 tb7"},  {S, 4, "100 00001 mtb10"},
         {T, 1, "010 10000 adv"}};
-    for (const auto& [click, item, expected] : steps) {
-        (h.form.*click)(item);
+    for (const auto& [menu, item, expected] : steps) {
+        h.form.chooseRule(menu, item);
         EXPECT_EQ(menusOf(h.form), expected);
     }
 }
@@ -45,16 +45,16 @@ TEST(Rules, TheDecidingSetAndTheTieBreakMenuMoveTogether) {
 TEST(Rules, TodaysFormatsOnTheScoreboard) {
     Harness h;
     h.useThreeSets();
-    h.form.SetDecisivo_Click(4);
+    h.form.chooseRule(RuleMenu::SetDecisivo, 4);
     h.play(MatchScript().set(6, 4).set(3, 6).tieBreak(10, 8).points());
-    EXPECT_EQ(h.board() + (h.form.score().over ? " over" : ""), "6-4 3-6 1-0(10-8) 0-0 0-0 over");
+    EXPECT_EQ(h.board() + (h.form.session().score().over ? " over" : ""), "6-4 3-6 1-0(10-8) 0-0 0-0 over");
 
     // No-ad: the deciding point is a break point on the board, and no deuce is shown.
     Harness n;
-    n.form.KillerPoint_Click();
+    n.form.chooseRule(RuleMenu::KillerPoint, 1);
     n.play("ABABAB");
-    EXPECT_EQ(std::tuple(n.board(), n.form.labels.BreakPoint.visible(),
-                         n.form.labels.Parità.visible(), n.form.labels.Punteggio[1].back()),
+    EXPECT_EQ(std::tuple(n.board(), n.form.view().board.BreakPoint.visible(),
+                         n.form.view().board.Parità.visible(), n.form.view().board.Punteggio[1].back()),
               std::tuple("0-0 40-40", true, false, colours::Red));
 }
 
@@ -66,24 +66,24 @@ TEST(Rules, ChangesRescoreUnlessASetPlayedWouldEndOtherwise) {
     h.play(MatchScript().set(6, 4).set(4, 6).set(8, 6).points());
     const std::string played = h.board();
     h.platform.messages.clear();
-    h.form.SetDecisivo_Click(1);  // the third set would have had a tie-break at six all
-    h.form.KillerPoint_Click();   // and its deuces would have ended games
+    h.form.chooseRule(RuleMenu::SetDecisivo, 1);  // the third set would have had a tie-break at six all
+    h.form.chooseRule(RuleMenu::KillerPoint, 1);   // and its deuces would have ended games
     EXPECT_EQ(h.platform.messages,
               std::vector<std::string>(
                   2, "Spiacente, ma cambierebbe un set già giocato. Impossibile modificare."));
-    EXPECT_EQ(std::tuple(h.board(), menusOf(h.form), h.form.menus.KillerPoint.checked()),
+    EXPECT_EQ(std::tuple(h.board(), menusOf(h.form), h.form.view().menus.KillerPoint.checked()),
               std::tuple(played, "010 10000 adv", false));
 
     // Stepping back does not make a completed set open to change.
     h.form.goTo(10);
-    h.form.SetDecisivo_Click(4);
+    h.form.chooseRule(RuleMenu::SetDecisivo, 4);
     EXPECT_EQ(menusOf(h.form), "010 10000 adv");
 
     Harness open;
     open.useThreeSets();
     open.play(MatchScript().set(6, 4).set(4, 6).set(6, 6).points());
-    open.form.SetDecisivo_Click(2);
-    EXPECT_EQ(std::tuple(open.board(), menusOf(open.form), open.form.matchSaved()),
+    open.form.chooseRule(RuleMenu::SetDecisivo, 2);
+    EXPECT_EQ(std::tuple(open.board(), menusOf(open.form), open.form.session().saved()),
               std::tuple("6-4 4-6 6-6 0-0", "010 00100 tb10", false));
     open.play(MatchScript().tieBreak(10, 3).points());
     EXPECT_EQ(open.board(), "6-4 4-6 7-6(10-3) 0-0 0-0");
@@ -95,14 +95,14 @@ TEST(Rules, TheFirstServerTakesTheMarksOfTheServe) {
     Harness h;
     h.play("*BA!");  // A serves: an ace, a point each, a double fault
     EXPECT_EQ(h.board(), "0-0 30-30");
-    h.form.applyMatch(h.form.matchRecord());  // as loaded: saved
-    h.form.PrimoAlServizio_Click(1);
-    EXPECT_EQ(std::tuple(h.board(), h.form.score().server, h.form.matchSaved()),
+    h.form.applyMatch(h.form.session().record());  // as loaded: saved
+    h.form.chooseRule(RuleMenu::PrimoAlServizio, 1);
+    EXPECT_EQ(std::tuple(h.board(), h.form.session().score().server, h.form.session().saved()),
               std::tuple("0-0 30-30", 1, false));
-    EXPECT_EQ(EstraiInfo(h.form.points().at(0), Attr::Punto), 1);
+    EXPECT_EQ(EstraiInfo(h.form.session().points().at(0), Attr::Punto), 1);
     h.play("*");
     EXPECT_EQ(h.board(), "0-0 30-40");
-    h.form.PrimoAlServizio_Click(0);
+    h.form.chooseRule(RuleMenu::PrimoAlServizio, 0);
     EXPECT_EQ(h.board(), "0-0 40-30");
 }
 
@@ -112,23 +112,23 @@ TEST(Rules, AMatchFileSetsTheRulesFromItsMarks) {
          {std::tuple(std::array<bool, 3>{false, false, true}, "001 01000 tb7"),
           std::tuple(std::array<bool, 3>{true, true, false}, "110 10000 adv")}) {
         Harness h;
-        h.form.SetDecisivo_Click(4);
-        h.form.KillerPoint_Click();
-        h.form.PrimoAlServizio_Click(1);
+        h.form.chooseRule(RuleMenu::SetDecisivo, 4);
+        h.form.chooseRule(RuleMenu::KillerPoint, 1);
+        h.form.chooseRule(RuleMenu::PrimoAlServizio, 1);
         MatchRecord record;
-        record.tieBreakWhen = marks;
+        record.tieBreakMarks = marks;
         h.form.applyMatch(decodeMatch(encodeMatch(record)).match);
-        EXPECT_EQ(std::tuple(menusOf(h.form), h.form.rulesFromMenus().noAd,
-                             h.form.rulesFromMenus().firstServer),
+        EXPECT_EQ(std::tuple(menusOf(h.form), h.form.session().rules().noAd,
+                             h.form.session().rules().firstServer),
                   std::tuple(expected, false, 0));
         // Saved again, the file has its own marks back.
-        EXPECT_EQ(h.form.matchRecord().tieBreakWhen, marks);
+        EXPECT_EQ(h.form.session().record().tieBreakMarks, marks);
     }
 }
 
 // The start of the timed points, then each point's time.
 std::string times(const Harness& h) {
-    const MatchRecord m = h.form.matchRecord();
+    const MatchRecord m = h.form.session().record();
     std::string t = m.start;
     for (std::int64_t ms : m.times) {
         t += " " + std::to_string(ms);
@@ -142,7 +142,7 @@ TEST(PointTimes, KeptFromTheFirstTimedPointMovedWithTheirPointsAndWrittenAsRead)
     Harness h, loaded, untimed;
     const std::int64_t t0 = h.platform.clock;
     h.play("A");  // not timed
-    h.form.OraDeiPunti_Click();
+    h.form.toggle(Switch::OraDeiPunti);
     const auto at = [&](Harness& w, std::int64_t ms, const char* point) {
         w.platform.clock = t0 + ms;
         w.play(point);
@@ -160,16 +160,16 @@ TEST(PointTimes, KeptFromTheFirstTimedPointMovedWithTheirPointsAndWrittenAsRead)
     at(h, 75'000, "B");
     EXPECT_EQ(times(h), "2024-07-14T13:01:00.000Z -1 15000 0 10000 2500");
     h.platform.residualAnswers = {ResidualAnswer::DeleteLater};
-    h.form.OraDeiPunti_Click();  // no longer timed
+    h.form.toggle(Switch::OraDeiPunti);  // no longer timed
     at(h, 80'000, "A");
     EXPECT_EQ(times(h), "2024-07-14T13:01:00.000Z -1 15000 -1");
 
     // Loaded or recovered, the times stay with the match, it goes on timing from its start and
     // the menu says so; the option stored stays the user's.
-    loaded.form.applyMatch(h.form.matchRecord());
+    loaded.form.applyMatch(h.form.session().record());
     at(loaded, 90'000, "A");
     loaded.form.SalvaOpzioni_Click();
-    EXPECT_EQ(std::tuple(times(loaded), loaded.form.menus.OraDeiPunti.checked(),
+    EXPECT_EQ(std::tuple(times(loaded), loaded.form.view().menus.OraDeiPunti.checked(),
                          loaded.platform.settings["Courtlog/Opzioni/OraDeiPunti"]),
               std::tuple("2024-07-14T13:01:00.000Z -1 15000 -1 30000", true, "False"));
     // A cleared match starts its times again; one never timed keeps none.
@@ -180,8 +180,8 @@ TEST(PointTimes, KeptFromTheFirstTimedPointMovedWithTheirPointsAndWrittenAsRead)
     untimed.play("AB");
     EXPECT_EQ(times(untimed), "");
     // A match without times loaded after it: the user's choice again.
-    loaded.form.applyMatch(untimed.form.matchRecord());
-    EXPECT_FALSE(loaded.form.menus.OraDeiPunti.checked());
+    loaded.form.applyMatch(untimed.form.session().record());
+    EXPECT_FALSE(loaded.form.view().menus.OraDeiPunti.checked());
 
     // The moments read back as written.
     for (const std::int64_t ms : {0LL, 1'720'962'062'500LL, 951'782'400'000LL, -86'400'001LL}) {

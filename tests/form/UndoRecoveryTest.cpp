@@ -2,6 +2,8 @@
 // and the recovery file that outlives a window that died.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -26,9 +28,9 @@ using namespace testing;
 // Everything the user sees of the match, the match behind it (its rules, names, round and
 // points) and the panel.
 std::string everything(MainForm& f) {
-    std::string s = snapshot(f) + encodeDocument(f.matchRecord());
+    std::string s = snapshot(f) + encodeDocument(f.session().record());
     for (Panel p : {Panel::Servizio, Panel::DirittoRovescio, Panel::Colpo, Panel::ErroreVincente}) {
-        s += std::to_string(f.panel(p).selected());
+        s += std::to_string(f.view().panel(p).selected());
     }
     return s;
 }
@@ -52,8 +54,8 @@ TEST(Undo, EveryKindOfChangeIsTakenBackAndMadeAgainWithItsPosition) {
         {"Annulla nome", 6, [](Harness& h) { h.form.NomeGiocatore_Click(0); }},
         {"Annulla nome", 6, [](Harness& h) { h.form.NomeTorneo_Click(); }},
         {"Annulla turno", 6, [](Harness& h) { h.form.Turno_Click(7); }},
-        {"Annulla regola", 6, [](Harness& h) { h.form.KillerPoint_Click(); }},
-        {"Annulla regola", 6, [](Harness& h) { h.form.PrimoAlServizio_Click(1); }},
+        {"Annulla regola", 6, [](Harness& h) { h.form.chooseRule(RuleMenu::KillerPoint, 1); }},
+        {"Annulla regola", 6, [](Harness& h) { h.form.chooseRule(RuleMenu::PrimoAlServizio, 1); }},
         {"Annulla regola", 6, [](Harness& h) { h.useThreeSets(); }},
         {"Annulla regola", 6, [](Harness& h) { h.useTieBreakRule(2); }},
         {"Annulla cancellazione del match", 6, [](Harness& h) { h.form.GameClear_Click(); }},
@@ -69,13 +71,13 @@ TEST(Undo, EveryKindOfChangeIsTakenBackAndMadeAgainWithItsPosition) {
         change.make(h);
         const std::string after = everything(h.form);
         ASSERT_NE(after, before);
-        EXPECT_EQ(std::tuple(h.form.undoCaption(), h.form.redoCaption()),
+        EXPECT_EQ(std::tuple(h.form.view().undoCaption, h.form.view().redoCaption),
                   std::tuple(change.caption, "Ripeti"));
         h.form.EditUndo_Click();
-        EXPECT_EQ(std::tuple(everything(h.form), h.form.redoCaption()),
+        EXPECT_EQ(std::tuple(everything(h.form), h.form.view().redoCaption),
                   std::tuple(before, std::string(change.caption).replace(0, 7, "Ripeti")));
         h.form.EditRedo_Click();
-        EXPECT_EQ(std::tuple(everything(h.form), h.form.canRedo()), std::tuple(after, false));
+        EXPECT_EQ(std::tuple(everything(h.form), h.form.view().canRedo), std::tuple(after, false));
     }
 }
 
@@ -83,18 +85,18 @@ TEST(Undo, TakesBackAWholeMatchAndANewChangeDropsWhatWasUndone) {
     Harness h;
     const std::string fresh = everything(h.form);
     h.play(std::string(250, 'A'));  // the match ends; later presses record nothing
-    EXPECT_EQ(h.form.points().count(), 72);
+    EXPECT_EQ(h.form.session().points().count(), 72);
     // Nothing to undo for the presses after the end, and the user is told so in passing.
     EXPECT_TRUE(h.form.takeNotice());
     EXPECT_FALSE(h.form.takeNotice());
-    while (h.form.canUndo()) {
+    while (h.form.view().canUndo) {
         h.form.EditUndo_Click();
     }
-    EXPECT_EQ(std::tuple(everything(h.form), h.form.undoCaption()), std::tuple(fresh, "Annulla"));
+    EXPECT_EQ(std::tuple(everything(h.form), h.form.view().undoCaption), std::tuple(fresh, "Annulla"));
     h.form.EditRedo_Click();
     h.form.EditRedo_Click();
     h.play("B");
-    EXPECT_EQ(std::tuple(h.form.canRedo(), h.form.points().count()), std::tuple(false, 3));
+    EXPECT_EQ(std::tuple(h.form.view().canRedo, h.form.session().points().count()), std::tuple(false, 3));
 
     // Beyond what the history keeps, the oldest steps go first.
     Harness longer;
@@ -102,7 +104,7 @@ TEST(Undo, TakesBackAWholeMatchAndANewChangeDropsWhatWasUndone) {
         longer.rename(i % 2, "N" + std::to_string(i));
     }
     std::size_t undone = 0;
-    for (; longer.form.canUndo(); ++undone) {
+    for (; longer.form.view().canUndo; ++undone) {
         longer.form.EditUndo_Click();
     }
     EXPECT_EQ(undone, UndoHistory::kSteps);
@@ -118,14 +120,14 @@ TEST(Undo, ClosingTheResidualQuestionRecordsNothingAndDeletingAPointRescoresWhat
     h.platform.residualAnswers = {ResidualAnswer::Cancel};
     h.play("*");
     EXPECT_EQ(
-        std::tuple(h.platform.residualQuestions.size(), everything(h.form), h.form.undoCaption()),
+        std::tuple(h.platform.residualQuestions.size(), everything(h.form), h.form.view().undoCaption),
         std::tuple(1u, before, "Annulla modifica del punto"));
 
     h.form.goTo(4);  // A has just won the first game
     h.form.GameDelete_Click();
-    EXPECT_EQ(std::tuple(h.form.points().count(), h.form.points().current(), h.board()),
+    EXPECT_EQ(std::tuple(h.form.session().points().count(), h.form.session().points().current(), h.board()),
               std::tuple(8, 3, "0-0 40-0"));
-    h.form.GameEnd_Click();
+    h.form.goTo(h.form.session().points().count());
     EXPECT_EQ(h.board(), "0-0 40-40");  // BBBB and A after AAA
 }
 
@@ -140,19 +142,19 @@ TEST(SaveCurrent, WritesWhereTheMatchLivesInItsFormatOrAsksWhereItCannot) {
     // A name the match file cannot hold: the dialog again, on the document.
     h.rename(1, "Đoković");
     h.form.FileSaveCurrent_Click();
-    EXPECT_EQ(std::tuple(h.platform.saveDialogNames.size(), h.form.matchSaved(),
+    EXPECT_EQ(std::tuple(h.platform.saveDialogNames.size(), h.form.session().saved(),
                          decodeMatch(TempDir::read(clg)).match.points.size()),
               std::tuple(2u, false, 4u));
 
     // A document loaded is written back as a document, whatever its name.
     const std::string doc = dir.file("odd name.clg");
-    TempDir::write(doc, encodeDocument(h.form.matchRecord()));
+    TempDir::write(doc, encodeDocument(h.form.session().record()));
     Harness other;
-    ASSERT_TRUE(other.form.loadMatch(doc));
+    ASSERT_TRUE(other.load(doc));
     other.play("A");
     other.form.FileSaveCurrent_Click();
     EXPECT_TRUE(other.platform.saveDialogNames.empty());
-    EXPECT_EQ(TempDir::read(doc), encodeDocument(other.form.matchRecord()));
+    EXPECT_EQ(TempDir::read(doc), encodeDocument(other.form.session().record()));
 }
 
 // Another window saved into the file since this one loaded or saved it: nothing is written
@@ -166,7 +168,7 @@ TEST(SaveCurrent, AFileAnotherWindowChangedIsReplacedOnlyWhenTheUserSaysSo) {
     first.play("AB");
     first.platform.saveChoices = {{file, "m.courtlog"}, {file, "m.courtlog"}};
     first.form.FileSaveCurrent_Click();
-    ASSERT_TRUE(second.form.loadMatch(file));
+    ASSERT_TRUE(second.load(file));
     second.play("BBB");
     second.form.FileSaveCurrent_Click();  // as it loaded it: no question
     first.play("A");
@@ -207,13 +209,13 @@ TEST(Recovery, TheFileFollowsEveryChangeAndACleanEndRemovesIt) {
     Window w(dir.file(""));
     w.play("A");
     w.form.EditUndo_Click();  // back to the fresh match: saved, nothing to recover
-    EXPECT_TRUE(w.form.matchSaved() && filesIn(dir.file("")).empty());
+    EXPECT_TRUE(w.form.session().saved() && filesIn(dir.file("")).empty());
     w.play("AB");
     w.rename(0, "Sinner");
-    const std::string file = w.form.recoveryFile();
+    const std::string file = w.form.view().recoveryFile;
     ASSERT_FALSE(file.empty());
     const DecodedRecovery kept = decodeRecovery(TempDir::read(file));
-    EXPECT_TRUE(sameMatch(kept.match, w.form.matchRecord()) && kept.match.unknown.empty());
+    EXPECT_TRUE(sameMatch(kept.match, w.form.session().record()) && kept.match.unknown.empty());
     EXPECT_TRUE(w.platform.locks.count(lockPathOf(file)) &&
                 std::regex_search(file, std::regex("recovery-[0-9]+\\.courtlog$")));
 
@@ -226,10 +228,10 @@ TEST(Recovery, TheFileFollowsEveryChangeAndACleanEndRemovesIt) {
     w.form.EditUndo_Click();
     EXPECT_FALSE(std::filesystem::exists(file));
     w.form.EditUndo_Click();  // past the save: the file is left behind
-    EXPECT_EQ(std::tuple(w.form.matchSaved(), w.form.labels.NomeGiocatore[0].caption()),
+    EXPECT_EQ(std::tuple(w.form.session().saved(), w.form.view().board.NomeGiocatore[0].caption()),
               std::tuple(false, "Giocatore A"));
     w.form.EditRedo_Click();
-    EXPECT_TRUE(w.form.matchSaved());
+    EXPECT_TRUE(w.form.session().saved());
 
     // Declining the save that closing offers is a clean end too; the lock goes with it.
     w.play("A");
@@ -239,7 +241,7 @@ TEST(Recovery, TheFileFollowsEveryChangeAndACleanEndRemovesIt) {
 
     // A file loaded over an unsaved match keeps that match a week among the declined.
     w.play("AB");
-    ASSERT_TRUE(w.form.loadMatch(dir.file("m.courtlog")));
+    ASSERT_TRUE(w.load(dir.file("m.courtlog")));
     const auto files = filesIn(dir.file(""));
     ASSERT_EQ(files.size(), 2u);
     EXPECT_TRUE(files.begin()->starts_with("declined-"));
@@ -259,7 +261,7 @@ TEST(Recovery, AMatchLeftByAWindowThatDiedIsOfferedOnceTheMostRecentFirst) {
     first->play("A");
     second->rename(0, "Sinner");
     second->play("AAB");
-    const std::string older = first->form.recoveryFile();
+    const std::string older = first->form.view().recoveryFile;
     first.reset();
     second.reset();
     age(older, std::chrono::hours(1));
@@ -278,14 +280,14 @@ TEST(Recovery, AMatchLeftByAWindowThatDiedIsOfferedOnceTheMostRecentFirst) {
     EXPECT_NE(next.platform.messages[1].find(": Giocatore A-Giocatore B, 1 punto, "),
               std::string::npos);
     // The running window's match is named in a notice the user may close.
-    const std::string held = next.form.Avviso.text().italian();
+    const std::string held = next.form.view().Avviso.text().italian();
     next.form.Avviso_Close();
     EXPECT_TRUE(held.starts_with("Un'altra finestra di Courtlog ha una partita non salvata (file "
                                  "di ripristino " +
-                                 running.form.recoveryFile() + ")") &&
-                next.form.Avviso.text().empty());
-    EXPECT_EQ(std::tuple(next.form.points().count(), next.form.matchSaved(),
-                         next.form.currentFile(), next.form.recoveryFile()),
+                                 running.form.view().recoveryFile + ")") &&
+                next.form.view().Avviso.text().empty());
+    EXPECT_EQ(std::tuple(next.form.session().points().count(), next.form.session().saved(),
+                         next.form.view().currentFile, next.form.view().recoveryFile),
               std::tuple(1, false, "", older));
     next.play("B");
     EXPECT_EQ(decodeRecovery(TempDir::read(older)).match.points.size(), 2u);
@@ -357,7 +359,7 @@ TEST(Recovery, TheFileARecoveredMatchCameFromIsOnlySuggestedAndNoLinkIsWrittenTh
 // still give its bytes.
 TEST(Recovery, TheDocumentKeepsTheFileAndTheMarksOfAMatchFile) {
     MatchRecord m;
-    m.tieBreakWhen = {true, true, true};
+    m.tieBreakMarks = {true, true, true};
     m.points = {1, 2};
     const DecodedRecovery back = decodeRecovery(encodeRecovery(m, "/x/a.clg"));
     // The same match compares the marks too.
@@ -366,7 +368,7 @@ TEST(Recovery, TheDocumentKeepsTheFileAndTheMarksOfAMatchFile) {
     // Marks that would score it otherwise are not taken.
     std::string doc = encodeRecovery(m, "");
     doc.replace(doc.find("[true,true,true]"), 16, "[true,false,false]");
-    EXPECT_EQ(decodeRecovery(doc).match.tieBreakWhen, marksOf(m.rules().tieBreakRule()));
+    EXPECT_EQ(decodeRecovery(doc).match.tieBreakMarks, marksOf(m.rules.tieBreakRule()));
 }
 
 }  // namespace

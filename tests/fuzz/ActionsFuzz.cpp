@@ -178,49 +178,49 @@ void readStoredOptions(Bytes& in, ScriptedPlatform& platform) {
 
 // What must hold whatever the user did.
 void checkState(const MainForm& f) {
-    CHECK(f.points().count() >= 0 && f.points().count() <= kMaxPoints);
-    CHECK(f.points().current() >= 0 && f.points().current() <= f.points().count());
-    CHECK(f.GameScroll.minimum() == 0 && f.GameScroll.maximum() == f.points().count());
-    CHECK(f.rules().setsInMatch == 3 || f.rules().setsInMatch == 5);
-    CHECK(f.score().server == 0 || f.score().server == 1);
-    CHECK(f.score().set == f.score().sets[0] + f.score().sets[1]);
-    const int most = std::max(f.score().sets[0], f.score().sets[1]);
-    CHECK(f.score().over == (most * 2 > f.rules().setsInMatch) &&
-          most <= f.rules().setsInMatch / 2 + 1);
-    CHECK(f.score().over ? !f.labels.Serve[0].visible() && !f.labels.Serve[1].visible()
-                         : f.labels.Serve[f.score().server].visible() &&
-                               !f.labels.Serve[1 - f.score().server].visible());
+    CHECK(f.session().points().count() >= 0 && f.session().points().count() <= kMaxPoints);
+    CHECK(f.session().points().current() >= 0 && f.session().points().current() <= f.session().points().count());
+    CHECK(f.view().GameScroll.minimum() == 0 && f.view().GameScroll.maximum() == f.session().points().count());
+    CHECK(f.session().rules().setsInMatch == 3 || f.session().rules().setsInMatch == 5);
+    CHECK(f.session().score().server == 0 || f.session().score().server == 1);
+    CHECK(f.session().score().set == f.session().score().sets[0] + f.session().score().sets[1]);
+    const int most = std::max(f.session().score().sets[0], f.session().score().sets[1]);
+    CHECK(f.session().score().over == (most * 2 > f.session().rules().setsInMatch) &&
+          most <= f.session().rules().setsInMatch / 2 + 1);
+    CHECK(f.session().score().over ? !f.view().board.Serve[0].visible() && !f.view().board.Serve[1].visible()
+                         : f.view().board.Serve[f.session().score().server].visible() &&
+                               !f.view().board.Serve[1 - f.session().score().server].visible());
     // Points after the end of the match are kept but not scored.
-    const Score& sc = f.score();
+    const Score& sc = f.session().score();
     const int won = sc.pointsWon[0] + sc.pointsWon[1];
-    CHECK(sc.over ? won <= f.points().current() : won == f.points().current());
+    CHECK(sc.over ? won <= f.session().points().current() : won == f.session().points().current());
     for (int p = 0; p < 2; ++p) {
         const int s = sc.points[p];
         const int g = sc.games[p];
-        const SetFormat format = f.rules().formatOf(sc.set);
+        const SetFormat format = f.session().rules().formatOf(sc.set);
         if (sc.inTieBreak) {
             // At the games all of the set's tie-break, or a match tie-break from its start.
             CHECK(sc.games[0] == sc.games[1] && s >= 0 &&
                   sc.games[0] == (format.matchTieBreak ? 0 : format.tieBreakAt));
         } else {
             CHECK((s >= Love && s <= Forty) ||
-                  (s == Advantage && sc.points[1 - p] == Forty && !f.rules().noAd));
+                  (s == Advantage && sc.points[1 - p] == Forty && !f.session().rules().noAd));
         }
-        CHECK(f.labels.Games[p].caption() == std::to_string(g) && g >= 0);
+        CHECK(f.view().board.Games[p].caption() == std::to_string(g) && g >= 0);
         CHECK(!(g >= 6 && g - sc.games[1 - p] >= 2));  // that set would be over
-        const PlayerStatistics c = f.position().counts(p);
+        const PlayerStatistics c = f.session().position().counts(p);
         CHECK(c.firstServesIn <= c.servicePointsPlayed && c.firstServePointsWon <= c.firstServesIn);
         CHECK(c.secondServePointsWon <= c.servicePointsPlayed - c.firstServesIn);
-        CHECK(f.labels.PuntiVinti[p].caption() == std::to_string(c.pointsWon));
+        CHECK(f.view().board.PuntiVinti[p].caption() == std::to_string(c.pointsWon));
     }
     // Aces and double faults go to whoever won or lost the point; each is one served point.
-    const PlayerStatistics a = f.position().counts(0);
-    const PlayerStatistics b = f.position().counts(1);
+    const PlayerStatistics a = f.session().position().counts(0);
+    const PlayerStatistics b = f.session().position().counts(1);
     CHECK(a.aces + b.aces + a.doubleFaults + b.doubleFaults <=
           a.servicePointsPlayed + b.servicePointsPlayed);
     // The detailed statistics agree with the frames, and the sets add up to the match; only
     // the longest run may go on from one set into the next.
-    const MatchStatistics detailed = f.statistics();
+    const MatchStatistics detailed = f.session().statistics();
     for (int p = 0; p < 2; ++p) {
         PlayerStatistics sets;
         const PlayerStatistics& whole = detailed.match.players[p];
@@ -230,7 +230,7 @@ void checkState(const MainForm& f) {
         CHECK(sets.longestRun <= whole.longestRun);
         sets.longestRun = whole.longestRun;
         CHECK(sets == whole);
-        PlayerStatistics framed = f.position().counts(p);
+        PlayerStatistics framed = f.session().position().counts(p);
         framed.longestRun = whole.longestRun;
         CHECK(framed == whole);
     }
@@ -240,7 +240,7 @@ void checkState(const MainForm& f) {
 // display is switched off: they are not counted then, and switching it on replays them.
 std::string shownState(const MainForm& f) {
     std::string s = testing::snapshot(f);
-    if (f.menus.DisabilitaPuntiDalMatch.checked()) {
+    if (f.view().menus.DisabilitaPuntiDalMatch.checked()) {
         for (std::size_t at = s.find(" setPoints "); at != std::string::npos;
              at = s.find(" setPoints ", at)) {
             s.erase(at, s.find('\n', at) - at);
@@ -252,7 +252,7 @@ std::string shownState(const MainForm& f) {
 // A save and a load give back the same match: a match file when it keeps everything, as the
 // window saves it, and a match document otherwise.
 DecodedMatch checkSaved(const MainForm& f) {
-    const MatchRecord m = f.matchRecord();
+    const MatchRecord m = f.session().record();
     DecodedMatch d;
     if (matchFileLosses(m).empty()) {
         d = decodeMatch(encodeMatch(m));
@@ -277,14 +277,14 @@ void checkReplayed(const MainForm& f, const DecodedMatch& d) {
     HeadlessPlatform quiet;
     MainForm fresh(quiet);
     fresh.Form_Load();
-    if (f.menus.DisabilitaParziale.checked()) {
-        fresh.DisabilitaParziale_Click();
+    if (f.view().menus.DisabilitaParziale.checked()) {
+        fresh.toggle(Switch::DisabilitaParziale);
     }
-    if (f.menus.DisabilitaPuntiDalMatch.checked()) {
-        fresh.DisabilitaPuntiDalMatch_Click();
+    if (f.view().menus.DisabilitaPuntiDalMatch.checked()) {
+        fresh.toggle(Switch::DisabilitaPuntiDalMatch);
     }
     fresh.applyMatch(d.match, d.roundValid);
-    fresh.GameScroll_Change(f.points().current());
+    fresh.goTo(f.session().points().current());
     const std::string shown = shownState(f), replayed = shownState(fresh);
     if (shown != replayed) {
         std::fprintf(stderr, "the window:\n%s\na fresh window replayed:\n%s", shown.c_str(),
@@ -335,10 +335,10 @@ void checkReports(const MainForm& f) {
         return (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t') || c == 0x7F;
     }));
 
-    const MatchSummary summary = summarizeMatch(f.matchRecord());
-    if (f.points().current() == f.points().count()) {  // scored as the window scores it
-        CHECK(summary.matchOver == f.score().over && summary.setsWon[0] == f.score().sets[0] &&
-              summary.setsWon[1] == f.score().sets[1]);
+    const MatchSummary summary = summarizeMatch(f.session().record());
+    if (f.session().points().current() == f.session().points().count()) {  // scored as the window scores it
+        CHECK(summary.matchOver == f.session().score().over && summary.setsWon[0] == f.session().score().sets[0] &&
+              summary.setsWon[1] == f.session().score().sets[1]);
     }
     // A name with commas, quotes or line breaks stays in its own field of its own row. Every
     // row repeats the names, each up to 32767 characters: the first rows show it as well as a
@@ -366,7 +366,7 @@ using Action = void (*)(MainForm& f, Bytes& in);
 const std::array<Action, 33> kActions{{
     [](MainForm& f, Bytes& in) {  // a choice in one of the point panel's groups
         const auto p = static_cast<Panel>(in.below(4));
-        f.SelectOption(p, in.below(f.panel(p).count()));
+        f.SelectOption(p, in.below(f.view().panel(p).count()));
     },
     [](MainForm& f, Bytes& in) { f.PuntoGiocatore_Click(in.below(2)); },
     [](MainForm& f, Bytes& in) { f.AceDoppioFallo_Click(1 + in.below(3)); },
@@ -377,18 +377,18 @@ const std::array<Action, 33> kActions{{
             f.PuntoGiocatore_Click((pattern >> (i % 8)) & 1);
         }
     },
-    [](MainForm& f, Bytes&) { f.GameUndo_Click(); },
-    [](MainForm& f, Bytes&) { f.GameRedo_Click(); },
-    [](MainForm& f, Bytes&) { f.GameStart_Click(); },
-    [](MainForm& f, Bytes&) { f.GameEnd_Click(); },
-    [](MainForm& f, Bytes& in) { f.GameScroll_Change(in.below(f.points().count() + 1)); },
+    [](MainForm& f, Bytes&) { f.goTo(f.session().points().current() - 1); },
+    [](MainForm& f, Bytes&) { f.goTo(f.session().points().current() + 1); },
+    [](MainForm& f, Bytes&) { f.goTo(0); },
+    [](MainForm& f, Bytes&) { f.goTo(f.session().points().count()); },
+    [](MainForm& f, Bytes& in) { f.goTo(in.below(f.session().points().count() + 1)); },
     [](MainForm& f, Bytes&) { f.GameClear_Click(); },
-    [](MainForm& f, Bytes&) { f.MatchInTreSet_Click(); },
-    [](MainForm& f, Bytes&) { f.MatchInCinqueSet_Click(); },
-    [](MainForm& f, Bytes& in) { f.TieBreakWhen_Click(in.below(3)); },
-    [](MainForm& f, Bytes&) { f.DisabilitaParziale_Click(); },
-    [](MainForm& f, Bytes&) { f.DisabilitaPuntiDalMatch_Click(); },
-    [](MainForm& f, Bytes&) { f.SalvaOpzioniInUscita_Click(); },
+    [](MainForm& f, Bytes&) { f.chooseRule(RuleMenu::MatchIn, 0); },
+    [](MainForm& f, Bytes&) { f.chooseRule(RuleMenu::MatchIn, 1); },
+    [](MainForm& f, Bytes& in) { f.chooseRule(RuleMenu::TieBreakWhen, in.below(3)); },
+    [](MainForm& f, Bytes&) { f.toggle(Switch::DisabilitaParziale); },
+    [](MainForm& f, Bytes&) { f.toggle(Switch::DisabilitaPuntiDalMatch); },
+    [](MainForm& f, Bytes&) { f.toggle(Switch::SalvaOpzioniInUscita); },
     [](MainForm& f, Bytes&) { f.SalvaOpzioni_Click(); },
     [](MainForm& f, Bytes& in) { f.NomeGiocatore_Click(in.below(2)); },
     [](MainForm& f, Bytes&) { f.NomeTorneo_Click(); },
@@ -401,10 +401,10 @@ const std::array<Action, 33> kActions{{
         f.Form_Activate(in.below(2) == 0 ? std::string()
                                          : "\"" + ScriptedPlatform::matchFile() + "\"");
     },
-    [](MainForm& f, Bytes& in) { f.SetDecisivo_Click(in.below(5)); },
-    [](MainForm& f, Bytes&) { f.KillerPoint_Click(); },
-    [](MainForm& f, Bytes& in) { f.PrimoAlServizio_Click(in.below(2)); },
-    [](MainForm& f, Bytes&) { f.OraDeiPunti_Click(); },
+    [](MainForm& f, Bytes& in) { f.chooseRule(RuleMenu::SetDecisivo, in.below(5)); },
+    [](MainForm& f, Bytes&) { f.chooseRule(RuleMenu::KillerPoint, 1); },
+    [](MainForm& f, Bytes& in) { f.chooseRule(RuleMenu::PrimoAlServizio, in.below(2)); },
+    [](MainForm& f, Bytes&) { f.toggle(Switch::OraDeiPunti); },
     [](MainForm& f, Bytes&) { f.EditUndo_Click(); },
     [](MainForm& f, Bytes&) { f.EditRedo_Click(); },
     [](MainForm& f, Bytes&) { f.GameDelete_Click(); },
@@ -472,20 +472,20 @@ void dies(Session& s, Bytes& in) {
 void checkUndoRedo(Session& s) {
     MainForm& f = *s.form;
     const auto redoAll = [&] {
-        while (f.canRedo()) {
+        while (f.view().canRedo) {
             f.EditRedo_Click();
         }
-        CHECK(sameMatch(f.matchRecord(), s.newest));
+        CHECK(sameMatch(f.session().record(), s.newest));
     };
     redoAll();
     std::size_t undone = 0;
-    for (; f.canUndo(); ++undone) {
+    for (; f.view().canUndo; ++undone) {
         f.EditUndo_Click();
         CHECK(undone <= UndoHistory::kSteps);
     }
     checkState(f);
     if (s.changes < UndoHistory::kSteps) {
-        CHECK(sameMatch(f.matchRecord(), s.first));
+        CHECK(sameMatch(f.session().record(), s.first));
     }
     redoAll();
     checkState(f);
@@ -519,7 +519,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         MainForm& form = *s.form;
         s.activated = s.activated || action == kOpen;
-        const bool same = sameMatch(form.matchRecord(), before);
+        const bool same = sameMatch(form.session().record(), before);
         // A change rewrites the recovery file that a close removed, and so does the start-up
         // step, which keeps an unsaved match from then on.
         closedCleanly = closedCleanly && same && action != kOpen;
@@ -527,23 +527,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // leaves nothing to redo. A load, the start-up step and a recovery start a new history.
         const bool undoOrRedo = action == kUndo || action == kRedo;
         if (!same && action != kLoad && action != kOpen && action != kDies) {
-            CHECK(action == kUndo ? form.canRedo() : form.canUndo());
-            CHECK(undoOrRedo || !form.canRedo());
+            CHECK(action == kUndo ? form.view().canRedo : form.view().canUndo);
+            CHECK(undoOrRedo || !form.view().canRedo);
         }
-        if (!form.canUndo() && !form.canRedo()) {
-            s.first = form.matchRecord();
+        if (!form.view().canUndo && !form.view().canRedo) {
+            s.first = form.session().record();
             s.changes = 0;
         } else {
             s.changes += action == kRun ? 64 : 1;
         }
-        if (!undoOrRedo && !form.canRedo()) {
-            s.newest = form.matchRecord();
+        if (!undoOrRedo && !form.view().canRedo) {
+            s.newest = form.session().record();
         }
         checkState(form);
         const DecodedMatch saved = checkSaved(form);
         // A replay costs as much as the match is long: long matches are replayed less often.
         const bool last = in.empty() || step == kMaxActions;
-        if (form.points().count() <= 250 || step % 4 == 0 || last) {
+        if (form.session().points().count() <= 250 || step % 4 == 0 || last) {
             checkReplayed(form, saved);
         }
         if (step % 16 == 0 || last) {

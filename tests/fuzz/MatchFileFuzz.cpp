@@ -68,18 +68,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MainForm form(platform);
     form.Form_Load();
     form.applyMatch(m, roundValid);
-    check(form.points().count() == static_cast<int>(m.points.size()));
+    check(form.session().points().count() == static_cast<int>(m.points.size()));
 
     // The moves a user makes after opening a file.
-    form.GameUndo_Click();
-    form.GameScroll_Change(form.points().count() / 2);
-    form.GameStart_Click();
-    form.GameEnd_Click();
-    form.TieBreakWhen_Click(2);
-    form.MatchInTreSet_Click();
+    form.goTo(form.session().points().current() - 1);
+    form.goTo(form.session().points().count() / 2);
+    form.goTo(0);
+    form.goTo(form.session().points().count());
+    form.chooseRule(RuleMenu::TieBreakWhen, 2);
+    form.chooseRule(RuleMenu::MatchIn, 0);
     form.PuntoGiocatore_Click(size % 2);
-    form.GameScroll_Change(form.points().count() / 3);
+    form.goTo(form.session().points().count() / 3);
     form.AceDoppioFallo_Click(1 + static_cast<int>(size % 3));
-    check(form.points().count() <= kMaxPoints);
+    check(form.session().points().count() <= kMaxPoints);
     return 0;
 }

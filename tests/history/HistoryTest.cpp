@@ -28,11 +28,11 @@ TEST(Navigation, FiveSetMatchReplaysToWhatLiveEntryShowedAtEveryPoint) {
         h.play(std::string(1, c));
         live.push_back(unplaced(h.form));
     }
-    ASSERT_EQ(h.board() + (h.form.score().over ? " over" : ""),
+    ASSERT_EQ(h.board() + (h.form.session().score().over ? " over" : ""),
               "7-5 6-7(6-8) 7-6(10-8) 3-6 5-7 0-0 0-0 over");
-    const int n = h.form.points().count();
+    const int n = h.form.session().points().count();
     for (int k = 0; k <= n; ++k) {
-        h.form.GameScroll_Change(k);
+        h.form.goTo(k);
         // Only the scroll bar knows the later points.
         const std::string at = " at " + std::to_string(k) + "\n";
         live[k].replace(live[k].rfind("scroll 0.." + std::to_string(k) + at), std::string::npos,
@@ -42,17 +42,17 @@ TEST(Navigation, FiveSetMatchReplaysToWhatLiveEntryShowedAtEveryPoint) {
     // Replaying to the end finishes the match again without asking; a position the match does
     // not have is no move.
     EXPECT_EQ(h.platform.messages.size(), 1u);
-    h.form.GameScroll_Change(n + 1);
-    EXPECT_EQ(h.form.points().current(), n);
+    h.form.goTo(n + 1);
+    EXPECT_EQ(h.form.session().points().current(), n);
 
     // The buttons step through the same positions, and moving neither saves nor unsaves.
-    h.form.GameUndo_Click();
-    h.form.GameRedo_Click();
-    EXPECT_EQ(std::tuple(h.form.matchSaved(), unplaced(h.form)), std::tuple(false, live[n]));
-    h.form.applyMatch(h.form.matchRecord());  // as loaded: saved
-    h.form.GameStart_Click();
-    h.form.GameEnd_Click();
-    EXPECT_TRUE(h.form.matchSaved());
+    h.form.goTo(h.form.session().points().current() - 1);
+    h.form.goTo(h.form.session().points().current() + 1);
+    EXPECT_EQ(std::tuple(h.form.session().saved(), unplaced(h.form)), std::tuple(false, live[n]));
+    h.form.applyMatch(h.form.session().record());  // as loaded: saved
+    h.form.goTo(0);
+    h.form.goTo(h.form.session().points().count());
+    EXPECT_TRUE(h.form.session().saved());
 }
 
 // Moving through a finished match neither asks again nor keeps the question from the next
@@ -64,15 +64,15 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
     h.platform.messageAnswers = {MsgAnswer::No, MsgAnswer::No};
     h.games("AAAAAA AAAAAA");
     h.play("A!");  // after the end nothing is recorded, nor marked for the next point
-    const MainForm::Labels& l = h.form.labels;
-    EXPECT_EQ(std::tuple(h.form.points().working(), l.PuntiDalMatch[0].caption(),
+    const Board& l = h.labels();
+    EXPECT_EQ(std::tuple(h.form.session().points().working(), l.PuntiDalMatch[0].caption(),
                          l.PuntiDalMatch[1].caption() + l.PuntiDalSet[0].caption(),
                          l.Set1[0].fore(), l.Set1[1].fore(), l.Set3[0].fore()),
               std::tuple(0, "W", "L", colours::Yellow, colours::Black, colours::Black));
-    h.form.GameStart_Click();
-    h.form.GameEnd_Click();
-    EXPECT_EQ(h.form.points().count(), 48);
-    h.form.GameUndo_Click();
+    h.form.goTo(0);
+    h.form.goTo(h.form.session().points().count());
+    EXPECT_EQ(h.form.session().points().count(), 48);
+    h.form.goTo(h.form.session().points().current() - 1);
     EXPECT_EQ(h.board(), "6-0 5-0 40-0");
     // This re-records the last point: nothing follows, so nothing is asked.
     h.play("BA");
@@ -80,8 +80,8 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
               std::tuple(0u, 2u));
 
     // Clearing asks first, and keeps the names and the options.
-    h.form.labels.NomeGiocatore[0].setCaption(Text::verbatim("Pennetta"));
-    fresh.form.labels.NomeGiocatore[0].setCaption(Text::verbatim("Pennetta"));
+    h.rename(0, "Pennetta");
+    fresh.rename(0, "Pennetta");
     h.form.SelectOption(Panel::Colpo, 5);
     const std::string before = snapshot(h.form);
     h.platform.messageAnswers = {MsgAnswer::No};
@@ -89,7 +89,7 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
     EXPECT_EQ(snapshot(h.form), before);
     h.form.GameClear_Click();  // unscripted: Yes
     EXPECT_EQ(snapshot(h.form), snapshot(fresh.form));
-    EXPECT_EQ(h.form.Colpo.selected(), 0);  // the next point starts from a clean slot
+    EXPECT_EQ(h.form.view().Colpo.selected(), 0);  // the next point starts from a clean slot
     EXPECT_EQ(h.platform.messages.back(), "Tutti i dati sono stati cancellati!");
 }
 
@@ -108,11 +108,11 @@ TEST(Percent, RoundsTheScaledQuotientHalfToEven) {
 std::string rows(MainForm& f) {
     std::string s;
     for (int p = 0; p < 2; ++p) {
-        s += (p ? " | " : "") + f.labels.PuntiVinti[p].caption();
+        s += (p ? " | " : "") + f.view().board.PuntiVinti[p].caption();
         for (const Field* c :
-             {&f.labels.Aces[p], &f.labels.DoppiFalli[p], &f.labels.PercentualePrimePalle[p],
-              &f.labels.PercentualeConPrimaPalla[p], &f.labels.PercentualeConSecondaPalla[p],
-              &f.labels.ColpiVincenti[p], &f.labels.ErroriGratuiti[p]}) {
+             {&f.view().board.Aces[p], &f.view().board.DoppiFalli[p], &f.view().board.PercentualePrimePalle[p],
+              &f.view().board.PercentualeConPrimaPalla[p], &f.view().board.PercentualeConSecondaPalla[p],
+              &f.view().board.ColpiVincenti[p], &f.view().board.ErroriGratuiti[p]}) {
             s += " " + c->caption();
         }
     }
@@ -161,7 +161,7 @@ TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {
     for (const auto& [played, shown] : cases) {
         Harness h;
         h.play(played);
-        const auto& p = h.form.labels.Parziale;
+        const auto& p = h.form.view().board.Parziale;
         EXPECT_EQ(p[0].caption() + "-" + p[1].caption(), shown) << played;
     }
 }

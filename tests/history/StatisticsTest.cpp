@@ -127,15 +127,15 @@ TEST(StatisticsModel, TimesSkipUntimedPointsAndCountOnlyForwardGaps) {
 TEST(StatisticsModel, FramesShowTheModelsFiguresAtEveryPositionOfEverySample) {
     for (const char* name : {"best-of-five-fifth-set.clg", "best-of-three-tiebreak.clg"}) {
         testing::Harness h;
-        ASSERT_TRUE(h.form.loadMatch(std::string(COURTLOG_SAMPLES_DIR) + "/" + name)) << name;
-        const std::span<const PointWord> all = h.form.points().recorded();
-        for (int k = 0; k <= h.form.points().count(); ++k) {
+        ASSERT_TRUE(h.load(std::string(COURTLOG_SAMPLES_DIR) + "/" + name)) << name;
+        const std::span<const PointWord> all = h.form.session().points().recorded();
+        for (int k = 0; k <= h.form.session().points().count(); ++k) {
             h.form.goTo(k);
             const MatchStatistics m =
-                statisticsOf(all.first(static_cast<std::size_t>(k)), {}, h.form.rules());
+                statisticsOf(all.first(static_cast<std::size_t>(k)), {}, h.form.session().rules());
             for (const StatisticsRow& row : kStatisticsRows) {
                 for (int p = 0; p < 2 && row.fromCounts != nullptr; ++p) {
-                    ASSERT_EQ(shownValue(row, h.form, p),
+                    ASSERT_EQ(shownValue(row, h.labels(), p),
                               row.fromCounts(m.match.players[static_cast<std::size_t>(p)]))
                         << name << " at " << k << ", " << row.caption.text;
                 }

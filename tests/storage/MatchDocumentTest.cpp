@@ -29,9 +29,9 @@ const std::string kForeign = R"({
 })";
 
 std::string field(const MatchRecord& m) {
-    return std::to_string(m.setsInMatch) + " " + std::string(codeOf(m.decidingSet)) + " " +
-           std::to_string(m.rules().setTieBreak) + std::to_string(m.noAd) +
-           std::to_string(m.firstServer) + " " + m.players[0] + "|" + m.players[1] + "|" +
+    return std::to_string(m.rules.setsInMatch) + " " + std::string(codeOf(m.rules.decidingSet)) + " " +
+           std::to_string(m.rules.setTieBreak) + std::to_string(m.rules.noAd) +
+           std::to_string(m.rules.firstServer) + " " + m.players[0] + "|" + m.players[1] + "|" +
            m.tournament + " " + std::to_string(m.round) + " " + m.start;
 }
 
@@ -40,7 +40,7 @@ TEST(MatchDocument, ItsTextKeepsEveryFieldAndWhatItDoesNotKnowThroughASecondSave
     ASSERT_FALSE(d.refusal);
     const MatchRecord& m = d.match;
     EXPECT_EQ(
-        std::tuple(field(m), m.points, m.times, m.tieBreakWhen),
+        std::tuple(field(m), m.points, m.times, m.tieBreakMarks),
         std::tuple("3 mtb10 011 Đoković|Sinner|Roland Garros – Paris 7 2024-06-09T13:05:00.250Z",
                    std::vector<PointWord>{4097, 65535, 2},
                    std::vector<std::int64_t>{0, kNoTime, 31250}, std::array{true, false, false}));
@@ -58,9 +58,9 @@ TEST(MatchDocument, ItsTextKeepsEveryFieldAndWhatItDoesNotKnowThroughASecondSave
 
     // The text of a small match.
     MatchRecord small;
-    small.setsInMatch = 3;
-    small.tieBreakWhen = {false, false, true};
-    small.decidingSet = DecidingSet::TieBreak7;
+    small.rules.setsInMatch = 3;
+    small.tieBreakMarks = {false, false, true};
+    small.rules.decidingSet = DecidingSet::TieBreak7;
     small.players = {"A \"Bo\"", "B"};
     small.points = {1, 2};
     small.round = 9;  // none, as a reader would take it
@@ -218,24 +218,24 @@ TEST(MatchDocument, SaysWhatAMatchFileWouldLose) {
     // What the marks stand for is kept, a file's odd marks included, and so is every name the
     // code page holds and a point without time.
     MatchRecord kept;
-    kept.tieBreakWhen = {true, true, true};
-    kept.decidingSet = DecidingSet::TieBreak7;
+    kept.tieBreakMarks = {true, true, true};
+    kept.rules.decidingSet = DecidingSet::TieBreak7;
     kept.players = {"Parità Œuvre", std::string(32767, 'x')};
     kept.points = {1};
     kept.times = {kNoTime};
     EXPECT_EQ(losses(kept), "");
 
     MatchRecord rules;
-    rules.decidingSet = DecidingSet::TieBreak10;
-    rules.noAd = true;
-    rules.firstServer = 1;
+    rules.rules.decidingSet = DecidingSet::TieBreak10;
+    rules.rules.noAd = true;
+    rules.rules.firstServer = 1;
     EXPECT_EQ(
         losses(rules),
         "il set decisivo: tie-break a 10 sul 6 pari;il punto secco sul 40 pari;il servizio del "
         "secondo giocatore all'inizio;");
 
     MatchRecord rest;
-    rest.tieBreakWhen = {false, false, true};
+    rest.tieBreakMarks = {false, false, true};
     rest.tournament = "Đoković";
     rest.points = {1, 2};
     rest.times = {kNoTime, 5};
@@ -270,7 +270,7 @@ TEST(MatchDocumentCommands, SavesInTheFormatThatKeepsTheMatchOrAsksFirst) {
             h.rename(1, "Ćorić\U0010FFFF");  // the highest code point too
         }
         h.play("AB*");
-        const MatchRecord record = h.form.matchRecord();
+        const MatchRecord record = h.form.session().record();
         h.platform.saveChoices.push_back({dir.file(file), file});
         h.platform.messageAnswers.push_back(w.empty() ? MsgAnswer::No : MsgAnswer::Yes);
         h.form.FileSave_Click();
@@ -287,14 +287,14 @@ TEST(MatchDocumentCommands, SavesInTheFormatThatKeepsTheMatchOrAsksFirst) {
             file + " in questo formato?";
         EXPECT_EQ(h.platform.messages, std::vector<std::string>(asked, question));
         // Nothing at all is written when the user says no.
-        EXPECT_EQ(std::tuple(h.form.matchSaved(), TempDir::read(dir.file(file))),
+        EXPECT_EQ(std::tuple(h.form.session().saved(), TempDir::read(dir.file(file))),
                   std::tuple(!w.empty(), w.empty()    ? ""
                                          : w == "clg" ? encodeMatch(record)
                                                       : encodeDocument(record)));
         // Read back, the name is as typed, or as folded once the user agreed.
         if (!w.empty()) {
-            ASSERT_TRUE(h.form.loadMatch(dir.file(file)));
-            EXPECT_EQ(h.form.matchRecord().players[1],
+            ASSERT_TRUE(h.load(dir.file(file)));
+            EXPECT_EQ(h.form.session().record().players[1],
                       !fits && w == "clg" ? "Coric?" : record.players[1]);
         }
         if (w.empty()) {
@@ -326,11 +326,11 @@ TEST(MatchDocumentCommands, LoadsByContentsUpToTheLargestDocument) {
     TempDir::write(dir.file("match.courtlog"), encodeMatch(MatchRecord{}));
     TempDir::write(dir.file("doc.clg"), kForeign);
     Harness h;
-    EXPECT_TRUE(h.form.loadMatch(dir.file("match.courtlog")));
-    ASSERT_TRUE(h.form.loadMatch(dir.file("big.courtlog")));
-    EXPECT_EQ(std::tuple(h.form.points().count(), h.form.matchRecord().tournament),
+    EXPECT_TRUE(h.load(dir.file("match.courtlog")));
+    ASSERT_TRUE(h.load(dir.file("big.courtlog")));
+    EXPECT_EQ(std::tuple(h.form.session().points().count(), h.form.session().record().tournament),
               std::tuple(kMaxPoints, name));
-    ASSERT_TRUE(h.form.loadMatch(dir.file("doc.clg")));
+    ASSERT_TRUE(h.load(dir.file("doc.clg")));
     h.platform.saveChoices.push_back({dir.file("again.courtlog"), "again.courtlog"});
     h.form.FileSave_Click();
     EXPECT_EQ(std::tuple(h.platform.messages.size(),
@@ -338,7 +338,7 @@ TEST(MatchDocumentCommands, LoadsByContentsUpToTheLargestDocument) {
               std::tuple(0u, decodeDocument(kForeign).match.unknown));
 
     TempDir::write(dir.file("huge.courtlog"), "{" + std::string(kMaxUsefulDocumentSize, ' '));
-    EXPECT_FALSE(h.form.loadMatch(dir.file("huge.courtlog")));
+    EXPECT_FALSE(h.load(dir.file("huge.courtlog")));
     EXPECT_EQ(h.platform.messages.back(),
               "Impossibile aprire il file huge.courtlog. Il documento è troppo grande: supera "
               "4194304 byte.");

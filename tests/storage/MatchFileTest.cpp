@@ -35,7 +35,7 @@ TEST(MatchFile, BytesOfAMatchAndWhatTheFileCannotHold) {
     // Flags 0, 0, 1; two points and an odd trailing byte.
     const DecodedMatch d = decodeMatch(bytes.substr(0, 4) + std::string("\0\0\x01\0", 4) +
                                        bytes.substr(8) + std::string("\x01\x00\x00\x00\x05", 5));
-    EXPECT_EQ(std::tuple(d.fatalError, d.match.tieBreakWhen, d.match.points),
+    EXPECT_EQ(std::tuple(d.fatalError, d.match.tieBreakMarks, d.match.points),
               std::tuple(std::nullopt, std::array<bool, 3>{false, false, true}, Points{1, 0}));
 
     MatchRecord m;
@@ -135,8 +135,8 @@ TEST(HostileFile, UnusableFilesChangeNothingOnScreen) {
         Harness h;
         h.play("AABBA*!");
         const std::string before = snapshot(h.form);
-        EXPECT_FALSE(h.form.loadMatch(path));
-        EXPECT_EQ(std::tuple(h.platform.messages, h.form.matchSaved(), snapshot(h.form)),
+        EXPECT_FALSE(h.load(path));
+        EXPECT_EQ(std::tuple(h.platform.messages, h.form.session().saved(), snapshot(h.form)),
                   std::tuple(std::vector{message}, false, before));
     }
 #ifdef _WIN32
@@ -151,12 +151,12 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
     a.useThreeSets();
     a.useTieBreakRule(2);
     a.rename(1, "Stosur è");
-    a.form.Turno.select(7);
+    a.form.Turno_Click(7);
     a.games("AAAAAB ABABABABAB");
     a.form.SelectOption(Panel::Colpo, 4);
     a.play("ABAB*!");
-    a.form.GameUndo_Click();
-    a.form.GameUndo_Click();  // the whole list is saved wherever the user stands
+    a.form.goTo(a.form.session().points().current() - 1);
+    a.form.goTo(a.form.session().points().current() - 1);  // the whole list is saved wherever the user stands
     const std::string before = snapshot(a.form);
     a.form.FileSave_Click();
     a.form.FileLoad_Click();
@@ -168,19 +168,19 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
     b.platform.openChoices.push_back({path, "match.clg"});
     b.form.FileLoad_Click();
     EXPECT_EQ(std::tuple(a.platform.messages.size() + b.platform.messages.size(),
-                         encodeMatch(b.form.matchRecord()), b.form.matchSaved()),
-              std::tuple(0u, encodeMatch(a.form.matchRecord()), true));
-    a.form.GameEnd_Click();
+                         encodeMatch(b.form.session().record()), b.form.session().saved()),
+              std::tuple(0u, encodeMatch(a.form.session().record()), true));
+    a.form.goTo(a.form.session().points().count());
     EXPECT_EQ(snapshot(b.form), snapshot(a.form));
 
     // Stepping back, marking the point as it is stored changes nothing; marking it otherwise
     // is a change to save.
-    b.form.GameUndo_Click();
+    b.form.goTo(b.form.session().points().current() - 1);
     b.form.SelectOption(Panel::DirittoRovescio, 0);
-    EXPECT_TRUE(b.form.matchSaved());
+    EXPECT_TRUE(b.form.session().saved());
     b.form.SelectOption(Panel::Colpo, 3);
-    const PointWord last = b.form.points().at(b.form.points().count() - 1);
-    EXPECT_EQ(std::tuple(EstraiInfo(last, Attr::Colpo), b.form.matchSaved()), std::tuple(3, false));
+    const PointWord last = b.form.session().points().at(b.form.session().points().count() - 1);
+    EXPECT_EQ(std::tuple(EstraiInfo(last, Attr::Colpo), b.form.session().saved()), std::tuple(3, false));
 }
 
 // The file named at start-up replaces the match, even one in its fourth set of five. Its
@@ -194,12 +194,12 @@ TEST(MatchFileCommands, StartUpOpensTheFileReportsWhatItCannotReadAndLoadsTheRes
                              std::string("\0\0\0\0\0\0\0\0\x01\0", 10));
     for (const std::string& line : {"\"" + path + "\"", path}) {
         Harness h;
-        h.form.Turno.select(3);
+        h.form.Turno_Click(3);
         h.games("AAAAAA BBBBBB AAAAAA B");
         h.form.Form_Activate(line);
-        const MatchRecord r = h.form.matchRecord();
-        EXPECT_EQ(std::tuple(h.platform.messages, r.players, r.round, r.tieBreakWhen,
-                             h.form.menus.MatchInTreSet.checked(), h.board()),
+        const MatchRecord r = h.form.session().record();
+        EXPECT_EQ(std::tuple(h.platform.messages, r.players, r.round, r.tieBreakMarks,
+                             h.form.view().menus.MatchInTreSet.checked(), h.board()),
                   std::tuple(std::vector{opening(5), opening(5), opening(380)},
                              std::array<std::string, 2>{"", "Bo"}, 3, std::array<bool, 3>{}, true,
                              "1-0 0-15"));
@@ -222,8 +222,8 @@ TEST(KeepingTheMatch, NoPointIsDroppedInSilence) {
         TempDir::write(dir.file("long.clg"), full);
         std::filesystem::resize_file(TempDir::path(dir.file("long.clg")), size);
         Harness h;
-        ASSERT_TRUE(h.form.loadMatch(dir.file("long.clg")));
-        EXPECT_EQ(std::tuple(h.form.points().count(), h.platform.messages),
+        ASSERT_TRUE(h.load(dir.file("long.clg")));
+        EXPECT_EQ(std::tuple(h.form.session().points().count(), h.platform.messages),
                   std::tuple(kMaxPoints, std::vector{message}));
     }
 }

@@ -12,27 +12,27 @@ using Settings = std::map<std::string, std::string>;
 TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     Harness h, over;
     h.games("AAAAAA BBBBBB AB");
-    h.form.MatchInTreSet_Click();
+    h.form.chooseRule(RuleMenu::MatchIn, 0);
     // The third set now decides, with no tie-break.
-    EXPECT_EQ(std::tuple(h.board(), h.form.labels.PuntiDalMatch[0].caption(),
-                         h.form.rules().tieBreakInSet(2), h.form.matchSaved()),
+    EXPECT_EQ(std::tuple(h.board(), h.form.view().board.PuntiDalMatch[0].caption(),
+                         h.form.session().rules().tieBreakInSet(2), h.form.session().saved()),
               std::tuple("6-0 0-6 1-1 0-0", "20", false, false));
-    h.form.MatchInCinqueSet_Click();
-    EXPECT_EQ(std::tuple(h.form.rules().tieBreakInSet(2), h.form.labels.PuntiDalMatch[0].caption()),
+    h.form.chooseRule(RuleMenu::MatchIn, 1);
+    EXPECT_EQ(std::tuple(h.form.session().rules().tieBreakInSet(2), h.form.view().board.PuntiDalMatch[0].caption()),
               std::tuple(true, "44"));
     h.games("AAAAA");
-    h.form.MatchInTreSet_Click();
+    h.form.chooseRule(RuleMenu::MatchIn, 0);
     EXPECT_EQ(h.board(), "6-0 0-6 6-1 0-0 0-0");
 
     // Five sets reopen a finished best-of-three match, which cannot go back to three.
     over.useThreeSets();
     over.platform.messageAnswers = {MsgAnswer::No};
     over.games("AAAAAA AAAAAA");
-    over.form.MatchInCinqueSet_Click();
+    over.form.chooseRule(RuleMenu::MatchIn, 1);
     over.games("A");
-    over.form.MatchInTreSet_Click();
+    over.form.chooseRule(RuleMenu::MatchIn, 0);
     EXPECT_EQ(over.board(), "6-0 6-0 1-0 0-0");
-    EXPECT_FALSE(h.form.menus.MatchInTreSet.checked() || over.form.menus.MatchInTreSet.checked());
+    EXPECT_FALSE(h.form.view().menus.MatchInTreSet.checked() || over.form.view().menus.MatchInTreSet.checked());
     // All of h's messages, then over's last. The number keeps the blank of its sign: two
     // blanks before it.
     h.platform.messages.push_back(over.platform.messages.back());
@@ -48,13 +48,13 @@ TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
     h.platform.messageAnswers = {MsgAnswer::No};
     h.games("AAAAAA BBBBBB ABABABABABAB AA");
     ASSERT_EQ(h.board(), "6-0 0-6 8-6 0-0 0-0");
-    const int points = h.form.points().count();
-    h.form.TieBreakWhen_Click(2);
-    h.form.TieBreakWhen_Click(3);  // no such rule
+    const int points = h.form.session().points().count();
+    h.form.chooseRule(RuleMenu::TieBreakWhen, 2);
+    h.form.chooseRule(RuleMenu::TieBreakWhen, 3);  // no such rule
     // Seven of the last eight points win the tie-break; the eighth lies after the end of the
     // match: counted by the statistics, not scored. The replay asks no question.
-    EXPECT_EQ(std::tuple(h.form.menus.TieBreakWhen[2].checked(), h.board(),
-                         h.form.score().pointsWon[0] + h.form.score().pointsWon[1],
+    EXPECT_EQ(std::tuple(h.form.view().menus.TieBreakWhen[2].checked(), h.board(),
+                         h.form.session().score().pointsWon[0] + h.form.session().score().pointsWon[1],
                          h.platform.messages.size()),
               std::tuple(true, "6-0 0-6 7-6(7-0) 0-0 0-0", points - 1, 1u));
 }
@@ -64,26 +64,26 @@ TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
 TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
     Harness h;
     const auto partial = [&] {
-        return h.form.labels.Parziale[0].caption() + "-" + h.form.labels.Parziale[1].caption();
+        return h.form.view().board.Parziale[0].caption() + "-" + h.form.view().board.Parziale[1].caption();
     };
     h.games("AAAAAA BBBBBB ABABABAA");
-    h.form.DisabilitaParziale_Click();
-    h.form.DisabilitaPuntiDalMatch_Click();
+    h.form.toggle(Switch::DisabilitaParziale);
+    h.form.toggle(Switch::DisabilitaPuntiDalMatch);
     h.play("AAA");
-    EXPECT_EQ(partial() + (h.form.labels.SetPoint[0].visible() ? " with set point" : "") +
-                  (h.form.labels.MatchPoint[0].visible() ? " with match point" : ""),
+    EXPECT_EQ(partial() + (h.form.view().board.SetPoint[0].visible() ? " with set point" : "") +
+                  (h.form.view().board.MatchPoint[0].visible() ? " with match point" : ""),
               "0-0");
     h.play("BBBAB");  // set point, saved to deuce, set point again, deuce
-    h.form.GameUndo_Click();
+    h.form.goTo(h.form.session().points().current() - 1);
     EXPECT_EQ(partial(), "0-0");
-    h.form.DisabilitaParziale_Click();
-    h.form.DisabilitaPuntiDalMatch_Click();
+    h.form.toggle(Switch::DisabilitaParziale);
+    h.form.toggle(Switch::DisabilitaPuntiDalMatch);
     // Everything since B last won a game; set points are counted while hidden: this is the
     // fourth of the set.
-    EXPECT_EQ(std::tuple(partial(), h.form.labels.SetPoint[0].visible(),
-                         h.form.labels.SetPoint[0].caption(),
-                         h.form.labels.PuntiDalSet[0].caption() + "/" +
-                             h.form.labels.PuntiDalMatch[1].caption()),
+    EXPECT_EQ(std::tuple(partial(), h.form.view().board.SetPoint[0].visible(),
+                         h.form.view().board.SetPoint[0].caption(),
+                         h.form.view().board.PuntiDalSet[0].caption() + "/" +
+                             h.form.view().board.PuntiDalMatch[1].caption()),
               std::tuple("12-3", true, "Set Point #4", "1/39"));
 }
 
@@ -128,8 +128,8 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         // The options as the menus show them, in the order they are stored, then the rules;
         // loading writes nothing.
         const auto c = [](const MenuCheck& m) { return m.checked() ? '1' : '0'; };
-        const Rules r = h.form.rulesFromMenus();
-        const MainForm::Menus& m = h.form.menus;
+        const Rules r = h.form.session().rules();
+        const Menus& m = h.menus();
         const std::string options =
             std::string{c(m.DisabilitaParziale),  c(m.DisabilitaPuntiDalMatch),
                         c(m.TieBreakWhen[0]),     c(m.TieBreakWhen[1]),
@@ -137,7 +137,7 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
                         c(m.SalvaOpzioniInUscita)} +
             " " + std::string(codeOf(r.decidingSet)) + (r.noAd ? " noAd" : "") +
             (m.OraDeiPunti.checked() ? " timed" : "");
-        EXPECT_EQ(std::tuple(options, h.form.labels.Set4[0].visible(), h.platform.settings),
+        EXPECT_EQ(std::tuple(options, h.form.view().board.Set4[0].visible(), h.platform.settings),
                   std::tuple(expected, expected[5] == '0', settings));
         h.form.SalvaOpzioni_Click();
         const auto b = [&](int i) { return expected[i] == '1' ? "True" : "False"; };

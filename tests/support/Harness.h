@@ -13,8 +13,6 @@ struct Harness {
     FakePlatform platform;
     MainForm form{platform};
 
-    Harness() { form.ResetMatch(); }
-
     // Plays points written as letters: A or B for the winner, '*' for an ace and '!' for a
     // double fault of whoever serves; anything else is layout.
     void play(std::string_view points) {
@@ -34,8 +32,19 @@ struct Harness {
         }
     }
 
-    void useThreeSets() { form.MatchInTreSet_Click(); }
-    void useTieBreakRule(int index) { form.TieBreakWhen_Click(index); }
+    void useThreeSets() { form.chooseRule(RuleMenu::MatchIn, 0); }
+    void useTieBreakRule(int index) { form.chooseRule(RuleMenu::TieBreakWhen, index); }
+    const Board& labels() const { return form.view().board; }
+    const Menus& menus() const { return form.view().menus; }
+    const Score& score() const { return form.session().score(); }
+    const PointList& points() const { return form.session().points(); }
+
+    // Opens a match file as the user does; false when it could not be used.
+    bool load(const std::string& path) {
+        platform.openChoices.push_back({path, path.substr(path.find_last_of("/\\") + 1)});
+        form.FileLoad_Click();
+        return form.view().currentFile == path;
+    }
 
     void rename(int player, const std::string& name) {
         platform.inputAnswers.push_back(name);
@@ -46,8 +55,8 @@ struct Harness {
     // and the points of the one being played, e.g. "7-6(8-6) 2-3 15-40".
     std::string board() {
         std::string s;
-        const MainForm::Labels& l = form.labels;
-        for (int set = 1; set <= form.score().set && set <= 5; ++set) {
+        const Board& l = labels();
+        for (int set = 1; set <= score().set && set <= 5; ++set) {
             const auto& row = l.setRow(set);
             s += row[0].caption() + "-" + row[1].caption();
             const auto& tb = l.tieBreakRow(set);

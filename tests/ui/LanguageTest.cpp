@@ -139,7 +139,7 @@ TEST_F(Language, EveryTextOfTheWindowAndItsDialogsFollowsAtOnceAndComesBackExact
     platform.saveChoices = {{"/nonexistent-folder/m.clg", "m.clg"}};
     window.form().FileSave_Click();
     EXPECT_EQ(std::tuple(platform.saveDialogNames.back(), platform.messages.back(),
-                         window.form().matchRecord().players[0]),
+                         window.form().session().record().players[0]),
               std::tuple("Player A-Bianchi (Tournament name).clg",
                          "Could not save the file m.clg: the folder does not exist", "Player A"));
 

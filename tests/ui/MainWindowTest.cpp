@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, NamesServesAndPointsReachTheFormAndTheWindowFollows) {
     EXPECT_EQ(text("Aces_0") + text("DoppiFalli_0") + both("PuntiVinti"), "111-2");
     EXPECT_EQ(find<QScrollBar>("GameScroll")->value(), 3);
     // Every bound widget shows what its field holds: text, colours and visibility.
-    for (const NamedField& named : window.form().fields()) {
+    for (const NamedField& named : window.form().view().board.fields()) {
         QWidget* w = find(QString::fromStdString(named.objectName()));
         SCOPED_TRACE(named.objectName());
         EXPECT_EQ(w->isHidden(), !named.field->visible());
@@ -128,7 +128,7 @@ TEST_F(MainWindowTest, PanelOptionsByClickOrKeyGoIntoThePointAndThePanelStartsAg
     clickOption("DirittoRovescio_2");
     find("Colpo_0")->setFocus();
     QTest::keyClick(find("Colpo_0"), Qt::Key_Right);  // an arrow key chooses like a click
-    EXPECT_EQ(window.form().Colpo.selected(), 1);
+    EXPECT_EQ(window.form().view().Colpo.selected(), 1);
     EXPECT_TRUE(checked("ErroreVincente_1"));  // the shot marks a winner
     clickOption("ErroreVincente_2");
 
@@ -138,10 +138,10 @@ TEST_F(MainWindowTest, PanelOptionsByClickOrKeyGoIntoThePointAndThePanelStartsAg
                 checked("ErroreVincente_0"));
 
     // A word whose value no option holds leaves the whole group unchecked.
-    MatchRecord odd = window.form().matchRecord();
+    MatchRecord odd = window.form().session().record();
     odd.points = {5 << 7};  // an error kind past the last
     window.form().applyMatch(odd);
-    window.form().GameStart_Click();
+    window.form().goTo(0);
     window.refresh();
     // Had the form taken the word for an option, the window would show that one checked.
     EXPECT_EQ(find<QRadioButton>("ErroreVincente_0")->group()->checkedButton(), nullptr);
@@ -154,15 +154,15 @@ TEST_F(MainWindowTest, PanelOptionsByClickOrKeyGoIntoThePointAndThePanelStartsAg
     turno->setFocus();
     EXPECT_TRUE(turno->grab().toImage() != unfocused);
     QTest::keyClick(turno, Qt::Key_Down);
-    EXPECT_EQ(window.form().Turno.selected(), 1);
-    window.form().Turno.select(5);
+    EXPECT_EQ(window.form().view().Turno.selected(), 1);
+    window.form().view().Turno.select(5);
     window.refresh();
     EXPECT_EQ(turno->currentIndex(), 5);
 }
 
 TEST_F(MainWindowTest, KeysMenusAndTheScrollBarGoThroughTheFormAndThePlatform) {
     testing::TempDir dir;
-    window.form().labels.NomeTorneo.setCaption(Text::verbatim("Roma 1/2"));
+    window.form().view().board.NomeTorneo.setCaption(Text::verbatim("Roma 1/2"));
     play("AA");
     platform.saveChoices.push_back({dir.file("match.clg"), "match.clg"});
     key(Qt::Key_F2);  // read back by F3
@@ -187,7 +187,7 @@ TEST_F(MainWindowTest, KeysMenusAndTheScrollBarGoThroughTheFormAndThePlatform) {
     find<QAction>("FileEsporta")->trigger();
     EXPECT_EQ(platform.saveDialogNames.back(), "Giocatore A-Giocatore B (Roma 1-2).html");
     EXPECT_EQ(testing::TempDir::read(page),
-              htmlReport(summarizeMatch(window.form().matchRecord())));
+              htmlReport(summarizeMatch(window.form().session().record())));
     platform.saveChoices.push_back({page + "/nowhere.html", "nowhere.html"});
     find<QAction>("FileEsporta")->trigger();
     EXPECT_EQ(platform.messages.back(),
@@ -213,7 +213,7 @@ TEST_F(MainWindowTest, UndoRedoAndDeleteByTheirKeys) {
     auto* redo = find<QAction>("EditRedo");
     EXPECT_FALSE(find<QAction>("GameDelete")->isEnabled());
     key(Qt::Key_Delete);
-    EXPECT_EQ(std::tuple(undo->isEnabled(), undo->text(), window.form().points().count()),
+    EXPECT_EQ(std::tuple(undo->isEnabled(), undo->text(), window.form().session().points().count()),
               std::tuple(false, QString("Annulla"), 0));
     key(Qt::Key_F);
     key(Qt::Key_F);
@@ -227,14 +227,14 @@ TEST_F(MainWindowTest, UndoRedoAndDeleteByTheirKeys) {
 
     key(Qt::Key_F7);
     key(Qt::Key_Delete);
-    EXPECT_EQ(std::tuple(score(), window.form().points().count(), undo->text()),
+    EXPECT_EQ(std::tuple(score(), window.form().session().points().count(), undo->text()),
               std::tuple(QString("0-0 0-0"), 1, QString("Annulla eliminazione")));
     key(Qt::Key_F8);
     find("Turno")->setFocus();
     QTest::keyClick(find("Turno"), Qt::Key_Delete);
-    EXPECT_EQ(window.form().points().count(), 1);
+    EXPECT_EQ(window.form().session().points().count(), 1);
     QTest::keyClick(find("Turno"), Qt::Key_Z, Qt::ControlModifier);  // Ctrl still reaches
-    EXPECT_EQ(window.form().points().count(), 2);
+    EXPECT_EQ(window.form().session().points().count(), 2);
 }
 
 // The title, as the window system shows it, names the open file and marks an unsaved match
@@ -272,7 +272,7 @@ TEST_F(MainWindowTest, PositionLineAndItsNotices) {
     for (int i = 0; i < kMaxPoints; ++i) {
         window.form().PuntoGiocatore_Click(i % 2);  // deuce after deuce: no end
     }
-    window.form().GameUndo_Click();
+    window.form().goTo(window.form().session().points().current() - 1);
     window.refresh();
     EXPECT_EQ(line->palette().color(QPalette::Window), toQColor(colours::Yellow));
     // The scroll bar says the same to assistive clients, as does its tooltip.
@@ -292,13 +292,13 @@ TEST_F(MainWindowTest, PositionLineAndItsNotices) {
     }
     window.form().Lingua_Click(0);
 
-    MatchRecord won = window.form().matchRecord();
+    MatchRecord won = window.form().session().record();
     won.points.assign(72, 0);  // three sets to love
     window.form().applyMatch(won);
     window.refresh();
     key(Qt::Key_F);
     EXPECT_EQ(
-        std::tuple(line->text(), line->toolTip(), window.form().points().count()),
+        std::tuple(line->text(), line->toolTip(), window.form().session().points().count()),
         std::tuple(QString("Partita finita: il punto non è stato registrato."), QString(), 72));
     QTRY_COMPARE_WITH_TIMEOUT(line->text(), QString("Partita finita"), 5000);
 }
@@ -327,7 +327,7 @@ TEST_F(MainWindowTest, TheNoticeBandGrowsTheWindowWhileItIsShown) {
     std::filesystem::remove(dir.file("recovery"));
     play("A");
     QTRY_COMPARE(placed(), before);
-    window.form().Avviso.show(Text::verbatim("Chiudibile"), true);
+    window.form().view().Avviso.show(Text::verbatim("Chiudibile"), true);
     window.refresh();
     click("AvvisoChiudi");
     QTRY_COMPARE(std::tuple(placed(), band->isHidden()), std::tuple(before, true));
@@ -340,14 +340,14 @@ TEST_F(MainWindowTest, EveryQuestionShowsOverTheScreenItSpeaksOf) {
         seen << both("Set1") + " " + score() + " vinti " + text("PuntiVinti_0") + " ace " +
                     text("Aces_0") + (find("MatchPoint_0")->isHidden() ? "" : " MP");
     };
-    window.form().MatchInTreSet_Click();
+    window.form().chooseRule(RuleMenu::MatchIn, 0);
     platform.messageAnswers = {MsgAnswer::Yes};  // save at the end of the match: cancelled
     play("*" + std::string(47, 'A'));
     window.form().GameClear_Click();
     // A point recorded in the middle: the question about the later points comes after its
     // statistics and before its score.
     play("BBB");
-    window.form().GameStart_Click();
+    window.form().goTo(0);
     window.refresh();
     play("*");
     // "Fine partita! ...", its save dialog, "Sei sicuro ...", "Tutti i dati ...", the later
@@ -401,7 +401,7 @@ TEST_F(MainWindowTest, AssistiveClientsReadTheLabelsAndTheNamesGivenWithoutTheMo
               "Primo al servizio Giocatore B|" + b);
     item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QTRY_VERIFY(second->isChecked());
-    EXPECT_EQ(std::tuple(first->isChecked(), window.form().rulesFromMenus().firstServer,
+    EXPECT_EQ(std::tuple(first->isChecked(), window.form().session().rules().firstServer,
                          find<QLabel>("Serve_1")->isVisible()),
               std::tuple(false, 1, true));
 
@@ -457,7 +457,7 @@ TEST_F(MainWindowTest, AMatchChartedByKeysSavesTheSameFileAsTheSameClicks) {
         enter(core.form, k);
     }
     // Saved only if the keys took the match to its end.
-    EXPECT_EQ(testing::TempDir::read(dir.file("keys.clg")), encodeMatch(core.form.matchRecord()));
+    EXPECT_EQ(testing::TempDir::read(dir.file("keys.clg")), encodeMatch(core.form.session().record()));
 }
 
 TEST_F(MainWindowTest, EveryKeyIsItsOwnAndNamedWhereItActs) {
@@ -520,7 +520,7 @@ TEST_F(MainWindowTest, TheRoundListAndTheMenusKeepTheirKeysAndGiveThemBack) {
         ASSERT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }) &&
                     QTest::qWaitForWindowActive(&window));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
-        EXPECT_EQ(std::tuple(window.form().Turno.selected(), window.form().points().count(),
+        EXPECT_EQ(std::tuple(window.form().view().Turno.selected(), window.form().session().points().count(),
                              QApplication::focusWidget()),
                   std::tuple(mouse ? 3 : 4, mouse ? 1 : 2, find("Colpo_2")));
     }
@@ -532,12 +532,12 @@ TEST_F(MainWindowTest, TheRoundListAndTheMenusKeepTheirKeysAndGiveThemBack) {
     for (char k : std::string_view("sfo12")) {
         turno->view()->keyboardSearch({});  // each key a search of its own, as typed apart
         QTest::keyClick(turno, k);
-        rounds += QString::number(window.form().Turno.selected());
+        rounds += QString::number(window.form().view().Turno.selected());
     }
     EXPECT_EQ(rounds, "67412");
     window.form().SelectOption(Panel::Servizio, 1);
     QTest::keyClick(turno, Qt::Key_Escape);
-    EXPECT_EQ(window.form().Servizio.selected(), 0);
+    EXPECT_EQ(window.form().view().Servizio.selected(), 0);
     for (const char* focus : {"NomeGiocatore_0", "Colpo_0", "AceDoppioFallo_1"}) {
         find(focus)->setFocus();
         QTest::keyClick(&window, 'f');
@@ -546,7 +546,7 @@ TEST_F(MainWindowTest, TheRoundListAndTheMenusKeepTheirKeysAndGiveThemBack) {
     QTest::keyClick(QApplication::focusWidget(), 'f');  // the menu bar opens "&File"
     ASSERT_TRUE(QTest::qWaitForWindowExposed(find<QMenu>("File")));
     QTest::keyClick(QApplication::activePopupWidget(), 'j');
-    EXPECT_EQ(window.form().points().count(), 5);  // three more
+    EXPECT_EQ(window.form().session().points().count(), 5);  // three more
 }
 
 }  // namespace

@@ -126,7 +126,7 @@ TEST(QtPlatform, ARecoveryFolderTheUserMayNotWriteIsSaidInTheNotice) {
         form.ResetMatch();
         form.Form_Activate("");
         form.PuntoGiocatore_Click(0);
-        _exit(form.Avviso.text().italian().find(folder) == std::string::npos);
+        _exit(form.view().Avviso.text().italian().find(folder) == std::string::npos);
     }
     int result = -1;
     waitpid(nobody, &result, 0);

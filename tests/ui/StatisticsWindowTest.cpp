@@ -60,8 +60,8 @@ protected:
         const MainForm& form = window.form();
         QStringList out;
         for (const StretchTables& stretch : detailedTables(
-                 form.statistics(),
-                 {form.labels.NomeGiocatore[0].text(), form.labels.NomeGiocatore[1].text()})) {
+                 form.session().statistics(),
+                 {form.view().board.NomeGiocatore[0].text(), form.view().board.NomeGiocatore[1].text()})) {
             out << say(stretch.title) << said(stretch.times).join('\n');
             for (const FigureTable& table : stretch.tables) {
                 out << say(table.caption) << said(table.headers);
