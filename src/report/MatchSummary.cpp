@@ -1,12 +1,9 @@
 #include "report/MatchSummary.h"
 
-#include "form/PointPanel.h"
-
 #include <algorithm>
 #include <array>
 
 #include "form/PointPanel.h"
-#include "form/Rounds.h"
 #include "history/Replay.h"
 #include "scoring/Rules.h"
 

@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "form/Board.h"
-#include "form/Rounds.h"
 #include "report/DetailedStatistics.h"
 #include "report/Language.h"
 #include "report/StatisticsJson.h"
