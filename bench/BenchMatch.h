@@ -13,10 +13,9 @@ using QuietPlatform = HeadlessPlatform;
 // them in tie-breaks, then a deciding set of held serves, every game to deuce and beyond,
 // with both costly displays on. The form stands at its last point.
 inline void fillThousandPointMatch(MainForm& form) {
-    form.ResetMatch();
     auto point = [&form](int winner) {
-        form.SelectOption(Panel::Servizio, form.points().count() % 3 == 0 ? 1 : 0);
-        form.SelectOption(Panel::Colpo, form.points().count() % 8);
+        form.SelectOption(Panel::Servizio, form.session().points().count() % 3 == 0 ? 1 : 0);
+        form.SelectOption(Panel::Colpo, form.session().points().count() % 8);
         form.PuntoGiocatore_Click(winner);
     };
     auto game = [&](int winner) {
@@ -50,8 +49,8 @@ inline void fillThousandPointMatch(MainForm& form) {
     for (int k = 0; k < 7; ++k) {
         point(1);
     }
-    while (form.points().count() < kMaxPoints) {
-        point(form.score().server);
+    while (form.session().points().count() < kMaxPoints) {
+        point(form.session().score().server);
     }
 }
 

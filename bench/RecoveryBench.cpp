@@ -41,25 +41,25 @@ private:
 // Three hundred points of a five-set match still running: every game held after deuce, the
 // first two sets in tie-breaks one each, and the third well under way.
 void chartThreeHundredPoints(courtlog::MainForm& form) {
-    form.MatchInCinqueSet_Click();
+    form.chooseRule(courtlog::RuleMenu::MatchIn, 1);
     auto point = [&form](int winner) {
-        if (form.points().count() >= 300) {
+        if (form.session().points().count() >= 300) {
             return;
         }
-        form.SelectOption(courtlog::Panel::Servizio, form.points().count() % 3 == 0 ? 1 : 0);
-        form.SelectOption(courtlog::Panel::Colpo, form.points().count() % 8);
+        form.SelectOption(courtlog::Panel::Servizio, form.session().points().count() % 3 == 0 ? 1 : 0);
+        form.SelectOption(courtlog::Panel::Colpo, form.session().points().count() % 8);
         form.PuntoGiocatore_Click(winner);
     };
     int tieBreak = 0;
-    while (form.points().count() < 300) {
-        if (form.score().inTieBreak) {
+    while (form.session().points().count() < 300) {
+        if (form.session().score().inTieBreak) {
             point(tieBreak % 2);
-            if (!form.score().inTieBreak) {
+            if (!form.session().score().inTieBreak) {
                 ++tieBreak;
             }
             continue;
         }
-        const int server = form.score().server;
+        const int server = form.session().score().server;
         for (int k = 0; k < 6; ++k) {
             point(k % 2 == 0 ? server : 1 - server);  // to deuce
         }
@@ -80,7 +80,7 @@ void pointOnLongMatch(benchmark::State& state, Keep keep) {
     form.Form_Load();
     form.Form_Activate({});
     chartThreeHundredPoints(form);
-    if (form.score().over || form.recoveryFile().empty() != (keep == Keep::Nowhere)) {
+    if (form.session().score().over || form.view().recoveryFile.empty() != (keep == Keep::Nowhere)) {
         state.SkipWithError("the match is over, or not kept as asked");
         return;
     }
@@ -92,7 +92,7 @@ void pointOnLongMatch(benchmark::State& state, Keep keep) {
         winner = 1 - winner;
         state.ResumeTiming();
     }
-    state.counters["points"] = form.points().count();
+    state.counters["points"] = form.session().points().count();
 }
 
 void BM_PointWithRecoveryOnDisk(benchmark::State& state) {

@@ -832,15 +832,22 @@ void MainWindow::buildMenus() {
 
     QMenu* game = subMenu(bar, QT_TR_NOOP("&Game"));
     game->setObjectName(QStringLiteral("Game"));
-    command(
-        menuItem(game, QT_TR_NOOP("&Inizio"), "GameStart", QKeySequence(Qt::SHIFT | Qt::Key_F7)),
-        &MainForm::GameStart_Click);
-    command(menuItem(game, QT_TR_NOOP("&Indietro"), "GameUndo", QKeySequence(Qt::Key_F7)),
-            &MainForm::GameUndo_Click);
-    command(menuItem(game, QT_TR_NOOP("&Avanti"), "GameRedo", QKeySequence(Qt::Key_F8)),
-            &MainForm::GameRedo_Click);
-    command(menuItem(game, QT_TR_NOOP("&Fine"), "GameEnd", QKeySequence(Qt::SHIFT | Qt::Key_F8)),
-            &MainForm::GameEnd_Click);
+    // The four steps through the history, each a position for the form to go to: the start,
+    // one point back, one on, the end.
+    auto move = [this](QAction* action, std::function<int(const PointList&)> where) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, [this, where = std::move(where)] {
+            forward([this, &where] { form_.goTo(where(form_.session().points())); });
+        });
+    };
+    move(menuItem(game, QT_TR_NOOP("&Inizio"), "GameStart", QKeySequence(Qt::SHIFT | Qt::Key_F7)),
+         [](const PointList&) { return 0; });
+    move(menuItem(game, QT_TR_NOOP("&Indietro"), "GameUndo", QKeySequence(Qt::Key_F7)),
+         [](const PointList& p) { return p.current() - 1; });
+    move(menuItem(game, QT_TR_NOOP("&Avanti"), "GameRedo", QKeySequence(Qt::Key_F8)),
+         [](const PointList& p) { return p.current() + 1; });
+    move(menuItem(game, QT_TR_NOOP("&Fine"), "GameEnd", QKeySequence(Qt::SHIFT | Qt::Key_F8)),
+         [](const PointList& p) { return p.count(); });
     gameDelete_ =
         menuItem(game, QT_TR_NOOP("&Elimina il punto"), "GameDelete", QKeySequence(Qt::Key_Delete));
     connect(gameDelete_, &QAction::triggered, this,

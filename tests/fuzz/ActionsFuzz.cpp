@@ -265,8 +265,8 @@ DecodedMatch checkSaved(const MainForm& f) {
     }
     CHECK(d.errors.empty() && d.roundValid && d.pointsIgnored == 0);
     // A document keeps the one tie-break mark its rules stand for; a match file any marks.
-    CHECK(d.match.rules() == m.rules() &&
-          (d.match.tieBreakWhen == m.tieBreakWhen || !matchFileLosses(m).empty()));
+    CHECK(d.match.rules == m.rules &&
+          (d.match.tieBreakMarks == m.tieBreakMarks || !matchFileLosses(m).empty()));
     CHECK(d.match.players == m.players && d.match.tournament == m.tournament);
     CHECK(d.match.round == m.round && d.match.points == m.points);
     return d;
@@ -328,7 +328,7 @@ std::vector<int> csvColumns(const std::string& csv) {
 }
 
 void checkReports(const MainForm& f) {
-    const std::string text = report::renderText(f);
+    const std::string text = report::renderText(f.session());
     CHECK(validUtf8(text));
     // No control character of a name reaches the terminal.
     CHECK(std::ranges::none_of(text, [](char c) {
@@ -354,7 +354,7 @@ void checkReports(const MainForm& f) {
     CHECK(wellFormed(htmlReport(summary)) && wellFormed(htmlTotals(totals, matches)));
     CHECK(validUtf8(report::renderTotalsText(totals, matches)));
     // Under the sanitizers, the JSON is worked out in full.
-    CHECK(!report::renderJson(f).isEmpty() && !report::renderTotalsJson(totals, matches).isEmpty());
+    CHECK(!report::renderJson(f.session()).isEmpty() && !report::renderTotalsJson(totals, matches).isEmpty());
 }
 
 // Whether the last close ended the program as the user asked: it leaves no recovery file.
@@ -436,15 +436,15 @@ struct Session {
           form(std::make_unique<MainForm>(*platform)) {
         platform->settings = settings;
         form->Form_Load();
-        first = newest = form->matchRecord();
+        first = newest = form->session().record();
     }
 };
 
 // The program dies without closing; started again over the same recovery folder, it offers
 // the match back, and taken, it is the match the dead window held.
 void dies(Session& s, Bytes& in) {
-    const MatchRecord held = s.form->matchRecord();
-    const bool kept = s.activated && !s.form->matchSaved() && !closedCleanly;
+    const MatchRecord held = s.form->session().record();
+    const bool kept = s.activated && !s.form->session().saved() && !closedCleanly;
     const std::map<std::string, std::string> settings = s.platform->settings;
     s.form.reset();
     s.platform.reset();
@@ -457,12 +457,12 @@ void dies(Session& s, Bytes& in) {
     next.activated = true;
     if (kept) {
         CHECK(next.platform->questions == 1);
-        CHECK(sameMatch(next.form->matchRecord(), held));
-        CHECK(!next.form->matchSaved() && !next.form->canUndo() && !next.form->canRedo());
+        CHECK(sameMatch(next.form->session().record(), held));
+        CHECK(!next.form->session().saved() && !next.form->view().canUndo && !next.form->view().canRedo);
     } else {
         // Nothing was left to offer: saved, closed, or never kept.
         CHECK(next.platform->questions == 0);
-        CHECK(next.form->points().count() == 0);
+        CHECK(next.form->session().points().count() == 0);
     }
     s = std::move(next);
 }
@@ -510,7 +510,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkState(*s.form);
 
     for (int step = 1; step <= kMaxActions && !in.empty(); ++step) {
-        const MatchRecord before = s.form->matchRecord();
+        const MatchRecord before = s.form->session().record();
         const int action = in.below(kDies + 1);
         if (action == kDies) {
             dies(s, in);

@@ -123,7 +123,6 @@ TEST(QtPlatform, ARecoveryFolderTheUserMayNotWriteIsSaidInTheNotice) {
             _exit(2);
         }
         MainForm form(platform);
-        form.ResetMatch();
         form.Form_Activate("");
         form.PuntoGiocatore_Click(0);
         _exit(form.view().Avviso.text().italian().find(folder) == std::string::npos);
