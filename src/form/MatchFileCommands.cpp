@@ -9,6 +9,7 @@
 #include "storage/FileAccess.h"
 #include "storage/MatchDocument.h"
 #include "storage/MatchFile.h"
+#include "storage/MatchLoading.h"
 #include "storage/Recovery.h"
 #include "storage/RecoveryCopy.h"
 
@@ -39,11 +40,6 @@ Text lossList(const std::vector<Text>& losses) {
                             : Text(Text::pattern("%1\n- %2")).arg(list).arg(loss);
     }
     return list;
-}
-
-Text openingError(LoadError error) {
-    return Text(CL_TEXT("Messages", "Errore %1 durante il processo di apertura file."))
-        .arg(errorNumber(error));
 }
 
 }  // namespace
@@ -171,78 +167,23 @@ void MainForm::FileLoad_Click() {
 
 bool MainForm::loadMatch(const std::string& path) {
     // The whole file is read and checked before anything on screen changes.
-    const ReadOutcome read =
-        readFileStart(path, std::max(kMaxUsefulFileSize, kMaxUsefulDocumentSize));
-    if (read.error == LoadError::NotFound) {
-        platform_.messageBox(
-            Text(CL_TEXT("Messages",
-                         "Errore %1 nell'apertura del file %2. Controllare la sua presenza!"))
-                .arg(errorNumber(LoadError::NotFound))
-                .arg(Text::verbatim(fileTitleOf(path))),
-            MsgButtons::Ok);
+    const LoadedMatch loaded = loadMatchFile(path);
+    if (loaded.refusal) {
+        platform_.messageBox(*loaded.refusal, MsgButtons::Ok);
         return false;
     }
-    if (read.error) {
-        // Which file, and why: the number alone tells the user little.
-        platform_.messageBox(
-            Text(CL_TEXT("Messages", "Errore %1 durante il processo di apertura file. %2: %3"))
-                .arg(errorNumber(*read.error))
-                .arg(Text::verbatim(fileTitleOf(path)))
-                .arg(read.reason),
-            MsgButtons::Ok);
-        return false;
+    for (const Text& fault : loaded.faults) {
+        platform_.messageBox(fault, MsgButtons::Ok);
     }
-    // Either kind of match, whatever the file is called.
-    DecodedMatch decoded;
-    if (isMatchDocument(read.bytes)) {
-        DecodedDocument document;
-        // A document cut short by the cap could only be refused as broken; say why instead.
-        if (read.size > read.bytes.size()) {
-            document.refusal =
-                Text(CL_TEXT("Messages", "Il documento è troppo grande: supera %1 byte."))
-                    .arg(static_cast<long long>(kMaxUsefulDocumentSize));
-        } else {
-            document = decodeDocument(read.bytes);
-        }
-        if (document.refusal) {
-            platform_.messageBox(Text(CL_TEXT("Messages", "Impossibile aprire il file %1. %2"))
-                                     .arg(Text::verbatim(fileTitleOf(path)))
-                                     .arg(*document.refusal),
-                                 MsgButtons::Ok);
-            return false;
-        }
-        decoded = std::move(document);
-    } else {
-        // The match file's reader takes no more than it can use.
-        decoded = decodeMatch(
-            std::string_view(read.bytes).substr(0, std::min(read.bytes.size(), kMaxUsefulFileSize)),
-            read.size - std::min(read.bytes.size(), kMaxUsefulFileSize));
-    }
-    if (decoded.fatalError) {
-        platform_.messageBox(openingError(*decoded.fatalError), MsgButtons::Ok);
-        return false;
-    }
-    for (LoadError error : decoded.errors) {
-        platform_.messageBox(openingError(error), MsgButtons::Ok);
-    }
-
-    applyMatch(decoded.match, decoded.roundValid);
+    applyMatch(loaded.record, loaded.roundValid);
     view_.currentFile = path;
-    currentFileIsDocument_ = isMatchDocument(read.bytes);
+    currentFileIsDocument_ = loaded.document;
     recovery_->setFileOfMatch(path);
     fileOnDisk_ = fingerprintOf(path);
-    if (decoded.pointsIgnored > 0) {
-        // Said over the match as loaded, so the user sees what was kept.
-        Text message =
-            decoded.pointsIgnored == 1
-                ? CL_TEXT("Messages",
-                          "Il file contiene %1 punto oltre il limite di %2: non è stato caricato.")
-                : CL_TEXT("Messages",
-                          "Il file contiene %1 punti oltre il limite di %2: non sono "
-                          "stati caricati.");
-        platform_.messageBox(
-            message.arg(static_cast<long long>(decoded.pointsIgnored)).arg(kMaxPoints),
-            MsgButtons::Ok);
+    // Said over the match as loaded, so the user sees what was kept.
+    if (const std::optional<Text> leftOut = loaded.leftOut()) {
+        draw();
+        platform_.messageBox(*leftOut, MsgButtons::Ok);
     }
     return true;
 }

@@ -1,11 +1,25 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace courtlog {
+
+// The time now, which tests set by hand.
+class Clock {
+public:
+    virtual ~Clock() = default;
+
+    // The time now, in milliseconds since 1970-01-01 00:00 UTC.
+    virtual std::int64_t now() {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::system_clock::now().time_since_epoch())
+            .count();
+    }
+};
 
 // A moment as milliseconds since 1970-01-01 00:00 UTC, written in ISO 8601:
 // "2024-07-14T13:05:09.250Z".

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/Platform.h"
+#include "platform/Processes.h"
 
 namespace courtlog {
 

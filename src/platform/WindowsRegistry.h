@@ -2,7 +2,7 @@
 
 #ifdef _WIN32
 
-#include "platform/Platform.h"
+#include "platform/Processes.h"
 
 namespace courtlog {
 

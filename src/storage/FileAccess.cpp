@@ -10,19 +10,7 @@
 #include <random>
 #include <system_error>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "platform/FilePrimitives.h"
 
 namespace courtlog {
 
@@ -30,186 +18,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The reason given for a path that is there but names no file (a pipe, a device, a socket, a
-// loop of symbolic links); negative, so that no errno value is taken for it.
-constexpr int kNotAFile = -2;
+using os::kNotAFile;
 
 fs::path toPath(const std::string& utf8) {
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-#ifdef _WIN32
-// The errno value of a Windows error, for the messages.
-int errnoOf(DWORD error) {
-    switch (error) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-        case ERROR_INVALID_DRIVE:
-        case ERROR_BAD_NETPATH:
-        case ERROR_BAD_NET_NAME:
-            return ENOENT;
-        case ERROR_ACCESS_DENIED:
-        case ERROR_SHARING_VIOLATION:
-        case ERROR_LOCK_VIOLATION:
-            return EACCES;
-        case ERROR_WRITE_PROTECT:
-            return EROFS;
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-            return ENOSPC;
-        case ERROR_FILENAME_EXCED_RANGE:
-            return ENAMETOOLONG;
-        case ERROR_FILE_EXISTS:
-        case ERROR_ALREADY_EXISTS:
-            return EEXIST;
-        case ERROR_INVALID_NAME:
-            return EINVAL;
-        default:
-            return EIO;
-    }
+// The folder a file is in, also for a bare name.
+fs::path folderOf(const fs::path& file) {
+    return file.parent_path().empty() ? fs::path(".") : file.parent_path();
 }
 
-// A C stream that owns the handle.
-std::FILE* streamOf(HANDLE handle, int flags, const char* mode) {
-    const int fd = ::_open_osfhandle(reinterpret_cast<std::intptr_t>(handle), flags);
-    if (fd < 0) {
-        ::CloseHandle(handle);
-        errno = EIO;
-        return nullptr;
-    }
-    std::FILE* f = ::_fdopen(fd, mode);
-    if (f == nullptr) {
-        ::_close(fd);
-    }
-    return f;
-}
-
-// Something that opens without being a file or a folder: a device (NUL, CON, COM1) or a
-// pipe, which the C library's stat does not see.
-bool openableAsDevice(const fs::path& path) {
-    const HANDLE h =
-        ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        return ::GetLastError() == ERROR_PIPE_BUSY;
-    }
-    ::CloseHandle(h);
-    return true;
-}
-#endif
-
-// A new file opened for writing, or nothing (errno EEXIST) when the name is taken.
-std::FILE* createNew(const fs::path& path) {
-#ifdef _WIN32
-    // msvcrt.dll, the C library of MinGW programs, knows no "x" mode.
-    const HANDLE h = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        errno = errnoOf(::GetLastError());
-        return nullptr;
-    }
-    return streamOf(h, _O_WRONLY | _O_BINARY, "wb");
-#else
-    return std::fopen(path.c_str(), "wbx");
-#endif
-}
-
-// Puts from in the place of to, replacing the file there.
-int moveOver(const fs::path& from, const fs::path& to) {
-#ifdef _WIN32
-    // rename() never replaces a file on Windows; this does, and is on disk when it returns.
-    return ::MoveFileExW(from.c_str(), to.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-               ? 0
-               : errnoOf(::GetLastError());
-#else
-    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
-#endif
-}
-
-// Opens a file for reading, or for reading and writing, only if it is a regular file when it
-// is opened, without ever waiting on it: a path that became a pipe since it was looked at
-// fails rather than blocks. With links refused, a link there is no file either.
-std::FILE* openRegularFile(const fs::path& path, bool update, Links links) {
-    const bool refuse = links == Links::Refuse;
-#ifdef _WIN32
-    // A file being written over is not for others to write or remove meanwhile.
-    const HANDLE h = ::CreateFileW(
-        path.c_str(), GENERIC_READ | (update ? GENERIC_WRITE : 0),
-        update ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | (refuse ? FILE_FLAG_OPEN_REPARSE_POINT : 0),
-        nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        errno = errnoOf(::GetLastError());
-        return nullptr;
-    }
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (::GetFileType(h) != FILE_TYPE_DISK ||
-        (refuse && (!::GetFileInformationByHandle(h, &info) ||
-                    (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0))) {
-        ::CloseHandle(h);
-        errno = kNotAFile;
-        return nullptr;
-    }
-    return update ? streamOf(h, _O_RDWR | _O_BINARY, "r+b")
-                  : streamOf(h, _O_RDONLY | _O_BINARY, "rb");
-#else
-    const int fd = ::open(path.c_str(), (update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC |
-                                            (refuse ? O_NOFOLLOW : 0));
-    if (fd < 0) {
-        return nullptr;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        errno = kNotAFile;
-        return nullptr;
-    }
-    std::FILE* f = ::fdopen(fd, update ? "r+b" : "rb");
-    if (f == nullptr) {
-        ::close(fd);
-    }
-    return f;
-#endif
-}
-
-// A regular file, not a link, of the user who runs the program. Windows is not asked whose it
-// is: its folders of user data are the user's alone.
+// A regular file, not a link, of the user who runs the program.
 bool ownFile(const fs::path& path) {
     std::error_code ec;
-    if (!fs::is_regular_file(fs::symlink_status(path, ec))) {
-        return false;
-    }
-#ifdef _WIN32
-    return true;
-#else
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0 && st.st_uid == ::geteuid();
-#endif
-}
-
-#ifndef _WIN32
-mode_t currentUmask() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-#endif
-
-bool cutTo(std::FILE* f, std::size_t size) {
-#ifdef _WIN32
-    return _chsize_s(_fileno(f), static_cast<__int64>(size)) == 0;
-#else
-    return ::ftruncate(fileno(f), static_cast<off_t>(size)) == 0;
-#endif
-}
-
-bool syncToDisk(std::FILE* f) {
-#ifdef _WIN32
-    return _commit(_fileno(f)) == 0;
-#else
-    return fsync(fileno(f)) == 0;
-#endif
+    return fs::is_regular_file(fs::symlink_status(path, ec)) && os::ownedByUser(path);
 }
 
 Text reasonOf(int err) {
@@ -285,11 +108,9 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes, Links l
             ec == std::errc::permission_denied ? LoadError::AccessDenied : LoadError::Unreachable,
             ec.value());
     }
-#ifdef _WIN32
-    if (!fs::exists(status) && openableAsDevice(p)) {
+    if (!fs::exists(status) && os::opensAsDevice(p)) {
         return failed(LoadError::Unreachable, kNotAFile);
     }
-#endif
     if (!fs::exists(status)) {
         const fs::path folder = p.parent_path();
         const bool folderThere = folder.empty() || fs::is_directory(folder, ec);
@@ -301,7 +122,7 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes, Links l
         return failed(LoadError::Unreachable, fs::is_directory(status) ? EISDIR : kNotAFile);
     }
     errno = 0;
-    std::FILE* f = openRegularFile(p, false, links);
+    std::FILE* f = os::openRegularFile(p, false, links == Links::Refuse);
     if (f == nullptr) {
         const int err = errno;
         return failed(
@@ -324,7 +145,7 @@ ReadOutcome readFileStart(const std::string& path, std::size_t maxBytes, Links l
 
 std::optional<FileFingerprint> fingerprintOf(const std::string& path) {
     const fs::path p = toPath(path);
-    std::FILE* f = openRegularFile(p, false, Links::Follow);
+    std::FILE* f = os::openRegularFile(p, false, false);
     if (f == nullptr) {
         return std::nullopt;
     }
@@ -426,63 +247,39 @@ void sweepLeftovers(const fs::path& folder) {
 int writeAll(std::FILE* f, std::string_view bytes) {
     errno = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || std::fflush(f) != 0 ||
-        !syncToDisk(f)) {
+        !os::syncToDisk(f)) {
         return errno != 0 ? errno : EIO;
     }
     return 0;
 }
 
-// The owner and group of the file a save replaces. The new file is given them where the system
-// allows it, so that a save by root leaves the file its owner's.
-struct Owner {
-    bool known = false;
-    unsigned long uid = 0, gid = 0;
-};
-
-void giveTo([[maybe_unused]] int fd, [[maybe_unused]] const Owner& owner) {
-#ifndef _WIN32
-    if (owner.known &&
-        ::fchown(fd, static_cast<uid_t>(owner.uid), static_cast<gid_t>(owner.gid)) != 0) {
-        // Only root may give a file away (EPERM): anyone else saves it as their own.
-    }
-#endif
-}
-
-#ifdef O_TMPFILE
 // Linux: the new contents go to a file without a name, which is given the target's name only
 // once everything is on disk, so a save killed midway leaves nothing behind. Returns -1 where
-// the file system cannot make such a file.
-int writeUnnamed(const fs::path& target, std::string_view bytes, mode_t mode, const Owner& owner,
+// the file system cannot make such a file. The saved file keeps the permissions the user gave
+// the old one, when there is one.
+int writeUnnamed(const fs::path& target, std::string_view bytes,
+                 const std::optional<fs::perms>& perms, const std::optional<os::Owner>& owner,
                  std::mt19937& random) {
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    errno = EOPNOTSUPP;
-    const int fd =
-        gUseUnnamedFiles ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode) : -1;
-    if (fd < 0) {
-        return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? -1 : errno;
+    if (!gUseUnnamedFiles) {
+        return -1;
     }
-    giveTo(fd, owner);
-    ::fchmod(fd, mode);
-    std::FILE* f = ::fdopen(fd, "wb");
+    int err = 0;
+    std::FILE* f = os::openUnnamed(folderOf(target), perms, owner, err);
     if (f == nullptr) {
-        const int err = errno;
-        ::close(fd);
         return err;
     }
-    int err = writeAll(f, bytes);
-    const std::string self = "/proc/self/fd/" + std::to_string(::fileno(f));
+    err = writeAll(f, bytes);
     // A name is needed for an atomic replace: link under a fresh one, then rename over.
     while (err == 0) {
         const fs::path temp = temporaryBeside(target, random);
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) != 0) {
-            if (errno != EEXIST) {
-                err = errno;
-            }
+        const int linked = os::nameUnnamed(f, temp);
+        if (linked == EEXIST) {
             continue;
         }
-        if (::rename(temp.c_str(), target.c_str()) != 0) {
-            err = errno;
-            ::unlink(temp.c_str());
+        err = linked != 0 ? linked : os::moveOver(temp, target);
+        if (linked == 0 && err != 0) {
+            std::error_code ec;
+            fs::remove(temp, ec);
         }
         break;
     }
@@ -491,22 +288,21 @@ int writeUnnamed(const fs::path& target, std::string_view bytes, mode_t mode, co
     }
     return err;
 }
-#endif
 
 // Elsewhere: a temporary file of a fresh name beside the target, renamed over it when written.
 int writeNamed(const fs::path& target, std::string_view bytes, fs::perms perms, bool keepPerms,
-               const Owner& owner, std::mt19937& random) {
+               const std::optional<os::Owner>& owner, std::mt19937& random) {
     fs::path temp;
     std::FILE* f = nullptr;
     while (f == nullptr) {
         temp = temporaryBeside(target, random);
         errno = 0;
-        f = createNew(temp);
+        f = os::createNew(temp);
         if (f == nullptr && errno != EEXIST) {
             return errno != 0 ? errno : EIO;
         }
     }
-    giveTo(fileno(f), owner);
+    os::giveTo(f, owner);
     std::error_code ec;
     if (keepPerms) {
         fs::permissions(temp, perms, ec);
@@ -516,7 +312,7 @@ int writeNamed(const fs::path& target, std::string_view bytes, fs::perms perms, 
         err = errno != 0 ? errno : EIO;
     }
     if (err == 0) {
-        err = moveOver(temp, target);
+        err = os::moveOver(temp, target);
     }
     if (err != 0) {
         fs::remove(temp, ec);
@@ -529,7 +325,7 @@ int putContents(std::FILE* f, std::string_view bytes) {
     std::rewind(f);
     errno = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || std::fflush(f) != 0 ||
-        !cutTo(f, bytes.size()) || !syncToDisk(f)) {
+        !os::cutTo(f, bytes.size()) || !os::syncToDisk(f)) {
         return errno != 0 ? errno : EIO;
     }
     return 0;
@@ -539,7 +335,7 @@ int putContents(std::FILE* f, std::string_view bytes) {
 // atomic: the old bytes are kept, and written back when the new ones cannot all be written.
 int writeInPlace(const fs::path& target, std::string_view bytes, Links links) {
     errno = 0;
-    std::FILE* f = openRegularFile(target, true, links);
+    std::FILE* f = os::openRegularFile(target, true, links == Links::Refuse);
     if (f == nullptr) {
         return errno != 0 ? errno : EIO;
     }
@@ -579,11 +375,9 @@ std::optional<Text> writeFileReplacing(const std::string& path, std::string_view
     if (replacing && !fs::is_regular_file(old)) {
         return reasonOf(fs::is_directory(old) ? EISDIR : kNotAFile);
     }
-#ifdef _WIN32
-    if (!replacing && openableAsDevice(target)) {
+    if (!replacing && os::opensAsDevice(target)) {
         return reasonOf(kNotAFile);
     }
-#endif
     // A file the user may not write is not replaced behind the user's back; one in read-only
     // mode counts as such even for a user the system would let write it.
     constexpr fs::perms anyWrite =
@@ -591,27 +385,18 @@ std::optional<Text> writeFileReplacing(const std::string& path, std::string_view
     if (replacing && (old.permissions() & anyWrite) == fs::perms::none) {
         return Text(CL_TEXT("Files", "il file è di sola lettura"));
     }
-#ifndef _WIN32
-    if (replacing && ::access(target.c_str(), W_OK) != 0) {
-        return reasonOf(errno);
+    if (replacing) {
+        if (const int err = os::writeAccess(target); err != 0) {
+            return reasonOf(err);
+        }
     }
-#endif
-    Owner owner;
-#ifndef _WIN32
-    struct stat st {};
-    if (replacing && ::stat(target.c_str(), &st) == 0) {
-        owner = {true, st.st_uid, st.st_gid};
-    }
-#endif
+    const std::optional<os::Owner> owner = replacing ? os::ownerOf(target) : std::nullopt;
     sweepLeftovers(target.parent_path());
     std::mt19937 random(std::random_device{}());
-    int err = -1;
-#ifdef O_TMPFILE
-    // The saved file keeps the permissions the user gave the old one.
-    const mode_t mode = replacing ? static_cast<mode_t>(old.permissions() & fs::perms::mask)
-                                  : static_cast<mode_t>(0666 & ~currentUmask());
-    err = writeUnnamed(target, bytes, mode, owner, random);
-#endif
+    int err =
+        writeUnnamed(target, bytes,
+                     replacing ? std::optional(old.permissions() & fs::perms::mask) : std::nullopt,
+                     owner, random);
     if (err == -1) {
         err = writeNamed(target, bytes, old.permissions(), replacing, owner, random);
     }
@@ -620,16 +405,10 @@ std::optional<Text> writeFileReplacing(const std::string& path, std::string_view
     if (replacing && (err == EACCES || err == EPERM)) {
         err = writeInPlace(target, bytes, links);
     }
-#ifndef _WIN32
     // The new name is on disk too, so that a machine losing power keeps the new file.
     if (err == 0) {
-        const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-        if (const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
-            ::fsync(fd);
-            ::close(fd);
-        }
+        os::syncFolder(folderOf(target));
     }
-#endif
     return err == 0 ? std::nullopt : std::optional<Text>(reasonOf(err));
 }
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "history/ResidualPoints.h"
-#include "platform/Platform.h"
+#include "platform/Dialogs.h"
 
 class QLabel;
 class QPushButton;
