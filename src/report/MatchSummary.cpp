@@ -1,7 +1,5 @@
 #include "report/MatchSummary.h"
 
-#include "form/PointPanel.h"
-
 #include <algorithm>
 #include <array>
 

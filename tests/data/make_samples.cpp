@@ -6,48 +6,49 @@
 #include <string>
 
 #include "storage/MatchFile.h"
-#include "support/Harness.h"
+#include "support/MatchBuilder.h"
 #include "support/MatchScript.h"
 
 namespace {
 
-using courtlog::Panel;
-using courtlog::testing::Harness;
+using courtlog::Attr;
+using courtlog::testing::MatchBuilder;
 using courtlog::testing::MatchScript;
 
 // Points won by 'A' or 'B', with the panel varied the way a real match varies: aces and
 // service winners when the server wins, double faults when the receiver does, and otherwise
 // both serves, both wings, every shot, winners and every kind of error.
-void play(Harness& h, const std::string& points) {
+void play(MatchBuilder& b, const std::string& points) {
     for (char winner : points) {
-        const int n = h.form.session().points().count();
+        const int n = b.session.points().count();
         const int w = winner == 'A' ? 0 : 1;
-        const bool serverWins = w == h.form.session().score().server;
+        const bool serverWins = w == b.session.score().server;
         const int outcome = serverWins && n % 9 == 0     ? 1
                             : !serverWins && n % 13 == 4 ? 2
                             : serverWins && n % 17 == 8  ? 3
                                                          : 0;
         if (outcome != 0) {
-            h.form.AceDoppioFallo_Click(outcome);
+            b.session.recordServe(outcome, std::nullopt, {});  // never over later points
             continue;
         }
-        h.form.SelectOption(Panel::Servizio, n % 4 == 3 ? 1 : 0);
-        h.form.SelectOption(Panel::DirittoRovescio, n % 3);
-        h.form.SelectOption(Panel::Colpo, n % 8);
-        h.form.SelectOption(Panel::ErroreVincente, (n / 2) % 5);
-        h.form.PuntoGiocatore_Click(w);
+        b.mark({{Attr::Servizio, n % 4 == 3 ? 1 : 0},
+                {Attr::DirittoRovescio, n % 3},
+                {Attr::Colpo, n % 8},
+                {Attr::ErroreVincente, (n / 2) % 5}});
+        b.play(std::string(1, winner));
     }
 }
 
 // Writes the match once it reads as expected: the generator checks its own work, so a change in
 // scoring cannot slip a different match into the samples unnoticed.
-bool write(const std::string& folder, const char* file, Harness& h, const std::string& board) {
-    if (h.board() != board) {
-        std::fprintf(stderr, "%s: the match reads \"%s\"\n", file, h.board().c_str());
+bool write(const std::string& folder, const char* file, const MatchBuilder& b,
+           const std::string& board) {
+    if (b.board() != board) {
+        std::fprintf(stderr, "%s: the match reads \"%s\"\n", file, b.board().c_str());
         return false;
     }
     std::ofstream out(folder + "/" + file, std::ios::binary | std::ios::trunc);
-    out << courtlog::encodeMatch(h.form.session().record());
+    out << courtlog::encodeMatch(b.record());
     out.close();
     if (!out) {
         std::fprintf(stderr, "%s: cannot write to %s\n", file, folder.c_str());
@@ -63,16 +64,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[1];
-    Harness fresh, three, five, thousand;
-    three.useThreeSets();
+    MatchBuilder fresh, three(courtlog::testing::kBestOfThree), thousand;
     play(three, MatchScript().tieBreakSet(7, 4).set(6, 3).points());
 
-    five.useTieBreakRule(1);  // a tie-break in every set but the last
-    five.rename(0, "Gaël Monfils");
-    five.rename(1, "Nicolás Massú");
-    five.platform.inputAnswers.push_back("Roland-Garros");
-    five.form.NomeTorneo_Click();
-    five.form.Turno_Click(5);
+    MatchBuilder five;  // a tie-break in every set but the last
+    five.names("Gaël Monfils", "Nicolás Massú");
+    five.session.renameTournament(courtlog::Text::verbatim("Roland-Garros"));
+    five.session.chooseRound(5);
     play(five, MatchScript().set(6, 4).set(3, 6).tieBreakSet(8, 6).set(4, 6).set(12, 10).points());
 
     // Fifty games (and tie-breaks) of nine deuces each, the winners taking turns: the list is

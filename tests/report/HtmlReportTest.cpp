@@ -8,7 +8,7 @@
 #include "report/PointLogCsv.h"
 #include "report/Report.h"
 #include "storage/MatchFile.h"
-#include "support/Harness.h"
+#include "support/MatchBuilder.h"
 #include "support/MatchScript.h"
 #include "support/Page.h"
 #include "support/TempDir.h"
@@ -17,6 +17,7 @@ namespace courtlog::report {
 namespace {
 
 using testing::has;
+using testing::kBestOfThree;
 using testing::MatchScript;
 using testing::read;
 using testing::Reading;
@@ -26,17 +27,10 @@ using testing::word;
 const std::string kLongName = std::string(20, 'x') + "èèèèèèèèèèèèèèèèèèèèèèèèè";
 const std::string kName24 = "Roberta Vinci di Taranto";  // as long as the log shows whole
 
-// Points as Harness::play takes them; a '2' puts the next point on the second serve.
+// Points as MatchBuilder::play takes them.
 MatchSummary played(const std::string& points) {
-    testing::Harness h;
-    h.useThreeSets();
-    h.rename(0, kName24);
-    h.rename(1, kLongName);
-    h.platform.messageAnswers = {MsgAnswer::No};  // no save at the end
-    for (const char c : points) {
-        c == '2' ? h.form.SelectOption(Panel::Servizio, 1) : h.play(std::string(1, c));
-    }
-    return summarizeMatch(h.form.matchRecord());
+    return summarizeMatch(
+        testing::MatchBuilder(kBestOfThree).names(kName24, kLongName).play(points).record());
 }
 
 TEST(HtmlReport, FinishedMatchShowsScoreWinnerSetsChartAndEveryPoint) {
@@ -127,7 +121,7 @@ using Cells = std::vector<std::string>;
 // winner. In that set A won 4 of 5 on serve, 3 first serves in, 1 of 2 on the second.
 MatchRecord handMade() {
     MatchRecord r;
-    r.setsInMatch = 3;
+    r.rules = kBestOfThree;
     r.points.assign(24, word({}));
     r.points.insert(
         r.points.end(),
@@ -155,9 +149,9 @@ Cells row(const std::string& text, const std::string& from, const std::string& c
 }
 
 TEST(StatisticsReport, TextGivesTheMatchAndEachSetAtThePosition) {
-    testing::Harness h;
-    h.form.applyMatch(handMade());
-    const std::string text = renderText(h.form);
+    MatchSession session;
+    session.replace(handMade());
+    const std::string text = renderText(session);
     const std::string set2 = "\nSet 2\n=====\nDurata: 2:45\nTempo mediano tra due punti: 0:30\n";
     ASSERT_TRUE(has(text, "\nPartita\n=======\nDurata: 1:02:45\n") && has(text, set2)) << text;
     EXPECT_LT(text.find("Statistiche Giocatore A"), text.find("\nPartita\n"));
@@ -189,8 +183,8 @@ TEST(StatisticsReport, TextGivesTheMatchAndEachSetAtThePosition) {
     EXPECT_EQ(row(text, "\nPartita\n", "Palle break salvate"), (Cells{"0/0", "0/3 (0%)"}));
     EXPECT_EQ(row(text, "\nPartita\n", "Punti di fila, al massimo"), (Cells{"25", "1"}));
     // Back at the end of the first set, nothing of the second.
-    h.form.goTo(24);
-    const std::string atSetEnd = renderText(h.form);
+    session.goTo(24);
+    const std::string atSetEnd = renderText(session);
     EXPECT_EQ(row(atSetEnd, "\nPartita\n", "Punti vinti"), (Cells{"24", "0"}));
     EXPECT_TRUE(has(atSetEnd, "\nSet 1\n") && !has(atSetEnd, "Set 2"));
 

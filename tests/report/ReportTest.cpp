@@ -1,4 +1,4 @@
-// The report's rendering and its platform, in process on matches entered point by point: the
+// The report's rendering, in process on matches entered point by point: the
 // summary of a match and its point log, the text and the JSON, in either language.
 #include "report/Report.h"
 
@@ -8,15 +8,14 @@
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <algorithm>
-#include <sstream>
 #include <utility>
 
-#include "platform/HeadlessPlatform.h"
+#include "form/Board.h"
 #include "report/HtmlReport.h"
 #include "report/Language.h"
 #include "report/MatchSummary.h"
 #include "report/PointLogCsv.h"
-#include "support/Harness.h"
+#include "support/MatchBuilder.h"
 #include "support/MatchScript.h"
 #include "support/Page.h"
 #include "support/QtPrinting.h"
@@ -25,18 +24,15 @@
 namespace courtlog::report {
 namespace {
 
-using testing::Harness;
 using testing::has;
+using testing::kBestOfThree;
+using testing::MatchBuilder;
 using testing::MatchScript;
 
 TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithItsPoints) {
     const auto script = MatchScript().tieBreakSet(7, 3).tieBreakSet(5, 7).set(6, 4);
-    MatchRecord record;
-    record.setsInMatch = 3;
-    for (char c : script.points()) {
-        record.points.push_back(testing::word({.winner = c == 'B'}));
-    }
-    const MatchSummary m = summarizeMatch(record);
+    const MatchSummary m =
+        summarizeMatch(MatchBuilder(kBestOfThree).play(script.points()).record());
     const int won = static_cast<int>(std::ranges::count(script.points(), 'A'));
     // The sets cover every point once; that their counts add up is the statistics' test.
     std::vector<int> winners;
@@ -64,7 +60,7 @@ TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithItsPoints) {
 
 // Columns align by characters, not bytes. Every control character becomes "?": below the
 // blank, DEL, and U+0080 to U+009F; a line break too, unless a whole output keeps its own.
-TEST(ReportText, ColumnsByCharactersControlCharactersAndMessagesOnOneLine) {
+TEST(ReportText, ColumnsByCharactersAndControlCharacters) {
     EXPECT_EQ(formatTable({{"Gaël", "1", ""}, {"Al", "22", "x"}, {"Nicolás", "", ""}}),
               "Gaël     1\n"
               "Al       22  x\n"
@@ -72,36 +68,30 @@ TEST(ReportText, ColumnsByCharactersControlCharactersAndMessagesOnOneLine) {
     const std::string text("\x1F \x7E\x7F\xC2\x7F\xC2\x80\xC2\x9F\xC2\xA0\n\0", 14);
     EXPECT_EQ(printable(text), "? ~?\xC2???\xC2\xA0??");
     EXPECT_EQ(printable(text, true), "? ~?\xC2???\xC2\xA0\n?");
-
-    // The headless platform prints each message on one line and answers no.
-    std::ostringstream err;
-    HeadlessPlatform platform(err);
-    EXPECT_EQ(platform.messageBox(Text::verbatim("Salvare?\nOra"), MsgButtons::YesNo),
-              MsgAnswer::No);
-    EXPECT_EQ(platform.messageBox(Text::verbatim("Fatto"), MsgButtons::Ok), MsgAnswer::Ok);
-    EXPECT_EQ(err.str(), "Salvare? Ora\nFatto\n");
 }
 
-TEST(ReportJson, EveryLabelWithItsStateAndTheMatchSettings) {
-    Harness h;
-    h.useTieBreakRule(2);
-    h.form.Turno.select(3);
-    h.play("AB");
-    const QJsonObject r = renderJson(h.form);
+// The labels as a window shows them that opened the match and went back: a hidden marker keeps
+// the number it showed at the end.
+TEST(ReportJson, EveryLabelAsTheWindowShowsItAndTheMatchSettings) {
+    MatchBuilder b(rulesOf(5, {false, false, true}));
+    b.session.chooseRound(3);
+    b.play("AAAA AAAA");  // the second game broken to love
+    b.session.goTo(4);
+    const QJsonObject r = renderJson(b.session);
     const QJsonObject fields = r["fields"].toObject();
-    for (const NamedField& nf : h.form.fields()) {
-        const QJsonObject f = fields[QString::fromStdString(nf.displayName())].toObject();
-        EXPECT_EQ(std::tuple(f["caption"].toString().toStdString(), f["visible"].toBool()),
-                  std::tuple(nf.field->caption(), nf.field->visible()))
-            << nf.displayName();
-    }
     // Colours are stored blue-green-red; the report gives them as #RRGGBB.
     EXPECT_EQ(
-        std::tuple(fields["Punteggio(0)"]["back"].toString(), r["tieBreakWhen"].toArray(),
+        std::tuple(fields.size(), fields["BreakPoint"].toObject(),
+                   fields["Posizione"]["caption"].toString(), r["tieBreakWhen"].toArray(),
                    QJsonDocument(r["rules"].toObject()).toJson(QJsonDocument::Compact),
                    r["round"].toInt()),
         std::tuple(
-            "#00FFFF", QJsonArray{false, false, true},
+            static_cast<qsizetype>(Board().fields().size()),
+            QJsonObject{{"caption", "Break Point # 1"},
+                        {"visible", false},
+                        {"fore", "#0000FF"},
+                        {"back", "#FF0000"}},
+            "Punto 4 di 8 (storico)", QJsonArray{false, false, true},
             R"({"bestOf":5,"decidingSet":"tb7","firstServer":0,"noAd":false,"setTieBreak":true})",
             3));
 }
@@ -111,17 +101,14 @@ TEST(ReportJson, EveryLabelWithItsStateAndTheMatchSettings) {
 // Names a spreadsheet would take for a list and a formula, in capitals for the language check.
 TEST(ReportLanguage, PointLogRowsAndEveryTextReadComesFromTheCatalogueAndTheJsonNever) {
     const std::string points = MatchScript().set(6, 4).tieBreakSet(7, 5).points();
-    Harness h;
-    h.useThreeSets();
-    h.form.Turno.select(7);
-    h.rename(0, "ROSSI, \"BOBO\"");
-    h.rename(1, "=SOMMA(A1)");
-    h.platform.messageAnswers = {MsgAnswer::No};
-    h.form.SelectOption(Panel::DirittoRovescio, 2);
-    h.form.SelectOption(Panel::Colpo, 5);
-    h.play("A*" + points.substr(2));  // a backhand passing shot and an ace, then the script
+    MatchBuilder b(kBestOfThree);
+    b.session.chooseRound(7);
+    b.names("ROSSI, \"BOBO\"", "=SOMMA(A1)");
+    // A backhand passing-shot winner and an ace, then the script.
+    b.mark({{Attr::DirittoRovescio, 2}, {Attr::Colpo, 5}, {Attr::ErroreVincente, 1}});
+    b.play("A*" + points.substr(2));
     std::vector<std::string> rows;
-    const std::string csv = pointLogCsv(summarizeMatch(h.form.matchRecord()));
+    const std::string csv = pointLogCsv(summarizeMatch(b.record()));
     for (std::size_t at = 0, end; (end = csv.find("\r\n", at)) != std::string::npos; at = end + 2) {
         rows.push_back(csv.substr(at, end - at));
     }
@@ -139,13 +126,12 @@ TEST(ReportLanguage, PointLogRowsAndEveryTextReadComesFromTheCatalogueAndTheJson
         std::ranges::count_if(rows, [](const auto& r) { return r.find(",2,6,6,") != r.npos; }), 12);
     EXPECT_NE(rows.back().find(",6,6,6,5,sì,"), std::string::npos);  // the point that won 7-5
 
-    h.play("AB");  // two after the end
-    MatchRecord record = h.form.matchRecord();
+    MatchRecord record = b.record();
     record.tournament = "OPEN";
     const MatchSummary over = summarizeMatch(record);
     const std::vector<MatchSummary> totalled{over, summarizeMatch(MatchRecord{})};
     const auto json = [&] {
-        return QJsonDocument(renderJson(h.form)).toJson().toStdString() +
+        return QJsonDocument(renderJson(b.session)).toJson().toStdString() +
                QJsonDocument(renderTotalsJson(addUp(totalled), totalled)).toJson().toStdString();
     };
     const std::string italian = json();
@@ -160,9 +146,9 @@ TEST(ReportLanguage, PointLogRowsAndEveryTextReadComesFromTheCatalogueAndTheJson
     EXPECT_EQ(json(), italian);
     // Every position of the match, so every heading and indicator of the scoreboard.
     std::string read;
-    for (int k = h.form.points().count(); k >= 0; --k) {
-        h.form.goTo(k);
-        read += renderText(h.form);
+    for (int k = b.session.points().count(); k >= 0; --k) {
+        b.session.goTo(k);
+        read += renderText(b.session);
     }
     const auto tieBreak = std::ranges::find_if(over.points, &PointRow::tieBreak);
     std::vector<MatchSummary> playing;  // in a game, in a tie-break, before the first point
