@@ -1655,34 +1655,6 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <translation>&amp;Options</translation>
     </message>
     <message>
-        <source>&amp;Match in</source>
-        <translation>&amp;Best of</translation>
-    </message>
-    <message>
-        <source>3 Set</source>
-        <translation>3 sets</translation>
-    </message>
-    <message>
-        <source>5 Set</source>
-        <translation>5 sets</translation>
-    </message>
-    <message>
-        <source>&amp;Tie-Break</source>
-        <translation>&amp;Tie-break</translation>
-    </message>
-    <message>
-        <source>&amp;No Tie-Break</source>
-        <translation>&amp;No tie-break</translation>
-    </message>
-    <message>
-        <source>&amp;Tranne l&apos;ultimo set</source>
-        <translation>&amp;All but the final set</translation>
-    </message>
-    <message>
-        <source>&amp;Tutti i set</source>
-        <translation>&amp;Every set</translation>
-    </message>
-    <message>
         <source>&amp;Disabilita</source>
         <translation>&amp;Turn off</translation>
     </message>
@@ -1733,46 +1705,6 @@ all the same) or the output cannot be written, 2 the command line is wrong.
     <message>
         <source>%1 Giocatore %2</source>
         <translation>%1 Player %2</translation>
-    </message>
-    <message>
-        <source>Primo al &amp;servizio</source>
-        <translation>First se&amp;rver</translation>
-    </message>
-    <message>
-        <source>Primo al servizio Giocatore A</source>
-        <translation>First server Player A</translation>
-    </message>
-    <message>
-        <source>Primo al servizio Giocatore B</source>
-        <translation>First server Player B</translation>
-    </message>
-    <message>
-        <source>Set d&amp;ecisivo</source>
-        <translation>&amp;Deciding set</translation>
-    </message>
-    <message>
-        <source>&amp;Ai vantaggi</source>
-        <translation>&amp;Advantage set</translation>
-    </message>
-    <message>
-        <source>Tie-break a &amp;7 sul 6 pari</source>
-        <translation>Tie-break to &amp;7 at 6-all</translation>
-    </message>
-    <message>
-        <source>Tie-break a &amp;10 sul 6 pari</source>
-        <translation>Tie-break to &amp;10 at 6-all</translation>
-    </message>
-    <message>
-        <source>Tie-break a 7 sul &amp;12 pari</source>
-        <translation>Tie-break to 7 at &amp;12-all</translation>
-    </message>
-    <message>
-        <source>&amp;Match tie-break a 10</source>
-        <translation>&amp;Match tie-break to 10</translation>
-    </message>
-    <message>
-        <source>&amp;Killer point (senza vantaggi)</source>
-        <translation>&amp;Killer point (no advantage)</translation>
     </message>
     <message>
         <source>&amp;Registra l&apos;ora dei punti</source>
