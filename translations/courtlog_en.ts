@@ -741,6 +741,10 @@ Replace it with this window&apos;s match?</translation>
         <source>Il file è un testo in %1, non una partita di Courtlog. Un documento di Courtlog è scritto in UTF-8.</source>
         <translation>The file is %1 text, not a Courtlog match. A Courtlog document is written in UTF-8.</translation>
     </message>
+    <message>
+        <source>i set brevi</source>
+        <translation>the short sets</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -811,6 +815,10 @@ Replace it with this window&apos;s match?</translation>
     <message>
         <source>Primo al &amp;servizio</source>
         <translation>First se&amp;rver</translation>
+    </message>
+    <message>
+        <source>Set &amp;brevi (a 4 game)</source>
+        <translation>&amp;Short sets (to 4 games)</translation>
     </message>
 </context>
 <context>

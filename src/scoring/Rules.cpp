@@ -37,6 +37,10 @@ constexpr RuleChoice kNoAdChoices[] = {
     {0, "false", "False", {}, {}, {}},
     {1, "true", "True", CL_TEXT("Options", "&Killer point (senza vantaggi)"), "KillerPoint", {}},
 };
+constexpr RuleChoice kShortSetsChoices[] = {
+    {0, "false", "False", {}, {}, {}},
+    {1, "true", "True", CL_TEXT("Options", "Set &brevi (a 4 game)"), "SetBrevi", {}},
+};
 // The items show the players' names; these are what a screen reader says.
 constexpr RuleChoice kFirstServerChoices[] = {
     {0, {}, {}, CL_TEXT("Options", "Primo al servizio Giocatore A"), "PrimoAlServizio_0", {}},
@@ -97,6 +101,12 @@ constexpr RuleRow kRows[] = {
      .get = [](const Rules& r) { return r.firstServer; },
      .set = [](Rules& r, int v) { r.firstServer = v; },
      .lost = CL_TEXT("Messages", "il servizio del secondo giocatore all'inizio")},
+    {.key = "shortSets",
+     .storedKey = "SetBrevi",
+     .choices = kShortSetsChoices,
+     .get = [](const Rules& r) { return r.shortSets ? 1 : 0; },
+     .set = [](Rules& r, int v) { r.shortSets = v != 0; },
+     .lost = CL_TEXT("Messages", "i set brevi")},
 };
 
 }  // namespace
@@ -123,34 +133,39 @@ std::optional<DecidingSet> decidingSetFromCode(std::string_view code) {
     return std::nullopt;
 }
 
-std::optional<std::string_view> conflictOf(const Rules&) {
-    return std::nullopt;  // every rule goes with every other
+std::optional<std::string_view> conflictOf(const Rules& rules) {
+    // A short set has no twelve games all.
+    if (rules.shortSets && rules.decidingSet == DecidingSet::TieBreak7At12) {
+        return "decidingSet";
+    }
+    return std::nullopt;
 }
 
 SetFormat Rules::formatOf(int set) const {
-    // Six games win a set; a tie-break, when there is one, is played at six all to seven.
-    constexpr int kGames = 6;
-    constexpr SetFormat kPlayedOut{kGames, 0, 7, false};
-    constexpr SetFormat kTieBreak{kGames, kGames, 7, false};
+    // Six games win a set, four a short one; a tie-break, when there is one, is played at that
+    // many games all, to seven.
+    const int games = shortSets ? 4 : 6;
+    const SetFormat playedOut{games, 0, 7, false};
+    const SetFormat tieBreak{games, games, 7, false};
     if (set < 0 || set >= kMostSets) {
-        return kPlayedOut;
+        return playedOut;
     }
     if (!isDecidingSet(set)) {
-        return setTieBreak ? kTieBreak : kPlayedOut;
+        return setTieBreak ? tieBreak : playedOut;
     }
     switch (decidingSet) {
         case DecidingSet::Advantage:
-            return kPlayedOut;
+            return playedOut;
         case DecidingSet::TieBreak7:
-            return kTieBreak;
+            return tieBreak;
         case DecidingSet::TieBreak10:
-            return {kGames, kGames, 10, false};
+            return {games, games, 10, false};
         case DecidingSet::TieBreak7At12:
-            return {kGames, 12, 7, false};
+            return {games, 12, 7, false};
         case DecidingSet::MatchTieBreak10:
             break;
     }
-    return {kGames, 0, 10, true};
+    return {games, 0, 10, true};
 }
 
 TieBreakRule Rules::tieBreakRule() const {

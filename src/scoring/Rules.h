@@ -48,6 +48,7 @@ struct Rules {
     DecidingSet decidingSet = DecidingSet::Advantage;
     bool noAd = false;    // at 40-40 the next point wins the game
     int firstServer = 0;  // who serves the first game of the match
+    bool shortSets = false;  // sets to four games, with a tie-break at four all
 
     // Sets a player must win: two of three, three of five.
     int setsToWin() const { return setsInMatch / 2 + 1; }

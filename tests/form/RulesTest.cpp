@@ -82,6 +82,18 @@ TEST(Rules, RefusedChangesAreSaidAndChangeNoMark) {
     h.form.chooseRule("decidingSet", 2);
     EXPECT_EQ(std::tuple(menusOf(h.form), h.form.session().saved()),
               std::tuple("010 00100 tb10", false));
+
+    // Short sets have no twelve games all: that deciding set is not offered with them.
+    Harness s;
+    s.form.chooseRule("shortSets", 1);
+    s.form.chooseRule("decidingSet", 3);
+    const auto offered = [&] {
+        return std::tuple(s.menus().rule("SetBrevi").checked(),
+                          s.menus().rule("SetDecisivo_3").enabled(), menusOf(s.form));
+    };
+    EXPECT_EQ(offered(), std::tuple(true, false, "010 10000 adv"));
+    s.form.chooseRule("shortSets", 1);  // the item again: off
+    EXPECT_EQ(offered(), std::tuple(false, true, "010 10000 adv"));
 }
 
 // The first server: an ace or a service winner stays with the serve, a double fault with the

@@ -183,6 +183,9 @@ TEST(PointsNeeded, SetPointsMatchPointsAndLongSetsUnderEachRule) {
                           "B: 2/2? | 2/2?", "B: 3/3 | 1/1! MP#1"});
     // Twelve all: four a game until then, the tie-break's seven at 11-12.
     playSteps(kTwelve, {oneSetAll + ": 8/8 | 8/8", "ababab ababa: 4/4 | 11/11", "b: 7/7 | 7/7"});
+    // Short sets: four a game, four games a set, and the tie-break's seven at four all.
+    playSteps({.setsInMatch = 3, .shortSets = true},
+              {": 16/32 | 16/32", "aaaa: 16/16 | 16/32", "abababab: 7/7 | 7/23"});
 }
 
 // The formats of every time, each through a match whose set scores are known, then at its
@@ -217,6 +220,16 @@ TEST(Formats, MatchesEndAsTheirRulesSay) {
         {kMatchTieBreak, S().set(6, 4).set(3, 6), "6-4 3-6 0-0 0-0"},
         {kMatchTieBreak, S().set(6, 4).set(3, 6).tieBreak(10, 12), "6-4 3-6 0-1(10-12) over"},
         {kMatchTieBreak, S().set(6, 4).set(6, 3), "6-4 6-3 over"},
+        // Short sets: four games, two clear, a tie-break at four all; without tie-breaks they
+        // are played out, and the deciding set follows its own rule at four all.
+        {{.setsInMatch = 3, .shortSets = true}, S().set(4, 2).tieBreakSet(5, 7, 4).set(6, 4),
+         "4-2 4-5(5-7) 6-4 over"},
+        {{.setsInMatch = 3, .setTieBreak = false, .shortSets = true}, S().set(3, 5).set(4, 4),
+         "3-5 4-4 0-0"},
+        {{.setsInMatch = 3, .decidingSet = DecidingSet::TieBreak10, .shortSets = true},
+         S().set(4, 1).set(2, 4).tieBreakSet(10, 8, 4), "4-1 2-4 5-4(10-8) over"},
+        {{.setsInMatch = 3, .decidingSet = DecidingSet::MatchTieBreak10, .shortSets = true},
+         S().set(4, 1).set(2, 4).tieBreak(10, 4), "4-1 2-4 1-0(10-4) over"},
     };
     for (const auto& [rules, script, expected] : cases) {
         Score s = startOfMatch(rules);

@@ -164,6 +164,9 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
         {with(R"("bestOf": 3)", R"("bestOf": 4)"), notAllowed("rules.bestOf")},
         {with(R"("noAd": true, )", ""), valueOf("rules.noAd")},
         {with("mtb10", "tb12"), notAllowed("rules.decidingSet")},
+        // A short set has no twelve games all.
+        {with(R"("mtb10")", R"("tb7at12", "shortSets": true)"),
+         notAllowed("rules.decidingSet")},
         {with(R"("firstServer": 1)", R"("firstServer": 2)"), notAllowed("rules.firstServer")},
         {with("13:05:00.250Z", "13:05:00+02:00"), notAllowed("start")},
         {with(R"("start": "2024-06-09T13:05:00.250Z",)", ""), valueOf("start")},
@@ -250,10 +253,11 @@ TEST(MatchDocument, SaysWhatAMatchFileWouldLose) {
     rules.rules.decidingSet = DecidingSet::TieBreak10;
     rules.rules.noAd = true;
     rules.rules.firstServer = 1;
+    rules.rules.shortSets = true;
     EXPECT_EQ(
         losses(rules),
         "il set decisivo: tie-break a 10 sul 6 pari;il punto secco sul 40 pari;il servizio del "
-        "secondo giocatore all'inizio;");
+        "secondo giocatore all'inizio;i set brevi;");
 
     MatchRecord rest;
     rest.tieBreakMarks = {false, false, true};

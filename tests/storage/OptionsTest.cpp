@@ -90,13 +90,14 @@ TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
 
 // The first five stored options, in the order the window reads them, and the rules of today's
 // matches when given.
-Settings stored(const std::array<std::string, 5>& v, const std::array<std::string, 3>& today = {}) {
+Settings stored(const std::array<std::string, 5>& v, const std::array<std::string, 4>& today = {}) {
     const char* keys[] = {"DisabilitaParziale",   "DisabilitaPuntiDalMatch",
                           "TieBreakWhen",         "MatchInTreSet",
                           "SalvaOpzioniInUscita", "SetDecisivo",
-                          "KillerPoint",          "OraDeiPunti"};
+                          "KillerPoint",          "OraDeiPunti",
+                          "SetBrevi"};
     Settings s;
-    for (std::size_t i = 0; i < (today[0].empty() ? 5u : 8u); ++i) {
+    for (std::size_t i = 0; i < (today[0].empty() ? 5u : 9u); ++i) {
         s[std::string("Courtlog/Opzioni/") + keys[i]] = i < 5 ? v[i] : today[i - 5];
     }
     return s;
@@ -117,9 +118,9 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         {stored({"", "", "-32768", "", ""}), "0010000 adv"},
         {stored({"", "", "2.5", "", ""}), "0001000 adv"},
         {stored({"", "", "0x2", "", ""}), "0001000 adv"},
-        {stored(rule2, {"tb10", "1", "true"}), "0001000 tb10 noAd timed"},
-        {stored(rule2, {"mtb10", "False", "0"}), "0001000 mtb10"},
-        {stored(rule2, {"tb9", "forse", ""}), "0000100 tb7"},  // the rule's own deciding set
+        {stored(rule2, {"tb10", "1", "true", "False"}), "0001000 tb10 noAd timed"},
+        {stored(rule2, {"mtb10", "False", "0", "True"}), "0001000 mtb10 short"},
+        {stored(rule2, {"tb9", "forse", "", ""}), "0000100 tb7"},  // the rule's own deciding set
     };
     for (const auto& [settings, expected] : cases) {
         SCOPED_TRACE(expected);
@@ -137,7 +138,7 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
                         c(m.rule("TieBreakWhen_2")),     c(m.rule("MatchInTreSet")),
                         c(m.SalvaOpzioniInUscita)} +
             " " + std::string(codeOf(r.decidingSet)) + (r.noAd ? " noAd" : "") +
-            (m.OraDeiPunti.checked() ? " timed" : "");
+            (m.OraDeiPunti.checked() ? " timed" : "") + (r.shortSets ? " short" : "");
         EXPECT_EQ(std::tuple(options, h.form.view().board.Set4[0].visible(), h.platform.settings),
                   std::tuple(expected, expected[5] == '0', settings));
         h.form.SalvaOpzioni_Click();
@@ -148,7 +149,8 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         EXPECT_EQ(
             h.platform.settings,
             stored({b(0), b(1), std::to_string(expected.find('1', 2) - 2), b(5), b(6)},
-                   {expected.substr(8, expected.find(' ', 8) - 8), word(" noAd"), word(" timed")}));
+                   {expected.substr(8, expected.find(' ', 8) - 8), word(" noAd"), word(" timed"),
+                    word(" short")}));
         // Closing stores them only when asked to, and offers to save only an unsaved match.
         h.platform.settings.clear();
         h.form.Form_Unload();
