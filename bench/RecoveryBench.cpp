@@ -46,7 +46,8 @@ void chartThreeHundredPoints(courtlog::MainForm& form) {
         if (form.session().points().count() >= 300) {
             return;
         }
-        form.SelectOption(courtlog::Panel::Servizio, form.session().points().count() % 3 == 0 ? 1 : 0);
+        form.SelectOption(courtlog::Panel::Servizio,
+                          form.session().points().count() % 3 == 0 ? 1 : 0);
         form.SelectOption(courtlog::Panel::Colpo, form.session().points().count() % 8);
         form.PuntoGiocatore_Click(winner);
     };
@@ -80,7 +81,8 @@ void pointOnLongMatch(benchmark::State& state, Keep keep) {
     form.Form_Load();
     form.Form_Activate({});
     chartThreeHundredPoints(form);
-    if (form.session().score().over || form.view().recoveryFile.empty() != (keep == Keep::Nowhere)) {
+    if (form.session().score().over ||
+        form.view().recoveryFile.empty() != (keep == Keep::Nowhere)) {
         state.SkipWithError("the match is over, or not kept as asked");
         return;
     }

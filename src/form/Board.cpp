@@ -77,11 +77,11 @@ Board::Board() {
     initPair(PercentualeConSecondaPalla, none, Cyan);
     initPair(PuntoGiocatore, none, LightOrange);
     // The indicators are hidden until the score calls for them.
-    PalleNuove = Field(CL_TEXT("Scoreboard", "Palle nuove"), Green, Blue, false);
-    Parità = Field(CL_TEXT("Scoreboard", "Parità"), Green, Blue, false);
-    BreakPoint = Field(CL_TEXT("Scoreboard", "Break Point"), Red, Blue, false);
-    initPair(SetPoint, CL_TEXT("Scoreboard", "Set Point"), Red, Blue, false);
-    initPair(MatchPoint, CL_TEXT("Scoreboard", "Match Point"), Red, Blue, false);
+    PalleNuove = Field(newBallsCaption(), Green, Blue, false);
+    Parità = Field(deuceCaption(0), Green, Blue, false);
+    BreakPoint = Field(breakPointCaption(0), Red, Blue, false);
+    initPair(SetPoint, setPointCaption(0), Red, Blue, false);
+    initPair(MatchPoint, matchPointCaption(0), Red, Blue, false);
     Posizione = Field(none, LightGreen);
     buildFieldList();
 }
@@ -172,7 +172,7 @@ void Board::drawNames(const BoardState& s) {
     for (int p = 0; p < 2; ++p) {
         const Text& name = s.players[static_cast<std::size_t>(p)];
         NomeGiocatore[p].setCaption(name);
-        FrameStatistiche[p].setCaption(Text(CL_TEXT("Scoreboard", "Statistiche %1")).arg(name));
+        FrameStatistiche[p].setCaption(statisticsTitle(name));
         PuntoGiocatore[p].setCaption(name);
     }
 }
@@ -208,11 +208,11 @@ void Board::drawIndicators(const Score& s) {
     // A hidden marker keeps the number it last showed.
     BreakPoint.setVisible(s.breakPointFor >= 0);
     if (s.breakPointShown > 0) {
-        BreakPoint.setCaption(Text(CL_TEXT("Scoreboard", "Break Point # %1")).arg(s.breakPointShown));
+        BreakPoint.setCaption(breakPointCaption(s.breakPointShown));
     }
     Parità.setVisible(s.deuce);
     if (s.deuceShown > 0) {
-        Parità.setCaption(Text(CL_TEXT("Scoreboard", "Parità # %1")).arg(s.deuceShown));
+        Parità.setCaption(deuceCaption(s.deuceShown));
     }
 }
 
@@ -253,12 +253,10 @@ void Board::drawPointsNeeded(const BoardState& state) {
     for (int p = 0; p < 2; ++p) {
         const Needs& n = s.needs[p];
         if (s.setPointShown[p] > 0) {
-            SetPoint[p].setCaption(
-                Text(CL_TEXT("Scoreboard", "Set Point #%1")).arg(s.setPointShown[p]));
+            SetPoint[p].setCaption(setPointCaption(s.setPointShown[p]));
         }
         if (s.matchPointShown[p] > 0) {
-            MatchPoint[p].setCaption(
-                Text(CL_TEXT("Scoreboard", "Match Point #%1")).arg(s.matchPointShown[p]));
+            MatchPoint[p].setCaption(matchPointCaption(s.matchPointShown[p]));
         }
         SetPoint[p].setVisible(n.setPoint);
         PuntiDalSet[p].setBack(n.setPoint ? colours::Red : colours::Cyan);
@@ -270,8 +268,7 @@ void Board::drawPointsNeeded(const BoardState& state) {
         } else {
             // Nothing is left to play: the winner and the loser.
             PuntiDalSet[p].setCaption(Text());
-            PuntiDalMatch[p].setCaption(p == s.decidedFor ? CL_TEXT("Scoreboard", "W")
-                                                          : CL_TEXT("Scoreboard", "L"));
+            PuntiDalMatch[p].setCaption(decidedCaption(p == s.decidedFor));
         }
     }
 }

@@ -48,6 +48,45 @@ Text secondServeWonText(const PlayerStatistics& c) {
     return Percent(c.secondServePointsWon, c.servicePointsPlayed - c.firstServesIn);
 }
 
+namespace {
+
+Text marker(Source plain, Source numbered, int shown) {
+    return shown > 0 ? Text(numbered).arg(shown) : Text(plain);
+}
+
+}  // namespace
+
+Text breakPointCaption(int shown) {
+    return marker(CL_TEXT("Scoreboard", "Break Point"), CL_TEXT("Scoreboard", "Break Point # %1"),
+                  shown);
+}
+
+Text deuceCaption(int shown) {
+    return marker(CL_TEXT("Scoreboard", "Parità"), CL_TEXT("Scoreboard", "Parità # %1"), shown);
+}
+
+Text setPointCaption(int shown) {
+    return marker(CL_TEXT("Scoreboard", "Set Point"), CL_TEXT("Scoreboard", "Set Point #%1"),
+                  shown);
+}
+
+Text matchPointCaption(int shown) {
+    return marker(CL_TEXT("Scoreboard", "Match Point"), CL_TEXT("Scoreboard", "Match Point #%1"),
+                  shown);
+}
+
+Text newBallsCaption() {
+    return CL_TEXT("Scoreboard", "Palle nuove");
+}
+
+Text statisticsTitle(const Text& player) {
+    return Text(CL_TEXT("Scoreboard", "Statistiche %1")).arg(player);
+}
+
+Text decidedCaption(bool won) {
+    return won ? CL_TEXT("Scoreboard", "W") : CL_TEXT("Scoreboard", "L");
+}
+
 Text pairCell(Text first, Text second) {
     return Text::pattern("%1 / %2").arg(std::move(first)).arg(std::move(second));
 }

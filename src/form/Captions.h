@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "form/Board.h"
-#include "history/UndoHistory.h"
 #include "history/Statistics.h"
+#include "history/UndoHistory.h"
 #include "scoring/Score.h"
 
 namespace courtlog {
@@ -24,6 +24,17 @@ Text Percent(int n, int d);
 Text firstServesText(const PlayerStatistics& c);
 Text firstServeWonText(const PlayerStatistics& c);
 Text secondServeWonText(const PlayerStatistics& c);
+
+// The scoreboard's markers, numbered once they have shown (`shown` > 0) as the scoreboard
+// numbers them; "Palle nuove"; a statistics frame's title; the winner's and loser's mark once
+// nothing is left to play.
+Text breakPointCaption(int shown);
+Text deuceCaption(int shown);
+Text setPointCaption(int shown);
+Text matchPointCaption(int shown);
+Text newBallsCaption();
+Text statisticsTitle(const Text& player);
+Text decidedCaption(bool won);
 
 // Two values in one cell, as the frames show them side by side: "3 / 1".
 Text pairCell(Text first, Text second);

@@ -37,7 +37,12 @@ private:
 };
 
 // The check marks of the Opzioni menu that are the user's choices, not the match's.
-enum class Switch { OraDeiPunti, DisabilitaParziale, DisabilitaPuntiDalMatch, SalvaOpzioniInUscita };
+enum class Switch {
+    OraDeiPunti,
+    DisabilitaParziale,
+    DisabilitaPuntiDalMatch,
+    SalvaOpzioniInUscita
+};
 
 // Menu check marks, as the window draws them.
 struct Menus {

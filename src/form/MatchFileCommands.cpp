@@ -244,7 +244,8 @@ void MainForm::ExportReport_Click(const std::function<std::string(const MatchRec
         return;
     }
     // The whole recorded match, wherever the user stands in it.
-    if (const std::optional<Text> failure = writeFileReplacing(choice.path, page(session_.record()))) {
+    if (const std::optional<Text> failure =
+            writeFileReplacing(choice.path, page(session_.record()))) {
         platform_.messageBox(Text(CL_TEXT("Messages", "Impossibile salvare il file %1: %2"))
                                  .arg(Text::verbatim(choice.title))
                                  .arg(*failure),

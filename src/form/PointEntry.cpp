@@ -9,8 +9,8 @@ void MainForm::SelectOption(Panel p, int index) {
     if (index < 0 || index >= view_.panel(p).count() || view_.panel(p).selected() == index) {
         return;
     }
-    static constexpr std::array<Attr, 4> kAttrs{Attr::Servizio, Attr::DirittoRovescio,
-                                                Attr::Colpo, Attr::ErroreVincente};
+    static constexpr std::array<Attr, 4> kAttrs{Attr::Servizio, Attr::DirittoRovescio, Attr::Colpo,
+                                                Attr::ErroreVincente};
     std::vector<std::pair<Attr, int>> marks{{kAttrs[static_cast<std::size_t>(p)], index}};
     // A shot marks the point as a winner until the user picks an error instead.
     if (p == Panel::Colpo && index != 0) {

@@ -31,7 +31,8 @@ void MainForm::NomeGiocatore_Click(int index) {
     if (index < 0 || index > 1) {
         return;
     }
-    const std::string name = askName(platform_, session_.players()[static_cast<std::size_t>(index)]);
+    const std::string name =
+        askName(platform_, session_.players()[static_cast<std::size_t>(index)]);
     if (!name.empty()) {
         session_.renamePlayer(index, Text::verbatim(name));
         draw();

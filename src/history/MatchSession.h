@@ -36,9 +36,9 @@ struct PointRecorded {
 // Why a change of rules was refused.
 enum class RuleRefusal {
     No,
-    SetPlayed,     // a set already completed would end differently
-    PastLastSet,   // three sets: the match is already past its third set
-    AlreadyOver,   // three sets: the match would already be over
+    SetPlayed,    // a set already completed would end differently
+    PastLastSet,  // three sets: the match is already past its third set
+    AlreadyOver,  // three sets: the match would already be over
 };
 
 // The match being charted and everything done to it: the point list and the position shown,

@@ -75,40 +75,28 @@ std::string scoreboard(const MatchSession& session) {
     return formatTable(table);
 }
 
-// A marker's caption: numbered once it has shown, as the scoreboard numbers it.
-Text marker(Source plain, Source numbered, int shown) {
-    return shown > 0 ? Text(numbered).arg(shown) : Text(plain);
-}
-
 std::string indicators(const MatchSession& session) {
     const Score& s = session.score();
     std::vector<std::string> shown;
     if (s.breakPointFor >= 0) {
-        shown.push_back(
-            sayUtf8(marker(CL_TEXT("Scoreboard", "Break Point"),
-                           CL_TEXT("Scoreboard", "Break Point # %1"), s.breakPointShown)));
+        shown.push_back(sayUtf8(breakPointCaption(s.breakPointShown)));
     }
     if (s.deuce) {
-        shown.push_back(sayUtf8(marker(CL_TEXT("Scoreboard", "Parità"),
-                                       CL_TEXT("Scoreboard", "Parità # %1"), s.deuceShown)));
+        shown.push_back(sayUtf8(deuceCaption(s.deuceShown)));
     }
     if (newBalls(s)) {
-        shown.push_back(sayUtf8(CL_TEXT("Scoreboard", "Palle nuove")));
+        shown.push_back(sayUtf8(newBallsCaption()));
     }
     for (int p = 0; p < 2; ++p) {
         if (s.needs[p].setPoint) {
-            shown.push_back(
-                sayUtf8(marker(CL_TEXT("Scoreboard", "Set Point"),
-                               CL_TEXT("Scoreboard", "Set Point #%1"), s.setPointShown[p])) +
-                " (" + nameOf(session, p) + ")");
+            shown.push_back(sayUtf8(setPointCaption(s.setPointShown[p])) + " (" +
+                            nameOf(session, p) + ")");
         }
     }
     for (int p = 0; p < 2; ++p) {
         if (s.needs[p].matchPointMarker) {
-            shown.push_back(
-                sayUtf8(marker(CL_TEXT("Scoreboard", "Match Point"),
-                               CL_TEXT("Scoreboard", "Match Point #%1"), s.matchPointShown[p])) +
-                " (" + nameOf(session, p) + ")");
+            shown.push_back(sayUtf8(matchPointCaption(s.matchPointShown[p])) + " (" +
+                            nameOf(session, p) + ")");
         }
     }
     std::string line;
@@ -127,8 +115,7 @@ std::string rowCaption(const StatisticsRow& row) {
 // match, or, once nothing is left to play, who won.
 Text pointsNeeded(const Score& s, int player) {
     if (s.decidedFor >= 0) {
-        return pairCell(Text(), player == s.decidedFor ? CL_TEXT("Scoreboard", "W")
-                                                       : CL_TEXT("Scoreboard", "L"));
+        return pairCell(Text(), decidedCaption(player == s.decidedFor));
     }
     const Needs& n = s.needs[player];
     return pairCell(Text::number(n.set), Text::number(n.match));
@@ -137,8 +124,7 @@ Text pointsNeeded(const Score& s, int player) {
 std::string statistics(const MatchSession& session) {
     std::vector<std::vector<std::string>> table{{""}};
     for (int p = 0; p < 2; ++p) {
-        table.front().push_back(printable(
-            sayUtf8(Text(CL_TEXT("Scoreboard", "Statistiche %1")).arg(session.players()[p]))));
+        table.front().push_back(printable(sayUtf8(statisticsTitle(session.players()[p]))));
     }
     const std::array<PlayerStatistics, 2> counts{session.position().counts(0),
                                                  session.position().counts(1)};
@@ -325,8 +311,7 @@ QJsonObject renderJson(const MatchSession& session) {
         {"currentPoint", session.points().current()},
         {"setsInMatch", rules.setsInMatch},
         {"tieBreakWhen", tieBreakWhen},
-        {"rules",
-         QJsonDocument::fromJson(QByteArray::fromStdString(encodeRules(rules))).object()},
+        {"rules", QJsonDocument::fromJson(QByteArray::fromStdString(encodeRules(rules))).object()},
         {"players",
          QJsonArray{qs(session.players()[0].italian()), qs(session.players()[1].italian())}},
         {"tournament", qs(session.tournament().italian())},

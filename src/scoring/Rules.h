@@ -46,8 +46,8 @@ struct Rules {
     int setsInMatch = 5;      // 3 or 5
     bool setTieBreak = true;  // the sets before the deciding one end in a tie-break
     DecidingSet decidingSet = DecidingSet::Advantage;
-    bool noAd = false;    // at 40-40 the next point wins the game
-    int firstServer = 0;  // who serves the first game of the match
+    bool noAd = false;       // at 40-40 the next point wins the game
+    int firstServer = 0;     // who serves the first game of the match
     bool shortSets = false;  // sets to four games, with a tie-break at four all
 
     // Sets a player must win: two of three, three of five.

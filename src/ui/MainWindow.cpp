@@ -380,8 +380,8 @@ void MainWindow::endNotice() {
 
 void MainWindow::showFirstServerNames() {
     for (std::size_t i = 0; i < firstServer_.size(); ++i) {
-        const QString caption = say(form_.session().players()[i])
-                                    .replace(QLatin1Char('&'), QLatin1String("&&"));
+        const QString caption =
+            say(form_.session().players()[i]).replace(QLatin1Char('&'), QLatin1String("&&"));
         if (firstServer_[i] != nullptr && firstServer_[i]->text() != caption) {
             firstServer_[i]->setText(caption);
         }
@@ -697,14 +697,14 @@ void MainWindow::buildStatistics(QWidget* area) {
             caption->setIndent(3);
             onLanguage([caption, &row] { fit(caption, tr("%1:").arg(say(row.caption))); });
             setBack(caption, LightOrange);
-            label(stats, controlName((form_.view().board.*row.first)[p]), QRect(106, y, 46, 16), small,
-                  right)
+            label(stats, controlName((form_.view().board.*row.first)[p]), QRect(106, y, 46, 16),
+                  small, right)
                 ->setIndent(3);
             if (row.second != nullptr) {
                 label(stats, name("Label2", labels[r].slash[p]), QRect(152, y - 1, 10, 18), slash,
                       Qt::AlignCenter, QStringLiteral("/"));
-                label(stats, controlName((form_.view().board.*row.second)[p]), QRect(162, y, 46, 16),
-                      small, right)
+                label(stats, controlName((form_.view().board.*row.second)[p]),
+                      QRect(162, y, 46, 16), small, right)
                     ->setIndent(3);
             }
         }
@@ -801,9 +801,8 @@ void MainWindow::ruleItems(QMenu* parent, RuleMenu where) {
             QAction* item = choiceItem(
                 menu,
                 QString::fromUtf8(choice.item.data(), static_cast<qsizetype>(choice.item.size())),
-                &menus.rules[r][c], [this, key = row.key, c] {
-                    form_.chooseRule(key, static_cast<int>(c));
-                });
+                &menus.rules[r][c],
+                [this, key = row.key, c] { form_.chooseRule(key, static_cast<int>(c)); });
             if (row.key == "firstServer") {
                 // Captioned with a player's name, and read by what it does.
                 onLanguage([item, &choice] { nameMenuItem(item, say(Text(choice.caption))); });
@@ -935,7 +934,8 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::exportReport() {
-    form_.ExportReport_Click([](const MatchRecord& match) { return htmlReport(summarizeMatch(match)); });
+    form_.ExportReport_Click(
+        [](const MatchRecord& match) { return htmlReport(summarizeMatch(match)); });
 }
 
 void MainWindow::showStatisticsWindow() {
@@ -1138,8 +1138,9 @@ void MainWindow::layIndicators() {
 
 void MainWindow::showPosition() {
     // Where the user stands, for the mouse and for assistive clients alike.
-    const QString where =
-        tr("Punto %1 di %2").arg(form_.view().GameScroll.value()).arg(form_.view().GameScroll.maximum());
+    const QString where = tr("Punto %1 di %2")
+                              .arg(form_.view().GameScroll.value())
+                              .arg(form_.view().GameScroll.maximum());
     gameScroll_->setToolTip(where);
     gameScroll_->setAccessibleDescription(where);
 }
@@ -1215,8 +1216,8 @@ void MainWindow::refresh() {
     }
     if (drawn.focus.dirty()) {
         const std::string& focus = drawn.focus.objectName();
-        if (auto* target = focus.empty() ? nullptr
-                                         : findChild<QWidget*>(QString::fromStdString(focus))) {
+        if (auto* target =
+                focus.empty() ? nullptr : findChild<QWidget*>(QString::fromStdString(focus))) {
             target->setFocus();
         }
         drawn.focus.clearDirty();
