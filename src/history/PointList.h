@@ -4,7 +4,7 @@
 #include <span>
 
 #include "history/MatchRecord.h"
-#include "platform/Platform.h"
+#include "platform/Dialogs.h"
 #include "scoring/PointWord.h"
 
 namespace courtlog {
