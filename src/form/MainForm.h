@@ -62,14 +62,20 @@ private:
     static std::vector<std::vector<MenuCheck>> ruleItems();
 };
 
+template <class List>
+constexpr int sizeOf(const List& list) {
+    return static_cast<int>(list.size());
+}
+
 // Everything the window shows, as the form last drew it: the one thing the view reads.
 struct FormView {
     Board board;
-    OptionGroup Servizio{2};
-    OptionGroup DirittoRovescio{3};
-    OptionGroup Colpo{8};
-    OptionGroup ErroreVincente{5};
-    OptionGroup Turno{8};
+    // As many options as the panel has captions, and the round list as many as there are rounds.
+    OptionGroup Servizio{sizeOf(kServizioCaptions)};
+    OptionGroup DirittoRovescio{sizeOf(kDirittoRovescioCaptions)};
+    OptionGroup Colpo{sizeOf(kColpoCaptions)};
+    OptionGroup ErroreVincente{sizeOf(kErroreVincenteCaptions)};
+    OptionGroup Turno{sizeOf(kRounds)};
     ScrollBar GameScroll;
     Menus menus;
     // The band under the menu bar: the recovery file that cannot be written, for as long as it
