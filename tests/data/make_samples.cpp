@@ -11,7 +11,6 @@
 
 namespace {
 
-using courtlog::Attr;
 using courtlog::testing::MatchBuilder;
 using courtlog::testing::MatchScript;
 
@@ -27,15 +26,12 @@ void play(MatchBuilder& b, const std::string& points) {
                             : !serverWins && n % 13 == 4 ? 2
                             : serverWins && n % 17 == 8  ? 3
                                                          : 0;
-        if (outcome != 0) {
-            b.session.recordServe(outcome, std::nullopt, {});  // never over later points
-            continue;
-        }
-        b.mark({{Attr::Servizio, n % 4 == 3 ? 1 : 0},
-                {Attr::DirittoRovescio, n % 3},
-                {Attr::Colpo, n % 8},
-                {Attr::ErroreVincente, (n / 2) % 5}});
-        b.play(std::string(1, winner));
+        b.point(outcome != 0 ? courtlog::testing::Marks{.outcome = outcome}
+                             : courtlog::testing::Marks{.winner = w,
+                                                        .second = n % 4 == 3 ? 1 : 0,
+                                                        .stroke = n % 3,
+                                                        .shot = n % 8,
+                                                        .ending = (n / 2) % 5});
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "form/Captions.h"
 #include "history/MatchSession.h"
+#include "support/MatchScript.h"
 
 namespace courtlog::testing {
 
@@ -20,19 +21,28 @@ struct MatchBuilder {
 
     explicit MatchBuilder(const Rules& rules = {}) { session.chooseRules(rules, RuleCheck::None); }
 
-    // Points as letters: A or B for the winner, '*' an ace and '!' a double fault of whoever
-    // serves, '2' the next point on the second serve; anything else is layout.
+    // Points as letters, as lettered() reads them.
     MatchBuilder& play(std::string_view points) {
-        const auto ask = [](int, bool) { return ResidualAnswer::Overwrite; };
-        for (char c : points) {
-            if (c == 'A' || c == 'B') {
-                session.recordPoint(c - 'A', std::nullopt, ask);
-            } else if (c == '*' || c == '!') {
-                session.recordServe(c == '*' ? 1 : 2, std::nullopt, ask);
-            } else if (c == '2') {
-                mark({{Attr::Servizio, 1}});
+        for (const Marks& m : lettered(points)) {
+            point(m);
+        }
+        return *this;
+    }
+
+    // One point: its marks as the point panel makes them, then the winner or the serve's outcome.
+    MatchBuilder& point(const Marks& m) {
+        const std::pair<Attr, int> marks[] = {{Attr::Servizio, m.second},
+                                              {Attr::DirittoRovescio, m.stroke},
+                                              {Attr::Colpo, m.shot},
+                                              {Attr::ErroreVincente, m.ending}};
+        for (const auto& [attr, value] : marks) {
+            if (value != 0) {
+                mark({{attr, value}});
             }
         }
+        const auto ask = [](int, bool) { return ResidualAnswer::Overwrite; };
+        m.outcome != 0 ? session.recordServe(m.outcome, std::nullopt, ask)
+                       : session.recordPoint(m.winner, std::nullopt, ask);
         return *this;
     }
 

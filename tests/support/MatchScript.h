@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "scoring/PointWord.h"
 
@@ -21,6 +24,22 @@ inline PointWord word(const Marks& m) {
     CreaInfo(w, Attr::ErroreVincente, m.ending);
     CreaInfo(w, Attr::AceDoppioFallo, m.outcome);
     return w;
+}
+
+// Points as letters: A or B for the winner, '*' an ace and '!' a double fault of whoever
+// serves, '2' the next point on the second serve; anything else is layout.
+inline std::vector<Marks> lettered(std::string_view points) {
+    std::vector<Marks> out;
+    int second = 0;
+    for (char c : points) {
+        if (c == 'A' || c == 'B') {
+            out.push_back({.winner = c - 'A', .second = std::exchange(second, 0)});
+        } else if (c == '*' || c == '!') {
+            out.push_back({.second = std::exchange(second, 0), .outcome = c == '*' ? 1 : 2});
+        }
+        second = c == '2' ? 1 : second;
+    }
+    return out;
 }
 
 // Builds point sequences for whole sets from their final score, so long matches read as the
