@@ -454,7 +454,7 @@ TEST_F(MainWindowTest, AMatchChartedByKeysSavesTheSameFileAsTheSameClicks) {
         enter(core.form, k);
     }
     // Saved only if the keys took the match to its end.
-    EXPECT_EQ(testing::TempDir::read(dir.file("keys.clg")), encodeMatch(core.form.session().record()));
+    EXPECT_EQ(testing::TempDir::read(dir.file("keys.clg")), encodeMatch(core.session().record()));
 }
 
 TEST_F(MainWindowTest, EveryKeyIsItsOwnAndNamedWhereItActs) {
@@ -517,8 +517,8 @@ TEST_F(MainWindowTest, TheRoundListAndTheMenusKeepTheirKeysAndGiveThemBack) {
         ASSERT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }) &&
                     QTest::qWaitForWindowActive(&window));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
-        EXPECT_EQ(std::tuple(window.form().view().Turno.selected(), window.form().session().points().count(),
-                             QApplication::focusWidget()),
+        EXPECT_EQ(std::tuple(window.form().view().Turno.selected(),
+                             window.form().session().points().count(), QApplication::focusWidget()),
                   std::tuple(mouse ? 3 : 4, mouse ? 1 : 2, find("Colpo_2")));
     }
 
