@@ -76,9 +76,9 @@ int main(int argc, char** argv) {
     }
 
     int failures = !write(folder, "fresh.clg", fresh, "0-0 0-0");
-    failures += !write(folder, "best-of-three-tiebreak.clg", three, "7-6(7-4) 6-3 0-0 0-0");
+    failures += !write(folder, "best-of-three-tiebreak.clg", three, "7-6(7-4) 6-3 over");
     failures +=
-        !write(folder, "best-of-five-fifth-set.clg", five, "6-4 3-6 7-6(8-6) 4-6 12-10 0-0 0-0");
+        !write(folder, "best-of-five-fifth-set.clg", five, "6-4 3-6 7-6(8-6) 4-6 12-10 over");
     failures +=
         !write(folder, "thousand-points.clg", thousand, "7-6(11-9) 6-7(9-11) 7-6(11-9) 5-6 0-0");
     return failures == 0 ? 0 : 1;

@@ -172,7 +172,7 @@ TEST(WindowCommands, EveryMessageThatNamesAPlayerShowsTheNameAsTyped) {
         // Saved at the end of the match as a match file, which cannot be written there.
         h.platform.saveChoices.push_back({dir.file("no/m.clg"), "%2 Ć%1.clg"});
         h.useThreeSets();
-        h.games("AAAAAA AAAAAA");
+        h.play("aaaaaa aaaaaa");
         EXPECT_EQ(h.platform.messages,
                   (std::vector<std::string>{
                       "Fine partita! Ha vinto %2 Ć%1 in 2 set. Vuoi salvare la partita?",

@@ -64,7 +64,7 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
     h.useThreeSets();
     fresh.useThreeSets();
     h.platform.messageAnswers = {MsgAnswer::No, MsgAnswer::No};
-    h.games("AAAAAA AAAAAA");
+    h.play("aaaaaa aaaaaa");
     h.play("A!");  // after the end nothing is recorded, nor marked for the next point
     const Board& l = h.labels();
     EXPECT_EQ(std::tuple(h.session().points().working(), l.PuntiDalMatch[0].caption(),

@@ -152,7 +152,7 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
     a.useTieBreakRule(2);
     a.rename(1, "Stosur è");
     a.form.Turno_Click(7);
-    a.games("AAAAAB ABABABABAB");
+    a.play("aaaaab ababababab");
     a.form.SelectOption(Panel::Colpo, 4);
     a.play("ABAB*!");
     a.form.goTo(a.session().points().current() - 1);
@@ -196,7 +196,7 @@ TEST(MatchFileCommands, StartUpOpensTheFileReportsWhatItCannotReadAndLoadsTheRes
     for (const std::string& line : {"\"" + path + "\"", path}) {
         Harness h;
         h.form.Turno_Click(3);
-        h.games("AAAAAA BBBBBB AAAAAA B");
+        h.play("aaaaaa bbbbbb aaaaaa b");
         h.form.Form_Activate(line);
         const MatchRecord r = h.session().record();
         EXPECT_EQ(std::tuple(h.platform.messages, r.players, r.round, r.tieBreakMarks,

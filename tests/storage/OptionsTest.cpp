@@ -11,7 +11,7 @@ using Settings = std::map<std::string, std::string>;
 
 TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     Harness h, over;
-    h.games("AAAAAA BBBBBB AB");
+    h.play("aaaaaa bbbbbb ab");
     h.form.chooseRule("bestOf", 0);
     // The third set now decides, with no tie-break.
     EXPECT_EQ(std::tuple(h.board(), h.labels().PuntiDalMatch[0].caption(),
@@ -21,16 +21,16 @@ TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     EXPECT_EQ(std::tuple(h.session().rules().formatOf(2).tieBreakAt > 0,
                          h.labels().PuntiDalMatch[0].caption()),
               std::tuple(true, "44"));
-    h.games("AAAAA");
+    h.play("aaaaa");
     h.form.chooseRule("bestOf", 0);
     EXPECT_EQ(h.board(), "6-0 0-6 6-1 0-0 0-0");
 
     // Five sets reopen a finished best-of-three match, which cannot go back to three.
     over.useThreeSets();
     over.platform.messageAnswers = {MsgAnswer::No};
-    over.games("AAAAAA AAAAAA");
+    over.play("aaaaaa aaaaaa");
     over.form.chooseRule("bestOf", 1);
-    over.games("A");
+    over.play("a");
     over.form.chooseRule("bestOf", 0);
     EXPECT_EQ(over.board(), "6-0 6-0 1-0 0-0");
     EXPECT_FALSE(h.form.view().menus.rule("MatchInTreSet").checked() ||
@@ -44,7 +44,7 @@ TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
     Harness h;
     h.useThreeSets();
     h.platform.messageAnswers = {MsgAnswer::No};
-    h.games("AAAAAA BBBBBB ABABABABABAB AA");
+    h.play("aaaaaa bbbbbb abababababab aa");
     ASSERT_EQ(h.board(), "6-0 0-6 8-6 0-0 0-0");
     const int points = h.session().points().count();
     h.form.chooseRule("setTieBreak", 2);
@@ -64,7 +64,7 @@ TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
     const auto partial = [&] {
         return h.labels().Parziale[0].caption() + "-" + h.labels().Parziale[1].caption();
     };
-    h.games("AAAAAA BBBBBB ABABABAA");
+    h.play("aaaaaa bbbbbb abababaa");
     h.form.toggle(Switch::DisabilitaParziale);
     h.form.toggle(Switch::DisabilitaPuntiDalMatch);
     h.play("AAA");

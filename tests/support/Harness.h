@@ -25,13 +25,6 @@ struct Harness {
         }
     }
 
-    // Plays whole games, each won to love by the player named.
-    void games(std::string_view winners) {
-        for (char c : winners) {
-            play(std::string(c == 'A' || c == 'B' ? 4 : 0, c));
-        }
-    }
-
     void useThreeSets() { form.chooseRule("bestOf", 0); }
     void useTieBreakRule(int index) { form.chooseRule("setTieBreak", index); }
     const Board& labels() const { return form.view().board; }

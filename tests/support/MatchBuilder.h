@@ -7,7 +7,6 @@
 #include <string_view>
 #include <utility>
 
-#include "form/Captions.h"
 #include "history/MatchSession.h"
 #include "support/MatchScript.h"
 
@@ -60,21 +59,8 @@ struct MatchBuilder {
 
     MatchRecord record() const { return session.record(); }
 
-    // The score as a tennis score: finished sets with tie-break points, then the games and the
-    // points of the one being played, e.g. "7-6(8-6) 2-3 15-40".
-    std::string board() const {
-        const Score& s = session.score();
-        const auto pair = [](const Pair& p) {
-            return std::to_string(p[0]) + "-" + std::to_string(p[1]);
-        };
-        std::string out;
-        for (int set = 0; set < s.set && set < 5; ++set) {
-            const FinishedSet& f = s.finished[static_cast<std::size_t>(set)];
-            out += pair(f.games) + (f.tieBreak ? "(" + pair(f.tieBreakPoints) + ")" : "") + " ";
-        }
-        return out + pair(s.games) + " " + pointCaption(s, 0).italian() + "-" +
-               pointCaption(s, 1).italian();
-    }
+    // The score as scoreText writes it.
+    std::string board() const { return scoreText(session.score()); }
 };
 
 }  // namespace courtlog::testing
