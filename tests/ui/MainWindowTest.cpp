@@ -29,11 +29,13 @@ protected:
     void clickOption(const QString& name) {
         QTest::mouseClick(find(name), Qt::LeftButton, {}, QPoint(7, find(name)->height() / 2));
     }
-    // Presses the point button of the winner, A or B, or for '*' the ace of whoever serves.
+    // Presses the winner's point button, or the serve's outcome, for points as lettered() reads
+    // them.
     void play(std::string_view points) {
-        for (char c : points) {
-            const char* buttons[] = {"PuntoGiocatore_0", "PuntoGiocatore_1", "AceDoppioFallo_1"};
-            find<QPushButton>(buttons[c == '*' ? 2 : c - 'A'])->click();
+        for (const testing::Marks& m : testing::lettered(points)) {
+            find<QPushButton>(m.outcome ? QStringLiteral("AceDoppioFallo_%1").arg(m.outcome)
+                                        : QStringLiteral("PuntoGiocatore_%1").arg(m.winner))
+                ->click();
         }
     }
     QAccessibleInterface* a11y(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
