@@ -11,7 +11,6 @@
 
 namespace {
 
-using courtlog::Attr;
 using courtlog::testing::MatchBuilder;
 using courtlog::testing::MatchScript;
 
@@ -27,15 +26,12 @@ void play(MatchBuilder& b, const std::string& points) {
                             : !serverWins && n % 13 == 4 ? 2
                             : serverWins && n % 17 == 8  ? 3
                                                          : 0;
-        if (outcome != 0) {
-            b.session.recordServe(outcome, std::nullopt, {});  // never over later points
-            continue;
-        }
-        b.mark({{Attr::Servizio, n % 4 == 3 ? 1 : 0},
-                {Attr::DirittoRovescio, n % 3},
-                {Attr::Colpo, n % 8},
-                {Attr::ErroreVincente, (n / 2) % 5}});
-        b.play(std::string(1, winner));
+        b.point(outcome != 0 ? courtlog::testing::Marks{.outcome = outcome}
+                             : courtlog::testing::Marks{.winner = w,
+                                                        .second = n % 4 == 3 ? 1 : 0,
+                                                        .stroke = n % 3,
+                                                        .shot = n % 8,
+                                                        .ending = (n / 2) % 5});
     }
 }
 
@@ -80,9 +76,9 @@ int main(int argc, char** argv) {
     }
 
     int failures = !write(folder, "fresh.clg", fresh, "0-0 0-0");
-    failures += !write(folder, "best-of-three-tiebreak.clg", three, "7-6(7-4) 6-3 0-0 0-0");
+    failures += !write(folder, "best-of-three-tiebreak.clg", three, "7-6(7-4) 6-3 over");
     failures +=
-        !write(folder, "best-of-five-fifth-set.clg", five, "6-4 3-6 7-6(8-6) 4-6 12-10 0-0 0-0");
+        !write(folder, "best-of-five-fifth-set.clg", five, "6-4 3-6 7-6(8-6) 4-6 12-10 over");
     failures +=
         !write(folder, "thousand-points.clg", thousand, "7-6(11-9) 6-7(9-11) 7-6(11-9) 5-6 0-0");
     return failures == 0 ? 0 : 1;

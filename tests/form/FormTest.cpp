@@ -15,7 +15,7 @@ using namespace testing;
 // A history of count points whose words differ in every slot (winner, shot and error), standing
 // at position current as navigation leaves it.
 void standIn(Harness& h, int count, int current) {
-    MatchRecord m = h.form.session().record();
+    MatchRecord m = h.session().record();
     m.points.clear();
     for (int k = 0; k < count; ++k) {
         m.points.push_back(static_cast<PointWord>((k % 2) | ((k % 8) << 4) | ((k % 5) << 7)));
@@ -44,8 +44,8 @@ TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     f.SelectOption(Panel::Colpo, 6);  // ...until an error is chosen, even for the same shot
     f.PuntoGiocatore_Click(1);
     EXPECT_FALSE(f.session().saved());
-    EXPECT_EQ((std::array{f.view().Servizio.selected(), f.view().DirittoRovescio.selected(), f.view().Colpo.selected(),
-                          f.view().ErroreVincente.selected()}),
+    EXPECT_EQ((std::array{f.view().Servizio.selected(), f.view().DirittoRovescio.selected(),
+                          f.view().Colpo.selected(), f.view().ErroreVincente.selected()}),
               (std::array{0, 0, 0, 0}));
 
     // Leftover marks that an ace must not keep. The serve outcomes credit the point by who
@@ -67,7 +67,8 @@ TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     // Stepping back, the panel shows the next point as stored, with its button in focus; marking
     // it again edits it in place.
     f.goTo(5);
-    EXPECT_EQ(std::to_string(f.view().Colpo.selected()) + " " + f.view().focus.objectName(), "6 PuntoGiocatore_0");
+    EXPECT_EQ(std::to_string(f.view().Colpo.selected()) + " " + f.view().focus.objectName(),
+              "6 PuntoGiocatore_0");
     f.goTo(f.session().points().current() + 1);  // the ace
     EXPECT_EQ(f.view().focus.objectName(), "AceDoppioFallo_1");
     f.SelectOption(Panel::Colpo, 5);
@@ -79,7 +80,7 @@ TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
     // Points alternating from deuce on never end the game.
     standIn(h, 999, 999);
     h.form.AceDoppioFallo_Click(1);  // the thousandth is still taken
-    EXPECT_EQ(h.form.session().points().count(), 1000);
+    EXPECT_EQ(h.session().points().count(), 1000);
     h.platform.messageAnswers.push_back(MsgAnswer::No);
     const std::vector<PointWord> before = recorded(h.form);
     h.form.PuntoGiocatore_Click(1);
@@ -90,16 +91,16 @@ TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
     EXPECT_EQ(recorded(h.form), before);
     // The refused click marked nothing: the ace, recorded again with a player's button, is not
     // an ace any more.
-    h.form.goTo(h.form.session().points().current() - 1);
+    h.form.goTo(h.session().points().current() - 1);
     h.play("B");
-    EXPECT_EQ(h.form.session().points().at(999), 0x0001);
+    EXPECT_EQ(h.session().points().at(999), 0x0001);
 
     // In a full list a point can still replace one, but an insert answer cannot grow it.
     standIn(h, 1000, 500);
     h.platform.residualAnswers.push_back(ResidualAnswer::Insert);
     h.form.PuntoGiocatore_Click(0);
     EXPECT_FALSE(h.platform.residualQuestions.at(0).offerInsert);
-    EXPECT_EQ(h.form.session().points().count(), 1000);
+    EXPECT_EQ(h.session().points().count(), 1000);
 }
 
 TEST(PointInfo, UnknownNameIsReportedAndEndsTheProgram) {
@@ -119,9 +120,8 @@ TEST(PointInfo, UnknownNameIsReportedAndEndsTheProgram) {
 }
 
 std::string names(Harness& h, int p) {
-    return h.form.view().board.NomeGiocatore[p].caption() + "|" +
-           h.form.view().board.PuntoGiocatore[p].caption() + "|" +
-           h.form.view().board.FrameStatistiche[p].caption();
+    return h.labels().NomeGiocatore[p].caption() + "|" + h.labels().PuntoGiocatore[p].caption() +
+           "|" + h.labels().FrameStatistiche[p].caption();
 }
 
 TEST(WindowCommands, NamesAreShownAsTypedAndExitEndsAtOnce) {
@@ -131,7 +131,7 @@ TEST(WindowCommands, NamesAreShownAsTypedAndExitEndsAtOnce) {
     EXPECT_EQ(h.platform.inputPrompts[0], "Inserire il nuovo nome|Cambio nome|Giocatore B");
     EXPECT_EQ(names(h, 1), "Sinner|Sinner|Statistiche Sinner");
     // A rename is a change to the match: closing must not lose it.
-    EXPECT_FALSE(h.form.session().saved());
+    EXPECT_FALSE(h.session().saved());
     // An empty answer keeps the name; blanks are a name.
     for (const char* shown : {"Giocatore A|Giocatore A|Statistiche Giocatore A",
                               "   |   |Statistiche    ", "Đoković|Đoković|Statistiche Đoković"}) {
@@ -141,7 +141,7 @@ TEST(WindowCommands, NamesAreShownAsTypedAndExitEndsAtOnce) {
 
     h.form.NomeTorneo_Click();
     h.form.NomeTorneo_Click();
-    EXPECT_EQ(h.form.view().board.NomeTorneo.caption(), "Roland Garros – Paris");
+    EXPECT_EQ(h.labels().NomeTorneo.caption(), "Roland Garros – Paris");
     // As many characters as a match file can keep, and no more; a character is never cut.
     std::string accents;
     for (int i = 0; i < 32768; ++i) {
@@ -150,7 +150,7 @@ TEST(WindowCommands, NamesAreShownAsTypedAndExitEndsAtOnce) {
     for (const std::string& typed : {std::string(32767, 'x'), std::string(32768, 'x'), accents}) {
         h.platform.inputAnswers.push_back(typed);
         h.form.NomeTorneo_Click();
-        EXPECT_EQ(h.form.view().board.NomeTorneo.caption(),
+        EXPECT_EQ(h.labels().NomeTorneo.caption(),
                   typed.substr(0, typed[0] == 'x' ? 32767 : 2 * 32767));
     }
 
@@ -172,7 +172,7 @@ TEST(WindowCommands, EveryMessageThatNamesAPlayerShowsTheNameAsTyped) {
         // Saved at the end of the match as a match file, which cannot be written there.
         h.platform.saveChoices.push_back({dir.file("no/m.clg"), "%2 Ć%1.clg"});
         h.useThreeSets();
-        h.games("AAAAAA AAAAAA");
+        h.play("aaaaaa aaaaaa");
         EXPECT_EQ(h.platform.messages,
                   (std::vector<std::string>{
                       "Fine partita! Ha vinto %2 Ć%1 in 2 set. Vuoi salvare la partita?",

@@ -49,14 +49,15 @@ TEST(Rules, TodaysFormatsOnTheScoreboard) {
     h.useThreeSets();
     h.form.chooseRule("decidingSet", 4);
     h.play(MatchScript().set(6, 4).set(3, 6).tieBreak(10, 8).points());
-    EXPECT_EQ(h.board() + (h.form.session().score().over ? " over" : ""), "6-4 3-6 1-0(10-8) 0-0 0-0 over");
+    EXPECT_EQ(h.board() + (h.session().score().over ? " over" : ""),
+              "6-4 3-6 1-0(10-8) 0-0 0-0 over");
 
     // No-ad: the deciding point is a break point on the board, and no deuce is shown.
     Harness n;
     n.form.chooseRule("noAd", 1);
     n.play("ABABAB");
-    EXPECT_EQ(std::tuple(n.board(), n.form.view().board.BreakPoint.visible(),
-                         n.form.view().board.Parità.visible(), n.form.view().board.Punteggio[1].back()),
+    EXPECT_EQ(std::tuple(n.board(), n.labels().BreakPoint.visible(), n.labels().Parità.visible(),
+                         n.labels().Punteggio[1].back()),
               std::tuple("0-0 40-40", true, false, colours::Red));
 }
 
@@ -66,21 +67,23 @@ TEST(Rules, RefusedChangesAreSaidAndChangeNoMark) {
     Harness h;
     h.play(MatchScript().set(6, 4).set(4, 6).set(8, 6).points() + "A");
     const std::string played = h.board();
-    h.form.chooseRule("noAd", 1);  // its deuces would have ended games
-    h.form.chooseRule("bestOf", 0);      // past the third set
+    h.form.chooseRule("noAd", 1);    // its deuces would have ended games
+    h.form.chooseRule("bestOf", 0);  // past the third set
     Harness over;
     over.play(MatchScript().set(6, 4).set(6, 4).points());
     over.form.chooseRule("bestOf", 0);
     EXPECT_EQ(std::tuple(h.platform.messages, over.platform.messages, h.board(), menusOf(h.form),
-                         h.menus().rule("KillerPoint").checked(), h.menus().rule("MatchInTreSet").checked()),
-              std::tuple(std::vector<std::string>{
-                             "Spiacente, ma cambierebbe un set già giocato. Impossibile modificare.",
-                             "Spiacente, ma si è già al  4° set. Impossibile modificare."},
-                         std::vector<std::string>{"Spiacente, ma la partita sarebbe già finita. "
-                                                  "Impossibile modificare."},
-                         played, "010 10000 adv", false, false));
+                         h.menus().rule("KillerPoint").checked(),
+                         h.menus().rule("MatchInTreSet").checked()),
+              std::tuple(
+                  std::vector<std::string>{
+                      "Spiacente, ma cambierebbe un set già giocato. Impossibile modificare.",
+                      "Spiacente, ma si è già al  4° set. Impossibile modificare."},
+                  std::vector<std::string>{"Spiacente, ma la partita sarebbe già finita. "
+                                           "Impossibile modificare."},
+                  played, "010 10000 adv", false, false));
     h.form.chooseRule("decidingSet", 2);
-    EXPECT_EQ(std::tuple(menusOf(h.form), h.form.session().saved()),
+    EXPECT_EQ(std::tuple(menusOf(h.form), h.session().saved()),
               std::tuple("010 00100 tb10", false));
 
     // Short sets have no twelve games all: that deciding set is not offered with them.
@@ -102,11 +105,11 @@ TEST(Rules, TheFirstServerTakesTheMarksOfTheServe) {
     Harness h;
     h.play("*BA!");  // A serves: an ace, a point each, a double fault
     EXPECT_EQ(h.board(), "0-0 30-30");
-    h.form.applyMatch(h.form.session().record());  // as loaded: saved
+    h.form.applyMatch(h.session().record());  // as loaded: saved
     h.form.chooseRule("firstServer", 1);
-    EXPECT_EQ(std::tuple(h.board(), h.form.session().score().server, h.form.session().saved()),
+    EXPECT_EQ(std::tuple(h.board(), h.session().score().server, h.session().saved()),
               std::tuple("0-0 30-30", 1, false));
-    EXPECT_EQ(EstraiInfo(h.form.session().points().at(0), Attr::Punto), 1);
+    EXPECT_EQ(EstraiInfo(h.session().points().at(0), Attr::Punto), 1);
     h.play("*");
     EXPECT_EQ(h.board(), "0-0 30-40");
     h.form.chooseRule("firstServer", 0);
@@ -125,17 +128,17 @@ TEST(Rules, AMatchFileSetsTheRulesFromItsMarks) {
         MatchRecord record;
         record.tieBreakMarks = marks;
         h.form.applyMatch(decodeMatch(encodeMatch(record)).match);
-        EXPECT_EQ(std::tuple(menusOf(h.form), h.form.session().rules().noAd,
-                             h.form.session().rules().firstServer),
-                  std::tuple(expected, false, 0));
+        EXPECT_EQ(
+            std::tuple(menusOf(h.form), h.session().rules().noAd, h.session().rules().firstServer),
+            std::tuple(expected, false, 0));
         // Saved again, the file has its own marks back.
-        EXPECT_EQ(h.form.session().record().tieBreakMarks, marks);
+        EXPECT_EQ(h.session().record().tieBreakMarks, marks);
     }
 }
 
 // The start of the timed points, then each point's time.
 std::string times(const Harness& h) {
-    const MatchRecord m = h.form.session().record();
+    const MatchRecord m = h.session().record();
     std::string t = m.start;
     for (std::int64_t ms : m.times) {
         t += " " + std::to_string(ms);
@@ -173,7 +176,7 @@ TEST(PointTimes, KeptFromTheFirstTimedPointMovedWithTheirPointsAndWrittenAsRead)
 
     // Loaded or recovered, the times stay with the match, it goes on timing from its start and
     // the menu says so; the option stored stays the user's.
-    loaded.form.applyMatch(h.form.session().record());
+    loaded.form.applyMatch(h.session().record());
     at(loaded, 90'000, "A");
     loaded.form.SalvaOpzioni_Click();
     EXPECT_EQ(std::tuple(times(loaded), loaded.form.view().menus.OraDeiPunti.checked(),
@@ -187,7 +190,7 @@ TEST(PointTimes, KeptFromTheFirstTimedPointMovedWithTheirPointsAndWrittenAsRead)
     untimed.play("AB");
     EXPECT_EQ(times(untimed), "");
     // A match without times loaded after it: the user's choice again.
-    loaded.form.applyMatch(untimed.form.session().record());
+    loaded.form.applyMatch(untimed.session().record());
     EXPECT_FALSE(loaded.form.view().menus.OraDeiPunti.checked());
 
     // The moments read back as written.

@@ -39,18 +39,20 @@ TEST(Undo, TakesBackAWholeMatchAndANewChangeDropsWhatWasUndone) {
     Harness h;
     const std::string fresh = everything(h.form);
     h.play(std::string(250, 'A'));  // the match ends; later presses record nothing
-    EXPECT_EQ(h.form.session().points().count(), 72);
+    EXPECT_EQ(h.session().points().count(), 72);
     // Nothing to undo for the presses after the end, and the user is told so in passing.
     EXPECT_TRUE(h.form.takeNotice());
     EXPECT_FALSE(h.form.takeNotice());
     while (h.form.view().canUndo) {
         h.form.EditUndo_Click();
     }
-    EXPECT_EQ(std::tuple(everything(h.form), h.form.view().undoCaption), std::tuple(fresh, "Annulla"));
+    EXPECT_EQ(std::tuple(everything(h.form), h.form.view().undoCaption),
+              std::tuple(fresh, "Annulla"));
     h.form.EditRedo_Click();
     h.form.EditRedo_Click();
     h.play("B");
-    EXPECT_EQ(std::tuple(h.form.view().canRedo, h.form.session().points().count()), std::tuple(false, 3));
+    EXPECT_EQ(std::tuple(h.form.view().canRedo, h.session().points().count()),
+              std::tuple(false, 3));
 
     // Beyond what the history keeps, the oldest steps go first.
     Harness longer;
@@ -70,9 +72,9 @@ TEST(Undo, DeletingAPointRescoresWhatFollows) {
     h.play("AAAABBBBA");
     h.form.goTo(4);  // A has just won the first game
     h.form.GameDelete_Click();
-    EXPECT_EQ(std::tuple(h.form.session().points().count(), h.form.session().points().current(), h.board()),
+    EXPECT_EQ(std::tuple(h.session().points().count(), h.session().points().current(), h.board()),
               std::tuple(8, 3, "0-0 40-0"));
-    h.form.goTo(h.form.session().points().count());
+    h.form.goTo(h.session().points().count());
     EXPECT_EQ(h.board(), "0-0 40-40");  // BBBB and A after AAA
 }
 
@@ -87,19 +89,19 @@ TEST(SaveCurrent, WritesWhereTheMatchLivesInItsFormatOrAsksWhereItCannot) {
     // A name the match file cannot hold: the dialog again, on the document.
     h.rename(1, "Đoković");
     h.form.FileSaveCurrent_Click();
-    EXPECT_EQ(std::tuple(h.platform.saveDialogNames.size(), h.form.session().saved(),
+    EXPECT_EQ(std::tuple(h.platform.saveDialogNames.size(), h.session().saved(),
                          decodeMatch(TempDir::read(clg)).match.points.size()),
               std::tuple(2u, false, 4u));
 
     // A document loaded is written back as a document, whatever its name.
     const std::string doc = dir.file("odd name.clg");
-    TempDir::write(doc, encodeDocument(h.form.session().record()));
+    TempDir::write(doc, encodeDocument(h.session().record()));
     Harness other;
     ASSERT_TRUE(other.load(doc));
     other.play("A");
     other.form.FileSaveCurrent_Click();
     EXPECT_TRUE(other.platform.saveDialogNames.empty());
-    EXPECT_EQ(TempDir::read(doc), encodeDocument(other.form.session().record()));
+    EXPECT_EQ(TempDir::read(doc), encodeDocument(other.session().record()));
 }
 
 // Another window saved into the file since this one loaded or saved it: nothing is written
@@ -154,13 +156,13 @@ TEST(Recovery, TheFileFollowsEveryChangeAndACleanEndRemovesIt) {
     Window w(dir.file(""));
     w.play("A");
     w.form.EditUndo_Click();  // back to the fresh match: saved, nothing to recover
-    EXPECT_TRUE(w.form.session().saved() && filesIn(dir.file("")).empty());
+    EXPECT_TRUE(w.session().saved() && filesIn(dir.file("")).empty());
     w.play("AB");
     w.rename(0, "Sinner");
     const std::string file = w.form.view().recoveryFile;
     ASSERT_FALSE(file.empty());
     const DecodedRecovery kept = decodeRecovery(TempDir::read(file));
-    EXPECT_TRUE(sameMatch(kept.match, w.form.session().record()) && kept.match.unknown.empty());
+    EXPECT_TRUE(sameMatch(kept.match, w.session().record()) && kept.match.unknown.empty());
     EXPECT_TRUE(w.platform.locks.count(lockPathOf(file)) &&
                 std::regex_search(file, std::regex("recovery-[0-9]+\\.courtlog$")));
 
@@ -173,10 +175,10 @@ TEST(Recovery, TheFileFollowsEveryChangeAndACleanEndRemovesIt) {
     w.form.EditUndo_Click();
     EXPECT_FALSE(std::filesystem::exists(file));
     w.form.EditUndo_Click();  // past the save: the file is left behind
-    EXPECT_EQ(std::tuple(w.form.session().saved(), w.form.view().board.NomeGiocatore[0].caption()),
+    EXPECT_EQ(std::tuple(w.session().saved(), w.labels().NomeGiocatore[0].caption()),
               std::tuple(false, "Giocatore A"));
     w.form.EditRedo_Click();
-    EXPECT_TRUE(w.form.session().saved());
+    EXPECT_TRUE(w.session().saved());
 
     // Declining the save that closing offers is a clean end too; the lock goes with it.
     w.play("A");
@@ -231,7 +233,7 @@ TEST(Recovery, AMatchLeftByAWindowThatDiedIsOfferedOnceTheMostRecentFirst) {
                                  "di ripristino " +
                                  running.form.view().recoveryFile + ")") &&
                 next.form.view().Avviso.text().empty());
-    EXPECT_EQ(std::tuple(next.form.session().points().count(), next.form.session().saved(),
+    EXPECT_EQ(std::tuple(next.session().points().count(), next.session().saved(),
                          next.form.view().currentFile, next.form.view().recoveryFile),
               std::tuple(1, false, "", older));
     next.play("B");

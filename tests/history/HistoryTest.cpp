@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "form/Captions.h"
+#include "history/Replay.h"
 #include "support/Harness.h"
+#include "support/MatchBuilder.h"
 #include "support/MatchScript.h"
 #include "support/Snapshot.h"
 
@@ -28,9 +30,9 @@ TEST(Navigation, FiveSetMatchReplaysToWhatLiveEntryShowedAtEveryPoint) {
         h.play(std::string(1, c));
         live.push_back(unplaced(h.form));
     }
-    ASSERT_EQ(h.board() + (h.form.session().score().over ? " over" : ""),
+    ASSERT_EQ(h.board() + (h.session().score().over ? " over" : ""),
               "7-5 6-7(6-8) 7-6(10-8) 3-6 5-7 0-0 0-0 over");
-    const int n = h.form.session().points().count();
+    const int n = h.session().points().count();
     for (int k = 0; k <= n; ++k) {
         h.form.goTo(k);
         // Only the scroll bar knows the later points.
@@ -43,16 +45,16 @@ TEST(Navigation, FiveSetMatchReplaysToWhatLiveEntryShowedAtEveryPoint) {
     // not have is no move.
     EXPECT_EQ(h.platform.messages.size(), 1u);
     h.form.goTo(n + 1);
-    EXPECT_EQ(h.form.session().points().current(), n);
+    EXPECT_EQ(h.session().points().current(), n);
 
     // The buttons step through the same positions, and moving neither saves nor unsaves.
-    h.form.goTo(h.form.session().points().current() - 1);
-    h.form.goTo(h.form.session().points().current() + 1);
-    EXPECT_EQ(std::tuple(h.form.session().saved(), unplaced(h.form)), std::tuple(false, live[n]));
-    h.form.applyMatch(h.form.session().record());  // as loaded: saved
+    h.form.goTo(h.session().points().current() - 1);
+    h.form.goTo(h.session().points().current() + 1);
+    EXPECT_EQ(std::tuple(h.session().saved(), unplaced(h.form)), std::tuple(false, live[n]));
+    h.form.applyMatch(h.session().record());  // as loaded: saved
     h.form.goTo(0);
-    h.form.goTo(h.form.session().points().count());
-    EXPECT_TRUE(h.form.session().saved());
+    h.form.goTo(h.session().points().count());
+    EXPECT_TRUE(h.session().saved());
 }
 
 // Moving through a finished match neither asks again nor keeps the question from the next
@@ -62,17 +64,17 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
     h.useThreeSets();
     fresh.useThreeSets();
     h.platform.messageAnswers = {MsgAnswer::No, MsgAnswer::No};
-    h.games("AAAAAA AAAAAA");
+    h.play("aaaaaa aaaaaa");
     h.play("A!");  // after the end nothing is recorded, nor marked for the next point
     const Board& l = h.labels();
-    EXPECT_EQ(std::tuple(h.form.session().points().working(), l.PuntiDalMatch[0].caption(),
+    EXPECT_EQ(std::tuple(h.session().points().working(), l.PuntiDalMatch[0].caption(),
                          l.PuntiDalMatch[1].caption() + l.PuntiDalSet[0].caption(),
                          l.Set1[0].fore(), l.Set1[1].fore(), l.Set3[0].fore()),
               std::tuple(0, "W", "L", colours::Yellow, colours::Black, colours::Black));
     h.form.goTo(0);
-    h.form.goTo(h.form.session().points().count());
-    EXPECT_EQ(h.form.session().points().count(), 48);
-    h.form.goTo(h.form.session().points().current() - 1);
+    h.form.goTo(h.session().points().count());
+    EXPECT_EQ(h.session().points().count(), 48);
+    h.form.goTo(h.session().points().current() - 1);
     EXPECT_EQ(h.board(), "6-0 5-0 40-0");
     // This re-records the last point: nothing follows, so nothing is asked.
     h.play("BA");
@@ -103,52 +105,6 @@ TEST(Percent, RoundsTheScaledQuotientHalfToEven) {
     }
 }
 
-// Per player: won, aces, double faults, first serves in, won on the first, won on the second,
-// winners, unforced errors.
-std::string rows(MainForm& f) {
-    std::string s;
-    for (int p = 0; p < 2; ++p) {
-        s += (p ? " | " : "") + f.view().board.PuntiVinti[p].caption();
-        for (const Field* c :
-             {&f.view().board.Aces[p], &f.view().board.DoppiFalli[p], &f.view().board.PercentualePrimePalle[p],
-              &f.view().board.PercentualeConPrimaPalla[p], &f.view().board.PercentualeConSecondaPalla[p],
-              &f.view().board.ColpiVincenti[p], &f.view().board.ErroriGratuiti[p]}) {
-            s += " " + c->caption();
-        }
-    }
-    return s;
-}
-
-TEST(Statistics, OnlyTheServersPercentagesMoveAndOnlyWinnersAndUnforcedErrorsCount) {
-    Harness h;
-    // Each step: the serve, the error or winner and the shot marked, then the point: A or B, or
-    // a double fault '!' or a service winner 's' of the server; and the rows after it.
-    const std::tuple<int, int, int, char, const char*> steps[] = {
-        {0, 0, 0, 'A', "1 0 0 100% 100% N/D 0 0 | 0 0 0 0% N/D N/D 0 0"},  // on the first serve
-        // Lost on the second serve by an unforced error of the server.
-        {1, 2, 0, 'B', "1 0 0 50% 100% 0% 0 1 | 1 0 0 0% N/D N/D 0 0"},
-        // A double fault counts for the server; then a winner on the second serve.
-        {0, 0, 0, '!', "1 0 1 33% 100% 0% 0 1 | 2 0 0 0% N/D N/D 0 0"},
-        {1, 0, 6, 'A', "2 0 1 25% 100% 33% 1 1 | 2 0 0 0% N/D N/D 0 0"},
-        // A service winner is no ace; forced errors and errors on attempts count nowhere.
-        {0, 0, 0, 's', nullptr},
-        {0, 3, 0, 'B', nullptr},
-        {0, 4, 0, 'B', "3 0 1 57% 50% 33% 1 1 | 4 0 0 0% N/D N/D 0 0"}};
-    for (const auto& [serve, ending, shot, point, expected] : steps) {
-        h.form.SelectOption(Panel::Servizio, serve);
-        h.form.SelectOption(Panel::ErroreVincente, ending);
-        h.form.SelectOption(Panel::Colpo, shot);
-        point == '!' || point == 's' ? h.form.AceDoppioFallo_Click(point == '!' ? 2 : 3)
-                                     : h.play(std::string(1, point));
-        EXPECT_TRUE(!expected || rows(h.form) == expected) << rows(h.form);
-    }
-    // A word marked as an ace but won by the receiver, as a file may hold, credits the winner.
-    std::array<PlayerStatistics, 2> counts{};
-    countPoint(counts, 0x0401, 0);
-    EXPECT_EQ(std::tuple(counts[1].aces, counts[0].aces, counts[0].servicePointsPlayed),
-              std::tuple(1, 0, 1));
-}
-
 // BA: the even pair replaces the single A. BAAA: a pure run of three gives way to the first
 // mixed stretch. BBAAAAAA: a run of six ends the search. AAAAAAB: 1 of 1, then 1-6 beats every
 // shorter mixed stretch. ABABABAB: an even pair, then 1-2 which no longer stretch beats.
@@ -159,10 +115,8 @@ TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {
         {"AAAAAAB", "6-1"},      {"ABABABAB", "1-2"}, {"AAAAAAAAAAAABBBBB", "1-5"},
         {"AAAABBBBBBBBA", "1-8"}};
     for (const auto& [played, shown] : cases) {
-        Harness h;
-        h.play(played);
-        const auto& p = h.form.view().board.Parziale;
-        EXPECT_EQ(p[0].caption() + "-" + p[1].caption(), shown) << played;
+        const Pair p = partialScore(MatchBuilder().play(played).record().points);
+        EXPECT_EQ(std::to_string(p[0]) + "-" + std::to_string(p[1]), shown) << played;
     }
 }
 

@@ -32,7 +32,7 @@ TEST(Windows, NamesOutsideTheCodePageAreSavedAndLoadedUnderTheirOwnName) {
         const std::wstring path = TempDir::path(dir.file("")) / wide;
         EXPECT_NE(::GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES) << utf8;
         Harness other;
-        EXPECT_TRUE(other.load(dir.file(utf8)) && other.form.session().points().count() == 3);
+        EXPECT_TRUE(other.load(dir.file(utf8)) && other.session().points().count() == 3);
     }
     // Nothing made under a name cut to "?".
     EXPECT_EQ(std::tuple(h.platform.messages, TempDir::entries(dir.file(""))),

@@ -8,34 +8,13 @@ namespace courtlog {
 namespace {
 
 using testing::MatchScript;
+using testing::scoreText;
 
-// The score in tennis notation: the finished sets with their tie-break points, then the games
-// and points of the set being played, "7-6(8-6) 2-3 15-40", or "over" once it has ended.
-std::string text(const Score& s) {
-    static constexpr const char* kPoints[] = {"0", "15", "30", "40", "AD"};
-    const auto pair = [](const Pair& p) {
-        return std::to_string(p[0]) + "-" + std::to_string(p[1]);
-    };
-    std::string t;
-    for (int k = 0; k < s.set && k < 5; ++k) {
-        const FinishedSet& f = s.finished[static_cast<std::size_t>(k)];
-        t += pair(f.games) + (f.tieBreak ? "(" + pair(f.tieBreakPoints) + ")" : "") + " ";
-    }
-    const auto point = [&](int p) {
-        return s.inTieBreak ? std::to_string(s.points[p]) : std::string(kPoints[s.points[p]]);
-    };
-    return t + (s.over ? "over" : pair(s.games) + " " + point(0) + "-" + point(1));
-}
-
-// Plays points written as A and B, and whole games won to love as a and b; anything else is
-// layout. Returns what the last point did.
+// Plays points written as lettered() reads them; returns what the last point did.
 Happened play(Score& s, const Rules& rules, std::string_view points) {
     Happened last;
-    for (char c : points) {
-        const bool game = c == 'a' || c == 'b';
-        for (int i = game ? 4 : c == 'A' || c == 'B'; i > 0; --i) {
-            last = scorePoint(s, rules, (c | 0x20) - 'a');
-        }
+    for (const testing::Marks& m : testing::lettered(points)) {
+        last = scorePoint(s, rules, m.winner);
     }
     return last;
 }
@@ -50,7 +29,7 @@ const Rules kNoAd{3, true, DecidingSet::Advantage, true};
 // The score, the server, the break point or deuce standing with its number, and each
 // player's break points held and breaks made.
 std::string gameState(const Score& s) {
-    std::string t = text(s) + " " + (s.over ? '-' : "AB"[s.server]);
+    std::string t = scoreText(s) + " " + (s.over ? '-' : "AB"[s.server]);
     if (s.breakPointFor >= 0) {
         t += std::string(" bp") + "AB"[s.breakPointFor] + "#" + std::to_string(s.breakPointNumber);
     }
@@ -89,7 +68,7 @@ void playSteps(const Rules& rules, std::initializer_list<std::string> steps,
     for (const std::string& step : steps) {
         const std::size_t colon = step.find(": ");
         play(s, rules, step.substr(0, colon));
-        EXPECT_EQ(read(s), step.substr(colon + 2)) << text(s) << " after " << step;
+        EXPECT_EQ(read(s), step.substr(colon + 2)) << scoreText(s) << " after " << step;
     }
 }
 
@@ -217,24 +196,27 @@ TEST(Formats, MatchesEndAsTheirRulesSay) {
         // The other sets keep their seven points.
         {kTenAtSix, S().tieBreakSet(7, 5).tieBreakSet(8, 10), "7-6(7-5) 6-7(8-10) 0-0 0-0"},
         // A match tie-break at one set all, shown as its set won 1-0.
-        {kMatchTieBreak, S().set(6, 4).set(3, 6), "6-4 3-6 0-0 0-0"},
         {kMatchTieBreak, S().set(6, 4).set(3, 6).tieBreak(10, 12), "6-4 3-6 0-1(10-12) over"},
         {kMatchTieBreak, S().set(6, 4).set(6, 3), "6-4 6-3 over"},
         // Short sets: four games, two clear, a tie-break at four all; without tie-breaks they
         // are played out, and the deciding set follows its own rule at four all.
-        {{.setsInMatch = 3, .shortSets = true}, S().set(4, 2).tieBreakSet(5, 7, 4).set(6, 4),
+        {{.setsInMatch = 3, .shortSets = true},
+         S().set(4, 2).tieBreakSet(5, 7, 4).set(6, 4),
          "4-2 4-5(5-7) 6-4 over"},
-        {{.setsInMatch = 3, .setTieBreak = false, .shortSets = true}, S().set(3, 5).set(4, 4),
+        {{.setsInMatch = 3, .setTieBreak = false, .shortSets = true},
+         S().set(3, 5).set(4, 4),
          "3-5 4-4 0-0"},
         {{.setsInMatch = 3, .decidingSet = DecidingSet::TieBreak10, .shortSets = true},
-         S().set(4, 1).set(2, 4).tieBreakSet(10, 8, 4), "4-1 2-4 5-4(10-8) over"},
+         S().set(4, 1).set(2, 4).tieBreakSet(10, 8, 4),
+         "4-1 2-4 5-4(10-8) over"},
         {{.setsInMatch = 3, .decidingSet = DecidingSet::MatchTieBreak10, .shortSets = true},
-         S().set(4, 1).set(2, 4).tieBreak(10, 4), "4-1 2-4 1-0(10-4) over"},
+         S().set(4, 1).set(2, 4).tieBreak(10, 4),
+         "4-1 2-4 1-0(10-4) over"},
     };
     for (const auto& [rules, script, expected] : cases) {
         Score s = startOfMatch(rules);
         const Happened last = play(s, rules, script.points());
-        EXPECT_EQ(text(s), expected) << codeOf(rules.decidingSet);
+        EXPECT_EQ(scoreText(s), expected) << codeOf(rules.decidingSet);
         EXPECT_EQ(last.game && last.set && last.match, s.over) << expected;
         const Score before = s;
         EXPECT_EQ(play(s, rules, "B").counted, !before.over);

@@ -181,7 +181,7 @@ TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
     // The points of the match the file holds, as another window loads it.
     const auto pointsInFile = [&] {
         Harness other;
-        return other.load(path) ? other.form.session().points().count() : -1;
+        return other.load(path) ? other.session().points().count() : -1;
     };
     h.play("AAB");
     save();
@@ -199,7 +199,7 @@ TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
                     h.rename(0, std::string(5000, 'x'));
                 }
                 save();
-                return h.platform.messages.size() == 1 && !h.form.session().saved();
+                return h.platform.messages.size() == 1 && !h.session().saved();
             },
             true))
             << (big ? "short write" : "failed flush") << " not reported, or counted as saved";
@@ -209,7 +209,7 @@ TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
 
     // A later save goes through.
     save();
-    EXPECT_EQ(std::tuple(h.form.session().saved(), pointsInFile()), std::tuple(true, 903));
+    EXPECT_EQ(std::tuple(h.session().saved(), pointsInFile()), std::tuple(true, 903));
 }
 
 // A recovery file on a full disk is said in the notice, in no box, until a write works.

@@ -136,7 +136,7 @@ TEST(HostileFile, UnusableFilesChangeNothingOnScreen) {
         h.play("AABBA*!");
         const std::string before = snapshot(h.form);
         EXPECT_FALSE(h.load(path));
-        EXPECT_EQ(std::tuple(h.platform.messages, h.form.session().saved(), snapshot(h.form)),
+        EXPECT_EQ(std::tuple(h.platform.messages, h.session().saved(), snapshot(h.form)),
                   std::tuple(std::vector{message}, false, before));
     }
 #ifdef _WIN32
@@ -152,11 +152,12 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
     a.useTieBreakRule(2);
     a.rename(1, "Stosur è");
     a.form.Turno_Click(7);
-    a.games("AAAAAB ABABABABAB");
+    a.play("aaaaab ababababab");
     a.form.SelectOption(Panel::Colpo, 4);
     a.play("ABAB*!");
-    a.form.goTo(a.form.session().points().current() - 1);
-    a.form.goTo(a.form.session().points().current() - 1);  // the whole list is saved wherever the user stands
+    a.form.goTo(a.session().points().current() - 1);
+    a.form.goTo(a.session().points().current() -
+                1);  // the whole list is saved wherever the user stands
     const std::string before = snapshot(a.form);
     a.form.FileSave_Click();
     a.form.FileLoad_Click();
@@ -168,19 +169,19 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
     b.platform.openChoices.push_back({path, "match.clg"});
     b.form.FileLoad_Click();
     EXPECT_EQ(std::tuple(a.platform.messages.size() + b.platform.messages.size(),
-                         encodeMatch(b.form.session().record()), b.form.session().saved()),
-              std::tuple(0u, encodeMatch(a.form.session().record()), true));
-    a.form.goTo(a.form.session().points().count());
+                         encodeMatch(b.session().record()), b.session().saved()),
+              std::tuple(0u, encodeMatch(a.session().record()), true));
+    a.form.goTo(a.session().points().count());
     EXPECT_EQ(snapshot(b.form), snapshot(a.form));
 
     // Stepping back, marking the point as it is stored changes nothing; marking it otherwise
     // is a change to save.
-    b.form.goTo(b.form.session().points().current() - 1);
+    b.form.goTo(b.session().points().current() - 1);
     b.form.SelectOption(Panel::DirittoRovescio, 0);
-    EXPECT_TRUE(b.form.session().saved());
+    EXPECT_TRUE(b.session().saved());
     b.form.SelectOption(Panel::Colpo, 3);
-    const PointWord last = b.form.session().points().at(b.form.session().points().count() - 1);
-    EXPECT_EQ(std::tuple(EstraiInfo(last, Attr::Colpo), b.form.session().saved()), std::tuple(3, false));
+    const PointWord last = b.session().points().at(b.session().points().count() - 1);
+    EXPECT_EQ(std::tuple(EstraiInfo(last, Attr::Colpo), b.session().saved()), std::tuple(3, false));
 }
 
 // The file named at start-up replaces the match, even one in its fourth set of five. Its
@@ -195,9 +196,9 @@ TEST(MatchFileCommands, StartUpOpensTheFileReportsWhatItCannotReadAndLoadsTheRes
     for (const std::string& line : {"\"" + path + "\"", path}) {
         Harness h;
         h.form.Turno_Click(3);
-        h.games("AAAAAA BBBBBB AAAAAA B");
+        h.play("aaaaaa bbbbbb aaaaaa b");
         h.form.Form_Activate(line);
-        const MatchRecord r = h.form.session().record();
+        const MatchRecord r = h.session().record();
         EXPECT_EQ(std::tuple(h.platform.messages, r.players, r.round, r.tieBreakMarks,
                              h.form.view().menus.rule("MatchInTreSet").checked(), h.board()),
                   std::tuple(std::vector{opening(5), opening(5), opening(380)},
@@ -223,7 +224,7 @@ TEST(KeepingTheMatch, NoPointIsDroppedInSilence) {
         std::filesystem::resize_file(TempDir::path(dir.file("long.clg")), size);
         Harness h;
         ASSERT_TRUE(h.load(dir.file("long.clg")));
-        EXPECT_EQ(std::tuple(h.form.session().points().count(), h.platform.messages),
+        EXPECT_EQ(std::tuple(h.session().points().count(), h.platform.messages),
                   std::tuple(kMaxPoints, std::vector{message}));
     }
 }

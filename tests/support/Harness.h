@@ -5,6 +5,7 @@
 
 #include "form/MainForm.h"
 #include "support/FakePlatform.h"
+#include "support/MatchScript.h"
 
 namespace courtlog::testing {
 
@@ -13,22 +14,14 @@ struct Harness {
     FakePlatform platform;
     MainForm form{platform};
 
-    // Plays points written as letters: A or B for the winner, '*' for an ace and '!' for a
-    // double fault of whoever serves; anything else is layout.
+    // Plays points written as letters, as lettered() reads them, through the point panel.
     void play(std::string_view points) {
-        for (char c : points) {
-            if (c == 'A' || c == 'B') {
-                form.PuntoGiocatore_Click(c - 'A');
-            } else if (c == '*' || c == '!') {
-                form.AceDoppioFallo_Click(c == '*' ? 1 : 2);
+        for (const Marks& m : lettered(points)) {
+            if (m.second != 0) {
+                form.SelectOption(Panel::Servizio, m.second);
             }
-        }
-    }
-
-    // Plays whole games, each won to love by the player named.
-    void games(std::string_view winners) {
-        for (char c : winners) {
-            play(std::string(c == 'A' || c == 'B' ? 4 : 0, c));
+            m.outcome != 0 ? form.AceDoppioFallo_Click(m.outcome)
+                           : form.PuntoGiocatore_Click(m.winner);
         }
     }
 

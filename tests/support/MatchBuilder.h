@@ -7,8 +7,8 @@
 #include <string_view>
 #include <utility>
 
-#include "form/Captions.h"
 #include "history/MatchSession.h"
+#include "support/MatchScript.h"
 
 namespace courtlog::testing {
 
@@ -20,19 +20,28 @@ struct MatchBuilder {
 
     explicit MatchBuilder(const Rules& rules = {}) { session.chooseRules(rules, RuleCheck::None); }
 
-    // Points as letters: A or B for the winner, '*' an ace and '!' a double fault of whoever
-    // serves, '2' the next point on the second serve; anything else is layout.
+    // Points as letters, as lettered() reads them.
     MatchBuilder& play(std::string_view points) {
-        const auto ask = [](int, bool) { return ResidualAnswer::Overwrite; };
-        for (char c : points) {
-            if (c == 'A' || c == 'B') {
-                session.recordPoint(c - 'A', std::nullopt, ask);
-            } else if (c == '*' || c == '!') {
-                session.recordServe(c == '*' ? 1 : 2, std::nullopt, ask);
-            } else if (c == '2') {
-                mark({{Attr::Servizio, 1}});
+        for (const Marks& m : lettered(points)) {
+            point(m);
+        }
+        return *this;
+    }
+
+    // One point: its marks as the point panel makes them, then the winner or the serve's outcome.
+    MatchBuilder& point(const Marks& m) {
+        const std::pair<Attr, int> marks[] = {{Attr::Servizio, m.second},
+                                              {Attr::DirittoRovescio, m.stroke},
+                                              {Attr::Colpo, m.shot},
+                                              {Attr::ErroreVincente, m.ending}};
+        for (const auto& [attr, value] : marks) {
+            if (value != 0) {
+                mark({{attr, value}});
             }
         }
+        const auto ask = [](int, bool) { return ResidualAnswer::Overwrite; };
+        m.outcome != 0 ? session.recordServe(m.outcome, std::nullopt, ask)
+                       : session.recordPoint(m.winner, std::nullopt, ask);
         return *this;
     }
 
@@ -50,21 +59,8 @@ struct MatchBuilder {
 
     MatchRecord record() const { return session.record(); }
 
-    // The score as a tennis score: finished sets with tie-break points, then the games and the
-    // points of the one being played, e.g. "7-6(8-6) 2-3 15-40".
-    std::string board() const {
-        const Score& s = session.score();
-        const auto pair = [](const Pair& p) {
-            return std::to_string(p[0]) + "-" + std::to_string(p[1]);
-        };
-        std::string out;
-        for (int set = 0; set < s.set && set < 5; ++set) {
-            const FinishedSet& f = s.finished[static_cast<std::size_t>(set)];
-            out += pair(f.games) + (f.tieBreak ? "(" + pair(f.tieBreakPoints) + ")" : "") + " ";
-        }
-        return out + pair(s.games) + " " + pointCaption(s, 0).italian() + "-" +
-               pointCaption(s, 1).italian();
-    }
+    // The score as scoreText writes it.
+    std::string board() const { return scoreText(session.score()); }
 };
 
 }  // namespace courtlog::testing

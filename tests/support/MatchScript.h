@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "scoring/PointWord.h"
+#include "scoring/Scoring.h"
 
 namespace courtlog::testing {
 
@@ -21,6 +25,43 @@ inline PointWord word(const Marks& m) {
     CreaInfo(w, Attr::ErroreVincente, m.ending);
     CreaInfo(w, Attr::AceDoppioFallo, m.outcome);
     return w;
+}
+
+// The score in tennis notation: the finished sets with their tie-break points, then the games
+// and points of the set being played, "7-6(8-6) 2-3 15-40", or "over" once it has ended.
+inline std::string scoreText(const Score& s) {
+    static constexpr const char* kPoints[] = {"0", "15", "30", "40", "AD"};
+    const auto pair = [](const Pair& p) {
+        return std::to_string(p[0]) + "-" + std::to_string(p[1]);
+    };
+    std::string t;
+    for (int k = 0; k < s.set && k < 5; ++k) {
+        const FinishedSet& f = s.finished[static_cast<std::size_t>(k)];
+        t += pair(f.games) + (f.tieBreak ? "(" + pair(f.tieBreakPoints) + ")" : "") + " ";
+    }
+    const auto point = [&](int p) {
+        return s.inTieBreak ? std::to_string(s.points[p]) : std::string(kPoints[s.points[p]]);
+    };
+    return t + (s.over ? "over" : pair(s.games) + " " + point(0) + "-" + point(1));
+}
+
+// Points as letters: A or B for the winner, a or b a game won to love, '*' an ace and '!' a
+// double fault of whoever serves, '2' the next point on the second serve; anything else is
+// layout.
+inline std::vector<Marks> lettered(std::string_view points) {
+    std::vector<Marks> out;
+    int second = 0;
+    for (char c : points) {
+        if (c == 'A' || c == 'B') {
+            out.push_back({.winner = c - 'A', .second = std::exchange(second, 0)});
+        } else if (c == 'a' || c == 'b') {
+            out.insert(out.end(), 4, {.winner = c - 'a'});
+        } else if (c == '*' || c == '!') {
+            out.push_back({.second = std::exchange(second, 0), .outcome = c == '*' ? 1 : 2});
+        }
+        second = c == '2' ? 1 : second;
+    }
+    return out;
 }
 
 // Builds point sequences for whole sets from their final score, so long matches read as the

@@ -29,11 +29,13 @@ protected:
     void clickOption(const QString& name) {
         QTest::mouseClick(find(name), Qt::LeftButton, {}, QPoint(7, find(name)->height() / 2));
     }
-    // Presses the point button of the winner, A or B, or for '*' the ace of whoever serves.
+    // Presses the winner's point button, or the serve's outcome, for points as lettered() reads
+    // them.
     void play(std::string_view points) {
-        for (char c : points) {
-            const char* buttons[] = {"PuntoGiocatore_0", "PuntoGiocatore_1", "AceDoppioFallo_1"};
-            find<QPushButton>(buttons[c == '*' ? 2 : c - 'A'])->click();
+        for (const testing::Marks& m : testing::lettered(points)) {
+            find<QPushButton>(m.outcome ? QStringLiteral("AceDoppioFallo_%1").arg(m.outcome)
+                                        : QStringLiteral("PuntoGiocatore_%1").arg(m.winner))
+                ->click();
         }
     }
     QAccessibleInterface* a11y(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
@@ -454,7 +456,7 @@ TEST_F(MainWindowTest, AMatchChartedByKeysSavesTheSameFileAsTheSameClicks) {
         enter(core.form, k);
     }
     // Saved only if the keys took the match to its end.
-    EXPECT_EQ(testing::TempDir::read(dir.file("keys.clg")), encodeMatch(core.form.session().record()));
+    EXPECT_EQ(testing::TempDir::read(dir.file("keys.clg")), encodeMatch(core.session().record()));
 }
 
 TEST_F(MainWindowTest, EveryKeyIsItsOwnAndNamedWhereItActs) {
@@ -517,8 +519,8 @@ TEST_F(MainWindowTest, TheRoundListAndTheMenusKeepTheirKeysAndGiveThemBack) {
         ASSERT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }) &&
                     QTest::qWaitForWindowActive(&window));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F);
-        EXPECT_EQ(std::tuple(window.form().view().Turno.selected(), window.form().session().points().count(),
-                             QApplication::focusWidget()),
+        EXPECT_EQ(std::tuple(window.form().view().Turno.selected(),
+                             window.form().session().points().count(), QApplication::focusWidget()),
                   std::tuple(mouse ? 3 : 4, mouse ? 1 : 2, find("Colpo_2")));
     }
 
