@@ -28,9 +28,9 @@ std::string NamedField::displayName() const {
 namespace {
 
 void initPair(std::array<Field, 2>& pair, const Text& caption, Colour back,
-              Colour fore = colours::Black, bool visible = true) {
+              Colour fore = colours::Black) {
     for (Field& f : pair) {
-        f = Field(caption, back, fore, visible);
+        f = Field(caption, back, fore);
     }
 }
 
@@ -57,14 +57,13 @@ Board::Board() {
     const Text none, zero = Text::number(0);
     NomeTorneo = Field(kDefaultTournament, LightGreen);
     initPair(NomeGiocatore, none, Yellow);
-    // Player A serves first; the marker is a coloured block without text.
-    Serve[0] = Field(none, Red, Black, true);
-    Serve[1] = Field(none, Red, Black, false);
+    // The marker of the server is a coloured block without text.
+    initPair(Serve, none, Red);
     initPair(Punteggio, zero, Cyan);
     initPair(Games, zero, Teal);
     for (int set = 1; set <= 5; ++set) {
         initPair(setRow(set), zero, Teal);
-        initPair(tieBreakRow(set), zero, Teal, Black, false);
+        initPair(tieBreakRow(set), zero, Teal);
     }
     initPair(FrameStatistiche, none, LightGreen);
     for (auto* row : {&PuntiVinti, &BreakFatti, &BreakAvuti, &Aces, &DoppiFalli, &ColpiVincenti,
@@ -76,12 +75,13 @@ Board::Board() {
     initPair(PercentualeConPrimaPalla, none, Cyan);
     initPair(PercentualeConSecondaPalla, none, Cyan);
     initPair(PuntoGiocatore, none, LightOrange);
-    // The indicators are hidden until the score calls for them.
-    PalleNuove = Field(newBallsCaption(), Green, Blue, false);
-    Parità = Field(deuceCaption(0), Green, Blue, false);
-    BreakPoint = Field(breakPointCaption(0), Red, Blue, false);
-    initPair(SetPoint, setPointCaption(0), Red, Blue, false);
-    initPair(MatchPoint, matchPointCaption(0), Red, Blue, false);
+    // What shows and what is hidden is the score's to say, when the board is drawn; a marker
+    // keeps its caption until it has a number to show.
+    PalleNuove = Field(newBallsCaption(), Green, Blue);
+    Parità = Field(deuceCaption(0), Green, Blue);
+    BreakPoint = Field(breakPointCaption(0), Red, Blue);
+    initPair(SetPoint, setPointCaption(0), Red, Blue);
+    initPair(MatchPoint, matchPointCaption(0), Red, Blue);
     Posizione = Field(none, LightGreen);
     buildFieldList();
 }

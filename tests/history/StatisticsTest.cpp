@@ -127,6 +127,9 @@ TEST(StatisticsModel, TimesSkipUntimedPointsAndCountOnlyForwardGaps) {
                                                           30 * s}));
     // The last point, at 290 s, makes gaps of 40 and 50 seconds, whose median is their mean.
     EXPECT_EQ(statisticsOf(points, times, kBestOfThree).sets[1].medianGapMs, 45 * s);
+    // One timed point has no length.
+    EXPECT_FALSE(statisticsOf(std::span(points).first(3), std::span(times).first(3), kBestOfThree)
+                     .match.lengthMs);
 }
 
 TEST(StatisticsModel, FramesShowTheModelsFiguresAtEveryPositionOfEverySample) {
