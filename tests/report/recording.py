@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """What courtlog-report says of every sample and generated match, kept as digests.
 
-    recording.py write REPORT OUT   record what the built courtlog-report says now
-    recording.py check REPORT FILE  run it again and name every output that differs
+    recording.py write REPORT OUT           record what the built courtlog-report says now
+    recording.py check REPORT FILE [STRIDE]  run it again and name every output that differs;
+                                             with a stride, only every STRIDE-th position
 
 Each line is one output: the match, the arguments and a digest of the bytes. The JSON report
 at a position is split into what the window shows, the statistics and the rest, so that a
@@ -14,11 +15,14 @@ import concurrent.futures
 import hashlib
 import json
 import os
+import re
 import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DATA = os.path.join(HERE, "..", "data")
+# A line of the JSON report at one position, as `positions` writes it.
+POSITION = re.compile(r"^\S+ json --at (\d+):")
 
 
 def matches():
@@ -44,10 +48,10 @@ def point_count(report, match):
     return json.loads(out)["pointCount"] if status == 0 else 0
 
 
-def positions(report, match):
-    """The JSON report at every position, a line per top-level key."""
+def positions(report, match, stride):
+    """The JSON report at every position (or every stride-th), a line per position."""
     lines = []
-    for at in range(point_count(report, match) + 1):
+    for at in range(0, point_count(report, match) + 1, stride):
         status, out = run(report, ["--format", "json", "--at", str(at), match])
         document = json.loads(out)
         fields = document.pop("fields", None)
@@ -82,26 +86,28 @@ def totals(report, all_matches):
     return lines
 
 
-def record(report):
+def record(report, stride=1):
     found = matches()
     with concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 2) as pool:
-        jobs = [pool.submit(positions, report, m) for m in found]
+        jobs = [pool.submit(positions, report, m, stride) for m in found]
         jobs += [pool.submit(whole, report, m) for m in found]
         jobs.append(pool.submit(totals, report, found))
         return [line for job in jobs for line in job.result()]
 
 
 def main():
-    if len(sys.argv) != 4 or sys.argv[1] not in ("write", "check"):
+    if len(sys.argv) not in (4, 5) or sys.argv[1] not in ("write", "check"):
         sys.exit(__doc__)
-    mode, report, path = sys.argv[1:]
-    lines = record(os.path.abspath(report))
+    mode, report, path = sys.argv[1:4]
+    stride = int(sys.argv[4]) if len(sys.argv) == 5 and mode == "check" else 1
+    lines = record(os.path.abspath(report), stride)
     if mode == "write":
         with open(path, "w", encoding="utf-8") as out:
             out.write("\n".join(lines) + "\n")
         return
     with open(path, encoding="utf-8") as recorded_file:
-        recorded = recorded_file.read().splitlines()
+        recorded = [line for line in recorded_file.read().splitlines()
+                    if not (m := POSITION.match(line)) or int(m.group(1)) % stride == 0]
     if recorded == lines:
         print(f"{len(lines)} outputs as recorded")
         return
