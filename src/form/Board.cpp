@@ -105,15 +105,6 @@ const std::array<Field, 2>& Board::tieBreakRow(int set) const {
     return const_cast<Board*>(this)->tieBreakRow(set);
 }
 
-const Field* Board::field(std::string_view displayName) const {
-    for (const NamedField& f : fields_) {
-        if (f.displayName() == displayName) {
-            return f.field;
-        }
-    }
-    return nullptr;
-}
-
 void Board::buildFieldList() {
     auto single = [this](std::string_view name, Field& f) { fields_.push_back({name, -1, &f}); };
     auto pair = [this](std::string_view name, std::array<Field, 2>& a) {

@@ -82,8 +82,6 @@ public:
 
     // Every label above with its control name, in a fixed order.
     const std::vector<NamedField>& fields() const { return fields_; }
-    // The label of that display name, "Punteggio(0)" or "NomeTorneo"; nullptr for none.
-    const Field* field(std::string_view displayName) const;
 
 private:
     std::array<Field, 2>& setRow(int set);

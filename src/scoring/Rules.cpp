@@ -124,15 +124,6 @@ std::string_view codeOf(DecidingSet deciding) {
     return kDecidingChoices[static_cast<std::size_t>(deciding)].code;
 }
 
-std::optional<DecidingSet> decidingSetFromCode(std::string_view code) {
-    for (const RuleChoice& choice : kDecidingChoices) {
-        if (choice.code == code) {
-            return static_cast<DecidingSet>(choice.value);
-        }
-    }
-    return std::nullopt;
-}
-
 std::optional<std::string_view> conflictOf(const Rules& rules) {
     // A short set has no twelve games all.
     if (rules.shortSets && rules.decidingSet == DecidingSet::TieBreak7At12) {

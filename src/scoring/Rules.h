@@ -31,7 +31,6 @@ inline constexpr std::array<DecidingSet, 5> kDecidingSets{
 
 // The word a stored option and a match document use for each: adv, tb7, tb10, tb7at12, mtb10.
 std::string_view codeOf(DecidingSet deciding);
-std::optional<DecidingSet> decidingSetFromCode(std::string_view code);
 
 // How one set is decided.
 struct SetFormat {
