@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,17 @@ struct MatchRecord {
     // long as `points`.
     std::string start;
     std::vector<std::int64_t> times;
+    // Each point's moment in the match's video, in milliseconds from the start of the file,
+    // kNoTime for none. Either empty or as long as `points`.
+    std::vector<std::int64_t> videoMs;
+    // The video the points are tied to: its path (absolute in memory; a saved document may
+    // keep it relative to itself), and, when the points were lined up from their times, the
+    // offset added to each time. Empty file: no video.
+    struct VideoLink {
+        std::string file;
+        std::optional<std::int64_t> offsetMs;
+        bool operator==(const VideoLink&) const = default;
+    } video;
     // Whatever a match document held that this program does not read, kept as the document
     // had it so that saving it again loses nothing. Only the document's reader and writer
     // look inside.

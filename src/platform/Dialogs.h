@@ -53,6 +53,12 @@ public:
     virtual FileChoice saveFileDialog(const std::string& defaultName,
                                       const std::vector<Text>& filters, std::size_t selected) = 0;
     virtual FileChoice openFileDialog() = 0;
+    // Opens a video: any file the player may read, starting in `folder` when given. Nobody to
+    // ask: cancelled.
+    virtual FileChoice openVideoDialog(const std::string& folder) {
+        (void)folder;
+        return {};
+    }
 
     // The about box, modal.
     virtual void showAbout() = 0;
