@@ -4,7 +4,7 @@
 
 #include "form/Captions.h"
 #include "form/VideoPlaylist.h"
-#include "support/FakePlatform.h"
+#include "support/Harness.h"
 #include "support/MatchBuilder.h"
 
 namespace courtlog {
@@ -143,6 +143,127 @@ TEST(Video, APlaylistPlaysEachClipAndStopsAfterTheLast) {
     list.stop();
     EXPECT_FALSE(list.active());
     EXPECT_FALSE(list.next());
+}
+
+TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
+    Harness h;
+    auto& video = h.platform.video;
+    // A file the player cannot read is said, and nothing is tied to the match.
+    video.refusal = "unrecognized file format";
+    video.choices.push_back({"/rec/final.txt", "final.txt"});
+    h.form.FileVideo_Click();
+    EXPECT_EQ(h.platform.messages.back(),
+              "Impossibile aprire il video /rec/final.txt: unrecognized file format");
+    EXPECT_EQ(h.session().video().file, "");
+    video.refusal.clear();
+    video.choices.push_back({"/rec/final.mp4", "final.mp4"});
+    h.form.FileVideo_Click();
+    EXPECT_EQ(h.session().video().file, "/rec/final.mp4");
+    EXPECT_TRUE(h.form.view().video.open);
+    EXPECT_FALSE(h.form.view().video.canMark);  // no point shown yet
+    for (std::int64_t at : {30'000, 60'000, 95'000, 120'000}) {
+        video.position = at;
+        h.play("A");
+    }
+    EXPECT_EQ(h.session().record().videoMs,
+              (std::vector<std::int64_t>{30'000, 60'000, 95'000, 120'000}));
+    EXPECT_TRUE(h.form.view().video.canMark);
+    EXPECT_FALSE(h.form.view().video.canAlign);  // untimed
+    // Over the picture: where the user stands, and each player's score, the server marked.
+    EXPECT_EQ(video.over, (std::vector<std::string>{h.labels().Posizione.caption(),
+                                                    "   Giocatore A  1  0", "● Giocatore B  0  0"}));
+
+    // Stepping back shows the clip from which the score shown was played on; a point without
+    // a moment leaves the video where it stands.
+    video.seeks.clear();
+    h.form.goTo(2);
+    h.form.goTo(0);
+    h.form.goTo(4);
+    EXPECT_EQ(video.seeks, (std::vector<std::int64_t>{70'000, 5'000, 122'000}));
+    h.form.goTo(2);
+    h.form.VideoPointStart_Click();  // the start of the second point, the one shown
+    EXPECT_EQ(video.position, 35'000);
+    h.form.VideoSkip_Click(-1);
+    h.form.VideoSkip_Click(-1);
+    EXPECT_EQ(video.position, 25'000);
+    h.form.VideoFrame_Click(1);
+    EXPECT_EQ(video.position, 25'040);
+    h.form.VideoRate_Click(2);
+    EXPECT_EQ(video.rate, 2.0);
+    h.form.VideoPlayPause_Click();
+    EXPECT_TRUE(video.playing);
+    h.form.VideoPlayPause_Click();
+    EXPECT_FALSE(video.playing);
+
+    // A figure played: the clips of its points, "1 di 2" and the score before each point.
+    h.form.playPoints({1, 3}, Text::verbatim("Aces"));
+    EXPECT_TRUE(h.form.view().video.playlist);
+    EXPECT_EQ(video.position, 35'000);
+    EXPECT_EQ(video.over[0], "1 di 2 · Aces");
+    EXPECT_EQ(video.over[2], "● Giocatore A  0  15");
+    h.form.videoMoved(40'000);
+    h.form.videoMoved(62'000);
+    EXPECT_EQ(video.position, 95'000);  // from the end of the point before
+    EXPECT_EQ(video.over[0], "2 di 2 · Aces");
+    h.form.VideoClip_Click(-1);
+    EXPECT_EQ(video.over[0], "1 di 2 · Aces");
+    h.form.VideoStop_Click();
+    EXPECT_FALSE(h.form.view().video.playlist);
+    EXPECT_FALSE(video.playing);
+    // A point moved away from: the playlist ends too.
+    h.form.playPoints({0}, Text::verbatim("x"));
+    h.form.goTo(1);
+    EXPECT_FALSE(h.form.view().video.playlist);
+
+    // Marked by hand, then undone.
+    video.position = 58'000;
+    h.form.VideoMark_Click();
+    EXPECT_EQ(h.session().record().videoMs[0], 58'000);
+    h.form.EditUndo_Click();
+    EXPECT_EQ(h.session().record().videoMs[0], 30'000);
+}
+
+TEST(Video, AMissingVideoIsSaidAndLookedForAndTheLeadIsTheUsersChoice) {
+    Harness h;
+    MatchRecord m;
+    m.points = {0, 0};
+    m.videoMs = {10'000, 40'000};
+    m.video.file = "/old/place/match.mp4";
+    h.form.applyMatch(m);
+    // The match opens whole; a notice names the file and offers to look for it.
+    EXPECT_EQ(h.points().count(), 2);
+    EXPECT_EQ(h.form.view().Avviso.text().italian(),
+              "Il video della partita non si trova: /old/place/match.mp4");
+    EXPECT_EQ(h.form.view().Avviso.action().italian(), "Cerca il video…");
+    EXPECT_FALSE(h.form.view().video.open);
+    h.form.Avviso_Action();  // cancelled: nothing lost
+    EXPECT_EQ(h.session().record().videoMs, m.videoMs);
+    EXPECT_TRUE(h.session().saved());
+    h.platform.video.choices.push_back({"/new/match.mp4", "match.mp4"});
+    h.form.Avviso_Action();
+    EXPECT_TRUE(h.form.view().Avviso.text().empty());
+    EXPECT_EQ(h.session().video().file, "/new/match.mp4");
+    EXPECT_FALSE(h.session().saved());
+    EXPECT_EQ(h.platform.video.seeks.back(), 42'000);  // at the end of the match
+
+    // The lead is asked for, checked, stored at once and used.
+    h.platform.inputAnswers = {"200", "8"};
+    h.form.AnticipoClip_Click();
+    EXPECT_EQ(h.platform.messages.back(), "L'anticipo della clip è un numero di secondi da 3 a 120.");
+    h.form.AnticipoClip_Click();
+    EXPECT_EQ(h.platform.settings["Courtlog/Opzioni/AnticipoClip"], "8");
+    h.form.goTo(1);
+    EXPECT_EQ(h.platform.video.seeks.back(), 32'000);
+    // A window that finds the file opens it at once, with the lead stored.
+    Harness next;
+    next.platform.settings["Courtlog/Opzioni/AnticipoClip"] = "8";
+    next.platform.existingFiles.insert("/new/match.mp4");
+    next.form.Form_Load();
+    m.video.file = "/new/match.mp4";
+    next.form.applyMatch(m);
+    EXPECT_EQ(next.platform.video.file, "/new/match.mp4");
+    next.form.goTo(1);
+    EXPECT_EQ(next.platform.video.seeks.back(), 32'000);
 }
 
 }  // namespace
