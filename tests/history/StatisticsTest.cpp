@@ -2,6 +2,7 @@
 // times, and the window's frames reading the same figures at every position.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 
@@ -148,6 +149,96 @@ TEST(StatisticsModel, FramesShowTheModelsFiguresAtEveryPositionOfEverySample) {
                         << name << " at " << k << ", " << row.caption.text;
                 }
             }
+        }
+    }
+}
+
+// The points behind a figure of the match, or of a set.
+std::vector<int> behind(std::span<const PointWord> points, int player, Figure figure,
+                        int set = -1) {
+    const MatchStatistics m = statisticsOf(points, {}, kBestOfThree);
+    return pointsBehind(points, kBestOfThree, set < 0 ? m.match : m.sets[set], player, figure);
+}
+
+TEST(PointsBehind, BreakPointsByThePointPlayedAtThemAndShotsByStretch) {
+    const Figure had{.own = &PlayerStatistics::breakPointsHad};
+    const Figure saved{.own = &PlayerStatistics::breakPointsSaved};
+    const Figure won{.own = &PlayerStatistics::breakPointsWon};
+    const auto points = [](std::string_view s) {
+        std::vector<PointWord> w;
+        std::ranges::transform(testing::lettered(s), std::back_inserter(w), word);
+        return w;
+    };
+    // Three break points saved from 0-40, then the game lost; one standing after 15-40 is named by
+    // the point that saved the last and brought it up.
+    EXPECT_EQ(std::tuple(behind(points("BBBAAABB"), 1, had), behind(points("BBBAAABB"), 0, saved),
+                         behind(points("BBBAAABB"), 1, won), behind(points("BBBA"), 1, had)),
+              std::tuple(std::vector{3, 4, 5, 7}, std::vector{3, 4, 5}, std::vector{7},
+                         std::vector{3, 3}));
+    // B's backhand unforced errors: one in the first set, two in the second, among a forehand one
+    // of B and a backhand one of A.
+    std::vector<PointWord> match(32, word({}));
+    for (int k : {5, 26, 30}) {
+        match[k] = word({.stroke = 2, .ending = 2});
+    }
+    match[28] = word({.stroke = 1, .ending = 2});
+    match[29] = word({.winner = 1, .stroke = 2, .ending = 2});
+    const Figure errors{
+        .shots = &ShotCounts::unforcedErrors, .among = Figure::Among::Stroke, .kind = 2};
+    EXPECT_EQ(
+        std::tuple(behind(match, 1, errors, 1), behind(match, 1, errors), behind(match, 1, {})),
+        std::tuple(std::vector{26, 30}, std::vector{5, 26, 30}, std::vector<int>{}));
+}
+
+// Every figure of both players in every stretch, at the end of every sample and where a break
+// point stands, counts the points it lists, which lie in order in its stretch.
+TEST(PointsBehind, AsManyAsEachFigureCountsInEverySample) {
+    std::vector<Figure> figures;
+    for (const auto& f : kPlayerFigures) {
+        figures.push_back({.own = f.figure});
+    }
+    for (const auto& f : kShotFigures) {
+        figures.push_back({.shots = f.figure});
+        for (std::size_t k = 0; k < kShotKinds; ++k) {
+            figures.push_back({.shots = f.figure, .among = Figure::Among::Shot, .kind = k});
+            if (k < kStrokeKinds) {
+                figures.push_back({.shots = f.figure, .among = Figure::Among::Stroke, .kind = k});
+            }
+        }
+    }
+    for (const auto& file : std::filesystem::recursive_directory_iterator(COURTLOG_SAMPLES_DIR)) {
+        testing::Harness h;
+        if (!file.is_regular_file() || !h.load(file.path().string())) {
+            continue;
+        }
+        const std::span<const PointWord> all = h.session().points().recorded();
+        std::vector<std::size_t> ends{all.size()};
+        Position at = startPosition(h.session().rules());
+        for (std::size_t k = 0; k < all.size() && ends.size() < 4; ++k) {
+            playPoint(at, h.session().rules(), all[k]);
+            if (at.score.breakPointFor >= 0 && k % 3 == 0) {
+                ends.push_back(k + 1);
+            }
+        }
+        for (std::size_t end : ends) {
+            const auto points = all.first(end);
+            const MatchStatistics m = statisticsOf(points, {}, h.session().rules());
+            std::vector<StretchStatistics> stretches{m.match};
+            stretches.insert(stretches.end(), m.sets.begin(), m.sets.end());
+            std::vector<int> counted, listed;
+            for (const StretchStatistics& s : stretches) {
+                for (int p = 0; p < 2; ++p) {
+                    for (const Figure& f : figures) {
+                        const auto list = pointsBehind(points, h.session().rules(), s, p, f);
+                        counted.push_back(f.countsPoints() ? f.in(s.players[p]) : 0);
+                        listed.push_back(static_cast<int>(list.size()));
+                        EXPECT_TRUE(list.empty() ||
+                                    (std::ranges::is_sorted(list) && list[0] >= s.firstPoint &&
+                                     list.back() < s.endPoint));
+                    }
+                }
+            }
+            EXPECT_EQ(listed, counted) << file.path() << " up to " << end;
         }
     }
 }
