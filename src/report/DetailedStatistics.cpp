@@ -10,57 +10,77 @@ namespace courtlog {
 
 namespace {
 
-using Figure = Text (*)(const PlayerStatistics&);
+using Shown = Text (*)(const PlayerStatistics&);
 
 struct FigureRow {
     Source caption;
-    Figure value;
+    Shown value;
+    Figure counted;  // of its first number
 };
 
 const std::array<FigureRow, 16> kFigureRows{{
     {CL_TEXT("Statistics", "Punti vinti"),
-     [](const PlayerStatistics& c) { return Text::number(c.pointsWon); }},
+     [](const PlayerStatistics& c) { return Text::number(c.pointsWon); },
+     {.own = &PlayerStatistics::pointsWon}},
     {CL_TEXT("Statistics", "Punti vinti al servizio"),
-     [](const PlayerStatistics& c) {
-         return shareText(c.servicePointsWon, c.servicePointsPlayed);
-     }},
+     [](const PlayerStatistics& c) { return shareText(c.servicePointsWon, c.servicePointsPlayed); },
+     {.own = &PlayerStatistics::servicePointsWon}},
     {CL_TEXT("Statistics", "Punti vinti in risposta"),
-     [](const PlayerStatistics& c) { return shareText(c.returnPointsWon, c.returnPointsPlayed); }},
-    {CL_TEXT("Statistics", "Ace"), [](const PlayerStatistics& c) { return Text::number(c.aces); }},
+     [](const PlayerStatistics& c) { return shareText(c.returnPointsWon, c.returnPointsPlayed); },
+     {.own = &PlayerStatistics::returnPointsWon}},
+    {CL_TEXT("Statistics", "Ace"),
+     [](const PlayerStatistics& c) { return Text::number(c.aces); },
+     {.own = &PlayerStatistics::aces}},
     {CL_TEXT("Statistics", "Doppi falli"),
-     [](const PlayerStatistics& c) { return Text::number(c.doubleFaults); }},
+     [](const PlayerStatistics& c) { return Text::number(c.doubleFaults); },
+     {.own = &PlayerStatistics::doubleFaults}},
     {CL_TEXT("Statistics", "Servizi vincenti"),
-     [](const PlayerStatistics& c) { return Text::number(c.serviceWinners); }},
+     [](const PlayerStatistics& c) { return Text::number(c.serviceWinners); },
+     {.own = &PlayerStatistics::serviceWinners}},
     {CL_TEXT("Statistics", "Prime palle in campo"),
-     [](const PlayerStatistics& c) { return shareText(c.firstServesIn, c.servicePointsPlayed); }},
+     [](const PlayerStatistics& c) { return shareText(c.firstServesIn, c.servicePointsPlayed); },
+     {.own = &PlayerStatistics::firstServesIn}},
     {CL_TEXT("Statistics", "Punti vinti con la prima"),
-     [](const PlayerStatistics& c) { return shareText(c.firstServePointsWon, c.firstServesIn); }},
+     [](const PlayerStatistics& c) { return shareText(c.firstServePointsWon, c.firstServesIn); },
+     {.own = &PlayerStatistics::firstServePointsWon}},
     {CL_TEXT("Statistics", "Punti vinti con la seconda"),
      [](const PlayerStatistics& c) {
          return shareText(c.secondServePointsWon, c.servicePointsPlayed - c.firstServesIn);
-     }},
+     },
+     {.own = &PlayerStatistics::secondServePointsWon}},
     {CL_TEXT("Statistics", "Palle break trasformate"),
-     [](const PlayerStatistics& c) { return shareText(c.breakPointsWon, c.breakPointsHad); }},
+     [](const PlayerStatistics& c) { return shareText(c.breakPointsWon, c.breakPointsHad); },
+     {.own = &PlayerStatistics::breakPointsWon}},
     {CL_TEXT("Statistics", "Palle break salvate"),
-     [](const PlayerStatistics& c) { return shareText(c.breakPointsSaved, c.breakPointsFaced); }},
+     [](const PlayerStatistics& c) { return shareText(c.breakPointsSaved, c.breakPointsFaced); },
+     {.own = &PlayerStatistics::breakPointsSaved}},
     {CL_TEXT("Statistics", "Vincenti"),
-     [](const PlayerStatistics& c) { return Text::number(c.shots.winners); }},
+     [](const PlayerStatistics& c) { return Text::number(c.shots.winners); },
+     {.shots = &ShotCounts::winners}},
     {CL_TEXT("Statistics", "Errori gratuiti"),
-     [](const PlayerStatistics& c) { return Text::number(c.shots.unforcedErrors); }},
+     [](const PlayerStatistics& c) { return Text::number(c.shots.unforcedErrors); },
+     {.shots = &ShotCounts::unforcedErrors}},
     {CL_TEXT("Statistics", "Errori forzati"),
-     [](const PlayerStatistics& c) { return Text::number(c.shots.forcedErrors); }},
+     [](const PlayerStatistics& c) { return Text::number(c.shots.forcedErrors); },
+     {.shots = &ShotCounts::forcedErrors}},
     {CL_TEXT("Statistics", "Errori su colpi tentati"),
-     [](const PlayerStatistics& c) { return Text::number(c.shots.attemptedErrors); }},
+     [](const PlayerStatistics& c) { return Text::number(c.shots.attemptedErrors); },
+     {.shots = &ShotCounts::attemptedErrors}},
     {CL_TEXT("Statistics", "Punti di fila, al massimo"),
-     [](const PlayerStatistics& c) { return Text::number(c.longestRun); }},
+     [](const PlayerStatistics& c) { return Text::number(c.longestRun); },
+     {.own = &PlayerStatistics::longestRun}},
 }};
 
-std::vector<Text> shotRow(Text caption, const ShotCounts& c) {
+void shotRow(FigureTable& t, Text caption, const PlayerStatistics& c, Figure::Among among,
+             std::size_t kind) {
     std::vector<Text> row{std::move(caption)};
+    std::vector<Figure> counted;
     for (const auto& f : kShotFigures) {
-        row.push_back(Text::number(c.*f.figure));
+        counted.push_back({.shots = f.figure, .among = among, .kind = kind});
+        row.push_back(Text::number(counted.back().in(c)));
     }
-    return row;
+    t.rows.push_back(std::move(row));
+    t.counted.push_back(std::move(counted));
 }
 
 }  // namespace
@@ -90,15 +110,15 @@ FigureTable shotTable(const PlayerStatistics& c, const Text& player) {
         t.headers.emplace_back(kErroreVincenteCaptions[e]);
     }
     // Strokes first, then shots; a point with neither marked reads "not given" once each.
-    t.rows.push_back(shotRow(kDirittoRovescioCaptions[1], c.byStroke[1]));
-    t.rows.push_back(shotRow(kDirittoRovescioCaptions[2], c.byStroke[2]));
-    t.rows.push_back(
-        shotRow(CL_TEXT("Statistics", "Diritto o rovescio non indicato"), c.byStroke[0]));
+    using enum Figure::Among;
+    shotRow(t, kDirittoRovescioCaptions[1], c, Stroke, 1);
+    shotRow(t, kDirittoRovescioCaptions[2], c, Stroke, 2);
+    shotRow(t, CL_TEXT("Statistics", "Diritto o rovescio non indicato"), c, Stroke, 0);
     for (std::size_t k = 1; k < kShotKinds; ++k) {
-        t.rows.push_back(shotRow(kColpoCaptions[k], c.byShot[k]));
+        shotRow(t, kColpoCaptions[k], c, Shot, k);
     }
-    t.rows.push_back(shotRow(CL_TEXT("Statistics", "Colpo non indicato"), c.byShot[0]));
-    t.rows.push_back(shotRow(CL_TEXT("Statistics", "Totale"), c.shots));
+    shotRow(t, CL_TEXT("Statistics", "Colpo non indicato"), c, Shot, 0);
+    shotRow(t, CL_TEXT("Statistics", "Totale"), c, All, 0);
     return t;
 }
 
@@ -114,6 +134,7 @@ FigureTable figureTable(std::span<const PlayerStatistics> statistics,
             cells.push_back(row.value(s));
         }
         figures.rows.push_back(std::move(cells));
+        figures.counted.emplace_back(statistics.size(), row.counted);
     }
     return figures;
 }
@@ -134,6 +155,7 @@ StretchTables stretchTables(Text title, const StretchStatistics& stretch,
     for (int p = 0; p < 2; ++p) {
         out.tables.push_back(shotTable(stretch.players[static_cast<std::size_t>(p)],
                                        players[static_cast<std::size_t>(p)]));
+        out.tables.back().player = p;
     }
     return out;
 }
