@@ -10,65 +10,44 @@ namespace courtlog {
 
 namespace {
 
-using Shown = Text (*)(const PlayerStatistics&);
-
+// A row's cell shows the figure it counts, and after a slash what that is out of, if anything.
 struct FigureRow {
     Source caption;
-    Shown value;
-    Figure counted;  // of its first number
+    Figure counted;
+    int (*outOf)(const PlayerStatistics&) = nullptr;
 };
 
 const std::array<FigureRow, 16> kFigureRows{{
-    {CL_TEXT("Statistics", "Punti vinti"),
-     [](const PlayerStatistics& c) { return Text::number(c.pointsWon); },
-     {.own = &PlayerStatistics::pointsWon}},
+    {CL_TEXT("Statistics", "Punti vinti"), {.own = &PlayerStatistics::pointsWon}},
     {CL_TEXT("Statistics", "Punti vinti al servizio"),
-     [](const PlayerStatistics& c) { return shareText(c.servicePointsWon, c.servicePointsPlayed); },
-     {.own = &PlayerStatistics::servicePointsWon}},
+     {.own = &PlayerStatistics::servicePointsWon},
+     [](const PlayerStatistics& c) { return c.servicePointsPlayed; }},
     {CL_TEXT("Statistics", "Punti vinti in risposta"),
-     [](const PlayerStatistics& c) { return shareText(c.returnPointsWon, c.returnPointsPlayed); },
-     {.own = &PlayerStatistics::returnPointsWon}},
-    {CL_TEXT("Statistics", "Ace"),
-     [](const PlayerStatistics& c) { return Text::number(c.aces); },
-     {.own = &PlayerStatistics::aces}},
-    {CL_TEXT("Statistics", "Doppi falli"),
-     [](const PlayerStatistics& c) { return Text::number(c.doubleFaults); },
-     {.own = &PlayerStatistics::doubleFaults}},
-    {CL_TEXT("Statistics", "Servizi vincenti"),
-     [](const PlayerStatistics& c) { return Text::number(c.serviceWinners); },
-     {.own = &PlayerStatistics::serviceWinners}},
+     {.own = &PlayerStatistics::returnPointsWon},
+     [](const PlayerStatistics& c) { return c.returnPointsPlayed; }},
+    {CL_TEXT("Statistics", "Ace"), {.own = &PlayerStatistics::aces}},
+    {CL_TEXT("Statistics", "Doppi falli"), {.own = &PlayerStatistics::doubleFaults}},
+    {CL_TEXT("Statistics", "Servizi vincenti"), {.own = &PlayerStatistics::serviceWinners}},
     {CL_TEXT("Statistics", "Prime palle in campo"),
-     [](const PlayerStatistics& c) { return shareText(c.firstServesIn, c.servicePointsPlayed); },
-     {.own = &PlayerStatistics::firstServesIn}},
+     {.own = &PlayerStatistics::firstServesIn},
+     [](const PlayerStatistics& c) { return c.servicePointsPlayed; }},
     {CL_TEXT("Statistics", "Punti vinti con la prima"),
-     [](const PlayerStatistics& c) { return shareText(c.firstServePointsWon, c.firstServesIn); },
-     {.own = &PlayerStatistics::firstServePointsWon}},
+     {.own = &PlayerStatistics::firstServePointsWon},
+     [](const PlayerStatistics& c) { return c.firstServesIn; }},
     {CL_TEXT("Statistics", "Punti vinti con la seconda"),
-     [](const PlayerStatistics& c) {
-         return shareText(c.secondServePointsWon, c.servicePointsPlayed - c.firstServesIn);
-     },
-     {.own = &PlayerStatistics::secondServePointsWon}},
+     {.own = &PlayerStatistics::secondServePointsWon},
+     [](const PlayerStatistics& c) { return c.servicePointsPlayed - c.firstServesIn; }},
     {CL_TEXT("Statistics", "Palle break trasformate"),
-     [](const PlayerStatistics& c) { return shareText(c.breakPointsWon, c.breakPointsHad); },
-     {.own = &PlayerStatistics::breakPointsWon}},
+     {.own = &PlayerStatistics::breakPointsWon},
+     [](const PlayerStatistics& c) { return c.breakPointsHad; }},
     {CL_TEXT("Statistics", "Palle break salvate"),
-     [](const PlayerStatistics& c) { return shareText(c.breakPointsSaved, c.breakPointsFaced); },
-     {.own = &PlayerStatistics::breakPointsSaved}},
-    {CL_TEXT("Statistics", "Vincenti"),
-     [](const PlayerStatistics& c) { return Text::number(c.shots.winners); },
-     {.shots = &ShotCounts::winners}},
-    {CL_TEXT("Statistics", "Errori gratuiti"),
-     [](const PlayerStatistics& c) { return Text::number(c.shots.unforcedErrors); },
-     {.shots = &ShotCounts::unforcedErrors}},
-    {CL_TEXT("Statistics", "Errori forzati"),
-     [](const PlayerStatistics& c) { return Text::number(c.shots.forcedErrors); },
-     {.shots = &ShotCounts::forcedErrors}},
-    {CL_TEXT("Statistics", "Errori su colpi tentati"),
-     [](const PlayerStatistics& c) { return Text::number(c.shots.attemptedErrors); },
-     {.shots = &ShotCounts::attemptedErrors}},
-    {CL_TEXT("Statistics", "Punti di fila, al massimo"),
-     [](const PlayerStatistics& c) { return Text::number(c.longestRun); },
-     {.own = &PlayerStatistics::longestRun}},
+     {.own = &PlayerStatistics::breakPointsSaved},
+     [](const PlayerStatistics& c) { return c.breakPointsFaced; }},
+    {CL_TEXT("Statistics", "Vincenti"), {.shots = &ShotCounts::winners}},
+    {CL_TEXT("Statistics", "Errori gratuiti"), {.shots = &ShotCounts::unforcedErrors}},
+    {CL_TEXT("Statistics", "Errori forzati"), {.shots = &ShotCounts::forcedErrors}},
+    {CL_TEXT("Statistics", "Errori su colpi tentati"), {.shots = &ShotCounts::attemptedErrors}},
+    {CL_TEXT("Statistics", "Punti di fila, al massimo"), {.own = &PlayerStatistics::longestRun}},
 }};
 
 void shotRow(FigureTable& t, Text caption, const PlayerStatistics& c, Figure::Among among,
@@ -131,7 +110,8 @@ FigureTable figureTable(std::span<const PlayerStatistics> statistics,
     for (const FigureRow& row : kFigureRows) {
         std::vector<Text> cells{row.caption};
         for (const PlayerStatistics& s : statistics) {
-            cells.push_back(row.value(s));
+            const int n = row.counted.in(s);
+            cells.push_back(row.outOf != nullptr ? shareText(n, row.outOf(s)) : Text::number(n));
         }
         figures.rows.push_back(std::move(cells));
         figures.counted.emplace_back(statistics.size(), row.counted);
