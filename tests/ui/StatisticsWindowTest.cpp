@@ -149,7 +149,7 @@ TEST_F(StatisticsWindowTest, F6OpensOneWindowReadByItsHeadersThatFollowsThePosit
 }
 
 // A double click or Enter on a cell asks for the points the model lists for its first number,
-// with what it counts; the longest run asks nothing.
+// with what it counts, as its tooltip says; the longest run asks nothing.
 TEST_F(StatisticsWindowTest, EveryCountPlaysThePointsTheModelListsForIt) {
     platform.openChoices.push_back({COURTLOG_SAMPLES_DIR "/best-of-three-tiebreak.clg", "m.clg"});
     key(Qt::Key_F3);
@@ -182,6 +182,8 @@ TEST_F(StatisticsWindowTest, EveryCountPlaysThePointsTheModelListsForIt) {
                   "Errore gratuito, Rovescio — Giocatore B, Set 2"),
             model(m.match, 0, {.own = &PlayerStatistics::servicePointsWon},
                   "Punti vinti al servizio — Giocatore A, Partita")}));
+    EXPECT_EQ(std::pair(shots->item(1, 1)->toolTip(), figures->item(15, 0)->toolTip()),
+              std::pair(QString("Doppio clic o Invio: rivedi questi punti"), QString()));
 }
 
 // The printed page keeps every table and says in words what each chart shows, which a text
