@@ -281,10 +281,10 @@ std::vector<int> pointsBehind(std::span<const PointWord> points, const Rules& ru
     if (!figure.countsPoints() || stretch.firstPoint >= end) {
         return behind;
     }
-    // The figures of a stretch are the running counts at its end less those at its start, so
-    // the points at which the running count rises are exactly as many as the figure. Without
-    // the standing break point each point raises a count by one at most: a break point saved
-    // is counted when its point is played, not when it comes up.
+    // A stretch's figure is the running count at its end less that at its start: the sum of
+    // what each of its points adds. Each adds 0 or 1 once a break point counts when it is
+    // played, not when it comes up (a saved one would otherwise come up and be taken back when
+    // converted); the one standing at the end is added after.
     Position position = startPosition(rules);
     auto played = [&] {
         return figure.in(position.counts(player)) - standingBreakPoint(position, player, figure);
