@@ -62,9 +62,9 @@ void MainForm::showMatchVideo() {
     // Another video may still be open: its moments are not this match's.
     session_.videoOpened({});
     missingVideo_ = file;
-    view_.Avviso.show(Text(CL_TEXT("Video", "Il video della partita non si trova: %1"))
-                          .arg(Text::verbatim(file)),
-                      true, CL_TEXT("Video", "Cerca il video…"));
+    view_.Avviso.show(
+        Text(CL_TEXT("Video", "Il video della partita non si trova: %1")).arg(Text::verbatim(file)),
+        true, CL_TEXT("Video", "Cerca il video…"));
 }
 
 void MainForm::Avviso_Action() {
@@ -220,11 +220,10 @@ void MainForm::drawVideo() {
                 view_.menus.DisabilitaParziale.checked(),
                 view_.menus.DisabilitaPuntiDalMatch.checked()});
     std::vector<std::string> over = lines(board, before.score);
-    over.insert(over.begin(),
-                platform_.shown(Text(CL_TEXT("Video", "%1 di %2 · %3"))
-                                    .arg(playlist_.current() + 1)
-                                    .arg(playlist_.size())
-                                    .arg(playlistLabel_)));
+    over.insert(over.begin(), platform_.shown(Text(CL_TEXT("Video", "%1 di %2 · %3"))
+                                                  .arg(playlist_.current() + 1)
+                                                  .arg(playlist_.size())
+                                                  .arg(playlistLabel_)));
     platform_.showOverVideo(over);
 }
 

@@ -14,6 +14,23 @@ enum class KeyAction {
     Outcome,  // presses serve-outcome button `index` (1 ace, 2 double fault, 3 service winner)
     Point,    // presses the point button of player `index`
     Clear,    // the current point's choices back to the panel's first buttons
+    Video,    // video command `index`, a VideoKey
+};
+
+// What the video's keys do, in the order the Video menu lists them.
+enum class VideoKey {
+    PlayPause,
+    Back,
+    Forward,
+    FrameBack,
+    FrameForward,
+    Slow,
+    Normal,
+    Fast,
+    PointStart,
+    PreviousClip,
+    NextClip,
+    StopPlaylist,
 };
 
 struct KeyBinding {
@@ -44,6 +61,13 @@ QString choiceName(const KeyBinding& binding, const MainForm& form);
 
 // What a player's point button does, as the window says it: "Punto a Giocatore B".
 QString pointTo(const QString& player);
+
+// The video's keys: each is an item of the Video menu, which works whichever window is active.
+std::span<const KeyBinding> videoKeys();
+// Does what a video key does.
+void runVideoKey(MainForm& form, VideoKey key);
+// Whether the key acts on a playlist, which it needs playing.
+bool needsPlaylist(VideoKey key);
 
 // The control a click on which does the same, or an empty name for none.
 QString controlName(const KeyBinding& binding);

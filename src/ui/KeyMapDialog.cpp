@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSet>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -33,8 +34,9 @@ KeyMapDialog::KeyMapDialog(const MainForm& form, QWidget* parent, QList<QAction*
 QString KeyMapDialog::page(const MainForm& form, const QList<QAction*>& commands) {
     QString html = QStringLiteral("<h2>%1</h2><p>%2</p>")
                        .arg(tr("Tasti rapidi").toHtmlEscaped(),
-                            tr("Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, quando la "
-                               "finestra principale è attiva. Un punto semplice è un tasto solo: "
+                            tr("Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, quando è "
+                               "attiva la finestra principale o quella del video. Un punto "
+                               "semplice è un tasto solo: "
                                "F per il giocatore a sinistra, J per quello a destra. Nell'elenco "
                                "del turno e nella barra dei menu le lettere scelgono lì e non "
                                "registrano nulla.")
@@ -48,10 +50,17 @@ QString KeyMapDialog::page(const MainForm& form, const QList<QAction*>& commands
         }
         html += QStringLiteral("</table>");
     }
-    // The menus' keys as the menus show them now, so the two never disagree.
+    // The menus' keys as the menus show them now, so the two never disagree; those the map
+    // above already lists (the Video menu's) once only.
+    QSet<QKeySequence> listed;
+    for (const KeyGroup& group : keyGroups()) {
+        for (const KeyBinding& b : group.keys) {
+            listed.insert(QKeySequence(b.key));
+        }
+    }
     QString rows;
     for (const QAction* command : commands) {
-        if (command->shortcuts().isEmpty()) {
+        if (command->shortcuts().isEmpty() || listed.contains(command->shortcut())) {
             continue;
         }
         QStringList keys;

@@ -390,8 +390,8 @@ void MainWindow::showFirstServerNames() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // A control that takes typed letters keeps them, charting keys included: the round list
-    // chooses "Semifinale" by S, the menu bar taken with Alt opens a menu by its letter. (Text
-    // fields keep theirs by themselves; an open menu is a window the shortcuts never reach.)
+    // chooses "Semifinale" by S, the menu bar taken with Alt opens a menu by its letter, an open
+    // menu or list chooses by its letters. (Text fields keep theirs by themselves.)
     // Delete stays there too: in a list it reads as clearing the choice, not as taking a point
     // out of the match. Keys with Ctrl or Alt, and other keys without text such as Esc, still
     // go to the shortcuts.
@@ -410,8 +410,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool MainWindow::takesLetters(QObject* object) const {
     auto* w = qobject_cast<QWidget*>(object);
-    return w != nullptr && w->window() == this &&
-           (qobject_cast<QComboBox*>(w) != nullptr || qobject_cast<QMenuBar*>(w) != nullptr);
+    if (w == nullptr) {
+        return false;
+    }
+    // The keys reach every window of the program, and a popup is one.
+    const QWidget* popup = QApplication::activePopupWidget();
+    return (popup != nullptr && w->window() == popup) ||
+           (w->window() == this &&
+            (qobject_cast<QComboBox*>(w) != nullptr || qobject_cast<QMenuBar*>(w) != nullptr));
 }
 
 void MainWindow::start(const std::string& commandLine) {
@@ -452,6 +458,11 @@ void MainWindow::buildNoticeBand(QWidget* client) {
     });
     connect(noticeClose_, &QToolButton::clicked, this,
             [this] { forward([this] { form_.Avviso_Close(); }); });
+    noticeAction_ = new QPushButton(noticeBand_);
+    noticeAction_->setObjectName(QStringLiteral("AvvisoAzione"));
+    noticeAction_->setFont(comicSans(8.25));
+    connect(noticeAction_, &QPushButton::clicked, this,
+            [this] { forward([this] { form_.Avviso_Action(); }); });
     noticeBand_->hide();
 }
 
@@ -464,10 +475,16 @@ void MainWindow::showNoticeBand() {
     constexpr int Margin = 4;
     constexpr int Button = 22;
     const QString text = say(notice.text());
-    const int width = ClientWidth - 2 * Margin - (notice.closable() ? Button + Margin : 0);
+    const QString action = notice.action().empty() ? QString() : say(notice.action());
+    noticeAction_->setText(action);
+    noticeAction_->setVisible(!action.isEmpty());
+    const int actionWidth = action.isEmpty() ? 0 : noticeAction_->sizeHint().width() + Margin;
+    const int width =
+        ClientWidth - 2 * Margin - (notice.closable() ? Button + Margin : 0) - actionWidth;
     noticeText_->setText(text);
     const int height = std::max(noticeText_->heightForWidth(width), Button);
     noticeText_->setGeometry(Margin, Margin, width, height);
+    noticeAction_->setGeometry(Margin + width + Margin, Margin, actionWidth - Margin, Button);
     noticeClose_->setGeometry(ClientWidth - Margin - Button, Margin, Button, Button);
     noticeClose_->setVisible(notice.closable());
     noticeBand_->setAccessibleName(text);
@@ -838,6 +855,8 @@ void MainWindow::buildMenus() {
             &MainForm::FileSaveCurrent_Click);
     command(menuItem(file, QT_TR_NOOP("&Carica"), "FileLoad", QKeySequence(Qt::Key_F3)),
             &MainForm::FileLoad_Click);
+    command(menuItem(file, QT_TR_NOOP("Apri &video…"), "FileVideo", QKeySequence(Qt::Key_F4)),
+            &MainForm::FileVideo_Click);
     QAction* report = menuItem(file, QT_TR_NOOP("Esporta &rapporto..."), "FileEsporta",
                                QKeySequence(Qt::CTRL | Qt::Key_R));
     report->setEnabled(true);
@@ -897,6 +916,8 @@ void MainWindow::buildMenus() {
     toggle(menuItem(options, QT_TR_NOOP("&Registra l'ora dei punti"), "OraDeiPunti", {},
                     &menus.OraDeiPunti),
            Switch::OraDeiPunti);
+    command(menuItem(options, QT_TR_NOOP("Anticipo della clip…"), "AnticipoClip"),
+            &MainForm::AnticipoClip_Click);
     QMenu* disable = subMenu(options, QT_TR_NOOP("&Disabilita"));
     disable->setObjectName(QStringLiteral("Disabilita"));
     toggle(menuItem(disable, QT_TR_NOOP("&Parziale"), "DisabilitaParziale", {},
@@ -921,6 +942,36 @@ void MainWindow::buildMenus() {
             ->setText(i == 0 ? QStringLiteral("Italiano") : QStringLiteral("English"));
     }
 
+    // Every item is a key that works whichever window is active, the video's own included.
+    QMenu* video = subMenu(bar, QT_TR_NOOP("&Video"));
+    video->setObjectName(QStringLiteral("Video"));
+    for (const KeyBinding& b : videoKeys()) {
+        QAction* item = video->addAction(QString());
+        item->setObjectName(controlName(b));
+        item->setShortcut(QKeySequence(b.key));
+        item->setShortcutContext(Qt::ApplicationShortcut);
+        item->setAutoRepeat(b.index == static_cast<int>(VideoKey::FrameBack) ||
+                            b.index == static_cast<int>(VideoKey::FrameForward));
+        onLanguage([this, item, b] { item->setText(choiceName(b, form_)); });
+        const auto key = static_cast<VideoKey>(b.index);
+        connect(item, &QAction::triggered, this,
+                [this, key] { forward([this, key] { runVideoKey(form_, key); }); });
+        videoItems_.push_back({item, needsPlaylist(key) ? &FormView::VideoControls::playlist
+                                                        : &FormView::VideoControls::open});
+        if (key == VideoKey::FrameForward || key == VideoKey::Fast || key == VideoKey::PointStart) {
+            video->addSeparator();
+        }
+    }
+    video->addSeparator();
+    QAction* align = menuItem(video, QT_TR_NOOP("Allinea a questo punto"), "VideoAllinea");
+    connect(align, &QAction::triggered, this,
+            [this] { forward([this] { form_.VideoAlign_Click(); }); });
+    videoItems_.push_back({align, &FormView::VideoControls::canAlign});
+    QAction* mark = menuItem(video, QT_TR_NOOP("Segna qui il punto"), "VideoSegna");
+    connect(mark, &QAction::triggered, this,
+            [this] { forward([this] { form_.VideoMark_Click(); }); });
+    videoItems_.push_back({mark, &FormView::VideoControls::canMark});
+
     QMenu* help = bar->addMenu(QStringLiteral("?"));
     help->setObjectName(QStringLiteral("Help"));
     command(menuItem(help, QT_TR_NOOP("&Informazioni su"), "HelpInfo", QKeySequence(Qt::Key_F1)),
@@ -941,6 +992,14 @@ void MainWindow::exportReport() {
 void MainWindow::showStatisticsWindow() {
     if (statistics_ == nullptr) {
         statistics_ = new StatisticsWindow(form_, this);
+        // Any figure is played as the clips of the points that make it.
+        connect(statistics_, &StatisticsWindow::playRequested, this,
+                [this](const QList<int>& points, const QString& label) {
+                    forward([&] {
+                        form_.playPoints(std::vector<int>(points.begin(), points.end()),
+                                         Text::verbatim(label.toStdString()));
+                    });
+                });
     }
     statistics_->showFigures();
     statistics_->show();
@@ -951,7 +1010,12 @@ void MainWindow::showStatisticsWindow() {
 void MainWindow::buildKeys() {
     for (const KeyGroup& group : keyGroups()) {
         for (const KeyBinding& b : group.keys) {
+            if (b.action == KeyAction::Video) {
+                continue;  // the Video menu's items are these keys
+            }
             auto* shortcut = new QShortcut(QKeySequence(b.key), this);
+            // Charting goes on while the video window is the active one.
+            shortcut->setContext(Qt::ApplicationShortcut);
             shortcut->setObjectName(QStringLiteral("Tasto_") + keyName(b));
             // Held down, a key would chart a point for every repeat.
             shortcut->setAutoRepeat(false);
@@ -966,6 +1030,8 @@ void MainWindow::buildKeys() {
                             break;
                         case KeyAction::Point:
                             form_.PuntoGiocatore_Click(b.index);
+                            break;
+                        case KeyAction::Video:
                             break;
                         case KeyAction::Clear:
                             for (Panel p : {Panel::Servizio, Panel::DirittoRovescio, Panel::Colpo,
@@ -1203,6 +1269,9 @@ void MainWindow::refresh() {
     showTitle();
     layIndicators();
     showEditItems();
+    for (const auto& [item, can] : videoItems_) {
+        item->setEnabled(drawn.video.*can);
+    }
     if (statistics_ != nullptr && statistics_->isVisible()) {
         statistics_->showFigures();
     }

@@ -15,6 +15,7 @@ class QAction;
 class QButtonGroup;
 class QComboBox;
 class QFrame;
+class QPushButton;
 class QToolButton;
 class QGroupBox;
 class QLabel;
@@ -136,6 +137,8 @@ private:
 
     std::unique_ptr<Platform> ownPlatform_;
     ShowingPlatform platform_;
+    // The Video menu's items, each with what the form says lets it act.
+    std::vector<std::pair<QAction*, bool FormView::VideoControls::*>> videoItems_;
     MainForm form_;
 
     std::vector<FieldView> fieldViews_;
@@ -150,6 +153,7 @@ private:
     QFrame* noticeBand_ = nullptr;
     QLabel* noticeText_ = nullptr;
     QToolButton* noticeClose_ = nullptr;
+    QPushButton* noticeAction_ = nullptr;
     // The notice on show in the position line and how long it stays.
     std::optional<Text> notice_;
     QTimer* noticeTimer_ = nullptr;

@@ -184,6 +184,17 @@ FileChoice QtPlatform::openFileDialog() {
     return chosen(QFileDialog::getOpenFileName(owner_, tr("Apri"), QString(), filters));
 }
 
+FileChoice QtPlatform::openVideoDialog(const std::string& folder) {
+    // The usual containers of a broadcast or a camera; any other file may still be chosen.
+    const QString filters =
+        say(CL_TEXT("Files",
+                    "Video (*.mp4 *.mkv *.mov *.avi *.webm *.ts *.mts *.m2ts *.mpg "
+                    "*.mpeg *.m4v *.wmv *.flv)")) +
+        QLatin1String(";;") + say(CL_TEXT("Files", "Tutti i file (*)"));
+    return chosen(QFileDialog::getOpenFileName(owner_, tr("Apri il video"),
+                                               QString::fromStdString(folder), filters));
+}
+
 std::optional<std::string> QtPlatform::getSetting(const std::string& app,
                                                   const std::string& section,
                                                   const std::string& key) {

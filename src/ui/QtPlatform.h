@@ -27,6 +27,7 @@ public:
     FileChoice saveFileDialog(const std::string& defaultName, const std::vector<Text>& filters,
                               std::size_t selected) override;
     FileChoice openFileDialog() override;
+    FileChoice openVideoDialog(const std::string& folder) override;
     std::optional<std::string> getSetting(const std::string& app, const std::string& section,
                                           const std::string& key) override;
     void saveSetting(const std::string& app, const std::string& section, const std::string& key,

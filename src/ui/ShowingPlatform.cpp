@@ -29,6 +29,11 @@ FileChoice ShowingPlatform::openFileDialog() {
     return inner_.openFileDialog();
 }
 
+FileChoice ShowingPlatform::openVideoDialog(const std::string& folder) {
+    showWindow_();
+    return inner_.openVideoDialog(folder);
+}
+
 void ShowingPlatform::showAbout() {
     showWindow_();
     inner_.showAbout();

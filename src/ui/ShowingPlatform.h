@@ -21,6 +21,20 @@ public:
     FileChoice saveFileDialog(const std::string& defaultName, const std::vector<Text>& filters,
                               std::size_t selected) override;
     FileChoice openFileDialog() override;
+    FileChoice openVideoDialog(const std::string& folder) override;
+    // The video plays where the window says: its own player, or the inner platform's.
+    void playVideosIn(Video& player) { player_ = &player; }
+    std::string openVideo(const std::string& path) override { return player_->openVideo(path); }
+    bool videoOpen() override { return player_->videoOpen(); }
+    std::int64_t videoPosition() override { return player_->videoPosition(); }
+    void seekVideo(std::int64_t ms) override { player_->seekVideo(ms); }
+    void playVideo(bool play) override { player_->playVideo(play); }
+    bool videoPlaying() override { return player_->videoPlaying(); }
+    void setVideoRate(double rate) override { player_->setVideoRate(rate); }
+    void stepVideoFrame(int direction) override { player_->stepVideoFrame(direction); }
+    void showOverVideo(const std::vector<std::string>& lines) override {
+        player_->showOverVideo(lines);
+    }
     std::optional<std::string> getSetting(const std::string& app, const std::string& section,
                                           const std::string& key) override {
         return inner_.getSetting(app, section, key);
@@ -44,6 +58,7 @@ protected:
 
 private:
     Platform& inner_;
+    Video* player_ = &inner_;
     std::function<void()> showWindow_;
 };
 

@@ -170,8 +170,9 @@ TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
     EXPECT_TRUE(h.form.view().video.canMark);
     EXPECT_FALSE(h.form.view().video.canAlign);  // untimed
     // Over the picture: where the user stands, and each player's score, the server marked.
-    EXPECT_EQ(video.over, (std::vector<std::string>{h.labels().Posizione.caption(),
-                                                    "   Giocatore A  1  0", "● Giocatore B  0  0"}));
+    EXPECT_EQ(video.over,
+              (std::vector<std::string>{h.labels().Posizione.caption(), "   Giocatore A  1  0",
+                                        "● Giocatore B  0  0"}));
 
     // Stepping back shows the clip from which the score shown was played on; a point without
     // a moment leaves the video where it stands.
@@ -249,7 +250,8 @@ TEST(Video, AMissingVideoIsSaidAndLookedForAndTheLeadIsTheUsersChoice) {
     // The lead is asked for, checked, stored at once and used.
     h.platform.inputAnswers = {"200", "8"};
     h.form.AnticipoClip_Click();
-    EXPECT_EQ(h.platform.messages.back(), "L'anticipo della clip è un numero di secondi da 3 a 120.");
+    EXPECT_EQ(h.platform.messages.back(),
+              "L'anticipo della clip è un numero di secondi da 3 a 120.");
     h.form.AnticipoClip_Click();
     EXPECT_EQ(h.platform.settings["Courtlog/Opzioni/AnticipoClip"], "8");
     h.form.goTo(1);
