@@ -745,6 +745,14 @@ Replace it with this window&apos;s match?</translation>
         <source>i set brevi</source>
         <translation>the short sets</translation>
     </message>
+    <message>
+        <source>il video della partita</source>
+        <translation>the match&apos;s video</translation>
+    </message>
+    <message>
+        <source>i momenti dei punti nel video</source>
+        <translation>the points&apos; moments in the video</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
