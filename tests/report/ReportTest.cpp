@@ -15,6 +15,7 @@
 #include "report/Language.h"
 #include "report/MatchSummary.h"
 #include "report/PointLogCsv.h"
+#include "report/StatisticsJson.h"
 #include "support/MatchBuilder.h"
 #include "support/MatchScript.h"
 #include "support/Page.h"
@@ -94,6 +95,13 @@ TEST(ReportJson, EveryLabelAsTheWindowShowsItAndTheMatchSettings) {
             "Punto 4 di 8 (storico)", QJsonArray{false, false, true},
             R"({"bestOf":5,"decidingSet":"tb7","firstServer":0,"noAd":false,"setTieBreak":true})",
             3));
+    // A point's moment in the video is listed where it has one.
+    MatchRecord onVideo = b.record();
+    onVideo.videoMs.assign(onVideo.points.size(), kNoTime);
+    onVideo.videoMs[1] = 0;
+    const QJsonArray points = pointsJson(summarizeMatch(onVideo));
+    EXPECT_EQ(std::tuple(points[0]["videoMs"].toInteger(-1), points[1]["videoMs"].toInteger(-1)),
+              std::tuple(-1, 0));
 }
 
 // The reports in another language than Italian: every text a person reads comes from the
@@ -128,6 +136,9 @@ TEST(ReportLanguage, PointLogRowsAndEveryTextReadComesFromTheCatalogueAndTheJson
 
     MatchRecord record = b.record();
     record.tournament = "OPEN";
+    // The page's and the log's texts about the video too.
+    record.video.file = "/V.MP4";
+    record.videoMs.assign(record.points.size(), 1000);
     const MatchSummary over = summarizeMatch(record);
     const std::vector<MatchSummary> totalled{over, summarizeMatch(MatchRecord{})};
     const auto json = [&] {
