@@ -305,8 +305,12 @@ void readVideo(const Json& video, const std::string& documentPath, DecodedDocume
         missingOrWrongType("video");
     }
     MatchRecord::VideoLink& link = result.match.video;
-    link.file = videoFileRead(
-        member(video, "file", &Json::is_string, "video.file").get<std::string>(), documentPath);
+    const auto& file = member(video, "file", &Json::is_string, "video.file");
+    // No writer of ours names no file: what else it holds would have nowhere to go back to.
+    if (file.get_ref<const std::string&>().empty()) {
+        badValue("video.file");
+    }
+    link.file = videoFileRead(file.get<std::string>(), documentPath);
     if (const auto it = video.find("offsetMs"); it != video.end()) {
         link.offsetMs = integer(*it, std::numeric_limits<std::int64_t>::min(),
                                 std::numeric_limits<std::int64_t>::max(), "video.offsetMs");

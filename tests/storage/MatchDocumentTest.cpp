@@ -196,6 +196,7 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
         {with(R"("video": {)", R"("video": [], "v": {)"), valueOf("video")},
         {with(R"("file": "video/partita 1.mp4")", R"("file": null)"), valueOf("video.file")},
         {with(R"(, "file")", R"(, "name")"), valueOf("video.file")},
+        {with(R"("video/partita 1.mp4")", R"("")"), notAllowed("video.file")},
         {with(R"("offsetMs": -1500)", R"("offsetMs": "-1500")"), valueOf("video.offsetMs")},
         {with(R"("round": 7)", R"("round": 1e999)"),
          "Il documento non è valido: contiene un numero troppo grande."},
