@@ -281,7 +281,7 @@ void writePointLog(PageWriter& w, const MatchSummary& m) {
         w.element("p",
                   filled(QCoreApplication::translate(
                       "HtmlReport", "Un clic su una riga, o Invio, mostra il punto nel video.")),
-                  {{"class", "nota"}});
+                  {{"class", "nota schermo"}});
         for (const PointRow& r : m.points) {
             moments.push_back(r.videoMs);
         }

@@ -2,7 +2,7 @@
 """The match page in a real browser: a match document whose points have moments in a video beside
 it, its HTML report written from another folder, opened in headless Chromium through Selenium.
 The video must load from the page's absolute URL, a click or Enter on a row must seek it to that
-point's clip, and printing must hide it. A missing browser or driver fails the test."""
+point's clip, and printing must hide it and the note about it. A missing browser or driver fails the test."""
 import os
 import subprocess
 import sys
@@ -90,12 +90,14 @@ with tempfile.TemporaryDirectory() as scratch:
                              ActionChains(driver).send_keys(Keys.ENTER).perform()))
         wait.until(lambda d: not d.execute_script(f"return {video}.paused"), "the clip never played")
 
-        display = f"return getComputedStyle({video}).display"
+        # Neither the video nor the note that says how to play it is printed.
+        display = (f"return [{video}, document.querySelector('p.schermo')]"
+                   ".map(function (e) { return getComputedStyle(e).display; })")
         shown = driver.execute_script(display)
         driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
         printed = driver.execute_script(display)
-        if (shown == "none", printed) != (False, "none"):
-            fail(f"the video shows as {shown} on screen and {printed} in print")
+        if "none" in shown or printed != ["none", "none"]:
+            fail(f"the video and its note show as {shown} on screen and {printed} in print")
     finally:
         driver.quit()
 print("the page's video seeks to each row's clip and is not printed")
