@@ -15,7 +15,6 @@
 #include "report/Language.h"
 #include "report/MatchSummary.h"
 #include "report/PointLogCsv.h"
-#include "report/StatisticsJson.h"
 #include "support/MatchBuilder.h"
 #include "support/MatchScript.h"
 #include "support/Page.h"
@@ -95,13 +94,6 @@ TEST(ReportJson, EveryLabelAsTheWindowShowsItAndTheMatchSettings) {
             "Punto 4 di 8 (storico)", QJsonArray{false, false, true},
             R"({"bestOf":5,"decidingSet":"tb7","firstServer":0,"noAd":false,"setTieBreak":true})",
             3));
-    // A point's moment in the video is listed where it has one.
-    MatchRecord onVideo = b.record();
-    onVideo.videoMs.assign(onVideo.points.size(), kNoTime);
-    onVideo.videoMs[1] = 0;
-    const QJsonArray points = pointsJson(summarizeMatch(onVideo));
-    EXPECT_EQ(std::tuple(points[0]["videoMs"].toInteger(-1), points[1]["videoMs"].toInteger(-1)),
-              std::tuple(-1, 0));
 }
 
 // The reports in another language than Italian: every text a person reads comes from the
