@@ -7,6 +7,7 @@
 
 #include "report/PointLogCsv.h"
 #include "report/Report.h"
+#include "report/StatisticsJson.h"
 #include "storage/MatchFile.h"
 #include "support/MatchBuilder.h"
 #include "support/MatchScript.h"
@@ -217,10 +218,12 @@ TEST(HtmlReport, RowsWithAMomentPlayTheirClipInTheVideo) {
         r.videoMs[k] = ms;
     }
     EXPECT_EQ(htmlReport(summarizeMatch(r)), htmlReport(summarizeMatch(handMade())));
-    // The point log gives them to the millisecond, after the times.
+    // The point log gives them to the millisecond, after the times; the JSON where there is one.
     const std::string csv = pointLogCsv(summarizeMatch(r));
+    const QJsonArray json = pointsJson(summarizeMatch(r));
     EXPECT_TRUE(has(csv, ",Tempo,Video\r\n") && has(csv, ",0:40,0:00:30.000\r\n") &&
-                has(csv, ",2:00,\r\n") && has(csv, ",1:02:45,1:23:20.000\r\n"));
+                has(csv, ",2:00,\r\n") && has(csv, ",1:02:45,1:23:20.000\r\n") &&
+                json[1]["videoMs"] == 30'000 && !json[3].toObject().contains("videoMs"));
     r.video.file = "/tmp/a b/partita è#1.mp4";
     const std::string page = htmlReport(summarizeMatch(r));
     const Reading reading = read(page);
