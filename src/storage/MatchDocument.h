@@ -15,7 +15,8 @@
 namespace courtlog {
 
 // The match document: UTF-8 JSON that keeps everything a match record holds, the rules a
-// match file cannot express, the points' times and the names as typed.
+// match file cannot express, the points' times, the video and each point's moment in it, and
+// the names as typed.
 //
 //   {"format": "courtlog-match", "version": 1, "players": [a, b], "tournament": t,
 //    "round": r, "rules": {one key a rule, as ruleRows() names them},
