@@ -472,6 +472,14 @@ Options come before the file. A lone argument is the file, except
         <source>Nessun vincente e nessun errore segnato finora.</source>
         <translation>No winner and no error marked so far.</translation>
     </message>
+    <message>
+        <source>Video della partita</source>
+        <translation>The match&apos;s video</translation>
+    </message>
+    <message>
+        <source>Un clic su una riga, o Invio, mostra il punto nel video.</source>
+        <translation>A click on a row, or Enter, shows the point in the video.</translation>
+    </message>
 </context>
 <context>
     <name>KeyMap</name>
@@ -745,6 +753,14 @@ Replace it with this window&apos;s match?</translation>
         <source>i set brevi</source>
         <translation>the short sets</translation>
     </message>
+    <message>
+        <source>il video della partita</source>
+        <translation>the match&apos;s video</translation>
+    </message>
+    <message>
+        <source>i momenti dei punti nel video</source>
+        <translation>the points&apos; moments in the video</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -965,6 +981,10 @@ Replace it with this window&apos;s match?</translation>
     <message>
         <source>Tempo</source>
         <translation>Time</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
     </message>
 </context>
 <context>

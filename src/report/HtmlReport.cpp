@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QUrl>
 
 #include "report/HtmlChart.h"
 #include "report/HtmlTables.h"
@@ -12,17 +13,20 @@ namespace courtlog {
 
 namespace {
 
-// The style sheet, built into the program: the page carries it inline, so it needs no other
-// file.
+// A file built into the program, such as the style sheet: the page carries it inline, so it
+// needs no other file.
+std::string builtIn(const QString& name) {
+    QFile file(QStringLiteral(":/courtlog/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
 const std::string& styleSheet() {
-    static const std::string css = [] {
-        QFile file(QStringLiteral(":/courtlog/report.css"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-    }();
+    static const std::string css = builtIn(QStringLiteral("report.css"));
     return css;
 }
 
-void openPage(PageWriter& w, const std::string& title) {
+// `moreStyle` only where the page has what it is for, so that other pages stay as they were.
+void openPage(PageWriter& w, const std::string& title, const std::string& moreStyle = {}) {
     w.doctype("<!DOCTYPE html>");
     w.text("\n");
     const std::string language = codeOf(currentLanguage()).toStdString();
@@ -33,6 +37,9 @@ void openPage(PageWriter& w, const std::string& title) {
     w.empty("meta", {{"name", "viewport"}, {"content", "width=device-width, initial-scale=1"}});
     w.element("title", title);
     w.element("style", styleSheet());
+    if (!moreStyle.empty()) {
+        w.element("style", moreStyle);
+    }
     w.close();
     w.text("\n");
     w.open("body");
@@ -104,18 +111,41 @@ void heading(PageWriter& w, const MatchSummary& m) {
     w.close();
 }
 
+// The match's video, which the rows of the point log play. Its source is an absolute URL: the
+// page may be written anywhere, standard output included.
+void writeVideo(PageWriter& w, const MatchSummary& m) {
+    const QUrl url = QUrl::fromLocalFile(QString::fromStdString(m.video.file));
+    w.open("video", {{"id", "video"},
+                     {"class", "video"},
+                     {"controls", "controls"},
+                     {"preload", "metadata"},
+                     {"src", url.toString(QUrl::FullyEncoded).toStdString()},
+                     {"aria-label",
+                      filled(QCoreApplication::translate("HtmlReport", "Video della partita"))}});
+    w.close();
+}
+
 }  // namespace
 
 std::string htmlReport(const MatchSummary& match) {
+    static const std::string videoStyle = builtIn(QStringLiteral("video.css"));
+    static const std::string videoScript = builtIn(QStringLiteral("video.js"));
+    const bool video = !match.video.file.empty();
     PageWriter w;
-    openPage(w, joined({matchTitle(match), match.tournament}, " · "));
+    openPage(w, joined({matchTitle(match), match.tournament}, " · "), video ? videoStyle : "");
     heading(w, match);
+    if (video) {
+        writeVideo(w, match);
+    }
     writeMatchStatistics(w, match);
     writeChart(w, match);
     writeSetStatistics(w, match);
     writeShotCharts(w, match);
     writeDetailedStatistics(w, match);
     writePointLog(w, match);
+    if (video) {
+        w.element("script", videoScript);
+    }
     return closePage(w);
 }
 

@@ -10,7 +10,9 @@ namespace courtlog {
 // A self-contained page (no external files, scripts or fonts) about one match: tournament,
 // round, players and score; both players' statistics for the match and for each set; the
 // course of the match drawn as inline SVG; and the point log. Well-formed XHTML, so it can be
-// read back as XML. Prints on A4.
+// read back as XML. Prints on A4. A match with a video shows it at the top, by its absolute
+// URL, and a small inline script plays a point's clip from its row of the log; the video is
+// not printed.
 std::string htmlReport(const MatchSummary& match);
 
 // A page with several matches added up by player.

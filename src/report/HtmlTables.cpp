@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <array>
 
+#include "history/VideoClips.h"
 #include "report/DetailedStatistics.h"
 #include "report/Language.h"
 
@@ -94,9 +95,22 @@ std::string rowClass(const PointRow& r) {
     return c;
 }
 
-void logRow(PageWriter& w, const MatchSummary& m, const PointRow& r) {
+// The start of a point's clip in seconds, as a video element seeks: "162.250".
+std::string secondsText(std::int64_t ms) {
+    return std::to_string(ms / 1000) + "." + std::to_string(1000 + ms % 1000).substr(1);
+}
+
+// `clip`: where the row starts the page's video, when it does; the row is then reached with Tab.
+void logRow(PageWriter& w, const MatchSummary& m, const PointRow& r,
+            const std::optional<Clip>& clip) {
     const std::string dash = "–";
-    w.open("tr", {{"class", rowClass(r)}});
+    if (clip) {
+        w.open(
+            "tr",
+            {{"class", rowClass(r)}, {"data-clip", secondsText(clip->startMs)}, {"tabindex", "0"}});
+    } else {
+        w.open("tr", {{"class", rowClass(r)}});
+    }
     w.element("td", std::to_string(r.number));
     w.element("td", r.scored ? std::to_string(r.set) : dash);
     w.element("td", r.scored ? std::to_string(r.gamesA) + "-" + std::to_string(r.gamesB) : dash);
@@ -260,6 +274,18 @@ void writePointLog(PageWriter& w, const MatchSummary& m) {
                       "contano nel punteggio.")),
                   {{"class", "nota"}});
     }
+    // With the match's video on the page, a row plays the point's clip, with the lead a
+    // player starts from.
+    std::vector<std::int64_t> moments;
+    if (!m.video.file.empty()) {
+        w.element("p",
+                  filled(QCoreApplication::translate(
+                      "HtmlReport", "Un clic su una riga, o Invio, mostra il punto nel video.")),
+                  {{"class", "nota schermo"}});
+        for (const PointRow& r : m.points) {
+            moments.push_back(r.videoMs);
+        }
+    }
     w.open("table", {{"class", "registro"}});
     colgroup(w, {"n", "set", "giochi", "punti", "nome", "vince", "palla", "esito", "colpo"});
     head(w, {filled(QCoreApplication::translate("HtmlReport", "N.")),
@@ -273,7 +299,9 @@ void writePointLog(PageWriter& w, const MatchSummary& m) {
              filled(QCoreApplication::translate("HtmlReport", "Colpo"))});
     w.open("tbody");
     for (const PointRow& r : m.points) {
-        logRow(w, m, r);
+        logRow(w, m, r,
+               clipOf(moments, r.number - 1,
+                      static_cast<std::int64_t>(kDefaultClipLeadSeconds) * 1000));
     }
     w.close();
     w.close();

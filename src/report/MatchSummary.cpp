@@ -1,5 +1,6 @@
 #include "report/MatchSummary.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <array>
 
@@ -44,6 +45,11 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
     h.tournament = match.tournament;
     h.round = roundName(match.round);
     h.setsInMatch = rules.setsInMatch;
+    h.video = match.video;
+    if (!h.video.file.empty()) {
+        h.video.file =
+            QFileInfo(QString::fromStdString(h.video.file)).absoluteFilePath().toStdString();
+    }
 
     Position position = startPosition(rules);
     int diff = 0;
@@ -68,6 +74,7 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
         row.colpo = EstraiInfo(w, Attr::Colpo);
         row.erroreVincente = EstraiInfo(w, Attr::ErroreVincente);
         row.ms = k < match.times.size() ? match.times[k] : kNoTime;
+        row.videoMs = k < match.videoMs.size() ? match.videoMs[k] : kNoTime;
         row.scored = happened.counted;
         row.endedGame = happened.game;
         row.brokeServe = happened.breakOfServe;

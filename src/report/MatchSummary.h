@@ -26,11 +26,12 @@ struct PointRow {
     int dirittoRovescio = 0;  // option indexes of the point panel
     int colpo = 0;
     int erroreVincente = 0;
-    bool scored = true;         // false for points after the end of the match
-    bool endedGame = false;     // the point won a game (a tie-break included)
-    bool brokeServe = false;    // ... and that game was a break of serve
-    int diffAfter = 0;          // points won by A minus points won by B after this point
-    std::int64_t ms = kNoTime;  // after the start of the match
+    bool scored = true;              // false for points after the end of the match
+    bool endedGame = false;          // the point won a game (a tie-break included)
+    bool brokeServe = false;         // ... and that game was a break of serve
+    int diffAfter = 0;               // points won by A minus points won by B after this point
+    std::int64_t ms = kNoTime;       // after the start of the match
+    std::int64_t videoMs = kNoTime;  // the point's moment in the match's video
 };
 
 struct SetSummary {
@@ -61,6 +62,9 @@ struct MatchSummary {
     bool matchOver = false;
     int winner = -1;
     std::string gameScore;  // the current game, or empty when the match is over
+    // The match's video, its file absolute, since a report may be read anywhere; empty when
+    // none.
+    MatchRecord::VideoLink video;
 };
 
 // A player's name by an index a row, a file or a hand-made history holds: 1 is player B, and

@@ -41,9 +41,9 @@ std::string cell(std::string value, bool typed = false) {
 }
 
 // The cells are views, so a long name that stands in every row is never copied for one.
-// `last` is a column that only some logs have.
+// `extra` are the columns that only some logs have, those a log leaves out given as nothing.
 void addRow(std::string& out, std::initializer_list<std::string_view> cells,
-            std::optional<std::string_view> last) {
+            std::initializer_list<std::optional<std::string_view>> extra) {
     bool first = true;
     for (std::string_view c : cells) {
         if (!first) {
@@ -52,11 +52,27 @@ void addRow(std::string& out, std::initializer_list<std::string_view> cells,
         out += c;
         first = false;
     }
-    if (last) {
-        out += ',';
-        out += *last;
+    for (const std::optional<std::string_view>& c : extra) {
+        if (c) {
+            out += ',';
+            out += *c;
+        }
     }
     out += "\r\n";
+}
+
+// A moment in the video as a player shows it, to the millisecond: "0:03:07.250".
+std::string videoClockText(std::int64_t ms) {
+    const auto two = [](std::int64_t v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+    const std::int64_t seconds = ms / 1000;
+    const std::string millis = std::to_string(1000 + ms % 1000).substr(1);
+    return std::to_string(seconds / 3600) + ":" + two(seconds / 60 % 60) + ":" + two(seconds % 60) +
+           "." + millis;
+}
+
+// The cell when the log has the column.
+std::optional<std::string_view> column(bool shown, const std::string& text) {
+    return shown ? std::optional<std::string_view>(text) : std::nullopt;
 }
 
 // A text of the program in the language in use, quoted if a translation needs it.
@@ -74,9 +90,12 @@ std::string pointLogCsv(const MatchSummary& match) {
     // A match charted without times keeps the columns it always had.
     const bool timed =
         std::ranges::any_of(match.points, [](const PointRow& r) { return r.ms != kNoTime; });
+    const bool onVideo =
+        std::ranges::any_of(match.points, [](const PointRow& r) { return r.videoMs != kNoTime; });
     std::string out;
     // A and B stand for the players, as in the window's "Giocatore A" and "Giocatore B".
     const std::string tempo = said(QCoreApplication::translate("PointLogCsv", "Tempo"));
+    const std::string video = said(QCoreApplication::translate("PointLogCsv", "Video"));
     addRow(out,
            {said(QCoreApplication::translate("PointLogCsv", "Punto")),
             said(QCoreApplication::translate("PointLogCsv", "Set")),
@@ -92,7 +111,7 @@ std::string pointLogCsv(const MatchSummary& match) {
             said(QCoreApplication::translate("PointLogCsv", "Diritto/Rovescio")),
             said(QCoreApplication::translate("PointLogCsv", "Colpo")),
             said(QCoreApplication::translate("PointLogCsv", "Errore/Vincente"))},
-           timed ? std::optional<std::string_view>(tempo) : std::nullopt);
+           {column(timed, tempo), column(onVideo, video)});
     const std::string yes = said(QCoreApplication::translate("PointLogCsv", "sì"));
     // Made once: a name may be thousands of characters long, and it stands in every row.
     const std::array<std::string, 2> names{cell(match.players[0], true),
@@ -103,6 +122,7 @@ std::string pointLogCsv(const MatchSummary& match) {
         const std::size_t dash = r.score.find('-');
         // From the first timed point; a point charted without its time has an empty cell.
         const std::string time = r.ms != kNoTime ? clockText(r.ms) : std::string();
+        const std::string moment = r.videoMs != kNoTime ? videoClockText(r.videoMs) : std::string();
         addRow(out,
                {std::to_string(r.number), std::to_string(r.set), std::to_string(r.gamesA),
                 std::to_string(r.gamesB), cell(r.score.substr(0, dash)),
@@ -111,7 +131,7 @@ std::string pointLogCsv(const MatchSummary& match) {
                 names[r.winner], said(servizioText(r.servizio)), said(outcomeText(r.outcome)),
                 said(dirittoRovescioText(r.dirittoRovescio)), said(colpoText(r.colpo)),
                 said(erroreVincenteText(r.erroreVincente))},
-               timed ? std::optional<std::string_view>(time) : std::nullopt);
+               {column(timed, time), column(onVideo, moment)});
     }
     return out;
 }

@@ -306,7 +306,8 @@ QJsonObject renderJson(const MatchSession& session) {
                                             });
     }
     const Rules& rules = session.rules();
-    return QJsonObject{
+    const MatchSummary summary = summarizeMatch(record);
+    QJsonObject out{
         {"pointCount", session.points().count()},
         {"currentPoint", session.points().current()},
         {"setsInMatch", rules.setsInMatch},
@@ -320,8 +321,16 @@ QJsonObject renderJson(const MatchSession& session) {
         {"fields", fields},
         // At the position, as the frames show them; the points are the whole match's.
         {"statistics", statisticsJson(session.statistics())},
-        {"points", pointsJson(summarizeMatch(record))},
+        {"points", pointsJson(summary)},
     };
+    if (!summary.video.file.empty()) {
+        QJsonObject video{{"file", qs(summary.video.file)}};
+        if (summary.video.offsetMs) {
+            video.insert("offsetMs", static_cast<qint64>(*summary.video.offsetMs));
+        }
+        out.insert("video", video);
+    }
+    return out;
 }
 
 namespace {

@@ -16,7 +16,8 @@ namespace courtlog::report {
 std::string renderText(const MatchSession& session);
 
 // The same for programs: the match settings, every label of the window by its display name
-// with caption, visibility and colours, the statistics and every recorded point.
+// with caption, visibility and colours, the statistics, every recorded point with its moment in
+// the video, and the video itself when the match has one.
 QJsonObject renderJson(const MatchSession& session);
 
 // Several matches added up by player, as text: the matches, then one column per player.

@@ -105,6 +105,9 @@ QJsonArray pointsJson(const MatchSummary& match) {
         if (r.ms != kNoTime) {
             point.insert(QStringLiteral("ms"), static_cast<qint64>(r.ms));
         }
+        if (r.videoMs != kNoTime) {
+            point.insert(QStringLiteral("videoMs"), static_cast<qint64>(r.videoMs));
+        }
         points.append(point);
     }
     return points;

@@ -39,6 +39,7 @@ void appendMember(nlohmann::ordered_json& object, const std::string& key,
 // object, to take before it is kept: a reader that keeps keys of its own in a document finds
 // them there without reading it all again.
 DecodedDocument decodeDocumentTaking(std::string_view bytes,
-                                     const std::function<void(nlohmann::ordered_json&)>& take);
+                                     const std::function<void(nlohmann::ordered_json&)>& take,
+                                     const std::string& documentPath = {});
 
 }  // namespace courtlog

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <filesystem>
 #include <limits>
 
 #include "platform/Clock.h"
@@ -19,8 +20,9 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kFormat = "courtlog-match";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr const char* kTopKeys[] = {"format", "version", "players", "tournament",
-                                    "round",  "rules",   "start",   "points"};
+constexpr const char* kTopKeys[] = {"format", "version", "players", "tournament", "round",
+                                    "rules",  "start",   "video",   "points"};
+constexpr const char* kVideoKeys[] = {"file", "offsetMs"};
 
 template <std::size_t N>
 bool isOneOf(const std::string& key, const char* const (&keys)[N]) {
@@ -214,8 +216,8 @@ void readPoints(const Json& points, bool timed, DecodedDocument& result) {
     MatchRecord& m = result.match;
     const std::size_t taken = std::min<std::size_t>(points.size(), kMaxPoints);
     result.pointsIgnored = points.size() - taken;
-    bool anyTime = false;
-    std::vector<std::int64_t> times;
+    bool anyTime = false, anyMoment = false;
+    std::vector<std::int64_t> times, moments;
     for (std::size_t i = 0; i < points.size(); ++i) {
         // Every point is checked, also those left out: a damaged list is not half loaded.
         const std::string path = "points[" + std::to_string(i) + "]";
@@ -236,19 +238,98 @@ void readPoints(const Json& points, bool timed, DecodedDocument& result) {
             ms = integer(*it, 0, std::numeric_limits<std::int64_t>::max(), path + ".ms");
             anyTime = true;
         }
+        std::int64_t moment = kNoTime;
+        if (const auto it = point.find("videoMs"); it != point.end()) {
+            moment = integer(*it, 0, std::numeric_limits<std::int64_t>::max(), path + ".videoMs");
+            anyMoment = true;
+        }
         if (i < taken) {
             m.points.push_back(word);
             times.push_back(ms);
+            moments.push_back(moment);
         }
     }
     if (anyTime) {
         m.times = std::move(times);
     }
+    if (anyMoment) {
+        m.videoMs = std::move(moments);
+    }
+}
+
+namespace fs = std::filesystem;
+
+fs::path pathOf(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8Of(const std::u8string& text) {
+    return std::string(text.begin(), text.end());
+}
+
+// The folder a document is in, absolute: a name given from the command line may be bare.
+fs::path folderOf(const std::string& documentPath) {
+    std::error_code error;
+    const fs::path whole = fs::absolute(pathOf(documentPath), error);
+    return (error ? pathOf(documentPath) : whole).lexically_normal().parent_path();
+}
+
+// The video's path as a document at documentPath keeps it: relative, with "/", when the video
+// is in the document's folder or under it, so that moving both keeps them together.
+std::string videoFileToWrite(const std::string& file, const std::string& documentPath) {
+    const fs::path video = pathOf(file).lexically_normal();
+    if (documentPath.empty() || !video.is_absolute()) {
+        return file;
+    }
+    const fs::path relative = video.lexically_relative(folderOf(documentPath));
+    if (relative.empty() || relative == "." || *relative.begin() == "..") {
+        return file;
+    }
+    return utf8Of(relative.generic_u8string());
+}
+
+// The reverse: a relative path is taken from the document's folder. One with a root of its
+// own ("C:x", "\\x" on Windows) is left as written: it names no place beside the document.
+std::string videoFileRead(const std::string& file, const std::string& documentPath) {
+    const fs::path video = pathOf(file);
+    if (documentPath.empty() || file.empty() || video.has_root_name() ||
+        video.has_root_directory()) {
+        return file;
+    }
+    return utf8Of((folderOf(documentPath) / video).lexically_normal().u8string());
+}
+
+void readVideo(const Json& video, const std::string& documentPath, DecodedDocument& result,
+               Json& unknown) {
+    if (!video.is_object()) {
+        missingOrWrongType("video");
+    }
+    MatchRecord::VideoLink& link = result.match.video;
+    const auto& file = member(video, "file", &Json::is_string, "video.file");
+    // No writer of ours names no file: what else it holds would have nowhere to go back to.
+    if (file.get_ref<const std::string&>().empty()) {
+        badValue("video.file");
+    }
+    link.file = videoFileRead(file.get<std::string>(), documentPath);
+    if (const auto it = video.find("offsetMs"); it != video.end()) {
+        link.offsetMs = integer(*it, std::numeric_limits<std::int64_t>::min(),
+                                std::numeric_limits<std::int64_t>::max(), "video.offsetMs");
+    }
+    Json extra = Json::object();
+    extra.get_ref<Json::object_t&>().reserve(video.size());
+    for (const auto& [key, value] : video.items()) {
+        if (!isOneOf(key, kVideoKeys)) {
+            appendMember(extra, key, value);
+        }
+    }
+    if (!extra.empty()) {
+        unknown["video"] = std::move(extra);
+    }
 }
 
 }  // namespace
 
-std::string encodeDocument(const MatchRecord& match) {
+std::string encodeDocument(const MatchRecord& match, const std::string& documentPath) {
     Json rules = rulesJson(match.rules);
     Json unknown = Json::object();
     if (!match.unknown.empty()) {
@@ -283,6 +364,21 @@ std::string encodeDocument(const MatchRecord& match) {
     if (timed) {
         put("start", dumped(Json(match.start)));
     }
+    if (!match.video.file.empty()) {
+        Json video = {{"file", videoFileToWrite(match.video.file, documentPath)}};
+        if (match.video.offsetMs) {
+            video["offsetMs"] = *match.video.offsetMs;
+        }
+        if (const auto it = unknown.find("video"); it != unknown.end() && it->is_object()) {
+            video.get_ref<Json::object_t&>().reserve(video.size() + it->size());
+            for (const auto& [key, value] : it->items()) {
+                if (!isOneOf(key, kVideoKeys)) {
+                    appendMember(video, key, value);
+                }
+            }
+        }
+        put("video", dumped(video));
+    }
     for (const auto& [key, value] : unknown.items()) {
         if (!isOneOf(key, kTopKeys)) {
             put(key, dumped(value));
@@ -296,6 +392,9 @@ std::string encodeDocument(const MatchRecord& match) {
         if (timed && i < match.times.size() && match.times[i] != kNoTime) {
             out += ", \"ms\": " + std::to_string(match.times[i]);
         }
+        if (i < match.videoMs.size() && match.videoMs[i] != kNoTime) {
+            out += ", \"videoMs\": " + std::to_string(match.videoMs[i]);
+        }
         out += "}";
     }
     out += n == 0 ? "]\n}\n" : "\n  ]\n}\n";
@@ -306,12 +405,14 @@ std::string encodeRules(const Rules& rules) {
     return dumped(rulesJson(rules));
 }
 
-DecodedDocument decodeDocument(std::string_view bytes) {
-    return decodeDocumentTaking(bytes, [](nlohmann::ordered_json&) {});
+DecodedDocument decodeDocument(std::string_view bytes, const std::string& documentPath) {
+    return decodeDocumentTaking(
+        bytes, [](nlohmann::ordered_json&) {}, documentPath);
 }
 
 DecodedDocument decodeDocumentTaking(std::string_view bytes,
-                                     const std::function<void(nlohmann::ordered_json&)>& take) {
+                                     const std::function<void(nlohmann::ordered_json&)>& take,
+                                     const std::string& documentPath) {
     DecodedDocument result;
     if (const std::string_view encoding = foreignEncoding(bytes); !encoding.empty()) {
         result.refusal = Text(CL_TEXT("Messages",
@@ -395,6 +496,9 @@ DecodedDocument decodeDocumentTaking(std::string_view bytes,
                 badValue("start");
             }
         }
+        if (const auto it = doc.find("video"); it != doc.end()) {
+            readVideo(*it, documentPath, result, unknown);
+        }
         readPoints(member(doc, "points", &Json::is_array, "points"), !m.start.empty(), result);
 
         unknown.get_ref<Json::object_t&>().reserve(doc.size());
@@ -456,6 +560,12 @@ std::vector<Text> matchFileLosses(const MatchRecord& match) {
     if (std::any_of(match.times.begin(), match.times.end(),
                     [](std::int64_t t) { return t != kNoTime; })) {
         losses.emplace_back(CL_TEXT("Messages", "i tempi dei punti"));
+    }
+    if (!match.video.file.empty()) {
+        losses.emplace_back(CL_TEXT("Messages", "il video della partita"));
+    }
+    if (std::ranges::any_of(match.videoMs, [](std::int64_t t) { return t != kNoTime; })) {
+        losses.emplace_back(CL_TEXT("Messages", "i momenti dei punti nel video"));
     }
     if (!match.unknown.empty()) {
         losses.emplace_back(CL_TEXT("Messages",

@@ -15,19 +15,28 @@
 namespace courtlog {
 
 // The match document: UTF-8 JSON that keeps everything a match record holds, the rules a
-// match file cannot express, the points' times and the names as typed.
+// match file cannot express, the points' times, the video and each point's moment in it, and
+// the names as typed.
 //
 //   {"format": "courtlog-match", "version": 1, "players": [a, b], "tournament": t,
 //    "round": r, "rules": {one key a rule, as ruleRows() names them},
-//    "start": optional ISO 8601 UTC, "points": [{"word": w, "ms": optional}, ...]}
+//    "start": optional ISO 8601 UTC,
+//    "video": optional {"file": path, "offsetMs": optional, a whole number},
+//    "points": [{"word": w, "ms": optional, "videoMs": optional}, ...]}
 //
-// Keys this program does not know, at the top level and in "rules", are kept in
+// "ms" counts from "start"; "videoMs" from the start of the video. The video's file is kept
+// relative to the document, with "/", when it sits in the document's folder or under it, so
+// that the two can be moved together; absolute otherwise.
+//
+// Keys this program does not know, at the top level, in "rules" and in "video", are kept in
 // MatchRecord::unknown and written back.
 
 inline constexpr int kDocumentVersion = 1;
 
-// The document's text. At most kMaxPoints points are written.
-std::string encodeDocument(const MatchRecord& match);
+// The document's text. At most kMaxPoints points are written. `documentPath` is where it goes,
+// which a video beside it or under it is written relative to; without it, the video's path is
+// written as it is (a recovery file keeps it absolute).
+std::string encodeDocument(const MatchRecord& match, const std::string& documentPath = {});
 // The document's "rules", as JSON text: what a report says of them.
 std::string encodeRules(const Rules& rules);
 
@@ -40,8 +49,9 @@ struct DecodedDocument : DecodedMatch {
 
 // Reads a document. A round beyond the list is reported and the rest loads; a newer version,
 // bad JSON, text in another encoding than UTF-8, a missing key, a value of the wrong type or
-// out of its range refuse the document.
-DecodedDocument decodeDocument(std::string_view bytes);
+// out of its range refuse the document. A video's relative path is taken from `documentPath`'s
+// folder, and stays as it is without one.
+DecodedDocument decodeDocument(std::string_view bytes, const std::string& documentPath = {});
 
 // Whether the bytes are a document rather than a match file: the first byte after an
 // optional byte-order mark and white space is "{". A match file never starts so, since its

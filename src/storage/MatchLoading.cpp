@@ -66,7 +66,7 @@ LoadedMatch loadMatchFile(const std::string& path) {
                 Text(CL_TEXT("Messages", "Il documento è troppo grande: supera %1 byte."))
                     .arg(static_cast<long long>(kMaxUsefulDocumentSize));
         } else {
-            decodedDocument = decodeDocument(read.bytes);
+            decodedDocument = decodeDocument(read.bytes, path);
         }
         if (decodedDocument.refusal) {
             return refused(Text(CL_TEXT("Messages", "Impossibile aprire il file %1. %2"))

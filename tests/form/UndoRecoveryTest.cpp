@@ -308,10 +308,14 @@ TEST(Recovery, TheDocumentKeepsTheFileAndTheMarksOfAMatchFile) {
     MatchRecord m;
     m.tieBreakMarks = {true, true, true};
     m.points = {1, 2};
+    // The video's path stays absolute: only a saved document keeps it relative to itself.
+    m.video = {"/x/v.mp4", 250};
+    m.videoMs = {kNoTime, 9};
     const DecodedRecovery back = decodeRecovery(encodeRecovery(m, "/x/a.clg"));
     // The same match compares the marks too.
-    EXPECT_EQ(std::tuple(back.file, back.match.unknown, sameMatch(back.match, m)),
-              std::tuple("/x/a.clg", "", true));
+    EXPECT_EQ(std::tuple(back.file, back.match.unknown, sameMatch(back.match, m), back.match.video,
+                         back.match.videoMs),
+              std::tuple("/x/a.clg", "", true, m.video, m.videoMs));
     // Marks that would score it otherwise are not taken.
     std::string doc = encodeRecovery(m, "");
     doc.replace(doc.find("[true,true,true]"), 16, "[true,false,false]");

@@ -28,7 +28,8 @@ bool documentRoundTrip(const MatchRecord& m) {
     const MatchRecord& a = again.match;
     return !again.refusal && a.points == m.points && a.times == m.times && a.players == m.players &&
            a.tournament == m.tournament && a.rules == m.rules && a.start == m.start &&
-           a.unknown == m.unknown && encodeDocument(a) == text;
+           a.video == m.video && a.videoMs == m.videoMs && a.unknown == m.unknown &&
+           encodeDocument(a) == text;
 }
 
 }  // namespace

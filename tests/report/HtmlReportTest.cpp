@@ -7,6 +7,7 @@
 
 #include "report/PointLogCsv.h"
 #include "report/Report.h"
+#include "report/StatisticsJson.h"
 #include "storage/MatchFile.h"
 #include "support/MatchBuilder.h"
 #include "support/MatchScript.h"
@@ -204,6 +205,39 @@ TEST(StatisticsReport, TextGivesTheMatchAndEachSetAtThePosition) {
     MatchRecord untimed = handMade();
     untimed.times.assign(untimed.points.size(), kNoTime);
     EXPECT_EQ(rows(untimed)[0], "Errore/Vincente\r");
+}
+
+// With a video, the page shows it at the top, hidden in print (the browser's test), and each
+// row with a moment plays the point's clip; moments without a video change nothing.
+TEST(HtmlReport, RowsWithAMomentPlayTheirClipInTheVideo) {
+    MatchRecord r = handMade();
+    r.videoMs.assign(r.points.size(), kNoTime);
+    // The first clip starts at the video's start; the next from the moment before it, or 25 s
+    // before its own when that is later. Without a video, the moments change nothing.
+    for (const auto& [k, ms] : {std::pair{0, 20'000}, {1, 30'000}, {2, 190'250}, {29, 5'000'000}}) {
+        r.videoMs[k] = ms;
+    }
+    EXPECT_EQ(htmlReport(summarizeMatch(r)), htmlReport(summarizeMatch(handMade())));
+    // The point log gives them to the millisecond, after the times; the JSON where there is one.
+    const std::string csv = pointLogCsv(summarizeMatch(r));
+    const QJsonArray json = pointsJson(summarizeMatch(r));
+    EXPECT_TRUE(has(csv, ",Tempo,Video\r\n") && has(csv, ",0:40,0:00:30.000\r\n") &&
+                has(csv, ",2:00,\r\n") && has(csv, ",1:02:45,1:23:20.000\r\n") &&
+                json[1]["videoMs"] == 30'000 && !json[3].toObject().contains("videoMs"));
+    r.video.file = "/tmp/a b/partita è#1.mp4";
+    const std::string page = htmlReport(summarizeMatch(r));
+    const Reading reading = read(page);
+    std::string clips;
+    for (std::size_t at = 0; (at = page.find("data-clip=\"", at)) != std::string::npos; at += 11) {
+        clips += page.substr(at + 11, page.find('"', at + 11) - at - 11) + " ";
+    }
+    EXPECT_EQ(clips, "0.000 20.000 165.250 4975.000 ");
+    // The video by its absolute URL; the script and its style as written, since an HTML reader
+    // does not unescape them.
+    EXPECT_TRUE(
+        has(page, R"(preload="metadata" src="file:///tmp/a%20b/partita%20%C3%A8%231.mp4")") &&
+        has(page, "<style>" + reading.style + "</style>") &&
+        has(page, "<script>" + reading.script + "</script>"));
 }
 
 // Each bar of a player's chart with the count written beside it, in page order.

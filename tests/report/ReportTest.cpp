@@ -128,6 +128,9 @@ TEST(ReportLanguage, PointLogRowsAndEveryTextReadComesFromTheCatalogueAndTheJson
 
     MatchRecord record = b.record();
     record.tournament = "OPEN";
+    // The page's and the log's texts about the video too.
+    record.video.file = "/V.MP4";
+    record.videoMs.assign(record.points.size(), 1000);
     const MatchSummary over = summarizeMatch(record);
     const std::vector<MatchSummary> totalled{over, summarizeMatch(MatchRecord{})};
     const auto json = [&] {

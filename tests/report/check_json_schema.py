@@ -28,22 +28,26 @@ def check(doc, what):
 
 
 # Player A wins two sets 6-0 with an ace on every first point of a game; two more points follow
-# the end. The fifth point has no time.
+# the end. The fifth point has no time; every third has a moment in the video beside the match.
 points = []
 for i in range(50):
     point = {"word": 0x0400 if i % 4 == 0 else 0}
     if i != 5:
         point["ms"] = 20000 * i
+    if i % 3 == 0:
+        point["videoMs"] = 1000 * i
     points.append(point)
 document = {"format": "courtlog-match", "version": 1, "players": ["Ана", "李"],
             "tournament": "", "round": 0, "start": "2026-06-01T10:00:00Z",
             "rules": {"bestOf": 3, "setTieBreak": True, "decidingSet": "mtb10", "noAd": False,
-                      "firstServer": 1}, "points": points}
+                      "firstServer": 1}, "video": {"file": "v/partita.webm", "offsetMs": -2000},
+            "points": points}
 with tempfile.TemporaryDirectory() as scratch:
     timed = os.path.join(scratch, "timed.courtlog")
     with open(timed, "w", encoding="utf-8") as f:
         json.dump(document, f, ensure_ascii=False)
     outputs = {"timed": report(timed), "timed --at 30": report("--at", "30", timed)}
+    video = {"file": os.path.join(scratch, "v", "partita.webm"), "offsetMs": -2000}
 for sample in samples:
     whole = outputs[os.path.basename(sample)] = report(sample)
     middle = str(whole["pointCount"] // 2)
@@ -66,6 +70,9 @@ if [p["afterMatchEnd"] for p in last] != [True, True] or {p["set"] for p in last
     sys.exit(f"FAIL points after the end: {last}")
 if "ms" in whole["points"][5] or whole["points"][6]["ms"] != 120000:
     sys.exit("FAIL point times")
+# The video with its path taken from the document's folder, and each point's moment in it.
+if whole["video"] != video or [p.get("videoMs") for p in whole["points"][:4]] != [0, None, None, 3000]:
+    sys.exit(f"FAIL the video {whole['video']} and its moments")
 # The statistics follow --at; the points stay the whole match's.
 if (len(at30["points"]), len(at30["statistics"]["sets"]), at30["statistics"]["match"][0]["aces"]) \
         != (50, 2, 8):
@@ -79,6 +86,8 @@ for name, base, spoil in [
     ("a missing figure", whole, lambda d: d["statistics"]["match"][0].pop("breakPointsSaved")),
     ("a third player", whole, lambda d: d["statistics"]["match"].append({})),
     ("a stroke the panel has not", whole, lambda d: d["points"][0].update(stroke="Volee")),
+    ("a moment before the video", whole, lambda d: d["points"][0].update(videoMs=-1)),
+    ("a video without its file", whole, lambda d: d["video"].pop("file")),
     ("a negative count", whole, lambda d: d["statistics"]["sets"][0][1].update(aces=-1)),
     ("totals without a run", totals, lambda d: d["players"][1]["statistics"].pop("longestRun")),
 ]:

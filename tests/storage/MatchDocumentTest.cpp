@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "storage/JsonReader.h"
 #include "storage/MatchFile.h"
 #include "storage/MatchLoading.h"
 #include "storage/StoredOptions.h"
@@ -20,14 +23,17 @@ bool has(const std::string& text, const std::string& part) {
 using namespace testing;
 
 // A document as another program, or a later version of this one, may write it: keys in
-// another order, keys this version does not know, a time on some points only.
+// another order, keys this version does not know, a time or a moment in the video on some
+// points only.
 const std::string kForeign = R"({
   "version": 1, "format": "courtlog-match", "comment": {"by": ["x", 1]},
   "players": ["Đoković", "Sinner"], "tournament": "Roland Garros – Paris", "round": 7,
   "rules": {"firstServer": 1, "bestOf": 3, "setTieBreak": false, "decidingSet": "mtb10",
             "noAd": true, "shotClock": 25},
   "start": "2024-06-09T13:05:00.250Z",
-  "points": [{"word": 4097, "ms": 0}, {"word": 65535}, {"word": 2, "ms": 31250, "note": "x"}]
+  "video": {"offsetMs": -1500, "file": "video/partita 1.mp4", "angle": 2},
+  "points": [{"word": 4097, "ms": 0}, {"word": 65535, "videoMs": 187250},
+             {"word": 2, "ms": 31250, "note": "x", "videoMs": 0}]
 })";
 
 std::string field(const MatchRecord& m) {
@@ -42,10 +48,12 @@ TEST(MatchDocument, ItsTextKeepsEveryFieldAndWhatItDoesNotKnowThroughASecondSave
     ASSERT_FALSE(d.refusal);
     const MatchRecord& m = d.match;
     EXPECT_EQ(
-        std::tuple(field(m), m.points, m.times, m.tieBreakMarks),
+        std::tuple(field(m), m.points, m.times, m.tieBreakMarks, m.video, m.videoMs),
         std::tuple("3 mtb10 011 Đoković|Sinner|Roland Garros – Paris 7 2024-06-09T13:05:00.250Z",
                    std::vector<PointWord>{4097, 65535, 2},
-                   std::vector<std::int64_t>{0, kNoTime, 31250}, std::array{true, false, false}));
+                   std::vector<std::int64_t>{0, kNoTime, 31250}, std::array{true, false, false},
+                   MatchRecord::VideoLink{"video/partita 1.mp4", -1500},
+                   std::vector<std::int64_t>{kNoTime, 187250, 0}));
 
     // Written back, the unknown keys are where a reader looks for them; a point's are not.
     const std::string written = encodeDocument(m);
@@ -54,9 +62,41 @@ TEST(MatchDocument, ItsTextKeepsEveryFieldAndWhatItDoesNotKnowThroughASecondSave
         << written;
     const DecodedDocument again = decodeDocument(written);
     ASSERT_FALSE(again.refusal);
-    EXPECT_EQ(std::tuple(field(again.match), again.match.points, again.match.times,
-                         again.match.unknown, encodeDocument(again.match)),
-              std::tuple(field(m), m.points, m.times, m.unknown, written));
+    EXPECT_EQ(
+        std::tuple(field(again.match), again.match.points, again.match.times, again.match.video,
+                   again.match.videoMs, again.match.unknown, encodeDocument(again.match)),
+        std::tuple(field(m), m.points, m.times, m.video, m.videoMs, m.unknown, written));
+}
+
+// A video in the document's folder or under it is kept relative to the document, so the two
+// move together; any other as it is. Without the document's path (a recovery file), every
+// path is kept as it is: the round trip above and the recovery's test.
+TEST(MatchDocument, KeepsTheVideoRelativeToTheDocumentWhenBesideIt) {
+    // The video, where the document is written, what it keeps, where it is read again, what
+    // that reads.
+    const std::string cwd = std::filesystem::current_path().generic_string();
+    const std::tuple<std::string, std::string, std::string, std::string, std::string> cases[] = {
+#ifndef _WIN32
+        {"/m/partita.mp4", "/m/a.courtlog", "partita.mp4", "/m/b.courtlog", "/m/partita.mp4"},
+        {"/m/x/./p.mp4", "/m/a.courtlog", "x/p.mp4", "/n/b.courtlog", "/n/x/p.mp4"},
+        {"/m2/p.mp4", "/m/a.courtlog", "/m2/p.mp4", "/n/b.courtlog", "/m2/p.mp4"},
+        {cwd + "/v/p.mp4", "a.courtlog", "v/p.mp4", "/n/../b.courtlog", "/v/p.mp4"},
+#else
+        {"C:\\m\\v\\p.mp4", "C:\\m\\a.courtlog", "v/p.mp4", "D:\\n\\b.courtlog", "D:\\n\\v\\p.mp4"},
+        {"C:\\p.mp4", "C:\\m\\a.courtlog", "C:\\p.mp4", "D:\\n\\b.courtlog", "C:\\p.mp4"},
+        {"D:\\m\\p.mp4", "C:\\m\\a.courtlog", "D:\\m\\p.mp4", "C:\\m\\b.courtlog", "D:\\m\\p.mp4"},
+        {cwd + "/v/p.mp4", "a.courtlog", "v/p.mp4", "D:\\n\\b.courtlog", "D:\\n\\v\\p.mp4"},
+#endif
+    };
+    for (const auto& [file, path, kept, again, read] : cases) {
+        MatchRecord m;
+        m.video.file = file;
+        const std::string text = encodeDocument(m, path);
+        EXPECT_EQ(std::tuple(readJson(text).value["video"]["file"].get<std::string>(),
+                             decodeDocument(text, again).match.video.file),
+                  std::tuple(kept, read))
+            << file << " " << path;
+    }
 }
 
 // Every choice of every rule reads back as written, from the document and from the stored
@@ -147,8 +187,13 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
         {with("13:05:00.250Z", "13:05:00+02:00"), notAllowed("start")},
         {with(R"("start": "2024-06-09T13:05:00.250Z",)", ""), valueOf("start")},
         {with(R"("ms": 31250)", R"("ms": -1)"), notAllowed("points[2].ms")},
-        {with(R"({"word": 65535})", R"({"word": 65536})"), notAllowed("points[1].word")},
-        {with(R"({"word": 65535})", "7"), valueOf("points[1]")},
+        {with(R"({"word": 65535)", R"({"word": 65536)"), notAllowed("points[1].word")},
+        {with(R"({"word": 65535, "videoMs": 187250})", "7"), valueOf("points[1]")},
+        {with(R"("videoMs": 0)", R"("videoMs": -1)"), notAllowed("points[2].videoMs")},
+        {with(R"("video": {)", R"("video": [], "v": {)"), valueOf("video")},
+        {with(R"("file": "video/partita 1.mp4")", R"("file": null)"), valueOf("video.file")},
+        {with(R"("video/partita 1.mp4")", R"("")"), notAllowed("video.file")},
+        {with(R"("offsetMs": -1500)", R"("offsetMs": "-1500")"), valueOf("video.offsetMs")},
         {with(R"("round": 7)", R"("round": 1e999)"),
          "Il documento non è valido: contiene un numero troppo grande."},
         // One array or object too many: the top, the comment's and 63 more.
@@ -240,11 +285,13 @@ TEST(MatchDocument, SaysWhatAMatchFileWouldLose) {
     rest.tournament = "Đoković";
     rest.points = {1, 2};
     rest.times = {kNoTime, 5};
+    rest.videoMs = {kNoTime, 7};
+    rest.video.file = "/v.mp4";
     rest.unknown = "{\"a\":1}";
     EXPECT_EQ(losses(rest),
               "il set decisivo: ai vantaggi;il nome \"Đoković\", che diventerebbe "
-              "\"?okovic\";i tempi dei punti;i dati del documento che questa versione di "
-              "Courtlog non legge;");
+              "\"?okovic\";i tempi dei punti;il video della partita;i momenti dei punti nel "
+              "video;i dati del documento che questa versione di Courtlog non legge;");
     // A name longer than a match file keeps would be cut.
     kept.players[1] += 'x';
     EXPECT_NE(losses(kept), "");
@@ -326,6 +373,10 @@ TEST(MatchDocumentCommands, LoadsByContentsUpToTheLargestDocument) {
     TempDir::write(dir.file("big.courtlog"), encodeDocument(m));
     TempDir::write(dir.file("match.courtlog"), encodeMatch(MatchRecord{}));
     TempDir::write(dir.file("doc.clg"), kForeign);
+    // Its video is taken from the folder it was loaded from.
+    EXPECT_EQ(
+        loadMatchFile(dir.file("doc.clg")).record.video.file,
+        (std::filesystem::path(dir.file("video")) / "partita 1.mp4").lexically_normal().string());
     TempDir::write(dir.file("huge.courtlog"), "{" + std::string(kMaxUsefulDocumentSize, ' '));
     const LoadedMatch big = loadMatchFile(dir.file("big.courtlog")),
                       file = loadMatchFile(dir.file("match.courtlog"));

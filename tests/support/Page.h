@@ -14,12 +14,12 @@ inline bool has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// What a reader finds on a page: its text, with table cells ended by "|", chart labels by a
-// blank and rows, headings and paragraphs by a line break; the labels given to assistive
-// technology; how many elements there are by name and by name.class; and the line numbers of
-// places drawn outside the chart's viewBox.
+// What a reader finds on a page: its text (not the style's or the script's), with table cells ended
+// by "|", chart labels by a blank and rows, headings and paragraphs by a line break; the labels
+// given to assistive technology; how many elements there are by name and by name.class; and the
+// line numbers of places drawn outside the chart's viewBox.
 struct Reading {
-    std::string text, labels, style, outside;
+    std::string text, labels, style, script, outside;
     std::map<std::string, int> count;
     int places = 0;
 };
@@ -50,8 +50,8 @@ inline Reading read(const std::string& page) {
         for (const auto& c : a.value("class").split(u' ', Qt::SkipEmptyParts)) {
             ++out.count[name + "." + c.toString().toStdString()];
         }
-        if (name == "style") {
-            out.style = r.readElementText().toStdString();
+        if (name == "style" || name == "script") {  // the last of each
+            (name == "style" ? out.style : out.script) = r.readElementText().toStdString();
         } else if (name == "svg") {
             const QStringList v = a.value("viewBox").toString().split(' ');
             box = QRectF(v.value(0).toDouble(), v.value(1).toDouble(), v.value(2).toDouble(),
