@@ -130,7 +130,7 @@ bool MainForm::writeMatchTo(const std::string& path, const std::string& title, b
         }
     }
     const std::optional<Text> failure =
-        writeFileReplacing(path, asDocument ? encodeDocument(record) : encodeMatch(record));
+        writeFileReplacing(path, asDocument ? encodeDocument(record, path) : encodeMatch(record));
     if (failure) {
         saveFailed_ = true;
         // The old file, the match and its saved state stay as they were.

@@ -5,6 +5,7 @@
 #include "form/Captions.h"
 #include "form/VideoPlaylist.h"
 #include "support/Harness.h"
+#include "support/TempDir.h"
 #include "support/MatchBuilder.h"
 
 namespace courtlog {
@@ -240,12 +241,20 @@ TEST(Video, AMissingVideoIsSaidAndLookedForAndTheLeadIsTheUsersChoice) {
     h.form.Avviso_Action();  // cancelled: nothing lost
     EXPECT_EQ(h.session().record().videoMs, m.videoMs);
     EXPECT_TRUE(h.session().saved());
-    h.platform.video.choices.push_back({"/new/match.mp4", "match.mp4"});
+    TempDir dir;
+    h.platform.video.choices.push_back({dir.file("match.mp4"), "match.mp4"});
     h.form.Avviso_Action();
     EXPECT_TRUE(h.form.view().Avviso.text().empty());
-    EXPECT_EQ(h.session().video().file, "/new/match.mp4");
+    EXPECT_EQ(h.session().video().file, dir.file("match.mp4"));
     EXPECT_FALSE(h.session().saved());
     EXPECT_EQ(h.platform.video.seeks.back(), 42'000);  // at the end of the match
+    // Saved beside it, the document names it as its neighbour; a .clg is not offered.
+    h.platform.saveChoices.push_back({dir.file("m.courtlog"), "m.courtlog"});
+    h.form.FileSave_Click();
+    EXPECT_EQ(h.platform.saveDialogNames.back().substr(h.platform.saveDialogNames.back().size() - 9),
+              ".courtlog");
+    EXPECT_NE(TempDir::read(dir.file("m.courtlog")).find(R"("file":"match.mp4")"),
+              std::string::npos);
 
     // The lead is asked for, checked, stored at once and used.
     h.platform.inputAnswers = {"200", "8"};
