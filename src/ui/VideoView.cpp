@@ -44,6 +44,7 @@ VideoView::VideoView(QWidget* parent) : QOpenGLWidget(parent) {
     const std::pair<const char*, const char*> options[] = {
         {"vo", "libmpv"},
         {"hwdec", "no"},
+        {"gpu-hwdec-interop", "no"},
         // Exact seeks and frame steps; the end of the file keeps its last picture.
         {"hr-seek", "yes"},
         {"keep-open", "yes"},
