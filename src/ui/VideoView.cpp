@@ -165,7 +165,7 @@ void VideoView::setLines(const QStringList& lines) {
     }
 }
 
-void VideoView::command(const QByteArrayList& words) {
+void VideoView::command(const QByteArrayList& words, quint64 reply) {
     if (!mpv_) {
         return;
     }
@@ -174,7 +174,7 @@ void VideoView::command(const QByteArrayList& words) {
         args.push_back(word.constData());
     }
     args.push_back(nullptr);
-    mpv_command_async(mpv_, 0, args.data());
+    mpv_command_async(mpv_, reply, args.data());
 }
 
 void VideoView::setFlag(const char* name, bool value) {
@@ -242,6 +242,11 @@ void VideoView::handle(const mpv_event& event) {
                                : QString());
             break;
         }
+        case MPV_EVENT_COMMAND_REPLY:
+            if (event.reply_userdata != 0) {
+                emit commandDone(event.reply_userdata, event.error >= 0);
+            }
+            break;
         case MPV_EVENT_PLAYBACK_RESTART:
             emit seekDone();
             break;

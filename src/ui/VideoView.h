@@ -24,8 +24,9 @@ public:
     // The player's own reason it could not be made, or "".
     const QString& failure() const { return failure_; }
 
-    // A command of the player's, asynchronous; its errors come back to nobody.
-    void command(const QByteArrayList& words);
+    // A command of the player's, asynchronous; with a `reply` other than 0, commandDone tells
+    // when the player has taken it.
+    void command(const QByteArrayList& words, quint64 reply = 0);
     void setFlag(const char* name, bool value);
     void setNumber(const char* name, double value);
     double number(const char* name, double otherwise) const;
@@ -44,6 +45,7 @@ signals:
     void fileLoaded();
     // A file ended or could not be opened: mpv's words for why, "" when it simply ended.
     void fileEnded(const QString& error);
+    void commandDone(quint64 reply, bool done);
     // A seek or a frame step back has its first picture ready.
     void seekDone();
 

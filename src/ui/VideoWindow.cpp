@@ -57,6 +57,14 @@ VideoWindow::VideoWindow(Settings& settings, QWidget* parent)
             open_ = false;
         }
     });
+    connect(view_, &VideoView::commandDone, this, [this](quint64 reply, bool done) {
+        if (reply == seekReply_) {
+            seekReply_ = 0;
+            if (!done) {
+                seek_ = Seek::None;
+            }
+        }
+    });
     connect(view_, &VideoView::seekDone, this, &VideoWindow::seekDone);
 }
 
@@ -98,6 +106,12 @@ void VideoWindow::resizeEvent(QResizeEvent* event) {
     storePlace();
 }
 
+// Nothing draws the frames of a hidden window, and the player would wait for it.
+void VideoWindow::hideEvent(QHideEvent* event) {
+    playVideo(false);
+    QWidget::hideEvent(event);
+}
+
 void VideoWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         setWindowTitle(tr("Video"));
@@ -124,6 +138,7 @@ std::string VideoWindow::openVideo(const std::string& path) {
 
     open_ = false;
     seek_ = Seek::None;
+    seekReply_ = 0;
     loading_ = Loading::Waiting;
     loadError_.clear();
     view_->setFlag("pause", true);
@@ -161,13 +176,21 @@ void VideoWindow::seekVideo(std::int64_t ms) {
     }
     seekTarget_ = ms;
     seek_ = Seek::Keyframe;
-    view_->command({"seek", seconds(ms), "absolute+keyframes"});
+    seekTo("absolute+keyframes");
+}
+
+void VideoWindow::seekTo(const char* how) {
+    seekReply_ = ++lastReply_;
+    view_->command({"seek", seconds(seekTarget_), how}, seekReply_);
 }
 
 void VideoWindow::seekDone() {
+    if (seekReply_ != 0) {
+        return;
+    }
     if (seek_ == Seek::Keyframe) {
         seek_ = Seek::Exact;
-        view_->command({"seek", seconds(seekTarget_), "absolute+exact"});
+        seekTo("absolute+exact");
     } else {
         seek_ = Seek::None;
     }

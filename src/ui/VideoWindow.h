@@ -45,6 +45,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -52,6 +53,7 @@ private:
     enum class Seek { None, Keyframe, Exact };
     enum class Loading { Idle, Waiting, Loaded, Failed };
 
+    void seekTo(const char* how);
     void seekDone();
     void storePlace();
 
@@ -63,6 +65,9 @@ private:
     QString loadError_;
     Seek seek_ = Seek::None;
     std::int64_t seekTarget_ = 0;
+    // The seek the player has not taken yet (0: none): a picture ready before it is another's.
+    quint64 seekReply_ = 0;
+    quint64 lastReply_ = 0;
 };
 
 }  // namespace courtlog::ui

@@ -149,6 +149,12 @@ TEST_F(VideoCheck, PlaysAtEachRateAndPausesWhereItStands) {
     EXPECT_EQ(playing, (std::vector<bool>{true, false, true, false}));
     EXPECT_TRUE(window.videoOpen());
     EXPECT_GE(frame(), 498);
+    // Nothing would draw the frames of a hidden window: it pauses.
+    seek(1000);
+    window.playVideo(true);
+    ASSERT_TRUE(waitUntil([&] { return window.videoPlaying(); }));
+    window.hide();
+    EXPECT_TRUE(waitUntil([&] { return !window.videoPlaying(); }, 2000));
 }
 
 TEST_F(VideoCheck, LinesOverThePictureLeaveTheFrameReadable) {
