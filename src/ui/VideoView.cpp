@@ -77,6 +77,10 @@ VideoView::VideoView(QWidget* parent) : QOpenGLWidget(parent) {
 
 VideoView::~VideoView() {
     freeRenderer();
+    // The base class destroys the context, after this part of the object is gone.
+    if (context()) {
+        disconnect(context(), nullptr, this, nullptr);
+    }
     if (mpv_) {
         mpv_set_wakeup_callback(mpv_, nullptr, nullptr);
         mpv_terminate_destroy(mpv_);
