@@ -1761,6 +1761,18 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <source>&amp;Stampa...</source>
         <translation>&amp;Print...</translation>
     </message>
+    <message>
+        <source>Doppio clic o Invio: rivedi questi punti</source>
+        <translation>Double-click or Enter: play these points</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2, %3</source>
+        <translation>%1 — %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>courtlog::ui::VideoWindow</name>

@@ -129,7 +129,7 @@ struct ChangeCaptions {
 };
 
 // By ChangeKind.
-constexpr std::array<ChangeCaptions, 10> kChangeCaptions{{
+constexpr std::array<ChangeCaptions, 11> kChangeCaptions{{
     {CL_TEXT("Edit", "Annulla punto"), CL_TEXT("Edit", "Ripeti punto")},
     {CL_TEXT("Edit", "Annulla sovrascrittura"), CL_TEXT("Edit", "Ripeti sovrascrittura")},
     {CL_TEXT("Edit", "Annulla inserimento"), CL_TEXT("Edit", "Ripeti inserimento")},
@@ -141,6 +141,7 @@ constexpr std::array<ChangeCaptions, 10> kChangeCaptions{{
     {CL_TEXT("Edit", "Annulla regola"), CL_TEXT("Edit", "Ripeti regola")},
     {CL_TEXT("Edit", "Annulla cancellazione del match"),
      CL_TEXT("Edit", "Ripeti cancellazione del match")},
+    {CL_TEXT("Edit", "Annulla video"), CL_TEXT("Edit", "Ripeti video")},
 }};
 
 }  // namespace

@@ -17,10 +17,11 @@ void Field::setCaption(Text caption) {
     }
 }
 
-void Notice::show(Text text, bool closable) {
-    if (text != text_ || closable != closable_) {
+void Notice::show(Text text, bool closable, Text action) {
+    if (text != text_ || closable != closable_ || action != action_) {
         text_ = std::move(text);
         closable_ = closable;
+        action_ = std::move(action);
         touch();
     }
 }

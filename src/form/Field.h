@@ -118,12 +118,15 @@ class Notice : public Dirty {
 public:
     const Text& text() const { return text_; }
     bool closable() const { return closable_; }
-    void show(Text text, bool closable);
+    // What a button beside it offers to do about it; empty: no button.
+    const Text& action() const { return action_; }
+    void show(Text text, bool closable, Text action = {});
     void clear() { show({}, false); }
 
 private:
     Text text_;
     bool closable_ = false;
+    Text action_;
 };
 
 class ScrollBar : public Dirty {

@@ -48,7 +48,9 @@ const OptionGroup& FormView::panel(Panel p) const {
 MainForm::MainForm(Platform& platform)
     : platform_(platform),
       recovery_(std::make_unique<RecoveryCopy>(platform)),
-      session_([&platform](const Text& t) { return platform.shown(t); }, recovery_.get()) {
+      session_([&platform](const Text& t) { return platform.shown(t); }, recovery_.get(),
+               &platform),
+      playlist_(platform) {
     draw();
 }
 
@@ -73,6 +75,7 @@ void MainForm::draw() {
     view_.recoveryFile = recovery_->path();
     view_.undoCaption = undoCaptionOf(session_.nextUndo());
     view_.redoCaption = redoCaptionOf(session_.nextRedo());
+    drawVideo();
 }
 
 void MainForm::drawPanel() {

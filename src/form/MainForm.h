@@ -12,6 +12,7 @@
 #include "form/Board.h"
 #include "form/Field.h"
 #include "form/PointPanel.h"
+#include "form/VideoPlaylist.h"
 #include "history/MatchRecord.h"
 #include "history/MatchSession.h"
 #include "platform/Platform.h"
@@ -97,8 +98,22 @@ struct FormView {
     // This window's recovery file, once it has written one.
     std::string recoveryFile;
 
+    // What the video's commands can do now.
+    struct VideoControls {
+        bool open = false;
+        bool canAlign = false;  // a timed point is shown
+        bool canMark = false;   // a point is shown
+        bool playlist = false;  // a playlist plays
+        bool operator==(const VideoControls&) const = default;
+    } video;
+
     const OptionGroup& panel(Panel p) const;
 };
+
+// The speeds the keys choose, from slow to fast; the second is the recording's own.
+inline constexpr std::array<double, 3> kVideoRates{0.5, 1.0, 2.0};
+// How far a skip goes, back or forward.
+inline constexpr std::int64_t kVideoSkipMs = 5000;
 
 // Field access by attribute name, for names that arrive as text. An unknown name is a
 // programming error: it is reported and the program ends.
@@ -169,6 +184,31 @@ public:
     // failed.
     bool Form_Unload();
 
+    // ---- The video --------------------------------------------------------------------------
+    // Opens a video beside the match: the match is tied to it, and points keep their moments.
+    void FileVideo_Click();
+    void VideoPlayPause_Click();
+    // Back (-1) or forward (+1): five seconds, or one frame.
+    void VideoSkip_Click(int direction);
+    void VideoFrame_Click(int direction);
+    // A speed of kVideoRates.
+    void VideoRate_Click(int index);
+    // The start of the clip of the point shown.
+    void VideoPointStart_Click();
+    // The previous (-1) or next (+1) clip of the playlist, and its end.
+    void VideoClip_Click(int direction);
+    void VideoStop_Click();
+    void VideoAlign_Click();
+    void VideoMark_Click();
+    // Asks how many seconds a clip shows before its point, and stores them.
+    void AnticipoClip_Click();
+    // Plays the clips of these recorded points, in order; `label` says what they are.
+    void playPoints(const std::vector<int>& points, const Text& label);
+    // The video has moved to `ms`, playing or by a seek.
+    void videoMoved(std::int64_t ms);
+    // The notice's own action: looking for a video that is not where the match says.
+    void Avviso_Action();
+
     // ---- Window -----------------------------------------------------------------------------
     void NomeGiocatore_Click(int index);
     void NomeTorneo_Click();
@@ -196,11 +236,24 @@ private:
     bool offerRecovery();
     void showRecoveryProblem();
     void applyStoredOptions();
+    std::int64_t clipLeadMs() const { return std::int64_t{clipLeadSeconds_} * 1000; }
+    // Opens the video at path; false, said in a message, when it cannot be played.
+    bool openVideoFile(const std::string& path);
+    // After a match is put in place: its video opened, or a notice when it is not there.
+    void showMatchVideo();
+    // The lines over the picture and what the video's commands can do.
+    void drawVideo();
 
     Platform& platform_;
     std::unique_ptr<RecoveryCopy> recovery_;
     MatchSession session_;
     FormView view_;
+
+    VideoPlaylist playlist_;
+    Text playlistLabel_;
+    int clipLeadSeconds_ = kDefaultClipLeadSeconds;
+    // The video the notice says is missing.
+    std::string missingVideo_;
 
     bool timingChosen_ = false;
     bool timing_ = false;

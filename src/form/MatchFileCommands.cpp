@@ -202,6 +202,12 @@ void MainForm::applyMatch(const MatchRecord& m, bool roundValid) {
     session_.replace(m, roundValid);
     // A timed match goes on timing its points; another takes the user's choice back.
     timing_ = timingChosen_ || session_.timed();
+    playlist_.stop();
+    if (!missingVideo_.empty()) {
+        missingVideo_.clear();
+        view_.Avviso.clear();
+    }
+    showMatchVideo();
     afterMove();
 }
 

@@ -5,6 +5,14 @@ namespace courtlog {
 
 void MainForm::goTo(int point) {
     if (session_.goTo(point)) {
+        // The video goes where the score shown was played on from; a point without a moment
+        // leaves it where it is.
+        playlist_.stop();
+        if (platform_.videoOpen()) {
+            if (const auto at = session_.videoMoment(clipLeadMs())) {
+                platform_.seekVideo(*at);
+            }
+        }
         afterMove();
     } else {
         // The scroll bar the user dragged goes back to where the match stands.

@@ -81,6 +81,9 @@ void MainForm::applyStoredOptions() {
             }
         }
     }
+    if (const auto lead = platform_.getSetting(kAppTitle, kOptionsSection, kClipLeadKey)) {
+        clipLeadSeconds_ = readClipLead(*lead).value_or(kDefaultClipLeadSeconds);
+    }
     // The rules read are where the match starts, in the table's order: the deciding set the
     // tie-break rule stands for, then the deciding set stored.
     Rules rules = session_.rules();

@@ -7,9 +7,10 @@
 
 namespace courtlog {
 
-MatchSession::MatchSession(Shown shown, RecoveryWriter* recovery)
+MatchSession::MatchSession(Shown shown, RecoveryWriter* recovery, Video* video)
     : shown_(shown ? std::move(shown) : Shown([](const Text& t) { return t.italian(); })),
-      recovery_(recovery) {
+      recovery_(recovery),
+      player_(video) {
     position_ = startPosition(rules_);
     last_ = moment();
     savedMatch_ = last_.match;
@@ -30,6 +31,11 @@ MatchRecord MatchSession::record() const {
         m.start = isoUtc(*start_);
         m.times.assign(times.begin(), times.end());
     }
+    const auto videos = points_.recordedVideos();
+    if (std::ranges::any_of(videos, [](std::int64_t t) { return t != kNoTime; })) {
+        m.videoMs.assign(videos.begin(), videos.end());
+    }
+    m.video = video_;
     m.unknown = unknown_;
     return m;
 }
@@ -59,6 +65,7 @@ void MatchSession::replayToPosition() {
     position_ = replay(points_.played(), rules_);
     workingStored_ = points_.working();
     workingStoredTime_ = points_.workingTime();
+    workingStoredVideo_ = points_.workingVideo();
 }
 
 bool MatchSession::mark(std::span<const std::pair<Attr, int>> marks) {
@@ -128,6 +135,11 @@ PointRecorded MatchSession::record(int winner, bool serveMarked, std::optional<s
         CreaInfo(word, Attr::AceDoppioFallo, 0);
     }
     points_.workingTime() = timeOf(now);
+    // Recorded again with no video open, a point keeps the moment it had.
+    if (const auto at = videoNow()) {
+        points_.workingVideo() = *at;
+        video_.file = openVideo_;
+    }
     const PointWord recorded = word;
     // Counted while its server still serves; the score follows once the list is in order.
     countPoint(position_.counted, recorded, score().server);
@@ -135,7 +147,8 @@ PointRecorded MatchSession::record(int winner, bool serveMarked, std::optional<s
     ChangeKind kind = ChangeKind::Point;
     if (const int later = points_.recordWorking(); later > 0) {
         const ResidualAnswer answer =
-            points_.keepLater(ask(later, points_.canInsert()), workingStored_, workingStoredTime_);
+            points_.keepLater(ask(later, points_.canInsert()), workingStored_, workingStoredTime_,
+                              workingStoredVideo_);
         if (answer == ResidualAnswer::Cancel) {
             // Closed without an answer: the point is taken back, and the recorded point stays
             // as it was.
@@ -150,6 +163,7 @@ PointRecorded MatchSession::record(int winner, bool serveMarked, std::optional<s
     }
     workingStored_ = points_.working();
     workingStoredTime_ = points_.workingTime();
+    workingStoredVideo_ = points_.workingVideo();
     const Happened happened = scorePoint(position_.score, rules_, winner);
     changed(kind, from);
     return {NotRecorded::No, winner, happened};
@@ -236,6 +250,62 @@ RuleRefusal MatchSession::chooseRules(const Rules& next, RuleCheck check) {
     return RuleRefusal::No;
 }
 
+std::optional<std::int64_t> MatchSession::videoNow() {
+    if (player_ == nullptr || openVideo_.empty() || !player_->videoOpen()) {
+        return std::nullopt;
+    }
+    return std::max<std::int64_t>(0, player_->videoPosition());
+}
+
+void MatchSession::videoOpened(const std::string& file) {
+    openVideo_ = file;
+    if (!file.empty() && video_.file != file) {
+        video_.file = file;
+        changed(ChangeKind::Video, points_.current());
+    }
+}
+
+bool MatchSession::alignVideo() {
+    const int shown = points_.current() - 1;
+    const auto at = videoNow();
+    const auto times = points_.recordedTimes();
+    if (shown < 0 || !at || times[static_cast<std::size_t>(shown)] == kNoTime) {
+        return false;
+    }
+    const std::int64_t offset = *at - times[static_cast<std::size_t>(shown)];
+    auto videos = points_.recordedVideos();
+    for (std::size_t k = 0; k < times.size(); ++k) {
+        // A point played before the recording began has no moment in it.
+        if (times[k] != kNoTime) {
+            videos[k] = times[k] + offset >= 0 ? times[k] + offset : kNoTime;
+        }
+    }
+    video_.file = openVideo_;
+    video_.offsetMs = offset;
+    changed(ChangeKind::Video, points_.current());
+    return true;
+}
+
+bool MatchSession::markVideo() {
+    const int shown = points_.current() - 1;
+    const auto at = videoNow();
+    if (shown < 0 || !at) {
+        return false;
+    }
+    points_.recordedVideos()[static_cast<std::size_t>(shown)] = *at;
+    video_.file = openVideo_;
+    changed(ChangeKind::Video, points_.current());
+    return true;
+}
+
+std::optional<Clip> MatchSession::clip(int k, std::int64_t leadMs) const {
+    return clipOf(points_.recordedVideos(), k, leadMs);
+}
+
+std::optional<std::int64_t> MatchSession::videoMoment(std::int64_t leadMs) const {
+    return videoMomentAt(points_.recordedVideos(), points_.current(), leadMs);
+}
+
 bool MatchSession::undo() {
     const auto step = undo_.undo();
     if (step) {
@@ -259,10 +329,11 @@ void MatchSession::put(const MatchMoment& moment) {
     players_ = moment.players;
     tournament_ = moment.tournament;
     round_ = m.round;
-    points_.assign(m.points, m.times);
+    points_.assign(m.points, m.times, m.videoMs);
     points_.moveTo(moment.position);
     start_ = m.start.empty() ? std::nullopt : parseIsoUtc(m.start);
     unknown_ = m.unknown;
+    video_ = m.video;
     replayToPosition();
 }
 

@@ -12,7 +12,9 @@
 #include "history/Replay.h"
 #include "history/Statistics.h"
 #include "history/UndoHistory.h"
+#include "history/VideoClips.h"
 #include "platform/Text.h"
+#include "platform/Video.h"
 #include "scoring/PointWord.h"
 #include "scoring/Rules.h"
 
@@ -48,7 +50,9 @@ class MatchSession {
 public:
     // `shown` gives a text in the user's language, for the names a saved match keeps.
     using Shown = std::function<std::string(const Text&)>;
-    explicit MatchSession(Shown shown = {}, RecoveryWriter* recovery = nullptr);
+    // While `video` has a file open, every point recorded keeps the moment the video stands at.
+    explicit MatchSession(Shown shown = {}, RecoveryWriter* recovery = nullptr,
+                          Video* video = nullptr);
 
     // ---- What it holds -----------------------------------------------------------------------
     const Rules& rules() const { return rules_; }
@@ -98,6 +102,23 @@ public:
     // The rules the recorded points are scored by, as chosen.
     RuleRefusal chooseRules(const Rules& next, RuleCheck check = RuleCheck::SetsPlayed);
 
+    // ---- The video ---------------------------------------------------------------------------
+    const MatchRecord::VideoLink& video() const { return video_; }
+    // Each recorded point's moment in the video, kNoTime for none.
+    std::span<const std::int64_t> videoMoments() const { return points_.recordedVideos(); }
+    // The video just opened beside the match: the match is tied to it (a change, when it was
+    // tied to another or to none) and the points recorded from now on keep their moments. An
+    // empty name: no video the match may use is open.
+    void videoOpened(const std::string& file);
+    // The video stands at the end of the point shown: every timed point gets its time plus the
+    // offset that puts that point there. False when no timed point is shown.
+    bool alignVideo();
+    // The point shown ends where the video stands. False at the start.
+    bool markVideo();
+    // The clip of recorded point k, and where the video stands for the score shown.
+    std::optional<Clip> clip(int k, std::int64_t leadMs) const;
+    std::optional<std::int64_t> videoMoment(std::int64_t leadMs) const;
+
     // ---- Undo --------------------------------------------------------------------------------
     bool undo();
     bool redo();
@@ -128,9 +149,14 @@ private:
     PointRecorded record(int winner, bool serveMarked, std::optional<std::int64_t> now,
                          const AskLater& ask);
     std::int64_t timeOf(std::optional<std::int64_t> now);
+    // The video's position, while a file tied to the match is open.
+    std::optional<std::int64_t> videoNow();
 
     Shown shown_;
     RecoveryWriter* recovery_;
+    Video* player_;
+    // The file open beside the match, as the window opened it.
+    std::string openVideo_;
 
     PointList points_;
     Rules rules_;
@@ -141,11 +167,13 @@ private:
     // The moment of the first timed point, in milliseconds since 1970 UTC.
     std::optional<std::int64_t> start_;
     std::string unknown_;
+    MatchRecord::VideoLink video_;
     Position position_;
     // What the working slot held when it became the working slot, so that a point inserted
     // before it keeps it.
     PointWord workingStored_ = 0;
     std::int64_t workingStoredTime_ = kNoTime;
+    std::int64_t workingStoredVideo_ = kNoTime;
 
     UndoHistory undo_;
     // The match after the last change, and as last saved (none: never saved).

@@ -17,6 +17,7 @@ int PointList::recordWorking() {
     if (current_ >= count_) {
         words_[size(current_)] = 0;
         times_[size(current_)] = kNoTime;
+        videos_[size(current_)] = kNoTime;
         count_ = current_;
         return 0;
     }
@@ -24,7 +25,7 @@ int PointList::recordWorking() {
 }
 
 ResidualAnswer PointList::keepLater(ResidualAnswer answer, PointWord displaced,
-                                    std::int64_t displacedTime) {
+                                    std::int64_t displacedTime, std::int64_t displacedVideo) {
     switch (answer) {
         case ResidualAnswer::Insert:
             if (!canInsert()) {
@@ -36,13 +37,17 @@ ResidualAnswer PointList::keepLater(ResidualAnswer answer, PointWord displaced,
                                words_.begin() + count_ + 1);
             std::copy_backward(times_.begin() + current_, times_.begin() + count_,
                                times_.begin() + count_ + 1);
+            std::copy_backward(videos_.begin() + current_, videos_.begin() + count_,
+                               videos_.begin() + count_ + 1);
             words_[size(current_)] = displaced;
             times_[size(current_)] = displacedTime;
+            videos_[size(current_)] = displacedVideo;
             ++count_;
             break;
         case ResidualAnswer::DeleteLater:
             words_[size(current_)] = 0;
             times_[size(current_)] = kNoTime;
+            videos_[size(current_)] = kNoTime;
             count_ = current_;
             break;
         case ResidualAnswer::Overwrite:
@@ -52,11 +57,13 @@ ResidualAnswer PointList::keepLater(ResidualAnswer answer, PointWord displaced,
     return answer;
 }
 
-void PointList::assign(std::span<const PointWord> points, std::span<const std::int64_t> times) {
+void PointList::assign(std::span<const PointWord> points, std::span<const std::int64_t> times,
+                       std::span<const std::int64_t> videos) {
     const std::size_t n = std::min<std::size_t>(points.size(), kMaxPoints);
     std::copy_n(points.begin(), n, words_.begin());
     for (std::size_t i = 0; i <= n; ++i) {
         times_[i] = i < n && i < times.size() ? times[i] : kNoTime;
+        videos_[i] = i < n && i < videos.size() ? videos[i] : kNoTime;
     }
     count_ = current_ = static_cast<int>(n);
     words_[n] = 0;
@@ -69,6 +76,7 @@ bool PointList::erase(int k) {
     // The empty slot after the last point comes along, so the list still ends in one.
     std::copy(words_.begin() + k + 1, words_.begin() + count_ + 1, words_.begin() + k);
     std::copy(times_.begin() + k + 1, times_.begin() + count_ + 1, times_.begin() + k);
+    std::copy(videos_.begin() + k + 1, videos_.begin() + count_ + 1, videos_.begin() + k);
     --count_;
     if (current_ > k) {
         --current_;
@@ -84,6 +92,7 @@ void PointList::clear() {
     count_ = current_ = 0;
     words_[0] = 0;
     times_[0] = kNoTime;
+    videos_[0] = kNoTime;
 }
 
 }  // namespace courtlog

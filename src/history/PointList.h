@@ -24,6 +24,11 @@ public:
     std::int64_t& workingTime() { return times_[static_cast<std::size_t>(current_)]; }
     std::int64_t workingTime() const { return times_[static_cast<std::size_t>(current_)]; }
     std::span<const std::int64_t> recordedTimes() const { return {times_.data(), size(count_)}; }
+    // Its moment in the video, which goes with it the same way.
+    std::int64_t& workingVideo() { return videos_[static_cast<std::size_t>(current_)]; }
+    std::int64_t workingVideo() const { return videos_[static_cast<std::size_t>(current_)]; }
+    std::span<const std::int64_t> recordedVideos() const { return {videos_.data(), size(count_)}; }
+    std::span<std::int64_t> recordedVideos() { return {videos_.data(), size(count_)}; }
     PointWord working() const { return words_[static_cast<std::size_t>(current_)]; }
     PointWord at(int k) const { return words_[static_cast<std::size_t>(k)]; }
     std::span<const PointWord> recorded() const { return {words_.data(), size(count_)}; }
@@ -42,11 +47,13 @@ public:
     // point that stood where the new one was recorded. Returns what was done: a full list
     // takes no inserted point, so it is overwritten instead.
     ResidualAnswer keepLater(ResidualAnswer answer, PointWord displaced,
-                             std::int64_t displacedTime = kNoTime);
+                             std::int64_t displacedTime = kNoTime,
+                             std::int64_t displacedVideo = kNoTime);
 
-    // Every point replaced by these (at most kMaxPoints of them), with their times when
-    // given; the position at their end.
-    void assign(std::span<const PointWord> points, std::span<const std::int64_t> times = {});
+    // Every point replaced by these (at most kMaxPoints of them), with their times and video
+    // moments when given; the position at their end.
+    void assign(std::span<const PointWord> points, std::span<const std::int64_t> times = {},
+                std::span<const std::int64_t> videos = {});
     // Removes the recorded point k; the later points move up, and a position past it moves
     // back with them. False, with nothing removed, for a k the list does not have.
     bool erase(int k);
@@ -59,11 +66,14 @@ private:
     static std::size_t size(int n) { return static_cast<std::size_t>(n); }
 
     std::array<PointWord, kMaxPoints + 1> words_{};
-    std::array<std::int64_t, kMaxPoints + 1> times_ = [] {
-        std::array<std::int64_t, kMaxPoints + 1> t{};
+    using Stamps = std::array<std::int64_t, kMaxPoints + 1>;
+    static Stamps none() {
+        Stamps t{};
         t.fill(kNoTime);
         return t;
-    }();
+    }
+    Stamps times_ = none();
+    Stamps videos_ = none();
     int count_ = 0;
     int current_ = 0;
 };

@@ -231,4 +231,78 @@ MatchStatistics statisticsOf(std::span<const PointWord> points, std::span<const 
     return m;
 }
 
+int Figure::in(const PlayerStatistics& s) const {
+    if (own != nullptr) {
+        return s.*own;
+    }
+    if (shots == nullptr) {
+        return 0;
+    }
+    switch (among) {
+        case Among::Stroke:
+            return kind < kStrokeKinds ? s.byStroke[kind].*shots : 0;
+        case Among::Shot:
+            return kind < kShotKinds ? s.byShot[kind].*shots : 0;
+        case Among::All:
+            break;
+    }
+    return s.shots.*shots;
+}
+
+bool Figure::countsPoints() const {
+    return own != nullptr ? own != &PlayerStatistics::longestRun : shots != nullptr;
+}
+
+namespace {
+
+// The break point standing at a position that the figure counts for the player: the count
+// takes it in as soon as it stands, before anyone plays it.
+int standingBreakPoint(const Position& at, int player, const Figure& figure) {
+    const int holder = at.score.breakPointFor;
+    if (holder < 0) {
+        return 0;
+    }
+    if (figure.own == &PlayerStatistics::breakPointsHad) {
+        return holder == player ? 1 : 0;
+    }
+    if (figure.own == &PlayerStatistics::breakPointsFaced ||
+        figure.own == &PlayerStatistics::breakPointsSaved) {
+        return holder != player ? 1 : 0;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::vector<int> pointsBehind(std::span<const PointWord> points, const Rules& rules,
+                              const StretchStatistics& stretch, int player, const Figure& figure) {
+    std::vector<int> behind;
+    const int end = std::min(stretch.endPoint, static_cast<int>(points.size()));
+    if (!figure.countsPoints() || stretch.firstPoint >= end) {
+        return behind;
+    }
+    // A stretch's figure is the running count at its end less that at its start: the sum of
+    // what each of its points adds. Each adds 0 or 1 once a break point counts when it is
+    // played, not when it comes up (a saved one would otherwise come up and be taken back when
+    // converted); the one standing at the end is added after.
+    Position position = startPosition(rules);
+    auto played = [&] {
+        return figure.in(position.counts(player)) - standingBreakPoint(position, player, figure);
+    };
+    int before = played();
+    for (int k = 0; k < end; ++k) {
+        playPoint(position, rules, points[static_cast<std::size_t>(k)]);
+        const int after = played();
+        if (k >= stretch.firstPoint && after > before) {
+            behind.push_back(k);
+        }
+        before = after;
+    }
+    // None stands at the start of a set; one at its end came up on its last point.
+    if (standingBreakPoint(position, player, figure) != 0) {
+        behind.push_back(end - 1);
+    }
+    return behind;
+}
+
 }  // namespace courtlog

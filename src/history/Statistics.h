@@ -98,4 +98,28 @@ struct MatchStatistics {
 MatchStatistics statisticsOf(std::span<const PointWord> points, std::span<const std::int64_t> times,
                              const Rules& rules);
 
+// Names one whole-number figure of a player: one of PlayerStatistics' own, or a count of
+// winners or errors in all, of one stroke or of one shot (by the panel's index).
+struct Figure {
+    enum class Among { All, Stroke, Shot };
+
+    int PlayerStatistics::*own = nullptr;
+    int ShotCounts::*shots = nullptr;
+    Among among = Among::All;
+    std::size_t kind = 0;
+
+    // The figure's value in these statistics.
+    int in(const PlayerStatistics& statistics) const;
+    // Every figure is a number of points but the longest run.
+    bool countsPoints() const;
+    bool operator==(const Figure&) const = default;
+};
+
+// The points that make a player's figure over a stretch of `points`, by their indices, in
+// order: as many as the figure counts over that stretch. A break point is named by the point
+// played at it; one still standing after the last point, not yet played, by that point, which
+// can then be named twice. The longest run names none.
+std::vector<int> pointsBehind(std::span<const PointWord> points, const Rules& rules,
+                              const StretchStatistics& stretch, int player, const Figure& figure);
+
 }  // namespace courtlog

@@ -22,6 +22,7 @@ enum class ChangeKind {
     Round,      // the round chosen
     Rule,       // a rule that scores the match
     Clear,      // the whole match cleared
+    Video,      // the video tied to the match, or the points' moments in it
 };
 
 // The match as it stood at one moment, with the position the user stood at and the names as
@@ -34,7 +35,7 @@ struct MatchMoment {
 };
 
 // Whether two matches are the same for the user: rules, names, tournament, round, the point
-// words and their times. Where the user stood, and what the reader does not know, are not
+// words, their times and their moments in the video. Where the user stood, and what the reader does not know, are not
 // part of it.
 bool sameMatch(const MatchRecord& a, const MatchRecord& b);
 

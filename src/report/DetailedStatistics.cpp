@@ -10,57 +10,56 @@ namespace courtlog {
 
 namespace {
 
-using Figure = Text (*)(const PlayerStatistics&);
-
+// A row's cell shows the figure it counts, and after a slash what that is out of, if anything.
 struct FigureRow {
     Source caption;
-    Figure value;
+    Figure counted;
+    int (*outOf)(const PlayerStatistics&) = nullptr;
 };
 
 const std::array<FigureRow, 16> kFigureRows{{
-    {CL_TEXT("Statistics", "Punti vinti"),
-     [](const PlayerStatistics& c) { return Text::number(c.pointsWon); }},
+    {CL_TEXT("Statistics", "Punti vinti"), {.own = &PlayerStatistics::pointsWon}},
     {CL_TEXT("Statistics", "Punti vinti al servizio"),
-     [](const PlayerStatistics& c) {
-         return shareText(c.servicePointsWon, c.servicePointsPlayed);
-     }},
+     {.own = &PlayerStatistics::servicePointsWon},
+     [](const PlayerStatistics& c) { return c.servicePointsPlayed; }},
     {CL_TEXT("Statistics", "Punti vinti in risposta"),
-     [](const PlayerStatistics& c) { return shareText(c.returnPointsWon, c.returnPointsPlayed); }},
-    {CL_TEXT("Statistics", "Ace"), [](const PlayerStatistics& c) { return Text::number(c.aces); }},
-    {CL_TEXT("Statistics", "Doppi falli"),
-     [](const PlayerStatistics& c) { return Text::number(c.doubleFaults); }},
-    {CL_TEXT("Statistics", "Servizi vincenti"),
-     [](const PlayerStatistics& c) { return Text::number(c.serviceWinners); }},
+     {.own = &PlayerStatistics::returnPointsWon},
+     [](const PlayerStatistics& c) { return c.returnPointsPlayed; }},
+    {CL_TEXT("Statistics", "Ace"), {.own = &PlayerStatistics::aces}},
+    {CL_TEXT("Statistics", "Doppi falli"), {.own = &PlayerStatistics::doubleFaults}},
+    {CL_TEXT("Statistics", "Servizi vincenti"), {.own = &PlayerStatistics::serviceWinners}},
     {CL_TEXT("Statistics", "Prime palle in campo"),
-     [](const PlayerStatistics& c) { return shareText(c.firstServesIn, c.servicePointsPlayed); }},
+     {.own = &PlayerStatistics::firstServesIn},
+     [](const PlayerStatistics& c) { return c.servicePointsPlayed; }},
     {CL_TEXT("Statistics", "Punti vinti con la prima"),
-     [](const PlayerStatistics& c) { return shareText(c.firstServePointsWon, c.firstServesIn); }},
+     {.own = &PlayerStatistics::firstServePointsWon},
+     [](const PlayerStatistics& c) { return c.firstServesIn; }},
     {CL_TEXT("Statistics", "Punti vinti con la seconda"),
-     [](const PlayerStatistics& c) {
-         return shareText(c.secondServePointsWon, c.servicePointsPlayed - c.firstServesIn);
-     }},
+     {.own = &PlayerStatistics::secondServePointsWon},
+     [](const PlayerStatistics& c) { return c.servicePointsPlayed - c.firstServesIn; }},
     {CL_TEXT("Statistics", "Palle break trasformate"),
-     [](const PlayerStatistics& c) { return shareText(c.breakPointsWon, c.breakPointsHad); }},
+     {.own = &PlayerStatistics::breakPointsWon},
+     [](const PlayerStatistics& c) { return c.breakPointsHad; }},
     {CL_TEXT("Statistics", "Palle break salvate"),
-     [](const PlayerStatistics& c) { return shareText(c.breakPointsSaved, c.breakPointsFaced); }},
-    {CL_TEXT("Statistics", "Vincenti"),
-     [](const PlayerStatistics& c) { return Text::number(c.shots.winners); }},
-    {CL_TEXT("Statistics", "Errori gratuiti"),
-     [](const PlayerStatistics& c) { return Text::number(c.shots.unforcedErrors); }},
-    {CL_TEXT("Statistics", "Errori forzati"),
-     [](const PlayerStatistics& c) { return Text::number(c.shots.forcedErrors); }},
-    {CL_TEXT("Statistics", "Errori su colpi tentati"),
-     [](const PlayerStatistics& c) { return Text::number(c.shots.attemptedErrors); }},
-    {CL_TEXT("Statistics", "Punti di fila, al massimo"),
-     [](const PlayerStatistics& c) { return Text::number(c.longestRun); }},
+     {.own = &PlayerStatistics::breakPointsSaved},
+     [](const PlayerStatistics& c) { return c.breakPointsFaced; }},
+    {CL_TEXT("Statistics", "Vincenti"), {.shots = &ShotCounts::winners}},
+    {CL_TEXT("Statistics", "Errori gratuiti"), {.shots = &ShotCounts::unforcedErrors}},
+    {CL_TEXT("Statistics", "Errori forzati"), {.shots = &ShotCounts::forcedErrors}},
+    {CL_TEXT("Statistics", "Errori su colpi tentati"), {.shots = &ShotCounts::attemptedErrors}},
+    {CL_TEXT("Statistics", "Punti di fila, al massimo"), {.own = &PlayerStatistics::longestRun}},
 }};
 
-std::vector<Text> shotRow(Text caption, const ShotCounts& c) {
+void shotRow(FigureTable& t, Text caption, const PlayerStatistics& c, Figure::Among among,
+             std::size_t kind) {
     std::vector<Text> row{std::move(caption)};
+    std::vector<Figure> counted;
     for (const auto& f : kShotFigures) {
-        row.push_back(Text::number(c.*f.figure));
+        counted.push_back({.shots = f.figure, .among = among, .kind = kind});
+        row.push_back(Text::number(counted.back().in(c)));
     }
-    return row;
+    t.rows.push_back(std::move(row));
+    t.counted.push_back(std::move(counted));
 }
 
 }  // namespace
@@ -90,15 +89,15 @@ FigureTable shotTable(const PlayerStatistics& c, const Text& player) {
         t.headers.emplace_back(kErroreVincenteCaptions[e]);
     }
     // Strokes first, then shots; a point with neither marked reads "not given" once each.
-    t.rows.push_back(shotRow(kDirittoRovescioCaptions[1], c.byStroke[1]));
-    t.rows.push_back(shotRow(kDirittoRovescioCaptions[2], c.byStroke[2]));
-    t.rows.push_back(
-        shotRow(CL_TEXT("Statistics", "Diritto o rovescio non indicato"), c.byStroke[0]));
+    using enum Figure::Among;
+    shotRow(t, kDirittoRovescioCaptions[1], c, Stroke, 1);
+    shotRow(t, kDirittoRovescioCaptions[2], c, Stroke, 2);
+    shotRow(t, CL_TEXT("Statistics", "Diritto o rovescio non indicato"), c, Stroke, 0);
     for (std::size_t k = 1; k < kShotKinds; ++k) {
-        t.rows.push_back(shotRow(kColpoCaptions[k], c.byShot[k]));
+        shotRow(t, kColpoCaptions[k], c, Shot, k);
     }
-    t.rows.push_back(shotRow(CL_TEXT("Statistics", "Colpo non indicato"), c.byShot[0]));
-    t.rows.push_back(shotRow(CL_TEXT("Statistics", "Totale"), c.shots));
+    shotRow(t, CL_TEXT("Statistics", "Colpo non indicato"), c, Shot, 0);
+    shotRow(t, CL_TEXT("Statistics", "Totale"), c, All, 0);
     return t;
 }
 
@@ -111,9 +110,11 @@ FigureTable figureTable(std::span<const PlayerStatistics> statistics,
     for (const FigureRow& row : kFigureRows) {
         std::vector<Text> cells{row.caption};
         for (const PlayerStatistics& s : statistics) {
-            cells.push_back(row.value(s));
+            const int n = row.counted.in(s);
+            cells.push_back(row.outOf != nullptr ? shareText(n, row.outOf(s)) : Text::number(n));
         }
         figures.rows.push_back(std::move(cells));
+        figures.counted.emplace_back(statistics.size(), row.counted);
     }
     return figures;
 }
@@ -134,6 +135,7 @@ StretchTables stretchTables(Text title, const StretchStatistics& stretch,
     for (int p = 0; p < 2; ++p) {
         out.tables.push_back(shotTable(stretch.players[static_cast<std::size_t>(p)],
                                        players[static_cast<std::size_t>(p)]));
+        out.tables.back().player = p;
     }
     return out;
 }

@@ -17,6 +17,11 @@ struct FigureTable {
     Text caption;
     std::vector<Text> headers;            // the first names the rows' own column
     std::vector<std::vector<Text>> rows;  // each as long as headers
+    // What each cell counts, the first number of "won/played", by row and by column as `rows`
+    // without their captions. A stretch's figure table has a player in each column, a shot
+    // table one player, `player`.
+    std::vector<std::vector<Figure>> counted;
+    int player = -1;
 };
 
 // The detailed statistics of one stretch of the match, the whole match or a set.

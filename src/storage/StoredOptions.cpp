@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "history/VideoClips.h"
+
 namespace courtlog {
 
 namespace {
@@ -77,6 +79,11 @@ std::optional<int> languageIndex(const std::string& code) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<int> readClipLead(const std::string& text) {
+    const auto v = readWholeNumber(text);
+    return v && *v >= kMinClipLeadSeconds && *v <= kMaxClipLeadSeconds ? v : std::nullopt;
 }
 
 std::string boolText(bool b) {

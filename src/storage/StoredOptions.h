@@ -46,6 +46,12 @@ inline constexpr std::array<const char*, 2> kLanguageCodes{"it", "en"};
 // The index of a stored code; nothing for a code the program does not speak.
 std::optional<int> languageIndex(const std::string& code);
 
+// How many seconds of video a clip shows before its point, stored at once when chosen.
+inline constexpr const char* kClipLeadKey = "AnticipoClip";
+// The seconds a stored or typed text stands for: a whole number from kMinClipLeadSeconds to
+// kMaxClipLeadSeconds; nothing otherwise.
+std::optional<int> readClipLead(const std::string& text);
+
 // A flag as the store keeps it.
 std::string boolText(bool b);
 

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,8 +17,8 @@
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "report/DetailedStatistics.h"
 #include "report/HtmlReport.h"
 #include "report/Language.h"
 #include "report/MatchSummary.h"
@@ -30,7 +31,7 @@ namespace {
 // The name of the rows' own column, drawn in the table's corner above them.
 constexpr const char* kCorner = "courtlogCorner";
 
-void setCell(QTableWidget* table, int row, int column, const QString& text) {
+void setCell(QTableWidget* table, int row, int column, const QString& text, const QString& tip) {
     QTableWidgetItem* item = table->item(row, column);
     if (item == nullptr) {
         item = new QTableWidgetItem;
@@ -41,11 +42,20 @@ void setCell(QTableWidget* table, int row, int column, const QString& text) {
     if (item->text() != text) {
         item->setText(text);
     }
+    if (item->toolTip() != tip) {
+        item->setToolTip(tip);
+    }
+}
+
+// Whose figures a table's column holds.
+int playerOf(const FigureTable& figures, int column) {
+    return figures.player >= 0 ? figures.player : column;
 }
 
 // The rows' captions become the vertical header and the other headers the horizontal one, so
 // that assistive clients read every figure with its row and its column.
-void fill(QTableWidget* table, QLabel* caption, const FigureTable& figures) {
+void fill(QTableWidget* table, QLabel* caption, const FigureTable& figures,
+          const StretchStatistics& stretch) {
     const QString name = say(figures.caption);
     caption->setText(name);
     if (table->accessibleName() != name) {  // each change is told to assistive clients
@@ -65,7 +75,14 @@ void fill(QTableWidget* table, QLabel* caption, const FigureTable& figures) {
         const std::vector<Text>& row = figures.rows[static_cast<std::size_t>(r)];
         captions << say(row[0]);
         for (int c = 0; c < columns; ++c) {
-            setCell(table, r, c, say(row[static_cast<std::size_t>(c) + 1]));
+            const Figure& counted =
+                figures.counted[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
+            const bool plays =
+                counted.countsPoints() &&
+                counted.in(stretch.players[static_cast<std::size_t>(playerOf(figures, c))]) > 0;
+            setCell(table, r, c, say(row[static_cast<std::size_t>(c) + 1]),
+                    plays ? StatisticsWindow::tr("Doppio clic o Invio: rivedi questi punti")
+                          : QString());
         }
     }
     table->setVerticalHeaderLabels(captions);
@@ -162,6 +179,9 @@ QTableWidget* StatisticsWindow::table(std::size_t stretch, std::size_t index) {
         if (auto* corner = t->findChild<QAbstractButton*>()) {
             corner->installEventFilter(this);
         }
+        t->installEventFilter(this);  // Enter plays the current cell
+        connect(t, &QTableWidget::cellDoubleClicked, this,
+                [this, t](int row, int column) { play(t, row, column); });
         // Before the stretch that keeps the tables at the top of the page.
         const int at = column->count() - 1;
         column->insertWidget(at, caption);
@@ -188,8 +208,9 @@ void StatisticsWindow::orderTabs() {
 }
 
 void StatisticsWindow::showFigures() {
-    const std::vector<StretchTables> stretches =
-        detailedTables(form_.session().statistics(), form_.session().players());
+    statistics_ = form_.session().statistics();
+    stretches_ = detailedTables(statistics_, form_.session().players());
+    const std::vector<StretchTables>& stretches = stretches_;
     position_->setText(say(form_.view().board.Posizione.text()));
     // Sets the position no longer reaches lose their tabs.
     while (pages_.size() > stretches.size()) {
@@ -211,7 +232,8 @@ void StatisticsWindow::showFigures() {
         p.times->setVisible(!times.isEmpty());
         for (std::size_t t = 0; t < stretch.tables.size(); ++t) {
             QTableWidget* shown = table(s, t);  // made, with its caption, when first needed
-            fill(shown, p.captions[t], stretch.tables[t]);
+            fill(shown, p.captions[t], stretch.tables[t],
+                 s == 0 ? statistics_.match : statistics_.sets[s - 1]);
         }
     }
 }
@@ -224,6 +246,17 @@ void StatisticsWindow::changeEvent(QEvent* event) {
 }
 
 bool StatisticsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* table = qobject_cast<QTableWidget*>(watched)) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+                table->currentItem() != nullptr) {
+                play(table, table->currentRow(), table->currentColumn());
+                return true;
+            }
+        }
+        return QDialog::eventFilter(watched, event);
+    }
     // A table's corner is a blank button; it shows what the rows are, as a header would.
     if (event->type() == QEvent::Paint) {
         auto* corner = static_cast<QWidget*>(watched);
@@ -262,6 +295,43 @@ QString printablePage(const std::string& html) {
         QStringLiteral(R"re(<svg\b[^>]*?(?:\baria-label="([^"]*)"[^>]*)?>.*?</svg>)re"),
         QRegularExpression::DotMatchesEverythingOption);
     return page.replace(chart, QStringLiteral("<p><i>\\1</i></p>"));
+}
+
+void StatisticsWindow::play(const QTableWidget* table, int row, int column) {
+    for (std::size_t s = 0; s < pages_.size() && s < stretches_.size(); ++s) {
+        const auto& tables = pages_[s].tables;
+        const auto at = std::find(tables.begin(), tables.end(), table);
+        if (at == tables.end()) {
+            continue;
+        }
+        const StretchTables& stretch = stretches_[s];
+        const FigureTable& figures = stretch.tables[static_cast<std::size_t>(at - tables.begin())];
+        const auto r = static_cast<std::size_t>(row);
+        const auto c = static_cast<std::size_t>(column);
+        if (r >= figures.counted.size() || c >= figures.counted[r].size()) {
+            return;
+        }
+        const int player = playerOf(figures, column);
+        const std::vector<int> points = pointsBehind(
+            form_.session().points().played(), form_.session().rules(),
+            s == 0 ? statistics_.match : statistics_.sets[s - 1], player, figures.counted[r][c]);
+        if (points.empty()) {
+            return;
+        }
+        // "Ace", or a shot table's "Errore gratuito, Rovescio", then whose and where.
+        QString what = say(figures.rows[r][0]);
+        if (figures.player >= 0) {
+            const QString kind = say(figures.headers[c + 1]);
+            what = figures.counted[r][c].among == Figure::Among::All ? kind
+                                                                     : tr("%1, %2").arg(kind, what);
+        }
+        const QString label =
+            tr("%1 — %2, %3")
+                .arg(what, say(stretch.tables[0].headers[static_cast<std::size_t>(player) + 1]),
+                     say(stretch.title));
+        emit playRequested(QList<int>(points.begin(), points.end()), label);
+        return;
+    }
 }
 
 void StatisticsWindow::print() {

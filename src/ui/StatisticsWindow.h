@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "form/MainForm.h"
+#include "report/DetailedStatistics.h"
 
 class QLabel;
 class QPushButton;
@@ -18,7 +19,8 @@ QString printablePage(const std::string& html);
 
 // "Statistiche dettagliate": the detailed tables of the match and of each set, a tab for each,
 // at the position the scoreboard shows. It stays open beside the main window, which has it
-// show the figures again after every change.
+// show the figures again after every change. Every count can be played: a double click or
+// Enter on its cell asks for its points.
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +29,10 @@ public:
     // The figures at the form's position, in the language in use. Only what changed is
     // rewritten, so the tab, the cell and the scroll the user had stay where they were.
     void showFigures();
+
+signals:
+    // The points a cell counts, by their indices into the match in order, and what it counts.
+    void playRequested(const QList<int>& points, const QString& label);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -46,6 +52,7 @@ private:
     void orderTabs();
     void retranslate();
     void print();
+    void play(const QTableWidget* table, int row, int column);
 
     const MainForm& form_;
     QLabel* position_;
@@ -53,6 +60,9 @@ private:
     QPushButton* print_;
     QPushButton* close_;
     std::vector<Page> pages_;
+    // What the tables show, to tell what a cell counts.
+    MatchStatistics statistics_;
+    std::vector<StretchTables> stretches_;
 };
 
 }  // namespace courtlog::ui

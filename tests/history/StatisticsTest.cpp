@@ -2,6 +2,7 @@
 // times, and the window's frames reading the same figures at every position.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 
@@ -152,5 +153,74 @@ TEST(StatisticsModel, FramesShowTheModelsFiguresAtEveryPositionOfEverySample) {
     }
 }
 
+// The points behind a player's figure over the whole of the points, or over one of their sets.
+std::vector<int> behind(std::span<const PointWord> points, int player, Figure f, int set = -1) {
+    const MatchStatistics m = statisticsOf(points, {}, kBestOfThree);
+    return pointsBehind(points, kBestOfThree, set < 0 ? m.match : m.sets[set], player, f);
+}
+
+TEST(PointsBehind, BreakPointsGoWithThePointPlayedAtThemAndShotsWithTheirStretch) {
+    // Three break points saved from 0-40, then the game lost; one standing after 15-40 is named
+    // by the point that saved the one before and brought it up.
+    std::vector<PointWord> p;
+    std::ranges::transform(testing::lettered("BBBAAABB"), std::back_inserter(p), word);
+    EXPECT_EQ(
+        (std::array{behind(p, 1, {.own = &PlayerStatistics::breakPointsHad}),
+                    behind(p, 0, {.own = &PlayerStatistics::breakPointsSaved}),
+                    behind(p, 1, {.own = &PlayerStatistics::breakPointsWon}),
+                    behind(std::span(p).first(4), 1, {.own = &PlayerStatistics::breakPointsHad})}),
+        (std::array<std::vector<int>, 4>{{{3, 4, 5, 7}, {3, 4, 5}, {7}, {3, 3}}}));
+    // B's backhand unforced errors: one in the first set, two in the second, among a forehand
+    // one of B's and a backhand one of A's.
+    std::vector<PointWord> match(32, word({}));
+    match[5] = match[26] = match[30] = word({.stroke = 2, .ending = 2});
+    match[28] = word({.stroke = 1, .ending = 2});
+    match[29] = word({.winner = 1, .stroke = 2, .ending = 2});
+    const Figure errors{
+        .shots = &ShotCounts::unforcedErrors, .among = Figure::Among::Stroke, .kind = 2};
+    EXPECT_EQ(
+        (std::array{behind(match, 1, errors, 1), behind(match, 1, errors), behind(match, 1, {})}),
+        (std::array<std::vector<int>, 3>{{{26, 30}, {5, 26, 30}, {}}}));
+}
+
+// Every figure of both players in every stretch of every sample counts the points it lists, which
+// lie in order in the stretch; the longest run lists none.
+TEST(PointsBehind, AsManyAsEachFigureCountsInEverySample) {
+    std::vector<Figure> figures;
+    for (const auto& f : kPlayerFigures) {
+        figures.push_back({.own = f.figure});
+    }
+    for (std::size_t k = 0; k < kShotKinds * kShotFigures.size();
+         ++k) {  // strokes past the third count none
+        for (auto among : {Figure::Among::All, Figure::Among::Stroke, Figure::Among::Shot}) {
+            figures.push_back({.shots = kShotFigures[k / kShotKinds].figure,
+                               .among = among,
+                               .kind = k % kShotKinds});
+        }
+    }
+    for (const auto& file : std::filesystem::recursive_directory_iterator(COURTLOG_SAMPLES_DIR)) {
+        testing::Harness h;
+        if (!file.is_regular_file() || !h.load(file.path().string())) {
+            continue;
+        }
+        const auto points = h.session().points().recorded();
+        MatchStatistics m = statisticsOf(points, {}, h.session().rules());
+        m.sets.push_back(m.match);
+        std::vector<int> counted, listed;
+        for (const StretchStatistics& s : m.sets) {
+            for (const Figure& f : figures) {
+                for (int p : {0, 1}) {
+                    const auto list = pointsBehind(points, h.session().rules(), s, p, f);
+                    counted.push_back(f.countsPoints() ? f.in(s.players[p]) : 0);
+                    const bool inOrder =
+                        std::ranges::is_sorted(list) &&
+                        (list.empty() || (list[0] >= s.firstPoint && list.back() < s.endPoint));
+                    listed.push_back(inOrder ? static_cast<int>(list.size()) : -1);
+                }
+            }
+        }
+        EXPECT_EQ(listed, counted) << file.path();
+    }
+}
 }  // namespace
 }  // namespace courtlog

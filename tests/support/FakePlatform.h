@@ -114,6 +114,40 @@ public:
         }
     }
 
+    // The video: whether a file opens (the error otherwise), where it stands, what was asked of it.
+    struct FakeVideo {
+        std::string refusal;
+        std::string file;
+        std::int64_t position = 0;
+        bool playing = false;
+        double rate = 1.0;
+        std::vector<std::int64_t> seeks;
+        std::vector<std::string> over;
+        std::deque<FileChoice> choices;
+        std::vector<std::string> dialogFolders;
+    } video;
+    std::string openVideo(const std::string& path) override {
+        if (video.refusal.empty()) {
+            video.file = path;
+        }
+        return video.refusal;
+    }
+    bool videoOpen() override { return !video.file.empty(); }
+    std::int64_t videoPosition() override { return video.position; }
+    void seekVideo(std::int64_t ms) override {
+        video.seeks.push_back(ms);
+        video.position = ms;
+    }
+    void playVideo(bool play) override { video.playing = play; }
+    bool videoPlaying() override { return video.playing; }
+    void setVideoRate(double rate) override { video.rate = rate; }
+    void stepVideoFrame(int direction) override { video.position += 40 * direction; }
+    void showOverVideo(const std::vector<std::string>& lines) override { video.over = lines; }
+    FileChoice openVideoDialog(const std::string& folder) override {
+        video.dialogFolders.push_back(folder);
+        return next(video.choices);
+    }
+
     void showAbout() override { ++aboutBoxes; }
     Registry& registry() override { return memoryRegistry; }
     bool fileExists(const std::string& path) override { return existingFiles.count(path) > 0; }

@@ -18,7 +18,10 @@ inline const Rules kBestOfThree = rulesOf(3, {false, true, false});
 struct MatchBuilder {
     MatchSession session;
 
-    explicit MatchBuilder(const Rules& rules = {}) { session.chooseRules(rules, RuleCheck::None); }
+    explicit MatchBuilder(const Rules& rules = {}, Video* video = nullptr)
+        : session({}, nullptr, video) {
+        session.chooseRules(rules, RuleCheck::None);
+    }
 
     // Points as letters, as lettered() reads them.
     MatchBuilder& play(std::string_view points) {

@@ -19,9 +19,9 @@ inline std::string snapshot(const MainForm& f) {
     }
     const Score& sc = f.session().score();
     s << "Server " << sc.server << " SetFirstServer " << sc.setFirstServer << " CurrentSet "
-      << sc.set << " SetsInMatch " << f.session().rules().setsInMatch << " InTieBreak " << sc.inTieBreak
-      << " MatchOver " << sc.over << " GamesPlayed " << sc.gamesPlayed << " BreakPointNumber "
-      << sc.breakPointNumber << " DeuceNumber " << sc.deuceNumber << "\n";
+      << sc.set << " SetsInMatch " << f.session().rules().setsInMatch << " InTieBreak "
+      << sc.inTieBreak << " MatchOver " << sc.over << " GamesPlayed " << sc.gamesPlayed
+      << " BreakPointNumber " << sc.breakPointNumber << " DeuceNumber " << sc.deuceNumber << "\n";
     for (int p = 0; p < 2; ++p) {
         const PlayerStatistics& c = f.session().position().counted[p];
         s << "player " << p << " sets " << sc.sets[p] << " served " << c.servicePointsPlayed
@@ -29,8 +29,8 @@ inline std::string snapshot(const MainForm& f) {
           << " secondWon " << c.secondServePointsWon << " setPoints " << sc.needs[p].setPointCount
           << " matchPoints " << sc.needs[p].matchPointCount << "\n";
     }
-    s << "scroll " << f.view().GameScroll.minimum() << ".." << f.view().GameScroll.maximum() << " at "
-      << f.view().GameScroll.value() << "\n";
+    s << "scroll " << f.view().GameScroll.minimum() << ".." << f.view().GameScroll.maximum()
+      << " at " << f.view().GameScroll.value() << "\n";
     return s.str();
 }
 

@@ -60,8 +60,8 @@ protected:
         const MainForm& form = window.form();
         QStringList out;
         for (const StretchTables& stretch : detailedTables(
-                 form.session().statistics(),
-                 {form.view().board.NomeGiocatore[0].text(), form.view().board.NomeGiocatore[1].text()})) {
+                 form.session().statistics(), {form.view().board.NomeGiocatore[0].text(),
+                                               form.view().board.NomeGiocatore[1].text()})) {
             out << say(stretch.title) << said(stretch.times).join('\n');
             for (const FigureTable& table : stretch.tables) {
                 out << say(table.caption) << said(table.headers);
@@ -146,6 +146,44 @@ TEST_F(StatisticsWindowTest, F6OpensOneWindowReadByItsHeadersThatFollowsThePosit
     EXPECT_EQ(statistics->windowTitle() + find<QPushButton>("Stampa")->text(),
               "Detailed statistics&Print...");
     EXPECT_EQ(shown(), expected());
+}
+
+// A double click or Enter on a cell asks for the points the model lists for its first number,
+// with what it counts, as its tooltip says; the longest run asks nothing.
+TEST_F(StatisticsWindowTest, EveryCountPlaysThePointsTheModelListsForIt) {
+    platform.openChoices.push_back({COURTLOG_SAMPLES_DIR "/best-of-three-tiebreak.clg", "m.clg"});
+    key(Qt::Key_F3);
+    QSignalSpy played(open(), &StatisticsWindow::playRequested);
+    const MatchSession& session = window.form().session();
+    const MatchStatistics m = session.statistics();
+    const auto model = [&](const StretchStatistics& s, int player, Figure f, QString label) {
+        const auto p = pointsBehind(session.points().played(), session.rules(), s, player, f);
+        return QVariantList{QVariant::fromValue(QList<int>(p.begin(), p.end())), label};
+    };
+    // B's backhand unforced errors in set 2, by a double click as a user's: Qt's test sends the
+    // second click alone. Then A's service points won, "won/played", by Enter.
+    auto* tabs = find<QTabWidget>("Tratti");
+    tabs->setCurrentIndex(2);
+    auto* shots = find<QTableWidget>("Tabella_2_2");
+    const QPoint cell = shots->visualItemRect(shots->item(1, 1)).center();
+    QTest::mouseClick(shots->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(shots->viewport(), Qt::LeftButton, {}, cell);
+    tabs->setCurrentIndex(0);
+    auto* figures = find<QTableWidget>("Tabella_0_0");
+    figures->setCurrentCell(15, 0);
+    QTest::keyClick(figures, Qt::Key_Return);
+    figures->setCurrentCell(1, 0);
+    QTest::keyClick(figures, Qt::Key_Enter);
+    EXPECT_EQ(
+        played,
+        (QList<QVariantList>{
+            model(m.sets[1], 1,
+                  {.shots = &ShotCounts::unforcedErrors, .among = Figure::Among::Stroke, .kind = 2},
+                  "Errore gratuito, Rovescio — Giocatore B, Set 2"),
+            model(m.match, 0, {.own = &PlayerStatistics::servicePointsWon},
+                  "Punti vinti al servizio — Giocatore A, Partita")}));
+    EXPECT_EQ(std::pair(shots->item(1, 1)->toolTip(), figures->item(15, 0)->toolTip()),
+              std::pair(QString("Doppio clic o Invio: rivedi questi punti"), QString()));
 }
 
 // The printed page keeps every table and says in words what each chart shows, which a text

@@ -1,0 +1,270 @@
+// Points tied to their moments in a video: the clip each stands for, the moments a session
+// keeps through every edit, lining up a match charted with times, and the playlist of clips.
+#include <gtest/gtest.h>
+
+#include "form/Captions.h"
+#include "form/VideoPlaylist.h"
+#include "support/Harness.h"
+#include "support/MatchBuilder.h"
+
+namespace courtlog {
+namespace {
+
+using namespace testing;
+
+constexpr std::int64_t N = kNoTime;
+
+TEST(Video, ClipsRunFromTheLeadOrThePreviousPointToJustAfterThePoint) {
+    const std::vector<std::int64_t> at = {10'000, 50'000, 60'000, N, 90'000, 80'000};
+    const std::int64_t lead = 25'000;
+    const std::vector<std::optional<Clip>> clips = {
+        Clip{0, 12'000},        // the lead reaches back past the start of the file
+        Clip{25'000, 52'000},   // the lead alone: the previous point ended before it
+        Clip{50'000, 62'000},   // from the end of the previous point
+        std::nullopt,           // no moment
+        Clip{65'000, 92'000},   // the previous point has none
+        Clip{55'000, 82'000}};  // marked out of order: the previous point ends after it
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(clipOf(at, k, lead), clips[static_cast<std::size_t>(k)]) << k;
+    }
+    EXPECT_EQ(clipOf(at, 6, lead), std::nullopt);
+    EXPECT_EQ(clipOf(at, -1, lead), std::nullopt);
+    // Standing before point k, the video shows its clip from the start; at the end, the end of
+    // the last point's clip.
+    EXPECT_EQ(videoMomentAt(at, 2, lead), 50'000);
+    EXPECT_EQ(videoMomentAt(at, 3, lead), std::nullopt);
+    EXPECT_EQ(videoMomentAt(at, 6, lead), 82'000);
+    EXPECT_EQ(videoMomentAt({}, 0, lead), std::nullopt);
+}
+
+TEST(Video, EveryPointRecordedWhileTheVideoIsOpenKeepsItsMomentThroughEveryEdit) {
+    FakePlatform player;
+    MatchBuilder m({}, &player);
+    MatchSession& s = m.session;
+    m.play("A");  // before a video is open: no moment
+    player.openVideo("/v/match.mp4");
+    s.videoOpened("/v/match.mp4");
+    EXPECT_EQ(s.video().file, "/v/match.mp4");
+    EXPECT_EQ(undoCaptionOf(s.nextUndo()).italian(), "Annulla video");
+    for (std::int64_t at : {20'000, 41'000, 63'000}) {
+        player.video.position = at;
+        m.play("B");
+    }
+    EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 20'000, 41'000, 63'000}));
+
+    const auto ask = [](ResidualAnswer a) { return [a](int, bool) { return a; }; };
+    // Recorded again over point 2: the moment it is recorded at.
+    s.goTo(2);
+    player.video.position = 45'000;
+    s.recordPoint(0, std::nullopt, ask(ResidualAnswer::Overwrite));
+    EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 20'000, 45'000, 63'000}));
+    // Inserted before point 1: its own moment, and the points after keep theirs.
+    s.goTo(1);
+    player.video.position = 15'000;
+    s.recordPoint(0, std::nullopt, ask(ResidualAnswer::Insert));
+    EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 15'000, 20'000, 45'000, 63'000}));
+    EXPECT_EQ(s.clip(2, 25'000), (Clip{15'000, 22'000}));
+    EXPECT_EQ(s.videoMoment(25'000), 15'000);  // standing before point 2
+    // Undo gives the moments back with the points; a deleted point takes its own along.
+    s.undo();
+    EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 20'000, 45'000, 63'000}));
+    s.goTo(2);
+    s.deletePoint();
+    EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 45'000, 63'000}));
+    // With no video open a point recorded again keeps the moment it had.
+    s.videoOpened("");
+    s.goTo(1);
+    s.recordPoint(1, std::nullopt, ask(ResidualAnswer::Overwrite));
+    EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 45'000, 63'000}));
+    // Opening the same video again is no change.
+    s.videoOpened("/v/match.mp4");
+    EXPECT_EQ(undoCaptionOf(s.nextUndo()).italian(), "Annulla sovrascrittura");
+}
+
+TEST(Video, AMatchChartedWithTimesIsLinedUpFromOnePointAndAPointMarkedByHand) {
+    FakePlatform player;
+    MatchBuilder m({}, &player);
+    MatchSession& s = m.session;
+    // Charted at the court: times only.
+    for (std::int64_t at : {1'000'000, 1'030'000, 1'075'000}) {
+        s.recordPoint(0, at, [](int, bool) { return ResidualAnswer::Overwrite; });
+    }
+    EXPECT_FALSE(s.alignVideo());  // no video open
+    player.openVideo("/v/m.mkv");
+    s.videoOpened("/v/m.mkv");
+    s.goTo(0);
+    EXPECT_FALSE(s.alignVideo());  // no point shown
+    EXPECT_FALSE(s.markVideo());
+    // The second point ends 10 s into the recording: the first was played before it began.
+    s.goTo(2);
+    player.video.position = 10'000;
+    ASSERT_TRUE(s.alignVideo());
+    EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 10'000, 55'000}));
+    EXPECT_EQ(s.video().offsetMs, -20'000);
+    EXPECT_EQ(undoCaptionOf(s.nextUndo()).italian(), "Annulla video");
+    // One point set by hand wins over the line-up.
+    s.goTo(3);
+    player.video.position = 57'500;
+    ASSERT_TRUE(s.markVideo());
+    EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 10'000, 57'500}));
+    s.undo();
+    s.undo();
+    EXPECT_TRUE(m.record().videoMs.empty());
+    EXPECT_EQ(s.video().offsetMs, std::nullopt);
+}
+
+TEST(Video, APlaylistPlaysEachClipAndStopsAfterTheLast) {
+    FakePlatform player;
+    VideoPlaylist list(player);
+    list.play({});
+    EXPECT_FALSE(list.active());
+    EXPECT_FALSE(player.video.playing);
+    list.play({{4, {10'000, 20'000}}, {9, {50'000, 60'000}}, {12, {70'000, 75'000}}});
+    EXPECT_TRUE(player.video.playing);
+    EXPECT_EQ(player.video.seeks, (std::vector<std::int64_t>{10'000}));
+    // A position from before the seek is not the end of the clip.
+    EXPECT_FALSE(list.moved(30'000));
+    EXPECT_FALSE(list.moved(15'000));
+    EXPECT_TRUE(list.moved(20'000));
+    EXPECT_EQ(list.clip().point, 9);
+    EXPECT_TRUE(list.previous());
+    EXPECT_TRUE(list.previous());  // the first starts again
+    EXPECT_EQ(list.current(), 0);
+    EXPECT_TRUE(list.next());
+    EXPECT_TRUE(list.next());
+    EXPECT_FALSE(list.next());
+    EXPECT_EQ(player.video.seeks,
+              (std::vector<std::int64_t>{10'000, 50'000, 10'000, 10'000, 50'000, 70'000}));
+    list.moved(72'000);
+    EXPECT_TRUE(list.moved(75'000));
+    EXPECT_FALSE(list.active());
+    EXPECT_FALSE(player.video.playing);
+    list.play({{1, {0, 5'000}}});
+    list.stop();
+    EXPECT_FALSE(list.active());
+    EXPECT_FALSE(list.next());
+}
+
+TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
+    Harness h;
+    auto& video = h.platform.video;
+    // A file the player cannot read is said, and nothing is tied to the match.
+    video.refusal = "unrecognized file format";
+    video.choices.push_back({"/rec/final.txt", "final.txt"});
+    h.form.FileVideo_Click();
+    EXPECT_EQ(h.platform.messages.back(),
+              "Impossibile aprire il video /rec/final.txt: unrecognized file format");
+    EXPECT_EQ(h.session().video().file, "");
+    video.refusal.clear();
+    video.choices.push_back({"/rec/final.mp4", "final.mp4"});
+    h.form.FileVideo_Click();
+    EXPECT_EQ(h.session().video().file, "/rec/final.mp4");
+    EXPECT_TRUE(h.form.view().video.open);
+    EXPECT_FALSE(h.form.view().video.canMark);  // no point shown yet
+    for (std::int64_t at : {30'000, 60'000, 95'000, 120'000}) {
+        video.position = at;
+        h.play("A");
+    }
+    EXPECT_EQ(h.session().record().videoMs,
+              (std::vector<std::int64_t>{30'000, 60'000, 95'000, 120'000}));
+    EXPECT_TRUE(h.form.view().video.canMark);
+    EXPECT_FALSE(h.form.view().video.canAlign);  // untimed
+    // Over the picture: where the user stands, and each player's score, the server marked.
+    EXPECT_EQ(video.over, (std::vector<std::string>{h.labels().Posizione.caption(),
+                                                    "   Giocatore A  1  0", "● Giocatore B  0  0"}));
+
+    // Stepping back shows the clip from which the score shown was played on; a point without
+    // a moment leaves the video where it stands.
+    video.seeks.clear();
+    h.form.goTo(2);
+    h.form.goTo(0);
+    h.form.goTo(4);
+    EXPECT_EQ(video.seeks, (std::vector<std::int64_t>{70'000, 5'000, 122'000}));
+    h.form.goTo(2);
+    h.form.VideoPointStart_Click();  // the start of the second point, the one shown
+    EXPECT_EQ(video.position, 35'000);
+    h.form.VideoSkip_Click(-1);
+    h.form.VideoSkip_Click(-1);
+    EXPECT_EQ(video.position, 25'000);
+    h.form.VideoFrame_Click(1);
+    EXPECT_EQ(video.position, 25'040);
+    h.form.VideoRate_Click(2);
+    EXPECT_EQ(video.rate, 2.0);
+    h.form.VideoPlayPause_Click();
+    EXPECT_TRUE(video.playing);
+    h.form.VideoPlayPause_Click();
+    EXPECT_FALSE(video.playing);
+
+    // A figure played: the clips of its points, "1 di 2" and the score before each point.
+    h.form.playPoints({1, 3}, Text::verbatim("Aces"));
+    EXPECT_TRUE(h.form.view().video.playlist);
+    EXPECT_EQ(video.position, 35'000);
+    EXPECT_EQ(video.over[0], "1 di 2 · Aces");
+    EXPECT_EQ(video.over[2], "● Giocatore A  0  15");
+    h.form.videoMoved(40'000);
+    h.form.videoMoved(62'000);
+    EXPECT_EQ(video.position, 95'000);  // from the end of the point before
+    EXPECT_EQ(video.over[0], "2 di 2 · Aces");
+    h.form.VideoClip_Click(-1);
+    EXPECT_EQ(video.over[0], "1 di 2 · Aces");
+    h.form.VideoStop_Click();
+    EXPECT_FALSE(h.form.view().video.playlist);
+    EXPECT_FALSE(video.playing);
+    // A point moved away from: the playlist ends too.
+    h.form.playPoints({0}, Text::verbatim("x"));
+    h.form.goTo(1);
+    EXPECT_FALSE(h.form.view().video.playlist);
+
+    // Marked by hand, then undone.
+    video.position = 58'000;
+    h.form.VideoMark_Click();
+    EXPECT_EQ(h.session().record().videoMs[0], 58'000);
+    h.form.EditUndo_Click();
+    EXPECT_EQ(h.session().record().videoMs[0], 30'000);
+}
+
+TEST(Video, AMissingVideoIsSaidAndLookedForAndTheLeadIsTheUsersChoice) {
+    Harness h;
+    MatchRecord m;
+    m.points = {0, 0};
+    m.videoMs = {10'000, 40'000};
+    m.video.file = "/old/place/match.mp4";
+    h.form.applyMatch(m);
+    // The match opens whole; a notice names the file and offers to look for it.
+    EXPECT_EQ(h.points().count(), 2);
+    EXPECT_EQ(h.form.view().Avviso.text().italian(),
+              "Il video della partita non si trova: /old/place/match.mp4");
+    EXPECT_EQ(h.form.view().Avviso.action().italian(), "Cerca il video…");
+    EXPECT_FALSE(h.form.view().video.open);
+    h.form.Avviso_Action();  // cancelled: nothing lost
+    EXPECT_EQ(h.session().record().videoMs, m.videoMs);
+    EXPECT_TRUE(h.session().saved());
+    h.platform.video.choices.push_back({"/new/match.mp4", "match.mp4"});
+    h.form.Avviso_Action();
+    EXPECT_TRUE(h.form.view().Avviso.text().empty());
+    EXPECT_EQ(h.session().video().file, "/new/match.mp4");
+    EXPECT_FALSE(h.session().saved());
+    EXPECT_EQ(h.platform.video.seeks.back(), 42'000);  // at the end of the match
+
+    // The lead is asked for, checked, stored at once and used.
+    h.platform.inputAnswers = {"200", "8"};
+    h.form.AnticipoClip_Click();
+    EXPECT_EQ(h.platform.messages.back(), "L'anticipo della clip è un numero di secondi da 3 a 120.");
+    h.form.AnticipoClip_Click();
+    EXPECT_EQ(h.platform.settings["Courtlog/Opzioni/AnticipoClip"], "8");
+    h.form.goTo(1);
+    EXPECT_EQ(h.platform.video.seeks.back(), 32'000);
+    // A window that finds the file opens it at once, with the lead stored.
+    Harness next;
+    next.platform.settings["Courtlog/Opzioni/AnticipoClip"] = "8";
+    next.platform.existingFiles.insert("/new/match.mp4");
+    next.form.Form_Load();
+    m.video.file = "/new/match.mp4";
+    next.form.applyMatch(m);
+    EXPECT_EQ(next.platform.video.file, "/new/match.mp4");
+    next.form.goTo(1);
+    EXPECT_EQ(next.platform.video.seeks.back(), 32'000);
+}
+
+}  // namespace
+}  // namespace courtlog
