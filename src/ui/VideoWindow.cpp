@@ -175,8 +175,14 @@ void VideoWindow::seekVideo(std::int64_t ms) {
         return;
     }
     seekTarget_ = ms;
-    seek_ = Seek::Keyframe;
-    seekTo("absolute+keyframes");
+    // Playing, it would play on from the keyframe until the exact seek: only the exact one.
+    if (view_->flag("pause", true)) {
+        seek_ = Seek::Keyframe;
+        seekTo("absolute+keyframes");
+    } else {
+        seek_ = Seek::Exact;
+        seekTo("absolute+exact");
+    }
 }
 
 void VideoWindow::seekTo(const char* how) {
@@ -197,8 +203,13 @@ void VideoWindow::seekDone() {
 }
 
 void VideoWindow::playVideo(bool play) {
-    if (open_) {
-        view_->setFlag("pause", !play);
+    if (!open_) {
+        return;
+    }
+    view_->setFlag("pause", !play);
+    if (play && seek_ == Seek::Keyframe) {
+        seek_ = Seek::Exact;
+        seekTo("absolute+exact");
     }
 }
 

@@ -7,10 +7,12 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <clocale>
 #include <cstring>
 #include <set>
 
+#include "form/VideoPlaylist.h"
 #include "support/FakePlatform.h"
 #include "support/NumberedClip.h"
 #include "ui/VideoView.h"
@@ -174,6 +176,49 @@ TEST_F(VideoCheck, LinesOverThePictureLeaveTheFrameReadable) {
     EXPECT_GT(white, 20);
     window.showOverVideo({});
     EXPECT_EQ(window.view()->grabFramebuffer(), plain);
+}
+
+TEST_F(VideoCheck, PlaylistPlaysEachClipAndStopsAfterTheLast) {
+    const std::vector<PlaylistClip> clips{
+        {3, {2300, 3300}}, {7, {8000, 9000}}, {12, {14100, 15500}}};
+    VideoPlaylist playlist(window);
+    QObject::connect(&window, &VideoWindow::positionChanged,
+                     [&](qint64 ms) { playlist.moved(ms); });
+    std::vector<std::set<int>> inClip(clips.size());
+    std::set<int> elsewhere;
+    playlist.play(clips);
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            const int drawn = frame();
+            const auto in = std::find_if(clips.begin(), clips.end(), [&](const PlaylistClip& c) {
+                // A frame late at each end: the picture and the position are not read at once.
+                return drawn * 40 >= c.clip.startMs - 40 && drawn * 40 <= c.clip.endMs + 40;
+            });
+            (in == clips.end() ? elsewhere : inClip[in - clips.begin()]).insert(drawn);
+            return !playlist.active();
+        },
+        20000));
+    for (const std::set<int>& drawn : inClip) {
+        EXPECT_GT(drawn.size(), 5u) << "each clip plays";
+    }
+    // Elsewhere only the first picture, what a seek to a clip draws before its start (from the
+    // keyframe on), and what plays after a clip's end while the next seek or the stop is on
+    // its way.
+    for (const int drawn : elsewhere) {
+        EXPECT_TRUE(drawn <= 0 || std::any_of(clips.begin(), clips.end(),
+                                              [&](const auto& c) {
+                                                  return (drawn >= c.clip.startMs / 2000 * 50 &&
+                                                          drawn * 40 < c.clip.startMs) ||
+                                                         (drawn * 40 > c.clip.endMs &&
+                                                          drawn * 40 < c.clip.endMs + 1000);
+                                              }))
+            << drawn;
+    }
+    ASSERT_TRUE(waitUntil([&] { return !window.videoPlaying(); }));
+    waitUntil([] { return false; }, 300);
+    EXPECT_GE(window.videoPosition(), clips.back().clip.endMs);
+    EXPECT_LT(window.videoPosition(), clips.back().clip.endMs + 1000);
+    EXPECT_NEAR(frame(), window.videoPosition() * 25 / 1000, 1);
 }
 
 TEST(VideoWindowCheck, OpenFailsWithThePlayersReasonAndAnotherFileStillOpens) {
