@@ -14,42 +14,22 @@ namespace courtlog::testing {
 //   encoder's options. 25 frames a second, with a silent sound track.
 inline bool makeNumberedClip(const QString& file, const QString& base, int width, int height,
                              int seconds, const QStringList& encoder) {
-    const QString band =
+    const QString band = QStringLiteral(
+                             "color=black:s=16x1:r=25:d=%1,format=gray,"
+                             "geq=lum='255*gt(bitand(N,pow(2,X)),0)',scale=%2:%3:flags=neighbor")
+                             .arg(seconds)
+                             .arg(width)
+                             .arg(height / 5);
+    // Every word but the file's name is free of spaces.
+    const QStringList arguments =
         QStringLiteral(
-            "color=black:s=16x1:r=25:d=%1,format=gray,geq=lum='255*gt(bitand(N,pow(2,X)),0)',"
-            "scale=%2:%3:flags=neighbor")
-            .arg(seconds)
-            .arg(width)
-            .arg(height / 5);
-    QStringList arguments{"-v",
-                          "error",
-                          "-y",
-                          "-f",
-                          "lavfi",
-                          "-i",
-                          base,
-                          "-f",
-                          "lavfi",
-                          "-i",
-                          band,
-                          "-f",
-                          "lavfi",
-                          "-i",
-                          "anullsrc=r=48000:cl=mono",
-                          "-filter_complex",
-                          "[0][1]overlay=0:(H-h)/2:shortest=1[v]",
-                          "-map",
-                          "[v]",
-                          "-map",
-                          "2",
-                          "-t",
-                          QString::number(seconds)};
-    arguments << encoder << QStringList{"-pix_fmt", "yuv420p", "-c:a", "aac", file};
-    QProcess ffmpeg;
-    ffmpeg.setProcessChannelMode(QProcess::ForwardedChannels);
-    ffmpeg.start(QStringLiteral("ffmpeg"), arguments);
-    return ffmpeg.waitForFinished(-1) && ffmpeg.exitStatus() == QProcess::NormalExit &&
-           ffmpeg.exitCode() == 0;
+            "-v error -y -f lavfi -i %1 -f lavfi -i %2 -f lavfi -i "
+            "anullsrc=r=48000:cl=mono -filter_complex [0][1]overlay=0:(H-h)/2:shortest=1[v] "
+            "-map [v] -map 2 -t %3 %4 -pix_fmt yuv420p -c:a aac")
+            .arg(base, band, QString::number(seconds), encoder.join(u' '))
+            .split(u' ')
+        << file;
+    return QProcess::execute(QStringLiteral("ffmpeg"), arguments) == 0;
 }
 
 // The number a drawn 16:9 picture carries, wherever it sits inside `image`; -1 when a block is
@@ -58,15 +38,14 @@ inline int frameNumber(const QImage& image) {
     const double scale = std::min(image.width() / 16.0, image.height() / 9.0);
     const double left = (image.width() - 16 * scale) / 2;
     int number = 0;
+    bool unclear = false;
     for (int bit = 0; bit < 16; ++bit) {
         const int grey =
             qGray(image.pixel(static_cast<int>(left + (bit + 0.5) * scale), image.height() / 2));
-        if (grey > 64 && grey < 192) {
-            return -1;
-        }
+        unclear |= grey > 64 && grey < 192;
         number |= (grey >= 192 ? 1 : 0) << bit;
     }
-    return number;
+    return unclear ? -1 : number;
 }
 
 }  // namespace courtlog::testing
