@@ -62,7 +62,7 @@ TEST_F(VideoCheck, SeeksAndStepsDrawTheFrameAsked) {
         EXPECT_NEAR(window.videoPosition(), ms, 40) << ms;
     }
     ASSERT_EQ(seek(5000), 125);
-    for (const auto [direction, to] : {std::pair{+1, 126}, {+1, 127}, {-1, 126}, {-1, 125}}) {
+    for (const auto& [direction, to] : {std::pair{+1, 126}, {+1, 127}, {-1, 126}, {-1, 125}}) {
         const int from = frame();
         window.stepVideoFrame(direction);
         waitUntil([&] { return frame() != from; }, 5000);
