@@ -1794,4 +1794,23 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <translation>%1 — %2, %3</translation>
     </message>
 </context>
+<context>
+    <name>courtlog::ui::VideoWindow</name>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Il lettore video non si avvia (%1)</source>
+        <translation>The video player does not start (%1)</translation>
+    </message>
+    <message>
+        <source>Il lettore video non disegna (%1)</source>
+        <translation>The video player cannot draw (%1)</translation>
+    </message>
+    <message>
+        <source>Il video non si è aperto in %1 secondi</source>
+        <translation>The video did not open within %1 seconds</translation>
+    </message>
+</context>
 </TS>

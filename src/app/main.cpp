@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QTimer>
+#include <clocale>
 #include <cstdio>
 
 #include "platform/Platform.h"
@@ -36,6 +37,9 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // QApplication takes the user's locale, and libmpv refuses to start unless numbers are
+    // read and written the C way.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setOrganizationName(QString::fromUtf8(courtlog::kAppTitle));
     QApplication::setApplicationName(QString::fromUtf8(courtlog::kAppTitle));
     courtlog::ui::installFonts();
