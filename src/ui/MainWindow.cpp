@@ -34,6 +34,7 @@
 #include "ui/Look.h"
 #include "ui/QtPlatform.h"
 #include "ui/StatisticsWindow.h"
+#include "ui/VideoWindow.h"
 
 namespace courtlog::ui {
 
@@ -216,13 +217,73 @@ QGroupBox* frame(QWidget* parent, const QString& objectName, const QRect& place,
 
 }  // namespace
 
+// The real window's player. Its window is made when the first video opens: each starts a
+// player, and showing one takes OpenGL.
+class MainWindow::Player : public Video {
+public:
+    Player(MainWindow& owner, Settings& settings) : owner_(owner), settings_(settings) {}
+
+    std::string openVideo(const std::string& path) override {
+        if (window_ == nullptr) {
+            window_ = new VideoWindow(settings_, &owner_);
+            window_->setObjectName(QStringLiteral("Video"));
+            // Called before opening, which shows it.
+            window_->placeBeside(&owner_);
+            connect(window_, &VideoWindow::positionChanged, &owner_,
+                    [this](qint64 ms) { owner_.videoMoved(ms); });
+        }
+        return window_->openVideo(path);
+    }
+    bool videoOpen() override { return window_ != nullptr && window_->videoOpen(); }
+    std::int64_t videoPosition() override {
+        return window_ != nullptr ? window_->videoPosition() : 0;
+    }
+    void seekVideo(std::int64_t ms) override {
+        if (window_ != nullptr) {
+            window_->seekVideo(ms);
+        }
+    }
+    void playVideo(bool play) override {
+        if (window_ == nullptr) {
+            return;
+        }
+        // A closed window draws no frames: playing shows it again, beside the main one.
+        if (play && window_->isHidden() && window_->videoOpen()) {
+            window_->show();
+        }
+        window_->playVideo(play);
+    }
+    bool videoPlaying() override { return window_ != nullptr && window_->videoPlaying(); }
+    void setVideoRate(double rate) override {
+        if (window_ != nullptr) {
+            window_->setVideoRate(rate);
+        }
+    }
+    void stepVideoFrame(int direction) override {
+        if (window_ != nullptr) {
+            window_->stepVideoFrame(direction);
+        }
+    }
+    void showOverVideo(const std::vector<std::string>& lines) override {
+        if (window_ != nullptr) {
+            window_->showOverVideo(lines);
+        }
+    }
+
+private:
+    MainWindow& owner_;
+    Settings& settings_;
+    VideoWindow* window_ = nullptr;
+};
+
 MainWindow::MainWindow() : MainWindow(std::make_unique<QtPlatform>(this), nullptr) {}
 
 MainWindow::MainWindow(Platform& platform) : MainWindow(nullptr, &platform) {}
 
 MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     : ownPlatform_(std::move(own)),
-      platform_(injected ? *injected : *ownPlatform_, [this] { refresh(); }),
+      player_(injected ? nullptr : std::make_unique<Player>(*this, *ownPlatform_)),
+      platform_(injected ? *injected : *ownPlatform_, [this] { refresh(); }, player_.get()),
       form_(platform_) {
     installAccessibility();
     // Keys reach the focused control before the window's shortcuts see them.
@@ -982,6 +1043,15 @@ void MainWindow::buildMenus() {
         KeyMapDialog dialog(form_, this, menuBar()->findChildren<QAction*>());
         dialog.exec();
     });
+}
+
+void MainWindow::videoMoved(std::int64_t ms) {
+    // Many times a second while it plays: the window is redrawn only when that changed it.
+    const FormView::VideoControls before = form_.view().video;
+    form_.videoMoved(ms);
+    if (!(form_.view().video == before)) {
+        refresh();
+    }
 }
 
 void MainWindow::exportReport() {

@@ -135,7 +135,13 @@ private:
     // Gives the indicators below the point panel the width their captions need.
     void layIndicators();
 
+    class Player;
+    // The video the form learns has moved.
+    void videoMoved(std::int64_t ms);
+
     std::unique_ptr<Platform> ownPlatform_;
+    // The real window's video player; a window given its platform plays that one's.
+    std::unique_ptr<Player> player_;
     ShowingPlatform platform_;
     // The Video menu's items, each with what the form says lets it act.
     std::vector<std::pair<QAction*, bool FormView::VideoControls::*>> videoItems_;

@@ -11,8 +11,9 @@ namespace courtlog::ui {
 // handler has made so far, never over the one before it.
 class ShowingPlatform : public Platform {
 public:
-    ShowingPlatform(Platform& inner, std::function<void()> showWindow)
-        : inner_(inner), showWindow_(std::move(showWindow)) {}
+    // The video plays in `player` when given, else in the inner platform's.
+    ShowingPlatform(Platform& inner, std::function<void()> showWindow, Video* player = nullptr)
+        : inner_(inner), player_(player ? player : &inner), showWindow_(std::move(showWindow)) {}
 
     MsgAnswer messageBox(const Text& text, MsgButtons buttons, const Text& title = {}) override;
     std::string inputBox(const Text& prompt, const Text& title,
@@ -22,8 +23,6 @@ public:
                               std::size_t selected) override;
     FileChoice openFileDialog() override;
     FileChoice openVideoDialog(const std::string& folder) override;
-    // The video plays where the window says: its own player, or the inner platform's.
-    void playVideosIn(Video& player) { player_ = &player; }
     std::string openVideo(const std::string& path) override { return player_->openVideo(path); }
     bool videoOpen() override { return player_->videoOpen(); }
     std::int64_t videoPosition() override { return player_->videoPosition(); }
@@ -58,7 +57,7 @@ protected:
 
 private:
     Platform& inner_;
-    Video* player_ = &inner_;
+    Video* player_;
     std::function<void()> showWindow_;
 };
 
