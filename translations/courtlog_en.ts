@@ -146,6 +146,14 @@ Options come before the file. A lone argument is the file, except
         <source>Ripeti</source>
         <translation>Redo</translation>
     </message>
+    <message>
+        <source>Annulla video</source>
+        <translation>Undo video</translation>
+    </message>
+    <message>
+        <source>Ripeti video</source>
+        <translation>Redo video</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -212,6 +220,14 @@ Options come before the file. A lone argument is the file, except
     <message>
         <source>il percorso non indica una cartella</source>
         <translation>the path does not name a folder</translation>
+    </message>
+    <message>
+        <source>Video (*.mp4 *.mkv *.mov *.avi *.webm *.ts *.mts *.m2ts *.mpg *.mpeg *.m4v *.wmv *.flv)</source>
+        <translation>Videos (*.mp4 *.mkv *.mov *.avi *.webm *.ts *.mts *.m2ts *.mpg *.mpeg *.m4v *.wmv *.flv)</translation>
+    </message>
+    <message>
+        <source>Tutti i file (*)</source>
+        <translation>All files (*)</translation>
     </message>
 </context>
 <context>
@@ -519,6 +535,58 @@ Options come before the file. A lone argument is the file, except
         <source>Punto a %1</source>
         <translation>Point to %1</translation>
     </message>
+    <message>
+        <source>Riproduci / pausa</source>
+        <translation>Play / pause</translation>
+    </message>
+    <message>
+        <source>Indietro di 5 secondi</source>
+        <translation>Back 5 seconds</translation>
+    </message>
+    <message>
+        <source>Avanti di 5 secondi</source>
+        <translation>Forward 5 seconds</translation>
+    </message>
+    <message>
+        <source>Fotogramma precedente</source>
+        <translation>Previous frame</translation>
+    </message>
+    <message>
+        <source>Fotogramma successivo</source>
+        <translation>Next frame</translation>
+    </message>
+    <message>
+        <source>Velocità 0,5×</source>
+        <translation>Speed 0.5×</translation>
+    </message>
+    <message>
+        <source>Velocità 1×</source>
+        <translation>Speed 1×</translation>
+    </message>
+    <message>
+        <source>Velocità 2×</source>
+        <translation>Speed 2×</translation>
+    </message>
+    <message>
+        <source>Inizio del punto</source>
+        <translation>Start of the point</translation>
+    </message>
+    <message>
+        <source>Clip precedente</source>
+        <translation>Previous clip</translation>
+    </message>
+    <message>
+        <source>Clip successiva</source>
+        <translation>Next clip</translation>
+    </message>
+    <message>
+        <source>Ferma la playlist</source>
+        <translation>Stop the playlist</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
 </context>
 <context>
     <name>Match</name>
@@ -760,6 +828,22 @@ Replace it with this window&apos;s match?</translation>
     <message>
         <source>i momenti dei punti nel video</source>
         <translation>the points&apos; moments in the video</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire il video %1: %2</source>
+        <translation>Cannot open the video %1: %2</translation>
+    </message>
+    <message>
+        <source>L&apos;anticipo della clip è un numero di secondi da %1 a %2.</source>
+        <translation>The clip lead is a number of seconds from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Apri prima il video della partita (F4).</source>
+        <translation>Open the match&apos;s video first (F4).</translation>
+    </message>
+    <message>
+        <source>Nessuno di questi punti ha il suo momento nel video.</source>
+        <translation>None of these points has its moment in the video.</translation>
     </message>
 </context>
 <context>
@@ -1027,6 +1111,10 @@ Replace it with this window&apos;s match?</translation>
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Apri il video</source>
+        <translation>Open the video</translation>
     </message>
 </context>
 <context>
@@ -1440,6 +1528,29 @@ all the same) or the output cannot be written, 2 the command line is wrong.
     </message>
 </context>
 <context>
+    <name>Video</name>
+    <message>
+        <source>Il video della partita non si trova: %1</source>
+        <translation>The match&apos;s video cannot be found: %1</translation>
+    </message>
+    <message>
+        <source>Cerca il video…</source>
+        <translation>Look for the video…</translation>
+    </message>
+    <message>
+        <source>Quanti secondi di video mostra ogni clip prima del suo punto? (da %1 a %2)</source>
+        <translation>How many seconds of video does each clip show before its point? (%1 to %2)</translation>
+    </message>
+    <message>
+        <source>Anticipo della clip</source>
+        <translation>Clip lead</translation>
+    </message>
+    <message>
+        <source>%1 di %2 · %3</source>
+        <translation>%1 of %2 · %3</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>%1 - Versione %2.%3</source>
@@ -1480,16 +1591,16 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <translation>Charting keys</translation>
     </message>
     <message>
-        <source>Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, quando la finestra principale è attiva. Un punto semplice è un tasto solo: F per il giocatore a sinistra, J per quello a destra. Nell&apos;elenco del turno e nella barra dei menu le lettere scelgono lì e non registrano nulla.</source>
-        <translation>One key per choice, without Ctrl, Alt or Shift, while the main window is active. A plain point is a single key: F for the player on the left, J for the one on the right. In the round list and in the menu bar, letters choose there and record nothing.</translation>
-    </message>
-    <message>
         <source>&amp;Stampa...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
         <source>Comandi dei menu</source>
         <translation>Menu commands</translation>
+    </message>
+    <message>
+        <source>Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, quando è attiva la finestra principale o quella del video. Un punto semplice è un tasto solo: F per il giocatore a sinistra, J per quello a destra. Nell&apos;elenco del turno e nella barra dei menu le lettere scelgono lì e non registrano nulla.</source>
+        <translation>One key for each choice, without Ctrl, Alt or Shift, while the main window or the video window is active. A plain point is a single key: F for the player on the left, J for the one on the right. In the round list and in the menu bar letters choose there and record nothing.</translation>
     </message>
 </context>
 <context>
@@ -1761,6 +1872,26 @@ all the same) or the output cannot be written, 2 the command line is wrong.
     <message>
         <source>Chiudi l&apos;avviso</source>
         <translation>Close the notice</translation>
+    </message>
+    <message>
+        <source>Apri &amp;video…</source>
+        <translation>Open &amp;video…</translation>
+    </message>
+    <message>
+        <source>Anticipo della clip…</source>
+        <translation>Clip lead…</translation>
+    </message>
+    <message>
+        <source>&amp;Video</source>
+        <translation>&amp;Video</translation>
+    </message>
+    <message>
+        <source>Allinea a questo punto</source>
+        <translation>Line up at this point</translation>
+    </message>
+    <message>
+        <source>Segna qui il punto</source>
+        <translation>Mark the point here</translation>
     </message>
 </context>
 <context>
