@@ -52,7 +52,9 @@ void MainForm::showMatchVideo() {
     if (file.empty()) {
         return;
     }
-    if (platform_.fileExists(file) && platform_.openVideo(file).empty()) {
+    const bool there = platform_.fileExists(file);
+    const std::string error = there ? platform_.openVideo(file) : std::string();
+    if (there && error.empty()) {
         session_.videoOpened(file);
         if (const auto at = session_.videoMoment(clipLeadMs())) {
             platform_.seekVideo(*at);
@@ -62,9 +64,12 @@ void MainForm::showMatchVideo() {
     // Another video may still be open: its moments are not this match's.
     session_.videoOpened({});
     missingVideo_ = file;
-    view_.Avviso.show(
-        Text(CL_TEXT("Video", "Il video della partita non si trova: %1")).arg(Text::verbatim(file)),
-        true, CL_TEXT("Video", "Cerca il video…"));
+    view_.Avviso.show(there ? Text(CL_TEXT("Messages", "Impossibile aprire il video %1: %2"))
+                                  .arg(Text::verbatim(file))
+                                  .arg(Text::verbatim(error))
+                            : Text(CL_TEXT("Video", "Il video della partita non si trova: %1"))
+                                  .arg(Text::verbatim(file)),
+                      true, CL_TEXT("Video", "Cerca il video…"));
 }
 
 void MainForm::Avviso_Action() {

@@ -6,7 +6,6 @@
 
 #include <filesystem>
 
-#include "storage/JsonReader.h"
 #include "storage/MatchFile.h"
 #include "storage/MatchLoading.h"
 #include "storage/StoredOptions.h"
@@ -88,12 +87,20 @@ TEST(MatchDocument, KeepsTheVideoRelativeToTheDocumentWhenBesideIt) {
         {cwd + "/v/p.mp4", "a.courtlog", "v/p.mp4", "D:\\n\\b.courtlog", "D:\\n\\v\\p.mp4"},
 #endif
     };
+    // The file as written, its backslashes unescaped.
+    const auto written = [](const std::string& text) {
+        const std::size_t at = text.find(R"("file":")") + 8;
+        std::string s = text.substr(at, text.find('"', at) - at);
+        for (std::size_t i = s.find("\\\\"); i != s.npos; i = s.find("\\\\", i + 1)) {
+            s.erase(i, 1);
+        }
+        return s;
+    };
     for (const auto& [file, path, kept, again, read] : cases) {
         MatchRecord m;
         m.video.file = file;
         const std::string text = encodeDocument(m, path);
-        EXPECT_EQ(std::tuple(readJson(text).value["video"]["file"].get<std::string>(),
-                             decodeDocument(text, again).match.video.file),
+        EXPECT_EQ(std::tuple(written(text), decodeDocument(text, again).match.video.file),
                   std::tuple(kept, read))
             << file << " " << path;
     }
