@@ -13,6 +13,7 @@
 #include "form/VideoPlaylist.h"
 #include "support/FakePlatform.h"
 #include "support/NumberedClip.h"
+#include "support/TempDir.h"
 #include "ui/VideoView.h"
 #include "ui/VideoWindow.h"
 
@@ -142,10 +143,8 @@ TEST_F(VideoCheck, PlaylistPlaysEachClipAndStopsAfterTheLast) {
 
 TEST(VideoWindowCheck, SaysWhyAFileDoesNotOpenSitsBesideAndKeepsItsPlace) {
     testing::FakePlatform platform;
-    QTemporaryDir folder;
-    QFile text(folder.filePath("partita.txt"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("non un video\n") > 0);
-    text.close();
+    const testing::TempDir folder;
+    testing::TempDir::write(folder.file("partita.txt"), "non un video\n");
     QWidget main;
     main.setGeometry(20, 30, 300, 200);
     main.show();
@@ -154,7 +153,7 @@ TEST(VideoWindowCheck, SaysWhyAFileDoesNotOpenSitsBesideAndKeepsItsPlace) {
     {
         VideoWindow window(platform);
         window.placeBeside(&main);
-        EXPECT_NE(window.openVideo(text.fileName().toStdString()), "");  // shows it, too
+        EXPECT_NE(window.openVideo(folder.file("partita.txt")), "");  // shows it, too
         EXPECT_FALSE(window.videoOpen());
         QTest::qWait(300);
         EXPECT_EQ(QApplication::activeWindow(), &main) << "it never takes the focus";
