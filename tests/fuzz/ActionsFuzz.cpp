@@ -178,40 +178,41 @@ void readStoredOptions(Bytes& in, ScriptedPlatform& platform) {
 
 // What must hold whatever the user did.
 void checkState(const MainForm& f) {
-    CHECK(f.session().points().count() >= 0 && f.session().points().count() <= kMaxPoints);
-    CHECK(f.session().points().current() >= 0 && f.session().points().current() <= f.session().points().count());
-    CHECK(f.view().GameScroll.minimum() == 0 && f.view().GameScroll.maximum() == f.session().points().count());
-    CHECK(f.session().rules().setsInMatch == 3 || f.session().rules().setsInMatch == 5);
-    CHECK(f.session().score().server == 0 || f.session().score().server == 1);
-    CHECK(f.session().score().set == f.session().score().sets[0] + f.session().score().sets[1]);
-    const int most = std::max(f.session().score().sets[0], f.session().score().sets[1]);
-    CHECK(f.session().score().over == (most * 2 > f.session().rules().setsInMatch) &&
-          most <= f.session().rules().setsInMatch / 2 + 1);
-    CHECK(f.session().score().over ? !f.view().board.Serve[0].visible() && !f.view().board.Serve[1].visible()
-                         : f.view().board.Serve[f.session().score().server].visible() &&
-                               !f.view().board.Serve[1 - f.session().score().server].visible());
-    // Points after the end of the match are kept but not scored.
+    const PointList& list = f.session().points();
+    const Rules& rules = f.session().rules();
+    const Board& board = f.view().board;
     const Score& sc = f.session().score();
+    CHECK(list.count() >= 0 && list.count() <= kMaxPoints);
+    CHECK(list.current() >= 0 && list.current() <= list.count());
+    CHECK(f.view().GameScroll.minimum() == 0 && f.view().GameScroll.maximum() == list.count());
+    CHECK(rules.setsInMatch == 3 || rules.setsInMatch == 5);
+    CHECK(sc.server == 0 || sc.server == 1);
+    CHECK(sc.set == sc.sets[0] + sc.sets[1]);
+    const int most = std::max(sc.sets[0], sc.sets[1]);
+    CHECK(sc.over == (most * 2 > rules.setsInMatch) && most <= rules.setsInMatch / 2 + 1);
+    CHECK(sc.over ? !board.Serve[0].visible() && !board.Serve[1].visible()
+                  : board.Serve[sc.server].visible() && !board.Serve[1 - sc.server].visible());
+    // Points after the end of the match are kept but not scored.
     const int won = sc.pointsWon[0] + sc.pointsWon[1];
-    CHECK(sc.over ? won <= f.session().points().current() : won == f.session().points().current());
+    CHECK(sc.over ? won <= list.current() : won == list.current());
     for (int p = 0; p < 2; ++p) {
         const int s = sc.points[p];
         const int g = sc.games[p];
-        const SetFormat format = f.session().rules().formatOf(sc.set);
+        const SetFormat format = rules.formatOf(sc.set);
         if (sc.inTieBreak) {
             // At the games all of the set's tie-break, or a match tie-break from its start.
             CHECK(sc.games[0] == sc.games[1] && s >= 0 &&
                   sc.games[0] == (format.matchTieBreak ? 0 : format.tieBreakAt));
         } else {
             CHECK((s >= Love && s <= Forty) ||
-                  (s == Advantage && sc.points[1 - p] == Forty && !f.session().rules().noAd));
+                  (s == Advantage && sc.points[1 - p] == Forty && !rules.noAd));
         }
-        CHECK(f.view().board.Games[p].caption() == std::to_string(g) && g >= 0);
+        CHECK(board.Games[p].caption() == std::to_string(g) && g >= 0);
         CHECK(!(g >= 6 && g - sc.games[1 - p] >= 2));  // that set would be over
         const PlayerStatistics c = f.session().position().counts(p);
         CHECK(c.firstServesIn <= c.servicePointsPlayed && c.firstServePointsWon <= c.firstServesIn);
         CHECK(c.secondServePointsWon <= c.servicePointsPlayed - c.firstServesIn);
-        CHECK(f.view().board.PuntiVinti[p].caption() == std::to_string(c.pointsWon));
+        CHECK(board.PuntiVinti[p].caption() == std::to_string(c.pointsWon));
     }
     // Aces and double faults go to whoever won or lost the point; each is one served point.
     const PlayerStatistics a = f.session().position().counts(0);
@@ -336,9 +337,10 @@ void checkReports(const MainForm& f) {
     }));
 
     const MatchSummary summary = summarizeMatch(f.session().record());
-    if (f.session().points().current() == f.session().points().count()) {  // scored as the window scores it
-        CHECK(summary.matchOver == f.session().score().over && summary.setsWon[0] == f.session().score().sets[0] &&
-              summary.setsWon[1] == f.session().score().sets[1]);
+    const Score& sc = f.session().score();
+    // Scored as the window scores it.
+    if (f.session().points().current() == f.session().points().count()) {
+        CHECK(summary.matchOver == sc.over && summary.setsWon == sc.sets);
     }
     // A name with commas, quotes or line breaks stays in its own field of its own row. Every
     // row repeats the names, each up to 32767 characters: the first rows show it as well as a
@@ -354,7 +356,8 @@ void checkReports(const MainForm& f) {
     CHECK(wellFormed(htmlReport(summary)) && wellFormed(htmlTotals(totals, matches)));
     CHECK(validUtf8(report::renderTotalsText(totals, matches)));
     // Under the sanitizers, the JSON is worked out in full.
-    CHECK(!report::renderJson(f.session()).isEmpty() && !report::renderTotalsJson(totals, matches).isEmpty());
+    CHECK(!report::renderJson(f.session()).isEmpty() &&
+          !report::renderTotalsJson(totals, matches).isEmpty());
 }
 
 // Whether the last close ended the program as the user asked: it leaves no recovery file.
@@ -455,15 +458,12 @@ void dies(Session& s, Bytes& in) {
     next.form->Form_Activate({});
     next.platform->sayYes = false;
     next.activated = true;
-    if (kept) {
-        CHECK(next.platform->questions == 1);
-        CHECK(sameMatch(next.form->session().record(), held));
-        CHECK(!next.form->session().saved() && !next.form->view().canUndo && !next.form->view().canRedo);
-    } else {
-        // Nothing was left to offer: saved, closed, or never kept.
-        CHECK(next.platform->questions == 0);
-        CHECK(next.form->session().points().count() == 0);
-    }
+    // Nothing was left to offer when it was saved, closed, or never kept.
+    const MainForm& f = *next.form;
+    CHECK(next.platform->questions == (kept ? 1 : 0));
+    CHECK(kept ? sameMatch(f.session().record(), held) && !f.session().saved() &&
+                     !f.view().canUndo && !f.view().canRedo
+               : f.session().points().count() == 0);
     s = std::move(next);
 }
 

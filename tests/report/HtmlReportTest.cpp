@@ -2,8 +2,6 @@
 #include "report/HtmlReport.h"
 
 #include <QRegularExpression>
-#include <QXmlStreamReader>
-#include <sstream>
 
 #include "report/PointLogCsv.h"
 #include "report/Report.h"
@@ -12,6 +10,7 @@
 #include "support/MatchBuilder.h"
 #include "support/MatchScript.h"
 #include "support/Page.h"
+#include "support/QtPrinting.h"
 #include "support/TempDir.h"
 
 namespace courtlog::report {
@@ -114,7 +113,6 @@ TEST(HtmlReport, SamplePagesStandAloneAndTheChartStaysInItsBox) {
 
 // The detailed statistics in the reports, on a match made by hand whose figures are worked out
 // here: the text at a position and the CSV's times, the page's tables and bars, the totals.
-using Cells = std::vector<std::string>;
 
 // A takes the first set 6-0 to love, a point every 40 s (the tenth untimed). After an hour the
 // second set opens on A's serve: an ace, a double fault, A's forehand winner, B's backhand
@@ -138,15 +136,13 @@ MatchRecord handMade() {
     return r;
 }
 
-// The cells after `caption` on its first row past `from`, columns being two blanks or more apart.
-Cells row(const std::string& text, const std::string& from, const std::string& caption) {
-    const std::size_t at = text.find("\n" + caption + "  ", text.find(from));
-    const std::string line = text.substr(at + 1, text.find('\n', at + 1) - at - 1);
-    Cells cells;
-    for (const QString& c : QString::fromStdString(line).split(QRegularExpression(" {2,}"))) {
-        cells.push_back(c.toStdString());
-    }
-    return {cells.begin() + 1, cells.end()};
+// The cells after `caption` on its first row past `from`, columns being two blanks or more apart,
+// joined by "|".
+QString row(const std::string& text, const std::string& from, const std::string& caption) {
+    const std::size_t at = text.find("\n" + caption + "  ", text.find(from)) + 1 + caption.size();
+    return QString::fromStdString(text.substr(at, text.find('\n', at) - at))
+        .replace(QRegularExpression(" {2,}"), "|")
+        .mid(1);
 }
 
 TEST(StatisticsReport, TextGivesTheMatchAndEachSetAtThePosition) {
@@ -158,53 +154,41 @@ TEST(StatisticsReport, TextGivesTheMatchAndEachSetAtThePosition) {
     EXPECT_LT(text.find("Statistiche Giocatore A"), text.find("\nPartita\n"));
     // Each caption over its own figure, the only place where a row could show another's: the
     // model's test sums the figures by hand, the window compares with the same tables.
-    const std::vector<std::pair<std::string, Cells>> inSet2{
-        {"Punti vinti", {"4", "2"}},
-        {"Punti vinti al servizio", {"4/5 (80%)", "1/1 (100%)"}},
-        {"Punti vinti in risposta", {"0/1 (0%)", "1/5 (20%)"}},
-        {"Ace", {"1", "0"}},
-        {"Doppi falli", {"1", "0"}},
-        {"Servizi vincenti", {"0", "1"}},
-        {"Prime palle in campo", {"3/5 (60%)", "1/1 (100%)"}},
-        {"Punti vinti con la seconda", {"1/2 (50%)", "0/0"}},
-        {"Punti di fila, al massimo", {"3", "1"}}};
-    for (const auto& [caption, cells] : inSet2) {
-        EXPECT_EQ(row(text, set2, caption), cells) << caption;
-    }
+    EXPECT_EQ(row(text, set2, "Punti vinti"), "4|2");
+    EXPECT_EQ(row(text, set2, "Punti vinti al servizio"), "4/5 (80%)|1/1 (100%)");
+    EXPECT_EQ(row(text, set2, "Punti vinti in risposta"), "0/1 (0%)|1/5 (20%)");
+    EXPECT_EQ(row(text, set2, "Ace"), "1|0");
+    EXPECT_EQ(row(text, set2, "Doppi falli"), "1|0");
+    EXPECT_EQ(row(text, set2, "Servizi vincenti"), "0|1");
+    EXPECT_EQ(row(text, set2, "Prime palle in campo"), "3/5 (60%)|1/1 (100%)");
+    EXPECT_EQ(row(text, set2, "Punti vinti con la seconda"), "1/2 (50%)|0/0");
+    EXPECT_EQ(row(text, set2, "Punti di fila, al massimo"), "3|1");
     // Winners go to whoever won the point, errors to whoever lost it, each in its column.
     const std::string second = text.substr(text.find(set2));
     const std::string shotsB = "\nVincenti ed errori di Giocatore B\n";
-    EXPECT_EQ(row(text, set2, "Diritto"), (Cells{"1", "0", "0", "0"}));
-    EXPECT_EQ(row(second, shotsB, "Rovescio"), (Cells{"0", "0", "1", "0"}));
-    EXPECT_EQ(row(second, shotsB, "Smash"), (Cells{"0", "1", "0", "0"}));
-    EXPECT_EQ(row(second, shotsB, "Diritto o rovescio non indicato"), (Cells{"0", "1", "0", "0"}));
-    EXPECT_EQ(row(second, shotsB, "Totale"), (Cells{"0", "1", "1", "0"}));
+    EXPECT_EQ(row(text, set2, "Diritto"), "1|0|0|0");
+    EXPECT_EQ(row(second, shotsB, "Rovescio"), "0|0|1|0");
+    EXPECT_EQ(row(second, shotsB, "Smash"), "0|1|0|0");
+    EXPECT_EQ(row(second, shotsB, "Diritto o rovescio non indicato"), "0|1|0|0");
+    EXPECT_EQ(row(second, shotsB, "Totale"), "0|1|1|0");
     // The match: A's run goes on from the first set into the second.
-    EXPECT_EQ(row(text, "\nPartita\n", "Palle break trasformate"), (Cells{"3/3 (100%)", "0/0"}));
-    EXPECT_EQ(row(text, "\nPartita\n", "Palle break salvate"), (Cells{"0/0", "0/3 (0%)"}));
-    EXPECT_EQ(row(text, "\nPartita\n", "Punti di fila, al massimo"), (Cells{"25", "1"}));
+    EXPECT_EQ(row(text, "\nPartita\n", "Palle break trasformate"), "3/3 (100%)|0/0");
+    EXPECT_EQ(row(text, "\nPartita\n", "Palle break salvate"), "0/0|0/3 (0%)");
+    EXPECT_EQ(row(text, "\nPartita\n", "Punti di fila, al massimo"), "25|1");
     // Back at the end of the first set, nothing of the second.
     session.goTo(24);
     const std::string atSetEnd = renderText(session);
-    EXPECT_EQ(row(atSetEnd, "\nPartita\n", "Punti vinti"), (Cells{"24", "0"}));
+    EXPECT_EQ(row(atSetEnd, "\nPartita\n", "Punti vinti"), "24|0");
     EXPECT_TRUE(has(atSetEnd, "\nSet 1\n") && !has(atSetEnd, "Set 2"));
 
-    // The point log's times, only for a timed match.
-    const auto rows = [](const MatchRecord& r) {
-        std::vector<std::string> out;
-        std::istringstream csv(pointLogCsv(summarizeMatch(r)));
-        for (std::string line; std::getline(csv, line);) {
-            out.push_back(line.substr(line.rfind(',') + 1));
-        }
-        return out;
-    };
-    const std::vector<std::string> timed = rows(handMade());
-    EXPECT_EQ((Cells{timed[0], timed[1], timed[10], timed[24], timed[30]}),
-              (Cells{"Tempo\r", "0:00\r", "\r", "15:20\r", "1:02:45\r"}));
-    // Without times at all, the point log's own test has the header.
-    MatchRecord untimed = handMade();
-    untimed.times.assign(untimed.points.size(), kNoTime);
-    EXPECT_EQ(rows(untimed)[0], "Errore/Vincente\r");
+    // The point log's times; without times, the point log's own test has no such column.
+    QStringList timed;
+    for (const QString& line :
+         QString::fromStdString(pointLogCsv(summarizeMatch(handMade()))).split("\r\n")) {
+        timed << line.section(',', -1);
+    }
+    EXPECT_EQ((QStringList{timed[0], timed[1], timed[10], timed[24], timed[30]}),
+              (QStringList{"Tempo", "0:00", "", "15:20", "1:02:45"}));
 }
 
 // With a video, the page shows it at the top, hidden in print (the browser's test), and each
@@ -227,11 +211,11 @@ TEST(HtmlReport, RowsWithAMomentPlayTheirClipInTheVideo) {
     r.video.file = "/tmp/a b/partita è#1.mp4";
     const std::string page = htmlReport(summarizeMatch(r));
     const Reading reading = read(page);
-    std::string clips;
-    for (std::size_t at = 0; (at = page.find("data-clip=\"", at)) != std::string::npos; at += 11) {
-        clips += page.substr(at + 11, page.find('"', at + 11) - at - 11) + " ";
+    QStringList clips;
+    for (const auto& m : QRegularExpression("data-clip=\"([^\"]*)\"").globalMatch(page.c_str())) {
+        clips << m.captured(1);
     }
-    EXPECT_EQ(clips, "0.000 20.000 165.250 4975.000 ");
+    EXPECT_EQ(clips.join(' '), "0.000 20.000 165.250 4975.000");
     // The video by its absolute URL; the script and its style as written, since an HTML reader
     // does not unescape them.
     EXPECT_TRUE(
@@ -240,20 +224,14 @@ TEST(HtmlReport, RowsWithAMomentPlayTheirClipInTheVideo) {
         has(page, "<script>" + reading.script + "</script>"));
 }
 
-// Each bar of a player's chart with the count written beside it, in page order.
+// Each bar of a player's chart with the count written beside it, in page order; a count
+// drawn without a bar has width 0.
 std::vector<std::pair<double, int>> bars(const std::string& page) {
+    static const QRegularExpression bar(
+        R"-((?:width="([\d.]+)"[^>]*class="barra [^>]*>\s*)?<text [^>]*class="valore[^>]*>(\d+)<)-");
     std::vector<std::pair<double, int>> out;
-    QXmlStreamReader r(QByteArray::fromStdString(page));
-    double width = 0;
-    while (!r.atEnd()) {
-        r.readNext();
-        width = r.isStartElement() && r.name() == u"svg" ? 0 : width;
-        const auto cls = r.attributes().value("class");
-        if (r.isStartElement() && cls.startsWith(u"barra ")) {
-            width = r.attributes().value("width").toDouble();
-        } else if (r.isStartElement() && cls.startsWith(u"valore")) {
-            out.emplace_back(std::exchange(width, 0), r.readElementText().toInt());
-        }
+    for (const auto& m : bar.globalMatch(QString::fromStdString(page))) {
+        out.emplace_back(m.captured(1).toDouble(), m.captured(2).toInt());
     }
     return out;
 }
@@ -303,9 +281,9 @@ TEST(StatisticsReport, TotalsListTheMatchesAddEveryFigureAndKeepTheLongerRun) {
     const std::string text = renderTotalsText(addUp(matches), matches);
     const std::string figures = "\nPunti, servizio e palle break\n";
     EXPECT_LT(text.find("\nColpi vincenti:  "), text.find(figures));  // after what it had
-    EXPECT_EQ(row(text, figures, "Punti vinti al servizio"), (Cells{"19/21 (90%)", "1/13 (8%)"}));
-    EXPECT_EQ(row(text, figures, "Punti di fila, al massimo"), (Cells{"25", "1"}));
-    EXPECT_EQ(row(text, "di Giocatore B\n", "Rovescio"), (Cells{"1", "0", "1", "0"}));
+    EXPECT_EQ(row(text, figures, "Punti vinti al servizio"), "19/21 (90%)|1/13 (8%)");
+    EXPECT_EQ(row(text, figures, "Punti di fila, al massimo"), "25|1");
+    EXPECT_EQ(row(text, "di Giocatore B\n", "Rovescio"), "1|0|1|0");
     testing::Reading page = testing::read(htmlTotals(addUp(matches), matches));
     EXPECT_EQ(std::tuple(page.count["table.dettaglio"], page.count["table.colpi"]),
               std::tuple(3, 2));

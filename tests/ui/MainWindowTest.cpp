@@ -7,7 +7,7 @@
 #include "report/Language.h"
 #include "report/MatchSummary.h"
 #include "storage/MatchFile.h"
-#include "support/Harness.h"
+#include "support/MatchBuilder.h"
 #include "support/TempDir.h"
 #include "support/Translators.h"
 #include "support/WindowTest.h"
@@ -272,8 +272,13 @@ TEST_F(MainWindowTest, PositionLineAndItsNotices) {
     auto* line = find<QLabel>("Posizione");
     EXPECT_EQ(std::tuple(line->text(), line->accessibleName()),
               std::tuple(QString("Punto 0 di 0"), QString("Dove si è nella partita")));
-    for (int i = 0; i < kMaxPoints; ++i) {
-        window.form().PuntoGiocatore_Click(i % 2);  // deuce after deuce: no end
+    // B's tenth break point of the game fits its label; then deuce after deuce: no end.
+    play("BBBAAABABABABABABAB");
+    auto* label = find<QLabel>("BreakPoint");
+    EXPECT_EQ(label->text(), "Break Point # 10");
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+    for (int i = 19; i < kMaxPoints; ++i) {
+        window.form().PuntoGiocatore_Click(1 - i % 2);
     }
     window.form().goTo(window.form().session().points().current() - 1);
     window.refresh();
@@ -410,13 +415,6 @@ TEST_F(MainWindowTest, AssistiveClientsReadTheLabelsAndTheNamesGivenWithoutTheMo
     EXPECT_EQ(text("Punteggio_1"), "15");
 }
 
-TEST_F(MainWindowTest, ABreakPointInTheTensFitsItsLabel) {
-    play("BBBAAABABABABABABAB");  // B's tenth break point of the game
-    auto* label = find<QLabel>("BreakPoint");
-    ASSERT_EQ(label->text(), "Break Point # 10");
-    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
-}
-
 // Charting from the keyboard: one key per choice, the same path as a click.
 // A whole match with every kind of mark, as the keys a charter presses: "E" stands for Esc.
 // A wins every game, so the match ends after three sets.
@@ -427,36 +425,28 @@ const std::string kChart = "A" "S" "2RNCJ" "IVGF" "F"   // A serves: ace, servic
                            + std::string(15 * 4, 'F');  // games 3 to 17, each to love
 // clang-format on
 
-// The same choices made through the form's handlers, written out apart from the key map: where
-// a key stands in its row is the option or button it chooses; a blank holds a place no key has.
-void enter(MainForm& f, char key) {
-    const std::pair<Panel, std::string_view> options[] = {{Panel::Servizio, "12"},
-                                                          {Panel::DirittoRovescio, " IR"},
-                                                          {Panel::Colpo, "MVZLPNHO"},
-                                                          {Panel::ErroreVincente, " CGXT"}};
-    for (const auto& [panel, keys] : options) {
-        if (key == 'E' || keys.find(key) != keys.npos) {  // Esc: every panel to its first option
-            f.SelectOption(panel, key == 'E' ? 0 : static_cast<int>(keys.find(key)));
-        }
-    }
-    const std::string_view outcomes = " ADS", points = "FJ";
-    if (outcomes.find(key) != outcomes.npos) {
-        f.AceDoppioFallo_Click(static_cast<int>(outcomes.find(key)));
-    } else if (points.find(key) != points.npos) {
-        f.PuntoGiocatore_Click(static_cast<int>(points.find(key)));
-    }
-}
-
-TEST_F(MainWindowTest, AMatchChartedByKeysSavesTheSameFileAsTheSameClicks) {
+TEST_F(MainWindowTest, AMatchChartedByKeysSavesTheMarksTheKeysName) {
     testing::TempDir dir;
     platform.saveChoices.push_back({dir.file("keys.clg"), "keys.clg"});  // asked at the end
-    testing::Harness core;
     for (char k : kChart) {
         QTest::keyClick(&window, k == 'E' ? Qt::Key_Escape : static_cast<Qt::Key>(k));
-        enter(core.form, k);
+    }
+    // The points written out apart from the key map, by the options' places in their groups;
+    // a shot marks a winner until an error is chosen.
+    // clang-format off
+    const testing::Marks points[] = {
+        {.outcome = 1}, {.outcome = 3}, {.winner = 1, .second = 1, .stroke = 2, .shot = 5, .ending = 1},
+        {.stroke = 1, .shot = 1, .ending = 2}, {},
+        {.outcome = 2}, {.shot = 2, .ending = 3}, {.shot = 3, .ending = 1}, {.shot = 4, .ending = 4},
+        {.shot = 6, .ending = 1}, {.shot = 7, .ending = 1}, {}, {.shot = 5, .ending = 1}};
+    // clang-format on
+    testing::MatchBuilder expected;
+    for (const testing::Marks& m : points) {
+        expected.point(m);
     }
     // Saved only if the keys took the match to its end.
-    EXPECT_EQ(testing::TempDir::read(dir.file("keys.clg")), encodeMatch(core.session().record()));
+    EXPECT_EQ(decodeMatch(testing::TempDir::read(dir.file("keys.clg"))).match.points,
+              expected.play(std::string(15, 'a')).record().points);
 }
 
 TEST_F(MainWindowTest, EveryKeyIsItsOwnAndNamedWhereItActs) {

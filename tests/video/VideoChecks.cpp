@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTest>
 #include <algorithm>
 #include <clocale>
 #include <cstring>
@@ -13,6 +13,7 @@
 #include "form/VideoPlaylist.h"
 #include "support/FakePlatform.h"
 #include "support/NumberedClip.h"
+#include "support/TempDir.h"
 #include "ui/VideoView.h"
 #include "ui/VideoWindow.h"
 
@@ -20,21 +21,6 @@ namespace courtlog::ui {
 namespace {
 
 QString clip;  // 320x180, 20 s at 25 frames a second, a keyframe every 2 s
-
-// Runs the event loop until `done`, for at most `ms`.
-template <class Done>
-bool waitUntil(Done done, int ms = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() <= ms) {
-        QCoreApplication::processEvents();
-        QThread::msleep(5);
-    }
-    return done();
-}
-void idle(int ms) {
-    waitUntil([] { return false; }, ms);
-}
 
 class VideoCheck : public ::testing::Test {
 protected:
@@ -46,7 +32,7 @@ protected:
     // The frame shown once the seek is done.
     int seek(std::int64_t ms) {
         window.seekVideo(ms);
-        EXPECT_TRUE(waitUntil([&] { return !window.seeking(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window.seeking(); }, 10000));
         return frame();
     }
 
@@ -55,7 +41,8 @@ protected:
 };
 
 TEST_F(VideoCheck, SeeksAndStepsDrawTheFrameAsked) {
-    EXPECT_TRUE(waitUntil([&] { return frame() == 0; })) << "opens paused on its first frame";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame() == 0; }, 10000))
+        << "opens paused on its first frame";
     // On a frame, between two, just after a keyframe, backwards, the last frame.
     for (const std::int64_t ms : {5000, 7321, 4010, 1230, 12345, 19960}) {
         EXPECT_NEAR(seek(ms), ms * 25 / 1000, 1) << ms;
@@ -65,8 +52,7 @@ TEST_F(VideoCheck, SeeksAndStepsDrawTheFrameAsked) {
     for (const auto& [direction, to] : {std::pair{+1, 126}, {+1, 127}, {-1, 126}, {-1, 125}}) {
         const int from = frame();
         window.stepVideoFrame(direction);
-        waitUntil([&] { return frame() != from; }, 5000);
-        EXPECT_EQ(frame(), to);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return frame() == to; }, 5000)) << from << " to " << to;
     }
     EXPECT_NEAR(window.videoPosition(), 5000, 40);
 }
@@ -77,16 +63,16 @@ TEST_F(VideoCheck, PlaysAtEachRatePausesAndStopsAtTheEnd) {
                      [&](bool on) { playing.push_back(on); });
     seek(1000);
     window.playVideo(true);
-    ASSERT_TRUE(waitUntil([&] { return window.videoPlaying() && frame() > 30; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.videoPlaying() && frame() > 30; }, 10000));
     // Wide margins, never a tight time: the speeds' order and rough size.
     std::vector<double> speeds;  // the position's advance per millisecond of wall time
     for (const double rate : {1.0, 2.0, 0.5}) {
         window.setVideoRate(rate);
-        idle(200);
+        QTest::qWait(200);
         const std::int64_t from = window.videoPosition();
         QElapsedTimer clock;
         clock.start();
-        idle(1500);
+        QTest::qWait(1500);
         speeds.push_back(double(window.videoPosition() - from) / double(clock.elapsed()));
     }
     EXPECT_TRUE(speeds[0] > 0.5 && speeds[0] < 1.5) << speeds[0];
@@ -94,10 +80,10 @@ TEST_F(VideoCheck, PlaysAtEachRatePausesAndStopsAtTheEnd) {
     EXPECT_TRUE(speeds[2] > 0.1 && speeds[2] < 0.75 * speeds[0]) << speeds[2];
 
     window.playVideo(false);
-    ASSERT_TRUE(waitUntil([&] { return !window.videoPlaying(); }));
-    idle(300);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.videoPlaying(); }, 10000));
+    QTest::qWait(300);
     const std::int64_t paused = window.videoPosition();
-    idle(500);
+    QTest::qWait(500);
     EXPECT_EQ(window.videoPosition(), paused);
     EXPECT_NEAR(frame(), paused * 25 / 1000, 1) << "the picture is where the position says";
 
@@ -105,16 +91,16 @@ TEST_F(VideoCheck, PlaysAtEachRatePausesAndStopsAtTheEnd) {
     window.setVideoRate(2.0);
     seek(19000);
     window.playVideo(true);
-    EXPECT_TRUE(waitUntil([&] { return playing.size() == 4; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return playing.size() == 4; }, 10000));
     EXPECT_EQ(playing, (std::vector<bool>{true, false, true, false}));
     EXPECT_TRUE(window.videoOpen());
     EXPECT_GE(frame(), 498);
     // Nothing would draw the frames of a hidden window: it pauses.
     seek(1000);
     window.playVideo(true);
-    ASSERT_TRUE(waitUntil([&] { return window.videoPlaying(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.videoPlaying(); }, 10000));
     window.hide();
-    EXPECT_TRUE(waitUntil([&] { return !window.videoPlaying(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.videoPlaying(); }, 2000));
 }
 
 TEST_F(VideoCheck, LinesOverThePictureLeaveTheFrameReadable) {
@@ -137,7 +123,7 @@ TEST_F(VideoCheck, PlaylistPlaysEachClipAndStopsAfterTheLast) {
                      [&](qint64 ms) { playlist.moved(ms); });
     std::vector<int> played(clips.size());
     playlist.play(clips);
-    ASSERT_TRUE(waitUntil(
+    ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             const int at = frame() * 40;
             for (std::size_t i = 0; i < clips.size(); ++i) {
@@ -148,8 +134,8 @@ TEST_F(VideoCheck, PlaylistPlaysEachClipAndStopsAfterTheLast) {
         20000));
     EXPECT_TRUE(std::all_of(played.begin(), played.end(), [](int n) { return n > 5; }))
         << "each clip plays";
-    ASSERT_TRUE(waitUntil([&] { return !window.videoPlaying(); }));
-    idle(300);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.videoPlaying(); }, 10000));
+    QTest::qWait(300);
     const std::int64_t end = clips.back().clip.endMs, at = window.videoPosition();
     EXPECT_TRUE(at >= end && at < end + 1000) << at;
     EXPECT_NEAR(frame(), window.videoPosition() * 25 / 1000, 1);
@@ -157,25 +143,23 @@ TEST_F(VideoCheck, PlaylistPlaysEachClipAndStopsAfterTheLast) {
 
 TEST(VideoWindowCheck, SaysWhyAFileDoesNotOpenSitsBesideAndKeepsItsPlace) {
     testing::FakePlatform platform;
-    QTemporaryDir folder;
-    QFile text(folder.filePath("partita.txt"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("non un video\n") > 0);
-    text.close();
+    const testing::TempDir folder;
+    testing::TempDir::write(folder.file("partita.txt"), "non un video\n");
     QWidget main;
     main.setGeometry(20, 30, 300, 200);
     main.show();
     main.activateWindow();
-    ASSERT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &main; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &main; }, 10000));
     {
         VideoWindow window(platform);
         window.placeBeside(&main);
-        EXPECT_NE(window.openVideo(text.fileName().toStdString()), "");  // shows it, too
+        EXPECT_NE(window.openVideo(folder.file("partita.txt")), "");  // shows it, too
         EXPECT_FALSE(window.videoOpen());
-        idle(300);
+        QTest::qWait(300);
         EXPECT_EQ(QApplication::activeWindow(), &main) << "it never takes the focus";
         EXPECT_EQ(window.frameGeometry().topLeft(), main.frameGeometry().topRight() + QPoint(1, 0));
         window.setGeometry(500, 100, 480, 270);
-        idle(300);
+        QTest::qWait(300);
     }
     VideoWindow again(platform);
     again.placeBeside(&main);
