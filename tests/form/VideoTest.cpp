@@ -5,8 +5,8 @@
 #include "form/Captions.h"
 #include "form/VideoPlaylist.h"
 #include "support/Harness.h"
-#include "support/TempDir.h"
 #include "support/MatchBuilder.h"
+#include "support/TempDir.h"
 
 namespace courtlog {
 namespace {
@@ -45,8 +45,8 @@ TEST(Video, EveryPointRecordedWhileTheVideoIsOpenKeepsItsMomentThroughEveryEdit)
     m.play("A");  // before a video is open: no moment
     player.openVideo("/v/match.mp4");
     s.videoOpened("/v/match.mp4");
-    EXPECT_EQ(s.video().file, "/v/match.mp4");
-    EXPECT_EQ(undoCaptionOf(s.nextUndo()).italian(), "Annulla video");
+    EXPECT_EQ(std::tuple(s.video().file, undoCaptionOf(s.nextUndo()).italian()),
+              std::tuple("/v/match.mp4", "Annulla video"));
     for (std::int64_t at : {20'000, 41'000, 63'000}) {
         player.video.position = at;
         m.play("B");
@@ -64,8 +64,9 @@ TEST(Video, EveryPointRecordedWhileTheVideoIsOpenKeepsItsMomentThroughEveryEdit)
     player.video.position = 15'000;
     s.recordPoint(0, std::nullopt, ask(ResidualAnswer::Insert));
     EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 15'000, 20'000, 45'000, 63'000}));
-    EXPECT_EQ(s.clip(2, 25'000), (Clip{15'000, 22'000}));
-    EXPECT_EQ(s.videoMoment(25'000), 15'000);  // standing before point 2
+    // Standing before point 2.
+    EXPECT_EQ(std::tuple(s.clip(2, 25'000), s.videoMoment(25'000)),
+              std::tuple(Clip{15'000, 22'000}, 15'000));
     // Undo gives the moments back with the points; a deleted point takes its own along.
     s.undo();
     EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 20'000, 45'000, 63'000}));
@@ -93,16 +94,15 @@ TEST(Video, AMatchChartedWithTimesIsLinedUpFromOnePointAndAPointMarkedByHand) {
     EXPECT_FALSE(s.alignVideo());  // no video open
     player.openVideo("/v/m.mkv");
     s.videoOpened("/v/m.mkv");
-    s.goTo(0);
-    EXPECT_FALSE(s.alignVideo());  // no point shown
-    EXPECT_FALSE(s.markVideo());
+    s.goTo(0);  // no point shown
+    EXPECT_EQ((std::array{s.alignVideo(), s.markVideo()}), (std::array{false, false}));
     // The second point ends 10 s into the recording: the first was played before it began.
     s.goTo(2);
     player.video.position = 10'000;
     ASSERT_TRUE(s.alignVideo());
-    EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 10'000, 55'000}));
-    EXPECT_EQ(s.video().offsetMs, -20'000);
-    EXPECT_EQ(undoCaptionOf(s.nextUndo()).italian(), "Annulla video");
+    EXPECT_EQ(
+        std::tuple(m.record().videoMs, s.video().offsetMs, undoCaptionOf(s.nextUndo()).italian()),
+        std::tuple(std::vector<std::int64_t>{N, 10'000, 55'000}, -20'000, "Annulla video"));
     // One point set by hand wins over the line-up.
     s.goTo(3);
     player.video.position = 57'500;
@@ -110,40 +110,31 @@ TEST(Video, AMatchChartedWithTimesIsLinedUpFromOnePointAndAPointMarkedByHand) {
     EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 10'000, 57'500}));
     s.undo();
     s.undo();
-    EXPECT_TRUE(m.record().videoMs.empty());
-    EXPECT_EQ(s.video().offsetMs, std::nullopt);
+    EXPECT_EQ(std::tuple(m.record().videoMs.empty(), s.video().offsetMs),
+              std::tuple(true, std::nullopt));
 }
 
 TEST(Video, APlaylistPlaysEachClipAndStopsAfterTheLast) {
     FakePlatform player;
     VideoPlaylist list(player);
     list.play({});
-    EXPECT_FALSE(list.active());
-    EXPECT_FALSE(player.video.playing);
+    EXPECT_EQ(std::tuple(list.active(), player.video.playing), std::tuple(false, false));
     list.play({{4, {10'000, 20'000}}, {9, {50'000, 60'000}}, {12, {70'000, 75'000}}});
     EXPECT_TRUE(player.video.playing);
-    EXPECT_EQ(player.video.seeks, (std::vector<std::int64_t>{10'000}));
-    // A position from before the seek is not the end of the clip.
-    EXPECT_FALSE(list.moved(30'000));
-    EXPECT_FALSE(list.moved(15'000));
-    EXPECT_TRUE(list.moved(20'000));
-    EXPECT_EQ(list.clip().point, 9);
-    EXPECT_TRUE(list.previous());
-    EXPECT_TRUE(list.previous());  // the first starts again
-    EXPECT_EQ(list.current(), 0);
-    EXPECT_TRUE(list.next());
-    EXPECT_TRUE(list.next());
-    EXPECT_FALSE(list.next());
+    // A position from before the seek is not the end of the clip; the second press of
+    // "previous" starts the first again.
+    EXPECT_EQ((std::array{list.moved(30'000), list.moved(15'000), list.moved(20'000),
+                          list.clip().point == 9, list.previous(), list.previous(),
+                          list.current() == 0, list.next(), list.next(), list.next()}),
+              (std::array{false, false, true, true, true, true, true, true, true, false}));
     EXPECT_EQ(player.video.seeks,
               (std::vector<std::int64_t>{10'000, 50'000, 10'000, 10'000, 50'000, 70'000}));
-    list.moved(72'000);
-    EXPECT_TRUE(list.moved(75'000));
-    EXPECT_FALSE(list.active());
-    EXPECT_FALSE(player.video.playing);
+    EXPECT_EQ(
+        (std::array{list.moved(72'000), list.moved(75'000), list.active(), player.video.playing}),
+        (std::array{false, true, false, false}));
     list.play({{1, {0, 5'000}}});
     list.stop();
-    EXPECT_FALSE(list.active());
-    EXPECT_FALSE(list.next());
+    EXPECT_EQ((std::array{list.active(), list.next()}), (std::array{false, false}));
 }
 
 TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
@@ -159,17 +150,17 @@ TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
     video.refusal.clear();
     video.choices.push_back({"/rec/final.mp4", "final.mp4"});
     h.form.FileVideo_Click();
-    EXPECT_EQ(h.session().video().file, "/rec/final.mp4");
-    EXPECT_TRUE(h.form.view().video.open);
-    EXPECT_FALSE(h.form.view().video.canMark);  // no point shown yet
+    // No point is shown yet to mark.
+    EXPECT_EQ(
+        std::tuple(h.session().video().file, h.form.view().video.open, h.form.view().video.canMark),
+        std::tuple("/rec/final.mp4", true, false));
     for (std::int64_t at : {30'000, 60'000, 95'000, 120'000}) {
         video.position = at;
         h.play("A");
     }
-    EXPECT_EQ(h.session().record().videoMs,
-              (std::vector<std::int64_t>{30'000, 60'000, 95'000, 120'000}));
-    EXPECT_TRUE(h.form.view().video.canMark);
-    EXPECT_FALSE(h.form.view().video.canAlign);  // untimed
+    EXPECT_EQ(std::tuple(h.session().record().videoMs, h.form.view().video.canMark,
+                         h.form.view().video.canAlign),  // untimed
+              std::tuple(std::vector<std::int64_t>{30'000, 60'000, 95'000, 120'000}, true, false));
     // Over the picture: where the user stands, and each player's score, the server marked.
     EXPECT_EQ(video.over,
               (std::vector<std::string>{h.labels().Posizione.caption(), "   Giocatore A  1  0",
@@ -199,19 +190,17 @@ TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
 
     // A figure played: the clips of its points, "1 di 2" and the score before each point.
     h.form.playPoints({1, 3}, Text::verbatim("Aces"));
-    EXPECT_TRUE(h.form.view().video.playlist);
-    EXPECT_EQ(video.position, 35'000);
-    EXPECT_EQ(video.over[0], "1 di 2 · Aces");
-    EXPECT_EQ(video.over[2], "● Giocatore A  0  15");
+    EXPECT_EQ(
+        std::tuple(h.form.view().video.playlist, video.position, video.over[0], video.over[2]),
+        std::tuple(true, 35'000, "1 di 2 · Aces", "● Giocatore A  0  15"));
     h.form.videoMoved(40'000);
     h.form.videoMoved(62'000);
-    EXPECT_EQ(video.position, 95'000);  // from the end of the point before
-    EXPECT_EQ(video.over[0], "2 di 2 · Aces");
+    // From the end of the point before.
+    EXPECT_EQ(std::tuple(video.position, video.over[0]), std::tuple(95'000, "2 di 2 · Aces"));
     h.form.VideoClip_Click(-1);
     EXPECT_EQ(video.over[0], "1 di 2 · Aces");
     h.form.VideoStop_Click();
-    EXPECT_FALSE(h.form.view().video.playlist);
-    EXPECT_FALSE(video.playing);
+    EXPECT_EQ(std::tuple(h.form.view().video.playlist, video.playing), std::tuple(false, false));
     // A point moved away from: the playlist ends too.
     h.form.playPoints({0}, Text::verbatim("x"));
     h.form.goTo(1);
@@ -220,9 +209,9 @@ TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
     // Marked by hand, then undone.
     video.position = 58'000;
     h.form.VideoMark_Click();
-    EXPECT_EQ(h.session().record().videoMs[0], 58'000);
+    const std::int64_t marked = h.session().record().videoMs[0];
     h.form.EditUndo_Click();
-    EXPECT_EQ(h.session().record().videoMs[0], 30'000);
+    EXPECT_EQ(std::tuple(marked, h.session().record().videoMs[0]), std::tuple(58'000, 30'000));
 }
 
 TEST(Video, AMissingVideoIsSaidAndLookedForAndTheLeadIsTheUsersChoice) {
@@ -233,26 +222,24 @@ TEST(Video, AMissingVideoIsSaidAndLookedForAndTheLeadIsTheUsersChoice) {
     m.video.file = "/old/place/match.mp4";
     h.form.applyMatch(m);
     // The match opens whole; a notice names the file and offers to look for it.
-    EXPECT_EQ(h.points().count(), 2);
-    EXPECT_EQ(h.form.view().Avviso.text().italian(),
-              "Il video della partita non si trova: /old/place/match.mp4");
-    EXPECT_EQ(h.form.view().Avviso.action().italian(), "Cerca il video…");
-    EXPECT_FALSE(h.form.view().video.open);
+    EXPECT_EQ(std::tuple(h.points().count(), h.form.view().Avviso.text().italian(),
+                         h.form.view().Avviso.action().italian(), h.form.view().video.open),
+              std::tuple(2, "Il video della partita non si trova: /old/place/match.mp4",
+                         "Cerca il video…", false));
     h.form.Avviso_Action();  // cancelled: nothing lost
-    EXPECT_EQ(h.session().record().videoMs, m.videoMs);
-    EXPECT_TRUE(h.session().saved());
+    EXPECT_EQ(std::tuple(h.session().record().videoMs, h.session().saved()),
+              std::tuple(m.videoMs, true));
     TempDir dir;
     h.platform.video.choices.push_back({dir.file("match.mp4"), "match.mp4"});
     h.form.Avviso_Action();
-    EXPECT_TRUE(h.form.view().Avviso.text().empty());
-    EXPECT_EQ(h.session().video().file, dir.file("match.mp4"));
-    EXPECT_FALSE(h.session().saved());
-    EXPECT_EQ(h.platform.video.seeks.back(), 42'000);  // at the end of the match
+    // The video stands at the end of the match.
+    EXPECT_EQ(std::tuple(h.form.view().Avviso.text().empty(), h.session().video().file,
+                         h.session().saved(), h.platform.video.seeks.back()),
+              std::tuple(true, dir.file("match.mp4"), false, 42'000));
     // Saved beside it, the document names it as its neighbour; a .clg is not offered.
     h.platform.saveChoices.push_back({dir.file("m.courtlog"), "m.courtlog"});
     h.form.FileSave_Click();
-    EXPECT_EQ(h.platform.saveDialogNames.back().substr(h.platform.saveDialogNames.back().size() - 9),
-              ".courtlog");
+    EXPECT_TRUE(h.platform.saveDialogNames.back().ends_with(".courtlog"));
     EXPECT_NE(TempDir::read(dir.file("m.courtlog")).find(R"("file":"match.mp4")"),
               std::string::npos);
 
