@@ -3,12 +3,9 @@
 // times of the points.
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 #include "platform/Clock.h"
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
-#include "support/MatchScript.h"
 
 namespace courtlog {
 namespace {

@@ -2,11 +2,6 @@
 // and the recovery file that outlives a window that died.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include <chrono>
-#include <functional>
-#include <optional>
 #include <regex>
 
 #ifndef _WIN32

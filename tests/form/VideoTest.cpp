@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "form/Captions.h"
-#include "form/VideoPlaylist.h"
 #include "support/Harness.h"
 #include "support/MatchBuilder.h"
 #include "support/TempDir.h"

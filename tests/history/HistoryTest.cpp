@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "form/Captions.h"
-#include "history/Replay.h"
 #include "support/Harness.h"
 #include "support/MatchBuilder.h"
-#include "support/MatchScript.h"
 #include "support/Snapshot.h"
 
 namespace courtlog {

@@ -3,12 +3,9 @@
 // copy that follows the saved state.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "form/Captions.h"
 #include "storage/MatchDocument.h"
 #include "support/MatchBuilder.h"
-#include "support/MatchScript.h"
 
 namespace courtlog {
 namespace {

@@ -12,9 +12,6 @@
 #include <unistd.h>
 #endif
 
-#include <chrono>
-#include <functional>
-
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
 #include "support/TempDir.h"

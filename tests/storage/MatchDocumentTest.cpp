@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "storage/JsonReader.h"
 #include "storage/MatchFile.h"
 #include "storage/MatchLoading.h"
