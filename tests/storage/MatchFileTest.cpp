@@ -155,9 +155,8 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
     a.play("aaaaab ababababab");
     a.form.SelectOption(Panel::Colpo, 4);
     a.play("ABAB*!");
-    a.form.goTo(a.session().points().current() - 1);
-    a.form.goTo(a.session().points().current() -
-                1);  // the whole list is saved wherever the user stands
+    // The whole list is saved wherever the user stands.
+    a.form.goTo(a.session().points().current() - 2);
     const std::string before = snapshot(a.form);
     a.form.FileSave_Click();
     a.form.FileLoad_Click();
