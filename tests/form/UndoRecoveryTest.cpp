@@ -74,7 +74,7 @@ TEST(Undo, DeletingAPointRescoresWhatFollows) {
 }
 
 // The window's test saves a match file to its own file again without the dialog.
-TEST(SaveCurrent, WritesWhereTheMatchLivesInItsFormatOrAsksWhereItCannot) {
+TEST(SaveCurrent, WritesWhereTheMatchLivesInItsFormatOrAsksWhereItCannotOrAnotherWindowSaved) {
     TempDir dir;
     Harness h;
     h.play("AB*B");
@@ -97,13 +97,10 @@ TEST(SaveCurrent, WritesWhereTheMatchLivesInItsFormatOrAsksWhereItCannot) {
     other.form.FileSaveCurrent_Click();
     EXPECT_TRUE(other.platform.saveDialogNames.empty());
     EXPECT_EQ(TempDir::read(doc), encodeDocument(other.session().record()));
-}
 
-// Another window saved into the file since this one loaded or saved it: nothing is written
-// before the user chooses, by Ctrl+S, by the dialog on the same file, or by the close's save,
-// which keeps the window open when cancelled.
-TEST(SaveCurrent, AFileAnotherWindowChangedIsReplacedOnlyWhenTheUserSaysSo) {
-    TempDir dir;
+    // Another window saved into the file since this one loaded or saved it: nothing is written
+    // before the user chooses, by Ctrl+S, by the dialog on the same file, or by the close's
+    // save, which keeps the window open when cancelled.
     const std::string file = dir.file("m.courtlog");
     const auto pointsIn = [&] { return decodeDocument(TempDir::read(file)).match.points.size(); };
     Harness first, second;

@@ -167,7 +167,7 @@ TEST(FileAccess, WritesInPlaceWhereNoFileMayBeMadeAndPutsTheOldBytesBackOnFailur
     EXPECT_EQ(TempDir::read(m), old);
 }
 
-TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
+TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsavedAndSayTheRecoveryFile) {
     TempDir dir;
     const std::string path = dir.file("match.clg");
     Harness h;
@@ -203,21 +203,18 @@ TEST(FailingDevice, WritesThatFailLeaveTheOldFileAndTheMatchUnsaved) {
     // A later save goes through.
     save();
     EXPECT_EQ(std::tuple(h.session().saved(), pointsInFile()), std::tuple(true, 903u));
-}
 
-// A recovery file on a full disk is said in the notice, in no box, until a write works.
-TEST(FailingDevice, ARecoveryFileThatCannotBeWrittenIsSaidInTheNoticeUntilItIs) {
-    TempDir dir;
+    // A recovery file on a full disk is said in the notice, in no box, until a write works.
     EXPECT_TRUE(inChild(
         [&] {
-            Harness h;
-            h.platform.recovery = dir.file("");
-            h.form.Form_Activate("");
-            h.rename(0, std::string(5000, 'x'));
-            const std::string said = h.form.view().Avviso.text().italian();
-            h.rename(0, "Sinner");
+            Harness w;
+            w.platform.recovery = dir.file("");
+            w.form.Form_Activate("");
+            w.rename(0, std::string(5000, 'x'));
+            const std::string said = w.form.view().Avviso.text().italian();
+            w.rename(0, "Sinner");
             return said.starts_with("Impossibile scrivere il file di ripristino ") &&
-                   h.platform.messages.empty() && h.form.view().Avviso.text().empty();
+                   w.platform.messages.empty() && w.form.view().Avviso.text().empty();
         },
         true));
 }

@@ -1,6 +1,8 @@
 // The options menu, and the options kept between runs.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "support/Harness.h"
 
 namespace courtlog {
@@ -88,18 +90,13 @@ TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
 // The first five stored options, in the order the window reads them, and the rules of today's
 // matches when given.
 Settings stored(const std::array<std::string, 5>& v, const std::array<std::string, 4>& today = {}) {
-    const char* keys[] = {"DisabilitaParziale",
-                          "DisabilitaPuntiDalMatch",
-                          "TieBreakWhen",
-                          "MatchInTreSet",
-                          "SalvaOpzioniInUscita",
-                          "SetDecisivo",
-                          "KillerPoint",
-                          "OraDeiPunti",
-                          "SetBrevi"};
+    std::istringstream keys(
+        "DisabilitaParziale DisabilitaPuntiDalMatch TieBreakWhen MatchInTreSet "
+        "SalvaOpzioniInUscita SetDecisivo KillerPoint OraDeiPunti SetBrevi");
     Settings s;
-    for (std::size_t i = 0; i < (today[0].empty() ? 5u : 9u); ++i) {
-        s[std::string("Courtlog/Opzioni/") + keys[i]] = i < 5 ? v[i] : today[i - 5];
+    std::string key;
+    for (std::size_t i = 0; i < (today[0].empty() ? 5u : 9u) && keys >> key; ++i) {
+        s["Courtlog/Opzioni/" + key] = i < 5 ? v[i] : today[i - 5];
     }
     return s;
 }
