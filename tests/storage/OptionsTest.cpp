@@ -11,7 +11,7 @@ namespace {
 using testing::Harness;
 using Settings = std::map<std::string, std::string>;
 
-TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
+TEST(Options, NumberOfSetsAndTieBreaksRescoreWithoutSavingUnlessTheMatchIsTooFarOn) {
     Harness h, over;
     h.play("aaaaaa bbbbbb ab");
     h.form.chooseRule("bestOf", 0);
@@ -40,22 +40,21 @@ TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     // Each refused once; the messages' words are the rules' test's.
     EXPECT_EQ(std::tuple(h.platform.messages.size(), over.platform.messages.size()),
               std::tuple(1u, 2u));
-}
 
-TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
-    Harness h;
-    h.useThreeSets();
-    h.platform.messageAnswers = {MsgAnswer::No};
-    h.play("aaaaaa bbbbbb abababababab aa");
-    ASSERT_EQ(h.board(), "6-0 0-6 8-6 0-0 0-0");
-    const int points = h.session().points().count();
-    h.form.chooseRule("setTieBreak", 2);
-    h.form.chooseRule("setTieBreak", 3);  // no such rule
+    // A tie-break in every set rescores the deciding set of a finished match.
+    Harness t;
+    t.useThreeSets();
+    t.platform.messageAnswers = {MsgAnswer::No};
+    t.play("aaaaaa bbbbbb abababababab aa");
+    ASSERT_EQ(t.board(), "6-0 0-6 8-6 0-0 0-0");
+    const int points = t.session().points().count();
+    t.form.chooseRule("setTieBreak", 2);
+    t.form.chooseRule("setTieBreak", 3);  // no such rule
     // Seven of the last eight points win the tie-break; the eighth lies after the end of the
     // match: counted by the statistics, not scored. The replay asks no question.
-    EXPECT_EQ(std::tuple(h.form.view().menus.rule("TieBreakWhen_2").checked(), h.board(),
-                         h.session().score().pointsWon[0] + h.session().score().pointsWon[1],
-                         h.platform.messages.size()),
+    EXPECT_EQ(std::tuple(t.form.view().menus.rule("TieBreakWhen_2").checked(), t.board(),
+                         t.session().score().pointsWon[0] + t.session().score().pointsWon[1],
+                         t.platform.messages.size()),
               std::tuple(true, "6-0 0-6 7-6(7-0) 0-0 0-0", points - 1, 1u));
 }
 
