@@ -30,7 +30,7 @@ std::string everything(MainForm& f) {
     return s;
 }
 
-TEST(Undo, TakesBackAWholeMatchAndANewChangeDropsWhatWasUndone) {
+TEST(Undo, TakesBackAWholeMatchANewChangeDropsWhatWasUndoneAndADeletedPointRescores) {
     Harness h;
     const std::string fresh = everything(h.form);
     h.play(std::string(250, 'A'));  // the match ends; later presses record nothing
@@ -59,18 +59,16 @@ TEST(Undo, TakesBackAWholeMatchAndANewChangeDropsWhatWasUndone) {
         longer.form.EditUndo_Click();
     }
     EXPECT_EQ(undone, UndoHistory::kSteps);
-}
 
-// Deleting a point rescores what follows it.
-TEST(Undo, DeletingAPointRescoresWhatFollows) {
-    Harness h;
-    h.play("AAAABBBBA");
-    h.form.goTo(4);  // A has just won the first game
-    h.form.GameDelete_Click();
-    EXPECT_EQ(std::tuple(h.session().points().count(), h.session().points().current(), h.board()),
+    // Deleting a point rescores what follows it.
+    Harness d;
+    d.play("AAAABBBBA");
+    d.form.goTo(4);  // A has just won the first game
+    d.form.GameDelete_Click();
+    EXPECT_EQ(std::tuple(d.session().points().count(), d.session().points().current(), d.board()),
               std::tuple(8, 3, "0-0 40-0"));
-    h.form.goTo(h.session().points().count());
-    EXPECT_EQ(h.board(), "0-0 40-40");  // BBBB and A after AAA
+    d.form.goTo(d.session().points().count());
+    EXPECT_EQ(d.board(), "0-0 40-40");  // BBBB and A after AAA
 }
 
 // The window's test saves a match file to its own file again without the dialog.

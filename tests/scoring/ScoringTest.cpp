@@ -86,7 +86,7 @@ std::string servers(const Rules& rules, std::string_view before, std::string_vie
 
 // A holds after two deuces, and the numbers start again; in B's service game the break points
 // are A's, and B is then broken to love.
-TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
+TEST(GameScoring, DeucesAdvantagesBreakPointsBreaksAndNewBalls) {
     playSteps(kFiveSets,
               {"B: 0-0 0-15 A held 0/0 br 0/0", "BB: 0-0 0-40 A bpB#1 held 0/1 br 0/0",
                "A: 0-0 15-40 A bpB#2 held 0/2 br 0/0", "AA: 0-0 40-40 A deuce#1 held 0/3 br 0/0",
@@ -104,11 +104,10 @@ TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
               [](const Score& s) {
                   return gameState(s) + (s.deuceNumber + s.deuceShown ? " with a deuce" : "");
               });
-}
 
-TEST(GameScoring, NewBallsAfterTheSeventhGameAndEveryNineAfter) {
+    // New balls after the seventh game and every nine after. The count runs across sets: four
+    // sets of 6-0, then two games of the fifth.
     Score s = startOfMatch(kFiveSets);
-    // The count runs across sets: four sets of 6-0, then two games of the fifth.
     const std::string winners = "aaaaaabbbbbbaaaaaabbbbbbab";
     std::string shown = newBalls(s) ? "0 " : "";
     for (std::size_t game = 0; game < winners.size(); ++game) {
