@@ -37,7 +37,7 @@ TEST(Video, ClipsRunFromTheLeadOrThePreviousPointToJustAfterThePoint) {
     EXPECT_EQ(videoMomentAt({}, 0, lead), std::nullopt);
 }
 
-TEST(Video, EveryPointRecordedWhileTheVideoIsOpenKeepsItsMomentThroughEveryEdit) {
+TEST(Video, PointsKeepTheirMomentsThroughEveryEditAndATimedMatchIsLinedUp) {
     FakePlatform player;
     MatchBuilder m({}, &player);
     MatchSession& s = m.session;
@@ -52,16 +52,15 @@ TEST(Video, EveryPointRecordedWhileTheVideoIsOpenKeepsItsMomentThroughEveryEdit)
     }
     EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 20'000, 41'000, 63'000}));
 
-    const auto ask = [](ResidualAnswer a) { return [a](int, bool) { return a; }; };
     // Recorded again over point 2: the moment it is recorded at.
     s.goTo(2);
     player.video.position = 45'000;
-    s.recordPoint(0, std::nullopt, ask(ResidualAnswer::Overwrite));
+    m.play("A");
     EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 20'000, 45'000, 63'000}));
     // Inserted before point 1: its own moment, and the points after keep theirs.
     s.goTo(1);
     player.video.position = 15'000;
-    s.recordPoint(0, std::nullopt, ask(ResidualAnswer::Insert));
+    s.recordPoint(0, std::nullopt, [](int, bool) { return ResidualAnswer::Insert; });
     EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 15'000, 20'000, 45'000, 63'000}));
     // Standing before point 2.
     EXPECT_EQ(std::tuple(s.clip(2, 25'000), s.videoMoment(25'000)),
@@ -75,41 +74,39 @@ TEST(Video, EveryPointRecordedWhileTheVideoIsOpenKeepsItsMomentThroughEveryEdit)
     // With no video open a point recorded again keeps the moment it had.
     s.videoOpened("");
     s.goTo(1);
-    s.recordPoint(1, std::nullopt, ask(ResidualAnswer::Overwrite));
+    m.play("B");
     EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 45'000, 63'000}));
     // Opening the same video again is no change.
     s.videoOpened("/v/match.mp4");
     EXPECT_EQ(undoCaptionOf(s.nextUndo()).italian(), "Annulla sovrascrittura");
-}
 
-TEST(Video, AMatchChartedWithTimesIsLinedUpFromOnePointAndAPointMarkedByHand) {
-    FakePlatform player;
-    MatchBuilder m({}, &player);
-    MatchSession& s = m.session;
-    // Charted at the court: times only.
+    // A match charted at the court, with times only, is lined up from one point and a point
+    // marked by hand.
+    MatchBuilder timed({}, &player);
+    MatchSession& t = timed.session;
     for (std::int64_t at : {1'000'000, 1'030'000, 1'075'000}) {
-        s.recordPoint(0, at, [](int, bool) { return ResidualAnswer::Overwrite; });
+        t.recordPoint(0, at, [](int, bool) { return ResidualAnswer::Overwrite; });
     }
-    EXPECT_FALSE(s.alignVideo());  // no video open
+    EXPECT_FALSE(t.alignVideo());  // no video open
     player.openVideo("/v/m.mkv");
-    s.videoOpened("/v/m.mkv");
-    s.goTo(0);  // no point shown
-    EXPECT_EQ((std::array{s.alignVideo(), s.markVideo()}), (std::array{false, false}));
+    t.videoOpened("/v/m.mkv");
+    t.goTo(0);  // no point shown
+    EXPECT_EQ((std::array{t.alignVideo(), t.markVideo()}), (std::array{false, false}));
     // The second point ends 10 s into the recording: the first was played before it began.
-    s.goTo(2);
+    t.goTo(2);
     player.video.position = 10'000;
-    ASSERT_TRUE(s.alignVideo());
-    EXPECT_EQ(
-        std::tuple(m.record().videoMs, s.video().offsetMs, undoCaptionOf(s.nextUndo()).italian()),
-        std::tuple(std::vector<std::int64_t>{N, 10'000, 55'000}, -20'000, "Annulla video"));
+    ASSERT_TRUE(t.alignVideo());
+    EXPECT_EQ(std::tuple(timed.record().videoMs, t.video().offsetMs,
+                         undoCaptionOf(t.nextUndo()).italian()),
+              std::tuple(std::vector<std::int64_t>{N, 10'000, 55'000}, -20'000, "Annulla video"));
     // One point set by hand wins over the line-up.
-    s.goTo(3);
+    t.goTo(3);
     player.video.position = 57'500;
-    ASSERT_TRUE(s.markVideo());
-    EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 10'000, 57'500}));
-    s.undo();
-    s.undo();
-    EXPECT_EQ(std::tuple(m.record().videoMs.empty(), s.video().offsetMs),
+    ASSERT_TRUE(t.markVideo());
+    EXPECT_EQ(timed.record().videoMs, (std::vector<std::int64_t>{N, 10'000, 57'500}));
+    t.undo();
+    t.undo();
+    EXPECT_EQ(std::tuple(timed.record().videoMs.empty(), t.video().offsetMs),
               std::tuple(true, std::nullopt));
 }
 
