@@ -218,7 +218,7 @@ TEST(Video, AMissingVideoIsSaidAndLookedForAndTheLeadIsTheUsersChoice) {
     m.video.file = "/old/place/match.mp4";
     h.form.applyMatch(m);
     // The match opens whole; a notice names the file and offers to look for it.
-    EXPECT_EQ(std::tuple(h.points().count(), h.form.view().Avviso.text().italian(),
+    EXPECT_EQ(std::tuple(h.session().points().count(), h.form.view().Avviso.text().italian(),
                          h.form.view().Avviso.action().italian(), h.form.view().video.open),
               std::tuple(2, "Il video della partita non si trova: /old/place/match.mp4",
                          "Cerca il video…", false));

@@ -149,7 +149,7 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
     const std::string path = dir.file("match.clg");
     Harness a, b;
     a.useThreeSets();
-    a.useTieBreakRule(2);
+    a.form.chooseRule("setTieBreak", 2);
     a.rename(1, "Stosur è");
     a.form.Turno_Click(7);
     a.play("aaaaab ababababab");

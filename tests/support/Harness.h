@@ -26,12 +26,9 @@ struct Harness {
     }
 
     void useThreeSets() { form.chooseRule("bestOf", 0); }
-    void useTieBreakRule(int index) { form.chooseRule("setTieBreak", index); }
     const Board& labels() const { return form.view().board; }
     const MatchSession& session() const { return form.session(); }
     const Menus& menus() const { return form.view().menus; }
-    const Score& score() const { return form.session().score(); }
-    const PointList& points() const { return form.session().points(); }
 
     // Opens a match file as the user does; false when it could not be used.
     bool load(const std::string& path) {
@@ -53,7 +50,7 @@ struct Harness {
             return f[0].caption() + "-" + f[1].caption();
         };
         std::string s;
-        for (int set = 1; set <= score().set && set <= 5; ++set) {
+        for (int set = 1; set <= session().score().set && set <= 5; ++set) {
             const auto& tb = l.tieBreakRow(set);
             s += pair(l.setRow(set)) + (tb[0].visible() ? "(" + pair(tb) + ") " : " ");
         }
