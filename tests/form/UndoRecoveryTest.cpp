@@ -2,6 +2,7 @@
 // and the recovery file that outlives a window that died.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 
 #ifndef _WIN32
