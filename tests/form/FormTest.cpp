@@ -24,11 +24,6 @@ void standIn(Harness& h, int count, int current) {
     h.form.goTo(current);
 }
 
-std::vector<PointWord> recorded(const MainForm& f) {
-    const auto points = f.session().points().recorded();
-    return {points.begin(), points.end()};
-}
-
 TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     Harness h;
     MainForm& f = h.form;
@@ -61,7 +56,7 @@ TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
         f.AceDoppioFallo_Click(outcome);
         expected.push_back(static_cast<PointWord>(outcome == 2 ? word ^ server : word | server));
     }
-    const std::vector<PointWord> all = recorded(f);
+    const std::vector<PointWord> all = f.session().record().points;
     EXPECT_EQ(std::vector(all.begin() + 5, all.end()), expected);
 
     // Stepping back, the panel shows the next point as stored, with its button in focus; marking
@@ -82,13 +77,13 @@ TEST(PointEntry, ListHoldsAtMostAThousandPoints) {
     h.form.AceDoppioFallo_Click(1);  // the thousandth is still taken
     EXPECT_EQ(h.session().points().count(), 1000);
     h.platform.messageAnswers.push_back(MsgAnswer::No);
-    const std::vector<PointWord> before = recorded(h.form);
+    const std::vector<PointWord> before = h.session().record().points;
     h.form.PuntoGiocatore_Click(1);
     h.form.AceDoppioFallo_Click(1);
     EXPECT_EQ(h.platform.messages,
               std::vector<std::string>(
                   2, "Impossibile registrare altri punti: la partita ha già 1000 punti."));
-    EXPECT_EQ(recorded(h.form), before);
+    EXPECT_EQ(h.session().record().points, before);
     // The refused click marked nothing: the ace, recorded again with a player's button, is not
     // an ace any more.
     h.form.goTo(h.session().points().current() - 1);

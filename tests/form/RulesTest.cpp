@@ -3,12 +3,9 @@
 // times of the points.
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 #include "platform/Clock.h"
 #include "storage/MatchFile.h"
 #include "support/Harness.h"
-#include "support/MatchScript.h"
 
 namespace courtlog {
 namespace {
@@ -101,7 +98,7 @@ TEST(Rules, RefusedChangesAreSaidAndChangeNoMark) {
 
 // The first server: an ace or a service winner stays with the serve, a double fault with the
 // receiver, and the match is rescored.
-TEST(Rules, TheFirstServerTakesTheMarksOfTheServe) {
+TEST(Rules, TheFirstServerTakesTheMarksOfTheServeAndAMatchFileSetsTheRulesFromItsMarks) {
     Harness h;
     h.play("*BA!");  // A serves: an ace, a point each, a double fault
     EXPECT_EQ(h.board(), "0-0 30-30");
@@ -114,14 +111,12 @@ TEST(Rules, TheFirstServerTakesTheMarksOfTheServe) {
     EXPECT_EQ(h.board(), "0-0 30-40");
     h.form.chooseRule("firstServer", 0);
     EXPECT_EQ(h.board(), "0-0 40-30");
-}
 
-// A match file keeps no deciding set of its own: its marks say it, no-ad is off and A serves.
-TEST(Rules, AMatchFileSetsTheRulesFromItsMarks) {
+    // A match file keeps no deciding set of its own: its marks say it, no-ad is off and A
+    // serves.
     for (const auto& [marks, expected] :
          {std::tuple(std::array<bool, 3>{false, false, true}, "001 01000 tb7"),
           std::tuple(std::array<bool, 3>{true, true, false}, "110 10000 adv")}) {
-        Harness h;
         h.form.chooseRule("decidingSet", 4);
         h.form.chooseRule("noAd", 1);
         h.form.chooseRule("firstServer", 1);

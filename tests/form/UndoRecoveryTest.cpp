@@ -3,10 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include <chrono>
-#include <functional>
-#include <optional>
 #include <regex>
 
 #ifndef _WIN32
@@ -35,7 +31,7 @@ std::string everything(MainForm& f) {
     return s;
 }
 
-TEST(Undo, TakesBackAWholeMatchAndANewChangeDropsWhatWasUndone) {
+TEST(Undo, TakesBackAWholeMatchANewChangeDropsWhatWasUndoneAndADeletedPointRescores) {
     Harness h;
     const std::string fresh = everything(h.form);
     h.play(std::string(250, 'A'));  // the match ends; later presses record nothing
@@ -64,22 +60,20 @@ TEST(Undo, TakesBackAWholeMatchAndANewChangeDropsWhatWasUndone) {
         longer.form.EditUndo_Click();
     }
     EXPECT_EQ(undone, UndoHistory::kSteps);
-}
 
-// Deleting a point rescores what follows it.
-TEST(Undo, DeletingAPointRescoresWhatFollows) {
-    Harness h;
-    h.play("AAAABBBBA");
-    h.form.goTo(4);  // A has just won the first game
-    h.form.GameDelete_Click();
-    EXPECT_EQ(std::tuple(h.session().points().count(), h.session().points().current(), h.board()),
+    // Deleting a point rescores what follows it.
+    Harness d;
+    d.play("AAAABBBBA");
+    d.form.goTo(4);  // A has just won the first game
+    d.form.GameDelete_Click();
+    EXPECT_EQ(std::tuple(d.session().points().count(), d.session().points().current(), d.board()),
               std::tuple(8, 3, "0-0 40-0"));
-    h.form.goTo(h.session().points().count());
-    EXPECT_EQ(h.board(), "0-0 40-40");  // BBBB and A after AAA
+    d.form.goTo(d.session().points().count());
+    EXPECT_EQ(d.board(), "0-0 40-40");  // BBBB and A after AAA
 }
 
 // The window's test saves a match file to its own file again without the dialog.
-TEST(SaveCurrent, WritesWhereTheMatchLivesInItsFormatOrAsksWhereItCannot) {
+TEST(SaveCurrent, WritesWhereTheMatchLivesInItsFormatOrAsksWhereItCannotOrAnotherWindowSaved) {
     TempDir dir;
     Harness h;
     h.play("AB*B");
@@ -102,13 +96,10 @@ TEST(SaveCurrent, WritesWhereTheMatchLivesInItsFormatOrAsksWhereItCannot) {
     other.form.FileSaveCurrent_Click();
     EXPECT_TRUE(other.platform.saveDialogNames.empty());
     EXPECT_EQ(TempDir::read(doc), encodeDocument(other.session().record()));
-}
 
-// Another window saved into the file since this one loaded or saved it: nothing is written
-// before the user chooses, by Ctrl+S, by the dialog on the same file, or by the close's save,
-// which keeps the window open when cancelled.
-TEST(SaveCurrent, AFileAnotherWindowChangedIsReplacedOnlyWhenTheUserSaysSo) {
-    TempDir dir;
+    // Another window saved into the file since this one loaded or saved it: nothing is written
+    // before the user chooses, by Ctrl+S, by the dialog on the same file, or by the close's
+    // save, which keeps the window open when cancelled.
     const std::string file = dir.file("m.courtlog");
     const auto pointsIn = [&] { return decodeDocument(TempDir::read(file)).match.points.size(); };
     Harness first, second;

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "form/Captions.h"
-#include "form/VideoPlaylist.h"
 #include "support/Harness.h"
-#include "support/TempDir.h"
 #include "support/MatchBuilder.h"
+#include "support/TempDir.h"
 
 namespace courtlog {
 namespace {
@@ -38,34 +37,34 @@ TEST(Video, ClipsRunFromTheLeadOrThePreviousPointToJustAfterThePoint) {
     EXPECT_EQ(videoMomentAt({}, 0, lead), std::nullopt);
 }
 
-TEST(Video, EveryPointRecordedWhileTheVideoIsOpenKeepsItsMomentThroughEveryEdit) {
+TEST(Video, PointsKeepTheirMomentsThroughEveryEditAndATimedMatchIsLinedUp) {
     FakePlatform player;
     MatchBuilder m({}, &player);
     MatchSession& s = m.session;
     m.play("A");  // before a video is open: no moment
     player.openVideo("/v/match.mp4");
     s.videoOpened("/v/match.mp4");
-    EXPECT_EQ(s.video().file, "/v/match.mp4");
-    EXPECT_EQ(undoCaptionOf(s.nextUndo()).italian(), "Annulla video");
+    EXPECT_EQ(std::tuple(s.video().file, undoCaptionOf(s.nextUndo()).italian()),
+              std::tuple("/v/match.mp4", "Annulla video"));
     for (std::int64_t at : {20'000, 41'000, 63'000}) {
         player.video.position = at;
         m.play("B");
     }
     EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 20'000, 41'000, 63'000}));
 
-    const auto ask = [](ResidualAnswer a) { return [a](int, bool) { return a; }; };
     // Recorded again over point 2: the moment it is recorded at.
     s.goTo(2);
     player.video.position = 45'000;
-    s.recordPoint(0, std::nullopt, ask(ResidualAnswer::Overwrite));
+    m.play("A");
     EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 20'000, 45'000, 63'000}));
     // Inserted before point 1: its own moment, and the points after keep theirs.
     s.goTo(1);
     player.video.position = 15'000;
-    s.recordPoint(0, std::nullopt, ask(ResidualAnswer::Insert));
+    s.recordPoint(0, std::nullopt, [](int, bool) { return ResidualAnswer::Insert; });
     EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 15'000, 20'000, 45'000, 63'000}));
-    EXPECT_EQ(s.clip(2, 25'000), (Clip{15'000, 22'000}));
-    EXPECT_EQ(s.videoMoment(25'000), 15'000);  // standing before point 2
+    // Standing before point 2.
+    EXPECT_EQ(std::tuple(s.clip(2, 25'000), s.videoMoment(25'000)),
+              std::tuple(Clip{15'000, 22'000}, 15'000));
     // Undo gives the moments back with the points; a deleted point takes its own along.
     s.undo();
     EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 20'000, 45'000, 63'000}));
@@ -75,75 +74,63 @@ TEST(Video, EveryPointRecordedWhileTheVideoIsOpenKeepsItsMomentThroughEveryEdit)
     // With no video open a point recorded again keeps the moment it had.
     s.videoOpened("");
     s.goTo(1);
-    s.recordPoint(1, std::nullopt, ask(ResidualAnswer::Overwrite));
+    m.play("B");
     EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 45'000, 63'000}));
     // Opening the same video again is no change.
     s.videoOpened("/v/match.mp4");
     EXPECT_EQ(undoCaptionOf(s.nextUndo()).italian(), "Annulla sovrascrittura");
-}
 
-TEST(Video, AMatchChartedWithTimesIsLinedUpFromOnePointAndAPointMarkedByHand) {
-    FakePlatform player;
-    MatchBuilder m({}, &player);
-    MatchSession& s = m.session;
-    // Charted at the court: times only.
+    // A match charted at the court, with times only, is lined up from one point and a point
+    // marked by hand.
+    MatchBuilder timed({}, &player);
+    MatchSession& t = timed.session;
     for (std::int64_t at : {1'000'000, 1'030'000, 1'075'000}) {
-        s.recordPoint(0, at, [](int, bool) { return ResidualAnswer::Overwrite; });
+        t.recordPoint(0, at, [](int, bool) { return ResidualAnswer::Overwrite; });
     }
-    EXPECT_FALSE(s.alignVideo());  // no video open
+    EXPECT_FALSE(t.alignVideo());  // no video open
     player.openVideo("/v/m.mkv");
-    s.videoOpened("/v/m.mkv");
-    s.goTo(0);
-    EXPECT_FALSE(s.alignVideo());  // no point shown
-    EXPECT_FALSE(s.markVideo());
+    t.videoOpened("/v/m.mkv");
+    t.goTo(0);  // no point shown
+    EXPECT_EQ((std::array{t.alignVideo(), t.markVideo()}), (std::array{false, false}));
     // The second point ends 10 s into the recording: the first was played before it began.
-    s.goTo(2);
+    t.goTo(2);
     player.video.position = 10'000;
-    ASSERT_TRUE(s.alignVideo());
-    EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 10'000, 55'000}));
-    EXPECT_EQ(s.video().offsetMs, -20'000);
-    EXPECT_EQ(undoCaptionOf(s.nextUndo()).italian(), "Annulla video");
+    ASSERT_TRUE(t.alignVideo());
+    EXPECT_EQ(std::tuple(timed.record().videoMs, t.video().offsetMs,
+                         undoCaptionOf(t.nextUndo()).italian()),
+              std::tuple(std::vector<std::int64_t>{N, 10'000, 55'000}, -20'000, "Annulla video"));
     // One point set by hand wins over the line-up.
-    s.goTo(3);
+    t.goTo(3);
     player.video.position = 57'500;
-    ASSERT_TRUE(s.markVideo());
-    EXPECT_EQ(m.record().videoMs, (std::vector<std::int64_t>{N, 10'000, 57'500}));
-    s.undo();
-    s.undo();
-    EXPECT_TRUE(m.record().videoMs.empty());
-    EXPECT_EQ(s.video().offsetMs, std::nullopt);
+    ASSERT_TRUE(t.markVideo());
+    EXPECT_EQ(timed.record().videoMs, (std::vector<std::int64_t>{N, 10'000, 57'500}));
+    t.undo();
+    t.undo();
+    EXPECT_EQ(std::tuple(timed.record().videoMs.empty(), t.video().offsetMs),
+              std::tuple(true, std::nullopt));
 }
 
 TEST(Video, APlaylistPlaysEachClipAndStopsAfterTheLast) {
     FakePlatform player;
     VideoPlaylist list(player);
     list.play({});
-    EXPECT_FALSE(list.active());
-    EXPECT_FALSE(player.video.playing);
+    EXPECT_EQ(std::tuple(list.active(), player.video.playing), std::tuple(false, false));
     list.play({{4, {10'000, 20'000}}, {9, {50'000, 60'000}}, {12, {70'000, 75'000}}});
     EXPECT_TRUE(player.video.playing);
-    EXPECT_EQ(player.video.seeks, (std::vector<std::int64_t>{10'000}));
-    // A position from before the seek is not the end of the clip.
-    EXPECT_FALSE(list.moved(30'000));
-    EXPECT_FALSE(list.moved(15'000));
-    EXPECT_TRUE(list.moved(20'000));
-    EXPECT_EQ(list.clip().point, 9);
-    EXPECT_TRUE(list.previous());
-    EXPECT_TRUE(list.previous());  // the first starts again
-    EXPECT_EQ(list.current(), 0);
-    EXPECT_TRUE(list.next());
-    EXPECT_TRUE(list.next());
-    EXPECT_FALSE(list.next());
+    // A position from before the seek is not the end of the clip; the second press of
+    // "previous" starts the first again.
+    EXPECT_EQ((std::array{list.moved(30'000), list.moved(15'000), list.moved(20'000),
+                          list.clip().point == 9, list.previous(), list.previous(),
+                          list.current() == 0, list.next(), list.next(), list.next()}),
+              (std::array{false, false, true, true, true, true, true, true, true, false}));
     EXPECT_EQ(player.video.seeks,
               (std::vector<std::int64_t>{10'000, 50'000, 10'000, 10'000, 50'000, 70'000}));
-    list.moved(72'000);
-    EXPECT_TRUE(list.moved(75'000));
-    EXPECT_FALSE(list.active());
-    EXPECT_FALSE(player.video.playing);
+    EXPECT_EQ(
+        (std::array{list.moved(72'000), list.moved(75'000), list.active(), player.video.playing}),
+        (std::array{false, true, false, false}));
     list.play({{1, {0, 5'000}}});
     list.stop();
-    EXPECT_FALSE(list.active());
-    EXPECT_FALSE(list.next());
+    EXPECT_EQ((std::array{list.active(), list.next()}), (std::array{false, false}));
 }
 
 TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
@@ -159,17 +146,17 @@ TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
     video.refusal.clear();
     video.choices.push_back({"/rec/final.mp4", "final.mp4"});
     h.form.FileVideo_Click();
-    EXPECT_EQ(h.session().video().file, "/rec/final.mp4");
-    EXPECT_TRUE(h.form.view().video.open);
-    EXPECT_FALSE(h.form.view().video.canMark);  // no point shown yet
+    // No point is shown yet to mark.
+    EXPECT_EQ(
+        std::tuple(h.session().video().file, h.form.view().video.open, h.form.view().video.canMark),
+        std::tuple("/rec/final.mp4", true, false));
     for (std::int64_t at : {30'000, 60'000, 95'000, 120'000}) {
         video.position = at;
         h.play("A");
     }
-    EXPECT_EQ(h.session().record().videoMs,
-              (std::vector<std::int64_t>{30'000, 60'000, 95'000, 120'000}));
-    EXPECT_TRUE(h.form.view().video.canMark);
-    EXPECT_FALSE(h.form.view().video.canAlign);  // untimed
+    EXPECT_EQ(std::tuple(h.session().record().videoMs, h.form.view().video.canMark,
+                         h.form.view().video.canAlign),  // untimed
+              std::tuple(std::vector<std::int64_t>{30'000, 60'000, 95'000, 120'000}, true, false));
     // Over the picture: where the user stands, and each player's score, the server marked.
     EXPECT_EQ(video.over,
               (std::vector<std::string>{h.labels().Posizione.caption(), "   Giocatore A  1  0",
@@ -199,19 +186,17 @@ TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
 
     // A figure played: the clips of its points, "1 di 2" and the score before each point.
     h.form.playPoints({1, 3}, Text::verbatim("Aces"));
-    EXPECT_TRUE(h.form.view().video.playlist);
-    EXPECT_EQ(video.position, 35'000);
-    EXPECT_EQ(video.over[0], "1 di 2 · Aces");
-    EXPECT_EQ(video.over[2], "● Giocatore A  0  15");
+    EXPECT_EQ(
+        std::tuple(h.form.view().video.playlist, video.position, video.over[0], video.over[2]),
+        std::tuple(true, 35'000, "1 di 2 · Aces", "● Giocatore A  0  15"));
     h.form.videoMoved(40'000);
     h.form.videoMoved(62'000);
-    EXPECT_EQ(video.position, 95'000);  // from the end of the point before
-    EXPECT_EQ(video.over[0], "2 di 2 · Aces");
+    // From the end of the point before.
+    EXPECT_EQ(std::tuple(video.position, video.over[0]), std::tuple(95'000, "2 di 2 · Aces"));
     h.form.VideoClip_Click(-1);
     EXPECT_EQ(video.over[0], "1 di 2 · Aces");
     h.form.VideoStop_Click();
-    EXPECT_FALSE(h.form.view().video.playlist);
-    EXPECT_FALSE(video.playing);
+    EXPECT_EQ(std::tuple(h.form.view().video.playlist, video.playing), std::tuple(false, false));
     // A point moved away from: the playlist ends too.
     h.form.playPoints({0}, Text::verbatim("x"));
     h.form.goTo(1);
@@ -220,9 +205,9 @@ TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
     // Marked by hand, then undone.
     video.position = 58'000;
     h.form.VideoMark_Click();
-    EXPECT_EQ(h.session().record().videoMs[0], 58'000);
+    const std::int64_t marked = h.session().record().videoMs[0];
     h.form.EditUndo_Click();
-    EXPECT_EQ(h.session().record().videoMs[0], 30'000);
+    EXPECT_EQ(std::tuple(marked, h.session().record().videoMs[0]), std::tuple(58'000, 30'000));
 }
 
 TEST(Video, AMissingVideoIsSaidAndLookedForAndTheLeadIsTheUsersChoice) {
@@ -233,26 +218,24 @@ TEST(Video, AMissingVideoIsSaidAndLookedForAndTheLeadIsTheUsersChoice) {
     m.video.file = "/old/place/match.mp4";
     h.form.applyMatch(m);
     // The match opens whole; a notice names the file and offers to look for it.
-    EXPECT_EQ(h.points().count(), 2);
-    EXPECT_EQ(h.form.view().Avviso.text().italian(),
-              "Il video della partita non si trova: /old/place/match.mp4");
-    EXPECT_EQ(h.form.view().Avviso.action().italian(), "Cerca il video…");
-    EXPECT_FALSE(h.form.view().video.open);
+    EXPECT_EQ(std::tuple(h.session().points().count(), h.form.view().Avviso.text().italian(),
+                         h.form.view().Avviso.action().italian(), h.form.view().video.open),
+              std::tuple(2, "Il video della partita non si trova: /old/place/match.mp4",
+                         "Cerca il video…", false));
     h.form.Avviso_Action();  // cancelled: nothing lost
-    EXPECT_EQ(h.session().record().videoMs, m.videoMs);
-    EXPECT_TRUE(h.session().saved());
+    EXPECT_EQ(std::tuple(h.session().record().videoMs, h.session().saved()),
+              std::tuple(m.videoMs, true));
     TempDir dir;
     h.platform.video.choices.push_back({dir.file("match.mp4"), "match.mp4"});
     h.form.Avviso_Action();
-    EXPECT_TRUE(h.form.view().Avviso.text().empty());
-    EXPECT_EQ(h.session().video().file, dir.file("match.mp4"));
-    EXPECT_FALSE(h.session().saved());
-    EXPECT_EQ(h.platform.video.seeks.back(), 42'000);  // at the end of the match
+    // The video stands at the end of the match.
+    EXPECT_EQ(std::tuple(h.form.view().Avviso.text().empty(), h.session().video().file,
+                         h.session().saved(), h.platform.video.seeks.back()),
+              std::tuple(true, dir.file("match.mp4"), false, 42'000));
     // Saved beside it, the document names it as its neighbour; a .clg is not offered.
     h.platform.saveChoices.push_back({dir.file("m.courtlog"), "m.courtlog"});
     h.form.FileSave_Click();
-    EXPECT_EQ(h.platform.saveDialogNames.back().substr(h.platform.saveDialogNames.back().size() - 9),
-              ".courtlog");
+    EXPECT_TRUE(h.platform.saveDialogNames.back().ends_with(".courtlog"));
     EXPECT_NE(TempDir::read(dir.file("m.courtlog")).find(R"("file":"match.mp4")"),
               std::string::npos);
 

@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "form/Captions.h"
-#include "history/Replay.h"
 #include "support/Harness.h"
 #include "support/MatchBuilder.h"
-#include "support/MatchScript.h"
 #include "support/Snapshot.h"
 
 namespace courtlog {
@@ -96,25 +94,23 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
 }
 
 // The quotient is a double before it is scaled, so the halves 23/40 and 3/200 fall short.
-TEST(Percent, RoundsTheScaledQuotientHalfToEven) {
+//
+// BA: the even pair replaces the single A. BAAA: a pure run of three gives way to the first
+// mixed stretch. BBAAAAAA: a run of six ends the search. AAAAAAB: 1 of 1, then 1-6 beats every
+// shorter mixed stretch. ABABABAB: an even pair, then 1-2 which no longer stretch beats.
+// AAAAAAAAAAAABBBBB: a run of five is only shown until a mixed one.
+TEST(Figures, PercentRoundsHalfToEvenAndThePartialIsTheMostLopsidedRecentStretch) {
     const std::tuple<int, int, const char*> cases[] = {
         {2, 3, "67%"},  {1, 8, "12%"},   {3, 8, "38%"},  {0, 5, "0%"},
         {4, 4, "100%"}, {23, 40, "57%"}, {3, 200, "2%"}, {999, 1000, "100%"}};
     for (const auto& [n, d, text] : cases) {
         EXPECT_EQ(Percent(n, d), text) << n << "/" << d;
     }
-}
-
-// BA: the even pair replaces the single A. BAAA: a pure run of three gives way to the first
-// mixed stretch. BBAAAAAA: a run of six ends the search. AAAAAAB: 1 of 1, then 1-6 beats every
-// shorter mixed stretch. ABABABAB: an even pair, then 1-2 which no longer stretch beats.
-// AAAAAAAAAAAABBBBB: a run of five is only shown until a mixed one.
-TEST(Partial, ChoosesTheMostLopsidedRecentStretch) {
-    const std::pair<const char*, const char*> cases[] = {
+    const std::pair<const char*, const char*> partials[] = {
         {"BA", "1-1"},           {"BAAA", "3-1"},     {"BBAAAAAA", "6-0"},
         {"AAAAAAB", "6-1"},      {"ABABABAB", "1-2"}, {"AAAAAAAAAAAABBBBB", "1-5"},
         {"AAAABBBBBBBBA", "1-8"}};
-    for (const auto& [played, shown] : cases) {
+    for (const auto& [played, shown] : partials) {
         const Pair p = partialScore(MatchBuilder().play(played).record().points);
         EXPECT_EQ(std::to_string(p[0]) + "-" + std::to_string(p[1]), shown) << played;
     }

@@ -3,12 +3,9 @@
 // copy that follows the saved state.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "form/Captions.h"
 #include "storage/MatchDocument.h"
 #include "support/MatchBuilder.h"
-#include "support/MatchScript.h"
 
 namespace courtlog {
 namespace {
@@ -54,8 +51,7 @@ TEST(Session, EveryEditIsOneStepTakenBackAndMadeAgainWithItsPosition) {
         {"Annulla modifica del punto",
          3,
          [](MatchSession& s) {
-             const std::pair<Attr, int> shot[] = {{Attr::Colpo, 3}, {Attr::ErroreVincente, 1}};
-             s.mark(shot);
+             s.mark(std::array{std::pair{Attr::Colpo, 3}, std::pair{Attr::ErroreVincente, 1}});
          },
          {0, 1, 0, 0x4B0, 0x803}},
         {"Annulla nome", 2, [](MatchSession& s) { s.renamePlayer(1, Text::verbatim("Ruud")); }},

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <ostream>
-#include <string>
 
 #include "form/Captions.h"
 #include "support/Harness.h"
@@ -133,26 +131,6 @@ TEST(StatisticsModel, TimesSkipUntimedPointsAndCountOnlyForwardGaps) {
                      .match.lengthMs);
 }
 
-TEST(StatisticsModel, FramesShowTheModelsFiguresAtEveryPositionOfEverySample) {
-    for (const char* name : {"best-of-five-fifth-set.clg", "best-of-three-tiebreak.clg"}) {
-        testing::Harness h;
-        ASSERT_TRUE(h.load(std::string(COURTLOG_SAMPLES_DIR) + "/" + name)) << name;
-        const std::span<const PointWord> all = h.session().points().recorded();
-        for (int k = 0; k <= h.session().points().count(); ++k) {
-            h.form.goTo(k);
-            const MatchStatistics m =
-                statisticsOf(all.first(static_cast<std::size_t>(k)), {}, h.session().rules());
-            for (const StatisticsRow& row : kStatisticsRows) {
-                for (int p = 0; p < 2 && row.fromCounts != nullptr; ++p) {
-                    ASSERT_EQ(shownValue(row, h.labels(), p),
-                              row.fromCounts(m.match.players[static_cast<std::size_t>(p)]))
-                        << name << " at " << k << ", " << row.caption.text;
-                }
-            }
-        }
-    }
-}
-
 // The points behind a player's figure over the whole of the points, or over one of their sets.
 std::vector<int> behind(std::span<const PointWord> points, int player, Figure f, int set = -1) {
     const MatchStatistics m = statisticsOf(points, {}, kBestOfThree);
@@ -183,9 +161,10 @@ TEST(PointsBehind, BreakPointsGoWithThePointPlayedAtThemAndShotsWithTheirStretch
         (std::array<std::vector<int>, 3>{{{26, 30}, {5, 26, 30}, {}}}));
 }
 
-// Every figure of both players in every stretch of every sample counts the points it lists, which
-// lie in order in the stretch; the longest run lists none.
-TEST(PointsBehind, AsManyAsEachFigureCountsInEverySample) {
+// In every sample, the frames show the model's figures at every position, and every figure of
+// both players in every stretch counts the points it lists, which lie in order in the stretch;
+// the longest run lists none.
+TEST(PointsBehind, AsManyAsEachFigureCountsAndTheFramesShowInEverySample) {
     std::vector<Figure> figures;
     for (const auto& f : kPlayerFigures) {
         figures.push_back({.own = f.figure});
@@ -204,6 +183,18 @@ TEST(PointsBehind, AsManyAsEachFigureCountsInEverySample) {
             continue;
         }
         const auto points = h.session().points().recorded();
+        for (int k = 0; k <= h.session().points().count(); ++k) {
+            h.form.goTo(k);
+            const MatchStatistics m =
+                statisticsOf(points.first(static_cast<std::size_t>(k)), {}, h.session().rules());
+            for (const StatisticsRow& row : kStatisticsRows) {
+                for (int p = 0; p < 2 && row.fromCounts != nullptr; ++p) {
+                    ASSERT_EQ(shownValue(row, h.labels(), p),
+                              row.fromCounts(m.match.players[static_cast<std::size_t>(p)]))
+                        << file.path() << " at " << k << ", " << row.caption.text;
+                }
+            }
+        }
         MatchStatistics m = statisticsOf(points, {}, h.session().rules());
         m.sets.push_back(m.match);
         std::vector<int> counted, listed;

@@ -86,7 +86,7 @@ std::string servers(const Rules& rules, std::string_view before, std::string_vie
 
 // A holds after two deuces, and the numbers start again; in B's service game the break points
 // are A's, and B is then broken to love.
-TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
+TEST(GameScoring, DeucesAdvantagesBreakPointsBreaksAndNewBalls) {
     playSteps(kFiveSets,
               {"B: 0-0 0-15 A held 0/0 br 0/0", "BB: 0-0 0-40 A bpB#1 held 0/1 br 0/0",
                "A: 0-0 15-40 A bpB#2 held 0/2 br 0/0", "AA: 0-0 40-40 A deuce#1 held 0/3 br 0/0",
@@ -95,11 +95,19 @@ TEST(GameScoring, DeucesAdvantagesBreakPointsAndBreaks) {
                "BAAA: 1-0 40-15 B bpA#1 held 1/4 br 0/0", "B: 1-0 40-30 B bpA#2 held 2/4 br 0/0",
                "A: 2-0 0-0 A held 2/4 br 1/0", "b: 2-1 0-0 B held 2/5 br 1/1"},
               gameState);
-}
+    // No-ad: at forty all the next point decides the game. It is the receiver's break point,
+    // never deuce, whoever serves: B breaks, then holds on the deciding point.
+    playSteps(kNoAd,
+              {"AABB: 0-0 30-30 A held 0/0 br 0/0", "A: 0-0 40-30 A held 0/0 br 0/0",
+               "B: 0-0 40-40 A bpB#1 held 0/1 br 0/0", "B: 0-1 0-0 B held 0/1 br 0/1",
+               "ABBA BA: 0-1 40-40 B bpA#1 held 1/1 br 0/1", "B: 0-2 0-0 A held 1/1 br 0/1"},
+              [](const Score& s) {
+                  return gameState(s) + (s.deuceNumber + s.deuceShown ? " with a deuce" : "");
+              });
 
-TEST(GameScoring, NewBallsAfterTheSeventhGameAndEveryNineAfter) {
+    // New balls after the seventh game and every nine after. The count runs across sets: four
+    // sets of 6-0, then two games of the fifth.
     Score s = startOfMatch(kFiveSets);
-    // The count runs across sets: four sets of 6-0, then two games of the fifth.
     const std::string winners = "aaaaaabbbbbbaaaaaabbbbbbab";
     std::string shown = newBalls(s) ? "0 " : "";
     for (std::size_t game = 0; game < winners.size(); ++game) {
@@ -226,18 +234,6 @@ TEST(Formats, MatchesEndAsTheirRulesSay) {
     Score s = startOfMatch(kThreeSets);
     play(s, kThreeSets, "aaaaaa aaaaaa");
     EXPECT_EQ(std::tuple(gameState(s), s.server), std::tuple("6-0 6-0 over - held 6/0 br 6/0", 1));
-}
-
-// At forty all the next point decides the game: it is the receiver's break point, never
-// deuce, whoever serves: B breaks, then holds on the deciding point.
-TEST(Formats, NoAdGames) {
-    playSteps(kNoAd,
-              {"AABB: 0-0 30-30 A held 0/0 br 0/0", "A: 0-0 40-30 A held 0/0 br 0/0",
-               "B: 0-0 40-40 A bpB#1 held 0/1 br 0/0", "B: 0-1 0-0 B held 0/1 br 0/1",
-               "ABBA BA: 0-1 40-40 B bpA#1 held 1/1 br 0/1", "B: 0-2 0-0 A held 1/1 br 0/1"},
-              [](const Score& s) {
-                  return gameState(s) + (s.deuceNumber + s.deuceShown ? " with a deuce" : "");
-              });
 }
 
 }  // namespace

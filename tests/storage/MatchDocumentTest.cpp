@@ -148,12 +148,9 @@ TEST(MatchDocument, IsToldFromAMatchFileByItsContents) {
 
 // Nothing of a refused document is taken; the message says what is wrong and where.
 TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
-    const auto valueOf = [](const std::string& key) {
-        return "Il documento non è valido: il valore \"" + key +
-               "\" manca o non è del tipo previsto.";
-    };
-    const auto notAllowed = [](const std::string& key) {
-        return "Il documento non è valido: il valore \"" + key + "\" non è ammesso.";
+    const auto invalid = [](const std::string& key, bool missing = false) {
+        return "Il documento non è valido: il valore \"" + key + "\" " +
+               (missing ? "manca o non è del tipo previsto." : "non è ammesso.");
     };
     const auto encoding = [](int bits) {
         return "Il file è un testo in UTF-" + std::to_string(bits) +
@@ -179,28 +176,28 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
         {"{\"format\": \"courtlog-match\"", syntax(1, 28)},
         {"[1]", "Il file non è una partita di Courtlog."},
         {with("courtlog-match", "courtlog-matches"), "Il file non è una partita di Courtlog."},
-        {with(R"("version": 1)", R"("version": 0)"), notAllowed("version")},
-        {with(R"("Sinner")", "null"), valueOf("players[1]")},
+        {with(R"("version": 1)", R"("version": 0)"), invalid("version")},
+        {with(R"("Sinner")", "null"), invalid("players[1]", true)},
         // Longer than a name can be typed, in characters.
-        {with("Sinner", std::string(32768, 'x')), notAllowed("players[1]")},
-        {with(R"(, "Sinner")", ""), notAllowed("players")},
-        {with(R"("round": 7)", R"("round": 1.0)"), valueOf("round")},
-        {with(R"("bestOf": 3)", R"("bestOf": 4)"), notAllowed("rules.bestOf")},
-        {with(R"("noAd": true, )", ""), valueOf("rules.noAd")},
-        {with("mtb10", "tb12"), notAllowed("rules.decidingSet")},
+        {with("Sinner", std::string(32768, 'x')), invalid("players[1]")},
+        {with(R"(, "Sinner")", ""), invalid("players")},
+        {with(R"("round": 7)", R"("round": 1.0)"), invalid("round", true)},
+        {with(R"("bestOf": 3)", R"("bestOf": 4)"), invalid("rules.bestOf")},
+        {with(R"("noAd": true, )", ""), invalid("rules.noAd", true)},
+        {with("mtb10", "tb12"), invalid("rules.decidingSet")},
         // A short set has no twelve games all.
-        {with(R"("mtb10")", R"("tb7at12", "shortSets": true)"), notAllowed("rules.decidingSet")},
-        {with(R"("firstServer": 1)", R"("firstServer": 2)"), notAllowed("rules.firstServer")},
-        {with("13:05:00.250Z", "13:05:00+02:00"), notAllowed("start")},
-        {with(R"("start": "2024-06-09T13:05:00.250Z",)", ""), valueOf("start")},
-        {with(R"("ms": 31250)", R"("ms": -1)"), notAllowed("points[2].ms")},
-        {with(R"({"word": 65535)", R"({"word": 65536)"), notAllowed("points[1].word")},
-        {with(R"({"word": 65535, "videoMs": 187250})", "7"), valueOf("points[1]")},
-        {with(R"("videoMs": 0)", R"("videoMs": -1)"), notAllowed("points[2].videoMs")},
-        {with(R"("video": {)", R"("video": [], "v": {)"), valueOf("video")},
-        {with(R"("file": "video/partita 1.mp4")", R"("file": null)"), valueOf("video.file")},
-        {with(R"("video/partita 1.mp4")", R"("")"), notAllowed("video.file")},
-        {with(R"("offsetMs": -1500)", R"("offsetMs": "-1500")"), valueOf("video.offsetMs")},
+        {with(R"("mtb10")", R"("tb7at12", "shortSets": true)"), invalid("rules.decidingSet")},
+        {with(R"("firstServer": 1)", R"("firstServer": 2)"), invalid("rules.firstServer")},
+        {with("13:05:00.250Z", "13:05:00+02:00"), invalid("start")},
+        {with(R"("start": "2024-06-09T13:05:00.250Z",)", ""), invalid("start", true)},
+        {with(R"("ms": 31250)", R"("ms": -1)"), invalid("points[2].ms")},
+        {with(R"({"word": 65535)", R"({"word": 65536)"), invalid("points[1].word")},
+        {with(R"({"word": 65535, "videoMs": 187250})", "7"), invalid("points[1]", true)},
+        {with(R"("videoMs": 0)", R"("videoMs": -1)"), invalid("points[2].videoMs")},
+        {with(R"("video": {)", R"("video": [], "v": {)"), invalid("video", true)},
+        {with(R"("file": "video/partita 1.mp4")", R"("file": null)"), invalid("video.file", true)},
+        {with(R"("video/partita 1.mp4")", R"("")"), invalid("video.file")},
+        {with(R"("offsetMs": -1500)", R"("offsetMs": "-1500")"), invalid("video.offsetMs", true)},
         {with(R"("round": 7)", R"("round": 1e999)"),
          "Il documento non è valido: contiene un numero troppo grande."},
         // One array or object too many: the top, the comment's and 63 more.

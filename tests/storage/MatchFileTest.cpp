@@ -149,15 +149,14 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
     const std::string path = dir.file("match.clg");
     Harness a, b;
     a.useThreeSets();
-    a.useTieBreakRule(2);
+    a.form.chooseRule("setTieBreak", 2);
     a.rename(1, "Stosur è");
     a.form.Turno_Click(7);
     a.play("aaaaab ababababab");
     a.form.SelectOption(Panel::Colpo, 4);
     a.play("ABAB*!");
-    a.form.goTo(a.session().points().current() - 1);
-    a.form.goTo(a.session().points().current() -
-                1);  // the whole list is saved wherever the user stands
+    // The whole list is saved wherever the user stands.
+    a.form.goTo(a.session().points().current() - 2);
     const std::string before = snapshot(a.form);
     a.form.FileSave_Click();
     a.form.FileLoad_Click();
@@ -187,7 +186,7 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
 // The file named at start-up replaces the match, even one in its fourth set of five. Its
 // lengths -1 and -2 read as empty names and its round 255 as none; each is reported, and the
 // rest loads.
-TEST(MatchFileCommands, StartUpOpensTheFileReportsWhatItCannotReadAndLoadsTheRest) {
+TEST(MatchFileCommands, StartUpAndLoadSayWhatTheyCannotReadOrKeepAndLoadTheRest) {
     TempDir dir;
     const std::string path = dir.file("m.clg");
     TempDir::write(path, std::string("\x03\x00\x00\x00\x00\x00\x00\x00\xFF\xFF", 10) +
@@ -205,12 +204,10 @@ TEST(MatchFileCommands, StartUpOpensTheFileReportsWhatItCannotReadAndLoadsTheRes
                              std::array<std::string, 2>{"", "Bo"}, 3, std::array<bool, 3>{}, true,
                              "1-0 0-15"));
     }
-}
 
-// Counted over the whole file, also past the part that is read: a 5 MB file has 2,499,000
-// words too many, not the few tens of thousands in the part read.
-TEST(KeepingTheMatch, NoPointIsDroppedInSilence) {
-    TempDir dir;
+    // No point is dropped in silence. They are counted over the whole file, also past the part
+    // that is read: a 5 MB file has 2,499,000 words too many, not the few tens of thousands in
+    // the part read.
     MatchRecord m;
     m.points.assign(kMaxPoints, 0);
     const std::string full = encodeMatch(m);

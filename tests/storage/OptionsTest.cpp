@@ -1,6 +1,8 @@
 // The options menu, and the options kept between runs.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "support/Harness.h"
 
 namespace courtlog {
@@ -9,7 +11,7 @@ namespace {
 using testing::Harness;
 using Settings = std::map<std::string, std::string>;
 
-TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
+TEST(Options, NumberOfSetsAndTieBreaksRescoreWithoutSavingUnlessTheMatchIsTooFarOn) {
     Harness h, over;
     h.play("aaaaaa bbbbbb ab");
     h.form.chooseRule("bestOf", 0);
@@ -21,39 +23,33 @@ TEST(Options, NumberOfSetsRescoresWithoutSavingUnlessTheMatchIsTooFarOn) {
     EXPECT_EQ(std::tuple(h.session().rules().formatOf(2).tieBreakAt > 0,
                          h.labels().PuntiDalMatch[0].caption()),
               std::tuple(true, "44"));
-    h.play("aaaaa");
-    h.form.chooseRule("bestOf", 0);
-    EXPECT_EQ(h.board(), "6-0 0-6 6-1 0-0 0-0");
 
-    // Five sets reopen a finished best-of-three match, which cannot go back to three.
+    // Five sets reopen a finished best-of-three match, which cannot go back to three: refused
+    // once, after the question at its end; the message's words are the rules' test's.
     over.useThreeSets();
     over.platform.messageAnswers = {MsgAnswer::No};
     over.play("aaaaaa aaaaaa");
     over.form.chooseRule("bestOf", 1);
     over.play("a");
     over.form.chooseRule("bestOf", 0);
-    EXPECT_EQ(over.board(), "6-0 6-0 1-0 0-0");
-    EXPECT_FALSE(h.form.view().menus.rule("MatchInTreSet").checked() ||
-                 over.form.view().menus.rule("MatchInTreSet").checked());
-    // Each refused once; the messages' words are the rules' test's.
-    EXPECT_EQ(std::tuple(h.platform.messages.size(), over.platform.messages.size()),
-              std::tuple(1u, 2u));
-}
+    EXPECT_EQ(std::tuple(over.board(), over.menus().rule("MatchInTreSet").checked(),
+                         h.platform.messages.size(), over.platform.messages.size()),
+              std::tuple("6-0 6-0 1-0 0-0", false, 0u, 2u));
 
-TEST(Options, TieBreakInEverySetRescoresTheDecidingSet) {
-    Harness h;
-    h.useThreeSets();
-    h.platform.messageAnswers = {MsgAnswer::No};
-    h.play("aaaaaa bbbbbb abababababab aa");
-    ASSERT_EQ(h.board(), "6-0 0-6 8-6 0-0 0-0");
-    const int points = h.session().points().count();
-    h.form.chooseRule("setTieBreak", 2);
-    h.form.chooseRule("setTieBreak", 3);  // no such rule
+    // A tie-break in every set rescores the deciding set of a finished match.
+    Harness t;
+    t.useThreeSets();
+    t.platform.messageAnswers = {MsgAnswer::No};
+    t.play("aaaaaa bbbbbb abababababab aa");
+    ASSERT_EQ(t.board(), "6-0 0-6 8-6 0-0 0-0");
+    const int points = t.session().points().count();
+    t.form.chooseRule("setTieBreak", 2);
+    t.form.chooseRule("setTieBreak", 3);  // no such rule
     // Seven of the last eight points win the tie-break; the eighth lies after the end of the
     // match: counted by the statistics, not scored. The replay asks no question.
-    EXPECT_EQ(std::tuple(h.form.view().menus.rule("TieBreakWhen_2").checked(), h.board(),
-                         h.session().score().pointsWon[0] + h.session().score().pointsWon[1],
-                         h.platform.messages.size()),
+    EXPECT_EQ(std::tuple(t.form.view().menus.rule("TieBreakWhen_2").checked(), t.board(),
+                         t.session().score().pointsWon[0] + t.session().score().pointsWon[1],
+                         t.platform.messages.size()),
               std::tuple(true, "6-0 0-6 7-6(7-0) 0-0 0-0", points - 1, 1u));
 }
 
@@ -88,18 +84,13 @@ TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
 // The first five stored options, in the order the window reads them, and the rules of today's
 // matches when given.
 Settings stored(const std::array<std::string, 5>& v, const std::array<std::string, 4>& today = {}) {
-    const char* keys[] = {"DisabilitaParziale",
-                          "DisabilitaPuntiDalMatch",
-                          "TieBreakWhen",
-                          "MatchInTreSet",
-                          "SalvaOpzioniInUscita",
-                          "SetDecisivo",
-                          "KillerPoint",
-                          "OraDeiPunti",
-                          "SetBrevi"};
+    std::istringstream keys(
+        "DisabilitaParziale DisabilitaPuntiDalMatch TieBreakWhen MatchInTreSet "
+        "SalvaOpzioniInUscita SetDecisivo KillerPoint OraDeiPunti SetBrevi");
     Settings s;
-    for (std::size_t i = 0; i < (today[0].empty() ? 5u : 9u); ++i) {
-        s[std::string("Courtlog/Opzioni/") + keys[i]] = i < 5 ? v[i] : today[i - 5];
+    std::string key;
+    for (std::size_t i = 0; i < (today[0].empty() ? 5u : 9u) && keys >> key; ++i) {
+        s["Courtlog/Opzioni/" + key] = i < 5 ? v[i] : today[i - 5];
     }
     return s;
 }

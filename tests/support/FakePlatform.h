@@ -116,15 +116,13 @@ public:
 
     // The video: whether a file opens (the error otherwise), where it stands, what was asked of it.
     struct FakeVideo {
-        std::string refusal;
-        std::string file;
+        std::string refusal, file;
         std::int64_t position = 0;
         bool playing = false;
         double rate = 1.0;
         std::vector<std::int64_t> seeks;
         std::vector<std::string> over;
         std::deque<FileChoice> choices;
-        std::vector<std::string> dialogFolders;
     } video;
     std::string openVideo(const std::string& path) override {
         if (video.refusal.empty()) {
@@ -143,10 +141,7 @@ public:
     void setVideoRate(double rate) override { video.rate = rate; }
     void stepVideoFrame(int direction) override { video.position += 40 * direction; }
     void showOverVideo(const std::vector<std::string>& lines) override { video.over = lines; }
-    FileChoice openVideoDialog(const std::string& folder) override {
-        video.dialogFolders.push_back(folder);
-        return next(video.choices);
-    }
+    FileChoice openVideoDialog(const std::string&) override { return next(video.choices); }
 
     void showAbout() override { ++aboutBoxes; }
     Registry& registry() override { return memoryRegistry; }

@@ -26,12 +26,9 @@ struct Harness {
     }
 
     void useThreeSets() { form.chooseRule("bestOf", 0); }
-    void useTieBreakRule(int index) { form.chooseRule("setTieBreak", index); }
     const Board& labels() const { return form.view().board; }
     const MatchSession& session() const { return form.session(); }
     const Menus& menus() const { return form.view().menus; }
-    const Score& score() const { return form.session().score(); }
-    const PointList& points() const { return form.session().points(); }
 
     // Opens a match file as the user does; false when it could not be used.
     bool load(const std::string& path) {
@@ -48,20 +45,16 @@ struct Harness {
     // The scoreboard as a tennis score: finished sets with tie-break points, then the games
     // and the points of the one being played, e.g. "7-6(8-6) 2-3 15-40".
     std::string board() {
-        std::string s;
         const Board& l = labels();
-        for (int set = 1; set <= score().set && set <= 5; ++set) {
-            const auto& row = l.setRow(set);
-            s += row[0].caption() + "-" + row[1].caption();
+        const auto pair = [](const std::array<Field, 2>& f) {
+            return f[0].caption() + "-" + f[1].caption();
+        };
+        std::string s;
+        for (int set = 1; set <= session().score().set && set <= 5; ++set) {
             const auto& tb = l.tieBreakRow(set);
-            if (tb[0].visible()) {
-                s += "(" + tb[0].caption() + "-" + tb[1].caption() + ")";
-            }
-            s += " ";
+            s += pair(l.setRow(set)) + (tb[0].visible() ? "(" + pair(tb) + ") " : " ");
         }
-        s += l.Games[0].caption() + "-" + l.Games[1].caption() + " " + l.Punteggio[0].caption() +
-             "-" + l.Punteggio[1].caption();
-        return s;
+        return s + pair(l.Games) + " " + pair(l.Punteggio);
     }
 };
 
