@@ -216,6 +216,14 @@ TEST(Video, AMissingVideoIsSaidAndLookedForAndTheLeadIsTheUsersChoice) {
     m.points = {0, 0};
     m.videoMs = {10'000, 40'000};
     m.video.file = "/old/place/match.mp4";
+    // There but not playable: the player's reason.
+    h.platform.existingFiles = {m.video.file};
+    h.platform.video.refusal = "unrecognized file format";
+    h.form.applyMatch(m);
+    EXPECT_EQ(h.form.view().Avviso.text().italian(),
+              "Impossibile aprire il video /old/place/match.mp4: unrecognized file format");
+    h.platform.existingFiles.clear();
+    h.platform.video.refusal.clear();
     h.form.applyMatch(m);
     // The match opens whole; a notice names the file and offers to look for it.
     EXPECT_EQ(std::tuple(h.session().points().count(), h.form.view().Avviso.text().italian(),

@@ -492,6 +492,13 @@ TEST_F(MainWindowTest, EveryKeyIsItsOwnAndNamedWhereItActs) {
     const QWidgetList all = window.findChildren<QWidget*>() << &window;
     EXPECT_EQ(std::ranges::count_if(all, [](auto* w) { return w->toolTip().contains("Tasto"); }),
               21);
+    // They chart whichever of the program's windows is active, the video's as much as this.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    QTest::keyClick(&other, Qt::Key_J);
+    EXPECT_EQ(window.form().session().points().at(0), 1);
 }
 
 // A round chosen from the open list, with the mouse or with Enter, gives the keys back to where
