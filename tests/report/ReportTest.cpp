@@ -84,7 +84,7 @@ TEST(ReportJson, EveryLabelAsTheWindowShowsItAndTheMatchSettings) {
         std::tuple(fields.size(), fields["BreakPoint"].toObject(),
                    fields["Posizione"]["caption"].toString(), r["tieBreakWhen"].toArray(),
                    QJsonDocument(r["rules"].toObject()).toJson(QJsonDocument::Compact),
-                   r["round"].toInt()),
+                   r["round"].toInt(), r["points"][0]["serve"].toString()),
         std::tuple(
             static_cast<qsizetype>(Board().fields().size()),
             QJsonObject{{"caption", "Break Point # 1"},
@@ -93,7 +93,7 @@ TEST(ReportJson, EveryLabelAsTheWindowShowsItAndTheMatchSettings) {
                         {"back", "#FF0000"}},
             "Punto 4 di 8 (storico)", QJsonArray{false, false, true},
             R"({"bestOf":5,"decidingSet":"tb7","firstServer":0,"noAd":false,"setTieBreak":true})",
-            3));
+            3, "Prima palla"));
 }
 
 // The reports in another language than Italian: every text a person reads comes from the
