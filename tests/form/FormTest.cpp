@@ -37,6 +37,7 @@ TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     EXPECT_EQ(f.view().ErroreVincente.selected(), 1);
     f.SelectOption(Panel::ErroreVincente, 4);
     f.SelectOption(Panel::Colpo, 6);  // ...until an error is chosen, even for the same shot
+    f.SelectOption(Panel::Colpo, 8);  // no such option
     f.PuntoGiocatore_Click(1);
     EXPECT_FALSE(f.session().saved());
     EXPECT_EQ((std::array{f.view().Servizio.selected(), f.view().DirittoRovescio.selected(),
