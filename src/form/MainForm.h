@@ -239,6 +239,8 @@ private:
     std::int64_t clipLeadMs() const { return std::int64_t{clipLeadSeconds_} * 1000; }
     // Opens the video at path; false, said in a message, when it cannot be played.
     bool openVideoFile(const std::string& path);
+    // Puts the video where the score shown was played on from, when that point has a moment.
+    void showVideoMoment();
     // After a match is put in place: its video opened, or a notice when it is not there.
     void showMatchVideo();
     // The lines over the picture and what the video's commands can do.

@@ -8,11 +8,7 @@ void MainForm::goTo(int point) {
         // The video goes where the score shown was played on from; a point without a moment
         // leaves it where it is.
         playlist_.stop();
-        if (platform_.videoOpen()) {
-            if (const auto at = session_.videoMoment(clipLeadMs())) {
-                platform_.seekVideo(*at);
-            }
-        }
+        showVideoMoment();
         afterMove();
     } else {
         // The scroll bar the user dragged goes back to where the match stands.

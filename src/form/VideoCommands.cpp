@@ -39,10 +39,7 @@ bool MainForm::openVideoFile(const std::string& path) {
         view_.Avviso.clear();
     }
     session_.videoOpened(path);
-    // The score on screen is where the video starts.
-    if (const auto at = session_.videoMoment(clipLeadMs())) {
-        platform_.seekVideo(*at);
-    }
+    showVideoMoment();
     draw();
     return true;
 }
@@ -56,9 +53,7 @@ void MainForm::showMatchVideo() {
     const std::string error = there ? platform_.openVideo(file) : std::string();
     if (there && error.empty()) {
         session_.videoOpened(file);
-        if (const auto at = session_.videoMoment(clipLeadMs())) {
-            platform_.seekVideo(*at);
-        }
+        showVideoMoment();
         return;
     }
     // Another video may still be open: its moments are not this match's.
@@ -70,6 +65,14 @@ void MainForm::showMatchVideo() {
                             : Text(CL_TEXT("Video", "Il video della partita non si trova: %1"))
                                   .arg(Text::verbatim(file)),
                       true, CL_TEXT("Video", "Cerca il video…"));
+}
+
+void MainForm::showVideoMoment() {
+    if (platform_.videoOpen()) {
+        if (const auto at = session_.videoMoment(clipLeadMs())) {
+            platform_.seekVideo(*at);
+        }
+    }
 }
 
 void MainForm::Avviso_Action() {
