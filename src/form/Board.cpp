@@ -28,9 +28,9 @@ std::string NamedField::displayName() const {
 namespace {
 
 void initPair(std::array<Field, 2>& pair, const Text& caption, Colour back,
-              Colour fore = colours::Black) {
+              Colour fore = colours::Black, bool visible = true) {
     for (Field& f : pair) {
-        f = Field(caption, back, fore);
+        f = Field(caption, back, fore, visible);
     }
 }
 
@@ -57,6 +57,7 @@ Board::Board() {
     const Text none, zero = Text::number(0);
     NomeTorneo = Field(kDefaultTournament, LightGreen);
     initPair(NomeGiocatore, none, Yellow);
+    initPair(Compagno, none, Yellow, Black, false);
     // The marker of the server is a coloured block without text.
     initPair(Serve, none, Red);
     initPair(Punteggio, zero, Cyan);
@@ -162,7 +163,11 @@ void Board::drawNames(const BoardState& s) {
     NomeTorneo.setCaption(s.tournament);
     for (int p = 0; p < 2; ++p) {
         const Text& name = s.players[static_cast<std::size_t>(p)];
-        NomeGiocatore[p].setCaption(name);
+        const bool doubles = s.rules != nullptr && s.rules->doubles;
+        NomeGiocatore[p].setCaption(doubles ? s.names[2 * static_cast<std::size_t>(p)] : name);
+        Compagno[p].setCaption(doubles ? s.names[2 * static_cast<std::size_t>(p) + 1] : Text());
+        Compagno[p].setVisible(doubles);
+        serving = doubles ? s.serving : -1;
         FrameStatistiche[p].setCaption(statisticsTitle(name));
         PuntoGiocatore[p].setCaption(name);
     }

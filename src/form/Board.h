@@ -26,7 +26,10 @@ struct NamedField {
 
 // What the board shows at one position of a match: everything it is drawn from.
 struct BoardState {
-    std::array<Text, 2> players;
+    std::array<Text, 2> players;  // each side as one line names it
+    // In doubles, the four players by kPlayers index, and the one serving (-1 for none).
+    std::array<Text, kPlayers> names;
+    int serving = -1;
     Text tournament;
     const Rules* rules = nullptr;
     const Position* position = nullptr;
@@ -49,7 +52,12 @@ public:
     void draw(const BoardState& state);
 
     Field NomeTorneo;
-    std::array<Field, 2> NomeGiocatore;
+    std::array<Field, 2> NomeGiocatore;  // in doubles, each side's first player
+    // In doubles, each side's second player, on a line under the first; hidden in singles.
+    // Not among fields(), which list what the window has in singles too.
+    std::array<Field, 2> Compagno;
+    // In doubles, the player serving, by kPlayers index, whose name stands out; -1 for none.
+    int serving = -1;
     std::array<Field, 2> Serve;
     std::array<Field, 2> Punteggio;
     std::array<Field, 2> Games;

@@ -129,7 +129,7 @@ struct ChangeCaptions {
 };
 
 // By ChangeKind.
-constexpr std::array<ChangeCaptions, 11> kChangeCaptions{{
+constexpr std::array<ChangeCaptions, 12> kChangeCaptions{{
     {CL_TEXT("Edit", "Annulla punto"), CL_TEXT("Edit", "Ripeti punto")},
     {CL_TEXT("Edit", "Annulla sovrascrittura"), CL_TEXT("Edit", "Ripeti sovrascrittura")},
     {CL_TEXT("Edit", "Annulla inserimento"), CL_TEXT("Edit", "Ripeti inserimento")},
@@ -139,6 +139,7 @@ constexpr std::array<ChangeCaptions, 11> kChangeCaptions{{
     {CL_TEXT("Edit", "Annulla nome"), CL_TEXT("Edit", "Ripeti nome")},
     {CL_TEXT("Edit", "Annulla turno"), CL_TEXT("Edit", "Ripeti turno")},
     {CL_TEXT("Edit", "Annulla regola"), CL_TEXT("Edit", "Ripeti regola")},
+    {CL_TEXT("Edit", "Annulla ordine di servizio"), CL_TEXT("Edit", "Ripeti ordine di servizio")},
     {CL_TEXT("Edit", "Annulla cancellazione del match"),
      CL_TEXT("Edit", "Ripeti cancellazione del match")},
     {CL_TEXT("Edit", "Annulla video"), CL_TEXT("Edit", "Ripeti video")},

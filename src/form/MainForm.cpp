@@ -58,9 +58,9 @@ MainForm::~MainForm() = default;
 
 void MainForm::draw() {
     const PointList& points = session_.points();
-    view_.board.draw({session_.players(), session_.tournament(), &session_.rules(),
-                      &session_.position(), points.played(), points.count(),
-                      view_.menus.DisabilitaParziale.checked(),
+    view_.board.draw({session_.players(), session_.names(), session_.servingPlayer(),
+                      session_.tournament(), &session_.rules(), &session_.position(),
+                      points.played(), points.count(), view_.menus.DisabilitaParziale.checked(),
                       view_.menus.DisabilitaPuntiDalMatch.checked()});
     drawPanel();
     view_.Turno.select(session_.round());
@@ -131,6 +131,29 @@ void MainForm::drawMenus() {
         }
     }
     view_.menus.OraDeiPunti.setChecked(timing_);
+
+    const Score& score = session_.score();
+    const auto choices = servingChoices(score.setFirstServer);
+    const SetServing now = rules.servingIn(score.set);
+    for (std::size_t k = 0; k < choices.size(); ++k) {
+        const auto turn = turnOf(choices[k], score.setFirstServer);
+        Text caption = Text::pattern("%1, %2, %3, %4");
+        for (int p : turn) {
+            caption.arg(session_.names()[static_cast<std::size_t>(p)]);
+        }
+        view_.menus.AlServizioCaptions[k] = caption;
+        view_.menus.AlServizio[k].setChecked(choices[k] == now);
+        view_.menus.AlServizio[k].setEnabled(rules.doubles && !score.over);
+    }
+}
+
+void MainForm::AlServizio_Click(int index) {
+    if (index < 0 || index >= 4 || !session_.rules().doubles || session_.score().over) {
+        return;
+    }
+    session_.chooseServing(
+        servingChoices(session_.score().setFirstServer)[static_cast<std::size_t>(index)]);
+    afterMove();
 }
 
 void MainForm::showRecoveryProblem() {

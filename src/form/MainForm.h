@@ -55,6 +55,10 @@ struct Menus {
     MenuCheck SalvaOpzioniInUscita{false};
     // Italian, English.
     std::array<MenuCheck, 2> Lingua{MenuCheck{true}, MenuCheck{false}};
+    // Doubles: the four servings the set shown allows, each named by the players in turn;
+    // offered in doubles only.
+    std::array<MenuCheck, 4> AlServizio{};
+    std::array<Text, 4> AlServizioCaptions{};
 
     // A rule's item by its object name, "MatchInTreSet" or "SetDecisivo_2".
     const MenuCheck& rule(std::string_view item) const;
@@ -158,6 +162,8 @@ public:
     // among its row's; a rule that is one check item is switched. It rescores the recorded
     // points, and is refused when the match would read otherwise than it was played.
     void chooseRule(std::string_view rule, int choice);
+    // Doubles: the serving of the set shown, by its place among the menu's four.
+    void AlServizio_Click(int index);
     void toggle(Switch option);
     void SalvaOpzioni_Click();
     // Chooses the window's language and stores the choice at once.
@@ -210,7 +216,9 @@ public:
     void Avviso_Action();
 
     // ---- Window -----------------------------------------------------------------------------
+    // A side's name; in doubles, its first player's, and Compagno its second's.
     void NomeGiocatore_Click(int index);
+    void Compagno_Click(int index);
     void NomeTorneo_Click();
     [[noreturn]] void FileExit_Click();
     void HelpInfo_Click();
@@ -223,6 +231,8 @@ private:
     void drawPanel();
     // After a move: the board and where the focus goes.
     void afterMove();
+    // Asks for the name of player 0 to 3 and gives it.
+    void rename(int player);
     std::optional<std::int64_t> nowIfTimed();
     ResidualAnswer askLater(int later, bool canInsert);
     void refuseWhenFull();

@@ -64,8 +64,11 @@ void MainForm::afterPoint(const PointRecorded& done) {
     // Asked once the point is wholly scored, so that it shows over the final scoreboard.
     if (done.happened.match) {
         const Text text =
-            Text(CL_TEXT("Messages",
-                         "Fine partita! Ha vinto %1 in %2 set. Vuoi salvare la partita?"))
+            Text(session_.rules().doubles
+                     ? CL_TEXT("Messages",
+                               "Fine partita! Hanno vinto %1 in %2 set. Vuoi salvare la partita?")
+                     : CL_TEXT("Messages",
+                               "Fine partita! Ha vinto %1 in %2 set. Vuoi salvare la partita?"))
                 .arg(session_.players()[static_cast<std::size_t>(done.winner)])
                 .arg(session_.score().sets[static_cast<std::size_t>(done.winner)]);
         if (platform_.messageBox(text, MsgButtons::YesNo) == MsgAnswer::Yes) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "form/MainForm.h"
+#include "scoring/Scoring.h"
 #include "storage/StoredOptions.h"
 
 namespace courtlog {
@@ -223,7 +224,9 @@ void MainForm::drawVideo() {
     const auto recorded = session_.points().recorded();
     const Position before = replay(recorded.first(static_cast<std::size_t>(k)), session_.rules());
     Board board;
-    board.draw({session_.players(), session_.tournament(), &session_.rules(), &before,
+    board.draw({session_.players(), session_.names(),
+                before.score.over ? -1 : servingPlayer(before.score, session_.rules()),
+                session_.tournament(), &session_.rules(), &before,
                 recorded.first(static_cast<std::size_t>(k)), session_.points().count(),
                 view_.menus.DisabilitaParziale.checked(),
                 view_.menus.DisabilitaPuntiDalMatch.checked()});

@@ -28,13 +28,21 @@ std::string askName(Platform& platform, const Text& current) {
 }  // namespace
 
 void MainForm::NomeGiocatore_Click(int index) {
-    if (index < 0 || index > 1) {
-        return;
+    if (index >= 0 && index <= 1) {
+        rename(2 * index);
     }
-    const std::string name =
-        askName(platform_, session_.players()[static_cast<std::size_t>(index)]);
+}
+
+void MainForm::Compagno_Click(int index) {
+    if (index >= 0 && index <= 1 && session_.rules().doubles) {
+        rename(2 * index + 1);
+    }
+}
+
+void MainForm::rename(int player) {
+    const std::string name = askName(platform_, session_.names()[static_cast<std::size_t>(player)]);
     if (!name.empty()) {
-        session_.renamePlayer(index, Text::verbatim(name));
+        session_.renamePlayer(player, Text::verbatim(name));
         draw();
     }
 }

@@ -21,7 +21,8 @@ MatchRecord MatchSession::record() const {
     m.rules = rules_;
     m.tieBreakMarks = tieBreakMarks_;
     // A name not yet given is kept as it is shown.
-    m.players = {shown_(players_[0]), shown_(players_[1])};
+    m.players = {shown_(names_[0]), shown_(names_[2])};
+    m.partners = {shown_(names_[1]), shown_(names_[3])};
     m.tournament = shown_(tournament_);
     m.round = round_;
     const auto recorded = points_.recorded();
@@ -50,11 +51,24 @@ MatchStatistics MatchSession::statistics() const {
     return statisticsOf(played, points_.recordedTimes().first(played.size()), rules_);
 }
 
+std::array<Text, 2> MatchSession::players() const {
+    if (!rules_.doubles) {
+        return {names_[0], names_[2]};
+    }
+    return {Text::pattern(kSideNamePattern).arg(names_[0]).arg(names_[1]),
+            Text::pattern(kSideNamePattern).arg(names_[2]).arg(names_[3])};
+}
+
+int MatchSession::servingPlayer() const {
+    return score().over ? -1 : courtlog::servingPlayer(score(), rules_);
+}
+
 MatchMoment MatchSession::moment() const {
-    MatchMoment m{record(), players_, tournament_, points_.current()};
+    MatchMoment m{record(), names_, tournament_, points_.current()};
     // Compared in one language whatever the window speaks, so that switching it is no change.
-    for (int p = 0; p < 2; ++p) {
-        m.match.players[p] = players_[p].italian();
+    for (std::size_t p = 0; p < 2; ++p) {
+        m.match.players[p] = names_[2 * p].italian();
+        m.match.partners[p] = names_[2 * p + 1].italian();
     }
     m.match.tournament = tournament_.italian();
     return m;
@@ -196,7 +210,7 @@ void MatchSession::clear() {
 }
 
 void MatchSession::renamePlayer(int player, const Text& name) {
-    players_[static_cast<std::size_t>(player)] = name;
+    names_[static_cast<std::size_t>(player) % kPlayers] = name;
     changed(ChangeKind::Name, points_.current());
 }
 
@@ -239,6 +253,9 @@ RuleRefusal MatchSession::chooseRules(const Rules& next, RuleCheck check) {
             }
         }
     }
+    if (next.doubles != rules_.doubles) {
+        nameSides(next.doubles);
+    }
     rules_ = next;
     // The number of sets leaves the tie-break marks a match file had.
     if (check != RuleCheck::SetsInMatch) {
@@ -248,6 +265,36 @@ RuleRefusal MatchSession::chooseRules(const Rules& next, RuleCheck check) {
     replayToPosition();
     changed(ChangeKind::Rule, points_.current());
     return RuleRefusal::No;
+}
+
+void MatchSession::nameSides(bool doubles) {
+    for (std::size_t side = 0; side < 2; ++side) {
+        Text& first = names_[2 * side];
+        // A name the program gave follows the kind of match; one the user gave stays.
+        const Text singles(kDefaultPlayers[side]);
+        const Text doublesFirst(kDefaultDoublesPlayers[2 * side]);
+        if (first == (doubles ? singles : doublesFirst)) {
+            first = doubles ? doublesFirst : singles;
+        }
+        // Each side's second player comes fresh, and goes.
+        names_[2 * side + 1] = Text(kDefaultDoublesPlayers[2 * side + 1]);
+    }
+}
+
+void MatchSession::chooseServing(const SetServing& serving) {
+    const auto set = static_cast<std::size_t>(std::max(0, score().set));
+    std::vector<SetServing>& order = rules_.servingOrder;
+    // The sets before it keep what they were served as.
+    while (order.size() < set) {
+        order.push_back(rules_.servingIn(static_cast<int>(order.size())));
+    }
+    if (order.size() == set) {
+        order.push_back(serving);
+    } else {
+        order[set] = serving;
+    }
+    replayToPosition();
+    changed(ChangeKind::Serving, points_.current());
 }
 
 std::optional<std::int64_t> MatchSession::videoNow() {
@@ -326,7 +373,7 @@ void MatchSession::put(const MatchMoment& moment) {
     const MatchRecord& m = moment.match;
     rules_ = m.rules;
     tieBreakMarks_ = m.tieBreakMarks;
-    players_ = moment.players;
+    names_ = moment.players;
     tournament_ = moment.tournament;
     round_ = m.round;
     points_.assign(m.points, m.times, m.videoMs);
@@ -359,7 +406,8 @@ void MatchSession::changed(ChangeKind kind, int from) {
 
 void MatchSession::replace(const MatchRecord& match, bool roundValid) {
     MatchMoment m{match,
-                  {Text::verbatim(match.players[0]), Text::verbatim(match.players[1])},
+                  {Text::verbatim(match.players[0]), Text::verbatim(match.partners[0]),
+                   Text::verbatim(match.players[1]), Text::verbatim(match.partners[1])},
                   Text::verbatim(match.tournament),
                   static_cast<int>(match.points.size())};
     if (!roundValid) {
@@ -371,8 +419,8 @@ void MatchSession::replace(const MatchRecord& match, bool roundValid) {
 
 void MatchSession::markSaved(const MatchRecord& written) {
     // The names are now the file's: another language no longer renames them.
-    for (int p = 0; p < 2; ++p) {
-        players_[p] = Text::verbatim(written.players[p]);
+    for (int p = 0; p < kPlayers; ++p) {
+        names_[static_cast<std::size_t>(p)] = Text::verbatim(written.player(p));
     }
     tournament_ = Text::verbatim(written.tournament);
     // What is undone from here on is measured against this file; the steps before it stay.

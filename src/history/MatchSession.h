@@ -61,7 +61,12 @@ public:
     const PointList& points() const { return points_; }
     const Position& position() const { return position_; }
     const Score& score() const { return position_.score; }
-    const std::array<Text, 2>& players() const { return players_; }
+    // Each side as one line names it: in doubles, both its players.
+    std::array<Text, 2> players() const;
+    // The four players by kPlayers index; in singles the sides' are 0 and 2.
+    const std::array<Text, kPlayers>& names() const { return names_; }
+    // The player serving the next point, by kPlayers index; -1 once the match is over.
+    int servingPlayer() const;
     const Text& tournament() const { return tournament_; }
     int round() const { return round_; }
     // The match whole, as a file keeps it, with the names in the user's language.
@@ -96,11 +101,17 @@ public:
     void clear();
 
     // ---- Names and rules ---------------------------------------------------------------------
+    // By kPlayers index: in singles a side's player is 0 or 2.
     void renamePlayer(int player, const Text& name);
     void renameTournament(const Text& name);
     void chooseRound(int round);
     // The rules the recorded points are scored by, as chosen.
+    // Doubles switched on names each side's two players, a name the user gave staying the
+    // first; switched off, each side keeps its first.
     RuleRefusal chooseRules(const Rules& next, RuleCheck check = RuleCheck::SetsPlayed);
+    // Doubles: which player of each side serves its first game in the set shown, for the whole
+    // set. The score stays as it is.
+    void chooseServing(const SetServing& serving);
 
     // ---- The video ---------------------------------------------------------------------------
     const MatchRecord::VideoLink& video() const { return video_; }
@@ -149,6 +160,7 @@ private:
     PointRecorded record(int winner, bool serveMarked, std::optional<std::int64_t> now,
                          const AskLater& ask);
     std::int64_t timeOf(std::optional<std::int64_t> now);
+    void nameSides(bool doubles);
     // The video's position, while a file tied to the match is open.
     std::optional<std::int64_t> videoNow();
 
@@ -161,7 +173,8 @@ private:
     PointList points_;
     Rules rules_;
     std::array<bool, 3> tieBreakMarks_{false, true, false};
-    std::array<Text, 2> players_{Text(kDefaultPlayers[0]), Text(kDefaultPlayers[1])};
+    std::array<Text, kPlayers> names_{Text(kDefaultPlayers[0]), Text(kDefaultDoublesPlayers[1]),
+                                      Text(kDefaultPlayers[1]), Text(kDefaultDoublesPlayers[3])};
     Text tournament_{kDefaultTournament};
     int round_ = 0;
     // The moment of the first timed point, in milliseconds since 1970 UTC.

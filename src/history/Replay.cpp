@@ -6,13 +6,17 @@
 namespace courtlog {
 
 Position startPosition(const Rules& rules) {
-    return Position{startOfMatch(rules), {}};
+    return Position{startOfMatch(rules), {}, {}};
 }
 
 Happened playPoint(Position& position, const Rules& rules, PointWord word) {
     // The statistics need the server of the point, before the point moves the serve on.
     countPoint(position.counted, word, position.score.server);
-    return scorePoint(position.score, rules, EstraiInfo(word, Attr::Punto));
+    const Score before = position.score;
+    const Happened happened = scorePoint(position.score, rules, EstraiInfo(word, Attr::Punto));
+    countServe(position.served[static_cast<std::size_t>(servingPlayer(before, rules))], word,
+               before, position.score, happened);
+    return happened;
 }
 
 Position replay(std::span<const PointWord> points, const Rules& rules) {

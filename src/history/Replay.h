@@ -16,6 +16,8 @@ namespace courtlog {
 struct Position {
     Score score;
     std::array<PlayerStatistics, 2> counted{};
+    // Each of the four players' serve, by kPlayers index.
+    std::array<ServeStatistics, kPlayers> served{};
 
     // A player's whole statistics at this position.
     PlayerStatistics counts(int player) const { return countsOf(counted, score, player); }

@@ -5,6 +5,7 @@
 
 #include "history/MatchRecord.h"
 #include "history/Replay.h"
+#include "scoring/Scoring.h"
 
 namespace courtlog {
 
@@ -33,6 +34,36 @@ const std::array<FigureName<ShotCounts>, 4> kShotFigures{{
     {"forcedErrors", &ShotCounts::forcedErrors},
     {"attemptedErrors", &ShotCounts::attemptedErrors},
 }};
+
+const std::array<FigureName<ServeStatistics>, 12> kServeFigures{{
+    {"servicePointsPlayed", &ServeStatistics::servicePointsPlayed},
+    {"servicePointsWon", &ServeStatistics::servicePointsWon},
+    {"aces", &ServeStatistics::aces},
+    {"doubleFaults", &ServeStatistics::doubleFaults},
+    {"serviceWinners", &ServeStatistics::serviceWinners},
+    {"firstServesIn", &ServeStatistics::firstServesIn},
+    {"firstServePointsWon", &ServeStatistics::firstServePointsWon},
+    {"secondServePointsWon", &ServeStatistics::secondServePointsWon},
+    {"serviceGamesPlayed", &ServeStatistics::serviceGamesPlayed},
+    {"serviceGamesHeld", &ServeStatistics::serviceGamesHeld},
+    {"breakPointsFaced", &ServeStatistics::breakPointsFaced},
+    {"breakPointsSaved", &ServeStatistics::breakPointsSaved},
+}};
+
+ServeStatistics& ServeStatistics::operator+=(const ServeStatistics& o) {
+    for (const auto& f : kServeFigures) {
+        this->*f.figure += o.*f.figure;
+    }
+    return *this;
+}
+
+ServeStatistics ServeStatistics::operator-(const ServeStatistics& earlier) const {
+    ServeStatistics d = *this;
+    for (const auto& f : kServeFigures) {
+        d.*f.figure -= earlier.*f.figure;
+    }
+    return d;
+}
 
 namespace {
 
@@ -131,6 +162,35 @@ PlayerStatistics countsOf(const std::array<PlayerStatistics, 2>& counted, const 
     return c;
 }
 
+void countServe(ServeStatistics& served, PointWord word, const Score& before, const Score& after,
+                const Happened& happened) {
+    const int s = before.server;
+    const int r = 1 - s;
+    const bool won = EstraiInfo(word, Attr::Punto) == s;
+    const bool first = EstraiInfo(word, Attr::Servizio) == 0;
+    const int outcome = EstraiInfo(word, Attr::AceDoppioFallo);
+    ++served.servicePointsPlayed;
+    if (first) {
+        ++served.firstServesIn;
+    }
+    if (won) {
+        ++served.servicePointsWon;
+        ++(first ? served.firstServePointsWon : served.secondServePointsWon);
+    }
+    // Only the server's own aces and double faults are the server's.
+    served.aces += outcome == 1 && won ? 1 : 0;
+    served.doubleFaults += outcome == 2 && !won ? 1 : 0;
+    served.serviceWinners += outcome == 3 && won ? 1 : 0;
+    if (happened.game && !before.inTieBreak) {
+        ++served.serviceGamesPlayed;
+        served.serviceGamesHeld += won ? 1 : 0;
+    }
+    // A break point comes up within the game it is played in, so on the same player's serve.
+    const int faced = after.breakPoints[r] - before.breakPoints[r];
+    served.breakPointsFaced += faced;
+    served.breakPointsSaved += faced - (happened.breakOfServe ? 1 : 0);
+}
+
 namespace {
 
 // Longest runs and times, which are not sums of points.
@@ -183,6 +243,7 @@ MatchStatistics statisticsOf(std::span<const PointWord> points, std::span<const 
     std::vector<StretchTally> setTallies;
     // The counts at the start of each set, turned into the set's own when it ends.
     std::vector<std::array<PlayerStatistics, 2>> atStart;
+    std::vector<std::array<ServeStatistics, 4>> servedAtStart;
     auto whole = [](const Position& at) {
         return std::array<PlayerStatistics, 2>{at.counts(0), at.counts(1)};
     };
@@ -196,6 +257,7 @@ MatchStatistics statisticsOf(std::span<const PointWord> points, std::span<const 
             m.sets.back().firstPoint = static_cast<int>(k);
             setTallies.emplace_back();
             atStart.push_back(whole(position));
+            servedAtStart.push_back(position.served);
         }
         const Happened happened = playPoint(position, rules, points[k]);
         if (m.sets.empty()) {
@@ -215,6 +277,9 @@ MatchStatistics statisticsOf(std::span<const PointWord> points, std::span<const 
                 m.sets[in].players[p] = now[p] - atStart[in][p];
                 m.sets[in].players[p].longestRun = run;
             }
+            for (std::size_t p = 0; p < kPlayers; ++p) {
+                m.sets[in].servers[p] = position.served[p] - servedAtStart[in][p];
+            }
         }
     }
     const auto end = whole(position);
@@ -223,6 +288,7 @@ MatchStatistics statisticsOf(std::span<const PointWord> points, std::span<const 
         m.match.players[p] = end[p];
         m.match.players[p].longestRun = run;
     }
+    m.match.servers = position.served;
     m.match.endPoint = static_cast<int>(points.size());
     matchTally.finish(m.match);
     for (std::size_t s = 0; s < m.sets.size(); ++s) {
@@ -250,6 +316,9 @@ int Figure::in(const PlayerStatistics& s) const {
 }
 
 bool Figure::countsPoints() const {
+    if (served != nullptr) {
+        return true;
+    }
     return own != nullptr ? own != &PlayerStatistics::longestRun : shots != nullptr;
 }
 
@@ -257,10 +326,15 @@ namespace {
 
 // The break point standing at a position that the figure counts for the player: the count
 // takes it in as soon as it stands, before anyone plays it.
-int standingBreakPoint(const Position& at, int player, const Figure& figure) {
+int standingBreakPoint(const Position& at, const Rules& rules, int player, const Figure& figure) {
     const int holder = at.score.breakPointFor;
     if (holder < 0) {
         return 0;
+    }
+    if (figure.served != nullptr) {
+        const bool against = figure.served == &ServeStatistics::breakPointsFaced ||
+                             figure.served == &ServeStatistics::breakPointsSaved;
+        return against && servingPlayer(at.score, rules) == player ? 1 : 0;
     }
     if (figure.own == &PlayerStatistics::breakPointsHad) {
         return holder == player ? 1 : 0;
@@ -287,7 +361,11 @@ std::vector<int> pointsBehind(std::span<const PointWord> points, const Rules& ru
     // converted); the one standing at the end is added after.
     Position position = startPosition(rules);
     auto played = [&] {
-        return figure.in(position.counts(player)) - standingBreakPoint(position, player, figure);
+        const int count =
+            figure.served != nullptr
+                ? figure.in(position.served[static_cast<std::size_t>(player) % kPlayers])
+                : figure.in(position.counts(player));
+        return count - standingBreakPoint(position, rules, player, figure);
     };
     int before = played();
     for (int k = 0; k < end; ++k) {
@@ -299,7 +377,7 @@ std::vector<int> pointsBehind(std::span<const PointWord> points, const Rules& ru
         before = after;
     }
     // None stands at the start of a set; one at its end came up on its last point.
-    if (standingBreakPoint(position, player, figure) != 0) {
+    if (standingBreakPoint(position, rules, player, figure) != 0) {
         behind.push_back(end - 1);
     }
     return behind;

@@ -57,6 +57,27 @@ struct PlayerStatistics {
     PlayerStatistics operator-(const PlayerStatistics& earlier) const;
 };
 
+// The serve of one player of a doubles match: what the points that player served came to. A
+// service game is a regular game, not a tie-break.
+struct ServeStatistics {
+    int servicePointsPlayed = 0;
+    int servicePointsWon = 0;
+    int aces = 0;
+    int doubleFaults = 0;
+    int serviceWinners = 0;
+    int firstServesIn = 0;
+    int firstServePointsWon = 0;
+    int secondServePointsWon = 0;
+    int serviceGamesPlayed = 0;
+    int serviceGamesHeld = 0;
+    int breakPointsFaced = 0;  // counted when it comes up, as the sides' are
+    int breakPointsSaved = 0;
+
+    bool operator==(const ServeStatistics&) const = default;
+    ServeStatistics& operator+=(const ServeStatistics& o);
+    ServeStatistics operator-(const ServeStatistics& earlier) const;
+};
+
 // Every whole-number figure with the name programs read it by, in the order they list them.
 template <typename Of>
 struct FigureName {
@@ -65,6 +86,7 @@ struct FigureName {
 };
 extern const std::array<FigureName<PlayerStatistics>, 16> kPlayerFigures;
 extern const std::array<FigureName<ShotCounts>, 4> kShotFigures;
+extern const std::array<FigureName<ServeStatistics>, 12> kServeFigures;
 
 // Counts one point's marks, served by `server`, into both players' statistics: the serve and
 // its outcome, the points on serve and on return, the winners and errors. What the score
@@ -76,11 +98,18 @@ void countPoint(std::array<PlayerStatistics, 2>& counted, PointWord word, int se
 PlayerStatistics countsOf(const std::array<PlayerStatistics, 2>& counted, const Score& score,
                           int player);
 
+// Counts one point into the serve of the player who served it: `before` and `after` are the
+// score around the point, `happened` what it did.
+void countServe(ServeStatistics& served, PointWord word, const Score& before, const Score& after,
+                const Happened& happened);
+
 // The figures of a stretch of the match: a set or the whole of it.
 struct StretchStatistics {
     int firstPoint = 0;  // index of its first point
     int endPoint = 0;    // index after its last point
     std::array<PlayerStatistics, 2> players{};
+    // Each of the four players' serve, by kPlayers index; in singles the sides' are 0 and 2.
+    std::array<ServeStatistics, 4> servers{};
     // From its first timed point to its last, and the median of the positive gaps between
     // consecutive timed points; none without two timed points.
     std::optional<std::int64_t> lengthMs;
@@ -103,6 +132,8 @@ MatchStatistics statisticsOf(std::span<const PointWord> points, std::span<const 
 struct Figure {
     enum class Among { All, Stroke, Shot };
 
+    // A figure of one of the four players' serve, instead of a side's.
+    int ServeStatistics::*served = nullptr;
     int PlayerStatistics::*own = nullptr;
     int ShotCounts::*shots = nullptr;
     Among among = Among::All;
@@ -110,13 +141,15 @@ struct Figure {
 
     // The figure's value in these statistics.
     int in(const PlayerStatistics& statistics) const;
+    int in(const ServeStatistics& statistics) const { return served ? statistics.*served : 0; }
     // Every figure is a number of points but the longest run.
     bool countsPoints() const;
     bool operator==(const Figure&) const = default;
 };
 
 // The points that make a player's figure over a stretch of `points`, by their indices, in
-// order: as many as the figure counts over that stretch. A break point is named by the point
+// order: as many as the figure counts over that stretch. `player` is a side, or for a serve
+// figure one of the four players. A break point is named by the point
 // played at it; one still standing after the last point, not yet played, by that point, which
 // can then be named twice. The longest run names none.
 std::vector<int> pointsBehind(std::span<const PointWord> points, const Rules& rules,

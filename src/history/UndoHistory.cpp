@@ -4,9 +4,9 @@ namespace courtlog {
 
 bool sameMatch(const MatchRecord& a, const MatchRecord& b) {
     return a.rules == b.rules && a.tieBreakMarks == b.tieBreakMarks && a.players == b.players &&
-           a.tournament == b.tournament && a.round == b.round && a.points == b.points &&
-           a.start == b.start && a.times == b.times && a.videoMs == b.videoMs &&
-           a.video == b.video;
+           a.partners == b.partners && a.tournament == b.tournament && a.round == b.round &&
+           a.points == b.points && a.start == b.start && a.times == b.times &&
+           a.videoMs == b.videoMs && a.video == b.video;
 }
 
 void UndoHistory::record(ChangeKind kind, MatchMoment before, MatchMoment after) {

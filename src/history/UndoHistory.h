@@ -21,6 +21,7 @@ enum class ChangeKind {
     Name,       // a player or the tournament renamed
     Round,      // the round chosen
     Rule,       // a rule that scores the match
+    Serving,    // who of each side serves first in a set
     Clear,      // the whole match cleared
     Video,      // the video tied to the match, or the points' moments in it
 };
@@ -29,14 +30,14 @@ enum class ChangeKind {
 // the window showed them (a name nobody gave stays a text of the program, in every language).
 struct MatchMoment {
     MatchRecord match;
-    std::array<Text, 2> players;
+    std::array<Text, kPlayers> players;
     Text tournament;
     int position = 0;
 };
 
 // Whether two matches are the same for the user: rules, names, tournament, round, the point
-// words, their times and their moments in the video. Where the user stood, and what the reader does not know, are not
-// part of it.
+// words, their times and their moments in the video. Where the user stood, and what the reader does
+// not know, are not part of it.
 bool sameMatch(const MatchRecord& a, const MatchRecord& b);
 
 // The changes made to the match, each as the moment before and after it, so that any of them

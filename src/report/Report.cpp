@@ -293,8 +293,8 @@ QJsonObject renderJson(const MatchSession& session) {
     const Position end = replay(points.recorded(), session.rules());
     for (const auto& [position, played] :
          {std::pair{&end, points.recorded()}, std::pair{&session.position(), points.played()}}) {
-        board.draw(BoardState{session.players(), session.tournament(), &session.rules(), position,
-                              played, points.count()});
+        board.draw(BoardState{session.players(), session.names(), -1, session.tournament(),
+                              &session.rules(), position, played, points.count()});
     }
     QJsonObject fields;
     for (const NamedField& nf : board.fields()) {

@@ -41,6 +41,10 @@ constexpr RuleChoice kShortSetsChoices[] = {
     {0, "false", "False", {}, {}, {}},
     {1, "true", "True", CL_TEXT("Options", "Set &brevi (a 4 game)"), "SetBrevi", {}},
 };
+constexpr RuleChoice kDoublesChoices[] = {
+    {0, "false", "False", {}, {}, {}},
+    {1, "true", "True", CL_TEXT("Options", "D&oppio"), "Doppio", {}},
+};
 // The items show the players' names; these are what a screen reader says.
 constexpr RuleChoice kFirstServerChoices[] = {
     {0, {}, {}, CL_TEXT("Options", "Primo al servizio Giocatore A"), "PrimoAlServizio_0", {}},
@@ -107,6 +111,15 @@ constexpr RuleRow kRows[] = {
      .get = [](const Rules& r) { return r.shortSets ? 1 : 0; },
      .set = [](Rules& r, int v) { r.shortSets = v != 0; },
      .lost = CL_TEXT("Messages", "i set brevi")},
+    // Who served which point is the serving order's; the score does not change with it.
+    {.key = "doubles",
+     .storedKey = "Doppio",
+     .menu = RuleMenu::Game,
+     .choices = kDoublesChoices,
+     .get = [](const Rules& r) { return r.doubles ? 1 : 0; },
+     .set = [](Rules& r, int v) { r.doubles = v != 0; },
+     .lost = CL_TEXT("Messages", "il doppio"),
+     .check = RuleCheck::None},
 };
 
 }  // namespace
@@ -157,6 +170,53 @@ SetFormat Rules::formatOf(int set) const {
             break;
     }
     return {games, 0, 10, true};
+}
+
+SetServing Rules::servingIn(int set) const {
+    if (servingOrder.empty() || set < 0) {
+        return {0, 0};
+    }
+    return servingOrder[std::min(static_cast<std::size_t>(set), servingOrder.size() - 1)];
+}
+
+std::array<int, 4> turnOf(const SetServing& serving, int firstSide) {
+    const int s = firstSide == 1 ? 1 : 0;
+    const int o = 1 - s;
+    const int fs = serving[static_cast<std::size_t>(s)] == 1 ? 1 : 0;
+    const int fo = serving[static_cast<std::size_t>(o)] == 1 ? 1 : 0;
+    return {2 * s + fs, 2 * o + fo, 2 * s + 1 - fs, 2 * o + 1 - fo};
+}
+
+std::optional<SetServing> servingOfTurn(std::span<const int> turn) {
+    if (turn.size() != 4) {
+        return std::nullopt;
+    }
+    std::array<bool, kPlayers> seen{};
+    for (std::size_t k = 0; k < 4; ++k) {
+        const int p = turn[k];
+        if (p < 0 || p >= kPlayers || seen[static_cast<std::size_t>(p)] ||
+            sideOf(p) != sideOf(turn[k % 2])) {
+            return std::nullopt;
+        }
+        seen[static_cast<std::size_t>(p)] = true;
+    }
+    if (sideOf(turn[0]) == sideOf(turn[1])) {
+        return std::nullopt;
+    }
+    SetServing serving{};
+    serving[static_cast<std::size_t>(sideOf(turn[0]))] = turn[0] % 2;
+    serving[static_cast<std::size_t>(sideOf(turn[1]))] = turn[1] % 2;
+    return serving;
+}
+
+std::array<SetServing, 4> servingChoices(int firstSide) {
+    std::array<SetServing, 4> choices{};
+    const auto s = static_cast<std::size_t>(firstSide == 1 ? 1 : 0);
+    for (int k = 0; k < 4; ++k) {
+        choices[static_cast<std::size_t>(k)][s] = k / 2;
+        choices[static_cast<std::size_t>(k)][1 - s] = k % 2;
+    }
+    return choices;
 }
 
 TieBreakRule Rules::tieBreakRule() const {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "platform/Text.h"
 
@@ -40,6 +41,25 @@ struct SetFormat {
     bool matchTieBreak = false;  // the set is one tie-break, shown as won 1-0
 };
 
+// The players of a doubles match by index: side s has players 2s and 2s+1, so A1 = 0, A2 = 1,
+// B1 = 2, B2 = 3. In singles each side's player is its first, 0 and 2.
+inline constexpr int kPlayers = 4;
+constexpr int sideOf(int player) {
+    return player / 2;
+}
+
+// Which of its two players serves each side's first game of a set, by side: 0 its first, 1
+// its second.
+using SetServing = std::array<int, 2>;
+// The four players of a set in serving turn, the side `firstSide` serving first.
+std::array<int, 4> turnOf(const SetServing& serving, int firstSide);
+// The serving of a turn of four players; nothing when it is not the four players with the
+// sides alternating.
+std::optional<SetServing> servingOfTurn(std::span<const int> turn);
+// The four servings a set allows, in the order a menu lists them: the side serving first
+// chooses first.
+std::array<SetServing, 4> servingChoices(int firstSide);
+
 // How a match is scored: everything that two matches with the same points may differ in.
 struct Rules {
     int setsInMatch = 5;      // 3 or 5
@@ -48,6 +68,13 @@ struct Rules {
     bool noAd = false;       // at 40-40 the next point wins the game
     int firstServer = 0;     // who serves the first game of the match
     bool shortSets = false;  // sets to four games, with a tie-break at four all
+    bool doubles = false;    // each side is two players, who serve in turn
+    // Doubles: each set's serving, from the first set; a set past the list is served as the
+    // last one listed, and the first as each side's first player.
+    std::vector<SetServing> servingOrder;
+
+    // The serving of set number `set` (from 0).
+    SetServing servingIn(int set) const;
 
     // Sets a player must win: two of three, three of five.
     int setsToWin() const { return setsInMatch / 2 + 1; }

@@ -172,6 +172,17 @@ int pointsToWinGame(const Score& s, const Rules& rules, int i) {
     }
 }
 
+int servingPlayer(const Score& s, const Rules& rules) {
+    if (!rules.doubles) {
+        return 2 * s.server;
+    }
+    int turn = s.games[0] + s.games[1];
+    if (s.inTieBreak) {
+        turn += (s.points[0] + s.points[1] + 1) / 2;
+    }
+    return turnOf(rules.servingIn(s.set), s.setFirstServer)[static_cast<std::size_t>(turn % 4)];
+}
+
 bool newBalls(const Score& s) {
     return s.gamesPlayed == 7 || (s.gamesPlayed > 7 && (s.gamesPlayed - 7) % 9 == 0);
 }

@@ -30,6 +30,11 @@ PointsToWin pointsNeeded(const Score& score, const Rules& rules, int player);
 // or match point counts one more such point.
 void analyse(Score& score, const Rules& rules);
 
+// The player serving the next point, 0 to 3 (see kPlayers): in singles the serving side's
+// player; in doubles the set's turn, one game each, and in a tie-break one point and then two
+// each, going on from the turn the tie-break comes to.
+int servingPlayer(const Score& score, const Rules& rules);
+
 // New balls come after the 7th game of the match and every 9 games after it; a tie-break
 // counts as one game.
 bool newBalls(const Score& score);

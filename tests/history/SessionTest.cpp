@@ -54,7 +54,7 @@ TEST(Session, EveryEditIsOneStepTakenBackAndMadeAgainWithItsPosition) {
              s.mark(std::array{std::pair{Attr::Colpo, 3}, std::pair{Attr::ErroreVincente, 1}});
          },
          {0, 1, 0, 0x4B0, 0x803}},
-        {"Annulla nome", 2, [](MatchSession& s) { s.renamePlayer(1, Text::verbatim("Ruud")); }},
+        {"Annulla nome", 2, [](MatchSession& s) { s.renamePlayer(2, Text::verbatim("Ruud")); }},
         {"Annulla nome", 2, [](MatchSession& s) { s.renameTournament(Text::verbatim("Roma")); }},
         {"Annulla turno", 2, [](MatchSession& s) { s.chooseRound(7); }},
         {"Annulla regola", 2, [](MatchSession& s) { s.chooseRules({.noAd = true}); }},

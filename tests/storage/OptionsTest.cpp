@@ -83,13 +83,13 @@ TEST(Options, DisplaysSwitchedOffAndBackOnShowWhatLiveEntryWould) {
 
 // The first five stored options, in the order the window reads them, and the rules of today's
 // matches when given.
-Settings stored(const std::array<std::string, 5>& v, const std::array<std::string, 4>& today = {}) {
+Settings stored(const std::array<std::string, 5>& v, const std::array<std::string, 5>& today = {}) {
     std::istringstream keys(
         "DisabilitaParziale DisabilitaPuntiDalMatch TieBreakWhen MatchInTreSet "
-        "SalvaOpzioniInUscita SetDecisivo KillerPoint OraDeiPunti SetBrevi");
+        "SalvaOpzioniInUscita SetDecisivo KillerPoint OraDeiPunti SetBrevi Doppio");
     Settings s;
     std::string key;
-    for (std::size_t i = 0; i < (today[0].empty() ? 5u : 9u) && keys >> key; ++i) {
+    for (std::size_t i = 0; i < (today[0].empty() ? 5u : 10u) && keys >> key; ++i) {
         s["Courtlog/Opzioni/" + key] = i < 5 ? v[i] : today[i - 5];
     }
     return s;
@@ -110,7 +110,7 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         {stored({"", "", "-32768", "", ""}), "0010000 adv"},
         {stored({"", "", "2.5", "", ""}), "0001000 adv"},
         {stored({"", "", "0x2", "", ""}), "0001000 adv"},
-        {stored(rule2, {"tb10", "1", "true", "False"}), "0001000 tb10 noAd timed"},
+        {stored(rule2, {"tb10", "1", "true", "False", "True"}), "0001000 tb10 noAd timed doubles"},
         {stored(rule2, {"mtb10", "False", "0", "True"}), "0001000 mtb10 short"},
         {stored(rule2, {"tb9", "forse", "", ""}), "0000100 tb7"},  // the rule's own deciding set
     };
@@ -130,7 +130,8 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
                         c(m.rule("TieBreakWhen_2")), c(m.rule("MatchInTreSet")),
                         c(m.SalvaOpzioniInUscita)} +
             " " + std::string(codeOf(r.decidingSet)) + (r.noAd ? " noAd" : "") +
-            (m.OraDeiPunti.checked() ? " timed" : "") + (r.shortSets ? " short" : "");
+            (m.OraDeiPunti.checked() ? " timed" : "") + (r.shortSets ? " short" : "") +
+            (r.doubles ? " doubles" : "");
         EXPECT_EQ(std::tuple(options, h.labels().Set4[0].visible(), h.platform.settings),
                   std::tuple(expected, expected[5] == '0', settings));
         h.form.SalvaOpzioni_Click();
@@ -141,7 +142,7 @@ TEST(Settings, StoredValuesAreReadInEveryFormSavedBackCleanlyAndOnClosingIfAsked
         EXPECT_EQ(h.platform.settings,
                   stored({b(0), b(1), std::to_string(expected.find('1', 2) - 2), b(5), b(6)},
                          {expected.substr(8, expected.find(' ', 8) - 8), word(" noAd"),
-                          word(" timed"), word(" short")}));
+                          word(" timed"), word(" short"), word(" doubles")}));
         // Closing stores them only when asked to, and offers to save only an unsaved match.
         h.platform.settings.clear();
         h.form.Form_Unload();

@@ -56,7 +56,7 @@ struct MatchBuilder {
 
     MatchBuilder& names(const std::string& a, const std::string& b) {
         session.renamePlayer(0, Text::verbatim(a));
-        session.renamePlayer(1, Text::verbatim(b));
+        session.renamePlayer(2, Text::verbatim(b));
         return *this;
     }
 
