@@ -50,6 +50,30 @@ const std::array<FigureRow, 16> kFigureRows{{
     {CL_TEXT("Statistics", "Punti di fila, al massimo"), {.own = &PlayerStatistics::longestRun}},
 }};
 
+struct ServeRow {
+    Source caption;
+    int ServeStatistics::*counted;
+    int (*outOf)(const ServeStatistics&) = nullptr;
+};
+
+const std::array<ServeRow, 9> kServeRows{{
+    {CL_TEXT("Statistics", "Ace"), &ServeStatistics::aces},
+    {CL_TEXT("Statistics", "Doppi falli"), &ServeStatistics::doubleFaults},
+    {CL_TEXT("Statistics", "Servizi vincenti"), &ServeStatistics::serviceWinners},
+    {CL_TEXT("Statistics", "Prime palle in campo"), &ServeStatistics::firstServesIn,
+     [](const ServeStatistics& c) { return c.servicePointsPlayed; }},
+    {CL_TEXT("Statistics", "Punti vinti con la prima"), &ServeStatistics::firstServePointsWon,
+     [](const ServeStatistics& c) { return c.firstServesIn; }},
+    {CL_TEXT("Statistics", "Punti vinti con la seconda"), &ServeStatistics::secondServePointsWon,
+     [](const ServeStatistics& c) { return c.servicePointsPlayed - c.firstServesIn; }},
+    {CL_TEXT("Statistics", "Punti vinti al servizio"), &ServeStatistics::servicePointsWon,
+     [](const ServeStatistics& c) { return c.servicePointsPlayed; }},
+    {CL_TEXT("Statistics", "Game di servizio tenuti"), &ServeStatistics::serviceGamesHeld,
+     [](const ServeStatistics& c) { return c.serviceGamesPlayed; }},
+    {CL_TEXT("Statistics", "Palle break salvate"), &ServeStatistics::breakPointsSaved,
+     [](const ServeStatistics& c) { return c.breakPointsFaced; }},
+}};
+
 void shotRow(FigureTable& t, Text caption, const PlayerStatistics& c, Figure::Among among,
              std::size_t kind) {
     std::vector<Text> row{std::move(caption)};
@@ -119,8 +143,27 @@ FigureTable figureTable(std::span<const PlayerStatistics> statistics,
     return figures;
 }
 
+FigureTable serveTable(std::span<const ServeStatistics> statistics, std::span<const Text> players) {
+    FigureTable t;
+    t.caption = CL_TEXT("Statistics", "Il servizio di ciascun giocatore");
+    t.headers = {Text(CL_TEXT("Statistics", "Statistica"))};
+    t.headers.insert(t.headers.end(), players.begin(), players.end());
+    t.servers = true;
+    for (const ServeRow& row : kServeRows) {
+        std::vector<Text> cells{row.caption};
+        for (const ServeStatistics& s : statistics) {
+            const int n = s.*row.counted;
+            cells.push_back(row.outOf != nullptr ? shareText(n, row.outOf(s)) : Text::number(n));
+        }
+        t.rows.push_back(std::move(cells));
+        t.counted.emplace_back(statistics.size(), Figure{.served = row.counted});
+    }
+    return t;
+}
+
 StretchTables stretchTables(Text title, const StretchStatistics& stretch,
-                            const std::array<Text, 2>& players) {
+                            const std::array<Text, 2>& players,
+                            const std::array<Text, kPlayers>* doubles) {
     StretchTables out;
     out.title = std::move(title);
     if (stretch.lengthMs) {
@@ -132,6 +175,9 @@ StretchTables stretchTables(Text title, const StretchStatistics& stretch,
                                 .arg(Text::verbatim(clockText(*stretch.medianGapMs))));
     }
     out.tables.push_back(figureTable(stretch.players, players));
+    if (doubles != nullptr) {
+        out.tables.push_back(serveTable(stretch.servers, *doubles));
+    }
     for (int p = 0; p < 2; ++p) {
         out.tables.push_back(shotTable(stretch.players[static_cast<std::size_t>(p)],
                                        players[static_cast<std::size_t>(p)]));
@@ -141,13 +187,14 @@ StretchTables stretchTables(Text title, const StretchStatistics& stretch,
 }
 
 std::vector<StretchTables> detailedTables(const MatchStatistics& statistics,
-                                          const std::array<Text, 2>& players) {
+                                          const std::array<Text, 2>& players,
+                                          const std::array<Text, kPlayers>* doubles) {
     std::vector<StretchTables> out{
-        stretchTables(CL_TEXT("Statistics", "Partita"), statistics.match, players)};
+        stretchTables(CL_TEXT("Statistics", "Partita"), statistics.match, players, doubles)};
     for (std::size_t s = 0; s < statistics.sets.size(); ++s) {
         out.push_back(
             stretchTables(Text(CL_TEXT("Statistics", "Set %1")).arg(static_cast<long long>(s) + 1),
-                          statistics.sets[s], players));
+                          statistics.sets[s], players, doubles));
     }
     return out;
 }

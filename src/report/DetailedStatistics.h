@@ -22,6 +22,9 @@ struct FigureTable {
     // table one player, `player`.
     std::vector<std::vector<Figure>> counted;
     int player = -1;
+    // The columns are the four players of a doubles match, by kPlayers index, each counting
+    // the points that player served.
+    bool servers = false;
 };
 
 // The detailed statistics of one stretch of the match, the whole match or a set.
@@ -42,15 +45,21 @@ std::string clockText(std::int64_t ms);
 FigureTable figureTable(std::span<const PlayerStatistics> statistics,
                         std::span<const Text> players);
 
+// The serve of each of the four players of a doubles match, one column each by kPlayers index.
+FigureTable serveTable(std::span<const ServeStatistics> statistics, std::span<const Text> players);
+
 // One player's winners and errors by stroke and by shot, and in all.
 FigureTable shotTable(const PlayerStatistics& statistics, const Text& player);
 
-// The tables of a stretch, with the players' names as they should be shown.
+// The tables of a stretch, with the sides' names as they should be shown; in doubles, given the
+// four players' names, the serve of each comes after the sides' figures.
 StretchTables stretchTables(Text title, const StretchStatistics& stretch,
-                            const std::array<Text, 2>& players);
+                            const std::array<Text, 2>& players,
+                            const std::array<Text, kPlayers>* doubles = nullptr);
 
 // The match, then each set.
 std::vector<StretchTables> detailedTables(const MatchStatistics& statistics,
-                                          const std::array<Text, 2>& players);
+                                          const std::array<Text, 2>& players,
+                                          const std::array<Text, kPlayers>* doubles = nullptr);
 
 }  // namespace courtlog
