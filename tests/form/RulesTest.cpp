@@ -203,5 +203,50 @@ TEST(PointTimes, KeptFromTheFirstTimedPointMovedWithTheirPointsAndWrittenAsRead)
     }
 }
 
+// Doubles from the Game menu: four names, the side named by both, the serving of the set shown
+// chosen among four, and the end of the match said in the plural. Switched off and undone.
+TEST(Rules, DoublesNamesFourPlayersAndTheSetsServingIsChosenFromTheMenu) {
+    Harness h;
+    h.rename(0, "Bolelli");
+    h.form.chooseRule("doubles", 1);
+    h.platform.inputAnswers.push_back("Vavassori");
+    h.form.Compagno_Click(0);
+    const Board& l = h.labels();
+    const auto names = [&] {
+        std::string t;
+        for (const auto* line : {&l.NomeGiocatore, &l.Compagno}) {
+            for (const Field& f : *line) {
+                t += (f.visible() ? f.caption() : "-") + "|";
+            }
+        }
+        return t + l.FrameStatistiche[0].caption() + "|" + l.PuntoGiocatore[1].caption();
+    };
+    EXPECT_EQ(names(),
+              "Bolelli|Giocatore B1|Vavassori|Giocatore B2|Statistiche Bolelli / Vavassori|"
+              "Giocatore B1 / Giocatore B2");
+    EXPECT_TRUE(h.menus().rule("Doppio").checked());
+    // B2 and A2 first in the set: B2 serves the second game.
+    const Menus& m = h.menus();
+    EXPECT_EQ(m.AlServizioCaptions[1].italian(), "Bolelli, Giocatore B2, Vavassori, Giocatore B1");
+    h.play("a");
+    EXPECT_EQ(l.serving, 2);
+    h.form.AlServizio_Click(1);
+    EXPECT_EQ(std::tuple(l.serving, m.AlServizio[1].checked(), m.AlServizio[0].checked(),
+                         h.form.view().undoCaption.italian()),
+              std::tuple(3, true, false, "Annulla ordine di servizio"));
+    h.useThreeSets();
+    h.play("aaaaaa aaaaaa");
+    EXPECT_EQ(h.platform.messages.back(),
+              "Fine partita! Hanno vinto Bolelli / Vavassori in 2 set. Vuoi salvare la partita?");
+    EXPECT_FALSE(m.AlServizio[0].enabled());
+
+    // Off: each side keeps its first, a name the program gave goes back to the singles one.
+    h.form.chooseRule("doubles", 1);
+    EXPECT_EQ(names(), "Bolelli|Giocatore B|-|-|Statistiche Bolelli|Giocatore B");
+    EXPECT_EQ(std::tuple(l.serving, m.AlServizio[0].enabled()), std::tuple(-1, false));
+    h.form.EditUndo_Click();
+    EXPECT_EQ(l.Compagno[0].caption(), "Vavassori");
+}
+
 }  // namespace
 }  // namespace courtlog

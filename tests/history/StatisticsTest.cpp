@@ -213,5 +213,44 @@ TEST(PointsBehind, AsManyAsEachFigureCountsAndTheFramesShowInEverySample) {
         EXPECT_EQ(listed, counted) << file.path();
     }
 }
+// A doubles set served A1, B1, A2, B2 and A1 again: each player's serve as worked out by hand,
+// then the set's serving corrected, which gives the same games to other players.
+TEST(StatisticsModel, EachDoublesPlayersServeAsWorkedOutByHandFollowsACorrectedOrder) {
+    testing::MatchBuilder b({.setsInMatch = 3, .doubles = true});
+    b.play("*!2ABAA  AAABA").point({.outcome = 3}).play("AAA  !!BBBB  *");
+    const auto served = [&] { return b.session.statistics().match.servers; };
+    // Played, won, aces, double faults, service winners, first serves in and won, second serves
+    // won, service games played and held, break points faced and saved.
+    const std::array<ServeStatistics, 4> byHand{{{7, 5, 2, 1, 0, 5, 4, 1, 1, 1, 0, 0},
+                                                 {4, 4, 0, 0, 1, 4, 4, 0, 1, 1, 0, 0},
+                                                 {5, 1, 0, 0, 0, 5, 1, 0, 1, 0, 2, 1},
+                                                 {6, 4, 0, 2, 0, 4, 4, 0, 1, 1, 0, 0}}};
+    EXPECT_EQ(served(), byHand);
+    EXPECT_EQ(b.session.statistics().sets.at(0).servers, byHand);
+    // The sides' own figures are as in singles: the aces of the side that won the point.
+    EXPECT_EQ(std::tuple(b.session.statistics().match.players[0].aces,
+                         b.session.statistics().match.players[1].doubleFaults),
+              std::tuple(2, 2));
+    // The points behind a player's figures: A1's aces, and B1's break points faced and saved,
+    // each named by the point played at it.
+    const auto behindOf = [&](int player, int ServeStatistics::*figure) {
+        return pointsBehind(b.session.points().recorded(), b.session.rules(),
+                            b.session.statistics().match, player, {.served = figure});
+    };
+    EXPECT_EQ((std::array{behindOf(0, &ServeStatistics::aces),
+                          behindOf(2, &ServeStatistics::breakPointsFaced),
+                          behindOf(2, &ServeStatistics::breakPointsSaved)}),
+              (std::array<std::vector<int>, 3>{{{0, 21}, {9, 10}, {9}}}));
+
+    // A2 and B2 served first: the games go to A2, B2, A1, B1 and A2; the score stays.
+    const std::string score = b.board();
+    b.session.chooseServing({1, 1});
+    EXPECT_EQ(std::tuple(served(), b.session.servingPlayer(), b.board()),
+              std::tuple(std::array{byHand[1], byHand[0], byHand[3], byHand[2]}, 1, score));
+    EXPECT_EQ(b.session.nextUndo(), ChangeKind::Serving);
+    b.session.undo();
+    EXPECT_EQ(std::tuple(served(), b.session.servingPlayer()), std::tuple(byHand, 0));
+}
+
 }  // namespace
 }  // namespace courtlog

@@ -236,5 +236,70 @@ TEST(Formats, MatchesEndAsTheirRulesSay) {
     EXPECT_EQ(std::tuple(gameState(s), s.server), std::tuple("6-0 6-0 over - held 6/0 br 6/0", 1));
 }
 
+// Doubles: who serves after the points before, then after each point; A and a are side A's first
+// and second player, B and b side B's.
+std::string turns(const Rules& rules, std::string_view before, std::string_view points) {
+    Score s = startOfMatch(rules);
+    play(s, rules, before);
+    std::string seen;
+    for (char c : " " + std::string(points)) {
+        play(s, rules, {&c, 1});
+        seen += "AaBb"[servingPlayer(s, rules)];
+    }
+    return seen;
+}
+
+// The four serve in turn, a game each; a tie-break goes on with the turn, one point and then
+// two each; the next set starts with the side the score gives, each side keeping its choice.
+TEST(Doubles, EachSetServedInTurnThroughTieBreaksAndIntoTheNextSet) {
+    using S = MatchScript;
+    const auto doubles = [](std::vector<SetServing> order, int firstServer = 0,
+                            DecidingSet deciding = DecidingSet::Advantage) {
+        return Rules{.setsInMatch = 3,
+                     .decidingSet = deciding,
+                     .firstServer = firstServer,
+                     .doubles = true,
+                     .servingOrder = std::move(order)};
+    };
+    const std::string twelve = "abababababab";
+    const std::tuple<Rules, std::string, std::string, std::string> cases[] = {
+        {doubles({}), "", "aaaa", "ABabA"},
+        {doubles({{1, 0}}), "", "aaaa", "aBAba"},
+        {doubles({{0, 1}}, 1), "", "aaaa", "bABab"},
+        // The tie-break at six all: the turn has come back to A1.
+        {doubles({}), twelve, "ABABABAB", "ABBaabbAA"},
+        {doubles({{1, 1}}), twelve, "ABAB", "abbAA"},
+        // After the tie-break the side that received first serves first, with its own choice.
+        {doubles({}), twelve + "AAAAAAA", "aaaa", "BAbaB"},
+        {doubles({{1, 0}}), twelve + "AAAAAAA", "aaaa", "BabAB"},
+        // After 6-4 the turn gives the next set to A; the second set's own choice.
+        {doubles({{0, 0}, {1, 1}}), S().set(6, 4).points(), "aaaa", "abABa"},
+        // A match tie-break is served as a tie-break from its first point.
+        {doubles({}, 0, DecidingSet::MatchTieBreak10), S().set(6, 4).set(4, 6).points(), "ABABA",
+         "ABBaab"},
+    };
+    for (const auto& [rules, before, points, expected] : cases) {
+        EXPECT_EQ(turns(rules, before, points), expected) << before << " " << points;
+        // The side serving is the singles rule's, whoever of it serves.
+        Score s = startOfMatch(rules);
+        play(s, rules, before);
+        EXPECT_EQ(sideOf(servingPlayer(s, rules)), s.server);
+    }
+    // Singles is each side's only player.
+    EXPECT_EQ(turns(kThreeSets, "", "aa"), "ABA");
+    // The four orders a set allows, each a turn the sides alternate in, and nothing else is one.
+    for (int first = 0; first < 2; ++first) {
+        for (const SetServing& serving : servingChoices(first)) {
+            const auto turn = turnOf(serving, first);
+            EXPECT_EQ(sideOf(turn[0]), first);
+            EXPECT_EQ(servingOfTurn(turn), serving);
+        }
+    }
+    for (const std::vector<int>& wrong : std::vector<std::vector<int>>{
+             {0, 1, 2, 3}, {0, 2, 0, 3}, {0, 2, 1}, {0, 2, 1, 4}, {0, 2, 3, 1}}) {
+        EXPECT_FALSE(servingOfTurn(wrong)) << wrong[1];
+    }
+}
+
 }  // namespace
 }  // namespace courtlog
