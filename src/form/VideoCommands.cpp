@@ -203,8 +203,9 @@ void MainForm::drawVideo() {
     const auto lines = [this](const Board& board, const Score& score) {
         std::vector<std::string> out{platform_.shown(board.Posizione.text())};
         for (std::size_t p = 0; p < 2; ++p) {
+            // The side's name, both players in doubles, as its point button has it.
             std::string line = (board.Serve[p].visible() ? "● " : "   ") +
-                               platform_.shown(board.NomeGiocatore[p].text());
+                               platform_.shown(board.PuntoGiocatore[p].text());
             // The sets finished, then the games and points of the one being played.
             for (int set = 1; set <= std::min(score.set, 5); ++set) {
                 line += "  " + platform_.shown(board.setRow(set)[p].text());

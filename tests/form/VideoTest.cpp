@@ -161,6 +161,10 @@ TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
     EXPECT_EQ(video.over,
               (std::vector<std::string>{h.labels().Posizione.caption(), "   Giocatore A  1  0",
                                         "● Giocatore B  0  0"}));
+    // A doubles side by both its players.
+    h.form.chooseRule("doubles", 1);
+    EXPECT_EQ(video.over[1], "   Giocatore A1 / Giocatore A2  1  0");
+    h.form.EditUndo_Click();
 
     // Stepping back shows the clip from which the score shown was played on; a point without
     // a moment leaves the video where it stands.
