@@ -273,7 +273,8 @@ void MatchSession::nameSides(bool doubles) {
         // A name the program gave follows the kind of match; one the user gave stays.
         const Text singles(kDefaultPlayers[side]);
         const Text doublesFirst(kDefaultDoublesPlayers[2 * side]);
-        if (first == (doubles ? singles : doublesFirst)) {
+        // Read from a file, the program's name is a verbatim text: compared as it reads.
+        if (first.italian() == (doubles ? singles : doublesFirst).italian()) {
             first = doubles ? doublesFirst : singles;
         }
         // Each side's second player comes fresh, and goes.
