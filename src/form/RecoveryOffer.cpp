@@ -75,8 +75,8 @@ bool MainForm::offerRecovery() {
             Text(CL_TEXT("Messages",
                          "È stata trovata una partita non salvata: %1-%2, %3, ultima modifica "
                          "%4. Ripristinarla?"))
-                .arg(shortName(m.sideName(0)))
-                .arg(shortName(m.sideName(1)))
+                .arg(shortName(m.players[0]))
+                .arg(shortName(m.players[1]))
                 .arg(points)
                 .arg(Text::verbatim(localDayMonthTime(file.modified))),
             MsgButtons::YesNo);
