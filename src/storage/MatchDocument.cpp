@@ -313,8 +313,10 @@ void readServingOrder(const Json& order, MatchRecord& m) {
         }
         servings.push_back(*serving);
     }
-    // A set served as the one before it, at the end of the list, is what a shorter list says:
-    // the same match reads back with the same rules however many sets it wrote.
+    // Only the sets begun are written back; a set served as the one before it, at the end of
+    // the list, is what a shorter list says. So the same match reads back with the same rules
+    // whatever list a writer gave it.
+    servings.resize(std::min(servings.size(), firsts.size()));
     while (!servings.empty() &&
            servings.back() ==
                (servings.size() > 1 ? servings[servings.size() - 2] : SetServing{0, 0})) {
