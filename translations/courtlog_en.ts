@@ -496,6 +496,14 @@ Options come before the file. A lone argument is the file, except
         <source>Un clic su una riga, o Invio, mostra il punto nel video.</source>
         <translation>A click on a row, or Enter, shows the point in the video.</translation>
     </message>
+    <message>
+        <source>Vincono %1, %2 set a %3 · %4</source>
+        <translation>%1 win %2 sets to %3 · %4</translation>
+    </message>
+    <message>
+        <source>Vincono %1</source>
+        <translation>%1 won</translation>
+    </message>
 </context>
 <context>
     <name>KeyMap</name>
@@ -1525,6 +1533,10 @@ all the same) or the output cannot be written, 2 the command line is wrong.
     <message>
         <source>Partite:</source>
         <translation>Matches:</translation>
+    </message>
+    <message>
+        <source>Vincono: %1</source>
+        <translation>Winners: %1</translation>
     </message>
 </context>
 <context>

@@ -70,7 +70,8 @@ std::string outcomeLine(const MatchSummary& m, int points) {
     if (decided(m)) {
         const int w = m.winner;
         return filled(
-            QCoreApplication::translate("HtmlReport", "Vince %1, %2 set a %3 · %4"),
+            m.doubles ? QCoreApplication::translate("HtmlReport", "Vincono %1, %2 set a %3 · %4")
+                      : QCoreApplication::translate("HtmlReport", "Vince %1, %2 set a %3 · %4"),
             {m.players[w], std::to_string(m.setsWon[w]), std::to_string(m.setsWon[1 - w]), count});
     }
     if (points == 0) {
@@ -165,7 +166,7 @@ std::string htmlTotals(const std::vector<PlayerTotals>& totals,
     w.close();
     writeMatchList(w, matches);
     writePlayerTable(w, totals);
-    writeDetailedTotals(w, totals);
+    writeDetailedTotals(w, totals, addUpServes(matches));
     return closePage(w);
 }
 

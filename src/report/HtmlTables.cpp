@@ -118,7 +118,9 @@ void logRow(PageWriter& w, const MatchSummary& m, const PointRow& r,
         r.tieBreak ? filled(QCoreApplication::translate("HtmlReport", "TB %1"), {r.score})
                    : r.score;
     w.element("td", r.scored ? game : dash);
-    w.element("td", inColumn(player(m, r.server)));
+    // Of a doubles side, the player who served.
+    w.element("td", inColumn(m.doubles ? m.names[static_cast<std::size_t>(r.serverPlayer) % 4]
+                                       : player(m, r.server)));
     w.open("td");
     w.text(inColumn(player(m, r.winner)));
     if (r.brokeServe) {
@@ -228,13 +230,18 @@ void writeSetStatistics(PageWriter& w, const MatchSummary& m) {
 void writeDetailedStatistics(PageWriter& w, const MatchSummary& m) {
     const std::array<Text, 2> names{Text::verbatim(inColumn(m.players[0])),
                                     Text::verbatim(inColumn(m.players[1]))};
+    std::array<Text, kPlayers> four;
+    for (std::size_t p = 0; p < four.size(); ++p) {
+        four[p] = Text::verbatim(inColumn(m.names[p]));
+    }
     openSection(w, "dettaglio",
                 filled(QCoreApplication::translate("HtmlReport", "Statistiche dettagliate")),
                 filled(QCoreApplication::translate(
                     "HtmlReport",
                     "Un vincente conta per chi ha vinto il punto, un errore per chi l'ha perso.")),
                 true);
-    for (const StretchTables& stretch : detailedTables(m.statistics, names)) {
+    for (const StretchTables& stretch :
+         detailedTables(m.statistics, names, m.doubles ? &four : nullptr)) {
         w.open("div", {{"class", "tratto"}});
         w.element("h3", sayUtf8(stretch.title));
         if (!stretch.times.empty()) {
@@ -245,7 +252,11 @@ void writeDetailedStatistics(PageWriter& w, const MatchSummary& m) {
             w.element("p", joined(times, " · "), {{"class", "nota"}});
         }
         htmlTable(w, stretch.tables.front(), "figure");
-        shotTables(w, {stretch.tables.begin() + 1, stretch.tables.end()});
+        auto shots = stretch.tables.begin() + 1;
+        if (shots != stretch.tables.end() && shots->servers) {
+            htmlTable(w, *shots++, "figure");
+        }
+        shotTables(w, {shots, stretch.tables.end()});
         w.close();
     }
     w.close();
@@ -327,8 +338,9 @@ void writeMatchList(PageWriter& w, const std::vector<MatchSummary>& matches) {
         w.open("td");
         writeScore(w, m);
         w.close();
-        w.element("td", decided(m) ? filled(QCoreApplication::translate("HtmlReport", "Vince %1"),
-                                            {m.players[m.winner]})
+        const QString won = m.doubles ? QCoreApplication::translate("HtmlReport", "Vincono %1")
+                                      : QCoreApplication::translate("HtmlReport", "Vince %1");
+        w.element("td", decided(m) ? filled(won, {m.players[m.winner]})
                                    : filled(QCoreApplication::translate("HtmlReport", "In corso")));
         w.close();
     }
@@ -377,7 +389,8 @@ void writePlayerTable(PageWriter& w, const std::vector<PlayerTotals>& totals) {
     w.close();
 }
 
-void writeDetailedTotals(PageWriter& w, const std::vector<PlayerTotals>& totals) {
+void writeDetailedTotals(PageWriter& w, const std::vector<PlayerTotals>& totals,
+                         const std::vector<ServeTotals>& serves) {
     std::vector<PlayerStatistics> figures;
     std::vector<Text> names;
     for (const PlayerTotals& t : totals) {
@@ -396,6 +409,16 @@ void writeDetailedTotals(PageWriter& w, const std::vector<PlayerTotals>& totals)
                     "lunga di una partita.")));
     htmlTable(w, figureTable(figures, names), "figure");
     shotTables(w, shots);
+    // The doubles players one column each, whoever they played with.
+    std::vector<ServeStatistics> served;
+    std::vector<Text> servers;
+    for (const ServeTotals& t : serves) {
+        served.push_back(t.serve);
+        servers.push_back(Text::verbatim(inColumn(t.name)));
+    }
+    if (!served.empty()) {
+        htmlTable(w, serveTable(served, servers), "figure");
+    }
     w.close();
 }
 

@@ -39,7 +39,8 @@ void writeMatchList(PageWriter& page, const std::vector<MatchSummary>& matches);
 void writePlayerTable(PageWriter& page, const std::vector<PlayerTotals>& totals);
 
 // Every figure of several matches added up, one column per player, and each player's winners
-// and errors.
-void writeDetailedTotals(PageWriter& page, const std::vector<PlayerTotals>& totals);
+// and errors; then the serve of each doubles player, when there are any.
+void writeDetailedTotals(PageWriter& page, const std::vector<PlayerTotals>& totals,
+                         const std::vector<ServeTotals>& serves = {});
 
 }  // namespace courtlog

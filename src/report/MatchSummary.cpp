@@ -7,6 +7,7 @@
 #include "form/PointPanel.h"
 #include "history/Replay.h"
 #include "scoring/Rules.h"
+#include "scoring/Scoring.h"
 
 namespace courtlog {
 
@@ -41,7 +42,13 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
     const std::size_t count = std::min<std::size_t>(match.points.size(), kMaxPoints);
 
     MatchSummary h;
-    h.players = match.players;
+    h.players = {match.sideName(0), match.sideName(1)};
+    h.doubles = rules.doubles;
+    if (h.doubles) {
+        for (int p = 0; p < kPlayers; ++p) {
+            h.names[static_cast<std::size_t>(p)] = match.player(p);
+        }
+    }
     h.tournament = match.tournament;
     h.round = roundName(match.round);
     h.setsInMatch = rules.setsInMatch;
@@ -67,6 +74,7 @@ MatchSummary summarizeMatch(const MatchRecord& match) {
         row.gamePoints = {pointCaption(b, 0).italian(), pointCaption(b, 1).italian()};
         row.tieBreak = b.inTieBreak;
         row.server = b.server;
+        row.serverPlayer = servingPlayer(b, rules);
         row.winner = EstraiInfo(w, Attr::Punto);
         row.servizio = EstraiInfo(w, Attr::Servizio);
         row.outcome = EstraiInfo(w, Attr::AceDoppioFallo);
@@ -199,6 +207,24 @@ std::vector<PlayerTotals> addUp(const std::vector<MatchSummary>& matches) {
                 (m.winner == p ? t.matchesWon : t.matchesLost) += 1;
             }
             t.counts += m.totals[p];
+        }
+    }
+    return totals;
+}
+
+std::vector<ServeTotals> addUpServes(const std::vector<MatchSummary>& matches) {
+    std::vector<ServeTotals> totals;
+    for (const MatchSummary& m : matches) {
+        if (!m.doubles) {
+            continue;
+        }
+        for (std::size_t p = 0; p < m.names.size(); ++p) {
+            auto it = std::ranges::find(totals, m.names[p], &ServeTotals::name);
+            if (it == totals.end()) {
+                it = totals.insert(totals.end(), {m.names[p], 0, {}});
+            }
+            ++it->matches;
+            it->serve += m.statistics.match.servers[p];
         }
     }
     return totals;

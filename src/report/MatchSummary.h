@@ -20,6 +20,7 @@ struct PointRow {
     std::array<std::string, 2> gamePoints;  // the same for each player: "15", "AD", "5"
     bool tieBreak = false;                  // played in a tie-break
     int server = 0;
+    int serverPlayer = 0;  // of the four of a doubles match; in singles the server's, 0 or 2
     int winner = 0;
     int servizio = 0;         // 0 first serve, 1 second serve
     int outcome = 0;          // 1 ace, 2 double fault, 3 service winner
@@ -50,7 +51,9 @@ struct SetSummary {
 
 // The whole match as the window's own replay sees it, point by point and set by set.
 struct MatchSummary {
-    std::array<std::string, 2> players;
+    std::array<std::string, 2> players;  // the sides' names: in doubles both players of each
+    bool doubles = false;
+    std::array<std::string, kPlayers> names;  // in doubles, the four players by kPlayers index
     std::string tournament;
     Text round;  // the round's text, empty when none
     int setsInMatch = 5;
@@ -107,5 +110,14 @@ struct PlayerTotals {
     PlayerStatistics counts;
 };
 std::vector<PlayerTotals> addUp(const std::vector<MatchSummary>& matches);
+
+// The players of doubles matches added up by name, whoever they played with and on whichever
+// side: the doubles matches each played and the serve of the points each served.
+struct ServeTotals {
+    std::string name;
+    int matches = 0;
+    ServeStatistics serve;
+};
+std::vector<ServeTotals> addUpServes(const std::vector<MatchSummary>& matches);
 
 }  // namespace courtlog

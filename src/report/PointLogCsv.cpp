@@ -116,6 +116,11 @@ std::string pointLogCsv(const MatchSummary& match) {
     // Made once: a name may be thousands of characters long, and it stands in every row.
     const std::array<std::string, 2> names{cell(match.players[0], true),
                                            cell(match.players[1], true)};
+    // In doubles the column of who served names the player, the side following from it.
+    std::array<std::string, kPlayers> servers;
+    for (std::size_t p = 0; p < servers.size() && match.doubles; ++p) {
+        servers[p] = cell(match.names[p], true);
+    }
     out.reserve(out.size() + match.points.size() * (names[0].size() + names[1].size() + 80));
     for (const PointRow& r : match.points) {
         // One column per player, as the games are: "6-4" in one cell reads as a date.
@@ -127,7 +132,9 @@ std::string pointLogCsv(const MatchSummary& match) {
                {std::to_string(r.number), std::to_string(r.set), std::to_string(r.gamesA),
                 std::to_string(r.gamesB), cell(r.score.substr(0, dash)),
                 cell(dash == std::string::npos ? std::string() : r.score.substr(dash + 1)),
-                r.tieBreak ? std::string_view(yes) : std::string_view(), names[r.server],
+                r.tieBreak ? std::string_view(yes) : std::string_view(),
+                match.doubles ? servers[static_cast<std::size_t>(r.serverPlayer) % servers.size()]
+                              : names[r.server],
                 names[r.winner], said(servizioText(r.servizio)), said(outcomeText(r.outcome)),
                 said(dirittoRovescioText(r.dirittoRovescio)), said(colpoText(r.colpo)),
                 said(erroreVincenteText(r.erroreVincente))},

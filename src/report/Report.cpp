@@ -171,11 +171,22 @@ std::string stretchText(const StretchTables& stretch) {
     return out;
 }
 
+// A doubles match's four players as a report names them, by kPlayers index.
+std::array<Text, kPlayers> playerNames(const MatchSession& session) {
+    std::array<Text, kPlayers> names;
+    for (std::size_t p = 0; p < names.size(); ++p) {
+        names[p] = Text::verbatim(printable(sayUtf8(session.names()[p])));
+    }
+    return names;
+}
+
 std::string detailedStatistics(const MatchSession& session) {
     const std::array<Text, 2> names{Text::verbatim(nameOf(session, 0)),
                                     Text::verbatim(nameOf(session, 1))};
+    const std::array<Text, kPlayers> four = playerNames(session);
     std::string out;
-    for (const StretchTables& stretch : detailedTables(session.statistics(), names)) {
+    for (const StretchTables& stretch :
+         detailedTables(session.statistics(), names, session.rules().doubles ? &four : nullptr)) {
         out += "\n" + stretchText(stretch);
     }
     return out;
@@ -257,10 +268,18 @@ std::string renderText(const MatchSession& session) {
         "\n";
     out += "\n" + scoreboard(session) + "\n";
 
+    const bool doubles = session.rules().doubles;
     if (s.over) {
         const int winner = s.sets[1] > s.sets[0] ? 1 : 0;
-        out += filled(QCoreApplication::translate("TextReport", "Vince: %1"),
+        out += filled(doubles ? QCoreApplication::translate("TextReport", "Vincono: %1")
+                              : QCoreApplication::translate("TextReport", "Vince: %1"),
                       {nameOf(session, winner)}) +
+               "\n";
+    } else if (doubles) {
+        // Of a doubles side, the one of its players who serves.
+        out += filled(QCoreApplication::translate("TextReport", "Al servizio: %1"),
+                      {sayUtf8(playerNames(
+                          session)[static_cast<std::size_t>(session.servingPlayer())])}) +
                "\n";
     } else {
         for (int p = 0; p < 2; ++p) {
@@ -320,9 +339,16 @@ QJsonObject renderJson(const MatchSession& session) {
         {"matchOver", session.score().over},
         {"fields", fields},
         // At the position, as the frames show them; the points are the whole match's.
-        {"statistics", statisticsJson(session.statistics())},
+        {"statistics", statisticsJson(session.statistics(), rules.doubles)},
         {"points", pointsJson(summary)},
     };
+    if (rules.doubles) {
+        QJsonArray names;
+        for (const Text& name : session.names()) {
+            names.append(qs(name.italian()));
+        }
+        out.insert("doublesPlayers", names);
+    }
     if (!summary.video.file.empty()) {
         QJsonObject video{{"file", qs(summary.video.file)}};
         if (summary.video.offsetMs) {
@@ -419,6 +445,16 @@ std::string renderTotalsText(const std::vector<PlayerTotals>& totals,
     for (std::size_t p = 0; p < totals.size(); ++p) {
         out += "\n" + figureTableText(shotTable(figures[p], names[p]));
     }
+    // The doubles players, one column each, whoever they played with.
+    std::vector<ServeStatistics> serves;
+    std::vector<Text> servers;
+    for (const ServeTotals& t : addUpServes(matches)) {
+        serves.push_back(t.serve);
+        servers.push_back(Text::verbatim(printable(t.name)));
+    }
+    if (!serves.empty()) {
+        out += "\n" + figureTableText(serveTable(serves, servers));
+    }
     return printable(out, true);
 }
 
@@ -452,7 +488,16 @@ QJsonObject renderTotalsJson(const std::vector<PlayerTotals>& totals,
         player.insert(QStringLiteral("statistics"), playerStatisticsJson(c));
         players.append(player);
     }
-    return QJsonObject{{"matches", list}, {"players", players}};
+    QJsonObject out{{"matches", list}, {"players", players}};
+    QJsonArray doubles;
+    for (const ServeTotals& t : addUpServes(matches)) {
+        doubles.append(QJsonObject{
+            {"name", text(t.name)}, {"matches", t.matches}, {"serve", serveJson(t.serve)}});
+    }
+    if (!doubles.isEmpty()) {
+        out.insert("doublesPlayers", doubles);
+    }
+    return out;
 }
 
 }  // namespace courtlog::report

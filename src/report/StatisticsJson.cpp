@@ -44,6 +44,14 @@ QJsonObject playerStatisticsJson(const PlayerStatistics& c) {
     return o;
 }
 
+QJsonObject serveJson(const ServeStatistics& c) {
+    QJsonObject o;
+    for (const auto& f : kServeFigures) {
+        o.insert(key(f.key), c.*f.figure);
+    }
+    return o;
+}
+
 namespace {
 
 QJsonArray players(const StretchStatistics& s) {
@@ -69,16 +77,24 @@ QJsonValue mark(std::span<const Source> captions, int index) {
 
 }  // namespace
 
-QJsonObject statisticsJson(const MatchStatistics& statistics) {
+QJsonObject statisticsJson(const MatchStatistics& statistics, bool doubles) {
     QJsonArray sets;
     QJsonArray setTimes;
     for (const StretchStatistics& s : statistics.sets) {
         sets.append(players(s));
         setTimes.append(times(s));
     }
-    return {{"match", players(statistics.match)},
-            {"sets", sets},
-            {"times", QJsonObject{{"match", times(statistics.match)}, {"sets", setTimes}}}};
+    QJsonObject out{{"match", players(statistics.match)},
+                    {"sets", sets},
+                    {"times", QJsonObject{{"match", times(statistics.match)}, {"sets", setTimes}}}};
+    if (doubles) {
+        QJsonArray servers;
+        for (const ServeStatistics& s : statistics.match.servers) {
+            servers.append(serveJson(s));
+        }
+        out.insert(QStringLiteral("players"), servers);
+    }
+    return out;
 }
 
 QJsonArray pointsJson(const MatchSummary& match) {
@@ -102,6 +118,9 @@ QJsonArray pointsJson(const MatchSummary& match) {
             {"shot", mark(kColpoCaptions, r.colpo)},
             {"ending", mark(kErroreVincenteCaptions, r.erroreVincente)},
         };
+        if (match.doubles) {
+            point.insert(QStringLiteral("serverPlayer"), r.serverPlayer);
+        }
         if (r.ms != kNoTime) {
             point.insert(QStringLiteral("ms"), static_cast<qint64>(r.ms));
         }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <limits>
 
+#include "history/Replay.h"
 #include "platform/Clock.h"
 #include "scoring/Rounds.h"
 #include "storage/Cp1252.h"
@@ -20,8 +21,10 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kFormat = "courtlog-match";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr const char* kTopKeys[] = {"format", "version", "players", "tournament", "round",
-                                    "rules",  "start",   "video",   "points"};
+// A singles document's "servingOrder" is read by nobody and not written back: whoever wrote it,
+// a side's one player serves every game of that side.
+constexpr const char* kTopKeys[] = {"format", "version", "players", "tournament",   "round",
+                                    "rules",  "start",   "video",   "servingOrder", "points"};
 constexpr const char* kVideoKeys[] = {"file", "offsetMs"};
 
 template <std::size_t N>
@@ -257,6 +260,94 @@ void readPoints(const Json& points, bool timed, DecodedDocument& result) {
     }
 }
 
+// The side serving first in each set the points begin; the set being played counts while the
+// match goes on, so a match without points has one. The sides alternate whoever of a side serves.
+std::vector<int> firstSidesOfSets(std::span<const PointWord> points, const Rules& rules) {
+    Position position = startPosition(rules);
+    std::vector<int> firsts{position.score.setFirstServer};
+    for (const PointWord word : points) {
+        if (position.score.over) {
+            break;
+        }
+        const int set = position.score.set;
+        playPoint(position, rules, word);
+        if (position.score.set != set && !position.score.over) {
+            firsts.push_back(position.score.setFirstServer);
+        }
+    }
+    return firsts;
+}
+
+// Each set begun, its four players in serving turn.
+Json servingOrderJson(const MatchRecord& match) {
+    const std::size_t n = std::min<std::size_t>(match.points.size(), kMaxPoints);
+    const std::vector<int> firsts = firstSidesOfSets(std::span(match.points).first(n), match.rules);
+    Json order = Json::array();
+    for (std::size_t k = 0; k < firsts.size(); ++k) {
+        order.push_back(turnOf(match.rules.servingIn(static_cast<int>(k)), firsts[k]));
+    }
+    return order;
+}
+
+// Each entry is the four players with the sides alternating, and a set the points reach starts
+// with the side that serves first in it.
+void readServingOrder(const Json& order, MatchRecord& m) {
+    if (!order.is_array()) {
+        missingOrWrongType("servingOrder");
+    }
+    const std::vector<int> firsts = firstSidesOfSets(m.points, m.rules);
+    std::vector<SetServing> servings;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const std::string path = "servingOrder[" + std::to_string(k) + "]";
+        const Json& entry = order[k];
+        if (!entry.is_array() || !std::ranges::all_of(entry, &Json::is_number_integer)) {
+            missingOrWrongType(path);
+        }
+        std::vector<int> turn;
+        for (const Json& player : entry) {
+            turn.push_back(static_cast<int>(integer(player, 0, kPlayers - 1, path)));
+        }
+        const std::optional<SetServing> serving = servingOfTurn(turn);
+        if (!serving || (k < firsts.size() && sideOf(turn[0]) != firsts[k])) {
+            badValue(path);
+        }
+        servings.push_back(*serving);
+    }
+    // Only the sets begun are written back; a set served as the one before it, at the end of
+    // the list, is what a shorter list says. So the same match reads back with the same rules
+    // whatever list a writer gave it.
+    servings.resize(std::min(servings.size(), firsts.size()));
+    while (!servings.empty() &&
+           servings.back() ==
+               (servings.size() > 1 ? servings[servings.size() - 2] : SetServing{0, 0})) {
+        servings.pop_back();
+    }
+    m.rules.servingOrder = std::move(servings);
+}
+
+// In doubles each side is a list of its two players.
+void readPlayers(const Json& players, MatchRecord& m) {
+    if (players.size() != 2) {
+        badValue("players");
+    }
+    for (std::size_t p = 0; p < 2; ++p) {
+        const std::string path = "players[" + std::to_string(p) + "]";
+        if (!m.rules.doubles) {
+            m.players[p] = name(players[p], path);
+            continue;
+        }
+        const Json& side = players[p];
+        if (!side.is_array()) {
+            missingOrWrongType(path);
+        }
+        if (side.size() != 2) {
+            badValue(path);
+        }
+        m.players[p] = name(side[0], path + "[0]");
+        m.partners[p] = name(side[1], path + "[1]");
+    }
+}
+
 namespace fs = std::filesystem;
 
 fs::path pathOf(const std::string& utf8) {
@@ -355,7 +446,11 @@ std::string encodeDocument(const MatchRecord& match, const std::string& document
     };
     put("format", dumped(Json(kFormat)));
     put("version", std::to_string(kDocumentVersion));
-    put("players", dumped(Json::array({match.players[0], match.players[1]})));
+    const bool doubles = match.rules.doubles;
+    put("players",
+        dumped(doubles ? Json::array({Json::array({match.players[0], match.partners[0]}),
+                                      Json::array({match.players[1], match.partners[1]})})
+                       : Json::array({match.players[0], match.players[1]})));
     put("tournament", dumped(Json(match.tournament)));
     // A round the list does not have is none, as a reader would take it.
     put("round", std::to_string(isRound(match.round) ? match.round : 0));
@@ -378,6 +473,9 @@ std::string encodeDocument(const MatchRecord& match, const std::string& document
             }
         }
         put("video", dumped(video));
+    }
+    if (doubles) {
+        put("servingOrder", dumped(servingOrderJson(match)));
     }
     for (const auto& [key, value] : unknown.items()) {
         if (!isOneOf(key, kTopKeys)) {
@@ -466,12 +564,6 @@ DecodedDocument decodeDocumentTaking(std::string_view bytes,
 
         MatchRecord& m = result.match;
         const Json& players = member(doc, "players", &Json::is_array, "players");
-        if (players.size() != 2) {
-            badValue("players");
-        }
-        for (std::size_t p = 0; p < 2; ++p) {
-            m.players[p] = name(players[p], "players[" + std::to_string(p) + "]");
-        }
         m.tournament =
             name(member(doc, "tournament", &Json::is_string, "tournament"), "tournament");
         // As in a match file: a round the list does not have is reported, and left out.
@@ -487,6 +579,8 @@ DecodedDocument decodeDocumentTaking(std::string_view bytes,
 
         Json unknown = Json::object();
         readRules(member(doc, "rules", &Json::is_object, "rules"), result, unknown);
+        // The rules say whether the names are of two players or of four.
+        readPlayers(players, m);
         if (const auto it = doc.find("start"); it != doc.end()) {
             if (!it->is_string()) {
                 missingOrWrongType("start");
@@ -500,6 +594,9 @@ DecodedDocument decodeDocumentTaking(std::string_view bytes,
             readVideo(*it, documentPath, result, unknown);
         }
         readPoints(member(doc, "points", &Json::is_array, "points"), !m.start.empty(), result);
+        if (const auto it = doc.find("servingOrder"); it != doc.end() && m.rules.doubles) {
+            readServingOrder(*it, m);
+        }
 
         unknown.get_ref<Json::object_t&>().reserve(doc.size());
         for (auto& [key, value] : doc.get_ref<Json::object_t&>()) {
@@ -548,7 +645,9 @@ std::vector<Text> matchFileLosses(const MatchRecord& match) {
             losses.push_back(std::move(loss));
         }
     }
-    for (const std::string* name : {&match.players[0], &match.players[1], &match.tournament}) {
+    // A doubles side is kept as one name, its two joined.
+    const std::array<std::string, 3> names{match.sideName(0), match.sideName(1), match.tournament};
+    for (const std::string* name : {&names[0], &names[1], &names[2]}) {
         std::string kept = utf8ToCp1252(*name);
         kept.resize(std::min<std::size_t>(kept.size(), kMaxTextLength));
         if (cp1252ToUtf8(kept) != *name) {

@@ -22,7 +22,13 @@ namespace courtlog {
 //    "round": r, "rules": {one key a rule, as ruleRows() names them},
 //    "start": optional ISO 8601 UTC,
 //    "video": optional {"file": path, "offsetMs": optional, a whole number},
+//    "servingOrder": in doubles only, [[four players in serving turn], ...],
 //    "points": [{"word": w, "ms": optional, "videoMs": optional}, ...]}
+//
+// In doubles ("rules": {"doubles": true}) "players" is [[a1, a2], [b1, b2]], and
+// "servingOrder" has one entry a set begun: its players by index, A1 = 0, A2 = 1, B1 = 2,
+// B2 = 3, from the one who serves the set's first game. Without it each side's first player
+// serves first in every set. A singles document's "servingOrder" is not read.
 //
 // "ms" counts from "start"; "videoMs" from the start of the video. The video's file is kept
 // relative to the document, with "/", when it sits in the document's folder or under it, so

@@ -72,8 +72,9 @@ std::string encodeMatch(const MatchRecord& match) {
     for (bool flag : match.tieBreakMarks) {
         put16(out, flag ? 0xFFFF : 0);
     }
-    putText(out, match.players[0]);
-    putText(out, match.players[1]);
+    // A doubles side as one name: a match file has room for two.
+    putText(out, match.sideName(0));
+    putText(out, match.sideName(1));
     putText(out, match.tournament);
     out += static_cast<char>(match.round >= 0 && match.round <= 255 ? match.round : 0);
     const std::size_t n = std::min<std::size_t>(match.points.size(), kMaxPoints);

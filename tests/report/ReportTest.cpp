@@ -96,6 +96,28 @@ TEST(ReportJson, EveryLabelAsTheWindowShowsItAndTheMatchSettings) {
             3, "Prima palla"));
 }
 
+// A doubles side is named by both its players wherever a line names it, and wins in the plural;
+// the point log and the text name which of the four serves, and the serve table is theirs.
+TEST(ReportDoubles, SidesByBothPlayersAndTheServerByName) {
+    Rules rules = kBestOfThree;
+    rules.doubles = true;
+    MatchBuilder b(rules);
+    for (int p = 0; p < kPlayers; ++p) {
+        b.session.renamePlayer(p, Text::verbatim(std::array{"Ana", "Bea", "Cleo", "Dina"}[p]));
+    }
+    b.session.chooseServing({1, 0});
+    b.play("aaaaaa aaaaaa");
+    const MatchSummary m = summarizeMatch(b.record());
+    const QStringList rows = QString::fromStdString(pointLogCsv(m)).split("\r\n");
+    const std::string over = renderText(b.session), page = htmlReport(m);
+    b.session.goTo(5);
+    EXPECT_EQ(std::tuple(rows[1].section(',', 7, 8), rows[5].section(',', 7, 8),
+                         has(over, "Vincono: Ana / Bea\n"), has(over, "Il servizio di ciascun"),
+                         has(page, "Vincono Ana / Bea, 2 set a 0"),
+                         has(renderText(b.session), "Al servizio: Cleo\n")),
+              std::tuple("Bea,Ana / Bea", "Cleo,Ana / Bea", true, true, true, true));
+}
+
 // The reports in another language than Italian: every text a person reads comes from the
 // catalogue, and the JSON that programs read never does.
 // Names a spreadsheet would take for a list and a formula, in capitals for the language check.

@@ -48,6 +48,21 @@ with tempfile.TemporaryDirectory() as scratch:
         json.dump(document, f, ensure_ascii=False)
     outputs = {"timed": report(timed), "timed --at 30": report("--at", "30", timed)}
     video = {"file": os.path.join(scratch, "v", "partita.webm"), "offsetMs": -2000}
+    # Two doubles matches at 2-2: an ace in the first game, a double fault opening the
+    # second, the third to love, an ace in the fourth. Ana plays on side A with Bea, then on
+    # side B with Cleo, who served on side B both times.
+    words = [0x400, 0, 0, 0, 0x802, 1, 1, 1, 1, 0, 0, 0, 0, 0x401, 1, 1, 1]
+    pairs = {"doubles": ([["Ana", "Bea"], ["Cleo", "Dina"]], [1, 2, 0, 3]),
+             "doubles 2": ([["Zoe", "Eva"], ["Ana", "Cleo"]], [0, 2, 1, 3])}
+    for name, (players, turn) in pairs.items():
+        pairs[name] = os.path.join(scratch, name + ".courtlog")
+        untimed = {k: v for k, v in document.items() if k not in ("start", "video")}
+        with open(pairs[name], "w", encoding="utf-8") as f:
+            json.dump({**untimed, "players": players,
+                       "rules": {**document["rules"], "firstServer": 0, "doubles": True},
+                       "servingOrder": [turn], "points": [{"word": w} for w in words]}, f)
+        outputs[name] = report(pairs[name])
+    outputs["--total doubles"] = report("--total", *pairs.values())
 for sample in samples:
     whole = outputs[os.path.basename(sample)] = report(sample)
     middle = str(whole["pointCount"] // 2)
@@ -55,6 +70,7 @@ for sample in samples:
 outputs["--total"] = report("--total", *samples)
 for what, doc in outputs.items():
     check(doc, what)
+totals = outputs["--total"]
 
 whole, at30 = outputs["timed"], outputs["timed --at 30"]
 a = whole["statistics"]["match"][0]
@@ -80,8 +96,26 @@ if (len(at30["points"]), len(at30["statistics"]["sets"]), at30["statistics"]["ma
 if whole["statistics"]["times"]["match"] != {"lengthMs": 49 * 20000, "medianGapMs": 20000}:
     sys.exit(f"FAIL times {whole['statistics']['times']['match']}")
 
+# The four players, who of them served each game, and their serve by hand; the sides keep theirs.
+doubles = outputs["doubles"]
+servers = [p["serverPlayer"] for p in doubles["points"]]
+mine = doubles["statistics"]["players"]
+got = (doubles["players"], doubles["doublesPlayers"], doubles["rules"]["doubles"], servers,
+       [p["aces"] for p in mine], [p["doubleFaults"] for p in mine], mine[2]["servicePointsWon"],
+       [p["aces"] for p in doubles["statistics"]["match"]])
+expect = (["Ana / Bea", "Cleo / Dina"], ["Ana", "Bea", "Cleo", "Dina"], True,
+          [1] * 4 + [2] * 5 + [0] * 4 + [3] * 4, [0, 1, 0, 1], [0, 0, 1, 0], 4, [1, 1])
+if got != expect:
+    sys.exit(f"FAIL doubles report {got} != {expect}")
+# Each player summed by name over both matches, whoever the partner and whichever the side.
+summed = {p["name"]: p for p in outputs["--total doubles"]["doublesPlayers"]}
+got = [(summed[n]["matches"], summed[n]["serve"]["servicePointsPlayed"],
+        summed[n]["serve"]["servicePointsWon"], summed[n]["serve"]["aces"],
+        summed[n]["serve"]["doubleFaults"], summed[n]["serve"]["serviceGamesHeld"]) for n in ("Ana", "Cleo")]
+if got != [(2, 9, 8, 0, 1, 2), (2, 9, 8, 1, 1, 2)] or len(summed) != 6 or "doublesPlayers" in totals:
+    sys.exit(f"FAIL doubles totals {got}")
+
 # What the schema must refuse.
-totals = outputs["--total"]
 for name, base, spoil in [
     ("a missing figure", whole, lambda d: d["statistics"]["match"][0].pop("breakPointsSaved")),
     ("a third player", whole, lambda d: d["statistics"]["match"].append({})),
@@ -90,6 +124,9 @@ for name, base, spoil in [
     ("a video without its file", whole, lambda d: d["video"].pop("file")),
     ("a negative count", whole, lambda d: d["statistics"]["sets"][0][1].update(aces=-1)),
     ("totals without a run", totals, lambda d: d["players"][1]["statistics"].pop("longestRun")),
+    ("a doubles point without its server", doubles, lambda d: d["points"][3].pop("serverPlayer")),
+    ("a fifth player", doubles, lambda d: d["statistics"]["players"].append(d["statistics"]["players"][0])),
+    ("the four players in singles", whole, lambda d: d.update(doublesPlayers=["a", "b", "c", "d"])),
 ]:
     spoilt = copy.deepcopy(base)
     spoil(spoilt)

@@ -8,8 +8,10 @@
 
 #include "storage/MatchFile.h"
 #include "storage/MatchLoading.h"
+#include "storage/Recovery.h"
 #include "storage/StoredOptions.h"
 #include "support/Harness.h"
+#include "support/MatchScript.h"
 #include "support/TempDir.h"
 
 namespace courtlog {
@@ -65,6 +67,54 @@ TEST(MatchDocument, ItsTextKeepsEveryFieldAndWhatItDoesNotKnowThroughASecondSave
         std::tuple(field(again.match), again.match.points, again.match.times, again.match.video,
                    again.match.videoMs, again.match.unknown, encodeDocument(again.match)),
         std::tuple(field(m), m.points, m.times, m.video, m.videoMs, m.unknown, written));
+}
+
+// A doubles match of three sets begun: 6-1 from A's first serve, 0-6 from B's (six games, so B
+// opens the third too), one point of the third. Its first and third sets are served otherwise
+// than each side's first player first; the second as the first.
+MatchRecord doublesMatch() {
+    MatchRecord m;
+    Rules rules = rulesOf(3, {false, true, false});
+    rules.doubles = true;
+    rules.servingOrder = {{1, 0}, {1, 0}, {0, 1}};
+    m.setRules(rules);
+    m.players = {"Ana", "Cleo"};
+    m.partners = {"Bea", "Dina"};
+    for (const testing::Marks& marks : testing::lettered("baaaaaa bbbbbb A")) {
+        m.points.push_back(testing::word(marks));
+    }
+    return m;
+}
+
+TEST(MatchDocument, KeepsADoublesMatchItsNamesAndEachSetsServingTurn) {
+    const MatchRecord m = doublesMatch();
+    const std::string text = encodeDocument(m);
+    EXPECT_TRUE(has(text, R"("players": [["Ana","Bea"],["Cleo","Dina"]],)") &&
+                has(text, R"("doubles":true)") &&
+                has(text, R"("servingOrder": [[1,2,0,3],[2,1,3,0],[3,0,2,1]],)"))
+        << text;
+    // The recovery copy is the same document.
+    for (const std::string& kept : {text, encodeRecovery(m, "")}) {
+        const MatchRecord again = decodeDocument(kept).match;
+        EXPECT_EQ(std::tuple(again.players, again.partners, again.rules, again.points),
+                  std::tuple(m.players, m.partners, m.rules, m.points));
+    }
+    // An empty serving order is each side's first player first; a set not begun is not kept, as
+    // it would not be written back; a singles document's order is read by nobody and not kept.
+    const auto order = [&text](const std::string& list) {
+        return decodeDocument(std::string(text).replace(text.find("[[1,2,0,3],"), 31, list))
+            .match.rules.servingOrder;
+    };
+    std::string singles = kForeign;
+    singles.insert(1, R"("servingOrder": [[9]],)");
+    const DecodedDocument single = decodeDocument(singles);
+    EXPECT_EQ(std::tuple(order("[]"), order("[[1,2,0,3],[2,1,3,0],[3,0,2,1],[0,2,1,3]]"),
+                         single.refusal.has_value(), single.match.unknown),
+              std::tuple(std::vector<SetServing>{}, m.rules.servingOrder, false,
+                         decodeDocument(kForeign).match.unknown));
+    // A match file keeps each side as one name; still the save offers a document first.
+    EXPECT_EQ(decodeMatch(encodeMatch(m)).match.players,
+              (std::array<std::string, 2>{"Ana / Bea", "Cleo / Dina"}));
 }
 
 // A video in the document's folder or under it is kept relative to the document, so the two
@@ -160,9 +210,11 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
         return "Il documento non è scritto correttamente: errore di sintassi alla riga " +
                std::to_string(line) + ", colonna " + std::to_string(column) + ".";
     };
-    // The foreign document with one part replaced; a part it lacks throws.
-    const auto with = [](const std::string& what, const std::string& by) {
-        return std::string(kForeign).replace(kForeign.find(what), what.size(), by);
+    // The foreign document, or the doubles one, with one part replaced; a part it lacks throws.
+    const std::string doubles = encodeDocument(doublesMatch());
+    const auto with = [](const std::string& what, const std::string& by,
+                         const std::string& in = kForeign) {
+        return std::string(in).replace(in.find(what), what.size(), by);
     };
     const std::pair<std::string, std::string> cases[] = {
         {with(R"("version": 1)", R"("version": 2)"),
@@ -181,6 +233,12 @@ TEST(MatchDocument, RefusesWhatItCannotReadSayingWhy) {
         // Longer than a name can be typed, in characters.
         {with("Sinner", std::string(32768, 'x')), invalid("players[1]")},
         {with(R"(, "Sinner")", ""), invalid("players")},
+        {with(R"("Sinner")", R"(["Sinner", "Alcaraz"])"), invalid("players[1]", true)},
+        {with(R"([["Ana","Bea"],)", R"(["Ana",)", doubles), invalid("players[0]", true)},
+        {with(R"(["Cleo","Dina"])", R"(["Cleo"])", doubles), invalid("players[1]")},
+        {with("[1,2,0,3]", "[1,0,2,3]", doubles), invalid("servingOrder[0]")},
+        {with("[2,1,3,0]", "[1,2,0,3]", doubles), invalid("servingOrder[1]")},
+        {with("[3,0,2,1]", "[3,0,2,true]", doubles), invalid("servingOrder[2]", true)},
         {with(R"("round": 7)", R"("round": 1.0)"), invalid("round", true)},
         {with(R"("bestOf": 3)", R"("bestOf": 4)"), invalid("rules.bestOf")},
         {with(R"("noAd": true, )", ""), invalid("rules.noAd", true)},
