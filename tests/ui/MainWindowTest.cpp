@@ -415,6 +415,70 @@ TEST_F(MainWindowTest, AssistiveClientsReadTheLabelsAndTheNamesGivenWithoutTheMo
     EXPECT_EQ(text("Punteggio_1"), "15");
 }
 
+// In doubles each side's two names take a line each, a Tab stop each, read by whose they are;
+// each is in the largest type that fits (a 25-character name whole), the server's bold. Side
+// B's row moves down by A's second line, what is under the scoreboard by both, and singles
+// comes back as it was drawn. The serving menu moves the bold name.
+TEST_F(MainWindowTest, DoublesShowsFourNamesAndMovesWhatIsUnderThemUnchanged) {
+    QWidget* area = find("MainForm");
+    QWidget* focus = QApplication::focusWidget();
+    const QImage singles = area->grab().toImage();
+    std::vector<std::pair<QWidget*, QRect>> drawn;
+    for (QWidget* w : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        drawn.emplace_back(w, w->geometry());
+    }
+    const int height = window.height();
+    find<QAction>("Doppio")->trigger();
+    QTRY_COMPARE(window.height(), height + 36);
+    for (const auto& [w, was] : drawn) {
+        const int down = was.top() >= 118 ? 36 : was.top() >= 78 ? 18 : 0;
+        EXPECT_TRUE(w->objectName().contains(QRegularExpression("^(NomeGiocatore|Compagno)_")) ||
+                    w->geometry() == was.translated(0, down))
+            << w->objectName().toStdString();
+    }
+    QStringList names;
+    find("NomeGiocatore_0")->setFocus();
+    for (QWidget* w; names.size() < 4; QTest::keyClick(w, Qt::Key_Tab)) {
+        w = QApplication::focusWidget();
+        const QRect r = w->geometry();
+        names << QString::asprintf("%s %d,%d %dx%d ", qPrintable(w->objectName()), r.x(), r.y(),
+                                   r.width(), r.height()) +
+                     a11y(w)->text(QAccessible::Name) + "=" + a11y(w)->text(QAccessible::Value) +
+                     QString(" %1%2").arg(w->font().pointSizeF()).arg(w->font().bold() ? "b" : "");
+    }
+    EXPECT_EQ(names.join('|'),
+              "NomeGiocatore_0 6,40 166x26 Giocatore A1=Giocatore A1 15.75b|"
+              "Compagno_0 6,66 166x26 Giocatore A2=Giocatore A2 15.75|"
+              "NomeGiocatore_1 6,96 166x26 Giocatore B1=Giocatore B1 15.75|"
+              "Compagno_1 6,122 166x26 Giocatore B2=Giocatore B2 15.75");
+    auto* order = find<QAction>("AlServizio_2");
+    EXPECT_EQ(order->text(), "Giocatore A2, Giocatore B1, Giocatore A1, Giocatore B2");
+    order->trigger();
+    EXPECT_EQ(std::tuple(find("NomeGiocatore_0")->font().bold(), find("Compagno_0")->font().bold(),
+                         order->isChecked(), find<QMenu>("AlServizio")->menuAction()->isEnabled()),
+              std::tuple(false, true, true, true));
+    find<QAction>("Doppio")->trigger();
+    QTRY_COMPARE(window.height(), height);
+    focus->setFocus();
+    EXPECT_EQ(std::tuple(area->grab().toImage() == singles,
+                         find<QMenu>("AlServizio")->menuAction()->isEnabled()),
+              std::tuple(true, false));
+
+    key(Qt::Key_Z, Qt::ControlModifier);  // doubles again
+    const QString whole = "Pierre-Hugues Herbert Jr.",
+                  longer = "Anastasia Pavlyuchenkova & Iga Świątek";
+    platform.inputAnswers = {whole.toStdString(), longer.toStdString()};
+    for (const char* n : {"Compagno_1", "NomeGiocatore_1"}) {
+        find(n)->setFocus();
+        QTest::keyClick(find(n), Qt::Key_Space);
+    }
+    auto* cut = find<QLabel>("NomeGiocatore_1");
+    EXPECT_EQ(
+        std::tuple(text("Compagno_1"), cut->text().endsWith(QChar(u'…')),
+                   cut->toolTip().startsWith(longer + '\n'), a11y(cut)->text(QAccessible::Value)),
+        std::tuple(whole, true, true, longer));
+}
+
 // Charting from the keyboard: one key per choice, the same path as a click.
 // A whole match with every kind of mark, as the keys a charter presses: "E" stands for Esc.
 // A wins every game, so the match ends after three sets.
