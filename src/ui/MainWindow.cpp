@@ -1305,8 +1305,12 @@ void MainWindow::layIndicators() {
                 }
             }
             // Only what does not fit even in the smallest type is cut, and shown whole in the
-            // tooltip.
-            const QString shown = QFontMetrics(f).elidedText(whole, Qt::ElideRight, r.width() - 2);
+            // tooltip. Whether it fits is measured as the place was: eliding measures in
+            // fractions of a pixel and would cut a caption the place was made wide enough for.
+            const QFontMetrics metrics(f);
+            const QString shown = metrics.horizontalAdvance(whole) + 2 <= r.width()
+                                      ? whole
+                                      : metrics.elidedText(whole, Qt::ElideRight, r.width() - 2);
             if (l->text() != shown) {
                 l->setText(shown);
             }

@@ -272,9 +272,12 @@ TEST_F(MainWindowTest, PositionLineAndItsNotices) {
     auto* line = find<QLabel>("Posizione");
     EXPECT_EQ(std::tuple(line->text(), line->accessibleName()),
               std::tuple(QString("Punto 0 di 0"), QString("Dove si è nella partita")));
-    // B's tenth break point of the game fits its label; then deuce after deuce: no end.
-    play("BBBAAABABABABABABAB");
+    // B's break points of the game fit their label, the second and the tenth; then deuce after
+    // deuce: no end.
     auto* label = find<QLabel>("BreakPoint");
+    play("BBBA");
+    EXPECT_EQ(label->text(), "Break Point # 2");
+    play("AABABABABABABAB");
     EXPECT_EQ(label->text(), "Break Point # 10");
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
     for (int i = 19; i < kMaxPoints; ++i) {
