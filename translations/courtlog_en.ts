@@ -1905,6 +1905,14 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <source>Segna qui il punto</source>
         <translation>Mark the point here</translation>
     </message>
+    <message>
+        <source>Al se&amp;rvizio nel set</source>
+        <translation>Ser&amp;ving in the set</translation>
+    </message>
+    <message>
+        <source>Giocatore %1</source>
+        <translation>Player %1</translation>
+    </message>
 </context>
 <context>
     <name>courtlog::ui::StatisticsWindow</name>

@@ -21,6 +21,7 @@ namespace {
 
 constexpr const char* kShowsValue = "courtlogShowsValue";
 constexpr const char* kItemName = "courtlogAccessibleName";
+constexpr const char* kNameValue = "courtlogNameValue";
 
 // Text offered as text too, read-only and without a selection or cursor of its own, for
 // screen readers that read a control's text rather than its value.
@@ -115,6 +116,9 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
             return static_cast<QLabel*>(widget())->text();
+        }
+        if (t == QAccessible::Value) {
+            return widget()->property(kNameValue).toString();
         }
         return QAccessibleWidget::text(t);
     }
@@ -272,6 +276,13 @@ void installAccessibility() {
 
 void nameMenuItem(QAction* action, const QString& name) {
     action->setProperty(kItemName, name);
+}
+
+void showsName(QLabel* label, const QString& name, const QString& value) {
+    label->setProperty(kNameValue, value);
+    if (label->accessibleName() != name) {
+        label->setAccessibleName(name);
+    }
 }
 
 void showsValue(QLabel* label, const QString& name) {

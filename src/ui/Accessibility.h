@@ -16,6 +16,10 @@ void installAccessibility();
 // the text as its value ("Punteggio Giocatore A", "30").
 void showsValue(QLabel* label, const QString& name);
 
+// A name label read by this name, with this value when it has one: a singles name is read as
+// the name itself, a doubles name as whose it is with the name as its value.
+void showsName(QLabel* label, const QString& name, const QString& value);
+
 // A menu item read by this name rather than its caption, which becomes its description. Given
 // before the menu is first read; the name may change afterwards.
 void nameMenuItem(QAction* action, const QString& name);

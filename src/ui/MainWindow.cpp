@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <map>
+#include <utility>
 
 #include "form/Captions.h"
 #include "report/HtmlReport.h"
@@ -74,6 +75,22 @@ QLabel* label(QWidget* parent, const QString& objectName, const QRect& place, co
 constexpr std::array<QRect, 3> IndicatorSlots{QRect(6, 480, 88, 20), QRect(98, 480, 88, 20),
                                               QRect(190, 480, 96, 20)};
 constexpr int IndicatorBandEnd = 288;  // the scroll bar starts after it
+
+// The scoreboard's rows: side A's, side B's, and where what is under them starts. A row is as
+// high as its score labels.
+constexpr int SideRowY = 40;
+constexpr int SideRowStep = 38;
+constexpr int SideRowHeight = 34;
+constexpr int NameWidth = 166;
+constexpr int UnderScoreboardY = 118;
+// In doubles a side's two names take a line each, high enough for the names' nominal type.
+constexpr int NameLineHeight = 26;
+// How far each side's second line moves down what is below it.
+constexpr int DoublesRowGrowth = 2 * NameLineHeight - SideRowHeight;
+// The names' type: nominal, and in doubles the smallest a long name may shrink to.
+constexpr double NameSize = 15.75;
+constexpr double SmallestNameSize = 8.25;
+constexpr double NameSizeStep = 0.75;
 
 // Long enough to read a short sentence, short enough not to hide where the user stands.
 constexpr int NoticeTime = 3000;  // ms
@@ -283,7 +300,8 @@ MainWindow::MainWindow(Platform& platform) : MainWindow(nullptr, &platform) {}
 MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     : ownPlatform_(std::move(own)),
       player_(injected ? nullptr : std::make_unique<Player>(*this, *ownPlatform_)),
-      platform_(injected ? *injected : *ownPlatform_, [this] { refresh(); }, player_.get()),
+      platform_(
+          injected ? *injected : *ownPlatform_, [this] { refresh(); }, player_.get()),
       form_(platform_) {
     installAccessibility();
     // Keys reach the focused control before the window's shortcuts see them.
@@ -294,6 +312,7 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     auto* area = new QWidget(client);
+    area_ = area;
     area->setObjectName(QStringLiteral("MainForm"));
     area->setFixedSize(ClientWidth, ClientHeight);
     setBack(area, DarkGreen);
@@ -310,6 +329,9 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     buildMenus();
     bindFields();
     buildKeys();
+    for (QWidget* w : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        drawnPlaces_.emplace_back(w, w->geometry());
+    }
     // Enter presses the command button that has the focus, as Space does.
     for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setAutoDefault(true);
@@ -374,6 +396,7 @@ void MainWindow::retranslate() {
     }
     showPosition();
     showFirstServerNames();
+    showServingItems();
     showEditItems();
     showPositionLine();
     showNoticeBand();
@@ -616,11 +639,18 @@ void MainWindow::buildScoreboard(QWidget* area) {
     constexpr int FirstSetX = 304;
 
     for (int i = 0; i < 2; ++i) {
-        const int y = 40 + i * 38;
-        auto* player =
-            clickableLabel(area, name("NomeGiocatore", i), QRect(6, y, 166, 34), nameFont);
+        const int y = SideRowY + i * SideRowStep;
+        auto* player = clickableLabel(area, name("NomeGiocatore", i),
+                                      QRect(6, y, NameWidth, SideRowHeight), nameFont);
         connect(player, &ClickableLabel::clicked, this,
                 [this, i] { forward([this, i] { form_.NomeGiocatore_Click(i); }); });
+        // A doubles side's second player, on the line under the first: made here so that Tab
+        // reaches it right after the first. Singles has no room for it.
+        auto* partner = clickableLabel(area, name("Compagno", i),
+                                       QRect(QPoint(6, y + NameLineHeight), QSize()), nameFont);
+        partner->hide();
+        connect(partner, &ClickableLabel::clicked, this,
+                [this, i] { forward([this, i] { form_.Compagno_Click(i); }); });
 
         QLabel* serve = label(area, name("Serve", i), QRect(177, y + 11, 11, 12), QFont());
         onLanguage([serve] { serve->setToolTip(tr("Turno di servizio")); });
@@ -965,6 +995,15 @@ void MainWindow::buildMenus() {
             [this] { forward([this] { form_.GameDelete_Click(); }); });
     command(menuItem(game, QT_TR_NOOP("&Clear"), "GameClear"), &MainForm::GameClear_Click);
     ruleItems(game, RuleMenu::Game);
+    // Doubles: which player of each side serves its first game of the set shown, each item
+    // the four in turn.
+    servingMenu_ = subMenu(game, QT_TR_NOOP("Al se&rvizio nel set"));
+    servingMenu_->setObjectName(QStringLiteral("AlServizio"));
+    for (int k = 0; k < static_cast<int>(servingItems_.size()); ++k) {
+        servingItems_[static_cast<std::size_t>(k)] = choiceItem(
+            servingMenu_, name("AlServizio", k), &menus.AlServizio[static_cast<std::size_t>(k)],
+            [this, k] { form_.AlServizio_Click(k); });
+    }
     game->addSeparator();
     QAction* statistics = menuItem(game, QT_TR_NOOP("Statistiche &dettagliate"), "GameStatistiche",
                                    QKeySequence(Qt::Key_F6));
@@ -1143,7 +1182,13 @@ void MainWindow::bindFields() {
             showsValue(shown, QString());
             onLanguage([shown, named] { shown->setAccessibleName(accessibleNameOf(named)); });
         }
-        fieldViews_.push_back({named.field, widget, kind});
+        const bool isName = named.name == "NomeGiocatore";
+        fieldViews_.push_back({named.field, widget, kind, isName ? 2 * named.index : -1});
+    }
+    const Board& board = form_.view().board;
+    for (int i = 0; i < 2; ++i) {
+        fieldViews_.push_back({&board.Compagno[static_cast<std::size_t>(i)],
+                               findChild<QWidget*>(name("Compagno", i)), Shows::Name, 2 * i + 1});
     }
 }
 
@@ -1165,6 +1210,10 @@ void MainWindow::showField(const FieldView& view) {
             w->setProperty(kWhole, caption);
             break;
         case Shows::Name: {
+            if (view.player >= 0) {
+                showName(view);
+                break;
+            }
             auto* label = static_cast<QLabel*>(w);
             shown =
                 fitted(caption, label->font(), label->contentsRect().width() - 2 * label->indent());
@@ -1190,7 +1239,7 @@ void MainWindow::showField(const FieldView& view) {
             return;
         }
     }
-    if (view.kind != Shows::Label) {
+    if (view.kind != Shows::Label && view.player < 0) {
         w->setAccessibleName(caption);
     }
     QPalette p = w->palette();
@@ -1227,7 +1276,7 @@ void MainWindow::layIndicators() {
         }
     }
     for (std::size_t slot = 0; slot < IndicatorSlots.size(); ++slot) {
-        const QRect place = IndicatorSlots[slot];
+        const QRect place = IndicatorSlots[slot].translated(0, lowered_);
         const int left =
             slot > 0 && !busy[slot - 1] ? IndicatorSlots[slot - 1].left() : place.left();
         const int right =
@@ -1256,8 +1305,12 @@ void MainWindow::layIndicators() {
                 }
             }
             // Only what does not fit even in the smallest type is cut, and shown whole in the
-            // tooltip.
-            const QString shown = QFontMetrics(f).elidedText(whole, Qt::ElideRight, r.width() - 2);
+            // tooltip. Whether it fits is measured as the place was: eliding measures in
+            // fractions of a pixel and would cut a caption the place was made wide enough for.
+            const QFontMetrics metrics(f);
+            const QString shown = metrics.horizontalAdvance(whole) + 2 <= r.width()
+                                      ? whole
+                                      : metrics.elidedText(whole, Qt::ElideRight, r.width() - 2);
             if (l->text() != shown) {
                 l->setText(shown);
             }
@@ -1268,6 +1321,70 @@ void MainWindow::layIndicators() {
             if (l->font() != f) {
                 l->setFont(f);
             }
+        }
+    }
+}
+
+void MainWindow::showName(const FieldView& view) {
+    auto* label = static_cast<QLabel*>(view.widget);
+    const QString caption = say(view.field->text());
+    const Board& board = form_.view().board;
+    const bool doubles = board.Compagno[0].visible();
+    const int room = label->contentsRect().width() - 2 * label->indent();
+    // From the label's own font, which carries the focus's underline.
+    QFont f = label->font();
+    f.setPointSizeF(NameSize);
+    f.setBold(doubles && board.serving == view.player);
+    // Four names share the room of two: a long one takes smaller type before it is cut.
+    while (doubles && QFontMetrics(f).horizontalAdvance(caption) > room &&
+           f.pointSizeF() > SmallestNameSize) {
+        f.setPointSizeF(f.pointSizeF() - NameSizeStep);
+    }
+    if (label->font() != f) {
+        label->setFont(f);
+    }
+    const QString shown = fitted(caption, f, room);
+    label->setText(shown);
+    label->setToolTip(shown == caption ? renameTip() : caption + QLatin1Char('\n') + renameTip());
+    // A singles name is read as the name; each doubles name by whose it is, "Giocatore A1",
+    // with the name as its value, so that a client tells the four apart.
+    const QString slot = QChar(u'A' + view.player / 2) + QString::number(view.player % 2 + 1);
+    showsName(label, doubles ? tr("Giocatore %1").arg(slot) : caption,
+              doubles ? caption : QString());
+}
+
+bool MainWindow::layRows() {
+    const bool doubles = form_.view().board.Compagno[0].visible();
+    if (doubles == shownDoubles_) {
+        return false;
+    }
+    shownDoubles_ = doubles;
+    const int growth = doubles ? DoublesRowGrowth : 0;
+    lowered_ = 2 * growth;
+    for (const auto& [w, drawn] : drawnPlaces_) {
+        const int down = drawn.top() >= UnderScoreboardY         ? lowered_
+                         : drawn.top() >= SideRowY + SideRowStep ? growth
+                                                                 : 0;
+        QRect place = drawn.translated(0, down);
+        if (w->objectName().startsWith(QLatin1String("NomeGiocatore_"))) {
+            place.setHeight(doubles ? NameLineHeight : SideRowHeight);
+        } else if (w->objectName().startsWith(QLatin1String("Compagno_"))) {
+            place.setSize(doubles ? QSize(NameWidth, NameLineHeight) : QSize());
+        }
+        w->setGeometry(place);
+    }
+    area_->setFixedSize(ClientWidth, ClientHeight + lowered_);
+    layIndicators();
+    return true;
+}
+
+void MainWindow::showServingItems() {
+    servingMenu_->menuAction()->setEnabled(form_.session().rules().doubles);
+    for (std::size_t k = 0; k < servingItems_.size(); ++k) {
+        const QString caption = say(form_.view().menus.AlServizioCaptions[k])
+                                    .replace(QLatin1Char('&'), QLatin1String("&&"));
+        if (servingItems_[k]->text() != caption) {
+            servingItems_[k]->setText(caption);
         }
     }
 }
@@ -1298,8 +1415,12 @@ void MainWindow::refresh() {
         // only show every text a second time.
         QCoreApplication::removePostedEvents(this, QEvent::LanguageChange);
     }
+    // The names' type follows the kind of match and who serves, which no name's field tells.
+    const bool relaid = layRows();
+    const int server = form_.view().board.serving;
+    const bool newServer = std::exchange(shownServer_, server) != server;
     for (const FieldView& view : fieldViews_) {
-        if (view.field->dirty()) {
+        if (view.field->dirty() || (view.player >= 0 && (relaid || newServer))) {
             showField(view);
             view.field->clearDirty();
         }
@@ -1328,6 +1449,7 @@ void MainWindow::refresh() {
         drawn.GameScroll.clearDirty();
     }
     showFirstServerNames();
+    showServingItems();
     for (const CheckView& view : checkViews_) {
         if (view.check->dirty()) {
             const QSignalBlocker block(view.action);

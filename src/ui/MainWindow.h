@@ -120,6 +120,7 @@ private:
         const Field* field;
         QWidget* widget;
         Shows kind;
+        int player = -1;  // a player's name label: that player, by kPlayers index
     };
     struct GroupView {
         const OptionGroup* group;
@@ -130,10 +131,18 @@ private:
         QAction* action;
     };
 
-    static void showField(const FieldView& view);
+    void showField(const FieldView& view);
     static void showGroup(const GroupView& view);
+    // A name label: in doubles each of the four players' names in the largest type that
+    // fits its line, the server's in bold, read by which player it is.
+    void showName(const FieldView& view);
     // Gives the indicators below the point panel the width their captions need.
     void layIndicators();
+    // In doubles each side's names take two lines, which move down what is below them
+    // unchanged; singles has the drawn layout. True when it moved them.
+    bool layRows();
+    // The serving items name the players in turn, and are offered in doubles only.
+    void showServingItems();
 
     class Player;
     // The video the form learns has moved.
@@ -151,6 +160,15 @@ private:
     std::vector<GroupView> groupViews_;
     std::vector<CheckView> checkViews_;
     std::array<QAction*, 2> firstServer_{};
+    QMenu* servingMenu_ = nullptr;
+    std::array<QAction*, 4> servingItems_{};
+    QWidget* area_ = nullptr;
+    // Where each control of the drawn area stands in singles, the layout doubles moves from.
+    std::vector<std::pair<QWidget*, QRect>> drawnPlaces_;
+    // How far the doubles names move down what is under the scoreboard.
+    int lowered_ = 0;
+    bool shownDoubles_ = false;
+    int shownServer_ = -1;
     QComboBox* turno_ = nullptr;
     // The indicators below the point panel, by the place they share.
     std::array<std::vector<QLabel*>, 3> indicators_;

@@ -47,9 +47,18 @@ void setCell(QTableWidget* table, int row, int column, const QString& text, cons
     }
 }
 
-// Whose figures a table's column holds.
+// Whose figures a table's column holds: a side's, or in the doubles players' table one of the
+// four players'.
 int playerOf(const FigureTable& figures, int column) {
     return figures.player >= 0 ? figures.player : column;
+}
+
+// The figure's count in the statistics of whose the column is.
+int countIn(const FigureTable& figures, const Figure& figure, const StretchStatistics& stretch,
+            int column) {
+    const auto whose = static_cast<std::size_t>(playerOf(figures, column));
+    return figures.servers ? figure.in(stretch.servers.at(whose))
+                           : figure.in(stretch.players.at(whose));
 }
 
 // The rows' captions become the vertical header and the other headers the horizontal one, so
@@ -77,9 +86,7 @@ void fill(QTableWidget* table, QLabel* caption, const FigureTable& figures,
         for (int c = 0; c < columns; ++c) {
             const Figure& counted =
                 figures.counted[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
-            const bool plays =
-                counted.countsPoints() &&
-                counted.in(stretch.players[static_cast<std::size_t>(playerOf(figures, c))]) > 0;
+            const bool plays = counted.countsPoints() && countIn(figures, counted, stretch, c) > 0;
             setCell(table, r, c, say(row[static_cast<std::size_t>(c) + 1]),
                     plays ? StatisticsWindow::tr("Doppio clic o Invio: rivedi questi punti")
                           : QString());
@@ -209,7 +216,10 @@ void StatisticsWindow::orderTabs() {
 
 void StatisticsWindow::showFigures() {
     statistics_ = form_.session().statistics();
-    stretches_ = detailedTables(statistics_, form_.session().players());
+    // In doubles each of the four players' serve has a table of its own.
+    const std::array<Text, kPlayers> names = form_.session().names();
+    stretches_ = detailedTables(statistics_, form_.session().players(),
+                                form_.session().rules().doubles ? &names : nullptr);
     const std::vector<StretchTables>& stretches = stretches_;
     position_->setText(say(form_.view().board.Posizione.text()));
     // Sets the position no longer reaches lose their tabs.
@@ -234,6 +244,11 @@ void StatisticsWindow::showFigures() {
             QTableWidget* shown = table(s, t);  // made, with its caption, when first needed
             fill(shown, p.captions[t], stretch.tables[t],
                  s == 0 ? statistics_.match : statistics_.sets[s - 1]);
+        }
+        // A table doubles had waits, hidden, for doubles again.
+        for (std::size_t t = 0; t < p.tables.size(); ++t) {
+            p.tables[t]->setVisible(t < stretch.tables.size());
+            p.captions[t]->setVisible(t < stretch.tables.size());
         }
     }
 }
@@ -305,7 +320,11 @@ void StatisticsWindow::play(const QTableWidget* table, int row, int column) {
             continue;
         }
         const StretchTables& stretch = stretches_[s];
-        const FigureTable& figures = stretch.tables[static_cast<std::size_t>(at - tables.begin())];
+        const auto index = static_cast<std::size_t>(at - tables.begin());
+        if (index >= stretch.tables.size()) {
+            return;
+        }
+        const FigureTable& figures = stretch.tables[index];
         const auto r = static_cast<std::size_t>(row);
         const auto c = static_cast<std::size_t>(column);
         if (r >= figures.counted.size() || c >= figures.counted[r].size()) {
@@ -325,10 +344,12 @@ void StatisticsWindow::play(const QTableWidget* table, int row, int column) {
             what = figures.counted[r][c].among == Figure::Among::All ? kind
                                                                      : tr("%1, %2").arg(kind, what);
         }
-        const QString label =
-            tr("%1 — %2, %3")
-                .arg(what, say(stretch.tables[0].headers[static_cast<std::size_t>(player) + 1]),
-                     say(stretch.title));
+        // Whose: a side as the first table names it, or the player a column of the doubles
+        // players' table names.
+        const QString whose =
+            say(figures.servers ? figures.headers[c + 1]
+                                : stretch.tables[0].headers[static_cast<std::size_t>(player) + 1]);
+        const QString label = tr("%1 — %2, %3").arg(what, whose, say(stretch.title));
         emit playRequested(QList<int>(points.begin(), points.end()), label);
         return;
     }

@@ -272,9 +272,12 @@ TEST_F(MainWindowTest, PositionLineAndItsNotices) {
     auto* line = find<QLabel>("Posizione");
     EXPECT_EQ(std::tuple(line->text(), line->accessibleName()),
               std::tuple(QString("Punto 0 di 0"), QString("Dove si è nella partita")));
-    // B's tenth break point of the game fits its label; then deuce after deuce: no end.
-    play("BBBAAABABABABABABAB");
+    // B's break points of the game fit their label, the second and the tenth; then deuce after
+    // deuce: no end.
     auto* label = find<QLabel>("BreakPoint");
+    play("BBBA");
+    EXPECT_EQ(label->text(), "Break Point # 2");
+    play("AABABABABABABAB");
     EXPECT_EQ(label->text(), "Break Point # 10");
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
     for (int i = 19; i < kMaxPoints; ++i) {
@@ -413,6 +416,67 @@ TEST_F(MainWindowTest, AssistiveClientsReadTheLabelsAndTheNamesGivenWithoutTheMo
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Return);
     EXPECT_EQ(text("Punteggio_1"), "15");
+}
+
+// In doubles each side's two names take a line each, a Tab stop each, read by whose they are
+// with the whole name as their value; each is in the largest type that fits (a 25-character
+// name whole), the server's bold. Side B's row moves down by A's second line, what is under the
+// scoreboard by both, and singles comes back as it was drawn. The serving menu moves the bold.
+TEST_F(MainWindowTest, DoublesShowsFourNamesAndMovesWhatIsUnderThemUnchanged) {
+    QWidget* area = find("MainForm");
+    QWidget* focus = QApplication::focusWidget();
+    const QImage singles = area->grab().toImage();
+    std::vector<std::pair<QWidget*, QRect>> drawn;
+    for (QWidget* w : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        drawn.emplace_back(w, w->geometry());
+    }
+    const int height = window.height();
+    find<QAction>("Doppio")->trigger();
+    QTRY_COMPARE(window.height(), height + 36);
+    QStringList moved;  // otherwise than their row
+    for (const auto& [w, was] : drawn) {
+        if (w->geometry() != was.translated(0, was.top() >= 118 ? 36 : was.top() >= 78 ? 18 : 0)) {
+            moved << w->objectName();
+        }
+    }
+    EXPECT_EQ(moved,
+              QStringList({"NomeGiocatore_0", "Compagno_0", "NomeGiocatore_1", "Compagno_1"}));
+
+    const QString whole = "Pierre-Hugues Herbert Jr.",
+                  longer = "Anastasia Pavlyuchenkova & Iga Świątek";
+    platform.inputAnswers = {longer.toStdString(), whole.toStdString()};
+    click("Compagno_1");
+    QStringList names;
+    find("NomeGiocatore_0")->setFocus();
+    for (QWidget* w; names.size() < 4; QTest::keyClick(w, Qt::Key_Tab)) {
+        w = QApplication::focusWidget();
+        names << QString::asprintf("%s %d+%d ", qPrintable(w->objectName()), w->y(), w->height()) +
+                     a11y(w)->text(QAccessible::Name) + "=" + a11y(w)->text(QAccessible::Value) +
+                     QString(" %1%2").arg(w->font().pointSizeF()).arg(w->font().bold() ? "b" : "");
+    }
+    EXPECT_EQ(names.join('|'),
+              "NomeGiocatore_0 40+26 Giocatore A1=Giocatore A1 15.75b|"
+              "Compagno_0 66+26 Giocatore A2=Giocatore A2 15.75|"
+              "NomeGiocatore_1 96+26 Giocatore B1=Giocatore B1 15.75|"
+              "Compagno_1 122+26 Giocatore B2=" +
+                  longer + " 8.25");
+    QTest::keyClick(find("Compagno_0"), Qt::Key_Space);  // from the keyboard
+    auto* order = find<QAction>("AlServizio_2");
+    order->trigger();
+    EXPECT_EQ(
+        std::tuple(text("Compagno_0"), text("Compagno_1").endsWith(QChar(u'…')),
+                   find("Compagno_1")->toolTip().startsWith(longer + '\n'), order->text(),
+                   find("Compagno_0")->font().bold(),
+                   find<QMenu>("AlServizio")->menuAction()->isEnabled()),
+        std::tuple(whole, true, true,
+                   whole + ", Giocatore B1, Giocatore A1, " + QString(longer).replace("&", "&&"),
+                   true, true));
+    find<QAction>("Doppio")->trigger();
+    QTRY_COMPARE(window.height(), height);
+    focus->setFocus();
+    EXPECT_EQ(std::tuple(area->grab().toImage() == singles,
+                         find<QMenu>("AlServizio")->menuAction()->isEnabled()),
+              std::tuple(true, false));
 }
 
 // Charting from the keyboard: one key per choice, the same path as a click.

@@ -184,6 +184,17 @@ TEST_F(StatisticsWindowTest, EveryCountPlaysThePointsTheModelListsForIt) {
                   "Punti vinti al servizio — Giocatore A, Partita")}));
     EXPECT_EQ(std::pair(shots->item(1, 1)->toolTip(), figures->item(15, 0)->toolTip()),
               std::pair(QString("Doppio clic o Invio: rivedi questi punti"), QString()));
+
+    // In doubles, a column of the players' serve table plays the points that player served:
+    // here B2's service points won.
+    window.form().chooseRule("doubles", 1);
+    window.refresh();
+    auto* served = find<QTableWidget>("Tabella_0_1");
+    served->setCurrentCell(6, 3);
+    QTest::keyClick(served, Qt::Key_Return);
+    EXPECT_EQ(played.back(),
+              model(session.statistics().match, 3, {.served = &ServeStatistics::servicePointsWon},
+                    "Punti vinti al servizio — Giocatore B2, Partita"));
 }
 
 // The printed page keeps every table and says in words what each chart shows, which a text
