@@ -154,6 +154,14 @@ Options come before the file. A lone argument is the file, except
         <source>Ripeti video</source>
         <translation>Redo video</translation>
     </message>
+    <message>
+        <source>Annulla ordine di servizio</source>
+        <translation>Undo serving order</translation>
+    </message>
+    <message>
+        <source>Ripeti ordine di servizio</source>
+        <translation>Redo serving order</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -610,6 +618,22 @@ Options come before the file. A lone argument is the file, except
         <source>Nome torneo</source>
         <translation>Tournament name</translation>
     </message>
+    <message>
+        <source>Giocatore A1</source>
+        <translation>Player A1</translation>
+    </message>
+    <message>
+        <source>Giocatore A2</source>
+        <translation>Player A2</translation>
+    </message>
+    <message>
+        <source>Giocatore B1</source>
+        <translation>Player B1</translation>
+    </message>
+    <message>
+        <source>Giocatore B2</source>
+        <translation>Player B2</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -853,6 +877,14 @@ Replace it with this window&apos;s match?</translation>
         <source>Nessuno di questi punti ha il suo momento nel video.</source>
         <translation>None of these points has its moment in the video.</translation>
     </message>
+    <message>
+        <source>Fine partita! Hanno vinto %1 in %2 set. Vuoi salvare la partita?</source>
+        <translation>Game, set and match! %1 won in %2 sets. Save the match?</translation>
+    </message>
+    <message>
+        <source>il doppio</source>
+        <translation>the doubles</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -927,6 +959,10 @@ Replace it with this window&apos;s match?</translation>
     <message>
         <source>Set &amp;brevi (a 4 game)</source>
         <translation>&amp;Short sets (to 4 games)</translation>
+    </message>
+    <message>
+        <source>D&amp;oppio</source>
+        <translation>D&amp;oubles</translation>
     </message>
 </context>
 <context>
@@ -1469,6 +1505,14 @@ all the same) or the output cannot be written, 2 the command line is wrong.
     <message>
         <source>Set %1</source>
         <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Game di servizio tenuti</source>
+        <translation>Service games held</translation>
+    </message>
+    <message>
+        <source>Il servizio di ciascun giocatore</source>
+        <translation>Each player's serve</translation>
     </message>
 </context>
 <context>

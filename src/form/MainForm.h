@@ -57,7 +57,7 @@ struct Menus {
     std::array<MenuCheck, 2> Lingua{MenuCheck{true}, MenuCheck{false}};
     // Doubles: the four servings the set shown allows, each named by the players in turn;
     // offered in doubles only.
-    std::array<MenuCheck, 4> AlServizio{};
+    std::array<MenuCheck, 4> AlServizio{MenuCheck{}, MenuCheck{}, MenuCheck{}, MenuCheck{}};
     std::array<Text, 4> AlServizioCaptions{};
 
     // A rule's item by its object name, "MatchInTreSet" or "SetDecisivo_2".
