@@ -199,22 +199,20 @@ TEST(SystemInfo, ThePathValueComesFirstThenTheFolderAnyFailureIsOneMessageValues
     EXPECT_EQ(std::tuple(p.started, p.messages.size(), p.memoryRegistry.openHandles()),
               std::tuple(std::vector<std::string>{"C:\\Tools\\msinfo32.exe"}, 0u, 0));
 
-    FakePlatform folder;
+    // Nothing found, a folder without the program, a program that does not start.
+    FakePlatform nothing, folder, failing;
     put(folder, kFolderKey, "MSINFO", "C:\\Shared");
+    failing.startSucceeds = false;
+    put(failing, kPathKey, "PATH", "x");
+    for (FakePlatform* q : {&nothing, &folder, &failing}) {
+        StartSysInfo(*q);
+        EXPECT_EQ(q->messages, std::vector<std::string>(1,
+                                                        "Le informazioni sul sistema non "
+                                                        "sono attualmente disponibili."));
+    }
     folder.existingFiles.insert("C:\\Shared\\MSINFO32.EXE");
     StartSysInfo(folder);
     EXPECT_EQ(folder.started, std::vector<std::string>{"C:\\Shared\\MSINFO32.EXE"});
-
-    FakePlatform nothing, noProgram, failing;
-    put(noProgram, kFolderKey, "MSINFO", "C:\\Shared");
-    failing.startSucceeds = false;
-    put(failing, kPathKey, "PATH", "x");
-    for (FakePlatform* q : {&nothing, &noProgram, &failing}) {
-        StartSysInfo(*q);
-        EXPECT_EQ(q->messages,
-                  std::vector<std::string>{
-                      "Le informazioni sul sistema non sono attualmente disponibili."});
-    }
 
     // Values are read as text.
     auto& r = p.memoryRegistry;
