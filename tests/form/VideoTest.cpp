@@ -213,10 +213,7 @@ TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
 
 TEST(Video, AMissingVideoIsSaidAndLookedForAndTheLeadIsTheUsersChoice) {
     Harness h;
-    MatchRecord m;
-    m.points = {0, 0};
-    m.videoMs = {10'000, 40'000};
-    m.video.file = "/old/place/match.mp4";
+    MatchRecord m{.points = {0, 0}, .videoMs = {10'000, 40'000}, .video = {"/old/place/match.mp4"}};
     // There but not playable: the player's reason.
     h.platform.existingFiles = {m.video.file};
     h.platform.video.refusal = "unrecognized file format";
