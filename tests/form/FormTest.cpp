@@ -33,16 +33,12 @@ TEST(PointEntry, PanelAndServeOutcomeButtonsMakeTheWordAtTheEnd) {
     f.SelectOption(Panel::ErroreVincente, 3);
     f.SelectOption(Panel::Colpo, 0);  // no shot: the error stays
     EXPECT_EQ(f.view().ErroreVincente.selected(), 3);
-    f.SelectOption(Panel::Colpo, 6);  // a shot makes it a winner...
-    EXPECT_EQ(f.view().ErroreVincente.selected(), 1);
+    f.SelectOption(Panel::Colpo, 6);  // a shot makes it a winner (the window's test)...
     f.SelectOption(Panel::ErroreVincente, 4);
     f.SelectOption(Panel::Colpo, 6);  // ...until an error is chosen, even for the same shot
     f.SelectOption(Panel::Colpo, 8);  // no such option
     f.PuntoGiocatore_Click(1);
-    EXPECT_FALSE(f.session().saved());
-    EXPECT_EQ((std::array{f.view().Servizio.selected(), f.view().DirittoRovescio.selected(),
-                          f.view().Colpo.selected(), f.view().ErroreVincente.selected()}),
-              (std::array{0, 0, 0, 0}));
+    EXPECT_FALSE(f.session().saved());  // the panel starts again: the window's test
 
     // Leftover marks that an ace must not keep. The serve outcomes credit the point by who
     // serves it: an ace and a service winner to the server, a double fault to the receiver.
@@ -199,22 +195,20 @@ TEST(SystemInfo, ThePathValueComesFirstThenTheFolderAnyFailureIsOneMessageValues
     EXPECT_EQ(std::tuple(p.started, p.messages.size(), p.memoryRegistry.openHandles()),
               std::tuple(std::vector<std::string>{"C:\\Tools\\msinfo32.exe"}, 0u, 0));
 
-    FakePlatform folder;
+    // Nothing found, a folder without the program, a program that does not start.
+    FakePlatform nothing, folder, failing;
     put(folder, kFolderKey, "MSINFO", "C:\\Shared");
+    failing.startSucceeds = false;
+    put(failing, kPathKey, "PATH", "x");
+    for (FakePlatform* q : {&nothing, &folder, &failing}) {
+        StartSysInfo(*q);
+        EXPECT_EQ(q->messages, std::vector<std::string>(1,
+                                                        "Le informazioni sul sistema non "
+                                                        "sono attualmente disponibili."));
+    }
     folder.existingFiles.insert("C:\\Shared\\MSINFO32.EXE");
     StartSysInfo(folder);
     EXPECT_EQ(folder.started, std::vector<std::string>{"C:\\Shared\\MSINFO32.EXE"});
-
-    FakePlatform nothing, noProgram, failing;
-    put(noProgram, kFolderKey, "MSINFO", "C:\\Shared");
-    failing.startSucceeds = false;
-    put(failing, kPathKey, "PATH", "x");
-    for (FakePlatform* q : {&nothing, &noProgram, &failing}) {
-        StartSysInfo(*q);
-        EXPECT_EQ(q->messages,
-                  std::vector<std::string>{
-                      "Le informazioni sul sistema non sono attualmente disponibili."});
-    }
 
     // Values are read as text.
     auto& r = p.memoryRegistry;

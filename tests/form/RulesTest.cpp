@@ -120,9 +120,7 @@ TEST(Rules, TheFirstServerTakesTheMarksOfTheServeAndAMatchFileSetsTheRulesFromIt
         h.form.chooseRule("decidingSet", 4);
         h.form.chooseRule("noAd", 1);
         h.form.chooseRule("firstServer", 1);
-        MatchRecord record;
-        record.tieBreakMarks = marks;
-        h.form.applyMatch(decodeMatch(encodeMatch(record)).match);
+        h.form.applyMatch(decodeMatch(encodeMatch({.tieBreakMarks = marks})).match);
         EXPECT_EQ(
             std::tuple(menusOf(h.form), h.session().rules().noAd, h.session().rules().firstServer),
             std::tuple(expected, false, 0));

@@ -51,13 +51,12 @@ TEST(Undo, TakesBackAWholeMatchANewChangeDropsWhatWasUndoneAndADeletedPointResco
               std::tuple(false, 3));
 
     // Beyond what the history keeps, the oldest steps go first.
-    Harness longer;
     for (int i = 0; i < 300; ++i) {
-        longer.rename(i % 2, "N" + std::to_string(i));
+        h.rename(i % 2, "N" + std::to_string(i));
     }
     std::size_t undone = 0;
-    for (; longer.form.view().canUndo; ++undone) {
-        longer.form.EditUndo_Click();
+    for (; h.form.view().canUndo; ++undone) {
+        h.form.EditUndo_Click();
     }
     EXPECT_EQ(undone, UndoHistory::kSteps);
 
@@ -165,9 +164,10 @@ TEST(Recovery, TheFileFollowsEveryChangeAndACleanEndRemovesIt) {
     EXPECT_EQ(decodeRecovery(TempDir::read(file)).file, dir.file("m.courtlog"));
     w.form.EditUndo_Click();
     EXPECT_FALSE(std::filesystem::exists(file));
-    w.form.EditUndo_Click();  // past the save: the file is left behind
-    EXPECT_EQ(std::tuple(w.session().saved(), w.labels().NomeGiocatore[0].caption()),
-              std::tuple(false, "Giocatore A"));
+    w.form.EditUndo_Click();  // past the save: the file is written again
+    EXPECT_EQ(std::tuple(w.session().saved(), w.labels().NomeGiocatore[0].caption(),
+                         decodeRecovery(TempDir::read(file)).match.players[0]),
+              std::tuple(false, "Giocatore A", "Giocatore A"));
     w.form.EditRedo_Click();
     EXPECT_TRUE(w.session().saved());
 
@@ -296,12 +296,11 @@ TEST(Recovery, TheFileARecoveredMatchCameFromIsOnlySuggestedAndNoLinkIsWrittenTh
 // A match file may set more marks than its rules need; a save of the match taken back must
 // still give its bytes.
 TEST(Recovery, TheDocumentKeepsTheFileAndTheMarksOfAMatchFile) {
-    MatchRecord m;
-    m.tieBreakMarks = {true, true, true};
-    m.points = {1, 2};
     // The video's path stays absolute: only a saved document keeps it relative to itself.
-    m.video = {"/x/v.mp4", 250};
-    m.videoMs = {kNoTime, 9};
+    MatchRecord m{.tieBreakMarks = {true, true, true},
+                  .points = {1, 2},
+                  .videoMs = {kNoTime, 9},
+                  .video = {"/x/v.mp4", 250}};
     const DecodedRecovery back = decodeRecovery(encodeRecovery(m, "/x/a.clg"));
     // The same match compares the marks too.
     EXPECT_EQ(std::tuple(back.file, back.match.unknown, sameMatch(back.match, m), back.match.video,

@@ -18,23 +18,21 @@ TEST(Video, ClipsRunFromTheLeadOrThePreviousPointToJustAfterThePoint) {
     const std::vector<std::int64_t> at = {10'000, 50'000, 60'000, N, 90'000, 80'000};
     const std::int64_t lead = 25'000;
     const std::vector<std::optional<Clip>> clips = {
-        Clip{0, 12'000},        // the lead reaches back past the start of the file
-        Clip{25'000, 52'000},   // the lead alone: the previous point ended before it
-        Clip{50'000, 62'000},   // from the end of the previous point
-        std::nullopt,           // no moment
-        Clip{65'000, 92'000},   // the previous point has none
-        Clip{55'000, 82'000}};  // marked out of order: the previous point ends after it
-    for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(clipOf(at, k, lead), clips[static_cast<std::size_t>(k)]) << k;
+        Clip{0, 12'000},       // the lead reaches back past the start of the file
+        Clip{25'000, 52'000},  // the lead alone: the previous point ended before it
+        Clip{50'000, 62'000},  // from the end of the previous point
+        std::nullopt,          // no moment
+        Clip{65'000, 92'000},  // the previous point has none
+        Clip{55'000, 82'000},  // marked out of order: the previous point ends after it
+        std::nullopt};         // past the last point
+    for (int k = -1; k <= 6; ++k) {
+        EXPECT_EQ(clipOf(at, k, lead), k < 0 ? std::nullopt : clips[k]) << k;
     }
-    EXPECT_EQ(clipOf(at, 6, lead), std::nullopt);
-    EXPECT_EQ(clipOf(at, -1, lead), std::nullopt);
     // Standing before point k, the video shows its clip from the start; at the end, the end of
     // the last point's clip.
-    EXPECT_EQ(videoMomentAt(at, 2, lead), 50'000);
-    EXPECT_EQ(videoMomentAt(at, 3, lead), std::nullopt);
-    EXPECT_EQ(videoMomentAt(at, 6, lead), 82'000);
-    EXPECT_EQ(videoMomentAt({}, 0, lead), std::nullopt);
+    EXPECT_EQ((std::array{videoMomentAt(at, 2, lead), videoMomentAt(at, 3, lead),
+                          videoMomentAt(at, 6, lead), videoMomentAt({}, 0, lead)}),
+              (std::array<std::optional<std::int64_t>, 4>{50'000, {}, 82'000, {}}));
 }
 
 TEST(Video, PointsKeepTheirMomentsThroughEveryEditAndATimedMatchIsLinedUp) {
@@ -175,18 +173,17 @@ TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
     EXPECT_EQ(video.seeks, (std::vector<std::int64_t>{70'000, 5'000, 122'000}));
     h.form.goTo(2);
     h.form.VideoPointStart_Click();  // the start of the second point, the one shown
-    EXPECT_EQ(video.position, 35'000);
+    std::vector<std::int64_t> moves{video.position};
     h.form.VideoSkip_Click(-1);
     h.form.VideoSkip_Click(-1);
-    EXPECT_EQ(video.position, 25'000);
+    moves.push_back(video.position);
     h.form.VideoFrame_Click(1);
-    EXPECT_EQ(video.position, 25'040);
     h.form.VideoRate_Click(2);
-    EXPECT_EQ(video.rate, 2.0);
     h.form.VideoPlayPause_Click();
-    EXPECT_TRUE(video.playing);
+    const bool played = video.playing;
     h.form.VideoPlayPause_Click();
-    EXPECT_FALSE(video.playing);
+    EXPECT_EQ(std::tuple(moves, video.position, video.rate, played, video.playing),
+              std::tuple(std::vector<std::int64_t>{35'000, 25'000}, 25'040, 2.0, true, false));
 
     // A figure played: the clips of its points, "1 di 2" and the score before each point.
     h.form.playPoints({1, 3}, Text::verbatim("Aces"));
@@ -216,10 +213,7 @@ TEST(Video, AMatchChartedFromTheVideoFollowsItAndPlaysAnyListOfItsPoints) {
 
 TEST(Video, AMissingVideoIsSaidAndLookedForAndTheLeadIsTheUsersChoice) {
     Harness h;
-    MatchRecord m;
-    m.points = {0, 0};
-    m.videoMs = {10'000, 40'000};
-    m.video.file = "/old/place/match.mp4";
+    MatchRecord m{.points = {0, 0}, .videoMs = {10'000, 40'000}, .video = {"/old/place/match.mp4"}};
     // There but not playable: the player's reason.
     h.platform.existingFiles = {m.video.file};
     h.platform.video.refusal = "unrecognized file format";

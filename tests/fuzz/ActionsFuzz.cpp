@@ -195,6 +195,10 @@ void checkState(const MainForm& f) {
     // Points after the end of the match are kept but not scored.
     const int won = sc.pointsWon[0] + sc.pointsWon[1];
     CHECK(sc.over ? won <= list.current() : won == list.current());
+    // The detailed statistics agree with the frames, and the sets add up to the match; only
+    // the longest run may go on from one set into the next.
+    const MatchStatistics detailed = f.session().statistics();
+    int outcomes = 0, served = 0;
     for (int p = 0; p < 2; ++p) {
         const int s = sc.points[p];
         const int g = sc.games[p];
@@ -209,32 +213,23 @@ void checkState(const MainForm& f) {
         }
         CHECK(board.Games[p].caption() == std::to_string(g) && g >= 0);
         CHECK(!(g >= 6 && g - sc.games[1 - p] >= 2));  // that set would be over
-        const PlayerStatistics c = f.session().position().counts(p);
+        PlayerStatistics c = f.session().position().counts(p);
         CHECK(c.firstServesIn <= c.servicePointsPlayed && c.firstServePointsWon <= c.firstServesIn);
         CHECK(c.secondServePointsWon <= c.servicePointsPlayed - c.firstServesIn);
         CHECK(board.PuntiVinti[p].caption() == std::to_string(c.pointsWon));
-    }
-    // Aces and double faults go to whoever won or lost the point; each is one served point.
-    const PlayerStatistics a = f.session().position().counts(0);
-    const PlayerStatistics b = f.session().position().counts(1);
-    CHECK(a.aces + b.aces + a.doubleFaults + b.doubleFaults <=
-          a.servicePointsPlayed + b.servicePointsPlayed);
-    // The detailed statistics agree with the frames, and the sets add up to the match; only
-    // the longest run may go on from one set into the next.
-    const MatchStatistics detailed = f.session().statistics();
-    for (int p = 0; p < 2; ++p) {
+        outcomes += c.aces + c.doubleFaults;
+        served += c.servicePointsPlayed;
         PlayerStatistics sets;
         const PlayerStatistics& whole = detailed.match.players[p];
         for (const StretchStatistics& set : detailed.sets) {
             sets += set.players[p];
         }
         CHECK(sets.longestRun <= whole.longestRun);
-        sets.longestRun = whole.longestRun;
-        CHECK(sets == whole);
-        PlayerStatistics framed = f.session().position().counts(p);
-        framed.longestRun = whole.longestRun;
-        CHECK(framed == whole);
+        sets.longestRun = c.longestRun = whole.longestRun;
+        CHECK(sets == whole && c == whole);
     }
+    // Aces and double faults go to whoever won or lost the point; each is one served point.
+    CHECK(outcomes <= served);
 }
 
 // The snapshot of the window, without the set-point and match-point counters while their

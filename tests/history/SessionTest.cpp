@@ -39,6 +39,10 @@ TEST(Session, EveryEditIsOneStepTakenBackAndMadeAgainWithItsPosition) {
         };
     };
     // "ABA*!": the words are 0, 1, 0, A's ace, and B's double fault won by A.
+    const auto mark = [](MatchSession& s) {
+        s.mark(std::array{std::pair{Attr::Colpo, 3}, std::pair{Attr::ErroreVincente, 1}});
+    };
+    // clang-format off
     const std::vector<Edit> edits = {
         {"Annulla punto", 5, point(1, ResidualAnswer::Overwrite), {0, 1, 0, 0x400, 0x803, 1}},
         {"Annulla sovrascrittura", 1, point(0, ResidualAnswer::Overwrite), {0, 0, 0, 0x400, 0x803}},
@@ -48,18 +52,14 @@ TEST(Session, EveryEditIsOneStepTakenBackAndMadeAgainWithItsPosition) {
         {"Annulla", 1, point(0, ResidualAnswer::Cancel), {0, 1, 0, 0x400, 0x803}},
         {"Annulla eliminazione", 2, [](MatchSession& s) { s.deletePoint(); }, {0, 0, 0x400, 0x803}},
         {"Annulla", 0, [](MatchSession& s) { s.deletePoint(); }, {}},
-        {"Annulla modifica del punto",
-         3,
-         [](MatchSession& s) {
-             s.mark(std::array{std::pair{Attr::Colpo, 3}, std::pair{Attr::ErroreVincente, 1}});
-         },
-         {0, 1, 0, 0x4B0, 0x803}},
+        {"Annulla modifica del punto", 3, mark, {0, 1, 0, 0x4B0, 0x803}},
         {"Annulla nome", 2, [](MatchSession& s) { s.renamePlayer(2, Text::verbatim("Ruud")); }},
         {"Annulla nome", 2, [](MatchSession& s) { s.renameTournament(Text::verbatim("Roma")); }},
         {"Annulla turno", 2, [](MatchSession& s) { s.chooseRound(7); }},
         {"Annulla regola", 2, [](MatchSession& s) { s.chooseRules({.noAd = true}); }},
         {"Annulla cancellazione del match", 2, [](MatchSession& s) { s.clear(); }, {}},
     };
+    // clang-format on
     for (const Edit& edit : edits) {
         SCOPED_TRACE(edit.caption);
         MatchBuilder m;
@@ -92,34 +92,29 @@ TEST(Session, EveryEditIsOneStepTakenBackAndMadeAgainWithItsPosition) {
 // Each row changes one rule of "6-4 4-6 6-6 3-0", a tie-break in the third set, and says what
 // becomes of it.
 TEST(Session, RulesRescoreTheMatchUnlessItWouldReadOtherwiseThanItWasPlayed) {
-    const struct {
-        Rules next;
-        RuleCheck check;
-        RuleRefusal refused;
-        const char* board;
-    } rows[] = {
+    const char* played = "6-4 4-6 6-6 3-0";
+    // clang-format off
+    const std::tuple<Rules, RuleCheck, RuleRefusal, const char*> rows[] = {
         // The deciding set is the fifth: nothing played changes.
-        {{.decidingSet = DecidingSet::TieBreak10},
-         RuleCheck::SetsPlayed,
-         RuleRefusal::No,
-         "6-4 4-6 6-6 3-0"},
+        {{5, true, DecidingSet::TieBreak10}, RuleCheck::SetsPlayed, RuleRefusal::No, played},
         // The set being played goes on without its tie-break.
         {{.setTieBreak = false}, RuleCheck::SetsPlayed, RuleRefusal::No, "6-4 4-6 6-6 40-0"},
         {{.setsInMatch = 3}, RuleCheck::SetsInMatch, RuleRefusal::No, "6-4 4-6 6-6 40-0"},
         // Games won from deuce would have ended at the first deciding point.
-        {{.noAd = true}, RuleCheck::SetsPlayed, RuleRefusal::SetPlayed, "6-4 4-6 6-6 3-0"},
+        {{.noAd = true}, RuleCheck::SetsPlayed, RuleRefusal::SetPlayed, played},
         // Taken as chosen, the sets are scored again.
         {{.noAd = true}, RuleCheck::None, RuleRefusal::No, "6-2 6-1 6-3 over"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.board);
+    // clang-format on
+    for (const auto& [next, check, refused, board] : rows) {
+        SCOPED_TRACE(board);
         MatchBuilder m;
         m.play(MatchScript().set(6, 4).set(4, 6).set(6, 6).points() + "AAA");
-        ASSERT_EQ(m.board(), "6-4 4-6 6-6 3-0");
+        ASSERT_EQ(m.board(), played);
         const Rules before = m.session.rules();
-        EXPECT_EQ(m.session.chooseRules(row.next, row.check), row.refused);
+        EXPECT_EQ(m.session.chooseRules(next, check), refused);
         EXPECT_EQ(std::tuple(m.board(), m.session.rules() == before),
-                  std::tuple(std::string(row.board), row.refused != RuleRefusal::No));
+                  std::tuple(std::string(board), refused != RuleRefusal::No));
     }
     // Three sets: refused once the match is past its third set or would already be over.
     MatchBuilder past, over;
@@ -128,24 +123,6 @@ TEST(Session, RulesRescoreTheMatchUnlessItWouldReadOtherwiseThanItWasPlayed) {
     EXPECT_EQ(std::tuple(past.session.chooseRules({.setsInMatch = 3}, RuleCheck::SetsInMatch),
                          over.session.chooseRules({.setsInMatch = 3}, RuleCheck::SetsInMatch)),
               std::tuple(RuleRefusal::PastLastSet, RuleRefusal::AlreadyOver));
-}
-
-// The copy follows every change while the match is unsaved and goes once it is saved.
-TEST(Session, KeepsItsRecoveryCopyWhileUnsaved) {
-    struct Writer : RecoveryWriter {
-        std::vector<std::size_t> kept;  // the points of each copy written; 0 for one discarded
-        void keep(const MatchRecord& m) override { kept.push_back(m.points.size() + 1); }
-        void discard() override { kept.push_back(0); }
-    } writer;
-    MatchSession s({}, &writer);
-    const auto ask = [](int, bool) { return ResidualAnswer::Overwrite; };
-    s.recordPoint(0, std::nullopt, ask);
-    s.recordPoint(1, std::nullopt, ask);
-    s.undo();
-    s.markSaved(s.record());
-    s.recordPoint(1, std::nullopt, ask);
-    s.undo();  // back to the save
-    EXPECT_EQ(writer.kept, (std::vector<std::size_t>{2, 3, 2, 0, 3, 0}));
 }
 
 }  // namespace

@@ -169,12 +169,11 @@ TEST(PointsBehind, AsManyAsEachFigureCountsAndTheFramesShowInEverySample) {
     for (const auto& f : kPlayerFigures) {
         figures.push_back({.own = f.figure});
     }
-    for (std::size_t k = 0; k < kShotKinds * kShotFigures.size();
-         ++k) {  // strokes past the third count none
+    // Every shot figure by every kind; strokes past the third count none.
+    for (std::size_t k = 0; k < kShotKinds * kShotFigures.size(); ++k) {
+        const auto shots = kShotFigures[k / kShotKinds].figure;
         for (auto among : {Figure::Among::All, Figure::Among::Stroke, Figure::Among::Shot}) {
-            figures.push_back({.shots = kShotFigures[k / kShotKinds].figure,
-                               .among = among,
-                               .kind = k % kShotKinds});
+            figures.push_back({.shots = shots, .among = among, .kind = k % kShotKinds});
         }
     }
     for (const auto& file : std::filesystem::recursive_directory_iterator(COURTLOG_SAMPLES_DIR)) {

@@ -72,16 +72,23 @@ void playSteps(const Rules& rules, std::initializer_list<std::string> steps,
     }
 }
 
-// Who serves after the points before, then after each of the points.
+// Who serves after the points before, then after each point: A and B each side's first player,
+// a and b its second in doubles.
 std::string servers(const Rules& rules, std::string_view before, std::string_view points) {
     Score s = startOfMatch(rules);
     play(s, rules, before);
     std::string seen;
     for (char c : " " + std::string(points)) {  // the blank plays nothing
         play(s, rules, {&c, 1});
-        seen += "AB"[s.server];
+        seen += "AaBb"[servingPlayer(s, rules)];
     }
     return seen;
+}
+
+// The same rules with sets to four games.
+Rules shortened(Rules r) {
+    r.shortSets = true;
+    return r;
 }
 
 // A holds after two deuces, and the numbers start again; in B's service game the break points
@@ -171,7 +178,7 @@ TEST(PointsNeeded, SetPointsMatchPointsAndLongSetsUnderEachRule) {
     // Twelve all: four a game until then, the tie-break's seven at 11-12.
     playSteps(kTwelve, {oneSetAll + ": 8/8 | 8/8", "ababab ababa: 4/4 | 11/11", "b: 7/7 | 7/7"});
     // Short sets: four a game, four games a set, and the tie-break's seven at four all.
-    playSteps({.setsInMatch = 3, .shortSets = true},
+    playSteps(shortened(kThreeSets),
               {": 16/32 | 16/32", "aaaa: 16/16 | 16/32", "abababab: 7/7 | 7/23"});
 }
 
@@ -208,17 +215,12 @@ TEST(Formats, MatchesEndAsTheirRulesSay) {
         {kMatchTieBreak, S().set(6, 4).set(6, 3), "6-4 6-3 over"},
         // Short sets: four games, two clear, a tie-break at four all; without tie-breaks they
         // are played out, and the deciding set follows its own rule at four all.
-        {{.setsInMatch = 3, .shortSets = true},
-         S().set(4, 2).tieBreakSet(5, 7, 4).set(6, 4),
+        {shortened(kThreeSets), S().set(4, 2).tieBreakSet(5, 7, 4).set(6, 4),
          "4-2 4-5(5-7) 6-4 over"},
-        {{.setsInMatch = 3, .setTieBreak = false, .shortSets = true},
-         S().set(3, 5).set(4, 4),
-         "3-5 4-4 0-0"},
-        {{.setsInMatch = 3, .decidingSet = DecidingSet::TieBreak10, .shortSets = true},
-         S().set(4, 1).set(2, 4).tieBreakSet(10, 8, 4),
+        {shortened({3, false}), S().set(3, 5).set(4, 4), "3-5 4-4 0-0"},
+        {shortened(kTenAtSix), S().set(4, 1).set(2, 4).tieBreakSet(10, 8, 4),
          "4-1 2-4 5-4(10-8) over"},
-        {{.setsInMatch = 3, .decidingSet = DecidingSet::MatchTieBreak10, .shortSets = true},
-         S().set(4, 1).set(2, 4).tieBreak(10, 4),
+        {shortened(kMatchTieBreak), S().set(4, 1).set(2, 4).tieBreak(10, 4),
          "4-1 2-4 1-0(10-4) over"},
     };
     for (const auto& [rules, script, expected] : cases) {
@@ -236,30 +238,13 @@ TEST(Formats, MatchesEndAsTheirRulesSay) {
     EXPECT_EQ(std::tuple(gameState(s), s.server), std::tuple("6-0 6-0 over - held 6/0 br 6/0", 1));
 }
 
-// Doubles: who serves after the points before, then after each point; A and a are side A's first
-// and second player, B and b side B's.
-std::string turns(const Rules& rules, std::string_view before, std::string_view points) {
-    Score s = startOfMatch(rules);
-    play(s, rules, before);
-    std::string seen;
-    for (char c : " " + std::string(points)) {
-        play(s, rules, {&c, 1});
-        seen += "AaBb"[servingPlayer(s, rules)];
-    }
-    return seen;
-}
-
 // The four serve in turn, a game each; a tie-break goes on with the turn, one point and then
 // two each; the next set starts with the side the score gives, each side keeping its choice.
 TEST(Doubles, EachSetServedInTurnThroughTieBreaksAndIntoTheNextSet) {
     using S = MatchScript;
-    const auto doubles = [](std::vector<SetServing> order, int firstServer = 0,
+    const auto doubles = [](std::vector<SetServing> order, int first = 0,
                             DecidingSet deciding = DecidingSet::Advantage) {
-        return Rules{.setsInMatch = 3,
-                     .decidingSet = deciding,
-                     .firstServer = firstServer,
-                     .doubles = true,
-                     .servingOrder = std::move(order)};
+        return Rules{3, true, deciding, false, first, false, true, std::move(order)};
     };
     const std::string twelve = "abababababab";
     const std::tuple<Rules, std::string, std::string, std::string> cases[] = {
@@ -279,14 +264,12 @@ TEST(Doubles, EachSetServedInTurnThroughTieBreaksAndIntoTheNextSet) {
          "ABBaab"},
     };
     for (const auto& [rules, before, points, expected] : cases) {
-        EXPECT_EQ(turns(rules, before, points), expected) << before << " " << points;
+        EXPECT_EQ(servers(rules, before, points), expected) << before << " " << points;
         // The side serving is the singles rule's, whoever of it serves.
         Score s = startOfMatch(rules);
         play(s, rules, before);
         EXPECT_EQ(sideOf(servingPlayer(s, rules)), s.server);
     }
-    // Singles is each side's only player.
-    EXPECT_EQ(turns(kThreeSets, "", "aa"), "ABA");
     // The four orders a set allows, each a turn the sides alternate in, and nothing else is one.
     for (int first = 0; first < 2; ++first) {
         for (const SetServing& serving : servingChoices(first)) {
