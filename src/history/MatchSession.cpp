@@ -19,6 +19,13 @@ MatchSession::MatchSession(Shown shown, RecoveryWriter* recovery, Video* video)
 MatchRecord MatchSession::record() const {
     MatchRecord m;
     m.rules = rules_;
+    // The serving order as the match's sets need it, so that two records served alike are the
+    // same match, as a document read back is.
+    m.rules.servingOrder =
+        rules_.doubles
+            ? shortestServing(rules_.servingOrder,
+                              static_cast<std::size_t>(setsBegun(points_.recorded(), rules_)))
+            : std::vector<SetServing>{};
     m.tieBreakMarks = tieBreakMarks_;
     // A name not yet given is kept as it is shown.
     m.players = {shown_(names_[0]), shown_(names_[2])};

@@ -27,6 +27,11 @@ Position replay(std::span<const PointWord> points, const Rules& rules) {
     return position;
 }
 
+int setsBegun(std::span<const PointWord> points, const Rules& rules) {
+    const Score end = replay(points, rules).score;
+    return end.over ? end.set : end.set + 1;
+}
+
 std::vector<PointWord> serveMarksFollowingServer(std::span<const PointWord> points,
                                                  const Rules& rules) {
     std::vector<PointWord> moved(points.begin(), points.end());

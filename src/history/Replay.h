@@ -33,6 +33,9 @@ Happened playPoint(Position& position, const Rules& rules, PointWord word);
 // The position after the given points, from the start of the match.
 Position replay(std::span<const PointWord> points, const Rules& rules);
 
+// The sets the points begin: those played, and the one being played while the match goes on.
+int setsBegun(std::span<const PointWord> points, const Rules& rules);
+
 // The points with the marks of the serve kept with it under these rules: a point marked as an
 // ace or a service winner goes to the server of its game, a double fault to the receiver.
 std::vector<PointWord> serveMarksFollowingServer(std::span<const PointWord> points,

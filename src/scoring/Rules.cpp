@@ -179,6 +179,15 @@ SetServing Rules::servingIn(int set) const {
     return servingOrder[std::min(static_cast<std::size_t>(set), servingOrder.size() - 1)];
 }
 
+std::vector<SetServing> shortestServing(std::vector<SetServing> order, std::size_t sets) {
+    order.resize(std::min(order.size(), sets));
+    while (!order.empty() &&
+           order.back() == (order.size() > 1 ? order[order.size() - 2] : SetServing{0, 0})) {
+        order.pop_back();
+    }
+    return order;
+}
+
 std::array<int, 4> turnOf(const SetServing& serving, int firstSide) {
     const int s = firstSide == 1 ? 1 : 0;
     const int o = 1 - s;

@@ -60,6 +60,10 @@ std::optional<SetServing> servingOfTurn(std::span<const int> turn);
 // chooses first.
 std::array<SetServing, 4> servingChoices(int firstSide);
 
+// A serving order as its shortest list over the first `sets` sets: a set that would be served as
+// the list says anyway is left out at its end, as is anything past those sets.
+std::vector<SetServing> shortestServing(std::vector<SetServing> order, std::size_t sets);
+
 // How a match is scored: everything that two matches with the same points may differ in.
 struct Rules {
     int setsInMatch = 5;      // 3 or 5

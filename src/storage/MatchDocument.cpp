@@ -316,13 +316,7 @@ void readServingOrder(const Json& order, MatchRecord& m) {
     // Only the sets begun are written back; a set served as the one before it, at the end of
     // the list, is what a shorter list says. So the same match reads back with the same rules
     // whatever list a writer gave it.
-    servings.resize(std::min(servings.size(), firsts.size()));
-    while (!servings.empty() &&
-           servings.back() ==
-               (servings.size() > 1 ? servings[servings.size() - 2] : SetServing{0, 0})) {
-        servings.pop_back();
-    }
-    m.rules.servingOrder = std::move(servings);
+    m.rules.servingOrder = shortestServing(std::move(servings), firsts.size());
 }
 
 // In doubles each side is a list of its two players.

@@ -409,6 +409,12 @@ const std::array<Action, 33> kActions{{
     [](MainForm& f, Bytes&) { f.FileSaveCurrent_Click(); },
 }};
 constexpr int kDies = static_cast<int>(kActions.size());
+// Opcodes after the program's dying, so that the older seeds keep their meaning.
+const std::array<Action, 3> kLaterActions{{
+    [](MainForm& f, Bytes&) { f.chooseRule("doubles", 1); },
+    [](MainForm& f, Bytes& in) { f.Compagno_Click(in.below(2)); },
+    [](MainForm& f, Bytes& in) { f.AlServizio_Click(in.below(4)); },
+}};
 constexpr int kRun = 3;
 constexpr int kLoad = 21;
 constexpr int kOpen = 24;
@@ -506,11 +512,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (int step = 1; step <= kMaxActions && !in.empty(); ++step) {
         const MatchRecord before = s.form->session().record();
-        const int action = in.below(kDies + 1);
+        const int action = in.below(kDies + 1 + static_cast<int>(kLaterActions.size()));
         if (action == kDies) {
             dies(s, in);
         } else {
-            kActions[static_cast<std::size_t>(action)](*s.form, in);
+            (action < kDies
+                 ? kActions[static_cast<std::size_t>(action)]
+                 : kLaterActions[static_cast<std::size_t>(action - kDies - 1)])(*s.form, in);
         }
         MainForm& form = *s.form;
         s.activated = s.activated || action == kOpen;

@@ -7,7 +7,8 @@ import sys
 (SELECT, POINT, SERVE_OUTCOME, RUN, UNDO, REDO, START, END, SCROLL, CLEAR, THREE_SETS, FIVE_SETS,
  TIE_BREAK_RULE, PARTIAL, POINTS_TO_MATCH, SAVE_ON_EXIT, SAVE_OPTIONS, RENAME_PLAYER,
  RENAME_TOURNAMENT, ROUND, SAVE, LOAD, CLOSE, ABOUT, OPEN, DECIDING_SET, NO_AD, FIRST_SERVER,
- POINT_TIMES, EDIT_UNDO, EDIT_REDO, DELETE_POINT, SAVE_CURRENT, DIES) = range(34)
+ POINT_TIMES, EDIT_UNDO, EDIT_REDO, DELETE_POINT, SAVE_CURRENT, DIES, DOUBLES, RENAME_PARTNER,
+ SERVING) = range(37)
 MISSING, RAW = 15, 16  # option bytes past the table of stored texts
 CANCEL, MATCH_FILE, MISSING_FOLDER, FOLDER, OTHER_FILE = range(5)  # file dialog answers
 YES, NO = 0, 1
@@ -71,6 +72,12 @@ seeds = {
         + run(5, 0xFF) + bytes([SAVE_CURRENT, DIES, LOAD, MATCH_FILE, DELETE_POINT,
         DELETE_POINT, DIES, CLEAR, YES, EDIT_UNDO, DIES, EDIT_UNDO, EDIT_REDO, TIE_BREAK_RULE, 1,
         DIES]),
+    # Doubles: a partner renamed, the serving corrected in the second set, the tie-break; saved
+    # as a document, dead and recovered, then switched off and back by undo.
+    "doubles": bytes([MISSING] * 5) + bytes([OPEN, 0, DOUBLES, RENAME_PARTNER, 1, 3])
+        + text("Dina") + run(48, HOLDS) + run(4, 0xFF) + bytes([SERVING, 2]) + run(44, HOLDS)
+        + run(7, 0x00) + bytes([SERVING, 3, SAVE, MATCH_FILE, DIES, DOUBLES, EDIT_UNDO, UNDO,
+        SERVING, 1, DIES]),
 }
 
 folder = pathlib.Path(sys.argv[1])
