@@ -50,12 +50,9 @@ TEST(MatchSummary, SetsAndTotalsOfAFinishedMatchAgreeWithItsPoints) {
     // An index other than 1 names player A rather than running off the pair; a round past the
     // list is none.
     EXPECT_EQ(player(m, 1) + ", " + player(m, 2), "Giocatore B, Giocatore A");
-    const auto round = [](int index) {
-        MatchRecord r;
-        r.round = index;
-        return summarizeMatch(r).round.italian();
-    };
-    EXPECT_EQ(round(7) + round(8), "Finale");
+    EXPECT_EQ(
+        summarizeMatch({.round = 7}).round.italian() + summarizeMatch({.round = 8}).round.italian(),
+        "Finale");
 }
 
 // Columns align by characters, not bytes. Every control character becomes "?": below the

@@ -132,10 +132,9 @@ Outcome run(const std::string& arguments) {
 // "?", and a file name need not be valid text.
 TEST(ReportTool, FailuresAreReportedAndNothingReachesTheTerminalRaw) {
     TempDir dir;
-    MatchRecord m;
     // An escape, a line break, a NUL, BEL and a control past ASCII.
-    m.players = {std::string("Ansi\x1b[2J\nNul\0", 13), "Bell\x07\xC2\x81"};
-    m.points = {0, 1, 0};
+    const MatchRecord m{.players = {std::string("Ansi\x1b[2J\nNul\0", 13), "Bell\x07\xC2\x81"},
+                        .points = {0, 1, 0}};
     const std::string odd = dir.file("lat\xe9.clg");  // not valid UTF-8
     TempDir::write(odd, encodeMatch(m));
 

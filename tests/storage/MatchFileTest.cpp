@@ -120,11 +120,6 @@ TEST(HostileFile, UnusableFilesChangeNothingOnScreen) {
                        "Impossibile aprire il file broken.clg. Il documento non è scritto "
                        "correttamente: errore di sintassi alla riga 2, colonna 13.");
     TempDir::write(cases.back().first, "\n {\"format\": }");
-    // Text in UTF-16 is named so, never read as a match file.
-    cases.emplace_back(dir.file("utf16.clg"),
-                       "Impossibile aprire il file utf16.clg. Il file è un testo in UTF-16, non "
-                       "una partita di Courtlog. Un documento di Courtlog è scritto in UTF-8.");
-    TempDir::write(cases.back().first, std::string("\xFF\xFE{\0}\0", 6));
     const std::string header = encodeMatch(MatchRecord{});
     for (std::size_t n = 0; n < header.size(); ++n) {
         cases.emplace_back(dir.file("cut" + std::to_string(n) + ".clg"), opening(62));
