@@ -244,6 +244,11 @@ TEST(Rules, DoublesNamesFourPlayersAndTheSetsServingIsChosenFromTheMenu) {
     EXPECT_EQ(std::tuple(l.serving, m.AlServizio[0].enabled()), std::tuple(-1, false));
     h.form.EditUndo_Click();
     EXPECT_EQ(l.Compagno[0].caption(), "Vavassori");
+    // A side the window does not have is asked nothing.
+    h.platform.inputAnswers.push_back("Nessuno");
+    h.form.NomeGiocatore_Click(2);
+    h.form.Compagno_Click(2);
+    EXPECT_EQ(h.platform.inputAnswers.size(), 1u);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ using namespace testing;
 constexpr std::int64_t N = kNoTime;
 
 TEST(Video, ClipsRunFromTheLeadOrThePreviousPointToJustAfterThePoint) {
-    const std::vector<std::int64_t> at = {10'000, 50'000, 60'000, N, 90'000, 80'000};
+    const std::vector<std::int64_t> at = {10'000, 50'000, 60'000, N, 90'000, 80'000, 80'000};
     const std::int64_t lead = 25'000;
     const std::vector<std::optional<Clip>> clips = {
         Clip{0, 12'000},       // the lead reaches back past the start of the file
@@ -24,14 +24,15 @@ TEST(Video, ClipsRunFromTheLeadOrThePreviousPointToJustAfterThePoint) {
         std::nullopt,          // no moment
         Clip{65'000, 92'000},  // the previous point has none
         Clip{55'000, 82'000},  // marked out of order: the previous point ends after it
+        Clip{55'000, 82'000},  // marked at the same moment as the previous point
         std::nullopt};         // past the last point
-    for (int k = -1; k <= 6; ++k) {
+    for (int k = -1; k <= 7; ++k) {
         EXPECT_EQ(clipOf(at, k, lead), k < 0 ? std::nullopt : clips[k]) << k;
     }
     // Standing before point k, the video shows its clip from the start; at the end, the end of
     // the last point's clip.
     EXPECT_EQ((std::array{videoMomentAt(at, 2, lead), videoMomentAt(at, 3, lead),
-                          videoMomentAt(at, 6, lead), videoMomentAt({}, 0, lead)}),
+                          videoMomentAt(at, 7, lead), videoMomentAt({}, 0, lead)}),
               (std::array<std::optional<std::int64_t>, 4>{50'000, {}, 82'000, {}}));
 }
 

@@ -70,6 +70,8 @@ TEST(Navigation, FinishedMatchBecomesPlayableWhenSteppedIntoAsksWhenFinishedAgai
                          l.Set1[0].fore(), l.Set1[1].fore(), l.Set3[0].fore()),
               std::tuple(0, "W", "L", colours::Yellow, colours::Black, colours::Black));
     h.form.goTo(0);
+    // A hidden marker keeps the number it last showed.
+    EXPECT_EQ(l.MatchPoint[0].caption(), "Match Point #1");
     h.form.goTo(h.session().points().count());
     EXPECT_EQ(h.session().points().count(), 48);
     h.form.goTo(h.session().points().current() - 1);

@@ -232,14 +232,20 @@ TEST(StatisticsModel, EachDoublesPlayersServeAsWorkedOutByHandFollowsACorrectedO
               std::tuple(2, 2));
     // The points behind a player's figures: A1's aces, and B1's break points faced and saved,
     // each named by the point played at it.
-    const auto behindOf = [&](int player, int ServeStatistics::*figure) {
-        return pointsBehind(b.session.points().recorded(), b.session.rules(),
-                            b.session.statistics().match, player, {.served = figure});
+    const auto behindOf = [&](int player, int ServeStatistics::*figure, std::size_t n = 22) {
+        const auto points = b.session.points().recorded().first(n);
+        return pointsBehind(points, b.session.rules(),
+                            statisticsOf(points, {}, b.session.rules()).match, player,
+                            {.served = figure});
     };
+    // At 0-40 the break point standing is named by the point that brought it up, and only for
+    // the break points.
     EXPECT_EQ((std::array{behindOf(0, &ServeStatistics::aces),
                           behindOf(2, &ServeStatistics::breakPointsFaced),
-                          behindOf(2, &ServeStatistics::breakPointsSaved)}),
-              (std::array<std::vector<int>, 3>{{{0, 21}, {9, 10}, {9}}}));
+                          behindOf(2, &ServeStatistics::breakPointsSaved),
+                          behindOf(2, &ServeStatistics::breakPointsFaced, 9),
+                          behindOf(2, &ServeStatistics::servicePointsWon, 9)}),
+              (std::array<std::vector<int>, 5>{{{0, 21}, {9, 10}, {9}, {8}, {}}}));
 
     // A2 and B2 served first: the games go to A2, B2, A1, B1 and A2; the score stays.
     const std::string score = b.board();

@@ -279,7 +279,7 @@ TEST(Doubles, EachSetServedInTurnThroughTieBreaksAndIntoTheNextSet) {
         }
     }
     for (const std::vector<int>& wrong : std::vector<std::vector<int>>{
-             {0, 1, 2, 3}, {0, 2, 0, 3}, {0, 2, 1}, {0, 2, 1, 4}, {0, 2, 3, 1}}) {
+             {0, 1, 2, 3}, {0, 2, 0, 3}, {0, 2, 1}, {0, 2, 1, 4}, {0, 2, -1, 3}, {0, 2, 3, 1}}) {
         EXPECT_FALSE(servingOfTurn(wrong)) << wrong[1];
     }
 }
