@@ -72,7 +72,8 @@ TEST(ReportText, ColumnsByCharactersAndControlCharacters) {
 TEST(ReportJson, EveryLabelAsTheWindowShowsItAndTheMatchSettings) {
     MatchBuilder b(rulesOf(5, {false, false, true}));
     b.session.chooseRound(3);
-    b.play("AAAA AAAA");  // the second game broken to love
+    b.mark({{Attr::ErroreVincente, 7}});  // a mark the panel has no word for, as a file may hold
+    b.play("AAAA AAAA");                  // the second game broken to love
     b.session.goTo(4);
     const QJsonObject r = renderJson(b.session);
     const QJsonObject fields = r["fields"].toObject();
@@ -81,7 +82,8 @@ TEST(ReportJson, EveryLabelAsTheWindowShowsItAndTheMatchSettings) {
         std::tuple(fields.size(), fields["BreakPoint"].toObject(),
                    fields["Posizione"]["caption"].toString(), r["tieBreakWhen"].toArray(),
                    QJsonDocument(r["rules"].toObject()).toJson(QJsonDocument::Compact),
-                   r["round"].toInt(), r["points"][0]["serve"].toString()),
+                   r["round"].toInt(), r["points"][0]["serve"].toString(),
+                   r["points"][0]["ending"].isNull()),
         std::tuple(
             static_cast<qsizetype>(Board().fields().size()),
             QJsonObject{{"caption", "Break Point # 1"},
@@ -90,7 +92,7 @@ TEST(ReportJson, EveryLabelAsTheWindowShowsItAndTheMatchSettings) {
                         {"back", "#FF0000"}},
             "Punto 4 di 8 (storico)", QJsonArray{false, false, true},
             R"({"bestOf":5,"decidingSet":"tb7","firstServer":0,"noAd":false,"setTieBreak":true})",
-            3, "Prima palla"));
+            3, "Prima palla", true));
 }
 
 // A doubles side is named by both its players wherever a line names it, and wins in the plural;

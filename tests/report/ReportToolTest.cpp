@@ -55,6 +55,7 @@ TEST(ReportTool, FormatsPositionsTotalsLanguagesAndExitCodes) {
         {{"--at", "139", three}, 0, at139, ""},
         {{"--at", "80", three}, 0, "Giocatore A     6      3\nGiocatore B  *  6      2\n", ""},
         {{"--at", "0", three}, 0, "Punto 0 di 140\n", ""},
+        {{"--at", "140", three}, 0, "Punto 140 di 140, partita finita\n", ""},
         {{"--format", "json", five}, 0, "\"Gaël Monfils\"", ""},  // names from the code page
         {{"--format", "csv", "--at", "10", three}, 0, "\r\n10,1,", ""},
         {{"--format", "html", "--at", "37", five}, 0, "Partita in corso · 37 punti", ""},
