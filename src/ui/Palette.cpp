@@ -32,7 +32,6 @@ constexpr ContrastPair Pairs[] = {
     {{Yellow, Teal}, {Yellow, DarkTeal}},          // a won set's games
     {{Blue, Green}, {Navy, Green}},                // new balls, deuce
     {{Blue, Red}, {White, DarkRed}},               // break, set and match point
-    {{Black, DarkGreen}, {White, DarkGreen}},      // the window's own ground
 };
 
 double luminance(Colour c) {
@@ -58,7 +57,8 @@ Colours shownColours(Colours described, bool highContrast) {
 }
 
 double contrastRatio(Colour a, Colour b) {
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+    // The list form returns values: the pair form's references would outlive the temporaries.
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
     return (light + 0.05) / (dark + 0.05);
 }
 
