@@ -412,6 +412,7 @@ void MainWindow::retranslate() {
     showEditItems();
     showPositionLine();
     showNoticeBand();
+    showWinner();
     showTitle();
     layIndicators();
 }
