@@ -1367,6 +1367,14 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <source>Statistiche %1</source>
         <translation>%1 statistics</translation>
     </message>
+    <message>
+        <source>Vincono %1 %2-%3</source>
+        <translation>%1 win %2-%3</translation>
+    </message>
+    <message>
+        <source>Vince %1 %2-%3</source>
+        <translation>%1 wins %2-%3</translation>
+    </message>
 </context>
 <context>
     <name>Statistics</name>
@@ -1956,6 +1964,18 @@ all the same) or the output cannot be written, 2 the command line is wrong.
     <message>
         <source>Giocatore %1</source>
         <translation>Player %1</translation>
+    </message>
+    <message>
+        <source>Punti</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>Alto &amp;contrasto</source>
+        <translation>High &amp;contrast</translation>
     </message>
 </context>
 <context>

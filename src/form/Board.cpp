@@ -84,6 +84,7 @@ Board::Board() {
     initPair(SetPoint, setPointCaption(0), Red, Blue);
     initPair(MatchPoint, matchPointCaption(0), Red, Blue);
     Posizione = Field(none, LightGreen);
+    Vincitore = Field(none, Yellow, Black, false);
     buildFieldList();
 }
 
@@ -157,6 +158,7 @@ void Board::draw(const BoardState& state) {
     drawStatistics(state);
     drawPointsNeeded(state);
     drawPosition(state);
+    drawWinner(state);
 }
 
 void Board::drawNames(const BoardState& s) {
@@ -280,6 +282,22 @@ void Board::drawPosition(const BoardState& s) {
                                      : where);
     }
     Posizione.setBack(history ? colours::Yellow : colours::LightGreen);
+}
+
+void Board::drawWinner(const BoardState& s) {
+    const Score& score = s.position->score;
+    Vincitore.setVisible(score.over);
+    if (!score.over) {
+        return;
+    }
+    const int w = score.sets[1] > score.sets[0] ? 1 : 0;
+    // A doubles side is two players, and wins in the plural.
+    const bool doubles = s.rules != nullptr && s.rules->doubles;
+    Vincitore.setCaption(Text(doubles ? CL_TEXT("Scoreboard", "Vincono %1 %2-%3")
+                                      : CL_TEXT("Scoreboard", "Vince %1 %2-%3"))
+                             .arg(s.players[static_cast<std::size_t>(w)])
+                             .arg(score.sets[w])
+                             .arg(score.sets[1 - w]));
 }
 
 }  // namespace courtlog

@@ -84,6 +84,9 @@ public:
 
     // Where the user stands: "Punto N di M", highlighted in the history, or the end.
     Field Posizione;
+    // Once the match is over, across the indicators' place: who won and the sets, winner's
+    // first. Not among fields(), which are what the reports record of the window.
+    Field Vincitore;
 
     const std::array<Field, 2>& setRow(int set) const;       // set 1 to 5
     const std::array<Field, 2>& tieBreakRow(int set) const;  // set 1 to 5
@@ -101,6 +104,7 @@ private:
     void drawStatistics(const BoardState& s);
     void drawPointsNeeded(const BoardState& s);
     void drawPosition(const BoardState& s);
+    void drawWinner(const BoardState& s);
 
     std::vector<NamedField> fields_;
 };

@@ -53,6 +53,8 @@ struct Menus {
     MenuCheck DisabilitaParziale{false};
     MenuCheck DisabilitaPuntiDalMatch{false};
     MenuCheck SalvaOpzioniInUscita{false};
+    // The window's texts in high-contrast colours; the view's alone, not the match's.
+    MenuCheck AltoContrasto{false};
     // Italian, English.
     std::array<MenuCheck, 2> Lingua{MenuCheck{true}, MenuCheck{false}};
     // Doubles: the four servings the set shown allows, each named by the players in turn;
@@ -170,6 +172,8 @@ public:
     void Lingua_Click(int index);
     // Chooses it for this run only, as the command line may; the stored choice stays.
     void useLanguageForRun(int index);
+    // Switches the high-contrast colours and stores the choice at once.
+    void AltoContrasto_Click();
 
     // ---- Files and the window's start and close ---------------------------------------------
     void FileSave_Click();

@@ -58,6 +58,12 @@ void MainForm::Lingua_Click(int index) {
                           kLanguageCodes[static_cast<std::size_t>(view_.language)]);
 }
 
+void MainForm::AltoContrasto_Click() {
+    MenuCheck& check = view_.menus.AltoContrasto;
+    check.setChecked(!check.checked());
+    platform_.saveSetting(kAppTitle, kOptionsSection, kHighContrastKey, boolText(check.checked()));
+}
+
 void MainForm::useLanguageForRun(int index) {
     if (index < 0 || index >= static_cast<int>(view_.menus.Lingua.size())) {
         return;
@@ -80,6 +86,9 @@ void MainForm::applyStoredOptions() {
                 timing_ = timingChosen_ = *value != 0;
             }
         }
+    }
+    if (const auto contrast = platform_.getSetting(kAppTitle, kOptionsSection, kHighContrastKey)) {
+        view_.menus.AltoContrasto.setChecked(readFlag(*contrast).value_or(false));
     }
     if (const auto lead = platform_.getSetting(kAppTitle, kOptionsSection, kClipLeadKey)) {
         clipLeadSeconds_ = readClipLead(*lead).value_or(kDefaultClipLeadSeconds);

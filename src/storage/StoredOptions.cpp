@@ -134,4 +134,8 @@ const std::array<StoredOptionKey, 4> kStoredOptions{{
     {StoredOption::SalvaOpzioniInUscita, "SalvaOpzioniInUscita", "False", readFlag},
 }};
 
+std::optional<bool> readFlag(const std::string& text) {
+    return readBoolean(text);
+}
+
 }  // namespace courtlog

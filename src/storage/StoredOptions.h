@@ -46,6 +46,12 @@ inline constexpr std::array<const char*, 2> kLanguageCodes{"it", "en"};
 // The index of a stored code; nothing for a code the program does not speak.
 std::optional<int> languageIndex(const std::string& code);
 
+// Whether the window draws its texts in high-contrast colours, stored at once when chosen, as
+// the language is: one who needs them needs them from the first moment of every start.
+inline constexpr const char* kHighContrastKey = "AltoContrasto";
+// A stored flag, "True"/"False" or a number; nothing when it cannot be read.
+std::optional<bool> readFlag(const std::string& text);
+
 // How many seconds of video a clip shows before its point, stored at once when chosen.
 inline constexpr const char* kClipLeadKey = "AnticipoClip";
 // The seconds a stored or typed text stands for: a whole number from kMinClipLeadSeconds to

@@ -10,7 +10,10 @@ constexpr int TextFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemo
 }
 
 ColourButton::ColourButton(const QString& text, const QColor& face, QWidget* parent)
-    : QPushButton(text, parent), face_(face) {}
+    : QPushButton(text, parent), face_(face) {
+    // Its face is the colour of the frame it stands in, so its text takes that frame's.
+    setForegroundRole(QPalette::WindowText);
+}
 
 QSize ColourButton::sizeHint() const {
     const QFontMetrics fm(font());
@@ -56,8 +59,8 @@ void ColourButton::paintEvent(QPaintEvent*) {
     if (isDown()) {
         textArea.translate(1, 1);
     }
-    p.setPen(isEnabled() ? palette().color(QPalette::ButtonText)
-                         : palette().color(QPalette::Disabled, QPalette::ButtonText));
+    p.setPen(isEnabled() ? palette().color(foregroundRole())
+                         : palette().color(QPalette::Disabled, foregroundRole()));
     p.drawText(textArea, TextFlags, text());
 }
 

@@ -22,6 +22,10 @@ QFont timesNewRoman(double pointSize);
 constexpr QColor toQColor(Colour c) {
     return QColor(redOf(c), greenOf(c), blueOf(c));
 }
+inline Colour fromQColor(const QColor& c) {
+    return static_cast<Colour>(c.red()) | static_cast<Colour>(c.green()) << 8 |
+           static_cast<Colour>(c.blue()) << 16;
+}
 
 // Gives a widget a solid background: palette roles rather than style sheets, because the view
 // repaints colours on every refresh and a palette change is cheap.

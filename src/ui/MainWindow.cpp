@@ -33,6 +33,7 @@
 #include "ui/KeyMap.h"
 #include "ui/KeyMapDialog.h"
 #include "ui/Look.h"
+#include "ui/Palette.h"
 #include "ui/QtPlatform.h"
 #include "ui/StatisticsWindow.h"
 #include "ui/VideoWindow.h"
@@ -332,6 +333,17 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     for (QWidget* w : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         drawnPlaces_.emplace_back(w, w->geometry());
     }
+    // The window's own grounds, with the black text drawn on them; the labels' are the form's.
+    QList<QWidget*> grounds = client->findChildren<QWidget*>();
+    grounds.push_back(client);
+    for (QWidget* w : grounds) {
+        const bool field =
+            std::ranges::any_of(fieldViews_, [w](const FieldView& v) { return v.widget == w; });
+        if (w->autoFillBackground() && !field) {
+            painted_.emplace_back(
+                w, Colours{colours::Black, fromQColor(w->palette().window().color())});
+        }
+    }
     // Enter presses the command button that has the focus, as Space does.
     for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setAutoDefault(true);
@@ -400,6 +412,7 @@ void MainWindow::retranslate() {
     showEditItems();
     showPositionLine();
     showNoticeBand();
+    showWinner();
     showTitle();
     layIndicators();
 }
@@ -669,6 +682,24 @@ void MainWindow::buildScoreboard(QWidget* area) {
                   QRect(x + SetWidth - 16, y + 1, 15, 14), tieBreak);
         }
     }
+    // Each column says what it counts, to the mouse and to an assistive client, which still
+    // reads each box by its own name.
+    onLanguage([area] {
+        for (int i = 0; i < 2; ++i) {
+            std::vector<std::pair<QString, QString>> columns{{name("Punteggio", i), tr("Punti")},
+                                                             {name("Games", i), tr("Game")}};
+            for (int set = 1; set <= 5; ++set) {
+                const QString column = tr("Set %1").arg(set);
+                columns.emplace_back(name(("Set" + std::to_string(set)).c_str(), i), column);
+                columns.emplace_back(name(("TieBreak" + std::to_string(set)).c_str(), i), column);
+            }
+            for (const auto& [control, column] : columns) {
+                auto* l = area->findChild<QLabel*>(control);
+                l->setToolTip(column);
+                l->setAccessibleDescription(column);
+            }
+        }
+    });
 }
 
 QButtonGroup* MainWindow::optionGroup(Panel panel, QWidget* frame, const char* base,
@@ -831,6 +862,13 @@ void MainWindow::buildBottomBand(QWidget* area) {
             indicators_[2].push_back(label(area, name(base, i), IndicatorSlots[2], indicator));
         }
     }
+
+    // Once the match is over, across the indicators' places, which are then all empty.
+    winner_ = label(area, QStringLiteral("Vincitore"),
+                    QRect(IndicatorSlots[0].left(), IndicatorSlots[0].top(),
+                          IndicatorBandEnd - IndicatorSlots[0].left(), IndicatorSlots[0].height()),
+                    indicator);
+    winner_->hide();
 
     gameScroll_ = new QScrollBar(Qt::Horizontal, area);
     gameScroll_->setObjectName(QStringLiteral("GameScroll"));
@@ -1042,6 +1080,12 @@ void MainWindow::buildMenus() {
             ->setText(i == 0 ? QStringLiteral("Italiano") : QStringLiteral("English"));
     }
 
+    QAction* contrast =
+        menuItem(options, QT_TR_NOOP("Alto &contrasto"), "AltoContrasto", {}, &menus.AltoContrasto);
+    contrast->setEnabled(true);
+    connect(contrast, &QAction::triggered, this,
+            [this] { forward([this] { form_.AltoContrasto_Click(); }); });
+
     // Every item is a key that works whichever window is active, the video's own included.
     QMenu* video = subMenu(bar, QT_TR_NOOP("&Video"));
     video->setObjectName(QStringLiteral("Video"));
@@ -1242,11 +1286,7 @@ void MainWindow::showField(const FieldView& view) {
     if (view.kind != Shows::Label && view.player < 0) {
         w->setAccessibleName(caption);
     }
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, toQColor(f.back()));
-    p.setColor(QPalette::WindowText, toQColor(f.fore()));
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
+    paint(w, shownColours({f.fore(), f.back()}, highContrast()));
     w->setVisible(f.visible());
 }
 
@@ -1378,6 +1418,27 @@ bool MainWindow::layRows() {
     return true;
 }
 
+bool MainWindow::highContrast() const {
+    return form_.view().menus.AltoContrasto.checked();
+}
+
+void MainWindow::showWinner() {
+    const Field& f = form_.view().board.Vincitore;
+    const QString whole = say(f.text());
+    const QString shown = fitted(whole, winner_->font(), winner_->contentsRect().width() - 4);
+    winner_->setText(shown);
+    winner_->setToolTip(shown == whole ? QString() : whole);
+    winner_->setAccessibleName(whole);
+    paint(winner_, shownColours({f.fore(), f.back()}, highContrast()));
+    const bool appears = f.visible() && winner_->isHidden();
+    winner_->setVisible(f.visible());
+    // Read out when it appears, as a screen reader reads an alert.
+    if (appears) {
+        QAccessibleEvent alert(winner_, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
+
 void MainWindow::showServingItems() {
     servingMenu_->menuAction()->setEnabled(form_.session().rules().doubles);
     for (std::size_t k = 0; k < servingItems_.size(); ++k) {
@@ -1415,12 +1476,19 @@ void MainWindow::refresh() {
         // only show every text a second time.
         QCoreApplication::removePostedEvents(this, QEvent::LanguageChange);
     }
+    // The colours of every text change at once, the labels' with the window's own.
+    const bool recoloured = std::exchange(shownContrast_, highContrast()) != highContrast();
+    if (recoloured) {
+        for (const auto& [w, described] : painted_) {
+            paint(w, shownColours(described, highContrast()));
+        }
+    }
     // The names' type follows the kind of match and who serves, which no name's field tells.
     const bool relaid = layRows();
     const int server = form_.view().board.serving;
     const bool newServer = std::exchange(shownServer_, server) != server;
     for (const FieldView& view : fieldViews_) {
-        if (view.field->dirty() || (view.player >= 0 && (relaid || newServer))) {
+        if (view.field->dirty() || recoloured || (view.player >= 0 && (relaid || newServer))) {
             showField(view);
             view.field->clearDirty();
         }
@@ -1457,6 +1525,10 @@ void MainWindow::refresh() {
             view.action->setEnabled(view.check->enabled());
             view.check->clearDirty();
         }
+    }
+    if (drawn.board.Vincitore.dirty() || recoloured) {
+        showWinner();
+        drawn.board.Vincitore.clearDirty();
     }
     showTitle();
     layIndicators();

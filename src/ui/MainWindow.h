@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "form/MainForm.h"
+#include "ui/Palette.h"
 #include "ui/ShowingPlatform.h"
 
 class QAbstractButton;
@@ -143,6 +144,9 @@ private:
     bool layRows();
     // The serving items name the players in turn, and are offered in doubles only.
     void showServingItems();
+    bool highContrast() const;
+    // The winner and the sets across the indicators' place, read out when it appears.
+    void showWinner();
 
     class Player;
     // The video the form learns has moved.
@@ -174,6 +178,11 @@ private:
     std::array<std::vector<QLabel*>, 3> indicators_;
     QScrollBar* gameScroll_ = nullptr;
     QLabel* position_ = nullptr;
+    QLabel* winner_ = nullptr;
+    // The grounds the window colours itself, with what their texts are drawn in as described.
+    std::vector<std::pair<QWidget*, Colours>> painted_;
+    // Whether the widgets show the high-contrast colours; none before the first refresh.
+    std::optional<bool> shownContrast_;
     QFrame* noticeBand_ = nullptr;
     QLabel* noticeText_ = nullptr;
     QToolButton* noticeClose_ = nullptr;

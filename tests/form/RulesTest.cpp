@@ -46,8 +46,12 @@ TEST(Rules, TodaysFormatsOnTheScoreboard) {
     h.useThreeSets();
     h.form.chooseRule("decidingSet", 4);
     h.play(MatchScript().set(6, 4).set(3, 6).tieBreak(10, 8).points());
-    EXPECT_EQ(h.board() + (h.session().score().over ? " over" : ""),
-              "6-4 3-6 1-0(10-8) 0-0 0-0 over");
+    // The winner is named once the match is over, and no more a point before.
+    const Field& won = h.labels().Vincitore;
+    const auto end = [&] { return h.board() + (won.visible() ? " " + won.caption() : ""); };
+    EXPECT_EQ(end(), "6-4 3-6 1-0(10-8) 0-0 0-0 Vince Giocatore A 2-1");
+    h.form.goTo(h.session().points().count() - 1);
+    EXPECT_EQ(end(), "6-4 3-6 0-0 9-8");
 
     // No-ad: the deciding point is a break point on the board, and no deuce is shown.
     Harness n;
@@ -234,8 +238,9 @@ TEST(Rules, DoublesNamesFourPlayersAndTheSetsServingIsChosenFromTheMenu) {
               std::tuple(3, true, false, "Annulla ordine di servizio"));
     h.useThreeSets();
     h.play("aaaaaa aaaaaa");
-    EXPECT_EQ(h.platform.messages.back(),
-              "Fine partita! Hanno vinto Bolelli / Vavassori in 2 set. Vuoi salvare la partita?");
+    EXPECT_EQ(h.platform.messages.back() + l.Vincitore.caption(),
+              "Fine partita! Hanno vinto Bolelli / Vavassori in 2 set. Vuoi salvare la partita?"
+              "Vincono Bolelli / Vavassori 2-0");
     EXPECT_FALSE(m.AlServizio[0].enabled());
 
     // Off: each side keeps its first, a name the program gave goes back to the singles one.

@@ -11,9 +11,11 @@
 #include "support/TempDir.h"
 #include "support/Translators.h"
 #include "support/WindowTest.h"
+#include "ui/ColourButton.h"
 #include "ui/KeyMap.h"
 #include "ui/KeyMapDialog.h"
 #include "ui/Look.h"
+#include "ui/Palette.h"
 
 namespace courtlog::ui {
 namespace {
@@ -364,20 +366,24 @@ TEST_F(MainWindowTest, EveryQuestionShowsOverTheScreenItSpeaksOf) {
               "0-0 0-0 0-0 vinti 0 ace 0|0-0 0-0 0-0 vinti 0 ace 1");
 }
 
-// Assistive clients read what each label is and what it shows. Names are given from the keyboard
+// Assistive clients read what each label is and what it shows, and what each scoreboard column
+// counts (as the tooltip says it). Names are given from the keyboard
 // or by an assistive client; one that is cut is shown whole in the tooltip and to assistive
 // clients. The first server is chosen from items captioned with the players' names, which
 // assistive clients read by what they do.
 TEST_F(MainWindowTest, AssistiveClientsReadTheLabelsAndTheNamesGivenWithoutTheMouse) {
     const std::pair<const char*, const char*> named[] = {
-        {"Set2_1", "Set 2 Giocatore B|0"},
-        {"TieBreak1_0", "Tie-break 1 Giocatore A|0"},
-        {"BreakAvuti_0", "Palle break avute Giocatore A|0"},
-        {"PalleNuove", "Palle nuove|Palle nuove"}};
+        {"Set2_1", "Set 2 Giocatore B|0|Set 2|Set 2"},
+        {"TieBreak1_0", "Tie-break 1 Giocatore A|0|Set 1|Set 1"},
+        {"Punteggio_0", "Punteggio Giocatore A|0|Punti|Punti"},
+        {"BreakAvuti_0", "Palle break avute Giocatore A|0||"},
+        {"PalleNuove", "Palle nuove|Palle nuove||"}};
     for (const auto& [control, expected] : named) {
         QAccessibleInterface* a = a11y(find(control));
         // Their text interface is what the assistive client's end-to-end run reads.
-        EXPECT_EQ(a->text(QAccessible::Name) + "|" + a->text(QAccessible::Value), expected);
+        EXPECT_EQ(a->text(QAccessible::Name) + "|" + a->text(QAccessible::Value) + "|" +
+                      a->text(QAccessible::Description) + "|" + find(control)->toolTip(),
+                  expected);
     }
 
     auto* name = find<QLabel>("NomeGiocatore_0");
@@ -416,6 +422,45 @@ TEST_F(MainWindowTest, AssistiveClientsReadTheLabelsAndTheNamesGivenWithoutTheMo
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Return);
     EXPECT_EQ(text("Punteggio_1"), "15");
+}
+
+// Every text of the window, at every position of a match that shows each marker and colour, is
+// drawn in a pair of the contrast table, and each pair of the table is drawn; in high contrast, a
+// choice stored at once, each reaches 4.5:1. The winner shows across the indicators at the end.
+TEST_F(MainWindowTest, HighContrastDrawsEveryTextAtFourAndAHalfToOne) {
+    EXPECT_NEAR(contrastRatio(colours::Yellow, colours::Teal), 2.1, 0.05);  // the sets' today
+    window.form().chooseRule("bestOf", 0);
+    play("BBBAAAAA aaaaa aaaaaa");  // break point, deuce, sets won, new balls, match point
+    EXPECT_EQ(text("Vincitore") + "|" + a11y(find("Vincitore"))->text(QAccessible::Name),
+              "Vince Giocatore A 2-0|Vince Giocatore A 2-0");
+    // Off, on, off again: then on, as the next start finds it.
+    for (const bool high : {false, true, false}) {
+        std::set<std::pair<Colour, Colour>> table, drawn;
+        for (const ContrastPair& p : contrastPairs()) {
+            const Colours c = high ? p.high : p.described;
+            table.emplace(c.fore, c.back);
+            EXPECT_TRUE(!high || contrastRatio(c.fore, c.back) >= 4.5) << colourToHex(c.fore);
+        }
+        for (int k = window.form().session().points().count(); k >= 0; --k) {
+            find<QScrollBar>("GameScroll")->setValue(k);
+            // A text on the ground of its own or of its frame; a platform's button draws its own.
+            for (QWidget* w : window.centralWidget()->findChildren<QWidget*>()) {
+                const QString shown =
+                    w->property("text").toString() + w->property("title").toString();
+                if (w->isVisible() && !shown.isEmpty() &&
+                    (!qobject_cast<QPushButton*>(w) || qobject_cast<ColourButton*>(w))) {
+                    QWidget* ground = w->autoFillBackground() ? w : w->parentWidget();
+                    drawn.emplace(fromQColor(w->palette().color(w->foregroundRole())),
+                                  fromQColor(ground->palette().window().color()));
+                }
+            }
+        }
+        EXPECT_EQ(drawn, table) << high;
+        find<QAction>("AltoContrasto")->trigger();
+    }
+    MainForm next(platform);
+    next.Form_Load();
+    EXPECT_TRUE(next.view().menus.AltoContrasto.checked());
 }
 
 // In doubles each side's two names take a line each, a Tab stop each, read by whose they are
