@@ -128,7 +128,7 @@ void writeVideo(PageWriter& w, const MatchSummary& m) {
 
 }  // namespace
 
-std::string htmlReport(const MatchSummary& match) {
+std::string htmlReport(const MatchSummary& match, bool printed) {
     static const std::string videoStyle = builtIn(QStringLiteral("video.css"));
     static const std::string videoScript = builtIn(QStringLiteral("video.js"));
     const bool video = !match.video.file.empty();
@@ -138,11 +138,17 @@ std::string htmlReport(const MatchSummary& match) {
     if (video) {
         writeVideo(w, match);
     }
-    writeMatchStatistics(w, match);
+    if (!printed) {
+        writeMatchStatistics(w, match);
+    }
     writeChart(w, match);
-    writeSetStatistics(w, match);
-    writeShotCharts(w, match);
-    writeDetailedStatistics(w, match);
+    if (!printed || match.sets.size() > 1) {
+        writeSetStatistics(w, match);
+    }
+    if (!printed) {
+        writeShotCharts(w, match);
+    }
+    writeDetailedStatistics(w, match, printed);
     writePointLog(w, match);
     if (video) {
         w.element("script", videoScript);
