@@ -46,10 +46,13 @@ void openPage(PageWriter& w, const std::string& title, const std::string& moreSt
     w.open("main");
 }
 
-std::string closePage(PageWriter& w) {
+// The footer is not printed.
+std::string closePage(PageWriter& w, bool printed = false) {
     w.close();  // main
-    w.element("footer",
-              filled(QCoreApplication::translate("HtmlReport", "Resoconto creato con Courtlog")));
+    if (!printed) {
+        w.element("footer", filled(QCoreApplication::translate("HtmlReport",
+                                                               "Resoconto creato con Courtlog")));
+    }
     w.close();  // body
     w.text("\n");
     w.close();  // html
@@ -153,7 +156,7 @@ std::string htmlReport(const MatchSummary& match, bool printed) {
     if (video) {
         w.element("script", videoScript);
     }
-    return closePage(w);
+    return closePage(w, printed);
 }
 
 std::string htmlTotals(const std::vector<PlayerTotals>& totals,

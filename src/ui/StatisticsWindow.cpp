@@ -1,9 +1,11 @@
 #include "ui/StatisticsWindow.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPrintDialog>
@@ -355,13 +357,37 @@ void StatisticsWindow::play(const QTableWidget* table, int row, int column) {
     }
 }
 
+void layOutForPrinter(QTextDocument& page, const MatchSummary& match, QPrinter& printer) {
+    // A text document applies the page's print rules only when told it is printing.
+    page.setMetaInformation(QTextDocument::CssMedia, QStringLiteral("print"));
+    // It reads no padding in ems, so its cells would touch, nor the legend's gaps.
+    page.setHtml(
+        printablePage(htmlReport(match, true))
+            .replace(QStringLiteral("</head>"),
+                     QStringLiteral("<style>td, th { padding: 0px 3px !important; } tbody th { "
+                                    "text-align: left; font-weight: normal; }</style></head>"))
+            .replace(QStringLiteral("<span class=\"legenda\">"),
+                     QStringLiteral(" <span class=\"legenda\">")));
+    // Laid out on the printer's page at 96 dots an inch, whatever the screen, since the style
+    // sheet's pixels and ems are the document's own: printing then scales it, as laid out,
+    // without the wide margins a document gets when printed unpaginated.
+    static QImage inches = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(3780);
+        image.setDotsPerMeterY(3780);
+        return image;
+    }();
+    page.documentLayout()->setPaintDevice(&inches);
+    page.setPageSize(printer.pageRect(QPrinter::Inch).size() * 96);
+}
+
 void StatisticsWindow::print() {
     // The same page as the exported report, of the whole recorded match.
-    QTextDocument page;
-    page.setHtml(printablePage(htmlReport(summarizeMatch(form_.session().record()))));
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) {
+        QTextDocument page;
+        layOutForPrinter(page, summarizeMatch(form_.session().record()), printer);
         page.print(&printer);
     }
 }
