@@ -184,26 +184,6 @@ TEST(StatisticsReport, TextGivesTheMatchAndEachSetAtThePosition) {
 
 // With a video, the page shows it at the top, hidden in print (the browser's test), and each
 // row with a moment plays the point's clip; moments without a video change nothing.
-// On paper each figure once: the page the window prints is the page without what it shows on
-// screen only, and one set's figures, the match's, are not printed again as the set's.
-TEST(HtmlReport, PrintedPageHasEachFigureOnce) {
-    static const QRegularExpression screenOnly(
-        R"(<section id="\w+" class="schermo">.*?</section>|<div class="tratto schermo">.*?)"
-        R"((?=<div class="tratto|</section>)|<footer>.*?</footer>)",
-        QRegularExpression::DotMatchesEverythingOption);
-    for (const MatchSummary& m :
-         {played(MatchScript().set(6, 4).points()), summarizeMatch(handMade())}) {
-        const std::string paper = htmlReport(m, true);
-        EXPECT_EQ(QString::fromStdString(htmlReport(m)).remove(screenOnly).toStdString(), paper);
-        const std::string text = read(paper).text;
-        const std::size_t sets = m.sets.size();
-        EXPECT_EQ(std::ranges::count(QString::fromStdString(text).split('\n'), "Punti vinti|",
-                                     [](const QString& l) { return l.left(12); }),
-                  sets > 1 ? 1 + sets : 1)
-            << sets;
-    }
-}
-
 TEST(HtmlReport, RowsWithAMomentPlayTheirClipInTheVideo) {
     MatchRecord r = handMade();
     r.videoMs.assign(r.points.size(), kNoTime);

@@ -1,7 +1,6 @@
 // The detailed statistics window: one, beside the main window, at the position it shows.
 #include <QAccessibleTableInterface>
 #include <QPrinter>
-#include <QTextTable>
 
 #include "report/DetailedStatistics.h"
 #include "report/Language.h"
@@ -209,55 +208,21 @@ TEST(PrintablePage, ChartsGiveWayToTheirDescriptions) {
     EXPECT_EQ(printablePage(html), "<p>a</p><p><i>Course</i></p><table/><p><i></i></p>");
 }
 
-// The heading cells of the document's tables, each with a bar where its lines break.
-QStringList headings(const QTextDocument& page) {
-    QStringList out;
-    for (QTextFrame* frame : page.rootFrame()->childFrames()) {
-        auto* table = qobject_cast<QTextTable*>(frame);
-        for (int c = 0; table != nullptr && c < table->columns(); ++c) {
-            const QTextTableCell cell = table->cellAt(0, c);
-            for (QTextBlock b = cell.firstCursorPosition().block();
-                 b.isValid() && b.position() <= cell.lastPosition(); b = b.next()) {
-                QString text = b.text();
-                for (int l = b.layout()->lineCount() - 1; l > 0; --l) {
-                    text.insert(b.layout()->lineAt(l).textStart(), '|');
-                }
-                out << text;
-            }
-        }
-    }
-    return out;
-}
-
-// The window's "Stampa" of a set of 50 points and of five sets of 300, on A4 as the printer
-// counts its pages, headings whole.
-TEST(PrintedReport, FitsItsPagesWithHeadingsWhole) {
-    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
-    if (pdfinfo.isEmpty()) {
-        GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
-    }
-    QTemporaryDir dir;
+// The window's "Stampa" of the matches whose printed pages report.PrintedPages counts and
+// reads, into the folder it names.
+TEST(PrintedReport, FitsItsPages) {
+    QTemporaryDir scratch;
+    const QString dir = qEnvironmentVariable("COURTLOG_PRINTS", scratch.path());
     for (const auto& [name, most] : {std::pair{"one-set", 3}, std::pair{"five-sets", 8}}) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFileName(dir.filePath(name));
+        printer.setOutputFileName(dir + "/" + name + "-window.pdf");
         QTextDocument page;
-        const LoadedMatch match =
-            loadMatchFile(COURTLOG_SAMPLES_DIR "/print/" + std::string(name) + ".courtlog");
-        layOutForPrinter(page, summarizeMatch(match.record), printer);
+        const std::string file = COURTLOG_SAMPLES_DIR "/print/" + std::string(name) + ".courtlog";
+        layOutForPrinter(page, summarizeMatch(loadMatchFile(file).record), printer);
         page.print(&printer);
-        QProcess info;
-        info.start(pdfinfo, {printer.outputFileName()});
-        ASSERT_TRUE(info.waitForFinished());
-        const QString pages = QRegularExpression(QStringLiteral("Pages: *(\\d+)"))
-                                  .match(QString::fromUtf8(info.readAllStandardOutput()))
-                                  .captured(1);
-        EXPECT_TRUE(pages.toInt() > 0 && pages.toInt() <= most)
-            << name << ": " << pages.toStdString();
-        const QStringList all = headings(page);
-        EXPECT_TRUE(all.contains("Vincente") && all.contains("Esito servizio")) << name;
-        EXPECT_EQ(all.filter(QRegularExpression(QStringLiteral("\\w\\|\\w"))), QStringList());
+        EXPECT_LE(page.pageCount(), most) << name;
     }
 }
 
