@@ -1,6 +1,7 @@
 #include "report/HtmlTables.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 
 #include "history/VideoClips.h"
@@ -244,7 +245,9 @@ void writeDetailedStatistics(PageWriter& w, const MatchSummary& m, bool matchOnl
         detailedTables(m.statistics, names, m.doubles ? &four : nullptr);
     // Each set's own figures on screen; on paper the match's, with the sets' main figures
     // under "Set per set", keep the page short.
-    for (std::size_t s = 0; s < (matchOnly ? 1 : stretches.size()); ++s) {
+    const std::size_t shown =
+        matchOnly ? std::min<std::size_t>(1, stretches.size()) : stretches.size();
+    for (std::size_t s = 0; s < shown; ++s) {
         const StretchTables& stretch = stretches[s];
         w.open("div", {{"class", s == 0 ? "tratto" : "tratto schermo"}});
         w.element("h3", sayUtf8(stretch.title));
