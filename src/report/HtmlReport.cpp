@@ -46,10 +46,13 @@ void openPage(PageWriter& w, const std::string& title, const std::string& moreSt
     w.open("main");
 }
 
-std::string closePage(PageWriter& w) {
+// The footer is not printed.
+std::string closePage(PageWriter& w, bool printed = false) {
     w.close();  // main
-    w.element("footer",
-              filled(QCoreApplication::translate("HtmlReport", "Resoconto creato con Courtlog")));
+    if (!printed) {
+        w.element("footer", filled(QCoreApplication::translate("HtmlReport",
+                                                               "Resoconto creato con Courtlog")));
+    }
     w.close();  // body
     w.text("\n");
     w.close();  // html
@@ -128,7 +131,7 @@ void writeVideo(PageWriter& w, const MatchSummary& m) {
 
 }  // namespace
 
-std::string htmlReport(const MatchSummary& match) {
+std::string htmlReport(const MatchSummary& match, bool printed) {
     static const std::string videoStyle = builtIn(QStringLiteral("video.css"));
     static const std::string videoScript = builtIn(QStringLiteral("video.js"));
     const bool video = !match.video.file.empty();
@@ -138,16 +141,22 @@ std::string htmlReport(const MatchSummary& match) {
     if (video) {
         writeVideo(w, match);
     }
-    writeMatchStatistics(w, match);
+    if (!printed) {
+        writeMatchStatistics(w, match);
+    }
     writeChart(w, match);
-    writeSetStatistics(w, match);
-    writeShotCharts(w, match);
-    writeDetailedStatistics(w, match);
+    if (!printed || match.sets.size() > 1) {
+        writeSetStatistics(w, match);
+    }
+    if (!printed) {
+        writeShotCharts(w, match);
+    }
+    writeDetailedStatistics(w, match, printed);
     writePointLog(w, match);
     if (video) {
         w.element("script", videoScript);
     }
-    return closePage(w);
+    return closePage(w, printed);
 }
 
 std::string htmlTotals(const std::vector<PlayerTotals>& totals,

@@ -39,6 +39,11 @@ struct Group {
     const ShotCounts* counts;
 };
 
+// A stroke or shot that ended no point says nothing as a row of empty bars.
+bool counted(const ShotCounts& c) {
+    return std::ranges::any_of(kShotFigures, [&](const auto& f) { return c.*f.figure > 0; });
+}
+
 double groupTop(std::size_t g) {
     return kTop + static_cast<double>(g) * (kGroup + kGroupGap);
 }
@@ -78,13 +83,17 @@ void panel(PageWriter& w, double left, const std::string& heading, const std::ve
                     std::to_string(count));
         }
     }
-    svgLine(w, barsLeft, kTop - 4, barsLeft, groupTop(groups.size()) - kGroupGap + 4, "asse");
+    if (!groups.empty()) {
+        svgLine(w, barsLeft, kTop - 4, barsLeft, groupTop(groups.size()) - kGroupGap + 4, "asse");
+    }
 }
 
 // Under the strokes, where the panel has room: a swatch and the name of each ending.
+constexpr double kLegendLine = 22;
+constexpr double kLegendHeight = 3 * kLegendLine + kBar;
 void legend(PageWriter& w, double top) {
     for (std::size_t e = 0; e < kShotFigures.size(); ++e) {
-        const double y = top + static_cast<double>(e) * 22;
+        const double y = top + static_cast<double>(e) * kLegendLine;
         svgRect(w, 16, y, 18, kBar, std::string("chiave ") + kEndingClass[e]);
         svgText(w, 42, y + kBar - 1, "voce", sayUtf8(Text(kErroreVincenteCaptions[e + 1])));
     }
@@ -104,17 +113,23 @@ int most(const PlayerStatistics& s) {
 }
 
 void chart(PageWriter& w, const PlayerStatistics& s, const std::string& name, int scale) {
-    const std::vector<Group> strokes{
-        {sayUtf8(Text(kDirittoRovescioCaptions[1])), &s.byStroke[1]},
-        {sayUtf8(Text(kDirittoRovescioCaptions[2])), &s.byStroke[2]},
-        {notGiven(), &s.byStroke[0]},
-    };
-    std::vector<Group> shots;
-    for (std::size_t k = 1; k < kShotKinds; ++k) {
-        shots.push_back({sayUtf8(Text(kColpoCaptions[k])), &s.byShot[k]});
+    std::vector<Group> strokes;
+    for (const std::size_t k : {1, 2, 0}) {
+        if (counted(s.byStroke[k])) {
+            strokes.push_back(
+                {k == 0 ? notGiven() : sayUtf8(Text(kDirittoRovescioCaptions[k])), &s.byStroke[k]});
+        }
     }
-    shots.push_back({notGiven(), &s.byShot[0]});
-    const double tall = height(std::max(strokes.size(), shots.size()));
+    std::vector<Group> shots;
+    for (std::size_t k = 1; k <= kShotKinds; ++k) {
+        if (counted(s.byShot[k % kShotKinds])) {
+            shots.push_back({k == kShotKinds ? notGiven() : sayUtf8(Text(kColpoCaptions[k])),
+                             &s.byShot[k % kShotKinds]});
+        }
+    }
+    // The legend goes under the strokes: the chart is as tall as the longer of the two.
+    const double legendTop = height(strokes.size()) + 16;
+    const double tall = std::max(height(shots.size()), legendTop + kLegendHeight + kBottomMargin);
     const std::string title =
         filled(QCoreApplication::translate(
                    "HtmlReport", "Vincenti ed errori di %1 per diritto e rovescio e per colpo"),
@@ -132,7 +147,7 @@ void chart(PageWriter& w, const PlayerStatistics& s, const std::string& name, in
     panel(w, 0, filled(QCoreApplication::translate("HtmlReport", "Diritto e rovescio")), strokes,
           scale);
     panel(w, kShotsLeft, filled(QCoreApplication::translate("HtmlReport", "Colpo")), shots, scale);
-    legend(w, height(strokes.size()) + 16);
+    legend(w, legendTop);
     w.close();
 }
 
@@ -147,7 +162,7 @@ void writeShotCharts(PageWriter& w, const MatchSummary& m) {
                     "HtmlReport",
                     "Per diritto e rovescio e per colpo, nella stessa scala per i due giocatori. "
                     "Un vincente conta per chi ha vinto il punto, un errore per chi l'ha perso.")),
-                true);
+                true);  // the match's tables of strokes and shots print the same counts
     if (scale == 0) {
         w.element("p",
                   filled(QCoreApplication::translate(

@@ -1,6 +1,7 @@
 #include "report/HtmlTables.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 
 #include "history/VideoClips.h"
@@ -172,9 +173,9 @@ void shotTables(PageWriter& w, const std::vector<FigureTable>& tables) {
 }  // namespace
 
 void openSection(PageWriter& w, std::string_view id, const std::string& heading,
-                 const std::string& note, bool newPage) {
-    if (newPage) {
-        w.open("section", {{"id", std::string(id)}, {"class", "nuova-pagina"}});
+                 const std::string& note, bool screenOnly) {
+    if (screenOnly) {
+        w.open("section", {{"id", std::string(id)}, {"class", "schermo"}});
     } else {
         w.open("section", {{"id", std::string(id)}});
     }
@@ -201,7 +202,8 @@ void writeScore(PageWriter& w, const MatchSummary& m) {
 
 void writeMatchStatistics(PageWriter& w, const MatchSummary& m) {
     openSection(w, "statistiche",
-                filled(QCoreApplication::translate("HtmlReport", "Statistiche della partita")));
+                filled(QCoreApplication::translate("HtmlReport", "Statistiche della partita")), {},
+                true);
     statTable(w, "", m.players, m.totals);
     w.element("p",
               filled(QCoreApplication::translate(
@@ -218,7 +220,7 @@ void writeSetStatistics(PageWriter& w, const MatchSummary& m) {
     }
     const std::array<std::string, 2> names{inColumn(m.players[0]), inColumn(m.players[1])};
     openSection(w, "set", filled(QCoreApplication::translate("HtmlReport", "Set per set")), {},
-                true);
+                m.sets.size() < 2);
     w.open("div", {{"class", "set-per-set"}});
     for (const SetSummary& s : m.sets) {
         statTable(w, setCaption(s), names, s.counts);
@@ -227,7 +229,7 @@ void writeSetStatistics(PageWriter& w, const MatchSummary& m) {
     w.close();
 }
 
-void writeDetailedStatistics(PageWriter& w, const MatchSummary& m) {
+void writeDetailedStatistics(PageWriter& w, const MatchSummary& m, bool matchOnly) {
     const std::array<Text, 2> names{Text::verbatim(inColumn(m.players[0])),
                                     Text::verbatim(inColumn(m.players[1]))};
     std::array<Text, kPlayers> four;
@@ -238,11 +240,16 @@ void writeDetailedStatistics(PageWriter& w, const MatchSummary& m) {
                 filled(QCoreApplication::translate("HtmlReport", "Statistiche dettagliate")),
                 filled(QCoreApplication::translate(
                     "HtmlReport",
-                    "Un vincente conta per chi ha vinto il punto, un errore per chi l'ha perso.")),
-                true);
-    for (const StretchTables& stretch :
-         detailedTables(m.statistics, names, m.doubles ? &four : nullptr)) {
-        w.open("div", {{"class", "tratto"}});
+                    "Un vincente conta per chi ha vinto il punto, un errore per chi l'ha perso.")));
+    const std::vector<StretchTables> stretches =
+        detailedTables(m.statistics, names, m.doubles ? &four : nullptr);
+    // Each set's own figures on screen; on paper the match's, with the sets' main figures
+    // under "Set per set", keep the page short.
+    const std::size_t shown =
+        matchOnly ? std::min<std::size_t>(1, stretches.size()) : stretches.size();
+    for (std::size_t s = 0; s < shown; ++s) {
+        const StretchTables& stretch = stretches[s];
+        w.open("div", {{"class", s == 0 ? "tratto" : "tratto schermo"}});
         w.element("h3", sayUtf8(stretch.title));
         if (!stretch.times.empty()) {
             std::vector<std::string> times;
@@ -275,8 +282,7 @@ void writePointLog(PageWriter& w, const MatchSummary& m) {
         filled(QCoreApplication::translate(
             "HtmlReport",
             "Giochi del set e punti del gioco sono quelli prima del punto. In giallo i punti "
-            "di tie-break, in arancio quelli che hanno strappato il servizio.")),
-        true);
+            "di tie-break, in arancio quelli che hanno strappato il servizio.")));
     if (scoredPoints(m).size() < m.points.size()) {
         w.element("p",
                   filled(QCoreApplication::translate(

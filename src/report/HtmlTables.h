@@ -8,10 +8,10 @@
 
 namespace courtlog {
 
-// Opens a section of the page with its heading and, when given, a note under it; a section
-// that starts a new printed page says so.
+// Opens a section of the page with its heading and, when given, a note under it. A section
+// whose figures the printed page has elsewhere is shown on screen only.
 void openSection(PageWriter& page, std::string_view id, const std::string& heading,
-                 const std::string& note = {}, bool newPage = false);
+                 const std::string& note = {}, bool screenOnly = false);
 
 // "A – B".
 std::string matchTitle(const MatchSummary& match);
@@ -19,15 +19,17 @@ std::string matchTitle(const MatchSummary& match);
 // The score, set by set. Each set stays on one line: a score cut at its hyphen misreads.
 void writeScore(PageWriter& page, const MatchSummary& match);
 
-// Both players' statistics for the whole match.
+// Both players' statistics for the whole match, on screen only: the detailed statistics print
+// them.
 void writeMatchStatistics(PageWriter& page, const MatchSummary& match);
 
-// The same for each set, nothing when no set has begun.
+// The same for each set, nothing when no set has begun; printed only when there is more than
+// one set, since the figures of the only set are the match's.
 void writeSetStatistics(PageWriter& page, const MatchSummary& match);
 
-// Every figure and each player's winners and errors by stroke and shot, for the match and for
-// each set.
-void writeDetailedStatistics(PageWriter& page, const MatchSummary& match);
+// Every figure and each player's winners and errors by stroke and shot, for the match and, on
+// screen or unless `matchOnly`, for each set.
+void writeDetailedStatistics(PageWriter& page, const MatchSummary& match, bool matchOnly = false);
 
 // Every recorded point with the position before it and its marks.
 void writePointLog(PageWriter& page, const MatchSummary& match);

@@ -5,8 +5,11 @@
 
 #include "form/MainForm.h"
 #include "report/DetailedStatistics.h"
+#include "report/MatchSummary.h"
 
 class QLabel;
+class QPrinter;
+class QTextDocument;
 class QPushButton;
 class QTabWidget;
 class QTableWidget;
@@ -16,6 +19,10 @@ namespace courtlog::ui {
 // The report page as a text document prints it: each chart, which it cannot draw, replaced by
 // what the chart shows in words.
 QString printablePage(const std::string& html);
+
+// The report as the window prints it, laid out on the printer's pages: `page` then prints as
+// it is laid out.
+void layOutForPrinter(QTextDocument& page, const MatchSummary& match, QPrinter& printer);
 
 // "Statistiche dettagliate": the detailed tables of the match and of each set, a tab for each,
 // at the position the scoreboard shows. It stays open beside the main window, which has it

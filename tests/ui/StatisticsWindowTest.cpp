@@ -1,8 +1,10 @@
 // The detailed statistics window: one, beside the main window, at the position it shows.
 #include <QAccessibleTableInterface>
+#include <QPrinter>
 
 #include "report/DetailedStatistics.h"
 #include "report/Language.h"
+#include "storage/MatchLoading.h"
 #include "support/WindowTest.h"
 #include "ui/StatisticsWindow.h"
 
@@ -204,6 +206,24 @@ TEST(PrintablePage, ChartsGiveWayToTheirDescriptions) {
         "<p>a</p><svg class=\"g\" aria-label=\"Course\" width=\"9\"><text>15"
         "</text></svg><table/><svg><text>30</text>\n</svg>";
     EXPECT_EQ(printablePage(html), "<p>a</p><p><i>Course</i></p><table/><p><i></i></p>");
+}
+
+// The window's "Stampa" of the matches whose printed pages report.PrintedPages counts and
+// reads, into the folder it names.
+TEST(PrintedReport, FitsItsPages) {
+    QTemporaryDir scratch;
+    const QString dir = qEnvironmentVariable("COURTLOG_PRINTS", scratch.path());
+    for (const auto& [name, most] : {std::pair{"one-set", 3}, std::pair{"five-sets", 8}}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(dir + "/" + name + "-window.pdf");
+        QTextDocument page;
+        const std::string file = COURTLOG_SAMPLES_DIR "/print/" + std::string(name) + ".courtlog";
+        layOutForPrinter(page, summarizeMatch(loadMatchFile(file).record), printer);
+        page.print(&printer);
+        EXPECT_LE(page.pageCount(), most) << name;
+    }
 }
 
 }  // namespace
