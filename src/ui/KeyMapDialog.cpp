@@ -14,15 +14,26 @@
 
 namespace courtlog::ui {
 
+namespace {
+
+// A key's name is never broken, whatever its length: its column is as wide as the longest.
+constexpr const char* kRow =
+    "<tr><td style='white-space: nowrap'><b>%1</b></td><td>%2</td></tr>";
+
+}  // namespace
+
 KeyMapDialog::KeyMapDialog(const MainForm& form, QWidget* parent, QList<QAction*> commands)
     : QDialog(parent), form_(form), commands_(std::move(commands)) {
     setObjectName(QStringLiteral("TastiRapidi"));
+    // It stays open beside the main window, which goes on charting.
+    setModal(false);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     text_ = new QTextBrowser(this);
     text_->setObjectName(QStringLiteral("Mappa"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     print_ = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
     print_->setObjectName(QStringLiteral("Stampa"));
-    connect(print_, &QPushButton::clicked, this, &KeyMapDialog::print);
+    connect(print_, &QPushButton::clicked, this, [this] { print(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
@@ -45,7 +56,7 @@ QString KeyMapDialog::page(const MainForm& form, const QList<QAction*>& commands
         html += QStringLiteral("<h3>%1</h3><table cellpadding='3'>")
                     .arg(groupTitle(group).toHtmlEscaped());
         for (const KeyBinding& b : group.keys) {
-            html += QStringLiteral("<tr><td width='60'><b>%1</b></td><td>%2</td></tr>")
+            html += QString::fromLatin1(kRow)
                         .arg(keyName(b).toHtmlEscaped(), choiceName(b, form).toHtmlEscaped());
         }
         html += QStringLiteral("</table>");
@@ -71,7 +82,7 @@ QString KeyMapDialog::page(const MainForm& form, const QList<QAction*>& commands
         caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
             .remove(QLatin1Char('&'))
             .replace(QStringLiteral("\x01"), QStringLiteral("&"));
-        rows += QStringLiteral("<tr><td width='60'><b>%1</b></td><td>%2</td></tr>")
+        rows += QString::fromLatin1(kRow)
                     .arg(keys.join(QStringLiteral(", ")).toHtmlEscaped(), caption.toHtmlEscaped());
     }
     if (!rows.isEmpty()) {
@@ -99,8 +110,12 @@ void KeyMapDialog::print() {
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) {
-        text_->document()->print(&printer);
+        print(printer);
     }
+}
+
+void KeyMapDialog::print(QPrinter& printer) const {
+    text_->document()->print(&printer);
 }
 
 }  // namespace courtlog::ui

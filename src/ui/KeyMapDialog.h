@@ -6,13 +6,14 @@
 #include "form/MainForm.h"
 
 class QAction;
+class QPrinter;
 class QPushButton;
 class QTextBrowser;
 
 namespace courtlog::ui {
 
 // "Tasti rapidi": the whole charting key map laid out by group, and the keys of the menu
-// items given, ready to print.
+// items given, ready to print. It never takes the focus: the keys go on charting.
 class KeyMapDialog : public QDialog {
     Q_OBJECT
 public:
@@ -21,6 +22,9 @@ public:
     // The map as a page of its own in the language in use: a table per group, the key beside
     // what it chooses; then the menu items that have keys, each beside its keys.
     static QString page(const MainForm& form, const QList<QAction*>& commands = {});
+
+    // The map on one page of the printer's.
+    void print(QPrinter& printer) const;
 
 protected:
     void changeEvent(QEvent* event) override;

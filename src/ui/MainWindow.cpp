@@ -32,6 +32,7 @@
 #include "ui/ColourButton.h"
 #include "ui/KeyMap.h"
 #include "ui/KeyMapDialog.h"
+#include "ui/Placement.h"
 #include "ui/Look.h"
 #include "ui/QtPlatform.h"
 #include "ui/StatisticsWindow.h"
@@ -1079,8 +1080,10 @@ void MainWindow::buildMenus() {
     QAction* keys = menuItem(help, QT_TR_NOOP("&Tasti rapidi"), "HelpTasti");
     keys->setEnabled(true);
     connect(keys, &QAction::triggered, this, [this] {
-        KeyMapDialog dialog(form_, this, menuBar()->findChildren<QAction*>());
-        dialog.exec();
+        if (keyMap_ == nullptr) {
+            keyMap_ = new KeyMapDialog(form_, this, menuBar()->findChildren<QAction*>());
+        }
+        showHelper(keyMap_);
     });
 }
 
@@ -1111,9 +1114,19 @@ void MainWindow::showStatisticsWindow() {
                 });
     }
     statistics_->showFigures();
-    statistics_->show();
-    statistics_->raise();
-    statistics_->activateWindow();
+    showHelper(statistics_);
+}
+
+void MainWindow::showHelper(QWidget* helper) {
+    if (helper->actions().isEmpty()) {
+        helper->addActions(menuBar()->findChildren<QAction*>());  // the menus' keys work there
+    }
+    if (!helper->isVisible()) {
+        placeBeside(helper, this);
+    }
+    // Brought forward, never made active: the keys stay with the point panel.
+    helper->show();
+    helper->raise();
 }
 
 void MainWindow::buildKeys() {

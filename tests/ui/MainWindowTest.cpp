@@ -1,4 +1,5 @@
 // The main window: its layout, its controls and keys, and what it shows of the form.
+#include <QPrinter>
 #include <optional>
 #include <set>
 
@@ -556,13 +557,40 @@ TEST_F(MainWindowTest, EveryKeyIsItsOwnAndNamedWhereItActs) {
     const QWidgetList all = window.findChildren<QWidget*>() << &window;
     EXPECT_EQ(std::ranges::count_if(all, [](auto* w) { return w->toolTip().contains("Tasto"); }),
               21);
-    // They chart whichever of the program's windows is active, the video's as much as this.
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    QTest::keyClick(&other, Qt::Key_J);
+    // "Tasti rapidi" opens one key map beside the window, which charts on: the keys chart, and
+    // the menus' keys work, while the map is the active window.
+    for (int i = 0; i < 2; ++i) {
+        window.move(window.screen()->availableGeometry().topLeft());
+        find<QAction>("HelpTasti")->trigger();
+    }
+    auto* keyMap = find<KeyMapDialog>("TastiRapidi");
+    EXPECT_EQ(std::tuple(keyMap->isModal(), window.findChildren<KeyMapDialog*>().size(),
+                         keyMap->frameGeometry().intersects(window.frameGeometry())),
+              std::tuple(false, qsizetype{1}, false));
+    keyMap->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(keyMap));
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence("J, F, Ctrl+Z"));
+    EXPECT_EQ(window.form().session().points().count(), 1);
     EXPECT_EQ(window.form().session().points().at(0), 1);
+    // Printed on one A4 page in either language, no key's name broken in its cell.
+    testing::TempDir dir;
+    QPrinter printer;
+    printer.setOutputFileName(QString::fromStdString(dir.file("keys.pdf")));
+    for (int language : {0, 1}) {
+        choose(language);
+        keyMap->print(printer);
+        const QString pdf = QString::fromLatin1(testing::TempDir::read(dir.file("keys.pdf")));
+        EXPECT_EQ(pdf.count(QRegularExpression("/Type\\s*/Page\\b")), 1);
+        keyMap->resize(200, 400);
+        QTextDocument* page = keyMap->findChild<QTextBrowser*>()->document();
+        page->size();  // laid out
+        for (QTextBlock b = page->begin(); b.isValid(); b = b.next()) {
+            auto* cell = qobject_cast<QTextTable*>(QTextCursor(b).currentTable());
+            if (cell && cell->cellAt(QTextCursor(b)).column() == 0) {
+                EXPECT_EQ(b.layout()->lineCount(), 1) << b.text().toStdString();
+            }
+        }
+    }
 }
 
 // A round chosen from the open list, with the mouse or with Enter, gives the keys back to where
