@@ -20,8 +20,10 @@ public:
     KeyMapDialog(const MainForm& form, QWidget* parent = nullptr, QList<QAction*> commands = {});
 
     // The map as a page of its own in the language in use: a table per group, the key beside
-    // what it chooses; then the menu items that have keys, each beside its keys.
-    static QString page(const MainForm& form, const QList<QAction*>& commands = {});
+    // what it chooses; then the menu items that have keys, each beside its keys. The tables
+    // run down one column or, for a sheet, two.
+    static QString page(const MainForm& form, const QList<QAction*>& commands = {},
+                        bool twoColumns = false);
 
     // The map on one page of the printer's.
     void print(QPrinter& printer) const;

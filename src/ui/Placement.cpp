@@ -32,10 +32,9 @@ void placeBeside(QWidget* window, const QWidget* main) {
     // The frame a window manager draws is known once the window is shown.
     const QSize border = window->isVisible() ? window->frameGeometry().size() - window->size()
                                              : main->frameGeometry().size() - main->size();
-    const QRect place =
-        besideOf(main->frameGeometry(), window->size() + border,
-                 window->minimumSizeHint().width() + border.width(),
-                 main->screen()->availableGeometry());
+    const QRect place = besideOf(main->frameGeometry(), window->size() + border,
+                                 window->minimumSizeHint().width() + border.width(),
+                                 main->screen()->availableGeometry());
     window->resize(place.size() - border);
     window->move(place.topLeft());
 }
