@@ -1988,6 +1988,18 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <source>%1 — %2, %3</source>
         <translation>%1 — %2, %3</translation>
     </message>
+    <message>
+        <source>%1 · al servizio %2</source>
+        <translation>%1 · %2 serving</translation>
+    </message>
+    <message>
+        <source>Punteggio e servizio</source>
+        <translation>Score and server</translation>
+    </message>
+    <message>
+        <source>Mostra le righe a &amp;zero</source>
+        <translation>Show the rows of &amp;zeros</translation>
+    </message>
 </context>
 <context>
     <name>courtlog::ui::VideoWindow</name>

@@ -567,7 +567,7 @@ TEST_F(MainWindowTest, EveryKeyIsItsOwnAndNamedWhereItActs) {
                          keyMap->frameGeometry().intersects(window.frameGeometry())),
               std::tuple(false, qsizetype{1}, false));
     keyMap->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(keyMap));
+    QTRY_COMPARE(QApplication::activeWindow(), keyMap);
     QTest::keySequence(QApplication::focusWidget(), QKeySequence("J, F, Ctrl+Z"));
     const PointList& points = window.form().session().points();
     EXPECT_EQ(std::pair(points.count(), +points.at(0)), std::pair(1, 1));  // B's; A's undone
