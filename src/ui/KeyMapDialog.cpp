@@ -134,16 +134,16 @@ void KeyMapDialog::print() {
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) {
-        print(printer);
+        print(&printer);
     }
 }
 
-void KeyMapDialog::print(QPrinter& printer) const {
+void KeyMapDialog::print(QPagedPaintDevice* sheet) const {
     // In two columns, which a sheet has the width for.
-    QTextDocument sheet;
-    sheet.setDefaultFont(text_->document()->defaultFont());
-    sheet.setHtml(page(form_, commands_, true));
-    sheet.print(&printer);
+    QTextDocument page;
+    page.setDefaultFont(text_->document()->defaultFont());
+    page.setHtml(KeyMapDialog::page(form_, commands_, true));
+    page.print(sheet);
 }
 
 }  // namespace courtlog::ui

@@ -6,7 +6,7 @@
 #include "form/MainForm.h"
 
 class QAction;
-class QPrinter;
+class QPagedPaintDevice;
 class QPushButton;
 class QTextBrowser;
 
@@ -25,8 +25,8 @@ public:
     static QString page(const MainForm& form, const QList<QAction*>& commands = {},
                         bool twoColumns = false);
 
-    // The map on one page of the printer's.
-    void print(QPrinter& printer) const;
+    // The map on one page of a printer's or a PDF's.
+    void print(QPagedPaintDevice* sheet) const;
 
 protected:
     void changeEvent(QEvent* event) override;

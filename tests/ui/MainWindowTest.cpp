@@ -1,5 +1,5 @@
 // The main window: its layout, its controls and keys, and what it shows of the form.
-#include <QPrinter>
+#include <QPdfWriter>
 #include <optional>
 #include <set>
 
@@ -571,24 +571,19 @@ TEST_F(MainWindowTest, EveryKeyIsItsOwnAndNamedWhereItActs) {
     QTest::keySequence(QApplication::focusWidget(), QKeySequence("J, F, Ctrl+Z"));
     const PointList& points = window.form().session().points();
     EXPECT_EQ(std::pair(points.count(), +points.at(0)), std::pair(1, 1));  // B's; A's undone
-    // Printed on one A4 page in either language, no key's name broken in its cell.
-    testing::TempDir dir;
-    QPrinter printer;
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setOutputFileName(QString::fromStdString(dir.file("keys.pdf")));
+    // Printed on one page (A4, the writer's own) in either language; on screen, however
+    // narrow, no key's name broken in its cell.
     for (int language : {0, 1}) {
         choose(language);
-        keyMap->print(printer);
-        const QString pdf = QString::fromLatin1(testing::TempDir::read(dir.file("keys.pdf")));
-        EXPECT_EQ(pdf.count(QRegularExpression("/Type\\s*/Page\\b")), 1);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        keyMap->print(std::make_unique<QPdfWriter>(&pdf).get());
+        EXPECT_EQ(QString(pdf.data()).count(QRegularExpression("/Type\\s*/Page\\b")), 1);
         keyMap->resize(200, 400);
         QTextDocument* page = keyMap->findChild<QTextBrowser*>()->document();
-        page->size();  // laid out
-        for (QTextBlock b = page->begin(); b.isValid(); b = b.next()) {
-            if (QTextTable* t = QTextCursor(b).currentTable();
-                t && t->cellAt(b.position()).column() == 0) {
-                EXPECT_EQ(b.layout()->lineCount(), 1) << b.text().toStdString();
-            }
+        for (QTextBlock b = (page->size(), page->begin()); b.isValid(); b = b.next()) {
+            const QTextTable* t = QTextCursor(b).currentTable();
+            EXPECT_TRUE(!t || t->cellAt(b.position()).column() > 0 || b.layout()->lineCount() == 1);
         }
     }
 }
