@@ -1122,7 +1122,7 @@ void MainWindow::showHelper(QWidget* helper) {
         helper->addActions(menuBar()->findChildren<QAction*>());  // the menus' keys work there
     }
     if (!helper->isVisible()) {
-        placeBeside(helper, this);
+        placeBeside(helper, this, helper == keyMap_ ? static_cast<QWidget*>(statistics_) : keyMap_);
     }
     // Brought forward, never made active: the keys stay with the point panel.
     helper->show();
