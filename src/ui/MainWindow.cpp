@@ -245,6 +245,8 @@ public:
         if (window_ == nullptr) {
             window_ = new VideoWindow(settings_, &owner_);
             window_->setObjectName(QStringLiteral("Video"));
+            // Made active by a click, it takes the menus' keys as the main window does.
+            window_->addActions(owner_.menuBar()->findChildren<QAction*>());
             // Called before opening, which shows it.
             window_->placeBeside(&owner_);
             connect(window_, &VideoWindow::positionChanged, &owner_,
