@@ -224,8 +224,9 @@ QTableWidget* StatisticsWindow::table(std::size_t stretch, std::size_t index) {
 }
 
 void StatisticsWindow::orderTabs() {
-    // From the tab bar through the tables of each page (only the shown page's take the focus)
-    // to the buttons, as they are laid out; tables made later would otherwise come last.
+    // From the check box and the tab bar through the tables of each page (only the shown
+    // page's take the focus) to the buttons, as they are laid out; tables made later would
+    // otherwise come last.
     QWidgetList chain{zeros_, tabs_->tabBar()};
     for (const Page& p : pages_) {
         chain.append(QWidgetList(p.tables.begin(), p.tables.end()));
