@@ -46,9 +46,9 @@ QString KeyMapDialog::page(const MainForm& form, const QList<QAction*>& commands
     const QString head =
         QStringLiteral("<h2>%1</h2><p>%2</p>")
             .arg(tr("Tasti rapidi").toHtmlEscaped(),
-                 tr("Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, quando è "
-                    "attiva la finestra principale o quella del video. Un punto "
-                    "semplice è un tasto solo: "
+                 tr("Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, in qualunque finestra "
+                    "del programma sia attiva: la principale, questa, quella del video o delle "
+                    "statistiche. Un punto semplice è un tasto solo: "
                     "F per il giocatore a sinistra, J per quello a destra. Nell'elenco "
                     "del turno e nella barra dei menu le lettere scelgono lì e non "
                     "registrano nulla.")
