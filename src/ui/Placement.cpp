@@ -31,8 +31,14 @@ void placeBeside(QWidget* window, const QWidget* main, const QWidget* taken) {
     // The frame a window manager draws is known once the window is shown.
     const QSize border = window->isVisible() ? window->frameGeometry().size() - window->size()
                                              : main->frameGeometry().size() - main->size();
+    // At least the size it was first shown at, not the one a narrow room gave it last time.
+    const char* const first = "courtlogFirstSize";
+    if (!window->property(first).isValid()) {
+        window->setProperty(first, window->size());
+    }
+    const QSize size = window->size().expandedTo(window->property(first).toSize());
     const auto place = [&](bool rightFirst) {
-        return besideOf(main->frameGeometry(), window->size() + border,
+        return besideOf(main->frameGeometry(), size + border,
                         window->minimumSizeHint().width() + border.width(),
                         main->screen()->availableGeometry(), rightFirst);
     };
