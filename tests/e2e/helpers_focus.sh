@@ -28,8 +28,8 @@ main=$(window '^Courtlog - Versione') || fail "no main window"
 [ -n "$main" ] || fail "no main window"
 xdotool windowactivate --sync "$main"
 
-# Waits up to 5 s for the manager to have framed the window, then says whether the main window
-# is still the active one.
+# Waits up to 5 s for the manager to have framed the window: by then it has given the focus or
+# left it where it was.
 framed() {
     for _ in $(seq 1 50); do
         xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '=' && break
@@ -38,7 +38,7 @@ framed() {
     xprop -id "$1" _NET_FRAME_EXTENTS | grep -q '=' || fail "the window was never framed"
 }
 still_main() { [ "$(xdotool getactivewindow)" = "$main" ] || fail "$1 took the focus"; }
-# Whether two windows' rectangles, frames left out, meet.
+# Whether two windows' rectangles, frames left out, stand apart.
 apart() {
     local a b
     a=($(xdotool getwindowgeometry --shell "$1" | cut -d= -f2 | sed -n 2,5p))
@@ -65,6 +65,7 @@ done
 [ -n "$keys" ] || fail "no key map"
 framed "$keys"
 still_main "the key map"
+apart "$main" "$keys" || fail "the key map covers the main window"
 import -window root "$shots/beside.png"
 
 # F is a point for the player on the left, from either window while it is the active one.
