@@ -1663,8 +1663,8 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <translation>Menu commands</translation>
     </message>
     <message>
-        <source>Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, quando è attiva la finestra principale o quella del video. Un punto semplice è un tasto solo: F per il giocatore a sinistra, J per quello a destra. Nell&apos;elenco del turno e nella barra dei menu le lettere scelgono lì e non registrano nulla.</source>
-        <translation>One key for each choice, without Ctrl, Alt or Shift, while the main window or the video window is active. A plain point is a single key: F for the player on the left, J for the one on the right. In the round list and in the menu bar letters choose there and record nothing.</translation>
+        <source>Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, in qualunque finestra del programma sia attiva: la principale, questa, quella del video o delle statistiche. Un punto semplice è un tasto solo: F per il giocatore a sinistra, J per quello a destra. Nell&apos;elenco del turno e nella barra dei menu le lettere scelgono lì e non registrano nulla.</source>
+        <translation>One key for each choice, without Ctrl, Alt or Shift, in whichever of the program&apos;s windows is active: the main one, this one, the video&apos;s or the statistics. A plain point is a single key: F for the player on the left, J for the one on the right. In the round list and in the menu bar letters choose there and record nothing.</translation>
     </message>
 </context>
 <context>
@@ -2007,6 +2007,18 @@ all the same) or the output cannot be written, 2 the command line is wrong.
     <message>
         <source>%1 — %2, %3</source>
         <translation>%1 — %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 · al servizio %2</source>
+        <translation>%1 · %2 serving</translation>
+    </message>
+    <message>
+        <source>Punteggio e servizio</source>
+        <translation>Score and server</translation>
+    </message>
+    <message>
+        <source>Mostra le righe a &amp;zero</source>
+        <translation>Show the rows of &amp;zeros</translation>
     </message>
 </context>
 <context>

@@ -8,21 +8,32 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "ui/KeyMap.h"
 
 namespace courtlog::ui {
 
+namespace {
+
+// A key's name is never broken, whatever its length: its column is as wide as the longest.
+constexpr const char* kRow = "<tr><td style='white-space: nowrap'><b>%1</b></td><td>%2</td></tr>";
+
+}  // namespace
+
 KeyMapDialog::KeyMapDialog(const MainForm& form, QWidget* parent, QList<QAction*> commands)
     : QDialog(parent), form_(form), commands_(std::move(commands)) {
     setObjectName(QStringLiteral("TastiRapidi"));
+    // It stays open beside the main window, which goes on charting.
+    setModal(false);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     text_ = new QTextBrowser(this);
     text_->setObjectName(QStringLiteral("Mappa"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     print_ = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
     print_->setObjectName(QStringLiteral("Stampa"));
-    connect(print_, &QPushButton::clicked, this, &KeyMapDialog::print);
+    connect(print_, &QPushButton::clicked, this, [this] { print(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
@@ -31,24 +42,31 @@ KeyMapDialog::KeyMapDialog(const MainForm& form, QWidget* parent, QList<QAction*
     retranslate();
 }
 
-QString KeyMapDialog::page(const MainForm& form, const QList<QAction*>& commands) {
-    QString html = QStringLiteral("<h2>%1</h2><p>%2</p>")
-                       .arg(tr("Tasti rapidi").toHtmlEscaped(),
-                            tr("Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, quando è "
-                               "attiva la finestra principale o quella del video. Un punto "
-                               "semplice è un tasto solo: "
-                               "F per il giocatore a sinistra, J per quello a destra. Nell'elenco "
-                               "del turno e nella barra dei menu le lettere scelgono lì e non "
-                               "registrano nulla.")
-                                .toHtmlEscaped());
+QString KeyMapDialog::page(const MainForm& form, const QList<QAction*>& commands, bool twoColumns) {
+    const QString head =
+        QStringLiteral("<h2>%1</h2><p>%2</p>")
+            .arg(tr("Tasti rapidi").toHtmlEscaped(),
+                 tr("Un tasto per ogni scelta, senza Ctrl, Alt o Maiusc, in qualunque finestra "
+                    "del programma sia attiva: la principale, questa, quella del video o delle "
+                    "statistiche. Un punto semplice è un tasto solo: "
+                    "F per il giocatore a sinistra, J per quello a destra. Nell'elenco "
+                    "del turno e nella barra dei menu le lettere scelgono lì e non "
+                    "registrano nulla.")
+                     .toHtmlEscaped());
+    // Each group under its title, with its number of rows.
+    std::vector<std::pair<QString, qsizetype>> groups;
+    const auto add = [&groups](const QString& title, const QString& rows, qsizetype count) {
+        groups.emplace_back(QStringLiteral("<h3>%1</h3><table cellpadding='3'>%2</table>")
+                                .arg(title.toHtmlEscaped(), rows),
+                            count);
+    };
     for (const KeyGroup& group : keyGroups()) {
-        html += QStringLiteral("<h3>%1</h3><table cellpadding='3'>")
-                    .arg(groupTitle(group).toHtmlEscaped());
+        QString rows;
         for (const KeyBinding& b : group.keys) {
-            html += QStringLiteral("<tr><td width='60'><b>%1</b></td><td>%2</td></tr>")
-                        .arg(keyName(b).toHtmlEscaped(), choiceName(b, form).toHtmlEscaped());
+            rows += QString::fromLatin1(kRow).arg(keyName(b).toHtmlEscaped(),
+                                                  choiceName(b, form).toHtmlEscaped());
         }
-        html += QStringLiteral("</table>");
+        add(groupTitle(group), rows, std::ssize(group.keys));
     }
     // The menus' keys as the menus show them now, so the two never disagree; those the map
     // above already lists (the Video menu's) once only.
@@ -59,6 +77,7 @@ QString KeyMapDialog::page(const MainForm& form, const QList<QAction*>& commands
         }
     }
     QString rows;
+    qsizetype count = 0;
     for (const QAction* command : commands) {
         if (command->shortcuts().isEmpty() || listed.contains(command->shortcut())) {
             continue;
@@ -71,14 +90,30 @@ QString KeyMapDialog::page(const MainForm& form, const QList<QAction*>& commands
         caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
             .remove(QLatin1Char('&'))
             .replace(QStringLiteral("\x01"), QStringLiteral("&"));
-        rows += QStringLiteral("<tr><td width='60'><b>%1</b></td><td>%2</td></tr>")
-                    .arg(keys.join(QStringLiteral(", ")).toHtmlEscaped(), caption.toHtmlEscaped());
+        rows += QString::fromLatin1(kRow).arg(keys.join(QStringLiteral(", ")).toHtmlEscaped(),
+                                              caption.toHtmlEscaped());
+        ++count;
     }
-    if (!rows.isEmpty()) {
-        html += QStringLiteral("<h3>%1</h3><table cellpadding='3'>%2</table>")
-                    .arg(tr("Comandi dei menu").toHtmlEscaped(), rows);
+    if (count > 0) {
+        add(tr("Comandi dei menu"), rows, count);
     }
-    return html;
+    // Two columns of about as many lines each, a title counting as one.
+    qsizetype lines = 0;
+    for (const auto& group : groups) {
+        lines += group.second + 1;
+    }
+    QString columns[2];
+    qsizetype left = 0;
+    for (const auto& [html, n] : groups) {
+        const bool second =
+            twoColumns && (left += n + 1) > (lines + 1) / 2 && !columns[0].isEmpty();
+        columns[second ? 1 : 0] += html;
+    }
+    return twoColumns ? head + QStringLiteral(
+                                   "<table width='100%'><tr><td valign='top'>%1</td>"
+                                   "<td valign='top'>%2</td></tr></table>")
+                                   .arg(columns[0], columns[1])
+                      : head + columns[0];
 }
 
 void KeyMapDialog::changeEvent(QEvent* event) {
@@ -99,8 +134,16 @@ void KeyMapDialog::print() {
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) {
-        text_->document()->print(&printer);
+        print(&printer);
     }
+}
+
+void KeyMapDialog::print(QPagedPaintDevice* sheet) const {
+    // In two columns, which a sheet has the width for.
+    QTextDocument page;
+    page.setDefaultFont(text_->document()->defaultFont());
+    page.setHtml(KeyMapDialog::page(form_, commands_, true));
+    page.print(sheet);
 }
 
 }  // namespace courtlog::ui

@@ -34,6 +34,7 @@
 #include "ui/KeyMapDialog.h"
 #include "ui/Look.h"
 #include "ui/Palette.h"
+#include "ui/Placement.h"
 #include "ui/QtPlatform.h"
 #include "ui/StatisticsWindow.h"
 #include "ui/VideoWindow.h"
@@ -245,6 +246,8 @@ public:
         if (window_ == nullptr) {
             window_ = new VideoWindow(settings_, &owner_);
             window_->setObjectName(QStringLiteral("Video"));
+            // Made active by a click, it takes the menus' keys as the main window does.
+            window_->addActions(owner_.menuBar()->findChildren<QAction*>());
             // Called before opening, which shows it.
             window_->placeBeside(&owner_);
             connect(window_, &VideoWindow::positionChanged, &owner_,
@@ -1123,8 +1126,10 @@ void MainWindow::buildMenus() {
     QAction* keys = menuItem(help, QT_TR_NOOP("&Tasti rapidi"), "HelpTasti");
     keys->setEnabled(true);
     connect(keys, &QAction::triggered, this, [this] {
-        KeyMapDialog dialog(form_, this, menuBar()->findChildren<QAction*>());
-        dialog.exec();
+        if (keyMap_ == nullptr) {
+            keyMap_ = new KeyMapDialog(form_, this, menuBar()->findChildren<QAction*>());
+        }
+        showHelper(keyMap_);
     });
 }
 
@@ -1155,9 +1160,19 @@ void MainWindow::showStatisticsWindow() {
                 });
     }
     statistics_->showFigures();
-    statistics_->show();
-    statistics_->raise();
-    statistics_->activateWindow();
+    showHelper(statistics_);
+}
+
+void MainWindow::showHelper(QWidget* helper) {
+    if (helper->actions().isEmpty()) {
+        helper->addActions(menuBar()->findChildren<QAction*>());  // the menus' keys work there
+    }
+    if (!helper->isVisible()) {
+        placeBeside(helper, this, helper == keyMap_ ? static_cast<QWidget*>(statistics_) : keyMap_);
+    }
+    // Brought forward, never made active: the keys stay with the point panel.
+    helper->show();
+    helper->raise();
 }
 
 void MainWindow::buildKeys() {

@@ -26,6 +26,7 @@ class QTimer;
 
 namespace courtlog::ui {
 
+class KeyMapDialog;
 class StatisticsWindow;
 
 // The main window: builds the controls, hands every user event to the form's handler, and
@@ -80,6 +81,8 @@ private:
     void ruleItems(QMenu* parent, RuleMenu where);
     // Game, "Statistiche dettagliate": the one statistics window, shown and brought forward.
     void showStatisticsWindow();
+    // Shows a window that helps beside this one, leaving this one active.
+    void showHelper(QWidget* helper);
 
     QButtonGroup* optionGroup(Panel panel, QWidget* frame, const char* name,
                               const std::vector<QRect>& places, const QFont& font);
@@ -195,6 +198,7 @@ private:
     QAction* gameDelete_ = nullptr;
     // Made when first asked for; while it is open, every refresh shows its figures again.
     StatisticsWindow* statistics_ = nullptr;
+    KeyMapDialog* keyMap_ = nullptr;
     std::vector<std::function<void()>> texts_;
     // The index of the language the widgets speak; none before the first refresh.
     int shownLanguage_ = -1;

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QHeaderView>
@@ -65,8 +66,9 @@ int countIn(const FigureTable& figures, const Figure& figure, const StretchStati
 
 // The rows' captions become the vertical header and the other headers the horizontal one, so
 // that assistive clients read every figure with its row and its column.
+// A shot table's rows that count nothing are hidden unless `zeros`; its total never is.
 void fill(QTableWidget* table, QLabel* caption, const FigureTable& figures,
-          const StretchStatistics& stretch) {
+          const StretchStatistics& stretch, bool zeros) {
     const QString name = say(figures.caption);
     caption->setText(name);
     if (table->accessibleName() != name) {  // each change is told to assistive clients
@@ -85,14 +87,18 @@ void fill(QTableWidget* table, QLabel* caption, const FigureTable& figures,
     for (int r = 0; r < rows; ++r) {
         const std::vector<Text>& row = figures.rows[static_cast<std::size_t>(r)];
         captions << say(row[0]);
+        bool empty = figures.player >= 0 && !figures.servers;
         for (int c = 0; c < columns; ++c) {
             const Figure& counted =
                 figures.counted[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
-            const bool plays = counted.countsPoints() && countIn(figures, counted, stretch, c) > 0;
+            const int n = countIn(figures, counted, stretch, c);
+            const bool plays = counted.countsPoints() && n > 0;
+            empty = empty && n == 0 && counted.among != Figure::Among::All;
             setCell(table, r, c, say(row[static_cast<std::size_t>(c) + 1]),
                     plays ? StatisticsWindow::tr("Doppio clic o Invio: rivedi questi punti")
                           : QString());
         }
+        table->setRowHidden(r, empty && !zeros);
     }
     table->setVerticalHeaderLabels(captions);
     // The table grows with its figures by itself: the page scrolls, never the table.
@@ -112,6 +118,15 @@ StatisticsWindow::StatisticsWindow(const MainForm& form, QWidget* parent)
     : QDialog(parent), form_(form) {
     setObjectName(QStringLiteral("StatisticheDettagliate"));
     setModal(false);
+    // Opened or refreshed, it leaves the keys with the main window's point panel.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    score_ = new QLabel(this);
+    score_->setObjectName(QStringLiteral("PunteggioServizio"));
+    score_->setTextFormat(Qt::PlainText);
+    QFont bold = score_->font();
+    bold.setBold(true);
+    score_->setFont(bold);
+    showsValue(score_, QString());
     position_ = new QLabel(this);
     position_->setObjectName(QStringLiteral("Posizione"));
     position_->setTextFormat(Qt::PlainText);
@@ -127,8 +142,15 @@ StatisticsWindow::StatisticsWindow(const MainForm& form, QWidget* parent)
     close_->setAutoDefault(false);
     connect(print_, &QPushButton::clicked, this, &StatisticsWindow::print);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Kept for as long as the program runs, as the window is.
+    zeros_ = new QCheckBox(this);
+    zeros_->setObjectName(QStringLiteral("RigheAZero"));
+    connect(zeros_, &QCheckBox::toggled, this, &StatisticsWindow::showFigures);
+    // A column of its own, so the window can be narrow where the screen has little room.
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(score_);
     layout->addWidget(position_);
+    layout->addWidget(zeros_);
     layout->addWidget(tabs_, 1);
     layout->addWidget(buttons);
     resize(680, 640);
@@ -204,9 +226,10 @@ QTableWidget* StatisticsWindow::table(std::size_t stretch, std::size_t index) {
 }
 
 void StatisticsWindow::orderTabs() {
-    // From the tab bar through the tables of each page (only the shown page's take the focus)
-    // to the buttons, as they are laid out; tables made later would otherwise come last.
-    QWidgetList chain{tabs_->tabBar()};
+    // From the check box and the tab bar through the tables of each page (only the shown
+    // page's take the focus) to the buttons, as they are laid out; tables made later would
+    // otherwise come last.
+    QWidgetList chain{zeros_, tabs_->tabBar()};
     for (const Page& p : pages_) {
         chain.append(QWidgetList(p.tables.begin(), p.tables.end()));
     }
@@ -223,6 +246,7 @@ void StatisticsWindow::showFigures() {
     stretches_ = detailedTables(statistics_, form_.session().players(),
                                 form_.session().rules().doubles ? &names : nullptr);
     const std::vector<StretchTables>& stretches = stretches_;
+    score_->setText(scoreLine());
     position_->setText(say(form_.view().board.Posizione.text()));
     // Sets the position no longer reaches lose their tabs.
     while (pages_.size() > stretches.size()) {
@@ -245,7 +269,7 @@ void StatisticsWindow::showFigures() {
         for (std::size_t t = 0; t < stretch.tables.size(); ++t) {
             QTableWidget* shown = table(s, t);  // made, with its caption, when first needed
             fill(shown, p.captions[t], stretch.tables[t],
-                 s == 0 ? statistics_.match : statistics_.sets[s - 1]);
+                 s == 0 ? statistics_.match : statistics_.sets[s - 1], zeros_->isChecked());
         }
         // A table doubles had waits, hidden, for doubles again.
         for (std::size_t t = 0; t < p.tables.size(); ++t) {
@@ -253,6 +277,28 @@ void StatisticsWindow::showFigures() {
             p.captions[t]->setVisible(t < stretch.tables.size());
         }
     }
+}
+
+QString StatisticsWindow::scoreLine() const {
+    // In the scoreboard's own words: the sets finished, then the games and points of the one
+    // being played.
+    const Board& board = form_.view().board;
+    const Score& score = form_.session().score();
+    const auto pair = [](const std::array<Field, 2>& f) {
+        return say(f[0].text()) + QLatin1Char('-') + say(f[1].text());
+    };
+    QStringList line;
+    for (int set = 1; set <= std::min(score.set, 5); ++set) {
+        line << pair(board.setRow(set));
+    }
+    if (!score.over) {
+        line << pair(board.Games) << pair(board.Punteggio);
+    }
+    const int server = form_.session().servingPlayer();
+    return server < 0 ? line.join(QLatin1Char(' '))
+                      : tr("%1 · al servizio %2")
+                            .arg(line.join(QLatin1Char(' ')),
+                                 say(form_.session().names()[static_cast<std::size_t>(server)]));
 }
 
 void StatisticsWindow::changeEvent(QEvent* event) {
@@ -300,6 +346,8 @@ void StatisticsWindow::retranslate() {
     setAccessibleName(title);
     tabs_->setAccessibleName(tr("Partita e set"));
     position_->setAccessibleName(tr("Dove si è nella partita"));
+    score_->setAccessibleName(tr("Punteggio e servizio"));
+    zeros_->setText(tr("Mostra le righe a &zero"));
     print_->setText(tr("&Stampa..."));
     showFigures();
 }

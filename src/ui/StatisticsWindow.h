@@ -7,6 +7,7 @@
 #include "report/DetailedStatistics.h"
 #include "report/MatchSummary.h"
 
+class QCheckBox;
 class QLabel;
 class QPrinter;
 class QTextDocument;
@@ -25,9 +26,10 @@ QString printablePage(const std::string& html);
 void layOutForPrinter(QTextDocument& page, const MatchSummary& match, QPrinter& printer);
 
 // "Statistiche dettagliate": the detailed tables of the match and of each set, a tab for each,
-// at the position the scoreboard shows. It stays open beside the main window, which has it
-// show the figures again after every change. Every count can be played: a double click or
-// Enter on its cell asks for its points.
+// at the position the scoreboard shows, with the score and the server there above them. It
+// stays open beside the main window, which has it show the figures again after every change.
+// The shot tables leave out the rows that count nothing unless asked. Every count can be
+// played: a double click or Enter on its cell asks for its points.
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -57,15 +59,19 @@ private:
     Page& page(std::size_t index);
     QTableWidget* table(std::size_t stretch, std::size_t index);
     void orderTabs();
+    // "6-4 3-2 30-15 · al servizio Giocatore A" at the form's position.
+    QString scoreLine() const;
     void retranslate();
     void print();
     void play(const QTableWidget* table, int row, int column);
 
     const MainForm& form_;
+    QLabel* score_;
     QLabel* position_;
     QTabWidget* tabs_;
     QPushButton* print_;
     QPushButton* close_;
+    QCheckBox* zeros_;
     std::vector<Page> pages_;
     // What the tables show, to tell what a cell counts.
     MatchStatistics statistics_;

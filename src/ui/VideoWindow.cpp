@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "platform/Dialogs.h"
+#include "ui/Placement.h"
 #include "ui/VideoView.h"
 
 namespace courtlog::ui {
@@ -73,18 +74,7 @@ VideoWindow::~VideoWindow() = default;
 void VideoWindow::placeBeside(QWidget* main) {
     const std::optional<std::string> stored = settings_.getSetting(kAppTitle, kSection, kPlaceKey);
     if (!stored || !restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(*stored)))) {
-        const QRect beside = main->frameGeometry();
-        const QRect screen = main->screen()->availableGeometry();
-        const QSize frame = frameGeometry().size();
-        // To the right where it fits, else to the left, else as far right as the screen goes.
-        int x = beside.right() + 1;
-        if (x + frame.width() > screen.right() + 1) {
-            x = beside.left() - frame.width() >= screen.left()
-                    ? beside.left() - frame.width()
-                    : qMax(screen.left(), screen.right() + 1 - frame.width());
-        }
-        move(x, qBound(screen.top(), beside.top(),
-                       qMax(screen.top(), screen.bottom() + 1 - frame.height())));
+        ui::placeBeside(this, main);
     }
     placed_ = true;
 }

@@ -81,8 +81,18 @@ protected:
 // buttons.
 TEST_F(StatisticsWindowTest, F6OpensOneWindowReadByItsHeadersThatFollowsThePositionAndLanguage) {
     click("AceDoppioFallo_1");
+    // At the screen's right edge: the window opens on the left, narrowed to the room there.
+    window.move(window.screen()->availableGeometry().right() - window.frameGeometry().width(), 0);
     key(Qt::Key_F6);
-    QTRY_COMPARE(QApplication::activeWindow(), find("StatisticheDettagliate"));
+    auto* statistics = find<StatisticsWindow>("StatisticheDettagliate");
+    EXPECT_EQ(std::pair(statistics->isModal(), statistics->frameGeometry().right() + 1),
+              std::pair(false, window.frameGeometry().left()));
+    // Of A's shots, which count nothing yet, only the total shows unless all are asked for.
+    QHeaderView* shots = find<QTableWidget>("Tabella_0_1")->verticalHeader();
+    EXPECT_EQ(shots->hiddenSectionCount(), shots->count() - 1);
+    find<QCheckBox>("RigheAZero")->click();
+    statistics->activateWindow();  // as by a click
+    QTRY_COMPARE(QApplication::activeWindow(), statistics);
     QStringList order;
     for (int i = 0; i < 5; ++i) {
         QWidget* focus = QApplication::focusWidget();
@@ -105,9 +115,7 @@ TEST_F(StatisticsWindowTest, F6OpensOneWindowReadByItsHeadersThatFollowsThePosit
     }
     EXPECT_EQ(headers, QStringList({"Ace", "Giocatore B"}));
 
-    StatisticsWindow* statistics = open();
-    EXPECT_EQ(std::tuple(statistics->isVisible(), statistics->isModal(), statistics->windowTitle()),
-              std::tuple(true, false, QString("Statistiche dettagliate")));
+    open();
     EXPECT_EQ(shown(), expected());
 
     // The main window still charts, and the figures follow each point at once; F6 again raises
@@ -115,10 +123,12 @@ TEST_F(StatisticsWindowTest, F6OpensOneWindowReadByItsHeadersThatFollowsThePosit
     find<QAction>("OraDeiPunti")->trigger();
     click("AceDoppioFallo_1");
     EXPECT_EQ(shown(), expected());
-    EXPECT_EQ(std::pair(open(), window.findChildren<StatisticsWindow*>().size()),
-              std::pair(statistics, qsizetype{1}));
+    EXPECT_EQ(std::tuple(open(), window.findChildren<StatisticsWindow*>().size(),
+                         shots->hiddenSectionCount()),
+              std::tuple(statistics, qsizetype{1}, 0));
     click("PuntoGiocatore_0", 22);  // the first set, to love
     click("PuntoGiocatore_1");
+    EXPECT_EQ(text("PunteggioServizio"), "6-0 0-0 0-15 · al servizio Giocatore A");
     EXPECT_TRUE(find<QLabel>("Tempi_0")->text().contains("0:30"));  // every gap
     EXPECT_EQ(shown(), expected());
 
@@ -145,8 +155,9 @@ TEST_F(StatisticsWindowTest, F6OpensOneWindowReadByItsHeadersThatFollowsThePosit
 
     // Another language: the window's own texts and the tables' at once.
     choose(1);
-    EXPECT_EQ(statistics->windowTitle() + find<QPushButton>("Stampa")->text(),
-              "Detailed statistics&Print...");
+    EXPECT_EQ(statistics->windowTitle() + find<QPushButton>("Stampa")->text() + "|" +
+                  text("PunteggioServizio"),
+              "Detailed statistics&Print...|0-0 0-0 · Rossi serving");
     EXPECT_EQ(shown(), expected());
 }
 
