@@ -1957,6 +1957,26 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <source>Giocatore %1</source>
         <translation>Player %1</translation>
     </message>
+    <message>
+        <source>Punti</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>Visuali&amp;zza</source>
+        <translation>Vie&amp;w</translation>
+    </message>
+    <message>
+        <source>&amp;Ingrandisci</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>&amp;Riduci</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
 </context>
 <context>
     <name>courtlog::ui::StatisticsWindow</name>

@@ -46,6 +46,11 @@ inline constexpr std::array<const char*, 2> kLanguageCodes{"it", "en"};
 // The index of a stored code; nothing for a code the program does not speak.
 std::optional<int> languageIndex(const std::string& code);
 
+// The main window's place and size on the desktop, "x,y,width,height" without its frame, and
+// the scale it is drawn at in percent: stored at once when they change, as the language is.
+inline constexpr const char* kWindowPlaceKey = "Finestra";
+inline constexpr const char* kZoomKey = "Zoom";
+
 // How many seconds of video a clip shows before its point, stored at once when chosen.
 inline constexpr const char* kClipLeadKey = "AnticipoClip";
 // The seconds a stored or typed text stands for: a whole number from kMinClipLeadSeconds to

@@ -297,7 +297,7 @@ TEST_F(MainWindowTest, PositionLineAndItsNotices) {
                 .arg(Text(CL_TEXT("Position", "Punto %1 di %2")).arg(kMaxPoints).arg(kMaxPoints)));
         EXPECT_LE(QFontMetrics(comicSans(9.75)).horizontalAdvance(widest),
                   line->contentsRect().width() - 4);
-        EXPECT_EQ(std::tuple(line->text(), line->font().pointSizeF()), std::tuple(shown, 9.75));
+        EXPECT_EQ(std::tuple(line->text(), line->font().pixelSize()), std::tuple(shown, 13));
         window.form().Lingua_Click(1);
         window.refresh();
     }
