@@ -149,6 +149,7 @@ void fit(QWidget* w, const QString& text) {
     if (auto* l = qobject_cast<QLabel*>(w)) {
         cut(l->contentsRect().width() - std::max(l->indent(), 0) - 1);
         l->setText(shown);
+        l->setAccessibleName(shown == text ? QString() : text);
     } else if (auto* colour = qobject_cast<ColourButton*>(w)) {
         // It breaks its caption over lines; only what no line can hold is cut.
         showFitted(colour, text);
@@ -386,6 +387,8 @@ void MainWindow::reshape() {
     shownSize_ = drawn;
     // Never smaller than drawn, where the smallest type is still read.
     centralWidget()->setMinimumSize(drawn);
+    // At once, so that a smaller window is not held to the larger minimum.
+    layout()->activate();
     const double s = scaler_->scale();
     const QSize client(static_cast<int>(std::lround(drawn.width() * s)),
                        static_cast<int>(std::lround(drawn.height() * s)));

@@ -74,7 +74,8 @@ QFont Scaler::scaled(const QFont& points) const {
     QFont f = points;
     const double pixels = points.pointSizeF() > 0 ? points.pointSizeF() * PixelsPerPoint
                                                   : static_cast<double>(points.pixelSize());
-    f.setPixelSize(std::max(1, rounded(pixels * scale_)));
+    // Rounded down: a caption that fits its place at 100% fits it at every scale.
+    f.setPixelSize(std::max(1, static_cast<int>(std::floor(pixels * scale_ + 1e-6))));
     return f;
 }
 
