@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <cmath>
@@ -526,6 +527,20 @@ void MainWindow::styleTurno() {
                               .arg(padding)
                               .arg(focus)
                               .arg(padding - (focus - border)));
+    // The options' circles and the gap after them are the style's, in pixels: they grow with
+    // the scale too. As drawn, the style's own.
+    QString options;
+    if (scaler_->scale() != 1) {
+        const int circle =
+            scaler_->scaled(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth));
+        options =
+            QStringLiteral(
+                "QRadioButton { spacing: %1px; } QRadioButton::indicator { "
+                "width: %2px; height: %2px; }")
+                .arg(scaler_->scaled(style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing)))
+                .arg(circle);
+    }
+    area_->setStyleSheet(options);
 }
 
 void MainWindow::onLanguage(std::function<void()> set) {
