@@ -358,7 +358,7 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     }
 
     scaler_->adopt();
-    styleTurno();
+    styleForScale();
     storeTimer_ = new QTimer(this);
     storeTimer_->setSingleShot(true);
     storeTimer_->setInterval(StoreDelay);
@@ -401,6 +401,10 @@ void MainWindow::reshape() {
 }
 
 void MainWindow::fitPicture() {
+    // Laid out when shown: until then the client area has no size of its own.
+    if (!isVisible()) {
+        return;
+    }
     const QSize drawn = drawnSize();
     const QSize room = centralWidget()->size();
     double s = std::min(static_cast<double>(room.width()) / drawn.width(),
@@ -411,10 +415,11 @@ void MainWindow::fitPicture() {
             s = z / 100.0;
         }
     }
+    // Only a screen smaller than the drawn window makes it smaller, and never unreadably.
     s = std::max(s, 0.5);
     if (s != scaler_->scale()) {
         scaler_->apply(s);
-        styleTurno();
+        styleForScale();
         // A caption is cut by what the type at this scale measures.
         if (shownLanguage_ >= 0) {
             retranslate();
@@ -441,7 +446,9 @@ void MainWindow::zoomTo(double zoom) {
     }
     resize(window);
     fitPicture();
-    storePlace();
+    if (isVisible()) {
+        storePlace();
+    }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -484,11 +491,11 @@ void MainWindow::restorePlace() {
     }
     const QStringList place = setting(kWindowPlaceKey).split(QLatin1Char(','));
     std::array<int, 4> v{};
-    for (std::size_t i = 0; read && i < v.size(); ++i) {
-        v[i] = place.size() == 4 ? place[static_cast<qsizetype>(i)].toInt(&read) : 0;
-        read = read && place.size() == 4;
+    bool whole = place.size() == static_cast<qsizetype>(v.size());
+    for (std::size_t i = 0; whole && i < v.size(); ++i) {
+        v[i] = place[static_cast<qsizetype>(i)].toInt(&whole);
     }
-    if (!read) {
+    if (!whole) {
         return;
     }
     // On the screen it was on if that is still there, else on the main one, and within it.
@@ -509,7 +516,7 @@ void MainWindow::restorePlace() {
     fitPicture();
 }
 
-void MainWindow::styleTurno() {
+void MainWindow::styleForScale() {
     // A flat face in the window's light green; the style would otherwise draw a gradient. A
     // style sheet's border replaces the style's focus frame, so the focus draws its own: a
     // thicker border in the highlight colour, the text kept where it was.

@@ -162,8 +162,8 @@ private:
     // The window's place, size and zoom, stored for the next start, and read back there.
     void storePlace();
     void restorePlace();
-    // The round list's frame, in pixels of the scale.
-    void styleTurno();
+    // The round list's frame and the options' circles, in pixels of the scale.
+    void styleForScale();
     // The serving items name the players in turn, and are offered in doubles only.
     void showServingItems();
 

@@ -176,6 +176,7 @@ TEST_F(MainWindowTest, ZoomsSizeTheWindowAndItsPlaceIsStoredAtOnce) {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&next));
     EXPECT_EQ(std::tuple(next.geometry(), next.scale()), std::tuple(place, window.scale()));
     platform.settings["Courtlog/Opzioni/Finestra"] = "90000,90000,5000,5000";
+    platform.settings.erase("Courtlog/Opzioni/Zoom");
     // Off every screen and larger than any: the whole of the screen there is.
     EXPECT_EQ(ui::MainWindow(platform).geometry(), window.screen()->availableGeometry());
 }
