@@ -16,11 +16,8 @@
 #undef QTRY_VERIFY
 #define QTRY_VERIFY(expr) EXPECT_TRUE(QTest::qWaitFor([&] { return bool(expr); }))
 #undef QTRY_COMPARE_WITH_TIMEOUT
-#define QTRY_COMPARE_WITH_TIMEOUT(actual, expected, ms)                                   \
-    do {                                                                                  \
-        static_cast<void>(QTest::qWaitFor([&] { return (actual) == (expected); }, (ms))); \
-        EXPECT_EQ(actual, expected);                                                      \
-    } while (false)
+#define QTRY_COMPARE_WITH_TIMEOUT(actual, expected, ms) \
+    EXPECT_TRUE(QTest::qWaitFor([&] { return (actual) == (expected); }, (ms))) << #actual
 #undef QTRY_COMPARE
 #define QTRY_COMPARE(actual, expected) QTRY_COMPARE_WITH_TIMEOUT(actual, expected, 5000)
 
