@@ -1977,6 +1977,18 @@ all the same) or the output cannot be written, 2 the command line is wrong.
         <source>Alto &amp;contrasto</source>
         <translation>High &amp;contrast</translation>
     </message>
+    <message>
+        <source>Visuali&amp;zza</source>
+        <translation>Vie&amp;w</translation>
+    </message>
+    <message>
+        <source>&amp;Ingrandisci</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>&amp;Riduci</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
 </context>
 <context>
     <name>courtlog::ui::StatisticsWindow</name>

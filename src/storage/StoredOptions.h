@@ -52,6 +52,11 @@ inline constexpr const char* kHighContrastKey = "AltoContrasto";
 // A stored flag, "True"/"False" or a number; nothing when it cannot be read.
 std::optional<bool> readFlag(const std::string& text);
 
+// The main window's place and size on the desktop, "x,y,width,height" without its frame, and
+// the scale it is drawn at in percent: stored at once when they change, as the language is.
+inline constexpr const char* kWindowPlaceKey = "Finestra";
+inline constexpr const char* kZoomKey = "Zoom";
+
 // How many seconds of video a clip shows before its point, stored at once when chosen.
 inline constexpr const char* kClipLeadKey = "AnticipoClip";
 // The seconds a stored or typed text stands for: a whole number from kMinClipLeadSeconds to

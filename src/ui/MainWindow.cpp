@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -13,12 +14,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
-#include <QVBoxLayout>
+#include <cmath>
 #include <map>
 #include <utility>
 
@@ -27,6 +30,7 @@
 #include "report/Language.h"
 #include "report/MatchSummary.h"
 #include "storage/FileAccess.h"
+#include "storage/StoredOptions.h"
 #include "ui/Accessibility.h"
 #include "ui/ClickableLabel.h"
 #include "ui/ColourButton.h"
@@ -36,6 +40,7 @@
 #include "ui/Palette.h"
 #include "ui/Placement.h"
 #include "ui/QtPlatform.h"
+#include "ui/Scaler.h"
 #include "ui/StatisticsWindow.h"
 #include "ui/VideoWindow.h"
 
@@ -43,9 +48,16 @@ namespace courtlog::ui {
 
 namespace {
 
-// The client area below the menu bar; the window is drawn for this size and never resized.
+// The client area below the menu bar as drawn, at 100%; the window draws it at any scale.
 constexpr int ClientWidth = 546;
 constexpr int ClientHeight = 527;
+// The row that names the scoreboard's columns, which moves down all that is under it.
+constexpr int HeadingY = 38;
+constexpr int HeadingHeight = 16;
+// The zooms the View menu offers; dragging the window's edge gives any scale between.
+constexpr std::array<int, 4> Zooms{100, 125, 150, 200};
+// How long the window stays still before its place is stored.
+constexpr int StoreDelay = 500;  // ms
 
 const QColor DarkGreen = toQColor(colours::DarkGreen);
 const QColor LightGreen = toQColor(colours::LightGreen);
@@ -84,6 +96,13 @@ constexpr int SideRowY = 40;
 constexpr int SideRowStep = 38;
 constexpr int SideRowHeight = 34;
 constexpr int NameWidth = 166;
+// The scoreboard's columns: points, games, and the five sets.
+constexpr int PointsX = 192;
+constexpr int PointsWidth = 52;
+constexpr int GamesX = 250;
+constexpr int SetWidth = 44;
+constexpr int SetStep = 48;
+constexpr int FirstSetX = 304;
 constexpr int UnderScoreboardY = 118;
 // In doubles a side's two names take a line each, high enough for the names' nominal type.
 constexpr int NameLineHeight = 26;
@@ -133,6 +152,7 @@ void fit(QWidget* w, const QString& text) {
     if (auto* l = qobject_cast<QLabel*>(w)) {
         cut(l->contentsRect().width() - std::max(l->indent(), 0) - 1);
         l->setText(shown);
+        l->setAccessibleName(shown == text ? QString() : text);
     } else if (auto* colour = qobject_cast<ColourButton*>(w)) {
         // It breaks its caption over lines; only what no line can hold is cut.
         showFitted(colour, text);
@@ -310,19 +330,19 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     installAccessibility();
     // Keys reach the focused control before the window's shortcuts see them.
     QApplication::instance()->installEventFilter(this);
-    // The notice band, when shown, over the drawn area, which it moves down unchanged.
+    // The notice band, when shown, over the drawn area, which it moves down unchanged; the
+    // two are one picture, centred on the area's own colour whatever the window's shape.
     auto* client = new QWidget(this);
-    auto* column = new QVBoxLayout(client);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    auto* area = new QWidget(client);
+    setBack(client, DarkGreen);
+    picture_ = new QWidget(client);
+    picture_->setObjectName(QStringLiteral("Picture"));
+    scaler_ = std::make_unique<Scaler>(picture_);
+    auto* area = new QWidget(picture_);
     area_ = area;
     area->setObjectName(QStringLiteral("MainForm"));
-    area->setFixedSize(ClientWidth, ClientHeight);
+    area->setGeometry(0, 0, ClientWidth, ClientHeight + HeadingHeight);
     setBack(area, DarkGreen);
-    buildNoticeBand(client);
-    column->addWidget(noticeBand_);
-    column->addWidget(area);
+    buildNoticeBand(picture_);
     setCentralWidget(client);
 
     buildTopBand(area);
@@ -352,10 +372,197 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
         button->setAutoDefault(true);
     }
 
-    // The window takes the size of its client area plus the menu bar, and keeps it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    scaler_->adopt();
+    styleForScale();
+    storeTimer_ = new QTimer(this);
+    storeTimer_->setSingleShot(true);
+    storeTimer_->setInterval(StoreDelay);
+    connect(storeTimer_, &QTimer::timeout, this, &MainWindow::storePlace);
+
     form_.Form_Load();
     refresh();
+    restorePlace();
+}
+
+double MainWindow::scale() const {
+    return scaler_->scale();
+}
+
+QSize MainWindow::drawnSize() const {
+    const int band = noticeBand_->isHidden() ? 0 : scaler_->placeOf(noticeBand_).height();
+    return {ClientWidth, band + ClientHeight + HeadingHeight + lowered_};
+}
+
+void MainWindow::reshape() {
+    const QSize drawn = drawnSize();
+    scaler_->place(area_, QRect(0, drawn.height() - ClientHeight - HeadingHeight - lowered_,
+                                ClientWidth, ClientHeight + HeadingHeight + lowered_));
+    if (drawn == shownSize_) {
+        return;
+    }
+    shownSize_ = drawn;
+    // Never smaller than drawn, where the smallest type is still read.
+    centralWidget()->setMinimumSize(drawn);
+    // At once, so that a smaller window is not held to the larger minimum.
+    layout()->activate();
+    const double s = scaler_->scale();
+    const QSize client(static_cast<int>(std::lround(drawn.width() * s)),
+                       static_cast<int>(std::lround(drawn.height() * s)));
+    const QSize window(client.width(), client.height() + menuBar()->sizeHint().height());
+    if (size() != window) {
+        resize(window);
+    }
+    fitPicture();
+}
+
+void MainWindow::fitPicture() {
+    // Laid out when shown: until then the client area has no size of its own.
+    if (!isVisible()) {
+        return;
+    }
+    const QSize drawn = drawnSize();
+    const QSize room = centralWidget()->size();
+    double s = std::min(static_cast<double>(room.width()) / drawn.width(),
+                        static_cast<double>(room.height()) / drawn.height());
+    // A zoom's own size shows that zoom, though its pixels were rounded.
+    for (const int z : Zooms) {
+        if (std::abs(s - z / 100.0) * std::max(drawn.width(), drawn.height()) < 1) {
+            s = z / 100.0;
+        }
+    }
+    // Only a screen smaller than the drawn window makes it smaller, and never unreadably.
+    s = std::max(s, 0.5);
+    if (s != scaler_->scale()) {
+        scaler_->apply(s);
+        styleForScale();
+        // A caption is cut by what the type at this scale measures.
+        if (shownLanguage_ >= 0) {
+            retranslate();
+        }
+    }
+    const QSize shown(static_cast<int>(std::lround(drawn.width() * s)),
+                      static_cast<int>(std::lround(drawn.height() * s)));
+    picture_->setGeometry(QRect(
+        QPoint((room.width() - shown.width()) / 2, (room.height() - shown.height()) / 2), shown));
+    for (const auto& [item, zoom] : zoomItems_) {
+        item->setChecked(zoom == s);
+    }
+}
+
+void MainWindow::zoomTo(double zoom) {
+    const QSize drawn = drawnSize();
+    QSize window(
+        static_cast<int>(std::lround(drawn.width() * zoom)),
+        static_cast<int>(std::lround(drawn.height() * zoom)) + menuBar()->sizeHint().height());
+    // Within the screen, frame included.
+    if (const QScreen* screen = this->screen()) {
+        window = window.boundedTo(screen->availableGeometry().size() -
+                                  (frameGeometry().size() - geometry().size()));
+    }
+    resize(window);
+    fitPicture();
+    if (isVisible()) {
+        storePlace();
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (isVisible()) {
+        storeTimer_->start();
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (isVisible()) {
+        storeTimer_->start();
+    }
+}
+
+void MainWindow::storePlace() {
+    storeTimer_->stop();
+    const QRect r = geometry();
+    platform_.saveSetting(kAppTitle, kOptionsSection, kWindowPlaceKey,
+                          QStringLiteral("%1,%2,%3,%4")
+                              .arg(r.x())
+                              .arg(r.y())
+                              .arg(r.width())
+                              .arg(r.height())
+                              .toStdString());
+    platform_.saveSetting(kAppTitle, kOptionsSection, kZoomKey,
+                          std::to_string(std::lround(scaler_->scale() * 100)));
+}
+
+void MainWindow::restorePlace() {
+    const auto setting = [this](const char* key) {
+        return QString::fromStdString(
+            platform_.getSetting(kAppTitle, kOptionsSection, key).value_or(std::string()));
+    };
+    bool read = false;
+    const int zoom = setting(kZoomKey).toInt(&read);
+    if (read && zoom > 100 && zoom <= 400) {
+        zoomTo(zoom / 100.0);
+    }
+    const QStringList place = setting(kWindowPlaceKey).split(QLatin1Char(','));
+    std::array<int, 4> v{};
+    bool whole = place.size() == static_cast<qsizetype>(v.size());
+    for (std::size_t i = 0; whole && i < v.size(); ++i) {
+        v[i] = place[static_cast<qsizetype>(i)].toInt(&whole);
+    }
+    if (!whole) {
+        return;
+    }
+    // On the screen it was on if that is still there, else on the main one, and within it.
+    QRect r(v[0], v[1], v[2], v[3]);
+    const QScreen* screen = QGuiApplication::screenAt(r.center());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen != nullptr) {
+        const QRect free = screen->availableGeometry();
+        r.setSize(r.size().boundedTo(free.size()).expandedTo(minimumSizeHint()));
+        r.moveLeft(
+            std::clamp(r.left(), free.left(), std::max(free.left(), free.right() + 1 - r.width())));
+        r.moveTop(
+            std::clamp(r.top(), free.top(), std::max(free.top(), free.bottom() + 1 - r.height())));
+    }
+    setGeometry(r);
+    fitPicture();
+}
+
+void MainWindow::styleForScale() {
+    // A flat face in the window's light green; the style would otherwise draw a gradient. A
+    // style sheet's border replaces the style's focus frame, so the focus draws its own: a
+    // thicker border in the highlight colour, the text kept where it was.
+    const int border = std::max(1, scaler_->scaled(1));
+    const int focus = std::max(border + 1, scaler_->scaled(2));
+    const int padding = scaler_->scaled(4);
+    turno_->setStyleSheet(QStringLiteral("QComboBox#Turno { background: %1; border: %2px solid "
+                                         "#6f8f6f; border-radius: %3px; padding-left: %4px; }"
+                                         "QComboBox#Turno:focus { border: %5px solid "
+                                         "palette(highlight); padding-left: %6px; }"
+                                         "QComboBox#Turno QAbstractItemView { background: %1; }")
+                              .arg(LightGreen.name())
+                              .arg(border)
+                              .arg(scaler_->scaled(2))
+                              .arg(padding)
+                              .arg(focus)
+                              .arg(padding - (focus - border)));
+    // The options' circles and the gap after them are the style's, in pixels: they grow with
+    // the scale too. As drawn, the style's own.
+    QString options;
+    if (scaler_->scale() != 1) {
+        const int circle =
+            scaler_->scaled(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth));
+        options =
+            QStringLiteral(
+                "QRadioButton { spacing: %1px; } QRadioButton::indicator { "
+                "width: %2px; height: %2px; }")
+                .arg(scaler_->scaled(style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing)))
+                .arg(circle);
+    }
+    area_->setStyleSheet(options);
 }
 
 void MainWindow::onLanguage(std::function<void()> set) {
@@ -456,16 +663,16 @@ void MainWindow::showPositionLine() {
     // language may have, takes smaller type, and is cut only below the smallest.
     QFont f = comicSans(9.75);
     const int room = position_->contentsRect().width() - 4;
-    int width = QFontMetrics(f).horizontalAdvance(text);
+    const auto widthIn = [&] { return QFontMetrics(scaler_->scaled(f)).horizontalAdvance(text); };
+    int width = widthIn();
     while (width > room && f.pointSizeF() > 6) {
         f.setPointSizeF(f.pointSizeF() - 0.5);
-        width = QFontMetrics(f).horizontalAdvance(text);
+        width = widthIn();
     }
     const QString shown =
-        width > room ? QFontMetrics(f).elidedText(text, Qt::ElideRight, room) : text;
-    if (position_->font() != f) {
-        position_->setFont(f);
-    }
+        width > room ? QFontMetrics(scaler_->scaled(f)).elidedText(text, Qt::ElideRight, room)
+                     : text;
+    scaler_->setFont(position_, f);
     position_->setText(shown);
     position_->setToolTip(shown == text ? QString() : text);
 }
@@ -489,6 +696,9 @@ void MainWindow::showFirstServerNames() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched == centralWidget()) {
+        fitPicture();
+    }
     // A control that takes typed letters keeps them, charting keys included: the round list
     // chooses "Semifinale" by S, the menu bar taken with Alt opens a menu by its letter, an open
     // menu or list chooses by its letters. (Text fields keep theirs by themselves.)
@@ -527,6 +737,7 @@ void MainWindow::start(const std::string& commandLine) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The options are stored if asked and an unsaved match is offered for saving; only a save
     // that failed keeps the window open, with the match.
+    storePlace();
     bool close = true;
     forward([this, &close] { close = form_.Form_Unload(); });
     if (close) {
@@ -541,7 +752,6 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildNoticeBand(QWidget* client) {
     noticeBand_ = new QFrame(client);
     noticeBand_->setObjectName(QStringLiteral("Avviso"));
-    noticeBand_->setFixedWidth(ClientWidth);
     setBack(noticeBand_, LightYellow);
     noticeText_ = new QLabel(noticeBand_);
     noticeText_->setObjectName(QStringLiteral("AvvisoTesto"));
@@ -570,27 +780,35 @@ void MainWindow::showNoticeBand() {
     const Notice& notice = form_.view().Avviso;
     if (notice.text().empty()) {
         noticeBand_->hide();
+        reshape();
         return;
     }
     constexpr int Margin = 4;
     constexpr int Button = 22;
     const QString text = say(notice.text());
     const QString action = notice.action().empty() ? QString() : say(notice.action());
+    // Laid out at 100%, from what the type at the scale measures.
+    const double s = scaler_->scale();
+    const auto at100 = [s](int pixels) { return static_cast<int>(std::ceil(pixels / s)); };
     noticeAction_->setText(action);
     noticeAction_->setVisible(!action.isEmpty());
-    const int actionWidth = action.isEmpty() ? 0 : noticeAction_->sizeHint().width() + Margin;
+    const int actionWidth =
+        action.isEmpty() ? 0 : at100(noticeAction_->sizeHint().width()) + Margin;
     const int width =
         ClientWidth - 2 * Margin - (notice.closable() ? Button + Margin : 0) - actionWidth;
     noticeText_->setText(text);
-    const int height = std::max(noticeText_->heightForWidth(width), Button);
-    noticeText_->setGeometry(Margin, Margin, width, height);
-    noticeAction_->setGeometry(Margin + width + Margin, Margin, actionWidth - Margin, Button);
-    noticeClose_->setGeometry(ClientWidth - Margin - Button, Margin, Button, Button);
+    scaler_->place(noticeText_, QRect(Margin, Margin, width, Button));
+    const int height = std::max(at100(noticeText_->heightForWidth(noticeText_->width())), Button);
+    scaler_->place(noticeText_, QRect(Margin, Margin, width, height));
+    scaler_->place(noticeAction_,
+                   QRect(Margin + width + Margin, Margin, actionWidth - Margin, Button));
+    scaler_->place(noticeClose_, QRect(ClientWidth - Margin - Button, Margin, Button, Button));
     noticeClose_->setVisible(notice.closable());
     noticeBand_->setAccessibleName(text);
-    noticeBand_->setFixedHeight(height + 2 * Margin);
+    scaler_->place(noticeBand_, QRect(0, 0, ClientWidth, height + 2 * Margin));
     const bool appears = noticeBand_->isHidden();
     noticeBand_->show();
+    reshape();
     // Read out at once, as a screen reader reads an alert.
     if (appears || notice.dirty()) {
         QAccessibleEvent alert(noticeBand_, QAccessible::Alert);
@@ -632,15 +850,6 @@ void MainWindow::buildTopBand(QWidget* area) {
         }
         turno_->setAccessibleName(tr("Turno"));
     });
-    // A flat face in the window's light green; the style would otherwise draw a gradient. A
-    // style sheet's border replaces the style's focus frame, so the focus draws its own: a
-    // thicker border in the highlight colour, the text kept where it was.
-    turno_->setStyleSheet(QStringLiteral("QComboBox#Turno { background: %1; border: 1px solid "
-                                         "#6f8f6f; border-radius: 2px; padding-left: 4px; }"
-                                         "QComboBox#Turno:focus { border: 2px solid "
-                                         "palette(highlight); padding-left: 3px; }"
-                                         "QComboBox#Turno QAbstractItemView { background: %1; }")
-                              .arg(LightGreen.name()));
     // activated comes only from the user, never from a program-made setCurrentIndex.
     connect(turno_, &QComboBox::activated, this,
             [this](int index) { forward([this, index] { form_.Turno_Click(index); }); });
@@ -650,9 +859,20 @@ void MainWindow::buildScoreboard(QWidget* area) {
     const QFont nameFont = comicSans(15.75);
     const QFont score = timesNewRoman(20.25);
     const QFont tieBreak = timesNewRoman(9.75);
-    constexpr int SetWidth = 44;
-    constexpr int SetStep = 48;
-    constexpr int FirstSetX = 304;
+
+    // The heading row names the columns, in the point panel's small type.
+    const auto heading = [area](const QString& column, int x, int width) {
+        QLabel* l = label(area, QStringLiteral("Intestazione_") + column,
+                          QRect(x, HeadingY, width, HeadingHeight), comicSans(8.25));
+        setFore(l, LightYellow);
+        return l;
+    };
+    translated(heading(QStringLiteral("Punti"), PointsX, PointsWidth), QT_TR_NOOP("Punti"));
+    translated(heading(QStringLiteral("Game"), GamesX, SetWidth), QT_TR_NOOP("Game"));
+    for (int set = 1; set <= 5; ++set) {
+        heading(QString::number(set), FirstSetX + (set - 1) * SetStep, SetWidth)
+            ->setText(QString::number(set));
+    }
 
     for (int i = 0; i < 2; ++i) {
         const int y = SideRowY + i * SideRowStep;
@@ -671,8 +891,8 @@ void MainWindow::buildScoreboard(QWidget* area) {
         QLabel* serve = label(area, name("Serve", i), QRect(177, y + 11, 11, 12), QFont());
         onLanguage([serve] { serve->setToolTip(tr("Turno di servizio")); });
 
-        label(area, name("Punteggio", i), QRect(192, y, 52, 34), score);
-        label(area, name("Games", i), QRect(250, y, SetWidth, 34), score);
+        label(area, name("Punteggio", i), QRect(PointsX, y, PointsWidth, 34), score);
+        label(area, name("Games", i), QRect(GamesX, y, SetWidth, 34), score);
         for (int set = 1; set <= 5; ++set) {
             const int x = FirstSetX + (set - 1) * SetStep;
             label(area, name(("Set" + std::to_string(set)).c_str(), i), QRect(x, y, SetWidth, 34),
@@ -1051,6 +1271,8 @@ void MainWindow::buildMenus() {
     statistics->setEnabled(true);
     connect(statistics, &QAction::triggered, this, &MainWindow::showStatisticsWindow);
 
+    buildViewMenu(bar);
+
     QMenu* options = subMenu(bar, QT_TR_NOOP("&Opzioni"));
     options->setObjectName(QStringLiteral("Opzioni"));
     ruleItems(options, RuleMenu::Options);
@@ -1131,6 +1353,52 @@ void MainWindow::buildMenus() {
         }
         showHelper(keyMap_);
     });
+}
+
+void MainWindow::buildViewMenu(QMenuBar* bar) {
+    QMenu* view = subMenu(bar, QT_TR_NOOP("Visuali&zza"));
+    view->setObjectName(QStringLiteral("Visualizza"));
+    // A mark only on the zoom the window shows: a size dragged in between marks none.
+    auto* zooms = new QActionGroup(view);
+    zooms->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const int z : Zooms) {
+        QAction* item = view->addAction(QStringLiteral("%1%").arg(z));
+        item->setObjectName(QStringLiteral("Zoom%1").arg(z));
+        item->setCheckable(true);
+        item->setActionGroup(zooms);
+        if (z == 100) {
+            item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+        }
+        connect(item, &QAction::triggered, this, [this, z] { zoomTo(z / 100.0); });
+        zoomItems_.emplace_back(item, z / 100.0);
+    }
+    view->addSeparator();
+    // The next zoom up or down from the scale shown, whatever size was dragged.
+    const auto step = [this](int direction) {
+        const double s = scaler_->scale();
+        for (int i = 0; i < static_cast<int>(Zooms.size()); ++i) {
+            const int k = direction > 0 ? i : static_cast<int>(Zooms.size()) - 1 - i;
+            const double z = Zooms[static_cast<std::size_t>(k)] / 100.0;
+            if (direction * (z - s) > 0.001) {
+                zoomTo(z);
+                return;
+            }
+        }
+    };
+    // Ctrl+= too, which is Ctrl++ without Shift on most keyboards.
+    QList<QKeySequence> in = QKeySequence::keyBindings(QKeySequence::ZoomIn);
+    if (!in.contains(QKeySequence(Qt::CTRL | Qt::Key_Equal))) {
+        in << QKeySequence(Qt::CTRL | Qt::Key_Equal);
+    }
+    QAction* zoomIn = menuItem(view, QT_TR_NOOP("&Ingrandisci"), "ZoomIn");
+    zoomIn->setShortcuts(in);
+    zoomIn->setEnabled(true);
+    connect(zoomIn, &QAction::triggered, this, [step] { step(1); });
+    QAction* zoomOut =
+        menuItem(view, QT_TR_NOOP("&Riduci"), "ZoomOut", QKeySequence(QKeySequence::ZoomOut));
+    zoomOut->setShortcuts(QKeySequence::ZoomOut);
+    zoomOut->setEnabled(true);
+    connect(zoomOut, &QAction::triggered, this, [step] { step(-1); });
 }
 
 void MainWindow::videoMoved(std::int64_t ms) {
@@ -1330,8 +1598,15 @@ void MainWindow::layIndicators() {
             busy[slot] = busy[slot] || !l->isHidden();
         }
     }
+    // Laid out at 100%, from what the type at the scale measures; a pixel is kept for the
+    // rounding of the scaled edges.
+    const double s = scaler_->scale();
+    const auto needs = [s](const QFont& f, const QString& text) {
+        const int pixels = QFontMetrics(f).horizontalAdvance(text) + 2 + (s == 1 ? 0 : 1);
+        return static_cast<int>(std::ceil(pixels / s));
+    };
     for (std::size_t slot = 0; slot < IndicatorSlots.size(); ++slot) {
-        const QRect place = IndicatorSlots[slot].translated(0, lowered_);
+        const QRect place = IndicatorSlots[slot].translated(0, HeadingHeight + lowered_);
         const int left =
             slot > 0 && !busy[slot - 1] ? IndicatorSlots[slot - 1].left() : place.left();
         const int right =
@@ -1344,7 +1619,7 @@ void MainWindow::layIndicators() {
             }
             QFont f = comicSans(9.75);
             const QString whole = l->property(kWhole).toString();
-            const int needed = QFontMetrics(f).horizontalAdvance(whole) + 2;
+            const int needed = needs(scaler_->scaled(f), whole);
             QRect r = place;
             if (needed > place.width()) {
                 // Grow evenly, then into whichever side still has room.
@@ -1354,28 +1629,24 @@ void MainWindow::layIndicators() {
                 grow = std::min(extra - growRight, place.left() - left);
                 r.setLeft(place.left() - grow);
                 r.setRight(place.right() + growRight);
-                while (QFontMetrics(f).horizontalAdvance(whole) + 2 > r.width() &&
-                       f.pointSizeF() > 6) {
+                while (needs(scaler_->scaled(f), whole) > r.width() && f.pointSizeF() > 6) {
                     f.setPointSizeF(f.pointSizeF() - 0.5);
                 }
             }
+            scaler_->place(l, r);
+            scaler_->setFont(l, f);
             // Only what does not fit even in the smallest type is cut, and shown whole in the
             // tooltip. Whether it fits is measured as the place was: eliding measures in
             // fractions of a pixel and would cut a caption the place was made wide enough for.
-            const QFontMetrics metrics(f);
-            const QString shown = metrics.horizontalAdvance(whole) + 2 <= r.width()
+            const QFontMetrics metrics(l->font());
+            const int room = l->width() - 2;
+            const QString shown = metrics.horizontalAdvance(whole) <= room
                                       ? whole
-                                      : metrics.elidedText(whole, Qt::ElideRight, r.width() - 2);
+                                      : metrics.elidedText(whole, Qt::ElideRight, room);
             if (l->text() != shown) {
                 l->setText(shown);
             }
             l->setToolTip(shown == whole ? QString() : whole);
-            if (l->geometry() != r) {
-                l->setGeometry(r);
-            }
-            if (l->font() != f) {
-                l->setFont(f);
-            }
         }
     }
 }
@@ -1391,14 +1662,12 @@ void MainWindow::showName(const FieldView& view) {
     f.setPointSizeF(NameSize);
     f.setBold(doubles && board.serving == view.player);
     // Four names share the room of two: a long one takes smaller type before it is cut.
-    while (doubles && QFontMetrics(f).horizontalAdvance(caption) > room &&
+    while (doubles && QFontMetrics(scaler_->scaled(f)).horizontalAdvance(caption) > room &&
            f.pointSizeF() > SmallestNameSize) {
         f.setPointSizeF(f.pointSizeF() - NameSizeStep);
     }
-    if (label->font() != f) {
-        label->setFont(f);
-    }
-    const QString shown = fitted(caption, f, room);
+    scaler_->setFont(label, f);
+    const QString shown = fitted(caption, label->font(), room);
     label->setText(shown);
     label->setToolTip(shown == caption ? renameTip() : caption + QLatin1Char('\n') + renameTip());
     // A singles name is read as the name; each doubles name by whose it is, "Giocatore A1",
@@ -1410,7 +1679,7 @@ void MainWindow::showName(const FieldView& view) {
 
 bool MainWindow::layRows() {
     const bool doubles = form_.view().board.Compagno[0].visible();
-    if (doubles == shownDoubles_) {
+    if (shownDoubles_ == doubles) {
         return false;
     }
     shownDoubles_ = doubles;
@@ -1420,15 +1689,15 @@ bool MainWindow::layRows() {
         const int down = drawn.top() >= UnderScoreboardY         ? lowered_
                          : drawn.top() >= SideRowY + SideRowStep ? growth
                                                                  : 0;
-        QRect place = drawn.translated(0, down);
+        QRect place = drawn.translated(0, down + (drawn.top() >= SideRowY ? HeadingHeight : 0));
         if (w->objectName().startsWith(QLatin1String("NomeGiocatore_"))) {
             place.setHeight(doubles ? NameLineHeight : SideRowHeight);
         } else if (w->objectName().startsWith(QLatin1String("Compagno_"))) {
             place.setSize(doubles ? QSize(NameWidth, NameLineHeight) : QSize());
         }
-        w->setGeometry(place);
+        scaler_->place(w, place);
     }
-    area_->setFixedSize(ClientWidth, ClientHeight + lowered_);
+    reshape();
     layIndicators();
     return true;
 }

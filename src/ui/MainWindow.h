@@ -21,12 +21,16 @@ class QToolButton;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QMenuBar;
+class QMoveEvent;
+class QResizeEvent;
 class QScrollBar;
 class QTimer;
 
 namespace courtlog::ui {
 
 class KeyMapDialog;
+class Scaler;
 class StatisticsWindow;
 
 // The main window: builds the controls, hands every user event to the form's handler, and
@@ -52,10 +56,17 @@ public:
     // Speaks the language of the given index for this run, without storing the choice.
     void useLanguageForRun(int index);
 
+    // The scale the window is drawn at, 1 for the layout as drawn.
+    double scale() const;
+    // Sizes the window to draw it at this scale, as far as the screen allows.
+    void zoomTo(double zoom);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     MainWindow(std::unique_ptr<Platform> own, Platform* injected);
@@ -69,6 +80,7 @@ private:
     void buildStatistics(QWidget* area);
     void buildBottomBand(QWidget* area);
     void buildMenus();
+    void buildViewMenu(QMenuBar* bar);
     void bindFields();
     // One key per choice of the point panel, as a click on it.
     void buildKeys();
@@ -145,6 +157,17 @@ private:
     // In doubles each side's names take two lines, which move down what is below them
     // unchanged; singles has the drawn layout. True when it moved them.
     bool layRows();
+    // The size of the client area at 100%: the drawn area and the notice band when shown.
+    QSize drawnSize() const;
+    // After the layout at 100% grew or shrank: the window keeps its scale.
+    void reshape();
+    // Draws the layout at the largest scale the client area holds, centred in it.
+    void fitPicture();
+    // The window's place, size and zoom, stored for the next start, and read back there.
+    void storePlace();
+    void restorePlace();
+    // The round list's frame and the options' circles, in pixels of the scale.
+    void styleForScale();
     // The serving items name the players in turn, and are offered in doubles only.
     void showServingItems();
     bool highContrast() const;
@@ -174,7 +197,15 @@ private:
     std::vector<std::pair<QWidget*, QRect>> drawnPlaces_;
     // How far the doubles names move down what is under the scoreboard.
     int lowered_ = 0;
-    bool shownDoubles_ = false;
+    // Nothing until the rows are first laid out.
+    std::optional<bool> shownDoubles_;
+    // The notice band and the drawn area, drawn as one picture at the window's scale.
+    QWidget* picture_ = nullptr;
+    std::unique_ptr<Scaler> scaler_;
+    QSize shownSize_;
+    std::vector<std::pair<QAction*, double>> zoomItems_;
+    // A move or a resize is stored once the window has been still for a moment.
+    QTimer* storeTimer_ = nullptr;
     int shownServer_ = -1;
     QComboBox* turno_ = nullptr;
     // The indicators below the point panel, by the place they share.

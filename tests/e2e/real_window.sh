@@ -51,8 +51,8 @@ same end start && fail "Shift+F7 changed nothing on screen"
 # A point recorded at the start of a recorded match asks about the points after it; Enter
 # answers with the default button, overwriting.
 eval "$(xdotool getwindowgeometry --shell "$main")"
-menubar=$((HEIGHT - 527))
-xdotool mousemove --window "$main" 89 $((menubar + 427)) click 1
+menubar=$((HEIGHT - 543))  # the client at 100%, heading row included
+xdotool mousemove --window "$main" 89 $((menubar + 443)) click 1
 question=$(window '^Attenzione: punti residui !!!$') || fail "no residual-points question"
 xdotool windowfocus --sync "$question" key Return
 for _ in $(seq 1 30); do
@@ -67,13 +67,13 @@ same start recorded && fail "the click recorded nothing"
 # The end-of-match question shows over the final score: the scoreboard is the same while it
 # is open and after it has closed, and not the one before the last point.
 board() {  # the scoreboard rows of a screenshot
-    convert "$shots/$1.png" -crop "546x78+$X+$((Y + menubar + 38))" +repage "$shots/$1-board.png"
+    convert "$shots/$1.png" -crop "546x78+$X+$((Y + menubar + 54))" +repage "$shots/$1-board.png"
 }
 xdotool windowfocus --sync "$main" key shift+F8
 sleep 0.3
 xdotool key F7
 shot before-last
-xdotool mousemove --window "$main" 89 $((menubar + 427)) click 1
+xdotool mousemove --window "$main" 89 $((menubar + 443)) click 1
 final=$(window '^Courtlog$') || fail "no end-of-match question"
 shot question-open
 xdotool windowfocus --sync "$final" key Escape

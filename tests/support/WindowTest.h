@@ -11,6 +11,16 @@
 #include "support/QtPrinting.h"
 #include "ui/MainWindow.h"
 
+// QTestLib's waits report a failure to a QTest run, which these tests are not: one that ends
+// false must fail the test.
+#undef QTRY_VERIFY
+#define QTRY_VERIFY(expr) EXPECT_TRUE(QTest::qWaitFor([&] { return bool(expr); }))
+#undef QTRY_COMPARE_WITH_TIMEOUT
+#define QTRY_COMPARE_WITH_TIMEOUT(actual, expected, ms) \
+    EXPECT_TRUE(QTest::qWaitFor([&] { return (actual) == (expected); }, (ms))) << #actual
+#undef QTRY_COMPARE
+#define QTRY_COMPARE(actual, expected) QTRY_COMPARE_WITH_TIMEOUT(actual, expected, 5000)
+
 namespace courtlog::testing {
 
 // The window on screen and active, so keys reach the menus' shortcuts as a user's would.

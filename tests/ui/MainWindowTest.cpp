@@ -44,9 +44,10 @@ protected:
     QAccessibleInterface* a11y(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
 };
 
-// Positions are set by hand: no control may hide another, and no caption may be cut, in
-// Italian or English; texts a third longer are cut with "…" and shown whole in the tooltip.
-TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHiddenInAnyLanguage) {
+// Positions are set by hand at 100% and the window draws them at any scale: no control may hide
+// another, and no caption may be cut, in Italian or English; texts a third longer are cut with
+// "…" and shown whole in the tooltip and to assistive clients.
+TEST_F(MainWindowTest, LayoutHasNothingCutOrHiddenAtAnyScaleInAnyLanguage) {
     // Each face is asked for by the name it is installed under: a missing one sends the first use
     // of every size through a search of all the fonts for its stand-in, at every start.
     for (const QFont& face : {comicSans(9), timesNewRoman(9)}) {
@@ -59,14 +60,42 @@ TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHiddenInAnyLanguage) {
             .replace(QRegularExpression("^(Set|Match)Point.*"), "SetPoint")
             .replace(QRegularExpression("^TieBreak"), "Set");
     };
+    // At 100% the drawn places and type, what is under the heading row 16 lower; at 150% the
+    // same by their edges.
+    const auto drawn = [&] {
+        QStringList places;
+        for (const char* n : {"MainForm", "Label1_10", "Intestazione_1", "Punteggio_0",
+                              "FrameButtons_0", "GameScroll", "Label3"}) {
+            const QRect r = find(n)->geometry();
+            places << QString::asprintf("%d,%d,%d,%d/%d", r.x(), r.y(), r.width(), r.height(),
+                                        find(n)->font().pixelSize());
+        }
+        return places.join(' ');
+    };
+    EXPECT_EQ(drawn(),
+              "0,0,546,543/12 6,4,80,30/21 304,38,44,16/11 192,56,52,34/27 6,134,314,358/12 "
+              "292,497,248,18/12 6,521,314,18/11");
+    const int menu = window.height() - find("MainForm")->height();
     std::optional<testing::Translation> longer;
-    for (const char* language : {"it", "en", "longer"}) {
-        window.form().Lingua_Click(language == std::string("en") ? 1 : 0);
-        if (language == std::string("longer")) {
+    for (const auto& [language, scale] : std::vector<std::pair<std::string, double>>{
+             {"it", 1}, {"en", 1.5}, {"longer", 2}, {"it", 2}, {"en", 1}, {"longer", 1.5}}) {
+        window.form().Lingua_Click(language == "en" ? 1 : 0);
+        longer.reset();
+        if (language == "longer") {
             longer.emplace(testing::longer);
         }
         window.refresh();
+        // Wider than the scale: the picture is centred on the area's colour.
+        window.resize(std::lround(546 * scale) + 40, std::lround(543 * scale) + menu);
         QCoreApplication::processEvents();
+        EXPECT_EQ(std::tuple(window.scale(), find("Picture")->x(),
+                             window.centralWidget()->grab().toImage().pixelColor(5, 5)),
+                  std::tuple(scale, 20, toQColor(colours::DarkGreen)));
+        if (scale == 1.5) {
+            EXPECT_EQ(drawn(),
+                      "0,0,819,815/18 9,6,120,45/31 456,57,66,24/16 288,84,78,51/40 "
+                      "9,201,471,537/18 438,746,372,27/18 9,782,471,27/16");
+        }
         int cut = 0;
         QWidget* area = find("MainForm");
         for (QWidget* child : area->findChildren<QWidget*>()) {
@@ -74,7 +103,7 @@ TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHiddenInAnyLanguage) {
             if ((parent != area && !qobject_cast<QGroupBox*>(parent)) || child->isHidden()) {
                 continue;  // a part of a control, placed by Qt, or nothing on screen
             }
-            SCOPED_TRACE(language + (" " + child->objectName().toStdString()));
+            SCOPED_TRACE(language + std::to_string(scale) + child->objectName().toStdString());
             EXPECT_TRUE(parent->rect().contains(child->geometry())) << "outside its frame";
             auto* l = qobject_cast<QLabel*>(child);
             if (l ? !l->text().isEmpty()
@@ -87,9 +116,17 @@ TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHiddenInAnyLanguage) {
                 child->property("text").toString() + child->property("title").toString();
             if (shown.endsWith(QChar(u'…'))) {
                 ++cut;
-                EXPECT_TRUE(child->toolTip().startsWith(shown.chopped(1)));
-                EXPECT_GT(child->toolTip().split('\n').front().size(), shown.size());
+                for (const QString& whole :
+                     {child->toolTip().split('\n').front(), a11y(child)->text(QAccessible::Name)}) {
+                    EXPECT_TRUE(whole.startsWith(shown.chopped(1)) && whole.size() > shown.size());
+                }
             }
+            // The text as its type draws it, not only the place the widget asks for.
+            const QFontMetrics type(child->font());
+            EXPECT_TRUE(!l || l->text().isEmpty() ||
+                        (type.boundingRect(l->text()).width() <=
+                             l->contentsRect().width() - std::max(l->indent(), 0) &&
+                         type.height() <= l->height() + 2));
             for (QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 EXPECT_TRUE(place(child->objectName()) == place(other->objectName()) ||
                             !child->geometry().intersects(other->geometry()))
@@ -97,8 +134,52 @@ TEST_F(MainWindowTest, FixedLayoutHasNothingCutOrHiddenInAnyLanguage) {
             }
         }
         // Italian and English fit whole; the longer texts do not.
-        EXPECT_EQ(cut > 0, language == std::string("longer")) << language;
+        EXPECT_EQ(cut > 0, language == "longer") << language;
     }
+}
+
+// The View menu's zooms and keys size the window as far as the screen allows; its place and
+// zoom are stored at once and read back, on the screen, by the next window.
+TEST_F(MainWindowTest, ZoomsSizeTheWindowAndItsPlaceIsStoredAtOnce) {
+    const QSize drawn = window.size();
+    // The settings say where the window is and at what scale.
+    const auto stored = [&] {
+        const QRect r = window.geometry();
+        return platform.settings["Courtlog/Opzioni/Finestra"] ==
+                   QString::asprintf("%d,%d,%d,%d", r.x(), r.y(), r.width(), r.height())
+                       .toStdString() &&
+               platform.settings["Courtlog/Opzioni/Zoom"] ==
+                   std::to_string(std::lround(window.scale() * 100));
+    };
+    find<QAction>("Zoom125")->trigger();
+    EXPECT_EQ(std::tuple(window.scale(), find<QAction>("Zoom125")->isChecked(), stored()),
+              std::tuple(1.25, true, true));
+    key(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(
+        std::tuple(window.size(), window.scale(), find<QAction>("Zoom100")->isChecked(), stored()),
+        std::tuple(drawn, 1.0, true, true));
+    key(Qt::Key_Equal, Qt::ControlModifier);
+    const double in = window.scale();
+    key(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(in, window.scale()), std::tuple(1.25, 1.0));
+    // Larger than the screen: as large as it holds.
+    find<QAction>("Zoom200")->trigger();
+    EXPECT_EQ(window.frameGeometry().size(), window.screen()->availableGeometry().size());
+    // A size dragged between zooms draws its own scale and marks none.
+    window.resize(drawn + QSize(60, 60));
+    EXPECT_TRUE(QTest::qWaitFor(stored));
+    EXPECT_EQ(std::tuple(window.scale(), find<QAction>("Zoom100")->isChecked(),
+                         find<QAction>("Zoom125")->isChecked()),
+              std::tuple(606 / 546.0, false, false));
+    const QRect place = window.geometry();
+    ui::MainWindow next(platform);
+    next.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&next));
+    EXPECT_EQ(std::tuple(next.geometry(), next.scale()), std::tuple(place, window.scale()));
+    platform.settings["Courtlog/Opzioni/Finestra"] = "90000,90000,5000,5000";
+    platform.settings.erase("Courtlog/Opzioni/Zoom");
+    // Off every screen and larger than any: the whole of the screen there is.
+    EXPECT_EQ(ui::MainWindow(platform).geometry(), window.screen()->availableGeometry());
 }
 
 // Names are shown as typed (the labels by the check of every field below): an ampersand is not
@@ -300,7 +381,7 @@ TEST_F(MainWindowTest, PositionLineAndItsNotices) {
                 .arg(Text(CL_TEXT("Position", "Punto %1 di %2")).arg(kMaxPoints).arg(kMaxPoints)));
         EXPECT_LE(QFontMetrics(comicSans(9.75)).horizontalAdvance(widest),
                   line->contentsRect().width() - 4);
-        EXPECT_EQ(std::tuple(line->text(), line->font().pointSizeF()), std::tuple(shown, 9.75));
+        EXPECT_EQ(std::tuple(line->text(), line->font().pixelSize()), std::tuple(shown, 13));
         window.form().Lingua_Click(1);
         window.refresh();
     }
@@ -481,7 +562,7 @@ TEST_F(MainWindowTest, DoublesShowsFourNamesAndMovesWhatIsUnderThemUnchanged) {
     QTRY_COMPARE(window.height(), height + 36);
     QStringList moved;  // otherwise than their row
     for (const auto& [w, was] : drawn) {
-        if (w->geometry() != was.translated(0, was.top() >= 118 ? 36 : was.top() >= 78 ? 18 : 0)) {
+        if (w->geometry() != was.translated(0, was.top() >= 134 ? 36 : was.top() >= 94 ? 18 : 0)) {
             moved << w->objectName();
         }
     }
@@ -498,14 +579,14 @@ TEST_F(MainWindowTest, DoublesShowsFourNamesAndMovesWhatIsUnderThemUnchanged) {
         w = QApplication::focusWidget();
         names << QString::asprintf("%s %d+%d ", qPrintable(w->objectName()), w->y(), w->height()) +
                      a11y(w)->text(QAccessible::Name) + "=" + a11y(w)->text(QAccessible::Value) +
-                     QString(" %1%2").arg(w->font().pointSizeF()).arg(w->font().bold() ? "b" : "");
+                     QString(" %1%2").arg(w->font().pixelSize()).arg(w->font().bold() ? "b" : "");
     }
     EXPECT_EQ(names.join('|'),
-              "NomeGiocatore_0 40+26 Giocatore A1=Giocatore A1 15.75b|"
-              "Compagno_0 66+26 Giocatore A2=Giocatore A2 15.75|"
-              "NomeGiocatore_1 96+26 Giocatore B1=Giocatore B1 15.75|"
-              "Compagno_1 122+26 Giocatore B2=" +
-                  longer + " 8.25");
+              "NomeGiocatore_0 56+26 Giocatore A1=Giocatore A1 21b|"
+              "Compagno_0 82+26 Giocatore A2=Giocatore A2 21|"
+              "NomeGiocatore_1 112+26 Giocatore B1=Giocatore B1 21|"
+              "Compagno_1 138+26 Giocatore B2=" +
+                  longer + " 11");
     QTest::keyClick(find("Compagno_0"), Qt::Key_Space);  // from the keyboard
     auto* order = find<QAction>("AlServizio_2");
     order->trigger();
