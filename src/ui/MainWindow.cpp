@@ -356,15 +356,15 @@ MainWindow::MainWindow(std::unique_ptr<Platform> own, Platform* injected)
     for (QWidget* w : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         drawnPlaces_.emplace_back(w, w->geometry());
     }
-    // The window's own grounds, with the black text drawn on them; the labels' are the form's.
+    // The window's own grounds, with the text drawn on them; the labels' are the form's.
     QList<QWidget*> grounds = client->findChildren<QWidget*>();
     grounds.push_back(client);
     for (QWidget* w : grounds) {
         const bool field =
             std::ranges::any_of(fieldViews_, [w](const FieldView& v) { return v.widget == w; });
         if (w->autoFillBackground() && !field) {
-            painted_.emplace_back(
-                w, Colours{colours::Black, fromQColor(w->palette().window().color())});
+            painted_.emplace_back(w, Colours{fromQColor(w->palette().windowText().color()),
+                                             fromQColor(w->palette().window().color())});
         }
     }
     // Enter presses the command button that has the focus, as Space does.
@@ -864,7 +864,7 @@ void MainWindow::buildScoreboard(QWidget* area) {
     const auto heading = [area](const QString& column, int x, int width) {
         QLabel* l = label(area, QStringLiteral("Intestazione_") + column,
                           QRect(x, HeadingY, width, HeadingHeight), comicSans(8.25));
-        setFore(l, LightYellow);
+        paint(l, {colours::LightYellow, colours::DarkGreen});
         return l;
     };
     translated(heading(QStringLiteral("Punti"), PointsX, PointsWidth), QT_TR_NOOP("Punti"));

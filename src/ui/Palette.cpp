@@ -22,16 +22,17 @@ using namespace colours;
 // The labels' colours come from the board, the frames' from the window; the blue markers and
 // a won set's yellow games are the pairs that read poorly, and black on red is brightened.
 constexpr ContrastPair Pairs[] = {
-    {{Black, LightGreen}, {Black, LightGreen}},    // names of places, frames, position
-    {{Black, LightOrange}, {Black, LightOrange}},  // the point panel, statistics captions
-    {{Black, LightYellow}, {Black, LightYellow}},  // credits, notice band
-    {{Black, Yellow}, {Black, Yellow}},            // names, history, two points away, winner
-    {{Black, Cyan}, {Black, Cyan}},                // points and figures
-    {{Black, Red}, {White, DarkRed}},              // break point on the score, set/match point
-    {{Black, Teal}, {White, DarkTeal}},            // games and sets
-    {{Yellow, Teal}, {Yellow, DarkTeal}},          // a won set's games
-    {{Blue, Green}, {Navy, Green}},                // new balls, deuce
-    {{Blue, Red}, {White, DarkRed}},               // break, set and match point
+    {{Black, LightGreen}, {Black, LightGreen}},      // names of places, frames, position
+    {{Black, LightOrange}, {Black, LightOrange}},    // the point panel, statistics captions
+    {{Black, LightYellow}, {Black, LightYellow}},    // credits, notice band
+    {{Black, Yellow}, {Black, Yellow}},              // names, history, two points away, winner
+    {{Black, Cyan}, {Black, Cyan}},                  // points and figures
+    {{Black, Red}, {White, DarkRed}},                // break point on the score, set/match point
+    {{Black, Teal}, {White, DarkTeal}},              // games and sets
+    {{Yellow, Teal}, {Yellow, DarkTeal}},            // a won set's games
+    {{Blue, Green}, {Navy, Green}},                  // new balls, deuce
+    {{Blue, Red}, {White, DarkRed}},                 // break, set and match point
+    {{LightYellow, DarkGreen}, {White, DarkGreen}},  // the columns' headings
 };
 
 double luminance(Colour c) {
