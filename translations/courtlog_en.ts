@@ -1520,7 +1520,7 @@ all the same) or the output cannot be written, 2 the command line is wrong.
     </message>
     <message>
         <source>Il servizio di ciascun giocatore</source>
-        <translation>Each player's serve</translation>
+        <translation>Each player&apos;s serve</translation>
     </message>
 </context>
 <context>
