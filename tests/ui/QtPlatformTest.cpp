@@ -158,9 +158,6 @@ TEST(QtPlatform, RecoveryFolderAndItsLocks) {
     const std::string here = QSysInfo::machineHostName().toStdString(),
                       elsewhere = "4242\ncourtlog\nanother-machine\n";
     std::string taken;  // "+" taken or "-" refused, by the second window then by the first
-    const auto lock = [&taken](QtPlatform& window, const std::string& path) {
-        taken += window.lockFile(path) ? "+" : "-";
-    };
     for (const auto& [name, bytes, hours] : std::vector<std::tuple<const char*, std::string, int>>{
              {"live", "held", 48},
              {"dead", "99999999\nui_tests\n" + here + "\n", 0},
@@ -170,12 +167,11 @@ TEST(QtPlatform, RecoveryFolderAndItsLocks) {
              {"elsewhere-young", elsewhere, 23},
              {"stuck", "folder", 0}}) {
         const std::string path = lockOf(name, bytes, hours);
-        lock(second, path);
-        lock(first, path);
-        taken += " ";
+        taken += second.lockFile(path) ? "+" : "-";
+        taken += first.lockFile(path) ? "+ " : "- ";
     }
     first.unlockFile(data.filePath("live.lock").toStdString());
-    lock(second, data.filePath("live.lock").toStdString());
+    taken += second.lockFile(data.filePath("live.lock").toStdString()) ? "+" : "-";
     EXPECT_EQ(taken, "-+ +- +- +- +- -- ++ +");
 }
 
