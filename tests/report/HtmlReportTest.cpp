@@ -8,7 +8,6 @@
 #include "report/StatisticsJson.h"
 #include "storage/MatchFile.h"
 #include "support/MatchBuilder.h"
-#include "support/MatchScript.h"
 #include "support/Page.h"
 #include "support/QtPrinting.h"
 #include "support/TempDir.h"

@@ -5,7 +5,6 @@
 
 #include "form/Version.h"
 #include "report/HtmlReport.h"
-#include "report/Language.h"
 #include "report/MatchSummary.h"
 #include "storage/MatchFile.h"
 #include "support/MatchBuilder.h"

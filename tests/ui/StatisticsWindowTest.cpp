@@ -3,7 +3,6 @@
 #include <QPrinter>
 
 #include "report/DetailedStatistics.h"
-#include "report/Language.h"
 #include "storage/MatchLoading.h"
 #include "support/WindowTest.h"
 #include "ui/StatisticsWindow.h"
