@@ -296,18 +296,14 @@ TEST_F(MainWindowTest, UndoRedoAndDeleteByTheirKeys) {
     key(Qt::Key_Delete);
     EXPECT_EQ(std::tuple(undo->isEnabled(), undo->text(), window.form().session().points().count()),
               std::tuple(false, QString("Annulla"), 0));
-    key(Qt::Key_F);
-    key(Qt::Key_F);
-    key(Qt::Key_Z, Qt::ControlModifier);
+    QTest::keySequence(&window, QKeySequence("F, F, Ctrl+Z"));
     EXPECT_EQ(score() + " " + redo->text(), "0-0 15-0 Ripeti punto");
     key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(score(), "0-0 30-0");
-    key(Qt::Key_Z, Qt::ControlModifier);
-    key(Qt::Key_Y, Qt::ControlModifier);
+    QTest::keySequence(&window, QKeySequence("Ctrl+Z, Ctrl+Y"));
     EXPECT_EQ(std::tuple(score(), redo->isEnabled()), std::tuple(QString("0-0 30-0"), false));
 
-    key(Qt::Key_F7);
-    key(Qt::Key_Delete);
+    QTest::keySequence(&window, QKeySequence("F7, Del"));
     EXPECT_EQ(std::tuple(score(), window.form().session().points().count(), undo->text()),
               std::tuple(QString("0-0 0-0"), 1, QString("Annulla eliminazione")));
     key(Qt::Key_F8);

@@ -132,8 +132,7 @@ TEST_F(StatisticsWindowTest, F6OpensOneWindowReadByItsHeadersThatFollowsThePosit
     EXPECT_EQ(shown(), expected());
 
     // Back through the history: fewer sets, and the figures of the points before the position.
-    key(Qt::Key_F7, Qt::ShiftModifier);
-    key(Qt::Key_F8);
+    QTest::keySequence(&window, QKeySequence("Shift+F7, F8"));
     EXPECT_EQ(shown(), expected());
     find<QScrollBar>("GameScroll")->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(shown(), expected());
