@@ -224,9 +224,8 @@ TEST(PrintedReport, FitsItsPages) {
     const QString dir = qEnvironmentVariable("COURTLOG_PRINTS", scratch.path());
     for (const auto& [name, most] : {std::pair{"one-set", 3}, std::pair{"five-sets", 8}}) {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFileName(dir + "/" + name + "-window.pdf");
+        printer.setOutputFileName(dir + "/" + name + "-window.pdf");  // a PDF by its name
         QTextDocument page;
         const std::string file = COURTLOG_SAMPLES_DIR "/print/" + std::string(name) + ".courtlog";
         layOutForPrinter(page, summarizeMatch(loadMatchFile(file).record), printer);
