@@ -16,7 +16,6 @@
 #include "report/MatchSummary.h"
 #include "report/PointLogCsv.h"
 #include "support/MatchBuilder.h"
-#include "support/MatchScript.h"
 #include "support/Page.h"
 #include "support/QtPrinting.h"
 #include "support/Translators.h"

@@ -70,7 +70,6 @@ TEST(ReportTool, FormatsPositionsTotalsLanguagesAndExitCodes) {
         {{"--at", "141", three}, 2, usage, ""},
         {{"--total", "--format", "csv", three}, 2, usage, ""},
         {{"--help"}, 0, "Opzioni:\n  --at N ", "Options"},
-        {{"--bogus", three}, 2, "courtlog-report: opzione sconosciuta: --bogus\n" + usage, ""},
         {{"-x", "--y=1", three}, 2, "courtlog-report: opzione sconosciuta: -x --y\n" + usage, ""},
         {{three, "--at"}, 2, "courtlog-report: manca il valore di un'opzione\n", ""},
         {{"--lang", "xx", three}, 2, "lingua sconosciuta: xx (it o en)\n" + usage, "language"},

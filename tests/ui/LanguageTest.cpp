@@ -6,7 +6,6 @@
 
 #include "form/Version.h"
 #include "history/ResidualPoints.h"
-#include "report/Language.h"
 #include "support/Translators.h"
 #include "support/WindowTest.h"
 #include "ui/AboutDialog.h"

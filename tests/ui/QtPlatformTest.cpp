@@ -158,9 +158,6 @@ TEST(QtPlatform, RecoveryFolderAndItsLocks) {
     const std::string here = QSysInfo::machineHostName().toStdString(),
                       elsewhere = "4242\ncourtlog\nanother-machine\n";
     std::string taken;  // "+" taken or "-" refused, by the second window then by the first
-    const auto lock = [&taken](QtPlatform& window, const std::string& path) {
-        taken += window.lockFile(path) ? "+" : "-";
-    };
     for (const auto& [name, bytes, hours] : std::vector<std::tuple<const char*, std::string, int>>{
              {"live", "held", 48},
              {"dead", "99999999\nui_tests\n" + here + "\n", 0},
@@ -170,27 +167,22 @@ TEST(QtPlatform, RecoveryFolderAndItsLocks) {
              {"elsewhere-young", elsewhere, 23},
              {"stuck", "folder", 0}}) {
         const std::string path = lockOf(name, bytes, hours);
-        lock(second, path);
-        lock(first, path);
-        taken += " ";
+        taken += second.lockFile(path) ? "+" : "-";
+        taken += first.lockFile(path) ? "+ " : "- ";
     }
     first.unlockFile(data.filePath("live.lock").toStdString());
-    lock(second, data.filePath("live.lock").toStdString());
+    taken += second.lockFile(data.filePath("live.lock").toStdString()) ? "+" : "-";
     EXPECT_EQ(taken, "-+ +- +- +- +- -- ++ +");
-}
-
-QPushButton* choice(QDialog& d, int i) {
-    return d.findChild<QPushButton*>(QStringLiteral("Scelta_%1").arg(i));
 }
 
 // Deleting the later points is offered only when there are several, inserting only when the
 // list has room. Enter overwrites, Escape chooses nothing; each shown button gives its own
 // answer.
 TEST(NuovoPuntoDialog, ShowsTheOfferedChoicesAndAnswersForEachWayOut) {
-    constexpr int Enter = -1, Escape = -2;
+    // The later points, whether inserting is offered, the key or the button pressed, the answer.
     const std::tuple<int, bool, int, ResidualAnswer, const char*> cases[] = {
-        {1, true, Enter, ResidualAnswer::Overwrite, "E' presente un ulteriore punto."},
-        {2, true, Escape, ResidualAnswer::Cancel, "Sono presenti 2 ulteriori punti."},
+        {1, true, Qt::Key_Return, ResidualAnswer::Overwrite, "E' presente un ulteriore punto."},
+        {2, true, Qt::Key_Escape, ResidualAnswer::Cancel, "Sono presenti 2 ulteriori punti."},
         {12, true, 1, ResidualAnswer::Insert, "Sono presenti 12 ulteriori punti."},
         {3, false, 2, ResidualAnswer::DeleteLater, "Sono presenti 3 ulteriori punti."},
     };
@@ -199,15 +191,15 @@ TEST(NuovoPuntoDialog, ShowsTheOfferedChoicesAndAnswersForEachWayOut) {
         NuovoPuntoDialog dialog(residualQuestion(residual, offerInsert), nullptr);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-        EXPECT_EQ(dialog.findChild<QLabel*>("Messaggio")->text(),
-                  QString::fromUtf8(message) + " Cosa vuoi farne?");
-        EXPECT_EQ(choice(dialog, 1)->isHidden(), !offerInsert);
-        EXPECT_EQ(choice(dialog, 2)->isHidden(), residual == 1);
-        if (press >= 0) {
-            QTest::mouseClick(choice(dialog, press), Qt::LeftButton);
-        } else {
-            QTest::keyClick(&dialog, press == Enter ? Qt::Key_Return : Qt::Key_Escape);
-        }
+        const auto choice = [&](int i) {
+            return dialog.findChild<QPushButton*>(QStringLiteral("Scelta_%1").arg(i));
+        };
+        EXPECT_EQ(std::tuple(dialog.findChild<QLabel*>("Messaggio")->text(), choice(1)->isHidden(),
+                             choice(2)->isHidden()),
+                  std::tuple(QString::fromUtf8(message) + " Cosa vuoi farne?", !offerInsert,
+                             residual == 1));
+        press < 3 ? QTest::mouseClick(choice(press), Qt::LeftButton)
+                  : QTest::keyClick(&dialog, Qt::Key(press));
         EXPECT_EQ(std::pair(dialog.isVisible(), dialog.answer()), std::pair(false, answer));
     }
 }

@@ -3,7 +3,6 @@
 #include <QPrinter>
 
 #include "report/DetailedStatistics.h"
-#include "report/Language.h"
 #include "storage/MatchLoading.h"
 #include "support/WindowTest.h"
 #include "ui/StatisticsWindow.h"
@@ -133,8 +132,7 @@ TEST_F(StatisticsWindowTest, F6OpensOneWindowReadByItsHeadersThatFollowsThePosit
     EXPECT_EQ(shown(), expected());
 
     // Back through the history: fewer sets, and the figures of the points before the position.
-    key(Qt::Key_F7, Qt::ShiftModifier);
-    key(Qt::Key_F8);
+    QTest::keySequence(&window, QKeySequence("Shift+F7, F8"));
     EXPECT_EQ(shown(), expected());
     find<QScrollBar>("GameScroll")->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(shown(), expected());
@@ -226,9 +224,8 @@ TEST(PrintedReport, FitsItsPages) {
     const QString dir = qEnvironmentVariable("COURTLOG_PRINTS", scratch.path());
     for (const auto& [name, most] : {std::pair{"one-set", 3}, std::pair{"five-sets", 8}}) {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFileName(dir + "/" + name + "-window.pdf");
+        printer.setOutputFileName(dir + "/" + name + "-window.pdf");  // a PDF by its name
         QTextDocument page;
         const std::string file = COURTLOG_SAMPLES_DIR "/print/" + std::string(name) + ".courtlog";
         layOutForPrinter(page, summarizeMatch(loadMatchFile(file).record), printer);
