@@ -160,8 +160,7 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
     a.form.FileSave_Click();
 
     b.form.Form_Load();
-    b.platform.openChoices.push_back({path, "match.clg"});
-    b.form.FileLoad_Click();
+    ASSERT_TRUE(b.load(path));
     EXPECT_EQ(std::tuple(a.platform.messages.size() + b.platform.messages.size(),
                          encodeMatch(b.session().record()), b.session().saved()),
               std::tuple(0u, encodeMatch(a.session().record()), true));

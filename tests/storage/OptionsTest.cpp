@@ -25,7 +25,7 @@ TEST(Options, NumberOfSetsAndTieBreaksRescoreWithoutSavingUnlessTheMatchIsTooFar
               std::tuple(true, "44"));
 
     // Five sets reopen a finished best-of-three match, which cannot go back to three: refused
-    // once, after the question at its end; the message's words are the rules' test's.
+    // once, after the question at its end.
     over.useThreeSets();
     over.platform.messageAnswers = {MsgAnswer::No};
     over.play("aaaaaa aaaaaa");
@@ -33,8 +33,9 @@ TEST(Options, NumberOfSetsAndTieBreaksRescoreWithoutSavingUnlessTheMatchIsTooFar
     over.play("a");
     over.form.chooseRule("bestOf", 0);
     EXPECT_EQ(std::tuple(over.board(), over.menus().rule("MatchInTreSet").checked(),
-                         h.platform.messages.size(), over.platform.messages.size()),
-              std::tuple("6-0 6-0 1-0 0-0", false, 0u, 2u));
+                         h.platform.messages.size(), over.platform.messages.at(1)),
+              std::tuple("6-0 6-0 1-0 0-0", false, 0u,
+                         "Spiacente, ma la partita sarebbe già finita. Impossibile modificare."));
 
     // A tie-break in every set rescores the deciding set of a finished match.
     Harness t;
