@@ -34,9 +34,7 @@ TEST(StatisticsModel, TwoGamesWithEveryMarkAddUpAsWorkedOutByHand) {
         word({.winner = 0, .outcome = 3}),                         // service winner, AD-40
     };
     // Break point B, broken; 0-40, one break point for A, taken at once: broken back.
-    for (const testing::Marks& c : testing::lettered("BBBAAAA")) {
-        points.push_back(word(c));
-    }
+    std::ranges::transform(testing::lettered("BBBAAAA"), std::back_inserter(points), word);
     const MatchStatistics m = statisticsOf(points, {}, kBestOfThree);
 
     // clang-format off
@@ -92,11 +90,11 @@ TEST(StatisticsModel, SetsAddUpToTheMatchAndPointsAfterTheEndJoinTheLastSet) {
     // The three points after the end are served and marked, not won.
     const MatchStatistics atEnd =
         statisticsOf(std::span(points).first(points.size() - 3), {}, kBestOfThree);
-    const PlayerStatistics& later = m.sets.back().players[0];
-    const PlayerStatistics& before = atEnd.sets.back().players[0];
-    EXPECT_EQ(later.pointsWon, before.pointsWon);
-    EXPECT_EQ(later.servicePointsPlayed + m.sets.back().players[1].servicePointsPlayed,
-              before.servicePointsPlayed + atEnd.sets.back().players[1].servicePointsPlayed + 3);
+    const auto &later = m.sets.back().players, &before = atEnd.sets.back().players;
+    EXPECT_EQ(
+        std::pair(later[0].pointsWon, later[0].servicePointsPlayed + later[1].servicePointsPlayed),
+        std::pair(before[0].pointsWon,
+                  before[0].servicePointsPlayed + before[1].servicePointsPlayed + 3));
     // The runs of a set stay within it; the match's may cross sets.
     for (const StretchStatistics& s : m.sets) {
         EXPECT_LE(s.players[0].longestRun, m.match.players[0].longestRun);

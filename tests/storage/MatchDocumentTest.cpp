@@ -77,9 +77,8 @@ MatchRecord doublesMatch() {
     m.setRules(rulesOf(3, {false, true, false}));
     m.rules.doubles = true;
     m.rules.servingOrder = {{1, 0}, {1, 0}, {0, 1}};
-    for (const testing::Marks& marks : testing::lettered("baaaaaa bbbbbb A")) {
-        m.points.push_back(testing::word(marks));
-    }
+    std::ranges::transform(testing::lettered("baaaaaa bbbbbb A"), std::back_inserter(m.points),
+                           testing::word);
     return m;
 }
 
