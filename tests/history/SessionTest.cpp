@@ -110,7 +110,6 @@ TEST(Session, RulesRescoreTheMatchUnlessItWouldReadOtherwiseThanItWasPlayed) {
         SCOPED_TRACE(board);
         MatchBuilder m;
         m.play(MatchScript().set(6, 4).set(4, 6).set(6, 6).points() + "AAA");
-        ASSERT_EQ(m.board(), played);
         const Rules before = m.session.rules();
         EXPECT_EQ(m.session.chooseRules(next, check), refused);
         EXPECT_EQ(std::tuple(m.board(), m.session.rules() == before),

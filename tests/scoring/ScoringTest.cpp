@@ -274,8 +274,8 @@ TEST(Doubles, EachSetServedInTurnThroughTieBreaksAndIntoTheNextSet) {
     for (int first = 0; first < 2; ++first) {
         for (const SetServing& serving : servingChoices(first)) {
             const auto turn = turnOf(serving, first);
-            EXPECT_EQ(sideOf(turn[0]), first);
-            EXPECT_EQ(servingOfTurn(turn), serving);
+            EXPECT_EQ(std::pair(sideOf(turn[0]), servingOfTurn(turn)),
+                      std::pair(first, std::optional(serving)));
         }
     }
     for (const std::vector<int>& wrong : std::vector<std::vector<int>>{

@@ -134,9 +134,7 @@ TEST(MatchDocument, KeepsTheVideoRelativeToTheDocumentWhenBesideIt) {
 #endif
     };
     for (const auto& [file, path, kept, again, read] : cases) {
-        MatchRecord m;
-        m.video.file = file;
-        const std::string text = encodeDocument(m, path);
+        const std::string text = encodeDocument({.video = {file, {}}}, path);
         // Read without a path, the file is as the document keeps it.
         EXPECT_EQ(std::tuple(decodeDocument(text).match.video.file,
                              decodeDocument(text, again).match.video.file),
@@ -405,16 +403,15 @@ TEST(MatchDocumentCommands, SavesInTheFormatThatKeepsTheMatchOrAsksFirst) {
 // screen as it was: the match file's test loads some.
 TEST(MatchDocumentCommands, LoadsByContentsUpToTheLargestDocument) {
     TempDir dir;
-    MatchRecord m;
     std::string name;
     for (int i = 0; i < kMaxTextLength; ++i) {
         name += "李";  // \u674E: three bytes
     }
-    m.players = {name, name};
-    m.tournament = name;
-    m.start = "2024-06-09T13:05:00Z";
-    m.points.assign(kMaxPoints, 0xFFFF);
-    m.times.assign(kMaxPoints, 99'999'999'999);
+    const MatchRecord m{.players = {name, name},
+                        .tournament = name,
+                        .points = std::vector<PointWord>(kMaxPoints, 0xFFFF),
+                        .start = "2024-06-09T13:05:00Z",
+                        .times = std::vector<std::int64_t>(kMaxPoints, 99'999'999'999)};
     TempDir::write(dir.file("big.courtlog"), encodeDocument(m));
     TempDir::write(dir.file("match.courtlog"), encodeMatch(MatchRecord{}));
     TempDir::write(dir.file("doc.clg"), kForeign);
