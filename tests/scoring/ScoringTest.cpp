@@ -73,7 +73,7 @@ void playSteps(const Rules& rules, std::initializer_list<std::string> steps,
 }
 
 // Who serves after the points before, then after each point: A and B each side's first player,
-// a and b its second in doubles.
+// a and b its second in doubles. The side serving is always the singles rule's.
 std::string servers(const Rules& rules, std::string_view before, std::string_view points) {
     Score s = startOfMatch(rules);
     play(s, rules, before);
@@ -81,6 +81,7 @@ std::string servers(const Rules& rules, std::string_view before, std::string_vie
     for (char c : " " + std::string(points)) {  // the blank plays nothing
         play(s, rules, {&c, 1});
         seen += "AaBb"[servingPlayer(s, rules)];
+        EXPECT_EQ(sideOf(servingPlayer(s, rules)), s.server) << seen;
     }
     return seen;
 }
@@ -266,10 +267,6 @@ TEST(Doubles, EachSetServedInTurnThroughTieBreaksAndIntoTheNextSet) {
     };
     for (const auto& [rules, before, points, expected] : cases) {
         EXPECT_EQ(servers(rules, before, points), expected) << before << " " << points;
-        // The side serving is the singles rule's, whoever of it serves.
-        Score s = startOfMatch(rules);
-        play(s, rules, before);
-        EXPECT_EQ(sideOf(servingPlayer(s, rules)), s.server);
     }
     // The four orders a set allows, each a turn the sides alternate in, and nothing else is one.
     for (int first = 0; first < 2; ++first) {
