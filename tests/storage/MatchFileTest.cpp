@@ -38,12 +38,11 @@ TEST(MatchFile, BytesOfAMatchAndWhatTheFileCannotHold) {
     EXPECT_EQ(std::tuple(d.fatalError, d.match.tieBreakMarks, d.match.points),
               std::tuple(std::nullopt, std::array<bool, 3>{false, false, true}, Points{1, 0}));
 
-    MatchRecord m;
-    m.players = {"Parita\xCC\x80", ""};  // typed decomposed: "è" is one byte, 0xE8
-    m.tournament = std::string(32768, 'T');
-    m.round = 300;
-    m.points.assign(1500, 1);
-    const std::string cut = encodeMatch(m);
+    // The first name typed decomposed: "è" is one byte, 0xE8.
+    const std::string cut = encodeMatch({.players = {"Parita\xCC\x80", ""},
+                                         .tournament = std::string(32768, 'T'),
+                                         .round = 300,
+                                         .points = Points(1500, 1)});
     EXPECT_EQ(cut.substr(8, 8), std::string("\x06\x00Parit\xE0", 8));
     EXPECT_EQ(cut.size(), 15u + 6 + 32767 + 2000);
     const DecodedMatch r = decodeMatch(cut + std::string(1 << 20, '\1'));
@@ -160,8 +159,7 @@ TEST(MatchFileCommands, SaveThenLoadGivesTheSameMatchAndCancelledDialogsChangeNo
     a.form.FileSave_Click();
 
     b.form.Form_Load();
-    b.platform.openChoices.push_back({path, "match.clg"});
-    b.form.FileLoad_Click();
+    ASSERT_TRUE(b.load(path));
     EXPECT_EQ(std::tuple(a.platform.messages.size() + b.platform.messages.size(),
                          encodeMatch(b.session().record()), b.session().saved()),
               std::tuple(0u, encodeMatch(a.session().record()), true));
@@ -203,9 +201,7 @@ TEST(MatchFileCommands, StartUpAndLoadSayWhatTheyCannotReadOrKeepAndLoadTheRest)
     // No point is dropped in silence. They are counted over the whole file, also past the part
     // that is read: a 5 MB file has 2,499,000 words too many, not the few tens of thousands in
     // the part read.
-    MatchRecord m;
-    m.points.assign(kMaxPoints, 0);
-    const std::string full = encodeMatch(m);
+    const std::string full = encodeMatch({.points = Points(kMaxPoints, 0)});
     const std::pair<std::uintmax_t, std::string> cases[] = {
         {full.size() + 2,
          "Il file contiene 1 punto oltre il limite di 1000: non è stato caricato."},
