@@ -259,7 +259,8 @@ TEST(Recovery, AFileThatCannotBeReadIsKeptAndAWeekOldDeclinedOneGoes) {
         kept.insert("recovery-3.courtlog");
     }
 #endif
-    Window w(folder);
+    // A command line of two quotes names no file, so nothing else is said.
+    Window w(folder, std::make_shared<std::set<std::string>>(), {}, R"("")");
     ASSERT_EQ(w.platform.messages.size(), 1u);
     EXPECT_TRUE(w.platform.messages[0].starts_with("Impossibile leggere il file di ripristino "));
     EXPECT_EQ(std::tuple(filesIn(folder), w.platform.locks.size()), std::tuple(kept, 0u));
