@@ -25,3 +25,18 @@ gone() {
     done
     return 1
 }
+# Names FILE in the save dialog a key has just opened and waits up to 5 s for it to be written.
+# Under a window manager the dialog is given the keys through it: FOCUS windowactivate.
+#   save_as FILE [FOCUS]
+save_as() {
+    local dialog
+    dialog=$(window '^Salva con nome$') || fail "no save dialog"
+    xdotool "${2:-windowfocus}" --sync "$dialog" key ctrl+a
+    xdotool type --delay 10 "$1"
+    xdotool key Return
+    for _ in $(seq 1 50); do
+        [ -s "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "nothing saved to $1"
+}

@@ -75,15 +75,7 @@ for helper in "$keys" "$statistics"; do
     xdotool key f
 done
 xdotool windowactivate --sync "$main" key ctrl+s
-dialog=$(window '^Salva con nome$') || fail "no save dialog"
-xdotool windowactivate --sync "$dialog" key ctrl+a
-xdotool type --delay 10 "$shots/helpers.clg"
-xdotool key Return
-for _ in $(seq 1 50); do
-    [ -s "$shots/helpers.clg" ] && break
-    sleep 0.1
-done
-[ -s "$shots/helpers.clg" ] || fail "the match was not saved"
+save_as "$shots/helpers.clg" windowactivate
 winners=$("$report" --format csv "$shots/helpers.clg" | tr -d '\r' | tail -n +2 | cut -d, -f1,9)
 [ "$winners" = "1,Giocatore A
 2,Giocatore A" ] || fail "the keys charted: $winners"

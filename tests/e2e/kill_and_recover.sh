@@ -28,19 +28,6 @@ main_window() {
 chart() {
     xdotool key --delay 120 2 r n c j a f d f j i v g f 1 r z x j s f i l t j f f j j
 }
-save_as() {
-    local dialog
-    xdotool key F2
-    dialog=$(window '^Salva con nome$') || fail "no save dialog"
-    xdotool windowfocus --sync "$dialog" key ctrl+a
-    xdotool type --delay 10 "$1"
-    xdotool key Return
-    for _ in $(seq 1 50); do
-        [ -s "$1" ] && return 0
-        sleep 0.1
-    done
-    fail "nothing saved to $1"
-}
 stop() {
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
@@ -51,6 +38,7 @@ stop() {
 start reference
 main_window >/dev/null
 chart
+xdotool key F2
 save_as "$work/reference.clg"
 stop
 
@@ -79,6 +67,7 @@ question=$(window '^Courtlog$') || fail "the recovered match was not offered"
 xdotool windowfocus --sync "$question" key Return
 gone '^Courtlog$' || fail "the question did not close"
 main_window >/dev/null
+xdotool key F2
 save_as "$work/recovered.clg"
 # The saved file shows before the save has finished (the folder is still being synced), and
 # the recovery file goes only then: it is waited for, not raced against the stop.

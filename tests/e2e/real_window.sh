@@ -96,15 +96,7 @@ cleared=$(window '^Courtlog$') || fail "no message after clearing"
 xdotool windowfocus --sync "$cleared" key Return
 gone '^Courtlog$' || fail "the message after clearing did not close"
 xdotool windowfocus --sync "$main" key --delay 200 2 r n c j a f F2
-dialog=$(window '^Salva con nome$') || fail "no save dialog"
-xdotool windowfocus --sync "$dialog" key ctrl+a
-xdotool type --delay 10 "$shots/keys.clg"
-xdotool key Return
-for _ in $(seq 1 50); do
-    [ -s "$shots/keys.clg" ] && break
-    sleep 0.1
-done
-[ -s "$shots/keys.clg" ] || fail "the match charted by keys was not saved"
+save_as "$shots/keys.clg"
 marks=$("$report" --format csv "$shots/keys.clg" | tr -d '\r' | tail -n +2 | cut -d, -f1,5,6,9-)
 [ "$marks" = "1,0,0,Nicolás Massú,Seconda palla,,Rovescio,Passante,Vincente
 2,0,15,Gaël Monfils,Prima palla,Ace,,,
